@@ -1,0 +1,33 @@
+# Everything a fresh Debian 12 machine needs: `make run` starts Kestrove, `make test` runs the suite.
+BUILD_DIR ?= build/dev
+ASAN_DIR ?= build/asan
+JOBS ?= 2
+
+.PHONY: all deps build run test test-asan bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	@bash scripts/run-kestrove.sh $(BUILD_DIR)/src/app/kestrove $(ARGS)
+
+test: build
+	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS)
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DKESTROVE_SANITIZE=ON -DKESTROVE_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_DIR) -j$(JOBS)
+	@ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(ASAN_DIR) --output-on-failure -j$(JOBS)
+
+bench: build
+	@bash bench/run $(NAME)
+
+clean:
+	rm -rf build

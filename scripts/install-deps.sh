@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs every Debian package Kestrove needs to build, test and run.
+# Idempotent: when everything is present it only runs dpkg-query and exits.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config clang-format
+  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libqt6opengl6-dev libgl-dev
+  libmpv-dev libfluidsynth-dev timgm6mb-soundfont libwmf-dev
+  libbenchmark-dev
+  xvfb xauth imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null || true)
+  [[ "$status" == ii* ]] || missing+=("$p")
+done
+
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "install-deps: installing ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+  run=()
+else
+  run=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${run[@]}" apt-get update -qq
+"${run[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class Prompter;
+class SettingsStore;
+
+// What the composition root hands to the main window: the services it must not build itself, so
+// that tests can hand in their own.
+struct AppServices
+{
+    SettingsStore *settings = nullptr;
+    Prompter *prompter = nullptr;
+    // Where files.ini and default.m3u live; ends in "/".
+    QString dataFolder;
+};
+
+struct StartOptions
+{
+    QString commandLine;
+    bool anotherInstanceRunning = false;
+};

@@ -1,0 +1,59 @@
+#include "CommandLine.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+const QLatin1String ProbeOption("--startup-probe");
+
+} // namespace
+
+CommandLine CommandLine::parse(const QStringList &arguments, const QString &startFolder)
+{
+    CommandLine result;
+    QStringList positional;
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (!optionsEnded && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+            if (argument == QLatin1String("--")) {
+                optionsEnded = true;
+            } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+                result.action = Action::ShowHelp;
+                return result;
+            } else if (argument == QLatin1String("--version") || argument == QLatin1String("-v")) {
+                result.action = Action::ShowVersion;
+                return result;
+            } else if (argument == ProbeOption) {
+                result.startupProbe = true;
+            } else {
+                result.action = Action::Error;
+                result.message = QStringLiteral("unknown option '%1'").arg(argument);
+                return result;
+            }
+            continue;
+        }
+        positional.append(argument);
+    }
+
+    QString path = positional.join(QLatin1Char(' '));
+    path.remove(QLatin1Char('"'));
+    if (!path.isEmpty() && QDir::isRelativePath(path))
+        path = QDir::cleanPath(QDir(startFolder).absoluteFilePath(path));
+    result.path = path;
+    return result;
+}
+
+QString CommandLine::helpText(const QString &programName)
+{
+    return QStringLiteral("Usage: %1 [OPTION]... [PATH]\n"
+                          "Browse, preview, play and organise media files.\n"
+                          "\n"
+                          "PATH is a folder to open, or a file whose folder is opened and the file selected.\n"
+                          "When Kestrove is already running, the path is handed to the running copy.\n"
+                          "\n"
+                          "  -h, --help     display this help and exit\n"
+                          "  -v, --version  output version information and exit\n")
+        .arg(programName);
+}

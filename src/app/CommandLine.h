@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program was asked to do on its command line.
+struct CommandLine
+{
+    enum class Action { Run, ShowHelp, ShowVersion, Error };
+
+    Action action = Action::Run;
+    // All positional arguments joined by one blank, quotes removed, made absolute against the
+    // folder the program was started in. Empty when none were given.
+    QString path;
+    bool startupProbe = false;
+    QString message;
+
+    static CommandLine parse(const QStringList &arguments, const QString &startFolder);
+    static QString helpText(const QString &programName);
+};

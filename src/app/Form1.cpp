@@ -1,0 +1,642 @@
+#include "Form1.h"
+
+#include "FolderListing.h"
+#include "M3uFile.h"
+#include "OptionsPanel.h"
+#include "PathProcedures.h"
+#include "PercentSplitter.h"
+#include "Prompter.h"
+#include "SavedFileList.h"
+#include "SettingCodec.h"
+#include "SettingsStore.h"
+#include "Twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+using namespace PathProcedures;
+
+namespace {
+
+constexpr double DesignWidthTwips = 11295;
+constexpr double DesignHeightTwips = 6780;
+constexpr int EventSliceMs = 15;
+
+const QLatin1String ProgramTitle("Kestrove");
+const QLatin1String PlaylistFileName("default.m3u");
+const QLatin1String FileListFileName("files.ini");
+
+enum ItemRole { KindRole = Qt::UserRole, PathRole };
+
+const QColor EditListColour(Qt::blue);
+
+bool hasLocalFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl &url) { return url.isLocalFile(); });
+}
+
+} // namespace
+
+Form1::Form1(const AppServices &services, const StartOptions &options, QWidget *parent)
+    : QMainWindow(parent), m_settings(*services.settings), m_prompter(*services.prompter),
+      m_dataFolder(WithSeparator(services.dataFolder)), m_start(options)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(ProgramTitle);
+    setAcceptDrops(true);
+    buildWindow();
+    resize(Twips::toPixels(DesignWidthTwips), Twips::toPixels(DesignHeightTwips));
+
+    UnloadTimer = new QTimer(this);
+    UnloadTimer->setObjectName(QStringLiteral("UnloadTimer"));
+    UnloadTimer->setSingleShot(true);
+    UnloadTimer->setInterval(10);
+    connect(UnloadTimer, &QTimer::timeout, this, &Form1::unloadSecondInstance);
+}
+
+Form1::~Form1() = default;
+
+QWidget *Form1::titledPane(int index, const QString &caption, QWidget *content)
+{
+    auto *pane = new QWidget;
+    auto *title = new QLabel(caption, pane);
+    title->setObjectName(QStringLiteral("Title%1").arg(index));
+    title->setAlignment(Qt::AlignCenter);
+    title->setFrameShape(QFrame::StyledPanel);
+    QFont font = title->font();
+    font.setBold(true);
+    title->setFont(font);
+    auto *layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 1, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(title);
+    layout->addWidget(content, 1);
+    return pane;
+}
+
+void Form1::buildWindow()
+{
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    PathInfo = new QFrame(central);
+    PathInfo->setObjectName(QStringLiteral("PathInfo"));
+    Label5 = new QLabel(tr("Path:"), PathInfo);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    PathTxt = new QLineEdit(PathInfo);
+    PathTxt->setObjectName(QStringLiteral("PathTxt"));
+    Label5->setBuddy(PathTxt);
+    connect(PathTxt, &QLineEdit::returnPressed, this, &Form1::pathEntered);
+    auto *pathLayout = new QHBoxLayout(PathInfo);
+    pathLayout->setContentsMargins(2, 2, 2, 2);
+    pathLayout->addWidget(Label5);
+    pathLayout->addWidget(PathTxt, 1);
+    for (QWidget *target : {static_cast<QWidget *>(PathInfo), static_cast<QWidget *>(Label5),
+                            static_cast<QWidget *>(PathTxt)}) {
+        target->setAcceptDrops(true);
+        target->installEventFilter(this);
+    }
+
+    line2 = new QFrame(central);
+    line2->setObjectName(QStringLiteral("line2"));
+    line2->setFrameShape(QFrame::HLine);
+    line2->setFrameShadow(QFrame::Sunken);
+
+    m_folderModel = new QFileSystemModel(this);
+    m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_folderModel->setRootPath(QStringLiteral("/"));
+    Folder1 = new QTreeView;
+    Folder1->setObjectName(QStringLiteral("Folder1"));
+    Folder1->setModel(m_folderModel);
+    for (int column = 1; column < m_folderModel->columnCount(); ++column)
+        Folder1->hideColumn(column);
+    Folder1->header()->hide();
+    connect(Folder1, &QTreeView::clicked, this, &Form1::treeFolderClicked);
+
+    List1 = new QListWidget;
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(List1, &QListWidget::itemActivated, this, &Form1::listEntryActivated);
+
+    PLIST = new QListWidget;
+    PLIST->setObjectName(QStringLiteral("PLIST"));
+    PLIST->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    Video = new QFrame;
+    Video->setObjectName(QStringLiteral("Video0"));
+    Video->setFrameShape(QFrame::StyledPanel);
+    Video->setAutoFillBackground(true);
+    QPalette videoPalette = Video->palette();
+    videoPalette.setColor(QPalette::Window, Qt::black);
+    Video->setPalette(videoPalette);
+    Video->setMinimumHeight(80);
+
+    FileInfo = new QPlainTextEdit;
+    FileInfo->setObjectName(QStringLiteral("FileInfo"));
+    FileInfo->setReadOnly(true);
+
+    m_options = new OptionsPanel;
+
+    auto *playerColumn = new QWidget;
+    auto *playerLayout = new QVBoxLayout(playerColumn);
+    playerLayout->setContentsMargins(0, 0, 0, 0);
+    playerLayout->addWidget(Video, 3);
+    playerLayout->addWidget(FileInfo, 1);
+    playerLayout->addWidget(m_options);
+
+    SplitterPane1 = new PercentSplitter;
+    SplitterPane1->setObjectName(QStringLiteral("SplitterPane1"));
+    SplitterPane1->addWidget(titledPane(1, tr("FILES"), List1));
+    SplitterPane1->addWidget(titledPane(2, tr("PLAYLIST"), PLIST));
+    SplitterPane1->setDefLeftProc(50);
+
+    SplitterPane2 = new PercentSplitter;
+    SplitterPane2->setObjectName(QStringLiteral("SplitterPane2"));
+    SplitterPane2->addWidget(SplitterPane1);
+    SplitterPane2->addWidget(titledPane(3, tr("PLAYER"), playerColumn));
+    SplitterPane2->setDefLeftProc(70);
+
+    SplitterPane3 = new PercentSplitter(central);
+    SplitterPane3->setObjectName(QStringLiteral("SplitterPane3"));
+    SplitterPane3->addWidget(titledPane(0, tr("FOLDERS"), Folder1));
+    SplitterPane3->addWidget(SplitterPane2);
+    SplitterPane3->setDefLeftProc(25);
+
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addWidget(PathInfo);
+    layout->addWidget(line2);
+    layout->addWidget(SplitterPane3, 1);
+}
+
+void Form1::load()
+{
+    // 1. Show-all flag.
+    m_showAll = SettingCodec::flagEqualsOne(m_settings.get(SettingKey::ShowAllFiles));
+
+    // 2-3. The caption is fixed; the title strips are laid out with their panes.
+    setWindowTitle(ProgramTitle);
+
+    // 4. Tab cycles path box -> folder tree -> file list only.
+    const QList<QWidget *> children = findChildren<QWidget *>();
+    for (QWidget *child : children) {
+        if (child->focusPolicy() & Qt::TabFocus)
+            child->setFocusPolicy(Qt::ClickFocus);
+    }
+    for (QWidget *stop : {static_cast<QWidget *>(PathTxt), static_cast<QWidget *>(Folder1),
+                          static_cast<QWidget *>(List1)})
+        stop->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(PathTxt, Folder1);
+    setTabOrder(Folder1, List1);
+
+    // 5. Preset lists of the Offset and Slide boxes.
+    m_options->fillPresetLists();
+
+    // 6. Drag-and-drop flags of the media-type table.
+    for (int row = 0; row < MediaTypes::Count; ++row) {
+        if (const std::optional<bool> flag = SettingCodec::booleanWord(m_settings.get(SettingKeys::dragDrop(row))))
+            m_types.setDragDrop(row, *flag);
+    }
+
+    // 7. Picture range and file pattern.
+    m_types.setPictureRange(MediaTypes::FirstPictureRow, MediaTypes::LastPictureRow);
+    UpdateFilePattern();
+
+    // 8. A second copy closes 10 ms after its start-up has finished.
+    if (m_start.anotherInstanceRunning) {
+        UnloadTimer->start();
+        hide();
+    }
+
+    // 9. Saved file lists.
+    m_fileListUnreadable = !SavedFileList::LoadFileList(m_editList, m_dataFolder + FileListFileName);
+
+    // 10-15. Splitters, options and the window rectangle.
+    applyStoredSettings();
+
+    // 16. Show the window.
+    if (m_maximizeOnShow)
+        showMaximized();
+    else
+        show();
+
+    // 17. Start location.
+    openStartLocation();
+
+    // 18. Auto-advance.
+    if (const std::optional<bool> on = SettingCodec::checkBox(m_settings.get(SettingKey::AutoPlayNext)))
+        m_options->Check1->setChecked(*on);
+
+    // 19. Splitters recompute their panes; the file list takes the focus.
+    SplitterPane1->setDefLeftProc(SplitterPane1->DefLeftProc());
+    SplitterPane2->setDefLeftProc(SplitterPane2->DefLeftProc());
+    List1->setFocus();
+
+    // 20. AutoMini flag.
+    if (const std::optional<bool> on = SettingCodec::checkBox(m_settings.get(SettingKey::AutoMini)))
+        m_autoMini = *on;
+
+    // 21. First run.
+    if (m_settings.get(SettingKey::FirstUse).isEmpty()) {
+        m_settings.save(SettingKey::FirstUse, QStringLiteral("false"));
+        m_settings.sync();
+    }
+
+    // 22. The playlist of the last run.
+    const QString playlist = m_dataFolder + PlaylistFileName;
+    if (FileExists(playlist)) {
+        if (const std::optional<QStringList> entries = M3uFile::read(playlist)) {
+            PLIST->clear();
+            PLIST->addItems(*entries);
+        } else {
+            m_playlistUnreadable = true;
+        }
+    }
+
+    // 23. Mark the playlist entries that are on the EditList.
+    CheckPlayList();
+}
+
+void Form1::applyStoredSettings()
+{
+    using namespace SettingCodec;
+
+    // 10. Splitter shares; the splitter clamps what it is given.
+    SplitterPane1->setDefLeftProc(decimalInteger(m_settings.get(SettingKey::DefLeft)));
+    SplitterPane2->setDefLeftProc(decimalInteger(m_settings.get(SettingKey::DefLeft2)));
+    SplitterPane3->setDefLeftProc(decimalInteger(m_settings.get(SettingKey::DefLeft3)));
+
+    // 11. Autoplay options; auto-advance is enabled only while autoplay is ticked.
+    if (const std::optional<bool> on = checkBox(m_settings.get(SettingKey::AutoPlay)))
+        m_options->AutoPlay->setChecked(*on);
+    if (const std::optional<bool> on = checkBox(m_settings.get(SettingKey::AutoPlayStart)))
+        m_options->AutoplayStart->setChecked(*on);
+
+    // 12. Window rectangle and state.
+    applyWindowRectangle();
+
+    // 14. Live resizing.
+    SplitterPane1->setFlySize(flagEqualsOne(m_settings.get(SettingKey::FileFlySize)));
+    SplitterPane2->setFlySize(flagEqualsOne(m_settings.get(SettingKey::VideoFlySize)));
+
+    // 15. Last file and position, start offset, slide delay and speed.
+    m_currentFile = m_settings.get(SettingKey::LastFile);
+    if (const std::optional<bool> on = checkBox(m_settings.get(SettingKey::RemPos)))
+        m_options->RemPos->setChecked(*on);
+    if (const std::optional<qint32> position = wholeInteger(m_settings.get(SettingKey::LastPos)))
+        m_lastPosition = *position;
+    if (const std::optional<qint32> offset = wholeInteger(m_settings.get(SettingKey::Offset)))
+        m_options->Offset->setCurrentIndex(*offset >= 0 && *offset <= 9 ? *offset : 0);
+    if (const std::optional<qint32> slide = wholeInteger(m_settings.get(SettingKey::Slide));
+        slide && *slide >= 0 && *slide < m_options->Slide->count())
+        m_options->Slide->setCurrentIndex(*slide);
+    if (const std::optional<bool> on = checkBox(m_settings.get(SettingKey::RestoreSpeed)))
+        m_options->RestoreSpeed->setChecked(*on);
+    if (const std::optional<bool> on = checkBox(m_settings.get(SettingKey::MaintainSpeed)))
+        m_options->MaintainSpeed->setChecked(*on);
+    if (m_options->RestoreSpeed->isChecked()) {
+        QSlider *speed = m_options->Scroller2;
+        if (const std::optional<qint32> value = wholeInteger(m_settings.get(SettingKey::CurSpeed));
+            value && *value >= speed->minimum() && *value <= speed->maximum())
+            speed->setValue(*value);
+    }
+}
+
+void Form1::applyWindowRectangle()
+{
+    using namespace SettingCodec;
+
+    const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect screenRect = display ? display->geometry() : QRect(0, 0, 1024, 768);
+    const double screenWidth = Twips::fromPixels(screenRect.width());
+    const double screenHeight = Twips::fromPixels(screenRect.height());
+    const double currentWidth = Twips::fromPixels(width());
+    const double currentHeight = Twips::fromPixels(height());
+
+    // A stored text with no number in it is left alone rather than read as a zero-sized window.
+    double left = leadingNumberIfAny(m_settings.get(SettingKey::Left)).value_or((screenWidth - currentWidth) / 2);
+    double top = leadingNumberIfAny(m_settings.get(SettingKey::Top)).value_or((screenHeight - currentHeight) / 2);
+    double windowWidth = leadingNumberIfAny(m_settings.get(SettingKey::Width)).value_or(DesignWidthTwips);
+    double windowHeight = leadingNumberIfAny(m_settings.get(SettingKey::Height)).value_or(DesignHeightTwips);
+
+    if (windowWidth > screenWidth)
+        windowWidth = screenWidth / 1.5;
+    if (left + windowWidth > screenWidth)
+        left = screenWidth - windowWidth;
+    if (top > screenHeight)
+        top = screenHeight - currentHeight;
+
+    move(screenRect.x() + Twips::toPixels(left), screenRect.y() + Twips::toPixels(top));
+    resize(Twips::toPixels(windowWidth), Twips::toPixels(windowHeight));
+
+    m_maximizeOnShow = m_settings.get(SettingKey::WinState) == QLatin1String("max");
+}
+
+void Form1::UpdateFilePattern()
+{
+    m_pattern = FilePattern(m_types.filePattern(m_showAll));
+}
+
+void Form1::openStartLocation()
+{
+    if (!m_start.commandLine.isEmpty()) {
+        OpenCmd(m_start.commandLine);
+        return;
+    }
+    const QString lastPath = m_settings.get(SettingKey::LastPath);
+    if (lastPath.isEmpty() || lastPath.compare(computerRootPath(), Qt::CaseInsensitive) == 0)
+        selectComputerRoot();
+    else
+        OpenCmd(lastPath);
+}
+
+void Form1::unloadSecondInstance()
+{
+    UnloadTimer->stop();
+    m_prompter.message(tr("Kestrove is allready running !"), ProgramTitle, Prompter::Buttons::Ok,
+                       Prompter::Icon::Exclamation);
+    m_skipSave = true;
+    close();
+}
+
+void Form1::OpenCmd(const QString &value, const QString &path)
+{
+    QString text = path.isEmpty() ? value : path;
+    if (text.isEmpty())
+        return;
+    text.remove(QLatin1Char('"'));
+
+    if (FolderExists(text)) {
+        selectFolder(WithSeparator(text));
+        return;
+    }
+    if (!FileExists(text)) {
+        const QString folder = FolderOf(text);
+        if (FolderExists(folder))
+            selectFolder(folder);
+        return;
+    }
+    QCoreApplication::processEvents();
+    selectFolder(FolderOf(text));
+    selectFileEntry(FileNameOf(text));
+}
+
+void Form1::DropFile(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    PathTxt->setText(path);
+    pathEntered();
+}
+
+void Form1::LinkExecute(const QString &command)
+{
+    QString requested = command;
+    requested.remove(QLatin1Char('"'));
+    const bool sameFolder = FolderOf(m_currentFolder) == FolderOf(requested);
+    const bool keepAdvance = sameFolder && m_options->Check1->isChecked();
+    OpenCmd(command);
+    m_options->Check1->setChecked(keepAdvance);
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void Form1::OpenPlayList(const QString &path)
+{
+    if (!FileExists(path)) {
+        m_prompter.message(tr("ERROR! File don't exist !"), ProgramTitle, Prompter::Buttons::Ok,
+                           Prompter::Icon::Critical);
+        return;
+    }
+    const std::optional<QStringList> entries = M3uFile::read(path);
+    if (!entries) {
+        m_prompter.message(tr("The playlist %1 cannot be read.").arg(path), ProgramTitle, Prompter::Buttons::Ok,
+                           Prompter::Icon::Critical);
+        return;
+    }
+    PLIST->clear();
+    PLIST->addItems(*entries);
+}
+
+void Form1::CheckPlayList()
+{
+    QElapsedTimer slice;
+    slice.start();
+    for (int i = 0; i < PLIST->count(); ++i) {
+        if (slice.elapsed() >= EventSliceMs) {
+            QCoreApplication::processEvents();
+            slice.restart();
+            if (i >= PLIST->count())
+                break;
+        }
+        QListWidgetItem *item = PLIST->item(i);
+        item->setForeground(m_editList.contains(item->text()) ? EditListColour : QColor(Qt::black));
+    }
+}
+
+void Form1::selectFolder(const QString &folder)
+{
+    m_currentFolder = WithSeparator(folder);
+    PathTxt->setText(m_currentFolder);
+    UpdateList();
+
+    const QModelIndex index = m_folderModel->index(m_currentFolder);
+    if (index.isValid()) {
+        const QSignalBlocker blocker(Folder1);
+        Folder1->setCurrentIndex(index);
+        Folder1->scrollTo(index);
+    }
+}
+
+void Form1::selectComputerRoot()
+{
+    m_currentFolder = computerRootPath();
+    PathTxt->clear();
+    UpdateList();
+    Folder1->clearSelection();
+}
+
+void Form1::UpdateList()
+{
+    const QList<ListEntry> entries = FolderListing::read(m_currentFolder, m_pattern);
+    List1->clear();
+    for (const ListEntry &entry : entries) {
+        auto *item = new QListWidgetItem(entry.text, List1);
+        item->setData(KindRole, int(entry.kind));
+        item->setData(PathRole, entry.path);
+        if (entry.kind == ListEntry::Kind::File && m_editList.contains(entry.path))
+            item->setForeground(EditListColour);
+    }
+}
+
+void Form1::selectFileEntry(const QString &name)
+{
+    for (int i = 0; i < List1->count(); ++i) {
+        QListWidgetItem *item = List1->item(i);
+        if (item->text().compare(name, Qt::CaseInsensitive) == 0) {
+            List1->setCurrentItem(item);
+            List1->scrollToItem(item);
+            return;
+        }
+    }
+}
+
+void Form1::listEntryActivated(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const auto kind = ListEntry::Kind(item->data(KindRole).toInt());
+    const QString path = item->data(PathRole).toString();
+    switch (kind) {
+    case ListEntry::Kind::Parent:
+        if (path.isEmpty())
+            selectComputerRoot();
+        else
+            selectFolder(path);
+        break;
+    case ListEntry::Kind::Folder:
+    case ListEntry::Kind::Volume:
+        if (FolderExists(path))
+            selectFolder(path);
+        break;
+    case ListEntry::Kind::File:
+        break;
+    }
+}
+
+void Form1::treeFolderClicked(const QModelIndex &index)
+{
+    const QString path = m_folderModel->filePath(index);
+    if (FolderExists(path))
+        selectFolder(path);
+}
+
+void Form1::pathEntered()
+{
+    OpenCmd(PathTxt->text());
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (m_editListWindow) {
+        m_editListWindow->show();
+        m_editListWindow->raise();
+        m_editListWindow->activateWindow();
+        event->ignore();
+        return;
+    }
+    if (!m_skipSave) {
+        saveSettings();
+        saveLists();
+    }
+    if (!m_playlistUnreadable) {
+        QStringList entries;
+        entries.reserve(PLIST->count());
+        for (int i = 0; i < PLIST->count(); ++i)
+            entries.append(PLIST->item(i)->text());
+        M3uFile::write(m_dataFolder + PlaylistFileName, entries);
+    }
+    event->accept();
+}
+
+void Form1::saveSettings()
+{
+    using namespace SettingCodec;
+
+    m_settings.save(SettingKey::LastPos, fromInteger(m_lastPosition));
+
+    m_settings.save(SettingKey::CurSpeed, fromInteger(m_options->Scroller2->value()));
+    m_settings.save(SettingKey::RestoreSpeed, fromCheckBox(m_options->RestoreSpeed->isChecked()));
+    m_settings.save(SettingKey::MaintainSpeed, fromCheckBox(m_options->MaintainSpeed->isChecked()));
+    m_settings.save(SettingKey::AutoPlay, fromCheckBox(m_options->AutoPlay->isChecked()));
+    m_settings.save(SettingKey::AutoPlayNext, fromCheckBox(m_options->Check1->isChecked()));
+    m_settings.save(SettingKey::AutoPlayStart, fromCheckBox(m_options->AutoplayStart->isChecked()));
+    m_settings.save(SettingKey::DefLeft, fromInteger(SplitterPane1->DefLeftProc()));
+    m_settings.save(SettingKey::DefLeft2, fromInteger(SplitterPane2->DefLeftProc()));
+    m_settings.save(SettingKey::DefLeft3, fromInteger(SplitterPane3->DefLeftProc()));
+
+    if (isMaximized()) {
+        m_settings.save(SettingKey::WinState, QStringLiteral("max"));
+    } else if (!isMinimized()) {
+        m_settings.save(SettingKey::WinState, QStringLiteral("normal"));
+        m_settings.save(SettingKey::Left, fromTwips(Twips::fromPixels(x())));
+        m_settings.save(SettingKey::Top, fromTwips(Twips::fromPixels(y())));
+        m_settings.save(SettingKey::Width, fromTwips(Twips::fromPixels(width())));
+        m_settings.save(SettingKey::Height, fromTwips(Twips::fromPixels(height())));
+    }
+
+    m_settings.save(SettingKey::LastPath, m_currentFolder.isEmpty() ? computerRootPath() : m_currentFolder);
+    m_settings.save(SettingKey::LastFile, m_currentFile);
+    m_settings.save(SettingKey::RemPos, fromCheckBox(m_options->RemPos->isChecked()));
+    m_settings.save(SettingKey::Offset, fromInteger(m_options->Offset->currentIndex()));
+    m_settings.save(SettingKey::Slide, fromInteger(m_options->Slide->currentIndex()));
+}
+
+void Form1::saveLists()
+{
+    if (!m_fileListUnreadable)
+        SavedFileList::SaveFileList(m_editList, m_dataFolder + FileListFileName);
+    for (int row = 0; row < MediaTypes::Count; ++row)
+        m_settings.save(SettingKeys::dragDrop(row), SettingCodec::fromBoolean(m_types.dragDrop(row)));
+    m_settings.sync();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (hasLocalFile(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile()) {
+            DropFile(url.toLocalFile());
+            break;
+        }
+    }
+    // The dropped file is only opened: the source must not think it was moved or copied.
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (hasLocalFile(drag->mimeData())) {
+            drag->acceptProposedAction();
+            return true;
+        }
+    } else if (event->type() == QEvent::Drop) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (hasLocalFile(drop->mimeData())) {
+            dropEvent(drop);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

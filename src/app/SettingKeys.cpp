@@ -1,0 +1,70 @@
+#include "SettingKeys.h"
+
+#include <QByteArray>
+
+#include <array>
+
+namespace SettingKeys {
+
+namespace {
+
+using E = SettingEncoding;
+constexpr const char *G = GeneralSection;
+
+constexpr std::array<SettingDefinition, Count> Table = {{
+    {G, "showallfiles", E::FlagEqualsOne, "0"},
+    {G, "FileFlySize", E::FlagEqualsOne, "1"},
+    {G, "VideoFlySize", E::FlagEqualsOne, "0"},
+    {G, "AutoMini", E::Decimal, "1"},
+    {G, "Delete", E::Decimal, "1"},
+    {G, "DeleteConfirm", E::FlagEqualsOne, "1"},
+    {G, "DefLeft", E::Decimal, "50"},
+    {G, "DefLeft2", E::Decimal, "70"},
+    {G, "DefLeft3", E::Decimal, "25"},
+    {G, "left", E::Twips, ""},
+    {G, "top", E::Twips, ""},
+    {G, "width", E::Twips, "11295"},
+    {G, "height", E::Twips, "6780"},
+    {G, "winstate", E::FixedWord, "normal"},
+    {G, "AutoPlay", E::Decimal, "1"},
+    {G, "AutoPlayStart", E::Decimal, "0"},
+    {G, "AutoPlayNext", E::Decimal, "0"},
+    {G, "RestoreSpeed", E::Decimal, "0"},
+    {G, "MaintainSpeed", E::Decimal, "0"},
+    {G, "CurSpeed", E::WholeInteger, "100"},
+    {G, "Offset", E::WholeInteger, "0"},
+    {G, "Slide", E::WholeInteger, "0"},
+    {G, "RemPos", E::Decimal, "1"},
+    {G, "LastPos", E::WholeInteger, "0"},
+    {G, "LastFile", E::Text, ""},
+    {G, "LastPath", E::Text, ""},
+    {G, "FirstUse", E::FixedWord, ""},
+}};
+
+// Keys "0" to "20" live as long as the program: the table hands out pointers to them.
+const std::array<QByteArray, 21> &rowKeys()
+{
+    static const std::array<QByteArray, 21> keys = [] {
+        std::array<QByteArray, 21> result;
+        for (int row = 0; row < 21; ++row)
+            result[std::size_t(row)] = QByteArray::number(row);
+        return result;
+    }();
+    return keys;
+}
+
+} // namespace
+
+const SettingDefinition &definition(SettingKey key)
+{
+    return Table[std::size_t(key)];
+}
+
+SettingDefinition dragDrop(int row)
+{
+    const auto &keys = rowKeys();
+    const char *key = row >= 0 && row < int(keys.size()) ? keys[std::size_t(row)].constData() : "";
+    return {DragDropSection, key, SettingEncoding::BooleanWord, "False"};
+}
+
+} // namespace SettingKeys

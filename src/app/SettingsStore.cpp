@@ -1,0 +1,52 @@
+#include "SettingsStore.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+SettingsStore::SettingsStore(const QString &iniPath)
+    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::defaultPath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("Kestrove/Kestrove.ini"));
+}
+
+QString SettingsStore::GetSetting(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    // Values are read as text whatever QSettings makes of them; a value it stored as a list
+    // (a comma in the text) comes back joined by commas.
+    const QVariant value = m_settings->value(section + QLatin1Char('/') + key);
+    if (!value.isValid())
+        return defaultValue;
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+void SettingsStore::SaveSetting(const QString &section, const QString &key, const QString &value)
+{
+    m_settings->setValue(section + QLatin1Char('/') + key, value);
+}
+
+QString SettingsStore::get(const SettingDefinition &definition) const
+{
+    return GetSetting(QLatin1String(definition.section), QLatin1String(definition.key),
+                      QLatin1String(definition.defaultValue));
+}
+
+void SettingsStore::save(const SettingDefinition &definition, const QString &value)
+{
+    SaveSetting(QLatin1String(definition.section), QLatin1String(definition.key), value);
+}
+
+bool SettingsStore::sync()
+{
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
+}

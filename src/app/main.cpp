@@ -1,0 +1,89 @@
+#include "AppServices.h"
+#include "CommandLine.h"
+#include "Form1.h"
+#include "PathProcedures.h"
+#include "QtPrompter.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+#include "UnixSignalWatcher.h"
+#include "VersionTitle.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+// Lets the start-up benchmark see when the window is up and the start folder listed.
+void reportStartupAndExit()
+{
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    std::printf("startup-probe %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
+    QCoreApplication::setApplicationVersion(VersionTitle());
+
+    const CommandLine command = CommandLine::parse(argumentsOf(argc, argv), QDir::currentPath());
+    const QString programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
+    switch (command.action) {
+    case CommandLine::Action::ShowHelp:
+        std::fputs(qPrintable(CommandLine::helpText(programName)), stdout);
+        return 0;
+    case CommandLine::Action::ShowVersion:
+        std::printf("%s\n", qPrintable(VersionTitle()));
+        return 0;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", qPrintable(programName),
+                     qPrintable(command.message), qPrintable(programName));
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+
+    // A path for a copy that already runs is handed over before any window is made.
+    const QString runtimeFolder = SingleInstance::defaultRuntimeFolder();
+    SingleInstance instance(runtimeFolder);
+    const bool first = instance.tryBecomeFirst();
+    if (!first && !command.path.isEmpty() && SingleInstance::offerToRunning(runtimeFolder, command.path, 3000))
+        return 0;
+
+    QApplication app(argc, argv);
+    if (first)
+        instance.listen();
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("multimedia-player")));
+
+    SettingsStore settings(SettingsStore::defaultPath());
+    QtPrompter prompter;
+    const AppServices services{&settings, &prompter, PathProcedures::AppPath()};
+    Form1 window(services, StartOptions{command.path, !first});
+    prompter.setParent(&window);
+
+    QObject::connect(&instance, &SingleInstance::executeRequested, &window, &Form1::LinkExecute);
+    UnixSignalWatcher signals;
+    QObject::connect(&signals, &UnixSignalWatcher::terminationRequested, &window, &Form1::close);
+
+    window.load();
+    if (command.startupProbe)
+        QTimer::singleShot(0, &window, reportStartupAndExit);
+    return app.exec();
+}

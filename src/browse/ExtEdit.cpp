@@ -1,0 +1,86 @@
+#include "ExtEdit.h"
+
+#include "MediaTypes.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ExtEdit::ExtEdit(MediaTypes &types, QWidget *parent) : QDialog(parent), m_types(types)
+{
+    setWindowTitle(tr("Drag'n' Drop Extentions"));
+
+    auto *label = new QLabel(tr("Supported extentions:"), this);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setSelectionMode(QAbstractItemView::MultiSelection);
+    label->setBuddy(m_list);
+    for (int row = 0; row < MediaTypes::Count; ++row) {
+        auto *item = new QListWidgetItem(m_types.extension(row), m_list);
+        item->setSelected(m_types.dragDrop(row));
+    }
+
+    auto makeButton = [this](const char *name, const QString &caption) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        return button;
+    };
+    QPushButton *ok = makeButton("Command1", tr("Ok"));
+    QPushButton *cancel = makeButton("Command2", tr("Cancel"));
+    QPushButton *selectAll = makeButton("Command3", tr("Select all"));
+    QPushButton *clearAll = makeButton("Command4", tr("Clear all"));
+    ok->setDefault(true);
+
+    connect(ok, &QPushButton::clicked, this, [this] {
+        SetExt();
+        m_finished = true;
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &ExtEdit::reject);
+    connect(selectAll, &QPushButton::clicked, m_list, &QListWidget::selectAll);
+    connect(clearAll, &QPushButton::clicked, m_list, &QListWidget::clearSelection);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addSpacing(12);
+    buttons->addWidget(selectAll);
+    buttons->addWidget(clearAll);
+    buttons->addStretch();
+
+    auto *body = new QHBoxLayout;
+    body->addWidget(m_list, 1);
+    body->addLayout(buttons);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addLayout(body, 1);
+}
+
+void ExtEdit::SetExt()
+{
+    for (int row = 0; row < m_list->count(); ++row)
+        m_types.setDragDrop(row, m_list->item(row)->isSelected());
+}
+
+void ExtEdit::reject()
+{
+    if (!m_finished) {
+        m_cancelled = true;
+        m_finished = true;
+    }
+    QDialog::reject();
+}
+
+void ExtEdit::closeEvent(QCloseEvent *event)
+{
+    if (!m_finished) {
+        SetExt();
+        m_finished = true;
+    }
+    QDialog::closeEvent(event);
+}

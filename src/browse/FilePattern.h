@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QString>
+
+#include <vector>
+
+// A ";"-separated list of wildcard patterns matched against file names without regard to case.
+// "*.*" matches every name, with or without a dot, as it does on the system the patterns come from.
+class FilePattern
+{
+public:
+    explicit FilePattern(const QString &pattern = QString());
+
+    const QString &text() const { return m_text; }
+    bool matchesAll() const { return m_matchesAll; }
+    bool matches(const QString &fileName) const;
+
+private:
+    QString m_text;
+    bool m_matchesAll = false;
+    // "*.ext" patterns, the common case, are looked up by extension instead of matched one by one.
+    QSet<QString> m_extensions;
+    std::vector<QRegularExpression> m_expressions;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// One entry of a file list: what it is is kept beside its text, so nothing has to guess the kind
+// from the shape of the text.
+struct ListEntry
+{
+    enum class Kind { Parent, Folder, File, Volume };
+
+    Kind kind = Kind::File;
+    QString text;
+    // Full path the entry stands for: a folder or volume path ending in "/", or a file path.
+    QString path;
+};

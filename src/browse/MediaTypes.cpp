@@ -1,0 +1,65 @@
+#include "MediaTypes.h"
+
+namespace {
+
+const std::array<QLatin1String, MediaTypes::Count> Extensions = {
+    QLatin1String(".wav"), QLatin1String(".voc"), QLatin1String(".mp3"), QLatin1String(".avi"),
+    QLatin1String(".mid"), QLatin1String(".mpg"), QLatin1String(".mpeg"), QLatin1String(".mov"),
+    QLatin1String(".mod"), QLatin1String(".xm"),  QLatin1String(".s3m"), QLatin1String(".it"),
+    QLatin1String(".wma"), QLatin1String(".asf"), QLatin1String(".dat"), QLatin1String(".jpg"),
+    QLatin1String(".gif"), QLatin1String(".bmp"), QLatin1String(".wmf"), QLatin1String(".cur"),
+    QLatin1String(".ico"),
+};
+
+bool validRow(int row)
+{
+    return row >= 0 && row < MediaTypes::Count;
+}
+
+} // namespace
+
+MediaTypes::MediaTypes() = default;
+
+QString MediaTypes::extension(int row) const
+{
+    return validRow(row) ? QString(Extensions[std::size_t(row)]) : QString();
+}
+
+bool MediaTypes::dragDrop(int row) const
+{
+    return validRow(row) && m_dragDrop[std::size_t(row)];
+}
+
+void MediaTypes::setDragDrop(int row, bool on)
+{
+    if (validRow(row))
+        m_dragDrop[std::size_t(row)] = on;
+}
+
+void MediaTypes::setPictureRange(int first, int last)
+{
+    m_firstPicture = first;
+    m_lastPicture = last;
+}
+
+QString MediaTypes::filePattern(bool showAll) const
+{
+    if (showAll)
+        return QStringLiteral("*.*");
+    QString pattern;
+    for (const QLatin1String &extension : Extensions)
+        pattern += QLatin1Char('*') + extension + QLatin1Char(';');
+    if (pattern.endsWith(QLatin1Char(';')))
+        pattern.chop(1);
+    return pattern;
+}
+
+bool MediaTypes::isPicture(const QString &fileName) const
+{
+    const QString tail = fileName.right(3);
+    for (int row = m_firstPicture; row <= m_lastPicture; ++row) {
+        if (validRow(row) && tail.compare(extension(row).right(3), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace Rounding {
+
+// Rounds to the nearest integer, halves to the even neighbour (2.5 gives 2, 3.5 gives 4), and
+// saturates at the limits of int.
+int halfEven(double value);
+
+} // namespace Rounding

@@ -1,0 +1,23 @@
+#include "EditListStore.h"
+
+void EditListStore::append(const QString &path)
+{
+    m_entries.append(path);
+    ++m_counts[path];
+}
+
+void EditListStore::removeAt(int index)
+{
+    if (index < 0 || index >= m_entries.size())
+        return;
+    const QString path = m_entries.takeAt(index);
+    auto it = m_counts.find(path);
+    if (it != m_counts.end() && --it.value() <= 0)
+        m_counts.erase(it);
+}
+
+void EditListStore::clear()
+{
+    m_entries.clear();
+    m_counts.clear();
+}

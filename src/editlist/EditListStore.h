@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QHash>
+#include <QStringList>
+
+// The EditList: an ordered list of full file paths, duplicates allowed. Membership is answered
+// from a count per path, so marking a long file list against a long EditList stays linear.
+class EditListStore
+{
+public:
+    void append(const QString &path);
+    void removeAt(int index);
+    void clear();
+
+    bool contains(const QString &path) const { return m_counts.contains(path); }
+    int count() const { return int(m_entries.size()); }
+    bool isEmpty() const { return m_entries.isEmpty(); }
+    const QStringList &entries() const { return m_entries; }
+
+private:
+    QStringList m_entries;
+    QHash<QString, int> m_counts;
+};

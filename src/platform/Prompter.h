@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Every message box and input box of the program goes through this interface, so that a test can
+// answer the questions and check their exact texts.
+class Prompter
+{
+public:
+    enum class Icon { None, Information, Exclamation, Critical, Question };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+    enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+
+    virtual ~Prompter() = default;
+
+    virtual Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) = 0;
+
+    // Returns nothing when the user cancels.
+    virtual std::optional<QString> input(const QString &prompt, const QString &title,
+                                         const QString &defaultText) = 0;
+};

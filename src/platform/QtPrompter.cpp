@@ -1,0 +1,94 @@
+#include "QtPrompter.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQtIcon(Prompter::Icon icon)
+{
+    switch (icon) {
+    case Prompter::Icon::Information:
+        return QMessageBox::Information;
+    case Prompter::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Prompter::Icon::Critical:
+        return QMessageBox::Critical;
+    case Prompter::Icon::Question:
+        return QMessageBox::Question;
+    case Prompter::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQtButtons(Prompter::Buttons buttons)
+{
+    switch (buttons) {
+    case Prompter::Buttons::Ok:
+        return QMessageBox::Ok;
+    case Prompter::Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Prompter::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Prompter::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Prompter::Buttons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    case Prompter::Buttons::AbortRetryIgnore:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
+// The close box of a message box answers with its escape button, as the Windows boxes did.
+Prompter::Answer fromQtButton(int button, Prompter::Buttons buttons)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return Prompter::Answer::Ok;
+    case QMessageBox::Yes:
+        return Prompter::Answer::Yes;
+    case QMessageBox::No:
+        return Prompter::Answer::No;
+    case QMessageBox::Retry:
+        return Prompter::Answer::Retry;
+    case QMessageBox::Abort:
+        return Prompter::Answer::Abort;
+    case QMessageBox::Ignore:
+        return Prompter::Answer::Ignore;
+    case QMessageBox::Cancel:
+        return Prompter::Answer::Cancel;
+    default:
+        break;
+    }
+    if (buttons == Prompter::Buttons::Ok)
+        return Prompter::Answer::Ok;
+    if (buttons == Prompter::Buttons::YesNo)
+        return Prompter::Answer::No;
+    return Prompter::Answer::Cancel;
+}
+
+} // namespace
+
+QtPrompter::QtPrompter(QWidget *parent) : m_parent(parent) {}
+
+void QtPrompter::setParent(QWidget *parent)
+{
+    m_parent = parent;
+}
+
+Prompter::Answer QtPrompter::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
+{
+    QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), m_parent);
+    return fromQtButton(box.exec(), buttons);
+}
+
+std::optional<QString> QtPrompter::input(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}

@@ -1,0 +1,35 @@
+#include "ScriptedPrompter.h"
+
+namespace {
+
+Prompter::Answer firstButton(Prompter::Buttons buttons)
+{
+    switch (buttons) {
+    case Prompter::Buttons::Ok:
+    case Prompter::Buttons::OkCancel:
+        return Prompter::Answer::Ok;
+    case Prompter::Buttons::YesNo:
+    case Prompter::Buttons::YesNoCancel:
+        return Prompter::Answer::Yes;
+    case Prompter::Buttons::RetryCancel:
+        return Prompter::Answer::Retry;
+    case Prompter::Buttons::AbortRetryIgnore:
+        return Prompter::Answer::Abort;
+    }
+    return Prompter::Answer::Ok;
+}
+
+} // namespace
+
+Prompter::Answer ScriptedPrompter::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
+{
+    m_questions.append({text, title, buttons, icon, false});
+    return m_answers.isEmpty() ? firstButton(buttons) : m_answers.dequeue();
+}
+
+std::optional<QString> ScriptedPrompter::input(const QString &prompt, const QString &title,
+                                               const QString &defaultText)
+{
+    m_questions.append({prompt, title, Buttons::OkCancel, Icon::None, true});
+    return m_inputs.isEmpty() ? std::optional<QString>(defaultText) : m_inputs.dequeue();
+}

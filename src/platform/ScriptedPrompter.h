@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Prompter.h"
+
+#include <QList>
+#include <QQueue>
+
+// A Prompter for tests: records every question and returns answers queued in advance.
+// With no answer queued, a message box returns its first button and an input box its default text.
+class ScriptedPrompter : public Prompter
+{
+public:
+    struct Question
+    {
+        QString text;
+        QString title;
+        Buttons buttons = Buttons::Ok;
+        Icon icon = Icon::None;
+        bool isInput = false;
+    };
+
+    void queueAnswer(Answer answer) { m_answers.enqueue(answer); }
+    void queueInput(std::optional<QString> text) { m_inputs.enqueue(std::move(text)); }
+
+    const QList<Question> &questions() const { return m_questions; }
+    void clear() { m_questions.clear(); }
+
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
+    std::optional<QString> input(const QString &prompt, const QString &title,
+                                 const QString &defaultText) override;
+
+private:
+    QList<Question> m_questions;
+    QQueue<Answer> m_answers;
+    QQueue<std::optional<QString>> m_inputs;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+
+#include <memory>
+
+class QLocalServer;
+class QLocalSocket;
+
+// One copy of the program per user. The first copy holds a lock file and listens on a local socket
+// in a folder only the user can reach; a later copy offers its path there as an execute request.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Largest request accepted: a path can be at most PATH_MAX bytes, plus room for quotes.
+    static constexpr qsizetype MaxRequestBytes = 8192;
+
+    explicit SingleInstance(const QString &runtimeFolder, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    // Takes the lock; false when another copy holds it. Needs no application object, so that a
+    // copy that only hands over a path never opens a window.
+    bool tryBecomeFirst();
+    bool isFirst() const { return m_lock != nullptr; }
+    // Starts taking execute requests; call once the application object exists.
+    bool listen();
+
+    // Hands a path to the running copy; true once that copy has accepted it.
+    static bool offerToRunning(const QString &runtimeFolder, const QString &path, int timeoutMs);
+
+    // $XDG_RUNTIME_DIR, or a private folder of the user's under the temporary folder.
+    static QString defaultRuntimeFolder();
+
+Q_SIGNALS:
+    void executeRequested(const QString &command);
+
+private:
+    void acceptConnection();
+    void readRequest(QLocalSocket *socket);
+
+    QString m_folder;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer *m_server = nullptr;
+};
