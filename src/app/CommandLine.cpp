@@ -47,13 +47,14 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &star
 
 QString CommandLine::helpText(const QString &programName)
 {
-    return QStringLiteral("Usage: %1 [OPTION]... [PATH]\n"
-                          "Browse, preview, play and organise media files.\n"
-                          "\n"
-                          "PATH is a folder to open, or a file whose folder is opened and the file selected.\n"
-                          "When Kestrove is already running, the path is handed to the running copy.\n"
-                          "\n"
-                          "  -h, --help     display this help and exit\n"
-                          "  -v, --version  output version information and exit\n")
+    return QStringLiteral(
+               "Usage: %1 [OPTION]... [PATH]\n"
+               "Browse, preview, play and organise media files.\n"
+               "\n"
+               "PATH is a folder to open, or a file whose folder is opened and the file selected.\n"
+               "When Kestrove is already running, the path is handed to the running copy.\n"
+               "\n"
+               "  -h, --help     display this help and exit\n"
+               "  -v, --version  output version information and exit\n")
         .arg(programName);
 }

@@ -6,7 +6,13 @@
 // What the program was asked to do on its command line.
 struct CommandLine
 {
-    enum class Action { Run, ShowHelp, ShowVersion, Error };
+    enum class Action
+    {
+        Run,
+        ShowHelp,
+        ShowVersion,
+        Error
+    };
 
     Action action = Action::Run;
     // All positional arguments joined by one blank, quotes removed, made absolute against the

@@ -25,6 +25,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSlider>
 #include <QTimer>
 #include <QTreeView>
@@ -42,7 +43,11 @@ const QLatin1String ProgramTitle("Kestrove");
 const QLatin1String PlaylistFileName("default.m3u");
 const QLatin1String FileListFileName("files.ini");
 
-enum ItemRole { KindRole = Qt::UserRole, PathRole };
+enum ItemRole
+{
+    KindRole = Qt::UserRole,
+    PathRole
+};
 
 const QColor EditListColour(Qt::blue);
 
@@ -172,7 +177,13 @@ void Form1::buildWindow()
     SplitterPane2 = new PercentSplitter;
     SplitterPane2->setObjectName(QStringLiteral("SplitterPane2"));
     SplitterPane2->addWidget(SplitterPane1);
-    SplitterPane2->addWidget(titledPane(3, tr("PLAYER"), playerColumn));
+    // On a small window the player column scrolls instead of holding the window's height up.
+    auto *playerScroller = new QScrollArea;
+    playerScroller->setWidget(playerColumn);
+    playerScroller->setWidgetResizable(true);
+    playerScroller->setFrameShape(QFrame::NoFrame);
+    playerScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SplitterPane2->addWidget(titledPane(3, tr("PLAYER"), playerScroller));
     SplitterPane2->setDefLeftProc(70);
 
     SplitterPane3 = new PercentSplitter(central);
@@ -203,8 +214,8 @@ void Form1::load()
         if (child->focusPolicy() & Qt::TabFocus)
             child->setFocusPolicy(Qt::ClickFocus);
     }
-    for (QWidget *stop : {static_cast<QWidget *>(PathTxt), static_cast<QWidget *>(Folder1),
-                          static_cast<QWidget *>(List1)})
+    for (QWidget *stop :
+         {static_cast<QWidget *>(PathTxt), static_cast<QWidget *>(Folder1), static_cast<QWidget *>(List1)})
         stop->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(PathTxt, Folder1);
     setTabOrder(Folder1, List1);
@@ -214,7 +225,8 @@ void Form1::load()
 
     // 6. Drag-and-drop flags of the media-type table.
     for (int row = 0; row < MediaTypes::Count; ++row) {
-        if (const std::optional<bool> flag = SettingCodec::booleanWord(m_settings.get(SettingKeys::dragDrop(row))))
+        if (const std::optional<bool> flag =
+                SettingCodec::booleanWord(m_settings.get(SettingKeys::dragDrop(row))))
             m_types.setDragDrop(row, *flag);
     }
 
@@ -334,8 +346,10 @@ void Form1::applyWindowRectangle()
     const double currentHeight = Twips::fromPixels(height());
 
     // A stored text with no number in it is left alone rather than read as a zero-sized window.
-    double left = leadingNumberIfAny(m_settings.get(SettingKey::Left)).value_or((screenWidth - currentWidth) / 2);
-    double top = leadingNumberIfAny(m_settings.get(SettingKey::Top)).value_or((screenHeight - currentHeight) / 2);
+    double left =
+        leadingNumberIfAny(m_settings.get(SettingKey::Left)).value_or((screenWidth - currentWidth) / 2);
+    double top =
+        leadingNumberIfAny(m_settings.get(SettingKey::Top)).value_or((screenHeight - currentHeight) / 2);
     double windowWidth = leadingNumberIfAny(m_settings.get(SettingKey::Width)).value_or(DesignWidthTwips);
     double windowHeight = leadingNumberIfAny(m_settings.get(SettingKey::Height)).value_or(DesignHeightTwips);
 
@@ -432,8 +446,8 @@ void Form1::OpenPlayList(const QString &path)
     }
     const std::optional<QStringList> entries = M3uFile::read(path);
     if (!entries) {
-        m_prompter.message(tr("The playlist %1 cannot be read.").arg(path), ProgramTitle, Prompter::Buttons::Ok,
-                           Prompter::Icon::Critical);
+        m_prompter.message(tr("The playlist %1 cannot be read.").arg(path), ProgramTitle,
+                           Prompter::Buttons::Ok, Prompter::Icon::Critical);
         return;
     }
     PLIST->clear();
@@ -493,13 +507,19 @@ void Form1::UpdateList()
 
 void Form1::selectFileEntry(const QString &name)
 {
-    for (int i = 0; i < List1->count(); ++i) {
-        QListWidgetItem *item = List1->item(i);
-        if (item->text().compare(name, Qt::CaseInsensitive) == 0) {
-            List1->setCurrentItem(item);
-            List1->scrollToItem(item);
-            return;
-        }
+    // Names differing only in case are different files here: an exact match comes first.
+    QListWidgetItem *match = nullptr;
+    for (int i = 0; i < List1->count() && !match; ++i) {
+        if (List1->item(i)->text() == name)
+            match = List1->item(i);
+    }
+    for (int i = 0; i < List1->count() && !match; ++i) {
+        if (List1->item(i)->text().compare(name, Qt::CaseInsensitive) == 0)
+            match = List1->item(i);
+    }
+    if (match) {
+        List1->setCurrentItem(match);
+        List1->scrollToItem(match);
     }
 }
 

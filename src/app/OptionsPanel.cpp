@@ -50,6 +50,10 @@ OptionsPanel::OptionsPanel(QWidget *parent) : QWidget(parent)
     MovSpeed = new QLabel(this);
     MovSpeed->setObjectName(QStringLiteral("MovSpeed"));
 
+    // Designed states, kept when a stored value cannot be applied.
+    AutoPlay->setChecked(true);
+    RemPos->setChecked(true);
+
     connect(AutoPlay, &QCheckBox::toggled, this, &OptionsPanel::autoPlayChanged);
     connect(Scroller2, &QSlider::valueChanged, this, &OptionsPanel::speedChanged);
     autoPlayChanged();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // Turns stored setting texts into values and back. A reader that returns nothing means the text

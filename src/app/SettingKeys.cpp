@@ -1,7 +1,6 @@
 #include "SettingKeys.h"
 
 #include <QByteArray>
-
 #include <array>
 
 namespace SettingKeys {

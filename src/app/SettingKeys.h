@@ -4,7 +4,8 @@
 
 // The one table of the program's persistent options. Every value is stored as text; the encoding
 // says how a reader turns it back into a value.
-enum class SettingEncoding {
+enum class SettingEncoding
+{
     Decimal,       // leading numeric part of the text, empty or non-numeric reads as 0
     FlagEqualsOne, // decimal, true exactly when the number is 1
     WholeInteger,  // the whole text must be an integer
@@ -14,7 +15,8 @@ enum class SettingEncoding {
     Text,          // taken as it stands
 };
 
-enum class SettingKey {
+enum class SettingKey
+{
     ShowAllFiles,
     FileFlySize,
     VideoFlySize,

@@ -17,7 +17,8 @@ QString SettingsStore::defaultPath()
         .filePath(QStringLiteral("Kestrove/Kestrove.ini"));
 }
 
-QString SettingsStore::GetSetting(const QString &section, const QString &key, const QString &defaultValue) const
+QString SettingsStore::GetSetting(const QString &section, const QString &key,
+                                  const QString &defaultValue) const
 {
     // Values are read as text whatever QSettings makes of them; a value it stored as a list
     // (a comma in the text) comes back joined by commas.

@@ -3,7 +3,6 @@
 #include "SettingKeys.h"
 
 #include <QString>
-
 #include <memory>
 
 class QSettings;

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
-
 #include <cstdio>
 #include <ctime>
 
@@ -64,7 +63,8 @@ int main(int argc, char **argv)
     const QString runtimeFolder = SingleInstance::defaultRuntimeFolder();
     SingleInstance instance(runtimeFolder);
     const bool first = instance.tryBecomeFirst();
-    if (!first && !command.path.isEmpty() && SingleInstance::offerToRunning(runtimeFolder, command.path, 3000))
+    if (!first && !command.path.isEmpty() &&
+        SingleInstance::offerToRunning(runtimeFolder, command.path, 3000))
         return 0;
 
     QApplication app(argc, argv);

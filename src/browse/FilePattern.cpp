@@ -19,9 +19,8 @@ FilePattern::FilePattern(const QString &pattern) : m_text(pattern)
             m_extensions.insert(extension.toLower());
             continue;
         }
-        m_expressions.emplace_back(
-            QRegularExpression::wildcardToRegularExpression(wildcard),
-            QRegularExpression::CaseInsensitiveOption);
+        m_expressions.emplace_back(QRegularExpression::wildcardToRegularExpression(wildcard),
+                                   QRegularExpression::CaseInsensitiveOption);
     }
 }
 

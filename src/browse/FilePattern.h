@@ -3,7 +3,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QString>
-
 #include <vector>
 
 // A ";"-separated list of wildcard patterns matched against file names without regard to case.

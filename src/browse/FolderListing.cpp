@@ -6,7 +6,6 @@
 #include <QCollator>
 #include <QDir>
 #include <QStorageInfo>
-
 #include <algorithm>
 
 namespace {
@@ -24,9 +23,9 @@ bool isBrowsableVolume(const QStorageInfo &volume)
     if (!volume.isValid() || !volume.isReady())
         return false;
     const QByteArray type = volume.fileSystemType();
-    static const QList<QByteArray> pseudo = {"proc",  "sysfs",   "devtmpfs", "devpts",     "cgroup",  "cgroup2",
-                                             "tmpfs", "overlay", "squashfs", "securityfs", "debugfs", "tracefs",
-                                             "mqueue", "pstore", "bpf",     "configfs",   "fusectl", "autofs"};
+    static const QList<QByteArray> pseudo = {
+        "proc",       "sysfs",   "devtmpfs", "devpts", "cgroup", "cgroup2", "tmpfs",    "overlay", "squashfs",
+        "securityfs", "debugfs", "tracefs",  "mqueue", "pstore", "bpf",     "configfs", "fusectl", "autofs"};
     return volume.rootPath() == QLatin1String("/") || !pseudo.contains(type);
 }
 

@@ -6,7 +6,13 @@
 // from the shape of the text.
 struct ListEntry
 {
-    enum class Kind { Parent, Folder, File, Volume };
+    enum class Kind
+    {
+        Parent,
+        Folder,
+        File,
+        Volume
+    };
 
     Kind kind = Kind::File;
     QString text;

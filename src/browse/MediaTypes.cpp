@@ -3,11 +3,11 @@
 namespace {
 
 const std::array<QLatin1String, MediaTypes::Count> Extensions = {
-    QLatin1String(".wav"), QLatin1String(".voc"), QLatin1String(".mp3"), QLatin1String(".avi"),
+    QLatin1String(".wav"), QLatin1String(".voc"), QLatin1String(".mp3"),  QLatin1String(".avi"),
     QLatin1String(".mid"), QLatin1String(".mpg"), QLatin1String(".mpeg"), QLatin1String(".mov"),
-    QLatin1String(".mod"), QLatin1String(".xm"),  QLatin1String(".s3m"), QLatin1String(".it"),
-    QLatin1String(".wma"), QLatin1String(".asf"), QLatin1String(".dat"), QLatin1String(".jpg"),
-    QLatin1String(".gif"), QLatin1String(".bmp"), QLatin1String(".wmf"), QLatin1String(".cur"),
+    QLatin1String(".mod"), QLatin1String(".xm"),  QLatin1String(".s3m"),  QLatin1String(".it"),
+    QLatin1String(".wma"), QLatin1String(".asf"), QLatin1String(".dat"),  QLatin1String(".jpg"),
+    QLatin1String(".gif"), QLatin1String(".bmp"), QLatin1String(".wmf"),  QLatin1String(".cur"),
     QLatin1String(".ico"),
 };
 

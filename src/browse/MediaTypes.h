@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 // The 21 media types the program knows, in their fixed row order, each with the flag that says

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // Every message box and input box of the program goes through this interface, so that a test can
@@ -9,9 +8,33 @@
 class Prompter
 {
 public:
-    enum class Icon { None, Information, Exclamation, Critical, Question };
-    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
-    enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+    enum class Icon
+    {
+        None,
+        Information,
+        Exclamation,
+        Critical,
+        Question
+    };
+    enum class Buttons
+    {
+        Ok,
+        OkCancel,
+        YesNo,
+        YesNoCancel,
+        RetryCancel,
+        AbortRetryIgnore
+    };
+    enum class Answer
+    {
+        Ok,
+        Cancel,
+        Yes,
+        No,
+        Retry,
+        Abort,
+        Ignore
+    };
 
     virtual ~Prompter() = default;
 

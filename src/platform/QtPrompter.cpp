@@ -84,7 +84,8 @@ Prompter::Answer QtPrompter::message(const QString &text, const QString &title, 
     return fromQtButton(box.exec(), buttons);
 }
 
-std::optional<QString> QtPrompter::input(const QString &prompt, const QString &title, const QString &defaultText)
+std::optional<QString> QtPrompter::input(const QString &prompt, const QString &title,
+                                         const QString &defaultText)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);

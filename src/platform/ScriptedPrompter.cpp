@@ -21,7 +21,8 @@ Prompter::Answer firstButton(Prompter::Buttons buttons)
 
 } // namespace
 
-Prompter::Answer ScriptedPrompter::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
+Prompter::Answer ScriptedPrompter::message(const QString &text, const QString &title, Buttons buttons,
+                                           Icon icon)
 {
     m_questions.append({text, title, buttons, icon, false});
     return m_answers.isEmpty() ? firstButton(buttons) : m_answers.dequeue();

@@ -6,7 +6,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
-
 #include <unistd.h>
 
 namespace {
@@ -139,7 +138,8 @@ bool SingleInstance::offerToRunning(const QString &runtimeFolder, const QString 
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;
     QByteArray reply;
-    while (reply.size() < Accepted.size() && socket.waitForReadyRead(qMax(1, int(timeoutMs - clock.elapsed()))))
+    while (reply.size() < Accepted.size() &&
+           socket.waitForReadyRead(qMax(1, int(timeoutMs - clock.elapsed()))))
         reply += socket.readAll();
     return reply.startsWith(Accepted);
 }

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // The program's list files: one entry per line, in the locale's 8-bit encoding (UTF-8 here).

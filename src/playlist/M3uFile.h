@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QStringList>
-
 #include <optional>
 
 // Playlist files: one entry per line, exactly the entry's text, CR LF line ends, no header.

@@ -1,0 +1,447 @@
+#include "Form1.h"
+#include "OptionsPanel.h"
+#include "PercentSplitter.h"
+#include "ScriptedPrompter.h"
+#include "SettingsStore.h"
+#include "TestCases.h"
+#include "UnixSignalWatcher.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QScreen>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <memory>
+
+namespace {
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One run of the program against a settings file and a data folder of the test's own.
+class Session
+{
+public:
+    Session()
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("data"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("media/sub folder"));
+        for (const char *name :
+             {"media/a b.mp3", "media/B.wav", "media/b.wav", "media/readme.txt", "media/sub folder/c.mp3"})
+            writeBytes(m_dir.filePath(QLatin1String(name)), "x");
+    }
+
+    QString media(const QString &name = QString()) const
+    {
+        return m_dir.filePath(QStringLiteral("media/")) + name;
+    }
+    QString dataFile(const char *name) const
+    {
+        return m_dir.filePath(QStringLiteral("data/")) + QLatin1String(name);
+    }
+    QString iniPath() const { return m_dir.filePath(QStringLiteral("Kestrove.ini")); }
+
+    void preset(const QString &key, const QString &value, const QString &section = QStringLiteral("General"))
+    {
+        SettingsStore store(iniPath());
+        store.SaveSetting(section, key, value);
+        store.sync();
+    }
+    QString stored(const QString &key, const QString &section = QStringLiteral("General")) const
+    {
+        return SettingsStore(iniPath()).GetSetting(section, key, QStringLiteral("<absent>"));
+    }
+
+    Form1 &start(const QString &commandLine = QString(), bool anotherInstance = false)
+    {
+        m_store = std::make_unique<SettingsStore>(iniPath());
+        const AppServices services{m_store.get(), &prompter, m_dir.filePath(QStringLiteral("data"))};
+        form = std::make_unique<Form1>(services, StartOptions{commandLine, anotherInstance});
+        form->load();
+        return *form;
+    }
+    void close()
+    {
+        form->close();
+        m_store->sync();
+    }
+
+    template <typename T> T *child(const char *name) const
+    {
+        return form->findChild<T *>(QLatin1String(name));
+    }
+
+    ScriptedPrompter prompter;
+    std::unique_ptr<Form1> form;
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+};
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstStartUsesTheDefaults()
+    {
+        Session session;
+        Form1 &form = session.start();
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.windowTitle(), QStringLiteral("Kestrove"));
+        QCOMPARE(form.size(), QSize(753, 452));
+        const QRect screen = form.screen()->geometry();
+        QVERIFY(qAbs(form.x() - (screen.width() - 753) / 2) <= 1);
+        QVERIFY(qAbs(form.y() - (screen.height() - 452) / 2) <= 1);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane1")->DefLeftProc(), 50);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane2")->DefLeftProc(), 70);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane3")->DefLeftProc(), 25);
+        QVERIFY(form.options()->AutoPlay->isChecked());
+        QVERIFY(form.options()->Check1->isEnabled());
+        QVERIFY(form.options()->RemPos->isChecked());
+        QCOMPARE(form.options()->Scroller2->value(), 100);
+        QCOMPARE(form.options()->Offset->count(), 10);
+        QCOMPARE(form.options()->Offset->itemText(9), QStringLiteral("90 %"));
+        QCOMPARE(form.options()->Slide->count(), 30);
+        QCOMPARE(form.options()->Slide->itemText(0), QStringLiteral("1 Sec."));
+        QCOMPARE(form.currentFolder(), Form1::computerRootPath());
+        QVERIFY(session.child<QListWidget>("List1")->count() > 0);
+        QCOMPARE(session.stored(QStringLiteral("FirstUse")), QStringLiteral("false"));
+        QCOMPARE(session.stored(QStringLiteral("AutoPlay")), QStringLiteral("<absent>"));
+        QVERIFY(session.prompter.questions().isEmpty());
+    }
+
+    void storedValuesAreAppliedAndWrittenBack()
+    {
+        Session session;
+        const QList<std::pair<const char *, QString>> values = {
+            {"DefLeft", "30"},        {"DefLeft2", "60"},     {"DefLeft3", "40"},
+            {"left", "1500"},         {"top", "1200"},        {"width", "9000"},
+            {"height", "6000"},       {"winstate", "normal"}, {"AutoPlay", "1"},
+            {"AutoPlayStart", "1"},   {"AutoPlayNext", "1"},  {"RestoreSpeed", "1"},
+            {"MaintainSpeed", "1"},   {"CurSpeed", "150"},    {"Offset", "3"},
+            {"Slide", "5"},           {"RemPos", "0"},        {"LastPos", "123456"},
+            {"LastFile", "/m/x.mp3"}, {"FirstUse", "false"},  {"LastPath", session.media()},
+        };
+        for (const auto &[key, value] : values)
+            session.preset(QLatin1String(key), value);
+        session.preset(QStringLiteral("showallfiles"), QStringLiteral("1"));
+        session.preset(QStringLiteral("FileFlySize"), QStringLiteral("0"));
+        session.preset(QStringLiteral("VideoFlySize"), QStringLiteral("1"));
+        session.preset(QStringLiteral("AutoMini"), QStringLiteral("0"));
+        session.preset(QStringLiteral("2"), QStringLiteral("True"), QStringLiteral("DragNDropExt"));
+
+        Form1 &form = session.start();
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane1")->DefLeftProc(), 30);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane3")->DefLeftProc(), 40);
+        QCOMPARE(form.pos(), QPoint(100, 80));
+        QCOMPARE(form.size(), QSize(600, 400));
+        QVERIFY(form.options()->AutoplayStart->isChecked());
+        QVERIFY(form.options()->Check1->isChecked());
+        QCOMPARE(form.options()->Scroller2->value(), 150);
+        QCOMPARE(form.options()->Offset->currentIndex(), 3);
+        QCOMPARE(form.options()->Slide->currentIndex(), 5);
+        QVERIFY(!form.options()->RemPos->isChecked());
+        QCOMPARE(form.lastPosition(), 123456);
+        QCOMPARE(form.currentFile(), QStringLiteral("/m/x.mp3"));
+        QCOMPARE(form.currentFolder(), session.media());
+        QVERIFY(form.showAll());
+        QVERIFY(form.filePattern().matches(QStringLiteral("readme.txt")));
+        QVERIFY(!form.autoMini());
+        QVERIFY(!session.child<PercentSplitter>("SplitterPane1")->FlySize());
+        QVERIFY(session.child<PercentSplitter>("SplitterPane2")->FlySize());
+        QVERIFY(form.mediaTypes().dragDrop(2));
+        QVERIFY(!form.mediaTypes().dragDrop(3));
+
+        session.close();
+        for (const auto &[key, value] : values)
+            QCOMPARE(session.stored(QLatin1String(key)), value);
+        QCOMPARE(session.stored(QStringLiteral("2"), QStringLiteral("DragNDropExt")), QStringLiteral("True"));
+        QCOMPARE(session.stored(QStringLiteral("3"), QStringLiteral("DragNDropExt")),
+                 QStringLiteral("False"));
+    }
+
+    void badStoredValuesLeaveTheirTargetsAlone()
+    {
+        Session session;
+        session.preset(QStringLiteral("RestoreSpeed"), QStringLiteral("1"));
+        session.preset(QStringLiteral("CurSpeed"), QStringLiteral("500"));
+        session.preset(QStringLiteral("Offset"), QStringLiteral("12"));
+        session.preset(QStringLiteral("Slide"), QStringLiteral("abc"));
+        session.preset(QStringLiteral("winstate"), QStringLiteral("Max"));
+        session.preset(QStringLiteral("FileFlySize"), QStringLiteral("-1"));
+        session.preset(QStringLiteral("width"), QStringLiteral("wide"));
+        session.preset(QStringLiteral("DefLeft"), QStringLiteral("-20"));
+        session.preset(QStringLiteral("DefLeft2"), QStringLiteral("400"));
+        session.preset(QStringLiteral("LastPos"), QStringLiteral("9999999999"));
+        session.preset(QStringLiteral("AutoPlay"), QStringLiteral("7"));
+        session.preset(QStringLiteral("LastPath"), QStringLiteral("/no/such/folder/"));
+        session.preset(QStringLiteral("4"), QStringLiteral("perhaps"), QStringLiteral("DragNDropExt"));
+
+        Form1 &form = session.start();
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.options()->Scroller2->value(), 100);
+        QCOMPARE(form.options()->Offset->currentIndex(), 0);
+        QCOMPARE(form.options()->Slide->currentIndex(), 0);
+        QVERIFY(!form.isMaximized());
+        QVERIFY(!session.child<PercentSplitter>("SplitterPane1")->FlySize());
+        QCOMPARE(form.width(), 753);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane1")->DefLeftProc(), 5);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane2")->DefLeftProc(), 99);
+        QCOMPARE(form.lastPosition(), 0);
+        QVERIFY(form.options()->AutoPlay->isChecked());
+        QVERIFY(!form.mediaTypes().dragDrop(4));
+        QCOMPARE(form.currentFolder(), Form1::computerRootPath());
+    }
+
+    void garbageEverywhereNeverStopsStartUp()
+    {
+        Session session;
+        const QString garbage = QString::fromUtf8("\xef\xbf\xbd\x01junk \"quoted\" ;, =");
+        for (int key = 0; key < SettingKeys::Count; ++key)
+            session.preset(QLatin1String(SettingKeys::definition(SettingKey(key)).key), garbage);
+        writeBytes(session.dataFile("files.ini"), QByteArray("\x00\xff\r\n\n", 5) + QByteArray(70000, 'z'));
+        writeBytes(session.dataFile("default.m3u"), QByteArray("\xff\xfe\x00\x00\r", 5));
+        Form1 &form = session.start();
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.editList().count(), 2);
+        session.close();
+    }
+
+    void closingMinimisedOrMaximisedKeepsTheRectangle_data()
+    {
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<QString>("winstate");
+        QTest::newRow("minimised") << false << "normal";
+        QTest::newRow("maximised") << true << "max";
+    }
+    void closingMinimisedOrMaximisedKeepsTheRectangle()
+    {
+        QFETCH(bool, maximised);
+        QFETCH(QString, winstate);
+        Session session;
+        session.preset(QStringLiteral("left"), QStringLiteral("1500"));
+        session.preset(QStringLiteral("width"), QStringLiteral("9000"));
+        session.preset(QStringLiteral("winstate"), QStringLiteral("normal"));
+        Form1 &form = session.start();
+        if (maximised)
+            form.showMaximized();
+        else
+            form.showMinimized();
+        session.close();
+        QCOMPARE(session.stored(QStringLiteral("left")), QStringLiteral("1500"));
+        QCOMPARE(session.stored(QStringLiteral("width")), QStringLiteral("9000"));
+        QCOMPARE(session.stored(QStringLiteral("winstate")), winstate);
+    }
+
+    void storedMaxMaximisesTheWindow()
+    {
+        Session session;
+        session.preset(QStringLiteral("winstate"), QStringLiteral("max"));
+        QVERIFY(session.start().isMaximized());
+    }
+
+    void secondCopyWritesNoSettingsButItsPlaylist()
+    {
+        Session session;
+        session.preset(QStringLiteral("FirstUse"), QStringLiteral("false"));
+        session.preset(QStringLiteral("AutoPlay"), QStringLiteral("0"));
+        writeBytes(session.dataFile("default.m3u"), "/m/a.mp3\n/m/b.mp3\n");
+        writeBytes(session.dataFile("files.ini"), "/m/a.mp3\r\n");
+        const QByteArray settingsBefore = readBytes(session.iniPath());
+
+        Form1 &form = session.start(QString(), true);
+        QTRY_VERIFY(!form.isVisible());
+        QCOMPARE(session.prompter.questions().size(), 1);
+        const ScriptedPrompter::Question &question = session.prompter.questions().first();
+        QCOMPARE(question.text, QStringLiteral("Kestrove is allready running !"));
+        QCOMPARE(question.title, QStringLiteral("Kestrove"));
+        QCOMPARE(question.icon, Prompter::Icon::Exclamation);
+        QCOMPARE(question.buttons, Prompter::Buttons::Ok);
+        QCOMPARE(readBytes(session.iniPath()), settingsBefore);
+        QCOMPARE(readBytes(session.dataFile("files.ini")), QByteArray("/m/a.mp3\r\n"));
+        QCOMPARE(readBytes(session.dataFile("default.m3u")), QByteArray("/m/a.mp3\r\n/m/b.mp3\r\n"));
+    }
+
+    void savedListsSurviveARestart()
+    {
+        Session session;
+        writeBytes(session.dataFile("files.ini"), "/m/a.mp3\r\n\r\n/m/c.wav\r\n");
+        writeBytes(session.dataFile("default.m3u"), "/m/a.mp3\r\n/m/b.mp3\r\n");
+        Form1 &form = session.start();
+        QCOMPARE(form.editList().entries(), QStringList({"/m/a.mp3", "/m/c.wav"}));
+        auto *playlist = session.child<QListWidget>("PLIST");
+        QCOMPARE(playlist->count(), 2);
+        QCOMPARE(playlist->item(0)->foreground().color(), QColor(Qt::blue));
+        QCOMPARE(playlist->item(1)->foreground().color(), QColor(Qt::black));
+        playlist->addItem(QStringLiteral("/m/d.mid"));
+        form.editList().append(QStringLiteral("/m/e.xm"));
+        session.close();
+        QCOMPARE(readBytes(session.dataFile("files.ini")), QByteArray("/m/a.mp3\r\n/m/c.wav\r\n/m/e.xm\r\n"));
+        QCOMPARE(readBytes(session.dataFile("default.m3u")),
+                 QByteArray("/m/a.mp3\r\n/m/b.mp3\r\n/m/d.mid\r\n"));
+
+        form.editList().clear();
+        session.start();
+        session.form->editList().clear();
+        session.close();
+        QVERIFY(!QFile::exists(session.dataFile("files.ini")));
+    }
+
+    void unreadableListsAreNotOverwritten()
+    {
+        Session session;
+        // A folder where a list file should be cannot be read, not even by root.
+        QDir().mkpath(session.dataFile("files.ini"));
+        QDir().mkpath(session.dataFile("default.m3u"));
+        writeBytes(session.dataFile("files.ini/keep"), "x");
+        Form1 &form = session.start();
+        QVERIFY(form.editList().isEmpty());
+        session.close();
+        QVERIFY(QFileInfo(session.dataFile("files.ini")).isDir());
+        QVERIFY(QFile::exists(session.dataFile("files.ini/keep")));
+        QVERIFY(QFileInfo(session.dataFile("default.m3u")).isDir());
+    }
+
+    void openCmdOpensFoldersAndSelectsFiles_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("quoted file with a blank") << "\"%1a b.mp3\""
+                                                  << "%1"
+                                                  << "a b.mp3";
+        QTest::newRow("exact case first") << "%1b.wav"
+                                          << "%1"
+                                          << "b.wav";
+        QTest::newRow("upper case") << "%1B.wav"
+                                    << "%1"
+                                    << "B.wav";
+        QTest::newRow("folder without separator") << "%1sub folder"
+                                                  << "%1sub folder/"
+                                                  << "";
+        QTest::newRow("missing file in a folder") << "%1gone.mp3"
+                                                  << "%1"
+                                                  << "";
+        QTest::newRow("nothing there") << "/no/such/place/x.mp3"
+                                       << ""
+                                       << "";
+    }
+    void openCmdOpensFoldersAndSelectsFiles()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, folder);
+        QFETCH(QString, selected);
+        Session session;
+        Form1 &form = session.start(commandLine.arg(session.media()));
+        QCOMPARE(form.currentFolder(),
+                 folder.contains(QLatin1String("%1")) ? folder.arg(session.media()) : folder);
+        QListWidgetItem *current = session.child<QListWidget>("List1")->currentItem();
+        QCOMPARE(current ? current->text() : QString(), selected);
+    }
+
+    void executeRequestKeepsAutoAdvanceOnlyInTheSameFolder_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<bool>("advance");
+        QTest::newRow("same folder") << "%1B.wav" << true;
+        QTest::newRow("other folder") << "\"%1sub folder/c.mp3\"" << false;
+    }
+    void executeRequestKeepsAutoAdvanceOnlyInTheSameFolder()
+    {
+        QFETCH(QString, request);
+        QFETCH(bool, advance);
+        Session session;
+        Form1 &form = session.start(session.media());
+        form.options()->Check1->setChecked(true);
+        form.LinkExecute(request.arg(session.media()));
+        QCOMPARE(form.options()->Check1->isChecked(), advance);
+        QCOMPARE(form.currentFolder(), PathProcedures_folderOf(request.arg(session.media())));
+        QVERIFY(session.child<QListWidget>("List1")->currentItem());
+    }
+
+    void dropOnThePathBoxOpensTheFirstPath()
+    {
+        Session session;
+        Form1 &form = session.start();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(session.media(QStringLiteral("sub folder"))),
+                      QUrl::fromLocalFile(session.media(QStringLiteral("a b.mp3")))});
+        auto *pathBox = session.child<QLineEdit>("PathTxt");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pathBox, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pathBox, &drop);
+        QCOMPARE(form.currentFolder(), session.media(QStringLiteral("sub folder/")));
+        QCOMPARE(drop.dropAction(), Qt::IgnoreAction);
+    }
+
+    void openEditListWindowRefusesTheClose()
+    {
+        Session session;
+        Form1 &form = session.start();
+        QWidget editList;
+        form.setEditListWindow(&editList);
+        QVERIFY(!form.close());
+        QVERIFY(form.isVisible());
+        QVERIFY(editList.isVisible());
+        QCOMPARE(session.stored(QStringLiteral("AutoPlay")), QStringLiteral("<absent>"));
+    }
+
+    void terminationSignalRunsTheShutdown()
+    {
+        Session session;
+        Form1 &form = session.start(session.media());
+        UnixSignalWatcher watcher;
+        connect(&watcher, &UnixSignalWatcher::terminationRequested, &form, &Form1::close);
+        ::raise(SIGTERM);
+        QTRY_VERIFY(!form.isVisible());
+        QCOMPARE(session.stored(QStringLiteral("LastPath")), session.media());
+    }
+
+    void openPlayListOfAMissingFileSaysSo()
+    {
+        Session session;
+        Form1 &form = session.start();
+        form.OpenPlayList(QStringLiteral("/no/such/list.m3u"));
+        QCOMPARE(session.prompter.questions().size(), 1);
+        QCOMPARE(session.prompter.questions().first().text, QStringLiteral("ERROR! File don't exist !"));
+        QCOMPARE(session.prompter.questions().first().icon, Prompter::Icon::Critical);
+    }
+
+private:
+    static QString PathProcedures_folderOf(QString path)
+    {
+        path.remove(QLatin1Char('"'));
+        return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+    }
+};
+
+QObject *createForm1Test()
+{
+    return new TestForm1;
+}
+
+#include "tst_form1.moc"

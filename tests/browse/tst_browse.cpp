@@ -1,0 +1,335 @@
+#include "AddRem.h"
+#include "ExtEdit.h"
+#include "FilePattern.h"
+#include "FolderListing.h"
+#include "MediaTypes.h"
+#include "PathProcedures.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace PathProcedures;
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+QStringList texts(const QList<ListEntry> &entries)
+{
+    QStringList result;
+    for (const ListEntry &entry : entries)
+        result.append(entry.text);
+    return result;
+}
+
+} // namespace
+
+class TestBrowse : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void patternListsTheTypesInRowOrder()
+    {
+        MediaTypes types;
+        QCOMPARE(types.filePattern(false),
+                 QStringLiteral("*.wav;*.voc;*.mp3;*.avi;*.mid;*.mpg;*.mpeg;*.mov;*.mod;*.xm;*.s3m;*.it;"
+                                "*.wma;*.asf;*.dat;*.jpg;*.gif;*.bmp;*.wmf;*.cur;*.ico"));
+        QCOMPARE(types.filePattern(true), QStringLiteral("*.*"));
+    }
+
+    void pictureTestLooksAtTheLastThreeCharacters_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("upper jpg") << "x.JPG" << true;
+        QTest::newRow("ico") << "x.ico" << true;
+        QTest::newRow("jpeg is not") << "photo.jpeg" << false;
+        QTest::newRow("no dot") << "fakejpg" << true;
+        QTest::newRow("mpeg") << "clip.mpeg" << false;
+        QTest::newRow("wav") << "a.wav" << false;
+        QTest::newRow("short") << "jp" << false;
+    }
+    void pictureTestLooksAtTheLastThreeCharacters()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, picture);
+        QCOMPARE(MediaTypes().isPicture(name), picture);
+    }
+
+    void patternMatchesWithoutRegardToCase_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("matches");
+        const QString media = MediaTypes().filePattern(false);
+        QTest::newRow("upper mp3") << media << "song.MP3" << true;
+        QTest::newRow("mixed mpeg") << media << "movie.Mpeg" << true;
+        QTest::newRow("txt") << media << "readme.txt" << false;
+        QTest::newRow("jpeg") << media << "photo.jpeg" << false;
+        QTest::newRow("double ext") << media << "a.txt.wav" << true;
+        QTest::newRow("mp3 inside") << media << "a.mp3.txt" << false;
+        QTest::newRow("all, no ext") << "*.*"
+                                     << "README" << true;
+        QTest::newRow("all, dotfile") << "*.*"
+                                      << ".hidden" << true;
+        QTest::newRow("question mark") << "a?.wav"
+                                       << "ab.WAV" << true;
+        QTest::newRow("question mark miss") << "a?.wav"
+                                            << "abc.wav" << false;
+        QTest::newRow("empty pattern") << ""
+                                       << "a.wav" << false;
+    }
+    void patternMatchesWithoutRegardToCase()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, name);
+        QFETCH(bool, matches);
+        QCOMPARE(FilePattern(pattern).matches(name), matches);
+    }
+
+    void pathProcedures_data()
+    {
+        QTest::addColumn<QString>("procedure");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("FolderOf file") << "FolderOf"
+                                       << "/a/b/c.mp3"
+                                       << "/a/b/";
+        QTest::newRow("FolderOf trailing") << "FolderOf"
+                                           << "/a/b/"
+                                           << "/a/b/";
+        QTest::newRow("FolderOf no separator") << "FolderOf"
+                                               << "c.mp3"
+                                               << "";
+        QTest::newRow("FileNameOf") << "FileNameOf"
+                                    << "/a/ b.mp3 "
+                                    << "b.mp3";
+        QTest::newRow("FileNameOf no separator") << "FileNameOf"
+                                                 << " x "
+                                                 << "x";
+        QTest::newRow("ExtensionOf") << "ExtensionOf"
+                                     << "/a/b.tar.gz"
+                                     << "gz";
+        QTest::newRow("ExtensionOf trailing dot") << "ExtensionOf"
+                                                  << "/a/b."
+                                                  << "";
+        QTest::newRow("ExtensionOf none") << "ExtensionOf"
+                                          << "/a/mylist"
+                                          << "";
+        QTest::newRow("ExtensionOf dot in folder") << "ExtensionOf"
+                                                   << "/a.b/mylist"
+                                                   << "";
+        QTest::newRow("ExtensionOf with dot") << "ExtensionOfDot"
+                                              << "mylist.txt"
+                                              << ".txt";
+        QTest::newRow("GetPrevPath") << "GetPrevPath"
+                                     << "/a/b/"
+                                     << "/a/";
+        QTest::newRow("GetPrevPath no trailing") << "GetPrevPath"
+                                                 << "/a/b"
+                                                 << "/a/";
+        QTest::newRow("GetPrevPath to root") << "GetPrevPath"
+                                             << "/a/"
+                                             << "/";
+        QTest::newRow("GetPrevPath at root") << "GetPrevPath"
+                                             << "/"
+                                             << "";
+        QTest::newRow("GetLastPath") << "GetLastPath"
+                                     << "/a/b"
+                                     << "b";
+        QTest::newRow("GetLastPath trailing") << "GetLastPath"
+                                              << "/a/b/"
+                                              << "b/";
+    }
+    void pathProcedures()
+    {
+        QFETCH(QString, procedure);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        QString actual;
+        if (procedure == QLatin1String("FolderOf"))
+            actual = FolderOf(input);
+        else if (procedure == QLatin1String("FileNameOf"))
+            actual = FileNameOf(input);
+        else if (procedure == QLatin1String("ExtensionOf"))
+            actual = ExtensionOf(input, false);
+        else if (procedure == QLatin1String("ExtensionOfDot"))
+            actual = ExtensionOf(input, true);
+        else if (procedure == QLatin1String("GetPrevPath"))
+            actual = GetPrevPath(input);
+        else
+            actual = GetLastPath(input);
+        QCOMPARE(actual, expected);
+    }
+
+    void fullPathOfAnEntry()
+    {
+        QCOMPARE(GetFullPath(QStringLiteral("/m"), 3, QStringLiteral("a.mp3")), QStringLiteral("/m/a.mp3"));
+        QCOMPARE(GetFullPath(QStringLiteral("/m/"), 0, QStringLiteral("..")), QStringLiteral("/m/"));
+    }
+
+    void existenceTestsTellFilesFromFolders()
+    {
+        QTemporaryDir dir;
+        touch(dir.filePath(QStringLiteral("a b.mp3")));
+        QVERIFY(FileExists(dir.filePath(QStringLiteral("a b.mp3"))));
+        QVERIFY(!FileExists(dir.path()));
+        QVERIFY(!FileExists(QString()));
+        QVERIFY(!FileExists(dir.filePath(QStringLiteral("missing"))));
+        QVERIFY(FolderExists(dir.path()));
+        QVERIFY(FolderExists(dir.path() + QLatin1Char('/')));
+        QVERIFY(!FolderExists(dir.filePath(QStringLiteral("a b.mp3"))));
+        QVERIFY(!FolderExists(QString()));
+        const QString before = QDir::currentPath();
+        FolderExists(dir.path());
+        QCOMPARE(QDir::currentPath(), before);
+        QCOMPARE(FolderOf(dir.path()), dir.path() + QLatin1Char('/'));
+    }
+
+    void listingShowsParentFoldersThenMediaFiles()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir(QStringLiteral("x.mp3"));
+        QDir(dir.path()).mkdir(QStringLiteral("Beta"));
+        QDir(dir.path()).mkdir(QStringLiteral("alpha"));
+        for (const char *name : {"song.MP3", "movie.Mpeg", "readme.txt", "b.wav", "noext"})
+            touch(dir.filePath(QLatin1String(name)));
+
+        const QList<ListEntry> media =
+            FolderListing::read(dir.path(), FilePattern(MediaTypes().filePattern(false)));
+        QCOMPARE(texts(media),
+                 QStringList({"..", "alpha", "Beta", "x.mp3", "b.wav", "movie.Mpeg", "song.MP3"}));
+        QCOMPARE(media.at(0).kind, ListEntry::Kind::Parent);
+        QCOMPARE(media.at(3).kind, ListEntry::Kind::Folder);
+        QCOMPARE(media.at(3).path, dir.path() + QStringLiteral("/x.mp3/"));
+        QCOMPARE(media.at(4).kind, ListEntry::Kind::File);
+
+        const QList<ListEntry> all = FolderListing::read(dir.path(), FilePattern(QStringLiteral("*.*")));
+        QVERIFY(texts(all).contains(QStringLiteral("noext")));
+        QVERIFY(texts(all).contains(QStringLiteral("readme.txt")));
+    }
+
+    void listingOfAMissingFolderHoldsOnlyTheParent()
+    {
+        const QList<ListEntry> entries =
+            FolderListing::read(QStringLiteral("/no/such/folder/"), FilePattern(QStringLiteral("*.*")));
+        QCOMPARE(texts(entries), QStringList{QStringLiteral("..")});
+    }
+
+    void computerRootListsTheRootVolume()
+    {
+        const QList<ListEntry> entries = FolderListing::read(QString(), FilePattern(QStringLiteral("*.*")));
+        QVERIFY(!entries.isEmpty());
+        QVERIFY(texts(entries).contains(QStringLiteral("/")));
+        for (const ListEntry &entry : entries)
+            QCOMPARE(entry.kind, ListEntry::Kind::Volume);
+    }
+
+    void extEditKeepsChangesUnlessCancelled_data()
+    {
+        QTest::addColumn<QString>("closeWith");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("Ok") << "Command1" << true;
+        QTest::newRow("close box") << "close" << true;
+        QTest::newRow("Cancel") << "Command2" << false;
+        QTest::newRow("Esc") << "escape" << false;
+    }
+    void extEditKeepsChangesUnlessCancelled()
+    {
+        QFETCH(QString, closeWith);
+        QFETCH(bool, kept);
+        MediaTypes types;
+        types.setDragDrop(0, true);
+        ExtEdit dialog(types);
+        dialog.show();
+        auto *list = dialog.findChild<QListWidget *>(QStringLiteral("List1"));
+        QCOMPARE(list->count(), MediaTypes::Count);
+        QVERIFY(list->item(0)->isSelected());
+        QVERIFY(!list->item(2)->isSelected());
+        list->item(2)->setSelected(true);
+        list->item(15)->setSelected(true);
+
+        if (closeWith == QLatin1String("close"))
+            dialog.close();
+        else if (closeWith == QLatin1String("escape"))
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.findChild<QPushButton *>(closeWith)->click();
+
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(types.dragDrop(0), true);
+        QCOMPARE(types.dragDrop(2), kept);
+        QCOMPARE(types.dragDrop(15), kept);
+        QCOMPARE(dialog.cancelled(), !kept);
+    }
+
+    void extEditSelectAllAndClearAll()
+    {
+        MediaTypes types;
+        ExtEdit dialog(types);
+        dialog.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        dialog.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        for (int row = 0; row < MediaTypes::Count; ++row)
+            QVERIFY(types.dragDrop(row));
+        ExtEdit again(types);
+        again.findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+        again.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        for (int row = 0; row < MediaTypes::Count; ++row)
+            QVERIFY(!types.dragDrop(row));
+    }
+
+    void addRemGivesThePatternOrNothing_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("first entry") << "Command1" << 0 << "*.*";
+        QTest::newRow("mp3") << "Command1" << 3 << "*.mp3";
+        QTest::newRow("last") << "Command1" << 21 << "*.ico";
+        QTest::newRow("Cancel") << "Command2" << 3 << "";
+        QTest::newRow("Esc") << "escape" << 3 << "";
+        QTest::newRow("close box") << "close" << 3 << "";
+    }
+    void addRemGivesThePatternOrNothing()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, entry);
+        QFETCH(QString, pattern);
+        MediaTypes types;
+        QString chosen = QStringLiteral("unset");
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<AddRem *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Add files to playlist"));
+            auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
+            QCOMPARE(combo->count(), 22);
+            QCOMPARE(combo->currentIndex(), 0);
+            combo->setCurrentIndex(entry);
+            if (action == QLatin1String("escape"))
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else if (action == QLatin1String("close"))
+                dialog->close();
+            else
+                dialog->findChild<QPushButton *>(action)->click();
+        });
+        chosen = AddRem::choose(types, QStringLiteral("Add files to playlist"), nullptr);
+        QCOMPARE(chosen, pattern);
+    }
+};
+
+QTEST_MAIN(TestBrowse)
+#include "tst_browse.moc"

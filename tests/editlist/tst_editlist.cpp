@@ -1,0 +1,96 @@
+#include "EditListStore.h"
+#include "SavedFileList.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+namespace {
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestEditList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void membershipFollowsDuplicatesAndRemovals()
+    {
+        EditListStore store;
+        store.append(QStringLiteral("/a"));
+        store.append(QStringLiteral("/b"));
+        store.append(QStringLiteral("/a"));
+        QCOMPARE(store.count(), 3);
+        store.removeAt(0);
+        QVERIFY(store.contains(QStringLiteral("/a")));
+        store.removeAt(1);
+        QVERIFY(!store.contains(QStringLiteral("/a")));
+        QVERIFY(store.contains(QStringLiteral("/b")));
+        store.removeAt(5);
+        QCOMPARE(store.entries(), QStringList{QStringLiteral("/b")});
+    }
+
+    void loadingAppendsEveryNonEmptyLine()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("files.ini"));
+        writeBytes(path, "/m/a.mp3\r\n\r\n/m/b.mp3  \n/m/a.mp3\r\n\n");
+        EditListStore store;
+        store.append(QStringLiteral("/already"));
+        QVERIFY(SavedFileList::LoadFileList(store, path));
+        QCOMPARE(store.entries(), QStringList({"/already", "/m/a.mp3", "/m/b.mp3  ", "/m/a.mp3"}));
+    }
+
+    void missingFileLoadsNothing()
+    {
+        QTemporaryDir dir;
+        EditListStore store;
+        QVERIFY(SavedFileList::LoadFileList(store, dir.filePath(QStringLiteral("files.ini"))));
+        QVERIFY(store.isEmpty());
+    }
+
+    void unreadableFileIsReported()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root reads every file");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("files.ini"));
+        writeBytes(path, "/a\r\n");
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
+        EditListStore store;
+        QVERIFY(!SavedFileList::LoadFileList(store, path));
+    }
+
+    void savingAnEmptyListRemovesTheFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("files.ini"));
+        EditListStore store;
+        store.append(QStringLiteral("/m/a b.mp3"));
+        store.append(QStringLiteral("/m/c.wav"));
+        QVERIFY(SavedFileList::SaveFileList(store, path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("/m/a b.mp3\r\n/m/c.wav\r\n"));
+        file.close();
+
+        store.clear();
+        QVERIFY(SavedFileList::SaveFileList(store, path));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(SavedFileList::SaveFileList(store, path));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEditList)
+#include "tst_editlist.moc"
