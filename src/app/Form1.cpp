@@ -140,11 +140,13 @@ void Form1::buildWindow()
     List1 = new QListWidget;
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    List1->setUniformItemSizes(true);
     connect(List1, &QListWidget::itemActivated, this, &Form1::listEntryActivated);
 
     PLIST = new QListWidget;
     PLIST->setObjectName(QStringLiteral("PLIST"));
     PLIST->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    PLIST->setUniformItemSizes(true);
 
     Video = new QFrame;
     Video->setObjectName(QStringLiteral("Video0"));
@@ -466,7 +468,12 @@ void Form1::CheckPlayList()
                 break;
         }
         QListWidgetItem *item = PLIST->item(i);
-        item->setForeground(m_editList.contains(item->text()) ? EditListColour : QColor(Qt::black));
+        // Only entries whose mark changes are touched: every change costs a model notification.
+        const bool onEditList = m_editList.contains(item->text());
+        const QBrush mark = item->foreground();
+        const bool marked = mark.style() != Qt::NoBrush && mark.color() == EditListColour;
+        if (onEditList != marked)
+            item->setForeground(onEditList ? QBrush(EditListColour) : QBrush());
     }
 }
 
