@@ -23,7 +23,7 @@ test: build
 test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DKESTROVE_SANITIZE=ON -DKESTROVE_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_DIR) -j$(JOBS)
-	@ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(ASAN_DIR) --output-on-failure -j$(JOBS)
 
 bench: build

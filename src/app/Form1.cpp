@@ -184,7 +184,7 @@ void Form1::buildWindow()
     playerScroller->setWidget(playerColumn);
     playerScroller->setWidgetResizable(true);
     playerScroller->setFrameShape(QFrame::NoFrame);
-    playerScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    playerScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     SplitterPane2->addWidget(titledPane(3, tr("PLAYER"), playerScroller));
     SplitterPane2->setDefLeftProc(70);
 
@@ -236,8 +236,10 @@ void Form1::load()
     m_types.setPictureRange(MediaTypes::FirstPictureRow, MediaTypes::LastPictureRow);
     UpdateFilePattern();
 
-    // 8. A second copy closes 10 ms after its start-up has finished.
+    // 8. A second copy closes 10 ms after its start-up has finished. It never writes settings,
+    // however it is closed: a logout while its message is up must not overwrite the first copy's.
     if (m_start.anotherInstanceRunning) {
+        m_skipSave = true;
         UnloadTimer->start();
         hide();
     }
@@ -391,7 +393,6 @@ void Form1::unloadSecondInstance()
     UnloadTimer->stop();
     m_prompter.message(tr("Kestrove is allready running !"), ProgramTitle, Prompter::Buttons::Ok,
                        Prompter::Icon::Exclamation);
-    m_skipSave = true;
     close();
 }
 

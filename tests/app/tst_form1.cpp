@@ -284,6 +284,16 @@ private Q_SLOTS:
         QCOMPARE(readBytes(session.dataFile("default.m3u")), QByteArray("/m/a.mp3\r\n/m/b.mp3\r\n"));
     }
 
+    void secondCopyClosedBeforeItsMessageWritesNoSettings()
+    {
+        Session session;
+        session.preset(QStringLiteral("FirstUse"), QStringLiteral("false"));
+        const QByteArray settingsBefore = readBytes(session.iniPath());
+        Form1 &form = session.start(QString(), true);
+        QVERIFY(form.close());
+        QCOMPARE(readBytes(session.iniPath()), settingsBefore);
+    }
+
     void savedListsSurviveARestart()
     {
         Session session;
