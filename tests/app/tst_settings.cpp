@@ -21,39 +21,6 @@ private Q_SLOTS:
         QCOMPARE(VersionTitle(3, 0, 25), QStringLiteral("Kestrove V.3.0.25"));
     }
 
-    void keyTableHoldsTheDefaults_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("defaultValue");
-        QTest::newRow("showallfiles") << int(SettingKey::ShowAllFiles) << "showallfiles"
-                                      << "0";
-        QTest::newRow("FileFlySize") << int(SettingKey::FileFlySize) << "FileFlySize"
-                                     << "1";
-        QTest::newRow("DefLeft3") << int(SettingKey::DefLeft3) << "DefLeft3"
-                                  << "25";
-        QTest::newRow("width") << int(SettingKey::Width) << "width"
-                               << "11295";
-        QTest::newRow("height") << int(SettingKey::Height) << "height"
-                                << "6780";
-        QTest::newRow("CurSpeed") << int(SettingKey::CurSpeed) << "CurSpeed"
-                                  << "100";
-        QTest::newRow("RemPos") << int(SettingKey::RemPos) << "RemPos"
-                                << "1";
-        QTest::newRow("FirstUse") << int(SettingKey::FirstUse) << "FirstUse"
-                                  << "";
-    }
-    void keyTableHoldsTheDefaults()
-    {
-        QFETCH(int, key);
-        QFETCH(QString, name);
-        QFETCH(QString, defaultValue);
-        const SettingDefinition &definition = SettingKeys::definition(SettingKey(key));
-        QCOMPARE(QLatin1String(definition.key), name);
-        QCOMPARE(QLatin1String(definition.section), QLatin1String("General"));
-        QCOMPARE(QLatin1String(definition.defaultValue), defaultValue);
-    }
-
     void leadingNumberReadsTheNumericStart_data()
     {
         QTest::addColumn<QString>("text");

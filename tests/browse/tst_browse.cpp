@@ -277,21 +277,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.cancelled(), !kept);
     }
 
-    void extEditSelectAllAndClearAll()
-    {
-        MediaTypes types;
-        ExtEdit dialog(types);
-        dialog.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        dialog.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        for (int row = 0; row < MediaTypes::Count; ++row)
-            QVERIFY(types.dragDrop(row));
-        ExtEdit again(types);
-        again.findChild<QPushButton *>(QStringLiteral("Command4"))->click();
-        again.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        for (int row = 0; row < MediaTypes::Count; ++row)
-            QVERIFY(!types.dragDrop(row));
-    }
-
     void addRemGivesThePatternOrNothing_data()
     {
         QTest::addColumn<QString>("action");
