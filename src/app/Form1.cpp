@@ -1,8 +1,10 @@
 #include "Form1.h"
 
 #include "FolderListing.h"
+#include "ListModel.h"
 #include "M3uFile.h"
 #include "OptionsPanel.h"
+#include "OwnerDrawList.h"
 #include "PathProcedures.h"
 #include "PercentSplitter.h"
 #include "Prompter.h"
@@ -21,7 +23,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -137,16 +138,12 @@ void Form1::buildWindow()
     Folder1->header()->hide();
     connect(Folder1, &QTreeView::clicked, this, &Form1::treeFolderClicked);
 
-    List1 = new QListWidget;
+    List1 = new OwnerDrawList;
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    List1->setUniformItemSizes(true);
-    connect(List1, &QListWidget::itemActivated, this, &Form1::listEntryActivated);
+    connect(List1, &QAbstractItemView::activated, this, &Form1::listEntryActivated);
 
-    PLIST = new QListWidget;
+    PLIST = new OwnerDrawList;
     PLIST->setObjectName(QStringLiteral("PLIST"));
-    PLIST->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    PLIST->setUniformItemSizes(true);
 
     Video = new QFrame;
     Video->setObjectName(QStringLiteral("Video0"));
@@ -282,8 +279,8 @@ void Form1::load()
     const QString playlist = m_dataFolder + PlaylistFileName;
     if (FileExists(playlist)) {
         if (const std::optional<QStringList> entries = M3uFile::read(playlist)) {
-            PLIST->clear();
-            PLIST->addItems(*entries);
+            PLIST->items()->Clear();
+            PLIST->items()->AddItems(*entries);
         } else {
             m_playlistUnreadable = true;
         }
@@ -453,28 +450,21 @@ void Form1::OpenPlayList(const QString &path)
                            Prompter::Buttons::Ok, Prompter::Icon::Critical);
         return;
     }
-    PLIST->clear();
-    PLIST->addItems(*entries);
+    PLIST->items()->Clear();
+    PLIST->items()->AddItems(*entries);
 }
 
 void Form1::CheckPlayList()
 {
+    ListModel *entries = PLIST->items();
     QElapsedTimer slice;
     slice.start();
-    for (int i = 0; i < PLIST->count(); ++i) {
+    for (int i = 0; i < entries->ListCount(); ++i) {
         if (slice.elapsed() >= EventSliceMs) {
             QCoreApplication::processEvents();
             slice.restart();
-            if (i >= PLIST->count())
-                break;
         }
-        QListWidgetItem *item = PLIST->item(i);
-        // Only entries whose mark changes are touched: every change costs a model notification.
-        const bool onEditList = m_editList.contains(item->text());
-        const QBrush mark = item->foreground();
-        const bool marked = mark.style() != Qt::NoBrush && mark.color() == EditListColour;
-        if (onEditList != marked)
-            item->setForeground(onEditList ? QBrush(EditListColour) : QBrush());
+        entries->setItemForeColor(i, m_editList.contains(entries->List(i)) ? EditListColour : QColor());
     }
 }
 
@@ -502,52 +492,60 @@ void Form1::selectComputerRoot()
 
 void Form1::UpdateList()
 {
-    const QList<ListEntry> entries = FolderListing::read(m_currentFolder, m_pattern);
-    List1->clear();
-    for (const ListEntry &entry : entries) {
-        auto *item = new QListWidgetItem(entry.text, List1);
-        item->setData(KindRole, int(entry.kind));
-        item->setData(PathRole, entry.path);
-        if (entry.kind == ListEntry::Kind::File && m_editList.contains(entry.path))
-            item->setForeground(EditListColour);
+    ListModel *entries = List1->items();
+    entries->Clear();
+    QStringList folders;
+    QStringList files;
+    for (const ListEntry &entry : FolderListing::read(m_currentFolder, m_pattern)) {
+        if (entry.kind == ListEntry::Kind::File)
+            files.append(entry.text);
+        else if (entry.kind == ListEntry::Kind::Parent)
+            entries->AddItem(entry.text, entry.kind);
+        else
+            folders.append(entry.text);
+    }
+    entries->AddItems(folders, m_currentFolder.isEmpty() ? ListEntry::Kind::Volume : ListEntry::Kind::Folder);
+    const int firstFile = entries->ListCount();
+    entries->AddItems(files, ListEntry::Kind::File);
+    for (int i = firstFile; i < entries->ListCount(); ++i) {
+        if (m_editList.contains(m_currentFolder + entries->List(i)))
+            entries->setItemForeColor(i, EditListColour);
     }
 }
 
 void Form1::selectFileEntry(const QString &name)
 {
     // Names differing only in case are different files here: an exact match comes first.
-    QListWidgetItem *match = nullptr;
-    for (int i = 0; i < List1->count() && !match; ++i) {
-        if (List1->item(i)->text() == name)
-            match = List1->item(i);
+    const ListModel *entries = List1->items();
+    int match = entries->FindItem(name);
+    for (int i = 0; i < entries->ListCount() && match < 0; ++i) {
+        if (entries->List(i).compare(name, Qt::CaseInsensitive) == 0)
+            match = i;
     }
-    for (int i = 0; i < List1->count() && !match; ++i) {
-        if (List1->item(i)->text().compare(name, Qt::CaseInsensitive) == 0)
-            match = List1->item(i);
-    }
-    if (match) {
-        List1->setCurrentItem(match);
-        List1->scrollToItem(match);
-    }
+    if (match >= 0)
+        List1->setListIndex(match);
 }
 
-void Form1::listEntryActivated(QListWidgetItem *item)
+void Form1::listEntryActivated(const QModelIndex &index)
 {
-    if (!item)
-        return;
-    const auto kind = ListEntry::Kind(item->data(KindRole).toInt());
-    const QString path = item->data(PathRole).toString();
-    switch (kind) {
-    case ListEntry::Kind::Parent:
-        if (path.isEmpty())
+    const ListModel *entries = List1->items();
+    const int row = index.row();
+    switch (entries->kind(row)) {
+    case ListEntry::Kind::Parent: {
+        const QString parent = GetPrevPath(m_currentFolder);
+        if (parent.isEmpty())
             selectComputerRoot();
         else
-            selectFolder(path);
+            selectFolder(parent);
         break;
+    }
     case ListEntry::Kind::Folder:
+        if (FolderExists(m_currentFolder + entries->List(row)))
+            selectFolder(m_currentFolder + entries->List(row));
+        break;
     case ListEntry::Kind::Volume:
-        if (FolderExists(path))
-            selectFolder(path);
+        if (FolderExists(entries->List(row)))
+            selectFolder(entries->List(row));
         break;
     case ListEntry::Kind::File:
         break;
@@ -581,9 +579,9 @@ void Form1::closeEvent(QCloseEvent *event)
     }
     if (!m_playlistUnreadable) {
         QStringList entries;
-        entries.reserve(PLIST->count());
-        for (int i = 0; i < PLIST->count(); ++i)
-            entries.append(PLIST->item(i)->text());
+        entries.reserve(PLIST->items()->ListCount());
+        for (int i = 0; i < PLIST->items()->ListCount(); ++i)
+            entries.append(PLIST->items()->List(i));
         M3uFile::write(m_dataFolder + PlaylistFileName, entries);
     }
     event->accept();

@@ -9,13 +9,12 @@
 #include <QPointer>
 
 class OptionsPanel;
+class OwnerDrawList;
 class PercentSplitter;
 class QFileSystemModel;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
 class QPlainTextEdit;
 class QTimer;
 class QTreeView;
@@ -75,7 +74,7 @@ private:
     void selectComputerRoot();
     void UpdateList();
     void selectFileEntry(const QString &name);
-    void listEntryActivated(QListWidgetItem *item);
+    void listEntryActivated(const QModelIndex &index);
     void treeFolderClicked(const QModelIndex &index);
     void pathEntered();
 
@@ -112,8 +111,8 @@ private:
     PercentSplitter *SplitterPane3 = nullptr;
     QTreeView *Folder1 = nullptr;
     QFileSystemModel *m_folderModel = nullptr;
-    QListWidget *List1 = nullptr;
-    QListWidget *PLIST = nullptr;
+    OwnerDrawList *List1 = nullptr;
+    OwnerDrawList *PLIST = nullptr;
     QFrame *Video = nullptr;
     QPlainTextEdit *FileInfo = nullptr;
     OptionsPanel *m_options = nullptr;

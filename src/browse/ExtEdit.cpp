@@ -1,11 +1,12 @@
 #include "ExtEdit.h"
 
+#include "ListModel.h"
 #include "MediaTypes.h"
+#include "OwnerDrawList.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,13 +15,13 @@ ExtEdit::ExtEdit(MediaTypes &types, QWidget *parent) : QDialog(parent), m_types(
     setWindowTitle(tr("Drag'n' Drop Extentions"));
 
     auto *label = new QLabel(tr("Supported extentions:"), this);
-    m_list = new QListWidget(this);
+    m_list = new OwnerDrawList(this);
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setSelectionMode(QAbstractItemView::MultiSelection);
     label->setBuddy(m_list);
     for (int row = 0; row < MediaTypes::Count; ++row) {
-        auto *item = new QListWidgetItem(m_types.extension(row), m_list);
-        item->setSelected(m_types.dragDrop(row));
+        m_list->items()->AddItem(m_types.extension(row));
+        m_list->setSelected(row, m_types.dragDrop(row));
     }
 
     auto makeButton = [this](const char *name, const QString &caption) {
@@ -41,8 +42,8 @@ ExtEdit::ExtEdit(MediaTypes &types, QWidget *parent) : QDialog(parent), m_types(
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &ExtEdit::reject);
-    connect(selectAll, &QPushButton::clicked, m_list, &QListWidget::selectAll);
-    connect(clearAll, &QPushButton::clicked, m_list, &QListWidget::clearSelection);
+    connect(selectAll, &QPushButton::clicked, m_list, &QAbstractItemView::selectAll);
+    connect(clearAll, &QPushButton::clicked, m_list, &QAbstractItemView::clearSelection);
 
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(ok);
@@ -63,8 +64,8 @@ ExtEdit::ExtEdit(MediaTypes &types, QWidget *parent) : QDialog(parent), m_types(
 
 void ExtEdit::SetExt()
 {
-    for (int row = 0; row < m_list->count(); ++row)
-        m_types.setDragDrop(row, m_list->item(row)->isSelected());
+    for (int row = 0; row < m_list->items()->ListCount(); ++row)
+        m_types.setDragDrop(row, m_list->Selected(row));
 }
 
 void ExtEdit::reject()

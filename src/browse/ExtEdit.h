@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class MediaTypes;
-class QListWidget;
+class OwnerDrawList;
 class QPushButton;
 
 // Edits which media types folders dropped on the EditList collect. Only "Cancel" (or Esc)
@@ -26,7 +26,7 @@ private:
     void SetExt();
 
     MediaTypes &m_types;
-    QListWidget *m_list = nullptr;
+    OwnerDrawList *m_list = nullptr;
     bool m_cancelled = false;
     bool m_finished = false;
 };

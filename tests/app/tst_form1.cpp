@@ -1,5 +1,7 @@
 #include "Form1.h"
+#include "ListModel.h"
 #include "OptionsPanel.h"
+#include "OwnerDrawList.h"
 #include "PercentSplitter.h"
 #include "ScriptedPrompter.h"
 #include "SettingsStore.h"
@@ -12,7 +14,6 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <QScreen>
 #include <QSlider>
@@ -126,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(form.options()->Slide->count(), 30);
         QCOMPARE(form.options()->Slide->itemText(0), QStringLiteral("1 Sec."));
         QCOMPARE(form.currentFolder(), Form1::computerRootPath());
-        QVERIFY(session.child<QListWidget>("List1")->count() > 0);
+        QVERIFY(session.child<OwnerDrawList>("List1")->items()->ListCount() > 0);
         QCOMPARE(session.stored(QStringLiteral("FirstUse")), QStringLiteral("false"));
         QCOMPARE(session.stored(QStringLiteral("AutoPlay")), QStringLiteral("<absent>"));
         QVERIFY(session.prompter.questions().isEmpty());
@@ -301,11 +302,11 @@ private Q_SLOTS:
         writeBytes(session.dataFile("default.m3u"), "/m/a.mp3\r\n/m/b.mp3\r\n");
         Form1 &form = session.start();
         QCOMPARE(form.editList().entries(), QStringList({"/m/a.mp3", "/m/c.wav"}));
-        auto *playlist = session.child<QListWidget>("PLIST");
-        QCOMPARE(playlist->count(), 2);
-        QCOMPARE(playlist->item(0)->foreground().color(), QColor(Qt::blue));
-        QCOMPARE(playlist->item(1)->foreground().color(), QColor(Qt::black));
-        playlist->addItem(QStringLiteral("/m/d.mid"));
+        ListModel *playlist = session.child<OwnerDrawList>("PLIST")->items();
+        QCOMPARE(playlist->ListCount(), 2);
+        QCOMPARE(playlist->ItemForeColor(0), QColor(Qt::blue));
+        QCOMPARE(playlist->ItemForeColor(1), QColor(Qt::black));
+        playlist->AddItem(QStringLiteral("/m/d.mid"));
         form.editList().append(QStringLiteral("/m/e.xm"));
         session.close();
         QCOMPARE(readBytes(session.dataFile("files.ini")), QByteArray("/m/a.mp3\r\n/m/c.wav\r\n/m/e.xm\r\n"));
@@ -367,8 +368,8 @@ private Q_SLOTS:
         Form1 &form = session.start(commandLine.arg(session.media()));
         QCOMPARE(form.currentFolder(),
                  folder.contains(QLatin1String("%1")) ? folder.arg(session.media()) : folder);
-        QListWidgetItem *current = session.child<QListWidget>("List1")->currentItem();
-        QCOMPARE(current ? current->text() : QString(), selected);
+        const OwnerDrawList *list = session.child<OwnerDrawList>("List1");
+        QCOMPARE(list->items()->List(list->ListIndex()), selected);
     }
 
     void executeRequestKeepsAutoAdvanceOnlyInTheSameFolder_data()
@@ -388,7 +389,7 @@ private Q_SLOTS:
         form.LinkExecute(request.arg(session.media()));
         QCOMPARE(form.options()->Check1->isChecked(), advance);
         QCOMPARE(form.currentFolder(), PathProcedures_folderOf(request.arg(session.media())));
-        QVERIFY(session.child<QListWidget>("List1")->currentItem());
+        QVERIFY(session.child<OwnerDrawList>("List1")->ListIndex() > 0);
     }
 
     void dropOnThePathBoxOpensTheFirstPath()

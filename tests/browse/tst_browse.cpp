@@ -2,13 +2,15 @@
 #include "ExtEdit.h"
 #include "FilePattern.h"
 #include "FolderListing.h"
+#include "ListModel.h"
 #include "MediaTypes.h"
+#include "OwnerDrawList.h"
 #include "PathProcedures.h"
 
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -239,6 +241,80 @@ private Q_SLOTS:
             QCOMPARE(entry.kind, ListEntry::Kind::Volume);
     }
 
+    void findItemFollowsInsertsAndRemovals()
+    {
+        ListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.AddItems({"b", "a", "b", "c"});
+        QCOMPARE(model.FindItem("b"), 0);
+        QCOMPARE(model.FindItem("c"), 3);
+        QCOMPARE(model.FindItem("B"), -1);
+        model.InsertItem("c", 0);
+        QCOMPARE(model.FindItem("c"), 0);
+        QCOMPARE(model.FindItem("b"), 1);
+        model.RemoveItem(1);
+        QCOMPARE(model.FindItem("b"), 2);
+        model.RemoveItem(2);
+        QCOMPARE(model.FindItem("b"), -1);
+        model.AddItem("b");
+        QCOMPARE(model.FindItem("b"), model.ListCount() - 1);
+        model.RemoveItem(99);
+        model.Clear();
+        QCOMPARE(model.FindItem("a"), -1);
+        QCOMPARE(model.ListCount(), 0);
+    }
+
+    void sortedListsKeepAscendingTextOrder()
+    {
+        ListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.AddItem("zeta");
+        model.setSorted(true);
+        QCOMPARE(model.AddItem("Alpha"), 0);
+        QCOMPARE(model.AddItem("beta"), 1);
+        model.AddItems({"gamma", "Delta", "alpha"});
+        QStringList texts;
+        for (int i = 0; i < model.ListCount(); ++i)
+            texts.append(model.List(i));
+        QCOMPARE(texts, QStringList({"Alpha", "alpha", "beta", "Delta", "gamma", "zeta"}));
+        QCOMPARE(model.FindItem("gamma"), 4);
+        model.setSorted(false);
+        QCOMPARE(model.AddItem("aaa"), 6);
+    }
+
+    void entryColoursAndKinds()
+    {
+        ListModel model;
+        model.AddItem("..", ListEntry::Kind::Parent);
+        model.AddItem("x.mp3", ListEntry::Kind::Folder);
+        QCOMPARE(model.kind(0), ListEntry::Kind::Parent);
+        QCOMPARE(model.kind(1), ListEntry::Kind::Folder);
+        QCOMPARE(model.ItemForeColor(1), QColor(Qt::black));
+        model.setItemForeColor(1, Qt::blue);
+        QCOMPARE(model.data(model.index(1), Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::blue));
+        model.setItemForeColor(1, QColor());
+        QCOMPARE(model.ItemForeColor(1), QColor(Qt::black));
+        QVERIFY(!model.data(model.index(0), Qt::BackgroundRole).isValid());
+    }
+
+    void selectionCallsOnTheList()
+    {
+        OwnerDrawList list;
+        list.items()->AddItems({"a", "b", "c", "d"});
+        list.resize(200, 300);
+        list.show();
+        QCOMPARE(list.ListIndex(), -1);
+        list.setListIndex(2);
+        QCOMPARE(list.ListIndex(), 2);
+        QVERIFY(list.Selected(2));
+        list.SelectRange(true, 0, 10);
+        QVERIFY(list.Selected(0) && list.Selected(3));
+        list.SelectRange(false, 1, 2);
+        QVERIFY(list.Selected(0) && !list.Selected(1) && !list.Selected(2) && list.Selected(3));
+        QCOMPARE(list.ItemFromPoint(list.visualRect(list.items()->index(1)).center()), 1);
+        QCOMPARE(list.ItemFromPoint(QPoint(5, 290)), -1);
+    }
+
     void extEditKeepsChangesUnlessCancelled_data()
     {
         QTest::addColumn<QString>("closeWith");
@@ -256,12 +332,12 @@ private Q_SLOTS:
         types.setDragDrop(0, true);
         ExtEdit dialog(types);
         dialog.show();
-        auto *list = dialog.findChild<QListWidget *>(QStringLiteral("List1"));
-        QCOMPARE(list->count(), MediaTypes::Count);
-        QVERIFY(list->item(0)->isSelected());
-        QVERIFY(!list->item(2)->isSelected());
-        list->item(2)->setSelected(true);
-        list->item(15)->setSelected(true);
+        auto *list = dialog.findChild<OwnerDrawList *>(QStringLiteral("List1"));
+        QCOMPARE(list->items()->ListCount(), MediaTypes::Count);
+        QVERIFY(list->Selected(0));
+        QVERIFY(!list->Selected(2));
+        list->setSelected(2, true);
+        list->setSelected(15, true);
 
         if (closeWith == QLatin1String("close"))
             dialog.close();
