@@ -1,3 +1,4 @@
+#include "AppIcon.h"
 #include "AppServices.h"
 #include "CommandLine.h"
 #include "Form1.h"
@@ -70,7 +71,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (first)
         instance.listen();
-    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("multimedia-player")));
+    app.setWindowIcon(AppIcon());
 
     SettingsStore settings(SettingsStore::defaultPath());
     QtPrompter prompter;

@@ -4,7 +4,8 @@
 #include <QStringList>
 #include <optional>
 
-// The program's list files: one entry per line, in the locale's 8-bit encoding (UTF-8 here).
+// The program's list files: one entry per line, in the locale's 8-bit encoding, which is UTF-8 on
+// Linux.
 // Lines are written with CR LF; on reading a line ends at CR LF, at a lone CR or at a lone LF,
 // so that lists written by other Linux programs read as they were meant.
 namespace TextLineFile {

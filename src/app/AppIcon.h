@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's window icon, drawn in code: no icon-theme lookup at start-up and no image files
+// to install.
+QIcon AppIcon();
