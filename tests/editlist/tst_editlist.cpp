@@ -1,8 +1,8 @@
 #include "EditListStore.h"
 #include "SavedFileList.h"
+#include "TestCases.h"
 
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,8 +22,6 @@ class TestEditList : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void membershipFollowsDuplicatesAndRemovals()
     {
         EditListStore store;
@@ -79,5 +77,9 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestEditList)
+QObject *createEditListTest()
+{
+    return new TestEditList;
+}
+
 #include "tst_editlist.moc"

@@ -1,0 +1,345 @@
+#include "FileCopyEngine.h"
+
+#include "Prompter.h"
+#include "Rounding.h"
+#include "SecondsFormatter.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int EventSliceMs = 15;
+// The runtime's "Input past end of file": the source ended before its size was read.
+constexpr int InputPastEndOfFile = 62;
+
+int keepGoing = -1;
+
+// A file descriptor closed when it goes out of scope.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    void reset(int fd = -1)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+    // Closes now and reports the outcome, which matters for written files.
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+// Reads until the buffer holds `size` bytes or the file ends; -1 on an error.
+qint64 readFully(int fd, char *buffer, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, buffer + done, size_t(size - done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+bool writeFully(int fd, const char *buffer, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(fd, buffer + done, size_t(size - done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// Gives the file the destination's name. Without permission to overwrite, a destination that
+// appeared meanwhile is never replaced.
+int renameInto(const QByteArray &from, const QByteArray &to, bool overwrite)
+{
+    if (overwrite)
+        return ::rename(from.constData(), to.constData());
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+    // File systems without atomic no-replace renames: a hard link fails if the name is taken.
+    if (::link(from.constData(), to.constData()) == 0)
+        return ::unlink(from.constData());
+    return -1;
+}
+
+void syncFolder(const QByteArray &folder)
+{
+    Descriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid())
+        ::fsync(dir.get());
+}
+
+QString systemError(int errorNumber)
+{
+    return QString::fromLocal8Bit(std::strerror(errorNumber));
+}
+
+} // namespace
+
+struct FileCopyEngine::Preparation
+{
+    QByteArray source;
+    QByteArray destination;
+    QByteArray destinationFolder;
+    qint64 size = 0;
+    bool sameFileSystem = false;
+};
+
+FileCopyEngine::FileCopyEngine(Prompter &prompter, QObject *parent)
+    : QObject(parent), m_prompter(prompter), m_freeSpace(&FileCopyEngine::freeSpaceOf)
+{
+}
+
+qint64 FileCopyEngine::freeSpaceOf(const QString &folder)
+{
+    struct statvfs info = {};
+    if (::statvfs(QFile::encodeName(folder).constData(), &info) != 0)
+        return -1;
+    return qint64(info.f_bavail) * qint64(info.f_frsize);
+}
+
+void FileCopyEngine::letEventsRun(bool force)
+{
+    if (force || m_sinceEvents.elapsed() >= EventSliceMs) {
+        QCoreApplication::processEvents();
+        m_sinceEvents.restart();
+    }
+}
+
+int FileCopyEngine::fail(int errorNumber, const QString &description)
+{
+    m_prompter.message(description + QLatin1String(" code : ") + QString::number(errorNumber),
+                       QCoreApplication::applicationName(), Prompter::Buttons::Ok, Prompter::Icon::Critical);
+    return Failed;
+}
+
+int FileCopyEngine::prepare(const QString &source, const QString &destination, bool overwrite,
+                            Preparation &out)
+{
+    m_cancelled = false;
+    m_clock.start();
+    m_sinceEvents.start();
+
+    out.source = QFile::encodeName(source);
+    out.destination = QFile::encodeName(destination);
+    out.destinationFolder = QFile::encodeName(QFileInfo(destination).absolutePath());
+
+    // A missing source answers "source missing" rather than a file error: that is what the code
+    // is for, and the caller decides what to tell the user.
+    struct stat sourceInfo = {};
+    if (::stat(out.source.constData(), &sourceInfo) != 0 || !S_ISREG(sourceInfo.st_mode))
+        return SourceMissing;
+    out.size = sourceInfo.st_size;
+
+    struct stat folderInfo = {};
+    if (::stat(out.destinationFolder.constData(), &folderInfo) != 0)
+        return fail(errno, systemError(errno));
+    out.sameFileSystem = folderInfo.st_dev == sourceInfo.st_dev;
+
+    const qint64 freeBytes = m_freeSpace(QFile::decodeName(out.destinationFolder));
+    if (freeBytes < 0)
+        return fail(errno, systemError(errno));
+    if (out.size > freeBytes)
+        return NotEnoughSpace;
+
+    // With permission to overwrite, the old destination stays until the new file replaces it in
+    // one rename: a failed copy never costs the user the file that was there.
+    struct stat destinationInfo = {};
+    if (::lstat(out.destination.constData(), &destinationInfo) == 0 && !overwrite)
+        return TargetExists;
+    return keepGoing;
+}
+
+int FileCopyEngine::xCopyFile(const QString &source, const QString &destination, qint64 bufferSize,
+                              bool overwrite)
+{
+    Preparation job;
+    const int prepared = prepare(source, destination, overwrite, job);
+    if (prepared != keepGoing)
+        return prepared;
+    return copyThroughTemporary(job, bufferSize, overwrite, false);
+}
+
+int FileCopyEngine::xMoveFile(const QString &source, const QString &destination, qint64 bufferSize,
+                              bool overwrite)
+{
+    Preparation job;
+    const int prepared = prepare(source, destination, overwrite, job);
+    if (prepared != keepGoing)
+        return prepared;
+    if (!job.sameFileSystem)
+        return copyThroughTemporary(job, bufferSize, overwrite, true);
+
+    letEventsRun(true);
+    if (m_cancelled)
+        return Cancelled;
+    if (renameInto(job.source, job.destination, overwrite) != 0) {
+        Q_EMIT UpdateDisplay(0, QString());
+        return errno == EEXIST ? TargetExists : Failed;
+    }
+    Q_EMIT UpdateDisplay(100, QString());
+    Q_EMIT UpdateDisplay(0, QString());
+    return Done;
+}
+
+int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSize, bool overwrite,
+                                         bool removeSource)
+{
+    if (bufferSize <= 0)
+        return fail(EINVAL, systemError(EINVAL));
+
+    // The temporary name is taken exclusively: a name that exists is never opened or truncated.
+    QByteArray temporary;
+    Descriptor target;
+    for (int n = 1; n <= MaxTemporaryNames && !target.valid(); ++n) {
+        temporary = job.destination + QByteArray::number(n) + ".tmp";
+        target.reset(::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!target.valid() && errno != EEXIST)
+            return fail(errno, systemError(errno));
+    }
+    if (!target.valid())
+        return fail(EEXIST, systemError(EEXIST));
+
+    Descriptor input;
+    // Every way out after this point removes the temporary file unless it became the destination.
+    bool temporaryInPlace = true;
+    auto finish = [&](int result) {
+        input.reset();
+        target.reset();
+        Q_EMIT UpdateDisplay(0, QString());
+        if (temporaryInPlace)
+            ::unlink(temporary.constData());
+        return result;
+    };
+    auto failWith = [&](int errorNumber, const QString &description) {
+        input.reset();
+        target.reset();
+        if (temporaryInPlace)
+            ::unlink(temporary.constData());
+        fail(errorNumber, description);
+        Q_EMIT UpdateDisplay(0, QString());
+        temporaryInPlace = false;
+        return int(Failed);
+    };
+
+    input.reset(::open(job.source.constData(), O_RDONLY | O_CLOEXEC));
+    if (!input.valid())
+        return failWith(errno, systemError(errno));
+    ::posix_fadvise(input.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+
+    const std::unique_ptr<char[]> buffer(new char[size_t(bufferSize)]);
+    const qint64 total = job.size;
+    qint64 written = 0;
+    qint64 remaining = total;
+    qint64 rate = 0;
+
+    // The newest figures not yet shown, so that the state after the last chunk is always shown.
+    bool pending = false;
+    int percent = 0;
+    double elapsed = 0;
+    double timeLeft = 0;
+    QElapsedTimer sinceShown;
+    bool shownOnce = false;
+    auto show = [&] {
+        Q_EMIT UpdateDisplay(percent, QString());
+        Q_EMIT Info(SecondsFormatter(timeLeft), SecondsFormatter(elapsed),
+                    QLocale().formattedDataSize(rate, 2, QLocale::DataSizeTraditionalFormat));
+        pending = false;
+        sinceShown.start();
+        shownOnce = true;
+    };
+
+    while (remaining > 0) {
+        const qint64 chunk = bufferSize <= remaining ? bufferSize : remaining;
+        const qint64 got = readFully(input.get(), buffer.get(), chunk);
+        if (got < 0)
+            return failWith(errno, systemError(errno));
+        // A source that shrank while it was copied would otherwise never reach its size.
+        if (got == 0)
+            return failWith(InputPastEndOfFile, tr("Input past end of file"));
+        if (!writeFully(target.get(), buffer.get(), got))
+            return failWith(errno, systemError(errno));
+        written += got;
+        remaining = total - written;
+
+        if (remaining > 0 && total > 0) {
+            percent = 100 - int(100.0 * double(remaining) / double(total));
+            elapsed = double(m_clock.nsecsElapsed()) / 1e9;
+            timeLeft = double(remaining) / double(written) * elapsed;
+            const long long wholeSeconds = Rounding::halfEven64(elapsed);
+            if (written > 0 && wholeSeconds > 0)
+                rate = Rounding::halfEven64(double(written) / double(wholeSeconds));
+            pending = true;
+            if (!shownOnce || sinceShown.elapsed() >= m_updateIntervalMs)
+                show();
+            letEventsRun(false);
+        }
+        if (m_cancelled) {
+            if (pending)
+                show();
+            return finish(Cancelled);
+        }
+    }
+    if (pending)
+        show();
+
+    // The data is on disk before the name says the file is complete.
+    if (::fsync(target.get()) != 0 || !target.close())
+        return failWith(errno, systemError(errno));
+    input.reset();
+    if (renameInto(temporary, job.destination, overwrite) != 0) {
+        if (errno == EEXIST) {
+            finish(TargetExists);
+            return TargetExists;
+        }
+        return failWith(errno, systemError(errno));
+    }
+    temporaryInPlace = false;
+    syncFolder(job.destinationFolder);
+
+    // The source of a move goes only once its copy is complete and on disk.
+    if (removeSource && ::unlink(job.source.constData()) != 0)
+        return failWith(errno, systemError(errno));
+    return finish(Done);
+}

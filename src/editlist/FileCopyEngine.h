@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <functional>
+
+class Prompter;
+
+// Copies or moves one file through a temporary file beside the destination, in chunks of the
+// caller's buffer size, with progress, time and rate figures and a cancel honoured between chunks.
+// It runs synchronously inside the caller; window events are let run while it works.
+class FileCopyEngine : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Result
+    {
+        Done = 0,
+        Cancelled = 1,
+        SourceMissing = 2,
+        TargetExists = 3,
+        NotEnoughSpace = 4,
+        Failed = 5
+    };
+
+    static constexpr int MaxTemporaryNames = 10000;
+
+    explicit FileCopyEngine(Prompter &prompter, QObject *parent = nullptr);
+
+    int xCopyFile(const QString &source, const QString &destination, qint64 bufferSize, bool overwrite);
+    int xMoveFile(const QString &source, const QString &destination, qint64 bufferSize, bool overwrite);
+    void CancelCopy() { m_cancelled = true; }
+
+    // Progress and Info are shown at most once per interval (100 ms unless set); the state after
+    // the last chunk is always shown.
+    void setUpdateInterval(int milliseconds) { m_updateIntervalMs = milliseconds; }
+
+    // Free bytes of the file system holding a folder; -1 when it cannot be asked.
+    using FreeSpaceQuery = std::function<qint64(const QString &folder)>;
+    void setFreeSpaceQuery(FreeSpaceQuery query) { m_freeSpace = std::move(query); }
+    static qint64 freeSpaceOf(const QString &folder);
+
+Q_SIGNALS:
+    // What the bar shows: a percentage and a text.
+    void UpdateDisplay(int percent, const QString &text);
+    // Time left, elapsed time and average rate, after each chunk while data remains.
+    void Info(const QString &timeLeft, const QString &elapsed, const QString &rate);
+
+private:
+    struct Preparation;
+
+    int prepare(const QString &source, const QString &destination, bool overwrite, Preparation &out);
+    int copyThroughTemporary(const Preparation &job, qint64 bufferSize, bool overwrite, bool removeSource);
+    int fail(int errorNumber, const QString &description);
+    void letEventsRun(bool force);
+
+    Prompter &m_prompter;
+    FreeSpaceQuery m_freeSpace;
+    bool m_cancelled = false;
+    int m_updateIntervalMs = 100;
+    QElapsedTimer m_clock;
+    QElapsedTimer m_sinceEvents;
+};

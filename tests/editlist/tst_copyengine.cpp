@@ -1,0 +1,341 @@
+#include "FileCopyEngine.h"
+#include "ScriptedPrompter.h"
+#include "SecondsFormatter.h"
+#include "TestCases.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray pattern(qint64 size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qint64 i = 0; i < size; ++i)
+        bytes[i] = char((i * 7 + i / 251) & 0xFF);
+    return bytes;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList temporaryFiles(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.tmp")}, QDir::Files);
+}
+
+// An engine with every progress report counted.
+struct Copier
+{
+    Copier()
+    {
+        engine.setUpdateInterval(0);
+        QObject::connect(&engine, &FileCopyEngine::Info,
+                         [this](const QString &, const QString &, const QString &) {
+                             ++infos;
+                             if (onInfo)
+                                 onInfo(infos);
+                         });
+        QObject::connect(&engine, &FileCopyEngine::UpdateDisplay,
+                         [this](int percent, const QString &) { percents.append(percent); });
+    }
+
+    ScriptedPrompter prompter;
+    FileCopyEngine engine{prompter};
+    int infos = 0;
+    QList<int> percents;
+    std::function<void(int)> onInfo;
+};
+
+} // namespace
+
+class TestCopyEngine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void copiesInChunksOfTheBufferSize_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<qint64>("buffer");
+        QTest::addColumn<int>("infos");
+        QTest::addColumn<int>("lastPercent");
+        QTest::newRow("empty source") << qint64(0) << qint64(8192) << 0 << 0;
+        QTest::newRow("exactly one buffer") << qint64(8192) << qint64(8192) << 0 << 0;
+        QTest::newRow("thirteen chunks, the last 1696 bytes") << qint64(100000) << qint64(8192) << 12 << 99;
+        QTest::newRow("buffer larger than the file") << qint64(5000) << qint64(65536) << 0 << 0;
+    }
+    void copiesInChunksOfTheBufferSize()
+    {
+        QFETCH(qint64, size);
+        QFETCH(qint64, buffer);
+        QFETCH(int, infos);
+        QFETCH(int, lastPercent);
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("in file.wav"));
+        const QString target = dir.filePath(QStringLiteral("out\nfile.wav"));
+        writeFile(source, pattern(size));
+        Copier copier;
+        QCOMPARE(copier.engine.xCopyFile(source, target, buffer, false), int(FileCopyEngine::Done));
+        QCOMPARE(readFile(target), pattern(size));
+        QCOMPARE(readFile(source), pattern(size));
+        QCOMPARE(copier.infos, infos);
+        if (infos > 0)
+            QCOMPARE(copier.percents.at(copier.percents.size() - 2), lastPercent);
+        QCOMPARE(copier.percents.last(), 0);
+        QVERIFY(temporaryFiles(dir.path()).isEmpty());
+    }
+
+    void refusesWhatItMustNotDo()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("a.mp3"));
+        const QString target = dir.filePath(QStringLiteral("b.mp3"));
+        writeFile(source, pattern(1000));
+        writeFile(target, "old");
+        Copier copier;
+        QCOMPARE(copier.engine.xCopyFile(dir.filePath(QStringLiteral("none.mp3")), target, 8192, true),
+                 int(FileCopyEngine::SourceMissing));
+        QCOMPARE(copier.engine.xCopyFile(dir.path(), target, 8192, true), int(FileCopyEngine::SourceMissing));
+        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, false), int(FileCopyEngine::TargetExists));
+        QCOMPARE(copier.engine.xMoveFile(source, target, 8192, false), int(FileCopyEngine::TargetExists));
+        QCOMPARE(readFile(target), QByteArray("old"));
+        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, true), int(FileCopyEngine::Done));
+        QCOMPARE(readFile(target), pattern(1000));
+        QVERIFY(copier.prompter.questions().isEmpty());
+    }
+
+    void freeSpaceIsCheckedBeforeAnythingIsWritten_data()
+    {
+        QTest::addColumn<qint64>("freeBytes");
+        QTest::addColumn<int>("result");
+        QTest::newRow("one byte short") << qint64(99999) << int(FileCopyEngine::NotEnoughSpace);
+        QTest::newRow("exactly the size") << qint64(100000) << int(FileCopyEngine::Done);
+    }
+    void freeSpaceIsCheckedBeforeAnythingIsWritten()
+    {
+        QFETCH(qint64, freeBytes);
+        QFETCH(int, result);
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("a.avi"));
+        writeFile(source, pattern(100000));
+        Copier copier;
+        copier.engine.setFreeSpaceQuery([freeBytes](const QString &) { return freeBytes; });
+        const QString target = dir.filePath(QStringLiteral("b.avi"));
+        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, false), result);
+        QCOMPARE(QFile::exists(target), result == FileCopyEngine::Done);
+        QVERIFY(temporaryFiles(dir.path()).isEmpty());
+    }
+
+    void temporaryNamesAreTakenExclusively()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("a.dat"));
+        const QString target = dir.filePath(QStringLiteral("x.dat"));
+        writeFile(source, pattern(100000));
+        writeFile(target + QStringLiteral("1.tmp"), "someone else's");
+        Copier copier;
+        QStringList seen;
+        copier.onInfo = [&](int) { seen = temporaryFiles(dir.path()); };
+        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, false), int(FileCopyEngine::Done));
+        QCOMPARE(seen, QStringList({QStringLiteral("x.dat1.tmp"), QStringLiteral("x.dat2.tmp")}));
+        QCOMPARE(readFile(target + QStringLiteral("1.tmp")), QByteArray("someone else's"));
+    }
+
+    void runningOutOfTemporaryNamesFails()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("a.dat"));
+        const QString target = dir.filePath(QStringLiteral("x.dat"));
+        writeFile(source, pattern(10));
+        for (int n = 1; n <= FileCopyEngine::MaxTemporaryNames; ++n)
+            QFile(target + QString::number(n) + QStringLiteral(".tmp")).open(QIODevice::WriteOnly);
+        Copier copier;
+        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, false), int(FileCopyEngine::Failed));
+        QVERIFY(!QFile::exists(target));
+        QCOMPARE(temporaryFiles(dir.path()).size(), FileCopyEngine::MaxTemporaryNames);
+        QCOMPARE(copier.prompter.questions().size(), 1);
+        QVERIFY(copier.prompter.questions().first().text.endsWith(QStringLiteral(" code : 17")));
+    }
+
+    void cancelLeavesNoTrace_data()
+    {
+        QTest::addColumn<int>("atInfo");
+        QTest::addColumn<bool>("move");
+        QTest::newRow("first chunk") << 1 << false;
+        QTest::newRow("middle chunk") << 6 << false;
+        QTest::newRow("last chunk") << 12 << false;
+        QTest::newRow("move, middle chunk") << 6 << true;
+    }
+    void cancelLeavesNoTrace()
+    {
+        QFETCH(int, atInfo);
+        QFETCH(bool, move);
+        QTemporaryDir dir;
+        QString targetFolder = dir.path();
+        // A move is only copied when it crosses file systems: the memory file system is another one.
+        QTemporaryDir otherFileSystem(QStringLiteral("/dev/shm/kestrove-test-XXXXXX"));
+        if (move) {
+            struct stat a = {}, b = {};
+            if (!otherFileSystem.isValid() || ::stat(qPrintable(dir.path()), &a) != 0 ||
+                ::stat(qPrintable(otherFileSystem.path()), &b) != 0 || a.st_dev == b.st_dev)
+                QSKIP("no second file system to move across");
+            targetFolder = otherFileSystem.path();
+        }
+        const QString source = dir.filePath(QStringLiteral("a.mp3"));
+        const QString target = targetFolder + QStringLiteral("/b.mp3");
+        writeFile(source, pattern(100000));
+        Copier copier;
+        copier.onInfo = [&](int count) {
+            if (count == atInfo)
+                copier.engine.CancelCopy();
+        };
+        const int result = move ? copier.engine.xMoveFile(source, target, 8192, false)
+                                : copier.engine.xCopyFile(source, target, 8192, false);
+        QCOMPARE(result, int(FileCopyEngine::Cancelled));
+        QCOMPARE(copier.infos, atInfo);
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(temporaryFiles(targetFolder).isEmpty());
+        QCOMPARE(readFile(source), pattern(100000));
+        QCOMPARE(copier.percents.last(), 0);
+    }
+
+    void movesRenameOrCopyThenDelete()
+    {
+        QTemporaryDir dir;
+        QTemporaryDir otherFileSystem(QStringLiteral("/dev/shm/kestrove-test-XXXXXX"));
+        for (const QString &folder : {dir.path(), otherFileSystem.path()}) {
+            if (folder.isEmpty())
+                continue;
+            const QString source = dir.filePath(QStringLiteral("a b.mp3"));
+            const QString target = folder + QStringLiteral("/moved.mp3");
+            writeFile(source, pattern(70000));
+            Copier copier;
+            QCOMPARE(copier.engine.xMoveFile(source, target, 8192, false), int(FileCopyEngine::Done));
+            QVERIFY(!QFile::exists(source));
+            QCOMPARE(readFile(target), pattern(70000));
+            QCOMPARE(copier.percents.last(), 0);
+        }
+    }
+
+    void fullFileSystemFailsAndCleansUp()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("a.mp3"));
+        const QString target = dir.filePath(QStringLiteral("b.mp3"));
+        writeFile(source, pattern(100000));
+        Copier copier;
+        // Writes past 50,000 bytes fail as on a full disk, for this process only.
+        struct rlimit old = {};
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        struct rlimit small = old;
+        small.rlim_cur = 50000;
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const int result = copier.engine.xCopyFile(source, target, 8192, false);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previous);
+        QCOMPARE(result, int(FileCopyEngine::Failed));
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(temporaryFiles(dir.path()).isEmpty());
+        QCOMPARE(readFile(source), pattern(100000));
+        QCOMPARE(copier.prompter.questions().size(), 1);
+        QCOMPARE(copier.prompter.questions().first().text, QStringLiteral("File too large code : 27"));
+        QCOMPARE(copier.prompter.questions().first().icon, Prompter::Icon::Critical);
+    }
+
+    void failuresMidCopyLeaveNoPartialFile_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("source truncated") << "truncate"
+                                          << "Input past end of file code : 62";
+        QTest::newRow("destination folder removed") << "rmdir"
+                                                    << "No such file or directory code : 2";
+    }
+    void failuresMidCopyLeaveNoPartialFile()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir(QStringLiteral("out"));
+        const QString source = dir.filePath(QStringLiteral("a.mp3"));
+        const QString folder = dir.filePath(QStringLiteral("out"));
+        const QString target = folder + QStringLiteral("/b.mp3");
+        writeFile(source, pattern(100000));
+        Copier copier;
+        copier.onInfo = [&](int count) {
+            if (count != 2)
+                return;
+            if (fault == QLatin1String("truncate")) {
+                QVERIFY(::truncate(qPrintable(source), 30000) == 0);
+            } else {
+                for (const QString &name : temporaryFiles(folder))
+                    QFile::remove(folder + QLatin1Char('/') + name);
+                QVERIFY(QDir().rmdir(folder));
+            }
+        };
+        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, false), int(FileCopyEngine::Failed));
+        QVERIFY(!QFile::exists(target));
+        if (QFileInfo(folder).isDir())
+            QVERIFY(temporaryFiles(folder).isEmpty());
+        QCOMPARE(copier.prompter.questions().size(), 1);
+        QCOMPARE(copier.prompter.questions().first().text, message);
+    }
+
+    void progressIsThrottledButTheLastStateShown()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("a.avi"));
+        writeFile(source, pattern(4 << 20));
+        Copier copier;
+        copier.engine.setUpdateInterval(60000);
+        QCOMPARE(copier.engine.xCopyFile(source, dir.filePath(QStringLiteral("b.avi")), 8192, false),
+                 int(FileCopyEngine::Done));
+        // The first state and the state after the last chunk that left data to copy.
+        QCOMPARE(copier.infos, 2);
+        QCOMPARE(copier.percents, QList<int>({1, 100, 0}));
+    }
+
+    void clockTexts_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("below one") << 0.5 << "00:00:00";
+        QTest::newRow("59.5") << 59.5 << "00:00:59";
+        QTest::newRow("60") << 60.0 << "00:00:59";
+        QTest::newRow("61") << 61.0 << "00:01:00";
+        QTest::newRow("3600") << 3600.0 << "00:59:59";
+        QTest::newRow("3661") << 3661.0 << "01:01:00";
+        QTest::newRow("negative") << -5.0 << "00:00:00";
+    }
+    void clockTexts()
+    {
+        QFETCH(double, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(SecondsFormatter(seconds), text);
+    }
+};
+
+QObject *createCopyEngineTest()
+{
+    return new TestCopyEngine;
+}
+
+#include "tst_copyengine.moc"

@@ -1,0 +1,19 @@
+#include "TestCases.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <QTest>
+#include <memory>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
+    QStandardPaths::setTestModeEnabled(true);
+    int failures = 0;
+    for (auto create : {createEditListTest, createCopyEngineTest, createExtractTest}) {
+        std::unique_ptr<QObject> test(create());
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}
