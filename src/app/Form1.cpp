@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "AddRem.h"
 #include "FolderListing.h"
 #include "ListModel.h"
 #include "M3uFile.h"
@@ -9,6 +10,7 @@
 #include "PercentSplitter.h"
 #include "Prompter.h"
 #include "SavedFileList.h"
+#include "Search.h"
 #include "SettingCodec.h"
 #include "SettingsStore.h"
 #include "Twips.h"
@@ -23,6 +25,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -64,7 +67,7 @@ bool hasLocalFile(const QMimeData *data)
 
 Form1::Form1(const AppServices &services, const StartOptions &options, QWidget *parent)
     : QMainWindow(parent), m_settings(*services.settings), m_prompter(*services.prompter),
-      m_dataFolder(WithSeparator(services.dataFolder)), m_start(options)
+      m_dataFolder(WithSeparator(services.dataFolder)), m_start(options), m_search(*services.prompter)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ProgramTitle);
@@ -141,6 +144,13 @@ void Form1::buildWindow()
     List1 = new OwnerDrawList;
     List1->setObjectName(QStringLiteral("List1"));
     connect(List1, &QAbstractItemView::activated, this, &Form1::listEntryActivated);
+    List1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(List1, &QWidget::customContextMenuRequested, this, &Form1::fileListMenuRequested);
+
+    File = new QMenu(this);
+    File->setObjectName(QStringLiteral("File"));
+    QAction *addToPlayList = File->addAction(tr("Add to playlist >>"), this, &Form1::AddToPlayList_Click);
+    addToPlayList->setObjectName(QStringLiteral("AddToPlayList"));
 
     PLIST = new OwnerDrawList;
     PLIST->setObjectName(QStringLiteral("PLIST"));
@@ -564,6 +574,62 @@ void Form1::pathEntered()
     OpenCmd(PathTxt->text());
 }
 
+void Form1::fileListMenuRequested(const QPoint &position)
+{
+    m_menuIndex = List1->ItemFromPoint(position);
+    File->popup(List1->viewport()->mapToGlobal(position));
+}
+
+void Form1::AddToPlayList_Click()
+{
+    const ListModel *entries = List1->items();
+    const int index = m_menuIndex;
+    m_menuIndex = -1;
+    if (index > 0 && entries->kind(index) == ListEntry::Kind::File) {
+        const QString path = GetFullPath(m_currentFolder, index, entries->List(index));
+        if (PLIST->items()->FindItem(path) < 0)
+            PLIST->items()->AddItem(path);
+        return;
+    }
+    QString folder = GetFullPath(m_currentFolder, 0, QString());
+    if (index > 0 && entries->kind(index) == ListEntry::Kind::Folder)
+        folder = GetFullPath(m_currentFolder, index, entries->List(index));
+    else if (index > 0 && entries->kind(index) == ListEntry::Kind::Volume)
+        folder = entries->List(index);
+    if (!FolderExists(folder) || m_search.busy())
+        return;
+    const QString pattern = AddRem::choose(m_types, tr("Add files to playlist"), this);
+    if (!pattern.isEmpty())
+        searchIntoPlaylist(folder, pattern);
+}
+
+void Form1::searchIntoPlaylist(const QString &folder, const QString &pattern)
+{
+    Search window(this);
+    window.setLines(QStringLiteral("..."), tr("Total files found so far : 0"));
+    window.show();
+    int found = 0;
+    ListModel *playlist = PLIST->items();
+    const QMetaObject::Connection cancel =
+        connect(&window, &Search::cancelRequested, &m_search, &extract::CancelProcess);
+    const QMetaObject::Connection file =
+        connect(&m_search, &extract::FileFound, this, [&](const QString &path) {
+            const QString extension = ExtensionOf(path, true);
+            for (int row = 0; row < MediaTypes::Count; ++row) {
+                if (extension.compare(m_types.extension(row), Qt::CaseInsensitive) != 0)
+                    continue;
+                if (playlist->FindItem(path) < 0) {
+                    playlist->AddItem(path);
+                    window.showFound(path, ++found);
+                }
+            }
+        });
+    m_search.ExtractDir(folder, pattern);
+    disconnect(cancel);
+    disconnect(file);
+    window.finish();
+}
+
 void Form1::closeEvent(QCloseEvent *event)
 {
     if (m_editListWindow) {
@@ -573,6 +639,8 @@ void Form1::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // A search still running stops at its next step; what it added so far is saved.
+    m_search.CancelProcess();
     if (!m_skipSave) {
         saveSettings();
         saveLists();

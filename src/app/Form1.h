@@ -4,6 +4,7 @@
 #include "EditListStore.h"
 #include "FilePattern.h"
 #include "MediaTypes.h"
+#include "extract.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,6 +16,7 @@ class QFileSystemModel;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QTimer;
 class QTreeView;
@@ -36,6 +38,9 @@ public:
     void DropFile(const QString &path);
     void LinkExecute(const QString &command);
     void OpenPlayList(const QString &path);
+    // "Add to playlist >>": the file the file menu was opened on, or the media files of a folder
+    // and all its subfolders (the folder the menu was opened on, else the current folder).
+    void AddToPlayList_Click();
     void CheckPlayList();
 
     // While the EditList window is open the main window refuses to close and brings it forward.
@@ -77,6 +82,8 @@ private:
     void listEntryActivated(const QModelIndex &index);
     void treeFolderClicked(const QModelIndex &index);
     void pathEntered();
+    void fileListMenuRequested(const QPoint &position);
+    void searchIntoPlaylist(const QString &folder, const QString &pattern);
 
     void saveSettings();
     void saveLists();
@@ -101,6 +108,9 @@ private:
     bool m_fileListUnreadable = false;
     bool m_playlistUnreadable = false;
     QPointer<QWidget> m_editListWindow;
+    // The file-list entry the file menu was opened on; -1 when it runs without one.
+    int m_menuIndex = -1;
+    extract m_search;
 
     QFrame *PathInfo = nullptr;
     QLabel *Label5 = nullptr;
@@ -117,4 +127,5 @@ private:
     QPlainTextEdit *FileInfo = nullptr;
     OptionsPanel *m_options = nullptr;
     QTimer *UnloadTimer = nullptr;
+    QMenu *File = nullptr;
 };

@@ -8,17 +8,22 @@
 #include "TestCases.h"
 #include "UnixSignalWatcher.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
 #include <memory>
 
@@ -430,6 +435,52 @@ private Q_SLOTS:
         ::raise(SIGTERM);
         QTRY_VERIFY(!form.isVisible());
         QCOMPARE(session.stored(QStringLiteral("LastPath")), session.media());
+    }
+
+    void addToPlaylistWalksTheFolderTheMenuWasOpenedOn()
+    {
+        Session session;
+        QDir().mkpath(session.media(QStringLiteral("sub folder/deeper")));
+        writeBytes(session.media(QStringLiteral("sub folder/deeper/d.WAV")), "x");
+        writeBytes(session.media(QStringLiteral("sub folder/e.txt")), "x");
+        Form1 &form = session.start(session.media());
+        auto *list = session.child<OwnerDrawList>("List1");
+        ListModel *playlist = session.child<OwnerDrawList>("PLIST")->items();
+        playlist->AddItem(session.media(QStringLiteral("sub folder/c.mp3")));
+
+        auto chooseFirstPattern = [this] {
+            QTimer::singleShot(0, this, [] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Add files to playlist"));
+                dialog->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+            });
+        };
+        auto openMenuOn = [&](const QPoint &point) {
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, point, list->viewport()->mapToGlobal(point));
+            QCoreApplication::sendEvent(list->viewport(), &menu);
+            auto *File = form.findChild<QMenu *>(QStringLiteral("File"));
+            QTRY_VERIFY(File->isVisible());
+            File->close();
+        };
+        const int row = list->items()->FindItem(QStringLiteral("sub folder"));
+        QVERIFY(row > 0);
+        openMenuOn(list->visualRect(list->items()->index(row)).center());
+        chooseFirstPattern();
+        form.AddToPlayList_Click();
+        QCOMPARE(playlist->ListCount(), 2);
+        QVERIFY(playlist->FindItem(session.media(QStringLiteral("sub folder/deeper/d.WAV"))) >= 0);
+
+        // Below the last entry the menu works on the current folder.
+        openMenuOn(QPoint(5, list->viewport()->height() - 2));
+        chooseFirstPattern();
+        form.AddToPlayList_Click();
+        QStringList entries;
+        for (int i = 0; i < playlist->ListCount(); ++i)
+            entries.append(playlist->List(i).mid(session.media().size()));
+        entries.sort();
+        QCOMPARE(entries,
+                 QStringList({"B.wav", "a b.mp3", "b.wav", "sub folder/c.mp3", "sub folder/deeper/d.WAV"}));
     }
 
     void openPlayListOfAMissingFileSaysSo()

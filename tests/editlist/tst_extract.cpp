@@ -1,9 +1,13 @@
 #include "ScriptedPrompter.h"
+#include "Search.h"
 #include "TestCases.h"
 #include "extract.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -179,6 +183,45 @@ private Q_SLOTS:
             QCOMPARE(walk.prompter.questions().first().title, QStringLiteral("Path is invalid"));
             QCOMPARE(walk.prompter.questions().first().icon, Prompter::Icon::Information);
         }
+    }
+
+    void searchWindowCancelsOnceAndShowsTheShortenedPath_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("cancels");
+        QTest::newRow("Cancel") << "button" << 1;
+        QTest::newRow("close box") << "close" << 1;
+        QTest::newRow("Esc") << "escape" << 1;
+        QTest::newRow("search ended") << "finish" << 0;
+    }
+    void searchWindowCancelsOnceAndShowsTheShortenedPath()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, cancels);
+        Search window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Searching...."));
+        window.show();
+        QSignalSpy spy(&window, &Search::cancelRequested);
+        const QString longPath =
+            QStringLiteral("/music/") + QString(300, QLatin1Char('x')) + QStringLiteral("/song.mp3");
+        window.showFound(longPath, 7);
+        const QString first = window.findChild<QLabel *>(QStringLiteral("Label1"))->text();
+        QVERIFY(first.startsWith(QStringLiteral("Adding file:/music/")));
+        QVERIFY(first.endsWith(QStringLiteral("song.mp3")));
+        QVERIFY(first.contains(QChar(0x2026)));
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("Files found so far : 7"));
+        if (how == QLatin1String("button"))
+            window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        else if (how == QLatin1String("close"))
+            window.close();
+        else if (how == QLatin1String("escape"))
+            QTest::keyClick(&window, Qt::Key_Escape);
+        else
+            window.finish();
+        window.close();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(spy.count(), cancels);
     }
 
     void nonAsciiPatternsMatchByText()

@@ -1,13 +1,13 @@
 #include "TestCases.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QStandardPaths>
 #include <QTest>
 #include <memory>
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
     QStandardPaths::setTestModeEnabled(true);
     int failures = 0;
