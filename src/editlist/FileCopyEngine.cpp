@@ -23,7 +23,8 @@ constexpr int EventSliceMs = 15;
 // The runtime's "Input past end of file": the source ended before its size was read.
 constexpr int InputPastEndOfFile = 62;
 
-int keepGoing = -1;
+// What prepare() answers when the operation may go on.
+constexpr int KeepGoing = -1;
 
 // A file descriptor closed when it goes out of scope.
 class Descriptor
@@ -188,7 +189,7 @@ int FileCopyEngine::prepare(const QString &source, const QString &destination, b
     struct stat destinationInfo = {};
     if (::lstat(out.destination.constData(), &destinationInfo) == 0 && !overwrite)
         return TargetExists;
-    return keepGoing;
+    return KeepGoing;
 }
 
 int FileCopyEngine::xCopyFile(const QString &source, const QString &destination, qint64 bufferSize,
@@ -196,7 +197,7 @@ int FileCopyEngine::xCopyFile(const QString &source, const QString &destination,
 {
     Preparation job;
     const int prepared = prepare(source, destination, overwrite, job);
-    if (prepared != keepGoing)
+    if (prepared != KeepGoing)
         return prepared;
     return copyThroughTemporary(job, bufferSize, overwrite, false);
 }
@@ -206,7 +207,7 @@ int FileCopyEngine::xMoveFile(const QString &source, const QString &destination,
 {
     Preparation job;
     const int prepared = prepare(source, destination, overwrite, job);
-    if (prepared != keepGoing)
+    if (prepared != KeepGoing)
         return prepared;
     if (!job.sameFileSystem)
         return copyThroughTemporary(job, bufferSize, overwrite, true);
