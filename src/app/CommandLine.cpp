@@ -27,6 +27,8 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &star
                 return result;
             } else if (argument == ProbeOption) {
                 result.startupProbe = true;
+            } else if (argument == QLatin1String("--demo-controls")) {
+                result.demoControls = true;
             } else {
                 result.action = Action::Error;
                 result.message = QStringLiteral("unknown option '%1'").arg(argument);
@@ -54,7 +56,8 @@ QString CommandLine::helpText(const QString &programName)
                "PATH is a folder to open, or a file whose folder is opened and the file selected.\n"
                "When Kestrove is already running, the path is handed to the running copy.\n"
                "\n"
-               "  -h, --help     display this help and exit\n"
-               "  -v, --version  output version information and exit\n")
+               "  -h, --help       display this help and exit\n"
+               "  -v, --version    output version information and exit\n"
+               "  --demo-controls  show Kestrove's own controls in a window of their own\n")
         .arg(programName);
 }

@@ -19,6 +19,8 @@ struct CommandLine
     // folder the program was started in. Empty when none were given.
     QString path;
     bool startupProbe = false;
+    // Show the custom controls' demonstration window instead of the main window.
+    bool demoControls = false;
     QString message;
 
     static CommandLine parse(const QStringList &arguments, const QString &startFolder);

@@ -1,6 +1,7 @@
 #include "AppIcon.h"
 #include "AppServices.h"
 #include "CommandLine.h"
+#include "ControlsDemo.h"
 #include "Form1.h"
 #include "PathProcedures.h"
 #include "QtPrompter.h"
@@ -58,6 +59,14 @@ int main(int argc, char **argv)
         return 2;
     case CommandLine::Action::Run:
         break;
+    }
+
+    if (command.demoControls) {
+        QApplication app(argc, argv);
+        app.setWindowIcon(AppIcon());
+        ControlsDemo demo;
+        demo.show();
+        return app.exec();
     }
 
     // A path for a copy that already runs is handed over before any window is made.

@@ -2,6 +2,8 @@
 
 #include "Rounding.h"
 
+#include <QPaintDevice>
+
 namespace Twips {
 
 int toPixels(double twips)
@@ -12,6 +14,18 @@ int toPixels(double twips)
 double fromPixels(int pixels)
 {
     return double(pixels) * PerPixel;
+}
+
+double perPixelX(const QPaintDevice &device)
+{
+    const int dpi = device.logicalDpiX();
+    return dpi > 0 ? 1440.0 / dpi : PerPixel;
+}
+
+double perPixelY(const QPaintDevice &device)
+{
+    const int dpi = device.logicalDpiY();
+    return dpi > 0 ? 1440.0 / dpi : PerPixel;
 }
 
 } // namespace Twips

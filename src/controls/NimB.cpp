@@ -1,0 +1,324 @@
+#include "NimB.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+int shiftState(Qt::KeyboardModifiers modifiers)
+{
+    return ((modifiers & Qt::ShiftModifier) ? 1 : 0) | ((modifiers & Qt::ControlModifier) ? 2 : 0) |
+           ((modifiers & Qt::AltModifier) ? 4 : 0);
+}
+
+int buttonNumber(Qt::MouseButton button)
+{
+    return button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : button == Qt::MiddleButton ? 4 : 0;
+}
+
+} // namespace
+
+NimB::NimB(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    layOut();
+}
+
+void NimB::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    layOut();
+}
+
+void NimB::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    layOut();
+}
+
+void NimB::setBorder1Color(const QColor &color)
+{
+    m_border1 = color;
+    layOut();
+}
+
+void NimB::setBorder2Color(const QColor &color)
+{
+    m_border2 = color;
+    layOut();
+}
+
+void NimB::setAutoSizeButton(bool on)
+{
+    m_autoSize = on;
+    if (!on) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    layOut();
+}
+
+void NimB::setBorderSize(int pixels)
+{
+    m_layout.borderSize = qMax(1, pixels);
+    layOut();
+}
+
+void NimB::setText(const QString &text)
+{
+    m_text = text;
+    setAccessibleName(text);
+    layOut();
+}
+
+void NimB::setTextColor(const QColor &color)
+{
+    m_textColor = color;
+    layOut();
+}
+
+void NimB::setTextFont(const QFont &textFont)
+{
+    setFont(textFont);
+    layOut();
+}
+
+void NimB::setBorderSpace(int pixels)
+{
+    m_layout.borderSpace = pixels;
+    layOut();
+}
+
+void NimB::setMouseOverColor(const QColor &color)
+{
+    m_mouseOverColor = color;
+    layOut();
+}
+
+void NimB::setTextMouseOverColor(const QColor &color)
+{
+    m_textMouseOverColor = color;
+    layOut();
+}
+
+void NimB::setAlignText(int align)
+{
+    m_layout.alignText = align;
+    layOut();
+}
+
+void NimB::setPictureToTextSpace(int pixels)
+{
+    m_layout.pictureToTextSpace = pixels;
+    layOut();
+}
+
+void NimB::setPictureTab(int pixels)
+{
+    m_layout.pictureTab = pixels;
+    layOut();
+}
+
+QSize NimB::textSize() const
+{
+    if (m_text.isEmpty())
+        return {};
+    const QFontMetrics metrics = fontMetrics();
+    return {metrics.horizontalAdvance(m_text), metrics.height()};
+}
+
+void NimB::layOut()
+{
+    m_layout.picture = (QSizeF(m_picture.size()) / m_picture.devicePixelRatio()).toSize();
+    m_layout.text = textSize();
+    if (m_autoSize)
+        setFixedSize(m_layout.autoSize());
+    update();
+}
+
+QSize NimB::sizeHint() const
+{
+    return m_autoSize ? m_layout.autoSize() : QSize(75, 23);
+}
+
+void NimB::Refresh()
+{
+    layOut();
+}
+
+void NimB::MouseOver(bool fake)
+{
+    Q_EMIT xMouseOver();
+    m_borderShown = true;
+    m_hoverLook = true;
+    if (fake)
+        m_hovering = true;
+    update();
+}
+
+void NimB::MouseOut(bool fake)
+{
+    Q_EMIT xMouseOut();
+    m_borderShown = false;
+    m_hoverLook = false;
+    if (fake)
+        m_hovering = false;
+    update();
+}
+
+void NimB::ShinkBorder()
+{
+    m_sunken = true;
+    update();
+}
+
+void NimB::RaiseBorder()
+{
+    m_sunken = false;
+    update();
+}
+
+void NimB::fakeraiseborder(bool fake)
+{
+    m_latched = fake;
+    m_borderShown = true;
+    update();
+}
+
+void NimB::track(const QPoint &position, Qt::MouseButtons buttons, bool raiseMouseMove)
+{
+    if (raiseMouseMove)
+        Q_EMIT MouseMove(0, 0, position.x(), position.y());
+    const bool inside = rect().contains(position);
+    if (inside && !m_hovering && isEnabled()) {
+        // Holding the mouse means the move that leaves the button still comes here.
+        grabMouse();
+        MouseOver(true);
+        if (buttons == Qt::NoButton)
+            RaiseBorder();
+    } else if (!inside && m_hovering) {
+        MouseOut(true);
+        if (mouseGrabber() == this)
+            releaseMouse();
+    }
+}
+
+void NimB::mouseMoveEvent(QMouseEvent *event)
+{
+    // The buttons held, as bits: 1 left, 2 right, 4 middle (the same bits as Qt's).
+    Q_EMIT MouseMove(int(event->buttons()) & 7, shiftState(event->modifiers()), event->position().x(),
+                     event->position().y());
+    track(event->position().toPoint(), event->buttons(), false);
+}
+
+void NimB::mousePressEvent(QMouseEvent *)
+{
+    m_pressed = true;
+    ShinkBorder();
+}
+
+void NimB::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_pressed)
+        Q_EMIT MouseUp(buttonNumber(event->button()), shiftState(event->modifiers()), event->position().x(),
+                       event->position().y());
+    m_pressed = false;
+    RaiseBorder();
+    // The pointer may have left while the button was held: look where it was let go.
+    const QPoint released = event->position().toPoint();
+    track(released, Qt::NoButton, false);
+    if (event->button() == Qt::LeftButton && rect().contains(released) && isEnabled()) {
+        Q_EMIT Click();
+        track(released, Qt::NoButton, true);
+    }
+}
+
+void NimB::mouseDoubleClickEvent(QMouseEvent *)
+{
+    Q_EMIT DblClick();
+}
+
+void NimB::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        Q_EMIT Click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void NimB::hideEvent(QHideEvent *event)
+{
+    if (mouseGrabber() == this)
+        releaseMouse();
+    if (m_hovering)
+        MouseOut(true);
+    QWidget::hideEvent(event);
+}
+
+void NimB::leaveEvent(QEvent *event)
+{
+    if (m_hovering && !m_pressed && mouseGrabber() != this)
+        MouseOut(true);
+    QWidget::leaveEvent(event);
+}
+
+void NimB::focusOutEvent(QFocusEvent *event)
+{
+    if (mouseGrabber() == this)
+        releaseMouse();
+    if (!m_latched && m_hovering)
+        MouseOut(true);
+    QWidget::focusOutEvent(event);
+}
+
+void NimB::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled() && m_hovering) {
+        if (mouseGrabber() == this)
+            releaseMouse();
+        MouseOut(true);
+    } else if (event->type() == QEvent::FontChange) {
+        layOut();
+    }
+    QWidget::changeEvent(event);
+}
+
+void NimB::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor face = palette().color(QPalette::Button);
+    const QColor normal = m_backColor.isValid() ? m_backColor : face;
+    const QColor over = m_mouseOverColor.isValid() ? m_mouseOverColor : face;
+    painter.fillRect(rect(), m_hoverLook ? over : normal);
+
+    if (!m_text.isEmpty()) {
+        QColor ink = m_hoverLook ? m_textMouseOverColor : m_textColor;
+        if (!isEnabled())
+            ink = palette().color(QPalette::Disabled, QPalette::WindowText);
+        painter.setPen(ink);
+        painter.drawText(QRect(m_layout.textPosition(size()), m_layout.text), Qt::AlignLeft | Qt::AlignTop,
+                         m_text);
+    }
+    if (!m_picture.isNull()) {
+        if (!isEnabled())
+            painter.setOpacity(0.5);
+        painter.drawPixmap(m_layout.picturePosition(size()), m_picture);
+        painter.setOpacity(1);
+    }
+    if (m_borderShown) {
+        const int b = m_layout.borderSize;
+        const QColor topLeft = m_sunken ? m_border2 : m_border1;
+        const QColor bottomRight = m_sunken ? m_border1 : m_border2;
+        painter.fillRect(0, 0, width(), b, topLeft);
+        painter.fillRect(0, 0, b, height(), topLeft);
+        painter.fillRect(0, height() - b, width(), b, bottomRight);
+        painter.fillRect(width() - b, 0, b, height(), bottomRight);
+    }
+    if (hasFocus()) {
+        QPen dotted(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
