@@ -10,6 +10,7 @@
 #include "PercentSplitter.h"
 #include "Prompter.h"
 #include "SavedFileList.h"
+#include "Scroller.h"
 #include "Search.h"
 #include "SettingCodec.h"
 #include "SettingsStore.h"
@@ -30,7 +31,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSlider>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -318,6 +318,10 @@ void Form1::applyStoredSettings()
     // 12. Window rectangle and state.
     applyWindowRectangle();
 
+    // 13. The speed slider's set menu.
+    m_options->Scroller2->SetMenuCaption(QStringLiteral("1%"), QStringLiteral("100%"),
+                                         QStringLiteral("200%"));
+
     // 14. Live resizing.
     SplitterPane1->setFlySize(flagEqualsOne(m_settings.get(SettingKey::FileFlySize)));
     SplitterPane2->setFlySize(flagEqualsOne(m_settings.get(SettingKey::VideoFlySize)));
@@ -338,9 +342,9 @@ void Form1::applyStoredSettings()
     if (const std::optional<bool> on = checkBox(m_settings.get(SettingKey::MaintainSpeed)))
         m_options->MaintainSpeed->setChecked(*on);
     if (m_options->RestoreSpeed->isChecked()) {
-        QSlider *speed = m_options->Scroller2;
+        Scroller *speed = m_options->Scroller2;
         if (const std::optional<qint32> value = wholeInteger(m_settings.get(SettingKey::CurSpeed));
-            value && *value >= speed->minimum() && *value <= speed->maximum())
+            value && *value >= speed->Min() && *value <= speed->Max())
             speed->setValue(*value);
     }
 }
@@ -661,7 +665,7 @@ void Form1::saveSettings()
 
     m_settings.save(SettingKey::LastPos, fromInteger(m_lastPosition));
 
-    m_settings.save(SettingKey::CurSpeed, fromInteger(m_options->Scroller2->value()));
+    m_settings.save(SettingKey::CurSpeed, fromInteger(m_options->Scroller2->Value()));
     m_settings.save(SettingKey::RestoreSpeed, fromCheckBox(m_options->RestoreSpeed->isChecked()));
     m_settings.save(SettingKey::MaintainSpeed, fromCheckBox(m_options->MaintainSpeed->isChecked()));
     m_settings.save(SettingKey::AutoPlay, fromCheckBox(m_options->AutoPlay->isChecked()));

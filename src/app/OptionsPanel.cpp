@@ -1,12 +1,13 @@
 #include "OptionsPanel.h"
 
+#include "Scroller.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QSlider>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,9 +44,10 @@ OptionsPanel::OptionsPanel(QWidget *parent) : QWidget(parent)
     Slide = new QComboBox(this);
     Slide->setObjectName(QStringLiteral("Slide"));
 
-    Scroller2 = new QSlider(Qt::Horizontal, this);
+    Scroller2 = new Scroller(this);
     Scroller2->setObjectName(QStringLiteral("Scroller2"));
-    Scroller2->setRange(1, MaxSpeed);
+    Scroller2->setMax(MaxSpeed);
+    Scroller2->setMin(MinSpeed);
     Scroller2->setValue(DefaultSpeed);
     MovSpeed = new QLabel(this);
     MovSpeed->setObjectName(QStringLiteral("MovSpeed"));
@@ -55,9 +57,9 @@ OptionsPanel::OptionsPanel(QWidget *parent) : QWidget(parent)
     RemPos->setChecked(true);
 
     connect(AutoPlay, &QCheckBox::toggled, this, &OptionsPanel::autoPlayChanged);
-    connect(Scroller2, &QSlider::valueChanged, this, &OptionsPanel::speedChanged);
+    connect(Scroller2, &Scroller::Scroll, this, &OptionsPanel::speedChanged);
     autoPlayChanged();
-    speedChanged(Scroller2->value());
+    speedChanged(Scroller2->Value());
 
     auto *checks = new QVBoxLayout;
     checks->setSpacing(2);

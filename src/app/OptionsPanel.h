@@ -5,7 +5,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QSlider;
+class Scroller;
 
 // The playback options: autoplay, auto-advance, remembered position, start offset, slide delay
 // and the speed slider with its read-out.
@@ -14,6 +14,7 @@ class OptionsPanel : public QWidget
     Q_OBJECT
 
 public:
+    static constexpr int MinSpeed = 1;
     static constexpr int MaxSpeed = 200;
     static constexpr int DefaultSpeed = 100;
 
@@ -27,7 +28,7 @@ public:
     QCheckBox *MaintainSpeed = nullptr;
     QComboBox *Offset = nullptr;
     QComboBox *Slide = nullptr;
-    QSlider *Scroller2 = nullptr;
+    Scroller *Scroller2 = nullptr;
     QLabel *MovSpeed = nullptr;
 
     // Fills the Offset box with "0 %" .. "90 %" and the Slide box with "1 Sec." .. "30 Sec.",

@@ -1,5 +1,7 @@
 #include "NimB.h"
 
+#include <QCursor>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -119,6 +121,31 @@ void NimB::setPictureTab(int pixels)
 {
     m_layout.pictureTab = pixels;
     layOut();
+}
+
+void NimB::setMousePointer(int pointer)
+{
+    m_mousePointer = pointer;
+    applyPointer();
+}
+
+void NimB::setMouseIcon(const QPixmap &icon)
+{
+    m_mouseIcon = icon;
+    applyPointer();
+}
+
+void NimB::applyPointer()
+{
+    static const QHash<int, Qt::CursorShape> shapes = {
+        {1, Qt::ArrowCursor},      {2, Qt::CrossCursor}, {3, Qt::IBeamCursor},    {11, Qt::WaitCursor},
+        {12, Qt::ForbiddenCursor}, {13, Qt::BusyCursor}, {15, Qt::SizeAllCursor}, {16, Qt::WhatsThisCursor}};
+    if (m_mousePointer == 99 && !m_mouseIcon.isNull())
+        setCursor(QCursor(m_mouseIcon));
+    else if (shapes.contains(m_mousePointer))
+        setCursor(shapes.value(m_mousePointer));
+    else
+        unsetCursor();
 }
 
 QSize NimB::textSize() const

@@ -47,6 +47,14 @@ public:
     int PictureTab() const { return m_layout.pictureTab; }
     void setPictureTab(int pixels);
 
+    // 0 the default pointer, 99 the MouseIcon picture, other numbers the system pointer of that
+    // number (1 arrow, 2 cross, 3 text beam, 11 hourglass, 12 no drop, 13 arrow and hourglass,
+    // 15 size all, 16 question arrow).
+    int MousePointer() const { return m_mousePointer; }
+    void setMousePointer(int pointer);
+    QPixmap MouseIcon() const { return m_mouseIcon; }
+    void setMouseIcon(const QPixmap &icon);
+
     bool hovering() const { return m_hovering; }
     bool borderShown() const { return m_borderShown; }
     bool sunken() const { return m_sunken; }
@@ -85,6 +93,7 @@ private:
     void track(const QPoint &position, Qt::MouseButtons buttons, bool raiseMouseMove);
     void layOut();
     QSize textSize() const;
+    void applyPointer();
 
     QPixmap m_picture;
     QString m_text = QStringLiteral("Text");
@@ -95,6 +104,8 @@ private:
     QColor m_mouseOverColor;
     QColor m_textMouseOverColor = Qt::black;
     bool m_autoSize = true;
+    int m_mousePointer = 0;
+    QPixmap m_mouseIcon;
     NimBLayout m_layout;
 
     bool m_pressed = false;

@@ -1,5 +1,7 @@
 #include "Scroller.h"
 
+#include "Rounding.h"
+
 #include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -53,7 +55,8 @@ Scroller::Scroller(QWidget *parent) : QWidget(parent)
     m_setToMax = m_menu->addAction(tr("Set to 100%"));
     m_setToMax->setObjectName(QStringLiteral("settomax"));
     connect(m_setToMin, &QAction::triggered, this, [this] { setValue(Min()); });
-    connect(m_setToMid, &QAction::triggered, this, [this] { setValue((Max() + Min()) / 2); });
+    connect(m_setToMid, &QAction::triggered, this,
+            [this] { setValue(Rounding::halfEven((double(Max()) + double(Min())) / 2)); });
     connect(m_setToMax, &QAction::triggered, this, [this] { setValue(Max()); });
     updateKnobImage();
 }

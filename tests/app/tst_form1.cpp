@@ -4,10 +4,12 @@
 #include "OwnerDrawList.h"
 #include "PercentSplitter.h"
 #include "ScriptedPrompter.h"
+#include "Scroller.h"
 #include "SettingsStore.h"
 #include "TestCases.h"
 #include "UnixSignalWatcher.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +22,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -126,7 +127,8 @@ private Q_SLOTS:
         QVERIFY(form.options()->AutoPlay->isChecked());
         QVERIFY(form.options()->Check1->isEnabled());
         QVERIFY(form.options()->RemPos->isChecked());
-        QCOMPARE(form.options()->Scroller2->value(), 100);
+        QCOMPARE(form.options()->Scroller2->Value(), 100);
+        QCOMPARE(form.options()->Scroller2->findChild<QAction *>("settomin")->text(), QStringLiteral("1%"));
         QCOMPARE(form.options()->Offset->count(), 10);
         QCOMPARE(form.options()->Offset->itemText(9), QStringLiteral("90 %"));
         QCOMPARE(form.options()->Slide->count(), 30);
@@ -165,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(form.size(), QSize(600, 400));
         QVERIFY(form.options()->AutoplayStart->isChecked());
         QVERIFY(form.options()->Check1->isChecked());
-        QCOMPARE(form.options()->Scroller2->value(), 150);
+        QCOMPARE(form.options()->Scroller2->Value(), 150);
         QCOMPARE(form.options()->Offset->currentIndex(), 3);
         QCOMPARE(form.options()->Slide->currentIndex(), 5);
         QVERIFY(!form.options()->RemPos->isChecked());
@@ -207,7 +209,7 @@ private Q_SLOTS:
 
         Form1 &form = session.start();
         QVERIFY(form.isVisible());
-        QCOMPARE(form.options()->Scroller2->value(), 100);
+        QCOMPARE(form.options()->Scroller2->Value(), 100);
         QCOMPARE(form.options()->Offset->currentIndex(), 0);
         QCOMPARE(form.options()->Slide->currentIndex(), 0);
         QVERIFY(!form.isMaximized());

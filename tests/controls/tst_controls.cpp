@@ -9,6 +9,7 @@
 #include "SplitterPane.h"
 #include "line3d.h"
 
+#include <QAction>
 #include <QFile>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -190,6 +191,29 @@ private Q_SLOTS:
         sendMouse(&scroller, QEvent::MouseButtonRelease, QPoint(5, 10), Qt::RightButton, Qt::NoButton);
         QCOMPARE(log.events, QStringList({"Scroll 100", "AfterScroll 100", "AfterScroll 100", "MouseUp 2",
                                           "MouseDown 2"}));
+    }
+
+    void sliderSetMenu_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("value");
+        QTest::newRow("min") << "settomin" << 1;
+        QTest::newRow("middle rounds half to even") << "settomid" << 100;
+        QTest::newRow("max") << "settomax" << 200;
+    }
+    void sliderSetMenu()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, value);
+        Scroller scroller;
+        scroller.setMax(200);
+        scroller.setMin(1);
+        scroller.SetMenuCaption(QStringLiteral("1%"), QStringLiteral("100%"), QStringLiteral("200%"));
+        auto *action = scroller.findChild<QAction *>(item);
+        QVERIFY(action);
+        QVERIFY(action->text().endsWith(QLatin1Char('%')));
+        action->trigger();
+        QCOMPARE(scroller.Value(), value);
     }
 
     void sliderKeypadStepsHalfAKnobAndOne()
