@@ -4,6 +4,8 @@
 
 class Prompter;
 class SettingsStore;
+class SystemImageList;
+class Trash;
 
 // What the composition root hands to the main window: the services it must not build itself, so
 // that tests can hand in their own.
@@ -11,6 +13,8 @@ struct AppServices
 {
     SettingsStore *settings = nullptr;
     Prompter *prompter = nullptr;
+    SystemImageList *icons = nullptr;
+    Trash *trash = nullptr;
     // Where files.ini and default.m3u live; ends in "/".
     QString dataFolder;
 };

@@ -1,7 +1,8 @@
 #include "Form1.h"
 
 #include "AddRem.h"
-#include "FolderListing.h"
+#include "FileListController.h"
+#include "FolderTree.h"
 #include "ListModel.h"
 #include "M3uFile.h"
 #include "OptionsPanel.h"
@@ -9,21 +10,25 @@
 #include "PathProcedures.h"
 #include "PercentSplitter.h"
 #include "Prompter.h"
+#include "PropertiesSheet.h"
 #include "SavedFileList.h"
 #include "Scroller.h"
 #include "Search.h"
 #include "SettingCodec.h"
 #include "SettingsStore.h"
+#include "SystemImageList.h"
+#include "Trash.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QElapsedTimer>
-#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,8 +36,8 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStorageInfo>
 #include <QTimer>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 using namespace PathProcedures;
@@ -67,7 +72,8 @@ bool hasLocalFile(const QMimeData *data)
 
 Form1::Form1(const AppServices &services, const StartOptions &options, QWidget *parent)
     : QMainWindow(parent), m_settings(*services.settings), m_prompter(*services.prompter),
-      m_dataFolder(WithSeparator(services.dataFolder)), m_start(options), m_search(*services.prompter)
+      m_icons(*services.icons), m_trash(*services.trash), m_dataFolder(WithSeparator(services.dataFolder)),
+      m_start(options), m_search(*services.prompter)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ProgramTitle);
@@ -130,30 +136,28 @@ void Form1::buildWindow()
     line2->setFrameShape(QFrame::HLine);
     line2->setFrameShadow(QFrame::Sunken);
 
-    m_folderModel = new QFileSystemModel(this);
-    m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_folderModel->setRootPath(QStringLiteral("/"));
-    Folder1 = new QTreeView;
+    Folder1 = new FolderTree;
     Folder1->setObjectName(QStringLiteral("Folder1"));
-    Folder1->setModel(m_folderModel);
-    for (int column = 1; column < m_folderModel->columnCount(); ++column)
-        Folder1->hideColumn(column);
-    Folder1->header()->hide();
-    connect(Folder1, &QTreeView::clicked, this, &Form1::treeFolderClicked);
+    Folder1->setImageList(&m_icons);
+    Folder1->installEventFilter(this);
+    connect(Folder1, &FolderTree::folderSelected, this, &Form1::folderSelected);
+    connect(Folder1, &FolderTree::rightClicked, this, &Form1::treeRightClicked);
 
     List1 = new OwnerDrawList;
     List1->setObjectName(QStringLiteral("List1"));
-    connect(List1, &QAbstractItemView::activated, this, &Form1::listEntryActivated);
-    List1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(List1, &QWidget::customContextMenuRequested, this, &Form1::fileListMenuRequested);
-
-    File = new QMenu(this);
-    File->setObjectName(QStringLiteral("File"));
-    QAction *addToPlayList = File->addAction(tr("Add to playlist >>"), this, &Form1::AddToPlayList_Click);
-    addToPlayList->setObjectName(QStringLiteral("AddToPlayList"));
+    List1->items()->setImageList(&m_icons);
+    List1->installEventFilter(this);
+    List1->viewport()->installEventFilter(this);
+    connect(List1, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            List1DblClick(index.row());
+    });
+    m_fileList = std::make_unique<FileListController>(*List1->items(), m_editList, &m_icons);
+    buildFileMenu();
 
     PLIST = new OwnerDrawList;
     PLIST->setObjectName(QStringLiteral("PLIST"));
+    PLIST->items()->setImageList(&m_icons);
 
     Video = new QFrame;
     Video->setObjectName(QStringLiteral("Video0"));
@@ -388,15 +392,14 @@ void Form1::UpdateFilePattern()
 
 void Form1::openStartLocation()
 {
-    if (!m_start.commandLine.isEmpty()) {
-        OpenCmd(m_start.commandLine);
-        return;
-    }
     const QString lastPath = m_settings.get(SettingKey::LastPath);
-    if (lastPath.isEmpty() || lastPath.compare(computerRootPath(), Qt::CaseInsensitive) == 0)
-        selectComputerRoot();
-    else
+    if (!m_start.commandLine.isEmpty())
+        OpenCmd(m_start.commandLine);
+    else if (!lastPath.isEmpty() && lastPath.compare(computerRootPath(), Qt::CaseInsensitive) != 0)
         OpenCmd(lastPath);
+    // A path that no longer leads anywhere opens the computer root rather than an empty list.
+    if (m_currentFolder.isEmpty())
+        selectComputerRoot();
 }
 
 void Form1::unloadSecondInstance()
@@ -484,47 +487,77 @@ void Form1::CheckPlayList()
 
 void Form1::selectFolder(const QString &folder)
 {
-    m_currentFolder = WithSeparator(folder);
-    PathTxt->setText(m_currentFolder);
-    UpdateList();
-
-    const QModelIndex index = m_folderModel->index(m_currentFolder);
-    if (index.isValid()) {
-        const QSignalBlocker blocker(Folder1);
-        Folder1->setCurrentIndex(index);
-        Folder1->scrollTo(index);
-    }
+    // The tree is where the current folder is chosen; its selection fills the list.
+    if (!Folder1->setSelectedPath(folder))
+        showFolder(folder);
 }
 
 void Form1::selectComputerRoot()
 {
-    m_currentFolder = computerRootPath();
-    PathTxt->clear();
-    UpdateList();
-    Folder1->clearSelection();
+    Folder1->setSelectedPath(computerRootPath());
+}
+
+void Form1::folderSelected(const QString &path, const QString &displayText)
+{
+    if (!path.isEmpty()) {
+        showFolder(path);
+        return;
+    }
+    const QString special = FolderTree::GetSpcFolder(displayText);
+    if (special.isEmpty()) {
+        List1->items()->Clear();
+        PathTxt->setText(Folder1->selectedPath());
+    } else if (special.compare(QLatin1String("MC"), Qt::CaseInsensitive) == 0) {
+        PathTxt->setText(displayText);
+        m_fileList->AddDrives();
+        m_currentFolder = computerRootPath();
+    } else {
+        showFolder(special);
+    }
+}
+
+void Form1::showFolder(const QString &folder)
+{
+    const QString path = WithSeparator(folder);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QElapsedTimer slice;
+    slice.start();
+    m_fileList->UpdateList(path, m_pattern, [&slice] {
+        // Long listings let the window repaint and answer now and then.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        slice.restart();
+    });
+    QGuiApplication::restoreOverrideCursor();
+    PathTxt->setText(path);
+    m_currentFolder = path;
+    CheckPathTxt();
 }
 
 void Form1::UpdateList()
 {
-    ListModel *entries = List1->items();
-    entries->Clear();
-    QStringList folders;
-    QStringList files;
-    for (const ListEntry &entry : FolderListing::read(m_currentFolder, m_pattern)) {
-        if (entry.kind == ListEntry::Kind::File)
-            files.append(entry.text);
-        else if (entry.kind == ListEntry::Kind::Parent)
-            entries->AddItem(entry.text, entry.kind);
-        else
-            folders.append(entry.text);
-    }
-    entries->AddItems(folders, m_currentFolder.isEmpty() ? ListEntry::Kind::Volume : ListEntry::Kind::Folder);
-    const int firstFile = entries->ListCount();
-    entries->AddItems(files, ListEntry::Kind::File);
-    for (int i = firstFile; i < entries->ListCount(); ++i) {
-        if (m_editList.contains(m_currentFolder + entries->List(i)))
-            entries->setItemForeColor(i, EditListColour);
-    }
+    if (m_currentFolder == computerRootPath())
+        m_fileList->AddDrives();
+    else if (!m_currentFolder.isEmpty())
+        showFolder(m_currentFolder);
+}
+
+void Form1::RefreshList()
+{
+    // The entry selected before is selected again, without being previewed a second time.
+    const QString selected = List1->items()->List(List1->ListIndex());
+    Folder1->refresh();
+    UpdateList();
+    m_suppressPreview = true;
+    selectFileEntry(selected);
+    m_suppressPreview = false;
+}
+
+void Form1::CheckPathTxt()
+{
+    const QString text = PathTxt->text();
+    if (FolderExists(text) && !text.endsWith(Separator))
+        PathTxt->setText(text + Separator);
+    PathTxt->setCursorPosition(int(PathTxt->text().size()));
 }
 
 void Form1::selectFileEntry(const QString &name)
@@ -540,10 +573,9 @@ void Form1::selectFileEntry(const QString &name)
         List1->setListIndex(match);
 }
 
-void Form1::listEntryActivated(const QModelIndex &index)
+void Form1::List1DblClick(int row)
 {
     const ListModel *entries = List1->items();
-    const int row = index.row();
     switch (entries->kind(row)) {
     case ListEntry::Kind::Parent: {
         const QString parent = GetPrevPath(m_currentFolder);
@@ -553,51 +585,152 @@ void Form1::listEntryActivated(const QModelIndex &index)
             selectFolder(parent);
         break;
     }
-    case ListEntry::Kind::Folder:
-        if (FolderExists(m_currentFolder + entries->List(row)))
-            selectFolder(m_currentFolder + entries->List(row));
-        break;
     case ListEntry::Kind::Volume:
         if (FolderExists(entries->List(row)))
             selectFolder(entries->List(row));
         break;
-    case ListEntry::Kind::File:
+    case ListEntry::Kind::Folder:
+    case ListEntry::Kind::File: {
+        const QString full = m_fileList->GetFullPath(row);
+        if (FolderExists(full))
+            selectFolder(full);
         break;
+    }
     }
 }
 
-void Form1::treeFolderClicked(const QModelIndex &index)
+void Form1::List1Enter()
 {
-    const QString path = m_folderModel->filePath(index);
-    if (FolderExists(path))
-        selectFolder(path);
+    const int row = List1->ListIndex();
+    if (row < 0)
+        return;
+    const ListModel *entries = List1->items();
+    if (entries->kind(row) == ListEntry::Kind::Parent) {
+        List1DblClick(row);
+        List1->setListIndex(0);
+        return;
+    }
+    CheckPathTxt();
+    if (entries->kind(row) == ListEntry::Kind::File) {
+        List1DblClick(row);
+        QCoreApplication::processEvents();
+        List1->setFocus();
+        return;
+    }
+    List1DblClick(row);
+    List1->setListIndex(0);
+    List1->setFocus();
 }
 
 void Form1::pathEntered()
 {
-    OpenCmd(PathTxt->text());
+    const QString text = PathTxt->text();
+    if (FolderExists(text)) {
+        PathTxt->setText(WithSeparator(text));
+        selectFolder(WithSeparator(text));
+    } else if (FileExists(text)) {
+        selectFolder(FolderOf(text));
+        PathTxt->setText(text);
+        selectFileEntry(FileNameOf(text));
+    } else if (text.compare(computerRootPath(), Qt::CaseInsensitive) == 0) {
+        selectComputerRoot();
+    } else {
+        QApplication::beep();
+        PathTxt->selectAll();
+        PathTxt->setFocus();
+    }
 }
 
-void Form1::fileListMenuRequested(const QPoint &position)
+void Form1::buildFileMenu()
 {
-    m_menuIndex = List1->ItemFromPoint(position);
-    File->popup(List1->viewport()->mapToGlobal(position));
+    File = new QMenu(this);
+    File->setObjectName(QStringLiteral("File"));
+    auto add = [this](const char *name, const QString &caption, void (Form1::*handler)()) {
+        QAction *action = File->addAction(caption, this, handler);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    add("AddToPlayList", tr("Add to playlist >>"), &Form1::AddToPlayList_Click);
+    add("AddAllToPlayList", tr("Add all to playlist >>>>"), &Form1::AddAllToPlayList_Click);
+    File->addSeparator();
+    add("AddToEditList", tr("Add to EditList ( + && .. )"), &Form1::AddToEditList_Click);
+    add("AddAllToEditList", tr("Add all to EditList ( + && Enter )"), &Form1::AddAllToEditList_Click);
+    File->addSeparator();
+    add("RemoveFromEditList", tr("Remove from EditList ( - && .. )"), &Form1::RemoveFromEditList_Click);
+    add("RemoveAllFromEditList", tr("Remove all from EditList ( - && Enter )"),
+        &Form1::RemoveAllFromEditList_Click);
+    File->addSeparator();
+    add("OpenEditList", tr("Open EditList"), &Form1::OpenEditList_Click);
+    File->addSeparator();
+    add("opendef", tr("Open in default player / viewer"), &Form1::opendef_Click);
+    add("opensep", tr("Open in seperate window"), &Form1::opensep_Click);
+    File->addSeparator();
+    add("FileProp", tr("Properties"), &Form1::FileProp_Click);
+}
+
+void Form1::SetMenuState()
+{
+    if (m_contextKind != 0 && m_contextKind != 1 && m_contextKind != 2)
+        return;
+    const bool file = m_contextKind == 2;
+    for (const char *name : {"AddAllToPlayList", "AddToEditList", "AddAllToEditList", "RemoveFromEditList",
+                             "RemoveAllFromEditList", "opendef", "opensep"})
+        File->findChild<QAction *>(QLatin1String(name))->setEnabled(file);
+    if (file)
+        File->findChild<QAction *>(QStringLiteral("AddToPlayList"))->setEnabled(true);
+}
+
+int Form1::menuEntry() const
+{
+    // The entry the menu was opened on; from the keyboard, the selected entry.
+    return m_menuIndex >= 0 ? m_menuIndex : List1->ListIndex();
+}
+
+void Form1::List1RightClick(const QPoint &position)
+{
+    if (m_editListWindow) {
+        m_prompter.message(tr("This option is not available when the EditList is open!"), ProgramTitle,
+                           Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+        return;
+    }
+    ListModel *entries = List1->items();
+    const int under = List1->ItemFromPoint(position);
+    const int index = under < 0 ? -1 : entries->FindItem(entries->List(under));
+    if (index > 0)
+        entries->setItemBackColor(index, QColor(0, 255, 0));
+    const QString full = m_fileList->GetFullPath(index);
+    m_contextKind = index > 0 && FileExists(full) ? 2 : 1;
+    SetMenuState();
+    if (index > 0) {
+        m_menuIndex = index;
+        File->exec(List1->viewport()->mapToGlobal(position));
+        m_menuIndex = -1;
+        entries->setItemBackColor(index, QColor(255, 255, 255));
+    }
+}
+
+void Form1::treeRightClicked(const QPoint &globalPosition)
+{
+    m_contextKind = 0;
+    SetMenuState();
+    m_menuIndex = 0;
+    File->exec(globalPosition);
+    m_menuIndex = -1;
 }
 
 void Form1::AddToPlayList_Click()
 {
     const ListModel *entries = List1->items();
-    const int index = m_menuIndex;
-    m_menuIndex = -1;
+    const int index = menuEntry();
     if (index > 0 && entries->kind(index) == ListEntry::Kind::File) {
-        const QString path = GetFullPath(m_currentFolder, index, entries->List(index));
+        const QString path = m_fileList->GetFullPath(index);
         if (PLIST->items()->FindItem(path) < 0)
-            PLIST->items()->AddItem(path);
+            addToPlaylist(path);
         return;
     }
-    QString folder = GetFullPath(m_currentFolder, 0, QString());
+    QString folder = m_fileList->GetFullPath(0);
     if (index > 0 && entries->kind(index) == ListEntry::Kind::Folder)
-        folder = GetFullPath(m_currentFolder, index, entries->List(index));
+        folder = m_fileList->GetFullPath(index);
     else if (index > 0 && entries->kind(index) == ListEntry::Kind::Volume)
         folder = entries->List(index);
     if (!FolderExists(folder) || m_search.busy())
@@ -605,6 +738,162 @@ void Form1::AddToPlayList_Click()
     const QString pattern = AddRem::choose(m_types, tr("Add files to playlist"), this);
     if (!pattern.isEmpty())
         searchIntoPlaylist(folder, pattern);
+}
+
+void Form1::AddAllToPlayList_Click()
+{
+    const ListModel *entries = List1->items();
+    for (int i = 0; i < entries->ListCount(); ++i) {
+        const QString path = m_fileList->GetFullPath(i);
+        if (entries->kind(i) != ListEntry::Kind::File || PLIST->items()->FindItem(path) >= 0 ||
+            FolderExists(path))
+            continue;
+        addToPlaylist(path);
+    }
+}
+
+void Form1::addToPlaylist(const QString &path)
+{
+    const int row = PLIST->items()->AddItem(path);
+    PLIST->items()->setItemIcon(row, m_icons.ItemIndex(path));
+}
+
+void Form1::AddToEditList_Click()
+{
+    m_fileList->AddToEditList(menuEntry());
+    CheckPlayList();
+}
+
+void Form1::AddAllToEditList_Click()
+{
+    m_fileList->AddAllToEditListProc(QString());
+    CheckPlayList();
+}
+
+void Form1::RemoveFromEditList_Click()
+{
+    m_fileList->RemoveFromEditList(menuEntry());
+    CheckPlayList();
+}
+
+void Form1::RemoveAllFromEditList_Click()
+{
+    m_fileList->RemoveAllProc(QString());
+    CheckPlayList();
+}
+
+void Form1::OpenEditList_Click()
+{
+    Q_EMIT editListRequested();
+}
+
+void Form1::opendef_Click()
+{
+    const QString path = m_fileList->GetFullPath(menuEntry());
+    if (FileExists(path))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void Form1::opensep_Click()
+{
+    Q_EMIT separateWindowRequested(m_fileList->GetFullPath(menuEntry()));
+}
+
+void Form1::FileProp_Click()
+{
+    const int index = m_menuIndex;
+    const ListModel *entries = List1->items();
+    QString path;
+    if (index > 0 && entries->kind(index) == ListEntry::Kind::File &&
+        FileExists(m_fileList->GetFullPath(index)))
+        path = m_fileList->GetFullPath(index);
+    else if (index > 0 && FolderExists(m_fileList->GetFullPath(index)))
+        path = m_fileList->GetFullPath(index);
+    else if (FolderExists(m_fileList->GetFullPath(0)))
+        path = m_fileList->GetFullPath(0);
+    else if (FolderExists(Folder1->selectedPath()))
+        path = Folder1->selectedPath();
+    if (!path.isEmpty())
+        PropertiesSheet::show(path, this);
+}
+
+void Form1::changeEditListByPattern(bool add)
+{
+    const QString pattern =
+        AddRem::choose(m_types, add ? tr("Add files to editlist") : tr("Remove files to editlist"), this);
+    if (pattern.isEmpty())
+        return;
+    if (add)
+        m_fileList->AddAllToEditListProc(pattern);
+    else
+        m_fileList->RemoveAllProc(pattern);
+    CheckPlayList();
+    List1->setFocus();
+}
+
+void Form1::DeleteFile()
+{
+    const int index = List1->ListIndex();
+    if (index < 0)
+        return;
+    ListModel *entries = List1->items();
+    // The ".." entry stands for the folder shown: Delete there removes nothing.
+    if (entries->kind(index) == ListEntry::Kind::Parent)
+        return;
+    if (entries->kind(index) == ListEntry::Kind::Volume) {
+        m_prompter.message(tr("You can't delete entier drives !"), ProgramTitle, Prompter::Buttons::Ok,
+                           Prompter::Icon::Exclamation);
+        return;
+    }
+    const QString path = m_fileList->GetFullPath(index);
+    const bool folder = entries->kind(index) == ListEntry::Kind::Folder;
+    if (folder || SettingCodec::flagEqualsOne(m_settings.get(SettingKey::DeleteConfirm))) {
+        const QString question =
+            folder ? tr("Delete folder \"%1\" ?").arg(path) : tr("Delete file \"%1\" ?").arg(path);
+        const QString title = folder ? tr("Send folder to Recycle Bin ?") : tr("Send file to Recycle Bin ?");
+        if (m_prompter.message(question, title, Prompter::Buttons::OkCancel, Prompter::Icon::Exclamation) !=
+            Prompter::Answer::Ok)
+            return;
+    }
+    if (m_trash.RecycleFile(path) != 0) {
+        m_prompter.message(tr("Unable to delete \"%1\".").arg(path), ProgramTitle, Prompter::Buttons::Ok,
+                           Prompter::Icon::Exclamation);
+        return;
+    }
+    entries->RemoveItem(index);
+    const int next = FileListController::indexAfterRemoval(*entries, index);
+    List1->setListIndex(next);
+}
+
+void Form1::DeleteFolder()
+{
+    const QString path = Folder1->selectedPath();
+    if (!FolderExists(path)) {
+        m_prompter.message(tr("You can't delete special folders !"), ProgramTitle, Prompter::Buttons::Ok,
+                           Prompter::Icon::Exclamation);
+        return;
+    }
+    const QString folder = WithSeparator(path);
+    if (folder == QLatin1String("/") || WithSeparator(QStorageInfo(folder).rootPath()) == folder) {
+        m_prompter.message(tr("You can't delete entier drives !"), ProgramTitle, Prompter::Buttons::Ok,
+                           Prompter::Icon::Exclamation);
+        return;
+    }
+    if (m_prompter.message(tr("Delete folder \"%1\" ?").arg(path), tr("Send folder to Recycle Bin ?"),
+                           Prompter::Buttons::OkCancel, Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
+        return;
+    if (m_trash.RecycleFile(path) != 0) {
+        m_prompter.message(tr("Unable to delete folder \"%1\".").arg(path), ProgramTitle,
+                           Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+        return;
+    }
+    // The folder is gone: its parent is shown instead.
+    Folder1->refresh();
+    const QString parent = GetPrevPath(folder);
+    if (parent.isEmpty())
+        selectComputerRoot();
+    else
+        selectFolder(parent);
 }
 
 void Form1::searchIntoPlaylist(const QString &folder, const QString &pattern)
@@ -623,7 +912,7 @@ void Form1::searchIntoPlaylist(const QString &folder, const QString &pattern)
                 if (extension.compare(m_types.extension(row), Qt::CaseInsensitive) != 0)
                     continue;
                 if (playlist->FindItem(path) < 0) {
-                    playlist->AddItem(path);
+                    addToPlaylist(path);
                     window.showFound(path, ++found);
                 }
             }
@@ -723,7 +1012,35 @@ void Form1::dropEvent(QDropEvent *event)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool keypad = key->modifiers() & Qt::KeypadModifier;
+        if (key->key() == Qt::Key_Delete) {
+            DeleteFile();
+            return true;
+        }
+        if (keypad && (key->key() == Qt::Key_Plus || key->key() == Qt::Key_Minus)) {
+            changeEditListByPattern(key->key() == Qt::Key_Plus);
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            List1Enter();
+            return true;
+        }
+    } else if (watched == Folder1 && event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        DeleteFolder();
+        return true;
+    } else if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        m_lastListButton = static_cast<QMouseEvent *>(event)->button();
+    } else if (watched == List1->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (m_lastListButton == Qt::RightButton && mouse->button() == Qt::RightButton) {
+            m_lastListButton = Qt::NoButton;
+            List1RightClick(mouse->position().toPoint());
+            return true;
+        }
+    } else if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto *drag = static_cast<QDragMoveEvent *>(event);
         if (hasLocalFile(drag->mimeData())) {
             drag->acceptProposedAction();
@@ -737,4 +1054,9 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+QString Form1::computerRootPath()
+{
+    return FolderTree::specialFolderText(FolderTree::Computer);
 }

@@ -8,18 +8,21 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
+class FileListController;
+class FolderTree;
 class OptionsPanel;
+class SystemImageList;
+class Trash;
 class OwnerDrawList;
 class PercentSplitter;
-class QFileSystemModel;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QTimer;
-class QTreeView;
 
 // The main window: it owns every pane and the program-wide state, runs the start-up sequence and
 // saves everything when it closes.
@@ -38,10 +41,22 @@ public:
     void DropFile(const QString &path);
     void LinkExecute(const QString &command);
     void OpenPlayList(const QString &path);
-    // "Add to playlist >>": the file the file menu was opened on, or the media files of a folder
-    // and all its subfolders (the folder the menu was opened on, else the current folder).
-    void AddToPlayList_Click();
     void CheckPlayList();
+    // Reads the folder shown again, keeping the selected entry selected without previewing it.
+    void RefreshList();
+    void DeleteFile();
+    void DeleteFolder();
+
+    void AddToPlayList_Click();
+    void AddAllToPlayList_Click();
+    void AddToEditList_Click();
+    void AddAllToEditList_Click();
+    void RemoveFromEditList_Click();
+    void RemoveAllFromEditList_Click();
+    void OpenEditList_Click();
+    void opendef_Click();
+    void opensep_Click();
+    void FileProp_Click();
 
     // While the EditList window is open the main window refuses to close and brings it forward.
     void setEditListWindow(QWidget *window) { m_editListWindow = window; }
@@ -56,8 +71,13 @@ public:
     MediaTypes &mediaTypes() { return m_types; }
     OptionsPanel *options() const { return m_options; }
 
-    // The path the folder tree gives for the computer root, the list of volumes.
-    static QString computerRootPath() { return QString(); }
+    // The text the folder tree gives for the computer root, the list of volumes.
+    static QString computerRootPath();
+
+Q_SIGNALS:
+    // The file menu asked for windows that other parts of the program provide.
+    void editListRequested();
+    void separateWindowRequested(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -77,12 +97,21 @@ private:
 
     void selectFolder(const QString &folder);
     void selectComputerRoot();
+    void folderSelected(const QString &path, const QString &displayText);
+    void showFolder(const QString &folder);
     void UpdateList();
+    void CheckPathTxt();
     void selectFileEntry(const QString &name);
-    void listEntryActivated(const QModelIndex &index);
-    void treeFolderClicked(const QModelIndex &index);
+    void List1DblClick(int row);
+    void List1Enter();
+    void List1RightClick(const QPoint &position);
+    void treeRightClicked(const QPoint &globalPosition);
     void pathEntered();
-    void fileListMenuRequested(const QPoint &position);
+    void buildFileMenu();
+    void SetMenuState();
+    int menuEntry() const;
+    void changeEditListByPattern(bool add);
+    void addToPlaylist(const QString &path);
     void searchIntoPlaylist(const QString &folder, const QString &pattern);
 
     void saveSettings();
@@ -90,6 +119,8 @@ private:
 
     SettingsStore &m_settings;
     Prompter &m_prompter;
+    SystemImageList &m_icons;
+    Trash &m_trash;
     QString m_dataFolder;
     StartOptions m_start;
 
@@ -110,6 +141,11 @@ private:
     QPointer<QWidget> m_editListWindow;
     // The file-list entry the file menu was opened on; -1 when it runs without one.
     int m_menuIndex = -1;
+    // 0 the folder tree, 1 a folder or nothing usable, 2 a file: what the file menu offers.
+    int m_contextKind = 1;
+    Qt::MouseButton m_lastListButton = Qt::NoButton;
+    bool m_suppressPreview = false;
+    std::unique_ptr<FileListController> m_fileList;
     extract m_search;
 
     QFrame *PathInfo = nullptr;
@@ -119,8 +155,7 @@ private:
     PercentSplitter *SplitterPane1 = nullptr;
     PercentSplitter *SplitterPane2 = nullptr;
     PercentSplitter *SplitterPane3 = nullptr;
-    QTreeView *Folder1 = nullptr;
-    QFileSystemModel *m_folderModel = nullptr;
+    FolderTree *Folder1 = nullptr;
     OwnerDrawList *List1 = nullptr;
     OwnerDrawList *PLIST = nullptr;
     QFrame *Video = nullptr;

@@ -3,10 +3,12 @@
 #include "CommandLine.h"
 #include "ControlsDemo.h"
 #include "Form1.h"
+#include "FreedesktopTrash.h"
 #include "PathProcedures.h"
 #include "QtPrompter.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
+#include "SystemImageList.h"
 #include "UnixSignalWatcher.h"
 #include "VersionTitle.h"
 
@@ -84,7 +86,9 @@ int main(int argc, char **argv)
 
     SettingsStore settings(SettingsStore::defaultPath());
     QtPrompter prompter;
-    const AppServices services{&settings, &prompter, PathProcedures::AppPath()};
+    SystemImageList icons;
+    FreedesktopTrash trash;
+    const AppServices services{&settings, &prompter, &icons, &trash, PathProcedures::AppPath()};
     Form1 window(services, StartOptions{command.path, !first});
     prompter.setParent(&window);
 

@@ -1,5 +1,7 @@
 #include "ListModel.h"
 
+#include "SystemImageList.h"
+
 #include <QBrush>
 #include <algorithm>
 
@@ -30,6 +32,8 @@ QVariant ListModel::data(const QModelIndex &index, int role) const
         return item.text;
     case Qt::ForegroundRole:
         return item.fore.isValid() ? QVariant(QBrush(item.fore)) : QVariant();
+    case Qt::DecorationRole:
+        return m_icons && item.icon >= 0 ? QVariant(m_icons->icon(item.icon)) : QVariant();
     case Qt::BackgroundRole:
         return item.back.isValid() ? QVariant(QBrush(item.back)) : QVariant();
     case KindRole:
@@ -101,6 +105,20 @@ void ListModel::AddItems(const QStringList &texts, ListEntry::Kind kind)
             m_firstRow.insert(text, first + i);
     }
     endInsertRows();
+}
+
+void ListModel::AddItems(const QStringList &texts, ListEntry::Kind kind, const QList<int> &iconIndexes)
+{
+    const bool sorted = m_sorted;
+    m_sorted = false;
+    const int first = int(m_entries.size());
+    AddItems(texts, kind);
+    m_sorted = sorted;
+    for (int i = 0; i < texts.size() && i < iconIndexes.size(); ++i)
+        m_entries[first + i].icon = iconIndexes.at(i);
+    if (!texts.isEmpty())
+        Q_EMIT dataChanged(index(first), index(first + int(texts.size()) - 1),
+                           {IconIndexRole, Qt::DecorationRole});
 }
 
 void ListModel::InsertItem(const QString &text, int index, ListEntry::Kind kind)

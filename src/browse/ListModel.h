@@ -9,6 +9,8 @@
 
 // The entries of one file list: text, kind and the per-entry colours, value and icon index that
 // the program's lists draw. Every list of the program keeps its entries here.
+class SystemImageList;
+
 class ListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -41,6 +43,9 @@ public:
     // Index of the first entry whose text equals the given text exactly, -1 when none.
     int FindItem(const QString &text) const;
 
+    // The shared icon list the entries' icon indexes refer to (ImageListHandle); none shows no icons.
+    void setImageList(const SystemImageList *icons) { m_icons = icons; }
+
     bool Sorted() const { return m_sorted; }
     void setSorted(bool on) { m_sorted = on; }
 
@@ -49,6 +54,8 @@ public:
     void setItemBackColor(int index, const QColor &color);
     void setItemValue(int index, int value);
     void setItemIcon(int index, int iconIndex);
+    // Appends many entries of one kind with their icon indexes in one step.
+    void AddItems(const QStringList &texts, ListEntry::Kind kind, const QList<int> &iconIndexes);
 
 private:
     struct Item
@@ -67,6 +74,7 @@ private:
 
     QList<Item> m_entries;
     bool m_sorted = false;
+    const SystemImageList *m_icons = nullptr;
     // How often each text occurs, and (rebuilt lazily after inserts and removals) where it first
     // occurs: FindItem stays a hash lookup on long lists.
     QHash<QString, int> m_counts;

@@ -16,6 +16,11 @@ void EditListStore::removeAt(int index)
         m_counts.erase(it);
 }
 
+int EditListStore::indexOf(const QString &path) const
+{
+    return contains(path) ? int(m_entries.indexOf(path)) : -1;
+}
+
 void EditListStore::clear()
 {
     m_entries.clear();

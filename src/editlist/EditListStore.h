@@ -13,6 +13,8 @@ public:
     void clear();
 
     bool contains(const QString &path) const { return m_counts.contains(path); }
+    // Index of the first entry equal to the path, -1 when none.
+    int indexOf(const QString &path) const;
     int count() const { return int(m_entries.size()); }
     bool isEmpty() const { return m_entries.isEmpty(); }
     const QStringList &entries() const { return m_entries; }

@@ -1,3 +1,4 @@
+#include "FolderTrash.h"
 #include "Form1.h"
 #include "ListModel.h"
 #include "OptionsPanel.h"
@@ -6,6 +7,7 @@
 #include "ScriptedPrompter.h"
 #include "Scroller.h"
 #include "SettingsStore.h"
+#include "SystemImageList.h"
 #include "TestCases.h"
 #include "UnixSignalWatcher.h"
 
@@ -46,6 +48,9 @@ QByteArray readBytes(const QString &path)
 // One run of the program against a settings file and a data folder of the test's own.
 class Session
 {
+    // Declared first: the trash folder lives inside it.
+    QTemporaryDir m_dir;
+
 public:
     Session()
     {
@@ -80,7 +85,8 @@ public:
     Form1 &start(const QString &commandLine = QString(), bool anotherInstance = false)
     {
         m_store = std::make_unique<SettingsStore>(iniPath());
-        const AppServices services{m_store.get(), &prompter, m_dir.filePath(QStringLiteral("data"))};
+        const AppServices services{m_store.get(), &prompter, &icons, &trash,
+                                   m_dir.filePath(QStringLiteral("data"))};
         form = std::make_unique<Form1>(services, StartOptions{commandLine, anotherInstance});
         form->load();
         return *form;
@@ -97,10 +103,11 @@ public:
     }
 
     ScriptedPrompter prompter;
+    SystemImageList icons;
+    FolderTrash trash{m_dir.filePath(QStringLiteral("trash"))};
     std::unique_ptr<Form1> form;
 
 private:
-    QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
 };
 
@@ -362,9 +369,9 @@ private Q_SLOTS:
         QTest::newRow("missing file in a folder") << "%1gone.mp3"
                                                   << "%1"
                                                   << "";
-        QTest::newRow("nothing there") << "/no/such/place/x.mp3"
-                                       << ""
-                                       << "";
+        QTest::newRow("nothing there, the computer root") << "/no/such/place/x.mp3"
+                                                          << "Computer"
+                                                          << "";
     }
     void openCmdOpensFoldersAndSelectsFiles()
     {
@@ -450,32 +457,36 @@ private Q_SLOTS:
         ListModel *playlist = session.child<OwnerDrawList>("PLIST")->items();
         playlist->AddItem(session.media(QStringLiteral("sub folder/c.mp3")));
 
-        auto chooseFirstPattern = [this] {
+        // Right-click on a point of the list and take "Add to playlist >>" with the first pattern.
+        auto addToPlaylistOn = [&](const QPoint &point) {
             QTimer::singleShot(0, this, [] {
-                QWidget *dialog = QApplication::activeModalWidget();
-                QVERIFY(dialog);
-                QCOMPARE(dialog->windowTitle(), QStringLiteral("Add files to playlist"));
-                dialog->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+                auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                QTimer::singleShot(0, [] {
+                    QWidget *dialog = QApplication::activeModalWidget();
+                    QVERIFY(dialog);
+                    QCOMPARE(dialog->windowTitle(), QStringLiteral("Add files to playlist"));
+                    dialog->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+                });
+                menu->findChild<QAction *>(QStringLiteral("AddToPlayList"))->trigger();
+                menu->close();
             });
-        };
-        auto openMenuOn = [&](const QPoint &point) {
-            QContextMenuEvent menu(QContextMenuEvent::Mouse, point, list->viewport()->mapToGlobal(point));
-            QCoreApplication::sendEvent(list->viewport(), &menu);
-            auto *File = form.findChild<QMenu *>(QStringLiteral("File"));
-            QTRY_VERIFY(File->isVisible());
-            File->close();
+            QTest::mousePress(list->viewport(), Qt::RightButton, {}, point);
+            QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, point);
         };
         const int row = list->items()->FindItem(QStringLiteral("sub folder"));
         QVERIFY(row > 0);
-        openMenuOn(list->visualRect(list->items()->index(row)).center());
-        chooseFirstPattern();
-        form.AddToPlayList_Click();
+        addToPlaylistOn(list->visualRect(list->items()->index(row)).center());
         QCOMPARE(playlist->ListCount(), 2);
         QVERIFY(playlist->FindItem(session.media(QStringLiteral("sub folder/deeper/d.WAV"))) >= 0);
 
-        // Below the last entry the menu works on the current folder.
-        openMenuOn(QPoint(5, list->viewport()->height() - 2));
-        chooseFirstPattern();
+        // Below the last entry there is no menu; the menu item from the keyboard works on the
+        // current folder.
+        form.findChild<QMenu *>(QStringLiteral("File"));
+        list->setListIndex(0);
+        QTimer::singleShot(0, [] {
+            QApplication::activeModalWidget()->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        });
         form.AddToPlayList_Click();
         QStringList entries;
         for (int i = 0; i < playlist->ListCount(); ++i)

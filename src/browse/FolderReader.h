@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+
+class FilePattern;
+
+// Reads a folder for the file list: its subfolders and the files the pattern lets through, each
+// in ascending name order without regard to case. Hidden entries (names starting with ".") are
+// left out; links count as what they point to, so a link to a folder is listed as a folder.
+// A folder that cannot be read, or vanishes while it is read, gives what could be read.
+class FolderReader
+{
+public:
+    struct Contents
+    {
+        QStringList folders;
+        QStringList files;
+        // False when the folder could not be opened.
+        bool opened = false;
+    };
+
+    // Called every few milliseconds while a large folder is read, so the caller can let window
+    // events run.
+    using Yield = std::function<void()>;
+
+    static Contents read(const QString &folder, const FilePattern &pattern, const Yield &yield = {});
+
+    // Sorts names in ascending order without regard to case (ties in a fixed order).
+    static void sortNames(QStringList &names);
+};

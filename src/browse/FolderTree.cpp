@@ -1,0 +1,229 @@
+#include "FolderTree.h"
+
+#include "FilePattern.h"
+#include "FolderListing.h"
+#include "FolderReader.h"
+#include "PathProcedures.h"
+#include "SystemImageList.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QStandardPaths>
+
+namespace {
+
+enum Role
+{
+    PathRole = Qt::UserRole,
+    LoadedRole
+};
+
+const QLatin1String DesktopText("Desktop");
+const QLatin1String ComputerText("Computer");
+
+QString standardFolder(QStandardPaths::StandardLocation location)
+{
+    return PathProcedures::WithSeparator(QStandardPaths::writableLocation(location));
+}
+
+} // namespace
+
+FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setUniformRowHeights(true);
+    setRootIsDecorated(true);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+
+    addFolderItem(nullptr, DesktopText, QString());
+    addFolderItem(nullptr, tr("Documents"), specialFolderText(Personal));
+    m_computer = addFolderItem(nullptr, ComputerText, QString());
+
+    connect(this, &QTreeWidget::itemExpanded, this, &FolderTree::load);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current) { currentChanged(current); });
+}
+
+QString FolderTree::specialFolderText(int folder)
+{
+    switch (folder) {
+    case Desktop:
+        return DesktopText;
+    case Personal:
+        return standardFolder(QStandardPaths::DocumentsLocation);
+    case DesktopDirectory:
+        return standardFolder(QStandardPaths::DesktopLocation);
+    case Computer:
+        return ComputerText;
+    default:
+        return QString();
+    }
+}
+
+QString FolderTree::GetSpcFolder(const QString &name)
+{
+    if (name.compare(specialFolderText(Desktop), Qt::CaseInsensitive) == 0)
+        return specialFolderText(DesktopDirectory);
+    if (name.compare(specialFolderText(Personal), Qt::CaseInsensitive) == 0)
+        return specialFolderText(Personal);
+    if (name.compare(specialFolderText(Computer), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("MC");
+    return QString();
+}
+
+QTreeWidgetItem *FolderTree::addFolderItem(QTreeWidgetItem *parent, const QString &text, const QString &path)
+{
+    auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(0, text);
+    item->setData(0, PathRole, path);
+    item->setData(0, LoadedRole, false);
+    // Every folder may have subfolders until it is opened: that is when they are read.
+    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    if (m_icons)
+        item->setIcon(0, m_icons->icon(path.isEmpty() && text == ComputerText ? m_icons->volumeIndex()
+                                                                              : m_icons->folderIndex()));
+    return item;
+}
+
+void FolderTree::load(QTreeWidgetItem *item)
+{
+    if (!item || item->data(0, LoadedRole).toBool())
+        return;
+    item->setData(0, LoadedRole, true);
+    if (item == m_computer) {
+        for (const ListEntry &volume : FolderListing::volumes())
+            addFolderItem(item, volume.path, volume.path);
+    } else {
+        QString path = item->data(0, PathRole).toString();
+        if (path.isEmpty())
+            path = GetSpcFolder(item->text(0));
+        const FolderReader::Contents contents = FolderReader::read(path, FilePattern());
+        for (const QString &name : contents.folders)
+            addFolderItem(item, name, PathProcedures::WithSeparator(path) + name + QLatin1Char('/'));
+    }
+    if (item->childCount() == 0)
+        item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+}
+
+QTreeWidgetItem *FolderTree::childWithPath(QTreeWidgetItem *parent, const QString &path)
+{
+    load(parent);
+    for (int i = 0; i < parent->childCount(); ++i) {
+        if (parent->child(i)->data(0, PathRole).toString() == path)
+            return parent->child(i);
+    }
+    return nullptr;
+}
+
+QString FolderTree::selectedPath() const
+{
+    const QTreeWidgetItem *item = currentItem();
+    if (!item)
+        return QString();
+    const QString path = item->data(0, PathRole).toString();
+    return path.isEmpty() ? item->text(0) : path;
+}
+
+bool FolderTree::setSelectedPath(const QString &path)
+{
+    QTreeWidgetItem *target = nullptr;
+    for (int i = 0; i < topLevelItemCount() && !target; ++i) {
+        QTreeWidgetItem *top = topLevelItem(i);
+        if (top->data(0, PathRole).toString().isEmpty() &&
+            top->text(0).compare(path, Qt::CaseInsensitive) == 0)
+            target = top;
+    }
+    if (!target) {
+        const QString folder = PathProcedures::WithSeparator(path);
+        if (!PathProcedures::FolderExists(folder))
+            return false;
+        // Under the computer root: the volume holding the folder, then one folder at a time.
+        load(m_computer);
+        QTreeWidgetItem *volume = nullptr;
+        qsizetype longest = -1;
+        for (int i = 0; i < m_computer->childCount(); ++i) {
+            const QString root = m_computer->child(i)->data(0, PathRole).toString();
+            if (folder.startsWith(root) && root.size() > longest) {
+                volume = m_computer->child(i);
+                longest = root.size();
+            }
+        }
+        if (!volume)
+            return false;
+        target = volume;
+        QString walked = volume->data(0, PathRole).toString();
+        const QStringList parts = folder.mid(walked.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        for (const QString &part : parts) {
+            walked += part + QLatin1Char('/');
+            QTreeWidgetItem *next = childWithPath(target, walked);
+            if (!next) {
+                // A hidden or new folder: it gets an item of its own.
+                next = addFolderItem(target, part, walked);
+            }
+            target = next;
+        }
+    }
+    for (QTreeWidgetItem *up = target->parent(); up; up = up->parent())
+        up->setExpanded(true);
+    m_lastButton = Qt::NoButton;
+    if (currentItem() == target)
+        currentChanged(target);
+    else
+        setCurrentItem(target);
+    scrollToItem(target);
+    return true;
+}
+
+void FolderTree::refresh()
+{
+    const QString selected = selectedPath();
+    const QSignalBlocker blocker(this);
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem *top = topLevelItem(i);
+        const bool expanded = top->isExpanded();
+        qDeleteAll(top->takeChildren());
+        top->setData(0, LoadedRole, false);
+        top->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        if (expanded)
+            load(top);
+    }
+    if (!selected.isEmpty()) {
+        const bool wasLoading = m_loading;
+        m_loading = true;
+        setSelectedPath(selected);
+        m_loading = wasLoading;
+    }
+}
+
+void FolderTree::currentChanged(QTreeWidgetItem *current)
+{
+    if (!current || m_loading || m_lastButton == Qt::RightButton)
+        return;
+    Q_EMIT folderSelected(current->data(0, PathRole).toString(), current->text(0));
+}
+
+void FolderTree::mousePressEvent(QMouseEvent *event)
+{
+    m_lastButton = event->button();
+    m_remembered = currentItem();
+    QTreeWidget::mousePressEvent(event);
+}
+
+void FolderTree::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::RightButton) {
+        m_lastButton = event->button();
+        return;
+    }
+    if (!selectedPath().isEmpty())
+        Q_EMIT rightClicked(event->globalPosition().toPoint());
+    // A right click moves the selection without navigating: the folder shown is selected again.
+    if (m_remembered && currentItem() != m_remembered) {
+        const QSignalBlocker blocker(this);
+        setCurrentItem(m_remembered);
+    }
+    m_lastButton = Qt::NoButton;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QTreeWidget>
+
+class SystemImageList;
+
+// The folder tree: the desktop, the documents folder and the computer root (whose children are the
+// mounted volumes) at the top, every folder below loaded when it is first opened. Selecting a
+// folder, by hand or through setSelectedPath, raises folderSelected; right-click selections and
+// selections while loading do not.
+class FolderTree : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    // The shell's numbers for the special folders.
+    enum SpecialFolder
+    {
+        Desktop = 0,
+        Personal = 5,
+        DesktopDirectory = 16,
+        Computer = 17
+    };
+
+    explicit FolderTree(QWidget *parent = nullptr);
+
+    void setImageList(SystemImageList *icons) { m_icons = icons; }
+
+    // The file-system path of a special folder, or its display text when it is virtual.
+    static QString specialFolderText(int folder);
+    // A virtual folder's display text mapped to a usable path: the desktop directory, the
+    // documents path, "MC" for the computer root, empty otherwise.
+    static QString GetSpcFolder(const QString &name);
+
+    // The selected folder's path (ending in "/"), or the display text of a virtual one.
+    QString selectedPath() const;
+    // Selects a folder path or a virtual folder's display text, opening the tree down to it.
+    // False when there is no such folder.
+    bool setSelectedPath(const QString &path);
+    // Re-reads the folders that have been opened.
+    void refresh();
+
+    // While set, selection changes raise nothing (start-up).
+    void setLoading(bool loading) { m_loading = loading; }
+
+Q_SIGNALS:
+    // A folder was selected: its file-system path (empty for a virtual folder) and its text.
+    void folderSelected(const QString &path, const QString &displayText);
+    void rightClicked(const QPoint &globalPosition);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QTreeWidgetItem *addFolderItem(QTreeWidgetItem *parent, const QString &text, const QString &path);
+    void load(QTreeWidgetItem *item);
+    QTreeWidgetItem *childWithPath(QTreeWidgetItem *parent, const QString &path);
+    void currentChanged(QTreeWidgetItem *current);
+
+    SystemImageList *m_icons = nullptr;
+    QTreeWidgetItem *m_computer = nullptr;
+    bool m_loading = false;
+    Qt::MouseButton m_lastButton = Qt::NoButton;
+    QTreeWidgetItem *m_remembered = nullptr;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "Trash.h"
+
+// The freedesktop.org trash, through QFile::moveToTrash.
+class FreedesktopTrash : public Trash
+{
+public:
+    int RecycleFile(const QString &path) override;
+};

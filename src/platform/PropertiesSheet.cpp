@@ -1,0 +1,27 @@
+#include "PropertiesSheet.h"
+
+#include "PropertiesDialog.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QUrl>
+
+namespace PropertiesSheet {
+
+void show(const QString &path, QWidget *parent)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+            QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItemProperties"));
+        call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+        const QDBusMessage reply = bus.call(call, QDBus::Block, 2000);
+        if (reply.type() == QDBusMessage::ReplyMessage)
+            return;
+    }
+    PropertiesDialog dialog(path, parent);
+    dialog.exec();
+}
+
+} // namespace PropertiesSheet

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Sends files and folders to the desktop's trash, from where the user can restore them.
+class Trash
+{
+public:
+    virtual ~Trash() = default;
+
+    // 0 when the item is in the trash; anything else is a failure and the item is where it was.
+    virtual int RecycleFile(const QString &path) = 0;
+};
