@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
@@ -34,6 +35,7 @@ FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent)
     setColumnCount(1);
     setUniformRowHeights(true);
     setRootIsDecorated(true);
+    setIconSize(QSize(16, 16));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
 
@@ -173,6 +175,11 @@ bool FolderTree::setSelectedPath(const QString &path)
     else
         setCurrentItem(target);
     scrollToItem(target);
+    // A tree not laid out yet scrolls once it is.
+    QTimer::singleShot(0, this, [this] {
+        if (currentItem())
+            scrollToItem(currentItem());
+    });
     return true;
 }
 

@@ -8,6 +8,7 @@ OwnerDrawList::OwnerDrawList(QWidget *parent) : QListView(parent), m_model(new L
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
 }
 
 int OwnerDrawList::ListIndex() const

@@ -1,4 +1,5 @@
 #include "FolderTrash.h"
+#include "FolderTree.h"
 #include "Form1.h"
 #include "ListModel.h"
 #include "OptionsPanel.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -494,6 +496,255 @@ private Q_SLOTS:
         entries.sort();
         QCOMPARE(entries,
                  QStringList({"B.wav", "a b.mp3", "b.wav", "sub folder/c.mp3", "sub folder/deeper/d.WAV"}));
+    }
+
+    void rightClickMenu_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("menu");
+        QTest::addColumn<bool>("fileItems");
+        QTest::newRow("file") << "a b.mp3" << true << true;
+        QTest::newRow("folder") << "sub folder" << true << false;
+        QTest::newRow("parent") << ".." << false << false;
+        QTest::newRow("below the last entry") << "" << false << false;
+    }
+    void rightClickMenu()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, menu);
+        QFETCH(bool, fileItems);
+        Session session;
+        session.start(session.media());
+        auto *list = session.child<OwnerDrawList>("List1");
+        list->resize(300, 400);
+        const int row = entry.isEmpty() ? -1 : list->items()->FindItem(entry);
+        const QPoint point = row < 0 ? QPoint(5, 390) : list->visualRect(list->items()->index(row)).center();
+        bool menuShown = false;
+        bool addEnabled = false;
+        bool playlistEnabled = false;
+        QColor background;
+        QTimer::singleShot(0, this, [&] {
+            auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!popup)
+                return;
+            menuShown = true;
+            addEnabled = popup->findChild<QAction *>(QStringLiteral("AddToEditList"))->isEnabled();
+            playlistEnabled = popup->findChild<QAction *>(QStringLiteral("AddToPlayList"))->isEnabled();
+            background =
+                list->items()->data(list->items()->index(row), Qt::BackgroundRole).value<QBrush>().color();
+            popup->close();
+        });
+        QTest::mousePress(list->viewport(), Qt::RightButton, {}, point);
+        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, point);
+        QTest::qWait(10);
+        QCOMPARE(menuShown, menu);
+        if (menu) {
+            QCOMPARE(addEnabled, fileItems);
+            QVERIFY(playlistEnabled);
+            QCOMPARE(background, QColor(0, 255, 0));
+            QCOMPARE(
+                list->items()->data(list->items()->index(row), Qt::BackgroundRole).value<QBrush>().color(),
+                QColor(Qt::white));
+        }
+    }
+
+    void rightClickWhileTheEditListIsOpenOnlyExplains()
+    {
+        Session session;
+        Form1 &form = session.start(session.media());
+        QWidget editList;
+        form.setEditListWindow(&editList);
+        auto *list = session.child<OwnerDrawList>("List1");
+        const QPoint point = list->visualRect(list->items()->index(1)).center();
+        QTest::mousePress(list->viewport(), Qt::RightButton, {}, point);
+        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, point);
+        QCOMPARE(session.prompter.questions().size(), 1);
+        QCOMPARE(session.prompter.questions().first().text,
+                 QStringLiteral("This option is not available when the EditList is open!"));
+        form.setEditListWindow(nullptr);
+    }
+
+    void deleteFileAsksAndTrashes_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("file, asked, OK")
+            << "b.wav"
+            << "1" << int(Prompter::Answer::Ok) << "Delete file \"%1b.wav\" ?" << true;
+        QTest::newRow("file, asked, Cancel")
+            << "b.wav"
+            << "1" << int(Prompter::Answer::Cancel) << "Delete file \"%1b.wav\" ?" << false;
+        QTest::newRow("file, not asked") << "b.wav"
+                                         << "0" << int(Prompter::Answer::Cancel) << "" << true;
+        QTest::newRow("folder, always asked")
+            << "sub folder"
+            << "0" << int(Prompter::Answer::Ok) << "Delete folder \"%1sub folder\" ?" << true;
+    }
+    void deleteFileAsksAndTrashes()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, confirm);
+        QFETCH(int, answer);
+        QFETCH(QString, question);
+        QFETCH(bool, deleted);
+        Session session;
+        session.preset(QStringLiteral("DeleteConfirm"), confirm);
+        Form1 &form = session.start(session.media());
+        auto *list = session.child<OwnerDrawList>("List1");
+        const int row = list->items()->FindItem(entry);
+        list->setListIndex(row);
+        session.prompter.queueAnswer(Prompter::Answer(answer));
+        QTest::keyClick(list, Qt::Key_Delete);
+        if (question.isEmpty()) {
+            QVERIFY(session.prompter.questions().isEmpty());
+        } else {
+            QCOMPARE(session.prompter.questions().size(), 1);
+            QCOMPARE(session.prompter.questions().first().text, question.arg(session.media()));
+        }
+        QCOMPARE(QFileInfo::exists(session.media(entry)), !deleted);
+        QCOMPARE(list->items()->FindItem(entry) < 0, deleted);
+        QCOMPARE(session.trash.recycled().size(), deleted ? 1 : 0);
+        Q_UNUSED(form);
+    }
+
+    void deletingTheLastFileBelowAFolderSelectsNothing()
+    {
+        Session session;
+        QDir(session.media()).removeRecursively();
+        QDir().mkpath(session.media(QStringLiteral("dir")));
+        writeBytes(session.media(QStringLiteral("only.mp3")), "x");
+        session.preset(QStringLiteral("DeleteConfirm"), QStringLiteral("0"));
+        session.start(session.media());
+        auto *list = session.child<OwnerDrawList>("List1");
+        list->setListIndex(2);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(list->items()->ListCount(), 2);
+        QCOMPARE(list->ListIndex(), -1);
+
+        session.trash.setRefuse(true);
+        writeBytes(session.media(QStringLiteral("kept.mp3")), "x");
+        session.form->RefreshList();
+        list->setListIndex(list->items()->FindItem(QStringLiteral("kept.mp3")));
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(session.prompter.questions().last().text,
+                 QStringLiteral("Unable to delete \"%1\".").arg(session.media(QStringLiteral("kept.mp3"))));
+        QVERIFY(list->items()->FindItem(QStringLiteral("kept.mp3")) > 0);
+    }
+
+    void deleteFolderRefusesDrivesAndSpecialFolders_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("root") << "/"
+                              << "You can't delete entier drives !";
+        QTest::newRow("computer") << "Computer"
+                                  << "You can't delete special folders !";
+        QTest::newRow("desktop") << "Desktop"
+                                 << "You can't delete special folders !";
+        QTest::newRow("a folder") << "%1sub folder/"
+                                  << "Delete folder \"%1sub folder/\" ?";
+    }
+    void deleteFolderRefusesDrivesAndSpecialFolders()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, message);
+        Session session;
+        Form1 &form = session.start();
+        auto *tree = session.child<FolderTree>("Folder1");
+        QVERIFY(tree->setSelectedPath(folder.contains(QLatin1String("%1")) ? folder.arg(session.media())
+                                                                           : folder));
+        QTest::keyClick(tree, Qt::Key_Delete);
+        QCOMPARE(session.prompter.questions().size(), 1);
+        QCOMPARE(session.prompter.questions().first().text,
+                 message.contains(QLatin1String("%1")) ? message.arg(session.media()) : message);
+        if (folder.contains(QLatin1String("%1"))) {
+            QVERIFY(!QFileInfo::exists(session.media(QStringLiteral("sub folder"))));
+            QCOMPARE(form.currentFolder(), session.media());
+        }
+    }
+
+    void pathBoxEnter_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("folder without separator") << "%1sub folder"
+                                                  << "%1sub folder/"
+                                                  << "%1sub folder/"
+                                                  << "";
+        QTest::newRow("a file") << "%1B.wav"
+                                << "%1"
+                                << "%1B.wav"
+                                << "B.wav";
+        QTest::newRow("computer root") << "COMPUTER"
+                                       << "Computer"
+                                       << "Computer"
+                                       << "";
+        QTest::newRow("nothing there") << "/no/such"
+                                       << "%1"
+                                       << "/no/such"
+                                       << "";
+    }
+    void pathBoxEnter()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, folder);
+        QFETCH(QString, box);
+        QFETCH(QString, selected);
+        Session session;
+        Form1 &form = session.start(session.media());
+        auto *pathBox = session.child<QLineEdit>("PathTxt");
+        auto fill = [&](QString text) {
+            return text.contains(QLatin1String("%1")) ? text.arg(session.media()) : text;
+        };
+        pathBox->setText(fill(typed));
+        QTest::keyClick(pathBox, Qt::Key_Return);
+        QCOMPARE(form.currentFolder(), fill(folder));
+        QCOMPARE(pathBox->text(), fill(box));
+        const OwnerDrawList *list = session.child<OwnerDrawList>("List1");
+        QCOMPARE(list->items()->List(list->ListIndex()), selected);
+        if (typed == QLatin1String("/no/such"))
+            QCOMPARE(pathBox->selectedText(), typed);
+    }
+
+    void listKeysAddByPatternAndEnterFolders()
+    {
+        Session session;
+        Form1 &form = session.start(session.media());
+        auto *list = session.child<OwnerDrawList>("List1");
+        QTimer::singleShot(0, this, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Add files to editlist"));
+            dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->setCurrentText(QStringLiteral("*.wav"));
+            dialog->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        });
+        QTest::keyClick(list, Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(form.editList().entries(), QStringList({session.media(QStringLiteral("B.wav")),
+                                                         session.media(QStringLiteral("b.wav"))}));
+
+        list->setListIndex(list->items()->FindItem(QStringLiteral("sub folder")));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(form.currentFolder(), session.media(QStringLiteral("sub folder/")));
+        QCOMPARE(list->ListIndex(), 0);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(form.currentFolder(), session.media());
+    }
+
+    void refreshPicksUpChangesAndKeepsTheSelection()
+    {
+        Session session;
+        Form1 &form = session.start(session.media());
+        auto *list = session.child<OwnerDrawList>("List1");
+        list->setListIndex(list->items()->FindItem(QStringLiteral("b.wav")));
+        writeBytes(session.media(QStringLiteral("new.mp3")), "x");
+        form.RefreshList();
+        QVERIFY(list->items()->FindItem(QStringLiteral("new.mp3")) > 0);
+        QCOMPARE(list->items()->List(list->ListIndex()), QStringLiteral("b.wav"));
     }
 
     void openPlayListOfAMissingFileSaysSo()

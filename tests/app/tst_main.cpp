@@ -11,7 +11,7 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
     QStandardPaths::setTestModeEnabled(true);
     int failures = 0;
-    for (auto create : {createSettingsTest, createForm1Test}) {
+    for (auto create : {createSettingsTest, createFileListTest, createForm1Test}) {
         std::unique_ptr<QObject> test(create());
         failures += QTest::qExec(test.get(), argc, argv);
     }
