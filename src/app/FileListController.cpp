@@ -28,17 +28,14 @@ bool FileListController::UpdateList(const QString &folder, const FilePattern &pa
     m_entries.Clear();
     m_entries.setSorted(false);
     m_entries.AddItem(QStringLiteral(".."), ListEntry::Kind::Parent);
-    QList<int> folderIcons;
-    QList<int> fileIcons;
-    if (m_icons) {
-        m_entries.setItemIcon(0, m_icons->folderIndex());
-        folderIcons = QList<int>(contents.folders.size(), m_icons->folderIndex());
-        fileIcons.reserve(contents.files.size());
-        for (const QString &name : contents.files)
-            fileIcons.append(m_icons->ItemIndex(name));
-    }
-    m_entries.AddItems(contents.folders, ListEntry::Kind::Folder, folderIcons);
-    m_entries.AddItems(contents.files, ListEntry::Kind::File, fileIcons);
+    const int folderIcon = m_icons ? m_icons->folderIndex() : -1;
+    m_entries.setItemIcon(0, folderIcon);
+    m_entries.AddItems(contents.folders, ListEntry::Kind::Folder, folderIcon);
+    // A file's icon is found from its name when the entry is first drawn: a long listing does
+    // not look up icons nobody sees.
+    m_entries.AddItems(contents.files, ListEntry::Kind::File, m_icons ? ListModel::IconFromText : -1);
+    if (yield)
+        yield();
     CheckFileList(yield);
     return contents.opened;
 }
@@ -50,8 +47,7 @@ void FileListController::AddDrives()
     QStringList roots;
     for (const ListEntry &volume : FolderListing::volumes())
         roots.append(volume.path);
-    const int icon = m_icons ? m_icons->volumeIndex() : -1;
-    m_entries.AddItems(roots, ListEntry::Kind::Volume, QList<int>(roots.size(), icon));
+    m_entries.AddItems(roots, ListEntry::Kind::Volume, m_icons ? m_icons->volumeIndex() : -1);
 }
 
 void FileListController::CheckFileList(const FolderReader::Yield &yield)
@@ -60,20 +56,23 @@ void FileListController::CheckFileList(const FolderReader::Yield &yield)
     clock.start();
     QString path = m_folder;
     const qsizetype folderLength = path.size();
-    for (int i = 0; i < m_entries.ListCount(); ++i) {
-        if (yield && clock.elapsed() >= YieldEveryMs) {
+    QList<int> marks;
+    const int count = m_entries.ListCount();
+    for (int i = 0; i < count; ++i) {
+        if (yield && (i & 1023) == 0 && clock.elapsed() >= YieldEveryMs) {
             yield();
             clock.restart();
-            if (i >= m_entries.ListCount())
-                break;
+            if (m_entries.ListCount() != count)
+                return;
         }
         if (!isFile(i))
             continue;
         path.truncate(folderLength);
         path += m_entries.List(i);
         if (m_store.contains(path))
-            m_entries.setItemForeColor(i, EditListBlue);
+            marks.append(i);
     }
+    m_entries.setItemForeColors(marks, EditListBlue);
 }
 
 QString FileListController::GetFullPath(int index) const

@@ -16,9 +16,18 @@ FilePattern::FilePattern(const QString &pattern) : m_text(pattern)
         const QString extension = wildcard.mid(2);
         if (wildcard.startsWith(QLatin1String("*.")) && !extension.isEmpty() &&
             !extension.contains(QRegularExpression(QStringLiteral("[*?.\\[\\]]")))) {
-            m_extensions.insert(extension.toLower());
+            const QString lower = extension.toLower();
+            m_extensions.insert(lower);
+            bool ascii = true;
+            for (const QChar ch : lower)
+                ascii = ascii && ch.unicode() < 0x80;
+            if (ascii)
+                m_asciiExtensions.append(lower.toLatin1());
+            else
+                m_bytesComparable = false;
             continue;
         }
+        m_bytesComparable = false;
         m_expressions.emplace_back(QRegularExpression::wildcardToRegularExpression(wildcard),
                                    QRegularExpression::CaseInsensitiveOption);
     }
@@ -33,6 +42,34 @@ bool FilePattern::matches(const QString &fileName) const
         return true;
     for (const QRegularExpression &expression : m_expressions) {
         if (expression.match(fileName).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+bool FilePattern::matchesBytes(const char *name, size_t length) const
+{
+    if (m_matchesAll)
+        return true;
+    if (!m_bytesComparable)
+        return matches(QString::fromUtf8(name, qsizetype(length)));
+    size_t dot = length;
+    while (dot > 0 && name[dot - 1] != '.')
+        --dot;
+    if (dot == 0)
+        return false;
+    const size_t extensionLength = length - dot;
+    for (const QByteArray &extension : m_asciiExtensions) {
+        if (size_t(extension.size()) != extensionLength)
+            continue;
+        bool same = true;
+        for (size_t i = 0; i < extensionLength && same; ++i) {
+            char c = name[dot + i];
+            if (c >= 'A' && c <= 'Z')
+                c = char(c - 'A' + 'a');
+            same = c == extension.at(qsizetype(i));
+        }
+        if (same)
             return true;
     }
     return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRegularExpression>
 #include <QSet>
 #include <QString>
@@ -15,11 +16,17 @@ public:
     const QString &text() const { return m_text; }
     bool matchesAll() const { return m_matchesAll; }
     bool matches(const QString &fileName) const;
+    // The same test on a name as the file system gives it (UTF-8 bytes), without decoding it
+    // when the pattern is a list of plain extensions.
+    bool matchesBytes(const char *name, size_t length) const;
 
 private:
     QString m_text;
     bool m_matchesAll = false;
     // "*.ext" patterns, the common case, are looked up by extension instead of matched one by one.
     QSet<QString> m_extensions;
+    // The same extensions in lower-case UTF-8, when all of them are plain ASCII.
+    QList<QByteArray> m_asciiExtensions;
+    bool m_bytesComparable = true;
     std::vector<QRegularExpression> m_expressions;
 };

@@ -5,8 +5,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
+#include <cstring>
 #include <dirent.h>
+#include <string>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -14,18 +17,66 @@ constexpr int YieldEveryMs = 15;
 
 } // namespace
 
+namespace {
+
+// Names with their sort keys: each key is the name's bytes with ASCII letters in lower case, kept
+// together in one buffer. UTF-8 byte order is code point order, so keys compare as plain memory.
+class SortedNames
+{
+public:
+    void add(const char *name, size_t length, QString decoded)
+    {
+        m_entries.push_back({m_keys.size(), length, m_names.size()});
+        for (size_t i = 0; i < length; ++i) {
+            const char c = name[i];
+            m_keys.push_back(c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c);
+        }
+        m_names.append(std::move(decoded));
+    }
+
+    QStringList take()
+    {
+        const char *keys = m_keys.data();
+        std::sort(m_entries.begin(), m_entries.end(), [keys, this](const Entry &a, const Entry &b) {
+            const int order = std::memcmp(keys + a.offset, keys + b.offset, std::min(a.length, b.length));
+            if (order != 0)
+                return order < 0;
+            if (a.length != b.length)
+                return a.length < b.length;
+            return m_names.at(qsizetype(a.index)) < m_names.at(qsizetype(b.index));
+        });
+        QStringList sorted;
+        sorted.reserve(qsizetype(m_entries.size()));
+        for (const Entry &entry : m_entries)
+            sorted.append(std::move(m_names[qsizetype(entry.index)]));
+        m_entries.clear();
+        m_keys.clear();
+        m_names.clear();
+        return sorted;
+    }
+
+private:
+    struct Entry
+    {
+        size_t offset;
+        size_t length;
+        qsizetype index;
+    };
+    std::vector<Entry> m_entries;
+    std::string m_keys;
+    QStringList m_names;
+};
+
+} // namespace
+
 void FolderReader::sortNames(QStringList &names)
 {
-    // Case-folded keys are made once, so the sort compares plain strings.
-    std::vector<std::pair<QString, QString>> keyed;
-    keyed.reserve(size_t(names.size()));
-    for (QString &name : names)
-        keyed.emplace_back(name.toCaseFolded(), std::move(name));
-    std::sort(keyed.begin(), keyed.end());
-    names.clear();
-    names.reserve(qsizetype(keyed.size()));
-    for (auto &entry : keyed)
-        names.append(std::move(entry.second));
+    SortedNames sorted;
+    for (QString &name : names) {
+        const QByteArray bytes = name.toUtf8();
+        sorted.add(bytes.constData(), size_t(bytes.size()), std::move(name));
+    }
+    names = sorted.take();
 }
 
 FolderReader::Contents FolderReader::read(const QString &folder, const FilePattern &pattern,
@@ -43,6 +94,8 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
     QElapsedTimer clock;
     clock.start();
     int sinceCheck = 0;
+    SortedNames folders;
+    SortedNames files;
     while (const dirent *entry = ::readdir(dir)) {
         if (yield && ++sinceCheck >= 256) {
             sinceCheck = 0;
@@ -61,16 +114,18 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
                 continue;
             type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
         }
-        if (type == DT_DIR) {
-            contents.folders.append(QFile::decodeName(name));
-        } else if (type == DT_REG) {
-            QString file = QFile::decodeName(name);
-            if (pattern.matches(file))
-                contents.files.append(std::move(file));
-        }
+        const size_t length = std::strlen(name);
+        if (type == DT_DIR)
+            folders.add(name, length, QFile::decodeName(name));
+        else if (type == DT_REG && pattern.matchesBytes(name, length))
+            files.add(name, length, QFile::decodeName(name));
     }
     ::closedir(dir);
-    sortNames(contents.folders);
-    sortNames(contents.files);
+    if (yield)
+        yield();
+    contents.folders = folders.take();
+    if (yield)
+        yield();
+    contents.files = files.take();
     return contents;
 }

@@ -14,6 +14,12 @@ bool textLess(const QString &a, const QString &b)
 
 } // namespace
 
+void ListModel::rememberFirst(const QString &text, int row) const
+{
+    if (!m_firstRow.contains(text))
+        m_firstRow.insert(text, row);
+}
+
 ListModel::ListModel(QObject *parent) : QAbstractListModel(parent) {}
 
 int ListModel::rowCount(const QModelIndex &parent) const
@@ -33,7 +39,11 @@ QVariant ListModel::data(const QModelIndex &index, int role) const
     case Qt::ForegroundRole:
         return item.fore.isValid() ? QVariant(QBrush(item.fore)) : QVariant();
     case Qt::DecorationRole:
-        return m_icons && item.icon >= 0 ? QVariant(m_icons->icon(item.icon)) : QVariant();
+        if (!m_icons)
+            return {};
+        if (item.icon == IconFromText)
+            item.icon = m_icons->ItemIndex(item.text);
+        return item.icon >= 0 ? QVariant(m_icons->icon(item.icon)) : QVariant();
     case Qt::BackgroundRole:
         return item.back.isValid() ? QVariant(QBrush(item.back)) : QVariant();
     case KindRole:
@@ -41,6 +51,8 @@ QVariant ListModel::data(const QModelIndex &index, int role) const
     case ValueRole:
         return item.value;
     case IconIndexRole:
+        if (m_icons && item.icon == IconFromText)
+            item.icon = m_icons->ItemIndex(item.text);
         return item.icon;
     default:
         return {};
@@ -72,6 +84,11 @@ int ListModel::AddItem(const QString &text, ListEntry::Kind kind)
 
 void ListModel::AddItems(const QStringList &texts, ListEntry::Kind kind)
 {
+    AddItems(texts, kind, -1);
+}
+
+void ListModel::AddItems(const QStringList &texts, ListEntry::Kind kind, int iconIndex)
+{
     if (texts.isEmpty())
         return;
     if (m_sorted) {
@@ -79,7 +96,7 @@ void ListModel::AddItems(const QStringList &texts, ListEntry::Kind kind)
         QList<Item> added;
         added.reserve(texts.size());
         for (const QString &text : texts)
-            added.append(Item{text, kind, {}, {}, 0, -1});
+            added.append(Item{text, kind, {}, {}, 0, iconIndex});
         auto less = [](const Item &a, const Item &b) { return textLess(a.text, b.text); };
         std::stable_sort(added.begin(), added.end(), less);
         beginResetModel();
@@ -88,8 +105,6 @@ void ListModel::AddItems(const QStringList &texts, ListEntry::Kind kind)
         std::merge(m_entries.cbegin(), m_entries.cend(), added.cbegin(), added.cend(),
                    std::back_inserter(merged), less);
         m_entries = std::move(merged);
-        for (const QString &text : texts)
-            ++m_counts[text];
         m_firstRowValid = false;
         endResetModel();
         return;
@@ -97,28 +112,13 @@ void ListModel::AddItems(const QStringList &texts, ListEntry::Kind kind)
     const int first = int(m_entries.size());
     beginInsertRows(QModelIndex(), first, first + int(texts.size()) - 1);
     m_entries.reserve(first + texts.size());
-    m_counts.reserve(m_counts.size() + texts.size());
-    for (int i = 0; i < texts.size(); ++i) {
-        const QString &text = texts.at(i);
-        m_entries.append(Item{text, kind, {}, {}, 0, -1});
-        if (m_counts[text]++ == 0 && m_firstRowValid)
-            m_firstRow.insert(text, first + i);
+    for (const QString &text : texts)
+        m_entries.append(Item{text, kind, {}, {}, 0, iconIndex});
+    if (m_firstRowValid) {
+        for (int i = 0; i < texts.size(); ++i)
+            rememberFirst(texts.at(i), first + i);
     }
     endInsertRows();
-}
-
-void ListModel::AddItems(const QStringList &texts, ListEntry::Kind kind, const QList<int> &iconIndexes)
-{
-    const bool sorted = m_sorted;
-    m_sorted = false;
-    const int first = int(m_entries.size());
-    AddItems(texts, kind);
-    m_sorted = sorted;
-    for (int i = 0; i < texts.size() && i < iconIndexes.size(); ++i)
-        m_entries[first + i].icon = iconIndexes.at(i);
-    if (!texts.isEmpty())
-        Q_EMIT dataChanged(index(first), index(first + int(texts.size()) - 1),
-                           {IconIndexRole, Qt::DecorationRole});
 }
 
 void ListModel::InsertItem(const QString &text, int index, ListEntry::Kind kind)
@@ -126,10 +126,9 @@ void ListModel::InsertItem(const QString &text, int index, ListEntry::Kind kind)
     const int row = qBound(0, index, int(m_entries.size()));
     beginInsertRows(QModelIndex(), row, row);
     m_entries.insert(row, Item{text, kind, {}, {}, 0, -1});
-    const bool appended = row == m_entries.size() - 1;
-    if (m_counts[text]++ == 0 && appended && m_firstRowValid)
-        m_firstRow.insert(text, row);
-    else if (!appended)
+    if (row == m_entries.size() - 1 && m_firstRowValid)
+        rememberFirst(text, row);
+    else
         m_firstRowValid = false;
     endInsertRows();
 }
@@ -139,8 +138,7 @@ void ListModel::RemoveItem(int index)
     if (!validRow(index))
         return;
     beginRemoveRows(QModelIndex(), index, index);
-    const QString text = m_entries.takeAt(index).text;
-    forget(text);
+    m_entries.removeAt(index);
     m_firstRowValid = false;
     endRemoveRows();
 }
@@ -149,21 +147,19 @@ void ListModel::Clear()
 {
     beginResetModel();
     m_entries.clear();
-    m_counts.clear();
     m_firstRow.clear();
-    m_firstRowValid = true;
+    // Filling the list again keeps no index; the first FindItem builds it.
+    m_firstRowValid = false;
     endResetModel();
 }
 
 int ListModel::FindItem(const QString &text) const
 {
-    if (!m_counts.contains(text))
-        return -1;
     if (!m_firstRowValid) {
         m_firstRow.clear();
-        m_firstRow.reserve(m_counts.size());
-        for (int row = int(m_entries.size()) - 1; row >= 0; --row)
-            m_firstRow.insert(m_entries.at(row).text, row);
+        m_firstRow.reserve(m_entries.size());
+        for (int row = 0; row < m_entries.size(); ++row)
+            rememberFirst(m_entries.at(row).text, row);
         m_firstRowValid = true;
     }
     return m_firstRow.value(text, -1);
@@ -209,11 +205,19 @@ void ListModel::setItemIcon(int index, int iconIndex)
     }
 }
 
-void ListModel::forget(const QString &text)
+void ListModel::setItemForeColors(const QList<int> &indexes, const QColor &color)
 {
-    auto it = m_counts.find(text);
-    if (it != m_counts.end() && --it.value() <= 0)
-        m_counts.erase(it);
+    int first = int(m_entries.size());
+    int last = -1;
+    for (int index : indexes) {
+        if (!validRow(index))
+            continue;
+        m_entries[index].fore = color;
+        first = qMin(first, index);
+        last = qMax(last, index);
+    }
+    if (last >= first)
+        Q_EMIT dataChanged(this->index(first), this->index(last), {Qt::ForegroundRole});
 }
 
 void ListModel::changed(int index, int role)

@@ -7,10 +7,10 @@
 #include <QHash>
 #include <QList>
 
-// The entries of one file list: text, kind and the per-entry colours, value and icon index that
-// the program's lists draw. Every list of the program keeps its entries here.
 class SystemImageList;
 
+// The entries of one file list: text, kind and the per-entry colours, value and icon index that
+// the program's lists draw. Every list of the program keeps its entries here.
 class ListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -22,6 +22,8 @@ public:
         ValueRole,
         IconIndexRole
     };
+    // An icon index that is looked up from the entry's text when the entry is first drawn.
+    static constexpr int IconFromText = -2;
 
     explicit ListModel(QObject *parent = nullptr);
 
@@ -44,7 +46,7 @@ public:
     int FindItem(const QString &text) const;
 
     // The shared icon list the entries' icon indexes refer to (ImageListHandle); none shows no icons.
-    void setImageList(const SystemImageList *icons) { m_icons = icons; }
+    void setImageList(SystemImageList *icons) { m_icons = icons; }
 
     bool Sorted() const { return m_sorted; }
     void setSorted(bool on) { m_sorted = on; }
@@ -54,8 +56,10 @@ public:
     void setItemBackColor(int index, const QColor &color);
     void setItemValue(int index, int value);
     void setItemIcon(int index, int iconIndex);
-    // Appends many entries of one kind with their icon indexes in one step.
-    void AddItems(const QStringList &texts, ListEntry::Kind kind, const QList<int> &iconIndexes);
+    // Appends many entries of one kind, all with the same icon index, in one step.
+    void AddItems(const QStringList &texts, ListEntry::Kind kind, int iconIndex);
+    // Gives many entries one text colour, with a single change notification.
+    void setItemForeColors(const QList<int> &indexes, const QColor &color);
 
 private:
     struct Item
@@ -65,19 +69,20 @@ private:
         QColor fore;
         QColor back;
         int value = 0;
-        int icon = -1;
+        // Resolved on first drawing when it is IconFromText.
+        mutable int icon = -1;
     };
 
     bool validRow(int index) const { return index >= 0 && index < m_entries.size(); }
-    void forget(const QString &text);
     void changed(int index, int role);
+    void rememberFirst(const QString &text, int row) const;
 
     QList<Item> m_entries;
     bool m_sorted = false;
-    const SystemImageList *m_icons = nullptr;
-    // How often each text occurs, and (rebuilt lazily after inserts and removals) where it first
-    // occurs: FindItem stays a hash lookup on long lists.
-    QHash<QString, int> m_counts;
+    SystemImageList *m_icons = nullptr;
+    // Where each text first occurs, built by the first FindItem after the list was filled or
+    // changed in the middle, and kept up to date by appends after that: FindItem stays a hash
+    // lookup on long lists, and filling a list costs no hashing at all.
     mutable QHash<QString, int> m_firstRow;
-    mutable bool m_firstRowValid = true;
+    mutable bool m_firstRowValid = false;
 };

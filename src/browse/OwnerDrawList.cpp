@@ -13,8 +13,10 @@ OwnerDrawList::OwnerDrawList(QWidget *parent) : QListView(parent), m_model(new L
 
 int OwnerDrawList::ListIndex() const
 {
+    // The view gives a list gaining the focus a current entry without selecting it; only a
+    // selected current entry counts.
     const QModelIndex current = currentIndex();
-    return current.isValid() ? current.row() : -1;
+    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
 void OwnerDrawList::setListIndex(int index)

@@ -8,6 +8,7 @@
 // The icons of files, folders and volumes, from the desktop's icon theme by MIME type. A key is a
 // path, a name or an extension; the type is told from the name alone, so listing a folder never
 // reads a file. An index stands for one icon and stays valid for the life of the list.
+// Needs the QApplication: the fallback icons come from the widget style.
 class SystemImageList
 {
 public:

@@ -1,0 +1,95 @@
+#include "EditListStore.h"
+#include "FileListController.h"
+#include "FilePattern.h"
+#include "ListModel.h"
+#include "MediaTypes.h"
+#include "SystemImageList.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// 100,000 media files of six types and 1,000 subfolders, and an EditList of 20,000 paths of which
+// every other one of the first 20,000 files (10,000) is in the folder.
+int makeFolder(const QByteArray &folder, const QString &editList)
+{
+    static const char *const types[] = {"mp3", "wav", "jpg", "avi", "mid", "gif"};
+    ::mkdir(folder.constData(), 0755);
+    for (int i = 0; i < 1000; ++i)
+        ::mkdir((folder + "/folder " + QByteArray::number(i)).constData(), 0755);
+    QByteArray list;
+    for (int i = 0; i < 100000; ++i) {
+        const QByteArray name = "track " + QByteArray::number(i).rightJustified(6, '0') + '.' + types[i % 6];
+        const int fd = ::open((folder + '/' + name).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0)
+            return 1;
+        ::close(fd);
+        if (i < 20000 && i % 2 == 0)
+            list += folder + '/' + name + '\n';
+    }
+    for (int i = 0; i < 10000; ++i)
+        list += "/elsewhere/music/" + QByteArray::number(i) + ".mp3\n";
+    QFile file(editList);
+    return file.open(QIODevice::WriteOnly) && file.write(list) == list.size() ? 0 : 1;
+}
+
+} // namespace
+
+// bench_listing --make-folder FOLDER EDITLIST: makes the benchmark's folder and EditList.
+// bench_listing FOLDER EDITLIST: lists a folder as the file list does (UpdateList and its
+// CheckFileList against the EditList read from EDITLIST, one path a line) and prints the time it
+// took in milliseconds, the longest stretch without letting window events run, and the peak
+// memory of the process.
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--make-folder"))
+        return makeFolder(QFile::encodeName(arguments.at(2)), arguments.at(3));
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "usage: bench_listing FOLDER EDITLIST\n");
+        return 2;
+    }
+    EditListStore store;
+    QFile editList(arguments.at(2));
+    if (editList.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : editList.readAll().split('\n')) {
+            if (!line.isEmpty())
+                store.append(QString::fromUtf8(line));
+        }
+    }
+    SystemImageList icons;
+    ListModel entries;
+    entries.setImageList(&icons);
+    FileListController list(entries, store, &icons);
+    const FilePattern pattern(MediaTypes().filePattern(false));
+
+    QElapsedTimer clock;
+    QElapsedTimer sinceEvents;
+    qint64 longestGap = 0;
+    clock.start();
+    sinceEvents.start();
+    list.UpdateList(arguments.at(1), pattern, [&] {
+        longestGap = qMax(longestGap, sinceEvents.elapsed());
+        QCoreApplication::processEvents();
+        sinceEvents.restart();
+    });
+    longestGap = qMax(longestGap, sinceEvents.elapsed());
+    const double ms = double(clock.nsecsElapsed()) / 1e6;
+
+    int marked = 0;
+    for (int i = 0; i < entries.ListCount(); ++i)
+        marked += list.marked(i) ? 1 : 0;
+    struct rusage usage = {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    std::printf("%.1f %lld %ld %d %d\n", ms, static_cast<long long>(longestGap), usage.ru_maxrss / 1024,
+                entries.ListCount(), marked);
+    return 0;
+}
