@@ -215,6 +215,8 @@ void Form1::buildWindow()
 
 void Form1::load()
 {
+    // Until the window is up, a selection in the folder tree opens nothing.
+    Folder1->setLoading(true);
     // 1. Show-all flag.
     m_showAll = SettingCodec::flagEqualsOne(m_settings.get(SettingKey::ShowAllFiles));
 
@@ -268,6 +270,7 @@ void Form1::load()
         show();
 
     // 17. Start location.
+    Folder1->setLoading(false);
     openStartLocation();
 
     // 18. Auto-advance.
@@ -1033,6 +1036,9 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         return true;
     } else if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress) {
         m_lastListButton = static_cast<QMouseEvent *>(event)->button();
+        // A right click marks its entry green for the menu; it neither selects nor previews it.
+        if (m_lastListButton == Qt::RightButton)
+            return true;
     } else if (watched == List1->viewport() && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (m_lastListButton == Qt::RightButton && mouse->button() == Qt::RightButton) {

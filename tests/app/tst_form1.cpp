@@ -538,6 +538,7 @@ private Q_SLOTS:
         QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, point);
         QTest::qWait(10);
         QCOMPARE(menuShown, menu);
+        QCOMPARE(list->ListIndex(), -1);
         if (menu) {
             QCOMPARE(addEnabled, fileItems);
             QVERIFY(playlistEnabled);
