@@ -2,16 +2,19 @@
 #include "ExtEdit.h"
 #include "FilePattern.h"
 #include "FolderListing.h"
+#include "FolderTree.h"
 #include "ListModel.h"
 #include "MediaTypes.h"
 #include "OwnerDrawList.h"
 #include "PathProcedures.h"
+#include "SystemImageList.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -313,6 +316,67 @@ private Q_SLOTS:
         QVERIFY(list.Selected(0) && !list.Selected(1) && !list.Selected(2) && list.Selected(3));
         QCOMPARE(list.ItemFromPoint(list.visualRect(list.items()->index(1)).center()), 1);
         QCOMPARE(list.ItemFromPoint(QPoint(5, 290)), -1);
+    }
+
+    void iconIndexes()
+    {
+        SystemImageList icons;
+        QCOMPARE(icons.ItemIndex(QStringLiteral("42")), 42);
+        const int mp3 = icons.ItemIndex(QStringLiteral("/no/such/song.mp3"));
+        QCOMPARE(icons.ItemIndex(QStringLiteral("/elsewhere/OTHER.MP3")), mp3);
+        QCOMPARE(icons.ItemIndex(QStringLiteral("x.mp3")), mp3);
+        QVERIFY(!icons.icon(mp3).isNull());
+        QCOMPARE(icons.ItemIndex(QStringLiteral("/some/folder/")), icons.folderIndex());
+        QCOMPARE(icons.ItemIndex(QStringLiteral("/a/file.unknownextension")), 0);
+        QVERIFY(icons.icon(icons.count() + 5).isNull());
+        const int count = icons.count();
+        icons.ItemIndex(QStringLiteral("again.mp3"));
+        QCOMPARE(icons.count(), count);
+    }
+
+    void folderTreeSpecialFolders()
+    {
+        QCOMPARE(FolderTree::GetSpcFolder(QStringLiteral("desktop")),
+                 FolderTree::specialFolderText(FolderTree::DesktopDirectory));
+        QCOMPARE(FolderTree::GetSpcFolder(QStringLiteral("COMPUTER")), QStringLiteral("MC"));
+        QCOMPARE(FolderTree::GetSpcFolder(FolderTree::specialFolderText(FolderTree::Personal)),
+                 FolderTree::specialFolderText(FolderTree::Personal));
+        QVERIFY(FolderTree::GetSpcFolder(QStringLiteral("/tmp/")).isEmpty());
+    }
+
+    void folderTreeSelectsPathsAndIgnoresRightClicks()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("a/b c/d"));
+        QDir(dir.path()).mkpath(QStringLiteral("other"));
+        FolderTree tree;
+        tree.resize(300, 400);
+        tree.show();
+        QSignalSpy selected(&tree, &FolderTree::folderSelected);
+        const QString deep = dir.path() + QStringLiteral("/a/b c/d");
+        QVERIFY(tree.setSelectedPath(deep));
+        QCOMPARE(tree.selectedPath(), deep + QLatin1Char('/'));
+        QCOMPARE(selected.count(), 1);
+        QCOMPARE(selected.last().first().toString(), deep + QLatin1Char('/'));
+        QVERIFY(tree.setSelectedPath(QStringLiteral("computer")));
+        QCOMPARE(selected.last().at(0).toString(), QString());
+        QCOMPARE(selected.last().at(1).toString(), QStringLiteral("Computer"));
+        QVERIFY(!tree.setSelectedPath(dir.path() + QStringLiteral("/missing")));
+
+        // A right click moves the selection only while its menu is up, and opens nothing.
+        QVERIFY(tree.setSelectedPath(dir.path() + QStringLiteral("/a")));
+        QTreeWidgetItem *a = tree.currentItem();
+        a->setExpanded(true);
+        QTreeWidgetItem *other = a->parent()->child(a->parent()->indexOfChild(a) + 1);
+        QVERIFY(other);
+        QSignalSpy rightClicks(&tree, &FolderTree::rightClicked);
+        const int before = int(selected.count());
+        const QPoint point = tree.visualItemRect(other).center();
+        QTest::mousePress(tree.viewport(), Qt::RightButton, {}, point);
+        QTest::mouseRelease(tree.viewport(), Qt::RightButton, {}, point);
+        QCOMPARE(rightClicks.count(), 1);
+        QCOMPARE(selected.count(), before);
+        QCOMPARE(tree.currentItem(), a);
     }
 
     void extEditKeepsChangesUnlessCancelled_data()

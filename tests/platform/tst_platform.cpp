@@ -1,3 +1,5 @@
+#include "FreedesktopTrash.h"
+#include "PropertiesDialog.h"
 #include "SingleInstance.h"
 #include "TextLineFile.h"
 #include "UnixSignalWatcher.h"
@@ -136,6 +138,30 @@ private Q_SLOTS:
         QVERIFY(first.listen());
     }
 
+    void trashKeepsWhatItCannotTrash()
+    {
+        // In test mode the trash lives under the test's own data folder.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("gone soon.mp3"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        FreedesktopTrash trash;
+        QCOMPARE(trash.RecycleFile(path), 0);
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(trash.RecycleFile(path) != 0);
+        QVERIFY(trash.RecycleFile(QString()) != 0);
+    }
+
+    void permissionTexts()
+    {
+        QCOMPARE(PropertiesDialog::permissionText(int(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                                      QFileDevice::ExeOther)),
+                 QStringLiteral("rwxr----x"));
+        QCOMPARE(PropertiesDialog::permissionText(0), QStringLiteral("---------"));
+    }
+
     void terminationSignalArrivesThroughTheEventLoop_data()
     {
         QTest::addColumn<int>("signalNumber");
@@ -153,5 +179,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPlatform)
+QTEST_MAIN(TestPlatform)
 #include "tst_platform.moc"
