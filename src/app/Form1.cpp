@@ -9,6 +9,7 @@
 #include "OwnerDrawList.h"
 #include "PathProcedures.h"
 #include "PercentSplitter.h"
+#include "Preferences.h"
 #include "Prompter.h"
 #include "PropertiesSheet.h"
 #include "SavedFileList.h"
@@ -17,8 +18,11 @@
 #include "SettingCodec.h"
 #include "SettingsStore.h"
 #include "SystemImageList.h"
+#include "TitleClick.h"
 #include "Trash.h"
 #include "Twips.h"
+#include "VersionTitle.h"
+#include "frmAbout.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,6 +53,8 @@ constexpr double DesignHeightTwips = 6780;
 constexpr int EventSliceMs = 15;
 
 const QLatin1String ProgramTitle("Kestrove");
+// The program's own web page, offered by the web-site command.
+constexpr const char *ProjectPage = "https://kestrove.org/";
 const QLatin1String PlaylistFileName("default.m3u");
 const QLatin1String FileListFileName("files.ini");
 
@@ -86,6 +92,10 @@ Form1::Form1(const AppServices &services, const StartOptions &options, QWidget *
     UnloadTimer->setSingleShot(true);
     UnloadTimer->setInterval(10);
     connect(UnloadTimer, &QTimer::timeout, this, &Form1::unloadSecondInstance);
+
+    // Every event of the program passes this window's filter once: the window sees every key of
+    // its controls first (key preview), and handles the list, tree, title and path bar events.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 Form1::~Form1() = default;
@@ -95,6 +105,7 @@ QWidget *Form1::titledPane(int index, const QString &caption, QWidget *content)
     auto *pane = new QWidget;
     auto *title = new QLabel(caption, pane);
     title->setObjectName(QStringLiteral("Title%1").arg(index));
+    title->setProperty("titleIndex", index);
     title->setAlignment(Qt::AlignCenter);
     title->setFrameShape(QFrame::StyledPanel);
     QFont font = title->font();
@@ -128,7 +139,6 @@ void Form1::buildWindow()
     for (QWidget *target : {static_cast<QWidget *>(PathInfo), static_cast<QWidget *>(Label5),
                             static_cast<QWidget *>(PathTxt)}) {
         target->setAcceptDrops(true);
-        target->installEventFilter(this);
     }
 
     line2 = new QFrame(central);
@@ -139,21 +149,31 @@ void Form1::buildWindow()
     Folder1 = new FolderTree;
     Folder1->setObjectName(QStringLiteral("Folder1"));
     Folder1->setImageList(&m_icons);
-    Folder1->installEventFilter(this);
     connect(Folder1, &FolderTree::folderSelected, this, &Form1::folderSelected);
     connect(Folder1, &FolderTree::rightClicked, this, &Form1::treeRightClicked);
 
     List1 = new OwnerDrawList;
     List1->setObjectName(QStringLiteral("List1"));
     List1->items()->setImageList(&m_icons);
-    List1->installEventFilter(this);
-    List1->viewport()->installEventFilter(this);
     connect(List1, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
             List1DblClick(index.row());
     });
     m_fileList = std::make_unique<FileListController>(*List1->items(), m_editList, &m_icons);
     buildFileMenu();
+    Arrange = new QMenu(this);
+    Arrange->setObjectName(QStringLiteral("Arrange"));
+    QAction *autoArrange = Arrange->addAction(tr("Auto arrange to 25 %"), this, &Form1::AutoArrange);
+    autoArrange->setObjectName(QStringLiteral("AutoArrange"));
+
+    // Until the player panel has its buttons, Preferences and About are reached by keys.
+    auto *preferences = new QAction(tr("Preferences"), this);
+    preferences->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    connect(preferences, &QAction::triggered, this, &Form1::Preferences_Click);
+    auto *about = new QAction(tr("About"), this);
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(about, &QAction::triggered, this, &Form1::About_Click);
+    addActions({preferences, about});
 
     PLIST = new OwnerDrawList;
     PLIST->setObjectName(QStringLiteral("PLIST"));
@@ -1013,8 +1033,140 @@ void Form1::dropEvent(QDropEvent *event)
     event->accept();
 }
 
+bool Form1::isPathBar(const QObject *object) const
+{
+    return object == PathInfo || object == Label5 || object == PathTxt;
+}
+
+void Form1::applySplitterShares(const QList<TitleClick::Assignment> &assignments)
+{
+    for (const TitleClick::Assignment &assignment : assignments) {
+        PercentSplitter *splitter = assignment.splitter == 1   ? SplitterPane1
+                                    : assignment.splitter == 2 ? SplitterPane2
+                                                               : SplitterPane3;
+        splitter->setDefLeftProc(assignment.percent);
+    }
+}
+
+void Form1::titleReleased(int index, Qt::MouseButton button, const QPoint &globalPosition)
+{
+    if (button == Qt::LeftButton) {
+        applySplitterShares(TitleClick::assignments(index, SplitterPane1->MinSize(), SplitterPane2->MinSize(),
+                                                    SplitterPane3->MinSize()));
+    } else if (button == Qt::RightButton) {
+        Arrange->popup(globalPosition);
+    }
+}
+
+void Form1::AutoArrange()
+{
+    applySplitterShares(TitleClick::autoArrange());
+}
+
+void Form1::StartStopAutoplayNext(bool set, int value)
+{
+    QCheckBox *advance = m_options->Check1;
+    advance->setChecked(set ? value == 1 : !advance->isChecked());
+}
+
+void Form1::GotoNextFile()
+{
+    const int index = List1->ListIndex();
+    if (index < List1->items()->ListCount() - 1)
+        List1->setListIndex(index + 1);
+}
+
+void Form1::GotoPreviousFile()
+{
+    const int index = List1->ListIndex();
+    if (index > 0 && List1->items()->kind(index - 1) == ListEntry::Kind::File)
+        List1->setListIndex(index - 1);
+}
+
+void Form1::windowKey(const QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_F6:
+        PathTxt->setFocus();
+        PathTxt->selectAll();
+        break;
+    case Qt::Key_PageDown:
+        GotoNextFile();
+        break;
+    case Qt::Key_PageUp:
+        GotoPreviousFile();
+        break;
+    case Qt::Key_Space: {
+        // Only Shift alone removes; Space with any other modifiers adds.
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        m_menuIndex = List1->ListIndex();
+        if (modifiers == Qt::ShiftModifier)
+            RemoveFromEditList_Click();
+        else
+            AddToEditList_Click();
+        m_menuIndex = -1;
+        break;
+    }
+    case Qt::Key_F2:
+        StartStopAutoplayNext(false, 0);
+        break;
+    case Qt::Key_F5:
+        RefreshList();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::Preferences_Click()
+{
+    Preferences window(m_settings, m_prompter, m_types, m_showAll, this);
+    window.exec();
+    // Re-read whatever the answer: a cancelled window left the stored values as they were.
+    m_showAll = SettingCodec::flagEqualsOne(m_settings.get(SettingKey::ShowAllFiles));
+    SplitterPane1->setFlySize(SettingCodec::flagEqualsOne(m_settings.get(SettingKey::FileFlySize)));
+    SplitterPane2->setFlySize(SettingCodec::flagEqualsOne(m_settings.get(SettingKey::VideoFlySize)));
+    if (const std::optional<bool> on = SettingCodec::checkBox(m_settings.get(SettingKey::AutoMini)))
+        m_autoMini = *on;
+    UpdateFilePattern();
+    UpdateList();
+}
+
+void Form1::About_Click()
+{
+    frmAbout window(VersionTitle(), m_prompter, this);
+    connect(&window, &frmAbout::titleClicked, this, &Form1::WebSite);
+    window.exec();
+}
+
+void Form1::WebSite()
+{
+    if (m_prompter.message(tr("Go to our website ?"), ProgramTitle, Prompter::Buttons::OkCancel,
+                           Prompter::Icon::Question) == Prompter::Answer::Ok)
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(ProjectPage)));
+}
+
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    // Key preview: the window acts on its keys first; the focused control still gets them.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() == this) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *receiver = static_cast<QWidget *>(watched);
+        // A key the focused control passes on reaches its parents too; it is acted on once.
+        const bool passedOn = key == m_previewedKey && m_previewedReceiver &&
+                              receiver != m_previewedReceiver && receiver->isAncestorOf(m_previewedReceiver);
+        m_previewedKey = key;
+        m_previewedReceiver = receiver;
+        if (!passedOn)
+            windowKey(key);
+    }
+    if (event->type() == QEvent::MouseButtonRelease && watched->property("titleIndex").isValid()) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        titleReleased(watched->property("titleIndex").toInt(), mouse->button(),
+                      mouse->globalPosition().toPoint());
+        return true;
+    }
     if (watched == List1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool keypad = key->modifiers() & Qt::KeypadModifier;
@@ -1030,6 +1182,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             List1Enter();
             return true;
         }
+        // Space, Page Up and Page Down are the window's keys here (EditList, previous and next file);
+        // the list must not also toggle its selection or jump a page.
+        if (key->key() == Qt::Key_Space || key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown)
+            return true;
     } else if (watched == Folder1 && event->type() == QEvent::KeyPress &&
                static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
         DeleteFolder();
@@ -1046,6 +1202,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             List1RightClick(mouse->position().toPoint());
             return true;
         }
+    } else if (!isPathBar(watched)) {
+        return QMainWindow::eventFilter(watched, event);
     } else if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto *drag = static_cast<QDragMoveEvent *>(event);
         if (hasLocalFile(drag->mimeData())) {

@@ -4,6 +4,7 @@
 #include "EditListStore.h"
 #include "FilePattern.h"
 #include "MediaTypes.h"
+#include "TitleClick.h"
 #include "extract.h"
 
 #include <QMainWindow>
@@ -20,6 +21,7 @@ class PercentSplitter;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QKeyEvent;
 class QMenu;
 class QPlainTextEdit;
 class QTimer;
@@ -57,6 +59,15 @@ public:
     void opendef_Click();
     void opensep_Click();
     void FileProp_Click();
+
+    void GotoNextFile();
+    void GotoPreviousFile();
+    // set true: "Auto play next" takes value (1 on, 0 off); set false: it is toggled.
+    void StartStopAutoplayNext(bool set, int value);
+    void AutoArrange();
+    void Preferences_Click();
+    void About_Click();
+    void WebSite();
 
     // While the EditList window is open the main window refuses to close and brings it forward.
     void setEditListWindow(QWidget *window) { m_editListWindow = window; }
@@ -108,6 +119,10 @@ private:
     void treeRightClicked(const QPoint &globalPosition);
     void pathEntered();
     void buildFileMenu();
+    void windowKey(const QKeyEvent *key);
+    bool isPathBar(const QObject *object) const;
+    void titleReleased(int index, Qt::MouseButton button, const QPoint &globalPosition);
+    void applySplitterShares(const QList<TitleClick::Assignment> &assignments);
     void SetMenuState();
     int menuEntry() const;
     void changeEditListByPattern(bool add);
@@ -163,4 +178,7 @@ private:
     OptionsPanel *m_options = nullptr;
     QTimer *UnloadTimer = nullptr;
     QMenu *File = nullptr;
+    QMenu *Arrange = nullptr;
+    const QKeyEvent *m_previewedKey = nullptr;
+    QPointer<QWidget> m_previewedReceiver;
 };

@@ -1,25 +1,12 @@
 #include "NimB.h"
 
+#include "MouseCodes.h"
+
 #include <QCursor>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-
-namespace {
-
-int shiftState(Qt::KeyboardModifiers modifiers)
-{
-    return ((modifiers & Qt::ShiftModifier) ? 1 : 0) | ((modifiers & Qt::ControlModifier) ? 2 : 0) |
-           ((modifiers & Qt::AltModifier) ? 4 : 0);
-}
-
-int buttonNumber(Qt::MouseButton button)
-{
-    return button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : button == Qt::MiddleButton ? 4 : 0;
-}
-
-} // namespace
 
 NimB::NimB(QWidget *parent) : QWidget(parent)
 {
@@ -235,7 +222,7 @@ void NimB::track(const QPoint &position, Qt::MouseButtons buttons, bool raiseMou
 void NimB::mouseMoveEvent(QMouseEvent *event)
 {
     // The buttons held, as bits: 1 left, 2 right, 4 middle (the same bits as Qt's).
-    Q_EMIT MouseMove(int(event->buttons()) & 7, shiftState(event->modifiers()), event->position().x(),
+    Q_EMIT MouseMove(int(event->buttons()) & 7, MouseCodes::shift(event->modifiers()), event->position().x(),
                      event->position().y());
     track(event->position().toPoint(), event->buttons(), false);
 }
@@ -249,8 +236,8 @@ void NimB::mousePressEvent(QMouseEvent *)
 void NimB::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_pressed)
-        Q_EMIT MouseUp(buttonNumber(event->button()), shiftState(event->modifiers()), event->position().x(),
-                       event->position().y());
+        Q_EMIT MouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
+                       event->position().x(), event->position().y());
     m_pressed = false;
     RaiseBorder();
     // The pointer may have left while the button was held: look where it was let go.

@@ -1,5 +1,6 @@
 #include "Scroller.h"
 
+#include "MouseCodes.h"
 #include "Rounding.h"
 
 #include <QCursor>
@@ -14,32 +15,6 @@ namespace {
 
 constexpr QSize HorizontalKnob(11, 21);
 constexpr QSize VerticalKnob(21, 11);
-
-int shiftState(Qt::KeyboardModifiers modifiers)
-{
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier)
-        shift |= 1;
-    if (modifiers & Qt::ControlModifier)
-        shift |= 2;
-    if (modifiers & Qt::AltModifier)
-        shift |= 4;
-    return shift;
-}
-
-int buttonNumber(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
 
 } // namespace
 
@@ -289,8 +264,8 @@ void Scroller::rightClick(const QMouseEvent *event)
     takeValueFromKnob();
     Q_EMIT AfterScroll(Value());
     Q_EMIT AfterScroll(Value());
-    Q_EMIT MouseUp(buttonNumber(event->button()), shiftState(event->modifiers()), event->position().x(),
-                   event->position().y());
+    Q_EMIT MouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
+                   event->position().x(), event->position().y());
 }
 
 void Scroller::mousePressEvent(QMouseEvent *event)
@@ -309,8 +284,8 @@ void Scroller::mousePressEvent(QMouseEvent *event)
     } else if (event->button() == Qt::RightButton) {
         rightClick(event);
     }
-    Q_EMIT MouseDown(buttonNumber(event->button()), shiftState(event->modifiers()), event->position().x(),
-                     event->position().y());
+    Q_EMIT MouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
+                     event->position().x(), event->position().y());
 }
 
 void Scroller::mouseMoveEvent(QMouseEvent *event)
@@ -332,8 +307,8 @@ void Scroller::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT AfterScroll(Value());
     }
     if (event->button() != Qt::RightButton)
-        Q_EMIT MouseUp(buttonNumber(event->button()), shiftState(event->modifiers()), event->position().x(),
-                       event->position().y());
+        Q_EMIT MouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
+                       event->position().x(), event->position().y());
 }
 
 void Scroller::keyPressEvent(QKeyEvent *event)

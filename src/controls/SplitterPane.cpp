@@ -1,5 +1,6 @@
 #include "SplitterPane.h"
 
+#include "MouseCodes.h"
 #include "Prompter.h"
 #include "Rounding.h"
 #include "Twips.h"
@@ -9,20 +10,6 @@
 namespace {
 
 const QColor DraggedBar(0x54, 0x54, 0x54);
-
-int buttonNumber(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
 
 } // namespace
 
@@ -132,7 +119,7 @@ bool SplitterPane::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        Q_EMIT MouseDown(buttonNumber(mouse->button()));
+        Q_EMIT MouseDown(MouseCodes::button(mouse->button()));
         if (mouse->button() == Qt::LeftButton) {
             setBarColour(DraggedBar);
             m_bar->raise();
@@ -154,7 +141,7 @@ bool SplitterPane::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        Q_EMIT MouseUp(buttonNumber(mouse->button()));
+        Q_EMIT MouseUp(MouseCodes::button(mouse->button()));
         if (mouse->button() == Qt::LeftButton && m_dragging) {
             setBarColour(palette().color(QPalette::Button));
             m_dragging = false;

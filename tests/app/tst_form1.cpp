@@ -21,6 +21,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -746,6 +747,78 @@ private Q_SLOTS:
         form.RefreshList();
         QVERIFY(list->items()->FindItem(QStringLiteral("new.mp3")) > 0);
         QCOMPARE(list->items()->List(list->ListIndex()), QStringLiteral("b.wav"));
+    }
+
+    void titleStripsArrangeThePanels()
+    {
+        Session session;
+        session.start();
+        auto *files = session.child<QLabel>("Title1");
+        QTest::mouseClick(files, Qt::LeftButton);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane3")->DefLeftProc(), 6);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane1")->DefLeftProc(), 93);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane2")->DefLeftProc(), 94);
+        QTest::mouseClick(session.child<QLabel>("Title0"), Qt::LeftButton);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane3")->DefLeftProc(), 80);
+        QTest::mouseClick(session.child<QLabel>("Title3"), Qt::RightButton);
+        auto *arrange = session.form->findChild<QMenu *>(QStringLiteral("Arrange"));
+        QTRY_VERIFY(arrange->isVisible());
+        arrange->findChild<QAction *>(QStringLiteral("AutoArrange"))->trigger();
+        arrange->close();
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane3")->DefLeftProc(), 25);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane2")->DefLeftProc(), 70);
+        QCOMPARE(session.child<PercentSplitter>("SplitterPane1")->DefLeftProc(), 50);
+    }
+
+    void windowKeys()
+    {
+        Session session;
+        Form1 &form = session.start(session.media());
+        auto *list = session.child<OwnerDrawList>("List1");
+        auto *pathBox = session.child<QLineEdit>("PathTxt");
+        form.activateWindow();
+        list->setFocus();
+        const int b = list->items()->FindItem(QStringLiteral("b.wav"));
+        list->setListIndex(b);
+
+        QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(form.editList().entries(), QStringList{session.media(QStringLiteral("b.wav"))});
+        QTest::keyClick(list, Qt::Key_Space, Qt::ShiftModifier);
+        QVERIFY(form.editList().isEmpty());
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(form.editList().count(), 1);
+
+        const bool advance = form.options()->Check1->isChecked();
+        QTest::keyClick(list, Qt::Key_F2);
+        QCOMPARE(form.options()->Check1->isChecked(), !advance);
+
+        list->setListIndex(b);
+        QTest::keyClick(list, Qt::Key_PageUp);
+        QCOMPARE(list->items()->List(list->ListIndex()), QStringLiteral("B.wav"));
+        QTest::keyClick(pathBox, Qt::Key_PageDown);
+        QCOMPARE(list->ListIndex(), b);
+
+        QTest::keyClick(list, Qt::Key_F6);
+        QCOMPARE(pathBox->selectedText(), pathBox->text());
+    }
+
+    void preferencesAreAppliedWhenTheWindowCloses()
+    {
+        Session session;
+        Form1 &form = session.start(session.media());
+        QVERIFY(!form.showAll());
+        QTimer::singleShot(0, this, [] {
+            QWidget *window = QApplication::activeModalWidget();
+            QVERIFY(window);
+            QCOMPARE(window->windowTitle(), QStringLiteral("Kestrove Setup"));
+            window->findChild<QCheckBox *>(QStringLiteral("Check3"))->setChecked(true);
+            window->findChild<QCheckBox *>(QStringLiteral("ResizeFilepanel0"))->setChecked(false);
+            window->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        });
+        form.Preferences_Click();
+        QVERIFY(form.showAll());
+        QVERIFY(!session.child<PercentSplitter>("SplitterPane1")->FlySize());
+        QVERIFY(session.child<OwnerDrawList>("List1")->items()->FindItem(QStringLiteral("readme.txt")) > 0);
     }
 
     void openPlayListOfAMissingFileSaysSo()

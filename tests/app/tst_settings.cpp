@@ -2,6 +2,7 @@
 #include "SettingCodec.h"
 #include "SettingsStore.h"
 #include "TestCases.h"
+#include "TitleClick.h"
 #include "VersionTitle.h"
 
 #include <QDir>
@@ -19,6 +20,26 @@ private Q_SLOTS:
     void versionTitleJoinsTheNumbers()
     {
         QCOMPARE(VersionTitle(3, 0, 25), QStringLiteral("Kestrove V.3.0.25"));
+    }
+
+    void titleClicksGiveTheirPanelTheMostRoom_data()
+    {
+        QTest::addColumn<int>("title");
+        QTest::addColumn<QString>("assignments");
+        QTest::newRow("FOLDERS") << 0 << "3:80 2:70 1:50";
+        QTest::newRow("FILES") << 1 << "3:6 1:93 2:94";
+        QTest::newRow("PLAYLIST") << 2 << "3:6 1:7 2:94";
+        QTest::newRow("PLAYER") << 3 << "3:6 2:13 1:50";
+        QTest::newRow("no such title") << 4 << "";
+    }
+    void titleClicksGiveTheirPanelTheMostRoom()
+    {
+        QFETCH(int, title);
+        QFETCH(QString, assignments);
+        QStringList made;
+        for (const TitleClick::Assignment &assignment : TitleClick::assignments(title, 5, 5, 5))
+            made.append(QStringLiteral("%1:%2").arg(assignment.splitter).arg(assignment.percent));
+        QCOMPARE(made.join(QLatin1Char(' ')), assignments);
     }
 
     void leadingNumberReadsTheNumericStart_data()
