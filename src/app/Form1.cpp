@@ -5,10 +5,10 @@
 #include "FolderTree.h"
 #include "ListModel.h"
 #include "M3uFile.h"
+#include "NimB.h"
 #include "OptionsPanel.h"
 #include "OwnerDrawList.h"
 #include "PathProcedures.h"
-#include "PercentSplitter.h"
 #include "Preferences.h"
 #include "Prompter.h"
 #include "PropertiesSheet.h"
@@ -17,8 +17,10 @@
 #include "Search.h"
 #include "SettingCodec.h"
 #include "SettingsStore.h"
+#include "SplitterPane.h"
 #include "SystemImageList.h"
 #include "TitleClick.h"
+#include "TitleStrip.h"
 #include "Trash.h"
 #include "Twips.h"
 #include "VersionTitle.h"
@@ -38,11 +40,14 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStorageInfo>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <array>
 
 using namespace PathProcedures;
 
@@ -53,6 +58,10 @@ constexpr double DesignHeightTwips = 6780;
 constexpr int EventSliceMs = 15;
 
 const QLatin1String ProgramTitle("Kestrove");
+// The playlist panel's two rows of buttons, in twips.
+constexpr int PlaylistRow1Top = 390;
+constexpr int PlaylistRow2Top = 720;
+constexpr int PlaylistButtonHeight = 315;
 // The program's own web page, offered by the web-site command.
 constexpr const char *ProjectPage = "https://kestrove.org/";
 const QLatin1String PlaylistFileName("default.m3u");
@@ -100,25 +109,6 @@ Form1::Form1(const AppServices &services, const StartOptions &options, QWidget *
 
 Form1::~Form1() = default;
 
-QWidget *Form1::titledPane(int index, const QString &caption, QWidget *content)
-{
-    auto *pane = new QWidget;
-    auto *title = new QLabel(caption, pane);
-    title->setObjectName(QStringLiteral("Title%1").arg(index));
-    title->setProperty("titleIndex", index);
-    title->setAlignment(Qt::AlignCenter);
-    title->setFrameShape(QFrame::StyledPanel);
-    QFont font = title->font();
-    font.setBold(true);
-    title->setFont(font);
-    auto *layout = new QVBoxLayout(pane);
-    layout->setContentsMargins(0, 1, 0, 0);
-    layout->setSpacing(2);
-    layout->addWidget(title);
-    layout->addWidget(content, 1);
-    return pane;
-}
-
 void Form1::buildWindow()
 {
     auto *central = new QWidget(this);
@@ -136,6 +126,11 @@ void Form1::buildWindow()
     pathLayout->setContentsMargins(2, 2, 2, 2);
     pathLayout->addWidget(Label5);
     pathLayout->addWidget(PathTxt, 1);
+    auto *arrange = new QPushButton(tr("Auto arrange"), PathInfo);
+    arrange->setObjectName(QStringLiteral("Command2"));
+    arrange->setFocusPolicy(Qt::ClickFocus);
+    connect(arrange, &QPushButton::clicked, this, &Form1::AutoArrange);
+    pathLayout->addWidget(arrange);
     for (QWidget *target : {static_cast<QWidget *>(PathInfo), static_cast<QWidget *>(Label5),
                             static_cast<QWidget *>(PathTxt)}) {
         target->setAcceptDrops(true);
@@ -186,44 +181,126 @@ void Form1::buildWindow()
     QPalette videoPalette = Video->palette();
     videoPalette.setColor(QPalette::Window, Qt::black);
     Video->setPalette(videoPalette);
-    Video->setMinimumHeight(80);
 
     FileInfo = new QPlainTextEdit;
     FileInfo->setObjectName(QStringLiteral("FileInfo"));
     FileInfo->setReadOnly(true);
-
+    FileInfo->setMinimumHeight(fontMetrics().height() * 3);
     m_options = new OptionsPanel;
 
-    auto *playerColumn = new QWidget;
-    auto *playerLayout = new QVBoxLayout(playerColumn);
-    playerLayout->setContentsMargins(0, 0, 0, 0);
-    playerLayout->addWidget(Video, 3);
-    playerLayout->addWidget(FileInfo, 1);
-    playerLayout->addWidget(m_options);
+    // Below the media window: the position read-out and the row of player buttons.
+    Picture1 = new QWidget;
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    m_readOut = new QLabel(QStringLiteral("00:00:00 / 00:00:00"), Picture1);
+    m_readOut->setObjectName(QStringLiteral("ReadOut"));
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->setSpacing(1);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    const std::array<std::pair<QStyle::StandardPixmap, QString>, 9> buttons = {{
+        {QStyle::SP_FileDialogToParent, tr("Up one folder")},
+        {QStyle::SP_TitleBarNormalButton, tr("Play in a separate window")},
+        {QStyle::SP_MediaSeekForward, tr("Media window command")},
+        {QStyle::SP_DialogOpenButton, tr("Open in the default program")},
+        {QStyle::SP_FileDialogDetailedView, tr("Preferences")},
+        {QStyle::SP_FileDialogContentsView, tr("Show the playing file")},
+        {QStyle::SP_FileDialogListView, tr("Open EditList")},
+        {QStyle::SP_MediaPlay, tr("Play in the media player window")},
+        {QStyle::SP_MessageBoxInformation, tr("About Kestrove")},
+    }};
+    for (int i = 0; i < int(buttons.size()); ++i) {
+        auto *button = new NimB(Picture1);
+        button->setObjectName(QStringLiteral("But%1").arg(i));
+        button->setText(QString());
+        button->setPicture(style()->standardIcon(buttons[std::size_t(i)].first).pixmap(16, 16));
+        button->setBorderSpace(1);
+        button->setToolTip(buttons[std::size_t(i)].second);
+        button->setAccessibleName(buttons[std::size_t(i)].second);
+        connect(button, &NimB::Click, this, [this, i] { But_Click(i); });
+        But[std::size_t(i)] = button;
+        buttonRow->addWidget(button);
+    }
+    buttonRow->addStretch();
+    // The buttons whose windows come with later parts of the program wait for them.
+    for (int i : {1, 2, 5, 6, 7})
+        But[std::size_t(i)]->setEnabled(false);
+    auto *stripLayout = new QVBoxLayout(Picture1);
+    stripLayout->setContentsMargins(0, 0, 0, 0);
+    stripLayout->setSpacing(1);
+    stripLayout->addWidget(m_readOut);
+    stripLayout->addLayout(buttonRow);
 
-    SplitterPane1 = new PercentSplitter;
+    // The information box takes the rest of the column; on a short window it scrolls, with the
+    // playback options below it.
+    auto *infoColumn = new QWidget;
+    auto *infoLayout = new QVBoxLayout(infoColumn);
+    infoLayout->setContentsMargins(0, 0, 0, 0);
+    infoLayout->addWidget(FileInfo, 1);
+    infoLayout->addWidget(m_options);
+    m_infoArea = new QScrollArea;
+    m_infoArea->setObjectName(QStringLiteral("FileInfoArea"));
+    m_infoArea->setWidget(infoColumn);
+    m_infoArea->setWidgetResizable(true);
+    m_infoArea->setFrameShape(QFrame::NoFrame);
+
+    // The playlist's buttons.
+    Panel = new QWidget;
+    Panel->setObjectName(QStringLiteral("Panel"));
+    UsePlaylist = new QCheckBox(tr("USE PLAYLIST"), Panel);
+    UsePlaylist->setObjectName(QStringLiteral("UsePlaylist"));
+    const std::array<QString, 6> captions = {tr("LOAD"),      tr("ADD TO EDITLIST"), tr("CLEAR ALL"),
+                                             tr("CLEAR SEL"), tr("SAVE AS"),         tr("OPTIONS")};
+    for (int i = 0; i < int(captions.size()); ++i) {
+        auto *button = new NimB(Panel);
+        button->setObjectName(QStringLiteral("PLCTL%1").arg(i));
+        button->setText(captions[std::size_t(i)]);
+        button->setAutoSizeButton(false);
+        button->setToolTip(captions[std::size_t(i)]);
+        QFont small = button->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        button->setTextFont(small);
+        button->setFixedHeight(Twips::toPixels(PlaylistButtonHeight));
+        connect(button, &NimB::Click, this, [this, i] { PLCTL_Click(i); });
+        PLCTL[std::size_t(i)] = button;
+    }
+    for (int i : {0, 4, 5})
+        PLCTL[std::size_t(i)]->setEnabled(false);
+    Panel->setFixedHeight(Twips::toPixels(PlaylistRow2Top + PlaylistButtonHeight) + 2);
+
+    SplitterPane3 = new SplitterPane(central);
+    SplitterPane2 = new SplitterPane(SplitterPane3);
+    SplitterPane1 = new SplitterPane(SplitterPane2);
+    for (SplitterPane *pane : {SplitterPane1, SplitterPane2, SplitterPane3}) {
+        pane->setPrompter(&m_prompter);
+        pane->setFlySize(false);
+        // After a drag the lists repaint.
+        connect(pane, &SplitterPane::MouseUp, this, &Form1::RefLists);
+    }
     SplitterPane1->setObjectName(QStringLiteral("SplitterPane1"));
-    SplitterPane1->addWidget(titledPane(1, tr("FILES"), List1));
-    SplitterPane1->addWidget(titledPane(2, tr("PLAYLIST"), PLIST));
-    SplitterPane1->setDefLeftProc(50);
-
-    SplitterPane2 = new PercentSplitter;
     SplitterPane2->setObjectName(QStringLiteral("SplitterPane2"));
-    SplitterPane2->addWidget(SplitterPane1);
-    // On a small window the player column scrolls instead of holding the window's height up.
-    auto *playerScroller = new QScrollArea;
-    playerScroller->setWidget(playerColumn);
-    playerScroller->setWidgetResizable(true);
-    playerScroller->setFrameShape(QFrame::NoFrame);
-    playerScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    SplitterPane2->addWidget(titledPane(3, tr("PLAYER"), playerScroller));
-    SplitterPane2->setDefLeftProc(70);
-
-    SplitterPane3 = new PercentSplitter(central);
     SplitterPane3->setObjectName(QStringLiteral("SplitterPane3"));
-    SplitterPane3->addWidget(titledPane(0, tr("FOLDERS"), Folder1));
-    SplitterPane3->addWidget(SplitterPane2);
+
+    const std::array<QString, 4> titles = {tr("FOLDERS"), tr("FILES"), tr("PLAYLIST"), tr("PLAYER")};
+    const std::array<SplitterPane *, 4> titleParents = {SplitterPane3, SplitterPane1, SplitterPane1,
+                                                        SplitterPane2};
+    for (int i = 0; i < 4; ++i) {
+        Title[std::size_t(i)] = new TitleStrip(i, titles[std::size_t(i)], titleParents[std::size_t(i)]);
+        connect(Title[std::size_t(i)], &TitleStrip::released, this, &Form1::titleReleased);
+    }
+    Folder1->setParent(SplitterPane3);
+    List1->setParent(SplitterPane1);
+    PLIST->setParent(SplitterPane1);
+    Panel->setParent(SplitterPane1);
+    for (QWidget *player : {static_cast<QWidget *>(Video), Picture1, static_cast<QWidget *>(m_infoArea)})
+        player->setParent(SplitterPane2);
+    for (SplitterPane *pane : {SplitterPane1, SplitterPane2, SplitterPane3})
+        pane->bar()->raise();
+
+    connect(SplitterPane3, &SplitterPane::NewSize, this, &Form1::SplitterPane3NewSize);
+    connect(SplitterPane2, &SplitterPane::NewSize, this, &Form1::SplitterPane2NewSize);
+    connect(SplitterPane1, &SplitterPane::NewSize, this, &Form1::SplitterPane1NewSize);
     SplitterPane3->setDefLeftProc(25);
+    SplitterPane2->setDefLeftProc(70);
+    SplitterPane1->setDefLeftProc(50);
 
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -231,6 +308,139 @@ void Form1::buildWindow()
     layout->addWidget(PathInfo);
     layout->addWidget(line2);
     layout->addWidget(SplitterPane3, 1);
+}
+
+int Form1::titleHeight() const
+{
+    return Title[0]->sizeHint().height();
+}
+
+int Form1::pixels(int twips) const
+{
+    return qRound(twips / Twips::perPixelX(*this));
+}
+
+void Form1::SplitterPane3NewSize(int LeftPos, int LeftWidth, int RightPos, int RightWidth, int, int ButtomPos)
+{
+    const int height = pixels(ButtomPos);
+    const int title = titleHeight();
+    SplitterPane2->setGeometry(pixels(RightPos), 0, pixels(RightWidth), height);
+    if (height - title - 2 > 0)
+        Folder1->setGeometry(pixels(LeftPos), title + 2, pixels(LeftWidth), height - title - 2);
+    Title[0]->setGeometry(0, 1, pixels(LeftWidth), title);
+}
+
+void Form1::SplitterPane2NewSize(int, int LeftWidth, int RightPos, int RightWidth, int, int ButtomPos)
+{
+    const int height = pixels(ButtomPos);
+    const int title = titleHeight();
+    SplitterPane1->setGeometry(0, 0, pixels(LeftWidth), height);
+    // The media window stays square.
+    const int side = qMax(0, pixels(RightWidth) - 2);
+    const QRect video(pixels(RightPos), title + 2, side, side);
+    Video->setGeometry(video);
+    Title[3]->setGeometry(pixels(RightPos) - 1, 1, pixels(RightWidth), title);
+    const int strip = Picture1->sizeHint().height();
+    Picture1->setGeometry(video.left(), video.bottom() + 3, video.width(), strip);
+    const int infoTop = video.bottom() + 3 + strip;
+    const int infoHeight = height - infoTop - 2;
+    if (infoHeight > 0)
+        m_infoArea->setGeometry(video.left(), infoTop, video.width(), infoHeight);
+    else
+        m_infoArea->setGeometry(video.left(), infoTop, video.width(), 0);
+}
+
+void Form1::SplitterPane1NewSize(int LeftPos, int LeftWidth, int RightPos, int RightWidth, int, int ButtomPos)
+{
+    const int height = pixels(ButtomPos);
+    const int title = titleHeight();
+    if (height - title - 2 > 0)
+        List1->setGeometry(pixels(LeftPos), title + 2, pixels(LeftWidth), height - title - 2);
+    const int playlistHeight = height - title - Panel->height() - 2;
+    if (playlistHeight > 0)
+        PLIST->setGeometry(pixels(RightPos), title + 2, pixels(RightWidth), playlistHeight);
+    Panel->setGeometry(PLIST->x(), PLIST->geometry().bottom() + 2, PLIST->width(), Panel->height());
+    Title[1]->setGeometry(0, 1, pixels(LeftWidth), title);
+    Title[2]->setGeometry(pixels(RightPos), 1, pixels(RightWidth), title);
+    placePlaylistButtons();
+}
+
+void Form1::placePlaylistButtons()
+{
+    // Three columns 15 twips apart: CLEAR SEL, CLEAR ALL, LOAD above ADD TO EDITLIST, OPTIONS, SAVE AS.
+    const int gap = pixels(15);
+    const int width = qMax(1, (Panel->width() - pixels(45)) / 3);
+    const int first = gap;
+    const int second = first + width + gap;
+    const int third = second + width + gap;
+    const int row1 = pixels(PlaylistRow1Top);
+    const int row2 = pixels(PlaylistRow2Top);
+    const int height = PLCTL[0]->height();
+    PLCTL[3]->setGeometry(first, row1, width, height);
+    PLCTL[2]->setGeometry(second, row1, width, height);
+    PLCTL[0]->setGeometry(third, row1, width, height);
+    PLCTL[1]->setGeometry(first, row2, width, height);
+    PLCTL[5]->setGeometry(second, row2, width, height);
+    PLCTL[4]->setGeometry(third, row2, width, height);
+    UsePlaylist->setGeometry(0, 0, Panel->width(), row1);
+}
+
+void Form1::RefLists()
+{
+    List1->viewport()->update();
+    PLIST->viewport()->update();
+}
+
+void Form1::But_Click(int index)
+{
+    switch (index) {
+    case 0:
+        if (List1->items()->ListCount() > 0 && List1->items()->kind(0) == ListEntry::Kind::Parent) {
+            List1->setListIndex(0);
+            List1DblClick(0);
+        }
+        break;
+    case 3: {
+        const QString path = m_fileList->GetFullPath(List1->ListIndex());
+        if (List1->ListIndex() > 0 && QFileInfo::exists(path))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        break;
+    }
+    case 4:
+        Preferences_Click();
+        break;
+    case 8:
+        About_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::PLCTL_Click(int index)
+{
+    ListModel *playlist = PLIST->items();
+    switch (index) {
+    case 1:
+        for (int i = 0; i < playlist->ListCount(); ++i) {
+            if (!m_editList.contains(playlist->List(i)))
+                m_editList.append(playlist->List(i));
+        }
+        m_fileList->CheckFileList();
+        CheckPlayList();
+        break;
+    case 2:
+        playlist->Clear();
+        break;
+    case 3:
+        for (int i = playlist->ListCount() - 1; i >= 0; --i) {
+            if (PLIST->Selected(i))
+                playlist->RemoveItem(i);
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 void Form1::load()
@@ -298,8 +508,8 @@ void Form1::load()
         m_options->Check1->setChecked(*on);
 
     // 19. Splitters recompute their panes; the file list takes the focus.
-    SplitterPane1->setDefLeftProc(SplitterPane1->DefLeftProc());
-    SplitterPane2->setDefLeftProc(SplitterPane2->DefLeftProc());
+    SplitterPane1->UpdateSize();
+    SplitterPane2->UpdateSize();
     List1->setFocus();
 
     // 20. AutoMini flag.
@@ -1041,9 +1251,9 @@ bool Form1::isPathBar(const QObject *object) const
 void Form1::applySplitterShares(const QList<TitleClick::Assignment> &assignments)
 {
     for (const TitleClick::Assignment &assignment : assignments) {
-        PercentSplitter *splitter = assignment.splitter == 1   ? SplitterPane1
-                                    : assignment.splitter == 2 ? SplitterPane2
-                                                               : SplitterPane3;
+        SplitterPane *splitter = assignment.splitter == 1   ? SplitterPane1
+                                 : assignment.splitter == 2 ? SplitterPane2
+                                                            : SplitterPane3;
         splitter->setDefLeftProc(assignment.percent);
     }
 }
@@ -1160,12 +1370,6 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         m_previewedReceiver = receiver;
         if (!passedOn)
             windowKey(key);
-    }
-    if (event->type() == QEvent::MouseButtonRelease && watched->property("titleIndex").isValid()) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        titleReleased(watched->property("titleIndex").toInt(), mouse->button(),
-                      mouse->globalPosition().toPoint());
-        return true;
     }
     if (watched == List1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <memory>
 
 class FileListController;
@@ -17,11 +18,15 @@ class OptionsPanel;
 class SystemImageList;
 class Trash;
 class OwnerDrawList;
-class PercentSplitter;
+class NimB;
+class SplitterPane;
+class TitleStrip;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QCheckBox;
 class QKeyEvent;
+class QScrollArea;
 class QMenu;
 class QPlainTextEdit;
 class QTimer;
@@ -68,6 +73,8 @@ public:
     void Preferences_Click();
     void About_Click();
     void WebSite();
+    // Makes the file list and the playlist repaint (after a splitter drag).
+    void RefLists();
 
     // While the EditList window is open the main window refuses to close and brings it forward.
     void setEditListWindow(QWidget *window) { m_editListWindow = window; }
@@ -98,7 +105,17 @@ protected:
 
 private:
     void buildWindow();
-    QWidget *titledPane(int index, const QString &caption, QWidget *content);
+    int titleHeight() const;
+    int pixels(int twips) const;
+    void SplitterPane3NewSize(int LeftPos, int LeftWidth, int RightPos, int RightWidth, int TopPos,
+                              int ButtomPos);
+    void SplitterPane2NewSize(int LeftPos, int LeftWidth, int RightPos, int RightWidth, int TopPos,
+                              int ButtomPos);
+    void SplitterPane1NewSize(int LeftPos, int LeftWidth, int RightPos, int RightWidth, int TopPos,
+                              int ButtomPos);
+    void placePlaylistButtons();
+    void But_Click(int index);
+    void PLCTL_Click(int index);
 
     void applyStoredSettings();
     void applyWindowRectangle();
@@ -167,9 +184,17 @@ private:
     QLabel *Label5 = nullptr;
     QLineEdit *PathTxt = nullptr;
     QFrame *line2 = nullptr;
-    PercentSplitter *SplitterPane1 = nullptr;
-    PercentSplitter *SplitterPane2 = nullptr;
-    PercentSplitter *SplitterPane3 = nullptr;
+    SplitterPane *SplitterPane1 = nullptr;
+    SplitterPane *SplitterPane2 = nullptr;
+    SplitterPane *SplitterPane3 = nullptr;
+    std::array<TitleStrip *, 4> Title{};
+    QWidget *Picture1 = nullptr;
+    QLabel *m_readOut = nullptr;
+    std::array<NimB *, 9> But{};
+    QScrollArea *m_infoArea = nullptr;
+    QWidget *Panel = nullptr;
+    QCheckBox *UsePlaylist = nullptr;
+    std::array<NimB *, 6> PLCTL{};
     FolderTree *Folder1 = nullptr;
     OwnerDrawList *List1 = nullptr;
     OwnerDrawList *PLIST = nullptr;

@@ -312,8 +312,16 @@ void NimB::paintEvent(QPaintEvent *)
         if (!isEnabled())
             ink = palette().color(QPalette::Disabled, QPalette::WindowText);
         painter.setPen(ink);
-        painter.drawText(QRect(m_layout.textPosition(size()), m_layout.text), Qt::AlignLeft | Qt::AlignTop,
-                         m_text);
+        // A button narrower than its text (one not sized to its content) shows as much as fits.
+        const int room = width() - 2 * (m_layout.borderSize + m_layout.borderSpace);
+        if (m_layout.text.width() > room) {
+            const QString shown = fontMetrics().elidedText(m_text, Qt::ElideRight, room);
+            painter.drawText(rect().adjusted(m_layout.borderSize, 0, -m_layout.borderSize, 0),
+                             Qt::AlignCenter, shown);
+        } else {
+            painter.drawText(QRect(m_layout.textPosition(size()), m_layout.text),
+                             Qt::AlignLeft | Qt::AlignTop, m_text);
+        }
     }
     if (!m_picture.isNull()) {
         if (!isEnabled())

@@ -4,12 +4,13 @@
 #include "ListModel.h"
 #include "OptionsPanel.h"
 #include "OwnerDrawList.h"
-#include "PercentSplitter.h"
 #include "ScriptedPrompter.h"
 #include "Scroller.h"
 #include "SettingsStore.h"
+#include "SplitterPane.h"
 #include "SystemImageList.h"
 #include "TestCases.h"
+#include "TitleStrip.h"
 #include "UnixSignalWatcher.h"
 
 #include <QAction>
@@ -131,9 +132,9 @@ private Q_SLOTS:
         const QRect screen = form.screen()->geometry();
         QVERIFY(qAbs(form.x() - (screen.width() - 753) / 2) <= 1);
         QVERIFY(qAbs(form.y() - (screen.height() - 452) / 2) <= 1);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane1")->DefLeftProc(), 50);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane2")->DefLeftProc(), 70);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane3")->DefLeftProc(), 25);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane1")->DefLeftProc(), 50);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane2")->DefLeftProc(), 70);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane3")->DefLeftProc(), 25);
         QVERIFY(form.options()->AutoPlay->isChecked());
         QVERIFY(form.options()->Check1->isEnabled());
         QVERIFY(form.options()->RemPos->isChecked());
@@ -171,8 +172,8 @@ private Q_SLOTS:
         session.preset(QStringLiteral("2"), QStringLiteral("True"), QStringLiteral("DragNDropExt"));
 
         Form1 &form = session.start();
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane1")->DefLeftProc(), 30);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane3")->DefLeftProc(), 40);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane1")->DefLeftProc(), 30);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane3")->DefLeftProc(), 40);
         QCOMPARE(form.pos(), QPoint(100, 80));
         QCOMPARE(form.size(), QSize(600, 400));
         QVERIFY(form.options()->AutoplayStart->isChecked());
@@ -187,8 +188,8 @@ private Q_SLOTS:
         QVERIFY(form.showAll());
         QVERIFY(form.filePattern().matches(QStringLiteral("readme.txt")));
         QVERIFY(!form.autoMini());
-        QVERIFY(!session.child<PercentSplitter>("SplitterPane1")->FlySize());
-        QVERIFY(session.child<PercentSplitter>("SplitterPane2")->FlySize());
+        QVERIFY(!session.child<SplitterPane>("SplitterPane1")->FlySize());
+        QVERIFY(session.child<SplitterPane>("SplitterPane2")->FlySize());
         QVERIFY(form.mediaTypes().dragDrop(2));
         QVERIFY(!form.mediaTypes().dragDrop(3));
 
@@ -223,10 +224,10 @@ private Q_SLOTS:
         QCOMPARE(form.options()->Offset->currentIndex(), 0);
         QCOMPARE(form.options()->Slide->currentIndex(), 0);
         QVERIFY(!form.isMaximized());
-        QVERIFY(!session.child<PercentSplitter>("SplitterPane1")->FlySize());
+        QVERIFY(!session.child<SplitterPane>("SplitterPane1")->FlySize());
         QCOMPARE(form.width(), 753);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane1")->DefLeftProc(), 5);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane2")->DefLeftProc(), 99);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane1")->DefLeftProc(), 5);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane2")->DefLeftProc(), 99);
         QCOMPARE(form.lastPosition(), 0);
         QVERIFY(form.options()->AutoPlay->isChecked());
         QVERIFY(!form.mediaTypes().dragDrop(4));
@@ -753,21 +754,21 @@ private Q_SLOTS:
     {
         Session session;
         session.start();
-        auto *files = session.child<QLabel>("Title1");
+        auto *files = session.child<TitleStrip>("Title1");
         QTest::mouseClick(files, Qt::LeftButton);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane3")->DefLeftProc(), 6);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane1")->DefLeftProc(), 93);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane2")->DefLeftProc(), 94);
-        QTest::mouseClick(session.child<QLabel>("Title0"), Qt::LeftButton);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane3")->DefLeftProc(), 80);
-        QTest::mouseClick(session.child<QLabel>("Title3"), Qt::RightButton);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane3")->DefLeftProc(), 6);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane1")->DefLeftProc(), 93);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane2")->DefLeftProc(), 94);
+        QTest::mouseClick(session.child<TitleStrip>("Title0"), Qt::LeftButton);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane3")->DefLeftProc(), 80);
+        QTest::mouseClick(session.child<TitleStrip>("Title3"), Qt::RightButton);
         auto *arrange = session.form->findChild<QMenu *>(QStringLiteral("Arrange"));
         QTRY_VERIFY(arrange->isVisible());
         arrange->findChild<QAction *>(QStringLiteral("AutoArrange"))->trigger();
         arrange->close();
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane3")->DefLeftProc(), 25);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane2")->DefLeftProc(), 70);
-        QCOMPARE(session.child<PercentSplitter>("SplitterPane1")->DefLeftProc(), 50);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane3")->DefLeftProc(), 25);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane2")->DefLeftProc(), 70);
+        QCOMPARE(session.child<SplitterPane>("SplitterPane1")->DefLeftProc(), 50);
     }
 
     void windowKeys()
@@ -817,7 +818,7 @@ private Q_SLOTS:
         });
         form.Preferences_Click();
         QVERIFY(form.showAll());
-        QVERIFY(!session.child<PercentSplitter>("SplitterPane1")->FlySize());
+        QVERIFY(!session.child<SplitterPane>("SplitterPane1")->FlySize());
         QVERIFY(session.child<OwnerDrawList>("List1")->items()->FindItem(QStringLiteral("readme.txt")) > 0);
     }
 
