@@ -2,6 +2,7 @@
 #include "FolderTree.h"
 #include "Form1.h"
 #include "ListModel.h"
+#include "NimB.h"
 #include "OptionsPanel.h"
 #include "OwnerDrawList.h"
 #include "ScriptedPrompter.h"
@@ -748,6 +749,66 @@ private Q_SLOTS:
         form.RefreshList();
         QVERIFY(list->items()->FindItem(QStringLiteral("new.mp3")) > 0);
         QCOMPARE(list->items()->List(list->ListIndex()), QStringLiteral("b.wav"));
+    }
+
+    void panesFollowTheirSplitters_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("default") << QSize(753, 452);
+        QTest::newRow("small") << QSize(600, 400);
+        QTest::newRow("large") << QSize(1200, 760);
+    }
+    void panesFollowTheirSplitters()
+    {
+        QFETCH(QSize, window);
+        Session session;
+        Form1 &form = session.start(session.media());
+        form.resize(window);
+        QCoreApplication::processEvents();
+        auto *outer = session.child<SplitterPane>("SplitterPane3");
+        auto *middle = session.child<SplitterPane>("SplitterPane2");
+        auto *inner = session.child<SplitterPane>("SplitterPane1");
+        auto *video = session.child<QWidget>("Video0");
+        // The panes take what their splitter reports, in pixels.
+        QCOMPARE(middle->x(), qRound(outer->RightPos() / 15.0));
+        QCOMPARE(middle->width(), qRound(outer->RightWidth() / 15.0));
+        QCOMPARE(inner->width(), qRound(middle->LeftWidth() / 15.0));
+        QCOMPARE(session.child<QWidget>("Folder1")->width(), qRound(outer->LeftWidth() / 15.0));
+        QCOMPARE(session.child<TitleStrip>("Title2")->x(), qRound(inner->RightPos() / 15.0));
+        // The media window is square; the read-out, then the information box follow below it.
+        QCOMPARE(video->width(), video->height());
+        auto *strip = session.child<QWidget>("Picture1");
+        auto *info = session.child<QWidget>("FileInfoArea");
+        QCOMPARE(strip->y(), video->geometry().bottom() + 3);
+        QCOMPARE(info->y(), strip->geometry().bottom() + 1);
+        QVERIFY(info->geometry().bottom() <= middle->height());
+        // The playlist's button panel sits right below the playlist.
+        auto *playlist = session.child<QWidget>("PLIST");
+        auto *panel = session.child<QWidget>("Panel");
+        QCOMPARE(panel->y(), playlist->geometry().bottom() + 2);
+        QCOMPARE(panel->width(), playlist->width());
+        QVERIFY(panel->geometry().bottom() <= inner->height());
+        auto *clearSel = session.child<QWidget>("PLCTL3");
+        auto *clearAll = session.child<QWidget>("PLCTL2");
+        QCOMPARE(clearAll->x(), clearSel->geometry().right() + 2);
+    }
+
+    void playlistButtons()
+    {
+        Session session;
+        writeBytes(session.dataFile("default.m3u"), "/m/a.mp3\r\n/m/b.mp3\r\n/m/c.mp3\r\n");
+        Form1 &form = session.start(session.media());
+        auto *playlist = session.child<OwnerDrawList>("PLIST");
+        session.child<NimB>("PLCTL1")->Click();
+        QCOMPARE(form.editList().entries(), QStringList({"/m/a.mp3", "/m/b.mp3", "/m/c.mp3"}));
+        QCOMPARE(playlist->items()->ItemForeColor(1), QColor(Qt::blue));
+        playlist->setSelected(0, true);
+        playlist->setSelected(2, true);
+        session.child<NimB>("PLCTL3")->Click();
+        QCOMPARE(playlist->items()->ListCount(), 1);
+        QCOMPARE(playlist->items()->List(0), QStringLiteral("/m/b.mp3"));
+        session.child<NimB>("PLCTL2")->Click();
+        QCOMPARE(playlist->items()->ListCount(), 0);
     }
 
     void titleStripsArrangeThePanels()
