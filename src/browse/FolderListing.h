@@ -4,13 +4,10 @@
 
 #include <QList>
 
-class FilePattern;
-
-// Reads what a file list shows for a folder: "..", the subfolders, then the files the pattern
-// lets through, each group in name order. The computer root (the empty path) lists the volumes.
+// What the computer root lists: the mounted volumes a user browses (real, ready file systems;
+// pseudo file systems left out), each as a volume entry with its root path.
 namespace FolderListing {
 
-QList<ListEntry> read(const QString &folder, const FilePattern &pattern);
 QList<ListEntry> volumes();
 
 } // namespace FolderListing
