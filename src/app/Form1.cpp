@@ -9,6 +9,7 @@
 #include "OptionsPanel.h"
 #include "OwnerDrawList.h"
 #include "PathProcedures.h"
+#include "PlayerGlyph.h"
 #include "Preferences.h"
 #include "Prompter.h"
 #include "PropertiesSheet.h"
@@ -44,7 +45,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStorageInfo>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <array>
@@ -196,25 +196,19 @@ void Form1::buildWindow()
     auto *buttonRow = new QHBoxLayout;
     buttonRow->setSpacing(1);
     buttonRow->setContentsMargins(0, 0, 0, 0);
-    const std::array<std::pair<QStyle::StandardPixmap, QString>, 9> buttons = {{
-        {QStyle::SP_FileDialogToParent, tr("Up one folder")},
-        {QStyle::SP_TitleBarNormalButton, tr("Play in a separate window")},
-        {QStyle::SP_MediaSeekForward, tr("Media window command")},
-        {QStyle::SP_DialogOpenButton, tr("Open in the default program")},
-        {QStyle::SP_FileDialogDetailedView, tr("Preferences")},
-        {QStyle::SP_FileDialogContentsView, tr("Show the playing file")},
-        {QStyle::SP_FileDialogListView, tr("Open EditList")},
-        {QStyle::SP_MediaPlay, tr("Play in the media player window")},
-        {QStyle::SP_MessageBoxInformation, tr("About Kestrove")},
-    }};
+    const std::array<QString, 9> buttons = {tr("Up one folder"),        tr("Play in a separate window"),
+                                            tr("Media window command"), tr("Open in the default program"),
+                                            tr("Preferences"),          tr("Show the playing file"),
+                                            tr("Open EditList"),        tr("Play in the media player window"),
+                                            tr("About Kestrove")};
     for (int i = 0; i < int(buttons.size()); ++i) {
         auto *button = new NimB(Picture1);
         button->setObjectName(QStringLiteral("But%1").arg(i));
         button->setText(QString());
-        button->setPicture(style()->standardIcon(buttons[std::size_t(i)].first).pixmap(16, 16));
+        button->setPicture(PlayerGlyph(i, devicePixelRatioF(), palette().color(QPalette::WindowText)));
         button->setBorderSpace(1);
-        button->setToolTip(buttons[std::size_t(i)].second);
-        button->setAccessibleName(buttons[std::size_t(i)].second);
+        button->setToolTip(buttons[std::size_t(i)]);
+        button->setAccessibleName(buttons[std::size_t(i)]);
         connect(button, &NimB::Click, this, [this, i] { But_Click(i); });
         But[std::size_t(i)] = button;
         buttonRow->addWidget(button);
@@ -709,13 +703,23 @@ void Form1::CheckPlayList()
     ListModel *entries = PLIST->items();
     QElapsedTimer slice;
     slice.start();
-    for (int i = 0; i < entries->ListCount(); ++i) {
-        if (slice.elapsed() >= EventSliceMs) {
+    // Only entries whose mark changes are touched, all in one notification per colour.
+    QList<int> marked;
+    QList<int> unmarked;
+    const int count = entries->ListCount();
+    for (int i = 0; i < count; ++i) {
+        if ((i & 255) == 0 && slice.elapsed() >= EventSliceMs) {
             QCoreApplication::processEvents();
             slice.restart();
+            if (entries->ListCount() != count)
+                return;
         }
-        entries->setItemForeColor(i, m_editList.contains(entries->List(i)) ? EditListColour : QColor());
+        const bool onEditList = m_editList.contains(entries->List(i));
+        if (onEditList != (entries->ItemForeColor(i) == EditListColour))
+            (onEditList ? marked : unmarked).append(i);
     }
+    entries->setItemForeColors(marked, EditListColour);
+    entries->setItemForeColors(unmarked, QColor());
 }
 
 void Form1::selectFolder(const QString &folder)
@@ -756,7 +760,9 @@ void Form1::showFolder(const QString &folder)
     QElapsedTimer slice;
     slice.start();
     m_fileList->UpdateList(path, m_pattern, [&slice] {
-        // Long listings let the window repaint and answer now and then.
+        // Long listings let the window repaint and answer now and then; short ones never wait.
+        if (slice.elapsed() < EventSliceMs)
+            return;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         slice.restart();
     });
