@@ -3,6 +3,7 @@
 #include "FilePattern.h"
 #include "FolderListing.h"
 #include "FolderReader.h"
+#include "FolderTreeItem.h"
 #include "PathProcedures.h"
 #include "SystemImageList.h"
 
@@ -48,6 +49,15 @@ FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent)
             [this](QTreeWidgetItem *current) { currentChanged(current); });
 }
 
+void FolderTree::setImageList(SystemImageList *icons)
+{
+    m_icons = icons;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        auto *item = static_cast<FolderTreeItem *>(topLevelItem(i));
+        item->setIconSource(icons, item == m_computer ? icons->volumeIndex() : icons->folderIndex());
+    }
+}
+
 QString FolderTree::specialFolderText(int folder)
 {
     switch (folder) {
@@ -77,15 +87,16 @@ QString FolderTree::GetSpcFolder(const QString &name)
 
 QTreeWidgetItem *FolderTree::addFolderItem(QTreeWidgetItem *parent, const QString &text, const QString &path)
 {
-    auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    int icon = -1;
+    if (m_icons)
+        icon = path.isEmpty() && text == ComputerText ? m_icons->volumeIndex() : m_icons->folderIndex();
+    QTreeWidgetItem *item =
+        parent ? new FolderTreeItem(parent, m_icons, icon) : new FolderTreeItem(this, m_icons, icon);
     item->setText(0, text);
     item->setData(0, PathRole, path);
     item->setData(0, LoadedRole, false);
     // Every folder may have subfolders until it is opened: that is when they are read.
     item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    if (m_icons)
-        item->setIcon(0, m_icons->icon(path.isEmpty() && text == ComputerText ? m_icons->volumeIndex()
-                                                                              : m_icons->folderIndex()));
     return item;
 }
 

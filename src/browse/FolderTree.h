@@ -24,7 +24,8 @@ public:
 
     explicit FolderTree(QWidget *parent = nullptr);
 
-    void setImageList(SystemImageList *icons) { m_icons = icons; }
+    // The icons of the folders, for the items there are and those still to come.
+    void setImageList(SystemImageList *icons);
 
     // The file-system path of a special folder, or its display text when it is virtual.
     static QString specialFolderText(int folder);

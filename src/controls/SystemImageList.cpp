@@ -5,6 +5,7 @@
 
 namespace {
 
+const QLatin1String UnknownKey("<unknown>");
 const QLatin1String FolderKey("inode/directory");
 const QLatin1String VolumeKey("<volume>");
 
@@ -17,31 +18,16 @@ SystemImageList::SystemImageList()
         QIcon::setThemeName(QStringLiteral("Adwaita"));
     QIcon::setFallbackThemeName(QStringLiteral("hicolor"));
     // Index 0 is the icon of anything the theme cannot name.
-    indexForThemeIcon(QStringLiteral("<unknown>"), {QStringLiteral("text-x-generic")},
-                      QFileIconProvider().icon(QAbstractFileIconProvider::File));
+    indexFor(UnknownKey, {QStringLiteral("text-x-generic")}, QAbstractFileIconProvider::File);
 }
 
-int SystemImageList::indexForThemeIcon(const QString &key, const QStringList &names, const QIcon &fallback)
+int SystemImageList::indexFor(const QString &key, const QStringList &themeNames,
+                              QAbstractFileIconProvider::IconType fallback)
 {
     if (const auto it = m_byKey.constFind(key); it != m_byKey.cend())
         return it.value();
-    QIcon icon;
-    for (const QString &name : names) {
-        icon = QIcon::fromTheme(name);
-        if (!icon.isNull())
-            break;
-    }
-    if (icon.isNull())
-        icon = fallback;
-    // Types drawn with the same icon share one index.
-    for (qsizetype i = 0; i < m_icons.size(); ++i) {
-        if (m_icons.at(i).cacheKey() == icon.cacheKey()) {
-            m_byKey.insert(key, int(i));
-            return int(i);
-        }
-    }
-    m_icons.append(icon);
-    const int index = int(m_icons.size()) - 1;
+    m_entries.append(Entry{themeNames, fallback, QIcon(), false});
+    const int index = int(m_entries.size()) - 1;
     m_byKey.insert(key, index);
     return index;
 }
@@ -50,19 +36,17 @@ int SystemImageList::indexForMime(const QMimeType &type)
 {
     if (!type.isValid() || type.isDefault())
         return 0;
-    return indexForThemeIcon(type.name(), {type.iconName(), type.genericIconName()}, m_icons.value(0));
+    return indexFor(type.name(), {type.iconName(), type.genericIconName()}, QAbstractFileIconProvider::File);
 }
 
 int SystemImageList::folderIndex()
 {
-    return indexForThemeIcon(FolderKey, {QStringLiteral("folder")},
-                             QFileIconProvider().icon(QAbstractFileIconProvider::Folder));
+    return indexFor(FolderKey, {QStringLiteral("folder")}, QAbstractFileIconProvider::Folder);
 }
 
 int SystemImageList::volumeIndex()
 {
-    return indexForThemeIcon(VolumeKey, {QStringLiteral("drive-harddisk")},
-                             QFileIconProvider().icon(QAbstractFileIconProvider::Drive));
+    return indexFor(VolumeKey, {QStringLiteral("drive-harddisk")}, QAbstractFileIconProvider::Drive);
 }
 
 int SystemImageList::ItemIndex(const QString &key, bool forceLoadFromDisk)
@@ -90,5 +74,18 @@ int SystemImageList::ItemIndex(const QString &key, bool forceLoadFromDisk)
 
 QIcon SystemImageList::icon(int index) const
 {
-    return m_icons.value(index);
+    if (index < 0 || index >= m_entries.size())
+        return {};
+    const Entry &entry = m_entries.at(index);
+    if (!entry.loaded) {
+        for (const QString &name : entry.themeNames) {
+            entry.icon = QIcon::fromTheme(name);
+            if (!entry.icon.isNull())
+                break;
+        }
+        if (entry.icon.isNull())
+            entry.icon = QFileIconProvider().icon(entry.fallback);
+        entry.loaded = true;
+    }
+    return entry.icon;
 }

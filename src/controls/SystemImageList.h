@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractFileIconProvider>
 #include <QHash>
 #include <QIcon>
 #include <QList>
@@ -7,7 +8,8 @@
 
 // The icons of files, folders and volumes, from the desktop's icon theme by MIME type. A key is a
 // path, a name or an extension; the type is told from the name alone, so listing a folder never
-// reads a file. An index stands for one icon and stays valid for the life of the list.
+// reads a file. An index stands for one icon and stays valid for the life of the list; the icon
+// itself is loaded the first time it is drawn, so that handing out indexes costs no theme lookup.
 // Needs the QApplication: the fallback icons come from the widget style.
 class SystemImageList
 {
@@ -23,14 +25,23 @@ public:
 
     // The icon of an index; an empty icon for an index that is not in the list.
     QIcon icon(int index) const;
-    int count() const { return int(m_icons.size()); }
+    int count() const { return int(m_entries.size()); }
 
 private:
+    struct Entry
+    {
+        QStringList themeNames;
+        QAbstractFileIconProvider::IconType fallback;
+        mutable QIcon icon;
+        mutable bool loaded = false;
+    };
+
+    int indexFor(const QString &key, const QStringList &themeNames,
+                 QAbstractFileIconProvider::IconType fallback);
     int indexForMime(const QMimeType &type);
-    int indexForThemeIcon(const QString &key, const QStringList &names, const QIcon &fallback);
 
     QMimeDatabase m_mimes;
-    QList<QIcon> m_icons;
+    QList<Entry> m_entries;
     QHash<QString, int> m_byKey;
     QHash<QString, int> m_byExtension;
 };

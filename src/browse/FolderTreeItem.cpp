@@ -1,0 +1,26 @@
+#include "FolderTreeItem.h"
+
+#include "SystemImageList.h"
+
+FolderTreeItem::FolderTreeItem(QTreeWidgetItem *parent, const SystemImageList *icons, int iconIndex)
+    : QTreeWidgetItem(parent), m_icons(icons), m_iconIndex(iconIndex)
+{
+}
+
+FolderTreeItem::FolderTreeItem(QTreeWidget *parent, const SystemImageList *icons, int iconIndex)
+    : QTreeWidgetItem(parent), m_icons(icons), m_iconIndex(iconIndex)
+{
+}
+
+void FolderTreeItem::setIconSource(const SystemImageList *icons, int iconIndex)
+{
+    m_icons = icons;
+    m_iconIndex = iconIndex;
+}
+
+QVariant FolderTreeItem::data(int column, int role) const
+{
+    if (role == Qt::DecorationRole && column == 0 && m_icons)
+        return m_icons->icon(m_iconIndex);
+    return QTreeWidgetItem::data(column, role);
+}
