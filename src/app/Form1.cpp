@@ -107,7 +107,10 @@ Form1::Form1(const AppServices &services, const StartOptions &options, QWidget *
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    QCoreApplication::instance()->removeEventFilter(this);
+}
 
 void Form1::buildWindow()
 {
