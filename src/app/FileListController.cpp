@@ -10,7 +10,6 @@
 
 namespace {
 
-const QColor EditListBlue(0, 0, 255);
 constexpr int YieldEveryMs = 15;
 
 } // namespace
@@ -72,7 +71,7 @@ void FileListController::CheckFileList(const FolderReader::Yield &yield)
         if (m_store.contains(path))
             marks.append(i);
     }
-    m_entries.setItemForeColors(marks, EditListBlue);
+    m_entries.setItemForeColors(marks, EditListColour);
 }
 
 QString FileListController::GetFullPath(int index) const
@@ -90,7 +89,7 @@ std::optional<int> FileListController::GetFileIndex(const QString &name) const
 
 bool FileListController::marked(int index) const
 {
-    return m_entries.ItemForeColor(index) == EditListBlue;
+    return m_entries.ItemForeColor(index) == EditListColour;
 }
 
 bool FileListController::isFile(int index) const
@@ -102,7 +101,7 @@ void FileListController::AddToEditList(int index)
 {
     if (index <= 0 || !isFile(index) || marked(index))
         return;
-    m_entries.setItemForeColor(index, EditListBlue);
+    m_entries.setItemForeColor(index, EditListColour);
     m_store.append(GetFullPath(index));
 }
 
@@ -111,7 +110,7 @@ void FileListController::AddAllToEditListProc(const QString &pattern)
     for (int i = 1; i < m_entries.ListCount(); ++i) {
         if (!isFile(i) || marked(i) || !passesPattern(m_entries.List(i), pattern))
             continue;
-        m_entries.setItemForeColor(i, EditListBlue);
+        m_entries.setItemForeColor(i, EditListColour);
         m_store.append(GetFullPath(i));
     }
 }

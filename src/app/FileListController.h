@@ -2,6 +2,7 @@
 
 #include "FolderReader.h"
 
+#include <QColor>
 #include <QString>
 #include <optional>
 
@@ -16,6 +17,9 @@ class SystemImageList;
 class FileListController
 {
 public:
+    // The text colour of entries that are on the EditList, in the file list and the playlist.
+    static inline const QColor EditListColour{0, 0, 255};
+
     FileListController(ListModel &entries, EditListStore &store, SystemImageList *icons = nullptr);
 
     // The folder shown, ending in "/"; empty at the computer root.

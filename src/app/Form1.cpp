@@ -73,8 +73,6 @@ enum ItemRole
     PathRole
 };
 
-const QColor EditListColour(Qt::blue);
-
 bool hasLocalFile(const QMimeData *data)
 {
     if (!data || !data->hasUrls())
@@ -521,14 +519,8 @@ void Form1::load()
 
     // 22. The playlist of the last run.
     const QString playlist = m_dataFolder + PlaylistFileName;
-    if (FileExists(playlist)) {
-        if (const std::optional<QStringList> entries = M3uFile::read(playlist)) {
-            PLIST->items()->Clear();
-            PLIST->items()->AddItems(*entries);
-        } else {
-            m_playlistUnreadable = true;
-        }
-    }
+    if (FileExists(playlist))
+        m_playlistUnreadable = !loadPlaylist(playlist);
 
     // 23. Mark the playlist entries that are on the EditList.
     CheckPlayList();
@@ -691,14 +683,19 @@ void Form1::OpenPlayList(const QString &path)
                            Prompter::Icon::Critical);
         return;
     }
-    const std::optional<QStringList> entries = M3uFile::read(path);
-    if (!entries) {
+    if (!loadPlaylist(path))
         m_prompter.message(tr("The playlist %1 cannot be read.").arg(path), ProgramTitle,
                            Prompter::Buttons::Ok, Prompter::Icon::Critical);
-        return;
-    }
+}
+
+bool Form1::loadPlaylist(const QString &path)
+{
+    const std::optional<QStringList> entries = M3uFile::read(path);
+    if (!entries)
+        return false;
     PLIST->items()->Clear();
     PLIST->items()->AddItems(*entries);
+    return true;
 }
 
 void Form1::CheckPlayList()
@@ -718,10 +715,10 @@ void Form1::CheckPlayList()
                 return;
         }
         const bool onEditList = m_editList.contains(entries->List(i));
-        if (onEditList != (entries->ItemForeColor(i) == EditListColour))
+        if (onEditList != (entries->ItemForeColor(i) == FileListController::EditListColour))
             (onEditList ? marked : unmarked).append(i);
     }
-    entries->setItemForeColors(marked, EditListColour);
+    entries->setItemForeColors(marked, FileListController::EditListColour);
     entries->setItemForeColors(unmarked, QColor());
 }
 

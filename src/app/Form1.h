@@ -144,6 +144,8 @@ private:
     int menuEntry() const;
     void changeEditListByPattern(bool add);
     void addToPlaylist(const QString &path);
+    // Replaces the playlist with a file's entries; false when the file cannot be read.
+    bool loadPlaylist(const QString &path);
     void searchIntoPlaylist(const QString &folder, const QString &pattern);
 
     void saveSettings();
