@@ -23,18 +23,18 @@ int main(int argc, char **argv)
     qint64 reports = 0;
     QString lastInfo;
     if (progress) {
-        QObject::connect(&engine, &FileCopyEngine::Info,
+        QObject::connect(&engine, &FileCopyEngine::figuresChanged,
                          [&](const QString &left, const QString &, const QString &rate) {
                              ++reports;
                              lastInfo = left + QLatin1Char(' ') + rate;
                          });
-        QObject::connect(&engine, &FileCopyEngine::UpdateDisplay, [&](int, const QString &) { ++reports; });
+        QObject::connect(&engine, &FileCopyEngine::progressChanged, [&](int, const QString &) { ++reports; });
     } else {
         engine.setUpdateInterval(INT_MAX);
     }
     QElapsedTimer clock;
     clock.start();
-    const int result = engine.xCopyFile(arguments.at(1), arguments.at(2), arguments.at(3).toLongLong(), true);
+    const int result = engine.copyFile(arguments.at(1), arguments.at(2), arguments.at(3).toLongLong(), true);
     const double ms = double(clock.nsecsElapsed()) / 1e6;
     if (result != FileCopyEngine::Done) {
         std::fprintf(stderr, "copy failed with result %d\n", result);

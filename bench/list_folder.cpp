@@ -1,9 +1,9 @@
 #include "EditListStore.h"
+#include "EntryListModel.h"
+#include "FileIconProvider.h"
 #include "FileListController.h"
 #include "FilePattern.h"
-#include "ListModel.h"
 #include "MediaTypes.h"
-#include "SystemImageList.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -43,8 +43,8 @@ int makeFolder(const QByteArray &folder, const QString &editList)
 } // namespace
 
 // bench_listing --make-folder FOLDER EDITLIST: makes the benchmark's folder and EditList.
-// bench_listing FOLDER EDITLIST: lists a folder as the file list does (UpdateList and its
-// CheckFileList against the EditList read from EDITLIST, one path a line) and prints the time it
+// bench_listing FOLDER EDITLIST: lists a folder as the file list does (listFolder and its
+// markEditListEntries against the EditList read from EDITLIST, one path a line) and prints the time it
 // took in milliseconds, the longest stretch without letting window events run, and the peak
 // memory of the process.
 int main(int argc, char **argv)
@@ -65,9 +65,9 @@ int main(int argc, char **argv)
                 store.append(QString::fromUtf8(line));
         }
     }
-    SystemImageList icons;
-    ListModel entries;
-    entries.setImageList(&icons);
+    FileIconProvider icons;
+    EntryListModel entries;
+    entries.setIconProvider(&icons);
     FileListController list(entries, store, &icons);
     const FilePattern pattern(MediaTypes().filePattern(false));
 
@@ -76,7 +76,7 @@ int main(int argc, char **argv)
     qint64 longestGap = 0;
     clock.start();
     sinceEvents.start();
-    list.UpdateList(arguments.at(1), pattern, [&] {
+    list.listFolder(arguments.at(1), pattern, [&] {
         longestGap = qMax(longestGap, sinceEvents.elapsed());
         QCoreApplication::processEvents();
         sinceEvents.restart();
@@ -85,11 +85,11 @@ int main(int argc, char **argv)
     const double ms = double(clock.nsecsElapsed()) / 1e6;
 
     int marked = 0;
-    for (int i = 0; i < entries.ListCount(); ++i)
+    for (int i = 0; i < entries.count(); ++i)
         marked += list.marked(i) ? 1 : 0;
     struct rusage usage = {};
     ::getrusage(RUSAGE_SELF, &usage);
     std::printf("%.1f %lld %ld %d %d\n", ms, static_cast<long long>(longestGap), usage.ru_maxrss / 1024,
-                entries.ListCount(), marked);
+                entries.count(), marked);
     return 0;
 }

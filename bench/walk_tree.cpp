@@ -1,5 +1,5 @@
+#include "FolderWalker.h"
 #include "ScriptedPrompter.h"
-#include "extract.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,9 +62,9 @@ int main(int argc, char **argv)
         return 2;
     }
     ScriptedPrompter prompter;
-    extract walker(prompter);
+    FolderWalker walker(prompter);
     QByteArray out;
-    QObject::connect(&walker, &extract::FileFound, [&out](const QString &path) {
+    QObject::connect(&walker, &FolderWalker::fileFound, [&out](const QString &path) {
         out += QFile::encodeName(path);
         out += '\n';
         if (out.size() > (1 << 20)) {
@@ -72,7 +72,7 @@ int main(int argc, char **argv)
             out.clear();
         }
     });
-    if (!walker.ExtractDir(arguments.at(1), arguments.at(2)))
+    if (!walker.walk(arguments.at(1), arguments.at(2)))
         return 1;
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     return 0;

@@ -1,14 +1,15 @@
 #include "AppIcon.h"
 #include "AppServices.h"
 #include "CommandLine.h"
-#include "ControlsDemo.h"
-#include "Form1.h"
+#include "ControlGallery.h"
+#include "FileIconProvider.h"
 #include "FreedesktopTrash.h"
-#include "PathProcedures.h"
+#include "MainWindow.h"
+#include "Paths.h"
 #include "QtPrompter.h"
+#include "Settings.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
-#include "SystemImageList.h"
 #include "UnixSignalWatcher.h"
 #include "VersionTitle.h"
 
@@ -66,7 +67,7 @@ int main(int argc, char **argv)
     if (command.demoControls) {
         QApplication app(argc, argv);
         app.setWindowIcon(AppIcon());
-        ControlsDemo demo;
+        ControlGallery demo;
         demo.show();
         return app.exec();
     }
@@ -84,17 +85,18 @@ int main(int argc, char **argv)
         instance.listen();
     app.setWindowIcon(AppIcon());
 
-    SettingsStore settings(SettingsStore::defaultPath());
+    SettingsStore store(SettingsStore::defaultPath());
+    Settings settings(store);
     QtPrompter prompter;
-    SystemImageList icons;
+    FileIconProvider icons;
     FreedesktopTrash trash;
-    const AppServices services{&settings, &prompter, &icons, &trash, PathProcedures::AppPath()};
-    Form1 window(services, StartOptions{command.path, !first});
+    const AppServices services{&settings, &prompter, &icons, &trash, Paths::dataFolder()};
+    MainWindow window(services, StartOptions{command.path, !first});
     prompter.setParent(&window);
 
-    QObject::connect(&instance, &SingleInstance::executeRequested, &window, &Form1::LinkExecute);
+    QObject::connect(&instance, &SingleInstance::executeRequested, &window, &MainWindow::openHandedPath);
     UnixSignalWatcher signals;
-    QObject::connect(&signals, &UnixSignalWatcher::terminationRequested, &window, &Form1::close);
+    QObject::connect(&signals, &UnixSignalWatcher::terminationRequested, &window, &MainWindow::close);
 
     window.load();
     if (command.startupProbe)

@@ -1,11 +1,11 @@
 #include "FolderTree.h"
 
+#include "FileIconProvider.h"
 #include "FilePattern.h"
 #include "FolderListing.h"
 #include "FolderReader.h"
 #include "FolderTreeItem.h"
-#include "PathProcedures.h"
-#include "SystemImageList.h"
+#include "Paths.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -25,7 +25,7 @@ const QLatin1String ComputerText("Computer");
 
 QString standardFolder(QStandardPaths::StandardLocation location)
 {
-    return PathProcedures::WithSeparator(QStandardPaths::writableLocation(location));
+    return Paths::withSeparator(QStandardPaths::writableLocation(location));
 }
 
 } // namespace
@@ -49,7 +49,7 @@ FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent)
             [this](QTreeWidgetItem *current) { currentChanged(current); });
 }
 
-void FolderTree::setImageList(SystemImageList *icons)
+void FolderTree::setIconProvider(FileIconProvider *icons)
 {
     m_icons = icons;
     for (int i = 0; i < topLevelItemCount(); ++i) {
@@ -74,7 +74,7 @@ QString FolderTree::specialFolderText(int folder)
     }
 }
 
-QString FolderTree::GetSpcFolder(const QString &name)
+QString FolderTree::specialFolderPath(const QString &name)
 {
     if (name.compare(specialFolderText(Desktop), Qt::CaseInsensitive) == 0)
         return specialFolderText(DesktopDirectory);
@@ -111,10 +111,10 @@ void FolderTree::load(QTreeWidgetItem *item)
     } else {
         QString path = item->data(0, PathRole).toString();
         if (path.isEmpty())
-            path = GetSpcFolder(item->text(0));
+            path = specialFolderPath(item->text(0));
         const FolderReader::Contents contents = FolderReader::read(path, FilePattern());
         for (const QString &name : contents.folders)
-            addFolderItem(item, name, PathProcedures::WithSeparator(path) + name + QLatin1Char('/'));
+            addFolderItem(item, name, Paths::withSeparator(path) + name + QLatin1Char('/'));
     }
     if (item->childCount() == 0)
         item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
@@ -149,8 +149,8 @@ bool FolderTree::setSelectedPath(const QString &path)
             target = top;
     }
     if (!target) {
-        const QString folder = PathProcedures::WithSeparator(path);
-        if (!PathProcedures::FolderExists(folder))
+        const QString folder = Paths::withSeparator(path);
+        if (!Paths::folderExists(folder))
             return false;
         // Under the computer root: the volume holding the folder, then one folder at a time.
         load(m_computer);

@@ -2,7 +2,7 @@
 
 #include <QTreeWidget>
 
-class SystemImageList;
+class FileIconProvider;
 
 // The folder tree: the desktop, the documents folder and the computer root (whose children are the
 // mounted volumes) at the top, every folder below loaded when it is first opened. Selecting a
@@ -25,13 +25,13 @@ public:
     explicit FolderTree(QWidget *parent = nullptr);
 
     // The icons of the folders, for the items there are and those still to come.
-    void setImageList(SystemImageList *icons);
+    void setIconProvider(FileIconProvider *icons);
 
     // The file-system path of a special folder, or its display text when it is virtual.
     static QString specialFolderText(int folder);
     // A virtual folder's display text mapped to a usable path: the desktop directory, the
     // documents path, "MC" for the computer root, empty otherwise.
-    static QString GetSpcFolder(const QString &name);
+    static QString specialFolderPath(const QString &name);
 
     // The selected folder's path (ending in "/"), or the display text of a virtual one.
     QString selectedPath() const;
@@ -59,7 +59,7 @@ private:
     QTreeWidgetItem *childWithPath(QTreeWidgetItem *parent, const QString &path);
     void currentChanged(QTreeWidgetItem *current);
 
-    SystemImageList *m_icons = nullptr;
+    FileIconProvider *m_icons = nullptr;
     QTreeWidgetItem *m_computer = nullptr;
     bool m_loading = false;
     Qt::MouseButton m_lastButton = Qt::NoButton;

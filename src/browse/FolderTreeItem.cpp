@@ -1,18 +1,18 @@
 #include "FolderTreeItem.h"
 
-#include "SystemImageList.h"
+#include "FileIconProvider.h"
 
-FolderTreeItem::FolderTreeItem(QTreeWidgetItem *parent, const SystemImageList *icons, int iconIndex)
+FolderTreeItem::FolderTreeItem(QTreeWidgetItem *parent, const FileIconProvider *icons, int iconIndex)
     : QTreeWidgetItem(parent), m_icons(icons), m_iconIndex(iconIndex)
 {
 }
 
-FolderTreeItem::FolderTreeItem(QTreeWidget *parent, const SystemImageList *icons, int iconIndex)
+FolderTreeItem::FolderTreeItem(QTreeWidget *parent, const FileIconProvider *icons, int iconIndex)
     : QTreeWidgetItem(parent), m_icons(icons), m_iconIndex(iconIndex)
 {
 }
 
-void FolderTreeItem::setIconSource(const SystemImageList *icons, int iconIndex)
+void FolderTreeItem::setIconSource(const FileIconProvider *icons, int iconIndex)
 {
     m_icons = icons;
     m_iconIndex = iconIndex;

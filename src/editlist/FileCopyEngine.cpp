@@ -192,8 +192,8 @@ int FileCopyEngine::prepare(const QString &source, const QString &destination, b
     return KeepGoing;
 }
 
-int FileCopyEngine::xCopyFile(const QString &source, const QString &destination, qint64 bufferSize,
-                              bool overwrite)
+int FileCopyEngine::copyFile(const QString &source, const QString &destination, qint64 bufferSize,
+                             bool overwrite)
 {
     Preparation job;
     const int prepared = prepare(source, destination, overwrite, job);
@@ -202,8 +202,8 @@ int FileCopyEngine::xCopyFile(const QString &source, const QString &destination,
     return copyThroughTemporary(job, bufferSize, overwrite, false);
 }
 
-int FileCopyEngine::xMoveFile(const QString &source, const QString &destination, qint64 bufferSize,
-                              bool overwrite)
+int FileCopyEngine::moveFile(const QString &source, const QString &destination, qint64 bufferSize,
+                             bool overwrite)
 {
     Preparation job;
     const int prepared = prepare(source, destination, overwrite, job);
@@ -216,11 +216,11 @@ int FileCopyEngine::xMoveFile(const QString &source, const QString &destination,
     if (m_cancelled)
         return Cancelled;
     if (renameInto(job.source, job.destination, overwrite) != 0) {
-        Q_EMIT UpdateDisplay(0, QString());
+        Q_EMIT progressChanged(0, QString());
         return errno == EEXIST ? TargetExists : Failed;
     }
-    Q_EMIT UpdateDisplay(100, QString());
-    Q_EMIT UpdateDisplay(0, QString());
+    Q_EMIT progressChanged(100, QString());
+    Q_EMIT progressChanged(0, QString());
     return Done;
 }
 
@@ -248,7 +248,7 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
     auto finish = [&](int result) {
         input.reset();
         target.reset();
-        Q_EMIT UpdateDisplay(0, QString());
+        Q_EMIT progressChanged(0, QString());
         if (temporaryInPlace)
             ::unlink(temporary.constData());
         return result;
@@ -259,7 +259,7 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
         if (temporaryInPlace)
             ::unlink(temporary.constData());
         fail(errorNumber, description);
-        Q_EMIT UpdateDisplay(0, QString());
+        Q_EMIT progressChanged(0, QString());
         temporaryInPlace = false;
         return int(Failed);
     };
@@ -283,9 +283,9 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
     QElapsedTimer sinceShown;
     bool shownOnce = false;
     auto show = [&] {
-        Q_EMIT UpdateDisplay(percent, QString());
-        Q_EMIT Info(SecondsFormatter(timeLeft), SecondsFormatter(elapsed),
-                    QLocale().formattedDataSize(rate, 2, QLocale::DataSizeTraditionalFormat));
+        Q_EMIT progressChanged(percent, QString());
+        Q_EMIT figuresChanged(SecondsFormatter(timeLeft), SecondsFormatter(elapsed),
+                              QLocale().formattedDataSize(rate, 2, QLocale::DataSizeTraditionalFormat));
         pending = false;
         sinceShown.start();
         shownOnce = true;

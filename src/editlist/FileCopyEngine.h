@@ -28,11 +28,11 @@ public:
 
     explicit FileCopyEngine(Prompter &prompter, QObject *parent = nullptr);
 
-    int xCopyFile(const QString &source, const QString &destination, qint64 bufferSize, bool overwrite);
-    int xMoveFile(const QString &source, const QString &destination, qint64 bufferSize, bool overwrite);
-    void CancelCopy() { m_cancelled = true; }
+    int copyFile(const QString &source, const QString &destination, qint64 bufferSize, bool overwrite);
+    int moveFile(const QString &source, const QString &destination, qint64 bufferSize, bool overwrite);
+    void cancel() { m_cancelled = true; }
 
-    // Progress and Info are shown at most once per interval (100 ms unless set); the state after
+    // Progress and figuresChanged are shown at most once per interval (100 ms unless set); the state after
     // the last chunk is always shown.
     void setUpdateInterval(int milliseconds) { m_updateIntervalMs = milliseconds; }
 
@@ -43,9 +43,9 @@ public:
 
 Q_SIGNALS:
     // What the bar shows: a percentage and a text.
-    void UpdateDisplay(int percent, const QString &text);
+    void progressChanged(int percent, const QString &text);
     // Time left, elapsed time and average rate, after each chunk while data remains.
-    void Info(const QString &timeLeft, const QString &elapsed, const QString &rate);
+    void figuresChanged(const QString &timeLeft, const QString &elapsed, const QString &rate);
 
 private:
     struct Preparation;

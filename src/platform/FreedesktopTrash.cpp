@@ -21,7 +21,7 @@ bool insideTrash(const QString &trashedPath)
 
 } // namespace
 
-int FreedesktopTrash::RecycleFile(const QString &path)
+int FreedesktopTrash::moveToTrash(const QString &path)
 {
     if (path.isEmpty() || !QFileInfo(path).exists())
         return 1;

@@ -6,5 +6,5 @@
 class FreedesktopTrash : public Trash
 {
 public:
-    int RecycleFile(const QString &path) override;
+    int moveToTrash(const QString &path) override;
 };

@@ -17,8 +17,7 @@ QString SettingsStore::defaultPath()
         .filePath(QStringLiteral("Kestrove/Kestrove.ini"));
 }
 
-QString SettingsStore::GetSetting(const QString &section, const QString &key,
-                                  const QString &defaultValue) const
+QString SettingsStore::value(const QString &section, const QString &key, const QString &defaultValue) const
 {
     // Values are read as text whatever QSettings makes of them; a value it stored as a list
     // (a comma in the text) comes back joined by commas.
@@ -30,20 +29,9 @@ QString SettingsStore::GetSetting(const QString &section, const QString &key,
     return value.toString();
 }
 
-void SettingsStore::SaveSetting(const QString &section, const QString &key, const QString &value)
+void SettingsStore::setValue(const QString &section, const QString &key, const QString &value)
 {
     m_settings->setValue(section + QLatin1Char('/') + key, value);
-}
-
-QString SettingsStore::get(const SettingDefinition &definition) const
-{
-    return GetSetting(QLatin1String(definition.section), QLatin1String(definition.key),
-                      QLatin1String(definition.defaultValue));
-}
-
-void SettingsStore::save(const SettingDefinition &definition, const QString &value)
-{
-    SaveSetting(QLatin1String(definition.section), QLatin1String(definition.key), value);
 }
 
 bool SettingsStore::sync()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "SettingKeys.h"
-
 #include <QString>
 #include <memory>
 
@@ -18,13 +16,8 @@ public:
     // ~/.config/Kestrove/Kestrove.ini (under the test folder when test mode is on).
     static QString defaultPath();
 
-    QString GetSetting(const QString &section, const QString &key, const QString &defaultValue) const;
-    void SaveSetting(const QString &section, const QString &key, const QString &value);
-
-    QString get(const SettingDefinition &definition) const;
-    QString get(SettingKey key) const { return get(SettingKeys::definition(key)); }
-    void save(const SettingDefinition &definition, const QString &value);
-    void save(SettingKey key, const QString &value) { save(SettingKeys::definition(key), value); }
+    QString value(const QString &section, const QString &key, const QString &defaultValue) const;
+    void setValue(const QString &section, const QString &key, const QString &value);
 
     // Writes pending changes to disk; false when the file could not be written.
     bool sync();

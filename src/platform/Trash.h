@@ -9,5 +9,5 @@ public:
     virtual ~Trash() = default;
 
     // 0 when the item is in the trash; anything else is a failure and the item is where it was.
-    virtual int RecycleFile(const QString &path) = 0;
+    virtual int moveToTrash(const QString &path) = 0;
 };

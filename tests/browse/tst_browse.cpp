@@ -1,13 +1,14 @@
-#include "AddRem.h"
-#include "ExtEdit.h"
+#include "EntryDelegate.h"
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileIconProvider.h"
 #include "FilePattern.h"
+#include "FileTypeChooser.h"
 #include "FolderListing.h"
 #include "FolderTree.h"
-#include "ListModel.h"
+#include "MediaTypeEditor.h"
 #include "MediaTypes.h"
-#include "OwnerDrawList.h"
-#include "PathProcedures.h"
-#include "SystemImageList.h"
+#include "Paths.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -20,7 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace PathProcedures;
+using namespace Paths;
 
 namespace {
 
@@ -167,42 +168,42 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QString actual;
         if (procedure == QLatin1String("FolderOf"))
-            actual = FolderOf(input);
+            actual = folderOf(input);
         else if (procedure == QLatin1String("FileNameOf"))
-            actual = FileNameOf(input);
+            actual = fileNameOf(input);
         else if (procedure == QLatin1String("ExtensionOf"))
-            actual = ExtensionOf(input, false);
+            actual = extensionOf(input, false);
         else if (procedure == QLatin1String("ExtensionOfDot"))
-            actual = ExtensionOf(input, true);
+            actual = extensionOf(input, true);
         else if (procedure == QLatin1String("GetPrevPath"))
-            actual = GetPrevPath(input);
+            actual = parentFolder(input);
         else
-            actual = GetLastPath(input);
+            actual = lastComponent(input);
         QCOMPARE(actual, expected);
     }
 
     void fullPathOfAnEntry()
     {
-        QCOMPARE(GetFullPath(QStringLiteral("/m"), 3, QStringLiteral("a.mp3")), QStringLiteral("/m/a.mp3"));
-        QCOMPARE(GetFullPath(QStringLiteral("/m/"), 0, QStringLiteral("..")), QStringLiteral("/m/"));
+        QCOMPARE(fullPath(QStringLiteral("/m"), 3, QStringLiteral("a.mp3")), QStringLiteral("/m/a.mp3"));
+        QCOMPARE(fullPath(QStringLiteral("/m/"), 0, QStringLiteral("..")), QStringLiteral("/m/"));
     }
 
     void existenceTestsTellFilesFromFolders()
     {
         QTemporaryDir dir;
         touch(dir.filePath(QStringLiteral("a b.mp3")));
-        QVERIFY(FileExists(dir.filePath(QStringLiteral("a b.mp3"))));
-        QVERIFY(!FileExists(dir.path()));
-        QVERIFY(!FileExists(QString()));
-        QVERIFY(!FileExists(dir.filePath(QStringLiteral("missing"))));
-        QVERIFY(FolderExists(dir.path()));
-        QVERIFY(FolderExists(dir.path() + QLatin1Char('/')));
-        QVERIFY(!FolderExists(dir.filePath(QStringLiteral("a b.mp3"))));
-        QVERIFY(!FolderExists(QString()));
+        QVERIFY(fileExists(dir.filePath(QStringLiteral("a b.mp3"))));
+        QVERIFY(!fileExists(dir.path()));
+        QVERIFY(!fileExists(QString()));
+        QVERIFY(!fileExists(dir.filePath(QStringLiteral("missing"))));
+        QVERIFY(folderExists(dir.path()));
+        QVERIFY(folderExists(dir.path() + QLatin1Char('/')));
+        QVERIFY(!folderExists(dir.filePath(QStringLiteral("a b.mp3"))));
+        QVERIFY(!folderExists(QString()));
         const QString before = QDir::currentPath();
-        FolderExists(dir.path());
+        folderExists(dir.path());
         QCOMPARE(QDir::currentPath(), before);
-        QCOMPARE(FolderOf(dir.path()), dir.path() + QLatin1Char('/'));
+        QCOMPARE(folderOf(dir.path()), dir.path() + QLatin1Char('/'));
     }
 
     void computerRootListsTheRootVolume()
@@ -216,102 +217,115 @@ private Q_SLOTS:
 
     void findItemFollowsInsertsAndRemovals()
     {
-        ListModel model;
+        EntryListModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.AddItems({"b", "a", "b", "c"});
-        QCOMPARE(model.FindItem("b"), 0);
-        QCOMPARE(model.FindItem("c"), 3);
-        QCOMPARE(model.FindItem("B"), -1);
-        model.InsertItem("c", 0);
-        QCOMPARE(model.FindItem("c"), 0);
-        QCOMPARE(model.FindItem("b"), 1);
-        model.RemoveItem(1);
-        QCOMPARE(model.FindItem("b"), 2);
-        model.RemoveItem(2);
-        QCOMPARE(model.FindItem("b"), -1);
-        model.AddItem("b");
-        QCOMPARE(model.FindItem("b"), model.ListCount() - 1);
-        model.RemoveItem(99);
-        model.Clear();
-        QCOMPARE(model.FindItem("a"), -1);
-        QCOMPARE(model.ListCount(), 0);
+        model.addItems({"b", "a", "b", "c"});
+        QCOMPARE(model.findItem("b"), 0);
+        QCOMPARE(model.findItem("c"), 3);
+        QCOMPARE(model.findItem("B"), -1);
+        model.insertItem("c", 0);
+        QCOMPARE(model.findItem("c"), 0);
+        QCOMPARE(model.findItem("b"), 1);
+        model.removeItem(1);
+        QCOMPARE(model.findItem("b"), 2);
+        model.removeItem(2);
+        QCOMPARE(model.findItem("b"), -1);
+        model.addItem("b");
+        QCOMPARE(model.findItem("b"), model.count() - 1);
+        model.removeItem(99);
+        model.clear();
+        QCOMPARE(model.findItem("a"), -1);
+        QCOMPARE(model.count(), 0);
     }
 
     void sortedListsKeepAscendingTextOrder()
     {
-        ListModel model;
+        EntryListModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.AddItem("zeta");
+        model.addItem("zeta");
         model.setSorted(true);
-        QCOMPARE(model.AddItem("Alpha"), 0);
-        QCOMPARE(model.AddItem("beta"), 1);
-        model.AddItems({"gamma", "Delta", "alpha"});
+        QCOMPARE(model.addItem("Alpha"), 0);
+        QCOMPARE(model.addItem("beta"), 1);
+        model.addItems({"gamma", "Delta", "alpha"});
         QStringList texts;
-        for (int i = 0; i < model.ListCount(); ++i)
-            texts.append(model.List(i));
+        for (int i = 0; i < model.count(); ++i)
+            texts.append(model.text(i));
         QCOMPARE(texts, QStringList({"Alpha", "alpha", "beta", "Delta", "gamma", "zeta"}));
-        QCOMPARE(model.FindItem("gamma"), 4);
+        QCOMPARE(model.findItem("gamma"), 4);
         model.setSorted(false);
-        QCOMPARE(model.AddItem("aaa"), 6);
+        QCOMPARE(model.addItem("aaa"), 6);
     }
 
-    void entryColoursAndKinds()
+    void entryMeaningsBecomeColours()
     {
-        ListModel model;
-        model.AddItem("..", ListEntry::Kind::Parent);
-        model.AddItem("x.mp3", ListEntry::Kind::Folder);
-        QCOMPARE(model.kind(0), ListEntry::Kind::Parent);
-        QCOMPARE(model.kind(1), ListEntry::Kind::Folder);
-        QCOMPARE(model.ItemForeColor(1), QColor(Qt::black));
-        model.setItemForeColor(1, Qt::blue);
-        QCOMPARE(model.data(model.index(1), Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::blue));
-        model.setItemForeColor(1, QColor());
-        QCOMPARE(model.ItemForeColor(1), QColor(Qt::black));
-        QVERIFY(!model.data(model.index(0), Qt::BackgroundRole).isValid());
+        struct Delegate : EntryDelegate
+        {
+            using EntryDelegate::initStyleOption;
+        } delegate;
+        EntryListModel model;
+        QAbstractItemModelTester tester(&model);
+        model.addItems({"..", "a.mp3", "b.mp3"});
+        model.setOnEditList({1, 2}, true);
+        model.setOnEditList(2, false);
+        model.setMenuTarget(2);
+        model.setMenuTarget(1);
+        auto drawn = [&](int row) {
+            QStyleOptionViewItem option;
+            delegate.initStyleOption(&option, model.index(row));
+            return std::pair(option.palette.color(QPalette::Text), option.backgroundBrush.color());
+        };
+        const QColor plain = QStyleOptionViewItem().palette.color(QPalette::Text);
+        QCOMPARE(drawn(1), std::pair(EntryDelegate::EditListText, EntryDelegate::MenuTargetBackground));
+        QCOMPARE(drawn(2).first, plain);
+        QVERIFY(drawn(2).second != EntryDelegate::MenuTargetBackground);
+        model.clearMenuTarget();
+        QVERIFY(drawn(1).second != EntryDelegate::MenuTargetBackground);
+        QVERIFY(model.isOnEditList(1) && !model.isOnEditList(2));
     }
 
     void selectionCallsOnTheList()
     {
-        OwnerDrawList list;
-        list.items()->AddItems({"a", "b", "c", "d"});
+        EntryListView list;
+        list.items()->addItems({"a", "b", "c", "d"});
         list.resize(200, 300);
         list.show();
-        QCOMPARE(list.ListIndex(), -1);
-        list.setListIndex(2);
-        QCOMPARE(list.ListIndex(), 2);
-        QVERIFY(list.Selected(2));
-        list.SelectRange(true, 0, 10);
-        QVERIFY(list.Selected(0) && list.Selected(3));
-        list.SelectRange(false, 1, 2);
-        QVERIFY(list.Selected(0) && !list.Selected(1) && !list.Selected(2) && list.Selected(3));
-        QCOMPARE(list.ItemFromPoint(list.visualRect(list.items()->index(1)).center()), 1);
-        QCOMPARE(list.ItemFromPoint(QPoint(5, 290)), -1);
+        QCOMPARE(list.currentRow(), -1);
+        list.setCurrentRow(2);
+        QCOMPARE(list.currentRow(), 2);
+        QVERIFY(list.isRowSelected(2));
+        list.selectRange(true, 0, 10);
+        QVERIFY(list.isRowSelected(0) && list.isRowSelected(3));
+        list.selectRange(false, 1, 2);
+        QVERIFY(list.isRowSelected(0) && !list.isRowSelected(1) && !list.isRowSelected(2) &&
+                list.isRowSelected(3));
+        QCOMPARE(list.rowAt(list.visualRect(list.items()->index(1)).center()), 1);
+        QCOMPARE(list.rowAt(QPoint(5, 290)), -1);
     }
 
     void iconIndexes()
     {
-        SystemImageList icons;
-        QCOMPARE(icons.ItemIndex(QStringLiteral("42")), 42);
-        const int mp3 = icons.ItemIndex(QStringLiteral("/no/such/song.mp3"));
-        QCOMPARE(icons.ItemIndex(QStringLiteral("/elsewhere/OTHER.MP3")), mp3);
-        QCOMPARE(icons.ItemIndex(QStringLiteral("x.mp3")), mp3);
+        FileIconProvider icons;
+        QCOMPARE(icons.iconIndex(QStringLiteral("42")), 42);
+        const int mp3 = icons.iconIndex(QStringLiteral("/no/such/song.mp3"));
+        QCOMPARE(icons.iconIndex(QStringLiteral("/elsewhere/OTHER.MP3")), mp3);
+        QCOMPARE(icons.iconIndex(QStringLiteral("x.mp3")), mp3);
         QVERIFY(!icons.icon(mp3).isNull());
-        QCOMPARE(icons.ItemIndex(QStringLiteral("/some/folder/")), icons.folderIndex());
-        QCOMPARE(icons.ItemIndex(QStringLiteral("/a/file.unknownextension")), 0);
+        QCOMPARE(icons.iconIndex(QStringLiteral("/some/folder/")), icons.folderIndex());
+        QCOMPARE(icons.iconIndex(QStringLiteral("/a/file.unknownextension")), 0);
         QVERIFY(icons.icon(icons.count() + 5).isNull());
         const int count = icons.count();
-        icons.ItemIndex(QStringLiteral("again.mp3"));
+        icons.iconIndex(QStringLiteral("again.mp3"));
         QCOMPARE(icons.count(), count);
     }
 
     void folderTreeSpecialFolders()
     {
-        QCOMPARE(FolderTree::GetSpcFolder(QStringLiteral("desktop")),
+        QCOMPARE(FolderTree::specialFolderPath(QStringLiteral("desktop")),
                  FolderTree::specialFolderText(FolderTree::DesktopDirectory));
-        QCOMPARE(FolderTree::GetSpcFolder(QStringLiteral("COMPUTER")), QStringLiteral("MC"));
-        QCOMPARE(FolderTree::GetSpcFolder(FolderTree::specialFolderText(FolderTree::Personal)),
+        QCOMPARE(FolderTree::specialFolderPath(QStringLiteral("COMPUTER")), QStringLiteral("MC"));
+        QCOMPARE(FolderTree::specialFolderPath(FolderTree::specialFolderText(FolderTree::Personal)),
                  FolderTree::specialFolderText(FolderTree::Personal));
-        QVERIFY(FolderTree::GetSpcFolder(QStringLiteral("/tmp/")).isEmpty());
+        QVERIFY(FolderTree::specialFolderPath(QStringLiteral("/tmp/")).isEmpty());
     }
 
     void folderTreeSelectsPathsAndIgnoresRightClicks()
@@ -353,9 +367,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("closeWith");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("Ok") << "Command1" << true;
+        QTest::newRow("Ok") << "okButton" << true;
         QTest::newRow("close box") << "close" << true;
-        QTest::newRow("Cancel") << "Command2" << false;
+        QTest::newRow("Cancel") << "cancelButton" << false;
         QTest::newRow("Esc") << "escape" << false;
     }
     void extEditKeepsChangesUnlessCancelled()
@@ -364,14 +378,14 @@ private Q_SLOTS:
         QFETCH(bool, kept);
         MediaTypes types;
         types.setDragDrop(0, true);
-        ExtEdit dialog(types);
+        MediaTypeEditor dialog(types);
         dialog.show();
-        auto *list = dialog.findChild<OwnerDrawList *>(QStringLiteral("List1"));
-        QCOMPARE(list->items()->ListCount(), MediaTypes::Count);
-        QVERIFY(list->Selected(0));
-        QVERIFY(!list->Selected(2));
-        list->setSelected(2, true);
-        list->setSelected(15, true);
+        auto *list = dialog.findChild<EntryListView *>(QStringLiteral("typeList"));
+        QCOMPARE(list->items()->count(), MediaTypes::Count);
+        QVERIFY(list->isRowSelected(0));
+        QVERIFY(!list->isRowSelected(2));
+        list->setRowSelected(2, true);
+        list->setRowSelected(15, true);
 
         if (closeWith == QLatin1String("close"))
             dialog.close();
@@ -392,10 +406,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("action");
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("pattern");
-        QTest::newRow("first entry") << "Command1" << 0 << "*.*";
-        QTest::newRow("mp3") << "Command1" << 3 << "*.mp3";
-        QTest::newRow("last") << "Command1" << 21 << "*.ico";
-        QTest::newRow("Cancel") << "Command2" << 3 << "";
+        QTest::newRow("first entry") << "okButton" << 0 << "*.*";
+        QTest::newRow("mp3") << "okButton" << 3 << "*.mp3";
+        QTest::newRow("last") << "okButton" << 21 << "*.ico";
+        QTest::newRow("Cancel") << "cancelButton" << 3 << "";
         QTest::newRow("Esc") << "escape" << 3 << "";
         QTest::newRow("close box") << "close" << 3 << "";
     }
@@ -407,10 +421,10 @@ private Q_SLOTS:
         MediaTypes types;
         QString chosen = QStringLiteral("unset");
         QTimer::singleShot(0, this, [&] {
-            auto *dialog = qobject_cast<AddRem *>(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<FileTypeChooser *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Add files to playlist"));
-            auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
+            auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("typeChoice"));
             QCOMPARE(combo->count(), 22);
             QCOMPARE(combo->currentIndex(), 0);
             combo->setCurrentIndex(entry);
@@ -421,10 +435,14 @@ private Q_SLOTS:
             else
                 dialog->findChild<QPushButton *>(action)->click();
         });
-        chosen = AddRem::choose(types, QStringLiteral("Add files to playlist"), nullptr);
+        chosen = FileTypeChooser::choose(types, QStringLiteral("Add files to playlist"), nullptr);
         QCOMPARE(chosen, pattern);
     }
 };
 
-QTEST_MAIN(TestBrowse)
+QObject *createBrowseTest()
+{
+    return new TestBrowse;
+}
+
 #include "tst_browse.moc"

@@ -1,10 +1,13 @@
 #include "FileCopyEngine.h"
 #include "ScriptedPrompter.h"
+#include "SearchProgressDialog.h"
 #include "SecondsFormatter.h"
-#include "TestCases.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -46,13 +49,13 @@ struct Copier
     Copier()
     {
         engine.setUpdateInterval(0);
-        QObject::connect(&engine, &FileCopyEngine::Info,
+        QObject::connect(&engine, &FileCopyEngine::figuresChanged,
                          [this](const QString &, const QString &, const QString &) {
                              ++infos;
                              if (onInfo)
                                  onInfo(infos);
                          });
-        QObject::connect(&engine, &FileCopyEngine::UpdateDisplay,
+        QObject::connect(&engine, &FileCopyEngine::progressChanged,
                          [this](int percent, const QString &) { percents.append(percent); });
     }
 
@@ -92,7 +95,7 @@ private Q_SLOTS:
         const QString target = dir.filePath(QStringLiteral("out\nfile.wav"));
         writeFile(source, pattern(size));
         Copier copier;
-        QCOMPARE(copier.engine.xCopyFile(source, target, buffer, false), int(FileCopyEngine::Done));
+        QCOMPARE(copier.engine.copyFile(source, target, buffer, false), int(FileCopyEngine::Done));
         QCOMPARE(readFile(target), pattern(size));
         QCOMPARE(readFile(source), pattern(size));
         QCOMPARE(copier.infos, infos);
@@ -110,13 +113,13 @@ private Q_SLOTS:
         writeFile(source, pattern(1000));
         writeFile(target, "old");
         Copier copier;
-        QCOMPARE(copier.engine.xCopyFile(dir.filePath(QStringLiteral("none.mp3")), target, 8192, true),
+        QCOMPARE(copier.engine.copyFile(dir.filePath(QStringLiteral("none.mp3")), target, 8192, true),
                  int(FileCopyEngine::SourceMissing));
-        QCOMPARE(copier.engine.xCopyFile(dir.path(), target, 8192, true), int(FileCopyEngine::SourceMissing));
-        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, false), int(FileCopyEngine::TargetExists));
-        QCOMPARE(copier.engine.xMoveFile(source, target, 8192, false), int(FileCopyEngine::TargetExists));
+        QCOMPARE(copier.engine.copyFile(dir.path(), target, 8192, true), int(FileCopyEngine::SourceMissing));
+        QCOMPARE(copier.engine.copyFile(source, target, 8192, false), int(FileCopyEngine::TargetExists));
+        QCOMPARE(copier.engine.moveFile(source, target, 8192, false), int(FileCopyEngine::TargetExists));
         QCOMPARE(readFile(target), QByteArray("old"));
-        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, true), int(FileCopyEngine::Done));
+        QCOMPARE(copier.engine.copyFile(source, target, 8192, true), int(FileCopyEngine::Done));
         QCOMPARE(readFile(target), pattern(1000));
         QVERIFY(copier.prompter.questions().isEmpty());
     }
@@ -138,7 +141,7 @@ private Q_SLOTS:
         Copier copier;
         copier.engine.setFreeSpaceQuery([freeBytes](const QString &) { return freeBytes; });
         const QString target = dir.filePath(QStringLiteral("b.avi"));
-        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, false), result);
+        QCOMPARE(copier.engine.copyFile(source, target, 8192, false), result);
         QCOMPARE(QFile::exists(target), result == FileCopyEngine::Done);
         QVERIFY(temporaryFiles(dir.path()).isEmpty());
     }
@@ -153,7 +156,7 @@ private Q_SLOTS:
         Copier copier;
         QStringList seen;
         copier.onInfo = [&](int) { seen = temporaryFiles(dir.path()); };
-        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, false), int(FileCopyEngine::Done));
+        QCOMPARE(copier.engine.copyFile(source, target, 8192, false), int(FileCopyEngine::Done));
         QCOMPARE(seen, QStringList({QStringLiteral("x.dat1.tmp"), QStringLiteral("x.dat2.tmp")}));
         QCOMPARE(readFile(target + QStringLiteral("1.tmp")), QByteArray("someone else's"));
     }
@@ -167,7 +170,7 @@ private Q_SLOTS:
         for (int n = 1; n <= FileCopyEngine::MaxTemporaryNames; ++n)
             QFile(target + QString::number(n) + QStringLiteral(".tmp")).open(QIODevice::WriteOnly);
         Copier copier;
-        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, false), int(FileCopyEngine::Failed));
+        QCOMPARE(copier.engine.copyFile(source, target, 8192, false), int(FileCopyEngine::Failed));
         QVERIFY(!QFile::exists(target));
         QCOMPARE(temporaryFiles(dir.path()).size(), FileCopyEngine::MaxTemporaryNames);
         QCOMPARE(copier.prompter.questions().size(), 1);
@@ -204,10 +207,10 @@ private Q_SLOTS:
         Copier copier;
         copier.onInfo = [&](int count) {
             if (count == atInfo)
-                copier.engine.CancelCopy();
+                copier.engine.cancel();
         };
-        const int result = move ? copier.engine.xMoveFile(source, target, 8192, false)
-                                : copier.engine.xCopyFile(source, target, 8192, false);
+        const int result = move ? copier.engine.moveFile(source, target, 8192, false)
+                                : copier.engine.copyFile(source, target, 8192, false);
         QCOMPARE(result, int(FileCopyEngine::Cancelled));
         QCOMPARE(copier.infos, atInfo);
         QVERIFY(!QFile::exists(target));
@@ -227,7 +230,7 @@ private Q_SLOTS:
             const QString target = folder + QStringLiteral("/moved.mp3");
             writeFile(source, pattern(70000));
             Copier copier;
-            QCOMPARE(copier.engine.xMoveFile(source, target, 8192, false), int(FileCopyEngine::Done));
+            QCOMPARE(copier.engine.moveFile(source, target, 8192, false), int(FileCopyEngine::Done));
             QVERIFY(!QFile::exists(source));
             QCOMPARE(readFile(target), pattern(70000));
             QCOMPARE(copier.percents.last(), 0);
@@ -248,7 +251,7 @@ private Q_SLOTS:
         small.rlim_cur = 50000;
         const auto previous = std::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &small);
-        const int result = copier.engine.xCopyFile(source, target, 8192, false);
+        const int result = copier.engine.copyFile(source, target, 8192, false);
         ::setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, previous);
         QCOMPARE(result, int(FileCopyEngine::Failed));
@@ -291,7 +294,7 @@ private Q_SLOTS:
                 QVERIFY(QDir().rmdir(folder));
             }
         };
-        QCOMPARE(copier.engine.xCopyFile(source, target, 8192, false), int(FileCopyEngine::Failed));
+        QCOMPARE(copier.engine.copyFile(source, target, 8192, false), int(FileCopyEngine::Failed));
         QVERIFY(!QFile::exists(target));
         if (QFileInfo(folder).isDir())
             QVERIFY(temporaryFiles(folder).isEmpty());
@@ -306,7 +309,7 @@ private Q_SLOTS:
         writeFile(source, pattern(4 << 20));
         Copier copier;
         copier.engine.setUpdateInterval(60000);
-        QCOMPARE(copier.engine.xCopyFile(source, dir.filePath(QStringLiteral("b.avi")), 8192, false),
+        QCOMPARE(copier.engine.copyFile(source, dir.filePath(QStringLiteral("b.avi")), 8192, false),
                  int(FileCopyEngine::Done));
         // The first state and the state after the last chunk that left data to copy.
         QCOMPARE(copier.infos, 2);
@@ -330,6 +333,45 @@ private Q_SLOTS:
         QFETCH(double, seconds);
         QFETCH(QString, text);
         QCOMPARE(SecondsFormatter(seconds), text);
+    }
+
+    void searchWindowCancelsOnceAndShowsTheShortenedPath_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("cancels");
+        QTest::newRow("Cancel") << "button" << 1;
+        QTest::newRow("close box") << "close" << 1;
+        QTest::newRow("Esc") << "escape" << 1;
+        QTest::newRow("search ended") << "finish" << 0;
+    }
+    void searchWindowCancelsOnceAndShowsTheShortenedPath()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, cancels);
+        SearchProgressDialog window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Searching...."));
+        window.show();
+        QSignalSpy spy(&window, &SearchProgressDialog::cancelRequested);
+        const QString longPath =
+            QStringLiteral("/music/") + QString(300, QLatin1Char('x')) + QStringLiteral("/song.mp3");
+        window.showFound(longPath, 7);
+        const QString first = window.findChild<QLabel *>(QStringLiteral("searchActivity"))->text();
+        QVERIFY(first.startsWith(QStringLiteral("Adding file:/music/")));
+        QVERIFY(first.endsWith(QStringLiteral("song.mp3")));
+        QVERIFY(first.contains(QChar(0x2026)));
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("searchCount"))->text(),
+                 QStringLiteral("Files found so far : 7"));
+        if (how == QLatin1String("button"))
+            window.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+        else if (how == QLatin1String("close"))
+            window.close();
+        else if (how == QLatin1String("escape"))
+            QTest::keyClick(&window, Qt::Key_Escape);
+        else
+            window.finish();
+        window.close();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(spy.count(), cancels);
     }
 };
 

@@ -1,19 +1,8 @@
-#include "TestCases.h"
+#include "RunTests.h"
 
-#include <QApplication>
-#include <QStandardPaths>
-#include <QTest>
-#include <memory>
+QObject *createCopyEngineTest();
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
-    QStandardPaths::setTestModeEnabled(true);
-    int failures = 0;
-    for (auto create : {createEditListTest, createCopyEngineTest, createExtractTest}) {
-        std::unique_ptr<QObject> test(create());
-        failures += QTest::qExec(test.get(), argc, argv);
-    }
-    return failures == 0 ? 0 : 1;
+    return runTests(argc, argv, {createCopyEngineTest});
 }

@@ -147,10 +147,10 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         FreedesktopTrash trash;
-        QCOMPARE(trash.RecycleFile(path), 0);
+        QCOMPARE(trash.moveToTrash(path), 0);
         QVERIFY(!QFile::exists(path));
-        QVERIFY(trash.RecycleFile(path) != 0);
-        QVERIFY(trash.RecycleFile(QString()) != 0);
+        QVERIFY(trash.moveToTrash(path) != 0);
+        QVERIFY(trash.moveToTrash(QString()) != 0);
     }
 
     void permissionTexts()

@@ -1,0 +1,12 @@
+#include "EntryDelegate.h"
+
+#include "EntryListModel.h"
+
+void EntryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.data(EntryListModel::OnEditListRole).toBool())
+        option->palette.setColor(QPalette::Text, EditListText);
+    if (index.data(EntryListModel::MenuTargetRole).toBool())
+        option->backgroundBrush = MenuTargetBackground;
+}

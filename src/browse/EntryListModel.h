@@ -1,0 +1,89 @@
+#pragma once
+
+#include "ListEntry.h"
+
+#include <QAbstractListModel>
+#include <QColor>
+#include <QHash>
+#include <QList>
+
+class FileIconProvider;
+
+// The entries of one list of files: text, kind, icon index and what the entry is to the user (on
+// the EditList, the target of the open file menu). The delegate turns those facts into colours.
+class EntryListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Role
+    {
+        KindRole = Qt::UserRole,
+        IconIndexRole,
+        OnEditListRole,
+        MenuTargetRole
+    };
+    // An icon index that is looked up from the entry's text when the entry is first drawn.
+    static constexpr int IconFromText = -2;
+
+    explicit EntryListModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    int count() const { return int(m_entries.size()); }
+    QString text(int index) const;
+    ListEntry::Kind kind(int index) const;
+
+    // With isSorted on, the entry goes where ascending text order puts it; otherwise it is appended.
+    // Returns the entry's index.
+    int addItem(const QString &text, ListEntry::Kind kind = ListEntry::Kind::File);
+    // Appends many entries at once (or merges them in order when isSorted is on).
+    void addItems(const QStringList &texts, ListEntry::Kind kind = ListEntry::Kind::File);
+    void insertItem(const QString &text, int index, ListEntry::Kind kind = ListEntry::Kind::File);
+    void removeItem(int index);
+    void clear();
+    // Index of the first entry whose text equals the given text exactly, -1 when none.
+    int findItem(const QString &text) const;
+
+    // The shared icon list the entries' icon indexes refer to (ImageListHandle); none shows no icons.
+    void setIconProvider(FileIconProvider *icons) { m_icons = icons; }
+
+    bool isSorted() const { return m_sorted; }
+    void setSorted(bool on) { m_sorted = on; }
+
+    bool isOnEditList(int index) const;
+    void setOnEditList(int index, bool on);
+    // Marks or unmarks many entries with a single change notification.
+    void setOnEditList(const QList<int> &indexes, bool on);
+    // The entry a file menu is open on; at most one entry is the target at a time.
+    void setMenuTarget(int index);
+    void clearMenuTarget();
+    void setItemIcon(int index, int iconIndex);
+    // Appends many entries of one kind, all with the same icon index, in one step.
+    void addItems(const QStringList &texts, ListEntry::Kind kind, int iconIndex);
+
+private:
+    struct Item
+    {
+        QString text;
+        ListEntry::Kind kind = ListEntry::Kind::File;
+        bool onEditList = false;
+        // Resolved on first drawing when it is IconFromText.
+        mutable int icon = -1;
+    };
+
+    bool validRow(int index) const { return index >= 0 && index < m_entries.size(); }
+    void changed(int index, int role);
+    void rememberFirst(const QString &text, int row) const;
+
+    QList<Item> m_entries;
+    int m_menuTarget = -1;
+    bool m_sorted = false;
+    FileIconProvider *m_icons = nullptr;
+    // Where each text first occurs, built by the first findItem after the list was filled or
+    // changed in the middle, and kept up to date by appends after that: findItem stays a hash
+    // lookup on long lists, and filling a list costs no hashing at all.
+    mutable QHash<QString, int> m_firstRow;
+    mutable bool m_firstRowValid = false;
+};

@@ -1,0 +1,86 @@
+#include "EntryListView.h"
+
+#include "EntryDelegate.h"
+#include "EntryListModel.h"
+
+#include <QMouseEvent>
+#include <utility>
+
+EntryListView::EntryListView(QWidget *parent) : QListView(parent), m_model(new EntryListModel(this))
+{
+    setModel(m_model);
+    setItemDelegate(new EntryDelegate(this));
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
+}
+
+int EntryListView::currentRow() const
+{
+    // The view gives a list gaining the focus a current entry without selecting it; only a
+    // selected current entry counts.
+    const QModelIndex current = currentIndex();
+    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+void EntryListView::setCurrentRow(int index)
+{
+    if (index < 0 || index >= m_model->count()) {
+        clearSelection();
+        setCurrentIndex(QModelIndex());
+        return;
+    }
+    const QModelIndex at = m_model->index(index);
+    selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+    scrollTo(at);
+}
+
+bool EntryListView::isRowSelected(int index) const
+{
+    return selectionModel()->isSelected(m_model->index(index));
+}
+
+void EntryListView::setRowSelected(int index, bool selected)
+{
+    const QModelIndex at = m_model->index(index);
+    if (at.isValid())
+        selectionModel()->select(at, selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
+
+void EntryListView::selectRange(bool selected, int first, int last)
+{
+    first = qMax(0, first);
+    last = qMin(last, m_model->count() - 1);
+    if (first > last)
+        return;
+    const QItemSelection range(m_model->index(first), m_model->index(last));
+    selectionModel()->select(range, selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
+
+int EntryListView::rowAt(const QPoint &point) const
+{
+    const QModelIndex at = indexAt(point);
+    return at.isValid() ? at.row() : -1;
+}
+
+void EntryListView::mousePressEvent(QMouseEvent *event)
+{
+    if (m_contextMenu && event->button() == Qt::RightButton) {
+        m_rightPressed = true;
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
+}
+
+void EntryListView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_contextMenu && event->button() == Qt::RightButton) {
+        event->accept();
+        if (std::exchange(m_rightPressed, false))
+            Q_EMIT contextMenuAt(event->position().toPoint());
+        return;
+    }
+    QListView::mouseReleaseEvent(event);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QListView>
+
+class EntryListModel;
+
+// The list every list of files is made of: a view over its own EntryListModel, drawn by the
+// EntryDelegate, with the index-based selection calls the windows use.
+class EntryListView : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit EntryListView(QWidget *parent = nullptr);
+
+    EntryListModel *items() const { return m_model; }
+
+    // The current entry, -1 when none. Setting it selects that entry alone and shows it.
+    int currentRow() const;
+    void setCurrentRow(int index);
+
+    bool isRowSelected(int index) const;
+    void setRowSelected(int index, bool selected);
+    void selectRange(bool selected, int first, int last);
+
+    // The entry under a point of the viewport, -1 below the last entry.
+    int rowAt(const QPoint &point) const;
+
+    // With the context menu on, a right click neither selects nor moves the current entry: its
+    // release raises contextMenuAt for the menu to open on the entry under the pointer.
+    void setContextMenuOnRightClick(bool on) { m_contextMenu = on; }
+
+Q_SIGNALS:
+    void contextMenuAt(const QPoint &viewportPosition);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    EntryListModel *m_model = nullptr;
+    bool m_contextMenu = false;
+    bool m_rightPressed = false;
+};

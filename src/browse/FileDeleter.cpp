@@ -1,0 +1,93 @@
+#include "FileDeleter.h"
+
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileListController.h"
+#include "FolderNavigator.h"
+#include "FolderTree.h"
+#include "Paths.h"
+#include "Prompter.h"
+#include "Settings.h"
+#include "Trash.h"
+
+#include <QStorageInfo>
+
+using namespace Paths;
+
+namespace {
+
+const QLatin1String ProgramTitle("Kestrove");
+
+} // namespace
+
+FileDeleter::FileDeleter(const Parts &parts, Settings &settings, Prompter &prompter, Trash &trash,
+                         QObject *parent)
+    : QObject(parent), m_parts(parts), m_settings(settings), m_prompter(prompter), m_trash(trash)
+{
+}
+
+void FileDeleter::deleteSelectedEntry()
+{
+    const int index = m_parts.list.currentRow();
+    if (index < 0)
+        return;
+    EntryListModel *entries = m_parts.list.items();
+    // The ".." entry stands for the folder shown: Delete there removes nothing.
+    if (entries->kind(index) == ListEntry::Kind::Parent)
+        return;
+    if (entries->kind(index) == ListEntry::Kind::Volume) {
+        refuse(tr("You can't delete entier drives !"));
+        return;
+    }
+    const QString path = m_parts.listing.fullPath(index);
+    const bool folder = entries->kind(index) == ListEntry::Kind::Folder;
+    if ((folder || m_settings.confirmDelete()) && !confirmed(path, folder))
+        return;
+    if (m_trash.moveToTrash(path) != 0) {
+        refuse(tr("Unable to delete \"%1\".").arg(path));
+        return;
+    }
+    entries->removeItem(index);
+    m_parts.list.setCurrentRow(FileListController::indexAfterRemoval(*entries, index));
+}
+
+void FileDeleter::deleteSelectedFolder()
+{
+    const QString path = m_parts.tree.selectedPath();
+    if (!folderExists(path)) {
+        refuse(tr("You can't delete special folders !"));
+        return;
+    }
+    const QString folder = withSeparator(path);
+    if (folder == QLatin1String("/") || withSeparator(QStorageInfo(folder).rootPath()) == folder) {
+        refuse(tr("You can't delete entier drives !"));
+        return;
+    }
+    if (!confirmed(path, true))
+        return;
+    if (m_trash.moveToTrash(path) != 0) {
+        refuse(tr("Unable to delete folder \"%1\".").arg(path));
+        return;
+    }
+    // The folder is gone: its parent is shown instead.
+    m_parts.tree.refresh();
+    const QString parent = parentFolder(folder);
+    if (parent.isEmpty())
+        m_parts.navigator.selectComputerRoot();
+    else
+        m_parts.navigator.selectFolder(parent);
+}
+
+bool FileDeleter::confirmed(const QString &path, bool folder)
+{
+    const QString question =
+        folder ? tr("Delete folder \"%1\" ?").arg(path) : tr("Delete file \"%1\" ?").arg(path);
+    const QString title = folder ? tr("Send folder to Recycle Bin ?") : tr("Send file to Recycle Bin ?");
+    return m_prompter.message(question, title, Prompter::Buttons::OkCancel, Prompter::Icon::Exclamation) ==
+           Prompter::Answer::Ok;
+}
+
+void FileDeleter::refuse(const QString &text)
+{
+    m_prompter.message(text, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+}

@@ -1,0 +1,154 @@
+#include "FileListController.h"
+
+#include "EditListStore.h"
+#include "EntryListModel.h"
+#include "FileIconProvider.h"
+#include "FolderListing.h"
+#include "Paths.h"
+
+#include <QElapsedTimer>
+
+namespace {
+
+constexpr int YieldEveryMs = 15;
+
+} // namespace
+
+FileListController::FileListController(EntryListModel &entries, EditListStore &store, FileIconProvider *icons)
+    : m_entries(entries), m_store(store), m_icons(icons)
+{
+}
+
+bool FileListController::listFolder(const QString &folder, const FilePattern &pattern,
+                                    const FolderReader::Yield &yield)
+{
+    m_folder = Paths::withSeparator(folder);
+    const FolderReader::Contents contents = FolderReader::read(m_folder, pattern, yield);
+    m_entries.clear();
+    m_entries.setSorted(false);
+    m_entries.addItem(QStringLiteral(".."), ListEntry::Kind::Parent);
+    const int folderIcon = m_icons ? m_icons->folderIndex() : -1;
+    m_entries.setItemIcon(0, folderIcon);
+    m_entries.addItems(contents.folders, ListEntry::Kind::Folder, folderIcon);
+    // A file's icon is found from its name when the entry is first drawn: a long listing does
+    // not look up icons nobody sees.
+    m_entries.addItems(contents.files, ListEntry::Kind::File, m_icons ? EntryListModel::IconFromText : -1);
+    if (yield)
+        yield();
+    markEditListEntries(yield);
+    return contents.opened;
+}
+
+void FileListController::listVolumes()
+{
+    m_folder.clear();
+    m_entries.clear();
+    QStringList roots;
+    for (const ListEntry &volume : FolderListing::volumes())
+        roots.append(volume.path);
+    m_entries.addItems(roots, ListEntry::Kind::Volume, m_icons ? m_icons->volumeIndex() : -1);
+}
+
+void FileListController::markEditListEntries(const FolderReader::Yield &yield)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QString path = m_folder;
+    const qsizetype folderLength = path.size();
+    QList<int> marks;
+    const int count = m_entries.count();
+    for (int i = 0; i < count; ++i) {
+        if (yield && (i & 1023) == 0 && clock.elapsed() >= YieldEveryMs) {
+            yield();
+            clock.restart();
+            if (m_entries.count() != count)
+                return;
+        }
+        if (!isFile(i))
+            continue;
+        path.truncate(folderLength);
+        path += m_entries.text(i);
+        if (m_store.contains(path))
+            marks.append(i);
+    }
+    m_entries.setOnEditList(marks, true);
+}
+
+QString FileListController::fullPath(int index) const
+{
+    return Paths::fullPath(m_folder, index, m_entries.text(index));
+}
+
+std::optional<int> FileListController::editListIndex(const QString &name) const
+{
+    const int index = m_store.indexOf(Paths::withSeparator(m_folder) + name);
+    if (index < 0)
+        return std::nullopt;
+    return index;
+}
+
+bool FileListController::marked(int index) const
+{
+    return m_entries.isOnEditList(index);
+}
+
+bool FileListController::isFile(int index) const
+{
+    return m_entries.kind(index) == ListEntry::Kind::File;
+}
+
+void FileListController::addToEditList(int index)
+{
+    if (index <= 0 || !isFile(index) || marked(index))
+        return;
+    m_entries.setOnEditList(index, true);
+    m_store.append(fullPath(index));
+}
+
+void FileListController::addAllToEditList(const QString &pattern)
+{
+    for (int i = 1; i < m_entries.count(); ++i) {
+        if (!isFile(i) || marked(i) || !passesPattern(m_entries.text(i), pattern))
+            continue;
+        m_entries.setOnEditList(i, true);
+        m_store.append(fullPath(i));
+    }
+}
+
+void FileListController::removeFromEditList(int index)
+{
+    if (index <= 0 || !marked(index))
+        return;
+    m_entries.setOnEditList(index, false);
+    if (const std::optional<int> stored = editListIndex(m_entries.text(index)))
+        m_store.removeAt(*stored);
+}
+
+void FileListController::removeAllFromEditList(const QString &pattern)
+{
+    for (int i = 1; i < m_entries.count(); ++i) {
+        if (!marked(i) || !passesPattern(m_entries.text(i), pattern))
+            continue;
+        m_entries.setOnEditList(i, false);
+        m_store.removeAt(m_store.indexOf(fullPath(i)));
+    }
+}
+
+bool FileListController::passesPattern(const QString &name, const QString &pattern)
+{
+    const QString lower = pattern.toLower();
+    if (lower.isEmpty() || lower == QLatin1String("*.*"))
+        return true;
+    return name.endsWith(pattern.mid(1), Qt::CaseInsensitive);
+}
+
+int FileListController::indexAfterRemoval(const EntryListModel &entries, int removed)
+{
+    if (removed < entries.count())
+        return removed;
+    if (removed == 0)
+        return -1;
+    const int before = removed - 1;
+    const ListEntry::Kind kind = entries.kind(before);
+    return kind == ListEntry::Kind::Folder || kind == ListEntry::Kind::Parent ? -1 : before;
+}

@@ -1,0 +1,214 @@
+#include "FolderNavigator.h"
+
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileListController.h"
+#include "FolderTree.h"
+#include "PathBar.h"
+#include "Paths.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+
+using namespace Paths;
+
+namespace {
+
+constexpr int EventSliceMs = 15;
+
+} // namespace
+
+FolderNavigator::FolderNavigator(FolderTree &tree, EntryListView &list, FileListController &listing,
+                                 PathBar &pathBar, QObject *parent)
+    : QObject(parent), m_tree(tree), m_list(list), m_listing(listing), m_pathBar(pathBar)
+{
+    connect(&m_tree, &FolderTree::folderSelected, this, &FolderNavigator::folderSelected);
+}
+
+QString FolderNavigator::computerRootText()
+{
+    return FolderTree::specialFolderText(FolderTree::Computer);
+}
+
+void FolderNavigator::openPath(const QString &path)
+{
+    QString text = path;
+    text.remove(QLatin1Char('"'));
+    if (text.isEmpty())
+        return;
+    if (folderExists(text)) {
+        selectFolder(withSeparator(text));
+        return;
+    }
+    if (!fileExists(text)) {
+        const QString folder = folderOf(text);
+        if (folderExists(folder))
+            selectFolder(folder);
+        return;
+    }
+    QCoreApplication::processEvents();
+    selectFolder(folderOf(text));
+    selectEntry(fileNameOf(text));
+}
+
+void FolderNavigator::openTypedPath(const QString &text)
+{
+    if (folderExists(text)) {
+        m_pathBar.setText(withSeparator(text));
+        selectFolder(withSeparator(text));
+    } else if (fileExists(text)) {
+        selectFolder(folderOf(text));
+        m_pathBar.setText(text);
+        selectEntry(fileNameOf(text));
+    } else if (text.compare(computerRootText(), Qt::CaseInsensitive) == 0) {
+        selectComputerRoot();
+    } else {
+        QApplication::beep();
+        m_pathBar.selectForTyping();
+    }
+}
+
+void FolderNavigator::selectFolder(const QString &folder)
+{
+    // The tree is where the current folder is chosen; its selection fills the list.
+    if (!m_tree.setSelectedPath(folder))
+        showFolder(folder);
+}
+
+void FolderNavigator::selectComputerRoot()
+{
+    m_tree.setSelectedPath(computerRootText());
+}
+
+void FolderNavigator::folderSelected(const QString &path, const QString &displayText)
+{
+    if (!path.isEmpty()) {
+        showFolder(path);
+        return;
+    }
+    const QString special = FolderTree::specialFolderPath(displayText);
+    if (special.isEmpty()) {
+        m_list.items()->clear();
+        m_pathBar.setText(m_tree.selectedPath());
+    } else if (special.compare(QLatin1String("MC"), Qt::CaseInsensitive) == 0) {
+        m_pathBar.setText(displayText);
+        m_listing.listVolumes();
+        m_currentFolder = computerRootText();
+    } else {
+        showFolder(special);
+    }
+}
+
+void FolderNavigator::showFolder(const QString &folder)
+{
+    const QString path = withSeparator(folder);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QElapsedTimer slice;
+    slice.start();
+    m_listing.listFolder(path, m_pattern, [&slice] {
+        // Long listings let the window repaint and answer now and then; short ones never wait.
+        if (slice.elapsed() < EventSliceMs)
+            return;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        slice.restart();
+    });
+    QGuiApplication::restoreOverrideCursor();
+    m_pathBar.setText(path);
+    m_currentFolder = path;
+    m_pathBar.tidyFolderText();
+}
+
+void FolderNavigator::relist()
+{
+    if (m_currentFolder == computerRootText())
+        m_listing.listVolumes();
+    else if (!m_currentFolder.isEmpty())
+        showFolder(m_currentFolder);
+}
+
+void FolderNavigator::refresh()
+{
+    const QString selected = m_list.items()->text(m_list.currentRow());
+    m_tree.refresh();
+    relist();
+    selectEntry(selected);
+}
+
+void FolderNavigator::selectEntry(const QString &name)
+{
+    // Names differing only in case are different files here: an exact match comes first.
+    const EntryListModel *entries = m_list.items();
+    int match = entries->findItem(name);
+    for (int i = 0; i < entries->count() && match < 0; ++i) {
+        if (entries->text(i).compare(name, Qt::CaseInsensitive) == 0)
+            match = i;
+    }
+    if (match >= 0)
+        m_list.setCurrentRow(match);
+}
+
+void FolderNavigator::activateEntry(int row)
+{
+    const EntryListModel *entries = m_list.items();
+    switch (entries->kind(row)) {
+    case ListEntry::Kind::Parent: {
+        const QString parent = parentFolder(m_currentFolder);
+        if (parent.isEmpty())
+            selectComputerRoot();
+        else
+            selectFolder(parent);
+        break;
+    }
+    case ListEntry::Kind::Volume:
+        if (folderExists(entries->text(row)))
+            selectFolder(entries->text(row));
+        break;
+    case ListEntry::Kind::Folder:
+    case ListEntry::Kind::File: {
+        const QString full = m_listing.fullPath(row);
+        if (folderExists(full))
+            selectFolder(full);
+        break;
+    }
+    }
+}
+
+void FolderNavigator::enterSelectedEntry()
+{
+    const int row = m_list.currentRow();
+    if (row < 0)
+        return;
+    const ListEntry::Kind kind = m_list.items()->kind(row);
+    if (kind != ListEntry::Kind::Parent)
+        m_pathBar.tidyFolderText();
+    activateEntry(row);
+    if (kind == ListEntry::Kind::File)
+        QCoreApplication::processEvents();
+    else
+        m_list.setCurrentRow(0);
+    if (kind != ListEntry::Kind::Parent)
+        m_list.setFocus();
+}
+
+void FolderNavigator::goToNextFile()
+{
+    const int index = m_list.currentRow();
+    if (index < m_list.items()->count() - 1)
+        m_list.setCurrentRow(index + 1);
+}
+
+void FolderNavigator::goToPreviousFile()
+{
+    const int index = m_list.currentRow();
+    if (index > 0 && m_list.items()->kind(index - 1) == ListEntry::Kind::File)
+        m_list.setCurrentRow(index - 1);
+}
+
+void FolderNavigator::goUp()
+{
+    if (m_list.items()->count() > 0 && m_list.items()->kind(0) == ListEntry::Kind::Parent) {
+        m_list.setCurrentRow(0);
+        activateEntry(0);
+    }
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "FilePattern.h"
+
+#include <QObject>
+#include <QString>
+
+class EntryListView;
+class FileListController;
+class FolderTree;
+class PathBar;
+
+// Moves the folder tree, the file list and the path box together: opening paths handed in, typed
+// or dropped, entering and leaving folders from the list, the computer root, and stepping through
+// the files of the folder shown.
+class FolderNavigator : public QObject
+{
+    Q_OBJECT
+
+public:
+    FolderNavigator(FolderTree &tree, EntryListView &list, FileListController &listing, PathBar &pathBar,
+                    QObject *parent = nullptr);
+
+    // The text the folder tree gives for the computer root, the list of volumes.
+    static QString computerRootText();
+
+    // The folder shown, ending in "/", or the computer root's text; empty before anything is shown.
+    QString currentFolder() const { return m_currentFolder; }
+
+    void setPattern(const FilePattern &pattern) { m_pattern = pattern; }
+    const FilePattern &pattern() const { return m_pattern; }
+
+    // Opens a folder, or a file's folder with the file selected; quotes are dropped. A file that
+    // does not exist opens its folder when that exists.
+    void openPath(const QString &path);
+    // What Enter in the path box does with its text.
+    void openTypedPath(const QString &text);
+    void selectFolder(const QString &folder);
+    void selectComputerRoot();
+    // Lists the folder shown again.
+    void relist();
+    // Reads the tree and the folder again, keeping the selected entry selected.
+    void refresh();
+    // Selects the entry of that name: an exact match first, then one differing only in case.
+    void selectEntry(const QString &name);
+    // A double click on an entry: folders and volumes open, ".." goes up a level.
+    void activateEntry(int row);
+    // Enter on the selected entry.
+    void enterSelectedEntry();
+    void goToNextFile();
+    void goToPreviousFile();
+    void goUp();
+
+private:
+    void folderSelected(const QString &path, const QString &displayText);
+    void showFolder(const QString &folder);
+
+    FolderTree &m_tree;
+    EntryListView &m_list;
+    FileListController &m_listing;
+    PathBar &m_pathBar;
+    FilePattern m_pattern;
+    QString m_currentFolder;
+};

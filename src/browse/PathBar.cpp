@@ -1,0 +1,100 @@
+#include "PathBar.h"
+
+#include "Paths.h"
+
+#include <QDropEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+
+PathBar::PathBar(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("pathBar"));
+    auto *label = new QLabel(tr("Path:"), this);
+    label->setObjectName(QStringLiteral("pathLabel"));
+    m_pathBox = new QLineEdit(this);
+    m_pathBox->setObjectName(QStringLiteral("pathBox"));
+    label->setBuddy(m_pathBox);
+    connect(m_pathBox, &QLineEdit::returnPressed, this, [this] { Q_EMIT pathEntered(m_pathBox->text()); });
+    auto *arrange = new QPushButton(tr("Auto arrange"), this);
+    arrange->setObjectName(QStringLiteral("autoArrangeButton"));
+    arrange->setFocusPolicy(Qt::ClickFocus);
+    connect(arrange, &QPushButton::clicked, this, &PathBar::autoArrangeClicked);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(label);
+    layout->addWidget(m_pathBox, 1);
+    layout->addWidget(arrange);
+    // The line edit would take a dropped file's URL as text; the whole strip opens it instead.
+    for (QWidget *target :
+         {static_cast<QWidget *>(this), static_cast<QWidget *>(label), static_cast<QWidget *>(m_pathBox)}) {
+        target->setAcceptDrops(true);
+        target->installEventFilter(this);
+    }
+}
+
+QString PathBar::text() const
+{
+    return m_pathBox->text();
+}
+
+void PathBar::setText(const QString &text)
+{
+    m_pathBox->setText(text);
+}
+
+void PathBar::tidyFolderText()
+{
+    const QString text = m_pathBox->text();
+    if (Paths::folderExists(text) && !text.endsWith(Paths::Separator))
+        m_pathBox->setText(text + Paths::Separator);
+    m_pathBox->setCursorPosition(int(m_pathBox->text().size()));
+}
+
+void PathBar::selectForTyping()
+{
+    m_pathBox->setFocus();
+    m_pathBox->selectAll();
+}
+
+bool PathBar::carriesLocalFile(const QMimeData *data)
+{
+    return !firstLocalFile(data).isEmpty();
+}
+
+QString PathBar::firstLocalFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+bool PathBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (carriesLocalFile(drag->mimeData())) {
+            drag->acceptProposedAction();
+            return true;
+        }
+    } else if (event->type() == QEvent::Drop) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString path = firstLocalFile(drop->mimeData());
+        if (!path.isEmpty()) {
+            // The file is only opened: the source must not think it was moved or copied.
+            drop->setDropAction(Qt::IgnoreAction);
+            drop->accept();
+            Q_EMIT pathDropped(path);
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}

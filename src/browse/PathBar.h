@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QFrame>
+
+class QLineEdit;
+class QMimeData;
+class QPushButton;
+
+// The strip above the panes: "Path:", the path box and the auto-arrange button. Files dropped on
+// the strip are handed on as paths.
+class PathBar : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit PathBar(QWidget *parent = nullptr);
+
+    QLineEdit *pathBox() const { return m_pathBox; }
+    QString text() const;
+    void setText(const QString &text);
+    // Adds the separator to a folder path and puts the cursor at the end.
+    void tidyFolderText();
+    // Gives the box the focus with its text selected, ready to be typed over.
+    void selectForTyping();
+
+    // True when the drag or drop carries at least one local file.
+    static bool carriesLocalFile(const QMimeData *data);
+    // The first local file of a drop; empty when there is none.
+    static QString firstLocalFile(const QMimeData *data);
+
+Q_SIGNALS:
+    void pathEntered(const QString &text);
+    void pathDropped(const QString &path);
+    void autoArrangeClicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLineEdit *m_pathBox = nullptr;
+};

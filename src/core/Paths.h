@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// The path procedures every part of the program shares. Folder paths handed between procedures
+// end in "/" and names are appended to them directly.
+namespace Paths {
+
+inline constexpr QChar Separator = QLatin1Char('/');
+
+// True when the path is a folder the process could enter; the working directory is not changed.
+bool folderExists(const QString &path);
+// False for empty text and for folders; otherwise true exactly when the entry's attributes can be read.
+bool fileExists(const QString &path);
+QString folderOf(const QString &path);
+QString fileNameOf(const QString &path);
+// The per-user data folder, created on demand, ending in "/".
+QString dataFolder();
+QString extensionOf(const QString &path, bool withDot);
+
+// The current folder (ending in "/") followed by the entry's text for an index above 0;
+// index 0, the ".." entry, gives the folder alone.
+QString fullPath(const QString &folder, int index, const QString &entryText);
+QString parentFolder(const QString &path);
+QString lastComponent(const QString &path);
+
+QString withSeparator(const QString &folder);
+
+} // namespace Paths

@@ -1,0 +1,105 @@
+#include "AboutDialog.h"
+
+#include "EtchedLine.h"
+#include "Prompter.h"
+#include "ScrollingText.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+AboutDialog::AboutDialog(const QString &versionTitle, Prompter &prompter, QWidget *parent)
+    : QDialog(parent), m_prompter(prompter)
+{
+    setObjectName(QStringLiteral("aboutDialog"));
+    setWindowTitle(tr("About ") + versionTitle);
+
+    auto *title = new QLabel(versionTitle, this);
+    title->setObjectName(QStringLiteral("titleLabel"));
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    title->setFont(big);
+    title->setCursor(Qt::PointingHandCursor);
+    title->installEventFilter(this);
+
+    auto *freeware = new QLabel(tr("FREEWARE"), this);
+    freeware->setObjectName(QStringLiteral("freewareLabel"));
+    QFont bold = freeware->font();
+    bold.setBold(true);
+    freeware->setFont(bold);
+
+    auto *credits = new ScrollingText(this);
+    credits->setObjectName(QStringLiteral("credits"));
+    credits->setPrompter(&prompter);
+    credits->setFrameShape(QFrame::StyledPanel);
+    credits->setWordWrap(true);
+    credits->setMinimumSize(320, 70);
+    credits->startScrolling();
+
+    auto *disclaimer =
+        new QLabel(tr("This program is free to use and to pass on, as long as it is passed on whole "
+                      "and unchanged and nothing is asked for it. It comes as it is, without any "
+                      "warranty: use it at your own risk."),
+                   this);
+    disclaimer->setObjectName(QStringLiteral("disclaimerLabel"));
+    disclaimer->setWordWrap(true);
+
+    auto *ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto *sysInfo = new QPushButton(tr("&System Info..."), this);
+    sysInfo->setObjectName(QStringLiteral("systemInformationButton"));
+    connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::startSystemInformation);
+
+    auto *top = new EtchedLine(this);
+    top->setObjectName(QStringLiteral("line3d1_0"));
+    auto *bottom = new EtchedLine(this);
+    bottom->setObjectName(QStringLiteral("line3d1_1"));
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(sysInfo);
+    buttons->addStretch();
+    auto *notice = new QHBoxLayout;
+    notice->addWidget(disclaimer, 1);
+    notice->addLayout(buttons);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(freeware);
+    layout->addWidget(top);
+    layout->addWidget(credits, 1);
+    layout->addWidget(bottom);
+    layout->addLayout(notice);
+    setMinimumWidth(440);
+}
+
+QStringList AboutDialog::systemInformationPrograms()
+{
+    return {QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"),
+            QStringLiteral("gnome-system-monitor"), QStringLiteral("lshw-gtk")};
+}
+
+void AboutDialog::startSystemInformation()
+{
+    for (const QString &program : systemInformationPrograms()) {
+        const QString path = QStandardPaths::findExecutable(program);
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return;
+    }
+    m_prompter.message(tr("System Information Is Unavailable At This Time"), windowTitle(),
+                       Prompter::Buttons::Ok, Prompter::Icon::None);
+}
+
+bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && watched->objectName() == QLatin1String("titleLabel"))
+        Q_EMIT titleClicked();
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class Prompter;
+
+// The About box: the program's title and version, a distribution notice, scrolling credits and a
+// button that starts the system's information program.
+class AboutDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    AboutDialog(const QString &versionTitle, Prompter &prompter, QWidget *parent = nullptr);
+
+    // Starts the first system-information program found on PATH; without one, says so.
+    void startSystemInformation();
+    // The programs looked for, in order.
+    static QStringList systemInformationPrograms();
+
+Q_SIGNALS:
+    // The title was clicked: the main window offers its web site.
+    void titleClicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Prompter &m_prompter;
+};

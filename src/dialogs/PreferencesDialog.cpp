@@ -1,0 +1,136 @@
+#include "PreferencesDialog.h"
+
+#include "MediaTypes.h"
+#include "Prompter.h"
+#include "Settings.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QCheckBox *checkBox(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+} // namespace
+
+PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, const MediaTypes &types,
+                                     bool showAll, QWidget *parent)
+    : QDialog(parent), m_settings(settings)
+{
+    setObjectName(QStringLiteral("preferencesDialog"));
+    setWindowTitle(tr("Kestrove Setup"));
+
+    m_fileFly = checkBox("liveResizeLists", tr("Resize filepanel while dragging"), this);
+    m_videoFly = checkBox("liveResizePlayer", tr("Resize videopanel while dragging"), this);
+    m_autoMini = checkBox("minimiseWhilePlaying", tr("Minimize mainwindow when EditList is opened."), this);
+    m_delete = checkBox("deleteToTrash", tr("Delete moves file to Resycle Bin"), this);
+    m_deleteConfirm = checkBox("confirmDelete", tr("Confirmation when deleting files from filelist."), this);
+    m_showAll = checkBox("showAllFiles", tr("Show ALL filetypes in filelist"), this);
+
+    m_fileFly->setChecked(settings.liveResizeLists());
+    m_videoFly->setChecked(settings.liveResizePlayer());
+    m_autoMini->setChecked(settings.minimiseWhilePlaying().value_or(false));
+    m_delete->setChecked(settings.deleteToTrash().value_or(false));
+    m_deleteConfirm->setChecked(settings.confirmDelete());
+    m_showAll->setChecked(showAll);
+
+    auto *note =
+        new QLabel(tr("Note! When you delete, files and folders is always send to Recycle Bin !"), this);
+    note->setObjectName(QStringLiteral("trashNote"));
+    note->setWordWrap(true);
+
+    auto *association = new QGroupBox(tr("Association :"), this);
+    association->setObjectName(QStringLiteral("associationFrame"));
+    auto *associated = new QLabel(tr("Filetypes successfull associate with context:"), association);
+    associated->setObjectName(QStringLiteral("associationLabel"));
+    auto *status = new QListWidget(association);
+    status->setObjectName(QStringLiteral("associationList"));
+    status->setMinimumHeight(80);
+    auto *caveat =
+        new QLabel(tr("Please note! Kestrove might not be able to play/show all types listed here. "
+                      "Kestrove can only play filetypoes with def. MCI driver installed."),
+                   association);
+    caveat->setObjectName(QStringLiteral("associationCaveat"));
+    caveat->setWordWrap(true);
+    auto *make = new QPushButton(tr("Make association"), association);
+    make->setObjectName(QStringLiteral("makeAssociationButton"));
+    auto *remove = new QPushButton(tr("Remove association"), association);
+    remove->setObjectName(QStringLiteral("removeAssociationButton"));
+    auto *associationButtons = new QHBoxLayout;
+    associationButtons->addWidget(make);
+    associationButtons->addWidget(remove);
+    associationButtons->addStretch();
+    auto *associationLayout = new QVBoxLayout(association);
+    associationLayout->addWidget(associated);
+    associationLayout->addWidget(status, 1);
+    associationLayout->addWidget(caveat);
+    associationLayout->addLayout(associationButtons);
+
+    auto *updating = new QLabel(tr("Updating registry, please wait..."), this);
+    updating->setObjectName(QStringLiteral("updatingLabel"));
+    updating->hide();
+
+    auto *supported = new QPushButton(tr("Supported filetypes ?"), this);
+    supported->setObjectName(QStringLiteral("supportedTypesButton"));
+    connect(supported, &QPushButton::clicked, this, [this, &prompter, &types] {
+        prompter.message(supportedTypesText(types), windowTitle(), Prompter::Buttons::Ok,
+                         Prompter::Icon::Information);
+    });
+    auto *close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, [this] {
+        save();
+        accept();
+    });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(supported);
+    buttons->addStretch();
+    buttons->addWidget(close);
+
+    auto *layout = new QVBoxLayout(this);
+    for (QCheckBox *box : {m_fileFly, m_videoFly, m_autoMini, m_delete, m_deleteConfirm, m_showAll})
+        layout->addWidget(box);
+    layout->addWidget(note);
+    layout->addWidget(association, 1);
+    layout->addWidget(updating);
+    layout->addLayout(buttons);
+}
+
+QString PreferencesDialog::supportedTypesText(const MediaTypes &types)
+{
+    QString text;
+    for (int row = 0; row < MediaTypes::Count; ++row) {
+        const QString extension = types.extension(row);
+        if (row < MediaTypes::Count - 1) {
+            if (!extension.isEmpty())
+                text += extension + QLatin1String(" , ");
+        } else {
+            text += extension + QLatin1Char('\n') + tr("if the correct MCI or Video-Driver is installed !") +
+                    QLatin1Char('\n');
+        }
+    }
+    return text;
+}
+
+void PreferencesDialog::save()
+{
+    m_settings.setLiveResizeLists(m_fileFly->isChecked());
+    m_settings.setLiveResizePlayer(m_videoFly->isChecked());
+    m_settings.setDeleteToTrash(m_delete->isChecked());
+    m_settings.setMinimiseWhilePlaying(m_autoMini->isChecked());
+    m_settings.setConfirmDelete(m_deleteConfirm->isChecked());
+    m_settings.setShowAllFiles(m_showAll->isChecked());
+    m_settings.sync();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class Prompter;
+class Settings;
+class FileIconProvider;
+class Trash;
+
+// What the composition root hands to the main window: the services it must not build itself, so
+// that tests can hand in their own.
+struct AppServices
+{
+    Settings *settings = nullptr;
+    Prompter *prompter = nullptr;
+    FileIconProvider *icons = nullptr;
+    Trash *trash = nullptr;
+    // Where files.ini and default.m3u live; ends in "/".
+    QString dataFolder;
+};
+
+// What the command line and the single-copy check decided.
+struct StartOptions
+{
+    QString commandLine;
+    bool anotherInstanceRunning = false;
+};

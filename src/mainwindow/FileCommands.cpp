@@ -1,0 +1,215 @@
+#include "FileCommands.h"
+
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileListController.h"
+#include "FileTypeChooser.h"
+#include "FolderNavigator.h"
+#include "FolderTree.h"
+#include "Paths.h"
+#include "PlaylistPanel.h"
+#include "Prompter.h"
+#include "PropertiesSheet.h"
+#include "SearchProgressDialog.h"
+#include "SessionState.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+using namespace Paths;
+
+FileCommands::FileCommands(const Parts &parts, Prompter &prompter, QObject *parent)
+    : QObject(parent), m_parts(parts), m_prompter(prompter), m_menu(new FileContextMenu(parts.window)),
+      m_walker(prompter)
+{
+    connect(m_menu->addToPlaylist, &QAction::triggered, this, &FileCommands::addToPlaylist);
+    connect(m_menu->addAllToPlaylist, &QAction::triggered, this, &FileCommands::addAllToPlaylist);
+    connect(m_menu->addToEditList, &QAction::triggered, this, &FileCommands::addToEditList);
+    connect(m_menu->addAllToEditList, &QAction::triggered, this, &FileCommands::addAllToEditList);
+    connect(m_menu->removeFromEditList, &QAction::triggered, this, &FileCommands::removeFromEditList);
+    connect(m_menu->removeAllFromEditList, &QAction::triggered, this, &FileCommands::removeAllFromEditList);
+    connect(m_menu->openEditList, &QAction::triggered, this, &FileCommands::editListRequested);
+    connect(m_menu->openInDefaultProgram, &QAction::triggered, this, &FileCommands::openInDefaultProgram);
+    connect(m_menu->openInSeparateWindow, &QAction::triggered, this,
+            [this] { Q_EMIT separateWindowRequested(m_parts.listing.fullPath(targetEntry())); });
+    connect(m_menu->properties, &QAction::triggered, this, &FileCommands::showProperties);
+}
+
+int FileCommands::targetEntry() const
+{
+    return m_menuEntry >= 0 ? m_menuEntry : m_parts.fileList.currentRow();
+}
+
+void FileCommands::showMenu(FileContextMenu::Target target, int entry, const QPoint &globalPosition)
+{
+    m_menu->setTarget(target);
+    m_menuEntry = entry;
+    m_menu->exec(globalPosition);
+    m_menuEntry = -1;
+}
+
+void FileCommands::showMenuOnFileList(const QPoint &viewportPosition)
+{
+    if (m_editListWindow) {
+        m_prompter.message(tr("This option is not available when the EditList is open!"),
+                           QStringLiteral("Kestrove"), Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+        return;
+    }
+    EntryListModel *entries = m_parts.fileList.items();
+    const int under = m_parts.fileList.rowAt(viewportPosition);
+    const int entry = under < 0 ? -1 : entries->findItem(entries->text(under));
+    if (entry <= 0)
+        return;
+    const bool file = fileExists(m_parts.listing.fullPath(entry));
+    entries->setMenuTarget(entry);
+    showMenu(file ? FileContextMenu::Target::File : FileContextMenu::Target::FolderOrNothing, entry,
+             m_parts.fileList.viewport()->mapToGlobal(viewportPosition));
+    entries->clearMenuTarget();
+}
+
+void FileCommands::showMenuOnFolderTree(const QPoint &globalPosition)
+{
+    showMenu(FileContextMenu::Target::FolderTree, 0, globalPosition);
+}
+
+void FileCommands::addToPlaylist()
+{
+    const EntryListModel *entries = m_parts.fileList.items();
+    const int entry = targetEntry();
+    if (entry > 0 && entries->kind(entry) == ListEntry::Kind::File) {
+        const QString path = m_parts.listing.fullPath(entry);
+        if (!m_parts.playlist.contains(path))
+            m_parts.playlist.addFile(path);
+        return;
+    }
+    QString folder = m_parts.listing.fullPath(0);
+    if (entry > 0 && entries->kind(entry) == ListEntry::Kind::Folder)
+        folder = m_parts.listing.fullPath(entry);
+    else if (entry > 0 && entries->kind(entry) == ListEntry::Kind::Volume)
+        folder = entries->text(entry);
+    if (!folderExists(folder) || m_walker.busy())
+        return;
+    const QString pattern =
+        FileTypeChooser::choose(m_parts.state.types, tr("Add files to playlist"), m_parts.window);
+    if (!pattern.isEmpty())
+        searchIntoPlaylist(folder, pattern);
+}
+
+void FileCommands::addAllToPlaylist()
+{
+    const EntryListModel *entries = m_parts.fileList.items();
+    for (int i = 0; i < entries->count(); ++i) {
+        const QString path = m_parts.listing.fullPath(i);
+        if (entries->kind(i) != ListEntry::Kind::File || m_parts.playlist.contains(path) ||
+            folderExists(path))
+            continue;
+        m_parts.playlist.addFile(path);
+    }
+}
+
+void FileCommands::addToEditList()
+{
+    m_parts.listing.addToEditList(targetEntry());
+    markPlaylist();
+}
+
+void FileCommands::addAllToEditList()
+{
+    m_parts.listing.addAllToEditList(QString());
+    markPlaylist();
+}
+
+void FileCommands::removeFromEditList()
+{
+    m_parts.listing.removeFromEditList(targetEntry());
+    markPlaylist();
+}
+
+void FileCommands::removeAllFromEditList()
+{
+    m_parts.listing.removeAllFromEditList(QString());
+    markPlaylist();
+}
+
+void FileCommands::changeEditListByType(bool add)
+{
+    const QString caption = add ? tr("Add files to editlist") : tr("Remove files to editlist");
+    const QString pattern = FileTypeChooser::choose(m_parts.state.types, caption, m_parts.window);
+    if (pattern.isEmpty())
+        return;
+    if (add)
+        m_parts.listing.addAllToEditList(pattern);
+    else
+        m_parts.listing.removeAllFromEditList(pattern);
+    markPlaylist();
+    m_parts.fileList.setFocus();
+}
+
+void FileCommands::addPlaylistToEditList()
+{
+    EditListStore &editList = m_parts.state.editList;
+    for (const QString &path : m_parts.playlist.paths()) {
+        if (!editList.contains(path))
+            editList.append(path);
+    }
+    m_parts.listing.markEditListEntries();
+    markPlaylist();
+}
+
+void FileCommands::openInDefaultProgram()
+{
+    const int entry = targetEntry();
+    const QString path = m_parts.listing.fullPath(entry);
+    if (entry > 0 && fileExists(path))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void FileCommands::showProperties()
+{
+    const int entry = m_menuEntry;
+    const EntryListModel *entries = m_parts.fileList.items();
+    const QString entryPath = m_parts.listing.fullPath(entry);
+    QString path;
+    if (entry > 0 && entries->kind(entry) == ListEntry::Kind::File && fileExists(entryPath))
+        path = entryPath;
+    else if (entry > 0 && folderExists(entryPath))
+        path = entryPath;
+    else if (folderExists(m_parts.listing.fullPath(0)))
+        path = m_parts.listing.fullPath(0);
+    else if (folderExists(m_parts.tree.selectedPath()))
+        path = m_parts.tree.selectedPath();
+    if (!path.isEmpty())
+        PropertiesSheet::show(path, m_parts.window);
+}
+
+void FileCommands::markPlaylist()
+{
+    m_parts.playlist.markEditList(m_parts.state.editList);
+}
+
+void FileCommands::searchIntoPlaylist(const QString &folder, const QString &pattern)
+{
+    SearchProgressDialog progress(m_parts.window);
+    progress.setLines(QStringLiteral("..."), tr("Total files found so far : 0"));
+    progress.show();
+    int found = 0;
+    const MediaTypes &types = m_parts.state.types;
+    const QMetaObject::Connection cancel =
+        connect(&progress, &SearchProgressDialog::cancelRequested, &m_walker, &FolderWalker::cancel);
+    const QMetaObject::Connection file =
+        connect(&m_walker, &FolderWalker::fileFound, this, [&](const QString &path) {
+            const QString extension = extensionOf(path, true);
+            for (int row = 0; row < MediaTypes::Count; ++row) {
+                if (extension.compare(types.extension(row), Qt::CaseInsensitive) != 0)
+                    continue;
+                if (!m_parts.playlist.contains(path)) {
+                    m_parts.playlist.addFile(path);
+                    progress.showFound(path, ++found);
+                }
+            }
+        });
+    m_walker.walk(folder, pattern);
+    disconnect(cancel);
+    disconnect(file);
+    progress.finish();
+}

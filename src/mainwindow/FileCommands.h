@@ -1,0 +1,77 @@
+#pragma once
+
+#include "FileContextMenu.h"
+#include "FolderWalker.h"
+
+#include <QObject>
+#include <QPointer>
+
+class EntryListView;
+class FileListController;
+class FolderNavigator;
+class FolderTree;
+class Prompter;
+class PlaylistPanel;
+struct SessionState;
+
+// The commands of the file menu and the keys that share them: the EditList and playlist commands
+// on the file list's entries, opening entries elsewhere, and their properties. Commands run on the
+// entry the menu was opened on, or on the selected entry when they come from a key or button.
+class FileCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Parts
+    {
+        QWidget *window;
+        EntryListView &fileList;
+        FileListController &listing;
+        FolderNavigator &navigator;
+        FolderTree &tree;
+        PlaylistPanel &playlist;
+        SessionState &state;
+    };
+
+    FileCommands(const Parts &parts, Prompter &prompter, QObject *parent = nullptr);
+
+    FileContextMenu *menu() const { return m_menu; }
+    // While the EditList window is open, the file list offers no menu.
+    void setEditListWindow(QWidget *window) { m_editListWindow = window; }
+    QWidget *editListWindow() const { return m_editListWindow; }
+    // Stops a folder search that is still running.
+    void cancelSearch() { m_walker.cancel(); }
+
+    void showMenuOnFileList(const QPoint &viewportPosition);
+    void showMenuOnFolderTree(const QPoint &globalPosition);
+
+    void addToPlaylist();
+    void addAllToPlaylist();
+    void addToEditList();
+    void addAllToEditList();
+    void removeFromEditList();
+    void removeAllFromEditList();
+    // Adds or removes the entries of one type, chosen by the user.
+    void changeEditListByType(bool add);
+    void addPlaylistToEditList();
+    void openInDefaultProgram();
+    void showProperties();
+
+Q_SIGNALS:
+    void editListRequested();
+    void separateWindowRequested(const QString &path);
+
+private:
+    int targetEntry() const;
+    void showMenu(FileContextMenu::Target target, int entry, const QPoint &globalPosition);
+    void markPlaylist();
+    void searchIntoPlaylist(const QString &folder, const QString &pattern);
+
+    Parts m_parts;
+    Prompter &m_prompter;
+    FileContextMenu *m_menu = nullptr;
+    FolderWalker m_walker;
+    QPointer<QWidget> m_editListWindow;
+    // The file-list entry the menu was opened on; -1 when the commands run without the menu.
+    int m_menuEntry = -1;
+};

@@ -1,0 +1,305 @@
+#include "MainWindow.h"
+
+#include "AboutDialog.h"
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileCommands.h"
+#include "FileDeleter.h"
+#include "FileIconProvider.h"
+#include "FileListController.h"
+#include "FolderNavigator.h"
+#include "FolderTree.h"
+#include "M3uFile.h"
+#include "PaneLayout.h"
+#include "PathBar.h"
+#include "Paths.h"
+#include "PlaybackOptionsPanel.h"
+#include "PlayerPanel.h"
+#include "PlaylistPanel.h"
+#include "PreferencesDialog.h"
+#include "Prompter.h"
+#include "Settings.h"
+#include "ShutdownSave.h"
+#include "SplitterPane.h"
+#include "StartupRestore.h"
+#include "Twips.h"
+#include "VersionTitle.h"
+#include "WindowActions.h"
+#include "WindowGeometry.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFrame>
+#include <QMimeData>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QLatin1String ProgramTitle("Kestrove");
+// The program's own web page, offered by the web-site command.
+constexpr const char *ProjectPage = "https://kestrove.org/";
+
+} // namespace
+
+MainWindow::MainWindow(const AppServices &services, const StartOptions &options, QWidget *parent)
+    : QMainWindow(parent), m_settings(*services.settings), m_prompter(*services.prompter),
+      m_services(services), m_start(options)
+{
+    m_services.dataFolder = Paths::withSeparator(services.dataFolder);
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(ProgramTitle);
+    setAcceptDrops(true);
+    buildPanes();
+    connectCommands();
+    connectKeys();
+    resize(Twips::toPixels(WindowGeometry::DesignWidthTwips),
+           Twips::toPixels(WindowGeometry::DesignHeightTwips));
+
+    m_secondCopyTimer = new QTimer(this);
+    m_secondCopyTimer->setObjectName(QStringLiteral("secondCopyTimer"));
+    m_secondCopyTimer->setSingleShot(true);
+    m_secondCopyTimer->setInterval(10);
+    connect(m_secondCopyTimer, &QTimer::timeout, this, &MainWindow::closeAsSecondCopy);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPanes()
+{
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    m_parts.actions = new WindowActions(this);
+
+    m_parts.pathBar = new PathBar(central);
+    auto *rule = new QFrame(central);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    m_parts.folderTree = new FolderTree;
+    m_parts.folderTree->setObjectName(QStringLiteral("folderTree"));
+    m_parts.folderTree->setIconProvider(m_services.icons);
+    m_parts.fileList = new EntryListView;
+    m_parts.fileList->setObjectName(QStringLiteral("fileList"));
+    m_parts.fileList->items()->setIconProvider(m_services.icons);
+    m_parts.fileList->setContextMenuOnRightClick(true);
+    m_listing =
+        std::make_unique<FileListController>(*m_parts.fileList->items(), m_state.editList, m_services.icons);
+    m_parts.listing = m_listing.get();
+    m_parts.navigator =
+        new FolderNavigator(*m_parts.folderTree, *m_parts.fileList, *m_listing, *m_parts.pathBar, this);
+    m_parts.playlist = new PlaylistPanel(*m_services.icons, m_parts.actions->playlistCommands());
+    m_parts.player = new PlayerPanel(m_parts.actions->playerCommands());
+    m_parts.panes = new PaneLayout(
+        central, {m_parts.folderTree, m_parts.fileList, m_parts.playlist, m_parts.player}, m_prompter, this);
+
+    m_deleter = new FileDeleter({*m_parts.fileList, *m_listing, *m_parts.folderTree, *m_parts.navigator},
+                                m_settings, m_prompter, *m_services.trash, this);
+    m_commands = new FileCommands({this, *m_parts.fileList, *m_listing, *m_parts.navigator,
+                                   *m_parts.folderTree, *m_parts.playlist, m_state},
+                                  m_prompter, this);
+
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addWidget(m_parts.pathBar);
+    layout->addWidget(rule);
+    layout->addWidget(m_parts.panes->root(), 1);
+}
+
+void MainWindow::connectCommands()
+{
+    const WindowActions *actions = m_parts.actions;
+    FolderNavigator *navigator = m_parts.navigator;
+    PlaylistPanel *playlist = m_parts.playlist;
+
+    // Commands whose windows do not exist yet stay disabled.
+    for (QAction *waiting : {actions->playInSeparateWindow, actions->mediaCommand, actions->showPlayingFile,
+                             actions->openEditList, actions->playInPlayerWindow, actions->loadPlaylist,
+                             actions->savePlaylist, actions->playlistOptions})
+        waiting->setEnabled(false);
+    connect(actions->goUp, &QAction::triggered, navigator, &FolderNavigator::goUp);
+    connect(actions->openInDefaultProgram, &QAction::triggered, this, [this] {
+        const int row = m_parts.fileList->currentRow();
+        const QString path = m_listing->fullPath(row);
+        if (row > 0 && QFileInfo::exists(path))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    });
+    connect(actions->preferences, &QAction::triggered, this, &MainWindow::showPreferences);
+    connect(actions->about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(actions->playlistToEditList, &QAction::triggered, m_commands,
+            &FileCommands::addPlaylistToEditList);
+    connect(actions->clearPlaylist, &QAction::triggered, playlist, &PlaylistPanel::clearAll);
+    connect(actions->clearPlaylistSelection, &QAction::triggered, playlist, &PlaylistPanel::clearSelected);
+
+    connect(m_parts.pathBar, &PathBar::pathEntered, navigator, &FolderNavigator::openTypedPath);
+    connect(m_parts.pathBar, &PathBar::pathDropped, this, &MainWindow::openDroppedPath);
+    connect(m_parts.pathBar, &PathBar::autoArrangeClicked, m_parts.panes, &PaneLayout::autoArrange);
+    connect(m_parts.fileList, &QAbstractItemView::doubleClicked, navigator,
+            [navigator](const QModelIndex &index) {
+                if (index.isValid())
+                    navigator->activateEntry(index.row());
+            });
+    connect(m_parts.fileList, &EntryListView::contextMenuAt, m_commands, &FileCommands::showMenuOnFileList);
+    connect(m_parts.folderTree, &FolderTree::rightClicked, m_commands, &FileCommands::showMenuOnFolderTree);
+    connect(m_commands, &FileCommands::editListRequested, this, &MainWindow::editListRequested);
+    connect(m_commands, &FileCommands::separateWindowRequested, this, &MainWindow::separateWindowRequested);
+}
+
+void MainWindow::connectKeys()
+{
+    WindowActions *actions = m_parts.actions;
+    FolderNavigator *navigator = m_parts.navigator;
+    actions->attachFileListKeys(m_parts.fileList);
+    actions->attachFolderTreeKeys(m_parts.folderTree);
+    connect(actions->typePath, &QAction::triggered, m_parts.pathBar, &PathBar::selectForTyping);
+    connect(actions->nextFile, &QAction::triggered, navigator, &FolderNavigator::goToNextFile);
+    connect(actions->previousFile, &QAction::triggered, navigator, &FolderNavigator::goToPreviousFile);
+    connect(actions->addToEditList, &QAction::triggered, m_commands, &FileCommands::addToEditList);
+    connect(actions->removeFromEditList, &QAction::triggered, m_commands, &FileCommands::removeFromEditList);
+    connect(actions->toggleAutoAdvance, &QAction::triggered, this, &MainWindow::toggleAutoAdvance);
+    connect(actions->refresh, &QAction::triggered, navigator, &FolderNavigator::refresh);
+    connect(actions->deleteEntry, &QAction::triggered, m_deleter, &FileDeleter::deleteSelectedEntry);
+    connect(actions->deleteFolder, &QAction::triggered, m_deleter, &FileDeleter::deleteSelectedFolder);
+    connect(actions->openEntry, &QAction::triggered, navigator, &FolderNavigator::enterSelectedEntry);
+    connect(actions->addTypeToEditList, &QAction::triggered, m_commands,
+            [this] { m_commands->changeEditListByType(true); });
+    connect(actions->removeTypeFromEditList, &QAction::triggered, m_commands,
+            [this] { m_commands->changeEditListByType(false); });
+}
+
+void MainWindow::load()
+{
+    StartupRestore(*this, m_parts, m_state, m_settings, m_services.dataFolder, m_start).run([this] {
+        m_secondCopyTimer->start();
+    });
+}
+
+void MainWindow::closeAsSecondCopy()
+{
+    m_prompter.message(tr("Kestrove is allready running !"), ProgramTitle, Prompter::Buttons::Ok,
+                       Prompter::Icon::Exclamation);
+    close();
+}
+
+QString MainWindow::currentFolder() const
+{
+    return m_parts.navigator->currentFolder();
+}
+
+const FilePattern &MainWindow::filePattern() const
+{
+    return m_parts.navigator->pattern();
+}
+
+PlaybackOptionsPanel *MainWindow::options() const
+{
+    return m_parts.player->options();
+}
+
+void MainWindow::setEditListWindow(QWidget *window)
+{
+    m_commands->setEditListWindow(window);
+}
+
+void MainWindow::openHandedPath(const QString &command)
+{
+    QString requested = command;
+    requested.remove(QLatin1Char('"'));
+    QCheckBox *autoAdvance = options()->autoAdvance;
+    // Automatic advance goes on only within the folder it was running in.
+    const bool sameFolder = Paths::folderOf(currentFolder()) == Paths::folderOf(requested);
+    const bool keepAdvance = sameFolder && autoAdvance->isChecked();
+    m_parts.navigator->openPath(command);
+    autoAdvance->setChecked(keepAdvance);
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::openDroppedPath(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    m_parts.pathBar->setText(path);
+    m_parts.navigator->openTypedPath(path);
+}
+
+void MainWindow::openPlaylist(const QString &path)
+{
+    if (!Paths::fileExists(path)) {
+        m_prompter.message(tr("ERROR! File don't exist !"), ProgramTitle, Prompter::Buttons::Ok,
+                           Prompter::Icon::Critical);
+        return;
+    }
+    if (!m_parts.playlist->loadFile(path))
+        m_prompter.message(tr("The playlist %1 cannot be read.").arg(path), ProgramTitle,
+                           Prompter::Buttons::Ok, Prompter::Icon::Critical);
+}
+
+void MainWindow::toggleAutoAdvance()
+{
+    QCheckBox *autoAdvance = options()->autoAdvance;
+    autoAdvance->setChecked(!autoAdvance->isChecked());
+}
+
+void MainWindow::showPreferences()
+{
+    PreferencesDialog dialog(m_settings, m_prompter, m_state.types, m_state.showAll, this);
+    dialog.exec();
+    // Re-read whatever the answer: a cancelled window left the stored values as they were.
+    m_state.showAll = m_settings.showAllFiles();
+    m_parts.panes->filesSplitter()->setLiveResize(m_settings.liveResizeLists());
+    m_parts.panes->listsSplitter()->setLiveResize(m_settings.liveResizePlayer());
+    if (const std::optional<bool> on = m_settings.minimiseWhilePlaying())
+        m_state.minimiseWhilePlaying = *on;
+    m_parts.navigator->setPattern(FilePattern(m_state.types.filePattern(m_state.showAll)));
+    m_parts.navigator->relist();
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog dialog(VersionTitle(), m_prompter, this);
+    connect(&dialog, &AboutDialog::titleClicked, this, &MainWindow::offerWebSite);
+    dialog.exec();
+}
+
+void MainWindow::offerWebSite()
+{
+    if (m_prompter.message(tr("Go to our website ?"), ProgramTitle, Prompter::Buttons::OkCancel,
+                           Prompter::Icon::Question) == Prompter::Answer::Ok)
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(ProjectPage)));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (QWidget *editList = m_commands->editListWindow()) {
+        editList->show();
+        editList->raise();
+        editList->activateWindow();
+        event->ignore();
+        return;
+    }
+    // A search still running stops at its next step; what it added so far is saved.
+    m_commands->cancelSearch();
+    ShutdownSave(*this, m_parts, m_state, m_settings, m_services.dataFolder).run();
+    event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (PathBar::carriesLocalFile(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    openDroppedPath(PathBar::firstLocalFile(event->mimeData()));
+    // The dropped file is only opened: the source must not think it was moved or copied.
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+}

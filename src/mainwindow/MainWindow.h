@@ -1,0 +1,79 @@
+#pragma once
+
+#include "AppServices.h"
+#include "MainWindowParts.h"
+#include "SessionState.h"
+
+#include <QMainWindow>
+
+class FileCommands;
+class FileDeleter;
+class FilePattern;
+class PlaybackOptionsPanel;
+class Prompter;
+class QTimer;
+class Settings;
+
+// The main window: the path bar above the four panels (folders, files, playlist, player). It puts
+// the panes together, wires their commands, runs the start-up sequence and saves when it closes.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow(const AppServices &services, const StartOptions &options, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence; the window is shown during it.
+    void load();
+
+    // A path handed over by another copy: it is opened and the window comes forward.
+    void openHandedPath(const QString &command);
+    void openDroppedPath(const QString &path);
+    // Replaces the playlist with a playlist file, saying so when that cannot be done.
+    void openPlaylist(const QString &path);
+
+    // While the EditList window is open the main window refuses to close and brings it forward.
+    void setEditListWindow(QWidget *window);
+
+    QString currentFolder() const;
+    QString currentFile() const { return m_state.currentFile; }
+    qint32 lastPosition() const { return m_state.lastPosition; }
+    bool showAll() const { return m_state.showAll; }
+    bool minimiseWhilePlaying() const { return m_state.minimiseWhilePlaying; }
+    const FilePattern &filePattern() const;
+    EditListStore &editList() { return m_state.editList; }
+    MediaTypes &mediaTypes() { return m_state.types; }
+    PlaybackOptionsPanel *options() const;
+    const MainWindowParts &parts() const { return m_parts; }
+
+Q_SIGNALS:
+    void editListRequested();
+    void separateWindowRequested(const QString &path);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void buildPanes();
+    void connectCommands();
+    void connectKeys();
+    void showPreferences();
+    void showAbout();
+    void offerWebSite();
+    void toggleAutoAdvance();
+    void closeAsSecondCopy();
+
+    Settings &m_settings;
+    Prompter &m_prompter;
+    AppServices m_services;
+    StartOptions m_start;
+    SessionState m_state;
+    MainWindowParts m_parts;
+    std::unique_ptr<FileListController> m_listing;
+    FileDeleter *m_deleter = nullptr;
+    FileCommands *m_commands = nullptr;
+    QTimer *m_secondCopyTimer = nullptr;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+class EntryListView;
+class FileListController;
+class FolderNavigator;
+class FolderTree;
+class PaneLayout;
+class PathBar;
+class PlayerPanel;
+class PlaylistPanel;
+class WindowActions;
+
+// The panes and controllers of the main window, handed to the classes that restore and save them.
+struct MainWindowParts
+{
+    PathBar *pathBar = nullptr;
+    FolderTree *folderTree = nullptr;
+    EntryListView *fileList = nullptr;
+    FileListController *listing = nullptr;
+    FolderNavigator *navigator = nullptr;
+    PlaylistPanel *playlist = nullptr;
+    PlayerPanel *player = nullptr;
+    PaneLayout *panes = nullptr;
+    WindowActions *actions = nullptr;
+};

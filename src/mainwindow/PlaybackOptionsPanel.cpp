@@ -1,0 +1,109 @@
+#include "PlaybackOptionsPanel.h"
+
+#include "Slider.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+QCheckBox *makeCheckBox(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QGroupBox *frameAround(const QString &caption, QWidget *content, QWidget *parent)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addWidget(content);
+    return frame;
+}
+
+} // namespace
+
+PlaybackOptionsPanel::PlaybackOptionsPanel(QWidget *parent) : QWidget(parent)
+{
+    autoPlay = makeCheckBox("autoPlay", tr("Autoplay on click"), this);
+    autoPlayAtStart = makeCheckBox("autoPlayAtStart", tr("Autoplay at start"), this);
+    autoAdvance = makeCheckBox("autoAdvance", tr("Auto play next"), this);
+    rememberPosition = makeCheckBox("rememberPosition", tr("Remember position"), this);
+    restoreSpeed = makeCheckBox("restoreSpeed", tr("Restore speed at start"), this);
+    keepSpeed = makeCheckBox("keepSpeed", tr("Maintain speed"), this);
+
+    startOffset = new QComboBox(this);
+    startOffset->setObjectName(QStringLiteral("startOffset"));
+    slideDelay = new QComboBox(this);
+    slideDelay->setObjectName(QStringLiteral("slideDelay"));
+
+    speedSlider = new Slider(this);
+    speedSlider->setObjectName(QStringLiteral("speedSlider"));
+    speedSlider->setMaximum(MaxSpeed);
+    speedSlider->setMinimum(MinSpeed);
+    speedSlider->setValue(DefaultSpeed);
+    speedLabel = new QLabel(this);
+    speedLabel->setObjectName(QStringLiteral("speedLabel"));
+
+    // Designed states, kept when a stored value cannot be applied.
+    autoPlay->setChecked(true);
+    rememberPosition->setChecked(true);
+
+    connect(autoPlay, &QCheckBox::toggled, this, &PlaybackOptionsPanel::autoPlayChanged);
+    connect(speedSlider, &Slider::valueScrolled, this, &PlaybackOptionsPanel::speedChanged);
+    autoPlayChanged();
+    speedChanged(speedSlider->value());
+
+    auto *checks = new QVBoxLayout;
+    checks->setSpacing(2);
+    for (QCheckBox *box : {autoPlay, autoPlayAtStart, autoAdvance, rememberPosition})
+        checks->addWidget(box);
+
+    auto *lists = new QHBoxLayout;
+    lists->addWidget(frameAround(tr("StartOffset"), startOffset, this));
+    lists->addWidget(frameAround(tr("AutoPlay delay"), slideDelay, this));
+
+    auto *speed = new QVBoxLayout;
+    speed->setSpacing(2);
+    speed->addWidget(speedLabel);
+    speed->addWidget(speedSlider);
+    speed->addWidget(restoreSpeed);
+    speed->addWidget(keepSpeed);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(checks);
+    layout->addLayout(lists);
+    layout->addLayout(speed);
+}
+
+void PlaybackOptionsPanel::fillPresetLists()
+{
+    startOffset->clear();
+    for (int percent = 0; percent <= 90; percent += 10)
+        startOffset->addItem(QString::number(percent) + QLatin1String(" %"));
+    slideDelay->clear();
+    for (int seconds = 1; seconds <= 30; ++seconds)
+        slideDelay->addItem(QString::number(seconds) + QLatin1String(" Sec."));
+    slideDelay->setCurrentIndex(0);
+}
+
+void PlaybackOptionsPanel::autoPlayChanged()
+{
+    const bool on = autoPlay->isChecked();
+    if (!on)
+        autoAdvance->setChecked(false);
+    autoAdvance->setEnabled(on);
+}
+
+void PlaybackOptionsPanel::speedChanged(int speed)
+{
+    speedLabel->setText(tr("Movie speed:") + QString::number(speed) + QLatin1Char('%'));
+}

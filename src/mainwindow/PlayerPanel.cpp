@@ -1,0 +1,79 @@
+#include "PlayerPanel.h"
+
+#include "FlatButton.h"
+#include "PlaybackOptionsPanel.h"
+#include "PlayerGlyph.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("playerPanel"));
+    m_mediaView = new QFrame(this);
+    m_mediaView->setObjectName(QStringLiteral("mediaView"));
+    m_mediaView->setFrameShape(QFrame::StyledPanel);
+    m_mediaView->setAutoFillBackground(true);
+    QPalette black = m_mediaView->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    m_mediaView->setPalette(black);
+
+    m_controlStrip = new QWidget(this);
+    m_controlStrip->setObjectName(QStringLiteral("playerControls"));
+    m_readOut = new QLabel(QStringLiteral("00:00:00 / 00:00:00"), m_controlStrip);
+    m_readOut->setObjectName(QStringLiteral("positionReadOut"));
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->setSpacing(1);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        auto *button = new FlatButton(m_controlStrip);
+        button->setObjectName(commands[i]->objectName() + QLatin1String("Button"));
+        button->setText(QString());
+        button->setPicture(PlayerGlyph(int(i), devicePixelRatioF(), palette().color(QPalette::WindowText)));
+        button->setBorderSpace(1);
+        button->setToolTip(commands[i]->text());
+        button->setAction(commands[i]);
+        m_buttons[i] = button;
+        buttonRow->addWidget(button);
+    }
+    buttonRow->addStretch();
+    auto *stripLayout = new QVBoxLayout(m_controlStrip);
+    stripLayout->setContentsMargins(0, 0, 0, 0);
+    stripLayout->setSpacing(1);
+    stripLayout->addWidget(m_readOut);
+    stripLayout->addLayout(buttonRow);
+
+    m_information = new QPlainTextEdit;
+    m_information->setObjectName(QStringLiteral("fileInformation"));
+    m_information->setReadOnly(true);
+    m_information->setMinimumHeight(fontMetrics().height() * 3);
+    m_options = new PlaybackOptionsPanel;
+    auto *column = new QWidget;
+    auto *columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->addWidget(m_information, 1);
+    columnLayout->addWidget(m_options);
+    m_informationArea = new QScrollArea(this);
+    m_informationArea->setObjectName(QStringLiteral("fileInformationArea"));
+    m_informationArea->setWidget(column);
+    m_informationArea->setWidgetResizable(true);
+    m_informationArea->setFrameShape(QFrame::NoFrame);
+}
+
+void PlayerPanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The media view stays square; the information takes what is left below the controls.
+    const int side = qMax(0, width() - 2);
+    const QRect view(0, 0, side, side);
+    m_mediaView->setGeometry(view);
+    const int strip = m_controlStrip->sizeHint().height();
+    m_controlStrip->setGeometry(0, view.bottom() + 3, side, strip);
+    const int informationTop = view.bottom() + 3 + strip;
+    m_informationArea->setGeometry(0, informationTop, side, qMax(0, height() - informationTop - 2));
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class FlatButton;
+class PlaybackOptionsPanel;
+class QAction;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QScrollArea;
+
+// The player pane: the square media view, the position read-out, the row of player buttons, and
+// the file information with the playback options below it, scrolling on short windows.
+class PlayerPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The commands in button order: up one folder, separate window, media window command, open
+    // in the default program, preferences, show the playing file, EditList, media player window,
+    // about.
+    using Commands = std::array<QAction *, 9>;
+
+    explicit PlayerPanel(const Commands &commands, QWidget *parent = nullptr);
+
+    QFrame *mediaView() const { return m_mediaView; }
+    QPlainTextEdit *fileInformation() const { return m_information; }
+    PlaybackOptionsPanel *options() const { return m_options; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QFrame *m_mediaView = nullptr;
+    QWidget *m_controlStrip = nullptr;
+    QLabel *m_readOut = nullptr;
+    std::array<FlatButton *, 9> m_buttons{};
+    QScrollArea *m_informationArea = nullptr;
+    QPlainTextEdit *m_information = nullptr;
+    PlaybackOptionsPanel *m_options = nullptr;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "EditListStore.h"
+#include "MediaTypes.h"
+
+#include <QString>
+
+// What the main window keeps for the whole session, restored at start-up and saved at the end.
+struct SessionState
+{
+    MediaTypes types;
+    EditListStore editList;
+    bool showAll = false;
+    bool minimiseWhilePlaying = true;
+    QString currentFile;
+    qint32 lastPosition = 0;
+    // A second copy never writes settings or lists, however it is closed.
+    bool skipSave = false;
+    // A list file that exists but could not be read is not overwritten at shutdown.
+    bool editListUnreadable = false;
+    bool playlistUnreadable = false;
+};

@@ -1,0 +1,94 @@
+#include "ShutdownSave.h"
+
+#include "EditListFile.h"
+#include "FolderNavigator.h"
+#include "ListFiles.h"
+#include "PaneLayout.h"
+#include "PlaybackOptionsPanel.h"
+#include "PlayerPanel.h"
+#include "PlaylistPanel.h"
+#include "SessionState.h"
+#include "Settings.h"
+#include "Slider.h"
+#include "SplitterPane.h"
+#include "Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMainWindow>
+
+ShutdownSave::ShutdownSave(const QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
+                           Settings &settings, const QString &dataFolder)
+    : m_window(window), m_parts(parts), m_state(state), m_settings(settings), m_dataFolder(dataFolder)
+{
+}
+
+void ShutdownSave::run()
+{
+    if (m_state.skipSave)
+        return;
+    m_settings.setLastPosition(m_state.lastPosition);
+    savePlaybackOptions();
+    saveSplitterShares();
+    saveWindow();
+    saveLocation();
+    saveLists();
+    savePlaylist();
+}
+
+void ShutdownSave::savePlaybackOptions()
+{
+    const PlaybackOptionsPanel *options = m_parts.player->options();
+    m_settings.setSpeed(options->speedSlider->value());
+    m_settings.setRestoreSpeed(options->restoreSpeed->isChecked());
+    m_settings.setKeepSpeed(options->keepSpeed->isChecked());
+    m_settings.setAutoPlay(options->autoPlay->isChecked());
+    m_settings.setAutoAdvance(options->autoAdvance->isChecked());
+    m_settings.setAutoPlayAtStart(options->autoPlayAtStart->isChecked());
+}
+
+void ShutdownSave::saveSplitterShares()
+{
+    m_settings.setFilesShare(m_parts.panes->filesSplitter()->leftPercent());
+    m_settings.setListsShare(m_parts.panes->listsSplitter()->leftPercent());
+    m_settings.setFoldersShare(m_parts.panes->foldersSplitter()->leftPercent());
+}
+
+void ShutdownSave::saveWindow()
+{
+    // A minimised window keeps the state and rectangle it had before.
+    if (m_window.isMaximized()) {
+        m_settings.setWindowMaximised(true);
+    } else if (!m_window.isMinimized()) {
+        m_settings.setWindowMaximised(false);
+        m_settings.setWindowRectangle(Twips::fromPixels(m_window.x()), Twips::fromPixels(m_window.y()),
+                                      Twips::fromPixels(m_window.width()),
+                                      Twips::fromPixels(m_window.height()));
+    }
+}
+
+void ShutdownSave::saveLocation()
+{
+    const QString folder = m_parts.navigator->currentFolder();
+    const PlaybackOptionsPanel *options = m_parts.player->options();
+    m_settings.setLastFolder(folder.isEmpty() ? FolderNavigator::computerRootText() : folder);
+    m_settings.setLastFile(m_state.currentFile);
+    m_settings.setRememberPosition(options->rememberPosition->isChecked());
+    m_settings.setStartOffsetChoice(options->startOffset->currentIndex());
+    m_settings.setSlideDelayChoice(options->slideDelay->currentIndex());
+}
+
+void ShutdownSave::saveLists()
+{
+    if (!m_state.editListUnreadable)
+        EditListFile::save(m_state.editList, m_dataFolder + ListFiles::EditList);
+    for (int row = 0; row < MediaTypes::Count; ++row)
+        m_settings.setDropCollects(row, m_state.types.dragDrop(row));
+    m_settings.sync();
+}
+
+void ShutdownSave::savePlaylist()
+{
+    if (!m_state.playlistUnreadable)
+        m_parts.playlist->saveFile(m_dataFolder + ListFiles::Playlist);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "MainWindowParts.h"
+
+#include <QString>
+
+class QMainWindow;
+class Settings;
+struct SessionState;
+
+// What the main window stores when it closes: the playback options, the splitters, the window
+// rectangle and state, the location, and the EditList and playlist files.
+class ShutdownSave
+{
+public:
+    ShutdownSave(const QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
+                 Settings &settings, const QString &dataFolder);
+
+    // Writes everything, unless the session is a second copy's: that one writes nothing.
+    void run();
+
+private:
+    void savePlaybackOptions();
+    void saveSplitterShares();
+    void saveWindow();
+    void saveLocation();
+    void saveLists();
+    void savePlaylist();
+
+    const QMainWindow &m_window;
+    MainWindowParts m_parts;
+    const SessionState &m_state;
+    Settings &m_settings;
+    QString m_dataFolder;
+};

@@ -1,0 +1,214 @@
+#include "StartupRestore.h"
+
+#include "EditListFile.h"
+#include "EntryListView.h"
+#include "FolderNavigator.h"
+#include "FolderTree.h"
+#include "ListFiles.h"
+#include "PaneLayout.h"
+#include "PathBar.h"
+#include "Paths.h"
+#include "PlaybackOptionsPanel.h"
+#include "PlayerPanel.h"
+#include "PlaylistPanel.h"
+#include "SessionState.h"
+#include "Settings.h"
+#include "Slider.h"
+#include "SplitterPane.h"
+#include "Twips.h"
+#include "WindowGeometry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QScreen>
+
+StartupRestore::StartupRestore(QMainWindow &window, const MainWindowParts &parts, SessionState &state,
+                               Settings &settings, const QString &dataFolder, const StartOptions &options)
+    : m_window(window), m_parts(parts), m_state(state), m_settings(settings), m_dataFolder(dataFolder),
+      m_options(options)
+{
+}
+
+void StartupRestore::run(const std::function<void()> &closeSecondCopy)
+{
+    // Until the window is up, a selection in the folder tree opens nothing.
+    m_parts.folderTree->setLoading(true);
+    m_state.showAll = m_settings.showAllFiles();
+    restrictTabStops();
+    m_parts.player->options()->fillPresetLists();
+    readDropFlags();
+    applyFilePattern();
+    if (m_options.anotherInstanceRunning) {
+        // Set before anything can close the window: a logout while the second copy's message is
+        // up must not overwrite the first copy's settings.
+        m_state.skipSave = true;
+        closeSecondCopy();
+        m_window.hide();
+    }
+    loadEditList();
+    restoreSplitterShares();
+    restoreAutoPlay();
+    restoreWindowRectangle();
+    m_parts.player->options()->speedSlider->setMenuCaptions(QStringLiteral("1%"), QStringLiteral("100%"),
+                                                            QStringLiteral("200%"));
+    restoreLiveResize();
+    restorePlaybackPosition();
+    restoreSpeed();
+    showWindow();
+    m_parts.folderTree->setLoading(false);
+    openStartLocation();
+    restoreAutoAdvance();
+    m_parts.panes->updatePanels();
+    m_parts.fileList->setFocus();
+    if (const std::optional<bool> on = m_settings.minimiseWhilePlaying())
+        m_state.minimiseWhilePlaying = *on;
+    recordFirstRun();
+    loadLastPlaylist();
+    m_parts.playlist->markEditList(m_state.editList);
+}
+
+void StartupRestore::restrictTabStops()
+{
+    // Tab cycles path box -> folder tree -> file list only.
+    const QList<QWidget *> children = m_window.findChildren<QWidget *>();
+    for (QWidget *child : children) {
+        if (child->focusPolicy() & Qt::TabFocus)
+            child->setFocusPolicy(Qt::ClickFocus);
+    }
+    QWidget *pathBox = m_parts.pathBar->pathBox();
+    for (QWidget *stop :
+         {pathBox, static_cast<QWidget *>(m_parts.folderTree), static_cast<QWidget *>(m_parts.fileList)})
+        stop->setFocusPolicy(Qt::StrongFocus);
+    QWidget::setTabOrder(pathBox, m_parts.folderTree);
+    QWidget::setTabOrder(m_parts.folderTree, m_parts.fileList);
+}
+
+void StartupRestore::readDropFlags()
+{
+    for (int row = 0; row < MediaTypes::Count; ++row) {
+        if (const std::optional<bool> flag = m_settings.dropCollects(row))
+            m_state.types.setDragDrop(row, *flag);
+    }
+}
+
+void StartupRestore::applyFilePattern()
+{
+    m_state.types.setPictureRange(MediaTypes::FirstPictureRow, MediaTypes::LastPictureRow);
+    m_parts.navigator->setPattern(FilePattern(m_state.types.filePattern(m_state.showAll)));
+}
+
+void StartupRestore::loadEditList()
+{
+    m_state.editListUnreadable = !EditListFile::load(m_state.editList, m_dataFolder + ListFiles::EditList);
+}
+
+void StartupRestore::restoreSplitterShares()
+{
+    // The splitters clamp what they are given.
+    m_parts.panes->filesSplitter()->setLeftPercent(m_settings.filesShare());
+    m_parts.panes->listsSplitter()->setLeftPercent(m_settings.listsShare());
+    m_parts.panes->foldersSplitter()->setLeftPercent(m_settings.foldersShare());
+}
+
+void StartupRestore::restoreAutoPlay()
+{
+    PlaybackOptionsPanel *options = m_parts.player->options();
+    if (const std::optional<bool> on = m_settings.autoPlay())
+        options->autoPlay->setChecked(*on);
+    if (const std::optional<bool> on = m_settings.autoPlayAtStart())
+        options->autoPlayAtStart->setChecked(*on);
+}
+
+void StartupRestore::restoreWindowRectangle()
+{
+    const QScreen *display = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
+    const QRect screen = display ? display->geometry() : QRect(0, 0, 1024, 768);
+    const QRect placed = WindowGeometry::restore({m_settings.windowLeft(), m_settings.windowTop(),
+                                                  m_settings.windowWidth(), m_settings.windowHeight()},
+                                                 m_window.size(), screen);
+    m_window.move(placed.topLeft());
+    m_window.resize(placed.size());
+    m_maximise = m_settings.windowMaximised();
+}
+
+void StartupRestore::restoreLiveResize()
+{
+    m_parts.panes->filesSplitter()->setLiveResize(m_settings.liveResizeLists());
+    m_parts.panes->listsSplitter()->setLiveResize(m_settings.liveResizePlayer());
+}
+
+void StartupRestore::restorePlaybackPosition()
+{
+    PlaybackOptionsPanel *options = m_parts.player->options();
+    m_state.currentFile = m_settings.lastFile();
+    if (const std::optional<bool> on = m_settings.rememberPosition())
+        options->rememberPosition->setChecked(*on);
+    if (const std::optional<qint32> position = m_settings.lastPosition())
+        m_state.lastPosition = *position;
+    if (const std::optional<qint32> offset = m_settings.startOffsetChoice())
+        options->startOffset->setCurrentIndex(*offset >= 0 && *offset <= 9 ? *offset : 0);
+    if (const std::optional<qint32> slide = m_settings.slideDelayChoice();
+        slide && *slide >= 0 && *slide < options->slideDelay->count())
+        options->slideDelay->setCurrentIndex(*slide);
+}
+
+void StartupRestore::restoreSpeed()
+{
+    PlaybackOptionsPanel *options = m_parts.player->options();
+    if (const std::optional<bool> on = m_settings.restoreSpeed())
+        options->restoreSpeed->setChecked(*on);
+    if (const std::optional<bool> on = m_settings.keepSpeed())
+        options->keepSpeed->setChecked(*on);
+    if (!options->restoreSpeed->isChecked())
+        return;
+    Slider *speed = options->speedSlider;
+    if (const std::optional<qint32> value = m_settings.speed();
+        value && *value >= speed->minimum() && *value <= speed->maximum())
+        speed->setValue(*value);
+}
+
+void StartupRestore::showWindow()
+{
+    if (m_maximise)
+        m_window.showMaximized();
+    else
+        m_window.show();
+}
+
+void StartupRestore::openStartLocation()
+{
+    FolderNavigator *navigator = m_parts.navigator;
+    const QString lastFolder = m_settings.lastFolder();
+    if (!m_options.commandLine.isEmpty())
+        navigator->openPath(m_options.commandLine);
+    else if (!lastFolder.isEmpty() &&
+             lastFolder.compare(FolderNavigator::computerRootText(), Qt::CaseInsensitive) != 0)
+        navigator->openPath(lastFolder);
+    // A path that no longer leads anywhere opens the computer root rather than an empty list.
+    if (navigator->currentFolder().isEmpty())
+        navigator->selectComputerRoot();
+}
+
+void StartupRestore::restoreAutoAdvance()
+{
+    if (const std::optional<bool> on = m_settings.autoAdvance())
+        m_parts.player->options()->autoAdvance->setChecked(*on);
+}
+
+void StartupRestore::recordFirstRun()
+{
+    if (m_settings.isFirstRun()) {
+        m_settings.recordFirstRun();
+        m_settings.sync();
+    }
+}
+
+void StartupRestore::loadLastPlaylist()
+{
+    const QString playlist = m_dataFolder + ListFiles::Playlist;
+    if (Paths::fileExists(playlist))
+        m_state.playlistUnreadable = !m_parts.playlist->loadFile(playlist);
+}

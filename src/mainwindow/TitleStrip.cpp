@@ -1,0 +1,53 @@
+#include "TitleStrip.h"
+
+#include "Twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr double GapTwips = 45;
+
+} // namespace
+
+TitleStrip::TitleStrip(int index, const QString &caption, QWidget *parent)
+    : QWidget(parent), m_index(index), m_caption(caption)
+{
+    setCursor(Qt::PointingHandCursor);
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+    setToolTip(tr("Click to give this panel the most room; right-click to arrange the panels"));
+}
+
+QPair<int, int> TitleStrip::ruleGap(int stripWidth, int textWidth, double twipsPerPixel)
+{
+    const int gap = qRound(GapTwips / twipsPerPixel);
+    return {stripWidth / 2 - textWidth / 2 - gap, stripWidth / 2 + textWidth / 2 + gap};
+}
+
+QSize TitleStrip::sizeHint() const
+{
+    return {fontMetrics().horizontalAdvance(m_caption) + 20, fontMetrics().height() + 2};
+}
+
+void TitleStrip::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const int textWidth = fontMetrics().horizontalAdvance(m_caption);
+    const int y = height() / 2;
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignCenter, m_caption);
+    const QPair<int, int> gap = ruleGap(width(), textWidth, Twips::perPixelX(*this));
+    painter.setPen(palette().color(QPalette::Mid));
+    if (gap.first > 0)
+        painter.drawLine(0, y, gap.first, y);
+    if (gap.second < width())
+        painter.drawLine(gap.second, y, width(), y);
+}
+
+void TitleStrip::mouseReleaseEvent(QMouseEvent *event)
+{
+    Q_EMIT released(m_index, event->button(), event->globalPosition().toPoint());
+}

@@ -1,0 +1,87 @@
+#include "WindowActions.h"
+
+#include <QAction>
+#include <QWidget>
+
+namespace {
+
+QAction *command(QWidget *window, const char *name, const QString &text, const QList<QKeySequence> &keys = {},
+                 Qt::ShortcutContext context = Qt::WindowShortcut)
+{
+    auto *action = new QAction(text, window);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcuts(keys);
+    action->setShortcutContext(context);
+    if (context == Qt::WindowShortcut)
+        window->addAction(action);
+    return action;
+}
+
+QAction *listKey(QWidget *window, const char *name, const QString &text, const QList<QKeySequence> &keys)
+{
+    return command(window, name, text, keys, Qt::WidgetShortcut);
+}
+
+} // namespace
+
+WindowActions::WindowActions(QWidget *window)
+    : QObject(window), goUp(command(window, "goUp", tr("Up one folder"))),
+      playInSeparateWindow(command(window, "playInSeparateWindow", tr("Play in a separate window"))),
+      mediaCommand(command(window, "mediaCommand", tr("Media window command"))),
+      openInDefaultProgram(command(window, "openInDefaultProgram", tr("Open in the default program"))),
+      preferences(
+          command(window, "preferences", tr("Preferences"), {QKeySequence(Qt::CTRL | Qt::Key_Comma)})),
+      showPlayingFile(command(window, "showPlayingFile", tr("Show the playing file"))),
+      openEditList(command(window, "openEditList", tr("Open EditList"))),
+      playInPlayerWindow(command(window, "playInPlayerWindow", tr("Play in the media player window"))),
+      about(command(window, "about", tr("About Kestrove"), {QKeySequence(Qt::Key_F1)})),
+      loadPlaylist(command(window, "loadPlaylist", tr("LOAD"))),
+      playlistToEditList(command(window, "playlistToEditList", tr("ADD TO EDITLIST"))),
+      clearPlaylist(command(window, "clearPlaylist", tr("CLEAR ALL"))),
+      clearPlaylistSelection(command(window, "clearPlaylistSelection", tr("CLEAR SEL"))),
+      savePlaylist(command(window, "savePlaylist", tr("SAVE AS"))),
+      playlistOptions(command(window, "playlistOptions", tr("OPTIONS"))),
+      typePath(command(window, "typePath", tr("Type a path"), {QKeySequence(Qt::Key_F6)})),
+      nextFile(command(window, "nextFile", tr("Next file"), {QKeySequence(Qt::Key_PageDown)})),
+      previousFile(command(window, "previousFile", tr("Previous file"), {QKeySequence(Qt::Key_PageUp)})),
+      addToEditList(command(window, "addToEditList", tr("Add to EditList"),
+                            {QKeySequence(Qt::Key_Space), QKeySequence(Qt::CTRL | Qt::Key_Space)})),
+      removeFromEditList(command(window, "removeFromEditList", tr("Remove from EditList"),
+                                 {QKeySequence(Qt::SHIFT | Qt::Key_Space)})),
+      toggleAutoAdvance(
+          command(window, "toggleAutoAdvance", tr("Auto play next"), {QKeySequence(Qt::Key_F2)})),
+      refresh(command(window, "refresh", tr("Read the folder again"), {QKeySequence(Qt::Key_F5)})),
+      deleteEntry(listKey(window, "deleteEntry", tr("Delete"), {QKeySequence(Qt::Key_Delete)})),
+      openEntry(listKey(window, "openEntry", tr("Open"),
+                        {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                         QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)})),
+      addTypeToEditList(listKey(window, "addTypeToEditList", tr("Add files to editlist"),
+                                {QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)})),
+      removeTypeFromEditList(listKey(window, "removeTypeFromEditList", tr("Remove files to editlist"),
+                                     {QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)})),
+      deleteFolder(listKey(window, "deleteFolder", tr("Delete folder"), {QKeySequence(Qt::Key_Delete)}))
+{
+}
+
+PlayerPanel::Commands WindowActions::playerCommands() const
+{
+    return {goUp,        playInSeparateWindow, mediaCommand, openInDefaultProgram,
+            preferences, showPlayingFile,      openEditList, playInPlayerWindow,
+            about};
+}
+
+PlaylistPanel::Commands WindowActions::playlistCommands() const
+{
+    return {loadPlaylist,           playlistToEditList, clearPlaylist,
+            clearPlaylistSelection, savePlaylist,       playlistOptions};
+}
+
+void WindowActions::attachFileListKeys(QWidget *fileList)
+{
+    fileList->addActions({deleteEntry, openEntry, addTypeToEditList, removeTypeFromEditList});
+}
+
+void WindowActions::attachFolderTreeKeys(QWidget *tree)
+{
+    tree->addAction(deleteFolder);
+}

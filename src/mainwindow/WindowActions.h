@@ -1,0 +1,64 @@
+#pragma once
+
+#include "PlayerPanel.h"
+#include "PlaylistPanel.h"
+
+#include <QObject>
+
+class QAction;
+class QWidget;
+
+// Every command of the main window, each a named action with its keys, in one place. Window keys
+// act wherever the focus is in the window; a control that types text keeps the keys it types.
+// The file list's and the folder tree's keys act only while that control has the focus.
+class WindowActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WindowActions(QWidget *window);
+
+    // Player buttons.
+    QAction *const goUp;
+    QAction *const playInSeparateWindow;
+    QAction *const mediaCommand;
+    QAction *const openInDefaultProgram;
+    QAction *const preferences;
+    QAction *const showPlayingFile;
+    QAction *const openEditList;
+    QAction *const playInPlayerWindow;
+    QAction *const about;
+
+    // Playlist buttons.
+    QAction *const loadPlaylist;
+    QAction *const playlistToEditList;
+    QAction *const clearPlaylist;
+    QAction *const clearPlaylistSelection;
+    QAction *const savePlaylist;
+    QAction *const playlistOptions;
+
+    // Window keys.
+    QAction *const typePath;
+    QAction *const nextFile;
+    QAction *const previousFile;
+    QAction *const addToEditList;
+    QAction *const removeFromEditList;
+    QAction *const toggleAutoAdvance;
+    QAction *const refresh;
+
+    // File list keys.
+    QAction *const deleteEntry;
+    QAction *const openEntry;
+    QAction *const addTypeToEditList;
+    QAction *const removeTypeFromEditList;
+
+    // Folder tree keys.
+    QAction *const deleteFolder;
+
+    PlayerPanel::Commands playerCommands() const;
+    PlaylistPanel::Commands playlistCommands() const;
+
+    // Gives the file list and the folder tree their keys.
+    void attachFileListKeys(QWidget *fileList);
+    void attachFolderTreeKeys(QWidget *tree);
+};

@@ -1,0 +1,91 @@
+#include "FileIconProvider.h"
+
+#include <QFileIconProvider>
+#include <QFileInfo>
+
+namespace {
+
+const QLatin1String UnknownKey("<unknown>");
+const QLatin1String FolderKey("inode/directory");
+const QLatin1String VolumeKey("<volume>");
+
+} // namespace
+
+FileIconProvider::FileIconProvider()
+{
+    // Without a desktop session Qt knows no theme; the freedesktop default theme then serves.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+    QIcon::setFallbackThemeName(QStringLiteral("hicolor"));
+    // Index 0 is the icon of anything the theme cannot name.
+    indexFor(UnknownKey, {QStringLiteral("text-x-generic")}, QAbstractFileIconProvider::File);
+}
+
+int FileIconProvider::indexFor(const QString &key, const QStringList &themeNames,
+                               QAbstractFileIconProvider::IconType fallback)
+{
+    if (const auto it = m_byKey.constFind(key); it != m_byKey.cend())
+        return it.value();
+    m_entries.append(Entry{themeNames, fallback, QIcon(), false});
+    const int index = int(m_entries.size()) - 1;
+    m_byKey.insert(key, index);
+    return index;
+}
+
+int FileIconProvider::indexForMime(const QMimeType &type)
+{
+    if (!type.isValid() || type.isDefault())
+        return 0;
+    return indexFor(type.name(), {type.iconName(), type.genericIconName()}, QAbstractFileIconProvider::File);
+}
+
+int FileIconProvider::folderIndex()
+{
+    return indexFor(FolderKey, {QStringLiteral("folder")}, QAbstractFileIconProvider::Folder);
+}
+
+int FileIconProvider::volumeIndex()
+{
+    return indexFor(VolumeKey, {QStringLiteral("drive-harddisk")}, QAbstractFileIconProvider::Drive);
+}
+
+int FileIconProvider::iconIndex(const QString &key, bool forceLoadFromDisk)
+{
+    bool isNumber = false;
+    const int number = key.toInt(&isNumber);
+    if (isNumber)
+        return number;
+    if (key.endsWith(QLatin1Char('/')))
+        return folderIndex();
+    if (forceLoadFromDisk && QFileInfo(key).isFile())
+        return indexForMime(m_mimes.mimeTypeForFile(key, QMimeDatabase::MatchDefault));
+
+    const qsizetype slash = key.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = key.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot > slash ? key.mid(dot + 1).toLower() : QString();
+    if (const auto it = m_byExtension.constFind(extension); it != m_byExtension.cend())
+        return it.value();
+    const QString name = extension.isEmpty() ? key.mid(slash + 1) : QStringLiteral("x.") + extension;
+    const int index = indexForMime(m_mimes.mimeTypeForFile(name, QMimeDatabase::MatchExtension));
+    if (!extension.isEmpty())
+        m_byExtension.insert(extension, index);
+    return index;
+}
+
+QIcon FileIconProvider::icon(int index) const
+{
+    if (index < 0 || index >= m_entries.size())
+        return {};
+    const Entry &entry = m_entries.at(index);
+    if (!entry.loaded) {
+        for (const QString &name : entry.themeNames) {
+            entry.icon = QIcon::fromTheme(name);
+            if (!entry.icon.isNull())
+                break;
+        }
+        if (entry.icon.isNull())
+            entry.icon = QFileIconProvider().icon(entry.fallback);
+        entry.loaded = true;
+    }
+    return entry.icon;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QAbstractFileIconProvider>
+#include <QHash>
+#include <QIcon>
+#include <QList>
+#include <QMimeDatabase>
+
+// The icons of files, folders and volumes, from the desktop's icon theme by MIME type. A key is a
+// path, a name or an extension; the type is told from the name alone, so listing a folder never
+// reads a file. An index stands for one icon and stays valid for the life of the list; the icon
+// itself is loaded the first time it is drawn, so that handing out indexes costs no theme lookup.
+// Needs the QApplication: the fallback icons come from the widget style.
+class FileIconProvider
+{
+public:
+    FileIconProvider();
+
+    // A number is its own index. A path ending in "/" is a folder; a name is looked up by its
+    // extension (so a file that does not exist still gets its type's icon) unless
+    // forceLoadFromDisk asks for the content of an existing file to be looked at.
+    int iconIndex(const QString &key, bool forceLoadFromDisk = false);
+    int folderIndex();
+    int volumeIndex();
+
+    // The icon of an index; an empty icon for an index that is not in the list.
+    QIcon icon(int index) const;
+    int count() const { return int(m_entries.size()); }
+
+private:
+    struct Entry
+    {
+        QStringList themeNames;
+        QAbstractFileIconProvider::IconType fallback;
+        mutable QIcon icon;
+        mutable bool loaded = false;
+    };
+
+    int indexFor(const QString &key, const QStringList &themeNames,
+                 QAbstractFileIconProvider::IconType fallback);
+    int indexForMime(const QMimeType &type);
+
+    QMimeDatabase m_mimes;
+    QList<Entry> m_entries;
+    QHash<QString, int> m_byKey;
+    QHash<QString, int> m_byExtension;
+};

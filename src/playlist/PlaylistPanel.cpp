@@ -1,0 +1,165 @@
+#include "PlaylistPanel.h"
+
+#include "EditListStore.h"
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileIconProvider.h"
+#include "FlatButton.h"
+#include "M3uFile.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+namespace {
+
+// The button panel's two rows, in twips.
+constexpr int Row1Top = 390;
+constexpr int Row2Top = 720;
+constexpr int ButtonHeight = 315;
+constexpr int ColumnGap = 15;
+constexpr int EventSliceMs = 15;
+
+enum Button
+{
+    Load,
+    AddToEditList,
+    ClearAll,
+    ClearSelected,
+    SaveAs,
+    Options
+};
+
+} // namespace
+
+PlaylistPanel::PlaylistPanel(FileIconProvider &icons, const Commands &commands, QWidget *parent)
+    : QWidget(parent), m_icons(icons)
+{
+    setObjectName(QStringLiteral("playlistPanel"));
+    m_view = new EntryListView(this);
+    m_view->setObjectName(QStringLiteral("playlistView"));
+    m_view->items()->setIconProvider(&m_icons);
+
+    m_buttonPanel = new QWidget(this);
+    m_buttonPanel->setObjectName(QStringLiteral("playlistButtons"));
+    m_usePlaylist = new QCheckBox(tr("USE PLAYLIST"), m_buttonPanel);
+    m_usePlaylist->setObjectName(QStringLiteral("usePlaylist"));
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        auto *button = new FlatButton(m_buttonPanel);
+        button->setObjectName(commands[i]->objectName() + QLatin1String("Button"));
+        button->setText(commands[i]->text());
+        button->setAutoSize(false);
+        button->setToolTip(commands[i]->text());
+        QFont small = button->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        button->setTextFont(small);
+        button->setFixedHeight(Twips::toPixels(ButtonHeight));
+        button->setAction(commands[i]);
+        m_buttons[i] = button;
+    }
+    m_buttonPanel->setFixedHeight(Twips::toPixels(Row2Top + ButtonHeight) + 2);
+}
+
+QStringList PlaylistPanel::paths() const
+{
+    const EntryListModel *entries = m_view->items();
+    QStringList result;
+    result.reserve(entries->count());
+    for (int i = 0; i < entries->count(); ++i)
+        result.append(entries->text(i));
+    return result;
+}
+
+bool PlaylistPanel::contains(const QString &path) const
+{
+    return m_view->items()->findItem(path) >= 0;
+}
+
+void PlaylistPanel::addFile(const QString &path)
+{
+    const int row = m_view->items()->addItem(path);
+    m_view->items()->setItemIcon(row, m_icons.iconIndex(path));
+}
+
+bool PlaylistPanel::loadFile(const QString &path)
+{
+    const std::optional<QStringList> entries = M3uFile::read(path);
+    if (!entries)
+        return false;
+    m_view->items()->clear();
+    m_view->items()->addItems(*entries);
+    return true;
+}
+
+bool PlaylistPanel::saveFile(const QString &path) const
+{
+    return M3uFile::write(path, paths());
+}
+
+void PlaylistPanel::clearAll()
+{
+    m_view->items()->clear();
+}
+
+void PlaylistPanel::clearSelected()
+{
+    for (int i = m_view->items()->count() - 1; i >= 0; --i) {
+        if (m_view->isRowSelected(i))
+            m_view->items()->removeItem(i);
+    }
+}
+
+void PlaylistPanel::markEditList(const EditListStore &editList)
+{
+    EntryListModel *entries = m_view->items();
+    QElapsedTimer slice;
+    slice.start();
+    QList<int> marked;
+    QList<int> unmarked;
+    const int count = entries->count();
+    for (int i = 0; i < count; ++i) {
+        if ((i & 255) == 0 && slice.elapsed() >= EventSliceMs) {
+            QCoreApplication::processEvents();
+            slice.restart();
+            if (entries->count() != count)
+                return;
+        }
+        const bool onEditList = editList.contains(entries->text(i));
+        if (onEditList != entries->isOnEditList(i))
+            (onEditList ? marked : unmarked).append(i);
+    }
+    entries->setOnEditList(marked, true);
+    entries->setOnEditList(unmarked, false);
+}
+
+void PlaylistPanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int panelHeight = m_buttonPanel->height();
+    const int listHeight = height() - panelHeight - 2;
+    m_view->setGeometry(0, 0, width(), qMax(0, listHeight));
+    m_buttonPanel->setGeometry(0, qMax(0, listHeight) + 1, width(), panelHeight);
+    placeButtons();
+}
+
+void PlaylistPanel::placeButtons()
+{
+    // Three columns: CLEAR SEL, CLEAR ALL, LOAD above ADD TO EDITLIST, OPTIONS, SAVE AS.
+    const int gap = Twips::toPixels(ColumnGap);
+    const int width = qMax(1, (m_buttonPanel->width() - 3 * gap) / 3);
+    const int first = gap;
+    const int second = first + width + gap;
+    const int third = second + width + gap;
+    const int row1 = Twips::toPixels(Row1Top);
+    const int row2 = Twips::toPixels(Row2Top);
+    const int height = m_buttons[Load]->height();
+    m_buttons[ClearSelected]->setGeometry(first, row1, width, height);
+    m_buttons[ClearAll]->setGeometry(second, row1, width, height);
+    m_buttons[Load]->setGeometry(third, row1, width, height);
+    m_buttons[AddToEditList]->setGeometry(first, row2, width, height);
+    m_buttons[Options]->setGeometry(second, row2, width, height);
+    m_buttons[SaveAs]->setGeometry(third, row2, width, height);
+    m_usePlaylist->setGeometry(0, 0, m_buttonPanel->width(), row1);
+}

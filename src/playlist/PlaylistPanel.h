@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class EditListStore;
+class EntryListView;
+class FileIconProvider;
+class FlatButton;
+class QAction;
+class QCheckBox;
+
+// The playlist pane: the list of files to play and, below it, "USE PLAYLIST" and the six playlist
+// commands in two rows of three.
+class PlaylistPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The commands in button order: load, add to EditList, clear all, clear selected, save as,
+    // options.
+    using Commands = std::array<QAction *, 6>;
+
+    PlaylistPanel(FileIconProvider &icons, const Commands &commands, QWidget *parent = nullptr);
+
+    EntryListView *view() const { return m_view; }
+    QCheckBox *usePlaylist() const { return m_usePlaylist; }
+
+    QStringList paths() const;
+    bool contains(const QString &path) const;
+    void addFile(const QString &path);
+    // Replaces the entries with a playlist file's; false when the file cannot be read.
+    bool loadFile(const QString &path);
+    bool saveFile(const QString &path) const;
+    void clearAll();
+    void clearSelected();
+    // Marks the entries that are on the EditList; only entries whose mark changes are touched.
+    void markEditList(const EditListStore &editList);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void placeButtons();
+
+    FileIconProvider &m_icons;
+    EntryListView *m_view = nullptr;
+    QWidget *m_buttonPanel = nullptr;
+    QCheckBox *m_usePlaylist = nullptr;
+    std::array<FlatButton *, 6> m_buttons{};
+};

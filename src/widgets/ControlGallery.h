@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class TextProgressBar;
+class QLabel;
+class SplitterPane;
+
+// A window that shows every custom control at work, for a developer to look at them:
+// `kestrove --demo-controls`.
+class ControlGallery : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ControlGallery(QWidget *parent = nullptr);
+
+private:
+    SplitterPane *m_splitter = nullptr;
+    QLabel *m_leftPane = nullptr;
+    QLabel *m_rightPane = nullptr;
+    TextProgressBar *m_bar = nullptr;
+    int m_progress = 0;
+};

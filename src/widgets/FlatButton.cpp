@@ -1,0 +1,357 @@
+#include "FlatButton.h"
+
+#include "MouseCodes.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QHash>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+FlatButton::FlatButton(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    layOut();
+}
+
+void FlatButton::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    layOut();
+}
+
+void FlatButton::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    layOut();
+}
+
+void FlatButton::setBorder1Color(const QColor &color)
+{
+    m_border1 = color;
+    layOut();
+}
+
+void FlatButton::setBorder2Color(const QColor &color)
+{
+    m_border2 = color;
+    layOut();
+}
+
+void FlatButton::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    if (!on) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    layOut();
+}
+
+void FlatButton::setBorderSize(int pixels)
+{
+    m_layout.borderSize = qMax(1, pixels);
+    layOut();
+}
+
+void FlatButton::setText(const QString &text)
+{
+    m_text = text;
+    setAccessibleName(text);
+    layOut();
+}
+
+void FlatButton::setTextColor(const QColor &color)
+{
+    m_textColor = color;
+    layOut();
+}
+
+void FlatButton::setTextFont(const QFont &textFont)
+{
+    setFont(textFont);
+    layOut();
+}
+
+void FlatButton::setBorderSpace(int pixels)
+{
+    m_layout.borderSpace = pixels;
+    layOut();
+}
+
+void FlatButton::setHoverColor(const QColor &color)
+{
+    m_mouseOverColor = color;
+    layOut();
+}
+
+void FlatButton::setHoverTextColor(const QColor &color)
+{
+    m_textMouseOverColor = color;
+    layOut();
+}
+
+void FlatButton::setTextPlacement(int align)
+{
+    m_layout.alignText = align;
+    layOut();
+}
+
+void FlatButton::setPictureToTextSpace(int pixels)
+{
+    m_layout.pictureToTextSpace = pixels;
+    layOut();
+}
+
+void FlatButton::setPictureIndent(int pixels)
+{
+    m_layout.pictureTab = pixels;
+    layOut();
+}
+
+void FlatButton::setPointerShape(int pointer)
+{
+    m_mousePointer = pointer;
+    applyPointer();
+}
+
+void FlatButton::setPointerPicture(const QPixmap &icon)
+{
+    m_mouseIcon = icon;
+    applyPointer();
+}
+
+void FlatButton::applyPointer()
+{
+    static const QHash<int, Qt::CursorShape> shapes = {
+        {1, Qt::ArrowCursor},      {2, Qt::CrossCursor}, {3, Qt::IBeamCursor},    {11, Qt::WaitCursor},
+        {12, Qt::ForbiddenCursor}, {13, Qt::BusyCursor}, {15, Qt::SizeAllCursor}, {16, Qt::WhatsThisCursor}};
+    if (m_mousePointer == 99 && !m_mouseIcon.isNull())
+        setCursor(QCursor(m_mouseIcon));
+    else if (shapes.contains(m_mousePointer))
+        setCursor(shapes.value(m_mousePointer));
+    else
+        unsetCursor();
+}
+
+QSize FlatButton::textSize() const
+{
+    if (m_text.isEmpty())
+        return {};
+    const QFontMetrics metrics = fontMetrics();
+    return {metrics.horizontalAdvance(m_text), metrics.height()};
+}
+
+void FlatButton::layOut()
+{
+    m_layout.picture = (QSizeF(m_picture.size()) / m_picture.devicePixelRatio()).toSize();
+    m_layout.text = textSize();
+    if (m_autoSize)
+        setFixedSize(m_layout.autoSize());
+    update();
+}
+
+QSize FlatButton::sizeHint() const
+{
+    return m_autoSize ? m_layout.autoSize() : QSize(75, 23);
+}
+
+void FlatButton::refresh()
+{
+    layOut();
+}
+
+void FlatButton::enterHover(bool fake)
+{
+    Q_EMIT hoverEntered();
+    m_borderShown = true;
+    m_hoverLook = true;
+    if (fake)
+        m_hovering = true;
+    update();
+}
+
+void FlatButton::leaveHover(bool fake)
+{
+    Q_EMIT hoverLeft();
+    m_borderShown = false;
+    m_hoverLook = false;
+    if (fake)
+        m_hovering = false;
+    update();
+}
+
+void FlatButton::showSunkenBorder()
+{
+    m_sunken = true;
+    update();
+}
+
+void FlatButton::showRaisedBorder()
+{
+    m_sunken = false;
+    update();
+}
+
+void FlatButton::showHoverBorder(bool fake)
+{
+    m_latched = fake;
+    m_borderShown = true;
+    update();
+}
+
+void FlatButton::track(const QPoint &position, Qt::MouseButtons buttons, bool raiseMouseMove)
+{
+    if (raiseMouseMove)
+        Q_EMIT mouseMoved(0, 0, position.x(), position.y());
+    const bool inside = rect().contains(position);
+    if (inside && !m_hovering && isEnabled()) {
+        // Holding the mouse means the move that leaves the button still comes here.
+        grabMouse();
+        enterHover(true);
+        if (buttons == Qt::NoButton)
+            showRaisedBorder();
+    } else if (!inside && m_hovering) {
+        leaveHover(true);
+        if (mouseGrabber() == this)
+            releaseMouse();
+    }
+}
+
+void FlatButton::mouseMoveEvent(QMouseEvent *event)
+{
+    // The buttons held, as bits: 1 left, 2 right, 4 middle (the same bits as Qt's).
+    Q_EMIT mouseMoved(int(event->buttons()) & 7, MouseCodes::shift(event->modifiers()), event->position().x(),
+                      event->position().y());
+    track(event->position().toPoint(), event->buttons(), false);
+}
+
+void FlatButton::mousePressEvent(QMouseEvent *)
+{
+    m_pressed = true;
+    showSunkenBorder();
+}
+
+void FlatButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_pressed)
+        Q_EMIT mouseReleased(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
+                             event->position().x(), event->position().y());
+    m_pressed = false;
+    showRaisedBorder();
+    // The pointer may have left while the button was held: look where it was let go.
+    const QPoint released = event->position().toPoint();
+    track(released, Qt::NoButton, false);
+    if (event->button() == Qt::LeftButton && rect().contains(released) && isEnabled()) {
+        Q_EMIT clicked();
+        track(released, Qt::NoButton, true);
+    }
+}
+
+void FlatButton::mouseDoubleClickEvent(QMouseEvent *)
+{
+    Q_EMIT doubleClicked();
+}
+
+void FlatButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        Q_EMIT clicked();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void FlatButton::hideEvent(QHideEvent *event)
+{
+    if (mouseGrabber() == this)
+        releaseMouse();
+    if (m_hovering)
+        leaveHover(true);
+    QWidget::hideEvent(event);
+}
+
+void FlatButton::leaveEvent(QEvent *event)
+{
+    if (m_hovering && !m_pressed && mouseGrabber() != this)
+        leaveHover(true);
+    QWidget::leaveEvent(event);
+}
+
+void FlatButton::focusOutEvent(QFocusEvent *event)
+{
+    if (mouseGrabber() == this)
+        releaseMouse();
+    if (!m_latched && m_hovering)
+        leaveHover(true);
+    QWidget::focusOutEvent(event);
+}
+
+void FlatButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled() && m_hovering) {
+        if (mouseGrabber() == this)
+            releaseMouse();
+        leaveHover(true);
+    } else if (event->type() == QEvent::FontChange) {
+        layOut();
+    }
+    QWidget::changeEvent(event);
+}
+
+void FlatButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor face = palette().color(QPalette::Button);
+    const QColor normal = m_backColor.isValid() ? m_backColor : face;
+    const QColor over = m_mouseOverColor.isValid() ? m_mouseOverColor : face;
+    painter.fillRect(rect(), m_hoverLook ? over : normal);
+
+    if (!m_text.isEmpty()) {
+        QColor ink = m_hoverLook ? m_textMouseOverColor : m_textColor;
+        if (!isEnabled())
+            ink = palette().color(QPalette::Disabled, QPalette::WindowText);
+        painter.setPen(ink);
+        // A button narrower than its text (one not sized to its content) shows as much as fits.
+        const int room = width() - 2 * (m_layout.borderSize + m_layout.borderSpace);
+        if (m_layout.text.width() > room) {
+            const QString shown = fontMetrics().elidedText(m_text, Qt::ElideRight, room);
+            painter.drawText(rect().adjusted(m_layout.borderSize, 0, -m_layout.borderSize, 0),
+                             Qt::AlignCenter, shown);
+        } else {
+            painter.drawText(QRect(m_layout.textPosition(size()), m_layout.text),
+                             Qt::AlignLeft | Qt::AlignTop, m_text);
+        }
+    }
+    if (!m_picture.isNull()) {
+        if (!isEnabled())
+            painter.setOpacity(0.5);
+        painter.drawPixmap(m_layout.picturePosition(size()), m_picture);
+        painter.setOpacity(1);
+    }
+    if (m_borderShown) {
+        const int b = m_layout.borderSize;
+        const QColor topLeft = m_sunken ? m_border2 : m_border1;
+        const QColor bottomRight = m_sunken ? m_border1 : m_border2;
+        painter.fillRect(0, 0, width(), b, topLeft);
+        painter.fillRect(0, 0, b, height(), topLeft);
+        painter.fillRect(0, height() - b, width(), b, bottomRight);
+        painter.fillRect(width() - b, 0, b, height(), bottomRight);
+    }
+    if (hasFocus()) {
+        QPen dotted(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void FlatButton::setAction(QAction *action)
+{
+    setEnabled(action->isEnabled());
+    if (toolTip().isEmpty())
+        setToolTip(action->toolTip());
+    setAccessibleName(action->text());
+    connect(action, &QAction::changed, this, [this, action] { setEnabled(action->isEnabled()); });
+    connect(this, &FlatButton::clicked, action, &QAction::trigger);
+}

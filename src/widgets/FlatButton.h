@@ -1,0 +1,122 @@
+#pragma once
+
+#include "FlatButtonLayout.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+// A flat push button showing a picture, a text or both. Its 3D border shows only while the mouse
+// is over it: raised when hovering, sunken while the left button is held; hovering also switches
+// the background and text colours. It holds the mouse while hovered, so that leaving it quickly
+// is still noticed.
+class QAction;
+
+class FlatButton : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FlatButton(QWidget *parent = nullptr);
+
+    QPixmap picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+    QColor backColor() const { return m_backColor; }
+    void setBackColor(const QColor &color);
+    QColor border1Color() const { return m_border1; }
+    void setBorder1Color(const QColor &color);
+    QColor border2Color() const { return m_border2; }
+    void setBorder2Color(const QColor &color);
+    bool autoSize() const { return m_autoSize; }
+    void setAutoSize(bool on);
+    int borderSize() const { return m_layout.borderSize; }
+    void setBorderSize(int pixels);
+    QString text() const { return m_text; }
+    void setText(const QString &text);
+    QColor textColor() const { return m_textColor; }
+    void setTextColor(const QColor &color);
+    QFont textFont() const { return font(); }
+    void setTextFont(const QFont &textFont);
+    int borderSpace() const { return m_layout.borderSpace; }
+    void setBorderSpace(int pixels);
+    QColor hoverColor() const { return m_mouseOverColor; }
+    void setHoverColor(const QColor &color);
+    QColor hoverTextColor() const { return m_textMouseOverColor; }
+    void setHoverTextColor(const QColor &color);
+    int textPlacement() const { return m_layout.alignText; }
+    void setTextPlacement(int align);
+    int pictureToTextSpace() const { return m_layout.pictureToTextSpace; }
+    void setPictureToTextSpace(int pixels);
+    int pictureIndent() const { return m_layout.pictureTab; }
+    void setPictureIndent(int pixels);
+
+    // 0 the default pointer, 99 the pointerPicture picture, other numbers the system pointer of that
+    // number (1 arrow, 2 cross, 3 text beam, 11 hourglass, 12 no drop, 13 arrow and hourglass,
+    // 15 size all, 16 question arrow).
+    int pointerShape() const { return m_mousePointer; }
+    void setPointerShape(int pointer);
+    QPixmap pointerPicture() const { return m_mouseIcon; }
+    void setPointerPicture(const QPixmap &icon);
+
+    bool hovering() const { return m_hovering; }
+    bool borderShown() const { return m_borderShown; }
+    bool sunken() const { return m_sunken; }
+
+    void enterHover(bool fake);
+    void leaveHover(bool fake);
+    void showSunkenBorder();
+    void showRaisedBorder();
+    void refresh();
+    void forceLeave() { leaveHover(true); }
+    void showHoverBorder(bool fake);
+
+    QSize sizeHint() const override;
+
+    // Shows a command: a click triggers it, and the button is enabled while the command is.
+    void setAction(QAction *action);
+
+Q_SIGNALS:
+    void clicked();
+    void doubleClicked();
+    void mouseMoved(int button, int shift, double x, double y);
+    void mouseReleased(int button, int shift, double x, double y);
+    void hoverEntered();
+    void hoverLeft();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void track(const QPoint &position, Qt::MouseButtons buttons, bool raiseMouseMove);
+    void layOut();
+    QSize textSize() const;
+    void applyPointer();
+
+    QPixmap m_picture;
+    QString m_text = QStringLiteral("Text");
+    QColor m_backColor;
+    QColor m_border1 = Qt::white;
+    QColor m_border2 = Qt::black;
+    QColor m_textColor = Qt::black;
+    QColor m_mouseOverColor;
+    QColor m_textMouseOverColor = Qt::black;
+    bool m_autoSize = true;
+    int m_mousePointer = 0;
+    QPixmap m_mouseIcon;
+    FlatButtonLayout m_layout;
+
+    bool m_pressed = false;
+    bool m_hovering = false;
+    bool m_latched = false;
+    bool m_borderShown = false;
+    bool m_sunken = false;
+    bool m_hoverLook = false;
+};

@@ -1,0 +1,98 @@
+#include "TextProgressBar.h"
+
+#include <QPainter>
+
+TextProgressBar::TextProgressBar(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QString TextProgressBar::barText(int percent, const QString &text)
+{
+    const QString figure = QString::number(percent) + QLatin1Char('%');
+    return text.isEmpty() ? figure : text + QLatin1Char(' ') + figure;
+}
+
+int TextProgressBar::fillWidth(int barWidth, int percent)
+{
+    return barWidth * qBound(0, percent, 100) / 100;
+}
+
+void TextProgressBar::setBorderStyle(int style)
+{
+    m_borderStyle = style;
+    update();
+}
+
+void TextProgressBar::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    update();
+}
+
+QColor TextProgressBar::foreColor() const
+{
+    return m_foreColor.isValid() ? m_foreColor : palette().color(QPalette::Highlight);
+}
+
+void TextProgressBar::setForeColor(const QColor &color)
+{
+    m_foreColor = color;
+    update();
+}
+
+void TextProgressBar::setFillColor(const QColor &color)
+{
+    m_fillColor = color;
+    update();
+}
+
+void TextProgressBar::setShowText(bool on)
+{
+    m_showText = on;
+    update();
+}
+
+QSize TextProgressBar::sizeHint() const
+{
+    return {200, fontMetrics().height() + 6};
+}
+
+QSize TextProgressBar::minimumSizeHint() const
+{
+    return {40, fontMetrics().height() + 4};
+}
+
+void TextProgressBar::progressChanged(int percent, const QString &text)
+{
+    percent = qBound(0, percent, 100);
+    if (percent == m_percent && text == m_text)
+        return;
+    m_percent = percent;
+    m_text = text;
+    update();
+}
+
+void TextProgressBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QRect surface = rect();
+    if (m_borderStyle != 0) {
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(surface.adjusted(0, 0, -1, -1));
+        surface.adjust(1, 1, -1, -1);
+    }
+    painter.fillRect(surface, m_backColor);
+    const QString caption = barText(m_percent, m_text);
+    if (m_showText) {
+        painter.setPen(foreColor());
+        painter.drawText(surface, Qt::AlignCenter, caption);
+    }
+    const QRect filled(surface.topLeft(), QSize(fillWidth(surface.width(), m_percent), surface.height()));
+    painter.fillRect(filled, m_fillColor);
+    if (m_showText && !filled.isEmpty()) {
+        painter.setClipRect(filled);
+        painter.setPen(m_backColor);
+        painter.drawText(surface, Qt::AlignCenter, caption);
+    }
+}

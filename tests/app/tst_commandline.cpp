@@ -1,0 +1,51 @@
+#include "CommandLine.h"
+
+#include <QTest>
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void commandLineFormsOnePath_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("none") << QStringList{} << "";
+        QTest::newRow("absolute") << QStringList{"/m/a.mp3"} << "/m/a.mp3";
+        QTest::newRow("split by the shell") << QStringList{"/my", "music/a", "b.mp3"} << "/my music/a b.mp3";
+        QTest::newRow("quotes removed") << QStringList{"\"/m/a b.mp3\""} << "/m/a b.mp3";
+        QTest::newRow("relative") << QStringList{"sub/a.mp3"} << "/start/sub/a.mp3";
+        QTest::newRow("dot dot") << QStringList{"../x"} << "/x";
+        QTest::newRow("after --") << QStringList{"--", "-name.mp3"} << "/start/-name.mp3";
+    }
+    void commandLineFormsOnePath()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, path);
+        arguments.prepend(QStringLiteral("kestrove"));
+        const CommandLine command = CommandLine::parse(arguments, QStringLiteral("/start"));
+        QCOMPARE(command.action, CommandLine::Action::Run);
+        QCOMPARE(command.path, path);
+    }
+
+    void commandLineOptions_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("action");
+        QTest::newRow("help") << "--help" << int(CommandLine::Action::ShowHelp);
+        QTest::newRow("version") << "--version" << int(CommandLine::Action::ShowVersion);
+        QTest::newRow("unknown") << "--frobnicate" << int(CommandLine::Action::Error);
+    }
+    void commandLineOptions()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, action);
+        const CommandLine command = CommandLine::parse(
+            {QStringLiteral("kestrove"), option, QStringLiteral("/a")}, QStringLiteral("/"));
+        QCOMPARE(int(command.action), action);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,193 @@
+#include "EditListStore.h"
+#include "EntryListModel.h"
+#include "FileIconProvider.h"
+#include "FileListController.h"
+#include "FilePattern.h"
+#include "MediaTypes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+QStringList texts(const EntryListModel &model)
+{
+    QStringList result;
+    for (int i = 0; i < model.count(); ++i)
+        result.append(model.text(i));
+    return result;
+}
+
+const FilePattern &mediaPattern()
+{
+    static const FilePattern pattern(MediaTypes().filePattern(false));
+    return pattern;
+}
+
+} // namespace
+
+class TestFileList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void listsParentFoldersThenFilesInNameOrder()
+    {
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        for (const char *folder : {"x.mp3", "Beta", "alpha", ".hidden"})
+            root.mkdir(QLatin1String(folder));
+        for (const char *file :
+             {"song.MP3", "movie.Mpeg", "readme.txt", "b.wav", ".secret.mp3", "name with\nnewline.wav"})
+            touch(dir.filePath(QLatin1String(file)));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("alpha")),
+                            dir.filePath(QStringLiteral("link to alpha"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.mp3")),
+                            dir.filePath(QStringLiteral("broken.mp3"))));
+        const QByteArray invalid = QFile::encodeName(dir.path()) + "/bad\xff name.wav";
+        ::close(::creat(invalid.constData(), 0644));
+
+        EntryListModel model;
+        EditListStore store;
+        FileIconProvider icons;
+        model.setIconProvider(&icons);
+        FileListController list(model, store, &icons);
+        QVERIFY(list.listFolder(dir.path(), mediaPattern()));
+        QStringList shown = texts(model);
+        QCOMPARE(shown.mid(0, 5), QStringList({"..", "alpha", "Beta", "link to alpha", "x.mp3"}));
+        QCOMPARE(model.kind(4), ListEntry::Kind::Folder);
+        QVERIFY(shown.contains(QStringLiteral("song.MP3")));
+        QVERIFY(shown.contains(QStringLiteral("name with\nnewline.wav")));
+        QVERIFY(!shown.contains(QStringLiteral("readme.txt")));
+        QVERIFY(!shown.contains(QStringLiteral(".secret.mp3")));
+        QVERIFY(!shown.contains(QStringLiteral("broken.mp3")));
+        // The name that is not valid UTF-8 is listed as far as it can be shown.
+        QVERIFY(std::any_of(shown.cbegin(), shown.cend(),
+                            [](const QString &s) { return s.startsWith(QLatin1String("bad")); }));
+        QCOMPARE(shown.size(), 5 + 5);
+        QCOMPARE(list.folder(), dir.path() + QLatin1Char('/'));
+        // Every entry has an icon; the folders share one.
+        QCOMPARE(model.data(model.index(1), EntryListModel::IconIndexRole), QVariant(icons.folderIndex()));
+        QVERIFY(!model.data(model.index(6), Qt::DecorationRole).value<QIcon>().isNull());
+    }
+
+    void emptyMissingAndRootFolders()
+    {
+        QTemporaryDir dir;
+        EntryListModel model;
+        EditListStore store;
+        FileListController list(model, store);
+        QVERIFY(list.listFolder(dir.path(), mediaPattern()));
+        QCOMPARE(texts(model), QStringList{".."});
+        QVERIFY(!list.listFolder(dir.filePath(QStringLiteral("vanished")), mediaPattern()));
+        QCOMPARE(texts(model), QStringList{".."});
+        QVERIFY(list.listFolder(QStringLiteral("/"), mediaPattern()));
+        QCOMPARE(model.text(0), QStringLiteral(".."));
+        list.listVolumes();
+        QVERIFY(texts(model).contains(QStringLiteral("/")));
+        QCOMPARE(model.kind(0), ListEntry::Kind::Volume);
+    }
+
+    void editListMarksAndCommands()
+    {
+        QTemporaryDir dir;
+        for (const char *file : {"a.mp3", "b.wav", "c.mp3", "d.jpg"})
+            touch(dir.filePath(QLatin1String(file)));
+        QDir(dir.path()).mkdir(QStringLiteral("sub.mp3"));
+        const QString folder = dir.path() + QLatin1Char('/');
+        EntryListModel model;
+        EditListStore store;
+        store.append(folder + QStringLiteral("b.wav"));
+        FileListController list(model, store);
+        list.listFolder(dir.path(), mediaPattern());
+        QCOMPARE(texts(model), QStringList({"..", "sub.mp3", "a.mp3", "b.wav", "c.mp3", "d.jpg"}));
+        QVERIFY(list.marked(3));
+        QVERIFY(!list.marked(2));
+
+        list.addToEditList(2);
+        list.addToEditList(2);
+        list.addToEditList(0);
+        list.addToEditList(1);
+        QCOMPARE(store.entries(), QStringList({folder + "b.wav", folder + "a.mp3"}));
+        list.addAllToEditList(QStringLiteral("*.MP3"));
+        QCOMPARE(store.entries(), QStringList({folder + "b.wav", folder + "a.mp3", folder + "c.mp3"}));
+        QCOMPARE(list.editListIndex(QStringLiteral("c.mp3")), std::optional<int>(2));
+        QCOMPARE(list.editListIndex(QStringLiteral("d.jpg")), std::nullopt);
+
+        list.removeFromEditList(3);
+        QVERIFY(!list.marked(3));
+        list.removeAllFromEditList(QStringLiteral("*.mp3"));
+        QVERIFY(store.isEmpty());
+        list.addAllToEditList(QString());
+        QCOMPARE(store.count(), 4);
+        list.removeAllFromEditList(QStringLiteral("*.*"));
+        QVERIFY(store.isEmpty());
+    }
+
+    void addRemovePatternRule_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("passes");
+        QTest::newRow("empty") << "a.txt"
+                               << "" << true;
+        QTest::newRow("all") << "a.txt"
+                             << "*.*" << true;
+        QTest::newRow("extension") << "a.MP3"
+                                   << "*.mp3" << true;
+        QTest::newRow("other extension") << "a.wav"
+                                         << "*.mp3" << false;
+        QTest::newRow("longer extension") << "a.mpeg"
+                                          << "*.mpg" << false;
+    }
+    void addRemovePatternRule()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, pattern);
+        QFETCH(bool, passes);
+        QCOMPARE(FileListController::passesPattern(name, pattern), passes);
+    }
+
+    void selectionAfterADeletion_data()
+    {
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("next moves up") << QStringList{"..", "a", "c"} << 1 << 1;
+        QTest::newRow("last, file before") << QStringList{"..", "a", "b"} << 3 << 2;
+        QTest::newRow("last, folder before") << QStringList{"..", "dir"} << 2 << -1;
+        QTest::newRow("last, parent before") << QStringList{".."} << 1 << -1;
+        QTest::newRow("only entry") << QStringList{} << 0 << -1;
+    }
+    void selectionAfterADeletion()
+    {
+        QFETCH(QStringList, left);
+        QFETCH(int, removed);
+        QFETCH(int, selected);
+        EntryListModel model;
+        for (const QString &text : left) {
+            const ListEntry::Kind kind = text == QLatin1String("..")    ? ListEntry::Kind::Parent
+                                         : text == QLatin1String("dir") ? ListEntry::Kind::Folder
+                                                                        : ListEntry::Kind::File;
+            model.addItem(text, kind);
+        }
+        QCOMPARE(FileListController::indexAfterRemoval(model, removed), selected);
+    }
+};
+
+QObject *createFileListTest()
+{
+    return new TestFileList;
+}
+
+#include "tst_filelist.moc"

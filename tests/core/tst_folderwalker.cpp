@@ -1,0 +1,200 @@
+#include "FolderWalker.h"
+#include "ScriptedPrompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+// A walker whose events are written down in order, relative to a root folder.
+struct Walk
+{
+    explicit Walk(const QString &rootFolder) : root(rootFolder + QLatin1Char('/'))
+    {
+        QObject::connect(&walker, &FolderWalker::folderEntered,
+                         [this](const QString &folder) { log(QStringLiteral("folder "), folder); });
+        QObject::connect(&walker, &FolderWalker::fileFound,
+                         [this](const QString &path) { log(QStringLiteral("file "), path); });
+        QObject::connect(&walker, &FolderWalker::finished,
+                         [this] { events.append(QStringLiteral("finish")); });
+    }
+    void log(const QString &what, const QString &path)
+    {
+        events.append(what + (path.startsWith(root) ? path.mid(root.size()) : path));
+        if (onEvent)
+            onEvent(events.size());
+    }
+
+    QString root;
+    ScriptedPrompter prompter;
+    FolderWalker walker{prompter};
+    QStringList events;
+    std::function<void(int)> onEvent;
+};
+
+} // namespace
+
+class TestFolderWalker : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void patternTest_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("set");
+        QTest::newRow("plain") << "a.mp3"
+                               << "*.mp3" << true;
+        QTest::newRow("upper name") << "A.MP3"
+                                    << "*.mp3" << true;
+        QTest::newRow("upper pattern") << "a.wav"
+                                       << "*.MP3;*.wav" << true;
+        QTest::newRow("blank after separator") << "a.wav"
+                                               << "*.mp3; *.wav" << false;
+        QTest::newRow("empty pattern") << "a.txt"
+                                       << "" << true;
+        QTest::newRow("star dot star") << "a.txt"
+                                       << "*.mp3;*.*" << true;
+        QTest::newRow("empty item") << "a.txt"
+                                    << "*.mp3;;*.wav" << true;
+        QTest::newRow("trailing separator") << "a.txt"
+                                            << "*.mp3;" << false;
+        QTest::newRow("no match") << "b.txt"
+                                  << "*.mp3" << false;
+        QTest::newRow("suffix without dot") << "xmp3"
+                                            << "*.mp3" << false;
+        QTest::newRow("item without star") << "x.mp3"
+                                           << "mp3" << true;
+        QTest::newRow("one character") << "a.x"
+                                       << "x" << true;
+    }
+    void patternTest()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, pattern);
+        QFETCH(bool, set);
+        QCOMPARE(FolderWalker::matchesPattern(name, pattern), set);
+    }
+
+    void walksFilesFirstThenSubfoldersDepthFirst()
+    {
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        root.mkpath(QStringLiteral("x"));
+        root.mkpath(QStringLiteral(".hidden"));
+        touch(dir.filePath(QStringLiteral("a.mp3")));
+        touch(dir.filePath(QStringLiteral("b.txt")));
+        touch(dir.filePath(QStringLiteral("x/c.MP3")));
+        touch(dir.filePath(QStringLiteral(".hidden/d.mp3")));
+        QVERIFY(QFile::link(dir.path(), dir.filePath(QStringLiteral("x/loop"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")),
+                            dir.filePath(QStringLiteral("x/broken.mp3"))));
+        Walk walk(dir.path());
+        QVERIFY(walk.walker.walk(dir.path(), QStringLiteral("*.mp3")));
+        QCOMPARE(walk.events, QStringList({"folder ", "file a.mp3", "folder x/", "file x/c.MP3", "finish"}));
+        QCOMPARE(walk.walker.folderCount(), 2);
+        QVERIFY(!walk.walker.busy());
+    }
+
+    void everyFileWithAnEmptyPattern()
+    {
+        QTemporaryDir dir;
+        touch(dir.filePath(QStringLiteral("noext")));
+        touch(dir.filePath(QStringLiteral(".dotfile")));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("noext")), dir.filePath(QStringLiteral("link"))));
+        Walk walk(dir.path());
+        walk.walker.walk(dir.path() + QLatin1Char('/'), QString());
+        QStringList files = walk.events.mid(1, 3);
+        files.sort();
+        QCOMPARE(files, QStringList({"file .dotfile", "file link", "file noext"}));
+        QCOMPARE(walk.events.size(), 5);
+    }
+
+    void cancelEndsTheWalkWithOneFinish()
+    {
+        QTemporaryDir dir;
+        QString folder = dir.path();
+        for (int depth = 0; depth < 30; ++depth) {
+            touch(folder + QStringLiteral("/f.wav"));
+            folder += QStringLiteral("/d");
+            QDir().mkdir(folder);
+        }
+        Walk walk(dir.path());
+        walk.onEvent = [&](int) {
+            if (walk.walker.folderCount() == 5)
+                walk.walker.cancel();
+        };
+        walk.walker.walk(dir.path(), QStringLiteral("*.wav"));
+        QCOMPARE(walk.events.count(QStringLiteral("finish")), 1);
+        QCOMPARE(walk.events.last(), QStringLiteral("finish"));
+        QCOMPARE(walk.walker.folderCount(), 5);
+        QCOMPARE(walk.events.size(), 5 + 4 + 1);
+    }
+
+    void folderThatCannotBeReadIsPassedOver()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("gone"));
+        QDir(dir.path()).mkpath(QStringLiteral("kept"));
+        touch(dir.filePath(QStringLiteral("gone/a.mp3")));
+        touch(dir.filePath(QStringLiteral("kept/b.mp3")));
+        Walk walk(dir.path());
+        // The folder vanishes after it was listed and before it is walked.
+        walk.onEvent = [&](int count) {
+            if (count == 1)
+                QVERIFY(QDir(dir.filePath(QStringLiteral("gone"))).removeRecursively());
+        };
+        walk.walker.walk(dir.path(), QStringLiteral("*.mp3"));
+        QCOMPARE(walk.events, QStringList({"folder ", "folder kept/", "file kept/b.mp3", "finish"}));
+    }
+
+    void pathsThatCannotBeWalked_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("relative") << "music/rock" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("share") << "//server/share" << true;
+        QTest::newRow("missing") << "/no/such/folder" << true;
+    }
+    void pathsThatCannotBeWalked()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, message);
+        Walk walk(QStringLiteral("/"));
+        QVERIFY(!walk.walker.walk(path, QStringLiteral("*.mp3")));
+        QVERIFY(walk.events.isEmpty());
+        QCOMPARE(walk.prompter.questions().size(), message ? 1 : 0);
+        if (message) {
+            QCOMPARE(walk.prompter.questions().first().text, path);
+            QCOMPARE(walk.prompter.questions().first().title, QStringLiteral("Path is invalid"));
+            QCOMPARE(walk.prompter.questions().first().icon, Prompter::Icon::Information);
+        }
+    }
+
+    void nonAsciiPatternsMatchByText()
+    {
+        QTemporaryDir dir;
+        touch(dir.filePath(QStringLiteral("canción.ÑA")));
+        Walk walk(dir.path());
+        walk.walker.walk(dir.path(), QStringLiteral("*.mp3;*.ña"));
+        QCOMPARE(walk.events, QStringList({"folder ", "file canción.ÑA", "finish"}));
+    }
+};
+
+QObject *createFolderWalkerTest()
+{
+    return new TestFolderWalker;
+}
+
+#include "tst_folderwalker.moc"

@@ -1,0 +1,12 @@
+#include "RunTests.h"
+
+QObject *createSettingsTest();
+QObject *createEditListTest();
+QObject *createFolderWalkerTest();
+QObject *createM3uFileTest();
+
+int main(int argc, char **argv)
+{
+    return runTests(argc, argv,
+                    {createSettingsTest, createEditListTest, createFolderWalkerTest, createM3uFileTest});
+}

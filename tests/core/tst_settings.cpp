@@ -1,0 +1,293 @@
+#include "SettingCodec.h"
+#include "Settings.h"
+#include "SettingsStore.h"
+#include "VersionTitle.h"
+#include "WindowGeometry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+using namespace SettingCodec;
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void versionTitleJoinsTheNumbers()
+    {
+        QCOMPARE(VersionTitle(3, 0, 25), QStringLiteral("Kestrove V.3.0.25"));
+    }
+
+    void leadingNumberReadsTheNumericStart_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("plain") << "12" << 12.0;
+        QTest::newRow("trailing letters") << "12abc" << 12.0;
+        QTest::newRow("letters") << "abc" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("negative") << "-1" << -1.0;
+        QTest::newRow("blanks first") << "  7" << 7.0;
+        QTest::newRow("fraction") << "2.5x" << 2.5;
+    }
+    void leadingNumberReadsTheNumericStart()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(leadingNumber(text), value);
+    }
+
+    void encodingsReadAsStored_data()
+    {
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("flag 1") << "flag"
+                                << "1"
+                                << "true";
+        QTest::newRow("flag -1") << "flag"
+                                 << "-1"
+                                 << "false";
+        QTest::newRow("flag 2") << "flag"
+                                << "2"
+                                << "false";
+        QTest::newRow("flag garbage") << "flag"
+                                      << "yes"
+                                      << "false";
+        QTest::newRow("check 0") << "check"
+                                 << "0"
+                                 << "false";
+        QTest::newRow("check 1") << "check"
+                                 << "1"
+                                 << "true";
+        QTest::newRow("check 7") << "check"
+                                 << "7"
+                                 << "none";
+        QTest::newRow("check letters") << "check"
+                                       << "x"
+                                       << "false";
+        QTest::newRow("whole 12") << "whole"
+                                  << "12"
+                                  << "12";
+        QTest::newRow("whole blanks") << "whole"
+                                      << " 3 "
+                                      << "3";
+        QTest::newRow("whole letters") << "whole"
+                                       << "abc"
+                                       << "none";
+        QTest::newRow("whole mixed") << "whole"
+                                     << "12abc"
+                                     << "none";
+        QTest::newRow("whole too big") << "whole"
+                                       << "4294967296"
+                                       << "none";
+        QTest::newRow("whole negative") << "whole"
+                                        << "-2147483648"
+                                        << "-2147483648";
+        QTest::newRow("boolean True") << "boolean"
+                                      << "True"
+                                      << "true";
+        QTest::newRow("boolean false") << "boolean"
+                                       << "false"
+                                       << "false";
+        QTest::newRow("boolean -1") << "boolean"
+                                    << "-1"
+                                    << "true";
+        QTest::newRow("boolean garbage") << "boolean"
+                                         << "maybe"
+                                         << "none";
+        QTest::newRow("percent rounds half even") << "percent"
+                                                  << "62.5"
+                                                  << "62";
+    }
+    void encodingsReadAsStored()
+    {
+        QFETCH(QString, encoding);
+        QFETCH(QString, text);
+        QFETCH(QString, result);
+        auto show = [](auto value) -> QString {
+            if (!value)
+                return QStringLiteral("none");
+            if constexpr (std::is_same_v<std::decay_t<decltype(*value)>, bool>)
+                return *value ? QStringLiteral("true") : QStringLiteral("false");
+            else
+                return QString::number(*value);
+        };
+        QString actual;
+        if (encoding == QLatin1String("flag"))
+            actual = flagEqualsOne(text) ? QStringLiteral("true") : QStringLiteral("false");
+        else if (encoding == QLatin1String("check"))
+            actual = show(checkBox(text));
+        else if (encoding == QLatin1String("whole"))
+            actual = show(wholeInteger(text));
+        else if (encoding == QLatin1String("boolean"))
+            actual = show(booleanWord(text));
+        else
+            actual = QString::number(decimalInteger(text));
+        QCOMPARE(actual, result);
+    }
+
+    void writtenTextsFollowTheEncodings()
+    {
+        QCOMPARE(fromCheckBox(true), QStringLiteral("1"));
+        QCOMPARE(fromBoolean(false), QStringLiteral("False"));
+        QCOMPARE(fromTwips(11295), QStringLiteral("11295"));
+        QCOMPARE(fromTwips(-150), QStringLiteral("-150"));
+    }
+
+    void generalSectionReadsBackAsWritten()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Kestrove.ini"));
+        {
+            SettingsStore store(path);
+            Settings settings(store);
+            settings.setLastFolder(QStringLiteral("/a, b/c=d;e/"));
+            settings.setDropCollects(20, true);
+            QVERIFY(settings.sync());
+        }
+        SettingsStore store(path);
+        const Settings settings(store);
+        QCOMPARE(settings.lastFolder(), QStringLiteral("/a, b/c=d;e/"));
+        QCOMPARE(store.value(QStringLiteral("DragNDropExt"), QStringLiteral("20"), QString()),
+                 QStringLiteral("True"));
+        QCOMPARE(settings.windowWidth(), std::optional<double>(11295));
+        QCOMPARE(store.value(QStringLiteral("General"), QStringLiteral("nokey"), QStringLiteral("dflt")),
+                 QStringLiteral("dflt"));
+    }
+
+    // Each option reads its stored text in its own way; the table shows what a user's hand-edited
+    // or damaged settings file turns into.
+    void optionsReadTheirStoredTexts_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("flag one") << "showallfiles"
+                                  << "1"
+                                  << "true";
+        QTest::newRow("flag 1.4 is not one") << "FileFlySize"
+                                             << "1.4"
+                                             << "false";
+        QTest::newRow("flag garbage") << "DeleteConfirm"
+                                      << "yes"
+                                      << "false";
+        QTest::newRow("check box rounds") << "AutoPlay"
+                                          << "0.6"
+                                          << "true";
+        QTest::newRow("check box out of range") << "RemPos"
+                                                << "7"
+                                                << "none";
+        QTest::newRow("share rounds halves to even") << "DefLeft"
+                                                     << "30.5"
+                                                     << "30";
+        QTest::newRow("share garbage") << "DefLeft2"
+                                       << "wide"
+                                       << "0";
+        QTest::newRow("integer with blanks") << "CurSpeed"
+                                             << " 150 "
+                                             << "150";
+        QTest::newRow("integer too large") << "LastPos"
+                                           << "9999999999"
+                                           << "none";
+        QTest::newRow("integer with letters") << "Offset"
+                                              << "3x"
+                                              << "none";
+        QTest::newRow("twips without a number") << "width"
+                                                << "wide"
+                                                << "none";
+        QTest::newRow("twips with a fraction") << "left"
+                                               << "150.5px"
+                                               << "150.5";
+        QTest::newRow("maximised") << "winstate"
+                                   << "max"
+                                   << "true";
+        QTest::newRow("maximised in capitals") << "winstate"
+                                               << "Max"
+                                               << "false";
+        QTest::newRow("first run") << "FirstUse"
+                                   << ""
+                                   << "true";
+    }
+    void optionsReadTheirStoredTexts()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
+        store.setValue(QStringLiteral("General"), key, text);
+        const Settings settings(store);
+        auto show = [](const auto &value) -> QString {
+            using T = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, bool>)
+                return value ? QStringLiteral("true") : QStringLiteral("false");
+            else if constexpr (std::is_same_v<T, int>)
+                return QString::number(value);
+            else if (!value)
+                return QStringLiteral("none");
+            else if constexpr (std::is_same_v<T, std::optional<bool>>)
+                return *value ? QStringLiteral("true") : QStringLiteral("false");
+            else
+                return QString::number(*value);
+        };
+        const QHash<QString, std::function<QString()>> readers = {
+            {"showallfiles", [&] { return show(settings.showAllFiles()); }},
+            {"FileFlySize", [&] { return show(settings.liveResizeLists()); }},
+            {"DeleteConfirm", [&] { return show(settings.confirmDelete()); }},
+            {"AutoPlay", [&] { return show(settings.autoPlay()); }},
+            {"RemPos", [&] { return show(settings.rememberPosition()); }},
+            {"DefLeft", [&] { return show(settings.filesShare()); }},
+            {"DefLeft2", [&] { return show(settings.listsShare()); }},
+            {"CurSpeed", [&] { return show(settings.speed()); }},
+            {"LastPos", [&] { return show(settings.lastPosition()); }},
+            {"Offset", [&] { return show(settings.startOffsetChoice()); }},
+            {"width", [&] { return show(settings.windowWidth()); }},
+            {"left", [&] { return show(settings.windowLeft()); }},
+            {"winstate", [&] { return show(settings.windowMaximised()); }},
+            {"FirstUse", [&] { return show(settings.isFirstRun()); }},
+        };
+        QCOMPARE(readers.value(key)(), read);
+    }
+
+    void windowRectangleIsKeptOnTheScreen_data()
+    {
+        QTest::addColumn<QVariantList>("stored");
+        QTest::addColumn<QRect>("placed");
+        const QVariant none;
+        // A 1280 x 800 screen is 19200 x 12000 twips; the window is 753 x 452 pixels now.
+        QTest::newRow("as stored") << QVariantList{1500, 1500, 9000, 6000} << QRect(100, 100, 600, 400);
+        QTest::newRow("centred without left and top")
+            << QVariantList{none, none, 9000, 6000} << QRect(264, 174, 600, 400);
+        QTest::newRow("designed size without width and height")
+            << QVariantList{0, 0, none, none} << QRect(0, 0, 753, 452);
+        QTest::newRow("too wide takes two thirds of the screen")
+            << QVariantList{0, 0, 30000, 6000} << QRect(0, 0, 853, 400);
+        QTest::newRow("past the right edge moves left")
+            << QVariantList{15000, 0, 9000, 6000} << QRect(680, 0, 600, 400);
+        QTest::newRow("below the screen moves up")
+            << QVariantList{0, 13000, 9000, 6000} << QRect(0, 348, 600, 400);
+    }
+    void windowRectangleIsKeptOnTheScreen()
+    {
+        QFETCH(QVariantList, stored);
+        QFETCH(QRect, placed);
+        auto twips = [&](int i) -> std::optional<double> {
+            return stored.at(i).isValid() ? std::optional<double>(stored.at(i).toDouble()) : std::nullopt;
+        };
+        QCOMPARE(WindowGeometry::restore({twips(0), twips(1), twips(2), twips(3)}, QSize(753, 452),
+                                         QRect(0, 0, 1280, 800)),
+                 placed);
+    }
+};
+
+QObject *createSettingsTest()
+{
+    return new TestSettings;
+}
+
+#include "tst_settings.moc"

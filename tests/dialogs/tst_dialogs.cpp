@@ -1,0 +1,120 @@
+#include "AboutDialog.h"
+#include "MediaTypes.h"
+#include "PreferencesDialog.h"
+#include "ScriptedPrompter.h"
+#include "Settings.h"
+#include "SettingsStore.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void preferencesReadTheStoreWithItsDefaults()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
+        Settings settings(store);
+        settings.setConfirmDelete(false);
+        ScriptedPrompter prompter;
+        MediaTypes types;
+        PreferencesDialog window(settings, prompter, types, true);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Kestrove Setup"));
+        auto box = [&window](const char *name) { return window.findChild<QCheckBox *>(QLatin1String(name)); };
+        QVERIFY(box("liveResizeLists")->isChecked());
+        QVERIFY(!box("liveResizePlayer")->isChecked());
+        QVERIFY(box("minimiseWhilePlaying")->isChecked());
+        QVERIFY(box("deleteToTrash")->isChecked());
+        QVERIFY(!box("confirmDelete")->isChecked());
+        QVERIFY(box("showAllFiles")->isChecked());
+        QCOMPARE(box("confirmDelete")->text(),
+                 QStringLiteral("Confirmation when deleting files from filelist."));
+    }
+
+    void closeSavesAndTheCloseBoxDoesNot_data()
+    {
+        QTest::addColumn<bool>("viaClose");
+        QTest::newRow("Close") << true;
+        QTest::newRow("close box") << false;
+    }
+    void closeSavesAndTheCloseBoxDoesNot()
+    {
+        QFETCH(bool, viaClose);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Kestrove.ini"));
+        SettingsStore store(path);
+        Settings settings(store);
+        ScriptedPrompter prompter;
+        MediaTypes types;
+        PreferencesDialog window(settings, prompter, types, false);
+        window.show();
+        window.findChild<QCheckBox *>(QStringLiteral("liveResizePlayer"))->setChecked(true);
+        window.findChild<QCheckBox *>(QStringLiteral("showAllFiles"))->setChecked(true);
+        if (viaClose)
+            window.findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
+        else
+            window.close();
+        QVERIFY(!window.isVisible());
+        SettingsStore stored(path);
+        QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("VideoFlySize"), QStringLiteral("-")),
+                 viaClose ? QStringLiteral("1") : QStringLiteral("-"));
+        QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("showallfiles"), QStringLiteral("-")),
+                 viaClose ? QStringLiteral("1") : QStringLiteral("-"));
+        QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("FileFlySize"), QStringLiteral("-")),
+                 viaClose ? QStringLiteral("1") : QStringLiteral("-"));
+    }
+
+    void supportedTypesText()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
+        Settings settings(store);
+        ScriptedPrompter prompter;
+        MediaTypes types;
+        PreferencesDialog window(settings, prompter, types, false);
+        window.findChild<QPushButton *>(QStringLiteral("supportedTypesButton"))->click();
+        QCOMPARE(prompter.questions().size(), 1);
+        const QString text = prompter.questions().first().text;
+        QVERIFY(text.startsWith(QStringLiteral(".wav , .voc , .mp3 , ")));
+        QVERIFY(text.endsWith(
+            QStringLiteral(".cur , .ico\nif the correct MCI or Video-Driver is installed !\n")));
+        QCOMPARE(prompter.questions().first().icon, Prompter::Icon::Information);
+    }
+
+    void aboutWindow()
+    {
+        ScriptedPrompter prompter;
+        AboutDialog about(QStringLiteral("Kestrove V.3.0.25"), prompter);
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Kestrove V.3.0.25"));
+        QCOMPARE(about.findChild<QLabel *>(QStringLiteral("titleLabel"))->text(),
+                 QStringLiteral("Kestrove V.3.0.25"));
+        QCOMPARE(about.findChild<QLabel *>(QStringLiteral("freewareLabel"))->text(),
+                 QStringLiteral("FREEWARE"));
+        QCOMPARE(about.findChild<QPushButton *>(QStringLiteral("systemInformationButton"))->text(),
+                 QStringLiteral("&System Info..."));
+
+        // With no system-information program on PATH the button says so.
+        QTemporaryDir empty;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(empty.path()));
+        about.findChild<QPushButton *>(QStringLiteral("systemInformationButton"))->click();
+        qputenv("PATH", path);
+        QCOMPARE(prompter.questions().size(), 1);
+        QCOMPARE(prompter.questions().first().text,
+                 QStringLiteral("System Information Is Unavailable At This Time"));
+        QCOMPARE(prompter.questions().first().icon, Prompter::Icon::None);
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"

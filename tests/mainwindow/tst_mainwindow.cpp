@@ -1,0 +1,947 @@
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileIconProvider.h"
+#include "FilePattern.h"
+#include "FlatButton.h"
+#include "FolderNavigator.h"
+#include "FolderTrash.h"
+#include "FolderTree.h"
+#include "MainWindow.h"
+#include "PaneArrangement.h"
+#include "PlaybackOptionsPanel.h"
+#include "ScriptedPrompter.h"
+#include "SettingKeys.h"
+#include "Settings.h"
+#include "SettingsStore.h"
+#include "Slider.h"
+#include "SplitterPane.h"
+#include "TitleStrip.h"
+#include "UnixSignalWatcher.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <memory>
+
+namespace {
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One run of the program against a settings file and a data folder of the test's own.
+class Session
+{
+    // Declared first: the trash folder lives inside it.
+    QTemporaryDir m_dir;
+
+public:
+    Session()
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("data"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("media/sub folder"));
+        for (const char *name :
+             {"media/a b.mp3", "media/B.wav", "media/b.wav", "media/readme.txt", "media/sub folder/c.mp3"})
+            writeBytes(m_dir.filePath(QLatin1String(name)), "x");
+    }
+
+    QString media(const QString &name = QString()) const
+    {
+        return m_dir.filePath(QStringLiteral("media/")) + name;
+    }
+    QString dataFile(const char *name) const
+    {
+        return m_dir.filePath(QStringLiteral("data/")) + QLatin1String(name);
+    }
+    QString iniPath() const { return m_dir.filePath(QStringLiteral("Kestrove.ini")); }
+
+    void preset(const QString &key, const QString &value, const QString &section = QStringLiteral("General"))
+    {
+        SettingsStore store(iniPath());
+        store.setValue(section, key, value);
+        store.sync();
+    }
+    QString stored(const QString &key, const QString &section = QStringLiteral("General")) const
+    {
+        return SettingsStore(iniPath()).value(section, key, QStringLiteral("<absent>"));
+    }
+
+    MainWindow &start(const QString &commandLine = QString(), bool anotherInstance = false)
+    {
+        m_store = std::make_unique<SettingsStore>(iniPath());
+        m_settings = std::make_unique<Settings>(*m_store);
+        const AppServices services{m_settings.get(), &prompter, &icons, &trash,
+                                   m_dir.filePath(QStringLiteral("data"))};
+        window = std::make_unique<MainWindow>(services, StartOptions{commandLine, anotherInstance});
+        window->load();
+        return *window;
+    }
+    void close()
+    {
+        window->close();
+        m_store->sync();
+    }
+
+    // Keys of a control act only while it has the focus in the active window.
+    template <typename T> T *focused(const char *name) const
+    {
+        QApplication::setActiveWindow(window.get());
+        T *control = child<T>(name);
+        control->setFocus();
+        return control;
+    }
+
+    template <typename T> T *child(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
+
+    ScriptedPrompter prompter;
+    FileIconProvider icons;
+    FolderTrash trash{m_dir.filePath(QStringLiteral("trash"))};
+    std::unique_ptr<MainWindow> window;
+
+private:
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<Settings> m_settings;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void titleClicksGiveTheirPanelTheMostRoom_data()
+    {
+        QTest::addColumn<int>("title");
+        QTest::addColumn<QString>("assignments");
+        QTest::newRow("FOLDERS") << 0 << "folders:80 lists:70 files:50";
+        QTest::newRow("FILES") << 1 << "folders:6 files:93 lists:94";
+        QTest::newRow("PLAYLIST") << 2 << "folders:6 files:7 lists:94";
+        QTest::newRow("PLAYER") << 3 << "folders:6 lists:13 files:50";
+        QTest::newRow("no such title") << 4 << "";
+    }
+    void titleClicksGiveTheirPanelTheMostRoom()
+    {
+        QFETCH(int, title);
+        QFETCH(QString, assignments);
+        QStringList made;
+        for (const PaneArrangement::Assignment &assignment : PaneArrangement::assignments(title, 5, 5, 5)) {
+            const char *splitter = assignment.splitter == PaneArrangement::Splitter::Files   ? "files"
+                                   : assignment.splitter == PaneArrangement::Splitter::Lists ? "lists"
+                                                                                             : "folders";
+            made.append(QStringLiteral("%1:%2").arg(QLatin1String(splitter)).arg(assignment.percent));
+        }
+        QCOMPARE(made.join(QLatin1Char(' ')), assignments);
+    }
+
+    void firstStartUsesTheDefaults()
+    {
+        Session session;
+        MainWindow &form = session.start();
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.windowTitle(), QStringLiteral("Kestrove"));
+        QCOMPARE(form.size(), QSize(753, 452));
+        const QRect screen = form.screen()->geometry();
+        QVERIFY(qAbs(form.x() - (screen.width() - 753) / 2) <= 1);
+        QVERIFY(qAbs(form.y() - (screen.height() - 452) / 2) <= 1);
+        QCOMPARE(session.child<SplitterPane>("filesSplitter")->leftPercent(), 50);
+        QCOMPARE(session.child<SplitterPane>("listsSplitter")->leftPercent(), 70);
+        QCOMPARE(session.child<SplitterPane>("foldersSplitter")->leftPercent(), 25);
+        QVERIFY(form.options()->autoPlay->isChecked());
+        QVERIFY(form.options()->autoAdvance->isEnabled());
+        QVERIFY(form.options()->rememberPosition->isChecked());
+        QCOMPARE(form.options()->speedSlider->value(), 100);
+        QCOMPARE(form.options()->speedSlider->findChild<QAction *>("settomin")->text(), QStringLiteral("1%"));
+        QCOMPARE(form.options()->startOffset->count(), 10);
+        QCOMPARE(form.options()->startOffset->itemText(9), QStringLiteral("90 %"));
+        QCOMPARE(form.options()->slideDelay->count(), 30);
+        QCOMPARE(form.options()->slideDelay->itemText(0), QStringLiteral("1 Sec."));
+        QCOMPARE(form.currentFolder(), FolderNavigator::computerRootText());
+        QVERIFY(session.child<EntryListView>("fileList")->items()->count() > 0);
+        QCOMPARE(session.stored(QStringLiteral("FirstUse")), QStringLiteral("false"));
+        QCOMPARE(session.stored(QStringLiteral("AutoPlay")), QStringLiteral("<absent>"));
+        QVERIFY(session.prompter.questions().isEmpty());
+    }
+
+    void storedValuesAreAppliedAndWrittenBack()
+    {
+        Session session;
+        const QList<std::pair<const char *, QString>> values = {
+            {"DefLeft", "30"},        {"DefLeft2", "60"},     {"DefLeft3", "40"},
+            {"left", "1500"},         {"top", "1200"},        {"width", "9000"},
+            {"height", "6000"},       {"winstate", "normal"}, {"AutoPlay", "1"},
+            {"AutoPlayStart", "1"},   {"AutoPlayNext", "1"},  {"RestoreSpeed", "1"},
+            {"MaintainSpeed", "1"},   {"CurSpeed", "150"},    {"Offset", "3"},
+            {"Slide", "5"},           {"RemPos", "0"},        {"LastPos", "123456"},
+            {"LastFile", "/m/x.mp3"}, {"FirstUse", "false"},  {"LastPath", session.media()},
+        };
+        for (const auto &[key, value] : values)
+            session.preset(QLatin1String(key), value);
+        session.preset(QStringLiteral("showallfiles"), QStringLiteral("1"));
+        session.preset(QStringLiteral("FileFlySize"), QStringLiteral("0"));
+        session.preset(QStringLiteral("VideoFlySize"), QStringLiteral("1"));
+        session.preset(QStringLiteral("AutoMini"), QStringLiteral("0"));
+        session.preset(QStringLiteral("2"), QStringLiteral("True"), QStringLiteral("DragNDropExt"));
+
+        MainWindow &form = session.start();
+        QCOMPARE(session.child<SplitterPane>("filesSplitter")->leftPercent(), 30);
+        QCOMPARE(session.child<SplitterPane>("foldersSplitter")->leftPercent(), 40);
+        QCOMPARE(form.pos(), QPoint(100, 80));
+        QCOMPARE(form.size(), QSize(600, 400));
+        QVERIFY(form.options()->autoPlayAtStart->isChecked());
+        QVERIFY(form.options()->autoAdvance->isChecked());
+        QCOMPARE(form.options()->speedSlider->value(), 150);
+        QCOMPARE(form.options()->startOffset->currentIndex(), 3);
+        QCOMPARE(form.options()->slideDelay->currentIndex(), 5);
+        QVERIFY(!form.options()->rememberPosition->isChecked());
+        QCOMPARE(form.lastPosition(), 123456);
+        QCOMPARE(form.currentFile(), QStringLiteral("/m/x.mp3"));
+        QCOMPARE(form.currentFolder(), session.media());
+        QVERIFY(form.showAll());
+        QVERIFY(form.filePattern().matches(QStringLiteral("readme.txt")));
+        QVERIFY(!form.minimiseWhilePlaying());
+        QVERIFY(!session.child<SplitterPane>("filesSplitter")->liveResize());
+        QVERIFY(session.child<SplitterPane>("listsSplitter")->liveResize());
+        QVERIFY(form.mediaTypes().dragDrop(2));
+        QVERIFY(!form.mediaTypes().dragDrop(3));
+
+        session.close();
+        for (const auto &[key, value] : values)
+            QCOMPARE(session.stored(QLatin1String(key)), value);
+        QCOMPARE(session.stored(QStringLiteral("2"), QStringLiteral("DragNDropExt")), QStringLiteral("True"));
+        QCOMPARE(session.stored(QStringLiteral("3"), QStringLiteral("DragNDropExt")),
+                 QStringLiteral("False"));
+    }
+
+    void badStoredValuesLeaveTheirTargetsAlone()
+    {
+        Session session;
+        session.preset(QStringLiteral("RestoreSpeed"), QStringLiteral("1"));
+        session.preset(QStringLiteral("CurSpeed"), QStringLiteral("500"));
+        session.preset(QStringLiteral("Offset"), QStringLiteral("12"));
+        session.preset(QStringLiteral("Slide"), QStringLiteral("abc"));
+        session.preset(QStringLiteral("winstate"), QStringLiteral("Max"));
+        session.preset(QStringLiteral("FileFlySize"), QStringLiteral("-1"));
+        session.preset(QStringLiteral("width"), QStringLiteral("wide"));
+        session.preset(QStringLiteral("DefLeft"), QStringLiteral("-20"));
+        session.preset(QStringLiteral("DefLeft2"), QStringLiteral("400"));
+        session.preset(QStringLiteral("LastPos"), QStringLiteral("9999999999"));
+        session.preset(QStringLiteral("AutoPlay"), QStringLiteral("7"));
+        session.preset(QStringLiteral("LastPath"), QStringLiteral("/no/such/folder/"));
+        session.preset(QStringLiteral("4"), QStringLiteral("perhaps"), QStringLiteral("DragNDropExt"));
+
+        MainWindow &form = session.start();
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.options()->speedSlider->value(), 100);
+        QCOMPARE(form.options()->startOffset->currentIndex(), 0);
+        QCOMPARE(form.options()->slideDelay->currentIndex(), 0);
+        QVERIFY(!form.isMaximized());
+        QVERIFY(!session.child<SplitterPane>("filesSplitter")->liveResize());
+        QCOMPARE(form.width(), 753);
+        QCOMPARE(session.child<SplitterPane>("filesSplitter")->leftPercent(), 5);
+        QCOMPARE(session.child<SplitterPane>("listsSplitter")->leftPercent(), 99);
+        QCOMPARE(form.lastPosition(), 0);
+        QVERIFY(form.options()->autoPlay->isChecked());
+        QVERIFY(!form.mediaTypes().dragDrop(4));
+        QCOMPARE(form.currentFolder(), FolderNavigator::computerRootText());
+    }
+
+    void garbageEverywhereNeverStopsStartUp()
+    {
+        Session session;
+        const QString garbage = QString::fromUtf8("\xef\xbf\xbd\x01junk \"quoted\" ;, =");
+        for (int key = 0; key < SettingKeys::Count; ++key)
+            session.preset(QLatin1String(SettingKeys::definition(SettingKey(key)).key), garbage);
+        writeBytes(session.dataFile("files.ini"), QByteArray("\x00\xff\r\n\n", 5) + QByteArray(70000, 'z'));
+        writeBytes(session.dataFile("default.m3u"), QByteArray("\xff\xfe\x00\x00\r", 5));
+        MainWindow &form = session.start();
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.editList().count(), 2);
+        session.close();
+    }
+
+    void closingMinimisedOrMaximisedKeepsTheRectangle_data()
+    {
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<QString>("winstate");
+        QTest::newRow("minimised") << false << "normal";
+        QTest::newRow("maximised") << true << "max";
+    }
+    void closingMinimisedOrMaximisedKeepsTheRectangle()
+    {
+        QFETCH(bool, maximised);
+        QFETCH(QString, winstate);
+        Session session;
+        session.preset(QStringLiteral("left"), QStringLiteral("1500"));
+        session.preset(QStringLiteral("width"), QStringLiteral("9000"));
+        session.preset(QStringLiteral("winstate"), QStringLiteral("normal"));
+        MainWindow &form = session.start();
+        if (maximised)
+            form.showMaximized();
+        else
+            form.showMinimized();
+        session.close();
+        QCOMPARE(session.stored(QStringLiteral("left")), QStringLiteral("1500"));
+        QCOMPARE(session.stored(QStringLiteral("width")), QStringLiteral("9000"));
+        QCOMPARE(session.stored(QStringLiteral("winstate")), winstate);
+    }
+
+    void storedMaxMaximisesTheWindow()
+    {
+        Session session;
+        session.preset(QStringLiteral("winstate"), QStringLiteral("max"));
+        QVERIFY(session.start().isMaximized());
+    }
+
+    void secondCopyWritesNothing()
+    {
+        Session session;
+        session.preset(QStringLiteral("FirstUse"), QStringLiteral("false"));
+        session.preset(QStringLiteral("AutoPlay"), QStringLiteral("0"));
+        writeBytes(session.dataFile("default.m3u"), "/m/a.mp3\n/m/b.mp3\n");
+        writeBytes(session.dataFile("files.ini"), "/m/a.mp3\r\n");
+        const QByteArray settingsBefore = readBytes(session.iniPath());
+
+        MainWindow &form = session.start(QString(), true);
+        QTRY_VERIFY(!form.isVisible());
+        QCOMPARE(session.prompter.questions().size(), 1);
+        const ScriptedPrompter::Question &question = session.prompter.questions().first();
+        QCOMPARE(question.text, QStringLiteral("Kestrove is allready running !"));
+        QCOMPARE(question.title, QStringLiteral("Kestrove"));
+        QCOMPARE(question.icon, Prompter::Icon::Exclamation);
+        QCOMPARE(question.buttons, Prompter::Buttons::Ok);
+        QCOMPARE(readBytes(session.iniPath()), settingsBefore);
+        QCOMPARE(readBytes(session.dataFile("files.ini")), QByteArray("/m/a.mp3\r\n"));
+        QCOMPARE(readBytes(session.dataFile("default.m3u")), QByteArray("/m/a.mp3\n/m/b.mp3\n"));
+    }
+
+    void secondCopyClosedBeforeItsMessageWritesNoSettings()
+    {
+        Session session;
+        session.preset(QStringLiteral("FirstUse"), QStringLiteral("false"));
+        const QByteArray settingsBefore = readBytes(session.iniPath());
+        MainWindow &form = session.start(QString(), true);
+        QVERIFY(form.close());
+        QCOMPARE(readBytes(session.iniPath()), settingsBefore);
+    }
+
+    void savedListsSurviveARestart()
+    {
+        Session session;
+        writeBytes(session.dataFile("files.ini"), "/m/a.mp3\r\n\r\n/m/c.wav\r\n");
+        writeBytes(session.dataFile("default.m3u"), "/m/a.mp3\r\n/m/b.mp3\r\n");
+        MainWindow &form = session.start();
+        QCOMPARE(form.editList().entries(), QStringList({"/m/a.mp3", "/m/c.wav"}));
+        EntryListModel *playlist = session.child<EntryListView>("playlistView")->items();
+        QCOMPARE(playlist->count(), 2);
+        QVERIFY(playlist->isOnEditList(0));
+        QVERIFY(!playlist->isOnEditList(1));
+        playlist->addItem(QStringLiteral("/m/d.mid"));
+        form.editList().append(QStringLiteral("/m/e.xm"));
+        session.close();
+        QCOMPARE(readBytes(session.dataFile("files.ini")), QByteArray("/m/a.mp3\r\n/m/c.wav\r\n/m/e.xm\r\n"));
+        QCOMPARE(readBytes(session.dataFile("default.m3u")),
+                 QByteArray("/m/a.mp3\r\n/m/b.mp3\r\n/m/d.mid\r\n"));
+
+        form.editList().clear();
+        session.start();
+        session.window->editList().clear();
+        session.close();
+        QVERIFY(!QFile::exists(session.dataFile("files.ini")));
+    }
+
+    void unreadableListsAreNotOverwritten()
+    {
+        Session session;
+        // A folder where a list file should be cannot be read, not even by root.
+        QDir().mkpath(session.dataFile("files.ini"));
+        QDir().mkpath(session.dataFile("default.m3u"));
+        writeBytes(session.dataFile("files.ini/keep"), "x");
+        MainWindow &form = session.start();
+        QVERIFY(form.editList().isEmpty());
+        session.close();
+        QVERIFY(QFileInfo(session.dataFile("files.ini")).isDir());
+        QVERIFY(QFile::exists(session.dataFile("files.ini/keep")));
+        QVERIFY(QFileInfo(session.dataFile("default.m3u")).isDir());
+    }
+
+    void openCmdOpensFoldersAndSelectsFiles_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("quoted file with a blank") << "\"%1a b.mp3\""
+                                                  << "%1"
+                                                  << "a b.mp3";
+        QTest::newRow("exact case first") << "%1b.wav"
+                                          << "%1"
+                                          << "b.wav";
+        QTest::newRow("upper case") << "%1B.wav"
+                                    << "%1"
+                                    << "B.wav";
+        QTest::newRow("folder without separator") << "%1sub folder"
+                                                  << "%1sub folder/"
+                                                  << "";
+        QTest::newRow("missing file in a folder") << "%1gone.mp3"
+                                                  << "%1"
+                                                  << "";
+        QTest::newRow("nothing there, the computer root") << "/no/such/place/x.mp3"
+                                                          << "Computer"
+                                                          << "";
+    }
+    void openCmdOpensFoldersAndSelectsFiles()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, folder);
+        QFETCH(QString, selected);
+        Session session;
+        MainWindow &form = session.start(commandLine.arg(session.media()));
+        QCOMPARE(form.currentFolder(),
+                 folder.contains(QLatin1String("%1")) ? folder.arg(session.media()) : folder);
+        const EntryListView *list = session.child<EntryListView>("fileList");
+        QCOMPARE(list->items()->text(list->currentRow()), selected);
+    }
+
+    void executeRequestKeepsAutoAdvanceOnlyInTheSameFolder_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<bool>("advance");
+        QTest::newRow("same folder") << "%1B.wav" << true;
+        QTest::newRow("other folder") << "\"%1sub folder/c.mp3\"" << false;
+    }
+    void executeRequestKeepsAutoAdvanceOnlyInTheSameFolder()
+    {
+        QFETCH(QString, request);
+        QFETCH(bool, advance);
+        Session session;
+        MainWindow &form = session.start(session.media());
+        form.options()->autoAdvance->setChecked(true);
+        form.openHandedPath(request.arg(session.media()));
+        QCOMPARE(form.options()->autoAdvance->isChecked(), advance);
+        QCOMPARE(form.currentFolder(), folderOfPath(request.arg(session.media())));
+        QVERIFY(session.child<EntryListView>("fileList")->currentRow() > 0);
+    }
+
+    void dropOnThePathBoxOpensTheFirstPath()
+    {
+        Session session;
+        MainWindow &form = session.start();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(session.media(QStringLiteral("sub folder"))),
+                      QUrl::fromLocalFile(session.media(QStringLiteral("a b.mp3")))});
+        auto *pathBox = session.child<QLineEdit>("pathBox");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pathBox, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pathBox, &drop);
+        QCOMPARE(form.currentFolder(), session.media(QStringLiteral("sub folder/")));
+        QCOMPARE(drop.dropAction(), Qt::IgnoreAction);
+    }
+
+    void openEditListWindowRefusesTheClose()
+    {
+        Session session;
+        MainWindow &form = session.start();
+        QWidget editList;
+        form.setEditListWindow(&editList);
+        QVERIFY(!form.close());
+        QVERIFY(form.isVisible());
+        QVERIFY(editList.isVisible());
+        QCOMPARE(session.stored(QStringLiteral("AutoPlay")), QStringLiteral("<absent>"));
+    }
+
+    void terminationSignalRunsTheShutdown()
+    {
+        Session session;
+        MainWindow &form = session.start(session.media());
+        UnixSignalWatcher watcher;
+        connect(&watcher, &UnixSignalWatcher::terminationRequested, &form, &MainWindow::close);
+        ::raise(SIGTERM);
+        QTRY_VERIFY(!form.isVisible());
+        QCOMPARE(session.stored(QStringLiteral("LastPath")), session.media());
+    }
+
+    void addToPlaylistWalksTheFolderTheMenuWasOpenedOn()
+    {
+        Session session;
+        QDir().mkpath(session.media(QStringLiteral("sub folder/deeper")));
+        writeBytes(session.media(QStringLiteral("sub folder/deeper/d.WAV")), "x");
+        writeBytes(session.media(QStringLiteral("sub folder/e.txt")), "x");
+        session.start(session.media());
+        auto *list = session.child<EntryListView>("fileList");
+        EntryListModel *playlist = session.child<EntryListView>("playlistView")->items();
+        playlist->addItem(session.media(QStringLiteral("sub folder/c.mp3")));
+
+        // Right-click on a point of the list and take "Add to playlist >>" with the first pattern.
+        auto addToPlaylistOn = [&](const QPoint &point) {
+            QTimer::singleShot(0, this, [] {
+                auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                QTimer::singleShot(0, [] {
+                    QWidget *dialog = QApplication::activeModalWidget();
+                    QVERIFY(dialog);
+                    QCOMPARE(dialog->windowTitle(), QStringLiteral("Add files to playlist"));
+                    dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+                });
+                menu->findChild<QAction *>(QStringLiteral("addToPlaylist"))->trigger();
+                menu->close();
+            });
+            QTest::mousePress(list->viewport(), Qt::RightButton, {}, point);
+            QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, point);
+        };
+        const int row = list->items()->findItem(QStringLiteral("sub folder"));
+        QVERIFY(row > 0);
+        addToPlaylistOn(list->visualRect(list->items()->index(row)).center());
+        QCOMPARE(playlist->count(), 2);
+        QVERIFY(playlist->findItem(session.media(QStringLiteral("sub folder/deeper/d.WAV"))) >= 0);
+
+        // Below the last entry there is no menu; the menu item from the keyboard works on the
+        // current folder.
+        list->setCurrentRow(0);
+        QTimer::singleShot(0, [] {
+            QApplication::activeModalWidget()->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        });
+        session.child<QAction>("addToPlaylist")->trigger();
+        QStringList entries;
+        for (int i = 0; i < playlist->count(); ++i)
+            entries.append(playlist->text(i).mid(session.media().size()));
+        entries.sort();
+        QCOMPARE(entries,
+                 QStringList({"B.wav", "a b.mp3", "b.wav", "sub folder/c.mp3", "sub folder/deeper/d.WAV"}));
+    }
+
+    void rightClickMenu_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("menu");
+        QTest::addColumn<bool>("fileItems");
+        QTest::newRow("file") << "a b.mp3" << true << true;
+        QTest::newRow("folder") << "sub folder" << true << false;
+        QTest::newRow("parent") << ".." << false << false;
+        QTest::newRow("below the last entry") << "" << false << false;
+    }
+    void rightClickMenu()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, menu);
+        QFETCH(bool, fileItems);
+        Session session;
+        session.start(session.media());
+        auto *list = session.child<EntryListView>("fileList");
+        list->resize(300, 400);
+        const int row = entry.isEmpty() ? -1 : list->items()->findItem(entry);
+        const QPoint point = row < 0 ? QPoint(5, 390) : list->visualRect(list->items()->index(row)).center();
+        bool menuShown = false;
+        bool addEnabled = false;
+        bool playlistEnabled = false;
+        bool menuTarget = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!popup)
+                return;
+            menuShown = true;
+            addEnabled = popup->findChild<QAction *>(QStringLiteral("addToEditList"))->isEnabled();
+            playlistEnabled = popup->findChild<QAction *>(QStringLiteral("addToPlaylist"))->isEnabled();
+            menuTarget =
+                list->items()->data(list->items()->index(row), EntryListModel::MenuTargetRole).toBool();
+            popup->close();
+        });
+        QTest::mousePress(list->viewport(), Qt::RightButton, {}, point);
+        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, point);
+        QTest::qWait(10);
+        QCOMPARE(menuShown, menu);
+        QCOMPARE(list->currentRow(), -1);
+        if (menu) {
+            QCOMPARE(addEnabled, fileItems);
+            QVERIFY(playlistEnabled);
+            QVERIFY(menuTarget);
+            QVERIFY(!list->items()->data(list->items()->index(row), EntryListModel::MenuTargetRole).toBool());
+        }
+    }
+
+    void rightClickWhileTheEditListIsOpenOnlyExplains()
+    {
+        Session session;
+        MainWindow &form = session.start(session.media());
+        QWidget editList;
+        form.setEditListWindow(&editList);
+        auto *list = session.child<EntryListView>("fileList");
+        const QPoint point = list->visualRect(list->items()->index(1)).center();
+        QTest::mousePress(list->viewport(), Qt::RightButton, {}, point);
+        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, point);
+        QCOMPARE(session.prompter.questions().size(), 1);
+        QCOMPARE(session.prompter.questions().first().text,
+                 QStringLiteral("This option is not available when the EditList is open!"));
+        form.setEditListWindow(nullptr);
+    }
+
+    void deleteFileAsksAndTrashes_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("file, asked, OK")
+            << "b.wav"
+            << "1" << int(Prompter::Answer::Ok) << "Delete file \"%1b.wav\" ?" << true;
+        QTest::newRow("file, asked, Cancel")
+            << "b.wav"
+            << "1" << int(Prompter::Answer::Cancel) << "Delete file \"%1b.wav\" ?" << false;
+        QTest::newRow("file, not asked") << "b.wav"
+                                         << "0" << int(Prompter::Answer::Cancel) << "" << true;
+        QTest::newRow("folder, always asked")
+            << "sub folder"
+            << "0" << int(Prompter::Answer::Ok) << "Delete folder \"%1sub folder\" ?" << true;
+    }
+    void deleteFileAsksAndTrashes()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, confirm);
+        QFETCH(int, answer);
+        QFETCH(QString, question);
+        QFETCH(bool, deleted);
+        Session session;
+        session.preset(QStringLiteral("DeleteConfirm"), confirm);
+        MainWindow &form = session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        const int row = list->items()->findItem(entry);
+        list->setCurrentRow(row);
+        session.prompter.queueAnswer(Prompter::Answer(answer));
+        QTest::keyClick(list, Qt::Key_Delete);
+        if (question.isEmpty()) {
+            QVERIFY(session.prompter.questions().isEmpty());
+        } else {
+            QCOMPARE(session.prompter.questions().size(), 1);
+            QCOMPARE(session.prompter.questions().first().text, question.arg(session.media()));
+        }
+        QCOMPARE(QFileInfo::exists(session.media(entry)), !deleted);
+        QCOMPARE(list->items()->findItem(entry) < 0, deleted);
+        QCOMPARE(session.trash.recycled().size(), deleted ? 1 : 0);
+        Q_UNUSED(form);
+    }
+
+    void deletingTheLastFileBelowAFolderSelectsNothing()
+    {
+        Session session;
+        QDir(session.media()).removeRecursively();
+        QDir().mkpath(session.media(QStringLiteral("dir")));
+        writeBytes(session.media(QStringLiteral("only.mp3")), "x");
+        session.preset(QStringLiteral("DeleteConfirm"), QStringLiteral("0"));
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        list->setCurrentRow(2);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(list->items()->count(), 2);
+        QCOMPARE(list->currentRow(), -1);
+
+        session.trash.setRefuse(true);
+        writeBytes(session.media(QStringLiteral("kept.mp3")), "x");
+        session.child<QAction>("refresh")->trigger();
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("kept.mp3")));
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(session.prompter.questions().last().text,
+                 QStringLiteral("Unable to delete \"%1\".").arg(session.media(QStringLiteral("kept.mp3"))));
+        QVERIFY(list->items()->findItem(QStringLiteral("kept.mp3")) > 0);
+    }
+
+    void deleteFolderRefusesDrivesAndSpecialFolders_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("root") << "/"
+                              << "You can't delete entier drives !";
+        QTest::newRow("computer") << "Computer"
+                                  << "You can't delete special folders !";
+        QTest::newRow("desktop") << "Desktop"
+                                 << "You can't delete special folders !";
+        QTest::newRow("a folder") << "%1sub folder/"
+                                  << "Delete folder \"%1sub folder/\" ?";
+    }
+    void deleteFolderRefusesDrivesAndSpecialFolders()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, message);
+        Session session;
+        MainWindow &form = session.start();
+        auto *tree = session.focused<FolderTree>("folderTree");
+        QVERIFY(tree->setSelectedPath(folder.contains(QLatin1String("%1")) ? folder.arg(session.media())
+                                                                           : folder));
+        QTest::keyClick(tree, Qt::Key_Delete);
+        QCOMPARE(session.prompter.questions().size(), 1);
+        QCOMPARE(session.prompter.questions().first().text,
+                 message.contains(QLatin1String("%1")) ? message.arg(session.media()) : message);
+        if (folder.contains(QLatin1String("%1"))) {
+            QVERIFY(!QFileInfo::exists(session.media(QStringLiteral("sub folder"))));
+            QCOMPARE(form.currentFolder(), session.media());
+        }
+    }
+
+    void pathBoxEnter_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("folder without separator") << "%1sub folder"
+                                                  << "%1sub folder/"
+                                                  << "%1sub folder/"
+                                                  << "";
+        QTest::newRow("a file") << "%1B.wav"
+                                << "%1"
+                                << "%1B.wav"
+                                << "B.wav";
+        QTest::newRow("computer root") << "COMPUTER"
+                                       << "Computer"
+                                       << "Computer"
+                                       << "";
+        QTest::newRow("nothing there") << "/no/such"
+                                       << "%1"
+                                       << "/no/such"
+                                       << "";
+    }
+    void pathBoxEnter()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, folder);
+        QFETCH(QString, box);
+        QFETCH(QString, selected);
+        Session session;
+        MainWindow &form = session.start(session.media());
+        auto *pathBox = session.child<QLineEdit>("pathBox");
+        auto fill = [&](QString text) {
+            return text.contains(QLatin1String("%1")) ? text.arg(session.media()) : text;
+        };
+        pathBox->setText(fill(typed));
+        QTest::keyClick(pathBox, Qt::Key_Return);
+        QCOMPARE(form.currentFolder(), fill(folder));
+        QCOMPARE(pathBox->text(), fill(box));
+        const EntryListView *list = session.child<EntryListView>("fileList");
+        QCOMPARE(list->items()->text(list->currentRow()), selected);
+        if (typed == QLatin1String("/no/such"))
+            QCOMPARE(pathBox->selectedText(), typed);
+    }
+
+    void listKeysAddByPatternAndEnterFolders()
+    {
+        Session session;
+        MainWindow &form = session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        QTimer::singleShot(0, this, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Add files to editlist"));
+            dialog->findChild<QComboBox *>(QStringLiteral("typeChoice"))
+                ->setCurrentText(QStringLiteral("*.wav"));
+            dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        });
+        QTest::keyClick(list, Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(form.editList().entries(), QStringList({session.media(QStringLiteral("B.wav")),
+                                                         session.media(QStringLiteral("b.wav"))}));
+
+        // Offscreen, nothing gives the window back its activation when the dialog closes.
+        session.focused<EntryListView>("fileList");
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("sub folder")));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(form.currentFolder(), session.media(QStringLiteral("sub folder/")));
+        QCOMPARE(list->currentRow(), 0);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(form.currentFolder(), session.media());
+    }
+
+    void refreshPicksUpChangesAndKeepsTheSelection()
+    {
+        Session session;
+        session.start(session.media());
+        auto *list = session.child<EntryListView>("fileList");
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
+        writeBytes(session.media(QStringLiteral("new.mp3")), "x");
+        session.child<QAction>("refresh")->trigger();
+        QVERIFY(list->items()->findItem(QStringLiteral("new.mp3")) > 0);
+        QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("b.wav"));
+    }
+
+    void panesFollowTheirSplitters_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("default") << QSize(753, 452);
+        QTest::newRow("small") << QSize(600, 400);
+        QTest::newRow("large") << QSize(1200, 760);
+    }
+    void panesFollowTheirSplitters()
+    {
+        QFETCH(QSize, window);
+        Session session;
+        MainWindow &form = session.start(session.media());
+        form.resize(window);
+        QCoreApplication::processEvents();
+        auto *outer = session.child<SplitterPane>("foldersSplitter");
+        auto *middle = session.child<SplitterPane>("listsSplitter");
+        auto *inner = session.child<SplitterPane>("filesSplitter");
+        auto *video = session.child<QWidget>("mediaView");
+        // The panes take what their splitter reports, in pixels.
+        QCOMPARE(middle->x(), qRound(outer->rightPos() / 15.0));
+        QCOMPARE(middle->width(), qRound(outer->rightWidth() / 15.0));
+        QCOMPARE(inner->width(), qRound(middle->leftWidth() / 15.0));
+        QCOMPARE(session.child<QWidget>("folderTree")->width(), qRound(outer->leftWidth() / 15.0));
+        QCOMPARE(session.child<TitleStrip>("playlistTitle")->x(), qRound(inner->rightPos() / 15.0));
+        // The media window is square; the read-out, then the information box follow below it.
+        QCOMPARE(video->width(), video->height());
+        auto *strip = session.child<QWidget>("playerControls");
+        auto *info = session.child<QWidget>("fileInformationArea");
+        QCOMPARE(strip->y(), video->geometry().bottom() + 3);
+        QCOMPARE(info->y(), strip->geometry().bottom() + 1);
+        QVERIFY(info->geometry().bottom() <= middle->height());
+        // The playlist's button panel sits right below the playlist.
+        auto *playlist = session.child<QWidget>("playlistView");
+        auto *panel = session.child<QWidget>("playlistButtons");
+        QCOMPARE(panel->y(), playlist->geometry().bottom() + 2);
+        QCOMPARE(panel->width(), playlist->width());
+        QVERIFY(panel->geometry().bottom() <= inner->height());
+        auto *clearSel = session.child<QWidget>("clearPlaylistSelectionButton");
+        auto *clearAll = session.child<QWidget>("clearPlaylistButton");
+        QCOMPARE(clearAll->x(), clearSel->geometry().right() + 2);
+    }
+
+    void playlistButtons()
+    {
+        Session session;
+        writeBytes(session.dataFile("default.m3u"), "/m/a.mp3\r\n/m/b.mp3\r\n/m/c.mp3\r\n");
+        MainWindow &form = session.start(session.media());
+        auto *playlist = session.child<EntryListView>("playlistView");
+        session.child<FlatButton>("playlistToEditListButton")->clicked();
+        QCOMPARE(form.editList().entries(), QStringList({"/m/a.mp3", "/m/b.mp3", "/m/c.mp3"}));
+        QVERIFY(playlist->items()->isOnEditList(1));
+        playlist->setRowSelected(0, true);
+        playlist->setRowSelected(2, true);
+        session.child<FlatButton>("clearPlaylistSelectionButton")->clicked();
+        QCOMPARE(playlist->items()->count(), 1);
+        QCOMPARE(playlist->items()->text(0), QStringLiteral("/m/b.mp3"));
+        session.child<FlatButton>("clearPlaylistButton")->clicked();
+        QCOMPARE(playlist->items()->count(), 0);
+    }
+
+    void titleStripsArrangeThePanels()
+    {
+        Session session;
+        session.start();
+        auto *files = session.child<TitleStrip>("filesTitle");
+        QTest::mouseClick(files, Qt::LeftButton);
+        QCOMPARE(session.child<SplitterPane>("foldersSplitter")->leftPercent(), 6);
+        QCOMPARE(session.child<SplitterPane>("filesSplitter")->leftPercent(), 93);
+        QCOMPARE(session.child<SplitterPane>("listsSplitter")->leftPercent(), 94);
+        QTest::mouseClick(session.child<TitleStrip>("foldersTitle"), Qt::LeftButton);
+        QCOMPARE(session.child<SplitterPane>("foldersSplitter")->leftPercent(), 80);
+        QTest::mouseClick(session.child<TitleStrip>("playerTitle"), Qt::RightButton);
+        auto *arrange = session.window->findChild<QMenu *>(QStringLiteral("arrangeMenu"));
+        QTRY_VERIFY(arrange->isVisible());
+        arrange->findChild<QAction *>(QStringLiteral("autoArrange"))->trigger();
+        arrange->close();
+        QCOMPARE(session.child<SplitterPane>("foldersSplitter")->leftPercent(), 25);
+        QCOMPARE(session.child<SplitterPane>("listsSplitter")->leftPercent(), 70);
+        QCOMPARE(session.child<SplitterPane>("filesSplitter")->leftPercent(), 50);
+    }
+
+    void windowKeys()
+    {
+        Session session;
+        MainWindow &form = session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        auto *pathBox = session.child<QLineEdit>("pathBox");
+        const int b = list->items()->findItem(QStringLiteral("b.wav"));
+        list->setCurrentRow(b);
+
+        QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(form.editList().entries(), QStringList{session.media(QStringLiteral("b.wav"))});
+        QTest::keyClick(list, Qt::Key_Space, Qt::ShiftModifier);
+        QVERIFY(form.editList().isEmpty());
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(form.editList().count(), 1);
+
+        const bool advance = form.options()->autoAdvance->isChecked();
+        QTest::keyClick(list, Qt::Key_F2);
+        QCOMPARE(form.options()->autoAdvance->isChecked(), !advance);
+
+        list->setCurrentRow(b);
+        QTest::keyClick(list, Qt::Key_PageUp);
+        QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("B.wav"));
+        QTest::keyClick(pathBox, Qt::Key_PageDown);
+        QCOMPARE(list->currentRow(), b);
+
+        QTest::keyClick(list, Qt::Key_F6);
+        QCOMPARE(pathBox->selectedText(), pathBox->text());
+    }
+
+    void preferencesAreAppliedWhenTheWindowCloses()
+    {
+        Session session;
+        MainWindow &form = session.start(session.media());
+        QVERIFY(!form.showAll());
+        QTimer::singleShot(0, this, [] {
+            QWidget *window = QApplication::activeModalWidget();
+            QVERIFY(window);
+            QCOMPARE(window->windowTitle(), QStringLiteral("Kestrove Setup"));
+            window->findChild<QCheckBox *>(QStringLiteral("showAllFiles"))->setChecked(true);
+            window->findChild<QCheckBox *>(QStringLiteral("liveResizeLists"))->setChecked(false);
+            window->findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
+        });
+        session.child<QAction>("preferences")->trigger();
+        QVERIFY(form.showAll());
+        QVERIFY(!session.child<SplitterPane>("filesSplitter")->liveResize());
+        QVERIFY(session.child<EntryListView>("fileList")->items()->findItem(QStringLiteral("readme.txt")) >
+                0);
+    }
+
+    void openPlayListOfAMissingFileSaysSo()
+    {
+        Session session;
+        MainWindow &form = session.start();
+        form.openPlaylist(QStringLiteral("/no/such/list.m3u"));
+        QCOMPARE(session.prompter.questions().size(), 1);
+        QCOMPARE(session.prompter.questions().first().text, QStringLiteral("ERROR! File don't exist !"));
+        QCOMPARE(session.prompter.questions().first().icon, Prompter::Icon::Critical);
+    }
+
+private:
+    static QString folderOfPath(QString path)
+    {
+        path.remove(QLatin1Char('"'));
+        return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+    }
+};
+
+QObject *createMainWindowTest()
+{
+    return new TestMainWindow;
+}
+
+#include "tst_mainwindow.moc"

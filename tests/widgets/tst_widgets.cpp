@@ -1,0 +1,539 @@
+#include "BgrColor.h"
+#include "EtchedLine.h"
+#include "FlatButton.h"
+#include "Rounding.h"
+#include "ScriptedPrompter.h"
+#include "ScrollingText.h"
+#include "ScrollingTextLayout.h"
+#include "Slider.h"
+#include "SplitterPane.h"
+#include "TextProgressBar.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &position, Qt::MouseButton button,
+               Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, position, widget->mapToGlobal(position), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// Every event of a slider, in the order raised.
+struct ScrollerLog
+{
+    explicit ScrollerLog(Slider &scroller)
+    {
+        QObject::connect(&scroller, &Slider::valueScrolled,
+                         [this](int v) { events.append(QStringLiteral("Scroll %1").arg(v)); });
+        QObject::connect(&scroller, &Slider::valueSettled,
+                         [this](int v) { events.append(QStringLiteral("AfterScroll %1").arg(v)); });
+        QObject::connect(&scroller, &Slider::mousePressed,
+                         [this](int b) { events.append(QStringLiteral("MouseDown %1").arg(b)); });
+        QObject::connect(&scroller, &Slider::mouseReleased,
+                         [this](int b) { events.append(QStringLiteral("MouseUp %1").arg(b)); });
+    }
+    QStringList events;
+};
+
+} // namespace
+
+class TestWidgets : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void roundsHalvesToEven_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("rounded");
+        QTest::newRow("0.5") << 0.5 << 0;
+        QTest::newRow("1.5") << 1.5 << 2;
+        QTest::newRow("2.5") << 2.5 << 2;
+        QTest::newRow("-0.5") << -0.5 << 0;
+        QTest::newRow("-1.5") << -1.5 << -2;
+        QTest::newRow("2.4999") << 2.4999 << 2;
+        QTest::newRow("huge") << 1e12 << std::numeric_limits<int>::max();
+    }
+    void roundsHalvesToEven()
+    {
+        QFETCH(double, value);
+        QFETCH(int, rounded);
+        QCOMPARE(Rounding::halfEven(value), rounded);
+    }
+
+    void coloursAreBlueGreenRed()
+    {
+        QCOMPARE(BgrColor::toColor(0xFF0000), QColor(Qt::blue));
+        QCOMPARE(BgrColor::toColor(0x00FFFF), QColor(Qt::yellow));
+        QCOMPARE(BgrColor::fromColor(QColor(Qt::red)), 0x0000FFu);
+    }
+
+    void sliderValueFromKnob_data()
+    {
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<double>("track");
+        QTest::addColumn<double>("knob");
+        QTest::addColumn<int>("value");
+        QTest::newRow("middle") << 0 << 200 << 100.0 << 50.0 << 100;
+        QTest::newRow("quarter") << 0 << 200 << 100.0 << 25.0 << 50;
+        QTest::newRow("far end from 50") << 50 << 150 << 80.0 << 80.0 << 150;
+        QTest::newRow("half rounds to even") << 0 << 3 << 2.0 << 1.0 << 2;
+        QTest::newRow("start") << 1 << 200 << 109.0 << 0.0 << 1;
+    }
+    void sliderValueFromKnob()
+    {
+        QFETCH(int, min);
+        QFETCH(int, max);
+        QFETCH(double, track);
+        QFETCH(double, knob);
+        QFETCH(int, value);
+        QCOMPARE(SliderRange::valueFromKnob(knob, min, max, track), value);
+        QCOMPARE(
+            SliderRange::valueFromKnob(SliderRange::knobPosition(value, min, max, track), min, max, track),
+            value);
+    }
+
+    void sliderCorrectsOutOfRangeSettings_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<int>("setTo");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("max 32767") << "Max" << 32767 << 32766 << "ERROR! Can't set MAX above 32766";
+        QTest::newRow("max below min") << "Max" << 10 << 21 << "ERROR! Cannot set MAX below (MIN + 1)";
+        QTest::newRow("negative min")
+            << "Min" << -1 << 0 << "ERROR! Cannot set min value to negative ! (below 0 )";
+        QTest::newRow("min above max") << "Min" << 500 << 199 << "ERROR! Cannot set MIN above (MAX - 1)";
+        QTest::newRow("value above max") << "Value" << 300 << 200 << "Value cannot be set bigger than Max !";
+        QTest::newRow("value below min") << "Value" << 3 << 20 << "Value cannot be set smaller than Min !";
+        QTest::newRow("value in range") << "Value" << 150 << 150 << "";
+    }
+    void sliderCorrectsOutOfRangeSettings()
+    {
+        QFETCH(QString, property);
+        QFETCH(int, setTo);
+        QFETCH(int, stored);
+        QFETCH(QString, error);
+        Slider scroller;
+        scroller.setMaximum(200);
+        scroller.setMinimum(20);
+        QSignalSpy errors(&scroller, &Slider::rangeError);
+        if (property == QLatin1String("Max")) {
+            scroller.setMaximum(setTo);
+            QCOMPARE(scroller.maximum(), stored);
+        } else if (property == QLatin1String("Min")) {
+            scroller.setMinimum(setTo);
+            QCOMPARE(scroller.minimum(), stored);
+        } else {
+            scroller.setValue(setTo);
+            QCOMPARE(scroller.value(), stored);
+        }
+        QCOMPARE(errors.count(), error.isEmpty() ? 0 : 1);
+        if (!error.isEmpty())
+            QCOMPARE(errors.first().first().toString(), error);
+    }
+
+    void sliderDragAndTrackPress()
+    {
+        Slider scroller;
+        scroller.setMaximum(200);
+        scroller.resize(111, 21);
+        QCOMPARE(scroller.height(), 21);
+        QCOMPARE(scroller.trackLength(), 100.0);
+        scroller.setValue(100);
+        QCOMPARE(scroller.knobRect().left(), 50);
+        ScrollerLog log(scroller);
+
+        // Drag the knob 25 pixels to the left; a value set meanwhile does not move it.
+        const QPoint grab = scroller.knobRect().center();
+        sendMouse(&scroller, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&scroller, QEvent::MouseMove, grab - QPoint(25, 0), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(scroller.value(), 50);
+        scroller.setValue(180);
+        QCOMPARE(scroller.value(), 180);
+        QCOMPARE(scroller.knobRect().left(), 25);
+        sendMouse(&scroller, QEvent::MouseMove, grab - QPoint(500, 0), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(scroller.knobRect().left(), 0);
+        QCOMPARE(scroller.value(), 0);
+        sendMouse(&scroller, QEvent::MouseButtonRelease, grab - QPoint(500, 0), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(log.events,
+                 QStringList({"MouseDown 1", "Scroll 50", "Scroll 0", "AfterScroll 0", "MouseUp 1"}));
+
+        // A press on the track centres the knob on the pointer.
+        log.events.clear();
+        sendMouse(&scroller, QEvent::MouseButtonPress, QPoint(81, 10), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(scroller.knobRect().left(), 76);
+        QCOMPARE(scroller.value(), 151);
+        sendMouse(&scroller, QEvent::MouseButtonRelease, QPoint(81, 10), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(log.events, QStringList({"Scroll 151", "MouseDown 1", "AfterScroll 151", "MouseUp 1"}));
+    }
+
+    void sliderRightClickRaisesAfterScrollTwice()
+    {
+        Slider scroller;
+        scroller.setMaximum(200);
+        scroller.resize(111, 21);
+        scroller.setValue(100);
+        scroller.setMenuEnabled(false);
+        ScrollerLog log(scroller);
+        sendMouse(&scroller, QEvent::MouseButtonPress, QPoint(5, 10), Qt::RightButton, Qt::RightButton);
+        sendMouse(&scroller, QEvent::MouseButtonRelease, QPoint(5, 10), Qt::RightButton, Qt::NoButton);
+        QCOMPARE(log.events, QStringList({"Scroll 100", "AfterScroll 100", "AfterScroll 100", "MouseUp 2",
+                                          "MouseDown 2"}));
+    }
+
+    void sliderSetMenu_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("value");
+        QTest::newRow("min") << "settomin" << 1;
+        QTest::newRow("middle rounds half to even") << "settomid" << 100;
+        QTest::newRow("max") << "settomax" << 200;
+    }
+    void sliderSetMenu()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, value);
+        Slider scroller;
+        scroller.setMaximum(200);
+        scroller.setMinimum(1);
+        scroller.setMenuCaptions(QStringLiteral("1%"), QStringLiteral("100%"), QStringLiteral("200%"));
+        auto *action = scroller.findChild<QAction *>(item);
+        QVERIFY(action);
+        QVERIFY(action->text().endsWith(QLatin1Char('%')));
+        action->trigger();
+        QCOMPARE(scroller.value(), value);
+    }
+
+    void sliderKeypadStepsHalfAKnobAndOne()
+    {
+        Slider scroller;
+        scroller.setMaximum(200);
+        scroller.resize(111, 21);
+        scroller.setValue(100);
+        // Each press moves the knob by half its length (5.5) and one.
+        QTest::keyClick(&scroller, Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(scroller.value(), 113);
+        QTest::keyClick(&scroller, Qt::Key_Minus, Qt::KeypadModifier);
+        QTest::keyClick(&scroller, Qt::Key_Minus, Qt::KeypadModifier);
+        QCOMPARE(scroller.value(), 87);
+        QTest::keyClick(&scroller, Qt::Key_Plus);
+        QCOMPARE(scroller.value(), 87);
+    }
+
+    void sliderVerticalUsesTheOtherKnob()
+    {
+        Slider scroller;
+        scroller.setDirection(Slider::Vertical);
+        scroller.setMinimum(50);
+        scroller.setMaximum(150);
+        scroller.resize(40, 91);
+        QCOMPARE(scroller.width(), 21);
+        QCOMPARE(Slider::builtInKnob(Slider::Vertical, 1).size(), QSize(21, 11));
+        QCOMPARE(Slider::builtInKnob(Slider::Horizontal, 2).size(), QSize(22, 42));
+        sendMouse(&scroller, QEvent::MouseButtonPress, QPoint(10, 90), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(scroller.value(), 150);
+    }
+
+    void splitterGeometry()
+    {
+        SplitterGeometry geometry;
+        geometry.width = 400;
+        geometry.height = 100;
+        QCOMPARE(geometry.lowestLeft(), 18.0);
+        QCOMPARE(geometry.highestLeft(), 378.0);
+        QCOMPARE(geometry.clampDrag(3), 18.0);
+        QCOMPARE(geometry.clampDrag(390), 378.0);
+        QCOMPARE(geometry.percentAt(198), 50);
+        QCOMPARE(geometry.clampPercent(100), 99);
+        QCOMPARE(geometry.clampPercent(2), 5);
+        QCOMPARE(geometry.barLeftForPercent(50), 198.0);
+        const SplitterGeometry::Panes panes = geometry.panes(198);
+        QCOMPARE(panes.leftWidth, 2970);
+        QCOMPARE(panes.rightPos, 3030);
+        QCOMPARE(panes.rightWidth, 2970);
+        QCOMPARE(panes.bottomPos, 1500);
+        QCOMPARE(geometry.scaleWidth(), 5940);
+    }
+
+    void splitterDragIsLimitedAndStoredOnRelease_data()
+    {
+        QTest::addColumn<bool>("flySize");
+        QTest::newRow("live") << true;
+        QTest::newRow("on release") << false;
+    }
+    void splitterDragIsLimitedAndStoredOnRelease()
+    {
+        QFETCH(bool, flySize);
+        SplitterPane pane;
+        pane.resize(400, 100);
+        pane.show();
+        pane.setLiveResize(flySize);
+        QCOMPARE(pane.barLeft(), 198.0);
+        QSignalSpy sizes(&pane, &SplitterPane::panesResized);
+        QWidget *bar = pane.bar();
+        sendMouse(bar, QEvent::MouseButtonPress, QPoint(2, 50), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(bar, QEvent::MouseMove, QPoint(-300, 50), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(pane.barLeft(), 18.0);
+        sendMouse(bar, QEvent::MouseMove, bar->mapFromParent(QPoint(395, 50)), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(pane.barLeft(), 378.0);
+        QCOMPARE(sizes.count(), flySize ? 2 : 0);
+        // Back to 198 and let go.
+        sendMouse(bar, QEvent::MouseMove, bar->mapFromParent(QPoint(200, 50)), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(pane.barLeft(), 198.0);
+        sendMouse(bar, QEvent::MouseButtonRelease, bar->mapFromParent(QPoint(200, 50)), Qt::LeftButton,
+                  Qt::NoButton);
+        QCOMPARE(pane.leftPercent(), 50);
+        QCOMPARE(sizes.count(), flySize ? 4 : 1);
+        QCOMPARE(sizes.last().at(1).toInt(), pane.leftWidth());
+    }
+
+    void splitterCorrectsItsProperties()
+    {
+        ScriptedPrompter prompter;
+        SplitterPane pane;
+        pane.setPrompter(&prompter);
+        pane.resize(400, 100);
+        pane.setLeftPercent(100);
+        QCOMPARE(pane.leftPercent(), 99);
+        pane.setLeftPercent(2);
+        QCOMPARE(pane.leftPercent(), 5);
+        pane.setBarWidth(0);
+        QCOMPARE(pane.barWidth(), 1);
+        pane.setBarWidth(101);
+        QCOMPARE(pane.barWidth(), 100);
+        pane.setMinSize(0);
+        QCOMPARE(pane.minSize(), 1);
+        pane.setMinSize(60);
+        QCOMPARE(pane.minSize(), 50);
+        QStringList texts;
+        for (const auto &question : prompter.questions())
+            texts.append(question.text);
+        QCOMPARE(texts, QStringList({"Splitter width cannot be set smaller than 1 pixel !",
+                                     "Splitter width cannot be set bigger than 100 Pixel !",
+                                     "Minsize cannot be set below 1% !", "Minsize cannot be set above 50%"}));
+        QCOMPARE(prompter.questions().first().icon, Prompter::Icon::Exclamation);
+    }
+
+    void buttonSizesItselfToItsContent_data()
+    {
+        QTest::addColumn<int>("align");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("text");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("text only") << 0 << QSize() << QSize(40, 15) << QSize(46, 21);
+        QTest::newRow("text right of picture") << 1 << QSize(16, 16) << QSize(40, 15) << QSize(66, 26);
+        QTest::newRow("text below picture") << 2 << QSize(16, 16) << QSize(40, 15) << QSize(46, 41);
+        QTest::newRow("picture over text") << 0 << QSize(16, 16) << QSize(10, 15) << QSize(26, 26);
+        QTest::newRow("picture alone") << 1 << QSize(16, 16) << QSize() << QSize(26, 26);
+    }
+    void buttonSizesItselfToItsContent()
+    {
+        QFETCH(int, align);
+        QFETCH(QSize, picture);
+        QFETCH(QSize, text);
+        QFETCH(QSize, size);
+        FlatButtonLayout layout;
+        layout.alignText = align;
+        layout.picture = picture;
+        layout.text = text;
+        layout.borderSize = 1;
+        layout.borderSpace = 2;
+        layout.pictureToTextSpace = 4;
+        QCOMPARE(layout.autoSize(), size);
+    }
+
+    void buttonHoverPressAndLeave()
+    {
+        FlatButton button;
+        button.setText(QStringLiteral("LOAD"));
+        button.setBorderSize(0);
+        QCOMPARE(button.borderSize(), 1);
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        QSignalSpy over(&button, &FlatButton::hoverEntered);
+        QSignalSpy out(&button, &FlatButton::hoverLeft);
+        QSignalSpy up(&button, &FlatButton::mouseReleased);
+        QSignalSpy clicks(&button, &FlatButton::clicked);
+
+        sendMouse(&button, QEvent::MouseMove, QPoint(3, 3), Qt::NoButton, Qt::NoButton);
+        QVERIFY(button.hovering() && button.borderShown() && !button.sunken());
+        QCOMPARE(over.count(), 1);
+        // Leaving fast: the first move reported is already far outside.
+        sendMouse(&button, QEvent::MouseMove, QPoint(500, 500), Qt::NoButton, Qt::NoButton);
+        QVERIFY(!button.hovering() && !button.borderShown());
+        QCOMPARE(out.count(), 1);
+
+        // Press, drag out and let go outside: mouseReleased, no clicked, the normal look.
+        sendMouse(&button, QEvent::MouseMove, QPoint(3, 3), Qt::NoButton, Qt::NoButton);
+        sendMouse(&button, QEvent::MouseButtonPress, QPoint(3, 3), Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(button.sunken());
+        sendMouse(&button, QEvent::MouseMove, QPoint(500, 500), Qt::NoButton, Qt::LeftButton);
+        sendMouse(&button, QEvent::MouseButtonRelease, QPoint(500, 500), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(up.count(), 1);
+        QCOMPARE(clicks.count(), 0);
+        QVERIFY(!button.hovering() && !button.borderShown() && !button.sunken());
+
+        // A click inside.
+        sendMouse(&button, QEvent::MouseMove, QPoint(3, 3), Qt::NoButton, Qt::NoButton);
+        sendMouse(&button, QEvent::MouseButtonPress, QPoint(3, 3), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&button, QEvent::MouseButtonRelease, QPoint(3, 3), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(button.hovering() && button.borderShown() && !button.sunken());
+        button.forceLeave();
+        QVERIFY(!button.hovering());
+        if (QWidget::mouseGrabber())
+            QWidget::mouseGrabber()->releaseMouse();
+    }
+
+    void buttonWithoutTextFitsItsPicture()
+    {
+        FlatButton button;
+        QPixmap picture(16, 16);
+        picture.fill(Qt::red);
+        button.setPicture(picture);
+        button.setText(QString());
+        button.setTextPlacement(FlatButtonLayout::RightToPicture);
+        QCOMPARE(button.size(), QSize(18, 18));
+    }
+
+    void scrollingTextLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<bool>("wrap");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("one line") << "no bars here" << 1 << false << QStringList{"no bars here"};
+        QTest::newRow("three lines") << "a|b|c" << 0 << false << QStringList{"a", "b", "c"};
+        QTest::newRow("marquee") << "a|b" << 2 << false << QStringList{"a    b"};
+        QTest::newRow("wrapped") << "aaa bbb ccc|d" << 1 << true << QStringList{"aaa bbb", "ccc", "d"};
+        QTest::newRow("long word kept") << "abcdefghij k" << 1 << true << QStringList{"abcdefghij", "k"};
+    }
+    void scrollingTextLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, direction);
+        QFETCH(bool, wrap);
+        QFETCH(QStringList, lines);
+        // Every character 1 pixel wide, lines at most 7 wide.
+        QCOMPARE(ScrollingTextLayout::buildLines(text, direction, wrap, 7,
+                                                 [](const QString &s) { return int(s.size()); }),
+                 lines);
+    }
+
+    void scrollingTextPlacement()
+    {
+        QCOMPARE(ScrollingTextLayout::lineX(0, 200, 50, 1), 2);
+        QCOMPARE(ScrollingTextLayout::lineX(1, 200, 50, 1), 66);
+        QCOMPARE(ScrollingTextLayout::lineX(2, 200, 50, 1), 148);
+        QCOMPARE(ScrollingTextLayout::shadowStep(4), QPoint(-1, -1));
+        QCOMPARE(ScrollingTextLayout::shadowStep(1), QPoint(1, 1));
+        QCOMPARE(ScrollingTextLayout::shadowStep(2), QPoint(-1, 1));
+        QCOMPARE(ScrollingTextLayout::shadowStep(3), QPoint(1, -1));
+        QCOMPARE(ScrollingTextLayout::shadowStep(7), QPoint(0, 0));
+        QList<int> intervals;
+        for (std::optional<int> interval = 10; interval; interval = ScrollingTextLayout::slowDown(*interval))
+            intervals.append(*interval);
+        QCOMPARE(intervals, QList<int>({10, 25, 40, 55, 70}));
+    }
+
+    void scrollingTextRepeatsAndStops()
+    {
+        ScrollingText text;
+        text.setText(QStringLiteral("x"));
+        text.resize(40, 10);
+        text.setScrollInterval(1);
+        text.setRepeatCount(2);
+        text.show();
+        QSignalSpy finished(&text, &ScrollingText::passFinished);
+        const int start = text.offset();
+        QVERIFY(text.startScrolling());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 5000);
+        QVERIFY(!text.isScrolling());
+        QCOMPARE(text.offset(), start);
+        QTest::qWait(30);
+        QCOMPARE(finished.count(), 2);
+
+        text.setRepeatCount(0);
+        text.startScrolling();
+        QTRY_VERIFY_WITH_TIMEOUT(finished.count() >= 5, 5000);
+        QVERIFY(text.isScrolling());
+        text.stopScrolling();
+        QVERIFY(!text.isScrolling());
+    }
+
+    void scrollingTextPauseSlowsDownThenStops()
+    {
+        ScrollingText text;
+        text.resize(100, 40);
+        text.setScrollInterval(10);
+        text.startScrolling();
+        text.pause();
+        QVERIFY(text.isPaused());
+        QTRY_VERIFY_WITH_TIMEOUT(!text.isScrolling(), 2000);
+        QCOMPARE(text.currentInterval(), 70);
+        text.pause();
+        QVERIFY(text.isScrolling());
+        QCOMPARE(text.currentInterval(), 10);
+    }
+
+    void scrollingTextFromAFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("credits.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Kestrove\r\nmade by us\r\nthanks");
+        file.close();
+        ScrollingText text;
+        QVERIFY(text.loadFromFile(path));
+        QCOMPARE(text.text(), QStringLiteral("Kestrove|made by us|thanks"));
+        QVERIFY(!text.loadFromFile(dir.filePath(QStringLiteral("none.txt"))));
+        QCOMPARE(ScrollingTextLayout::fromFileContent("a\r\nb\n"), QStringLiteral("a|b|"));
+        QCOMPARE(ScrollingText::errorReport(53, QStringLiteral("Credits.LoadFromFile"), 0,
+                                            QStringLiteral("kestrove"), 1, 2, 3),
+                 QStringLiteral("Error 53 in Credits.LoadFromFile\nwhile running kestrove v1.02 (Build 3)\n\n"
+                                "Error = '53'"));
+    }
+
+    void lineTakesItsShapeFromTheControl()
+    {
+        EtchedLine square;
+        square.resize(20, 20);
+        square.show();
+        QVERIFY(square.vertical());
+        QCOMPARE(square.width(), 2);
+        EtchedLine wide;
+        wide.resize(300, 40);
+        wide.show();
+        QVERIFY(!wide.vertical());
+        QCOMPARE(wide.height(), 2);
+        wide.resize(500, 2);
+        QCOMPARE(wide.height(), 2);
+    }
+
+    void progressBarText()
+    {
+        QCOMPARE(TextProgressBar::barText(40, QString()), QStringLiteral("40%"));
+        QCOMPARE(TextProgressBar::barText(7, QStringLiteral("Copying")), QStringLiteral("Copying 7%"));
+        QCOMPARE(TextProgressBar::fillWidth(200, 50), 100);
+        QCOMPARE(TextProgressBar::fillWidth(200, 150), 200);
+        TextProgressBar bar;
+        bar.progressChanged(120, QStringLiteral("x"));
+        QCOMPARE(bar.percent(), 100);
+    }
+};
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
