@@ -3,7 +3,7 @@ BUILD_DIR ?= build/dev
 ASAN_DIR ?= build/asan
 JOBS ?= 2
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan format format-check bench clean
 
 all: build
 
@@ -25,6 +25,14 @@ test-asan: deps
 	@cmake --build $(ASAN_DIR) -j$(JOBS)
 	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(ASAN_DIR) --output-on-failure -j$(JOBS)
+
+SOURCES = $(shell git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h')
+
+format:
+	@clang-format -i $(SOURCES)
+
+format-check: deps
+	@clang-format --dry-run -Werror $(SOURCES)
 
 bench: build
 	@bash bench/run $(NAME)

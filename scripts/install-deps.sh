@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package Kestrove needs to build, test and run.
 # Idempotent: when everything is present it only runs dpkg-query and exits.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Kestrove on the current display, or under a virtual X server when there is none.
 set -euo pipefail
 program=$1

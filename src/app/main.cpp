@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppIcon.h"
 #include "AppServices.h"
 #include "CommandLine.h"
@@ -45,7 +46,7 @@ QStringList argumentsOf(int argc, char **argv)
 int main(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
-    QCoreApplication::setApplicationVersion(VersionTitle());
+    QCoreApplication::setApplicationVersion(versionTitle());
 
     const CommandLine command = CommandLine::parse(argumentsOf(argc, argv), QDir::currentPath());
     const QString programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
@@ -54,7 +55,7 @@ int main(int argc, char **argv)
         std::fputs(qPrintable(CommandLine::helpText(programName)), stdout);
         return 0;
     case CommandLine::Action::ShowVersion:
-        std::printf("%s\n", qPrintable(VersionTitle()));
+        std::printf("%s\n", qPrintable(versionTitle()));
         return 0;
     case CommandLine::Action::Error:
         std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", qPrintable(programName),
@@ -66,7 +67,7 @@ int main(int argc, char **argv)
 
     if (command.demoControls) {
         QApplication app(argc, argv);
-        app.setWindowIcon(AppIcon());
+        app.setWindowIcon(appIcon());
         ControlGallery demo;
         demo.show();
         return app.exec();
@@ -83,7 +84,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (first)
         instance.listen();
-    app.setWindowIcon(AppIcon());
+    app.setWindowIcon(appIcon());
 
     SettingsStore store(SettingsStore::defaultPath());
     Settings settings(store);

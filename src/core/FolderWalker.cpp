@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FolderWalker.h"
 
 #include "Prompter.h"
@@ -120,7 +121,7 @@ bool FolderWalker::walk(const QString &path, const QString &pattern)
 {
     m_cancel = false;
     m_stop = false;
-    Reset();
+    resetFolderCount();
     if (!path.startsWith(QLatin1Char('/')))
         return false;
     QByteArray folder = QFile::encodeName(path);

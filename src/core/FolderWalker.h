@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QElapsedTimer>
@@ -26,7 +27,7 @@ public:
     static bool matchesPattern(const QString &fileName, const QString &pattern);
 
     int folderCount() const { return m_folderCount; }
-    void Reset() { m_folderCount = 0; }
+    void resetFolderCount() { m_folderCount = 0; }
     bool busy() const { return m_busy; }
     void stop() { m_stop = true; }
     void cancel() { m_cancel = true; }

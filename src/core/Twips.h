@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Window geometry is kept in twips: 1440 per inch, so 15 twips to one logical pixel at 96 dots

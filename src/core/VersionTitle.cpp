@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "VersionTitle.h"
 
-QString VersionTitle(int major, int minor, int revision)
+QString versionTitle(int major, int minor, int revision)
 {
     return QStringLiteral("Kestrove V.%1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
-QString VersionTitle()
+QString versionTitle()
 {
-    return VersionTitle(KESTROVE_VERSION_MAJOR, KESTROVE_VERSION_MINOR, KESTROVE_VERSION_PATCH);
+    return versionTitle(KESTROVE_VERSION_MAJOR, KESTROVE_VERSION_MINOR, KESTROVE_VERSION_PATCH);
 }

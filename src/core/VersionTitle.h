@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
 
 // "Kestrove V." and the major, minor and revision numbers of the build, joined by ".".
-QString VersionTitle();
-QString VersionTitle(int major, int minor, int revision);
+QString versionTitle();
+QString versionTitle(int major, int minor, int revision);

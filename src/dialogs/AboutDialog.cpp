@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutDialog.h"
 
 #include "EtchedLine.h"
@@ -58,9 +59,9 @@ AboutDialog::AboutDialog(const QString &versionTitle, Prompter &prompter, QWidge
     connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::startSystemInformation);
 
     auto *top = new EtchedLine(this);
-    top->setObjectName(QStringLiteral("line3d1_0"));
+    top->setObjectName(QStringLiteral("upperLine"));
     auto *bottom = new EtchedLine(this);
-    bottom->setObjectName(QStringLiteral("line3d1_1"));
+    bottom->setObjectName(QStringLiteral("lowerLine"));
 
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(ok);

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileCopyEngine.h"
 
+#include "ClockText.h"
 #include "Prompter.h"
 #include "Rounding.h"
-#include "SecondsFormatter.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -284,7 +285,7 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
     bool shownOnce = false;
     auto show = [&] {
         Q_EMIT progressChanged(percent, QString());
-        Q_EMIT figuresChanged(SecondsFormatter(timeLeft), SecondsFormatter(elapsed),
+        Q_EMIT figuresChanged(clockText(timeLeft), clockText(elapsed),
                               QLocale().formattedDataSize(rate, 2, QLocale::DataSizeTraditionalFormat));
         pending = false;
         sinceShown.start();

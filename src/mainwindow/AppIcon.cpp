@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppIcon.h"
 
 #include <QLinearGradient>
@@ -34,7 +35,7 @@ QPixmap drawIcon(int size)
 
 } // namespace
 
-QIcon AppIcon()
+QIcon appIcon()
 {
     QIcon icon;
     for (int size : {16, 32, 64})

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
@@ -263,7 +264,7 @@ void MainWindow::showPreferences()
 
 void MainWindow::showAbout()
 {
-    AboutDialog dialog(VersionTitle(), m_prompter, this);
+    AboutDialog dialog(versionTitle(), m_prompter, this);
     connect(&dialog, &AboutDialog::titleClicked, this, &MainWindow::offerWebSite);
     dialog.exec();
 }

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayerGlyph.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-QPixmap PlayerGlyph(int button, qreal devicePixelRatio, const QColor &ink)
+QPixmap playerGlyph(int button, qreal devicePixelRatio, const QColor &ink)
 {
     QPixmap pixmap(QSize(16, 16) * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);

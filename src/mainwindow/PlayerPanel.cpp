@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayerPanel.h"
 
 #include "FlatButton.h"
@@ -34,7 +35,7 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
         auto *button = new FlatButton(m_controlStrip);
         button->setObjectName(commands[i]->objectName() + QLatin1String("Button"));
         button->setText(QString());
-        button->setPicture(PlayerGlyph(int(i), devicePixelRatioF(), palette().color(QPalette::WindowText)));
+        button->setPicture(playerGlyph(int(i), devicePixelRatioF(), palette().color(QPalette::WindowText)));
         button->setBorderSpace(1);
         button->setToolTip(commands[i]->text());
         button->setAction(commands[i]);

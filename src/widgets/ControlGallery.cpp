@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ControlGallery.h"
 
 #include "EtchedLine.h"
@@ -25,17 +26,17 @@ QGroupBox *section(const QString &title, QLayout *content)
     return box;
 }
 
-FlatButton *button(const QString &text, const QPixmap &picture, int align)
+FlatButton *galleryButton(const QString &text, const QPixmap &picture, int align)
 {
-    auto *nimb = new FlatButton;
-    nimb->setText(text);
-    nimb->setPicture(picture);
-    nimb->setTextPlacement(align);
-    nimb->setBorderSpace(3);
-    nimb->setPictureToTextSpace(4);
-    nimb->setHoverColor(QColor(0xe8, 0xf0, 0xff));
-    nimb->setHoverTextColor(QColor(0x10, 0x40, 0xa0));
-    return nimb;
+    auto *button = new FlatButton;
+    button->setText(text);
+    button->setPicture(picture);
+    button->setTextPlacement(align);
+    button->setBorderSpace(3);
+    button->setPictureToTextSpace(4);
+    button->setHoverColor(QColor(0xe8, 0xf0, 0xff));
+    button->setHoverTextColor(QColor(0x10, 0x40, 0xa0));
+    return button;
 }
 
 } // namespace
@@ -43,7 +44,19 @@ FlatButton *button(const QString &text, const QPixmap &picture, int align)
 ControlGallery::ControlGallery(QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(tr("Kestrove controls"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(section(tr("Slider"), sliders()));
+    layout->addWidget(new EtchedLine);
+    layout->addWidget(section(tr("Splitter pane"), splitter()));
+    layout->addWidget(section(tr("Flat buttons"), buttons()));
+    layout->addWidget(section(tr("Scrolling text and etched lines"), texts()));
+    layout->addWidget(new EtchedLine);
+    layout->addWidget(section(tr("Text progress bar"), progressBar()));
+    setMinimumWidth(520);
+}
 
+QLayout *ControlGallery::sliders()
+{
     // Sliders: the speed slider of the main window and a vertical one.
     auto *speed = new Slider;
     speed->setObjectName(QStringLiteral("speedSlider"));
@@ -70,7 +83,11 @@ ControlGallery::ControlGallery(QWidget *parent) : QWidget(parent)
     sliders->addWidget(vertical, 0, 1, 3, 1);
     sliders->addWidget(verticalLabel, 0, 2);
     sliders->setColumnStretch(0, 1);
+    return sliders;
+}
 
+QLayout *ControlGallery::splitter()
+{
     // Splitter pane: the host places its two panes from panesResized.
     m_splitter = new SplitterPane;
     m_splitter->setMinimumHeight(70);
@@ -82,27 +99,35 @@ ControlGallery::ControlGallery(QWidget *parent) : QWidget(parent)
         pane->setAutoFillBackground(true);
     }
     connect(m_splitter, &SplitterPane::panesResized, this,
-            [this](int leftPos, int leftWidth, int rightPos, int rightWidth, int, int buttomPos) {
+            [this](int leftPos, int leftWidth, int rightPos, int rightWidth, int, int bottomPos) {
                 const double tx = Twips::perPixelX(*m_splitter);
                 const double ty = Twips::perPixelY(*m_splitter);
-                const int h = qRound(buttomPos / ty);
+                const int h = qRound(bottomPos / ty);
                 m_leftPane->setGeometry(qRound(leftPos / tx), 0, qRound(leftWidth / tx), h);
                 m_rightPane->setGeometry(qRound(rightPos / tx), 0, qRound(rightWidth / tx), h);
                 m_leftPane->setText(tr("left pane: %1 %").arg(m_splitter->leftPercent()));
             });
     auto *splitterLayout = new QVBoxLayout;
     splitterLayout->addWidget(m_splitter);
+    return splitterLayout;
+}
 
+QLayout *ControlGallery::buttons()
+{
     // Graphic buttons in their three alignments, and one without a picture.
     const QPixmap play = style()->standardIcon(QStyle::SP_MediaPlay).pixmap(16, 16);
     const QPixmap open = style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(16, 16);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(button(tr("LOAD"), QPixmap(), FlatButtonLayout::Centred));
-    buttons->addWidget(button(tr("Play"), play, FlatButtonLayout::RightToPicture));
-    buttons->addWidget(button(tr("Open"), open, FlatButtonLayout::BelowPicture));
-    buttons->addWidget(button(QString(), play, FlatButtonLayout::Centred));
+    buttons->addWidget(galleryButton(tr("LOAD"), QPixmap(), FlatButtonLayout::Centred));
+    buttons->addWidget(galleryButton(tr("Play"), play, FlatButtonLayout::RightToPicture));
+    buttons->addWidget(galleryButton(tr("Open"), open, FlatButtonLayout::BelowPicture));
+    buttons->addWidget(galleryButton(QString(), play, FlatButtonLayout::Centred));
     buttons->addStretch();
+    return buttons;
+}
 
+QLayout *ControlGallery::texts()
+{
     // Scrolling text: credits moving up and a marquee moving left.
     auto *credits = new ScrollingText;
     credits->setMinimumSize(220, 70);
@@ -123,27 +148,22 @@ ControlGallery::ControlGallery(QWidget *parent) : QWidget(parent)
     verticalLine->setVertical(true);
     texts->addWidget(verticalLine);
     texts->addWidget(marquee, 1, Qt::AlignVCenter);
+    return texts;
+}
 
+QLayout *ControlGallery::progressBar()
+{
     // Progress bar, filling and starting again.
     m_bar = new TextProgressBar;
     m_bar->setBorderStyle(1);
     auto *barTimer = new QTimer(this);
     connect(barTimer, &QTimer::timeout, this, [this] {
         m_progress = (m_progress + 1) % 101;
-        m_bar->progressChanged(m_progress, tr("Copying"));
+        m_bar->setProgress(m_progress, tr("Copying"));
     });
     barTimer->start(60);
-    m_bar->progressChanged(42, tr("Copying"));
+    m_bar->setProgress(42, tr("Copying"));
     auto *barLayout = new QVBoxLayout;
     barLayout->addWidget(m_bar);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(section(tr("Scroller"), sliders));
-    layout->addWidget(new EtchedLine);
-    layout->addWidget(section(tr("SplitterPane"), splitterLayout));
-    layout->addWidget(section(tr("NimB"), buttons));
-    layout->addWidget(section(tr("NimSScroller and line3d"), texts));
-    layout->addWidget(new EtchedLine);
-    layout->addWidget(section(tr("FileCopier"), barLayout));
-    setMinimumWidth(520);
+    return barLayout;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TextProgressBar.h"
 
 #include <QPainter>
@@ -63,7 +64,7 @@ QSize TextProgressBar::minimumSizeHint() const
     return {40, fontMetrics().height() + 4};
 }
 
-void TextProgressBar::progressChanged(int percent, const QString &text)
+void TextProgressBar::setProgress(int percent, const QString &text)
 {
     percent = qBound(0, percent, 100);
     if (percent == m_percent && text == m_text)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QWidget>
@@ -36,7 +37,7 @@ public:
 
 public Q_SLOTS:
     // Shows a percentage (0 to 100) and a text; repaints only when something changed.
-    void progressChanged(int percent, const QString &text);
+    void setProgress(int percent, const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingCodec.h"
 #include "Settings.h"
 #include "SettingsStore.h"
@@ -19,7 +20,7 @@ class TestSettings : public QObject
 private Q_SLOTS:
     void versionTitleJoinsTheNumbers()
     {
-        QCOMPARE(VersionTitle(3, 0, 25), QStringLiteral("Kestrove V.3.0.25"));
+        QCOMPARE(versionTitle(3, 0, 25), QStringLiteral("Kestrove V.3.0.25"));
     }
 
     void leadingNumberReadsTheNumericStart_data()

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ClockText.h"
 #include "FileCopyEngine.h"
 #include "ScriptedPrompter.h"
 #include "SearchProgressDialog.h"
-#include "SecondsFormatter.h"
 
 #include <QDir>
 #include <QFile>
@@ -332,7 +333,7 @@ private Q_SLOTS:
     {
         QFETCH(double, seconds);
         QFETCH(QString, text);
-        QCOMPARE(SecondsFormatter(seconds), text);
+        QCOMPARE(clockText(seconds), text);
     }
 
     void searchWindowCancelsOnceAndShowsTheShortenedPath_data()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "BgrColor.h"
 #include "EtchedLine.h"
 #include "FlatButton.h"
@@ -27,17 +28,17 @@ void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &position, Qt::M
 }
 
 // Every event of a slider, in the order raised.
-struct ScrollerLog
+struct SliderLog
 {
-    explicit ScrollerLog(Slider &scroller)
+    explicit SliderLog(Slider &slider)
     {
-        QObject::connect(&scroller, &Slider::valueScrolled,
+        QObject::connect(&slider, &Slider::valueScrolled,
                          [this](int v) { events.append(QStringLiteral("Scroll %1").arg(v)); });
-        QObject::connect(&scroller, &Slider::valueSettled,
+        QObject::connect(&slider, &Slider::valueSettled,
                          [this](int v) { events.append(QStringLiteral("AfterScroll %1").arg(v)); });
-        QObject::connect(&scroller, &Slider::mousePressed,
+        QObject::connect(&slider, &Slider::mousePressed,
                          [this](int b) { events.append(QStringLiteral("MouseDown %1").arg(b)); });
-        QObject::connect(&scroller, &Slider::mouseReleased,
+        QObject::connect(&slider, &Slider::mouseReleased,
                          [this](int b) { events.append(QStringLiteral("MouseUp %1").arg(b)); });
     }
     QStringList events;
@@ -125,19 +126,19 @@ private Q_SLOTS:
         QFETCH(int, setTo);
         QFETCH(int, stored);
         QFETCH(QString, error);
-        Slider scroller;
-        scroller.setMaximum(200);
-        scroller.setMinimum(20);
-        QSignalSpy errors(&scroller, &Slider::rangeError);
+        Slider slider;
+        slider.setMaximum(200);
+        slider.setMinimum(20);
+        QSignalSpy errors(&slider, &Slider::rangeError);
         if (property == QLatin1String("Max")) {
-            scroller.setMaximum(setTo);
-            QCOMPARE(scroller.maximum(), stored);
+            slider.setMaximum(setTo);
+            QCOMPARE(slider.maximum(), stored);
         } else if (property == QLatin1String("Min")) {
-            scroller.setMinimum(setTo);
-            QCOMPARE(scroller.minimum(), stored);
+            slider.setMinimum(setTo);
+            QCOMPARE(slider.minimum(), stored);
         } else {
-            scroller.setValue(setTo);
-            QCOMPARE(scroller.value(), stored);
+            slider.setValue(setTo);
+            QCOMPARE(slider.value(), stored);
         }
         QCOMPARE(errors.count(), error.isEmpty() ? 0 : 1);
         if (!error.isEmpty())
@@ -146,49 +147,49 @@ private Q_SLOTS:
 
     void sliderDragAndTrackPress()
     {
-        Slider scroller;
-        scroller.setMaximum(200);
-        scroller.resize(111, 21);
-        QCOMPARE(scroller.height(), 21);
-        QCOMPARE(scroller.trackLength(), 100.0);
-        scroller.setValue(100);
-        QCOMPARE(scroller.knobRect().left(), 50);
-        ScrollerLog log(scroller);
+        Slider slider;
+        slider.setMaximum(200);
+        slider.resize(111, 21);
+        QCOMPARE(slider.height(), 21);
+        QCOMPARE(slider.trackLength(), 100.0);
+        slider.setValue(100);
+        QCOMPARE(slider.knobRect().left(), 50);
+        SliderLog log(slider);
 
         // Drag the knob 25 pixels to the left; a value set meanwhile does not move it.
-        const QPoint grab = scroller.knobRect().center();
-        sendMouse(&scroller, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-        sendMouse(&scroller, QEvent::MouseMove, grab - QPoint(25, 0), Qt::NoButton, Qt::LeftButton);
-        QCOMPARE(scroller.value(), 50);
-        scroller.setValue(180);
-        QCOMPARE(scroller.value(), 180);
-        QCOMPARE(scroller.knobRect().left(), 25);
-        sendMouse(&scroller, QEvent::MouseMove, grab - QPoint(500, 0), Qt::NoButton, Qt::LeftButton);
-        QCOMPARE(scroller.knobRect().left(), 0);
-        QCOMPARE(scroller.value(), 0);
-        sendMouse(&scroller, QEvent::MouseButtonRelease, grab - QPoint(500, 0), Qt::LeftButton, Qt::NoButton);
+        const QPoint grab = slider.knobRect().center();
+        sendMouse(&slider, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&slider, QEvent::MouseMove, grab - QPoint(25, 0), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(slider.value(), 50);
+        slider.setValue(180);
+        QCOMPARE(slider.value(), 180);
+        QCOMPARE(slider.knobRect().left(), 25);
+        sendMouse(&slider, QEvent::MouseMove, grab - QPoint(500, 0), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(slider.knobRect().left(), 0);
+        QCOMPARE(slider.value(), 0);
+        sendMouse(&slider, QEvent::MouseButtonRelease, grab - QPoint(500, 0), Qt::LeftButton, Qt::NoButton);
         QCOMPARE(log.events,
                  QStringList({"MouseDown 1", "Scroll 50", "Scroll 0", "AfterScroll 0", "MouseUp 1"}));
 
         // A press on the track centres the knob on the pointer.
         log.events.clear();
-        sendMouse(&scroller, QEvent::MouseButtonPress, QPoint(81, 10), Qt::LeftButton, Qt::LeftButton);
-        QCOMPARE(scroller.knobRect().left(), 76);
-        QCOMPARE(scroller.value(), 151);
-        sendMouse(&scroller, QEvent::MouseButtonRelease, QPoint(81, 10), Qt::LeftButton, Qt::NoButton);
+        sendMouse(&slider, QEvent::MouseButtonPress, QPoint(81, 10), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(slider.knobRect().left(), 76);
+        QCOMPARE(slider.value(), 151);
+        sendMouse(&slider, QEvent::MouseButtonRelease, QPoint(81, 10), Qt::LeftButton, Qt::NoButton);
         QCOMPARE(log.events, QStringList({"Scroll 151", "MouseDown 1", "AfterScroll 151", "MouseUp 1"}));
     }
 
     void sliderRightClickRaisesAfterScrollTwice()
     {
-        Slider scroller;
-        scroller.setMaximum(200);
-        scroller.resize(111, 21);
-        scroller.setValue(100);
-        scroller.setMenuEnabled(false);
-        ScrollerLog log(scroller);
-        sendMouse(&scroller, QEvent::MouseButtonPress, QPoint(5, 10), Qt::RightButton, Qt::RightButton);
-        sendMouse(&scroller, QEvent::MouseButtonRelease, QPoint(5, 10), Qt::RightButton, Qt::NoButton);
+        Slider slider;
+        slider.setMaximum(200);
+        slider.resize(111, 21);
+        slider.setValue(100);
+        slider.setMenuEnabled(false);
+        SliderLog log(slider);
+        sendMouse(&slider, QEvent::MouseButtonPress, QPoint(5, 10), Qt::RightButton, Qt::RightButton);
+        sendMouse(&slider, QEvent::MouseButtonRelease, QPoint(5, 10), Qt::RightButton, Qt::NoButton);
         QCOMPARE(log.events, QStringList({"Scroll 100", "AfterScroll 100", "AfterScroll 100", "MouseUp 2",
                                           "MouseDown 2"}));
     }
@@ -205,45 +206,45 @@ private Q_SLOTS:
     {
         QFETCH(QString, item);
         QFETCH(int, value);
-        Slider scroller;
-        scroller.setMaximum(200);
-        scroller.setMinimum(1);
-        scroller.setMenuCaptions(QStringLiteral("1%"), QStringLiteral("100%"), QStringLiteral("200%"));
-        auto *action = scroller.findChild<QAction *>(item);
+        Slider slider;
+        slider.setMaximum(200);
+        slider.setMinimum(1);
+        slider.setMenuCaptions(QStringLiteral("1%"), QStringLiteral("100%"), QStringLiteral("200%"));
+        auto *action = slider.findChild<QAction *>(item);
         QVERIFY(action);
         QVERIFY(action->text().endsWith(QLatin1Char('%')));
         action->trigger();
-        QCOMPARE(scroller.value(), value);
+        QCOMPARE(slider.value(), value);
     }
 
     void sliderKeypadStepsHalfAKnobAndOne()
     {
-        Slider scroller;
-        scroller.setMaximum(200);
-        scroller.resize(111, 21);
-        scroller.setValue(100);
+        Slider slider;
+        slider.setMaximum(200);
+        slider.resize(111, 21);
+        slider.setValue(100);
         // Each press moves the knob by half its length (5.5) and one.
-        QTest::keyClick(&scroller, Qt::Key_Plus, Qt::KeypadModifier);
-        QCOMPARE(scroller.value(), 113);
-        QTest::keyClick(&scroller, Qt::Key_Minus, Qt::KeypadModifier);
-        QTest::keyClick(&scroller, Qt::Key_Minus, Qt::KeypadModifier);
-        QCOMPARE(scroller.value(), 87);
-        QTest::keyClick(&scroller, Qt::Key_Plus);
-        QCOMPARE(scroller.value(), 87);
+        QTest::keyClick(&slider, Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(slider.value(), 113);
+        QTest::keyClick(&slider, Qt::Key_Minus, Qt::KeypadModifier);
+        QTest::keyClick(&slider, Qt::Key_Minus, Qt::KeypadModifier);
+        QCOMPARE(slider.value(), 87);
+        QTest::keyClick(&slider, Qt::Key_Plus);
+        QCOMPARE(slider.value(), 87);
     }
 
     void sliderVerticalUsesTheOtherKnob()
     {
-        Slider scroller;
-        scroller.setDirection(Slider::Vertical);
-        scroller.setMinimum(50);
-        scroller.setMaximum(150);
-        scroller.resize(40, 91);
-        QCOMPARE(scroller.width(), 21);
+        Slider slider;
+        slider.setDirection(Slider::Vertical);
+        slider.setMinimum(50);
+        slider.setMaximum(150);
+        slider.resize(40, 91);
+        QCOMPARE(slider.width(), 21);
         QCOMPARE(Slider::builtInKnob(Slider::Vertical, 1).size(), QSize(21, 11));
         QCOMPARE(Slider::builtInKnob(Slider::Horizontal, 2).size(), QSize(22, 42));
-        sendMouse(&scroller, QEvent::MouseButtonPress, QPoint(10, 90), Qt::LeftButton, Qt::LeftButton);
-        QCOMPARE(scroller.value(), 150);
+        sendMouse(&slider, QEvent::MouseButtonPress, QPoint(10, 90), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(slider.value(), 150);
     }
 
     void splitterGeometry()
@@ -530,7 +531,7 @@ private Q_SLOTS:
         QCOMPARE(TextProgressBar::fillWidth(200, 50), 100);
         QCOMPARE(TextProgressBar::fillWidth(200, 150), 200);
         TextProgressBar bar;
-        bar.progressChanged(120, QStringLiteral("x"));
+        bar.setProgress(120, QStringLiteral("x"));
         QCOMPARE(bar.percent(), 100);
     }
 };

@@ -1,4 +1,5 @@
-#include "SecondsFormatter.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ClockText.h"
 
 #include "Rounding.h"
 
@@ -21,7 +22,7 @@ QString twoDigits(double value)
 
 } // namespace
 
-QString SecondsFormatter(double seconds)
+QString clockText(double seconds)
 {
     if (!(seconds >= 1))
         return QStringLiteral("00:00:00");
