@@ -6,6 +6,7 @@
 #include "FileIconProvider.h"
 #include "FreedesktopTrash.h"
 #include "MainWindow.h"
+#include "NativePath.h"
 #include "Paths.h"
 #include "QtPrompter.h"
 #include "Settings.h"
@@ -37,7 +38,7 @@ QStringList argumentsOf(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(NativePath::fromBytes(argv[i]));
     return arguments;
 }
 
@@ -99,7 +100,8 @@ int main(int argc, char **argv)
     UnixSignalWatcher signals;
     QObject::connect(&signals, &UnixSignalWatcher::terminationRequested, &window, &MainWindow::close);
 
-    window.load();
+    if (!window.load())
+        return 0;
     if (command.startupProbe)
         QTimer::singleShot(0, &window, reportStartupAndExit);
     return app.exec();

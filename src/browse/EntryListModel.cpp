@@ -2,6 +2,7 @@
 #include "EntryListModel.h"
 
 #include "FileIconProvider.h"
+#include "NativePath.h"
 
 #include <algorithm>
 #include <utility>
@@ -35,6 +36,7 @@ QVariant EntryListModel::data(const QModelIndex &index, int role) const
     const Item &item = m_entries.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        return NativePath::forDisplay(item.text);
     case Qt::EditRole:
         return item.text;
     case Qt::DecorationRole:

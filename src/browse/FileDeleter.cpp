@@ -11,8 +11,6 @@
 #include "Settings.h"
 #include "Trash.h"
 
-#include <QStorageInfo>
-
 using namespace Paths;
 
 namespace {
@@ -42,6 +40,10 @@ void FileDeleter::deleteSelectedEntry()
     }
     const QString path = m_parts.listing.fullPath(index);
     const bool folder = entries->kind(index) == ListEntry::Kind::Folder;
+    if (folder && isMountRoot(path)) {
+        refuse(tr("You can't delete entier drives !"));
+        return;
+    }
     if ((folder || m_settings.confirmDelete()) && !confirmed(path, folder))
         return;
     if (m_trash.moveToTrash(path) != 0) {
@@ -55,12 +57,12 @@ void FileDeleter::deleteSelectedEntry()
 void FileDeleter::deleteSelectedFolder()
 {
     const QString path = m_parts.tree.selectedPath();
-    if (!folderExists(path)) {
+    if (m_parts.tree.isSpecialFolderSelected() || !folderExists(path)) {
         refuse(tr("You can't delete special folders !"));
         return;
     }
     const QString folder = withSeparator(path);
-    if (folder == QLatin1String("/") || withSeparator(QStorageInfo(folder).rootPath()) == folder) {
+    if (isMountRoot(folder)) {
         refuse(tr("You can't delete entier drives !"));
         return;
     }

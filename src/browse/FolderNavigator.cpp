@@ -9,6 +9,7 @@
 #include "Paths.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
@@ -32,12 +33,20 @@ QString FolderNavigator::computerRootText()
     return FolderTree::specialFolderText(FolderTree::Computer);
 }
 
+QString FolderNavigator::absolute(const QString &path) const
+{
+    // Relative paths are taken from the folder shown, or from the home folder when none is.
+    const QString base = folderExists(m_currentFolder) ? m_currentFolder : QDir::homePath();
+    return absoluteClean(path, base);
+}
+
 void FolderNavigator::openPath(const QString &path)
 {
     QString text = path;
     text.remove(QLatin1Char('"'));
     if (text.isEmpty())
         return;
+    text = absolute(text);
     if (folderExists(text)) {
         selectFolder(withSeparator(text));
         return;
@@ -53,8 +62,9 @@ void FolderNavigator::openPath(const QString &path)
     selectEntry(fileNameOf(text));
 }
 
-void FolderNavigator::openTypedPath(const QString &text)
+void FolderNavigator::openTypedPath(const QString &typed)
 {
+    const QString text = typed.isEmpty() ? typed : absolute(typed);
     if (folderExists(text)) {
         m_pathBar.setText(withSeparator(text));
         selectFolder(withSeparator(text));
@@ -62,7 +72,7 @@ void FolderNavigator::openTypedPath(const QString &text)
         selectFolder(folderOf(text));
         m_pathBar.setText(text);
         selectEntry(fileNameOf(text));
-    } else if (text.compare(computerRootText(), Qt::CaseInsensitive) == 0) {
+    } else if (typed.compare(computerRootText(), Qt::CaseInsensitive) == 0) {
         selectComputerRoot();
     } else {
         QApplication::beep();

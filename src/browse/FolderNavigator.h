@@ -35,7 +35,7 @@ public:
     // does not exist opens its folder when that exists.
     void openPath(const QString &path);
     // What Enter in the path box does with its text.
-    void openTypedPath(const QString &text);
+    void openTypedPath(const QString &typed);
     void selectFolder(const QString &folder);
     void selectComputerRoot();
     // Lists the folder shown again.
@@ -53,6 +53,7 @@ public:
     void goUp();
 
 private:
+    QString absolute(const QString &path) const;
     void folderSelected(const QString &path, const QString &displayText);
     void showFolder(const QString &folder);
 

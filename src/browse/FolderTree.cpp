@@ -6,6 +6,7 @@
 #include "FolderListing.h"
 #include "FolderReader.h"
 #include "FolderTreeItem.h"
+#include "NativePath.h"
 #include "Paths.h"
 
 #include <QHeaderView>
@@ -93,7 +94,7 @@ QTreeWidgetItem *FolderTree::addFolderItem(QTreeWidgetItem *parent, const QStrin
         icon = path.isEmpty() && text == ComputerText ? m_icons->volumeIndex() : m_icons->folderIndex();
     QTreeWidgetItem *item =
         parent ? new FolderTreeItem(parent, m_icons, icon) : new FolderTreeItem(this, m_icons, icon);
-    item->setText(0, text);
+    item->setText(0, NativePath::forDisplay(text));
     item->setData(0, PathRole, path);
     item->setData(0, LoadedRole, false);
     // Every folder may have subfolders until it is opened: that is when they are read.
@@ -138,6 +139,12 @@ QString FolderTree::selectedPath() const
         return QString();
     const QString path = item->data(0, PathRole).toString();
     return path.isEmpty() ? item->text(0) : path;
+}
+
+bool FolderTree::isSpecialFolderSelected() const
+{
+    const QTreeWidgetItem *item = currentItem();
+    return item && !item->parent();
 }
 
 bool FolderTree::setSelectedPath(const QString &path)

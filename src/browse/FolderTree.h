@@ -36,6 +36,9 @@ public:
 
     // The selected folder's path (ending in "/"), or the display text of a virtual one.
     QString selectedPath() const;
+    // True when the selected item is one of the special folders at the top of the tree (desktop,
+    // documents, computer), whatever a folder of the same name elsewhere may be.
+    bool isSpecialFolderSelected() const;
     // Selects a folder path or a virtual folder's display text, opening the tree down to it.
     // False when there is no such folder.
     bool setSelectedPath(const QString &path);

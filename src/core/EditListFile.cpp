@@ -9,25 +9,24 @@
 
 namespace EditListFile {
 
-bool load(EditListStore &store, const QString &path)
+QString load(EditListStore &store, const QString &path)
 {
-    if (!QFileInfo::exists(path))
-        return true;
-    const std::optional<QStringList> lines = TextLineFile::read(path);
-    if (!lines)
-        return false;
-    for (const QString &line : *lines) {
+    const TextLineFile::Contents contents = TextLineFile::read(path);
+    for (const QString &line : contents.lines) {
         if (!line.isEmpty())
             store.append(line);
     }
-    return true;
+    return contents.problem;
 }
 
-bool save(const EditListStore &store, const QString &path)
+QString save(const EditListStore &store, const QString &path)
 {
-    if (store.isEmpty())
-        return !QFileInfo::exists(path) || QFile::remove(path);
-    return TextLineFile::write(path, store.entries());
+    if (!store.isEmpty())
+        return TextLineFile::write(path, store.entries());
+    QFile file(path);
+    if (QFileInfo::exists(path) && !file.remove())
+        return file.errorString();
+    return {};
 }
 
 } // namespace EditListFile

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FilePattern.h"
 
+#include "NativePath.h"
+
 #include <QStringList>
 
 FilePattern::FilePattern(const QString &pattern) : m_text(pattern)
@@ -53,7 +55,7 @@ bool FilePattern::matchesBytes(const char *name, size_t length) const
     if (m_matchesAll)
         return true;
     if (!m_bytesComparable)
-        return matches(QString::fromUtf8(name, qsizetype(length)));
+        return matches(NativePath::fromBytes(QByteArrayView(name, qsizetype(length))));
     size_t dot = length;
     while (dot > 0 && name[dot - 1] != '.')
         --dot;

@@ -2,9 +2,9 @@
 #include "FolderReader.h"
 
 #include "FilePattern.h"
+#include "NativePath.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <algorithm>
 #include <cstring>
 #include <dirent.h>
@@ -74,7 +74,7 @@ void FolderReader::sortNames(QStringList &names)
 {
     SortedNames sorted;
     for (QString &name : names) {
-        const QByteArray bytes = name.toUtf8();
+        const QByteArray bytes = NativePath::toBytes(name);
         sorted.add(bytes.constData(), size_t(bytes.size()), std::move(name));
     }
     names = sorted.take();
@@ -84,7 +84,7 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
                                           const Yield &yield)
 {
     Contents contents;
-    QByteArray base = QFile::encodeName(folder);
+    QByteArray base = NativePath::toBytes(folder);
     if (!base.endsWith('/'))
         base += '/';
     DIR *dir = ::opendir(base.constData());
@@ -117,9 +117,9 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
         }
         const size_t length = std::strlen(name);
         if (type == DT_DIR)
-            folders.add(name, length, QFile::decodeName(name));
+            folders.add(name, length, NativePath::fromBytes(name));
         else if (type == DT_REG && pattern.matchesBytes(name, length))
-            files.add(name, length, QFile::decodeName(name));
+            files.add(name, length, NativePath::fromBytes(name));
     }
     ::closedir(dir);
     if (yield)

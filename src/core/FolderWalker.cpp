@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FolderWalker.h"
 
+#include "NativePath.h"
 #include "Prompter.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QList>
 #include <cstring>
 #include <dirent.h>
@@ -85,7 +85,7 @@ public:
         if (m_all)
             return true;
         if (m_needsText)
-            return FolderWalker::matchesPattern(QFile::decodeName(QByteArray(name, qsizetype(length))),
+            return FolderWalker::matchesPattern(NativePath::fromBytes(QByteArray(name, qsizetype(length))),
                                                 m_pattern);
         for (const QByteArray &suffix : m_suffixes) {
             if (endsWithAsciiCaseless(name, length, suffix))
@@ -124,7 +124,7 @@ bool FolderWalker::walk(const QString &path, const QString &pattern)
     resetFolderCount();
     if (!path.startsWith(QLatin1Char('/')))
         return false;
-    QByteArray folder = QFile::encodeName(path);
+    QByteArray folder = NativePath::toBytes(path);
     if (!folder.endsWith('/'))
         folder += '/';
 
@@ -162,7 +162,7 @@ void FolderWalker::walk(const QByteArray &folder, const Matcher &matcher)
     if (!dir)
         return;
     ++m_folderCount;
-    Q_EMIT folderEntered(QFile::decodeName(folder));
+    Q_EMIT folderEntered(NativePath::fromBytes(folder));
 
     QList<QByteArray> subfolders;
     while (const dirent *entry = ::readdir(dir)) {
@@ -191,7 +191,7 @@ void FolderWalker::walk(const QByteArray &folder, const Matcher &matcher)
             continue;
         const size_t length = std::strlen(name);
         if (matcher.matches(name, length))
-            Q_EMIT fileFound(QFile::decodeName(folder + QByteArray(name, qsizetype(length))));
+            Q_EMIT fileFound(NativePath::fromBytes(folder + QByteArray(name, qsizetype(length))));
     }
     ::closedir(dir);
 

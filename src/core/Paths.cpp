@@ -1,33 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Paths.h"
 
+#include "NativePath.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Paths {
+
+namespace {
+
+bool isFolder(const QByteArray &bytes)
+{
+    struct stat info = {};
+    return ::stat(bytes.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace
 
 bool folderExists(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    const QFileInfo info(path);
-    return info.isDir() && info.isExecutable();
+    const QByteArray bytes = NativePath::toBytes(path);
+    return isFolder(bytes) && ::access(bytes.constData(), X_OK) == 0;
 }
 
 bool fileExists(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    struct stat info = {};
+    return ::stat(NativePath::toBytes(path).constData(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 QString folderOf(const QString &path)
 {
     if (path.endsWith(Separator))
         return path;
-    if (QFileInfo(path).isDir())
+    if (isFolder(NativePath::toBytes(path)))
         return path + Separator;
     const qsizetype last = path.lastIndexOf(Separator);
     return last < 0 ? QString() : path.left(last + 1);
@@ -86,6 +99,25 @@ QString withSeparator(const QString &folder)
     if (folder.isEmpty() || folder.endsWith(Separator))
         return folder;
     return folder + Separator;
+}
+
+QString absoluteClean(const QString &path, const QString &base)
+{
+    if (path.isEmpty())
+        return path;
+    const QString absolute = QDir::isAbsolutePath(path) ? path : withSeparator(base) + path;
+    const QString clean = QDir::cleanPath(absolute);
+    return path.endsWith(Separator) ? withSeparator(clean) : clean;
+}
+
+bool isMountRoot(const QString &folder)
+{
+    const QByteArray bytes = NativePath::toBytes(withSeparator(folder));
+    struct stat self = {};
+    struct stat parent = {};
+    if (::stat(bytes.constData(), &self) != 0 || ::stat((bytes + "..").constData(), &parent) != 0)
+        return false;
+    return self.st_dev != parent.st_dev || self.st_ino == parent.st_ino;
 }
 
 } // namespace Paths

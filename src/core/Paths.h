@@ -26,5 +26,10 @@ QString parentFolder(const QString &path);
 QString lastComponent(const QString &path);
 
 QString withSeparator(const QString &folder);
+// The path made absolute against the base folder and cleaned of "." and ".." steps and doubled
+// separators; a trailing separator is kept.
+QString absoluteClean(const QString &path, const QString &base);
+// True for "/" and for the folder a volume is mounted on.
+bool isMountRoot(const QString &folder);
 
 } // namespace Paths

@@ -3,6 +3,7 @@
 
 #include "Rounding.h"
 
+#include <cmath>
 #include <limits>
 
 namespace SettingCodec {
@@ -93,7 +94,8 @@ QString fromInteger(qint64 value)
 
 QString fromTwips(double twips)
 {
-    return QString::number(double(float(twips)), 'g', 7);
+    // Whole twips, written out in full: never an exponent that a reader would cut short.
+    return QString::number(std::isfinite(twips) ? qRound64(twips) : 0);
 }
 
 QString fromBoolean(bool value)

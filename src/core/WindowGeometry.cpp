@@ -3,29 +3,57 @@
 
 #include "Twips.h"
 
+#include <cmath>
+
 namespace WindowGeometry {
 
-QRect restore(const Stored &stored, const QSize &current, const QRect &screen)
+namespace {
+
+double pixels(double twips)
 {
-    const double screenWidth = Twips::fromPixels(screen.width());
-    const double screenHeight = Twips::fromPixels(screen.height());
-    const double currentWidth = Twips::fromPixels(current.width());
-    const double currentHeight = Twips::fromPixels(current.height());
+    return twips / Twips::PerPixel;
+}
 
-    double left = stored.left.value_or((screenWidth - currentWidth) / 2);
-    double top = stored.top.value_or((screenHeight - currentHeight) / 2);
-    double width = stored.width.value_or(DesignWidthTwips);
-    const double height = stored.height.value_or(DesignHeightTwips);
+double distance(const QRect &screen, const QPointF &point)
+{
+    const double dx = std::max({double(screen.left()) - point.x(), 0.0, point.x() - double(screen.right())});
+    const double dy = std::max({double(screen.top()) - point.y(), 0.0, point.y() - double(screen.bottom())});
+    return std::hypot(dx, dy);
+}
 
-    if (width > screenWidth)
-        width = screenWidth / 1.5;
-    if (left + width > screenWidth)
-        left = screenWidth - width;
-    if (top > screenHeight)
-        top = screenHeight - currentHeight;
+// A side no longer than the screen's: stored texts may hold any number at all.
+double fitted(double side, int available)
+{
+    if (!std::isfinite(side) || side < 1)
+        return 1;
+    return side > available ? available / 1.5 : side;
+}
 
-    return {screen.x() + Twips::toPixels(left), screen.y() + Twips::toPixels(top), Twips::toPixels(width),
-            Twips::toPixels(height)};
+double placed(std::optional<double> stored, double side, int start, int available)
+{
+    const double centred = start + (available - side) / 2;
+    const double wanted = stored && std::isfinite(*stored) ? pixels(*stored) : centred;
+    return std::clamp(wanted, double(start), start + available - side);
+}
+
+} // namespace
+
+QRect restore(const Stored &stored, const QList<QRect> &screens)
+{
+    const QList<QRect> available = screens.isEmpty() ? QList<QRect>{QRect(0, 0, 1024, 768)} : screens;
+    QRect screen = available.first();
+    if (stored.left && stored.top && std::isfinite(*stored.left) && std::isfinite(*stored.top)) {
+        const QPointF point(pixels(*stored.left), pixels(*stored.top));
+        for (const QRect &candidate : available) {
+            if (distance(candidate, point) < distance(screen, point))
+                screen = candidate;
+        }
+    }
+    const double width = fitted(pixels(stored.width.value_or(DesignWidthTwips)), screen.width());
+    const double height = fitted(pixels(stored.height.value_or(DesignHeightTwips)), screen.height());
+    const double left = placed(stored.left, width, screen.x(), screen.width());
+    const double top = placed(stored.top, height, screen.y(), screen.height());
+    return {qRound(left), qRound(top), qRound(width), qRound(height)};
 }
 
 } // namespace WindowGeometry

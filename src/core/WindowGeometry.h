@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <optional>
 
@@ -18,9 +19,9 @@ struct Stored
     std::optional<double> height;
 };
 
-// A missing left or top centres the window at its current size; a missing width or height takes
-// the designed size. A window wider than the screen takes two thirds of it, one reaching past the
-// right edge moves left, and one starting below the screen moves up.
-QRect restore(const Stored &stored, const QSize &current, const QRect &screen);
+// The window goes on the screen nearest its stored position (the first screen when there is no
+// position), entirely on that screen. A missing left or top centres it; a missing width or
+// height takes the designed size; a side longer than the screen's takes two thirds of it.
+QRect restore(const Stored &stored, const QList<QRect> &screens);
 
 } // namespace WindowGeometry

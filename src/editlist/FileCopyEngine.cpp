@@ -2,12 +2,11 @@
 #include "FileCopyEngine.h"
 
 #include "ClockText.h"
+#include "NativePath.h"
 #include "Prompter.h"
 #include "Rounding.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <cerrno>
 #include <cstdio>
@@ -136,7 +135,7 @@ FileCopyEngine::FileCopyEngine(Prompter &prompter, QObject *parent)
 qint64 FileCopyEngine::freeSpaceOf(const QString &folder)
 {
     struct statvfs info = {};
-    if (::statvfs(QFile::encodeName(folder).constData(), &info) != 0)
+    if (::statvfs(NativePath::toBytes(folder).constData(), &info) != 0)
         return -1;
     return qint64(info.f_bavail) * qint64(info.f_frsize);
 }
@@ -163,9 +162,12 @@ int FileCopyEngine::prepare(const QString &source, const QString &destination, b
     m_clock.start();
     m_sinceEvents.start();
 
-    out.source = QFile::encodeName(source);
-    out.destination = QFile::encodeName(destination);
-    out.destinationFolder = QFile::encodeName(QFileInfo(destination).absolutePath());
+    out.source = NativePath::toBytes(source);
+    out.destination = NativePath::toBytes(destination);
+    const qsizetype slash = destination.lastIndexOf(QLatin1Char('/'));
+    out.destinationFolder = slash < 0    ? QByteArray(".")
+                            : slash == 0 ? QByteArray("/")
+                                         : NativePath::toBytes(destination.left(slash));
 
     // A missing source answers "source missing" rather than a file error: that is what the code
     // is for, and the caller decides what to tell the user.
@@ -179,7 +181,7 @@ int FileCopyEngine::prepare(const QString &source, const QString &destination, b
         return fail(errno, systemError(errno));
     out.sameFileSystem = folderInfo.st_dev == sourceInfo.st_dev;
 
-    const qint64 freeBytes = m_freeSpace(QFile::decodeName(out.destinationFolder));
+    const qint64 freeBytes = m_freeSpace(NativePath::fromBytes(out.destinationFolder));
     if (freeBytes < 0)
         return fail(errno, systemError(errno));
     if (out.size > freeBytes)

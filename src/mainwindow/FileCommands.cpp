@@ -7,6 +7,7 @@
 #include "FileTypeChooser.h"
 #include "FolderNavigator.h"
 #include "FolderTree.h"
+#include "NativePath.h"
 #include "Paths.h"
 #include "PlaylistPanel.h"
 #include "Prompter.h"
@@ -162,7 +163,7 @@ void FileCommands::openInDefaultProgram()
     const int entry = targetEntry();
     const QString path = m_parts.listing.fullPath(entry);
     if (entry > 0 && fileExists(path))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        QDesktopServices::openUrl(NativePath::fileUrl(path));
 }
 
 void FileCommands::showProperties()

@@ -10,7 +10,7 @@
 #include "FileListController.h"
 #include "FolderNavigator.h"
 #include "FolderTree.h"
-#include "M3uFile.h"
+#include "NativePath.h"
 #include "PaneLayout.h"
 #include "PathBar.h"
 #include "Paths.h"
@@ -32,7 +32,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QFrame>
 #include <QMimeData>
 #include <QTimer>
@@ -87,6 +86,7 @@ void MainWindow::buildPanes()
     m_parts.fileList->setObjectName(QStringLiteral("fileList"));
     m_parts.fileList->items()->setIconProvider(m_services.icons);
     m_parts.fileList->setContextMenuOnRightClick(true);
+    m_parts.fileList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listing =
         std::make_unique<FileListController>(*m_parts.fileList->items(), m_state.editList, m_services.icons);
     m_parts.listing = m_listing.get();
@@ -126,8 +126,8 @@ void MainWindow::connectCommands()
     connect(actions->openInDefaultProgram, &QAction::triggered, this, [this] {
         const int row = m_parts.fileList->currentRow();
         const QString path = m_listing->fullPath(row);
-        if (row > 0 && QFileInfo::exists(path))
-            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        if (row > 0 && (Paths::fileExists(path) || Paths::folderExists(path)))
+            QDesktopServices::openUrl(NativePath::fileUrl(path));
     });
     connect(actions->preferences, &QAction::triggered, this, &MainWindow::showPreferences);
     connect(actions->about, &QAction::triggered, this, &MainWindow::showAbout);
@@ -172,11 +172,16 @@ void MainWindow::connectKeys()
             [this] { m_commands->changeEditListByType(false); });
 }
 
-void MainWindow::load()
+bool MainWindow::load()
 {
-    StartupRestore(*this, m_parts, m_state, m_settings, m_services.dataFolder, m_start).run([this] {
-        m_secondCopyTimer->start();
-    });
+    m_loading = true;
+    StartupRestore(*this, m_parts, m_state, m_settings, m_prompter, m_services.dataFolder, m_start)
+        .run([this] { m_secondCopyTimer->start(); });
+    m_loading = false;
+    if (!m_closeWhenLoaded)
+        return true;
+    close();
+    return false;
 }
 
 void MainWindow::closeAsSecondCopy()
@@ -237,9 +242,10 @@ void MainWindow::openPlaylist(const QString &path)
                            Prompter::Icon::Critical);
         return;
     }
-    if (!m_parts.playlist->loadFile(path))
-        m_prompter.message(tr("The playlist %1 cannot be read.").arg(path), ProgramTitle,
-                           Prompter::Buttons::Ok, Prompter::Icon::Critical);
+    if (const QString problem = m_parts.playlist->loadFile(path); !problem.isEmpty())
+        m_prompter.message(
+            tr("The playlist %1 cannot be read: %2.").arg(NativePath::forDisplay(path), problem),
+            ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
 }
 
 void MainWindow::toggleAutoAdvance()
@@ -278,6 +284,11 @@ void MainWindow::offerWebSite()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_loading) {
+        m_closeWhenLoaded = true;
+        event->ignore();
+        return;
+    }
     if (QWidget *editList = m_commands->editListWindow()) {
         editList->show();
         editList->raise();
@@ -287,7 +298,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     // A search still running stops at its next step; what it added so far is saved.
     m_commands->cancelSearch();
-    ShutdownSave(*this, m_parts, m_state, m_settings, m_services.dataFolder).run();
+    ShutdownSave(*this, m_parts, m_state, m_settings, m_prompter, m_services.dataFolder).run();
     event->accept();
 }
 

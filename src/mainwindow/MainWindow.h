@@ -25,8 +25,10 @@ public:
     MainWindow(const AppServices &services, const StartOptions &options, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The start-up sequence; the window is shown during it.
-    void load();
+    // The start-up sequence; the window is shown during it. A close that arrives meanwhile (a
+    // logout, the second copy's own close) is carried out once the sequence has ended. Returns
+    // false when the window was closed so: the program then ends without an event loop.
+    bool load();
 
     // A path handed over by another copy: it is opened and the window comes forward.
     void openHandedPath(const QString &command);
@@ -77,4 +79,6 @@ private:
     FileDeleter *m_deleter = nullptr;
     FileCommands *m_commands = nullptr;
     QTimer *m_secondCopyTimer = nullptr;
+    bool m_loading = false;
+    bool m_closeWhenLoaded = false;
 };

@@ -4,10 +4,12 @@
 #include "EditListFile.h"
 #include "FolderNavigator.h"
 #include "ListFiles.h"
+#include "NativePath.h"
 #include "PaneLayout.h"
 #include "PlaybackOptionsPanel.h"
 #include "PlayerPanel.h"
 #include "PlaylistPanel.h"
+#include "Prompter.h"
 #include "SessionState.h"
 #include "Settings.h"
 #include "Slider.h"
@@ -19,8 +21,9 @@
 #include <QMainWindow>
 
 ShutdownSave::ShutdownSave(const QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
-                           Settings &settings, const QString &dataFolder)
-    : m_window(window), m_parts(parts), m_state(state), m_settings(settings), m_dataFolder(dataFolder)
+                           Settings &settings, Prompter &prompter, const QString &dataFolder)
+    : m_window(window), m_parts(parts), m_state(state), m_settings(settings), m_prompter(prompter),
+      m_dataFolder(dataFolder)
 {
 }
 
@@ -81,8 +84,11 @@ void ShutdownSave::saveLocation()
 
 void ShutdownSave::saveLists()
 {
-    if (!m_state.editListUnreadable)
-        EditListFile::save(m_state.editList, m_dataFolder + ListFiles::EditList);
+    if (!m_state.editListUnreadable) {
+        const QString path = m_dataFolder + ListFiles::EditList;
+        if (const QString problem = EditListFile::save(m_state.editList, path); !problem.isEmpty())
+            reportUnsavedList(QObject::tr("The EditList"), path, problem);
+    }
     for (int row = 0; row < MediaTypes::Count; ++row)
         m_settings.setDropCollects(row, m_state.types.dragDrop(row));
     m_settings.sync();
@@ -90,6 +96,16 @@ void ShutdownSave::saveLists()
 
 void ShutdownSave::savePlaylist()
 {
-    if (!m_state.playlistUnreadable)
-        m_parts.playlist->saveFile(m_dataFolder + ListFiles::Playlist);
+    if (m_state.playlistUnreadable)
+        return;
+    const QString path = m_dataFolder + ListFiles::Playlist;
+    if (const QString problem = m_parts.playlist->saveFile(path); !problem.isEmpty())
+        reportUnsavedList(QObject::tr("The playlist"), path, problem);
+}
+
+void ShutdownSave::reportUnsavedList(const QString &list, const QString &path, const QString &problem)
+{
+    m_prompter.message(QObject::tr("%1 could not be saved in %2: %3. The file there was kept as it was.")
+                           .arg(list, NativePath::forDisplay(path), problem),
+                       QStringLiteral("Kestrove"), Prompter::Buttons::Ok, Prompter::Icon::Critical);
 }

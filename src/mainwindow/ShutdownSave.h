@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class Prompter;
 class QMainWindow;
 class Settings;
 struct SessionState;
@@ -15,7 +16,7 @@ class ShutdownSave
 {
 public:
     ShutdownSave(const QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
-                 Settings &settings, const QString &dataFolder);
+                 Settings &settings, Prompter &prompter, const QString &dataFolder);
 
     // Writes everything, unless the session is a second copy's: that one writes nothing.
     void run();
@@ -27,10 +28,12 @@ private:
     void saveLocation();
     void saveLists();
     void savePlaylist();
+    void reportUnsavedList(const QString &list, const QString &path, const QString &problem);
 
     const QMainWindow &m_window;
     MainWindowParts m_parts;
     const SessionState &m_state;
     Settings &m_settings;
+    Prompter &m_prompter;
     QString m_dataFolder;
 };

@@ -6,12 +6,14 @@
 #include "FolderNavigator.h"
 #include "FolderTree.h"
 #include "ListFiles.h"
+#include "NativePath.h"
 #include "PaneLayout.h"
 #include "PathBar.h"
 #include "Paths.h"
 #include "PlaybackOptionsPanel.h"
 #include "PlayerPanel.h"
 #include "PlaylistPanel.h"
+#include "Prompter.h"
 #include "SessionState.h"
 #include "Settings.h"
 #include "Slider.h"
@@ -27,9 +29,10 @@
 #include <QScreen>
 
 StartupRestore::StartupRestore(QMainWindow &window, const MainWindowParts &parts, SessionState &state,
-                               Settings &settings, const QString &dataFolder, const StartOptions &options)
-    : m_window(window), m_parts(parts), m_state(state), m_settings(settings), m_dataFolder(dataFolder),
-      m_options(options)
+                               Settings &settings, Prompter &prompter, const QString &dataFolder,
+                               const StartOptions &options)
+    : m_window(window), m_parts(parts), m_state(state), m_settings(settings), m_prompter(prompter),
+      m_dataFolder(dataFolder), m_options(options)
 {
 }
 
@@ -103,7 +106,11 @@ void StartupRestore::applyFilePattern()
 
 void StartupRestore::loadEditList()
 {
-    m_state.editListUnreadable = !EditListFile::load(m_state.editList, m_dataFolder + ListFiles::EditList);
+    const QString path = m_dataFolder + ListFiles::EditList;
+    const QString problem = EditListFile::load(m_state.editList, path);
+    m_state.editListUnreadable = !problem.isEmpty();
+    if (m_state.editListUnreadable)
+        reportRefusedList(QObject::tr("The EditList"), path, problem);
 }
 
 void StartupRestore::restoreSplitterShares()
@@ -125,11 +132,16 @@ void StartupRestore::restoreAutoPlay()
 
 void StartupRestore::restoreWindowRectangle()
 {
-    const QScreen *display = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
-    const QRect screen = display ? display->geometry() : QRect(0, 0, 1024, 768);
+    QList<QRect> screens;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        screens.append(primary->availableGeometry());
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            screens.append(screen->availableGeometry());
+    }
     const QRect placed = WindowGeometry::restore({m_settings.windowLeft(), m_settings.windowTop(),
                                                   m_settings.windowWidth(), m_settings.windowHeight()},
-                                                 m_window.size(), screen);
+                                                 screens);
     m_window.move(placed.topLeft());
     m_window.resize(placed.size());
     m_maximise = m_settings.windowMaximised();
@@ -210,6 +222,20 @@ void StartupRestore::recordFirstRun()
 void StartupRestore::loadLastPlaylist()
 {
     const QString playlist = m_dataFolder + ListFiles::Playlist;
-    if (Paths::fileExists(playlist))
-        m_state.playlistUnreadable = !m_parts.playlist->loadFile(playlist);
+    if (!Paths::fileExists(playlist))
+        return;
+    const QString problem = m_parts.playlist->loadFile(playlist);
+    m_state.playlistUnreadable = !problem.isEmpty();
+    if (m_state.playlistUnreadable)
+        reportRefusedList(QObject::tr("The playlist"), playlist, problem);
+}
+
+void StartupRestore::reportRefusedList(const QString &list, const QString &path, const QString &problem)
+{
+    // A second copy closes without a word of its own lists.
+    if (m_options.anotherInstanceRunning)
+        return;
+    m_prompter.message(QObject::tr("%1 in %2 was not read: %3. The file is left as it is.")
+                           .arg(list, NativePath::forDisplay(path), problem),
+                       QStringLiteral("Kestrove"), Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 }

@@ -4,6 +4,7 @@
 #include "AppServices.h"
 #include "MainWindowParts.h"
 
+class Prompter;
 class QMainWindow;
 class Settings;
 struct SessionState;
@@ -14,7 +15,7 @@ class StartupRestore
 {
 public:
     StartupRestore(QMainWindow &window, const MainWindowParts &parts, SessionState &state, Settings &settings,
-                   const QString &dataFolder, const StartOptions &options);
+                   Prompter &prompter, const QString &dataFolder, const StartOptions &options);
 
     // Runs every step; closeSecondCopy is started when another copy was already running.
     void run(const std::function<void()> &closeSecondCopy);
@@ -35,11 +36,13 @@ private:
     void restoreAutoAdvance();
     void recordFirstRun();
     void loadLastPlaylist();
+    void reportRefusedList(const QString &list, const QString &path, const QString &problem);
 
     QMainWindow &m_window;
     MainWindowParts m_parts;
     SessionState &m_state;
     Settings &m_settings;
+    Prompter &m_prompter;
     QString m_dataFolder;
     StartOptions m_options;
     bool m_maximise = false;

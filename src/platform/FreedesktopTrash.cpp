@@ -1,40 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FreedesktopTrash.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
-#include <unistd.h>
+#include "NativePath.h"
 
-namespace {
-
-// Qt 6.4 reports success but moves the item into the working folder when the data folder is
-// missing; only a path inside a trash folder counts as trashed.
-bool insideTrash(const QString &trashedPath)
-{
-    if (!QDir::isAbsolutePath(trashedPath))
-        return false;
-    const QString uidTrash = QStringLiteral("/.Trash-%1/").arg(::getuid());
-    return trashedPath.contains(QLatin1String("/Trash/")) || trashedPath.contains(uidTrash) ||
-           trashedPath.contains(QStringLiteral("/.Trash/%1/").arg(::getuid()));
-}
-
-} // namespace
+#include <gio/gio.h>
 
 int FreedesktopTrash::moveToTrash(const QString &path)
 {
-    if (path.isEmpty() || !QFileInfo(path).exists())
+    QString target = path;
+    // A folder is trashed under its own name, not as an empty name after its separator.
+    while (target.size() > 1 && target.endsWith(QLatin1Char('/')))
+        target.chop(1);
+    if (target.isEmpty())
         return 1;
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    QString trashed;
-    if (!QFile::moveToTrash(path, &trashed))
-        return 2;
-    if (!insideTrash(trashed)) {
-        // Put back what went astray, so the item is where the user left it.
-        if (!trashed.isEmpty() && QFileInfo::exists(trashed))
-            QFile::rename(trashed, path);
-        return 3;
+    GFile *file = g_file_new_for_path(NativePath::toBytes(target).constData());
+    GError *error = nullptr;
+    // GIO writes the percent-encoded .trashinfo, uses the trash of the item's own volume, and
+    // answers with an error where the name is too long for a trash entry.
+    const gboolean trashed = g_file_trash(file, nullptr, &error);
+    int result = 0;
+    if (!trashed) {
+        result = error && error->domain == G_IO_ERROR ? 100 + error->code : 2;
+        g_clear_error(&error);
     }
-    return 0;
+    g_object_unref(file);
+    return result;
 }

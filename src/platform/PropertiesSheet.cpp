@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PropertiesSheet.h"
 
+#include "NativePath.h"
 #include "PropertiesDialog.h"
 
 #include <QDBusConnection>
@@ -16,7 +17,7 @@ void show(const QString &path, QWidget *parent)
         QDBusMessage call = QDBusMessage::createMethodCall(
             QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
             QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItemProperties"));
-        call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+        call << QStringList{NativePath::fileUrl(path).toString(QUrl::FullyEncoded)} << QString();
         const QDBusMessage reply = bus.call(call, QDBus::Block, 2000);
         if (reply.type() == QDBusMessage::ReplyMessage)
             return;

@@ -1,12 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SingleInstance.h"
 
+#include "NativePath.h"
+
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <limits>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -28,6 +39,70 @@ bool looksLikePath(const QString &command)
     return text.startsWith(QLatin1Char('/'));
 }
 
+// A folder that holds the lock and the socket must be the user's alone: a real folder, not a link,
+// owned by the user, with no access for anyone else.
+bool isPrivateFolder(const QByteArray &folder)
+{
+    struct stat info = {};
+    return ::lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid() &&
+           (info.st_mode & 077) == 0;
+}
+
+// The program a process runs, by the link to its executable.
+QByteArray executableOf(const QByteArray &process)
+{
+    char target[4096];
+    const ssize_t length = ::readlink(("/proc/" + process + "/exe").constData(), target, sizeof target);
+    return length > 0 ? QByteArray(target, qsizetype(length)) : QByteArray();
+}
+
+// True when the process is a copy of this program run by this user.
+bool isLiveCopy(qint64 pid)
+{
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max() || ::kill(pid_t(pid), 0) != 0)
+        return false;
+    const QByteArray process = QByteArray::number(pid);
+    struct stat info = {};
+    if (::stat(("/proc/" + process).constData(), &info) != 0 || info.st_uid != ::getuid())
+        return false;
+    QFile comm(QString::fromLatin1("/proc/" + process + "/comm"));
+    const QByteArray name = comm.open(QIODevice::ReadOnly) ? comm.readAll().trimmed() : QByteArray();
+    return name == "kestrove" || executableOf(process) == executableOf("self");
+}
+
+// A lock file that no live copy holds is removed, whatever it holds: empty, garbage, the number
+// of a process that has ended or belongs to another program, or a folder in its place. A copy
+// holding the lock keeps a file lock on it, which a stale file never has.
+void removeStaleLock(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info = {};
+    if (::lstat(native.constData(), &info) != 0)
+        return;
+    if (S_ISDIR(info.st_mode)) {
+        QDir(path).removeRecursively();
+        return;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::unlink(native.constData());
+        return;
+    }
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    char text[64] = {};
+    const ssize_t length = held ? 0 : ::read(fd, text, sizeof text - 1);
+    ::close(fd);
+    if (held)
+        return;
+    bool number = false;
+    const qint64 pid =
+        QByteArray(text, qsizetype(qMax<ssize_t>(0, length))).split('\n').value(0).toLongLong(&number);
+    if (!number || !isLiveCopy(pid))
+        ::unlink(native.constData());
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &runtimeFolder, QObject *parent)
@@ -40,12 +115,19 @@ SingleInstance::~SingleInstance() = default;
 QString SingleInstance::defaultRuntimeFolder()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).ownerId() == getuid())
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).ownerId() == ::getuid())
         return runtime;
-    const QString folder = QDir::temp().filePath(QStringLiteral("kestrove-%1").arg(getuid()));
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    return folder;
+    const QString shared = QDir::temp().filePath(QStringLiteral("kestrove-%1").arg(::getuid()));
+    ::mkdir(QFile::encodeName(shared).constData(), 0700);
+    if (isPrivateFolder(QFile::encodeName(shared)))
+        return shared;
+    const QString own = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+                            .filePath(QStringLiteral("Kestrove"));
+    std::fprintf(stderr, "kestrove: %s is not a private folder of this user; using %s instead\n",
+                 qPrintable(shared), qPrintable(own));
+    QDir().mkpath(own);
+    QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return own;
 }
 
 bool SingleInstance::tryBecomeFirst()
@@ -54,7 +136,9 @@ bool SingleInstance::tryBecomeFirst()
         return true;
     QDir().mkpath(m_folder);
     // QLockFile notices a lock left by a copy that died and takes it over.
-    m_lock = std::make_unique<QLockFile>(QDir(m_folder).filePath(LockName));
+    const QString lockPath = QDir(m_folder).filePath(LockName);
+    removeStaleLock(lockPath);
+    m_lock = std::make_unique<QLockFile>(lockPath);
     m_lock->setStaleLockTime(0);
     if (!m_lock->tryLock(0)) {
         m_lock.reset();
@@ -83,13 +167,36 @@ bool SingleInstance::listen()
     return true;
 }
 
+void SingleInstance::listenAgain()
+{
+    // The server gives up when it cannot accept a connection; later copies still need it.
+    m_server->deleteLater();
+    m_server = nullptr;
+    listen();
+}
+
 void SingleInstance::acceptConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        // Idle connections are dropped, the oldest first when too many are open, so that they
+        // cannot use up the descriptors that later hand-overs need.
+        m_clients.removeAll(nullptr);
+        if (m_clients.size() >= MaxClients) {
+            QLocalSocket *oldest = m_clients.takeFirst();
+            oldest->abort();
+            oldest->deleteLater();
+        }
+        m_clients.append(socket);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
+        QTimer::singleShot(ClientTimeoutMs, socket, [socket] {
+            socket->abort();
+            socket->deleteLater();
+        });
         readRequest(socket);
     }
+    if (!m_server->isListening())
+        listenAgain();
 }
 
 void SingleInstance::readRequest(QLocalSocket *socket)
@@ -105,7 +212,7 @@ void SingleInstance::readRequest(QLocalSocket *socket)
         return;
     }
     socket->setProperty("request", QVariant());
-    const QString command = QString::fromUtf8(buffer.left(end));
+    const QString command = NativePath::fromBytes(buffer.left(end));
     if (!looksLikePath(command)) {
         socket->abort();
         return;
@@ -118,7 +225,7 @@ void SingleInstance::readRequest(QLocalSocket *socket)
 
 bool SingleInstance::offerToRunning(const QString &runtimeFolder, const QString &path, int timeoutMs)
 {
-    QByteArray request = path.toUtf8();
+    QByteArray request = NativePath::toBytes(path);
     if (request.isEmpty() || request.size() > MaxRequestBytes || request.contains('\0'))
         return false;
     request.append('\0');

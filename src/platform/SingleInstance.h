@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QLockFile>
 #include <QObject>
+#include <QPointer>
 #include <memory>
 
 class QLocalServer;
@@ -17,6 +19,9 @@ class SingleInstance : public QObject
 public:
     // Largest request accepted: a path can be at most PATH_MAX bytes, plus room for quotes.
     static constexpr qsizetype MaxRequestBytes = 8192;
+    // Connections served at once, and how long one may stay without handing over its request.
+    static constexpr int MaxClients = 16;
+    static constexpr int ClientTimeoutMs = 2000;
 
     explicit SingleInstance(const QString &runtimeFolder, QObject *parent = nullptr);
     ~SingleInstance() override;
@@ -31,7 +36,8 @@ public:
     // Hands a path to the running copy; true once that copy has accepted it.
     static bool offerToRunning(const QString &runtimeFolder, const QString &path, int timeoutMs);
 
-    // $XDG_RUNTIME_DIR, or a private folder of the user's under the temporary folder.
+    // $XDG_RUNTIME_DIR, or /tmp/kestrove-UID when that is a private folder of the user's, or else
+    // ~/.cache/Kestrove.
     static QString defaultRuntimeFolder();
 
 Q_SIGNALS:
@@ -39,9 +45,11 @@ Q_SIGNALS:
 
 private:
     void acceptConnection();
+    void listenAgain();
     void readRequest(QLocalSocket *socket);
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
+    QList<QPointer<QLocalSocket>> m_clients;
 };

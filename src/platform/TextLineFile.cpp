@@ -1,27 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TextLineFile.h"
 
-#include <QFile>
+#include "NativePath.h"
+
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace TextLineFile {
 
+namespace {
+
+QString systemError(int errorNumber)
+{
+    return QString::fromLocal8Bit(std::strerror(errorNumber));
+}
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+Contents refused(const QString &problem)
+{
+    Contents contents;
+    contents.status = Contents::Status::Refused;
+    contents.problem = problem;
+    return contents;
+}
+
+} // namespace
+
 QStringList splitLines(const QByteArray &bytes)
 {
-    // Decoded once as a whole (Qt reads the locale's 8-bit encoding as UTF-8 on Linux), then cut
-    // into lines: far cheaper than decoding line by line on lists of many thousand entries.
-    const QString text = QString::fromUtf8(bytes);
+    // Decoded once as a whole, then cut into lines: far cheaper than decoding line by line on
+    // lists of many thousand entries.
+    const QString text = NativePath::fromBytes(bytes);
+    const bool crLines = bytes.contains('\r');
     QStringList lines;
-    lines.reserve(bytes.count('\n') + 1);
+    lines.reserve(bytes.count(crLines ? '\r' : '\n') + 1);
     qsizetype start = 0;
     const qsizetype size = text.size();
     const QChar *data = text.constData();
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = data[i].unicode();
-        if (c != u'\r' && c != u'\n')
+        if (c != (crLines ? u'\r' : u'\n'))
             continue;
         lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < size && data[i + 1].unicode() == u'\n')
+        if (crLines && i + 1 < size && data[i + 1].unicode() == u'\n')
             ++i;
         start = i + 1;
     }
@@ -30,29 +71,64 @@ QStringList splitLines(const QByteArray &bytes)
     return lines;
 }
 
-std::optional<QStringList> read(const QString &path)
+Contents read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return splitLines(bytes);
+    // Non-blocking, so that a FIFO put where a list belongs cannot hold the program up.
+    const Descriptor file(::open(NativePath::toBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.get() < 0)
+        return errno == ENOENT ? Contents() : refused(systemError(errno));
+    struct stat info = {};
+    if (::fstat(file.get(), &info) != 0)
+        return refused(systemError(errno));
+    if (!S_ISREG(info.st_mode))
+        return refused(QStringLiteral("it is not a regular file"));
+    if (info.st_size > MaxBytes)
+        return refused(QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
+    QByteArray bytes;
+    bytes.resize(qsizetype(info.st_size));
+    qsizetype done = 0;
+    for (;;) {
+        if (done == bytes.size())
+            bytes.resize(done + 65536);
+        const ssize_t got = ::read(file.get(), bytes.data() + done, size_t(bytes.size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return refused(systemError(errno));
+        if (got == 0)
+            break;
+        done += got;
+        if (done > MaxBytes)
+            return refused(QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
+    }
+    bytes.truncate(done);
+    Contents contents;
+    contents.status = Contents::Status::Read;
+    contents.lines = splitLines(bytes);
+    return contents;
 }
 
-bool write(const QString &path, const QStringList &lines)
+QString write(const QString &path, const QStringList &lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray bytes;
     for (const QString &line : lines) {
-        bytes += line.toUtf8();
+        bytes += NativePath::toBytes(line);
         bytes += "\r\n";
     }
-    file.write(bytes);
-    return file.commit();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // A short write (a full disk) must never be committed over the good file.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString problem = file.errorString().isEmpty()
+                                    ? QStringLiteral("not all of it could be written (is the disk full?)")
+                                    : file.errorString();
+        file.cancelWriting();
+        return problem;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
 }
 
 } // namespace TextLineFile

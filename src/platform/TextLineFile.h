@@ -1,21 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
 #include <QStringList>
-#include <optional>
 
-// The program's list files: one entry per line, in the locale's 8-bit encoding, which is UTF-8 on
-// Linux.
-// Lines are written with CR LF; on reading a line ends at CR LF, at a lone CR or at a lone LF,
-// so that lists written by other Linux programs read as they were meant.
+// The program's list files: one entry per line, the bytes of each entry unchanged (see NativePath),
+// lines ending in CR LF. On reading, a file that holds a CR ends its lines at CR LF or a lone CR,
+// so a line feed inside a name stays in the name; a file without any CR, as other Linux programs
+// write them, ends its lines at LF.
 namespace TextLineFile {
 
-// Nothing when the file cannot be opened or read.
-std::optional<QStringList> read(const QString &path);
+// Lists larger than this are refused rather than read into memory.
+inline constexpr qint64 MaxBytes = 256LL * 1024 * 1024;
 
-// Replaces the file atomically: a failed or interrupted write leaves the previous file as it was.
-bool write(const QString &path, const QStringList &lines);
+struct Contents
+{
+    enum class Status
+    {
+        Read,
+        Missing,
+        // The file is there but was not read; it must be left as it is.
+        Refused
+    };
+    Status status = Status::Missing;
+    QStringList lines;
+    // Why the file was refused, in words for the user.
+    QString problem;
+};
+
+// Only regular files are read; a FIFO, a device or a folder is refused without blocking.
+Contents read(const QString &path);
+// Replaces the file atomically. Returns why it could not be written, empty on success; on any
+// failure the previous file is kept as it was.
+QString write(const QString &path, const QStringList &lines);
 
 QStringList splitLines(const QByteArray &bytes);
 

@@ -10,6 +10,9 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
+// A logout, a closed terminal and Ctrl+C all end the program the ordinary way.
+constexpr int Watched[] = {SIGTERM, SIGINT, SIGHUP};
+
 // Only async-signal-safe calls here: the number is written to the pipe and read in the event loop.
 void onSignal(int signalNumber)
 {
@@ -30,16 +33,16 @@ UnixSignalWatcher::UnixSignalWatcher(QObject *parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (int watched : Watched)
+        ::sigaction(watched, &action, nullptr);
 }
 
 UnixSignalWatcher::~UnixSignalWatcher()
 {
     struct sigaction action = {};
     action.sa_handler = SIG_DFL;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (int watched : Watched)
+        ::sigaction(watched, &action, nullptr);
 }
 
 void UnixSignalWatcher::readSignal()

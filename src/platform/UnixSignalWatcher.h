@@ -5,7 +5,7 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM and SIGINT into a Qt signal delivered by the event loop, so that a logout or a
+// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal delivered by the event loop, so that a logout or a
 // Ctrl+C closes the main window the ordinary way.
 class UnixSignalWatcher : public QObject
 {

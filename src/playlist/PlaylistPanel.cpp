@@ -84,17 +84,19 @@ void PlaylistPanel::addFile(const QString &path)
     m_view->items()->setItemIcon(row, m_icons.iconIndex(path));
 }
 
-bool PlaylistPanel::loadFile(const QString &path)
+QString PlaylistPanel::loadFile(const QString &path)
 {
-    const std::optional<QStringList> entries = M3uFile::read(path);
-    if (!entries)
-        return false;
+    const TextLineFile::Contents contents = M3uFile::read(path);
+    if (contents.status == TextLineFile::Contents::Status::Missing)
+        return tr("the file does not exist");
+    if (contents.status == TextLineFile::Contents::Status::Refused)
+        return contents.problem;
     m_view->items()->clear();
-    m_view->items()->addItems(*entries);
-    return true;
+    m_view->items()->addItems(contents.lines);
+    return {};
 }
 
-bool PlaylistPanel::saveFile(const QString &path) const
+QString PlaylistPanel::saveFile(const QString &path) const
 {
     return M3uFile::write(path, paths());
 }

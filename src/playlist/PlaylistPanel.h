@@ -30,9 +30,11 @@ public:
     QStringList paths() const;
     bool contains(const QString &path) const;
     void addFile(const QString &path);
-    // Replaces the entries with a playlist file's; false when the file cannot be read.
-    bool loadFile(const QString &path);
-    bool saveFile(const QString &path) const;
+    // Replaces the entries with a playlist file's. Returns why the file was not read (the entries
+    // are then kept), empty when it was.
+    QString loadFile(const QString &path);
+    // Returns why the file could not be written, empty on success.
+    QString saveFile(const QString &path) const;
     void clearAll();
     void clearSelected();
     // Marks the entries that are on the EditList; only entries whose mark changes are touched.

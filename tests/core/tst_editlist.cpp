@@ -42,10 +42,10 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("files.ini"));
-        writeBytes(path, "/m/a.mp3\r\n\r\n/m/b.mp3  \n/m/a.mp3\r\n\n");
+        writeBytes(path, "/m/a.mp3\r\n\r\n/m/b.mp3  \r\n/m/a.mp3\r\n\r\n");
         EditListStore store;
         store.append(QStringLiteral("/already"));
-        QVERIFY(EditListFile::load(store, path));
+        QVERIFY(EditListFile::load(store, path).isEmpty());
         QCOMPARE(store.entries(), QStringList({"/already", "/m/a.mp3", "/m/b.mp3  ", "/m/a.mp3"}));
     }
 
@@ -53,7 +53,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         EditListStore store;
-        QVERIFY(EditListFile::load(store, dir.filePath(QStringLiteral("files.ini"))));
+        QVERIFY(EditListFile::load(store, dir.filePath(QStringLiteral("files.ini"))).isEmpty());
         QVERIFY(store.isEmpty());
     }
 
@@ -64,16 +64,16 @@ private Q_SLOTS:
         EditListStore store;
         store.append(QStringLiteral("/m/a b.mp3"));
         store.append(QStringLiteral("/m/c.wav"));
-        QVERIFY(EditListFile::save(store, path));
+        QVERIFY(EditListFile::save(store, path).isEmpty());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("/m/a b.mp3\r\n/m/c.wav\r\n"));
         file.close();
 
         store.clear();
-        QVERIFY(EditListFile::save(store, path));
+        QVERIFY(EditListFile::save(store, path).isEmpty());
         QVERIFY(!QFile::exists(path));
-        QVERIFY(EditListFile::save(store, path));
+        QVERIFY(EditListFile::save(store, path).isEmpty());
     }
 };
 

@@ -35,7 +35,7 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         file.close();
-        QCOMPARE(M3uFile::read(path), entries);
+        QCOMPARE(M3uFile::read(path).lines, entries);
     }
 
     void savedListLoadsBackUnchanged()
@@ -44,14 +44,18 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("list.m3u"));
         const QStringList entries{QStringLiteral("/m/b.mp3"), QStringLiteral("/m/a b.wav"),
                                   QStringLiteral("/m/ü.mid"), QStringLiteral("#not a comment")};
-        QVERIFY(M3uFile::write(path, entries));
+        QVERIFY(M3uFile::write(path, entries).isEmpty());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith("/m/b.mp3\r\n/m/a b.wav\r\n"));
-        QCOMPARE(M3uFile::read(path), entries);
+        QCOMPARE(M3uFile::read(path).lines, entries);
     }
 
-    void missingFileIsNoList() { QVERIFY(!M3uFile::read(QStringLiteral("/no/such/list.m3u"))); }
+    void missingFileIsNoList()
+    {
+        QCOMPARE(M3uFile::read(QStringLiteral("/no/such/list.m3u")).status,
+                 TextLineFile::Contents::Status::Missing);
+    }
 };
 
 QObject *createM3uFileTest()

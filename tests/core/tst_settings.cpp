@@ -138,6 +138,8 @@ private Q_SLOTS:
         QCOMPARE(fromBoolean(false), QStringLiteral("False"));
         QCOMPARE(fromTwips(11295), QStringLiteral("11295"));
         QCOMPARE(fromTwips(-150), QStringLiteral("-150"));
+        QCOMPARE(fromTwips(251658240), QStringLiteral("251658240"));
+        QCOMPARE(fromTwips(-1e8), QStringLiteral("-100000000"));
     }
 
     void generalSectionReadsBackAsWritten()
@@ -260,10 +262,11 @@ private Q_SLOTS:
         QTest::addColumn<QVariantList>("stored");
         QTest::addColumn<QRect>("placed");
         const QVariant none;
-        // A 1280 x 800 screen is 19200 x 12000 twips; the window is 753 x 452 pixels now.
+        // The first screen is 1280 x 800 (19200 x 12000 twips); a second one of 1920 x 1080 is
+        // to its right.
         QTest::newRow("as stored") << QVariantList{1500, 1500, 9000, 6000} << QRect(100, 100, 600, 400);
         QTest::newRow("centred without left and top")
-            << QVariantList{none, none, 9000, 6000} << QRect(264, 174, 600, 400);
+            << QVariantList{none, none, 9000, 6000} << QRect(340, 200, 600, 400);
         QTest::newRow("designed size without width and height")
             << QVariantList{0, 0, none, none} << QRect(0, 0, 753, 452);
         QTest::newRow("too wide takes two thirds of the screen")
@@ -271,7 +274,14 @@ private Q_SLOTS:
         QTest::newRow("past the right edge moves left")
             << QVariantList{15000, 0, 9000, 6000} << QRect(680, 0, 600, 400);
         QTest::newRow("below the screen moves up")
-            << QVariantList{0, 13000, 9000, 6000} << QRect(0, 348, 600, 400);
+            << QVariantList{0, 13000, 9000, 6000} << QRect(0, 400, 600, 400);
+        QTest::newRow("far off to the left and above")
+            << QVariantList{-99999999, -30000, 9000, 6000} << QRect(0, 0, 600, 400);
+        QTest::newRow("absurd height") << QVariantList{0, 0, 9000, 99999999999.0} << QRect(0, 0, 600, 533);
+        QTest::newRow("on the second screen")
+            << QVariantList{21000, 1500, 9000, 6000} << QRect(1400, 100, 600, 400);
+        QTest::newRow("beyond the second screen")
+            << QVariantList{99000, 99000, 9000, 6000} << QRect(2600, 680, 600, 400);
     }
     void windowRectangleIsKeptOnTheScreen()
     {
@@ -280,8 +290,8 @@ private Q_SLOTS:
         auto twips = [&](int i) -> std::optional<double> {
             return stored.at(i).isValid() ? std::optional<double>(stored.at(i).toDouble()) : std::nullopt;
         };
-        QCOMPARE(WindowGeometry::restore({twips(0), twips(1), twips(2), twips(3)}, QSize(753, 452),
-                                         QRect(0, 0, 1280, 800)),
+        QCOMPARE(WindowGeometry::restore({twips(0), twips(1), twips(2), twips(3)},
+                                         {QRect(0, 0, 1280, 800), QRect(1280, 0, 1920, 1080)}),
                  placed);
     }
 };

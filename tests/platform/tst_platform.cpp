@@ -1,71 +1,201 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FreedesktopTrash.h"
+#include "NativePath.h"
 #include "PropertiesDialog.h"
 #include "SingleInstance.h"
 #include "TextLineFile.h"
 #include "UnixSignalWatcher.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <future>
+#include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+namespace {
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray readNative(const QByteArray &path)
+{
+    QByteArray bytes;
+    if (FILE *file = std::fopen(path.constData(), "rb")) {
+        char buffer[4096];
+        size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+            bytes.append(buffer, qsizetype(got));
+        std::fclose(file);
+    }
+    return bytes;
+}
+
+} // namespace
 
 class TestPlatform : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    QTemporaryDir m_dataHome;
 
-    void splitsLinesAtEveryLineEnd_data()
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // The trash goes where the data home says, and it is the test's own.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataHome.path()));
+    }
+
+    void splitsLinesAtTheirEnds_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("empty") << QByteArray() << QStringList();
         QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-        QTest::newRow("lone lf") << QByteArray("a\nb\n") << QStringList{"a", "b"};
-        QTest::newRow("lone cr") << QByteArray("a\rb") << QStringList{"a", "b"};
+        QTest::newRow("lf only") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("cr only") << QByteArray("a\rb") << QStringList{"a", "b"};
         QTest::newRow("no final end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-        QTest::newRow("blank lines kept") << QByteArray("a\r\n\r\n\nb\r\n") << QStringList{"a", "", "", "b"};
-        QTest::newRow("lf cr is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("blank lines kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+        QTest::newRow("lf inside a crlf name")
+            << QByteArray("/m/new\nline.mp3\r\n/m/b\r\n") << QStringList{"/m/new\nline.mp3", "/m/b"};
         QTest::newRow("blanks kept") << QByteArray(" a \r\n") << QStringList{" a "};
-        QTest::newRow("binary bytes")
-            << QByteArray("\xff\x00\r\n\x80", 5)
-            << QStringList{QString::fromUtf8("\xff\x00", 2), QString::fromUtf8("\x80")};
         QTest::newRow("utf8") << QByteArray("/m\xc3\xbcsik/x.mp3\n")
                               << QStringList{QStringLiteral("/müsik/x.mp3")};
     }
-    void splitsLinesAtEveryLineEnd()
+    void splitsLinesAtTheirEnds()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
         QCOMPARE(TextLineFile::splitLines(bytes), lines);
     }
 
+    void namesAreKeptByteForByte_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("0xff") << QByteArray("/m/bad\xff.wav");
+        QTest::newRow("latin-1 e acute") << QByteArray("/m/caf\xe9.mp3");
+        QTest::newRow("lone continuation byte") << QByteArray("/m/\x80x.mp3");
+        QTest::newRow("cut sequence at the end") << QByteArray("/m/x\xc3");
+        QTest::newRow("encoded surrogate") << QByteArray("/m/\xed\xb2\x80.mp3");
+        QTest::newRow("valid text") << QByteArray("/m/m\xc3\xbcsik \xf0\x9f\x8e\xb5.mp3");
+        QTest::newRow("valid U+10080") << QByteArray("/m/\xf0\x90\x82\x80\x80.mp3");
+        QTest::newRow("replacement character itself") << QByteArray("/m/bad\xef\xbf\xbd.wav");
+    }
+    void namesAreKeptByteForByte()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString path = NativePath::fromBytes(bytes);
+        QCOMPARE(NativePath::toBytes(path), bytes);
+        QVERIFY(!NativePath::hasUndecodableBytes(NativePath::forDisplay(path)));
+        QCOMPARE(NativePath::fileUrl(path).toEncoded(), "file://" + bytes.toPercentEncoding("/"));
+        // Written to a list file and read back, the name is the same bytes again.
+        QTemporaryDir dir;
+        const QString list = dir.filePath(QStringLiteral("list.txt"));
+        QVERIFY(TextLineFile::write(list, {path}).isEmpty());
+        QCOMPARE(readBytes(list), bytes + "\r\n");
+        QCOMPARE(TextLineFile::read(list).lines, QStringList{path});
+    }
+
+    void undecodableNamesNeverMeet()
+    {
+        const QString raw = NativePath::fromBytes("bad\xff.wav");
+        const QString replaced = NativePath::fromBytes("bad\xef\xbf\xbd.wav");
+        QVERIFY(raw != replaced);
+        QCOMPARE(NativePath::forDisplay(raw), replaced);
+        QVERIFY(NativePath::hasUndecodableBytes(raw) && !NativePath::hasUndecodableBytes(replaced));
+    }
+
     void writesCrLfAndReplacesAtomically()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list.txt"));
-        QVERIFY(TextLineFile::write(path, {QStringLiteral("/a b"), QString(), QStringLiteral("/c")}));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("/a b\r\n\r\n/c\r\n"));
-        file.close();
-        QCOMPARE(TextLineFile::read(path),
+        QVERIFY(
+            TextLineFile::write(path, {QStringLiteral("/a b"), QString(), QStringLiteral("/c")}).isEmpty());
+        QCOMPARE(readBytes(path), QByteArray("/a b\r\n\r\n/c\r\n"));
+        QCOMPARE(TextLineFile::read(path).lines,
                  QStringList({QStringLiteral("/a b"), QString(), QStringLiteral("/c")}));
     }
 
-    void missingFileReadsAsNothing()
+    void aShortWriteKeepsTheOldFile()
     {
         QTemporaryDir dir;
-        QVERIFY(!TextLineFile::read(dir.filePath(QStringLiteral("none"))));
+        const QString path = dir.filePath(QStringLiteral("files.ini"));
+        const QByteArray good = "/m/a.mp3\r\n/m/b.mp3\r\n";
+        writeBytes(path, good);
+        QStringList many;
+        for (int i = 0; i < 10000; ++i)
+            many.append(QStringLiteral("/music/archive/%1.mp3").arg(i, 20, 10, QLatin1Char('0')));
+        // A file system that takes 300,000 bytes and no more, as a nearly full disk does.
+        rlimit saved = {};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 300000;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const QString problem = TextLineFile::write(path, many);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+        QVERIFY(!problem.isEmpty());
+        QCOMPARE(readBytes(path), good);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"files.ini"});
+    }
+
+    void onlyRegularFilesAreReadAsLists_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        using Status = TextLineFile::Contents::Status;
+        QTest::newRow("missing") << "missing" << int(Status::Missing);
+        QTest::newRow("fifo") << "fifo" << int(Status::Refused);
+        QTest::newRow("link to /dev/zero") << "zero" << int(Status::Refused);
+        QTest::newRow("folder") << "folder" << int(Status::Refused);
+        QTest::newRow("larger than the limit") << "large" << int(Status::Refused);
+        QTest::newRow("regular") << "regular" << int(Status::Read);
+    }
+    void onlyRegularFilesAreReadAsLists()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("files.ini"));
+        const QByteArray native = QFile::encodeName(path);
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+        else if (kind == QLatin1String("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else if (kind == QLatin1String("large"))
+            QCOMPARE(::truncate((writeBytes(path, "x"), native.constData()), TextLineFile::MaxBytes + 1), 0);
+        else if (kind == QLatin1String("regular"))
+            writeBytes(path, "/m/a.mp3\r\n");
+        const TextLineFile::Contents contents = TextLineFile::read(path);
+        QCOMPARE(int(contents.status), status);
+        QCOMPARE(contents.problem.isEmpty(), status != int(TextLineFile::Contents::Status::Refused));
     }
 
     void onlyOneCopyTakesTheLock()
@@ -139,19 +269,156 @@ private Q_SLOTS:
         QVERIFY(first.listen());
     }
 
-    void trashKeepsWhatItCannotTrash()
+    void staleLocksOfEveryKindAreTakenOver_data()
     {
-        // In test mode the trash lives under the test's own data folder.
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("\x01\xffnot a number\n");
+        QTest::newRow("ended process") << QByteArray("999999\nkestrove\nhost\n");
+        QTest::newRow("another program's process") << QByteArray("1\ninit\nhost\n");
+        QTest::newRow("a folder in its place") << QByteArray("folder");
+    }
+    void staleLocksOfEveryKindAreTakenOver()
+    {
+        QFETCH(QByteArray, content);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("gone soon.mp3"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        const QString lock = dir.filePath(QStringLiteral("Kestrove.lock"));
+        if (content == "folder")
+            QVERIFY(QDir().mkpath(lock + QStringLiteral("/inside")));
+        else
+            writeBytes(lock, content);
+        SingleInstance first(dir.path());
+        QVERIFY(first.tryBecomeFirst());
+        SingleInstance second(dir.path());
+        QVERIFY(!second.tryBecomeFirst());
+    }
+
+    void idleConnectionsDoNotLockOutHandOvers()
+    {
+        QTemporaryDir dir;
+        SingleInstance first(dir.path());
+        QVERIFY(first.tryBecomeFirst());
+        QVERIFY(first.listen());
+        QSignalSpy requests(&first, &SingleInstance::executeRequested);
+        // Few descriptors, as when a flood of idle clients has used them up.
+        rlimit saved = {};
+        ::getrlimit(RLIMIT_NOFILE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 120;
+        ::setrlimit(RLIMIT_NOFILE, &small);
+        std::vector<int> idle;
+        const QByteArray socketPath = QFile::encodeName(dir.filePath(QStringLiteral("Kestrove.socket")));
+        for (int i = 0; i < 50; ++i) {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+            if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0)
+                idle.push_back(fd);
+            QCoreApplication::processEvents();
+        }
+        QTest::qWait(50);
+        auto offer = std::async(std::launch::async, [&] {
+            return SingleInstance::offerToRunning(dir.path(), QStringLiteral("/music/a.mp3"), 3000);
+        });
+        while (offer.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+            QCoreApplication::processEvents();
+        const bool accepted = offer.get();
+        for (int fd : idle)
+            ::close(fd);
+        ::setrlimit(RLIMIT_NOFILE, &saved);
+        QVERIFY(accepted);
+        QTRY_COMPARE(requests.count(), 1);
+        QVERIFY(QFile::exists(QFile::decodeName(socketPath)));
+    }
+
+    void sharedRuntimeFolderIsTrustedOnlyWhenPrivate_data()
+    {
+        QTest::addColumn<QString>("made");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("not there yet") << "" << true;
+        QTest::newRow("private") << "0700" << true;
+        QTest::newRow("open to everyone") << "0777" << false;
+        QTest::newRow("a link") << "link" << false;
+    }
+    void sharedRuntimeFolderIsTrustedOnlyWhenPrivate()
+    {
+        QFETCH(QString, made);
+        QFETCH(bool, used);
+        QTemporaryDir temp;
+        const QByteArray savedTemp = qgetenv("TMPDIR");
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QString shared = QDir(temp.path()).filePath(QStringLiteral("kestrove-%1").arg(::getuid()));
+        if (made == QLatin1String("link")) {
+            QVERIFY(QDir().mkpath(temp.filePath(QStringLiteral("elsewhere"))));
+            QVERIFY(QFile::link(temp.filePath(QStringLiteral("elsewhere")), shared));
+        } else if (!made.isEmpty()) {
+            QVERIFY(QDir().mkpath(shared));
+            QCOMPARE(::chmod(QFile::encodeName(shared).constData(), mode_t(made.toUInt(nullptr, 8))), 0);
+        }
+        const QString folder = SingleInstance::defaultRuntimeFolder();
+        qputenv("TMPDIR", savedTemp);
+        if (!savedRuntime.isEmpty())
+            qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        QCOMPARE(folder == shared, used);
+        struct stat info = {};
+        QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+        QVERIFY(S_ISDIR(info.st_mode));
+        QCOMPARE(info.st_mode & 077, 0u);
+    }
+
+    void trashTakesWhatItCanAndKeepsTheRest_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<bool>("trashed");
+        QTest::newRow("file") << QByteArray("gone soon.mp3") << false << true;
+        QTest::newRow("percent and newline") << QByteArray("100%\nsure.mp3") << false << true;
+        QTest::newRow("undecodable name") << QByteArray("bad\xff.wav") << false << true;
+        QTest::newRow("folder with a separator") << QByteArray("a folder/") << true << true;
+        QTest::newRow("name too long for a trash entry") << QByteArray(250, 'n') << false << false;
+        QTest::newRow("missing") << QByteArray("never there.mp3") << false << false;
+    }
+    void trashTakesWhatItCanAndKeepsTheRest()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, folder);
+        QFETCH(bool, trashed);
+        const QByteArray base = QFile::encodeName(m_dataHome.path()) + "/items/";
+        QDir().mkpath(QFile::decodeName(base));
+        const QByteArray native = base + name;
+        if (folder)
+            QCOMPARE(::mkdir(native.constData(), 0700), 0);
+        else if (!name.startsWith("never"))
+            QVERIFY(std::fclose(std::fopen(native.constData(), "w")) == 0);
         FreedesktopTrash trash;
-        QCOMPARE(trash.moveToTrash(path), 0);
-        QVERIFY(!QFile::exists(path));
-        QVERIFY(trash.moveToTrash(path) != 0);
-        QVERIFY(trash.moveToTrash(QString()) != 0);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(trash.moveToTrash(NativePath::fromBytes(native)) == 0, trashed);
+        QVERIFY(clock.elapsed() < 5000);
+        struct stat info = {};
+        QCOMPARE(::lstat(native.constData(), &info) != 0, trashed || name.startsWith("never"));
+        if (!trashed)
+            return;
+        // The trash entry names the item's bytes, percent-encoded, without a trailing separator.
+        QByteArray entryName = name;
+        if (entryName.endsWith('/'))
+            entryName.chop(1);
+        const QByteArray info_ = readNative(QFile::encodeName(m_dataHome.path()) + "/Trash/info/" +
+                                            entryName.mid(entryName.lastIndexOf('/') + 1) + ".trashinfo");
+        QVERIFY(info_.contains("Path=" + (base + entryName).toPercentEncoding("/") + "\n"));
+    }
+
+    void trashTakesAFolderReachedThroughALink()
+    {
+        const QString base = m_dataHome.filePath(QStringLiteral("linked"));
+        QVERIFY(QDir().mkpath(base + QStringLiteral("/real/inner")));
+        QVERIFY(QFile::link(base + QStringLiteral("/real"), base + QStringLiteral("/link")));
+        FreedesktopTrash trash;
+        QCOMPARE(trash.moveToTrash(base + QStringLiteral("/link/inner/")), 0);
+        QVERIFY(!QFileInfo::exists(base + QStringLiteral("/real/inner")));
     }
 
     void permissionTexts()
@@ -168,6 +435,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("signalNumber");
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
     }
     void terminationSignalArrivesThroughTheEventLoop()
     {

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FolderTrash.h"
 
+#include "NativePath.h"
+
 #include <QDir>
-#include <QFileInfo>
+#include <cstdio>
+#include <sys/stat.h>
 
 int FolderTrash::moveToTrash(const QString &path)
 {
-    const QFileInfo info(path);
-    if (m_refuse || !info.exists())
+    const QByteArray source = NativePath::toBytes(path);
+    struct stat info = {};
+    if (m_refuse || ::lstat(source.constData(), &info) != 0)
         return 1;
     QDir().mkpath(m_folder);
-    const QString target =
-        QDir(m_folder).filePath(QString::number(m_recycled.size()) + QLatin1Char('-') + info.fileName());
-    if (!QDir().rename(path, target))
+    const QByteArray target = NativePath::toBytes(m_folder) + '/' + QByteArray::number(m_recycled.size());
+    if (std::rename(source.constData(), target.constData()) != 0)
         return 2;
     m_recycled.append(path);
     return 0;
