@@ -5,6 +5,7 @@
 #include "EntryListModel.h"
 #include "FileIconProvider.h"
 #include "FolderListing.h"
+#include "ListFiles.h"
 #include "Paths.h"
 
 #include <QElapsedTimer>
@@ -98,22 +99,33 @@ bool FileListController::isFile(int index) const
     return m_entries.kind(index) == ListEntry::Kind::File;
 }
 
-void FileListController::addToEditList(int index)
+QStringList FileListController::addToEditList(int index)
 {
     if (index <= 0 || !isFile(index) || marked(index))
-        return;
+        return {};
+    const QString path = fullPath(index);
+    if (!ListFiles::canHold(path))
+        return {path};
     m_entries.setOnEditList(index, true);
-    m_store.append(fullPath(index));
+    m_store.append(path);
+    return {};
 }
 
-void FileListController::addAllToEditList(const QString &pattern)
+QStringList FileListController::addAllToEditList(const QString &pattern)
 {
+    QStringList refused;
     for (int i = 1; i < m_entries.count(); ++i) {
         if (!isFile(i) || marked(i) || !passesPattern(m_entries.text(i), pattern))
             continue;
+        const QString path = fullPath(i);
+        if (!ListFiles::canHold(path)) {
+            refused.append(path);
+            continue;
+        }
         m_entries.setOnEditList(i, true);
-        m_store.append(fullPath(i));
+        m_store.append(path);
     }
+    return refused;
 }
 
 void FileListController::removeFromEditList(int index)

@@ -3,7 +3,7 @@
 
 #include "FolderReader.h"
 
-#include <QString>
+#include <QStringList>
 #include <optional>
 
 class EditListStore;
@@ -35,8 +35,10 @@ public:
     std::optional<int> editListIndex(const QString &name) const;
     bool marked(int index) const;
 
-    void addToEditList(int index);
-    void addAllToEditList(const QString &pattern);
+    // The adding commands leave out files whose names a list file cannot hold (see ListFiles) and
+    // return those files' paths.
+    QStringList addToEditList(int index);
+    QStringList addAllToEditList(const QString &pattern);
     void removeFromEditList(int index);
     void removeAllFromEditList(const QString &pattern);
 

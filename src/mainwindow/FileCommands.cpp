@@ -80,8 +80,8 @@ void FileCommands::addToPlaylist()
     const int entry = targetEntry();
     if (entry > 0 && entries->kind(entry) == ListEntry::Kind::File) {
         const QString path = m_parts.listing.fullPath(entry);
-        if (!m_parts.playlist.contains(path))
-            m_parts.playlist.addFile(path);
+        if (!m_parts.playlist.contains(path) && !m_parts.playlist.addFile(path))
+            reportUnlistable({path});
         return;
     }
     QString folder = m_parts.listing.fullPath(0);
@@ -100,24 +100,27 @@ void FileCommands::addToPlaylist()
 void FileCommands::addAllToPlaylist()
 {
     const EntryListModel *entries = m_parts.fileList.items();
+    QStringList refused;
     for (int i = 0; i < entries->count(); ++i) {
         const QString path = m_parts.listing.fullPath(i);
         if (entries->kind(i) != ListEntry::Kind::File || m_parts.playlist.contains(path) ||
             folderExists(path))
             continue;
-        m_parts.playlist.addFile(path);
+        if (!m_parts.playlist.addFile(path))
+            refused.append(path);
     }
+    reportUnlistable(refused);
 }
 
 void FileCommands::addToEditList()
 {
-    m_parts.listing.addToEditList(targetEntry());
+    reportUnlistable(m_parts.listing.addToEditList(targetEntry()));
     markPlaylist();
 }
 
 void FileCommands::addAllToEditList()
 {
-    m_parts.listing.addAllToEditList(QString());
+    reportUnlistable(m_parts.listing.addAllToEditList(QString()));
     markPlaylist();
 }
 
@@ -140,7 +143,7 @@ void FileCommands::changeEditListByType(bool add)
     if (pattern.isEmpty())
         return;
     if (add)
-        m_parts.listing.addAllToEditList(pattern);
+        reportUnlistable(m_parts.listing.addAllToEditList(pattern));
     else
         m_parts.listing.removeAllFromEditList(pattern);
     markPlaylist();
@@ -184,6 +187,20 @@ void FileCommands::showProperties()
         PropertiesSheet::show(path, m_parts.window);
 }
 
+void FileCommands::reportUnlistable(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    const QString text =
+        paths.size() == 1
+            ? tr("\"%1\" was not added: its name holds a carriage return, which a list file cannot keep.")
+                  .arg(NativePath::forDisplay(paths.first()))
+            : tr("%1 files were not added: their names hold a carriage return, which a list file cannot "
+                 "keep.")
+                  .arg(paths.size());
+    m_prompter.message(text, QStringLiteral("Kestrove"), Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+}
+
 void FileCommands::markPlaylist()
 {
     m_parts.playlist.markEditList(m_parts.state.editList);
@@ -204,10 +221,8 @@ void FileCommands::searchIntoPlaylist(const QString &folder, const QString &patt
             for (int row = 0; row < MediaTypes::Count; ++row) {
                 if (extension.compare(types.extension(row), Qt::CaseInsensitive) != 0)
                     continue;
-                if (!m_parts.playlist.contains(path)) {
-                    m_parts.playlist.addFile(path);
+                if (!m_parts.playlist.contains(path) && m_parts.playlist.addFile(path))
                     progress.showFound(path, ++found);
-                }
             }
         });
     m_walker.walk(folder, pattern);

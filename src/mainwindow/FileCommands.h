@@ -65,6 +65,8 @@ Q_SIGNALS:
 private:
     int targetEntry() const;
     void showMenu(FileContextMenu::Target target, int entry, const QPoint &globalPosition);
+    // Tells the user, once per command, of files left out because of their names.
+    void reportUnlistable(const QStringList &paths);
     void markPlaylist();
     void searchIntoPlaylist(const QString &folder, const QString &pattern);
 

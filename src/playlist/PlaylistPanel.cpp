@@ -6,6 +6,7 @@
 #include "EntryListView.h"
 #include "FileIconProvider.h"
 #include "FlatButton.h"
+#include "ListFiles.h"
 #include "M3uFile.h"
 #include "Twips.h"
 
@@ -78,10 +79,13 @@ bool PlaylistPanel::contains(const QString &path) const
     return m_view->items()->findItem(path) >= 0;
 }
 
-void PlaylistPanel::addFile(const QString &path)
+bool PlaylistPanel::addFile(const QString &path)
 {
+    if (!ListFiles::canHold(path))
+        return false;
     const int row = m_view->items()->addItem(path);
     m_view->items()->setItemIcon(row, m_icons.iconIndex(path));
+    return true;
 }
 
 QString PlaylistPanel::loadFile(const QString &path)

@@ -29,7 +29,8 @@ public:
 
     QStringList paths() const;
     bool contains(const QString &path) const;
-    void addFile(const QString &path);
+    // False, and nothing added, when a list file could not hold the name (see ListFiles).
+    bool addFile(const QString &path);
     // Replaces the entries with a playlist file's. Returns why the file was not read (the entries
     // are then kept), empty when it was.
     QString loadFile(const QString &path);

@@ -5,9 +5,11 @@
 #include "FileListController.h"
 #include "FilePattern.h"
 #include "MediaTypes.h"
+#include "NativePath.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
@@ -80,6 +82,47 @@ private Q_SLOTS:
         // Every entry has an icon; the folders share one.
         QCOMPARE(model.data(model.index(1), EntryListModel::IconIndexRole), QVariant(icons.folderIndex()));
         QVERIFY(!model.data(model.index(6), Qt::DecorationRole).value<QIcon>().isNull());
+    }
+
+    void namesThatAreNotUtf8KeepTheirBytes()
+    {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+        for (const char *name : {"bad\xff.wav", "bad\xef\xbf\xbd.wav", "caf\xe9.mp3", "\x80lone.mp3"})
+            ::close(::creat((folder + name).constData(), 0644));
+        EntryListModel model;
+        EditListStore store;
+        FileListController list(model, store);
+        QVERIFY(list.listFolder(dir.path(), mediaPattern()));
+        QCOMPARE(model.count(), 5);
+        QSet<QByteArray> paths;
+        for (int i = 1; i < model.count(); ++i) {
+            const QByteArray bytes = NativePath::toBytes(list.fullPath(i));
+            QVERIFY(::access(bytes.constData(), F_OK) == 0);
+            paths.insert(bytes);
+            list.addToEditList(i);
+        }
+        QCOMPARE(paths.size(), 4);
+        QCOMPARE(store.count(), 4);
+        // Two of the names look alike on screen, and only there.
+        QCOMPARE(model.data(model.index(1)).toString(), model.data(model.index(2)).toString());
+        QVERIFY(model.text(1) != model.text(2));
+    }
+
+    void namesWithACarriageReturnStayOffTheEditList()
+    {
+        QTemporaryDir dir;
+        touch(dir.filePath(QStringLiteral("a\rb.mp3")));
+        touch(dir.filePath(QStringLiteral("c.mp3")));
+        EntryListModel model;
+        EditListStore store;
+        FileListController list(model, store);
+        QVERIFY(list.listFolder(dir.path(), mediaPattern()));
+        QCOMPARE(list.addToEditList(model.findItem(QStringLiteral("a\rb.mp3"))),
+                 QStringList{dir.filePath(QStringLiteral("a\rb.mp3"))});
+        QCOMPARE(list.addAllToEditList(QString()), QStringList{dir.filePath(QStringLiteral("a\rb.mp3"))});
+        QCOMPARE(store.entries(), QStringList{dir.filePath(QStringLiteral("c.mp3"))});
+        QVERIFY(!model.isOnEditList(model.findItem(QStringLiteral("a\rb.mp3"))));
     }
 
     void emptyMissingAndRootFolders()

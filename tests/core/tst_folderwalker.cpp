@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FolderWalker.h"
+#include "NativePath.h"
 #include "ScriptedPrompter.h"
 
 #include <QDir>
@@ -7,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -181,6 +184,22 @@ private Q_SLOTS:
             QCOMPARE(walk.prompter.questions().first().title, QStringLiteral("Path is invalid"));
             QCOMPARE(walk.prompter.questions().first().icon, Prompter::Icon::Information);
         }
+    }
+
+    void reportsThePathsAsTheyAreOnDisk()
+    {
+        QTemporaryDir dir;
+        const QByteArray root = QFile::encodeName(dir.path());
+        QCOMPARE(::mkdir((root + "/caf\xe9").constData(), 0700), 0);
+        const QByteArray file = root + "/caf\xe9/bad\xff.mp3";
+        std::fclose(std::fopen(file.constData(), "w"));
+        QStringList found;
+        ScriptedPrompter prompter;
+        FolderWalker walker(prompter);
+        QObject::connect(&walker, &FolderWalker::fileFound, [&](const QString &path) { found.append(path); });
+        QVERIFY(walker.walk(dir.path(), QStringLiteral("*.mp3")));
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(NativePath::toBytes(found.first()), file);
     }
 
     void nonAsciiPatternsMatchByText()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClockText.h"
 #include "FileCopyEngine.h"
+#include "NativePath.h"
 #include "ScriptedPrompter.h"
 #include "SearchProgressDialog.h"
 
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -236,6 +238,39 @@ private Q_SLOTS:
             QCOMPARE(readFile(target), pattern(70000));
             QCOMPARE(copier.percents.last(), 0);
         }
+    }
+
+    void namesThatAreNotUtf8AreCopiedAndMoved_data()
+    {
+        QTest::addColumn<bool>("move");
+        QTest::newRow("copy") << false;
+        QTest::newRow("move") << true;
+    }
+    void namesThatAreNotUtf8AreCopiedAndMoved()
+    {
+        QFETCH(bool, move);
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+        const QByteArray source = folder + "bad\xff.wav";
+        const QByteArray twin = folder + "bad\xef\xbf\xbd.wav";
+        const QByteArray target = folder + "caf\xe9\x80.wav";
+        for (const QByteArray &name : {source, twin}) {
+            FILE *file = std::fopen(name.constData(), "wb");
+            QVERIFY(file);
+            std::fputs(name == source ? "source" : "twin", file);
+            std::fclose(file);
+        }
+        Copier copier;
+        const QString from = NativePath::fromBytes(source);
+        const QString to = NativePath::fromBytes(target);
+        const int result = move ? copier.engine.moveFile(from, to, 8192, false)
+                                : copier.engine.copyFile(from, to, 8192, false);
+        QCOMPARE(result, int(FileCopyEngine::Done));
+        struct stat info = {};
+        QCOMPARE(::stat(target.constData(), &info), 0);
+        QCOMPARE(qint64(info.st_size), qint64(6));
+        QCOMPARE(::stat(source.constData(), &info) == 0, !move);
+        QCOMPARE(::stat(twin.constData(), &info), 0);
     }
 
     void fullFileSystemFailsAndCleansUp()

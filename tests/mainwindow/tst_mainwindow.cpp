@@ -8,6 +8,7 @@
 #include "FolderTrash.h"
 #include "FolderTree.h"
 #include "MainWindow.h"
+#include "NativePath.h"
 #include "PaneArrangement.h"
 #include "PlaybackOptionsPanel.h"
 #include "ScriptedPrompter.h"
@@ -38,7 +39,10 @@
 #include <QTest>
 #include <QTimer>
 #include <csignal>
+#include <cstdio>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -47,6 +51,21 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// Creates a file whose name is given as the bytes the file system keeps.
+void createNative(const QByteArray &path, const QByteArray &content = "x")
+{
+    FILE *file = std::fopen(path.constData(), "wb");
+    QVERIFY(file);
+    std::fwrite(content.constData(), 1, size_t(content.size()), file);
+    std::fclose(file);
+}
+
+bool existsNative(const QByteArray &path)
+{
+    struct stat info = {};
+    return ::lstat(path.constData(), &info) == 0;
 }
 
 QByteArray readBytes(const QString &path)
@@ -92,14 +111,17 @@ public:
         return SettingsStore(iniPath()).value(section, key, QStringLiteral("<absent>"));
     }
 
-    MainWindow &start(const QString &commandLine = QString(), bool anotherInstance = false)
+    MainWindow &start(const QString &commandLine = QString(), bool anotherInstance = false,
+                      bool closeDuringStartUp = false)
     {
         m_store = std::make_unique<SettingsStore>(iniPath());
         m_settings = std::make_unique<Settings>(*m_store);
         const AppServices services{m_settings.get(), &prompter, &icons, &trash,
                                    m_dir.filePath(QStringLiteral("data"))};
         window = std::make_unique<MainWindow>(services, StartOptions{commandLine, anotherInstance});
-        window->load();
+        if (closeDuringStartUp)
+            QTimer::singleShot(0, window.get(), [this] { window->close(); });
+        loaded = window->load();
         return *window;
     }
     void close()
@@ -126,6 +148,7 @@ public:
     FileIconProvider icons;
     FolderTrash trash{m_dir.filePath(QStringLiteral("trash"))};
     std::unique_ptr<MainWindow> window;
+    bool loaded = false;
 
 private:
     std::unique_ptr<SettingsStore> m_store;
@@ -377,6 +400,177 @@ private Q_SLOTS:
         session.window->editList().clear();
         session.close();
         QVERIFY(!QFile::exists(session.dataFile("files.ini")));
+    }
+
+    void undecodableNamesAreListedApartAndDeletedExactly()
+    {
+        Session session;
+        const QByteArray media = QFile::encodeName(session.media());
+        createNative(media + "bad\xff.wav");
+        createNative(media + "bad\xef\xbf\xbd.wav");
+        session.preset(QStringLiteral("DeleteConfirm"), QStringLiteral("0"));
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        const int raw = list->items()->findItem(NativePath::fromBytes("bad\xff.wav"));
+        QVERIFY(raw > 0);
+        QVERIFY(list->items()->findItem(QString::fromUtf8("bad\xef\xbf\xbd.wav")) > 0);
+        list->setCurrentRow(raw);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QVERIFY(!existsNative(media + "bad\xff.wav"));
+        QVERIFY(existsNative(media + "bad\xef\xbf\xbd.wav"));
+        QCOMPARE(session.trash.recycled().size(), 1);
+    }
+
+    void listsAreWrittenBackByteForByte()
+    {
+        Session session;
+        const QByteArray editList =
+            "/m/bad\xff.wav\r\n/m/caf\xe9.mp3\r\n/m/new\nline.mp3\r\n/m/\x80x.mp3\r\n";
+        const QByteArray playlist = "/m/caf\xe9.mp3\r\n/m/plain.mp3\r\n";
+        writeBytes(session.dataFile("files.ini"), editList);
+        writeBytes(session.dataFile("default.m3u"), playlist);
+        MainWindow &window = session.start();
+        QCOMPARE(window.editList().count(), 4);
+        session.close();
+        QCOMPARE(readBytes(session.dataFile("files.ini")), editList);
+        QCOMPARE(readBytes(session.dataFile("default.m3u")), playlist);
+    }
+
+    void undecodableNamesReachBothListsUnchanged()
+    {
+        Session session;
+        const QByteArray media = QFile::encodeName(session.media());
+        QDir(session.media()).removeRecursively();
+        QDir().mkpath(session.media());
+        createNative(media + "caf\xe9.mp3");
+        MainWindow &window = session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        list->setCurrentRow(1);
+        QTest::keyClick(list, Qt::Key_Space);
+        session.child<QAction>("addToPlaylist")->trigger();
+        QCOMPARE(window.editList().count(), 1);
+        session.close();
+        QCOMPARE(readBytes(session.dataFile("files.ini")), media + "caf\xe9.mp3\r\n");
+        QCOMPARE(readBytes(session.dataFile("default.m3u")), media + "caf\xe9.mp3\r\n");
+    }
+
+    void aNameWithACarriageReturnIsNotAdded()
+    {
+        Session session;
+        writeBytes(session.media(QStringLiteral("a\rb.mp3")), "x");
+        MainWindow &window = session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("a\rb.mp3")));
+        QTest::keyClick(list, Qt::Key_Space);
+        QVERIFY(window.editList().isEmpty());
+        QCOMPARE(session.prompter.questions().size(), 1);
+        QVERIFY(session.prompter.questions().first().text.contains(QStringLiteral("carriage return")));
+    }
+
+    void theDesktopNodeIsSpecialWhateverTheWorkingFolderHolds()
+    {
+        Session session;
+        QTemporaryDir work;
+        QVERIFY(QDir().mkpath(work.filePath(QStringLiteral("Desktop"))));
+        const QString saved = QDir::currentPath();
+        QDir::setCurrent(work.path());
+        session.start();
+        auto *tree = session.focused<FolderTree>("folderTree");
+        QVERIFY(tree->setSelectedPath(QStringLiteral("Desktop")));
+        session.prompter.queueAnswer(Prompter::Answer::Ok);
+        QTest::keyClick(tree, Qt::Key_Delete);
+        QDir::setCurrent(saved);
+        QCOMPARE(session.prompter.questions().first().text,
+                 QStringLiteral("You can't delete special folders !"));
+        QVERIFY(QFileInfo(work.filePath(QStringLiteral("Desktop"))).isDir());
+        QVERIFY(session.trash.recycled().isEmpty());
+    }
+
+    void aMountRootInTheFileListIsADrive()
+    {
+        Session session;
+        session.start(QStringLiteral("/"));
+        auto *list = session.focused<EntryListView>("fileList");
+        QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+        const int proc = list->items()->findItem(QStringLiteral("proc"));
+        QVERIFY(proc > 0);
+        list->setCurrentRow(proc);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(session.prompter.questions().size(), 1);
+        QCOMPARE(session.prompter.questions().first().text,
+                 QStringLiteral("You can't delete entier drives !"));
+        QVERIFY(session.trash.recycled().isEmpty());
+    }
+
+    void aCloseDuringStartUpEndsTheProgramAfterSaving()
+    {
+        Session session;
+        session.preset(QStringLiteral("FirstUse"), QStringLiteral("false"));
+        MainWindow &window = session.start(session.media(QStringLiteral("B.wav")), false, true);
+        QVERIFY(!session.loaded);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(session.stored(QStringLiteral("LastPath")), session.media());
+    }
+
+    void storedListsThatAreNotRegularFilesAreLeftAlone()
+    {
+        Session session;
+        QCOMPARE(::mkfifo(QFile::encodeName(session.dataFile("files.ini")).constData(), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), session.dataFile("default.m3u")));
+        MainWindow &window = session.start();
+        QVERIFY(window.isVisible());
+        QCOMPARE(session.prompter.questions().size(), 2);
+        QCOMPARE(session.prompter.questions().first().text,
+                 QStringLiteral(
+                     "The EditList in %1 was not read: it is not a regular file. The file is left as it is.")
+                     .arg(session.dataFile("files.ini")));
+        window.editList().append(QStringLiteral("/m/a.mp3"));
+        session.close();
+        struct stat info = {};
+        QCOMPARE(::lstat(QFile::encodeName(session.dataFile("files.ini")).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+        QVERIFY(QFileInfo(session.dataFile("default.m3u")).isSymLink());
+    }
+
+    void aListThatCannotBeSavedIsReportedAndTheOldOneKept()
+    {
+        Session session;
+        const QByteArray before = "/m/a.mp3\r\n";
+        writeBytes(session.dataFile("files.ini"), before);
+        MainWindow &window = session.start();
+        for (int i = 0; i < 20000; ++i)
+            window.editList().append(
+                QStringLiteral("/music/archive/%1.mp3").arg(i, 20, 10, QLatin1Char('0')));
+        rlimit saved = {};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 200000;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        window.close();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+        QCOMPARE(readBytes(session.dataFile("files.ini")), before);
+        QVERIFY(!session.prompter.questions().isEmpty());
+        QVERIFY(session.prompter.questions().first().text.startsWith(
+            QStringLiteral("The EditList could not be saved in %1: ").arg(session.dataFile("files.ini"))));
+    }
+
+    void absurdWindowRectanglesComeBackOnTheScreen()
+    {
+        Session session;
+        session.preset(QStringLiteral("left"), QStringLiteral("-99999999"));
+        session.preset(QStringLiteral("top"), QStringLiteral("-30000"));
+        session.preset(QStringLiteral("height"), QStringLiteral("99999999999"));
+        MainWindow &window = session.start();
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY(screen.contains(window.geometry()));
+        session.close();
+        for (const char *key : {"left", "top", "width", "height"}) {
+            bool whole = false;
+            session.stored(QLatin1String(key)).toLongLong(&whole);
+            QVERIFY2(whole, key);
+        }
     }
 
     void unreadableListsAreNotOverwritten()
@@ -729,6 +923,14 @@ private Q_SLOTS:
                                        << "%1"
                                        << "/no/such"
                                        << "";
+        QTest::newRow("relative to the folder shown") << "sub folder"
+                                                      << "%1sub folder/"
+                                                      << "%1sub folder/"
+                                                      << "";
+        QTest::newRow("dot dot and doubled separators") << "%1sub folder/..//sub folder/../B.wav"
+                                                        << "%1"
+                                                        << "%1B.wav"
+                                                        << "B.wav";
     }
     void pathBoxEnter()
     {
