@@ -9,6 +9,7 @@
 #include "Paths.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 
 namespace {
 
@@ -137,14 +138,24 @@ void FileListController::removeFromEditList(int index)
         m_store.removeAt(*stored);
 }
 
-void FileListController::removeAllFromEditList(const QString &pattern)
+void FileListController::removeAllFromEditList(const QString &pattern, const FolderReader::Yield &yield)
 {
+    QElapsedTimer clock;
+    clock.start();
+    QList<int> rows;
+    QSet<QString> leaving;
     for (int i = 1; i < m_entries.count(); ++i) {
+        if (yield && (i & 1023) == 0 && clock.elapsed() >= YieldEveryMs) {
+            yield();
+            clock.restart();
+        }
         if (!marked(i) || !passesPattern(m_entries.text(i), pattern))
             continue;
-        m_entries.setOnEditList(i, false);
-        m_store.removeAt(m_store.indexOf(fullPath(i)));
+        rows.append(i);
+        leaving.insert(fullPath(i));
     }
+    m_entries.setOnEditList(rows, false);
+    m_store.removeOneOfEach(leaving);
 }
 
 bool FileListController::passesPattern(const QString &name, const QString &pattern)

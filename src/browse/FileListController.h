@@ -40,7 +40,8 @@ public:
     QStringList addToEditList(int index);
     QStringList addAllToEditList(const QString &pattern);
     void removeFromEditList(int index);
-    void removeAllFromEditList(const QString &pattern);
+    // One pass and one change notification, however many entries leave the EditList.
+    void removeAllFromEditList(const QString &pattern, const FolderReader::Yield &yield = {});
 
     // True when the name passes an add/remove pattern: empty and "*.*" pass everything, otherwise
     // the name must end in the pattern without its first character.

@@ -27,3 +27,20 @@ void EditListStore::clear()
     m_entries.clear();
     m_counts.clear();
 }
+
+void EditListStore::removeOneOfEach(const QSet<QString> &paths)
+{
+    QSet<QString> pending = paths;
+    QStringList kept;
+    kept.reserve(m_entries.size());
+    for (QString &entry : m_entries) {
+        if (pending.remove(entry)) {
+            auto it = m_counts.find(entry);
+            if (it != m_counts.end() && --it.value() <= 0)
+                m_counts.erase(it);
+            continue;
+        }
+        kept.append(std::move(entry));
+    }
+    m_entries = std::move(kept);
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 
 // The EditList: an ordered list of full file paths, duplicates allowed. Membership is answered
@@ -11,6 +12,8 @@ class EditListStore
 public:
     void append(const QString &path);
     void removeAt(int index);
+    // Removes the first entry equal to each of the paths, in one pass over the list.
+    void removeOneOfEach(const QSet<QString> &paths);
     void clear();
 
     bool contains(const QString &path) const { return m_counts.contains(path); }

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -89,19 +90,40 @@ bool writeFully(int fd, const char *buffer, qint64 size)
 }
 
 // Gives the file the destination's name. Without permission to overwrite, a destination that
-// appeared meanwhile is never replaced.
-int renameInto(const QByteArray &from, const QByteArray &to, bool overwrite)
+// appeared meanwhile is not replaced: atomically where the file system can refuse a taken name
+// (a no-replace rename, else a hard link), by a last look before a plain rename where it cannot
+// (FAT, exFAT, some FUSE file systems).
+int renameInto(const QByteArray &from, const QByteArray &to, bool overwrite, bool plainRenameOnly)
 {
     if (overwrite)
         return ::rename(from.constData(), to.constData());
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
+    if (!plainRenameOnly) {
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+            return 0;
+        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            return -1;
+        if (::link(from.constData(), to.constData()) == 0)
+            return ::unlink(from.constData());
+        if (errno == EEXIST)
+            return -1;
+    }
+    struct stat taken = {};
+    if (::lstat(to.constData(), &taken) == 0) {
+        errno = EEXIST;
         return -1;
-    // File systems without atomic no-replace renames: a hard link fails if the name is taken.
-    if (::link(from.constData(), to.constData()) == 0)
-        return ::unlink(from.constData());
-    return -1;
+    }
+    return ::rename(from.constData(), to.constData());
+}
+
+// The temporary file beside the destination: the destination's name with a number and ".tmp",
+// or a short hidden name where that would pass the file system's limit on name length.
+QByteArray temporaryName(const QByteArray &destination, int n)
+{
+    const qsizetype slash = destination.lastIndexOf('/');
+    const QByteArray number = QByteArray::number(n);
+    if (destination.size() - slash - 1 + number.size() + 4 <= NAME_MAX)
+        return destination + number + ".tmp";
+    return destination.left(slash + 1) + ".kestrove-" + number + ".tmp";
 }
 
 void syncFolder(const QByteArray &folder)
@@ -218,7 +240,10 @@ int FileCopyEngine::moveFile(const QString &source, const QString &destination, 
     letEventsRun(true);
     if (m_cancelled)
         return Cancelled;
-    if (renameInto(job.source, job.destination, overwrite) != 0) {
+    if (renameInto(job.source, job.destination, overwrite, m_plainRenameOnly) != 0) {
+        // Two mount points of one file system (a bind mount) do not rename into each other.
+        if (errno == EXDEV)
+            return copyThroughTemporary(job, bufferSize, overwrite, true);
         Q_EMIT progressChanged(0, QString());
         return errno == EEXIST ? TargetExists : Failed;
     }
@@ -237,7 +262,7 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
     QByteArray temporary;
     Descriptor target;
     for (int n = 1; n <= MaxTemporaryNames && !target.valid(); ++n) {
-        temporary = job.destination + QByteArray::number(n) + ".tmp";
+        temporary = temporaryName(job.destination, n);
         target.reset(::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (!target.valid() && errno != EEXIST)
             return fail(errno, systemError(errno));
@@ -332,7 +357,7 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
     if (::fsync(target.get()) != 0 || !target.close())
         return failWith(errno, systemError(errno));
     input.reset();
-    if (renameInto(temporary, job.destination, overwrite) != 0) {
+    if (renameInto(temporary, job.destination, overwrite, m_plainRenameOnly) != 0) {
         if (errno == EEXIST) {
             finish(TargetExists);
             return TargetExists;

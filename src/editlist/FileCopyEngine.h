@@ -40,6 +40,9 @@ public:
     // Free bytes of the file system holding a folder; -1 when it cannot be asked.
     using FreeSpaceQuery = std::function<qint64(const QString &folder)>;
     void setFreeSpaceQuery(FreeSpaceQuery query) { m_freeSpace = std::move(query); }
+    // Renames as on file systems with neither no-replace renames nor hard links (FAT, exFAT, some
+    // FUSE file systems), whatever the destination's file system offers.
+    void setPlainRenameOnly(bool on) { m_plainRenameOnly = on; }
     static qint64 freeSpaceOf(const QString &folder);
 
 Q_SIGNALS:
@@ -58,6 +61,7 @@ private:
 
     Prompter &m_prompter;
     FreeSpaceQuery m_freeSpace;
+    bool m_plainRenameOnly = false;
     bool m_cancelled = false;
     int m_updateIntervalMs = 100;
     QElapsedTimer m_clock;

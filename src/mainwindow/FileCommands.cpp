@@ -15,6 +15,7 @@
 #include "SearchProgressDialog.h"
 #include "SessionState.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -132,7 +133,7 @@ void FileCommands::removeFromEditList()
 
 void FileCommands::removeAllFromEditList()
 {
-    m_parts.listing.removeAllFromEditList(QString());
+    m_parts.listing.removeAllFromEditList(QString(), windowEvents());
     markPlaylist();
 }
 
@@ -145,7 +146,7 @@ void FileCommands::changeEditListByType(bool add)
     if (add)
         reportUnlistable(m_parts.listing.addAllToEditList(pattern));
     else
-        m_parts.listing.removeAllFromEditList(pattern);
+        m_parts.listing.removeAllFromEditList(pattern, windowEvents());
     markPlaylist();
     m_parts.fileList.setFocus();
 }
@@ -199,6 +200,13 @@ void FileCommands::reportUnlistable(const QStringList &paths)
                  "keep.")
                   .arg(paths.size());
     m_prompter.message(text, QStringLiteral("Kestrove"), Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+}
+
+FolderReader::Yield FileCommands::windowEvents()
+{
+    // Long runs over the list let the window repaint; the caller calls this every few
+    // milliseconds at most.
+    return [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
 }
 
 void FileCommands::markPlaylist()

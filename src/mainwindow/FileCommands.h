@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FileContextMenu.h"
+#include "FolderReader.h"
 #include "FolderWalker.h"
 
 #include <QObject>
@@ -67,6 +68,7 @@ private:
     void showMenu(FileContextMenu::Target target, int entry, const QPoint &globalPosition);
     // Tells the user, once per command, of files left out because of their names.
     void reportUnlistable(const QStringList &paths);
+    static FolderReader::Yield windowEvents();
     void markPlaylist();
     void searchIntoPlaylist(const QString &folder, const QString &pattern);
 

@@ -161,7 +161,8 @@ void MainWindow::connectKeys()
     connect(actions->previousFile, &QAction::triggered, navigator, &FolderNavigator::goToPreviousFile);
     connect(actions->addToEditList, &QAction::triggered, m_commands, &FileCommands::addToEditList);
     connect(actions->removeFromEditList, &QAction::triggered, m_commands, &FileCommands::removeFromEditList);
-    connect(actions->toggleAutoAdvance, &QAction::triggered, this, &MainWindow::toggleAutoAdvance);
+    connect(actions->toggleAutoAdvance, &QAction::triggered, options(),
+            &PlaybackOptionsPanel::toggleAutoAdvance);
     connect(actions->refresh, &QAction::triggered, navigator, &FolderNavigator::refresh);
     connect(actions->deleteEntry, &QAction::triggered, m_deleter, &FileDeleter::deleteSelectedEntry);
     connect(actions->deleteFolder, &QAction::triggered, m_deleter, &FileDeleter::deleteSelectedFolder);
@@ -215,12 +216,11 @@ void MainWindow::openHandedPath(const QString &command)
 {
     QString requested = command;
     requested.remove(QLatin1Char('"'));
-    QCheckBox *autoAdvance = options()->autoAdvance;
     // Automatic advance goes on only within the folder it was running in.
     const bool sameFolder = Paths::folderOf(currentFolder()) == Paths::folderOf(requested);
-    const bool keepAdvance = sameFolder && autoAdvance->isChecked();
+    const bool keepAdvance = sameFolder && options()->autoAdvance->isChecked();
     m_parts.navigator->openPath(command);
-    autoAdvance->setChecked(keepAdvance);
+    options()->setAutoAdvance(keepAdvance);
     if (isMinimized())
         showNormal();
     raise();
@@ -246,12 +246,6 @@ void MainWindow::openPlaylist(const QString &path)
         m_prompter.message(
             tr("The playlist %1 cannot be read: %2.").arg(NativePath::forDisplay(path), problem),
             ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
-}
-
-void MainWindow::toggleAutoAdvance()
-{
-    QCheckBox *autoAdvance = options()->autoAdvance;
-    autoAdvance->setChecked(!autoAdvance->isChecked());
 }
 
 void MainWindow::showPreferences()

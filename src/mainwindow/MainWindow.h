@@ -66,7 +66,6 @@ private:
     void showPreferences();
     void showAbout();
     void offerWebSite();
-    void toggleAutoAdvance();
     void closeAsSecondCopy();
 
     Settings &m_settings;

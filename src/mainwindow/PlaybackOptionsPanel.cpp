@@ -108,3 +108,13 @@ void PlaybackOptionsPanel::speedChanged(int speed)
 {
     speedLabel->setText(tr("Movie speed:") + QString::number(speed) + QLatin1Char('%'));
 }
+
+void PlaybackOptionsPanel::setAutoAdvance(bool on)
+{
+    autoAdvance->setChecked(on && autoPlay->isChecked());
+}
+
+void PlaybackOptionsPanel::toggleAutoAdvance()
+{
+    setAutoAdvance(!autoAdvance->isChecked());
+}

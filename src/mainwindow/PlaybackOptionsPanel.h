@@ -35,6 +35,9 @@ public:
     // Fills the startOffset box with "0 %" .. "90 %" and the slideDelay box with "1 Sec." .. "30 Sec.",
     // and selects the first slideDelay entry.
     void fillPresetLists();
+    // Automatic advance is on only while autoplay on click is: asked for without it, it stays off.
+    void setAutoAdvance(bool on);
+    void toggleAutoAdvance();
 
 private:
     void autoPlayChanged();

@@ -208,7 +208,7 @@ void StartupRestore::openStartLocation()
 void StartupRestore::restoreAutoAdvance()
 {
     if (const std::optional<bool> on = m_settings.autoAdvance())
-        m_parts.player->options()->autoAdvance->setChecked(*on);
+        m_parts.player->options()->setAutoAdvance(*on);
 }
 
 void StartupRestore::recordFirstRun()

@@ -45,9 +45,9 @@ WindowActions::WindowActions(QWidget *window)
       typePath(command(window, "typePath", tr("Type a path"), {QKeySequence(Qt::Key_F6)})),
       nextFile(command(window, "nextFile", tr("Next file"), {QKeySequence(Qt::Key_PageDown)})),
       previousFile(command(window, "previousFile", tr("Previous file"), {QKeySequence(Qt::Key_PageUp)})),
-      addToEditList(command(window, "addToEditList", tr("Add to EditList"),
+      addToEditList(command(window, "addSelectedToEditList", tr("Add to EditList"),
                             {QKeySequence(Qt::Key_Space), QKeySequence(Qt::CTRL | Qt::Key_Space)})),
-      removeFromEditList(command(window, "removeFromEditList", tr("Remove from EditList"),
+      removeFromEditList(command(window, "removeSelectedFromEditList", tr("Remove from EditList"),
                                  {QKeySequence(Qt::SHIFT | Qt::Key_Space)})),
       toggleAutoAdvance(
           command(window, "toggleAutoAdvance", tr("Auto play next"), {QKeySequence(Qt::Key_F2)})),

@@ -52,10 +52,6 @@ int FileIconProvider::volumeIndex()
 
 int FileIconProvider::iconIndex(const QString &key, bool forceLoadFromDisk)
 {
-    bool isNumber = false;
-    const int number = key.toInt(&isNumber);
-    if (isNumber)
-        return number;
     if (key.endsWith(QLatin1Char('/')))
         return folderIndex();
     if (forceLoadFromDisk && QFileInfo(key).isFile())

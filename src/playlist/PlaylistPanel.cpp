@@ -96,7 +96,8 @@ QString PlaylistPanel::loadFile(const QString &path)
     if (contents.status == TextLineFile::Contents::Status::Refused)
         return contents.problem;
     m_view->items()->clear();
-    m_view->items()->addItems(contents.lines);
+    // Icons are found from the paths when the entries are first drawn.
+    m_view->items()->addItems(contents.lines, ListEntry::Kind::File, EntryListModel::IconFromText);
     return {};
 }
 

@@ -50,9 +50,10 @@ void EtchedLine::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     // A control no wider than high is a vertical line, any other a horizontal one; either way its
-    // thickness is fixed.
-    const bool vertical = width() <= height();
+    // thickness is fixed. A control squeezed to no more than the thickness has no length to tell
+    // by and keeps the way it lies.
     const int thickness = Twips::toPixels(ThicknessTwips);
+    const bool vertical = qMax(width(), height()) <= thickness ? m_vertical : width() <= height();
     if (vertical != m_vertical || (vertical ? width() : height()) != thickness)
         setVertical(vertical);
 }

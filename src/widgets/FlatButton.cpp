@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 FlatButton::FlatButton(QWidget *parent) : QWidget(parent)
 {
@@ -207,17 +208,15 @@ void FlatButton::track(const QPoint &position, Qt::MouseButtons buttons, bool ra
 {
     if (raiseMouseMove)
         Q_EMIT mouseMoved(0, 0, position.x(), position.y());
+    // The hover look follows the pointer through move, enter and leave events; the button never
+    // holds the mouse, so a window opened meanwhile takes clicks at once.
     const bool inside = rect().contains(position);
     if (inside && !m_hovering && isEnabled()) {
-        // Holding the mouse means the move that leaves the button still comes here.
-        grabMouse();
         enterHover(true);
         if (buttons == Qt::NoButton)
             showRaisedBorder();
     } else if (!inside && m_hovering) {
         leaveHover(true);
-        if (mouseGrabber() == this)
-            releaseMouse();
     }
 }
 
@@ -232,6 +231,7 @@ void FlatButton::mouseMoveEvent(QMouseEvent *event)
 void FlatButton::mousePressEvent(QMouseEvent *)
 {
     m_pressed = true;
+    m_doubleClicked = false;
     showSunkenBorder();
 }
 
@@ -245,7 +245,9 @@ void FlatButton::mouseReleaseEvent(QMouseEvent *event)
     // The pointer may have left while the button was held: look where it was let go.
     const QPoint released = event->position().toPoint();
     track(released, Qt::NoButton, false);
-    if (event->button() == Qt::LeftButton && rect().contains(released) && isEnabled()) {
+    // The release that ends a double click raises no second click.
+    const bool click = !std::exchange(m_doubleClicked, false);
+    if (click && event->button() == Qt::LeftButton && rect().contains(released) && isEnabled()) {
         Q_EMIT clicked();
         track(released, Qt::NoButton, true);
     }
@@ -253,7 +255,15 @@ void FlatButton::mouseReleaseEvent(QMouseEvent *event)
 
 void FlatButton::mouseDoubleClickEvent(QMouseEvent *)
 {
+    m_doubleClicked = true;
+    showSunkenBorder();
     Q_EMIT doubleClicked();
+}
+
+void FlatButton::enterEvent(QEnterEvent *event)
+{
+    track(event->position().toPoint(), event->buttons(), false);
+    QWidget::enterEvent(event);
 }
 
 void FlatButton::keyPressEvent(QKeyEvent *event)
@@ -266,8 +276,6 @@ void FlatButton::keyPressEvent(QKeyEvent *event)
 
 void FlatButton::hideEvent(QHideEvent *event)
 {
-    if (mouseGrabber() == this)
-        releaseMouse();
     if (m_hovering)
         leaveHover(true);
     QWidget::hideEvent(event);
@@ -275,15 +283,13 @@ void FlatButton::hideEvent(QHideEvent *event)
 
 void FlatButton::leaveEvent(QEvent *event)
 {
-    if (m_hovering && !m_pressed && mouseGrabber() != this)
+    if (m_hovering && !m_pressed)
         leaveHover(true);
     QWidget::leaveEvent(event);
 }
 
 void FlatButton::focusOutEvent(QFocusEvent *event)
 {
-    if (mouseGrabber() == this)
-        releaseMouse();
     if (!m_latched && m_hovering)
         leaveHover(true);
     QWidget::focusOutEvent(event);
@@ -292,8 +298,6 @@ void FlatButton::focusOutEvent(QFocusEvent *event)
 void FlatButton::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange && !isEnabled() && m_hovering) {
-        if (mouseGrabber() == this)
-            releaseMouse();
         leaveHover(true);
     } else if (event->type() == QEvent::FontChange) {
         layOut();

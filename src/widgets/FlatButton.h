@@ -8,8 +8,7 @@
 
 // A flat push button showing a picture, a text or both. Its 3D border shows only while the mouse
 // is over it: raised when hovering, sunken while the left button is held; hovering also switches
-// the background and text colours. It holds the mouse while hovered, so that leaving it quickly
-// is still noticed.
+// the background and text colours.
 class QAction;
 
 class FlatButton : public QWidget
@@ -89,6 +88,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -115,6 +115,7 @@ private:
     FlatButtonLayout m_layout;
 
     bool m_pressed = false;
+    bool m_doubleClicked = false;
     bool m_hovering = false;
     bool m_latched = false;
     bool m_borderShown = false;

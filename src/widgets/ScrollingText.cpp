@@ -25,7 +25,7 @@ ScrollingText::ScrollingText(QWidget *parent) : QFrame(parent), m_text(DefaultTe
     m_hiResTimer->setInterval(m_scrollSpeed);
     connect(m_hiResTimer, &QTimer::timeout, this, &ScrollingText::tick);
     m_tickTimer = new QTimer(this);
-    m_tickTimer->setInterval(5);
+    m_tickTimer->setInterval(SlowDownStepMs);
     connect(m_tickTimer, &QTimer::timeout, this, &ScrollingText::slowDownTick);
     drawTextPicture();
 }

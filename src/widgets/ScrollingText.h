@@ -15,6 +15,9 @@ class ScrollingText : public QFrame
     Q_OBJECT
 
 public:
+    // How often a pause slows the scroll down by one step: slow enough for the eye to follow.
+    static constexpr int SlowDownStepMs = 150;
+
     explicit ScrollingText(QWidget *parent = nullptr);
 
     // Where the error report goes; none shows nothing.

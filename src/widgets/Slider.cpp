@@ -150,6 +150,7 @@ void Slider::setMinimum(int min)
 void Slider::setMaximum(int max)
 {
     report(m_range.setMaximum(max));
+    placeKnob();
 }
 
 void Slider::setValue(int value)

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <csignal>
 #include <cstdio>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -271,6 +272,80 @@ private Q_SLOTS:
         QCOMPARE(qint64(info.st_size), qint64(6));
         QCOMPARE(::stat(source.constData(), &info) == 0, !move);
         QCOMPARE(::stat(twin.constData(), &info), 0);
+    }
+
+    void moveBetweenTwoMountPointsOfOneFileSystem()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("a/song.mp3"));
+        QDir().mkpath(dir.filePath(QStringLiteral("a")));
+        QDir().mkpath(dir.filePath(QStringLiteral("b")));
+        QDir().mkpath(dir.filePath(QStringLiteral("mounted")));
+        if (::mount(QFile::encodeName(dir.filePath(QStringLiteral("b"))).constData(),
+                    QFile::encodeName(dir.filePath(QStringLiteral("mounted"))).constData(), nullptr, MS_BIND,
+                    nullptr) != 0)
+            QSKIP("bind mounts are not allowed here");
+        writeFile(source, pattern(70000));
+        Copier copier;
+        const int result =
+            copier.engine.moveFile(source, dir.filePath(QStringLiteral("mounted/song.mp3")), 8192, false);
+        ::umount2(QFile::encodeName(dir.filePath(QStringLiteral("mounted"))).constData(), MNT_DETACH);
+        QCOMPARE(result, int(FileCopyEngine::Done));
+        QVERIFY(!QFile::exists(source));
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("b/song.mp3"))), pattern(70000));
+        QVERIFY(copier.prompter.questions().isEmpty());
+    }
+
+    void withoutNoReplaceRenamesATakenNameIsStillRefused_data()
+    {
+        QTest::addColumn<bool>("move");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("copy") << false << false;
+        QTest::newRow("move") << true << false;
+        QTest::newRow("copy onto a taken name") << false << true;
+    }
+    void withoutNoReplaceRenamesATakenNameIsStillRefused()
+    {
+        QFETCH(bool, move);
+        QFETCH(bool, taken);
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("a.mp3"));
+        const QString target = dir.filePath(QStringLiteral("b.mp3"));
+        writeFile(source, pattern(20000));
+        Copier copier;
+        copier.engine.setPlainRenameOnly(true);
+        if (taken) {
+            // The name is taken after the checks at the start, as by another program.
+            copier.onInfo = [&](int info) {
+                if (info == 1)
+                    writeFile(target, "theirs");
+            };
+        }
+        const int result = move ? copier.engine.moveFile(source, target, 4096, false)
+                                : copier.engine.copyFile(source, target, 4096, false);
+        QCOMPARE(result, int(taken ? FileCopyEngine::TargetExists : FileCopyEngine::Done));
+        QCOMPARE(readFile(target), taken ? QByteArray("theirs") : pattern(20000));
+        QCOMPARE(QFile::exists(source), !move);
+        QVERIFY(temporaryFiles(dir.path()).isEmpty());
+    }
+
+    void namesAtTheLengthLimitAreCopied_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("251 bytes") << 251;
+        QTest::newRow("255 bytes") << 255;
+    }
+    void namesAtTheLengthLimitAreCopied()
+    {
+        QFETCH(int, length);
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("a.mp3"));
+        const QString target = dir.filePath(QString(length - 4, QLatin1Char('n')) + QStringLiteral(".mp3"));
+        writeFile(source, pattern(10000));
+        Copier copier;
+        QCOMPARE(copier.engine.copyFile(source, target, 4096, false), int(FileCopyEngine::Done));
+        QCOMPARE(readFile(target), pattern(10000));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     void fullFileSystemFailsAndCleansUp()

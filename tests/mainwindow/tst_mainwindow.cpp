@@ -33,8 +33,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -571,6 +573,87 @@ private Q_SLOTS:
             session.stored(QLatin1String(key)).toLongLong(&whole);
             QVERIFY2(whole, key);
         }
+    }
+
+    void autoAdvanceIsOffWhileAutoplayIsOff()
+    {
+        Session session;
+        session.preset(QStringLiteral("AutoPlay"), QStringLiteral("0"));
+        session.preset(QStringLiteral("AutoPlayNext"), QStringLiteral("1"));
+        MainWindow &window = session.start(session.media());
+        QCheckBox *advance = window.options()->autoAdvance;
+        QVERIFY(!advance->isChecked() && !advance->isEnabled());
+        session.focused<EntryListView>("fileList");
+        QTest::keyClick(session.child<EntryListView>("fileList"), Qt::Key_F2);
+        QVERIFY(!advance->isChecked());
+        session.close();
+        QCOMPARE(session.stored(QStringLiteral("AutoPlayNext")), QStringLiteral("0"));
+    }
+
+    void keysThatTypeTextStayInThePathBox()
+    {
+        Session session;
+        MainWindow &window = session.start(session.media(QStringLiteral("b.wav")));
+        auto *pathBox = session.focused<QLineEdit>("pathBox");
+        pathBox->clear();
+        QTest::keyClicks(pathBox, QStringLiteral("my dir"));
+        QTest::keyClick(pathBox, Qt::Key_Space, Qt::ShiftModifier);
+        QCOMPARE(pathBox->text(), QStringLiteral("my dir "));
+        QVERIFY(window.editList().isEmpty());
+    }
+
+    void theRestoredPlaylistHasIcons()
+    {
+        Session session;
+        writeBytes(session.dataFile("default.m3u"), "/m/a.mp3\r\n/m/7\r\n");
+        session.start();
+        EntryListModel *playlist = session.child<EntryListView>("playlistView")->items();
+        QCOMPARE(playlist->count(), 2);
+        for (int row = 0; row < 2; ++row)
+            QVERIFY(!playlist->data(playlist->index(row), Qt::DecorationRole).value<QIcon>().isNull());
+    }
+
+    void aDialogOpenedWhileHoveringAButtonTakesClicks()
+    {
+        Session session;
+        session.start();
+        auto *about = session.child<FlatButton>("aboutButton");
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), about->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(about, &move);
+        QVERIFY(about->hovering());
+        bool closedByClick = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
+            closedByClick = !dialog->isVisible();
+            if (!closedByClick)
+                dialog->close();
+        });
+        session.child<QAction>("about")->trigger();
+        QVERIFY(closedByClick);
+    }
+
+    void removingManyMarkedFilesIsOnePass()
+    {
+        Session session;
+        QDir(session.media()).removeRecursively();
+        QDir().mkpath(session.media());
+        for (int i = 0; i < 3000; ++i)
+            writeBytes(session.media(QStringLiteral("%1.mp3").arg(i)), QByteArray());
+        MainWindow &window = session.start(session.media());
+        session.child<QAction>("addAllToEditList")->trigger();
+        window.editList().append(session.media(QStringLiteral("0.mp3")));
+        QCOMPARE(window.editList().count(), 3001);
+        EntryListModel *files = session.child<EntryListView>("fileList")->items();
+        QSignalSpy changes(files, &QAbstractItemModel::dataChanged);
+        session.child<QAction>("removeAllFromEditList")->trigger();
+        QCOMPARE(changes.count(), 1);
+        // Each marked file leaves once: the second entry of a path listed twice stays.
+        QCOMPARE(window.editList().entries(), QStringList{session.media(QStringLiteral("0.mp3"))});
+        for (int row = 1; row < files->count(); ++row)
+            QVERIFY(!files->isOnEditList(row));
     }
 
     void unreadableListsAreNotOverwritten()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FileIconProvider.h"
 #include "FreedesktopTrash.h"
 #include "NativePath.h"
 #include "PropertiesDialog.h"
@@ -419,6 +420,19 @@ private Q_SLOTS:
         FreedesktopTrash trash;
         QCOMPARE(trash.moveToTrash(base + QStringLiteral("/link/inner/")), 0);
         QVERIFY(!QFileInfo::exists(base + QStringLiteral("/real/inner")));
+    }
+
+    void namesThatAreNumbersGetTheIconOfTheirType()
+    {
+        FileIconProvider icons;
+        const int plain = icons.iconIndex(QStringLiteral("/m/qqqq"));
+        const int folder = icons.folderIndex();
+        const int volume = icons.volumeIndex();
+        for (const char *name : {"0", "1", "2", "7", "/m/7"}) {
+            const int index = icons.iconIndex(QLatin1String(name));
+            QCOMPARE(index, plain);
+            QVERIFY(index != folder && index != volume);
+        }
     }
 
     void permissionTexts()

@@ -11,8 +11,10 @@
 #include "TextProgressBar.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -361,12 +363,14 @@ private Q_SLOTS:
         button.setText(QStringLiteral("LOAD"));
         button.setBorderSize(0);
         QCOMPARE(button.borderSize(), 1);
-        button.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&button));
         QSignalSpy over(&button, &FlatButton::hoverEntered);
         QSignalSpy out(&button, &FlatButton::hoverLeft);
         QSignalSpy up(&button, &FlatButton::mouseReleased);
         QSignalSpy clicks(&button, &FlatButton::clicked);
+        // Away from where the pointer rests, so that showing the button does not hover it.
+        button.move(400, 400);
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
 
         sendMouse(&button, QEvent::MouseMove, QPoint(3, 3), Qt::NoButton, Qt::NoButton);
         QVERIFY(button.hovering() && button.borderShown() && !button.sunken());
@@ -375,6 +379,17 @@ private Q_SLOTS:
         sendMouse(&button, QEvent::MouseMove, QPoint(500, 500), Qt::NoButton, Qt::NoButton);
         QVERIFY(!button.hovering() && !button.borderShown());
         QCOMPARE(out.count(), 1);
+        // Hovering never holds the mouse: a window opened meanwhile takes the next click.
+        sendMouse(&button, QEvent::MouseMove, QPoint(3, 3), Qt::NoButton, Qt::NoButton);
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+        QPushButton dialog(QStringLiteral("OK"));
+        QSignalSpy dialogClicks(&dialog, &QPushButton::clicked);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(&dialog, Qt::LeftButton);
+        QCOMPARE(dialogClicks.count(), 1);
+        dialog.hide();
+        sendMouse(&button, QEvent::MouseMove, QPoint(500, 500), Qt::NoButton, Qt::NoButton);
 
         // Press, drag out and let go outside: mouseReleased, no clicked, the normal look.
         sendMouse(&button, QEvent::MouseMove, QPoint(3, 3), Qt::NoButton, Qt::NoButton);
@@ -394,8 +409,71 @@ private Q_SLOTS:
         QVERIFY(button.hovering() && button.borderShown() && !button.sunken());
         button.forceLeave();
         QVERIFY(!button.hovering());
-        if (QWidget::mouseGrabber())
-            QWidget::mouseGrabber()->releaseMouse();
+    }
+
+    void buttonDoubleClickIsOneClickThenADoubleClick()
+    {
+        FlatButton button;
+        button.setText(QStringLiteral("UP"));
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        QStringList events;
+        connect(&button, &FlatButton::clicked, &button, [&] { events.append(QStringLiteral("click")); });
+        connect(&button, &FlatButton::doubleClicked, &button,
+                [&] { events.append(QStringLiteral("double")); });
+        // A double click as the window system delivers it: press, release, press and double
+        // click, release.
+        const QPoint at(3, 3);
+        sendMouse(&button, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&button, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        sendMouse(&button, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&button, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&button, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(events, QStringList({"click", "double"}));
+        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(events, QStringList({"click", "double", "click"}));
+    }
+
+    void sliderKnobFollowsAValueClampedByItsRange_data()
+    {
+        QTest::addColumn<QString>("bound");
+        QTest::newRow("maximum") << "maximum";
+        QTest::newRow("minimum") << "minimum";
+    }
+    void sliderKnobFollowsAValueClampedByItsRange()
+    {
+        QFETCH(QString, bound);
+        Slider slider;
+        slider.resize(200, 21);
+        slider.setMaximum(200);
+        slider.setValue(bound == QLatin1String("maximum") ? 180 : 20);
+        const QRect before = slider.knobRect();
+        if (bound == QLatin1String("maximum"))
+            slider.setMaximum(100);
+        else
+            slider.setMinimum(100);
+        QCOMPARE(slider.value(), 100);
+        QVERIFY(slider.knobRect() != before);
+        // Where a slider given that range and value from the start has its knob.
+        Slider fresh;
+        fresh.resize(200, 21);
+        fresh.setMaximum(slider.maximum());
+        fresh.setMinimum(slider.minimum());
+        fresh.setValue(100);
+        QCOMPARE(slider.knobRect(), fresh.knobRect());
+    }
+
+    void scrollingTextSlowsDownForTheEyeToSee()
+    {
+        ScrollingText text;
+        text.resize(100, 40);
+        text.setScrollInterval(10);
+        text.startScrolling();
+        QElapsedTimer clock;
+        clock.start();
+        text.pause();
+        QTRY_VERIFY_WITH_TIMEOUT(!text.isScrolling(), 3000);
+        QVERIFY(clock.elapsed() >= 3 * ScrollingText::SlowDownStepMs);
     }
 
     void buttonWithoutTextFitsItsPicture()
@@ -522,6 +600,11 @@ private Q_SLOTS:
         QCOMPARE(wide.height(), 2);
         wide.resize(500, 2);
         QCOMPARE(wide.height(), 2);
+        // Squeezed to nothing and widened again, it is still a horizontal line.
+        wide.resize(1, 2);
+        wide.resize(300, 2);
+        QVERIFY(!wide.vertical());
+        QCOMPARE(wide.width(), 300);
     }
 
     void progressBarText()
