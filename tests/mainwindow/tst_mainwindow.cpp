@@ -423,6 +423,21 @@ private Q_SLOTS:
         QCOMPARE(session.trash.recycled().size(), 1);
     }
 
+    void foldersWithUndecodableNamesAreEntered()
+    {
+        Session session;
+        const QByteArray folder = QFile::encodeName(session.media()) + "caf\xe9/";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        createNative(folder + "inside.mp3");
+        MainWindow &window = session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        list->setCurrentRow(list->items()->findItem(NativePath::fromBytes("caf\xe9")));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(NativePath::toBytes(window.currentFolder()), folder);
+        QVERIFY(list->items()->findItem(QStringLiteral("inside.mp3")) > 0);
+        QCOMPARE(NativePath::toBytes(session.child<FolderTree>("folderTree")->selectedPath()), folder);
+    }
+
     void listsAreWrittenBackByteForByte()
     {
         Session session;
