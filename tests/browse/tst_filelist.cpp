@@ -6,6 +6,7 @@
 #include "FilePattern.h"
 #include "MediaTypes.h"
 #include "NativePath.h"
+#include "TemporaryFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,7 +47,7 @@ class TestFileList : public QObject
 private Q_SLOTS:
     void listsParentFoldersThenFilesInNameOrder()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         QDir root(dir.path());
         for (const char *folder : {"x.mp3", "Beta", "alpha", ".hidden"})
             root.mkdir(QLatin1String(folder));
@@ -86,7 +87,7 @@ private Q_SLOTS:
 
     void namesThatAreNotUtf8KeepTheirBytes()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QByteArray folder = QFile::encodeName(dir.path()) + '/';
         for (const char *name : {"bad\xff.wav", "bad\xef\xbf\xbd.wav", "caf\xe9.mp3", "\x80lone.mp3"})
             ::close(::creat((folder + name).constData(), 0644));
@@ -111,7 +112,7 @@ private Q_SLOTS:
 
     void namesWithACarriageReturnStayOffTheEditList()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         touch(dir.filePath(QStringLiteral("a\rb.mp3")));
         touch(dir.filePath(QStringLiteral("c.mp3")));
         EntryListModel model;
@@ -127,7 +128,7 @@ private Q_SLOTS:
 
     void emptyMissingAndRootFolders()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         EntryListModel model;
         EditListStore store;
         FileListController list(model, store);
@@ -144,7 +145,7 @@ private Q_SLOTS:
 
     void editListMarksAndCommands()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         for (const char *file : {"a.mp3", "b.wav", "c.mp3", "d.jpg"})
             touch(dir.filePath(QLatin1String(file)));
         QDir(dir.path()).mkdir(QStringLiteral("sub.mp3"));

@@ -2,6 +2,7 @@
 #include "FolderWalker.h"
 #include "NativePath.h"
 #include "ScriptedPrompter.h"
+#include "TemporaryFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,7 +93,7 @@ private Q_SLOTS:
 
     void walksFilesFirstThenSubfoldersDepthFirst()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         QDir root(dir.path());
         root.mkpath(QStringLiteral("x"));
         root.mkpath(QStringLiteral(".hidden"));
@@ -112,7 +113,7 @@ private Q_SLOTS:
 
     void everyFileWithAnEmptyPattern()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         touch(dir.filePath(QStringLiteral("noext")));
         touch(dir.filePath(QStringLiteral(".dotfile")));
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("noext")), dir.filePath(QStringLiteral("link"))));
@@ -126,7 +127,7 @@ private Q_SLOTS:
 
     void cancelEndsTheWalkWithOneFinish()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         QString folder = dir.path();
         for (int depth = 0; depth < 30; ++depth) {
             touch(folder + QStringLiteral("/f.wav"));
@@ -147,7 +148,7 @@ private Q_SLOTS:
 
     void folderThatCannotBeReadIsPassedOver()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         QDir(dir.path()).mkpath(QStringLiteral("gone"));
         QDir(dir.path()).mkpath(QStringLiteral("kept"));
         touch(dir.filePath(QStringLiteral("gone/a.mp3")));
@@ -188,7 +189,7 @@ private Q_SLOTS:
 
     void reportsThePathsAsTheyAreOnDisk()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QByteArray root = QFile::encodeName(dir.path());
         QCOMPARE(::mkdir((root + "/caf\xe9").constData(), 0700), 0);
         const QByteArray file = root + "/caf\xe9/bad\xff.mp3";
@@ -204,7 +205,7 @@ private Q_SLOTS:
 
     void nonAsciiPatternsMatchByText()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         touch(dir.filePath(QStringLiteral("canción.ÑA")));
         Walk walk(dir.path());
         walk.walker.walk(dir.path(), QStringLiteral("*.mp3;*.ña"));

@@ -4,6 +4,7 @@
 #include "NativePath.h"
 #include "ScriptedPrompter.h"
 #include "SearchProgressDialog.h"
+#include "TemporaryFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,7 +95,7 @@ private Q_SLOTS:
         QFETCH(qint64, buffer);
         QFETCH(int, infos);
         QFETCH(int, lastPercent);
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("in file.wav"));
         const QString target = dir.filePath(QStringLiteral("out\nfile.wav"));
         writeFile(source, pattern(size));
@@ -111,7 +112,7 @@ private Q_SLOTS:
 
     void refusesWhatItMustNotDo()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString target = dir.filePath(QStringLiteral("b.mp3"));
         writeFile(source, pattern(1000));
@@ -139,7 +140,7 @@ private Q_SLOTS:
     {
         QFETCH(qint64, freeBytes);
         QFETCH(int, result);
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.avi"));
         writeFile(source, pattern(100000));
         Copier copier;
@@ -152,7 +153,7 @@ private Q_SLOTS:
 
     void temporaryNamesAreTakenExclusively()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.dat"));
         const QString target = dir.filePath(QStringLiteral("x.dat"));
         writeFile(source, pattern(100000));
@@ -167,7 +168,7 @@ private Q_SLOTS:
 
     void runningOutOfTemporaryNamesFails()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.dat"));
         const QString target = dir.filePath(QStringLiteral("x.dat"));
         writeFile(source, pattern(10));
@@ -194,10 +195,10 @@ private Q_SLOTS:
     {
         QFETCH(int, atInfo);
         QFETCH(bool, move);
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         QString targetFolder = dir.path();
         // A move is only copied when it crosses file systems: the memory file system is another one.
-        QTemporaryDir otherFileSystem(QStringLiteral("/dev/shm/kestrove-test-XXXXXX"));
+        TemporaryFolder otherFileSystem(QStringLiteral("/dev/shm/kestrove-test-XXXXXX"));
         if (move) {
             struct stat a = {}, b = {};
             if (!otherFileSystem.isValid() || ::stat(qPrintable(dir.path()), &a) != 0 ||
@@ -225,8 +226,8 @@ private Q_SLOTS:
 
     void movesRenameOrCopyThenDelete()
     {
-        QTemporaryDir dir;
-        QTemporaryDir otherFileSystem(QStringLiteral("/dev/shm/kestrove-test-XXXXXX"));
+        TemporaryFolder dir;
+        TemporaryFolder otherFileSystem(QStringLiteral("/dev/shm/kestrove-test-XXXXXX"));
         for (const QString &folder : {dir.path(), otherFileSystem.path()}) {
             if (folder.isEmpty())
                 continue;
@@ -250,7 +251,7 @@ private Q_SLOTS:
     void namesThatAreNotUtf8AreCopiedAndMoved()
     {
         QFETCH(bool, move);
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QByteArray folder = QFile::encodeName(dir.path()) + '/';
         const QByteArray source = folder + "bad\xff.wav";
         const QByteArray twin = folder + "bad\xef\xbf\xbd.wav";
@@ -276,7 +277,7 @@ private Q_SLOTS:
 
     void moveBetweenTwoMountPointsOfOneFileSystem()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a/song.mp3"));
         QDir().mkpath(dir.filePath(QStringLiteral("a")));
         QDir().mkpath(dir.filePath(QStringLiteral("b")));
@@ -308,7 +309,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, move);
         QFETCH(bool, taken);
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString target = dir.filePath(QStringLiteral("b.mp3"));
         writeFile(source, pattern(20000));
@@ -338,7 +339,7 @@ private Q_SLOTS:
     void namesAtTheLengthLimitAreCopied()
     {
         QFETCH(int, length);
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString target = dir.filePath(QString(length - 4, QLatin1Char('n')) + QStringLiteral(".mp3"));
         writeFile(source, pattern(10000));
@@ -350,7 +351,7 @@ private Q_SLOTS:
 
     void fullFileSystemFailsAndCleansUp()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString target = dir.filePath(QStringLiteral("b.mp3"));
         writeFile(source, pattern(100000));
@@ -387,7 +388,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, fault);
         QFETCH(QString, message);
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         QDir(dir.path()).mkdir(QStringLiteral("out"));
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString folder = dir.filePath(QStringLiteral("out"));
@@ -415,7 +416,7 @@ private Q_SLOTS:
 
     void progressIsThrottledButTheLastStateShown()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.avi"));
         writeFile(source, pattern(4 << 20));
         Copier copier;

@@ -17,6 +17,7 @@
 #include "SettingsStore.h"
 #include "Slider.h"
 #include "SplitterPane.h"
+#include "TemporaryFolder.h"
 #include "TitleStrip.h"
 #include "UnixSignalWatcher.h"
 
@@ -80,7 +81,7 @@ QByteArray readBytes(const QString &path)
 class Session
 {
     // Declared first: the trash folder lives inside it.
-    QTemporaryDir m_dir;
+    TemporaryFolder m_dir;
 
 public:
     Session()
@@ -487,7 +488,7 @@ private Q_SLOTS:
     void theDesktopNodeIsSpecialWhateverTheWorkingFolderHolds()
     {
         Session session;
-        QTemporaryDir work;
+        TemporaryFolder work;
         QVERIFY(QDir().mkpath(work.filePath(QStringLiteral("Desktop"))));
         const QString saved = QDir::currentPath();
         QDir::setCurrent(work.path());

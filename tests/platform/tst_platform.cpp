@@ -4,6 +4,7 @@
 #include "NativePath.h"
 #include "PropertiesDialog.h"
 #include "SingleInstance.h"
+#include "TemporaryFolder.h"
 #include "TextLineFile.h"
 #include "UnixSignalWatcher.h"
 
@@ -61,7 +62,7 @@ class TestPlatform : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dataHome;
+    TemporaryFolder m_dataHome;
 
 private Q_SLOTS:
     void initTestCase()
@@ -114,7 +115,7 @@ private Q_SLOTS:
         QVERIFY(!NativePath::hasUndecodableBytes(NativePath::forDisplay(path)));
         QCOMPARE(NativePath::fileUrl(path).toEncoded(), "file://" + bytes.toPercentEncoding("/"));
         // Written to a list file and read back, the name is the same bytes again.
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString list = dir.filePath(QStringLiteral("list.txt"));
         QVERIFY(TextLineFile::write(list, {path}).isEmpty());
         QCOMPARE(readBytes(list), bytes + "\r\n");
@@ -132,7 +133,7 @@ private Q_SLOTS:
 
     void writesCrLfAndReplacesAtomically()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString path = dir.filePath(QStringLiteral("list.txt"));
         QVERIFY(
             TextLineFile::write(path, {QStringLiteral("/a b"), QString(), QStringLiteral("/c")}).isEmpty());
@@ -143,7 +144,7 @@ private Q_SLOTS:
 
     void aShortWriteKeepsTheOldFile()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString path = dir.filePath(QStringLiteral("files.ini"));
         const QByteArray good = "/m/a.mp3\r\n/m/b.mp3\r\n";
         writeBytes(path, good);
@@ -181,7 +182,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, kind);
         QFETCH(int, status);
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString path = dir.filePath(QStringLiteral("files.ini"));
         const QByteArray native = QFile::encodeName(path);
         if (kind == QLatin1String("fifo"))
@@ -201,7 +202,7 @@ private Q_SLOTS:
 
     void onlyOneCopyTakesTheLock()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         SingleInstance first(dir.path());
         SingleInstance second(dir.path());
         QVERIFY(first.tryBecomeFirst());
@@ -227,7 +228,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, path);
         QFETCH(bool, accepted);
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         SingleInstance first(dir.path());
         QVERIFY(first.tryBecomeFirst());
         QVERIFY(first.listen());
@@ -249,7 +250,7 @@ private Q_SLOTS:
 
     void staleSocketAndLockDoNotStopANewFirstCopy()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         // A socket bound and abandoned, as a crashed copy leaves it.
         const QByteArray socketPath = QFile::encodeName(dir.filePath(QStringLiteral("Kestrove.socket")));
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -282,7 +283,7 @@ private Q_SLOTS:
     void staleLocksOfEveryKindAreTakenOver()
     {
         QFETCH(QByteArray, content);
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         const QString lock = dir.filePath(QStringLiteral("Kestrove.lock"));
         if (content == "folder")
             QVERIFY(QDir().mkpath(lock + QStringLiteral("/inside")));
@@ -296,7 +297,7 @@ private Q_SLOTS:
 
     void idleConnectionsDoNotLockOutHandOvers()
     {
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         SingleInstance first(dir.path());
         QVERIFY(first.tryBecomeFirst());
         QVERIFY(first.listen());
@@ -346,7 +347,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, made);
         QFETCH(bool, used);
-        QTemporaryDir temp;
+        TemporaryFolder temp;
         const QByteArray savedTemp = qgetenv("TMPDIR");
         const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("TMPDIR", QFile::encodeName(temp.path()));
