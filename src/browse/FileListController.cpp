@@ -155,7 +155,7 @@ void FileListController::removeAllFromEditList(const QString &pattern, const Fol
         leaving.insert(fullPath(i));
     }
     m_entries.setOnEditList(rows, false);
-    m_store.removeOneOfEach(leaving);
+    m_store.removeOneOfEach(std::move(leaving), yield);
 }
 
 bool FileListController::passesPattern(const QString &name, const QString &pattern)

@@ -1,6 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditListStore.h"
 
+#include <QElapsedTimer>
+
+namespace {
+
+constexpr int YieldEveryMs = 15;
+
+} // namespace
+
 void EditListStore::append(const QString &path)
 {
     m_entries.append(path);
@@ -28,13 +36,19 @@ void EditListStore::clear()
     m_counts.clear();
 }
 
-void EditListStore::removeOneOfEach(const QSet<QString> &paths)
+void EditListStore::removeOneOfEach(QSet<QString> paths, const std::function<void()> &yield)
 {
-    QSet<QString> pending = paths;
+    QElapsedTimer clock;
+    clock.start();
     QStringList kept;
     kept.reserve(m_entries.size());
-    for (QString &entry : m_entries) {
-        if (pending.remove(entry)) {
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (yield && (i & 1023) == 0 && clock.elapsed() >= YieldEveryMs) {
+            yield();
+            clock.restart();
+        }
+        QString &entry = m_entries[i];
+        if (paths.remove(entry)) {
             auto it = m_counts.find(entry);
             if (it != m_counts.end() && --it.value() <= 0)
                 m_counts.erase(it);

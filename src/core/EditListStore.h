@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 
 // The EditList: an ordered list of full file paths, duplicates allowed. Membership is answered
 // from a count per path, so marking a long file list against a long EditList stays linear.
@@ -12,8 +13,9 @@ class EditListStore
 public:
     void append(const QString &path);
     void removeAt(int index);
-    // Removes the first entry equal to each of the paths, in one pass over the list.
-    void removeOneOfEach(const QSet<QString> &paths);
+    // Removes the first entry equal to each of the paths, in one pass over the list; yield is
+    // called every few milliseconds of a long pass.
+    void removeOneOfEach(QSet<QString> paths, const std::function<void()> &yield = {});
     void clear();
 
     bool contains(const QString &path) const { return m_counts.contains(path); }
