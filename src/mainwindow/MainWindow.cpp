@@ -34,6 +34,7 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -47,7 +48,7 @@ constexpr const char *ProjectPage = "https://kestrove.org/";
 
 MainWindow::MainWindow(const AppServices &services, const StartOptions &options, QWidget *parent)
     : QMainWindow(parent), m_settings(*services.settings), m_prompter(*services.prompter),
-      m_services(services), m_start(options)
+      m_services(services), m_start(options), m_information(*services.prompter)
 {
     m_services.dataFolder = Paths::withSeparator(services.dataFolder);
     setObjectName(QStringLiteral("mainWindow"));
@@ -146,6 +147,8 @@ void MainWindow::connectCommands()
             });
     connect(m_parts.fileList, &EntryListView::contextMenuAt, m_commands, &FileCommands::showMenuOnFileList);
     connect(m_parts.folderTree, &FolderTree::rightClicked, m_commands, &FileCommands::showMenuOnFolderTree);
+    connect(m_parts.fileList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &MainWindow::describeSelectedFile);
     connect(m_commands, &FileCommands::editListRequested, this, &MainWindow::editListRequested);
     connect(m_commands, &FileCommands::separateWindowRequested, this, &MainWindow::separateWindowRequested);
 }
@@ -246,6 +249,15 @@ void MainWindow::openPlaylist(const QString &path)
         m_prompter.message(
             tr("The playlist %1 cannot be read: %2.").arg(NativePath::forDisplay(path), problem),
             ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+}
+
+void MainWindow::describeSelectedFile()
+{
+    const int row = m_parts.fileList->currentRow();
+    if (row <= 0 || m_parts.fileList->items()->kind(row) != ListEntry::Kind::File)
+        return;
+    const QStringList lines = m_information.describe(m_listing->fullPath(row));
+    m_parts.player->fileInformation()->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 void MainWindow::showPreferences()

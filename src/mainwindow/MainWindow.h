@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppServices.h"
+#include "FileInformation.h"
 #include "MainWindowParts.h"
 #include "SessionState.h"
 
@@ -63,6 +64,8 @@ private:
     void buildPanes();
     void connectCommands();
     void connectKeys();
+    // The facts about the file selected in the file list go into the player's information box.
+    void describeSelectedFile();
     void showPreferences();
     void showAbout();
     void offerWebSite();
@@ -73,6 +76,7 @@ private:
     AppServices m_services;
     StartOptions m_start;
     SessionState m_state;
+    FileInformation m_information;
     MainWindowParts m_parts;
     std::unique_ptr<FileListController> m_listing;
     FileDeleter *m_deleter = nullptr;

@@ -3,8 +3,9 @@
 
 QObject *createBrowseTest();
 QObject *createFileListTest();
+QObject *createFileInformationTest();
 
 int main(int argc, char **argv)
 {
-    return runTests(argc, argv, {createBrowseTest, createFileListTest});
+    return runTests(argc, argv, {createBrowseTest, createFileListTest, createFileInformationTest});
 }

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FileInformation.h"
+
+#include "NativePath.h"
+#include "Prompter.h"
+#include "RiffHeaders.h"
+
+#include <QLocale>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QLatin1String ProgramTitle("Kestrove");
+
+// A file opened for reading its headers, closed when done.
+class HeaderFile
+{
+public:
+    explicit HeaderFile(const QString &path)
+        : m_fd(::open(NativePath::toBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)),
+          m_error(m_fd < 0 ? errno : 0)
+    {
+        struct stat info = {};
+        if (m_fd >= 0 && ::fstat(m_fd, &info) == 0 && S_ISREG(info.st_mode))
+            m_size = info.st_size;
+    }
+    ~HeaderFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    HeaderFile(const HeaderFile &) = delete;
+    HeaderFile &operator=(const HeaderFile &) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    int error() const { return m_error; }
+    qint64 size() const { return m_size; }
+    RiffHeaders::ReadAt reader() const
+    {
+        return [this](qint64 offset, qint64 length) {
+            QByteArray bytes;
+            if (offset < 0 || length <= 0 || offset >= m_size)
+                return bytes;
+            bytes.resize(qsizetype(qMin(length, m_size - offset)));
+            const ssize_t got = ::pread(m_fd, bytes.data(), size_t(bytes.size()), off_t(offset));
+            bytes.resize(got > 0 ? qsizetype(got) : 0);
+            return bytes;
+        };
+    }
+
+private:
+    int m_fd;
+    int m_error;
+    qint64 m_size = 0;
+};
+
+QString yesNo(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+qint64 sizeOf(const QString &path)
+{
+    struct stat info = {};
+    return ::stat(NativePath::toBytes(path).constData(), &info) == 0 ? qint64(info.st_size) : 0;
+}
+
+} // namespace
+
+QString FileInformation::sizeText(qint64 bytes)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    double amount = double(bytes) / 1024;
+    for (const char *unit : {" KB", " MB"}) {
+        if (amount <= 1024)
+            return locale.toString(amount, 'f', 1) + QLatin1String(unit);
+        amount /= 1024;
+    }
+    return locale.toString(amount, 'f', 1) + QLatin1String(" GB");
+}
+
+QStringList FileInformation::describe(const QString &path)
+{
+    const QString size = sizeText(sizeOf(path));
+    const QString tail = path.right(3).toLower();
+    QStringList lines;
+    if (tail == QLatin1String("avi") || tail == QLatin1String("peg") || tail == QLatin1String("mpg"))
+        lines = isRiffForm(path, "AVI ") ? aviLines(path, size) : QStringList{QStringLiteral("Size : ") + size};
+    else if (tail == QLatin1String("wav") || tail == QLatin1String(".au") || tail == QLatin1String("voc") ||
+             tail == QLatin1String("mp3"))
+        lines = isRiffForm(path, "WAVE") ? waveLines(path, size) : QStringList{QStringLiteral("Size : ") + size};
+    if (lines.isEmpty())
+        lines.append(QStringLiteral("Size : ") + size);
+    return lines;
+}
+
+bool FileInformation::isRiffForm(const QString &path, const char (&form)[5])
+{
+    const HeaderFile file(path);
+    if (!file.isOpen()) {
+        const QString shown = NativePath::forDisplay(path);
+        if (file.error() == ENOENT)
+            complain(QStringLiteral("File does not exist:\n") + shown);
+        else if (file.error() == EACCES || file.error() == EPERM)
+            complain(QStringLiteral("File is locked - cannot access:\n") + shown);
+        else
+            m_prompter.message(QString::fromLocal8Bit(std::strerror(file.error())), ProgramTitle,
+                               Prompter::Buttons::Ok, Prompter::Icon::Information);
+        return false;
+    }
+    return RiffHeaders::hasForm(file.reader(), form);
+}
+
+QStringList FileInformation::aviLines(const QString &path, const QString &size)
+{
+    RiffHeaders::AviInfo info;
+    const HeaderFile file(path);
+    if (!file.isOpen()) {
+        complain(QStringLiteral("Unable to open file:\n") + NativePath::forDisplay(path));
+    } else if (const std::optional<RiffHeaders::AviInfo> read = RiffHeaders::readAvi(file.reader(), file.size())) {
+        info = *read;
+    } else {
+        // The lines still follow, with zeros and False, as for any AVI file.
+        complain(QStringLiteral("Unable to read AVI file info from:\n") + NativePath::forDisplay(path));
+    }
+    return {QStringLiteral("Size : ") + size,
+            QStringLiteral("Type : ") + info.type,
+            QStringLiteral("Framerate : %1 FPS").arg(info.frameRate),
+            QStringLiteral("Size : %1 x %2").arg(info.width).arg(info.height),
+            QStringLiteral("Compressed : ") + yesNo(info.compressed),
+            QStringLiteral("Interleaved : ") + yesNo(info.interleaved),
+            QStringLiteral("No of streams : %1").arg(info.streams),
+            QStringLiteral("Length  : %1").arg(info.length),
+            QStringLiteral("Can Read :  ") + yesNo(info.canRead),
+            QStringLiteral("Can Write : ") + yesNo(info.canWrite),
+            QStringLiteral("Has index : ") + yesNo(info.hasIndex),
+            QStringLiteral("All keyframes : ") + yesNo(info.allKeyFrames),
+            QStringLiteral("Captured file : ") + yesNo(info.capturedFile),
+            QStringLiteral("Must use index : ") + yesNo(info.mustUseIndex)};
+}
+
+QStringList FileInformation::waveLines(const QString &path, const QString &size)
+{
+    const HeaderFile file(path);
+    if (!file.isOpen()) {
+        complain(QStringLiteral("Could not open file: \n") + NativePath::forDisplay(path));
+        return {};
+    }
+    RiffHeaders::WaveFormat format;
+    switch (RiffHeaders::readWave(file.reader(), file.size(), format)) {
+    case RiffHeaders::WaveProblem::NotWave:
+        complain(QStringLiteral("Not a valid waveform-audio file!"));
+        return {};
+    case RiffHeaders::WaveProblem::NoFormatChunk:
+        complain(QStringLiteral("Can't find Format chunk!"));
+        return {};
+    case RiffHeaders::WaveProblem::ShortFormatChunk:
+        complain(QStringLiteral("Can't read Format chunk!"));
+        return {};
+    case RiffHeaders::WaveProblem::None:
+        break;
+    }
+    return {QStringLiteral("Size : ") + size, QStringLiteral("Bit PS : %1").arg(format.bitsPerSample),
+            // Bits per second: the header stores bytes.
+            QStringLiteral("Bits /s : %1").arg(quint64(format.averageBytesPerSecond) * 8),
+            QStringLiteral("Samples /s : %1").arg(format.samplesPerSecond),
+            QStringLiteral("Channels : ") +
+                (format.channels >= 2 ? QStringLiteral("Stereo") : QStringLiteral("Mono"))};
+}
+
+void FileInformation::complain(const QString &text)
+{
+    m_prompter.message(text, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+}

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QStringList>
+
+class Prompter;
+
+// The facts shown about a file as it starts to play: its size for every file, the AVI header of
+// AVI video files and the format of RIFF WAVE sound files. Files that cannot be opened or read
+// are reported through the prompter and described by their size alone.
+class FileInformation
+{
+public:
+    explicit FileInformation(Prompter &prompter) : m_prompter(prompter) {}
+
+    QStringList describe(const QString &path);
+
+    // "0.5 KB", "1024.0 KB", "1.0 MB", "2.5 GB": one decimal, the user's decimal separator.
+    static QString sizeText(qint64 bytes);
+
+private:
+    bool isRiffForm(const QString &path, const char (&form)[5]);
+    QStringList aviLines(const QString &path, const QString &size);
+    QStringList waveLines(const QString &path, const QString &size);
+    void complain(const QString &text);
+
+    Prompter &m_prompter;
+};
