@@ -19,8 +19,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
+#include <climits>
 #include <cstdio>
 #include <ctime>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +44,13 @@ QStringList argumentsOf(int argc, char **argv)
     return arguments;
 }
 
+// The folder the program was started in, as its bytes.
+QString startFolder()
+{
+    char folder[PATH_MAX];
+    return ::getcwd(folder, sizeof folder) ? NativePath::fromBytes(folder) : QDir::currentPath();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -49,7 +58,7 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
     QCoreApplication::setApplicationVersion(versionTitle());
 
-    const CommandLine command = CommandLine::parse(argumentsOf(argc, argv), QDir::currentPath());
+    const CommandLine command = CommandLine::parse(argumentsOf(argc, argv), startFolder());
     const QString programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
     switch (command.action) {
     case CommandLine::Action::ShowHelp:

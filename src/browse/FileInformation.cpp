@@ -90,10 +90,12 @@ QStringList FileInformation::describe(const QString &path)
     const QString tail = path.right(3).toLower();
     QStringList lines;
     if (tail == QLatin1String("avi") || tail == QLatin1String("peg") || tail == QLatin1String("mpg"))
-        lines = isRiffForm(path, "AVI ") ? aviLines(path, size) : QStringList{QStringLiteral("Size : ") + size};
+        lines =
+            isRiffForm(path, "AVI ") ? aviLines(path, size) : QStringList{QStringLiteral("Size : ") + size};
     else if (tail == QLatin1String("wav") || tail == QLatin1String(".au") || tail == QLatin1String("voc") ||
              tail == QLatin1String("mp3"))
-        lines = isRiffForm(path, "WAVE") ? waveLines(path, size) : QStringList{QStringLiteral("Size : ") + size};
+        lines =
+            isRiffForm(path, "WAVE") ? waveLines(path, size) : QStringList{QStringLiteral("Size : ") + size};
     if (lines.isEmpty())
         lines.append(QStringLiteral("Size : ") + size);
     return lines;
@@ -122,7 +124,8 @@ QStringList FileInformation::aviLines(const QString &path, const QString &size)
     const HeaderFile file(path);
     if (!file.isOpen()) {
         complain(QStringLiteral("Unable to open file:\n") + NativePath::forDisplay(path));
-    } else if (const std::optional<RiffHeaders::AviInfo> read = RiffHeaders::readAvi(file.reader(), file.size())) {
+    } else if (const std::optional<RiffHeaders::AviInfo> read =
+                   RiffHeaders::readAvi(file.reader(), file.size())) {
         info = *read;
     } else {
         // The lines still follow, with zeros and False, as for any AVI file.

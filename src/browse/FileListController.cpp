@@ -142,20 +142,26 @@ void FileListController::removeAllFromEditList(const QString &pattern, const Fol
 {
     QElapsedTimer clock;
     clock.start();
+    const QString folder = m_folder;
+    const int count = m_entries.count();
     QList<int> rows;
     QSet<QString> leaving;
-    for (int i = 1; i < m_entries.count(); ++i) {
+    for (int i = 1; i < count; ++i) {
         if (yield && (i & 1023) == 0 && clock.elapsed() >= YieldEveryMs) {
             yield();
             clock.restart();
+            // Another folder shown meanwhile: the entries collected are no longer the list's.
+            if (m_folder != folder || m_entries.count() != count)
+                return;
         }
         if (!marked(i) || !passesPattern(m_entries.text(i), pattern))
             continue;
         rows.append(i);
         leaving.insert(fullPath(i));
     }
-    m_entries.setOnEditList(rows, false);
-    m_store.removeOneOfEach(std::move(leaving), yield);
+    if (m_store.removeOneOfEach(std::move(leaving), yield) && m_folder == folder &&
+        m_entries.count() == count)
+        m_entries.setOnEditList(rows, false);
 }
 
 bool FileListController::passesPattern(const QString &name, const QString &pattern)

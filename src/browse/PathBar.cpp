@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PathBar.h"
 
+#include "NativePath.h"
 #include "Paths.h"
 
 #include <QDropEvent>
@@ -72,8 +73,10 @@ QString PathBar::firstLocalFile(const QMimeData *data)
         return {};
     const QList<QUrl> urls = data->urls();
     for (const QUrl &url : urls) {
+        // The path's own bytes, which toLocalFile would decode as UTF-8 and lose.
         if (url.isLocalFile())
-            return url.toLocalFile();
+            return NativePath::fromBytes(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     }
     return {};
 }

@@ -34,7 +34,8 @@ struct Chunk
 };
 
 // Walks the chunks between start and end, calling visit for each until it returns true.
-bool forEachChunk(const ReadAt &read, qint64 start, qint64 end, const std::function<bool(const Chunk &)> &visit)
+bool forEachChunk(const ReadAt &read, qint64 start, qint64 end,
+                  const std::function<bool(const Chunk &)> &visit)
 {
     qint64 at = start;
     for (int count = 0; count < MaxChunks && at + 8 <= end; ++count) {

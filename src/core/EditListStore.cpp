@@ -36,25 +36,33 @@ void EditListStore::clear()
     m_counts.clear();
 }
 
-void EditListStore::removeOneOfEach(QSet<QString> paths, const std::function<void()> &yield)
+bool EditListStore::removeOneOfEach(QSet<QString> paths, const std::function<void()> &yield)
 {
+    // The list is only replaced at the end: whatever runs while events are let through (a save at
+    // logout) sees the whole list as it was. A list changed meanwhile is left as it is.
     QElapsedTimer clock;
     clock.start();
+    const QStringList entries = m_entries;
     QStringList kept;
-    kept.reserve(m_entries.size());
-    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+    kept.reserve(entries.size());
+    QList<QString> leaving;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
         if (yield && (i & 1023) == 0 && clock.elapsed() >= YieldEveryMs) {
             yield();
             clock.restart();
+            if (m_entries.size() != entries.size())
+                return false;
         }
-        QString &entry = m_entries[i];
-        if (paths.remove(entry)) {
-            auto it = m_counts.find(entry);
-            if (it != m_counts.end() && --it.value() <= 0)
-                m_counts.erase(it);
-            continue;
-        }
-        kept.append(std::move(entry));
+        if (paths.remove(entries.at(i)))
+            leaving.append(entries.at(i));
+        else
+            kept.append(entries.at(i));
+    }
+    for (const QString &entry : leaving) {
+        auto it = m_counts.find(entry);
+        if (it != m_counts.end() && --it.value() <= 0)
+            m_counts.erase(it);
     }
     m_entries = std::move(kept);
+    return true;
 }

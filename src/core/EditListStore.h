@@ -14,8 +14,9 @@ public:
     void append(const QString &path);
     void removeAt(int index);
     // Removes the first entry equal to each of the paths, in one pass over the list; yield is
-    // called every few milliseconds of a long pass.
-    void removeOneOfEach(QSet<QString> paths, const std::function<void()> &yield = {});
+    // called every few milliseconds of a long pass. False, and nothing removed, when the list
+    // changed during a yield.
+    bool removeOneOfEach(QSet<QString> paths, const std::function<void()> &yield = {});
     void clear();
 
     bool contains(const QString &path) const { return m_counts.contains(path); }

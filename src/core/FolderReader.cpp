@@ -70,16 +70,6 @@ private:
 
 } // namespace
 
-void FolderReader::sortNames(QStringList &names)
-{
-    SortedNames sorted;
-    for (QString &name : names) {
-        const QByteArray bytes = NativePath::toBytes(name);
-        sorted.add(bytes.constData(), size_t(bytes.size()), std::move(name));
-    }
-    names = sorted.take();
-}
-
 FolderReader::Contents FolderReader::read(const QString &folder, const FilePattern &pattern,
                                           const Yield &yield)
 {

@@ -26,7 +26,4 @@ public:
     using Yield = std::function<void()>;
 
     static Contents read(const QString &folder, const FilePattern &pattern, const Yield &yield = {});
-
-    // Sorts names in ascending order without regard to case (ties in a fixed order).
-    static void sortNames(QStringList &names);
 };

@@ -49,7 +49,7 @@ QString folderOf(const QString &path)
 QString fileNameOf(const QString &path)
 {
     const qsizetype last = path.lastIndexOf(Separator);
-    return (last < 0 ? path : path.mid(last + 1)).trimmed();
+    return last < 0 ? path : path.mid(last + 1);
 }
 
 QString dataFolder()

@@ -21,11 +21,12 @@ double distance(const QRect &screen, const QPointF &point)
     return std::hypot(dx, dy);
 }
 
-// A side no longer than the screen's: stored texts may hold any number at all.
-double fitted(double side, int available)
+// A side no longer than the screen's: stored texts may hold any number at all, and one that makes
+// no window takes the designed size.
+double fitted(double side, double designed, int available)
 {
     if (!std::isfinite(side) || side < 1)
-        return 1;
+        side = designed;
     return side > available ? available / 1.5 : side;
 }
 
@@ -49,8 +50,10 @@ QRect restore(const Stored &stored, const QList<QRect> &screens)
                 screen = candidate;
         }
     }
-    const double width = fitted(pixels(stored.width.value_or(DesignWidthTwips)), screen.width());
-    const double height = fitted(pixels(stored.height.value_or(DesignHeightTwips)), screen.height());
+    const double width =
+        fitted(pixels(stored.width.value_or(DesignWidthTwips)), pixels(DesignWidthTwips), screen.width());
+    const double height =
+        fitted(pixels(stored.height.value_or(DesignHeightTwips)), pixels(DesignHeightTwips), screen.height());
     const double left = placed(stored.left, width, screen.x(), screen.width());
     const double top = placed(stored.top, height, screen.y(), screen.height());
     return {qRound(left), qRound(top), qRound(width), qRound(height)};

@@ -203,6 +203,13 @@ int FileCopyEngine::prepare(const QString &source, const QString &destination, b
         return fail(errno, systemError(errno));
     out.sameFileSystem = folderInfo.st_dev == sourceInfo.st_dev;
 
+    // The destination may be the source itself under another path (a bind mount, a hard link):
+    // then there is nothing to copy, and above all nothing may be deleted afterwards.
+    struct stat existing = {};
+    if (::stat(out.destination.constData(), &existing) == 0 && existing.st_dev == sourceInfo.st_dev &&
+        existing.st_ino == sourceInfo.st_ino)
+        return overwrite ? Done : TargetExists;
+
     const qint64 freeBytes = m_freeSpace(NativePath::fromBytes(out.destinationFolder));
     if (freeBytes < 0)
         return fail(errno, systemError(errno));

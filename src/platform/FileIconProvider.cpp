@@ -2,7 +2,6 @@
 #include "FileIconProvider.h"
 
 #include <QFileIconProvider>
-#include <QFileInfo>
 
 namespace {
 
@@ -50,12 +49,10 @@ int FileIconProvider::volumeIndex()
     return indexFor(VolumeKey, {QStringLiteral("drive-harddisk")}, QAbstractFileIconProvider::Drive);
 }
 
-int FileIconProvider::iconIndex(const QString &key, bool forceLoadFromDisk)
+int FileIconProvider::iconIndex(const QString &key)
 {
     if (key.endsWith(QLatin1Char('/')))
         return folderIndex();
-    if (forceLoadFromDisk && QFileInfo(key).isFile())
-        return indexForMime(m_mimes.mimeTypeForFile(key, QMimeDatabase::MatchDefault));
 
     const qsizetype slash = key.lastIndexOf(QLatin1Char('/'));
     const qsizetype dot = key.lastIndexOf(QLatin1Char('.'));

@@ -18,10 +18,9 @@ public:
     FileIconProvider();
 
     // The icon of a file name or path, which is never read as a number (an index is passed as an
-    // int to icon()): a path ending in "/" is a folder; a name is looked up by its extension (so a
-    // file that does not exist still gets its type's icon) unless forceLoadFromDisk asks for the
-    // content of an existing file to be looked at.
-    int iconIndex(const QString &key, bool forceLoadFromDisk = false);
+    // int to icon()): a path ending in "/" is a folder; a name is looked up by its extension, so a
+    // file that does not exist still gets its type's icon.
+    int iconIndex(const QString &key);
     int folderIndex();
     int volumeIndex();
 

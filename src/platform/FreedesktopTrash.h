@@ -3,7 +3,7 @@
 
 #include "Trash.h"
 
-// The freedesktop.org trash, through QFile::moveToTrash.
+// The freedesktop.org trash, through GIO.
 class FreedesktopTrash : public Trash
 {
 public:

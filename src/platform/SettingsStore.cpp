@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsStore.h"
 
+#include "NativePath.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -27,12 +29,18 @@ QString SettingsStore::value(const QString &section, const QString &key, const Q
         return defaultValue;
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));
+    if (value.typeId() == QMetaType::QByteArray)
+        return NativePath::fromBytes(value.toByteArray());
     return value.toString();
 }
 
 void SettingsStore::setValue(const QString &section, const QString &key, const QString &value)
 {
-    m_settings->setValue(section + QLatin1Char('/') + key, value);
+    // A path that is not valid UTF-8 is kept as its bytes, which the INI file writes escaped.
+    if (NativePath::hasUndecodableBytes(value))
+        m_settings->setValue(section + QLatin1Char('/') + key, NativePath::toBytes(value));
+    else
+        m_settings->setValue(section + QLatin1Char('/') + key, value);
 }
 
 bool SettingsStore::sync()

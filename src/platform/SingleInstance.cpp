@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <fcntl.h>
 #include <limits>
 #include <sys/file.h>
@@ -25,6 +26,8 @@ namespace {
 const QLatin1String LockName("Kestrove.lock");
 const QLatin1String SocketName("Kestrove.socket");
 const QByteArray Accepted("OK");
+constexpr int UnreadableLockAgeSeconds = 3;
+constexpr int ListeningCheckMs = 1000;
 
 QString socketPath(const QString &folder)
 {
@@ -70,9 +73,11 @@ bool isLiveCopy(qint64 pid)
     return name == "kestrove" || executableOf(process) == executableOf("self");
 }
 
-// A lock file that no live copy holds is removed, whatever it holds: empty, garbage, the number
-// of a process that has ended or belongs to another program, or a folder in its place. A copy
-// holding the lock keeps a file lock on it, which a stale file never has.
+// A lock file that no live copy holds is removed, whatever it holds: the number of a process that
+// has ended or belongs to another program, a folder in its place, or (once it is a few seconds
+// old) nothing readable. A copy holding the lock keeps a file lock on it, which a stale file never
+// has; a copy taking the lock writes its number right after creating the file, which is why a
+// fresh file without a number is left alone.
 void removeStaleLock(const QString &path)
 {
     const QByteArray native = QFile::encodeName(path);
@@ -99,7 +104,8 @@ void removeStaleLock(const QString &path)
     bool number = false;
     const qint64 pid =
         QByteArray(text, qsizetype(qMax<ssize_t>(0, length))).split('\n').value(0).toLongLong(&number);
-    if (!number || !isLiveCopy(pid))
+    const bool settled = std::time(nullptr) - info.st_mtime >= UnreadableLockAgeSeconds;
+    if (number ? !isLiveCopy(pid) : settled)
         ::unlink(native.constData());
 }
 
@@ -115,7 +121,7 @@ SingleInstance::~SingleInstance() = default;
 QString SingleInstance::defaultRuntimeFolder()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).ownerId() == ::getuid())
+    if (!runtime.isEmpty() && isPrivateFolder(QFile::encodeName(runtime)))
         return runtime;
     const QString shared = QDir::temp().filePath(QStringLiteral("kestrove-%1").arg(::getuid()));
     ::mkdir(QFile::encodeName(shared).constData(), 0700);
@@ -164,6 +170,17 @@ bool SingleInstance::listen()
     }
     m_server = server;
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
+    if (!m_watchdog) {
+        // The server closes itself, socket file and all, when it cannot accept a connection (no
+        // descriptors left); it is brought back as soon as that is seen.
+        m_watchdog = new QTimer(this);
+        m_watchdog->setInterval(ListeningCheckMs);
+        connect(m_watchdog, &QTimer::timeout, this, [this] {
+            if (m_server && !m_server->isListening())
+                listenAgain();
+        });
+        m_watchdog->start();
+    }
     return true;
 }
 
@@ -195,8 +212,6 @@ void SingleInstance::acceptConnection()
         });
         readRequest(socket);
     }
-    if (!m_server->isListening())
-        listenAgain();
 }
 
 void SingleInstance::readRequest(QLocalSocket *socket)

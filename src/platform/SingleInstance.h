@@ -9,6 +9,7 @@
 
 class QLocalServer;
 class QLocalSocket;
+class QTimer;
 
 // One copy of the program per user. The first copy holds a lock file and listens on a local socket
 // in a folder only the user can reach; a later copy offers its path there as an execute request.
@@ -51,5 +52,6 @@ private:
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
+    QTimer *m_watchdog = nullptr;
     QList<QPointer<QLocalSocket>> m_clients;
 };

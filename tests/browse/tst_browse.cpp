@@ -122,12 +122,13 @@ private Q_SLOTS:
         QTest::newRow("FolderOf no separator") << "FolderOf"
                                                << "c.mp3"
                                                << "";
-        QTest::newRow("FileNameOf") << "FileNameOf"
-                                    << "/a/ b.mp3 "
-                                    << "b.mp3";
+        // Blanks belong to names: "/a/ b.mp3 " and "/a/b.mp3" are two files.
+        QTest::newRow("FileNameOf keeps blanks") << "FileNameOf"
+                                                 << "/a/ b.mp3 "
+                                                 << " b.mp3 ";
         QTest::newRow("FileNameOf no separator") << "FileNameOf"
                                                  << " x "
-                                                 << "x";
+                                                 << " x ";
         QTest::newRow("ExtensionOf") << "ExtensionOf"
                                      << "/a/b.tar.gz"
                                      << "gz";

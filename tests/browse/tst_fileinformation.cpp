@@ -43,19 +43,21 @@ QByteArray aviFile(quint32 flags, quint32 streams, const QByteArray &compression
 {
     QByteArray main = le32(33367) + le32(0) + le32(0) + le32(flags) + le32(250) + le32(0) + le32(streams) +
                       le32(0) + le32(320) + le32(240) + QByteArray(16, '\0');
-    QByteArray streamHeader = "vids" + QByteArray("XVID") + le32(0) + le16(0) + le16(0) + le32(0) + le32(1001) +
-                              le32(30000) + le32(0) + le32(250) + QByteArray(20, '\0');
-    QByteArray bitmap = le32(40) + le32(320) + le32(240) + le16(1) + le16(24) + compression + QByteArray(20, '\0');
+    QByteArray streamHeader = "vids" + QByteArray("XVID") + le32(0) + le16(0) + le16(0) + le32(0) +
+                              le32(1001) + le32(30000) + le32(0) + le32(250) + QByteArray(20, '\0');
+    QByteArray bitmap =
+        le32(40) + le32(320) + le32(240) + le16(1) + le16(24) + compression + QByteArray(20, '\0');
     const QByteArray streamList = chunk("LIST", "strl" + chunk("strh", streamHeader) + chunk("strf", bitmap));
     return riff("AVI ", chunk("LIST", "hdrl" + chunk("avih", main) + streamList) + chunk("LIST", "movi"));
 }
 
 QByteArray waveFile(quint16 channels, int formatSize)
 {
-    QByteArray format = le16(1) + le16(channels) + le32(44100) + le32(44100 * 2 * channels) + le16(2 * channels) +
-                        le16(16) + QByteArray(6, '\0');
+    QByteArray format = le16(1) + le16(channels) + le32(44100) + le32(44100 * 2 * channels) +
+                        le16(2 * channels) + le16(16) + QByteArray(6, '\0');
     format.truncate(formatSize);
-    return riff("WAVE", chunk("LIST", "INFOjunk") + chunk("fmt ", format) + chunk("data", QByteArray(64, '\0')));
+    return riff("WAVE",
+                chunk("LIST", "INFOjunk") + chunk("fmt ", format) + chunk("data", QByteArray(64, '\0')));
 }
 
 RiffHeaders::ReadAt readerOf(const QByteArray &bytes)
@@ -100,29 +102,44 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         const QByteArray avi = aviFile(0x10110, 2, "XVID");
         const QString aviSize = FileInformation::sizeText(avi.size());
-        const QStringList aviLines = {"Size : " + aviSize, "Type : AVI", "Framerate : 30 FPS", "Size : 320 x 240",
-                                      "Compressed : True", "Interleaved : True", "No of streams : 2",
-                                      "Length  : 250", "Can Read :  True", "Can Write : False", "Has index : True",
-                                      "All keyframes : False", "Captured file : True", "Must use index : False"};
+        const QStringList aviLines = {"Size : " + aviSize,    "Type : AVI",
+                                      "Framerate : 30 FPS",   "Size : 320 x 240",
+                                      "Compressed : True",    "Interleaved : True",
+                                      "No of streams : 2",    "Length  : 250",
+                                      "Can Read :  True",     "Can Write : False",
+                                      "Has index : True",     "All keyframes : False",
+                                      "Captured file : True", "Must use index : False"};
         QTest::newRow("avi") << "clip.avi" << avi << aviLines << "";
         QTest::newRow("avi named .MPEG") << "clip.MPEG" << avi << aviLines << "";
         QStringList uncompressed = aviLines;
         const QByteArray plain = aviFile(0, 1, QByteArray(4, '\0'));
-        uncompressed = {"Size : " + FileInformation::sizeText(plain.size()), "Type : AVI", "Framerate : 30 FPS",
-                        "Size : 320 x 240", "Compressed : False", "Interleaved : False", "No of streams : 1",
-                        "Length  : 250", "Can Read :  True", "Can Write : False", "Has index : False",
-                        "All keyframes : False", "Captured file : False", "Must use index : False"};
+        uncompressed = {"Size : " + FileInformation::sizeText(plain.size()),
+                        "Type : AVI",
+                        "Framerate : 30 FPS",
+                        "Size : 320 x 240",
+                        "Compressed : False",
+                        "Interleaved : False",
+                        "No of streams : 1",
+                        "Length  : 250",
+                        "Can Read :  True",
+                        "Can Write : False",
+                        "Has index : False",
+                        "All keyframes : False",
+                        "Captured file : False",
+                        "Must use index : False"};
         QTest::newRow("uncompressed avi") << "raw.avi" << plain << uncompressed << "";
         const QByteArray noHeader = riff("AVI ", chunk("LIST", "movi"));
         QTest::newRow("avi without a main header")
-            << "bad.avi" << noHeader
-            << QStringList{"Size : 0.0 KB",       "Type : ",           "Framerate : 0 FPS",     "Size : 0 x 0",
-                           "Compressed : False",  "Interleaved : False", "No of streams : 0",   "Length  : 0",
-                           "Can Read :  False",   "Can Write : False", "Has index : False",     "All keyframes : False",
-                           "Captured file : False", "Must use index : False"}
+            << "bad.avi" << noHeader << QStringList{"Size : 0.0 KB",         "Type : ",
+                                                    "Framerate : 0 FPS",     "Size : 0 x 0",
+                                                    "Compressed : False",    "Interleaved : False",
+                                                    "No of streams : 0",     "Length  : 0",
+                                                    "Can Read :  False",     "Can Write : False",
+                                                    "Has index : False",     "All keyframes : False",
+                                                    "Captured file : False", "Must use index : False"}
             << "Unable to read AVI file info from:\n%1";
-        QTest::newRow("mpeg is not riff") << "film.mpg" << QByteArray("\x00\x00\x01\xba rest", 9)
-                                          << QStringList{"Size : 0.0 KB"} << "";
+        QTest::newRow("mpeg is not riff")
+            << "film.mpg" << QByteArray("\x00\x00\x01\xba rest", 9) << QStringList{"Size : 0.0 KB"} << "";
         const QByteArray stereo = waveFile(2, 16);
         const QString waveSize = FileInformation::sizeText(stereo.size());
         QTest::newRow("wave, basic format chunk")
@@ -135,18 +152,20 @@ private Q_SLOTS:
             << QStringList{"Size : " + FileInformation::sizeText(waveFile(1, 22).size()), "Bit PS : 16",
                            "Bits /s : 705600", "Samples /s : 44100", "Channels : Mono"}
             << "";
-        QTest::newRow("riff-wrapped mp3") << "wrapped.mp3" << stereo
-                                          << QStringList{"Size : " + waveSize, "Bit PS : 16", "Bits /s : 1411200",
-                                                         "Samples /s : 44100", "Channels : Stereo"}
-                                          << "";
-        QTest::newRow("plain mp3") << "plain.mp3" << QByteArray("ID3\x03\x00 tags") << QStringList{"Size : 0.0 KB"}
-                                   << "";
+        QTest::newRow("riff-wrapped mp3")
+            << "wrapped.mp3" << stereo
+            << QStringList{"Size : " + waveSize, "Bit PS : 16", "Bits /s : 1411200", "Samples /s : 44100",
+                           "Channels : Stereo"}
+            << "";
+        QTest::newRow("plain mp3") << "plain.mp3" << QByteArray("ID3\x03\x00 tags")
+                                   << QStringList{"Size : 0.0 KB"} << "";
         QTest::newRow("wave without a format chunk")
             << "empty.wav" << riff("WAVE", chunk("data", "abcd")) << QStringList{"Size : 0.0 KB"}
             << "Can't find Format chunk!";
         QTest::newRow("wave with a short format chunk")
             << "short.wav" << waveFile(2, 10) << QStringList{"Size : 0.1 KB"} << "Can't read Format chunk!";
-        QTest::newRow("picture") << "photo.jpg" << QByteArray("\xff\xd8\xff") << QStringList{"Size : 0.0 KB"} << "";
+        QTest::newRow("picture") << "photo.jpg" << QByteArray("\xff\xd8\xff") << QStringList{"Size : 0.0 KB"}
+                                 << "";
     }
     void filesAreDescribedByTheirHeaders()
     {
@@ -164,7 +183,8 @@ private Q_SLOTS:
         QCOMPARE(FileInformation(prompter).describe(path), lines);
         QCOMPARE(prompter.questions().size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty()) {
-            QCOMPARE(prompter.questions().first().text, message.contains(QLatin1String("%1")) ? message.arg(path) : message);
+            QCOMPARE(prompter.questions().first().text,
+                     message.contains(QLatin1String("%1")) ? message.arg(path) : message);
             QCOMPARE(prompter.questions().first().icon, Prompter::Icon::Critical);
         }
     }
@@ -175,7 +195,8 @@ private Q_SLOTS:
         QCOMPARE(FileInformation(prompter).describe(QStringLiteral("/no/such/song.wav")),
                  QStringList{"Size : 0.0 KB"});
         QCOMPARE(prompter.questions().size(), 1);
-        QCOMPARE(prompter.questions().first().text, QStringLiteral("File does not exist:\n/no/such/song.wav"));
+        QCOMPARE(prompter.questions().first().text,
+                 QStringLiteral("File does not exist:\n/no/such/song.wav"));
     }
 
     // Cut short anywhere or claiming impossible sizes, a header is never read past the file's end

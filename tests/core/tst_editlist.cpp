@@ -3,6 +3,7 @@
 #include "EditListStore.h"
 
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,6 +75,42 @@ private Q_SLOTS:
         QVERIFY(EditListFile::save(store, path).isEmpty());
         QVERIFY(!QFile::exists(path));
         QVERIFY(EditListFile::save(store, path).isEmpty());
+    }
+
+    void removingManyKeepsTheListWholeUntilItIsDone_data()
+    {
+        QTest::addColumn<bool>("changedMeanwhile");
+        QTest::newRow("undisturbed") << false;
+        QTest::newRow("an entry added during the pass") << true;
+    }
+    void removingManyKeepsTheListWholeUntilItIsDone()
+    {
+        QFETCH(bool, changedMeanwhile);
+        EditListStore store;
+        QSet<QString> leaving;
+        for (int i = 0; i < 200000; ++i) {
+            const QString path = QStringLiteral("/m/%1.mp3").arg(i);
+            store.append(path);
+            if (i % 2 == 0)
+                leaving.insert(path);
+        }
+        store.append(QStringLiteral("/m/0.mp3"));
+        bool sawWholeList = true;
+        bool yielded = false;
+        const bool removed = store.removeOneOfEach(leaving, [&] {
+            yielded = true;
+            // What a save at this moment would write: every entry, none of them emptied.
+            sawWholeList = sawWholeList && store.count() == 200001 && !store.entries().contains(QString());
+            if (changedMeanwhile && store.count() == 200001)
+                store.append(QStringLiteral("/m/new.mp3"));
+        });
+        if (!yielded)
+            QSKIP("the pass was too quick to let events run");
+        QVERIFY(sawWholeList);
+        QCOMPARE(removed, !changedMeanwhile);
+        QCOMPARE(store.count(), changedMeanwhile ? 200002 : 100001);
+        QCOMPARE(store.contains(QStringLiteral("/m/0.mp3")), true);
+        QCOMPARE(store.contains(QStringLiteral("/m/2.mp3")), changedMeanwhile);
     }
 };
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "NativePath.h"
 #include "SettingCodec.h"
 #include "Settings.h"
 #include "SettingsStore.h"
+#include "TemporaryFolder.h"
 #include "VersionTitle.h"
 #include "WindowGeometry.h"
 
@@ -161,6 +163,24 @@ private Q_SLOTS:
         QCOMPARE(settings.windowWidth(), std::optional<double>(11295));
         QCOMPARE(store.value(QStringLiteral("General"), QStringLiteral("nokey"), QStringLiteral("dflt")),
                  QStringLiteral("dflt"));
+    }
+
+    void pathsThatAreNotUtf8AreStoredAsTheirBytes()
+    {
+        TemporaryFolder dir;
+        const QString path = dir.filePath(QStringLiteral("Kestrove.ini"));
+        const QString folder = NativePath::fromBytes("/music/caf\xe9/");
+        {
+            SettingsStore store(path);
+            Settings settings(store);
+            settings.setLastFolder(folder);
+            settings.setLastFile(QStringLiteral("/music/plain.mp3"));
+            QVERIFY(settings.sync());
+        }
+        SettingsStore store(path);
+        const Settings settings(store);
+        QCOMPARE(NativePath::toBytes(settings.lastFolder()), QByteArray("/music/caf\xe9/"));
+        QCOMPARE(settings.lastFile(), QStringLiteral("/music/plain.mp3"));
     }
 
     // Each option reads its stored text in its own way; the table shows what a user's hand-edited

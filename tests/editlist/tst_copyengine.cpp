@@ -297,6 +297,39 @@ private Q_SLOTS:
         QVERIFY(copier.prompter.questions().isEmpty());
     }
 
+    void theSourceReachedThroughAnotherMountIsNeverDeleted_data()
+    {
+        QTest::addColumn<bool>("move");
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<int>("result");
+        QTest::newRow("move, overwrite") << true << true << int(FileCopyEngine::Done);
+        QTest::newRow("copy, overwrite") << false << true << int(FileCopyEngine::Done);
+        QTest::newRow("move, keep") << true << false << int(FileCopyEngine::TargetExists);
+    }
+    void theSourceReachedThroughAnotherMountIsNeverDeleted()
+    {
+        QFETCH(bool, move);
+        QFETCH(bool, overwrite);
+        QFETCH(int, result);
+        TemporaryFolder dir;
+        QDir().mkpath(dir.filePath(QStringLiteral("a")));
+        QDir().mkpath(dir.filePath(QStringLiteral("mounted")));
+        const QByteArray mounted = QFile::encodeName(dir.filePath(QStringLiteral("mounted")));
+        if (::mount(QFile::encodeName(dir.filePath(QStringLiteral("a"))).constData(), mounted.constData(),
+                    nullptr, MS_BIND, nullptr) != 0)
+            QSKIP("bind mounts are not allowed here");
+        const QString source = dir.filePath(QStringLiteral("a/film.mkv"));
+        writeFile(source, pattern(30000));
+        Copier copier;
+        const QString target = dir.filePath(QStringLiteral("mounted/film.mkv"));
+        const int done = move ? copier.engine.moveFile(source, target, 8192, overwrite)
+                              : copier.engine.copyFile(source, target, 8192, overwrite);
+        ::umount2(mounted.constData(), MNT_DETACH);
+        QCOMPARE(done, result);
+        QCOMPARE(readFile(source), pattern(30000));
+        QVERIFY(temporaryFiles(dir.filePath(QStringLiteral("a"))).isEmpty());
+    }
+
     void withoutNoReplaceRenamesATakenNameIsStillRefused_data()
     {
         QTest::addColumn<bool>("move");

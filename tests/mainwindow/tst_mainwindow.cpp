@@ -439,6 +439,24 @@ private Q_SLOTS:
         QCOMPARE(NativePath::toBytes(session.child<FolderTree>("folderTree")->selectedPath()), folder);
     }
 
+    void aDroppedFileWhoseNameIsNotUtf8IsOpened()
+    {
+        Session session;
+        const QByteArray media = QFile::encodeName(session.media());
+        createNative(media + "bad\xff.wav");
+        MainWindow &window = session.start();
+        QMimeData data;
+        data.setUrls({QUrl::fromEncoded("file://" + (media + "bad\xff.wav").toPercentEncoding("/"))});
+        auto *pathBox = session.child<QLineEdit>("pathBox");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pathBox, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pathBox, &drop);
+        QCOMPARE(window.currentFolder(), session.media());
+        const EntryListView *list = session.child<EntryListView>("fileList");
+        QCOMPARE(NativePath::toBytes(list->items()->text(list->currentRow())), QByteArray("bad\xff.wav"));
+    }
+
     void listsAreWrittenBackByteForByte()
     {
         Session session;

@@ -21,10 +21,12 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <future>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -285,14 +287,45 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         TemporaryFolder dir;
         const QString lock = dir.filePath(QStringLiteral("Kestrove.lock"));
-        if (content == "folder")
+        if (content == "folder") {
             QVERIFY(QDir().mkpath(lock + QStringLiteral("/inside")));
-        else
+        } else {
             writeBytes(lock, content);
+            // A lock without a readable number counts as stale only once it is a few seconds old.
+            const timeval past[2] = {{std::time(nullptr) - 60, 0}, {std::time(nullptr) - 60, 0}};
+            QCOMPARE(::utimes(QFile::encodeName(lock).constData(), past), 0);
+        }
         SingleInstance first(dir.path());
         QVERIFY(first.tryBecomeFirst());
         SingleInstance second(dir.path());
         QVERIFY(!second.tryBecomeFirst());
+    }
+
+    void aFreshLockWithoutANumberIsLeftToItsMaker()
+    {
+        TemporaryFolder dir;
+        writeBytes(dir.filePath(QStringLiteral("Kestrove.lock")), QByteArray());
+        SingleInstance second(dir.path());
+        QVERIFY(!second.tryBecomeFirst());
+    }
+
+    void aServerThatStoppedListensAgain()
+    {
+        TemporaryFolder dir;
+        SingleInstance first(dir.path());
+        QVERIFY(first.tryBecomeFirst());
+        QVERIFY(first.listen());
+        // As the server does when it runs out of descriptors.
+        first.findChild<QLocalServer *>()->close();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath(QStringLiteral("Kestrove.socket"))), 5000);
+        QSignalSpy requests(&first, &SingleInstance::executeRequested);
+        auto offer = std::async(std::launch::async, [&] {
+            return SingleInstance::offerToRunning(dir.path(), QStringLiteral("/music/a.mp3"), 3000);
+        });
+        while (offer.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+            QCoreApplication::processEvents();
+        QVERIFY(offer.get());
+        QTRY_COMPARE(requests.count(), 1);
     }
 
     void idleConnectionsDoNotLockOutHandOvers()
