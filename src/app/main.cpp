@@ -6,6 +6,7 @@
 #include "FileIconProvider.h"
 #include "FreedesktopTrash.h"
 #include "MainWindow.h"
+#include "MpvPlayer.h"
 #include "NativePath.h"
 #include "Paths.h"
 #include "QtPrompter.h"
@@ -101,7 +102,8 @@ int main(int argc, char **argv)
     QtPrompter prompter;
     FileIconProvider icons;
     FreedesktopTrash trash;
-    const AppServices services{&settings, &prompter, &icons, &trash, Paths::dataFolder()};
+    MpvPlayer player({true});
+    const AppServices services{&settings, &prompter, &icons, &trash, &player, Paths::dataFolder()};
     MainWindow window(services, StartOptions{command.path, !first});
     prompter.setParent(&window);
 

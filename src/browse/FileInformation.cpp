@@ -63,13 +63,13 @@ QString yesNo(bool value)
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-qint64 sizeOf(const QString &path)
+} // namespace
+
+qint64 FileInformation::sizeOf(const QString &path)
 {
     struct stat info = {};
     return ::stat(NativePath::toBytes(path).constData(), &info) == 0 ? qint64(info.st_size) : 0;
 }
-
-} // namespace
 
 QString FileInformation::sizeText(qint64 bytes)
 {

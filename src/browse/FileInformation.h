@@ -17,6 +17,8 @@ public:
 
     // "0.5 KB", "1024.0 KB", "1.0 MB", "2.5 GB": one decimal, the user's decimal separator.
     static QString sizeText(qint64 bytes);
+    // The file's size in bytes, 0 when it cannot be asked.
+    static qint64 sizeOf(const QString &path);
 
 private:
     bool isRiffForm(const QString &path, const char (&form)[5]);

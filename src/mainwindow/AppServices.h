@@ -6,6 +6,7 @@
 class Prompter;
 class Settings;
 class FileIconProvider;
+class MediaPlayer;
 class Trash;
 
 // What the composition root hands to the main window: the services it must not build itself, so
@@ -16,6 +17,7 @@ struct AppServices
     Prompter *prompter = nullptr;
     FileIconProvider *icons = nullptr;
     Trash *trash = nullptr;
+    MediaPlayer *player = nullptr;
     // Where files.ini and default.m3u live; ends in "/".
     QString dataFolder;
 };

@@ -14,6 +14,7 @@
 #include "PaneLayout.h"
 #include "PathBar.h"
 #include "Paths.h"
+#include "PlaybackCommands.h"
 #include "PlaybackOptionsPanel.h"
 #include "PlayerPanel.h"
 #include "PlaylistPanel.h"
@@ -48,7 +49,7 @@ constexpr const char *ProjectPage = "https://kestrove.org/";
 
 MainWindow::MainWindow(const AppServices &services, const StartOptions &options, QWidget *parent)
     : QMainWindow(parent), m_settings(*services.settings), m_prompter(*services.prompter),
-      m_services(services), m_start(options), m_information(*services.prompter)
+      m_services(services), m_start(options)
 {
     m_services.dataFolder = Paths::withSeparator(services.dataFolder);
     setObjectName(QStringLiteral("mainWindow"));
@@ -100,6 +101,7 @@ void MainWindow::buildPanes()
 
     m_deleter = new FileDeleter({*m_parts.fileList, *m_listing, *m_parts.folderTree, *m_parts.navigator},
                                 m_settings, m_prompter, *m_services.trash, this);
+    m_playback = new PlaybackCommands(*this, m_parts, m_state, *m_services.player, m_prompter, this);
     m_commands = new FileCommands({this, *m_parts.fileList, *m_listing, *m_parts.navigator,
                                    *m_parts.folderTree, *m_parts.playlist, m_state},
                                   m_prompter, this);
@@ -119,9 +121,9 @@ void MainWindow::connectCommands()
     PlaylistPanel *playlist = m_parts.playlist;
 
     // Commands whose windows do not exist yet stay disabled.
-    for (QAction *waiting : {actions->playInSeparateWindow, actions->mediaCommand, actions->showPlayingFile,
-                             actions->openEditList, actions->playInPlayerWindow, actions->loadPlaylist,
-                             actions->savePlaylist, actions->playlistOptions})
+    for (QAction *waiting : {actions->playInSeparateWindow, actions->mediaCommand, actions->openEditList,
+                             actions->playInPlayerWindow, actions->loadPlaylist, actions->savePlaylist,
+                             actions->playlistOptions})
         waiting->setEnabled(false);
     connect(actions->goUp, &QAction::triggered, navigator, &FolderNavigator::goUp);
     connect(actions->openInDefaultProgram, &QAction::triggered, this, [this] {
@@ -147,8 +149,9 @@ void MainWindow::connectCommands()
             });
     connect(m_parts.fileList, &EntryListView::contextMenuAt, m_commands, &FileCommands::showMenuOnFileList);
     connect(m_parts.folderTree, &FolderTree::rightClicked, m_commands, &FileCommands::showMenuOnFolderTree);
-    connect(m_parts.fileList->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &MainWindow::describeSelectedFile);
+    connect(m_parts.fileList->selectionModel(), &QItemSelectionModel::currentChanged, m_playback,
+            &PlaybackCommands::playSelectedFile);
+    connect(actions->showPlayingFile, &QAction::triggered, m_playback, &PlaybackCommands::showPlayingFile);
     connect(m_commands, &FileCommands::editListRequested, this, &MainWindow::editListRequested);
     connect(m_commands, &FileCommands::separateWindowRequested, this, &MainWindow::separateWindowRequested);
 }
@@ -251,15 +254,6 @@ void MainWindow::openPlaylist(const QString &path)
             ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
 }
 
-void MainWindow::describeSelectedFile()
-{
-    const int row = m_parts.fileList->currentRow();
-    if (row <= 0 || m_parts.fileList->items()->kind(row) != ListEntry::Kind::File)
-        return;
-    const QStringList lines = m_information.describe(m_listing->fullPath(row));
-    m_parts.player->fileInformation()->setPlainText(lines.join(QLatin1Char('\n')));
-}
-
 void MainWindow::showPreferences()
 {
     PreferencesDialog dialog(m_settings, m_prompter, m_state.types, m_state.showAll, this);
@@ -304,6 +298,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     // A search still running stops at its next step; what it added so far is saved.
     m_commands->cancelSearch();
+    m_playback->shutDown();
     ShutdownSave(*this, m_parts, m_state, m_settings, m_prompter, m_services.dataFolder).run();
     event->accept();
 }

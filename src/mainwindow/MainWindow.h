@@ -2,13 +2,13 @@
 #pragma once
 
 #include "AppServices.h"
-#include "FileInformation.h"
 #include "MainWindowParts.h"
 #include "SessionState.h"
 
 #include <QMainWindow>
 
 class FileCommands;
+class PlaybackCommands;
 class FileDeleter;
 class FilePattern;
 class PlaybackOptionsPanel;
@@ -64,8 +64,6 @@ private:
     void buildPanes();
     void connectCommands();
     void connectKeys();
-    // The facts about the file selected in the file list go into the player's information box.
-    void describeSelectedFile();
     void showPreferences();
     void showAbout();
     void offerWebSite();
@@ -76,11 +74,11 @@ private:
     AppServices m_services;
     StartOptions m_start;
     SessionState m_state;
-    FileInformation m_information;
     MainWindowParts m_parts;
     std::unique_ptr<FileListController> m_listing;
     FileDeleter *m_deleter = nullptr;
     FileCommands *m_commands = nullptr;
+    PlaybackCommands *m_playback = nullptr;
     QTimer *m_secondCopyTimer = nullptr;
     bool m_loading = false;
     bool m_closeWhenLoaded = false;

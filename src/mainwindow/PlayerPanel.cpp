@@ -67,6 +67,12 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
     m_informationArea->setFrameShape(QFrame::NoFrame);
 }
 
+void PlayerPanel::setReadOut(const QString &text)
+{
+    if (m_readOut->text() != text)
+        m_readOut->setText(text);
+}
+
 void PlayerPanel::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

@@ -29,6 +29,7 @@ public:
     QFrame *mediaView() const { return m_mediaView; }
     QPlainTextEdit *fileInformation() const { return m_information; }
     PlaybackOptionsPanel *options() const { return m_options; }
+    void setReadOut(const QString &text);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

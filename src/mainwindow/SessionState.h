@@ -14,6 +14,8 @@ struct SessionState
     bool showAll = false;
     bool minimiseWhilePlaying = true;
     QString currentFile;
+    // The file played last this session, kept as the place to come back to.
+    QString lastPlayedPath;
     qint32 lastPosition = 0;
     // A second copy never writes settings or lists, however it is closed.
     bool skipSave = false;

@@ -75,7 +75,11 @@ void ShutdownSave::saveLocation()
 {
     const QString folder = m_parts.navigator->currentFolder();
     const PlaybackOptionsPanel *options = m_parts.player->options();
-    m_settings.setLastFolder(folder.isEmpty() ? FolderNavigator::computerRootText() : folder);
+    // The file played last is where the next start comes back to; without one, the folder shown.
+    if (!m_state.lastPlayedPath.isEmpty())
+        m_settings.setLastFolder(m_state.lastPlayedPath);
+    else
+        m_settings.setLastFolder(folder.isEmpty() ? FolderNavigator::computerRootText() : folder);
     m_settings.setLastFile(m_state.currentFile);
     m_settings.setRememberPosition(options->rememberPosition->isChecked());
     m_settings.setStartOffsetChoice(options->startOffset->currentIndex());

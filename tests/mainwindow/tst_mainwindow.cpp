@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EntryListModel.h"
 #include "EntryListView.h"
+#include "FakePlayer.h"
 #include "FileIconProvider.h"
 #include "FilePattern.h"
 #include "FlatButton.h"
@@ -119,8 +120,8 @@ public:
     {
         m_store = std::make_unique<SettingsStore>(iniPath());
         m_settings = std::make_unique<Settings>(*m_store);
-        const AppServices services{m_settings.get(), &prompter, &icons, &trash,
-                                   m_dir.filePath(QStringLiteral("data"))};
+        const AppServices services{m_settings.get(), &prompter, &icons,
+                                   &trash,           &player,   m_dir.filePath(QStringLiteral("data"))};
         window = std::make_unique<MainWindow>(services, StartOptions{commandLine, anotherInstance});
         if (closeDuringStartUp)
             QTimer::singleShot(0, window.get(), [this] { window->close(); });
@@ -149,6 +150,7 @@ public:
 
     ScriptedPrompter prompter;
     FileIconProvider icons;
+    FakePlayer player;
     FolderTrash trash{m_dir.filePath(QStringLiteral("trash"))};
     std::unique_ptr<MainWindow> window;
     bool loaded = false;
@@ -545,7 +547,7 @@ private Q_SLOTS:
         MainWindow &window = session.start(session.media(QStringLiteral("B.wav")), false, true);
         QVERIFY(!session.loaded);
         QVERIFY(!window.isVisible());
-        QCOMPARE(session.stored(QStringLiteral("LastPath")), session.media());
+        QCOMPARE(session.stored(QStringLiteral("LastPath")), session.media(QStringLiteral("B.wav")));
     }
 
     void storedListsThatAreNotRegularFilesAreLeftAlone()

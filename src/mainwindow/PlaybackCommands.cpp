@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlaybackCommands.h"
+
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileListController.h"
+#include "FolderNavigator.h"
+#include "MciInterpreter.h"
+#include "MediaPlayer.h"
+#include "NativePath.h"
+#include "PathBar.h"
+#include "PlayRoutine.h"
+#include "PlaybackOptionsPanel.h"
+#include "PlayerPanel.h"
+#include "PositionReadOut.h"
+#include "SessionState.h"
+#include "Slider.h"
+#include "VersionTitle.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <limits>
+
+namespace {
+
+constexpr int ReadOutIntervalMs = 50;
+
+} // namespace
+
+PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &parts, SessionState &state,
+                                   MediaPlayer &player, Prompter &prompter, QObject *parent)
+    : QObject(parent), m_window(window), m_parts(parts), m_state(state), m_player(player),
+      m_mci(new MciInterpreter(player, this)), m_routine(new PlayRoutine(player, *m_mci, this)),
+      m_information(prompter)
+{
+    connect(m_routine, &PlayRoutine::opened, this, &PlaybackCommands::opened);
+    m_readOutTimer = new QTimer(this);
+    m_readOutTimer->setInterval(ReadOutIntervalMs);
+    connect(m_readOutTimer, &QTimer::timeout, this, &PlaybackCommands::updateReadOut);
+    m_readOutTimer->start();
+    Slider *speed = m_parts.player->options()->speedSlider;
+    connect(speed, &Slider::valueScrolled, this, [this](int percent) { m_player.setSpeed(percent * 10); });
+}
+
+PlaybackCommands::~PlaybackCommands() = default;
+
+void PlaybackCommands::playSelectedFile()
+{
+    const int row = m_parts.fileList->currentRow();
+    if (row <= 0 || m_parts.fileList->items()->kind(row) != ListEntry::Kind::File)
+        return;
+    const QString path = m_parts.listing->fullPath(row);
+    if (m_routine->isFirstPlay()) {
+        // The file and position of the last session, for "Remember position".
+        m_routine->setLastPlayedFile(m_state.currentFile);
+        m_routine->setLastPosition(m_state.lastPosition);
+    }
+    if (m_state.types.isPicture(path)) {
+        m_routine->close();
+    } else {
+        const PlaybackOptionsPanel *options = m_parts.player->options();
+        PlayRoutine::Options chosen;
+        chosen.autoPlayOnClick = options->autoPlay->isChecked();
+        chosen.autoPlayAtStart = options->autoPlayAtStart->isChecked();
+        chosen.rememberPosition = options->rememberPosition->isChecked();
+        chosen.keepSpeed = options->keepSpeed->isChecked();
+        chosen.offsetChoice = options->startOffset->currentIndex();
+        chosen.speedPercent = options->speedSlider->value();
+        // The file already playing plays on untouched.
+        if (!m_routine->play(path, chosen))
+            return;
+        m_playingFile = path;
+        m_state.currentFile = path;
+        m_state.lastPlayedPath = path;
+    }
+    m_parts.pathBar->setText(path);
+    const QStringList lines = m_information.describe(path);
+    m_parts.player->fileInformation()->setPlainText(lines.join(QLatin1Char('\n')));
+    m_window.setWindowTitle(versionTitle() + QLatin1String(" - ") + NativePath::forDisplay(path) +
+                            QLatin1String(" (") + FileInformation::sizeText(FileInformation::sizeOf(path)) +
+                            QLatin1Char(')'));
+}
+
+void PlaybackCommands::showPlayingFile()
+{
+    if (m_playingFile.isEmpty())
+        return;
+    m_routine->setAutoplaySuppressed(true);
+    m_parts.pathBar->setText(m_playingFile);
+    m_parts.navigator->openTypedPath(m_playingFile);
+    m_routine->setAutoplaySuppressed(false);
+}
+
+void PlaybackCommands::shutDown()
+{
+    // Without a file played this session the stored position stays as it was.
+    if (!m_routine->isFirstPlay())
+        m_state.lastPosition = qint32(qBound(qint64(0), m_routine->lastPosition(), qint64(std::numeric_limits<qint32>::max())));
+    m_player.stop();
+    m_mci->run(QStringLiteral("Close"));
+}
+
+void PlaybackCommands::updateReadOut()
+{
+    m_parts.player->setReadOut(PositionReadOut::text(m_routine->lastPosition(), m_routine->length()));
+}
+
+void PlaybackCommands::opened(const QString &path, bool speedReset)
+{
+    if (speedReset)
+        m_parts.player->options()->speedSlider->setValue(100);
+    const QString tail = path.right(4).toLower();
+    const bool video = tail == QLatin1String(".avi") || tail == QLatin1String(".mpg") ||
+                       tail == QLatin1String(".mov") || tail == QLatin1String("mpeg");
+    if (video && m_window.isMinimized())
+        m_window.showNormal();
+}

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "FileInformation.h"
+#include "MainWindowParts.h"
+
+#include <QObject>
+
+class MciInterpreter;
+class MediaPlayer;
+class PlayRoutine;
+class Prompter;
+class QMainWindow;
+class QTimer;
+struct SessionState;
+
+// Plays the file chosen in the file list in the player pane: opens and starts it as the options
+// say, fills the information box, the window caption and the position read-out, and follows the
+// player's events.
+class PlaybackCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    PlaybackCommands(QMainWindow &window, const MainWindowParts &parts, SessionState &state, MediaPlayer &player,
+                     Prompter &prompter, QObject *parent = nullptr);
+    ~PlaybackCommands() override;
+
+    // Plays the file selected in the file list.
+    void playSelectedFile();
+    // Selects the playing file in its folder without starting it again.
+    void showPlayingFile();
+    // The shutdown order: the position is kept, the player stopped and closed.
+    void shutDown();
+
+private:
+    void updateReadOut();
+    void opened(const QString &path, bool speedReset);
+
+    QMainWindow &m_window;
+    MainWindowParts m_parts;
+    SessionState &m_state;
+    MediaPlayer &m_player;
+    MciInterpreter *m_mci = nullptr;
+    PlayRoutine *m_routine = nullptr;
+    FileInformation m_information;
+    QTimer *m_readOutTimer = nullptr;
+    QString m_playingFile;
+};

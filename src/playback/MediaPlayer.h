@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// A player for one medium at a time: opened by name, started, paused, stopped and moved, with its
+// position, mode and the opening of a file reported as signals on the GUI thread. Modes are the
+// media control numbers the windows rely on.
+class MediaPlayer : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Mode
+    {
+        NotReady = 524,
+        Stopped = 525,
+        Playing = 526,
+        Seeking = 528,
+        Paused = 529,
+        Open = 530
+    };
+
+    using QObject::QObject;
+
+    // Opens the file, stopped at its start; fileOpened follows once it can play. An empty path
+    // closes the medium.
+    virtual void open(const QString &path) = 0;
+    virtual void close() = 0;
+    virtual QString fileName() const = 0;
+
+    // Plays from the current position.
+    virtual void play() = 0;
+    virtual void pause() = 0;
+    // Stops where it is; the medium stays open.
+    virtual void stop() = 0;
+    // Moves to a position in milliseconds and stops there.
+    virtual void seek(qint64 milliseconds) = 0;
+
+    // Milliseconds; -1 while no medium is ready.
+    virtual qint64 length() const = 0;
+    virtual qint64 position() const = 0;
+    virtual int mode() const = 0;
+
+    // Thousandths of the normal speed; the pitch is kept.
+    virtual void setSpeed(int thousandths) = 0;
+    virtual int speed() const = 0;
+    // 0 to 1000.
+    virtual void setVolume(int perMille) = 0;
+    virtual int volume() const = 0;
+    virtual void setAudioOn(bool on) = 0;
+
+Q_SIGNALS:
+    void positionChanged(qint64 milliseconds);
+    void modeChanged(int mode);
+    void fileOpened(const QString &path);
+    // The file could not be opened or played; the player holds no medium.
+    void fileFailed(const QString &path);
+};

@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MpvPlayer.h"
+
+#include "NativePath.h"
+
+#include <QMetaObject>
+#include <clocale>
+#include <cmath>
+#include <cstring>
+#include <mpv/client.h>
+
+namespace {
+
+enum Observed : quint64
+{
+    TimePosition = 1,
+    Duration,
+    Pause,
+    Seeking,
+    EndReached
+};
+
+} // namespace
+
+MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(parent)
+{
+    // libmpv refuses to start unless numbers are written the C way.
+    std::setlocale(LC_NUMERIC, "C");
+    m_mpv = mpv_create();
+    if (!m_mpv)
+        return;
+    const std::pair<const char *, const char *> settings[] = {
+        {"config", "no"},          {"terminal", "no"},   {"input-default-bindings", "no"},
+        {"input-vo-keyboard", "no"}, {"osc", "no"},      {"idle", "yes"},
+        {"keep-open", "yes"},      {"vo", "null"},       {"audio-display", "no"},
+        {"hr-seek", "yes"},        {"ao", options.audio ? "pulse,alsa,null" : "null"}};
+    for (const auto &[name, value] : settings)
+        mpv_set_option_string(m_mpv, name, value);
+    if (mpv_initialize(m_mpv) < 0) {
+        mpv_terminate_destroy(m_mpv);
+        m_mpv = nullptr;
+        return;
+    }
+    mpv_observe_property(m_mpv, TimePosition, "time-pos", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_mpv, Pause, "pause", MPV_FORMAT_FLAG);
+    mpv_observe_property(m_mpv, Seeking, "seeking", MPV_FORMAT_FLAG);
+    mpv_observe_property(m_mpv, EndReached, "eof-reached", MPV_FORMAT_FLAG);
+    // Called on libmpv's thread: the events are read on the GUI thread.
+    mpv_set_wakeup_callback(
+        m_mpv,
+        [](void *player) {
+            QMetaObject::invokeMethod(static_cast<MpvPlayer *>(player), &MpvPlayer::readEvents,
+                                      Qt::QueuedConnection);
+        },
+        this);
+}
+
+MpvPlayer::~MpvPlayer()
+{
+    if (!m_mpv)
+        return;
+    mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
+    mpv_terminate_destroy(m_mpv);
+}
+
+void MpvPlayer::open(const QString &path)
+{
+    if (!m_mpv)
+        return;
+    if (path.isEmpty()) {
+        close();
+        return;
+    }
+    m_file = path;
+    m_loaded = false;
+    m_stopped = true;
+    m_atEnd = false;
+    m_position = 0;
+    setPaused(true);
+    const QByteArray file = NativePath::toBytes(path);
+    const char *command[] = {"loadfile", file.constData(), "replace", nullptr};
+    mpv_command(m_mpv, command);
+    reportMode();
+}
+
+void MpvPlayer::close()
+{
+    if (!m_mpv)
+        return;
+    const char *command[] = {"stop", nullptr};
+    mpv_command(m_mpv, command);
+    m_file.clear();
+    m_loaded = false;
+    m_stopped = true;
+    m_position = 0;
+    reportMode();
+}
+
+void MpvPlayer::play()
+{
+    if (!m_mpv || m_file.isEmpty())
+        return;
+    if (m_atEnd)
+        seek(0);
+    m_stopped = false;
+    setPaused(false);
+    reportMode();
+}
+
+void MpvPlayer::pause()
+{
+    if (!m_mpv || m_file.isEmpty())
+        return;
+    m_stopped = false;
+    setPaused(true);
+    reportMode();
+}
+
+void MpvPlayer::stop()
+{
+    if (!m_mpv || m_file.isEmpty())
+        return;
+    m_stopped = true;
+    setPaused(true);
+    reportMode();
+}
+
+void MpvPlayer::seek(qint64 milliseconds)
+{
+    if (!m_mpv || m_file.isEmpty())
+        return;
+    m_stopped = true;
+    setPaused(true);
+    const QByteArray seconds = QByteArray::number(double(milliseconds) / 1000.0, 'f', 3);
+    const char *command[] = {"seek", seconds.constData(), "absolute+exact", nullptr};
+    mpv_command(m_mpv, command);
+    m_position = milliseconds;
+    m_atEnd = false;
+    reportMode();
+}
+
+int MpvPlayer::mode() const
+{
+    if (m_file.isEmpty() || !m_loaded)
+        return NotReady;
+    if (m_seeking)
+        return Seeking;
+    if (m_stopped || m_atEnd)
+        return Stopped;
+    return m_paused ? Paused : Playing;
+}
+
+void MpvPlayer::setSpeed(int thousandths)
+{
+    m_speed = qBound(10, thousandths, 100000);
+    if (m_mpv) {
+        double speed = m_speed / 1000.0;
+        mpv_set_property(m_mpv, "speed", MPV_FORMAT_DOUBLE, &speed);
+    }
+}
+
+void MpvPlayer::setVolume(int perMille)
+{
+    m_volume = qBound(0, perMille, 1000);
+    if (m_mpv) {
+        double volume = m_volume / 10.0;
+        mpv_set_property(m_mpv, "volume", MPV_FORMAT_DOUBLE, &volume);
+    }
+}
+
+void MpvPlayer::setAudioOn(bool on)
+{
+    if (m_mpv) {
+        int mute = on ? 0 : 1;
+        mpv_set_property(m_mpv, "mute", MPV_FORMAT_FLAG, &mute);
+    }
+}
+
+void MpvPlayer::setPaused(bool paused)
+{
+    m_paused = paused;
+    int flag = paused ? 1 : 0;
+    mpv_set_property(m_mpv, "pause", MPV_FORMAT_FLAG, &flag);
+}
+
+void MpvPlayer::readEvents()
+{
+    while (m_mpv) {
+        const mpv_event *event = mpv_wait_event(m_mpv, 0);
+        if (!event || event->event_id == MPV_EVENT_NONE)
+            break;
+        handle(*event);
+    }
+}
+
+void MpvPlayer::handle(const mpv_event &event)
+{
+    switch (event.event_id) {
+    case MPV_EVENT_FILE_LOADED:
+        m_loaded = true;
+        Q_EMIT fileOpened(m_file);
+        reportMode();
+        break;
+    case MPV_EVENT_END_FILE: {
+        // A file that cannot be played stays closed; its length is not reported.
+        const auto *end = static_cast<const mpv_event_end_file *>(event.data);
+        if (end && end->reason == MPV_END_FILE_REASON_ERROR) {
+            m_loaded = false;
+            Q_EMIT fileFailed(m_file);
+            reportMode();
+        }
+        break;
+    }
+    case MPV_EVENT_PROPERTY_CHANGE: {
+        const auto *property = static_cast<const mpv_event_property *>(event.data);
+        propertyChanged(property->name, property->data, property->format);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void MpvPlayer::propertyChanged(const char *name, const void *data, int format)
+{
+    const bool present = data && format != MPV_FORMAT_NONE;
+    if (std::strcmp(name, "time-pos") == 0 && present) {
+        m_position = std::llround(*static_cast<const double *>(data) * 1000);
+        Q_EMIT positionChanged(m_position);
+    } else if (std::strcmp(name, "duration") == 0 && present) {
+        m_length = std::llround(*static_cast<const double *>(data) * 1000);
+    } else if (std::strcmp(name, "seeking") == 0) {
+        m_seeking = present && *static_cast<const int *>(data) != 0;
+    } else if (std::strcmp(name, "eof-reached") == 0) {
+        m_atEnd = present && *static_cast<const int *>(data) != 0;
+    }
+    reportMode();
+}
+
+void MpvPlayer::reportMode()
+{
+    const int now = mode();
+    if (now != m_reportedMode) {
+        m_reportedMode = now;
+        Q_EMIT modeChanged(now);
+    }
+}

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "MediaPlayer.h"
+
+struct mpv_handle;
+struct mpv_event;
+
+// The player over libmpv. libmpv reports from its own thread; its events are read on the GUI
+// thread, where the signals are raised.
+class MpvPlayer : public MediaPlayer
+{
+    Q_OBJECT
+
+public:
+    struct Options
+    {
+        // Without audio output the clock still runs (tests, machines without sound).
+        bool audio = true;
+    };
+
+    explicit MpvPlayer(const Options &options, QObject *parent = nullptr);
+    ~MpvPlayer() override;
+
+    // False when libmpv could not be started; every operation then does nothing.
+    bool isValid() const { return m_mpv != nullptr; }
+
+    void open(const QString &path) override;
+    void close() override;
+    QString fileName() const override { return m_file; }
+    void play() override;
+    void pause() override;
+    void stop() override;
+    void seek(qint64 milliseconds) override;
+    qint64 length() const override { return m_loaded ? m_length : -1; }
+    qint64 position() const override { return m_position; }
+    int mode() const override;
+    void setSpeed(int thousandths) override;
+    int speed() const override { return m_speed; }
+    void setVolume(int perMille) override;
+    int volume() const override { return m_volume; }
+    void setAudioOn(bool on) override;
+
+private:
+    void readEvents();
+    void handle(const mpv_event &event);
+    void propertyChanged(const char *name, const void *data, int format);
+    void setPaused(bool paused);
+    void reportMode();
+
+    mpv_handle *m_mpv = nullptr;
+    QString m_file;
+    bool m_loaded = false;
+    bool m_paused = true;
+    bool m_stopped = true;
+    bool m_seeking = false;
+    bool m_atEnd = false;
+    qint64 m_length = 0;
+    qint64 m_position = 0;
+    int m_speed = 1000;
+    int m_volume = 1000;
+    int m_reportedMode = NotReady;
+};

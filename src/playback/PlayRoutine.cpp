@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlayRoutine.h"
+
+#include "MciInterpreter.h"
+#include "MediaPlayer.h"
+#include "Rounding.h"
+
+#include <utility>
+
+PlayRoutine::PlayRoutine(MediaPlayer &player, MciInterpreter &mci, QObject *parent)
+    : QObject(parent), m_player(player), m_mci(mci)
+{
+    connect(&m_player, &MediaPlayer::fileOpened, this, &PlayRoutine::fileOpened);
+    connect(&m_player, &MediaPlayer::positionChanged, this, [this](qint64 position) { m_lastPosition = position; });
+}
+
+bool PlayRoutine::play(const QString &path, const Options &options)
+{
+    const bool allowed = m_firstPlay ? options.autoPlayAtStart : true;
+    if (m_player.fileName() == path) {
+        if (m_mci.run(QStringLiteral("status mode")).toLower() == QLatin1String("playing"))
+            return false;
+        m_lastPosition = 0;
+    }
+    m_player.stop();
+    // Decided now: the file played last and the position reached in it are about to change.
+    m_pending = {path, options.autoPlayOnClick && !m_suppressed && allowed,
+                 options.rememberPosition && path == m_lastPlayedFile, m_lastPosition, options};
+    m_player.open(path);
+    m_firstPlay = false;
+    m_lastPlayedFile = path;
+    return true;
+}
+
+void PlayRoutine::close()
+{
+    m_pending = {};
+    m_mci.run(QStringLiteral("close"));
+}
+
+void PlayRoutine::fileOpened(const QString &path)
+{
+    if (path != m_pending.path || path.isEmpty())
+        return;
+    const Pending pending = std::exchange(m_pending, {});
+    if (pending.resume) {
+        m_mci.run(QStringLiteral("seek to %1").arg(pending.resumeAt));
+        if (pending.start)
+            m_player.play();
+    } else if (pending.options.offsetChoice < 1) {
+        if (pending.start) {
+            m_player.seek(0);
+            m_player.play();
+        }
+    } else {
+        bool ok = false;
+        const qint64 length = m_mci.run(QStringLiteral("status length")).toLongLong(&ok);
+        const long long target =
+            ok ? Rounding::halfEven64(double(length) / 100.0) * (pending.options.offsetChoice * 10) : 0;
+        m_mci.run(QStringLiteral("seek to %1").arg(target));
+        if (pending.start)
+            m_player.play();
+    }
+    if (pending.options.keepSpeed)
+        m_player.setSpeed(pending.options.speedPercent * 10);
+    else
+        m_player.setSpeed(1000);
+    readLength();
+    Q_EMIT opened(path, !pending.options.keepSpeed);
+}
+
+void PlayRoutine::readLength()
+{
+    bool ok = false;
+    const qint64 length = m_mci.run(QStringLiteral("status length")).toLongLong(&ok);
+    if (ok)
+        m_length = length;
+}

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PositionReadOut.h"
+
+#include "Rounding.h"
+
+namespace PositionReadOut {
+
+QString clock(qint64 milliseconds)
+{
+    const long long total = qMax(0LL, Rounding::halfEven64(double(milliseconds) / 1000.0));
+    const long long seconds = total % 60;
+    const long long minutes = (total / 60) % 60;
+    const long long hours = total / 3600;
+    return QStringLiteral("%1:%2:%3")
+        .arg(hours, 2, 10, QLatin1Char('0'))
+        .arg(minutes, 2, 10, QLatin1Char('0'))
+        .arg(seconds, 2, 10, QLatin1Char('0'));
+}
+
+QString text(qint64 position, qint64 length)
+{
+    return clock(position) + QLatin1String(" / ") + clock(length);
+}
+
+} // namespace PositionReadOut

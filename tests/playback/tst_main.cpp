@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RunTests.h"
+
+QObject *createMciTest();
+QObject *createMpvPlayerTest();
+QObject *createPlayRoutineTest();
+
+int main(int argc, char **argv)
+{
+    return runTests(argc, argv, {createMciTest, createPlayRoutineTest, createMpvPlayerTest});
+}

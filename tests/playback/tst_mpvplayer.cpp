@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MciInterpreter.h"
+#include "MpvPlayer.h"
+#include "NativePath.h"
+#include "TemporaryFolder.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtEndian>
+#include <cmath>
+
+namespace {
+
+// A 16-bit mono WAVE file of a 440 Hz tone.
+QByteArray toneWave(int milliseconds)
+{
+    const int rate = 8000;
+    const int samples = rate * milliseconds / 1000;
+    QByteArray data(samples * 2, '\0');
+    for (int i = 0; i < samples; ++i)
+        qToLittleEndian<qint16>(qint16(8000 * std::sin(2 * M_PI * 440 * i / rate)), data.data() + 2 * i);
+    QByteArray format(16, '\0');
+    qToLittleEndian<quint16>(1, format.data());
+    qToLittleEndian<quint16>(1, format.data() + 2);
+    qToLittleEndian<quint32>(rate, format.data() + 4);
+    qToLittleEndian<quint32>(rate * 2, format.data() + 8);
+    qToLittleEndian<quint16>(2, format.data() + 12);
+    qToLittleEndian<quint16>(16, format.data() + 14);
+    auto chunk = [](const QByteArray &id, const QByteArray &body) {
+        QByteArray size(4, '\0');
+        qToLittleEndian<quint32>(quint32(body.size()), size.data());
+        return id + size + body;
+    };
+    const QByteArray body = "WAVE" + chunk("fmt ", format) + chunk("data", data);
+    return chunk("RIFF", body);
+}
+
+void writeNative(const QByteArray &path, const QByteArray &bytes)
+{
+    FILE *file = std::fopen(path.constData(), "wb");
+    QVERIFY(file);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file);
+    std::fclose(file);
+}
+
+} // namespace
+
+class TestMpvPlayer : public QObject
+{
+    Q_OBJECT
+
+    TemporaryFolder m_dir;
+
+    QString media(const QByteArray &name, const QByteArray &bytes)
+    {
+        const QByteArray path = QFile::encodeName(m_dir.path()) + '/' + name;
+        writeNative(path, bytes);
+        return NativePath::fromBytes(path);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        MpvPlayer probe({false});
+        if (!probe.isValid())
+            QSKIP("libmpv cannot start here");
+    }
+
+    void aWaveFilePlaysUnderCommands()
+    {
+        MpvPlayer player({false});
+        MciInterpreter mci(player);
+        QSignalSpy opened(&player, &MediaPlayer::fileOpened);
+        const QString path = media("tone \xff.wav", toneWave(3000));
+        QCOMPARE(mci.run(QStringLiteral("open \"%1\"").arg(path)), QString());
+        QVERIFY(opened.wait(5000));
+        QCOMPARE(opened.first().first().toString(), path);
+        QTRY_COMPARE(mci.run(QStringLiteral("status mode")), QStringLiteral("stopped"));
+        QTRY_VERIFY(qAbs(mci.run(QStringLiteral("status length")).toLongLong() - 3000) <= 50);
+
+        QSignalSpy positions(&player, &MediaPlayer::positionChanged);
+        QCOMPARE(mci.run(QStringLiteral("play")), QString());
+        QTRY_COMPARE(mci.run(QStringLiteral("status mode")), QStringLiteral("playing"));
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() >= 300, 5000);
+
+        QCOMPARE(mci.run(QStringLiteral("seek to 1500")), QString());
+        QTRY_VERIFY(qAbs(player.position() - 1500) <= 50);
+        QTRY_COMPARE(mci.run(QStringLiteral("status mode")), QStringLiteral("stopped"));
+
+        QCOMPARE(mci.run(QStringLiteral("set speed 2000")), QString());
+        QCOMPARE(mci.run(QStringLiteral("status speed")), QStringLiteral("2000"));
+        QCOMPARE(mci.run(QStringLiteral("play")), QString());
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() >= 2900, 10000);
+        QTRY_COMPARE(mci.run(QStringLiteral("status mode")), QStringLiteral("stopped"));
+
+        QCOMPARE(mci.run(QStringLiteral("close")), QString());
+        QCOMPARE(mci.run(QStringLiteral("status mode")), QStringLiteral("not ready"));
+    }
+
+    void filesThatCannotPlayStayClosed_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray("empty.wav") << QByteArray();
+        QTest::newRow("text renamed .mp3") << QByteArray("notes.mp3") << QByteArray("just some words\n");
+        QTest::newRow("header only") << QByteArray("cut.wav") << toneWave(1000).left(30);
+        QTest::newRow("missing") << QByteArray() << QByteArray();
+    }
+    void filesThatCannotPlayStayClosed()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, bytes);
+        MpvPlayer player({false});
+        MciInterpreter mci(player);
+        QSignalSpy opened(&player, &MediaPlayer::fileOpened);
+        QSignalSpy failed(&player, &MediaPlayer::fileFailed);
+        const QString path = name.isEmpty() ? m_dir.filePath(QStringLiteral("gone.wav")) : media(name, bytes);
+        mci.run(QStringLiteral("open \"%1\"").arg(path));
+        mci.run(QStringLiteral("play"));
+        // Whatever libmpv makes of the file, it answers, and nothing keeps playing.
+        QTRY_VERIFY_WITH_TIMEOUT(opened.count() + failed.count() > 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(mci.run(QStringLiteral("status mode")) != QStringLiteral("playing"), 5000);
+        if (!failed.isEmpty())
+            QCOMPARE(mci.run(QStringLiteral("status length")), MciInterpreter::NoMedium);
+    }
+};
+
+QObject *createMpvPlayerTest()
+{
+    return new TestMpvPlayer;
+}
+
+#include "tst_mpvplayer.moc"
