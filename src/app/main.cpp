@@ -102,7 +102,7 @@ int main(int argc, char **argv)
     QtPrompter prompter;
     FileIconProvider icons;
     FreedesktopTrash trash;
-    MpvPlayer player({true});
+    MpvPlayer player({true, true});
     const AppServices services{&settings, &prompter, &icons, &trash, &player, Paths::dataFolder()};
     MainWindow window(services, StartOptions{command.path, !first});
     prompter.setParent(&window);

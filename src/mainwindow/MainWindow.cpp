@@ -10,6 +10,7 @@
 #include "FileListController.h"
 #include "FolderNavigator.h"
 #include "FolderTree.h"
+#include "MediaPlayer.h"
 #include "NativePath.h"
 #include "PaneLayout.h"
 #include "PathBar.h"
@@ -96,6 +97,8 @@ void MainWindow::buildPanes()
         new FolderNavigator(*m_parts.folderTree, *m_parts.fileList, *m_listing, *m_parts.pathBar, this);
     m_parts.playlist = new PlaylistPanel(*m_services.icons, m_parts.actions->playlistCommands());
     m_parts.player = new PlayerPanel(m_parts.actions->playerCommands());
+    if (QWidget *video = m_services.player->createVideoView(nullptr))
+        m_parts.player->setVideo(video);
     m_parts.panes = new PaneLayout(
         central, {m_parts.folderTree, m_parts.fileList, m_parts.playlist, m_parts.player}, m_prompter, this);
 

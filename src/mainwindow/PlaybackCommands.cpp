@@ -98,7 +98,8 @@ void PlaybackCommands::shutDown()
 {
     // Without a file played this session the stored position stays as it was.
     if (!m_routine->isFirstPlay())
-        m_state.lastPosition = qint32(qBound(qint64(0), m_routine->lastPosition(), qint64(std::numeric_limits<qint32>::max())));
+        m_state.lastPosition =
+            qint32(qBound(qint64(0), m_routine->lastPosition(), qint64(std::numeric_limits<qint32>::max())));
     m_player.stop();
     m_mci->run(QStringLiteral("Close"));
 }

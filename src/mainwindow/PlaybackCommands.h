@@ -22,8 +22,8 @@ class PlaybackCommands : public QObject
     Q_OBJECT
 
 public:
-    PlaybackCommands(QMainWindow &window, const MainWindowParts &parts, SessionState &state, MediaPlayer &player,
-                     Prompter &prompter, QObject *parent = nullptr);
+    PlaybackCommands(QMainWindow &window, const MainWindowParts &parts, SessionState &state,
+                     MediaPlayer &player, Prompter &prompter, QObject *parent = nullptr);
     ~PlaybackCommands() override;
 
     // Plays the file selected in the file list.

@@ -67,6 +67,14 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
     m_informationArea->setFrameShape(QFrame::NoFrame);
 }
 
+void PlayerPanel::setVideo(QWidget *video)
+{
+    video->setObjectName(QStringLiteral("videoView"));
+    auto *layout = new QVBoxLayout(m_mediaView);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->addWidget(video);
+}
+
 void PlayerPanel::setReadOut(const QString &text)
 {
     if (m_readOut->text() != text)

@@ -30,6 +30,8 @@ public:
     QPlainTextEdit *fileInformation() const { return m_information; }
     PlaybackOptionsPanel *options() const { return m_options; }
     void setReadOut(const QString &text);
+    // Puts the player's video into the media view, filling it.
+    void setVideo(QWidget *video);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

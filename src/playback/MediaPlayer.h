@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+class QWidget;
+
 // A player for one medium at a time: opened by name, started, paused, stopped and moved, with its
 // position, mode and the opening of a file reported as signals on the GUI thread. Modes are the
 // media control numbers the windows rely on.
@@ -50,6 +52,9 @@ public:
     virtual void setVolume(int perMille) = 0;
     virtual int volume() const = 0;
     virtual void setAudioOn(bool on) = 0;
+
+    // A widget showing the video, owned by the caller; none for a player without pictures.
+    virtual QWidget *createVideoView(QWidget *parent) = 0;
 
 Q_SIGNALS:
     void positionChanged(qint64 milliseconds);

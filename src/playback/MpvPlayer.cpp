@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MpvPlayer.h"
 
+#include "MediaView.h"
 #include "NativePath.h"
 
 #include <QMetaObject>
@@ -22,7 +23,7 @@ enum Observed : quint64
 
 } // namespace
 
-MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(parent)
+MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(parent), m_video(options.video)
 {
     // libmpv refuses to start unless numbers are written the C way.
     std::setlocale(LC_NUMERIC, "C");
@@ -30,10 +31,17 @@ MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(pare
     if (!m_mpv)
         return;
     const std::pair<const char *, const char *> settings[] = {
-        {"config", "no"},          {"terminal", "no"},   {"input-default-bindings", "no"},
-        {"input-vo-keyboard", "no"}, {"osc", "no"},      {"idle", "yes"},
-        {"keep-open", "yes"},      {"vo", "null"},       {"audio-display", "no"},
-        {"hr-seek", "yes"},        {"ao", options.audio ? "pulse,alsa,null" : "null"}};
+        {"config", "no"},
+        {"terminal", "no"},
+        {"input-default-bindings", "no"},
+        {"input-vo-keyboard", "no"},
+        {"osc", "no"},
+        {"idle", "yes"},
+        {"keep-open", "yes"},
+        {"vo", options.video ? "libmpv" : "null"},
+        {"audio-display", "no"},
+        {"hr-seek", "yes"},
+        {"ao", options.audio ? "pulse,alsa,null" : "null"}};
     for (const auto &[name, value] : settings)
         mpv_set_option_string(m_mpv, name, value);
     if (mpv_initialize(m_mpv) < 0) {
@@ -175,6 +183,11 @@ void MpvPlayer::setAudioOn(bool on)
         int mute = on ? 0 : 1;
         mpv_set_property(m_mpv, "mute", MPV_FORMAT_FLAG, &mute);
     }
+}
+
+QWidget *MpvPlayer::createVideoView(QWidget *parent)
+{
+    return m_mpv && m_video ? new MediaView(m_mpv, parent) : nullptr;
 }
 
 void MpvPlayer::setPaused(bool paused)

@@ -17,6 +17,8 @@ public:
     {
         // Without audio output the clock still runs (tests, machines without sound).
         bool audio = true;
+        // Video is drawn by a view from createVideoView; without it no video is shown.
+        bool video = false;
     };
 
     explicit MpvPlayer(const Options &options, QObject *parent = nullptr);
@@ -40,6 +42,7 @@ public:
     void setVolume(int perMille) override;
     int volume() const override { return m_volume; }
     void setAudioOn(bool on) override;
+    QWidget *createVideoView(QWidget *parent) override;
 
 private:
     void readEvents();
@@ -49,6 +52,7 @@ private:
     void reportMode();
 
     mpv_handle *m_mpv = nullptr;
+    bool m_video = false;
     QString m_file;
     bool m_loaded = false;
     bool m_paused = true;

@@ -11,7 +11,8 @@ PlayRoutine::PlayRoutine(MediaPlayer &player, MciInterpreter &mci, QObject *pare
     : QObject(parent), m_player(player), m_mci(mci)
 {
     connect(&m_player, &MediaPlayer::fileOpened, this, &PlayRoutine::fileOpened);
-    connect(&m_player, &MediaPlayer::positionChanged, this, [this](qint64 position) { m_lastPosition = position; });
+    connect(&m_player, &MediaPlayer::positionChanged, this,
+            [this](qint64 position) { m_lastPosition = position; });
 }
 
 bool PlayRoutine::play(const QString &path, const Options &options)

@@ -14,29 +14,50 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("play") << "play" << "" << QStringList{"play"};
-        QTest::newRow("words in any case, blanks doubled") << "  PLAY   From  5000 " << ""
-                                                            << QStringList{"seek 5000", "play"};
-        QTest::newRow("play from to") << "play from 10 to 20" << "" << QStringList{"seek 10", "play"};
-        QTest::newRow("pause") << "pause" << "" << QStringList{"pause"};
-        QTest::newRow("resume") << "resume" << "" << QStringList{"play"};
-        QTest::newRow("stop") << "stop" << "" << QStringList{"stop"};
-        QTest::newRow("close") << "Close" << "" << QStringList{"close"};
-        QTest::newRow("seek to a position") << "seek to 37050" << "" << QStringList{"seek 37050"};
-        QTest::newRow("seek to start") << "seek to start" << "" << QStringList{"seek 0"};
-        QTest::newRow("seek to end") << "seek to end" << "" << QStringList{"seek 123456"};
-        QTest::newRow("open a quoted name") << "open \"/m/a b.mp3\"" << "" << QStringList{"open /m/a b.mp3"};
-        QTest::newRow("set speed") << "set speed 500" << "" << QStringList{"speed 500"};
-        QTest::newRow("time format") << "set time format milliseconds" << "" << QStringList{};
-        QTest::newRow("volume") << "setaudio volume to 250" << "" << QStringList{"volume 250"};
-        QTest::newRow("audio off") << "set audio all off" << "" << QStringList{"audio off"};
-        QTest::newRow("status mode") << "status mode" << "stopped" << QStringList{};
-        QTest::newRow("status length") << "STATUS LENGTH" << "123456" << QStringList{};
-        QTest::newRow("status position") << "status position" << "0" << QStringList{};
-        QTest::newRow("status ready") << "status ready" << "true" << QStringList{};
-        QTest::newRow("status speed") << "status speed" << "1000" << QStringList{};
-        QTest::newRow("status volume") << "status volume" << "1000" << QStringList{};
-        QTest::newRow("status time format") << "status time format" << "milliseconds" << QStringList{};
+        QTest::newRow("play") << "play"
+                              << "" << QStringList{"play"};
+        QTest::newRow("words in any case, blanks doubled") << "  PLAY   From  5000 "
+                                                           << "" << QStringList{"seek 5000", "play"};
+        QTest::newRow("play from to") << "play from 10 to 20"
+                                      << "" << QStringList{"seek 10", "play"};
+        QTest::newRow("pause") << "pause"
+                               << "" << QStringList{"pause"};
+        QTest::newRow("resume") << "resume"
+                                << "" << QStringList{"play"};
+        QTest::newRow("stop") << "stop"
+                              << "" << QStringList{"stop"};
+        QTest::newRow("close") << "Close"
+                               << "" << QStringList{"close"};
+        QTest::newRow("seek to a position") << "seek to 37050"
+                                            << "" << QStringList{"seek 37050"};
+        QTest::newRow("seek to start") << "seek to start"
+                                       << "" << QStringList{"seek 0"};
+        QTest::newRow("seek to end") << "seek to end"
+                                     << "" << QStringList{"seek 123456"};
+        QTest::newRow("open a quoted name") << "open \"/m/a b.mp3\""
+                                            << "" << QStringList{"open /m/a b.mp3"};
+        QTest::newRow("set speed") << "set speed 500"
+                                   << "" << QStringList{"speed 500"};
+        QTest::newRow("time format") << "set time format milliseconds"
+                                     << "" << QStringList{};
+        QTest::newRow("volume") << "setaudio volume to 250"
+                                << "" << QStringList{"volume 250"};
+        QTest::newRow("audio off") << "set audio all off"
+                                   << "" << QStringList{"audio off"};
+        QTest::newRow("status mode") << "status mode"
+                                     << "stopped" << QStringList{};
+        QTest::newRow("status length") << "STATUS LENGTH"
+                                       << "123456" << QStringList{};
+        QTest::newRow("status position") << "status position"
+                                         << "0" << QStringList{};
+        QTest::newRow("status ready") << "status ready"
+                                      << "true" << QStringList{};
+        QTest::newRow("status speed") << "status speed"
+                                      << "1000" << QStringList{};
+        QTest::newRow("status volume") << "status volume"
+                                       << "1000" << QStringList{};
+        QTest::newRow("status time format") << "status time format"
+                                            << "milliseconds" << QStringList{};
         const QString unknown = MciInterpreter::UnknownCommand;
         const QString bad = MciInterpreter::BadParameter;
         QTest::newRow("empty") << "" << unknown << QStringList{};

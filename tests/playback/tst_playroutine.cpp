@@ -43,8 +43,8 @@ private Q_SLOTS:
         const QStringList opening{"stop", "open /m/b.mp3"};
         QTest::newRow("autoplay on click") << false << true << false << false << false << 0 << false
                                            << opening + QStringList{"seek 0", "play", "speed 1000"};
-        QTest::newRow("autoplay off opens at the start") << false << false << false << false << false << 0 << false
-                                                         << opening + QStringList{"speed 1000"};
+        QTest::newRow("autoplay off opens at the start")
+            << false << false << false << false << false << 0 << false << opening + QStringList{"speed 1000"};
         QTest::newRow("first play obeys autoplay at start")
             << true << true << false << false << false << 0 << false << opening + QStringList{"speed 1000"};
         QTest::newRow("first play with autoplay at start")

@@ -58,7 +58,11 @@ public:
         currentVolume = perMille;
     }
     int volume() const override { return currentVolume; }
-    void setAudioOn(bool on) override { calls.append(on ? QStringLiteral("audio on") : QStringLiteral("audio off")); }
+    void setAudioOn(bool on) override
+    {
+        calls.append(on ? QStringLiteral("audio on") : QStringLiteral("audio off"));
+    }
+    QWidget *createVideoView(QWidget *) override { return nullptr; }
 
     // Moves the playing position as the clock of a real player would.
     void advanceTo(qint64 milliseconds)

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MediaView.h"
+
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <mpv/render_gl.h>
+
+namespace {
+
+void *procAddress(void *, const char *name)
+{
+    QOpenGLContext *context = QOpenGLContext::currentContext();
+    return context ? reinterpret_cast<void *>(context->getProcAddress(name)) : nullptr;
+}
+
+} // namespace
+
+MediaView::MediaView(mpv_handle *player, QWidget *parent) : QOpenGLWidget(parent), m_player(player)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+MediaView::~MediaView()
+{
+    if (!m_render)
+        return;
+    // The render context goes before the player; it must be freed with its GL context current.
+    makeCurrent();
+    mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
+    mpv_render_context_free(m_render);
+    doneCurrent();
+}
+
+void MediaView::initializeGL()
+{
+    if (m_render || !m_player)
+        return;
+    mpv_opengl_init_params gl{procAddress, nullptr};
+    int advanced = 1;
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, const_cast<char *>(MPV_RENDER_API_TYPE_OPENGL)},
+                                 {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &gl},
+                                 {MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    if (mpv_render_context_create(&m_render, m_player, params) < 0) {
+        m_render = nullptr;
+        return;
+    }
+    // Called on libmpv's thread whenever a frame is ready: the repaint happens on the GUI thread.
+    mpv_render_context_set_update_callback(
+        m_render,
+        [](void *view) {
+            QMetaObject::invokeMethod(static_cast<MediaView *>(view), qOverload<>(&QWidget::update),
+                                      Qt::QueuedConnection);
+        },
+        this);
+}
+
+void MediaView::paintGL()
+{
+    if (!m_render) {
+        QOpenGLContext::currentContext()->functions()->glClearColor(0, 0, 0, 1);
+        QOpenGLContext::currentContext()->functions()->glClear(GL_COLOR_BUFFER_BIT);
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    mpv_opengl_fbo fbo{int(defaultFramebufferObject()), int(width() * ratio), int(height() * ratio), 0};
+    int flip = 1;
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
+                                 {MPV_RENDER_PARAM_FLIP_Y, &flip},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    mpv_render_context_render(m_render, params);
+}
