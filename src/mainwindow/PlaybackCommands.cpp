@@ -7,6 +7,7 @@
 #include "FolderNavigator.h"
 #include "MciInterpreter.h"
 #include "MediaPlayer.h"
+#include "MprisService.h"
 #include "NativePath.h"
 #include "PathBar.h"
 #include "PlayRoutine.h"
@@ -41,6 +42,18 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
     m_readOutTimer->setInterval(ReadOutIntervalMs);
     connect(m_readOutTimer, &QTimer::timeout, this, &PlaybackCommands::updateReadOut);
     m_readOutTimer->start();
+    MprisService::Hooks hooks;
+    hooks.next = [this] { m_parts.navigator->goToNextFile(); };
+    hooks.previous = [this] { m_parts.navigator->goToPreviousFile(); };
+    hooks.raise = [this] {
+        m_window.showNormal();
+        m_window.raise();
+        m_window.activateWindow();
+    };
+    hooks.quit = [this] { m_window.close(); };
+    m_mpris = new MprisService(player, hooks, this);
+    if (QDBusConnection::sessionBus().isConnected())
+        m_mpris->registerOn(QDBusConnection::sessionBus());
     Slider *speed = m_parts.player->options()->speedSlider;
     connect(speed, &Slider::valueScrolled, this, [this](int percent) { m_player.setSpeed(percent * 10); });
 }
@@ -111,6 +124,7 @@ void PlaybackCommands::updateReadOut()
 
 void PlaybackCommands::opened(const QString &path, bool speedReset)
 {
+    m_mpris->setTrack(path, m_routine->length());
     if (speedReset)
         m_parts.player->options()->speedSlider->setValue(100);
     const QString tail = path.right(4).toLower();

@@ -7,6 +7,7 @@
 #include <QObject>
 
 class MciInterpreter;
+class MprisService;
 class MediaPlayer;
 class PlayRoutine;
 class Prompter;
@@ -43,6 +44,7 @@ private:
     MediaPlayer &m_player;
     MciInterpreter *m_mci = nullptr;
     PlayRoutine *m_routine = nullptr;
+    MprisService *m_mpris = nullptr;
     FileInformation m_information;
     QTimer *m_readOutTimer = nullptr;
     QString m_playingFile;

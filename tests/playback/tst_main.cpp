@@ -4,8 +4,9 @@
 QObject *createMciTest();
 QObject *createMpvPlayerTest();
 QObject *createPlayRoutineTest();
+QObject *createMprisTest();
 
 int main(int argc, char **argv)
 {
-    return runTests(argc, argv, {createMciTest, createPlayRoutineTest, createMpvPlayerTest});
+    return runTests(argc, argv, {createMciTest, createPlayRoutineTest, createMprisTest, createMpvPlayerTest});
 }

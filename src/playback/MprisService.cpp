@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MprisService.h"
+
+#include "MediaPlayer.h"
+#include "MprisPlayerAdaptor.h"
+#include "MprisRootAdaptor.h"
+#include "NativePath.h"
+
+#include <QDBusMessage>
+#include <QUrl>
+
+namespace {
+
+const QString PlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+
+} // namespace
+
+MprisService::MprisService(MediaPlayer &player, Hooks hooks, QObject *parent)
+    : QObject(parent), m_player(player), m_hooks(std::move(hooks)),
+      m_connection(QStringLiteral("kestrove-not-connected"))
+{
+    new MprisRootAdaptor(this);
+    new MprisPlayerAdaptor(this);
+    connect(&m_player, &MediaPlayer::modeChanged, this, [this] {
+        const QString status = playbackStatus();
+        if (status != m_lastStatus) {
+            m_lastStatus = status;
+            announce({{QStringLiteral("PlaybackStatus"), status}});
+        }
+    });
+}
+
+bool MprisService::registerOn(const QDBusConnection &connection, const QString &suffix)
+{
+    m_connection = connection;
+    if (!m_connection.isConnected() || !m_connection.registerObject(ObjectPath, this))
+        return false;
+    return m_connection.registerService(QStringLiteral("org.mpris.MediaPlayer2.") + suffix);
+}
+
+void MprisService::setTrack(const QString &path, qint64 lengthMs)
+{
+    if (path != m_path)
+        ++m_trackNumber;
+    m_path = path;
+    m_length = lengthMs;
+    announce({{QStringLiteral("Metadata"), metadata()}});
+}
+
+QDBusObjectPath MprisService::trackId() const
+{
+    return QDBusObjectPath(QStringLiteral("/org/kestrove/track/%1").arg(m_trackNumber));
+}
+
+QString MprisService::playbackStatus() const
+{
+    switch (m_player.mode()) {
+    case MediaPlayer::Playing:
+    case MediaPlayer::Seeking:
+        return QStringLiteral("Playing");
+    case MediaPlayer::Paused:
+        return QStringLiteral("Paused");
+    default:
+        return QStringLiteral("Stopped");
+    }
+}
+
+QVariantMap MprisService::metadata() const
+{
+    if (m_path.isEmpty())
+        return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack"))}};
+    return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(trackId())},
+            {QStringLiteral("mpris:length"), qlonglong(m_length) * 1000},
+            {QStringLiteral("xesam:url"), QString::fromLatin1(NativePath::fileUrl(m_path).toEncoded())},
+            {QStringLiteral("xesam:title"), NativePath::forDisplay(m_path.mid(m_path.lastIndexOf(QLatin1Char('/')) + 1))}};
+}
+
+qint64 MprisService::positionMicroseconds() const
+{
+    return qMax<qint64>(0, m_player.position()) * 1000;
+}
+
+double MprisService::rate() const
+{
+    return m_player.speed() / 1000.0;
+}
+
+void MprisService::setRate(double rate)
+{
+    if (rate > 0)
+        m_player.setSpeed(int(qRound(rate * 1000)));
+    announce({{QStringLiteral("Rate"), this->rate()}});
+}
+
+double MprisService::volume() const
+{
+    return m_player.volume() / 1000.0;
+}
+
+void MprisService::setVolume(double volume)
+{
+    m_player.setVolume(int(qRound(qBound(0.0, volume, 1.0) * 1000)));
+    announce({{QStringLiteral("Volume"), this->volume()}});
+}
+
+void MprisService::play()
+{
+    if (!m_player.fileName().isEmpty())
+        m_player.play();
+}
+
+void MprisService::pause()
+{
+    m_player.pause();
+}
+
+void MprisService::playPause()
+{
+    if (m_player.mode() == MediaPlayer::Playing)
+        pause();
+    else
+        play();
+}
+
+void MprisService::stop()
+{
+    m_player.stop();
+}
+
+void MprisService::next()
+{
+    if (m_hooks.next)
+        m_hooks.next();
+}
+
+void MprisService::previous()
+{
+    if (m_hooks.previous)
+        m_hooks.previous();
+}
+
+void MprisService::seek(qint64 offsetMicroseconds)
+{
+    const bool playing = m_player.mode() == MediaPlayer::Playing;
+    const qint64 target = qBound<qint64>(0, m_player.position() + offsetMicroseconds / 1000, qMax<qint64>(0, m_length));
+    m_player.seek(target);
+    if (playing)
+        m_player.play();
+}
+
+void MprisService::setPosition(const QDBusObjectPath &track, qint64 positionMicroseconds)
+{
+    if (track != trackId() || positionMicroseconds < 0 || positionMicroseconds / 1000 > m_length)
+        return;
+    const bool playing = m_player.mode() == MediaPlayer::Playing;
+    m_player.seek(positionMicroseconds / 1000);
+    if (playing)
+        m_player.play();
+}
+
+void MprisService::raise()
+{
+    if (m_hooks.raise)
+        m_hooks.raise();
+}
+
+void MprisService::quit()
+{
+    if (m_hooks.quit)
+        m_hooks.quit();
+}
+
+void MprisService::announce(const QVariantMap &changed)
+{
+    if (!m_connection.isConnected())
+        return;
+    QDBusMessage signal = QDBusMessage::createSignal(ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                     QStringLiteral("PropertiesChanged"));
+    signal << PlayerInterface << changed << QStringList();
+    m_connection.send(signal);
+}

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusObjectPath>
+#include <QObject>
+#include <QVariantMap>
+#include <functional>
+
+class MediaPlayer;
+
+// The player offered to the desktop on the session bus under the media player interfaces
+// (org.mpris.MediaPlayer2 and its .Player), so that media keys and player applets control it.
+// Next and Previous step through the files of the folder shown.
+class MprisService : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Hooks
+    {
+        std::function<void()> next;
+        std::function<void()> previous;
+        std::function<void()> raise;
+        std::function<void()> quit;
+    };
+
+    static inline const QString ObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
+
+    MprisService(MediaPlayer &player, Hooks hooks, QObject *parent = nullptr);
+
+    // Registers the object and the name org.mpris.MediaPlayer2.<suffix>; false when the bus refuses.
+    bool registerOn(const QDBusConnection &connection, const QString &suffix = QStringLiteral("kestrove"));
+
+    // The file now open and its length in milliseconds.
+    void setTrack(const QString &path, qint64 lengthMs);
+
+    QString playbackStatus() const;
+    QVariantMap metadata() const;
+    qint64 positionMicroseconds() const;
+    double rate() const;
+    void setRate(double rate);
+    double volume() const;
+    void setVolume(double volume);
+
+    void play();
+    void pause();
+    void playPause();
+    void stop();
+    void next();
+    void previous();
+    void seek(qint64 offsetMicroseconds);
+    void setPosition(const QDBusObjectPath &track, qint64 positionMicroseconds);
+    void raise();
+    void quit();
+
+private:
+    QDBusObjectPath trackId() const;
+    void announce(const QVariantMap &changed);
+
+    MediaPlayer &m_player;
+    Hooks m_hooks;
+    QDBusConnection m_connection;
+    QString m_path;
+    qint64 m_length = 0;
+    int m_trackNumber = 0;
+    QString m_lastStatus;
+};

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FakePlayer.h"
+#include "MprisService.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <future>
+
+// The service on a private bus of the test's own, asked by a second connection as a desktop
+// applet would.
+class TestMpris : public QObject
+{
+    Q_OBJECT
+
+    QProcess m_bus;
+    QString m_address;
+
+    // The applet's side runs on a thread of its own, while this one serves the calls.
+    template <typename Call> auto fromApplet(Call call)
+    {
+        auto result = std::async(std::launch::async, call);
+        while (result.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready)
+            QCoreApplication::processEvents();
+        return result.get();
+    }
+
+    QDBusMessage callPlayer(const QString &method, const QVariantList &arguments = {})
+    {
+        return fromApplet([&] {
+            QDBusMessage message = QDBusMessage::createMethodCall(
+                QStringLiteral("org.mpris.MediaPlayer2.kestrove"), MprisService::ObjectPath,
+                QStringLiteral("org.mpris.MediaPlayer2.Player"), method);
+            message.setArguments(arguments);
+            return client().call(message);
+        });
+    }
+
+    QVariant property(const QString &interface, const QString &name)
+    {
+        const QDBusMessage reply = fromApplet([&] {
+            QDBusMessage message = QDBusMessage::createMethodCall(
+                QStringLiteral("org.mpris.MediaPlayer2.kestrove"), MprisService::ObjectPath,
+                QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+            message << interface << name;
+            return client().call(message);
+        });
+        return reply.type() == QDBusMessage::ReplyMessage ? qdbus_cast<QDBusVariant>(reply.arguments().value(0)).variant()
+                                                          : QVariant();
+    }
+    QDBusConnection client() { return QDBusConnection::connectToBus(m_address, QStringLiteral("client")); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+        if (daemon.isEmpty())
+            QSKIP("no dbus-daemon here");
+        m_bus.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+        QVERIFY(m_bus.waitForReadyRead(5000));
+        m_address = QString::fromLatin1(m_bus.readLine().trimmed());
+        QVERIFY(!m_address.isEmpty());
+    }
+    void cleanupTestCase()
+    {
+        m_bus.kill();
+        m_bus.waitForFinished();
+    }
+
+    void theDesktopControlsThePlayer()
+    {
+        FakePlayer player;
+        int next = 0;
+        int previous = 0;
+        MprisService service(player, {[&] { ++next; }, [&] { ++previous; }, {}, {}});
+        QVERIFY(service.registerOn(QDBusConnection::connectToBus(m_address, QStringLiteral("service"))));
+        player.open(QStringLiteral("/m/caf\u00e9 song.mp3"));
+        service.setTrack(player.fileName(), 123456);
+
+        const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+        QCOMPARE(property(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Identity")).toString(),
+                 QStringLiteral("Kestrove"));
+        QCOMPARE(property(playerInterface, QStringLiteral("PlaybackStatus")).toString(), QStringLiteral("Stopped"));
+        QCOMPARE(callPlayer(QStringLiteral("PlayPause")).type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(player.mode(), int(MediaPlayer::Playing));
+        QCOMPARE(property(playerInterface, QStringLiteral("PlaybackStatus")).toString(), QStringLiteral("Playing"));
+        player.advanceTo(10000);
+        QCOMPARE(property(playerInterface, QStringLiteral("Position")).toLongLong(), 10000000LL);
+        callPlayer(QStringLiteral("Seek"), {qlonglong(5000000)});
+        QCOMPARE(player.position(), 15000);
+        QCOMPARE(player.mode(), int(MediaPlayer::Playing));
+        callPlayer(QStringLiteral("Next"));
+        callPlayer(QStringLiteral("Previous"));
+        callPlayer(QStringLiteral("Previous"));
+        QCOMPARE(next, 1);
+        QCOMPARE(previous, 2);
+        callPlayer(QStringLiteral("Pause"));
+        QCOMPARE(property(playerInterface, QStringLiteral("PlaybackStatus")).toString(), QStringLiteral("Paused"));
+        callPlayer(QStringLiteral("Stop"));
+        QCOMPARE(player.mode(), int(MediaPlayer::Stopped));
+
+        const QVariantMap metadata = qdbus_cast<QVariantMap>(property(playerInterface, QStringLiteral("Metadata")));
+        QCOMPARE(metadata.value(QStringLiteral("mpris:length")).toLongLong(), 123456000LL);
+        QCOMPARE(metadata.value(QStringLiteral("xesam:url")).toString(), QStringLiteral("file:///m/caf%C3%A9%20song.mp3"));
+        QCOMPARE(metadata.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("caf\u00e9 song.mp3"));
+        const QDBusObjectPath track = qdbus_cast<QDBusObjectPath>(metadata.value(QStringLiteral("mpris:trackid")));
+        callPlayer(QStringLiteral("SetPosition"), {QVariant::fromValue(track), qlonglong(60000000)});
+        QCOMPARE(player.position(), 60000);
+        // Another track's position is not this one's.
+        callPlayer(QStringLiteral("SetPosition"), {QVariant::fromValue(QDBusObjectPath("/other")), qlonglong(1000)});
+        QCOMPARE(player.position(), 60000);
+    }
+};
+
+QObject *createMprisTest()
+{
+    return new TestMpris;
+}
+
+#include "tst_mpris.moc"
