@@ -9,13 +9,17 @@
 #include "MediaPlayer.h"
 #include "MprisService.h"
 #include "NativePath.h"
+#include "PaneLayout.h"
 #include "PathBar.h"
 #include "PlayRoutine.h"
 #include "PlaybackOptionsPanel.h"
 #include "PlayerPanel.h"
 #include "PositionReadOut.h"
+#include "Prompter.h"
 #include "SessionState.h"
 #include "Slider.h"
+#include "SplitterPane.h"
+#include "Twips.h"
 #include "VersionTitle.h"
 
 #include <QCheckBox>
@@ -34,8 +38,8 @@ constexpr int ReadOutIntervalMs = 50;
 PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &parts, SessionState &state,
                                    MediaPlayer &player, Prompter &prompter, QObject *parent)
     : QObject(parent), m_window(window), m_parts(parts), m_state(state), m_player(player),
-      m_mci(new MciInterpreter(player, this)), m_routine(new PlayRoutine(player, *m_mci, this)),
-      m_information(prompter)
+      m_prompter(prompter), m_mci(new MciInterpreter(player, this)),
+      m_routine(new PlayRoutine(player, *m_mci, this)), m_information(prompter)
 {
     connect(m_routine, &PlayRoutine::opened, this, &PlaybackCommands::opened);
     m_readOutTimer = new QTimer(this);
@@ -105,6 +109,37 @@ void PlaybackCommands::showPlayingFile()
     m_parts.pathBar->setText(m_playingFile);
     m_parts.navigator->openTypedPath(m_playingFile);
     m_routine->setAutoplaySuppressed(false);
+}
+
+void PlaybackCommands::sendMciCommand()
+{
+    const std::optional<QString> typed =
+        m_prompter.input(tr("MCI COMMAND:"), tr("SEND MCI COMMAND TO DRIVER"), m_lastMciCommand);
+    if (!typed)
+        return;
+    m_lastMciCommand = *typed;
+    if (typed->isEmpty())
+        return;
+    const QString reply = m_mci->run(*typed);
+    if (!reply.isEmpty())
+        m_prompter.message(reply, QStringLiteral("Kestrove"), Prompter::Buttons::Ok,
+                           Prompter::Icon::Exclamation);
+}
+
+void PlaybackCommands::scaleToFitVideo()
+{
+    const QSize video = m_player.videoSize();
+    if (video.isEmpty())
+        return;
+    SplitterPane *lists = m_parts.panes->listsSplitter();
+    const double twipsPerPixel = Twips::perPixelX(*lists);
+    lists->setLeftWidthTwips(int(lists->scaleWidth() - video.width() * twipsPerPixel - 30));
+}
+
+void PlaybackCommands::toggleFullScreenVideo()
+{
+    if (!m_player.fileName().isEmpty())
+        m_parts.player->toggleFullScreenVideo();
 }
 
 void PlaybackCommands::shutDown()

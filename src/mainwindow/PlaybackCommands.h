@@ -8,9 +8,9 @@
 
 class MciInterpreter;
 class MprisService;
+class Prompter;
 class MediaPlayer;
 class PlayRoutine;
-class Prompter;
 class QMainWindow;
 class QTimer;
 struct SessionState;
@@ -31,6 +31,12 @@ public:
     void playSelectedFile();
     // Selects the playing file in its folder without starting it again.
     void showPlayingFile();
+    // Asks for a media control command and shows its reply.
+    void sendMciCommand();
+    // Gives the player pane the width of the video at its own size.
+    void scaleToFitVideo();
+    // Shows the video over the whole screen, or back in its pane.
+    void toggleFullScreenVideo();
     // The shutdown order: the position is kept, the player stopped and closed.
     void shutDown();
 
@@ -42,10 +48,12 @@ private:
     MainWindowParts m_parts;
     SessionState &m_state;
     MediaPlayer &m_player;
+    Prompter &m_prompter;
     MciInterpreter *m_mci = nullptr;
     PlayRoutine *m_routine = nullptr;
     MprisService *m_mpris = nullptr;
     FileInformation m_information;
     QTimer *m_readOutTimer = nullptr;
     QString m_playingFile;
+    QString m_lastMciCommand;
 };

@@ -42,6 +42,8 @@ WindowActions::WindowActions(QWidget *window)
       clearPlaylistSelection(command(window, "clearPlaylistSelection", tr("CLEAR SEL"))),
       savePlaylist(command(window, "savePlaylist", tr("SAVE AS"))),
       playlistOptions(command(window, "playlistOptions", tr("OPTIONS"))),
+      sendMciCommand(command(window, "sendMciCommand", tr("SEND MCI  COMMAND"))),
+      scaleToFitVideo(command(window, "scaleToFitVideo", tr("Scale panel to fit video 100%"))),
       typePath(command(window, "typePath", tr("Type a path"), {QKeySequence(Qt::Key_F6)})),
       nextFile(command(window, "nextFile", tr("Next file"), {QKeySequence(Qt::Key_PageDown)})),
       previousFile(command(window, "previousFile", tr("Previous file"), {QKeySequence(Qt::Key_PageUp)})),

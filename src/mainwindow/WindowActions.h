@@ -38,6 +38,10 @@ public:
     QAction *const savePlaylist;
     QAction *const playlistOptions;
 
+    // The media view's menu.
+    QAction *const sendMciCommand;
+    QAction *const scaleToFitVideo;
+
     // Window keys.
     QAction *const typePath;
     QAction *const nextFile;

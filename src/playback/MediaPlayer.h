@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -52,6 +53,8 @@ public:
     virtual void setVolume(int perMille) = 0;
     virtual int volume() const = 0;
     virtual void setAudioOn(bool on) = 0;
+    // The picture size of the video, empty for sound.
+    virtual QSize videoSize() const = 0;
 
     // A widget showing the video, owned by the caller; none for a player without pictures.
     virtual QWidget *createVideoView(QWidget *parent) = 0;

@@ -22,12 +22,19 @@ MediaView::MediaView(mpv_handle *player, QWidget *parent) : QOpenGLWidget(parent
 
 MediaView::~MediaView()
 {
+    // The render context goes before the player.
+    releaseRenderer();
+}
+
+void MediaView::releaseRenderer()
+{
     if (!m_render)
         return;
-    // The render context goes before the player; it must be freed with its GL context current.
+    // Freed with its GL context current.
     makeCurrent();
     mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
     mpv_render_context_free(m_render);
+    m_render = nullptr;
     doneCurrent();
 }
 
@@ -45,6 +52,10 @@ void MediaView::initializeGL()
         m_render = nullptr;
         return;
     }
+    // Moving the view to another window replaces its GL context: the renderer goes with the old
+    // one and is made again in the new one.
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &MediaView::releaseRenderer,
+            Qt::DirectConnection);
     // Called on libmpv's thread whenever a frame is ready: the repaint happens on the GUI thread.
     mpv_render_context_set_update_callback(
         m_render,

@@ -21,6 +21,8 @@ protected:
     void paintGL() override;
 
 private:
+    void releaseRenderer();
+
     mpv_handle *m_player;
     mpv_render_context *m_render = nullptr;
 };

@@ -3,7 +3,8 @@
 
 #include "MprisService.h"
 
-MprisPlayerAdaptor::MprisPlayerAdaptor(MprisService *service) : QDBusAbstractAdaptor(service), m_service(service)
+MprisPlayerAdaptor::MprisPlayerAdaptor(MprisService *service)
+    : QDBusAbstractAdaptor(service), m_service(service)
 {
 }
 

@@ -3,7 +3,9 @@
 
 #include "MprisService.h"
 
-MprisRootAdaptor::MprisRootAdaptor(MprisService *service) : QDBusAbstractAdaptor(service), m_service(service) {}
+MprisRootAdaptor::MprisRootAdaptor(MprisService *service) : QDBusAbstractAdaptor(service), m_service(service)
+{
+}
 
 void MprisRootAdaptor::Raise()
 {

@@ -68,11 +68,13 @@ QString MprisService::playbackStatus() const
 QVariantMap MprisService::metadata() const
 {
     if (m_path.isEmpty())
-        return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack"))}};
+        return {{QStringLiteral("mpris:trackid"),
+                 QVariant::fromValue(QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack"))}};
     return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(trackId())},
             {QStringLiteral("mpris:length"), qlonglong(m_length) * 1000},
             {QStringLiteral("xesam:url"), QString::fromLatin1(NativePath::fileUrl(m_path).toEncoded())},
-            {QStringLiteral("xesam:title"), NativePath::forDisplay(m_path.mid(m_path.lastIndexOf(QLatin1Char('/')) + 1))}};
+            {QStringLiteral("xesam:title"),
+             NativePath::forDisplay(m_path.mid(m_path.lastIndexOf(QLatin1Char('/')) + 1))}};
 }
 
 qint64 MprisService::positionMicroseconds() const
@@ -142,7 +144,8 @@ void MprisService::previous()
 void MprisService::seek(qint64 offsetMicroseconds)
 {
     const bool playing = m_player.mode() == MediaPlayer::Playing;
-    const qint64 target = qBound<qint64>(0, m_player.position() + offsetMicroseconds / 1000, qMax<qint64>(0, m_length));
+    const qint64 target =
+        qBound<qint64>(0, m_player.position() + offsetMicroseconds / 1000, qMax<qint64>(0, m_length));
     m_player.seek(target);
     if (playing)
         m_player.play();
@@ -174,8 +177,8 @@ void MprisService::announce(const QVariantMap &changed)
 {
     if (!m_connection.isConnected())
         return;
-    QDBusMessage signal = QDBusMessage::createSignal(ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                     QStringLiteral("PropertiesChanged"));
+    QDBusMessage signal = QDBusMessage::createSignal(
+        ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
     signal << PlayerInterface << changed << QStringList();
     m_connection.send(signal);
 }

@@ -185,6 +185,16 @@ void MpvPlayer::setAudioOn(bool on)
     }
 }
 
+QSize MpvPlayer::videoSize() const
+{
+    qint64 width = 0;
+    qint64 height = 0;
+    if (!m_mpv || mpv_get_property(m_mpv, "dwidth", MPV_FORMAT_INT64, &width) < 0 ||
+        mpv_get_property(m_mpv, "dheight", MPV_FORMAT_INT64, &height) < 0)
+        return {};
+    return {int(width), int(height)};
+}
+
 QWidget *MpvPlayer::createVideoView(QWidget *parent)
 {
     return m_mpv && m_video ? new MediaView(m_mpv, parent) : nullptr;

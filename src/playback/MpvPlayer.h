@@ -42,6 +42,7 @@ public:
     void setVolume(int perMille) override;
     int volume() const override { return m_volume; }
     void setAudioOn(bool on) override;
+    QSize videoSize() const override;
     QWidget *createVideoView(QWidget *parent) override;
 
 private:

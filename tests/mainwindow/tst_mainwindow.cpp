@@ -9,6 +9,7 @@
 #include "FolderTrash.h"
 #include "FolderTree.h"
 #include "MainWindow.h"
+#include "MediaPlayer.h"
 #include "NativePath.h"
 #include "PaneArrangement.h"
 #include "PlaybackOptionsPanel.h"
@@ -690,6 +691,56 @@ private Q_SLOTS:
         QCOMPARE(window.editList().entries(), QStringList{session.media(QStringLiteral("0.mp3"))});
         for (int row = 1; row < files->count(); ++row)
             QVERIFY(!files->isOnEditList(row));
+    }
+
+    void choosingAFilePlaysIt()
+    {
+        Session session;
+        // The first file played after the start obeys "Autoplay at start".
+        session.preset(QStringLiteral("AutoPlayStart"), QStringLiteral("1"));
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        session.player.calls.clear();
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
+        const QString path = session.media(QStringLiteral("b.wav"));
+        QCOMPARE(session.player.calls, QStringList({"stop", "open " + path}));
+        Q_EMIT session.player.fileOpened(path);
+        QCOMPARE(session.player.mode(), int(MediaPlayer::Playing));
+        QCOMPARE(session.child<QLineEdit>("pathBox")->text(), path);
+        QCOMPARE(session.window->windowTitle(), QStringLiteral("Kestrove V.0.1.0 - %1 (0.0 KB)").arg(path));
+        session.player.advanceTo(3723000);
+        QTRY_COMPARE(session.child<QLabel>("positionReadOut")->text(), QStringLiteral("01:02:03 / 00:02:03"));
+        // Chosen again while it plays, it plays on untouched.
+        session.player.calls.clear();
+        list->setCurrentRow(0);
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
+        QVERIFY(session.player.calls.isEmpty());
+        session.close();
+        QCOMPARE(session.stored(QStringLiteral("LastFile")), path);
+        QCOMPARE(session.stored(QStringLiteral("LastPos")), QStringLiteral("3723000"));
+    }
+
+    void mediaCommandsFromTheBoxAndTheMenu()
+    {
+        Session session;
+        session.start(session.media(QStringLiteral("b.wav")));
+        Q_EMIT session.player.fileOpened(session.media(QStringLiteral("b.wav")));
+        session.prompter.queueInput(QStringLiteral("STATUS   length"));
+        session.child<QAction>("sendMciCommand")->trigger();
+        QCOMPARE(session.prompter.questions().size(), 2);
+        QCOMPARE(session.prompter.questions().at(0).text, QStringLiteral("MCI COMMAND:"));
+        QCOMPARE(session.prompter.questions().at(0).title, QStringLiteral("SEND MCI COMMAND TO DRIVER"));
+        QCOMPARE(session.prompter.questions().at(1).text, QStringLiteral("123456"));
+        QCOMPARE(session.prompter.questions().at(1).icon, Prompter::Icon::Exclamation);
+        // The last command is offered again; a command without a reply shows nothing.
+        session.prompter.queueInput(QStringLiteral("stop"));
+        session.child<QAction>("sendMciCommand")->trigger();
+        QCOMPARE(session.prompter.questions().size(), 3);
+
+        session.player.pictureSize = QSize(320, 240);
+        auto *lists = session.child<SplitterPane>("listsSplitter");
+        session.child<QAction>("scaleToFitVideo")->trigger();
+        QVERIFY(qAbs(lists->scaleWidth() - lists->leftWidth() - (320 * 15 + 30)) <= 60);
     }
 
     void unreadableListsAreNotOverwritten()

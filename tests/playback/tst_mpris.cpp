@@ -48,8 +48,9 @@ class TestMpris : public QObject
             message << interface << name;
             return client().call(message);
         });
-        return reply.type() == QDBusMessage::ReplyMessage ? qdbus_cast<QDBusVariant>(reply.arguments().value(0)).variant()
-                                                          : QVariant();
+        return reply.type() == QDBusMessage::ReplyMessage
+                   ? qdbus_cast<QDBusVariant>(reply.arguments().value(0)).variant()
+                   : QVariant();
     }
     QDBusConnection client() { return QDBusConnection::connectToBus(m_address, QStringLiteral("client")); }
 
@@ -59,7 +60,8 @@ private Q_SLOTS:
         const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
         if (daemon.isEmpty())
             QSKIP("no dbus-daemon here");
-        m_bus.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+        m_bus.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                             QStringLiteral("--print-address=1")});
         QVERIFY(m_bus.waitForReadyRead(5000));
         m_address = QString::fromLatin1(m_bus.readLine().trimmed());
         QVERIFY(!m_address.isEmpty());
@@ -83,10 +85,12 @@ private Q_SLOTS:
         const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
         QCOMPARE(property(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Identity")).toString(),
                  QStringLiteral("Kestrove"));
-        QCOMPARE(property(playerInterface, QStringLiteral("PlaybackStatus")).toString(), QStringLiteral("Stopped"));
+        QCOMPARE(property(playerInterface, QStringLiteral("PlaybackStatus")).toString(),
+                 QStringLiteral("Stopped"));
         QCOMPARE(callPlayer(QStringLiteral("PlayPause")).type(), QDBusMessage::ReplyMessage);
         QCOMPARE(player.mode(), int(MediaPlayer::Playing));
-        QCOMPARE(property(playerInterface, QStringLiteral("PlaybackStatus")).toString(), QStringLiteral("Playing"));
+        QCOMPARE(property(playerInterface, QStringLiteral("PlaybackStatus")).toString(),
+                 QStringLiteral("Playing"));
         player.advanceTo(10000);
         QCOMPARE(property(playerInterface, QStringLiteral("Position")).toLongLong(), 10000000LL);
         callPlayer(QStringLiteral("Seek"), {qlonglong(5000000)});
@@ -98,19 +102,25 @@ private Q_SLOTS:
         QCOMPARE(next, 1);
         QCOMPARE(previous, 2);
         callPlayer(QStringLiteral("Pause"));
-        QCOMPARE(property(playerInterface, QStringLiteral("PlaybackStatus")).toString(), QStringLiteral("Paused"));
+        QCOMPARE(property(playerInterface, QStringLiteral("PlaybackStatus")).toString(),
+                 QStringLiteral("Paused"));
         callPlayer(QStringLiteral("Stop"));
         QCOMPARE(player.mode(), int(MediaPlayer::Stopped));
 
-        const QVariantMap metadata = qdbus_cast<QVariantMap>(property(playerInterface, QStringLiteral("Metadata")));
+        const QVariantMap metadata =
+            qdbus_cast<QVariantMap>(property(playerInterface, QStringLiteral("Metadata")));
         QCOMPARE(metadata.value(QStringLiteral("mpris:length")).toLongLong(), 123456000LL);
-        QCOMPARE(metadata.value(QStringLiteral("xesam:url")).toString(), QStringLiteral("file:///m/caf%C3%A9%20song.mp3"));
-        QCOMPARE(metadata.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("caf\u00e9 song.mp3"));
-        const QDBusObjectPath track = qdbus_cast<QDBusObjectPath>(metadata.value(QStringLiteral("mpris:trackid")));
+        QCOMPARE(metadata.value(QStringLiteral("xesam:url")).toString(),
+                 QStringLiteral("file:///m/caf%C3%A9%20song.mp3"));
+        QCOMPARE(metadata.value(QStringLiteral("xesam:title")).toString(),
+                 QStringLiteral("caf\u00e9 song.mp3"));
+        const QDBusObjectPath track =
+            qdbus_cast<QDBusObjectPath>(metadata.value(QStringLiteral("mpris:trackid")));
         callPlayer(QStringLiteral("SetPosition"), {QVariant::fromValue(track), qlonglong(60000000)});
         QCOMPARE(player.position(), 60000);
         // Another track's position is not this one's.
-        callPlayer(QStringLiteral("SetPosition"), {QVariant::fromValue(QDBusObjectPath("/other")), qlonglong(1000)});
+        callPlayer(QStringLiteral("SetPosition"),
+                   {QVariant::fromValue(QDBusObjectPath("/other")), qlonglong(1000)});
         QCOMPARE(player.position(), 60000);
     }
 };

@@ -63,6 +63,7 @@ public:
         calls.append(on ? QStringLiteral("audio on") : QStringLiteral("audio off"));
     }
     QWidget *createVideoView(QWidget *) override { return nullptr; }
+    QSize videoSize() const override { return pictureSize; }
 
     // Moves the playing position as the clock of a real player would.
     void advanceTo(qint64 milliseconds)
@@ -78,4 +79,5 @@ public:
     qint64 mediumLength = 123456;
     int currentSpeed = 1000;
     int currentVolume = 1000;
+    QSize pictureSize;
 };
