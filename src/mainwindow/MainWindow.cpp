@@ -124,9 +124,9 @@ void MainWindow::connectCommands()
     PlaylistPanel *playlist = m_parts.playlist;
 
     // Commands whose windows do not exist yet stay disabled.
-    for (QAction *waiting :
-         {actions->playInSeparateWindow, actions->openEditList, actions->playInPlayerWindow,
-          actions->loadPlaylist, actions->savePlaylist, actions->playlistOptions})
+    for (QAction *waiting : {actions->playInSeparateWindow, actions->mediaCommand, actions->openEditList,
+                             actions->playInPlayerWindow, actions->loadPlaylist, actions->savePlaylist,
+                             actions->playlistOptions})
         waiting->setEnabled(false);
     connect(actions->goUp, &QAction::triggered, navigator, &FolderNavigator::goUp);
     connect(actions->openInDefaultProgram, &QAction::triggered, this, [this] {
@@ -155,7 +155,6 @@ void MainWindow::connectCommands()
     connect(m_parts.fileList->selectionModel(), &QItemSelectionModel::currentChanged, m_playback,
             &PlaybackCommands::playSelectedFile);
     connect(actions->showPlayingFile, &QAction::triggered, m_playback, &PlaybackCommands::showPlayingFile);
-    connect(actions->mediaCommand, &QAction::triggered, m_playback, &PlaybackCommands::toggleFullScreenVideo);
     connect(actions->sendMciCommand, &QAction::triggered, m_playback, &PlaybackCommands::sendMciCommand);
     connect(actions->scaleToFitVideo, &QAction::triggered, m_playback, &PlaybackCommands::scaleToFitVideo);
     m_parts.player->setMediaViewCommands({actions->sendMciCommand, actions->scaleToFitVideo});

@@ -136,12 +136,6 @@ void PlaybackCommands::scaleToFitVideo()
     lists->setLeftWidthTwips(int(lists->scaleWidth() - video.width() * twipsPerPixel - 30));
 }
 
-void PlaybackCommands::toggleFullScreenVideo()
-{
-    if (!m_player.fileName().isEmpty())
-        m_parts.player->toggleFullScreenVideo();
-}
-
 void PlaybackCommands::shutDown()
 {
     // Without a file played this session the stored position stays as it was.

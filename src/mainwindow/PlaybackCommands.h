@@ -35,8 +35,6 @@ public:
     void sendMciCommand();
     // Gives the player pane the width of the video at its own size.
     void scaleToFitVideo();
-    // Shows the video over the whole screen, or back in its pane.
-    void toggleFullScreenVideo();
     // The shutdown order: the position is kept, the player stopped and closed.
     void shutDown();
 

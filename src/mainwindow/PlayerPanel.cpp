@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -70,9 +71,7 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
 
 void PlayerPanel::setVideo(QWidget *video)
 {
-    m_video = video;
     video->setObjectName(QStringLiteral("videoView"));
-    video->installEventFilter(this);
     auto *layout = new QVBoxLayout(m_mediaView);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(video);
@@ -82,37 +81,6 @@ void PlayerPanel::setMediaViewCommands(const QList<QAction *> &commands)
 {
     m_mediaView->addActions(commands);
     m_mediaView->setContextMenuPolicy(Qt::ActionsContextMenu);
-}
-
-void PlayerPanel::toggleFullScreenVideo()
-{
-    if (!m_video)
-        return;
-    if (!m_fullScreen) {
-        m_fullScreen = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);
-        m_fullScreen->setObjectName(QStringLiteral("fullScreenVideo"));
-        auto *layout = new QVBoxLayout(m_fullScreen);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(m_video);
-        m_fullScreen->installEventFilter(this);
-        m_fullScreen->showFullScreen();
-        return;
-    }
-    m_mediaView->layout()->addWidget(m_video);
-    m_fullScreen->deleteLater();
-    m_fullScreen = nullptr;
-}
-
-bool PlayerPanel::eventFilter(QObject *watched, QEvent *event)
-{
-    const bool away = m_fullScreen && (watched == m_fullScreen || watched == m_video);
-    if (away &&
-        ((event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) ||
-         event->type() == QEvent::MouseButtonDblClick)) {
-        toggleFullScreenVideo();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void PlayerPanel::setReadOut(const QString &text)

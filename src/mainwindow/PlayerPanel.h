@@ -34,17 +34,12 @@ public:
     void setVideo(QWidget *video);
     // The commands offered by a right click on the media view.
     void setMediaViewCommands(const QList<QAction *> &commands);
-    // Moves the video to a window covering the screen, or back; Esc or a double click returns it.
-    void toggleFullScreenVideo();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QFrame *m_mediaView = nullptr;
-    QWidget *m_video = nullptr;
-    QWidget *m_fullScreen = nullptr;
     QWidget *m_controlStrip = nullptr;
     QLabel *m_readOut = nullptr;
     std::array<FlatButton *, 9> m_buttons{};

@@ -52,10 +52,6 @@ void MediaView::initializeGL()
         m_render = nullptr;
         return;
     }
-    // Moving the view to another window replaces its GL context: the renderer goes with the old
-    // one and is made again in the new one.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &MediaView::releaseRenderer,
-            Qt::DirectConnection);
     // Called on libmpv's thread whenever a frame is ready: the repaint happens on the GUI thread.
     mpv_render_context_set_update_callback(
         m_render,
