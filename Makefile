@@ -3,7 +3,7 @@ BUILD_DIR ?= build/dev
 ASAN_DIR ?= build/asan
 JOBS ?= 2
 
-.PHONY: all deps build run test test-asan format format-check bench clean
+.PHONY: all deps build run test test-asan format format-check bench fuzz clean
 
 all: build
 
@@ -33,6 +33,16 @@ format:
 
 format-check: deps
 	@clang-format --dry-run -Werror $(SOURCES)
+
+FUZZ_SECONDS ?= 600
+
+# The header readers under libFuzzer for FUZZ_SECONDS (clang is installed for it on request).
+fuzz: deps
+	@bash scripts/install-deps.sh clang
+	@cmake -S fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build build/fuzz -j$(JOBS)
+	@mkdir -p build/fuzz/corpus
+	@build/fuzz/fuzz_riff_headers -max_total_time=$(FUZZ_SECONDS) build/fuzz/corpus
 
 bench: build
 	@bash bench/run $(NAME)

@@ -4,6 +4,8 @@
 # Idempotent: when everything is present it only runs dpkg-query and exits.
 set -euo pipefail
 
+# Extra package names on the command line are installed too (tools used on request, such as clang
+# for the fuzz targets).
 packages=(
   build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libqt6opengl6-dev libgl-dev
@@ -11,6 +13,7 @@ packages=(
   libbenchmark-dev
   adwaita-icon-theme
   xvfb xauth imagemagick
+  "$@"
 )
 
 missing=()
