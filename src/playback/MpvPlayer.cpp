@@ -2,6 +2,7 @@
 #include "MpvPlayer.h"
 
 #include "MediaView.h"
+#include "MidiRenderer.h"
 #include "NativePath.h"
 
 #include <QMetaObject>
@@ -66,6 +67,7 @@ MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(pare
 
 MpvPlayer::~MpvPlayer()
 {
+    stopRendering();
     if (!m_mpv)
         return;
     mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
@@ -86,16 +88,60 @@ void MpvPlayer::open(const QString &path)
     m_atEnd = false;
     m_position = 0;
     setPaused(true);
-    const QByteArray file = NativePath::toBytes(path);
-    const char *command[] = {"loadfile", file.constData(), "replace", nullptr};
-    mpv_command(m_mpv, command);
+    stopRendering();
+    if (MidiRenderer::isMidi(path))
+        renderMidi(path);
+    else
+        load(path);
     reportMode();
+}
+
+void MpvPlayer::load(const QString &file)
+{
+    const QByteArray bytes = NativePath::toBytes(file);
+    const char *command[] = {"loadfile", bytes.constData(), "replace", nullptr};
+    mpv_command(m_mpv, command);
+}
+
+void MpvPlayer::renderMidi(const QString &path)
+{
+    // The previous medium stops while the song is being made ready.
+    const char *stop[] = {"stop", nullptr};
+    mpv_command(m_mpv, stop);
+    const int generation = ++m_renderGeneration;
+    m_renderCancelled = std::make_shared<std::atomic_bool>(false);
+    m_renderer = std::thread([this, path, generation, cancelled = m_renderCancelled] {
+        const QString wave = MidiRenderer::renderingOf(path);
+        const QString problem = MidiRenderer::render(path, wave, *cancelled);
+        if (*cancelled)
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, path, generation, wave, problem] {
+                if (generation != m_renderGeneration || m_file != path)
+                    return;
+                if (problem.isEmpty())
+                    load(wave);
+                else
+                    Q_EMIT fileFailed(path);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void MpvPlayer::stopRendering()
+{
+    if (m_renderCancelled)
+        *m_renderCancelled = true;
+    if (m_renderer.joinable())
+        m_renderer.join();
 }
 
 void MpvPlayer::close()
 {
     if (!m_mpv)
         return;
+    stopRendering();
     const char *command[] = {"stop", nullptr};
     mpv_command(m_mpv, command);
     m_file.clear();

@@ -3,6 +3,10 @@
 
 #include "MediaPlayer.h"
 
+#include <atomic>
+#include <memory>
+#include <thread>
+
 struct mpv_handle;
 struct mpv_event;
 
@@ -46,6 +50,9 @@ public:
     QWidget *createVideoView(QWidget *parent) override;
 
 private:
+    void load(const QString &file);
+    void renderMidi(const QString &path);
+    void stopRendering();
     void readEvents();
     void handle(const mpv_event &event);
     void propertyChanged(const char *name, const void *data, int format);
@@ -65,4 +72,8 @@ private:
     int m_speed = 1000;
     int m_volume = 1000;
     int m_reportedMode = NotReady;
+    // MIDI songs are rendered on a thread of their own; a newer file cancels an older rendering.
+    std::thread m_renderer;
+    std::shared_ptr<std::atomic_bool> m_renderCancelled;
+    int m_renderGeneration = 0;
 };

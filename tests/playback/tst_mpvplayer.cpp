@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MciInterpreter.h"
+#include "MidiRenderer.h"
 #include "MpvPlayer.h"
 #include "NativePath.h"
 #include "TemporaryFolder.h"
@@ -34,6 +35,18 @@ QByteArray toneWave(int milliseconds)
     };
     const QByteArray body = "WAVE" + chunk("fmt ", format) + chunk("data", data);
     return chunk("RIFF", body);
+}
+
+// A MIDI song of four quarter notes at 120 beats a minute: one second.
+QByteArray fourNotes()
+{
+    QByteArray events;
+    for (const char note : {60, 64, 67, 72})
+        events += QByteArray("\x00\x90", 2) + note + QByteArray("\x64\x81\x70\x80", 4) + note + '\0';
+    events += QByteArray("\x00\xff\x2f\x00", 4);
+    QByteArray length(4, '\0');
+    qToBigEndian<quint32>(quint32(events.size()), length.data());
+    return QByteArray("MThd\0\0\0\x06\0\0\0\x01\x01\xe0", 14) + "MTrk" + length + events;
 }
 
 void writeNative(const QByteArray &path, const QByteArray &bytes)
@@ -98,6 +111,50 @@ private Q_SLOTS:
         QCOMPARE(mci.run(QStringLiteral("status mode")), QStringLiteral("not ready"));
     }
 
+    void aMidiSongIsRenderedAndPlayed()
+    {
+        if (MidiRenderer::soundFont().isEmpty())
+            QSKIP("no General MIDI sound font here");
+        MpvPlayer player({false});
+        MciInterpreter mci(player);
+        QSignalSpy opened(&player, &MediaPlayer::fileOpened);
+        const QString path = media("four notes.mid", fourNotes());
+        mci.run(QStringLiteral("open \"%1\"").arg(path));
+        QVERIFY(opened.wait(10000));
+        QCOMPARE(opened.first().first().toString(), path);
+        QTRY_VERIFY(mci.run(QStringLiteral("status length")).toLongLong() > 0);
+        const qint64 length = mci.run(QStringLiteral("status length")).toLongLong();
+        QVERIFY2(length >= 1000 && length <= 2600, qPrintable(QString::number(length)));
+        mci.run(QStringLiteral("play"));
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() >= 300, 5000);
+        // The rendering is kept: the song opens again at once.
+        QVERIFY(QFile::exists(MidiRenderer::renderingOf(path)));
+    }
+
+    void aRenderedSongIsHeardAndABrokenOneRefused()
+    {
+        if (MidiRenderer::soundFont().isEmpty())
+            QSKIP("no General MIDI sound font here");
+        const std::atomic_bool notCancelled{false};
+        const QString song = media("render.mid", fourNotes());
+        const QString wave = m_dir.filePath(QStringLiteral("render.wav"));
+        QCOMPARE(MidiRenderer::render(song, wave, notCancelled), QString());
+        QFile file(wave);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WAVEfmt ");
+        QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 40), quint32(bytes.size() - 44));
+        // Not silence: some sample is far from zero.
+        bool heard = false;
+        for (qsizetype i = 44; i + 1 < bytes.size() && !heard; i += 2)
+            heard = qAbs(qFromLittleEndian<qint16>(bytes.constData() + i)) > 1000;
+        QVERIFY(heard);
+        const QString broken = media("broken.mid", "MThd this is not a song");
+        QVERIFY(!MidiRenderer::render(broken, m_dir.filePath(QStringLiteral("broken.wav")), notCancelled)
+                     .isEmpty());
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("broken.wav"))));
+    }
+
     void filesThatCannotPlayStayClosed_data()
     {
         QTest::addColumn<QByteArray>("name");
@@ -106,6 +163,7 @@ private Q_SLOTS:
         QTest::newRow("text renamed .mp3") << QByteArray("notes.mp3") << QByteArray("just some words\n");
         QTest::newRow("header only") << QByteArray("cut.wav") << toneWave(1000).left(30);
         QTest::newRow("missing") << QByteArray() << QByteArray();
+        QTest::newRow("broken midi") << QByteArray("broken.mid") << QByteArray("MThd\0\0\0\x06garbage");
     }
     void filesThatCannotPlayStayClosed()
     {
