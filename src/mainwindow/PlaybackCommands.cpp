@@ -93,6 +93,7 @@ void PlaybackCommands::playSelectedFile()
         m_state.currentFile = path;
         m_state.lastPlayedPath = path;
     }
+    m_parts.player->showLevelMeterFor(path);
     m_parts.pathBar->setText(path);
     const QStringList lines = m_information.describe(path);
     m_parts.player->fileInformation()->setPlainText(lines.join(QLatin1Char('\n')));

@@ -2,8 +2,10 @@
 #include "PlayerPanel.h"
 
 #include "FlatButton.h"
+#include "LevelMeterPicture.h"
 #include "PlaybackOptionsPanel.h"
 #include "PlayerGlyph.h"
+#include "Twips.h"
 
 #include <QAction>
 #include <QFrame>
@@ -25,6 +27,10 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
     QPalette black = m_mediaView->palette();
     black.setColor(QPalette::Window, Qt::black);
     m_mediaView->setPalette(black);
+
+    m_levelMeter = new LevelMeterPicture(this);
+    m_levelMeter->setObjectName(QStringLiteral("levelMeter"));
+    m_levelMeter->hide();
 
     m_controlStrip = new QWidget(this);
     m_controlStrip->setObjectName(QStringLiteral("playerControls"));
@@ -83,6 +89,12 @@ void PlayerPanel::setMediaViewCommands(const QList<QAction *> &commands)
     m_mediaView->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
+void PlayerPanel::showLevelMeterFor(const QString &path)
+{
+    m_levelMeter->setVisible(LevelMeterPicture::isShownFor(path));
+    m_levelMeter->raise();
+}
+
 void PlayerPanel::setReadOut(const QString &text)
 {
     if (m_readOut->text() != text)
@@ -96,6 +108,8 @@ void PlayerPanel::resizeEvent(QResizeEvent *event)
     const int side = qMax(0, width() - 2);
     const QRect view(0, 0, side, side);
     m_mediaView->setGeometry(view);
+    // Over the media view, leaving 360 twips of it free at the bottom.
+    m_levelMeter->setGeometry(view.adjusted(1, 1, -1, -qMin(view.height(), Twips::toPixels(360))));
     const int strip = m_controlStrip->sizeHint().height();
     m_controlStrip->setGeometry(0, view.bottom() + 3, side, strip);
     const int informationTop = view.bottom() + 3 + strip;

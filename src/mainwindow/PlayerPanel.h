@@ -5,6 +5,7 @@
 #include <array>
 
 class FlatButton;
+class LevelMeterPicture;
 class PlaybackOptionsPanel;
 class QAction;
 class QFrame;
@@ -30,6 +31,8 @@ public:
     QPlainTextEdit *fileInformation() const { return m_information; }
     PlaybackOptionsPanel *options() const { return m_options; }
     void setReadOut(const QString &text);
+    // Shows the level meter over the media view while a sound file plays.
+    void showLevelMeterFor(const QString &path);
     // Puts the player's video into the media view, filling it.
     void setVideo(QWidget *video);
     // The commands offered by a right click on the media view.
@@ -40,6 +43,7 @@ protected:
 
 private:
     QFrame *m_mediaView = nullptr;
+    LevelMeterPicture *m_levelMeter = nullptr;
     QWidget *m_controlStrip = nullptr;
     QLabel *m_readOut = nullptr;
     std::array<FlatButton *, 9> m_buttons{};

@@ -66,8 +66,9 @@ bool isMidi(const QString &path)
 
 QString soundFont()
 {
-    for (const char *candidate : {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2",
-                                  "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
+    for (const char *candidate :
+         {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2",
+          "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
         if (QFile::exists(QLatin1String(candidate)))
             return QLatin1String(candidate);
     }
@@ -81,8 +82,8 @@ QString renderingOf(const QString &midiPath)
     ::stat(bytes.constData(), &info);
     const QByteArray key = bytes + '\0' + QByteArray::number(qint64(info.st_size)) + '\0' +
                            QByteArray::number(qint64(info.st_mtime));
-    const QString folder =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).filePath(QStringLiteral("midi"));
+    const QString folder = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
+                               .filePath(QStringLiteral("midi"));
     return QDir(folder).filePath(
         QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) +
         QStringLiteral(".wav"));

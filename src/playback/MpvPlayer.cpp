@@ -266,11 +266,16 @@ void MpvPlayer::readEvents()
 void MpvPlayer::handle(const mpv_event &event)
 {
     switch (event.event_id) {
-    case MPV_EVENT_FILE_LOADED:
+    case MPV_EVENT_FILE_LOADED: {
         m_loaded = true;
+        // The length is asked at once: its change notice may come only after the file opened.
+        double duration = 0;
+        if (mpv_get_property(m_mpv, "duration", MPV_FORMAT_DOUBLE, &duration) >= 0)
+            m_length = std::llround(duration * 1000);
         Q_EMIT fileOpened(m_file);
         reportMode();
         break;
+    }
     case MPV_EVENT_END_FILE: {
         // A file that cannot be played stays closed; its length is not reported.
         const auto *end = static_cast<const mpv_event_end_file *>(event.data);

@@ -8,6 +8,7 @@
 #include "FolderNavigator.h"
 #include "FolderTrash.h"
 #include "FolderTree.h"
+#include "LevelMeterPicture.h"
 #include "MainWindow.h"
 #include "MediaPlayer.h"
 #include "NativePath.h"
@@ -708,6 +709,7 @@ private Q_SLOTS:
         QCOMPARE(session.player.mode(), int(MediaPlayer::Playing));
         QCOMPARE(session.child<QLineEdit>("pathBox")->text(), path);
         QCOMPARE(session.window->windowTitle(), QStringLiteral("Kestrove V.0.1.0 - %1 (0.0 KB)").arg(path));
+        QVERIFY(session.child<QWidget>("levelMeter")->isVisible());
         session.player.advanceTo(3723000);
         QTRY_COMPARE(session.child<QLabel>("positionReadOut")->text(), QStringLiteral("01:02:03 / 00:02:03"));
         // Chosen again while it plays, it plays on untouched.
@@ -718,6 +720,24 @@ private Q_SLOTS:
         session.close();
         QCOMPARE(session.stored(QStringLiteral("LastFile")), path);
         QCOMPARE(session.stored(QStringLiteral("LastPos")), QStringLiteral("3723000"));
+    }
+
+    void theLevelMeterIsShownForSounds_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("mp3") << "song.MP3" << true;
+        QTest::newRow("wave") << "take.wav" << true;
+        QTest::newRow("voc") << "old.voc" << true;
+        QTest::newRow("midi") << "tune.mid" << true;
+        QTest::newRow("video") << "clip.avi" << false;
+        QTest::newRow("tracker module") << "song.xm" << false;
+    }
+    void theLevelMeterIsShownForSounds()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, shown);
+        QCOMPARE(LevelMeterPicture::isShownFor(QStringLiteral("/m/") + name), shown);
     }
 
     void mediaCommandsFromTheBoxAndTheMenu()

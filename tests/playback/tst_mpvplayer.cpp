@@ -89,8 +89,9 @@ private Q_SLOTS:
         QCOMPARE(mci.run(QStringLiteral("open \"%1\"").arg(path)), QString());
         QVERIFY(opened.wait(5000));
         QCOMPARE(opened.first().first().toString(), path);
+        // Known as soon as the file has opened.
+        QVERIFY(qAbs(mci.run(QStringLiteral("status length")).toLongLong() - 3000) <= 50);
         QTRY_COMPARE(mci.run(QStringLiteral("status mode")), QStringLiteral("stopped"));
-        QTRY_VERIFY(qAbs(mci.run(QStringLiteral("status length")).toLongLong() - 3000) <= 50);
 
         QSignalSpy positions(&player, &MediaPlayer::positionChanged);
         QCOMPARE(mci.run(QStringLiteral("play")), QString());
@@ -122,7 +123,6 @@ private Q_SLOTS:
         mci.run(QStringLiteral("open \"%1\"").arg(path));
         QVERIFY(opened.wait(10000));
         QCOMPARE(opened.first().first().toString(), path);
-        QTRY_VERIFY(mci.run(QStringLiteral("status length")).toLongLong() > 0);
         const qint64 length = mci.run(QStringLiteral("status length")).toLongLong();
         QVERIFY2(length >= 1000 && length <= 2600, qPrintable(QString::number(length)));
         mci.run(QStringLiteral("play"));
