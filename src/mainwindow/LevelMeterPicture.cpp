@@ -23,7 +23,8 @@ void LevelMeterPicture::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::black);
-    const QRectF area = QRectF(rect()).adjusted(width() * 0.12, height() * 0.15, -width() * 0.12, -height() * 0.15);
+    const QRectF area =
+        QRectF(rect()).adjusted(width() * 0.12, height() * 0.15, -width() * 0.12, -height() * 0.15);
     const double barWidth = area.width() / (Bars * 2 - 1);
     const double segment = area.height() / Segments;
     // A still level: the left channel a little above the right, the top segments unlit.
@@ -32,7 +33,9 @@ void LevelMeterPicture::paintEvent(QPaintEvent *)
         const double x = area.left() + bar * 2 * barWidth;
         for (int i = 0; i < Segments; ++i) {
             const double y = area.bottom() - (i + 1) * segment;
-            QColor colour = i >= 17 ? QColor(230, 40, 30) : i >= 13 ? QColor(240, 200, 30) : QColor(40, 200, 70);
+            QColor colour = i >= 17   ? QColor(230, 40, 30)
+                            : i >= 13 ? QColor(240, 200, 30)
+                                      : QColor(40, 200, 70);
             if (i >= lit[bar])
                 colour = colour.darker(400);
             painter.fillRect(QRectF(x, y + segment * 0.15, barWidth, segment * 0.7), colour);
