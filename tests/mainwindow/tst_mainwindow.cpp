@@ -461,6 +461,20 @@ private Q_SLOTS:
         QCOMPARE(NativePath::toBytes(list->items()->text(list->currentRow())), QByteArray("bad\xff.wav"));
     }
 
+    void aFileDroppedOnTheWindowIsOpened()
+    {
+        Session session;
+        MainWindow &window = session.start();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(session.media(QStringLiteral("B.wav")))});
+        QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &drop);
+        QCOMPARE(window.currentFolder(), session.media());
+    }
+
     void listsAreWrittenBackByteForByte()
     {
         Session session;
