@@ -10,14 +10,9 @@
 #include "Prompter.h"
 #include "Settings.h"
 #include "Trash.h"
+#include "VersionTitle.h"
 
 using namespace Paths;
-
-namespace {
-
-const QLatin1String ProgramTitle("Kestrove");
-
-} // namespace
 
 FileDeleter::FileDeleter(const Parts &parts, Settings &settings, Prompter &prompter, Trash &trash,
                          QObject *parent)

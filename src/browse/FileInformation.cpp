@@ -4,6 +4,7 @@
 #include "NativePath.h"
 #include "Prompter.h"
 #include "RiffHeaders.h"
+#include "VersionTitle.h"
 
 #include <QLocale>
 #include <cerrno>
@@ -12,12 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-const QLatin1String ProgramTitle("Kestrove");
-
 // A file opened for reading its headers, closed when done.
-class HeaderFile
+class FileInformation::HeaderFile
 {
 public:
     explicit HeaderFile(const QString &path)
@@ -58,6 +55,8 @@ private:
     qint64 m_size = 0;
 };
 
+namespace {
+
 QString yesNo(bool value)
 {
     return value ? QStringLiteral("True") : QStringLiteral("False");
@@ -84,53 +83,55 @@ QString FileInformation::sizeText(qint64 bytes)
     return locale.toString(amount, 'f', 1) + QLatin1String(" GB");
 }
 
-QStringList FileInformation::describe(const QString &path)
+FileInformation::Description FileInformation::describe(const QString &path)
 {
-    const QString size = sizeText(sizeOf(path));
+    Description description{{}, sizeText(sizeOf(path))};
+    const QString &size = description.size;
     const QString tail = path.right(3).toLower();
-    QStringList lines;
-    if (tail == QLatin1String("avi") || tail == QLatin1String("peg") || tail == QLatin1String("mpg"))
-        lines =
-            isRiffForm(path, "AVI ") ? aviLines(path, size) : QStringList{QStringLiteral("Size : ") + size};
-    else if (tail == QLatin1String("wav") || tail == QLatin1String(".au") || tail == QLatin1String("voc") ||
-             tail == QLatin1String("mp3"))
-        lines =
-            isRiffForm(path, "WAVE") ? waveLines(path, size) : QStringList{QStringLiteral("Size : ") + size};
-    if (lines.isEmpty())
-        lines.append(QStringLiteral("Size : ") + size);
-    return lines;
-}
-
-bool FileInformation::isRiffForm(const QString &path, const char (&form)[5])
-{
-    const HeaderFile file(path);
-    if (!file.isOpen()) {
-        const QString shown = NativePath::forDisplay(path);
-        if (file.error() == ENOENT)
-            complain(QStringLiteral("File does not exist:\n") + shown);
-        else if (file.error() == EACCES || file.error() == EPERM)
-            complain(QStringLiteral("File is locked - cannot access:\n") + shown);
-        else
-            m_prompter.message(QString::fromLocal8Bit(std::strerror(file.error())), ProgramTitle,
-                               Prompter::Buttons::Ok, Prompter::Icon::Information);
-        return false;
+    const bool video =
+        tail == QLatin1String("avi") || tail == QLatin1String("peg") || tail == QLatin1String("mpg");
+    const bool sound = tail == QLatin1String("wav") || tail == QLatin1String(".au") ||
+                       tail == QLatin1String("voc") || tail == QLatin1String("mp3");
+    if (video || sound) {
+        // One opening of the file serves the form test and the header.
+        const HeaderFile file(path);
+        if (opened(file, path)) {
+            const RiffHeaders::ReadAt read = file.reader();
+            if (video && RiffHeaders::hasForm(read, "AVI "))
+                description.lines = aviLines(read, file.size(), path, size);
+            else if (sound && RiffHeaders::hasForm(read, "WAVE"))
+                description.lines = waveLines(read, file.size(), size);
+        }
     }
-    return RiffHeaders::hasForm(file.reader(), form);
+    if (description.lines.isEmpty())
+        description.lines.append(QStringLiteral("Size : ") + size);
+    return description;
 }
 
-QStringList FileInformation::aviLines(const QString &path, const QString &size)
+bool FileInformation::opened(const HeaderFile &file, const QString &path)
+{
+    if (file.isOpen())
+        return true;
+    const QString shown = NativePath::forDisplay(path);
+    if (file.error() == ENOENT)
+        complain(QStringLiteral("File does not exist:\n") + shown);
+    else if (file.error() == EACCES || file.error() == EPERM)
+        complain(QStringLiteral("File is locked - cannot access:\n") + shown);
+    else
+        m_prompter.message(QString::fromLocal8Bit(std::strerror(file.error())), ProgramTitle,
+                           Prompter::Buttons::Ok, Prompter::Icon::Information);
+    return false;
+}
+
+QStringList FileInformation::aviLines(const RiffHeaders::ReadAt &read, qint64 fileSize, const QString &path,
+                                      const QString &size)
 {
     RiffHeaders::AviInfo info;
-    const HeaderFile file(path);
-    if (!file.isOpen()) {
-        complain(QStringLiteral("Unable to open file:\n") + NativePath::forDisplay(path));
-    } else if (const std::optional<RiffHeaders::AviInfo> read =
-                   RiffHeaders::readAvi(file.reader(), file.size())) {
-        info = *read;
-    } else {
+    if (const std::optional<RiffHeaders::AviInfo> header = RiffHeaders::readAvi(read, fileSize))
+        info = *header;
+    else
         // The lines still follow, with zeros and False, as for any AVI file.
         complain(QStringLiteral("Unable to read AVI file info from:\n") + NativePath::forDisplay(path));
-    }
     return {QStringLiteral("Size : ") + size,
             QStringLiteral("Type : ") + info.type,
             QStringLiteral("Framerate : %1 FPS").arg(info.frameRate),
@@ -147,15 +148,10 @@ QStringList FileInformation::aviLines(const QString &path, const QString &size)
             QStringLiteral("Must use index : ") + yesNo(info.mustUseIndex)};
 }
 
-QStringList FileInformation::waveLines(const QString &path, const QString &size)
+QStringList FileInformation::waveLines(const RiffHeaders::ReadAt &read, qint64 fileSize, const QString &size)
 {
-    const HeaderFile file(path);
-    if (!file.isOpen()) {
-        complain(QStringLiteral("Could not open file: \n") + NativePath::forDisplay(path));
-        return {};
-    }
     RiffHeaders::WaveFormat format;
-    switch (RiffHeaders::readWave(file.reader(), file.size(), format)) {
+    switch (RiffHeaders::readWave(read, fileSize, format)) {
     case RiffHeaders::WaveProblem::NotWave:
         complain(QStringLiteral("Not a valid waveform-audio file!"));
         return {};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "RiffHeaders.h"
+
 #include <QStringList>
 
 class Prompter;
@@ -13,17 +15,29 @@ class FileInformation
 public:
     explicit FileInformation(Prompter &prompter) : m_prompter(prompter) {}
 
-    QStringList describe(const QString &path);
+    struct Description
+    {
+        QStringList lines;
+        // The size text of the file, for the window caption too.
+        QString size;
+    };
+
+    Description describe(const QString &path);
 
     // "0.5 KB", "1024.0 KB", "1.0 MB", "2.5 GB": one decimal, the user's decimal separator.
     static QString sizeText(qint64 bytes);
+
+private:
+    class HeaderFile;
+
     // The file's size in bytes, 0 when it cannot be asked.
     static qint64 sizeOf(const QString &path);
 
-private:
-    bool isRiffForm(const QString &path, const char (&form)[5]);
-    QStringList aviLines(const QString &path, const QString &size);
-    QStringList waveLines(const QString &path, const QString &size);
+    // False, with the user told why, when the file could not be opened.
+    bool opened(const HeaderFile &file, const QString &path);
+    QStringList aviLines(const RiffHeaders::ReadAt &read, qint64 fileSize, const QString &path,
+                         const QString &size);
+    QStringList waveLines(const RiffHeaders::ReadAt &read, qint64 fileSize, const QString &size);
     void complain(const QString &text);
 
     Prompter &m_prompter;

@@ -14,6 +14,7 @@
 #include "PropertiesSheet.h"
 #include "SearchProgressDialog.h"
 #include "SessionState.h"
+#include "VersionTitle.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -54,8 +55,8 @@ void FileCommands::showMenu(FileContextMenu::Target target, int entry, const QPo
 void FileCommands::showMenuOnFileList(const QPoint &viewportPosition)
 {
     if (m_editListWindow) {
-        m_prompter.message(tr("This option is not available when the EditList is open!"),
-                           QStringLiteral("Kestrove"), Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+        m_prompter.message(tr("This option is not available when the EditList is open!"), ProgramTitle,
+                           Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
         return;
     }
     EntryListModel *entries = m_parts.fileList.items();
@@ -199,7 +200,7 @@ void FileCommands::reportUnlistable(const QStringList &paths)
             : tr("%1 files were not added: their names hold a carriage return, which a list file cannot "
                  "keep.")
                   .arg(paths.size());
-    m_prompter.message(text, QStringLiteral("Kestrove"), Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    m_prompter.message(text, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 }
 
 FolderReader::Yield FileCommands::windowEvents()

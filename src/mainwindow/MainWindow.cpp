@@ -42,7 +42,6 @@
 
 namespace {
 
-const QLatin1String ProgramTitle("Kestrove");
 // The program's own web page, offered by the web-site command.
 constexpr const char *ProjectPage = "https://kestrove.org/";
 

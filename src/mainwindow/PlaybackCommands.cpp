@@ -95,11 +95,10 @@ void PlaybackCommands::playSelectedFile()
     }
     m_parts.player->showLevelMeterFor(path);
     m_parts.pathBar->setText(path);
-    const QStringList lines = m_information.describe(path);
-    m_parts.player->fileInformation()->setPlainText(lines.join(QLatin1Char('\n')));
+    const FileInformation::Description description = m_information.describe(path);
+    m_parts.player->fileInformation()->setPlainText(description.lines.join(QLatin1Char('\n')));
     m_window.setWindowTitle(versionTitle() + QLatin1String(" - ") + NativePath::forDisplay(path) +
-                            QLatin1String(" (") + FileInformation::sizeText(FileInformation::sizeOf(path)) +
-                            QLatin1Char(')'));
+                            QLatin1String(" (") + description.size + QLatin1Char(')'));
 }
 
 void PlaybackCommands::showPlayingFile()
@@ -123,8 +122,7 @@ void PlaybackCommands::sendMciCommand()
         return;
     const QString reply = m_mci->run(*typed);
     if (!reply.isEmpty())
-        m_prompter.message(reply, QStringLiteral("Kestrove"), Prompter::Buttons::Ok,
-                           Prompter::Icon::Exclamation);
+        m_prompter.message(reply, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 }
 
 void PlaybackCommands::scaleToFitVideo()

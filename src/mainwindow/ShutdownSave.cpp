@@ -15,6 +15,7 @@
 #include "Slider.h"
 #include "SplitterPane.h"
 #include "Twips.h"
+#include "VersionTitle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -111,5 +112,5 @@ void ShutdownSave::reportUnsavedList(const QString &list, const QString &path, c
 {
     m_prompter.message(QObject::tr("%1 could not be saved in %2: %3. The file there was kept as it was.")
                            .arg(list, NativePath::forDisplay(path), problem),
-                       QStringLiteral("Kestrove"), Prompter::Buttons::Ok, Prompter::Icon::Critical);
+                       ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
 }

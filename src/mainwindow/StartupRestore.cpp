@@ -19,6 +19,7 @@
 #include "Slider.h"
 #include "SplitterPane.h"
 #include "Twips.h"
+#include "VersionTitle.h"
 #include "WindowGeometry.h"
 
 #include <QCheckBox>
@@ -237,5 +238,5 @@ void StartupRestore::reportRefusedList(const QString &list, const QString &path,
         return;
     m_prompter.message(QObject::tr("%1 in %2 was not read: %3. The file is left as it is.")
                            .arg(list, NativePath::forDisplay(path), problem),
-                       QStringLiteral("Kestrove"), Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+                       ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 }

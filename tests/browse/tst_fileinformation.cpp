@@ -180,7 +180,7 @@ private Q_SLOTS:
         file.write(bytes);
         file.close();
         ScriptedPrompter prompter;
-        QCOMPARE(FileInformation(prompter).describe(path), lines);
+        QCOMPARE(FileInformation(prompter).describe(path).lines, lines);
         QCOMPARE(prompter.questions().size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty()) {
             QCOMPARE(prompter.questions().first().text,
@@ -192,7 +192,7 @@ private Q_SLOTS:
     void aMissingFileIsSaidToBeMissing()
     {
         ScriptedPrompter prompter;
-        QCOMPARE(FileInformation(prompter).describe(QStringLiteral("/no/such/song.wav")),
+        QCOMPARE(FileInformation(prompter).describe(QStringLiteral("/no/such/song.wav")).lines,
                  QStringList{"Size : 0.0 KB"});
         QCOMPARE(prompter.questions().size(), 1);
         QCOMPARE(prompter.questions().first().text,
