@@ -10,6 +10,7 @@
 #include "MediaTypeEditor.h"
 #include "MediaTypes.h"
 #include "Paths.h"
+#include "TestFiles.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -25,12 +26,6 @@
 using namespace Paths;
 
 namespace {
-
-void touch(const QString &path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
 
 QStringList texts(const QList<ListEntry> &entries)
 {

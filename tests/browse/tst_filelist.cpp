@@ -7,6 +7,7 @@
 #include "MediaTypes.h"
 #include "NativePath.h"
 #include "TemporaryFolder.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,12 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-void touch(const QString &path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
 
 QStringList texts(const EntryListModel &model)
 {

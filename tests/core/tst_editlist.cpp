@@ -1,22 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditListFile.h"
 #include "EditListStore.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 class TestEditList : public QObject
 {

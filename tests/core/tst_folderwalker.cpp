@@ -3,6 +3,7 @@
 #include "NativePath.h"
 #include "ScriptedPrompter.h"
 #include "TemporaryFolder.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,12 +14,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void touch(const QString &path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
 
 // A walker whose events are written down in order, relative to a root folder.
 struct Walk

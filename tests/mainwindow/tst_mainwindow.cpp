@@ -21,6 +21,7 @@
 #include "Slider.h"
 #include "SplitterPane.h"
 #include "TemporaryFolder.h"
+#include "TestFiles.h"
 #include "TitleStrip.h"
 #include "UnixSignalWatcher.h"
 
@@ -51,34 +52,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// Creates a file whose name is given as the bytes the file system keeps.
-void createNative(const QByteArray &path, const QByteArray &content = "x")
-{
-    FILE *file = std::fopen(path.constData(), "wb");
-    QVERIFY(file);
-    std::fwrite(content.constData(), 1, size_t(content.size()), file);
-    std::fclose(file);
-}
-
-bool existsNative(const QByteArray &path)
-{
-    struct stat info = {};
-    return ::lstat(path.constData(), &info) == 0;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // One run of the program against a settings file and a data folder of the test's own.
 class Session
@@ -413,8 +386,8 @@ private Q_SLOTS:
     {
         Session session;
         const QByteArray media = QFile::encodeName(session.media());
-        createNative(media + "bad\xff.wav");
-        createNative(media + "bad\xef\xbf\xbd.wav");
+        writeNative(media + "bad\xff.wav");
+        writeNative(media + "bad\xef\xbf\xbd.wav");
         session.preset(QStringLiteral("DeleteConfirm"), QStringLiteral("0"));
         session.start(session.media());
         auto *list = session.focused<EntryListView>("fileList");
@@ -433,7 +406,7 @@ private Q_SLOTS:
         Session session;
         const QByteArray folder = QFile::encodeName(session.media()) + "caf\xe9/";
         QCOMPARE(::mkdir(folder.constData(), 0700), 0);
-        createNative(folder + "inside.mp3");
+        writeNative(folder + "inside.mp3");
         MainWindow &window = session.start(session.media());
         auto *list = session.focused<EntryListView>("fileList");
         list->setCurrentRow(list->items()->findItem(NativePath::fromBytes("caf\xe9")));
@@ -447,7 +420,7 @@ private Q_SLOTS:
     {
         Session session;
         const QByteArray media = QFile::encodeName(session.media());
-        createNative(media + "bad\xff.wav");
+        writeNative(media + "bad\xff.wav");
         MainWindow &window = session.start();
         QMimeData data;
         data.setUrls({QUrl::fromEncoded("file://" + (media + "bad\xff.wav").toPercentEncoding("/"))});
@@ -496,7 +469,7 @@ private Q_SLOTS:
         const QByteArray media = QFile::encodeName(session.media());
         QDir(session.media()).removeRecursively();
         QDir().mkpath(session.media());
-        createNative(media + "caf\xe9.mp3");
+        writeNative(media + "caf\xe9.mp3");
         MainWindow &window = session.start(session.media());
         auto *list = session.focused<EntryListView>("fileList");
         list->setCurrentRow(1);

@@ -5,6 +5,7 @@
 #include "PropertiesDialog.h"
 #include "SingleInstance.h"
 #include "TemporaryFolder.h"
+#include "TestFiles.h"
 #include "TextLineFile.h"
 #include "UnixSignalWatcher.h"
 
@@ -31,19 +32,6 @@
 #include <unistd.h>
 
 namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray readNative(const QByteArray &path)
 {

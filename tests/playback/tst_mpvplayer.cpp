@@ -4,6 +4,7 @@
 #include "MpvPlayer.h"
 #include "NativePath.h"
 #include "TemporaryFolder.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -47,14 +48,6 @@ QByteArray fourNotes()
     QByteArray length(4, '\0');
     qToBigEndian<quint32>(quint32(events.size()), length.data());
     return QByteArray("MThd\0\0\0\x06\0\0\0\x01\x01\xe0", 14) + "MTrk" + length + events;
-}
-
-void writeNative(const QByteArray &path, const QByteArray &bytes)
-{
-    FILE *file = std::fopen(path.constData(), "wb");
-    QVERIFY(file);
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file);
-    std::fclose(file);
 }
 
 } // namespace
