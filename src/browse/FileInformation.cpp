@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileInformation.h"
 
+#include "FileDescriptor.h"
 #include "NativePath.h"
 #include "Prompter.h"
 #include "RiffHeaders.h"
@@ -19,21 +20,14 @@ class FileInformation::HeaderFile
 public:
     explicit HeaderFile(const QString &path)
         : m_fd(::open(NativePath::toBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)),
-          m_error(m_fd < 0 ? errno : 0)
+          m_error(m_fd.valid() ? 0 : errno)
     {
         struct stat info = {};
-        if (m_fd >= 0 && ::fstat(m_fd, &info) == 0 && S_ISREG(info.st_mode))
+        if (m_fd.valid() && ::fstat(m_fd.get(), &info) == 0 && S_ISREG(info.st_mode))
             m_size = info.st_size;
     }
-    ~HeaderFile()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    HeaderFile(const HeaderFile &) = delete;
-    HeaderFile &operator=(const HeaderFile &) = delete;
 
-    bool isOpen() const { return m_fd >= 0; }
+    bool isOpen() const { return m_fd.valid(); }
     int error() const { return m_error; }
     qint64 size() const { return m_size; }
     RiffHeaders::ReadAt reader() const
@@ -43,14 +37,14 @@ public:
             if (offset < 0 || length <= 0 || offset >= m_size)
                 return bytes;
             bytes.resize(qsizetype(qMin(length, m_size - offset)));
-            const ssize_t got = ::pread(m_fd, bytes.data(), size_t(bytes.size()), off_t(offset));
+            const ssize_t got = ::pread(m_fd.get(), bytes.data(), size_t(bytes.size()), off_t(offset));
             bytes.resize(got > 0 ? qsizetype(got) : 0);
             return bytes;
         };
     }
 
 private:
-    int m_fd;
+    FileDescriptor m_fd;
     int m_error;
     qint64 m_size = 0;
 };
@@ -118,8 +112,8 @@ bool FileInformation::opened(const HeaderFile &file, const QString &path)
     else if (file.error() == EACCES || file.error() == EPERM)
         complain(QStringLiteral("File is locked - cannot access:\n") + shown);
     else
-        m_prompter.message(QString::fromLocal8Bit(std::strerror(file.error())), ProgramTitle,
-                           Prompter::Buttons::Ok, Prompter::Icon::Information);
+        m_prompter.message(FileDescriptor::errorText(file.error()), ProgramTitle, Prompter::Buttons::Ok,
+                           Prompter::Icon::Information);
     return false;
 }
 

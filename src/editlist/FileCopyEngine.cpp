@@ -2,6 +2,7 @@
 #include "FileCopyEngine.h"
 
 #include "ClockText.h"
+#include "FileDescriptor.h"
 #include "NativePath.h"
 #include "Prompter.h"
 #include "Rounding.h"
@@ -28,34 +29,6 @@ constexpr int InputPastEndOfFile = 62;
 constexpr int KeepGoing = -1;
 
 // A file descriptor closed when it goes out of scope.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd = -1) : m_fd(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-    void reset(int fd = -1)
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
-    // Closes now and reports the outcome, which matters for written files.
-    bool close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
 // Reads until the buffer holds `size` bytes or the file ends; -1 on an error.
 qint64 readFully(int fd, char *buffer, qint64 size)
 {
@@ -128,14 +101,9 @@ QByteArray temporaryName(const QByteArray &destination, int n)
 
 void syncFolder(const QByteArray &folder)
 {
-    Descriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.valid())
         ::fsync(dir.get());
-}
-
-QString systemError(int errorNumber)
-{
-    return QString::fromLocal8Bit(std::strerror(errorNumber));
 }
 
 } // namespace
@@ -200,7 +168,7 @@ int FileCopyEngine::prepare(const QString &source, const QString &destination, b
 
     struct stat folderInfo = {};
     if (::stat(out.destinationFolder.constData(), &folderInfo) != 0)
-        return fail(errno, systemError(errno));
+        return fail(errno, FileDescriptor::errorText(errno));
     out.sameFileSystem = folderInfo.st_dev == sourceInfo.st_dev;
 
     // The destination may be the source itself under another path (a bind mount, a hard link):
@@ -212,7 +180,7 @@ int FileCopyEngine::prepare(const QString &source, const QString &destination, b
 
     const qint64 freeBytes = m_freeSpace(NativePath::fromBytes(out.destinationFolder));
     if (freeBytes < 0)
-        return fail(errno, systemError(errno));
+        return fail(errno, FileDescriptor::errorText(errno));
     if (out.size > freeBytes)
         return NotEnoughSpace;
 
@@ -263,21 +231,21 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
                                          bool removeSource)
 {
     if (bufferSize <= 0)
-        return fail(EINVAL, systemError(EINVAL));
+        return fail(EINVAL, FileDescriptor::errorText(EINVAL));
 
     // The temporary name is taken exclusively: a name that exists is never opened or truncated.
     QByteArray temporary;
-    Descriptor target;
+    FileDescriptor target;
     for (int n = 1; n <= MaxTemporaryNames && !target.valid(); ++n) {
         temporary = temporaryName(job.destination, n);
         target.reset(::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (!target.valid() && errno != EEXIST)
-            return fail(errno, systemError(errno));
+            return fail(errno, FileDescriptor::errorText(errno));
     }
     if (!target.valid())
-        return fail(EEXIST, systemError(EEXIST));
+        return fail(EEXIST, FileDescriptor::errorText(EEXIST));
 
-    Descriptor input;
+    FileDescriptor input;
     // Every way out after this point removes the temporary file unless it became the destination.
     bool temporaryInPlace = true;
     auto finish = [&](int result) {
@@ -301,7 +269,7 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
 
     input.reset(::open(job.source.constData(), O_RDONLY | O_CLOEXEC));
     if (!input.valid())
-        return failWith(errno, systemError(errno));
+        return failWith(errno, FileDescriptor::errorText(errno));
     ::posix_fadvise(input.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
     const std::unique_ptr<char[]> buffer(new char[size_t(bufferSize)]);
@@ -330,12 +298,12 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
         const qint64 chunk = bufferSize <= remaining ? bufferSize : remaining;
         const qint64 got = readFully(input.get(), buffer.get(), chunk);
         if (got < 0)
-            return failWith(errno, systemError(errno));
+            return failWith(errno, FileDescriptor::errorText(errno));
         // A source that shrank while it was copied would otherwise never reach its size.
         if (got == 0)
             return failWith(InputPastEndOfFile, tr("Input past end of file"));
         if (!writeFully(target.get(), buffer.get(), got))
-            return failWith(errno, systemError(errno));
+            return failWith(errno, FileDescriptor::errorText(errno));
         written += got;
         remaining = total - written;
 
@@ -362,20 +330,20 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
 
     // The data is on disk before the name says the file is complete.
     if (::fsync(target.get()) != 0 || !target.close())
-        return failWith(errno, systemError(errno));
+        return failWith(errno, FileDescriptor::errorText(errno));
     input.reset();
     if (renameInto(temporary, job.destination, overwrite, m_plainRenameOnly) != 0) {
         if (errno == EEXIST) {
             finish(TargetExists);
             return TargetExists;
         }
-        return failWith(errno, systemError(errno));
+        return failWith(errno, FileDescriptor::errorText(errno));
     }
     temporaryInPlace = false;
     syncFolder(job.destinationFolder);
 
     // The source of a move goes only once its copy is complete and on disk.
     if (removeSource && ::unlink(job.source.constData()) != 0)
-        return failWith(errno, systemError(errno));
+        return failWith(errno, FileDescriptor::errorText(errno));
     return finish(Done);
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TextLineFile.h"
 
+#include "FileDescriptor.h"
 #include "NativePath.h"
 
 #include <QSaveFile>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,28 +13,6 @@
 namespace TextLineFile {
 
 namespace {
-
-QString systemError(int errorNumber)
-{
-    return QString::fromLocal8Bit(std::strerror(errorNumber));
-}
-
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 Contents refused(const QString &problem)
 {
@@ -74,12 +52,13 @@ QStringList splitLines(const QByteArray &bytes)
 Contents read(const QString &path)
 {
     // Non-blocking, so that a FIFO put where a list belongs cannot hold the program up.
-    const Descriptor file(::open(NativePath::toBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const FileDescriptor file(
+        ::open(NativePath::toBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
-        return errno == ENOENT ? Contents() : refused(systemError(errno));
+        return errno == ENOENT ? Contents() : refused(FileDescriptor::errorText(errno));
     struct stat info = {};
     if (::fstat(file.get(), &info) != 0)
-        return refused(systemError(errno));
+        return refused(FileDescriptor::errorText(errno));
     if (!S_ISREG(info.st_mode))
         return refused(QStringLiteral("it is not a regular file"));
     if (info.st_size > MaxBytes)
@@ -94,7 +73,7 @@ Contents read(const QString &path)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return refused(systemError(errno));
+            return refused(FileDescriptor::errorText(errno));
         if (got == 0)
             break;
         done += got;

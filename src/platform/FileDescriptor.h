@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// An open file descriptor, closed when it goes.
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
+    ~FileDescriptor() { reset(); }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    void reset(int fd = -1);
+    // Closes now and reports the outcome, which matters for written files.
+    bool close();
+
+    // The system's description of an error number, in the user's language.
+    static QString errorText(int errorNumber);
+
+private:
+    int m_fd;
+};
