@@ -9,7 +9,6 @@
 
 #include <QLocale>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>

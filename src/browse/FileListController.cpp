@@ -3,6 +3,7 @@
 
 #include "EditListStore.h"
 #include "EntryListModel.h"
+#include "EventSlice.h"
 #include "FileIconProvider.h"
 #include "FolderListing.h"
 #include "ListFiles.h"
@@ -10,12 +11,6 @@
 
 #include <QElapsedTimer>
 #include <QSet>
-
-namespace {
-
-constexpr int YieldEveryMs = 15;
-
-} // namespace
 
 FileListController::FileListController(EntryListModel &entries, EditListStore &store, FileIconProvider *icons)
     : m_entries(entries), m_store(store), m_icons(icons)
@@ -61,7 +56,7 @@ void FileListController::markEditListEntries(const FolderReader::Yield &yield)
     QList<int> marks;
     const int count = m_entries.count();
     for (int i = 0; i < count; ++i) {
-        if (yield && (i & 1023) == 0 && clock.elapsed() >= YieldEveryMs) {
+        if (yield && (i & 1023) == 0 && clock.elapsed() >= EventSliceMs) {
             yield();
             clock.restart();
             if (m_entries.count() != count)
@@ -147,7 +142,7 @@ void FileListController::removeAllFromEditList(const QString &pattern, const Fol
     QList<int> rows;
     QSet<QString> leaving;
     for (int i = 1; i < count; ++i) {
-        if (yield && (i & 1023) == 0 && clock.elapsed() >= YieldEveryMs) {
+        if (yield && (i & 1023) == 0 && clock.elapsed() >= EventSliceMs) {
             yield();
             clock.restart();
             // Another folder shown meanwhile: the entries collected are no longer the list's.

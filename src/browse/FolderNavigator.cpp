@@ -3,6 +3,7 @@
 
 #include "EntryListModel.h"
 #include "EntryListView.h"
+#include "EventSlice.h"
 #include "FileListController.h"
 #include "FolderTree.h"
 #include "PathBar.h"
@@ -14,12 +15,6 @@
 #include <QGuiApplication>
 
 using namespace Paths;
-
-namespace {
-
-constexpr int EventSliceMs = 15;
-
-} // namespace
 
 FolderNavigator::FolderNavigator(FolderTree &tree, EntryListView &list, FileListController &listing,
                                  PathBar &pathBar, QObject *parent)

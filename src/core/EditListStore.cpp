@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditListStore.h"
 
+#include "EventSlice.h"
+
 #include <QElapsedTimer>
-
-namespace {
-
-constexpr int YieldEveryMs = 15;
-
-} // namespace
 
 void EditListStore::append(const QString &path)
 {
@@ -47,7 +43,7 @@ bool EditListStore::removeOneOfEach(QSet<QString> paths, const std::function<voi
     kept.reserve(entries.size());
     QList<QString> leaving;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (yield && (i & 1023) == 0 && clock.elapsed() >= YieldEveryMs) {
+        if (yield && (i & 1023) == 0 && clock.elapsed() >= EventSliceMs) {
             yield();
             clock.restart();
             if (m_entries.size() != entries.size())

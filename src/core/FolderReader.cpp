@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FolderReader.h"
 
+#include "EventSlice.h"
 #include "FilePattern.h"
 #include "NativePath.h"
 
@@ -11,12 +12,6 @@
 #include <string>
 #include <sys/stat.h>
 #include <vector>
-
-namespace {
-
-constexpr int YieldEveryMs = 15;
-
-} // namespace
 
 namespace {
 
@@ -90,7 +85,7 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
     while (const dirent *entry = ::readdir(dir)) {
         if (yield && ++sinceCheck >= 256) {
             sinceCheck = 0;
-            if (clock.elapsed() >= YieldEveryMs) {
+            if (clock.elapsed() >= EventSliceMs) {
                 yield();
                 clock.restart();
             }

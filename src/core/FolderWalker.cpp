@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FolderWalker.h"
 
+#include "EventSlice.h"
 #include "NativePath.h"
 #include "Prompter.h"
 
@@ -11,8 +12,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-constexpr int EventSliceMs = 15;
 
 // The ";"-separated items of a pattern, each without one leading "*". An item keeps any blank in
 // front of it, so "*.mp3; *.wav" has the items ".mp3" and " *.wav".

@@ -2,6 +2,7 @@
 #include "FileCopyEngine.h"
 
 #include "ClockText.h"
+#include "EventSlice.h"
 #include "FileDescriptor.h"
 #include "NativePath.h"
 #include "Prompter.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr int EventSliceMs = 15;
 // The runtime's "Input past end of file": the source ended before its size was read.
 constexpr int InputPastEndOfFile = 62;
 

@@ -4,6 +4,7 @@
 #include "EditListStore.h"
 #include "EntryListModel.h"
 #include "EntryListView.h"
+#include "EventSlice.h"
 #include "FileIconProvider.h"
 #include "FlatButton.h"
 #include "ListFiles.h"
@@ -22,7 +23,6 @@ constexpr int Row1Top = 390;
 constexpr int Row2Top = 720;
 constexpr int ButtonHeight = 315;
 constexpr int ColumnGap = 15;
-constexpr int EventSliceMs = 15;
 
 enum Button
 {
