@@ -167,7 +167,7 @@ void FileCommands::openInDefaultProgram()
 {
     const int entry = targetEntry();
     const QString path = m_parts.listing.fullPath(entry);
-    if (entry > 0 && fileExists(path))
+    if (entry > 0 && (fileExists(path) || folderExists(path)))
         QDesktopServices::openUrl(NativePath::fileUrl(path));
 }
 

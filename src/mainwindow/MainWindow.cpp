@@ -128,12 +128,9 @@ void MainWindow::connectCommands()
                              actions->playlistOptions})
         waiting->setEnabled(false);
     connect(actions->goUp, &QAction::triggered, navigator, &FolderNavigator::goUp);
-    connect(actions->openInDefaultProgram, &QAction::triggered, this, [this] {
-        const int row = m_parts.fileList->currentRow();
-        const QString path = m_listing->fullPath(row);
-        if (row > 0 && (Paths::fileExists(path) || Paths::folderExists(path)))
-            QDesktopServices::openUrl(NativePath::fileUrl(path));
-    });
+    // The player button and the file menu's item are one command.
+    connect(actions->openInDefaultProgram, &QAction::triggered, m_commands,
+            &FileCommands::openInDefaultProgram);
     connect(actions->preferences, &QAction::triggered, this, &MainWindow::showPreferences);
     connect(actions->about, &QAction::triggered, this, &MainWindow::showAbout);
     connect(actions->playlistToEditList, &QAction::triggered, m_commands,
