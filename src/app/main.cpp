@@ -103,7 +103,9 @@ int main(int argc, char **argv)
     FileIconProvider icons;
     FreedesktopTrash trash;
     MpvPlayer player({true, true});
-    const AppServices services{&settings, &prompter, &icons, &trash, &player, Paths::dataFolder()};
+    const AppServices services{&settings, &prompter, &icons, &trash, &player, Paths::dataFolder(), [] {
+                                   return std::make_unique<MpvPlayer>(MpvPlayer::Options{true, true});
+                               }};
     MainWindow window(services, StartOptions{command.path, !first});
     prompter.setParent(&window);
 

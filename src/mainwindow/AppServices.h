@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "MediaPlayer.h"
+
 #include <QString>
 
 class Prompter;
 class Settings;
 class FileIconProvider;
-class MediaPlayer;
 class Trash;
 
 // What the composition root hands to the main window: the services it must not build itself, so
@@ -20,6 +21,8 @@ struct AppServices
     MediaPlayer *player = nullptr;
     // Where files.ini and default.m3u live; ends in "/".
     QString dataFolder;
+    // Players for the separate windows.
+    MediaPlayer::Factory makePlayer;
 };
 
 // What the command line and the single-copy check decided.

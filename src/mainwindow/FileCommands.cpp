@@ -34,8 +34,7 @@ FileCommands::FileCommands(const Parts &parts, Prompter &prompter, QObject *pare
     connect(m_menu->removeAllFromEditList, &QAction::triggered, this, &FileCommands::removeAllFromEditList);
     connect(m_menu->openEditList, &QAction::triggered, this, &FileCommands::editListRequested);
     connect(m_menu->openInDefaultProgram, &QAction::triggered, this, &FileCommands::openInDefaultProgram);
-    connect(m_menu->openInSeparateWindow, &QAction::triggered, this,
-            [this] { Q_EMIT separateWindowRequested(m_parts.listing.fullPath(targetEntry())); });
+    connect(m_menu->openInSeparateWindow, &QAction::triggered, this, &FileCommands::separateWindowRequested);
     connect(m_menu->properties, &QAction::triggered, this, &FileCommands::showProperties);
 }
 

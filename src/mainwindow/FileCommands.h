@@ -61,7 +61,8 @@ public:
 
 Q_SIGNALS:
     void editListRequested();
-    void separateWindowRequested(const QString &path);
+    // The medium of the player in a separate window.
+    void separateWindowRequested();
 
 private:
     int targetEntry() const;

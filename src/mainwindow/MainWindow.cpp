@@ -103,7 +103,8 @@ void MainWindow::buildPanes()
 
     m_deleter = new FileDeleter({*m_parts.fileList, *m_listing, *m_parts.folderTree, *m_parts.navigator},
                                 m_settings, m_prompter, *m_services.trash, this);
-    m_playback = new PlaybackCommands(*this, m_parts, m_state, *m_services.player, m_prompter, this);
+    m_playback = new PlaybackCommands(*this, m_parts, m_state, *m_services.player, m_services.makePlayer,
+                                      m_prompter, this);
     m_commands = new FileCommands({this, *m_parts.fileList, *m_listing, *m_parts.navigator,
                                    *m_parts.folderTree, *m_parts.playlist, m_state},
                                   m_prompter, this);
@@ -123,9 +124,8 @@ void MainWindow::connectCommands()
     PlaylistPanel *playlist = m_parts.playlist;
 
     // Commands whose windows do not exist yet stay disabled.
-    for (QAction *waiting : {actions->playInSeparateWindow, actions->mediaCommand, actions->openEditList,
-                             actions->playInPlayerWindow, actions->loadPlaylist, actions->savePlaylist,
-                             actions->playlistOptions})
+    for (QAction *waiting :
+         {actions->openEditList, actions->loadPlaylist, actions->savePlaylist, actions->playlistOptions})
         waiting->setEnabled(false);
     connect(actions->goUp, &QAction::triggered, navigator, &FolderNavigator::goUp);
     // The player button and the file menu's item are one command.
@@ -151,11 +151,24 @@ void MainWindow::connectCommands()
     connect(m_parts.fileList->selectionModel(), &QItemSelectionModel::currentChanged, m_playback,
             &PlaybackCommands::playSelectedFile);
     connect(actions->showPlayingFile, &QAction::triggered, m_playback, &PlaybackCommands::showPlayingFile);
+    connect(actions->playInSeparateWindow, &QAction::triggered, m_playback,
+            [this] { m_playback->playInSeparateWindow(true); });
+    connect(actions->playInSeparateWindowFromStart, &QAction::triggered, m_playback,
+            [this] { m_playback->playInSeparateWindow(false); });
+    connect(actions->playInPlayerWindow, &QAction::triggered, m_playback,
+            [this] { m_playback->playInPlayerWindow(true); });
+    connect(actions->playInPlayerWindowFromStart, &QAction::triggered, m_playback,
+            [this] { m_playback->playInPlayerWindow(false); });
+    connect(actions->fullScreenVideo, &QAction::triggered, m_playback,
+            &PlaybackCommands::showFullScreenVideo);
+    m_parts.player->setRightClickCommand(1, actions->playInSeparateWindowFromStart);
+    m_parts.player->setRightClickCommand(7, actions->playInPlayerWindowFromStart);
     connect(actions->sendMciCommand, &QAction::triggered, m_playback, &PlaybackCommands::sendMciCommand);
     connect(actions->scaleToFitVideo, &QAction::triggered, m_playback, &PlaybackCommands::scaleToFitVideo);
     m_parts.player->setMediaViewCommands({actions->sendMciCommand, actions->scaleToFitVideo});
     connect(m_commands, &FileCommands::editListRequested, this, &MainWindow::editListRequested);
-    connect(m_commands, &FileCommands::separateWindowRequested, this, &MainWindow::separateWindowRequested);
+    connect(m_commands, &FileCommands::separateWindowRequested, actions->playInSeparateWindow,
+            &QAction::trigger);
 }
 
 void MainWindow::connectKeys()

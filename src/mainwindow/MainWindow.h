@@ -53,7 +53,6 @@ public:
 
 Q_SIGNALS:
     void editListRequested();
-    void separateWindowRequested(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

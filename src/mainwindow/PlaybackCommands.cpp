@@ -3,8 +3,10 @@
 
 #include "EntryListModel.h"
 #include "EntryListView.h"
+#include "ExternalPlayerWindow.h"
 #include "FileListController.h"
 #include "FolderNavigator.h"
+#include "FullScreenVideo.h"
 #include "MciInterpreter.h"
 #include "MediaPlayer.h"
 #include "MprisService.h"
@@ -16,6 +18,8 @@
 #include "PlayerPanel.h"
 #include "PositionReadOut.h"
 #include "Prompter.h"
+#include "SeparatePlayback.h"
+#include "SeparateVideoWindow.h"
 #include "SessionState.h"
 #include "Slider.h"
 #include "SplitterPane.h"
@@ -26,6 +30,7 @@
 #include <QComboBox>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTimer>
 #include <limits>
 
@@ -36,9 +41,10 @@ constexpr int ReadOutIntervalMs = 50;
 } // namespace
 
 PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &parts, SessionState &state,
-                                   MediaPlayer &player, Prompter &prompter, QObject *parent)
+                                   MediaPlayer &player, MediaPlayer::Factory makePlayer, Prompter &prompter,
+                                   QObject *parent)
     : QObject(parent), m_window(window), m_parts(parts), m_state(state), m_player(player),
-      m_prompter(prompter), m_mci(new MciInterpreter(player, this)),
+      m_makePlayer(std::move(makePlayer)), m_prompter(prompter), m_mci(new MciInterpreter(player, this)),
       m_routine(new PlayRoutine(player, *m_mci, this)), m_information(prompter)
 {
     connect(m_routine, &PlayRoutine::opened, this, &PlaybackCommands::opened);
@@ -123,6 +129,65 @@ void PlaybackCommands::sendMciCommand()
     const QString reply = m_mci->run(*typed);
     if (!reply.isEmpty())
         m_prompter.message(reply, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+}
+
+void PlaybackCommands::playInSeparateWindow(bool carryPosition)
+{
+    handOver(SeparateWindow::Video, carryPosition);
+}
+
+void PlaybackCommands::playInPlayerWindow(bool carryPosition)
+{
+    handOver(SeparateWindow::Player, carryPosition);
+}
+
+void PlaybackCommands::handOver(SeparateWindow kind, bool carryPosition)
+{
+    const QString source = m_player.fileName();
+    if (source.isEmpty() || !m_makePlayer)
+        return;
+    std::unique_ptr<MediaPlayer> second = m_makePlayer();
+    if (!second)
+        return;
+    const bool wasPlaying = m_mci->run(QStringLiteral("status mode")).toLower() == QLatin1String("playing");
+    m_player.stop();
+    SeparatePlayback::Start start{source, carryPosition, m_routine->lastPosition(), 0, 100};
+    std::unique_ptr<QDialog> window;
+    if (kind != SeparateWindow::Player) {
+        // The separate video window follows the start offset and the speed; the player window
+        // starts at the beginning at normal speed, as a plain player does.
+        const PlaybackOptionsPanel *options = m_parts.player->options();
+        start.offsetChoice = options->startOffset->currentIndex();
+        start.speedPercent = options->speedSlider->value();
+    }
+    SeparatePlayback playback(*second, start);
+    if (kind == SeparateWindow::Video) {
+        window = std::make_unique<SeparateVideoWindow>(*second, playback, &m_window);
+    } else if (kind == SeparateWindow::Player) {
+        window = std::make_unique<ExternalPlayerWindow>(*second, &m_window);
+    } else {
+        window = std::make_unique<FullScreenVideo>(*second, &m_window);
+        // Placed on the window's screen first: without a window manager the request alone does
+        // nothing.
+        window->setGeometry(m_window.screen()->geometry());
+        window->setWindowState(Qt::WindowFullScreen);
+    }
+    playback.begin();
+    window->exec();
+    const std::optional<qint64> handedBack = playback.finish();
+    // The window and its view go before their player.
+    window.reset();
+    if (handedBack) {
+        m_routine->setLastPosition(*handedBack);
+        m_mci->run(QStringLiteral("seek to %1").arg(*handedBack));
+    }
+    if (wasPlaying)
+        m_player.play();
+}
+
+void PlaybackCommands::showFullScreenVideo()
+{
+    handOver(SeparateWindow::FullScreen, true);
 }
 
 void PlaybackCommands::scaleToFitVideo()

@@ -3,13 +3,13 @@
 
 #include "FileInformation.h"
 #include "MainWindowParts.h"
+#include "MediaPlayer.h"
 
 #include <QObject>
 
 class MciInterpreter;
 class MprisService;
 class Prompter;
-class MediaPlayer;
 class PlayRoutine;
 class QMainWindow;
 class QTimer;
@@ -24,7 +24,8 @@ class PlaybackCommands : public QObject
 
 public:
     PlaybackCommands(QMainWindow &window, const MainWindowParts &parts, SessionState &state,
-                     MediaPlayer &player, Prompter &prompter, QObject *parent = nullptr);
+                     MediaPlayer &player, MediaPlayer::Factory makePlayer, Prompter &prompter,
+                     QObject *parent = nullptr);
     ~PlaybackCommands() override;
 
     // Plays the file selected in the file list.
@@ -33,12 +34,27 @@ public:
     void showPlayingFile();
     // Asks for a media control command and shows its reply.
     void sendMciCommand();
+    // Hands the medium to a second player in a window of its own until that closes. Carrying the
+    // position, it starts where this player was and hands its own position back; otherwise it
+    // starts at the start offset.
+    void playInSeparateWindow(bool carryPosition);
+    // The same in a plain player window, starting where this player was or at the beginning.
+    void playInPlayerWindow(bool carryPosition);
+    // Shows the video over the whole screen until Escape, carrying the position there and back.
+    void showFullScreenVideo();
     // Gives the player pane the width of the video at its own size.
     void scaleToFitVideo();
     // The shutdown order: the position is kept, the player stopped and closed.
     void shutDown();
 
 private:
+    enum class SeparateWindow
+    {
+        Video,
+        Player,
+        FullScreen
+    };
+    void handOver(SeparateWindow window, bool carryPosition);
     void updateReadOut();
     void opened(const QString &path, bool speedReset);
 
@@ -46,6 +62,7 @@ private:
     MainWindowParts m_parts;
     SessionState &m_state;
     MediaPlayer &m_player;
+    MediaPlayer::Factory m_makePlayer;
     Prompter &m_prompter;
     MciInterpreter *m_mci = nullptr;
     PlayRoutine *m_routine = nullptr;

@@ -83,6 +83,11 @@ void PlayerPanel::setVideo(QWidget *video)
     layout->addWidget(video);
 }
 
+void PlayerPanel::setRightClickCommand(int button, QAction *command)
+{
+    m_buttons.at(std::size_t(button))->setRightClickAction(command);
+}
+
 void PlayerPanel::setMediaViewCommands(const QList<QAction *> &commands)
 {
     m_mediaView->addActions(commands);

@@ -35,6 +35,8 @@ public:
     void showLevelMeterFor(const QString &path);
     // Puts the player's video into the media view, filling it.
     void setVideo(QWidget *video);
+    // What a right click on a player button does.
+    void setRightClickCommand(int button, QAction *command);
     // The commands offered by a right click on the media view.
     void setMediaViewCommands(const QList<QAction *> &commands);
 

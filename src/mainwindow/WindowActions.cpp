@@ -28,7 +28,7 @@ QAction *listKey(QWidget *window, const char *name, const QString &text, const Q
 WindowActions::WindowActions(QWidget *window)
     : QObject(window), goUp(command(window, "goUp", tr("Up one folder"))),
       playInSeparateWindow(command(window, "playInSeparateWindow", tr("Play in a separate window"))),
-      mediaCommand(command(window, "mediaCommand", tr("Media window command"))),
+      fullScreenVideo(command(window, "fullScreenVideo", tr("Video on the whole screen"))),
       openInDefaultProgram(command(window, "openInDefaultProgram", tr("Open in the default program"))),
       preferences(
           command(window, "preferences", tr("Preferences"), {QKeySequence(Qt::CTRL | Qt::Key_Comma)})),
@@ -36,6 +36,10 @@ WindowActions::WindowActions(QWidget *window)
       openEditList(command(window, "openEditList", tr("Open EditList"))),
       playInPlayerWindow(command(window, "playInPlayerWindow", tr("Play in the media player window"))),
       about(command(window, "about", tr("About Kestrove"), {QKeySequence(Qt::Key_F1)})),
+      playInSeparateWindowFromStart(
+          command(window, "playInSeparateWindowFromStart", tr("Play in a separate window from the start"))),
+      playInPlayerWindowFromStart(command(window, "playInPlayerWindowFromStart",
+                                          tr("Play in the media player window from the start"))),
       loadPlaylist(command(window, "loadPlaylist", tr("LOAD"))),
       playlistToEditList(command(window, "playlistToEditList", tr("ADD TO EDITLIST"))),
       clearPlaylist(command(window, "clearPlaylist", tr("CLEAR ALL"))),
@@ -68,8 +72,8 @@ WindowActions::WindowActions(QWidget *window)
 
 PlayerPanel::Commands WindowActions::playerCommands() const
 {
-    return {goUp,        playInSeparateWindow, mediaCommand, openInDefaultProgram,
-            preferences, showPlayingFile,      openEditList, playInPlayerWindow,
+    return {goUp,        playInSeparateWindow, fullScreenVideo, openInDefaultProgram,
+            preferences, showPlayingFile,      openEditList,    playInPlayerWindow,
             about};
 }
 

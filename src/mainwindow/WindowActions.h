@@ -22,13 +22,16 @@ public:
     // Player buttons.
     QAction *const goUp;
     QAction *const playInSeparateWindow;
-    QAction *const mediaCommand;
+    QAction *const fullScreenVideo;
     QAction *const openInDefaultProgram;
     QAction *const preferences;
     QAction *const showPlayingFile;
     QAction *const openEditList;
     QAction *const playInPlayerWindow;
     QAction *const about;
+    // A right click on the separate window buttons: the position is not carried over.
+    QAction *const playInSeparateWindowFromStart;
+    QAction *const playInPlayerWindowFromStart;
 
     // Playlist buttons.
     QAction *const loadPlaylist;

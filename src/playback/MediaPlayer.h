@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -24,6 +26,9 @@ public:
         Paused = 529,
         Open = 530
     };
+
+    // Makes another player, for a window of its own.
+    using Factory = std::function<std::unique_ptr<MediaPlayer>()>;
 
     using QObject::QObject;
 

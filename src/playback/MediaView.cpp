@@ -43,10 +43,10 @@ void MediaView::initializeGL()
     if (m_render || !m_player)
         return;
     mpv_opengl_init_params gl{procAddress, nullptr};
-    int advanced = 1;
+    // No advanced control: the player is driven from this same GUI thread, and a call into the
+    // player while its core waits for the renderer must end in a short wait, never a freeze.
     mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, const_cast<char *>(MPV_RENDER_API_TYPE_OPENGL)},
                                  {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &gl},
-                                 {MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
     if (mpv_render_context_create(&m_render, m_player, params) < 0) {
         m_render = nullptr;
@@ -72,8 +72,11 @@ void MediaView::paintGL()
     const qreal ratio = devicePixelRatioF();
     mpv_opengl_fbo fbo{int(defaultFramebufferObject()), int(width() * ratio), int(height() * ratio), 0};
     int flip = 1;
+    // The window is painted now; the player keeps its own time.
+    int block = 0;
     mpv_render_param params[] = {{MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
                                  {MPV_RENDER_PARAM_FLIP_Y, &flip},
+                                 {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
     mpv_render_context_render(m_render, params);
 }

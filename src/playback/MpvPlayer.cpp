@@ -37,6 +37,8 @@ MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(pare
         {"input-default-bindings", "no"},
         {"input-vo-keyboard", "no"},
         {"osc", "no"},
+        {"load-scripts", "no"},
+        {"ytdl", "no"},
         {"idle", "yes"},
         {"keep-open", "yes"},
         {"vo", options.video ? "libmpv" : "null"},

@@ -250,6 +250,8 @@ void FlatButton::mouseReleaseEvent(QMouseEvent *event)
     if (click && event->button() == Qt::LeftButton && rect().contains(released) && isEnabled()) {
         Q_EMIT clicked();
         track(released, Qt::NoButton, true);
+    } else if (click && event->button() == Qt::RightButton && rect().contains(released) && isEnabled()) {
+        Q_EMIT rightClicked();
     }
 }
 
@@ -359,4 +361,9 @@ void FlatButton::setAction(QAction *action)
     setAccessibleName(action->text());
     connect(action, &QAction::changed, this, [this, action] { setEnabled(action->isEnabled()); });
     connect(this, &FlatButton::clicked, action, &QAction::trigger);
+}
+
+void FlatButton::setRightClickAction(QAction *action)
+{
+    connect(this, &FlatButton::rightClicked, action, &QAction::trigger);
 }

@@ -73,9 +73,12 @@ public:
 
     // Shows a command: a click triggers it, and the button is enabled while the command is.
     void setAction(QAction *action);
+    // A second command, triggered by a click of the right mouse button.
+    void setRightClickAction(QAction *action);
 
 Q_SIGNALS:
     void clicked();
+    void rightClicked();
     void doubleClicked();
     void mouseMoved(int button, int shift, double x, double y);
     void mouseReleased(int button, int shift, double x, double y);

@@ -40,6 +40,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -95,8 +96,17 @@ public:
     {
         m_store = std::make_unique<SettingsStore>(iniPath());
         m_settings = std::make_unique<Settings>(*m_store);
-        const AppServices services{m_settings.get(), &prompter, &icons,
-                                   &trash,           &player,   m_dir.filePath(QStringLiteral("data"))};
+        const AppServices services{m_settings.get(),
+                                   &prompter,
+                                   &icons,
+                                   &trash,
+                                   &player,
+                                   m_dir.filePath(QStringLiteral("data")),
+                                   [this] {
+                                       auto made = std::make_unique<FakePlayer>();
+                                       secondPlayer = made.get();
+                                       return made;
+                                   }};
         window = std::make_unique<MainWindow>(services, StartOptions{commandLine, anotherInstance});
         if (closeDuringStartUp)
             QTimer::singleShot(0, window.get(), [this] { window->close(); });
@@ -126,6 +136,8 @@ public:
     ScriptedPrompter prompter;
     FileIconProvider icons;
     FakePlayer player;
+    // The player of the separate window while one is open.
+    FakePlayer *secondPlayer = nullptr;
     FolderTrash trash{m_dir.filePath(QStringLiteral("trash"))};
     std::unique_ptr<MainWindow> window;
     bool loaded = false;
@@ -748,6 +760,64 @@ private Q_SLOTS:
         auto *lists = session.child<SplitterPane>("listsSplitter");
         session.child<QAction>("scaleToFitVideo")->trigger();
         QVERIFY(qAbs(lists->scaleWidth() - lists->leftWidth() - (320 * 15 + 30)) <= 60);
+    }
+
+    void separateWindowsTakeTheMediumAndHandItBack_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("secondStart");
+        QTest::addColumn<QStringList>("mainAfter");
+        const QStringList handedBack{"seek 8000", "play"};
+        QTest::newRow("video window") << "playInSeparateWindow"
+                                      << "separateVideoWindow"
+                                      << "seek 5000" << handedBack;
+        QTest::newRow("file menu") << "openInSeparateWindow"
+                                   << "separateVideoWindow"
+                                   << "seek 5000" << handedBack;
+        QTest::newRow("video window, right button") << "playInSeparateWindowFromStart"
+                                                    << "separateVideoWindow"
+                                                    << "seek 0" << QStringList{"play"};
+        QTest::newRow("player window") << "playInPlayerWindow"
+                                       << "externalPlayerWindow"
+                                       << "seek 5000" << handedBack;
+        QTest::newRow("player window, right button") << "playInPlayerWindowFromStart"
+                                                     << "externalPlayerWindow"
+                                                     << "seek 0" << QStringList{"play"};
+        QTest::newRow("whole screen") << "fullScreenVideo"
+                                      << "fullScreenVideo"
+                                      << "seek 5000" << handedBack;
+    }
+    void separateWindowsTakeTheMediumAndHandItBack()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, window);
+        QFETCH(QString, secondStart);
+        QFETCH(QStringList, mainAfter);
+        Session session;
+        session.preset(QStringLiteral("AutoPlayStart"), QStringLiteral("1"));
+        const QString path = session.media(QStringLiteral("b.wav"));
+        session.start(path);
+        Q_EMIT session.player.fileOpened(path);
+        session.player.advanceTo(5000);
+        session.player.calls.clear();
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            seen << (modal ? modal->objectName() : QStringLiteral("none"));
+            FakePlayer *second = session.secondPlayer;
+            seen << session.player.calls.join(QLatin1Char(','));
+            Q_EMIT second->fileOpened(path);
+            seen << second->calls.filter(QRegularExpression(QStringLiteral("^(seek|play)")))
+                        .join(QLatin1Char(','));
+            second->advanceTo(8000);
+            session.player.calls.clear();
+            if (modal)
+                modal->close();
+        });
+        session.window->findChild<QAction *>(command)->trigger();
+        QCOMPARE(seen, QStringList({window, "stop", secondStart + ",play"}));
+        QCOMPARE(session.player.calls, mainAfter);
     }
 
     void unreadableListsAreNotOverwritten()

@@ -5,8 +5,11 @@ QObject *createMciTest();
 QObject *createMpvPlayerTest();
 QObject *createPlayRoutineTest();
 QObject *createMprisTest();
+QObject *createSeparatePlaybackTest();
 
 int main(int argc, char **argv)
 {
-    return runTests(argc, argv, {createMciTest, createPlayRoutineTest, createMprisTest, createMpvPlayerTest});
+    return runTests(argc, argv,
+                    {createMciTest, createPlayRoutineTest, createMprisTest, createMpvPlayerTest,
+                     createSeparatePlaybackTest});
 }

@@ -407,6 +407,12 @@ private Q_SLOTS:
         sendMouse(&button, QEvent::MouseButtonRelease, QPoint(3, 3), Qt::LeftButton, Qt::NoButton);
         QCOMPARE(clicks.count(), 1);
         QVERIFY(button.hovering() && button.borderShown() && !button.sunken());
+        // A right click is a command of its own.
+        QSignalSpy rightClicks(&button, &FlatButton::rightClicked);
+        sendMouse(&button, QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton, Qt::RightButton);
+        sendMouse(&button, QEvent::MouseButtonRelease, QPoint(3, 3), Qt::RightButton, Qt::NoButton);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(rightClicks.count(), 1);
         button.forceLeave();
         QVERIFY(!button.hovering());
     }

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SeparateVideoWindow.h"
+
+#include "MediaPlayer.h"
+#include "SeparatePlayback.h"
+
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// The picture area before the video's size is known, and for files without pictures.
+constexpr QSize BlankArea(320, 240);
+constexpr int NarrowWidth = 200;
+
+} // namespace
+
+SeparateVideoWindow::SeparateVideoWindow(MediaPlayer &player, SeparatePlayback &playback, QWidget *parent)
+    : QDialog(parent), m_player(player)
+{
+    setWindowTitle(tr("Video"));
+    setObjectName(QStringLiteral("separateVideoWindow"));
+    setSizeGripEnabled(true);
+    m_view = player.createVideoView(this);
+    if (!m_view) {
+        m_view = new QWidget(this);
+        m_view->setAutoFillBackground(true);
+        m_view->setPalette(QPalette(Qt::black));
+    }
+    m_view->setObjectName(QStringLiteral("videoView"));
+    m_view->setMinimumSize(1, 1);
+
+    auto *menuBar = new QMenuBar(this);
+    QMenu *options = menuBar->addMenu(tr("&Options"));
+    m_normalSize = options->addAction(tr("Normal size (100%)"));
+    m_normalSize->setObjectName(QStringLiteral("normalSize"));
+    options->addSeparator();
+    QAction *close = options->addAction(tr("Close"));
+    close->setObjectName(QStringLiteral("closeVideo"));
+    connect(m_normalSize, &QAction::triggered, this, [this] {
+        if (isMaximized() || isFullScreen())
+            showNormal();
+        fitToVideo();
+    });
+    connect(close, &QAction::triggered, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(m_view);
+    connect(&playback, &SeparatePlayback::started, this, &SeparateVideoWindow::started);
+    fitToVideo();
+}
+
+void SeparateVideoWindow::fitToVideo()
+{
+    const QSize video = m_player.videoSize();
+    const QSize area = video.isEmpty() ? BlankArea : video;
+    const int menuHeight = layout()->menuBar() ? layout()->menuBar()->sizeHint().height() : 0;
+    resize(area.width(), area.height() + menuHeight);
+}
+
+void SeparateVideoWindow::started()
+{
+    fitToVideo();
+    if (!SeparatePlayback::showsPictures(m_player.fileName()))
+        resize(NarrowWidth, height());
+}

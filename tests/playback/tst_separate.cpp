@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExternalPlayerWindow.h"
+#include "FakePlayer.h"
+#include "FullScreenVideo.h"
+#include "SeparatePlayback.h"
+#include "SeparateVideoWindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+
+class TestSeparatePlayback : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theSecondPlayerStartsWhereItShould_data()
+    {
+        QTest::addColumn<bool>("carry");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<qint64>("handedBack");
+        QTest::newRow("carried position")
+            << true << 3 << QStringList{"speed 500", "seek 5000", "play"} << qint64(9000);
+        QTest::newRow("offset of 30 %")
+            << false << 3 << QStringList{"speed 500", "seek 37050", "play"} << qint64(-1);
+        QTest::newRow("from the start")
+            << false << 0 << QStringList{"speed 500", "seek 0", "play"} << qint64(-1);
+    }
+    void theSecondPlayerStartsWhereItShould()
+    {
+        QFETCH(bool, carry);
+        QFETCH(int, offset);
+        QFETCH(QStringList, calls);
+        QFETCH(qint64, handedBack);
+        FakePlayer second;
+        SeparatePlayback playback(second, {QStringLiteral("/m/clip.avi"), carry, 5000, offset, 50});
+        playback.begin();
+        QCOMPARE(second.calls, QStringList{"open /m/clip.avi"});
+        // Nothing starts before the file has opened, and another file's opening is not it.
+        Q_EMIT second.fileOpened(QStringLiteral("/m/other.avi"));
+        QCOMPARE(second.calls.size(), 1);
+        second.calls.clear();
+        Q_EMIT second.fileOpened(QStringLiteral("/m/clip.avi"));
+        QCOMPARE(second.calls, calls);
+        second.advanceTo(9000);
+        second.calls.clear();
+        const std::optional<qint64> back = playback.finish();
+        QCOMPARE(second.calls, QStringList{"stop"});
+        QCOMPARE(back.value_or(-1), handedBack);
+    }
+
+    void onlyVideoNamesKeepRoomForPictures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("pictures");
+        QTest::newRow("avi") << "/m/a.avi" << true;
+        QTest::newRow("mpeg") << "/m/a.mpeg" << true;
+        QTest::newRow("mpg") << "/m/a.mpg" << true;
+        QTest::newRow("mov") << "/m/a.mov" << true;
+        QTest::newRow("qt") << "/m/a.qt" << true;
+        QTest::newRow("upper case is not compared") << "/m/a.AVI" << false;
+        QTest::newRow("wave") << "/m/a.wav" << false;
+        QTest::newRow("mp3") << "/m/a.mp3" << false;
+    }
+    void onlyVideoNamesKeepRoomForPictures()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, pictures);
+        QCOMPARE(SeparatePlayback::showsPictures(name), pictures);
+    }
+
+    void theVideoWindowFitsTheVideo_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("width");
+        QTest::newRow("video at its own size") << "/m/clip.avi" << 640;
+        QTest::newRow("sound in a narrow window") << "/m/take.wav" << 200;
+        QTest::newRow("upper-case video name is narrow") << "/m/CLIP.AVI" << 200;
+    }
+    void theVideoWindowFitsTheVideo()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, width);
+        FakePlayer second;
+        second.pictureSize = QSize(640, 360);
+        SeparatePlayback playback(second, {name, false, 0, 0, 100});
+        SeparateVideoWindow window(second, playback);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Video"));
+        window.show();
+        playback.begin();
+        Q_EMIT second.fileOpened(name);
+        QCOMPARE(window.width(), width);
+        auto *view = window.findChild<QWidget *>(QStringLiteral("videoView"));
+        QTRY_COMPARE(view->width(), width);
+        if (width != 640)
+            return;
+        QCOMPARE(view->height(), 360);
+        // Resized by the user the video stretches; normal size brings it back.
+        window.resize(800, 600);
+        QTRY_COMPARE(view->width(), 800);
+        QVERIFY(view->height() > 500);
+        window.normalSize()->trigger();
+        QTRY_COMPARE(view->size(), QSize(640, 360));
+    }
+
+    void thePlayerWindowShowsAndMovesThePosition()
+    {
+        FakePlayer second;
+        ExternalPlayerWindow window(second);
+        second.open(QStringLiteral("/m/song.mp3"));
+        second.play();
+        Q_EMIT second.modeChanged(MediaPlayer::Playing);
+        second.advanceTo(61000);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("readOut"))->text(),
+                 QStringLiteral("00:01:01 / 00:02:03"));
+        // Space pauses; moving while paused does not start it again.
+        second.calls.clear();
+        QTest::keyClick(&window, Qt::Key_Space);
+        QCOMPARE(second.calls, QStringList{"pause"});
+        QTest::keyClick(&window, Qt::Key_Space);
+        QCOMPARE(second.calls, QStringList({"pause", "play"}));
+    }
+
+    void theWholeScreenClosesOnEscapeAndADoubleClick()
+    {
+        FakePlayer second;
+        second.open(QStringLiteral("/m/clip.avi"));
+        second.play();
+        FullScreenVideo window(second);
+        window.show();
+        QTest::keyClick(&window, Qt::Key_Space);
+        QCOMPARE(second.mode(), int(MediaPlayer::Paused));
+        QTest::keyClick(&window, Qt::Key_Space);
+        QCOMPARE(second.mode(), int(MediaPlayer::Playing));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        window.show();
+        QTest::mouseDClick(&window, Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+    }
+};
+
+QObject *createSeparatePlaybackTest()
+{
+    return new TestSeparatePlayback;
+}
+
+#include "tst_separate.moc"
