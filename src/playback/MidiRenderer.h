@@ -2,10 +2,9 @@
 #pragma once
 
 #include <QString>
-#include <atomic>
 
-// MIDI songs are turned into sound by a General MIDI synthesiser: the whole song is rendered ahead
-// into a WAVE file (16-bit stereo, 44.1 kHz) that the player then plays like any other sound.
+// MIDI songs are turned into sound by a General MIDI synthesiser (MidiRendering) and played as
+// WAVE files; a song's rendering is kept for the next time.
 namespace MidiRenderer {
 
 bool isMidi(const QString &path);
@@ -13,8 +12,5 @@ bool isMidi(const QString &path);
 QString soundFont();
 // Where the rendering of a song is kept: one file per song, its size and its time of change.
 QString renderingOf(const QString &midiPath);
-// Renders the song; returns why it could not, empty on success. A rendering already there is
-// kept; a rendering that is cancelled leaves nothing behind.
-QString render(const QString &midiPath, const QString &wavePath, const std::atomic_bool &cancelled);
 
 } // namespace MidiRenderer

@@ -3,15 +3,64 @@
 
 #include "MediaView.h"
 #include "MidiRenderer.h"
+#include "MidiRendering.h"
 #include "NativePath.h"
 
+#include <QFileInfo>
 #include <QMetaObject>
 #include <clocale>
 #include <cmath>
 #include <cstring>
 #include <mpv/client.h>
+#include <mpv/stream_cb.h>
 
 namespace {
+
+constexpr char MidiProtocol[] = "kestrove-midi";
+
+// One reading of a song being rendered.
+struct MidiStream
+{
+    std::shared_ptr<MidiRendering> rendering;
+    qint64 position = 0;
+    std::atomic_bool abandoned{false};
+};
+
+int64_t readMidi(void *cookie, char *into, uint64_t count)
+{
+    auto *stream = static_cast<MidiStream *>(cookie);
+    const qint64 got = stream->rendering->read(stream->position, into, qint64(qMin<uint64_t>(count, 1 << 20)),
+                                               stream->abandoned);
+    if (got > 0)
+        stream->position += got;
+    return got;
+}
+
+int64_t seekMidi(void *cookie, int64_t offset)
+{
+    auto *stream = static_cast<MidiStream *>(cookie);
+    if (offset < 0 || offset > stream->rendering->size())
+        return MPV_ERROR_GENERIC;
+    stream->position = offset;
+    return offset;
+}
+
+int64_t midiSize(void *cookie)
+{
+    return static_cast<MidiStream *>(cookie)->rendering->size();
+}
+
+void closeMidi(void *cookie)
+{
+    delete static_cast<MidiStream *>(cookie);
+}
+
+void abandonMidi(void *cookie)
+{
+    auto *stream = static_cast<MidiStream *>(cookie);
+    stream->abandoned = true;
+    stream->rendering->wake();
+}
 
 enum Observed : quint64
 {
@@ -52,6 +101,7 @@ MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(pare
         m_mpv = nullptr;
         return;
     }
+    mpv_stream_cb_add_ro(m_mpv, MidiProtocol, this, &MpvPlayer::openMidiStream);
     mpv_observe_property(m_mpv, TimePosition, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, Pause, "pause", MPV_FORMAT_FLAG);
@@ -69,7 +119,6 @@ MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(pare
 
 MpvPlayer::~MpvPlayer()
 {
-    stopRendering();
     if (!m_mpv)
         return;
     mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
@@ -90,9 +139,8 @@ void MpvPlayer::open(const QString &path)
     m_atEnd = false;
     m_position = 0;
     setPaused(true);
-    stopRendering();
     if (MidiRenderer::isMidi(path))
-        renderMidi(path);
+        playMidi(path);
     else
         load(path);
     reportMode();
@@ -105,45 +153,62 @@ void MpvPlayer::load(const QString &file)
     mpv_command(m_mpv, command);
 }
 
-void MpvPlayer::renderMidi(const QString &path)
+void MpvPlayer::playMidi(const QString &path)
 {
-    // The previous medium stops while the song is being made ready.
-    const char *stop[] = {"stop", nullptr};
-    mpv_command(m_mpv, stop);
-    const int generation = ++m_renderGeneration;
-    m_renderCancelled = std::make_shared<std::atomic_bool>(false);
-    m_renderer = std::thread([this, path, generation, cancelled = m_renderCancelled] {
-        const QString wave = MidiRenderer::renderingOf(path);
-        const QString problem = MidiRenderer::render(path, wave, *cancelled);
-        if (*cancelled)
-            return;
+    const QString kept = MidiRenderer::renderingOf(path);
+    if (QFileInfo::exists(kept)) {
+        load(kept);
+        return;
+    }
+    auto rendering = std::make_shared<MidiRendering>(path, kept);
+    if (!rendering->problem().isEmpty()) {
+        const char *stop[] = {"stop", nullptr};
+        mpv_command(m_mpv, stop);
         QMetaObject::invokeMethod(
             this,
-            [this, path, generation, wave, problem] {
-                if (generation != m_renderGeneration || m_file != path)
-                    return;
-                if (problem.isEmpty())
-                    load(wave);
-                else
+            [this, path] {
+                if (m_file == path)
                     Q_EMIT fileFailed(path);
             },
             Qt::QueuedConnection);
-    });
+        return;
+    }
+    int number = 0;
+    {
+        std::lock_guard guard(m_midiLock);
+        m_midi = std::move(rendering);
+        number = ++m_midiNumber;
+    }
+    load(QStringLiteral("%1://%2").arg(QLatin1String(MidiProtocol)).arg(number));
 }
 
-void MpvPlayer::stopRendering()
+int MpvPlayer::openMidiStream(void *player, char *uri, mpv_stream_cb_info *info)
 {
-    if (m_renderCancelled)
-        *m_renderCancelled = true;
-    if (m_renderer.joinable())
-        m_renderer.join();
+    auto *self = static_cast<MpvPlayer *>(player);
+    const QByteArray prefix = QByteArray(MidiProtocol) + "://";
+    const QByteArray name(uri);
+    bool ok = false;
+    const int number = name.startsWith(prefix) ? name.mid(prefix.size()).toInt(&ok) : 0;
+    auto stream = std::make_unique<MidiStream>();
+    {
+        std::lock_guard guard(self->m_midiLock);
+        if (!ok || number != self->m_midiNumber || !self->m_midi)
+            return MPV_ERROR_LOADING_FAILED;
+        stream->rendering = self->m_midi;
+    }
+    info->cookie = stream.release();
+    info->read_fn = readMidi;
+    info->seek_fn = seekMidi;
+    info->size_fn = midiSize;
+    info->close_fn = closeMidi;
+    info->cancel_fn = abandonMidi;
+    return 0;
 }
 
 void MpvPlayer::close()
 {
     if (!m_mpv)
         return;
-    stopRendering();
     const char *command[] = {"stop", nullptr};
     mpv_command(m_mpv, command);
     m_file.clear();

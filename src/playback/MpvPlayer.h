@@ -3,12 +3,13 @@
 
 #include "MediaPlayer.h"
 
-#include <atomic>
 #include <memory>
-#include <thread>
+#include <mutex>
 
+class MidiRendering;
 struct mpv_handle;
 struct mpv_event;
+struct mpv_stream_cb_info;
 
 // The player over libmpv. libmpv reports from its own thread; its events are read on the GUI
 // thread, where the signals are raised.
@@ -51,8 +52,9 @@ public:
 
 private:
     void load(const QString &file);
-    void renderMidi(const QString &path);
-    void stopRendering();
+    void playMidi(const QString &path);
+    // Opens a song being rendered for libmpv, on libmpv's thread.
+    static int openMidiStream(void *player, char *uri, mpv_stream_cb_info *info);
     void readEvents();
     void handle(const mpv_event &event);
     void propertyChanged(const char *name, const void *data, int format);
@@ -72,8 +74,8 @@ private:
     int m_speed = 1000;
     int m_volume = 1000;
     int m_reportedMode = NotReady;
-    // MIDI songs are rendered on a thread of their own; a newer file cancels an older rendering.
-    std::thread m_renderer;
-    std::shared_ptr<std::atomic_bool> m_renderCancelled;
-    int m_renderGeneration = 0;
+    // The MIDI song being rendered and played while it grows; libmpv holds it while it reads it.
+    std::mutex m_midiLock;
+    std::shared_ptr<MidiRendering> m_midi;
+    int m_midiNumber = 0;
 };

@@ -5,11 +5,12 @@ QObject *createMciTest();
 QObject *createMpvPlayerTest();
 QObject *createPlayRoutineTest();
 QObject *createMprisTest();
+QObject *createMidiTimingTest();
 QObject *createSeparatePlaybackTest();
 
 int main(int argc, char **argv)
 {
     return runTests(argc, argv,
                     {createMciTest, createPlayRoutineTest, createMprisTest, createMpvPlayerTest,
-                     createSeparatePlaybackTest});
+                     createSeparatePlaybackTest, createMidiTimingTest});
 }

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MciInterpreter.h"
 #include "MidiRenderer.h"
+#include "MidiRendering.h"
 #include "MpvPlayer.h"
 #include "NativePath.h"
 #include "TemporaryFolder.h"
 #include "TestFiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <QtEndian>
@@ -38,12 +41,14 @@ QByteArray toneWave(int milliseconds)
     return chunk("RIFF", body);
 }
 
-// A MIDI song of four quarter notes at 120 beats a minute: one second.
-QByteArray fourNotes()
+// A MIDI song of four eighth notes at 120 beats a minute, a second, played some times over.
+QByteArray fourNotes(int times = 1)
 {
     QByteArray events;
-    for (const char note : {60, 64, 67, 72})
-        events += QByteArray("\x00\x90", 2) + note + QByteArray("\x64\x81\x70\x80", 4) + note + '\0';
+    for (int time = 0; time < times; ++time) {
+        for (const char note : {60, 64, 67, 72})
+            events += QByteArray("\x00\x90", 2) + note + QByteArray("\x64\x81\x70\x80", 4) + note + '\0';
+    }
     events += QByteArray("\x00\xff\x2f\x00", 4);
     QByteArray length(4, '\0');
     qToBigEndian<quint32>(quint32(events.size()), length.data());
@@ -128,10 +133,10 @@ private Q_SLOTS:
     {
         if (MidiRenderer::soundFont().isEmpty())
             QSKIP("no General MIDI sound font here");
-        const std::atomic_bool notCancelled{false};
         const QString song = media("render.mid", fourNotes());
         const QString wave = m_dir.filePath(QStringLiteral("render.wav"));
-        QCOMPARE(MidiRenderer::render(song, wave, notCancelled), QString());
+        MidiRendering rendering(song, wave);
+        QCOMPARE(rendering.wait(), QString());
         QFile file(wave);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -143,9 +148,41 @@ private Q_SLOTS:
             heard = qAbs(qFromLittleEndian<qint16>(bytes.constData() + i)) > 1000;
         QVERIFY(heard);
         const QString broken = media("broken.mid", "MThd this is not a song");
-        QVERIFY(!MidiRenderer::render(broken, m_dir.filePath(QStringLiteral("broken.wav")), notCancelled)
-                     .isEmpty());
+        MidiRendering refused(broken, m_dir.filePath(QStringLiteral("broken.wav")));
+        QVERIFY(!refused.problem().isEmpty());
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("broken.wav"))));
+    }
+
+    void aSongIsReadWhileItIsRenderedAndKeptWhenDone()
+    {
+        if (MidiRenderer::soundFont().isEmpty())
+            QSKIP("no General MIDI sound font here");
+        const QString song = media("stream.mid", fourNotes());
+        const QString wave = m_dir.filePath(QStringLiteral("kept/stream.wav"));
+        {
+            MidiRendering rendering(song, wave);
+            QCOMPARE(rendering.problem(), QString());
+            const std::atomic_bool reading{false};
+            QByteArray header(44, '\0');
+            QCOMPARE(rendering.read(0, header.data(), 44, reading), qint64(44));
+            QVERIFY(header.startsWith("RIFF"));
+            // The size is known before the sound: the last byte comes once it is rendered.
+            QCOMPARE(qFromLittleEndian<quint32>(header.constData() + 40), quint32(rendering.size() - 44));
+            char last = 0;
+            QCOMPARE(rendering.read(rendering.size() - 1, &last, 1, reading), qint64(1));
+            QCOMPARE(rendering.read(rendering.size(), &last, 1, reading), qint64(0));
+            QCOMPARE(rendering.wait(), QString());
+            QCOMPARE(QFileInfo(wave).size(), rendering.size());
+        }
+        QCOMPARE(QDir(m_dir.filePath(QStringLiteral("kept"))).entryList(QDir::Files),
+                 QStringList{"stream.wav"});
+        // Given up before it is done, a rendering leaves nothing behind.
+        const QString longSong = media("long.mid", fourNotes(600));
+        {
+            MidiRendering rendering(longSong, m_dir.filePath(QStringLiteral("gone/long.wav")));
+            QCOMPARE(rendering.problem(), QString());
+        }
+        QVERIFY(QDir(m_dir.filePath(QStringLiteral("gone"))).entryList(QDir::Files).isEmpty());
     }
 
     void filesThatCannotPlayStayClosed_data()

@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MidiRendering.h"
+
+#include "MidiRenderer.h"
+#include "MidiTiming.h"
+#include "NativePath.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtEndian>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fluidsynth.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int SampleRate = 44100;
+constexpr int FrameBytes = 4;
+constexpr int Block = 4096;
+constexpr int HeaderBytes = 44;
+// The last notes fade out in the second after the last event.
+constexpr qint64 FadeOutMs = 1000;
+// A song longer than this is cut: the rendering must stay a file of sensible size.
+constexpr qint64 MaxMs = 60 * 60 * 1000;
+// Larger files are not songs.
+constexpr qint64 MaxSongBytes = 64 * 1024 * 1024;
+
+QByteArray waveHeader(quint32 dataBytes)
+{
+    QByteArray header(HeaderBytes, '\0');
+    char *h = header.data();
+    std::memcpy(h, "RIFF", 4);
+    qToLittleEndian<quint32>(36 + dataBytes, h + 4);
+    std::memcpy(h + 8, "WAVEfmt ", 8);
+    qToLittleEndian<quint32>(16, h + 16);
+    qToLittleEndian<quint16>(1, h + 20);
+    qToLittleEndian<quint16>(2, h + 22);
+    qToLittleEndian<quint32>(SampleRate, h + 24);
+    qToLittleEndian<quint32>(SampleRate * FrameBytes, h + 28);
+    qToLittleEndian<quint16>(FrameBytes, h + 32);
+    qToLittleEndian<quint16>(16, h + 34);
+    std::memcpy(h + 36, "data", 4);
+    qToLittleEndian<quint32>(dataBytes, h + 40);
+    return header;
+}
+
+QByteArray readSong(const QString &path, QString &problem)
+{
+    FileDescriptor file(::open(NativePath::toBytes(path).constData(), O_RDONLY | O_CLOEXEC));
+    if (!file.valid()) {
+        problem = FileDescriptor::errorText(errno);
+        return {};
+    }
+    QByteArray song;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            problem = FileDescriptor::errorText(errno);
+            return {};
+        }
+        if (got == 0)
+            return song;
+        song.append(chunk, got);
+        if (song.size() > MaxSongBytes) {
+            problem = QStringLiteral("it is not a MIDI song");
+            return {};
+        }
+    }
+}
+
+bool writeAll(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+struct Synth
+{
+    fluid_settings_t *settings = new_fluid_settings();
+    fluid_synth_t *synth = nullptr;
+    fluid_player_t *player = nullptr;
+    ~Synth()
+    {
+        if (player)
+            delete_fluid_player(player);
+        if (synth)
+            delete_fluid_synth(synth);
+        delete_fluid_settings(settings);
+    }
+};
+
+} // namespace
+
+MidiRendering::MidiRendering(const QString &midiPath, const QString &wavePath) : m_wavePath(wavePath)
+{
+    QString problem;
+    QByteArray song = readSong(midiPath, problem);
+    const std::optional<qint64> length = problem.isEmpty() ? MidiTiming::length(song) : std::nullopt;
+    if (!problem.isEmpty()) {
+        fail(problem);
+        return;
+    }
+    if (!length) {
+        fail(QStringLiteral("it is not a MIDI song"));
+        return;
+    }
+    if (*length <= 0) {
+        fail(QStringLiteral("the song holds no notes"));
+        return;
+    }
+    if (MidiRenderer::soundFont().isEmpty()) {
+        fail(QStringLiteral("no General MIDI sound font is installed"));
+        return;
+    }
+    const qint64 frames = (std::min(*length, MaxMs) + FadeOutMs) * SampleRate / 1000;
+    const qint64 dataBytes = (frames + Block - 1) / Block * Block * FrameBytes;
+    m_size = HeaderBytes + dataBytes;
+
+    QDir().mkpath(QFileInfo(wavePath).absolutePath());
+    QByteArray part = NativePath::toBytes(wavePath) + ".XXXXXX";
+    m_writer.reset(::mkstemp(part.data()));
+    if (!m_writer.valid()) {
+        fail(FileDescriptor::errorText(errno));
+        return;
+    }
+    m_partPath = NativePath::fromBytes(part);
+    m_reader.reset(::open(part.constData(), O_RDONLY | O_CLOEXEC));
+    const QByteArray header = waveHeader(quint32(dataBytes));
+    if (!m_reader.valid() || !writeAll(m_writer.get(), header.constData(), header.size())) {
+        fail(FileDescriptor::errorText(errno));
+        return;
+    }
+    m_rendered = HeaderBytes;
+    m_thread = std::thread([this, song = std::move(song)]() mutable { render(std::move(song)); });
+}
+
+MidiRendering::~MidiRendering()
+{
+    m_cancelled = true;
+    if (m_thread.joinable())
+        m_thread.join();
+    if (!m_partPath.isEmpty())
+        ::unlink(NativePath::toBytes(m_partPath).constData());
+}
+
+QString MidiRendering::problem() const
+{
+    std::lock_guard guard(m_lock);
+    return m_problem;
+}
+
+void MidiRendering::fail(const QString &problem)
+{
+    {
+        std::lock_guard guard(m_lock);
+        m_problem = problem;
+        m_finished = true;
+    }
+    m_changed.notify_all();
+}
+
+void MidiRendering::render(QByteArray song)
+{
+    Synth synth;
+    // Timed by the samples rendered, not by the clock: it renders as fast as it can.
+    fluid_settings_setstr(synth.settings, "player.timing-source", "sample");
+    fluid_settings_setint(synth.settings, "synth.lock-memory", 0);
+    fluid_settings_setnum(synth.settings, "synth.sample-rate", SampleRate);
+    synth.synth = new_fluid_synth(synth.settings);
+    if (!synth.synth || fluid_synth_sfload(synth.synth, MidiRenderer::soundFont().toLocal8Bit().constData(),
+                                           1) == FLUID_FAILED) {
+        fail(QStringLiteral("the sound font cannot be loaded"));
+        return;
+    }
+    synth.player = new_fluid_player(synth.synth);
+    if (!synth.player ||
+        fluid_player_add_mem(synth.player, song.constData(), size_t(song.size())) != FLUID_OK ||
+        fluid_player_play(synth.player) != FLUID_OK) {
+        fail(QStringLiteral("it is not a MIDI song"));
+        return;
+    }
+    QByteArray block(Block * FrameBytes, '\0');
+    for (qint64 at = HeaderBytes; at < m_size; at += block.size()) {
+        if (m_cancelled) {
+            fail(QStringLiteral("cancelled"));
+            return;
+        }
+        // Past the song's end the synthesiser only lets the last notes fade.
+        if (fluid_synth_write_s16(synth.synth, Block, block.data(), 0, 2, block.data(), 1, 2) != FLUID_OK) {
+            fail(QStringLiteral("the song cannot be rendered"));
+            return;
+        }
+        if (!writeAll(m_writer.get(), block.constData(), block.size())) {
+            fail(FileDescriptor::errorText(errno));
+            return;
+        }
+        {
+            std::lock_guard guard(m_lock);
+            m_rendered = at + block.size();
+        }
+        m_changed.notify_all();
+    }
+    if (!m_writer.close()) {
+        fail(FileDescriptor::errorText(errno));
+        return;
+    }
+    // Kept for the next time; a rendering finished first by another player stays.
+    if (::link(NativePath::toBytes(m_partPath).constData(), NativePath::toBytes(m_wavePath).constData()) !=
+            0 &&
+        errno != EEXIST) {
+        fail(FileDescriptor::errorText(errno));
+        return;
+    }
+    {
+        std::lock_guard guard(m_lock);
+        m_finished = true;
+    }
+    m_changed.notify_all();
+}
+
+qint64 MidiRendering::read(qint64 offset, char *into, qint64 count, const std::atomic_bool &abandoned)
+{
+    if (offset < 0 || count < 0)
+        return -1;
+    if (offset >= m_size)
+        return 0;
+    count = std::min(count, m_size - offset);
+    {
+        std::unique_lock guard(m_lock);
+        m_changed.wait(guard, [&] { return m_rendered > offset || m_finished || abandoned; });
+        if (m_rendered <= offset)
+            return -1;
+        count = std::min(count, m_rendered - offset);
+    }
+    for (;;) {
+        const ssize_t got = ::pread(m_reader.get(), into, size_t(count), offset);
+        if (got < 0 && errno == EINTR)
+            continue;
+        return got;
+    }
+}
+
+void MidiRendering::wake()
+{
+    {
+        // Taken so that a reader between its test and its wait does not miss the call.
+        std::lock_guard guard(m_lock);
+    }
+    m_changed.notify_all();
+}
+
+QString MidiRendering::wait()
+{
+    std::unique_lock guard(m_lock);
+    m_changed.wait(guard, [&] { return m_finished; });
+    return m_problem;
+}
