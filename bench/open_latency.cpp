@@ -30,15 +30,17 @@ QByteArray typicalSong()
     QByteArray track;
     for (int channel = 0; channel < 8; ++channel)
         track += QByteArray("\x00", 1) + char(0xc0 | channel) + char(channel * 8);
-    const int ticksPerEighth = 60; // 480 ticks a quarter note at 120 beats a minute
-    for (int eighth = 0; eighth < 3 * 60 * 4 * 2; ++eighth) {
+    // An eighth is 240 ticks (480 a quarter note at 120 beats a minute), written as a variable-length
+    // number.
+    const QByteArray eighthLater("\x81\x70", 2);
+    for (int eighth = 0; eighth < 3 * 60 * 4; ++eighth) {
         const char melody = char(60 + (eighth * 7) % 24);
         track += QByteArray("\x00", 1) + char(0x90) + melody + char(100);
         if (eighth % 4 == 0) {
             for (int channel = 1; channel < 8; ++channel)
                 track += QByteArray("\x00", 1) + char(0x90 | channel) + char(36 + channel * 5) + char(80);
         }
-        track += char(ticksPerEighth) + QByteArray(1, char(0x80)) + melody + char(0);
+        track += eighthLater + char(0x80) + melody + char(0);
         if (eighth % 4 == 3) {
             for (int channel = 1; channel < 8; ++channel)
                 track += QByteArray("\x00", 1) + char(0x80 | channel) + char(36 + channel * 5) + char(0);

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr int Bars = 2;
-constexpr int Segments = 20;
 
 } // namespace
 
@@ -16,6 +15,24 @@ bool LevelMeterPicture::isShownFor(const QString &path)
     const QString tail = path.right(4).toLower();
     return tail == QLatin1String(".mp3") || tail == QLatin1String(".wav") || tail == QLatin1String(".voc") ||
            tail == QLatin1String(".mid");
+}
+
+int LevelMeterPicture::litSegments(double level)
+{
+    return qBound(0, qRound(level * Segments), Segments);
+}
+
+void LevelMeterPicture::setLevels(double left, double right)
+{
+    const double levels[Bars] = {left, right};
+    bool changed = false;
+    for (int bar = 0; bar < Bars; ++bar) {
+        const int now = qMax(litSegments(levels[bar]), m_lit[bar] - 1);
+        changed = changed || now != m_lit[bar];
+        m_lit[bar] = now;
+    }
+    if (changed)
+        update();
 }
 
 void LevelMeterPicture::paintEvent(QPaintEvent *)
@@ -27,8 +44,6 @@ void LevelMeterPicture::paintEvent(QPaintEvent *)
         QRectF(rect()).adjusted(width() * 0.12, height() * 0.15, -width() * 0.12, -height() * 0.15);
     const double barWidth = area.width() / (Bars * 2 - 1);
     const double segment = area.height() / Segments;
-    // A still level: the left channel a little above the right, the top segments unlit.
-    const int lit[Bars] = {14, 12};
     for (int bar = 0; bar < Bars; ++bar) {
         const double x = area.left() + bar * 2 * barWidth;
         for (int i = 0; i < Segments; ++i) {
@@ -36,7 +51,7 @@ void LevelMeterPicture::paintEvent(QPaintEvent *)
             QColor colour = i >= 17   ? QColor(230, 40, 30)
                             : i >= 13 ? QColor(240, 200, 30)
                                       : QColor(40, 200, 70);
-            if (i >= lit[bar])
+            if (i >= m_lit[bar])
                 colour = colour.darker(400);
             painter.fillRect(QRectF(x, y + segment * 0.15, barWidth, segment * 0.7), colour);
         }

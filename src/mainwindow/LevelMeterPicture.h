@@ -3,18 +3,29 @@
 
 #include <QWidget>
 
-// The picture shown over the media view while a sound plays: a level meter with its scale, drawn
-// in code so that it is sharp at any size.
+// The level meter shown over the media view while a sound plays, drawn in code so that it is sharp
+// at any size. It shows the levels the player reports; a bar falls back slowly, as a meter's does.
 class LevelMeterPicture : public QWidget
 {
     Q_OBJECT
 
 public:
+    static constexpr int Segments = 20;
+
     using QWidget::QWidget;
 
     // Sounds get the picture: names ending in ".mp3", ".wav", ".voc" or ".mid", in any case.
     static bool isShownFor(const QString &path);
+    // How many segments of a bar a level from 0 to 1 lights.
+    static int litSegments(double level);
+
+    // Levels from 0 to 1; a bar rises at once and falls at most a segment at a time.
+    void setLevels(double left, double right);
+    int lit(int bar) const { return m_lit[bar]; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_lit[2] = {0, 0};
 };

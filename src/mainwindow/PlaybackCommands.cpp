@@ -66,6 +66,7 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
         m_mpris->registerOn(QDBusConnection::sessionBus());
     Slider *speed = m_parts.player->options()->speedSlider;
     connect(speed, &Slider::valueScrolled, this, [this](int percent) { m_player.setSpeed(percent * 10); });
+    connect(&m_player, &MediaPlayer::levelsChanged, m_parts.player, &PlayerPanel::setLevels);
 }
 
 PlaybackCommands::~PlaybackCommands() = default;

@@ -83,6 +83,11 @@ void PlayerPanel::setVideo(QWidget *video)
     layout->addWidget(video);
 }
 
+void PlayerPanel::setLevels(double left, double right)
+{
+    m_levelMeter->setLevels(left, right);
+}
+
 void PlayerPanel::setRightClickCommand(int button, QAction *command)
 {
     m_buttons.at(std::size_t(button))->setRightClickAction(command);

@@ -33,6 +33,8 @@ public:
     void setReadOut(const QString &text);
     // Shows the level meter over the media view while a sound file plays.
     void showLevelMeterFor(const QString &path);
+    // The sound's levels for the level meter, 0 to 1.
+    void setLevels(double left, double right);
     // Puts the player's video into the media view, filling it.
     void setVideo(QWidget *video);
     // What a right click on a player button does.

@@ -70,4 +70,7 @@ Q_SIGNALS:
     void fileOpened(const QString &path);
     // The file could not be opened or played; the player holds no medium.
     void fileFailed(const QString &path);
+    // The sound's level on the left and the right, 0 to 1, about twenty times a second while it
+    // plays; 0 and 0 when it stops.
+    void levelsChanged(double left, double right);
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MpvPlayer.h"
 
+#include "AudioLevel.h"
 #include "MediaView.h"
 #include "MidiRenderer.h"
 #include "MidiRendering.h"
@@ -8,6 +9,7 @@
 
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QTimer>
 #include <clocale>
 #include <cmath>
 #include <cstring>
@@ -62,6 +64,16 @@ void abandonMidi(void *cookie)
     stream->rendering->wake();
 }
 
+// The level meter's figures come from a filter that measures each block of sound.
+constexpr char LevelFilter[] = "@meter:lavfi=[astats=metadata=1:reset=1]";
+constexpr char LevelProperty[] = "af-metadata/meter";
+constexpr int LevelIntervalMs = 50;
+
+enum Reply : quint64
+{
+    LevelsReply = 1
+};
+
 enum Observed : quint64
 {
     TimePosition = 1,
@@ -93,7 +105,8 @@ MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(pare
         {"vo", options.video ? "libmpv" : "null"},
         {"audio-display", "no"},
         {"hr-seek", "yes"},
-        {"ao", options.audio ? "pulse,alsa,null" : "null"}};
+        {"ao", options.audio ? "pulse,alsa,null" : "null"},
+        {"af", LevelFilter}};
     for (const auto &[name, value] : settings)
         mpv_set_option_string(m_mpv, name, value);
     if (mpv_initialize(m_mpv) < 0) {
@@ -107,6 +120,9 @@ MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(pare
     mpv_observe_property(m_mpv, Pause, "pause", MPV_FORMAT_FLAG);
     mpv_observe_property(m_mpv, Seeking, "seeking", MPV_FORMAT_FLAG);
     mpv_observe_property(m_mpv, EndReached, "eof-reached", MPV_FORMAT_FLAG);
+    m_levelTimer = new QTimer(this);
+    m_levelTimer->setInterval(LevelIntervalMs);
+    connect(m_levelTimer, &QTimer::timeout, this, &MpvPlayer::askForLevels);
     // Called on libmpv's thread: the events are read on the GUI thread.
     mpv_set_wakeup_callback(
         m_mpv,
@@ -353,6 +369,13 @@ void MpvPlayer::handle(const mpv_event &event)
         }
         break;
     }
+    case MPV_EVENT_GET_PROPERTY_REPLY: {
+        const auto *property = static_cast<const mpv_event_property *>(event.data);
+        if (event.reply_userdata == LevelsReply && event.error >= 0 && property &&
+            property->format == MPV_FORMAT_NODE)
+            levelsArrived(property->data);
+        break;
+    }
     case MPV_EVENT_PROPERTY_CHANGE: {
         const auto *property = static_cast<const mpv_event_property *>(event.data);
         propertyChanged(property->name, property->data, property->format);
@@ -382,8 +405,43 @@ void MpvPlayer::propertyChanged(const char *name, const void *data, int format)
 void MpvPlayer::reportMode()
 {
     const int now = mode();
-    if (now != m_reportedMode) {
-        m_reportedMode = now;
-        Q_EMIT modeChanged(now);
+    if (now == m_reportedMode)
+        return;
+    m_reportedMode = now;
+    if (now == Playing) {
+        m_levelTimer->start();
+    } else if (m_levelTimer->isActive()) {
+        m_levelTimer->stop();
+        Q_EMIT levelsChanged(0, 0);
     }
+    Q_EMIT modeChanged(now);
+}
+
+void MpvPlayer::askForLevels()
+{
+    // Asked without waiting: the answer comes as an event.
+    mpv_get_property_async(m_mpv, LevelsReply, LevelProperty, MPV_FORMAT_NODE);
+}
+
+void MpvPlayer::levelsArrived(const void *data)
+{
+    const auto *node = static_cast<const mpv_node *>(data);
+    if (!node || node->format != MPV_FORMAT_NODE_MAP || mode() != Playing)
+        return;
+    double levels[2] = {-1, -1};
+    const mpv_node_list *map = node->u.list;
+    for (int i = 0; i < map->num; ++i) {
+        const QLatin1String key(map->keys[i]);
+        const mpv_node &value = map->values[i];
+        if (value.format != MPV_FORMAT_STRING || !key.endsWith(QLatin1String(".Peak_level")))
+            continue;
+        if (key == QLatin1String("lavfi.astats.1.Peak_level"))
+            levels[0] = AudioLevel::fromDecibels(QString::fromLatin1(value.u.string));
+        else if (key == QLatin1String("lavfi.astats.2.Peak_level"))
+            levels[1] = AudioLevel::fromDecibels(QString::fromLatin1(value.u.string));
+    }
+    if (levels[0] < 0)
+        return;
+    // A single channel shows on both sides.
+    Q_EMIT levelsChanged(levels[0], levels[1] < 0 ? levels[0] : levels[1]);
 }

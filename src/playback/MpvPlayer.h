@@ -7,6 +7,7 @@
 #include <mutex>
 
 class MidiRendering;
+class QTimer;
 struct mpv_handle;
 struct mpv_event;
 struct mpv_stream_cb_info;
@@ -60,6 +61,8 @@ private:
     void propertyChanged(const char *name, const void *data, int format);
     void setPaused(bool paused);
     void reportMode();
+    void askForLevels();
+    void levelsArrived(const void *node);
 
     mpv_handle *m_mpv = nullptr;
     bool m_video = false;
@@ -74,6 +77,7 @@ private:
     int m_speed = 1000;
     int m_volume = 1000;
     int m_reportedMode = NotReady;
+    QTimer *m_levelTimer = nullptr;
     // The MIDI song being rendered and played while it grows; libmpv holds it while it reads it.
     std::mutex m_midiLock;
     std::shared_ptr<MidiRendering> m_midi;

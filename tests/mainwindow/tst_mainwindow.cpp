@@ -739,6 +739,21 @@ private Q_SLOTS:
         QCOMPARE(LevelMeterPicture::isShownFor(QStringLiteral("/m/") + name), shown);
     }
 
+    void theLevelMeterRisesAtOnceAndFallsSlowly()
+    {
+        LevelMeterPicture meter;
+        meter.setLevels(1.0, 0.5);
+        QCOMPARE(meter.lit(0), LevelMeterPicture::Segments);
+        QCOMPARE(meter.lit(1), LevelMeterPicture::Segments / 2);
+        meter.setLevels(0.0, 0.9);
+        QCOMPARE(meter.lit(0), LevelMeterPicture::Segments - 1);
+        QCOMPARE(meter.lit(1), LevelMeterPicture::litSegments(0.9));
+        for (int i = 0; i < LevelMeterPicture::Segments; ++i)
+            meter.setLevels(0.0, 0.0);
+        QCOMPARE(meter.lit(0), 0);
+        QCOMPARE(meter.lit(1), 0);
+    }
+
     void mediaCommandsFromTheBoxAndTheMenu()
     {
         Session session;

@@ -153,6 +153,22 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("broken.wav"))));
     }
 
+    void theLevelsOfAPlayingSoundAreReported()
+    {
+        MpvPlayer player({false});
+        QSignalSpy opened(&player, &MediaPlayer::fileOpened);
+        QSignalSpy levels(&player, &MediaPlayer::levelsChanged);
+        player.open(media("level.wav", toneWave(3000)));
+        QVERIFY(opened.wait(5000));
+        player.play();
+        // A tone at a quarter of full scale: 12 dB below, four fifths up the meter, on both sides.
+        QTRY_VERIFY_WITH_TIMEOUT(!levels.isEmpty() && levels.last().at(0).toDouble() > 0.7, 5000);
+        QVERIFY(levels.last().at(0).toDouble() < 0.85);
+        QCOMPARE(levels.last().at(1).toDouble(), levels.last().at(0).toDouble());
+        player.stop();
+        QCOMPARE(levels.last(), QVariantList({0.0, 0.0}));
+    }
+
     void aSongIsReadWhileItIsRenderedAndKeptWhenDone()
     {
         if (MidiRenderer::soundFont().isEmpty())

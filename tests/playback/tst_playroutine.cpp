@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "AudioLevel.h"
 #include "FakePlayer.h"
 #include "MciInterpreter.h"
 #include "PlayRoutine.h"
@@ -28,6 +29,26 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QCOMPARE(PositionReadOut::clock(milliseconds), text);
         QCOMPARE(PositionReadOut::text(milliseconds, 0), text + QStringLiteral(" / 00:00:00"));
+    }
+
+    void levelsFromDecibels_data()
+    {
+        QTest::addColumn<QString>("decibels");
+        QTest::addColumn<double>("level");
+        QTest::newRow("full scale") << "0.000000" << 1.0;
+        QTest::newRow("clipped above full scale") << "3.2" << 1.0;
+        QTest::newRow("half way") << "-30" << 0.5;
+        QTest::newRow("floor") << "-60" << 0.0;
+        QTest::newRow("below the floor") << "-90.5" << 0.0;
+        QTest::newRow("silence") << "-inf" << 0.0;
+        QTest::newRow("no number") << "nan" << 0.0;
+        QTest::newRow("nothing") << "" << 0.0;
+    }
+    void levelsFromDecibels()
+    {
+        QFETCH(QString, decibels);
+        QFETCH(double, level);
+        QCOMPARE(AudioLevel::fromDecibels(decibels), level);
     }
 
     void theStartFollowsTheOptions_data()
