@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libqt6opengl6-dev libgl-dev
-  libglib2.0-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont libwmf-dev
+  libglib2.0-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont libwmf-dev fonts-urw-base35
   libbenchmark-dev
   adwaita-icon-theme
   xvfb xauth imagemagick

@@ -151,6 +151,10 @@ void MainWindow::connectCommands()
     connect(m_parts.fileList->selectionModel(), &QItemSelectionModel::currentChanged, m_playback,
             &PlaybackCommands::playSelectedFile);
     connect(actions->showPlayingFile, &QAction::triggered, m_playback, &PlaybackCommands::showPlayingFile);
+    connect(playlist->view(), &QAbstractItemView::clicked, m_playback, [this](const QModelIndex &index) {
+        if (index.isValid())
+            m_playback->playPlaylistEntry(index.row());
+    });
     connect(actions->playInSeparateWindow, &QAction::triggered, m_playback,
             [this] { m_playback->playInSeparateWindow(true); });
     connect(actions->playInSeparateWindowFromStart, &QAction::triggered, m_playback,

@@ -1,21 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlaybackCommands.h"
 
+#include "AutoAdvance.h"
 #include "EntryListModel.h"
 #include "EntryListView.h"
 #include "ExternalPlayerWindow.h"
 #include "FileListController.h"
 #include "FolderNavigator.h"
 #include "FullScreenVideo.h"
+#include "ListAdvance.h"
 #include "MciInterpreter.h"
 #include "MediaPlayer.h"
 #include "MprisService.h"
 #include "NativePath.h"
 #include "PaneLayout.h"
 #include "PathBar.h"
+#include "Paths.h"
+#include "PicturePanel.h"
+#include "PictureViewer.h"
 #include "PlayRoutine.h"
 #include "PlaybackOptionsPanel.h"
 #include "PlayerPanel.h"
+#include "PlaylistPanel.h"
 #include "PositionReadOut.h"
 #include "Prompter.h"
 #include "SeparatePlayback.h"
@@ -25,6 +31,7 @@
 #include "SplitterPane.h"
 #include "Twips.h"
 #include "VersionTitle.h"
+#include "WindowActions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -64,8 +71,13 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
     m_mpris = new MprisService(player, hooks, this);
     if (QDBusConnection::sessionBus().isConnected())
         m_mpris->registerOn(QDBusConnection::sessionBus());
-    Slider *speed = m_parts.player->options()->speedSlider;
-    connect(speed, &Slider::valueScrolled, this, [this](int percent) { m_player.setSpeed(percent * 10); });
+    PlaybackOptionsPanel *options = m_parts.player->options();
+    // The speed is given to the player when the slider is let go.
+    connect(options->speedSlider, &Slider::valueSettled, this,
+            [this](int percent) { m_player.setSpeed(qMax(1, percent) * 10); });
+    connect(&m_player, &MediaPlayer::fileFailed, this, [this] { m_failed = true; });
+    setUpAutoAdvance();
+    connect(m_parts.player->pictures(), &PicturePanel::clicked, this, &PlaybackCommands::openViewer);
     connect(&m_player, &MediaPlayer::levelsChanged, m_parts.player, &PlayerPanel::setLevels);
 }
 
@@ -82,10 +94,16 @@ void PlaybackCommands::playSelectedFile()
         m_routine->setLastPlayedFile(m_state.currentFile);
         m_routine->setLastPosition(m_state.lastPosition);
     }
+    const PlaybackOptionsPanel *options = m_parts.player->options();
     if (m_state.types.isPicture(path)) {
-        m_routine->close();
+        m_routine->showPicture(path);
+        m_showingPicture = true;
+        m_parts.player->pictures()->showPicture(path);
+        m_parts.player->showPictures(true);
+        m_advance->pictureShown(options->slideDelay->currentIndex());
+        if (m_viewer)
+            m_viewer->showPicture(path);
     } else {
-        const PlaybackOptionsPanel *options = m_parts.player->options();
         PlayRoutine::Options chosen;
         chosen.autoPlayOnClick = options->autoPlay->isChecked();
         chosen.autoPlayAtStart = options->autoPlayAtStart->isChecked();
@@ -96,16 +114,113 @@ void PlaybackCommands::playSelectedFile()
         // The file already playing plays on untouched.
         if (!m_routine->play(path, chosen))
             return;
-        m_playingFile = path;
-        m_state.currentFile = path;
-        m_state.lastPlayedPath = path;
+        m_showingPicture = false;
+        m_failed = false;
+        m_parts.player->pictures()->clear();
+        m_parts.player->showPictures(false);
+        m_advance->mediumShown();
+        if (m_viewer)
+            m_viewer->reject();
     }
+    m_playingFile = path;
+    m_state.currentFile = path;
+    m_state.lastPlayedPath = path;
     m_parts.player->showLevelMeterFor(path);
     m_parts.pathBar->setText(path);
     const FileInformation::Description description = m_information.describe(path);
     m_parts.player->fileInformation()->setPlainText(description.lines.join(QLatin1Char('\n')));
     m_window.setWindowTitle(versionTitle() + QLatin1String(" - ") + NativePath::forDisplay(path) +
                             QLatin1String(" (") + description.size + QLatin1Char(')'));
+}
+
+void PlaybackCommands::openViewer()
+{
+    PicturePanel *pictures = m_parts.player->pictures();
+    if (m_viewer || pictures->path().isEmpty())
+        return;
+    if (pictures->showsError()) {
+        m_prompter.message(tr("Unable to open the selected file. File may be corrupted!"), ProgramTitle,
+                           Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+        return;
+    }
+    FolderNavigator *navigator = m_parts.navigator;
+    EntryListView *list = m_parts.fileList;
+    PlaybackOptionsPanel *options = m_parts.player->options();
+    PictureViewer::Hooks hooks;
+    hooks.chosenName = [list] {
+        const int row = list->currentRow();
+        return row >= 0 ? list->items()->text(row) : QString();
+    };
+    hooks.information = [this] { return m_parts.player->fileInformation()->toPlainText(); };
+    hooks.chosenIsOnEditList = [list] {
+        const int row = list->currentRow();
+        return row >= 0 && list->items()->isOnEditList(row);
+    };
+    const WindowActions *actions = m_parts.actions;
+    hooks.addToEditList = [actions] { actions->addToEditList->trigger(); };
+    hooks.removeFromEditList = [actions] { actions->removeFromEditList->trigger(); };
+    hooks.toggleAutoAdvance = [options] { options->toggleAutoAdvance(); };
+    hooks.stopAutoAdvance = [options] { options->setAutoAdvance(false); };
+    hooks.nextFile = [navigator] { navigator->goToNextFile(); };
+    hooks.previousFile = [navigator] { navigator->goToPreviousFile(); };
+    hooks.deleteFile = [actions] { actions->deleteEntry->trigger(); };
+    hooks.firstFile = [list] {
+        for (int row = 0; row < list->items()->count(); ++row) {
+            if (list->items()->kind(row) == ListEntry::Kind::File) {
+                list->setCurrentRow(row);
+                return;
+            }
+        }
+    };
+    hooks.lastFile = [list] {
+        if (list->items()->count() > 0)
+            list->setCurrentRow(list->items()->count() - 1);
+    };
+    PictureViewer viewer(hooks, &m_window);
+    m_viewer = &viewer;
+    viewer.showPicture(pictures->path());
+    viewer.exec();
+    m_viewer = nullptr;
+}
+
+void PlaybackCommands::setUpAutoAdvance()
+{
+    PlaybackOptionsPanel *options = m_parts.player->options();
+    PlaylistPanel *playlist = m_parts.playlist;
+    m_fileAdvance = std::make_unique<ListAdvance>(*m_parts.fileList,
+                                                  [this](int row) { m_parts.fileList->setCurrentRow(row); });
+    m_playlistAdvance = std::make_unique<ListAdvance>(*playlist->view(), [this, playlist](int row) {
+        // The advance leaves the entry it moves to as the only one selected.
+        playlist->view()->clearSelection();
+        playlist->view()->setCurrentRow(row);
+        playPlaylistEntry(row);
+    });
+    AutoAdvance::Hooks hooks;
+    // A shown picture, and a file that could not be played, count as finished.
+    hooks.finished = [this] {
+        return m_showingPicture || m_failed || m_routine->lastPosition() >= m_routine->length();
+    };
+    hooks.usePlaylist = [playlist] { return playlist->usePlaylist()->isChecked(); };
+    hooks.stopUsingPlaylist = [playlist] { playlist->usePlaylist()->setChecked(false); };
+    hooks.turnOff = [options] { options->setAutoAdvance(false); };
+    m_advance = new AutoAdvance(*m_fileAdvance, *m_playlistAdvance, hooks, this);
+    connect(options->autoAdvance, &QCheckBox::toggled, this,
+            [this](bool on) { m_advance->setOn(on, m_player.mode() == MediaPlayer::Stopped); });
+    connect(options->slideDelay, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (m_showingPicture)
+            m_advance->pictureShown(index);
+    });
+}
+
+void PlaybackCommands::playPlaylistEntry(int row)
+{
+    EntryListView *view = m_parts.playlist->view();
+    if (row >= 0 && row < view->items()->count()) {
+        const QString path = view->items()->text(row);
+        if (Paths::fileExists(path))
+            m_parts.navigator->openPath(path);
+    }
+    m_parts.playlist->usePlaylist()->setChecked(true);
 }
 
 void PlaybackCommands::showPlayingFile()

@@ -6,8 +6,12 @@
 #include "MediaPlayer.h"
 
 #include <QObject>
+#include <memory>
 
+class AutoAdvance;
+class ListAdvance;
 class MciInterpreter;
+class PictureViewer;
 class MprisService;
 class Prompter;
 class PlayRoutine;
@@ -30,6 +34,10 @@ public:
 
     // Plays the file selected in the file list.
     void playSelectedFile();
+    // Opens the full-screen viewer on the picture shown, until it is closed.
+    void openViewer();
+    // Chooses a playlist entry and opens its file in the main window.
+    void playPlaylistEntry(int row);
     // Selects the playing file in its folder without starting it again.
     void showPlayingFile();
     // Asks for a media control command and shows its reply.
@@ -55,6 +63,7 @@ private:
         FullScreen
     };
     void handOver(SeparateWindow window, bool carryPosition);
+    void setUpAutoAdvance();
     void updateReadOut();
     void opened(const QString &path, bool speedReset);
 
@@ -69,6 +78,13 @@ private:
     MprisService *m_mpris = nullptr;
     FileInformation m_information;
     QTimer *m_readOutTimer = nullptr;
+    AutoAdvance *m_advance = nullptr;
+    std::unique_ptr<ListAdvance> m_fileAdvance;
+    std::unique_ptr<ListAdvance> m_playlistAdvance;
+    PictureViewer *m_viewer = nullptr;
+    bool m_showingPicture = false;
+    // The chosen file could not be played.
+    bool m_failed = false;
     QString m_playingFile;
     QString m_lastMciCommand;
 };

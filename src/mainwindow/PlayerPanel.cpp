@@ -3,6 +3,7 @@
 
 #include "FlatButton.h"
 #include "LevelMeterPicture.h"
+#include "PicturePanel.h"
 #include "PlaybackOptionsPanel.h"
 #include "PlayerGlyph.h"
 #include "Twips.h"
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStackedLayout>
 #include <QVBoxLayout>
 
 PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(parent)
@@ -27,6 +29,14 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
     QPalette black = m_mediaView->palette();
     black.setColor(QPalette::Window, Qt::black);
     m_mediaView->setPalette(black);
+    // The media view shows the video, or the picture panel while a picture is chosen.
+    m_mediaPages = new QStackedLayout(m_mediaView);
+    m_mediaPages->setContentsMargins(1, 1, 1, 1);
+    m_mediaPage = new QWidget;
+    m_mediaPages->addWidget(m_mediaPage);
+    m_pictures = new PicturePanel;
+    m_pictures->setContextMenuPolicy(Qt::NoContextMenu);
+    m_mediaPages->addWidget(m_pictures);
 
     m_levelMeter = new LevelMeterPicture(this);
     m_levelMeter->setObjectName(QStringLiteral("levelMeter"));
@@ -78,9 +88,16 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
 void PlayerPanel::setVideo(QWidget *video)
 {
     video->setObjectName(QStringLiteral("videoView"));
-    auto *layout = new QVBoxLayout(m_mediaView);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->addWidget(video);
+    m_mediaPages->removeWidget(m_mediaPage);
+    delete m_mediaPage;
+    m_mediaPage = video;
+    m_mediaPages->insertWidget(0, video);
+    m_mediaPages->setCurrentIndex(0);
+}
+
+void PlayerPanel::showPictures(bool on)
+{
+    m_mediaPages->setCurrentWidget(on ? static_cast<QWidget *>(m_pictures) : m_mediaPage);
 }
 
 void PlayerPanel::setLevels(double left, double right)

@@ -6,12 +6,14 @@
 
 class FlatButton;
 class LevelMeterPicture;
+class PicturePanel;
 class PlaybackOptionsPanel;
 class QAction;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
 class QScrollArea;
+class QStackedLayout;
 
 // The player pane: the square media view, the position read-out, the row of player buttons, and
 // the file information with the playback options below it, scrolling on short windows.
@@ -35,6 +37,9 @@ public:
     void showLevelMeterFor(const QString &path);
     // The sound's levels for the level meter, 0 to 1.
     void setLevels(double left, double right);
+    PicturePanel *pictures() const { return m_pictures; }
+    // The picture panel, or the video, in the media view.
+    void showPictures(bool on);
     // Puts the player's video into the media view, filling it.
     void setVideo(QWidget *video);
     // What a right click on a player button does.
@@ -47,6 +52,9 @@ protected:
 
 private:
     QFrame *m_mediaView = nullptr;
+    QStackedLayout *m_mediaPages = nullptr;
+    QWidget *m_mediaPage = nullptr;
+    PicturePanel *m_pictures = nullptr;
     LevelMeterPicture *m_levelMeter = nullptr;
     QWidget *m_controlStrip = nullptr;
     QLabel *m_readOut = nullptr;

@@ -15,6 +15,13 @@ public:
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
     void reset(int fd = -1);
+    // Hands the descriptor over without closing it.
+    int release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
     // Closes now and reports the outcome, which matters for written files.
     bool close();
 

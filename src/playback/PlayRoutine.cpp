@@ -33,6 +33,13 @@ bool PlayRoutine::play(const QString &path, const Options &options)
     return true;
 }
 
+void PlayRoutine::showPicture(const QString &path)
+{
+    close();
+    m_firstPlay = false;
+    m_lastPlayedFile = path;
+}
+
 void PlayRoutine::close()
 {
     m_pending = {};

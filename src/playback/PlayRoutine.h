@@ -30,7 +30,9 @@ public:
 
     // Plays a media file; false when that file is already playing and is left as it is.
     bool play(const QString &path, const Options &options);
-    // Closes the medium for a picture.
+    // Closes the medium for a picture, which counts as the file played last.
+    void showPicture(const QString &path);
+    // Closes the medium.
     void close();
 
     // While set, a chosen file opens without starting (the program moving the selection itself).

@@ -5,6 +5,8 @@ QObject *createMciTest();
 QObject *createMpvPlayerTest();
 QObject *createPlayRoutineTest();
 QObject *createMprisTest();
+QObject *createPicturesTest();
+QObject *createAutoAdvanceTest();
 QObject *createMidiTimingTest();
 QObject *createSeparatePlaybackTest();
 
@@ -12,5 +14,6 @@ int main(int argc, char **argv)
 {
     return runTests(argc, argv,
                     {createMciTest, createPlayRoutineTest, createMprisTest, createMpvPlayerTest,
-                     createSeparatePlaybackTest, createMidiTimingTest});
+                     createSeparatePlaybackTest, createMidiTimingTest, createAutoAdvanceTest,
+                     createPicturesTest});
 }

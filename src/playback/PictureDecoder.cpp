@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PictureDecoder.h"
+
+#include "FileDescriptor.h"
+#include "NativePath.h"
+#include "PictureFit.h"
+#include "WmfReader.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <cerrno>
+#include <fcntl.h>
+#include <mutex>
+
+namespace PictureDecoder {
+
+namespace {
+
+// The most memory one picture may take, in megabytes: a photograph of 100 megapixels fits.
+constexpr int AllocationLimitMb = 512;
+constexpr qint64 MaxMetafileBytes = 64 * 1024 * 1024;
+const QString Unreadable = QStringLiteral("the picture cannot be read");
+
+Result readMetafile(QFile &file, const QSize &panel)
+{
+    Result result;
+    if (file.size() > MaxMetafileBytes) {
+        result.problem = Unreadable;
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    // libwmf keeps state of its own between calls.
+    static std::mutex lock;
+    std::lock_guard guard(lock);
+    const QImage natural = WmfReader::read(bytes);
+    if (natural.isNull()) {
+        result.problem = Unreadable;
+        return result;
+    }
+    result.naturalSize = natural.size();
+    const QSize fitted = panel.isValid() ? PictureFit::fit(natural.size(), panel).size() : natural.size();
+    result.image = fitted == natural.size() ? natural : WmfReader::read(bytes, fitted);
+    return result;
+}
+
+} // namespace
+
+Result decode(const QString &path, const QSize &panel)
+{
+    Result result;
+    FileDescriptor descriptor(::open(NativePath::toBytes(path).constData(), O_RDONLY | O_CLOEXEC));
+    if (!descriptor.valid()) {
+        result.problem = FileDescriptor::errorText(errno);
+        return result;
+    }
+    QFile file;
+    if (!file.open(descriptor.get(), QIODevice::ReadOnly)) {
+        result.problem = file.errorString();
+        return result;
+    }
+    if (path.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive) || WmfReader::isMetafile(file.peek(18)))
+        return readMetafile(file, panel);
+
+    QImageReader::setAllocationLimit(AllocationLimitMb);
+    QImageReader reader(&file);
+    // Photographs turned by their camera are shown upright: their sizes are turned too.
+    reader.setAutoTransform(true);
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    result.naturalSize = turned ? reader.size().transposed() : reader.size();
+    const QSize fitted = panel.isValid() && result.naturalSize.isValid()
+                             ? PictureFit::fit(result.naturalSize, panel).size()
+                             : result.naturalSize;
+    if (fitted.isValid() && fitted != result.naturalSize && !fitted.isEmpty() &&
+        reader.supportsOption(QImageIOHandler::ScaledSize))
+        reader.setScaledSize(turned ? fitted.transposed() : fitted);
+    result.animated = reader.supportsAnimation() && reader.imageCount() != 1;
+    result.image = reader.read();
+    if (result.image.isNull()) {
+        result.problem = reader.errorString();
+        return result;
+    }
+    if (!result.naturalSize.isValid())
+        result.naturalSize = result.image.size();
+    if (fitted.isValid() && !fitted.isEmpty() && result.image.size() != fitted)
+        result.image = result.image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return result;
+}
+
+} // namespace PictureDecoder

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PicturePanel.h"
+
+#include "FileDescriptor.h"
+#include "NativePath.h"
+#include "PictureFit.h"
+#include "PictureLoader.h"
+
+#include <QFile>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QPainter>
+#include <QTimer>
+#include <fcntl.h>
+
+namespace {
+
+// A resize is followed by a new decoding once the size has settled.
+constexpr int RefitDelayMs = 150;
+
+void paintErrorPicture(QPainter &painter, const QRect &area)
+{
+    painter.fillRect(area, QColor(255, 255, 255));
+    painter.setPen(QPen(QColor(200, 0, 0), 6));
+    painter.drawRect(area.adjusted(3, 3, -3, -3));
+    painter.drawLine(area.topLeft() + QPoint(20, 20), area.bottomRight() - QPoint(20, 20));
+    painter.drawLine(area.topRight() + QPoint(-20, 20), area.bottomLeft() + QPoint(20, -20));
+}
+
+} // namespace
+
+PicturePanel::PicturePanel(QWidget *parent) : QWidget(parent), m_loader(new PictureLoader(this))
+{
+    setObjectName(QStringLiteral("picturePanel"));
+    setToolTip(tr("Click for fullscreen, right-click or press ESC to return again."));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_refit = new QTimer(this);
+    m_refit->setSingleShot(true);
+    m_refit->setInterval(RefitDelayMs);
+    connect(m_refit, &QTimer::timeout, this, [this] {
+        if (!m_path.isEmpty() && !m_error && !m_animated)
+            m_loader->load(m_path, size());
+    });
+    connect(m_loader, &PictureLoader::loaded, this, &PicturePanel::loaded);
+}
+
+PicturePanel::~PicturePanel()
+{
+    stopAnimation();
+}
+
+void PicturePanel::showPicture(const QString &path)
+{
+    stopAnimation();
+    m_path = path;
+    m_image = {};
+    m_error = false;
+    m_animated = false;
+    m_loader->load(path, size());
+    update();
+}
+
+void PicturePanel::clear()
+{
+    stopAnimation();
+    m_loader->cancel();
+    m_path.clear();
+    m_image = {};
+    m_error = false;
+    m_animated = false;
+    update();
+}
+
+void PicturePanel::loaded(const QString &path, const PictureDecoder::Result &result)
+{
+    if (path != m_path)
+        return;
+    const bool first = m_image.isNull() && !m_error;
+    m_error = result.image.isNull();
+    m_image = result.image;
+    m_naturalSize = result.naturalSize;
+    m_animated = result.animated;
+    if (m_animated && first)
+        startAnimation();
+    update();
+    if (first)
+        Q_EMIT shown(path);
+}
+
+void PicturePanel::startAnimation()
+{
+    FileDescriptor descriptor(::open(NativePath::toBytes(m_path).constData(), O_RDONLY | O_CLOEXEC));
+    m_movieFile = new QFile(this);
+    if (!descriptor.valid() ||
+        !m_movieFile->open(descriptor.get(), QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+        stopAnimation();
+        return;
+    }
+    // The file now owns the descriptor.
+    descriptor.release();
+    m_movie = new QMovie(m_movieFile, QByteArray(), this);
+    m_movie->setScaledSize(pictureArea().size());
+    connect(m_movie, &QMovie::frameChanged, this, qOverload<>(&QWidget::update));
+    m_movie->start();
+}
+
+void PicturePanel::stopAnimation()
+{
+    delete m_movie;
+    m_movie = nullptr;
+    delete m_movieFile;
+    m_movieFile = nullptr;
+}
+
+QRect PicturePanel::pictureArea() const
+{
+    if (m_error)
+        return PictureFit::fit(QSize(ErrorPictureSize, ErrorPictureSize), size());
+    return PictureFit::fit(m_naturalSize, size());
+}
+
+void PicturePanel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (m_path.isEmpty())
+        return;
+    const QRect area = pictureArea();
+    if (m_error) {
+        paintErrorPicture(painter, area);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_movie && !m_movie->currentImage().isNull())
+        painter.drawImage(area, m_movie->currentImage());
+    else if (!m_image.isNull())
+        painter.drawImage(area, m_image);
+}
+
+void PicturePanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_movie)
+        m_movie->setScaledSize(pictureArea().size());
+    m_refit->start();
+}
+
+void PicturePanel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        !m_path.isEmpty())
+        Q_EMIT clicked();
+    QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "PictureDecoder.h"
+
+#include <QWidget>
+
+class PictureLoader;
+class QFile;
+class QMovie;
+
+// The picture panel of the player pane: the chosen picture fitted into it and centred, never
+// enlarged, fitted again when the panel changes size. Animated pictures play. A picture that
+// cannot be read shows the error picture. Clicking asks for the full-screen viewer.
+class PicturePanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ErrorPictureSize = 100;
+
+    explicit PicturePanel(QWidget *parent = nullptr);
+    ~PicturePanel() override;
+
+    void showPicture(const QString &path);
+    void clear();
+    QString path() const { return m_path; }
+    // The picture could not be read and the error picture shows.
+    bool showsError() const { return m_error; }
+    // Where the picture is drawn in the panel.
+    QRect pictureArea() const;
+
+Q_SIGNALS:
+    // A left click; showsError() tells whether there is a picture to view.
+    void clicked();
+    // A picture (or the error picture) is shown.
+    void shown(const QString &path);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void loaded(const QString &path, const PictureDecoder::Result &result);
+    void startAnimation();
+    void stopAnimation();
+
+    PictureLoader *m_loader = nullptr;
+    QString m_path;
+    QImage m_image;
+    QSize m_naturalSize;
+    bool m_error = false;
+    bool m_animated = false;
+    QFile *m_movieFile = nullptr;
+    QMovie *m_movie = nullptr;
+    QTimer *m_refit = nullptr;
+};

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WmfReader.h"
+
+#include <QtEndian>
+#include <libwmf/api.h>
+#include <libwmf/gd.h>
+
+namespace WmfReader {
+
+namespace {
+
+// Larger drawings are refused: a metafile may claim any size.
+constexpr qint64 MaxPixels = 64LL * 1024 * 1024;
+
+struct Api
+{
+    wmfAPI *api = nullptr;
+    ~Api()
+    {
+        if (api)
+            wmf_api_destroy(api);
+    }
+};
+
+} // namespace
+
+bool isMetafile(const QByteArray &bytes)
+{
+    if (bytes.size() < 18)
+        return false;
+    // The placeable header's key, or a plain header: type 1 or 2, nine words long.
+    if (qFromLittleEndian<quint32>(bytes.constData()) == 0x9ac6cdd7)
+        return true;
+    const quint16 type = qFromLittleEndian<quint16>(bytes.constData());
+    const quint16 words = qFromLittleEndian<quint16>(bytes.constData() + 2);
+    return (type == 1 || type == 2) && words == 9;
+}
+
+QImage read(const QByteArray &bytes, const QSize &within)
+{
+    if (!isMetafile(bytes))
+        return {};
+    Api wmf;
+    wmfAPI_Options options = {};
+    options.function = wmf_gd_function;
+    const unsigned long flags =
+        WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+    if (wmf_api_create(&wmf.api, flags, &options) != wmf_E_None)
+        return {};
+    // libwmf reads the bytes in place and never writes them.
+    QByteArray data = bytes;
+    if (wmf_mem_open(wmf.api, reinterpret_cast<unsigned char *>(data.data()), long(data.size())) !=
+        wmf_E_None)
+        return {};
+    wmfD_Rect box = {};
+    unsigned int width = 0;
+    unsigned int height = 0;
+    if (wmf_scan(wmf.api, 0, &box) != wmf_E_None ||
+        wmf_display_size(wmf.api, &width, &height, 96, 96) != wmf_E_None || width == 0 || height == 0)
+        return {};
+    QSize size(int(qMin(width, 1u << 20)), int(qMin(height, 1u << 20)));
+    if (within.isValid() && (size.width() > within.width() || size.height() > within.height()))
+        size = size.scaled(within, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    if (qint64(size.width()) * size.height() > MaxPixels)
+        return {};
+    wmf_gd_t *device = WMF_GD_GetData(wmf.api);
+    device->type = wmf_gd_image;
+    device->bbox = box;
+    device->width = unsigned(size.width());
+    device->height = unsigned(size.height());
+    if (wmf_play(wmf.api, 0, &box) != wmf_E_None || !device->gd_image)
+        return {};
+    const int *pixels = wmf_gd_image_pixels(device->gd_image);
+    if (!pixels)
+        return {};
+    QImage image(size, QImage::Format_ARGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            // gd keeps 7 bits of transparency above the colour: 0 opaque, 127 clear.
+            const unsigned pixel = unsigned(pixels[qint64(y) * size.width() + x]);
+            const int alpha = 255 - int((pixel >> 24) & 0x7f) * 255 / 127;
+            line[x] = qRgba(int((pixel >> 16) & 0xff), int((pixel >> 8) & 0xff), int(pixel & 0xff), alpha);
+        }
+    }
+    return image;
+}
+
+} // namespace WmfReader

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+// Windows metafiles drawn into pictures with libwmf.
+namespace WmfReader {
+
+// Whether the bytes begin as a metafile does (placeable or plain).
+bool isMetafile(const QByteArray &bytes);
+// The metafile drawn at its own size, or at most within the given size (the proportions kept);
+// a null picture when it cannot be drawn.
+QImage read(const QByteArray &bytes, const QSize &within = QSize());
+
+} // namespace WmfReader

@@ -1,0 +1,286 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PictureDecoder.h"
+#include "PictureFit.h"
+#include "PictureViewer.h"
+#include "TemporaryFolder.h"
+#include "TestFiles.h"
+#include "WmfReader.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QImage gradient(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, 128));
+    }
+    return image;
+}
+
+QByteArray word(int value)
+{
+    QByteArray bytes(2, '\0');
+    qToLittleEndian<qint16>(qint16(value), bytes.data());
+    return bytes;
+}
+
+QByteArray doubleWord(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian<quint32>(value, bytes.data());
+    return bytes;
+}
+
+// A placeable metafile an inch wide and half an inch high holding one red rectangle.
+QByteArray metafile()
+{
+    auto record = [](int function, std::initializer_list<int> parameters) {
+        QByteArray bytes = doubleWord(quint32(3 + parameters.size())) + word(function);
+        for (int parameter : parameters)
+            bytes += word(parameter);
+        return bytes;
+    };
+    QByteArray records = record(0x020b, {0, 0}) + record(0x020c, {500, 1000});
+    records += doubleWord(7) + word(0x02fc) + word(0) + doubleWord(0x0000ff) + word(0);
+    records += record(0x012d, {0}) + record(0x041b, {400, 900, 100, 100}) + record(0, {});
+    const QByteArray header = word(1) + word(9) + word(0x0300) + doubleWord(quint32(9 + records.size() / 2)) +
+                              word(1) + doubleWord(7) + word(0);
+    QByteArray placeable = doubleWord(0x9ac6cdd7) + word(0) + word(0) + word(0) + word(1000) + word(500) +
+                           word(1000) + doubleWord(0);
+    quint16 sum = 0;
+    for (int i = 0; i < 20; i += 2)
+        sum ^= qFromLittleEndian<quint16>(placeable.constData() + i);
+    return placeable + word(sum) + header + records;
+}
+
+struct Calls
+{
+    QStringList made;
+    bool onEditList = false;
+};
+
+PictureViewer::Hooks hooksRecording(Calls &calls)
+{
+    auto note = [&calls](const char *name) {
+        return [&calls, name] { calls.made.append(QLatin1String(name)); };
+    };
+    PictureViewer::Hooks hooks;
+    hooks.chosenName = [] { return QStringLiteral("  holiday.jpg "); };
+    hooks.information = [] { return QStringLiteral("Size : 2.0 MB\r\n"); };
+    hooks.chosenIsOnEditList = [&calls] { return calls.onEditList; };
+    hooks.addToEditList = [&calls] {
+        calls.made.append(QStringLiteral("add"));
+        calls.onEditList = true;
+    };
+    hooks.removeFromEditList = [&calls] {
+        calls.made.append(QStringLiteral("remove"));
+        calls.onEditList = false;
+    };
+    hooks.toggleAutoAdvance = note("toggle advance");
+    hooks.stopAutoAdvance = note("stop advance");
+    hooks.nextFile = note("next");
+    hooks.previousFile = note("previous");
+    hooks.deleteFile = note("delete");
+    hooks.firstFile = note("first");
+    hooks.lastFile = note("last");
+    return hooks;
+}
+
+} // namespace
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+    TemporaryFolder m_dir;
+
+private Q_SLOTS:
+    void picturesFitTheirPanel_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("panel");
+        QTest::addColumn<QRect>("area");
+        QTest::newRow("wide: the width decides, p = 50")
+            << QSize(4000, 1000) << QSize(2000, 1500) << QRect(0, 500, 2000, 500);
+        QTest::newRow("tall: the height decides, p = 37.5 to 38")
+            << QSize(1000, 4000) << QSize(2000, 1500) << QRect(810, 0, 380, 1500);
+        QTest::newRow("small: never enlarged, centred")
+            << QSize(100, 50) << QSize(400, 300) << QRect(150, 125, 100, 50);
+        QTest::newRow("both too large, in whole percentages")
+            << QSize(3000, 3000) << QSize(600, 400) << QRect(99, 0, 402, 400);
+        QTest::newRow("no panel") << QSize(100, 100) << QSize(0, 0) << QRect(0, 0, 0, 0);
+    }
+    void picturesFitTheirPanel()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, panel);
+        QFETCH(QRect, area);
+        QCOMPARE(PictureFit::fit(picture, panel), area);
+    }
+
+    void picturesAreDecodedAtTheSizeShown_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("panel");
+        QTest::addColumn<QSize>("natural");
+        QTest::addColumn<QSize>("shown");
+        const QImage photo = gradient(1600, 1200);
+        QTest::newRow("jpeg scaled while decoded") << "photo.jpg" << encoded(photo, "JPG") << QSize(400, 400)
+                                                   << QSize(1600, 1200) << QSize(400, 300);
+        QTest::newRow("png") << "photo.png" << encoded(photo, "PNG") << QSize(400, 400) << QSize(1600, 1200)
+                             << QSize(400, 300);
+        QTest::newRow("bitmap at its own size") << "small.bmp" << encoded(gradient(64, 32), "BMP")
+                                                << QSize(400, 400) << QSize(64, 32) << QSize(64, 32);
+        QTest::newRow("full size for the viewer")
+            << "photo.jpg" << encoded(photo, "JPG") << QSize() << QSize(1600, 1200) << QSize(1600, 1200);
+        QTest::newRow("metafile at 96 dots an inch")
+            << "shape.wmf" << metafile() << QSize() << QSize(96, 48) << QSize(96, 48);
+        QTest::newRow("metafile fitted")
+            << "shape.wmf" << metafile() << QSize(48, 48) << QSize(96, 48) << QSize(48, 24);
+    }
+    void picturesAreDecodedAtTheSizeShown()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, panel);
+        QFETCH(QSize, natural);
+        QFETCH(QSize, shown);
+        const QString path = m_dir.filePath(name);
+        writeBytes(path, bytes);
+        const PictureDecoder::Result result = PictureDecoder::decode(path, panel);
+        QCOMPARE(result.problem, QString());
+        QCOMPARE(result.naturalSize, natural);
+        QCOMPARE(result.image.size(), shown);
+    }
+
+    void theMetafileIsDrawn()
+    {
+        const QImage image = WmfReader::read(metafile());
+        QCOMPARE(image.size(), QSize(96, 48));
+        // Red inside the rectangle, not outside it.
+        QCOMPARE(QColor(image.pixel(48, 24)), QColor(Qt::red));
+        QVERIFY(QColor(image.pixel(2, 2)) != QColor(Qt::red));
+    }
+
+    void badPicturesAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray jpeg = encoded(gradient(300, 200), "JPG");
+        const QByteArray gif = encoded(gradient(300, 200), "GIF");
+        QTest::newRow("zero bytes") << "empty.jpg" << QByteArray();
+        QTest::newRow("text named .jpg") << "words.jpg" << QByteArray("not a picture at all\n");
+        QTest::newRow("jpeg cut after its header") << "cut.jpg" << jpeg.left(200);
+        QTest::newRow("gif cut after its header") << "cut.gif" << gif.left(20);
+        QTest::newRow("bitmap cut") << "cut.bmp" << encoded(gradient(64, 32), "BMP").left(30);
+        QTest::newRow("icon cut") << "cut.ico" << QByteArray("\0\0\1\0\1\0\x20\x20\0\0", 10);
+        QTest::newRow("cursor cut") << "cut.cur" << QByteArray("\0\0\2\0\1\0\x20\x20\0\0", 10);
+        QTest::newRow("metafile cut") << "cut.wmf" << metafile().left(30);
+        QTest::newRow("metafile of noise")
+            << "noise.wmf" << QByteArray("\xd7\xcd\xc6\x9a", 4) + QByteArray(200, '\x7f');
+        // A bitmap header claiming 100000 x 100000 pixels: refused before anything is allocated.
+        QByteArray huge = encoded(gradient(4, 4), "BMP");
+        qToLittleEndian<qint32>(100000, huge.data() + 18);
+        qToLittleEndian<qint32>(100000, huge.data() + 22);
+        QTest::newRow("100000 x 100000 claimed") << "huge.bmp" << huge;
+    }
+    void badPicturesAreRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        const QString path = m_dir.filePath(name);
+        writeBytes(path, bytes);
+        for (const QSize &panel : {QSize(400, 400), QSize()}) {
+            const PictureDecoder::Result result = PictureDecoder::decode(path, panel);
+            QVERIFY(result.image.isNull());
+            QVERIFY(!result.problem.isEmpty());
+        }
+    }
+
+    void theViewerKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<bool>("open");
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << 0 << QStringList{"stop advance"} << false;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << QStringList{"stop advance"} << false;
+        QTest::newRow("Shift+Esc stays open")
+            << int(Qt::Key_Escape) << int(Qt::ShiftModifier) << QStringList() << true;
+        QTest::newRow("Space") << int(Qt::Key_Space) << 0 << QStringList{"add"} << true;
+        QTest::newRow("Shift+Space") << int(Qt::Key_Space) << int(Qt::ShiftModifier) << QStringList{"remove"}
+                                     << true;
+        QTest::newRow("F2") << int(Qt::Key_F2) << 0 << QStringList{"toggle advance"} << true;
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 0 << QStringList{"next"} << true;
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 0 << QStringList{"previous"} << true;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << QStringList{"delete"} << true;
+        QTest::newRow("Home") << int(Qt::Key_Home) << 0 << QStringList{"first"} << true;
+        QTest::newRow("End") << int(Qt::Key_End) << 0 << QStringList{"last"} << true;
+    }
+    void theViewerKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QStringList, calls);
+        QFETCH(bool, open);
+        Calls made;
+        PictureViewer viewer(hooksRecording(made));
+        viewer.show();
+        QTest::keyClick(&viewer, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(made.made, calls);
+        QCOMPARE(viewer.isVisible(), open);
+    }
+
+    void theViewerShowsTheBannerAndTheMark()
+    {
+        Calls made;
+        const QString path = m_dir.filePath(QStringLiteral("big.png"));
+        writeBytes(path, encoded(gradient(3000, 200), "PNG"));
+        PictureViewer viewer(hooksRecording(made));
+        viewer.resize(1000, 800);
+        viewer.show();
+        viewer.showPicture(path);
+        // The banner: the name and the information on one line below it.
+        QVERIFY(viewer.bannerShown());
+        QCOMPARE(viewer.bannerText(), QStringLiteral("holiday.jpg\nSize : 2.0 MB"));
+        QVERIFY(!viewer.markShown());
+        QTest::keyClick(&viewer, Qt::Key_Space);
+        QVERIFY(viewer.markShown());
+        // Larger than the window, the picture overflows on both sides; dragging moves it.
+        QTRY_COMPARE(viewer.pictureOrigin(), QPoint(viewer.width() / 2 - 1500, viewer.height() / 2 - 100));
+        const QPoint start = viewer.pictureOrigin();
+        const QPoint grip(viewer.width() / 2, viewer.height() / 2);
+        QTest::mousePress(&viewer, Qt::LeftButton, {}, grip);
+        QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(40, 10)), QPointF(grip + QPoint(40, 10)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&viewer, &move);
+        QTest::mouseRelease(&viewer, Qt::LeftButton, {}, grip + QPoint(40, 10));
+        QCOMPARE(viewer.pictureOrigin(), start + QPoint(40, 10));
+        // A right click anywhere closes it.
+        QTest::mouseClick(&viewer, Qt::RightButton, {}, QPoint(2, 2));
+        QVERIFY(!viewer.isVisible());
+    }
+};
+
+QObject *createPicturesTest()
+{
+    return new TestPictures;
+}
+
+#include "tst_pictures.moc"
