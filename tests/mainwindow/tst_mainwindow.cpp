@@ -13,6 +13,7 @@
 #include "MediaPlayer.h"
 #include "NativePath.h"
 #include "PaneArrangement.h"
+#include "PicturePanel.h"
 #include "PlaybackOptionsPanel.h"
 #include "ScriptedPrompter.h"
 #include "SettingKeys.h"
@@ -34,6 +35,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -833,6 +835,109 @@ private Q_SLOTS:
         session.window->findChild<QAction *>(command)->trigger();
         QCOMPARE(seen, QStringList({window, "stop", secondStart + ",play"}));
         QCOMPARE(session.player.calls, mainAfter);
+    }
+
+    void choosingAPictureShowsItAndAClickViewsIt()
+    {
+        Session session;
+        QImage picture(300, 200, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(session.media(QStringLiteral("green.bmp"))));
+        writeBytes(session.media(QStringLiteral("broken.jpg")), "not a picture");
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        auto *pictures = session.child<PicturePanel>("picturePanel");
+        QSignalSpy shown(pictures, &PicturePanel::shown);
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
+        session.player.calls.clear();
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("green.bmp")));
+        // The medium is closed and the picture takes the media view.
+        QCOMPARE(session.player.calls, QStringList{"close"});
+        QVERIFY(pictures->isVisible());
+        QVERIFY(shown.wait(5000));
+        QVERIFY(!pictures->showsError());
+        QCOMPARE(session.child<QLineEdit>("pathBox")->text(), session.media(QStringLiteral("green.bmp")));
+
+        QString viewed;
+        QTimer::singleShot(0, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            viewed = modal ? modal->objectName() : QString();
+            if (modal)
+                QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        Q_EMIT pictures->clicked();
+        QCOMPARE(viewed, QStringLiteral("pictureViewer"));
+
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("broken.jpg")));
+        QVERIFY(shown.wait(5000));
+        QVERIFY(pictures->showsError());
+        Q_EMIT pictures->clicked();
+        QCOMPARE(session.prompter.questions().last().text,
+                 QStringLiteral("Unable to open the selected file. File may be corrupted!"));
+
+        // A medium takes the media view back.
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
+        QVERIFY(!pictures->isVisible());
+    }
+
+    void theSlideShowGoesThroughPicturesAndSoundsAndWraps()
+    {
+        Session session;
+        QDir().mkpath(session.media(QStringLiteral("show")));
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        QVERIFY(picture.save(session.media(QStringLiteral("show/1.bmp"))));
+        QVERIFY(picture.save(session.media(QStringLiteral("show/2.bmp"))));
+        writeBytes(session.media(QStringLiteral("show/3.mp3")), "x");
+        session.start(session.media(QStringLiteral("show/1.bmp")));
+        auto *list = session.child<EntryListView>("fileList");
+        QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("1.bmp"));
+        session.child<QCheckBox>("autoAdvance")->setChecked(true);
+        // A picture stays for the slide delay, a second, then the next file is chosen.
+        QTRY_COMPARE_WITH_TIMEOUT(list->items()->text(list->currentRow()), QStringLiteral("2.bmp"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(list->items()->text(list->currentRow()), QStringLiteral("3.mp3"), 3000);
+        // A sound plays to its end first.
+        const QString sound = session.media(QStringLiteral("show/3.mp3"));
+        Q_EMIT session.player.fileOpened(sound);
+        QTest::qWait(1500);
+        QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("3.mp3"));
+        session.player.advanceTo(session.player.mediumLength);
+        QTRY_COMPARE_WITH_TIMEOUT(list->items()->text(list->currentRow()), QStringLiteral("1.bmp"), 3000);
+        session.child<QCheckBox>("autoAdvance")->setChecked(false);
+    }
+
+    void theSpeedIsSetWhenTheSliderIsLetGo_data()
+    {
+        QTest::addColumn<bool>("keepSpeed");
+        QTest::addColumn<int>("sliderAfter");
+        QTest::addColumn<QString>("speedAfter");
+        QTest::newRow("back to normal for the next file") << false << 100 << "speed 1000";
+        QTest::newRow("kept for the next file") << true << 50 << "speed 500";
+    }
+    void theSpeedIsSetWhenTheSliderIsLetGo()
+    {
+        QFETCH(bool, keepSpeed);
+        QFETCH(int, sliderAfter);
+        QFETCH(QString, speedAfter);
+        Session session;
+        session.start(session.media(QStringLiteral("b.wav")));
+        Q_EMIT session.player.fileOpened(session.media(QStringLiteral("b.wav")));
+        auto *options = session.window->findChild<PlaybackOptionsPanel *>();
+        options->keepSpeed->setChecked(keepSpeed);
+        session.player.calls.clear();
+        options->speedSlider->setValue(50);
+        Q_EMIT options->speedSlider->valueScrolled(50);
+        QCOMPARE(options->speedLabel->text(), QStringLiteral("Movie speed:50%"));
+        QVERIFY(session.player.calls.isEmpty());
+        Q_EMIT options->speedSlider->valueSettled(50);
+        QCOMPARE(session.player.calls, QStringList{"speed 500"});
+
+        auto *list = session.focused<EntryListView>("fileList");
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("B.wav")));
+        session.player.calls.clear();
+        Q_EMIT session.player.fileOpened(session.media(QStringLiteral("B.wav")));
+        QCOMPARE(options->speedSlider->value(), sliderAfter);
+        QVERIFY(session.player.calls.contains(speedAfter));
     }
 
     void unreadableListsAreNotOverwritten()
