@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PicturePanel.h"
 
-#include "FileDescriptor.h"
-#include "NativePath.h"
+#include "PictureAnimation.h"
 #include "PictureFit.h"
 #include "PictureLoader.h"
 
-#include <QFile>
 #include <QMouseEvent>
-#include <QMovie>
 #include <QPainter>
 #include <QTimer>
-#include <fcntl.h>
 
 namespace {
 
@@ -89,27 +85,14 @@ void PicturePanel::loaded(const QString &path, const PictureDecoder::Result &res
 
 void PicturePanel::startAnimation()
 {
-    FileDescriptor descriptor(::open(NativePath::toBytes(m_path).constData(), O_RDONLY | O_CLOEXEC));
-    m_movieFile = new QFile(this);
-    if (!descriptor.valid() ||
-        !m_movieFile->open(descriptor.get(), QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
-        stopAnimation();
-        return;
-    }
-    // The file now owns the descriptor.
-    descriptor.release();
-    m_movie = new QMovie(m_movieFile, QByteArray(), this);
-    m_movie->setScaledSize(pictureArea().size());
-    connect(m_movie, &QMovie::frameChanged, this, qOverload<>(&QWidget::update));
-    m_movie->start();
+    m_animation = new PictureAnimation(m_path, pictureArea().size(), this);
+    connect(m_animation, &PictureAnimation::frameChanged, this, qOverload<>(&QWidget::update));
 }
 
 void PicturePanel::stopAnimation()
 {
-    delete m_movie;
-    m_movie = nullptr;
-    delete m_movieFile;
-    m_movieFile = nullptr;
+    delete m_animation;
+    m_animation = nullptr;
 }
 
 QRect PicturePanel::pictureArea() const
@@ -131,8 +114,9 @@ void PicturePanel::paintEvent(QPaintEvent *)
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_movie && !m_movie->currentImage().isNull())
-        painter.drawImage(area, m_movie->currentImage());
+    const QImage frame = m_animation ? m_animation->currentFrame() : QImage();
+    if (!frame.isNull())
+        painter.drawImage(area, frame);
     else if (!m_image.isNull())
         painter.drawImage(area, m_image);
 }
@@ -140,8 +124,8 @@ void PicturePanel::paintEvent(QPaintEvent *)
 void PicturePanel::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_movie)
-        m_movie->setScaledSize(pictureArea().size());
+    if (m_animation)
+        m_animation->setFrameSize(pictureArea().size());
     m_refit->start();
 }
 

@@ -6,8 +6,7 @@
 #include <QWidget>
 
 class PictureLoader;
-class QFile;
-class QMovie;
+class PictureAnimation;
 
 // The picture panel of the player pane: the chosen picture fitted into it and centred, never
 // enlarged, fitted again when the panel changes size. Animated pictures play. A picture that
@@ -52,7 +51,6 @@ private:
     QSize m_naturalSize;
     bool m_error = false;
     bool m_animated = false;
-    QFile *m_movieFile = nullptr;
-    QMovie *m_movie = nullptr;
+    PictureAnimation *m_animation = nullptr;
     QTimer *m_refit = nullptr;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureViewer.h"
 
+#include "PictureAnimation.h"
 #include "PictureLoader.h"
 #include "PicturePanel.h"
 
@@ -58,6 +59,12 @@ void PictureViewer::loaded(const QString &path, const PictureDecoder::Result &re
 {
     if (path != m_path)
         return;
+    delete m_animation;
+    m_animation = nullptr;
+    if (result.animated) {
+        m_animation = new PictureAnimation(path, QSize(), this);
+        connect(m_animation, &PictureAnimation::frameChanged, this, qOverload<>(&QWidget::update));
+    }
     m_image = result.image;
     if (m_image.isNull()) {
         m_image =
@@ -211,7 +218,10 @@ void PictureViewer::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    if (!m_image.isNull())
+    const QImage frame = m_animation ? m_animation->currentFrame() : QImage();
+    if (!frame.isNull())
+        painter.drawImage(m_origin, frame);
+    else if (!m_image.isNull())
         painter.drawImage(m_origin, m_image);
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <functional>
 
+class PictureAnimation;
 class PictureLoader;
 class QLabel;
 class QTimer;
@@ -72,6 +73,7 @@ private:
 
     Hooks m_hooks;
     PictureLoader *m_loader = nullptr;
+    PictureAnimation *m_animation = nullptr;
     QString m_path;
     QImage m_image;
     QPoint m_origin;

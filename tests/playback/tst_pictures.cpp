@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "PictureAnimation.h"
 #include "PictureDecoder.h"
 #include "PictureFit.h"
 #include "PictureViewer.h"
@@ -8,6 +9,8 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 #include <QtEndian>
 
@@ -66,6 +69,19 @@ QByteArray metafile()
     for (int i = 0; i < 20; i += 2)
         sum ^= qFromLittleEndian<quint16>(placeable.constData() + i);
     return placeable + word(sum) + header + records;
+}
+
+// A one-pixel GIF of two frames, red then blue, a tenth of a second each, looping.
+QByteArray twoFrameGif()
+{
+    QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff", 19);
+    gif += QByteArray("\x21\xff\x0bNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
+    for (const char pixels : {'\x44', '\x4c'}) {
+        gif += QByteArray("\x21\xf9\x04\x00\x0a\x00\x00\x00", 8);
+        gif += QByteArray("\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02", 12) + pixels +
+               QByteArray("\x01\x00", 2);
+    }
+    return gif + ';';
 }
 
 struct Calls
@@ -167,6 +183,21 @@ private Q_SLOTS:
         QCOMPARE(result.problem, QString());
         QCOMPARE(result.naturalSize, natural);
         QCOMPARE(result.image.size(), shown);
+    }
+
+    void animatedPicturesPlay()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("two frames.gif"));
+        writeBytes(path, twoFrameGif());
+        const PictureDecoder::Result result = PictureDecoder::decode(path, QSize(100, 100));
+        QVERIFY(result.animated);
+        QCOMPARE(result.image.size(), QSize(1, 1));
+        PictureAnimation animation(path, QSize(10, 10));
+        QSet<QRgb> seen;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (seen.insert(animation.currentFrame().pixel(5, 5) & 0xffffff), seen.size() == 2), 3000);
+        QCOMPARE(seen, QSet<QRgb>({0xff0000, 0x0000ff}));
+        QCOMPARE(animation.currentFrame().size(), QSize(10, 10));
     }
 
     void theMetafileIsDrawn()
