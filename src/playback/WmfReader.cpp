@@ -63,27 +63,22 @@ QImage read(const QByteArray &bytes, const QSize &within)
         size = size.scaled(within, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
     if (qint64(size.width()) * size.height() > MaxPixels)
         return {};
+    // Drawn into a PNG handed to us piece by piece: libwmf keeps no picture of its own then.
+    QByteArray png;
     wmf_gd_t *device = WMF_GD_GetData(wmf.api);
-    device->type = wmf_gd_image;
+    device->type = wmf_gd_png;
+    device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER;
+    device->sink.context = &png;
+    device->sink.function = [](void *context, char *buffer, int length) {
+        static_cast<QByteArray *>(context)->append(buffer, length);
+        return length;
+    };
     device->bbox = box;
     device->width = unsigned(size.width());
     device->height = unsigned(size.height());
-    if (wmf_play(wmf.api, 0, &box) != wmf_E_None || !device->gd_image)
+    if (wmf_play(wmf.api, 0, &box) != wmf_E_None)
         return {};
-    const int *pixels = wmf_gd_image_pixels(device->gd_image);
-    if (!pixels)
-        return {};
-    QImage image(size, QImage::Format_ARGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            // gd keeps 7 bits of transparency above the colour: 0 opaque, 127 clear.
-            const unsigned pixel = unsigned(pixels[qint64(y) * size.width() + x]);
-            const int alpha = 255 - int((pixel >> 24) & 0x7f) * 255 / 127;
-            line[x] = qRgba(int((pixel >> 16) & 0xff), int((pixel >> 8) & 0xff), int(pixel & 0xff), alpha);
-        }
-    }
-    return image;
+    return QImage::fromData(png, "PNG");
 }
 
 } // namespace WmfReader
