@@ -3,6 +3,7 @@
 
 #include "MediaPlayer.h"
 #include "PositionReadOut.h"
+#include "VideoArea.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,14 +20,7 @@ ExternalPlayerWindow::ExternalPlayerWindow(MediaPlayer &player, QWidget *parent)
     setWindowTitle(tr("Media Player"));
     setObjectName(QStringLiteral("externalPlayerWindow"));
     setSizeGripEnabled(true);
-    m_view = player.createVideoView(this);
-    if (!m_view) {
-        m_view = new QWidget(this);
-        m_view->setAutoFillBackground(true);
-        m_view->setPalette(QPalette(Qt::black));
-    }
-    m_view->setObjectName(QStringLiteral("videoView"));
-    m_view->setMinimumSize(1, 1);
+    m_view = makeVideoArea(player, this);
 
     m_playPause = new QToolButton(this);
     m_playPause->setObjectName(QStringLiteral("playPause"));

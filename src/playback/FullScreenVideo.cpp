@@ -2,6 +2,7 @@
 #include "FullScreenVideo.h"
 
 #include "MediaPlayer.h"
+#include "VideoArea.h"
 
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -15,12 +16,10 @@ FullScreenVideo::FullScreenVideo(MediaPlayer &player, QWidget *parent)
     setCursor(Qt::BlankCursor);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    if (QWidget *view = player.createVideoView(this)) {
-        view->setObjectName(QStringLiteral("videoView"));
-        // The double click and the keys reach the window through the view.
-        view->setAttribute(Qt::WA_TransparentForMouseEvents);
-        layout->addWidget(view);
-    }
+    QWidget *view = makeVideoArea(player, this);
+    // The double click reaches the window through the view.
+    view->setAttribute(Qt::WA_TransparentForMouseEvents);
+    layout->addWidget(view);
 }
 
 void FullScreenVideo::keyPressEvent(QKeyEvent *event)

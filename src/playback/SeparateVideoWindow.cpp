@@ -3,6 +3,7 @@
 
 #include "MediaPlayer.h"
 #include "SeparatePlayback.h"
+#include "VideoArea.h"
 
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -21,14 +22,7 @@ SeparateVideoWindow::SeparateVideoWindow(MediaPlayer &player, SeparatePlayback &
     setWindowTitle(tr("Video"));
     setObjectName(QStringLiteral("separateVideoWindow"));
     setSizeGripEnabled(true);
-    m_view = player.createVideoView(this);
-    if (!m_view) {
-        m_view = new QWidget(this);
-        m_view->setAutoFillBackground(true);
-        m_view->setPalette(QPalette(Qt::black));
-    }
-    m_view->setObjectName(QStringLiteral("videoView"));
-    m_view->setMinimumSize(1, 1);
+    m_view = makeVideoArea(player, this);
 
     auto *menuBar = new QMenuBar(this);
     QMenu *options = menuBar->addMenu(tr("&Options"));
