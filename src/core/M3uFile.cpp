@@ -1,11 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "M3uFile.h"
 
+#include "NativePath.h"
+#include "Paths.h"
+
 namespace M3uFile {
+
+namespace {
+
+// A file URL as other players write it, as the path it names; the bytes kept as they are.
+QString pathOfUrl(const QString &line)
+{
+    QByteArray rest = NativePath::toBytes(line).mid(int(sizeof "file://") - 1);
+    if (rest.startsWith("localhost/"))
+        rest = rest.mid(int(sizeof "localhost") - 1);
+    return NativePath::fromBytes(QByteArray::fromPercentEncoding(rest));
+}
+
+} // namespace
+
+QString entryOf(const QString &line, const QString &playlistFolder)
+{
+    if (line.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
+        return pathOfUrl(line);
+    if (line.isEmpty() || line.startsWith(QLatin1Char('/')) || line.contains(QLatin1String("://")))
+        return line;
+    return playlistFolder + line;
+}
 
 TextLineFile::Contents read(const QString &path)
 {
-    return TextLineFile::read(path);
+    TextLineFile::Contents contents = TextLineFile::read(path);
+    if (!contents.lines.isEmpty() && contents.lines.first().startsWith(QChar(0xfeff)))
+        contents.lines.first().remove(0, 1);
+    const QString folder = Paths::folderOf(path);
+    QStringList entries;
+    entries.reserve(contents.lines.size());
+    for (const QString &line : std::as_const(contents.lines)) {
+        // Other players' headers and track titles.
+        if (!line.startsWith(QLatin1Char('#')))
+            entries.append(entryOf(line, folder));
+    }
+    contents.lines = entries;
+    return contents;
 }
 
 QString write(const QString &path, const QStringList &entries)

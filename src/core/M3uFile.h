@@ -3,11 +3,15 @@
 
 #include "TextLineFile.h"
 
-// Playlist files: one entry per line, exactly the entry's text, CR LF line ends, no header.
-// Every line read becomes an entry, blank lines and "#" lines included.
+// Playlist files. Written: one entry per line, exactly the entry's text (a full path), CR LF line
+// ends, nothing else. Read: also what other players write: "#" lines (headers, titles) are not
+// entries, entries relative to the playlist's folder are made full, file URLs become paths, and a
+// UTF-8 byte order mark is dropped. Kestrove's own files read back exactly as written.
 namespace M3uFile {
 
 TextLineFile::Contents read(const QString &path);
+// One line of a playlist as an entry; playlistFolder ends in "/".
+QString entryOf(const QString &line, const QString &playlistFolder);
 // Returns why the playlist could not be written, empty on success.
 QString write(const QString &path, const QStringList &entries);
 

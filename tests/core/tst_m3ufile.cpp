@@ -17,13 +17,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("entries");
-        QTest::newRow("comment line kept")
-            << QByteArray("#EXTM3U\r\n/m/a.mp3\r\n") << QStringList{"#EXTM3U", "/m/a.mp3"};
+        QTest::newRow("header and titles are not entries")
+            << QByteArray("#EXTM3U\r\n#EXTINF:123,Artist - Title\r\n/m/a.mp3\r\n") << QStringList{"/m/a.mp3"};
+        QTest::newRow("relative entries are made full")
+            << QByteArray("#EXTM3U\nsongs/a.mp3\nb.mp3\n") << QStringList{"@songs/a.mp3", "@b.mp3"};
+        QTest::newRow("file URLs become paths, bytes kept")
+            << QByteArray("file:///m/a%20b.mp3\nfile://localhost/m/caf%E9.mp3\n")
+            << QStringList{"/m/a b.mp3", QStringLiteral("/m/caf") + QChar(0xdce9) + QStringLiteral(".mp3")};
+        QTest::newRow("other URLs kept")
+            << QByteArray("http://radio.example/stream\n") << QStringList{"http://radio.example/stream"};
+        QTest::newRow("UTF-8 with a byte order mark")
+            << QByteArray("\xef\xbb\xbf/m/\xc3\xbc.mp3\n") << QStringList{QStringLiteral("/m/ü.mp3")};
         QTest::newRow("written on linux")
             << QByteArray("/m/a.mp3\n/m/b.mp3\n") << QStringList{"/m/a.mp3", "/m/b.mp3"};
         QTest::newRow("blank line kept") << QByteArray("/a\r\n\r\n/b\r\n") << QStringList{"/a", "", "/b"};
-        QTest::newRow("long line") << QByteArray(100000, 'x')
-                                   << QStringList{QString(100000, QLatin1Char('x'))};
+        QTest::newRow("long line") << "/" + QByteArray(100000, 'x')
+                                   << QStringList{"/" + QString(100000, QLatin1Char('x'))};
     }
     void everyLineIsAnEntry()
     {
@@ -35,7 +44,11 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         file.close();
-        QCOMPARE(M3uFile::read(path).lines, entries);
+        QStringList expected;
+        for (const QString &entry : std::as_const(entries))
+            expected.append(entry.startsWith(QLatin1Char('@')) ? dir.path() + QLatin1Char('/') + entry.mid(1)
+                                                               : entry);
+        QCOMPARE(M3uFile::read(path).lines, expected);
     }
 
     void savedListLoadsBackUnchanged()
@@ -43,7 +56,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list.m3u"));
         const QStringList entries{QStringLiteral("/m/b.mp3"), QStringLiteral("/m/a b.wav"),
-                                  QStringLiteral("/m/ü.mid"), QStringLiteral("#not a comment")};
+                                  QStringLiteral("/m/ü.mid"),
+                                  QStringLiteral("/m/caf") + QChar(0xdce9) + QStringLiteral(".mp3")};
         QVERIFY(M3uFile::write(path, entries).isEmpty());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
