@@ -8,6 +8,14 @@ void EntryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIn
     QStyledItemDelegate::initStyleOption(option, index);
     if (index.data(EntryListModel::OnEditListRole).toBool())
         option->palette.setColor(QPalette::Text, EditListText);
+    if (index.data(EntryListModel::PlayingRole).toBool()) {
+        if (m_playingLook == PlayingLook::Yellow) {
+            option->backgroundBrush = PlayingYellow;
+        } else {
+            option->backgroundBrush = PlayingBlue;
+            option->palette.setColor(QPalette::Text, Qt::white);
+        }
+    }
     if (index.data(EntryListModel::MenuTargetRole).toBool())
         option->backgroundBrush = MenuTargetBackground;
 }

@@ -14,8 +14,22 @@ public:
     static inline const QColor EditListText{0, 0, 255};
     static inline const QColor MenuTargetBackground{0, 255, 0};
 
+    // How the entry the player holds is shown: on yellow in the playlist pane, white on blue in the
+    // playlist window.
+    enum class PlayingLook
+    {
+        Yellow,
+        WhiteOnBlue
+    };
+    static inline const QColor PlayingYellow{255, 255, 0};
+    static inline const QColor PlayingBlue{0, 0, 255};
+
     using QStyledItemDelegate::QStyledItemDelegate;
+    void setPlayingLook(PlayingLook look) { m_playingLook = look; }
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
+private:
+    PlayingLook m_playingLook = PlayingLook::Yellow;
 };

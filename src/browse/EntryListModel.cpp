@@ -51,6 +51,8 @@ QVariant EntryListModel::data(const QModelIndex &index, int role) const
         return item.onEditList;
     case MenuTargetRole:
         return index.row() == m_menuTarget;
+    case PlayingRole:
+        return index.row() == m_playing;
     case IconIndexRole:
         if (m_icons && item.icon == IconFromText)
             item.icon = m_icons->iconIndex(item.text);
@@ -141,6 +143,10 @@ void EntryListModel::removeItem(int index)
     beginRemoveRows(QModelIndex(), index, index);
     m_entries.removeAt(index);
     m_menuTarget = -1;
+    if (m_playing == index)
+        m_playing = -1;
+    else if (m_playing > index)
+        --m_playing;
     m_firstRowValid = false;
     endRemoveRows();
 }
@@ -150,6 +156,7 @@ void EntryListModel::clear()
     beginResetModel();
     m_entries.clear();
     m_menuTarget = -1;
+    m_playing = -1;
     m_firstRow.clear();
     // Filling the list again keeps no index; the first findItem builds it.
     m_firstRowValid = false;
@@ -195,6 +202,17 @@ void EntryListModel::clearMenuTarget()
     const int previous = std::exchange(m_menuTarget, -1);
     if (validRow(previous))
         changed(previous, MenuTargetRole);
+}
+
+void EntryListModel::setPlaying(int index)
+{
+    const int previous = std::exchange(m_playing, validRow(index) ? index : -1);
+    if (previous == m_playing)
+        return;
+    if (validRow(previous))
+        changed(previous, PlayingRole);
+    if (validRow(m_playing))
+        changed(m_playing, PlayingRole);
 }
 
 void EntryListModel::setItemIcon(int index, int iconIndex)

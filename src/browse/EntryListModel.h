@@ -22,7 +22,8 @@ public:
         KindRole = Qt::UserRole,
         IconIndexRole,
         OnEditListRole,
-        MenuTargetRole
+        MenuTargetRole,
+        PlayingRole
     };
     // An icon index that is looked up from the entry's text when the entry is first drawn.
     static constexpr int IconFromText = -2;
@@ -60,6 +61,9 @@ public:
     // The entry a file menu is open on; at most one entry is the target at a time.
     void setMenuTarget(int index);
     void clearMenuTarget();
+    // The entry the player holds; at most one entry at a time, -1 for none.
+    void setPlaying(int index);
+    int playing() const { return m_playing; }
     void setItemIcon(int index, int iconIndex);
     // Appends many entries of one kind, all with the same icon index, in one step.
     void addItems(const QStringList &texts, ListEntry::Kind kind, int iconIndex);
@@ -80,6 +84,7 @@ private:
 
     QList<Item> m_entries;
     int m_menuTarget = -1;
+    int m_playing = -1;
     bool m_sorted = false;
     FileIconProvider *m_icons = nullptr;
     // Where each text first occurs, built by the first findItem after the list was filled or

@@ -58,6 +58,8 @@ public:
     void addPlaylistToEditList();
     void openInDefaultProgram();
     void showProperties();
+    // Marks the playlist entries that are on the EditList.
+    void markPlaylist();
 
 Q_SIGNALS:
     void editListRequested();
@@ -70,7 +72,6 @@ private:
     // Tells the user, once per command, of files left out because of their names.
     void reportUnlistable(const QStringList &paths);
     static FolderReader::Yield windowEvents();
-    void markPlaylist();
     void searchIntoPlaylist(const QString &folder, const QString &pattern);
 
     Parts m_parts;

@@ -18,6 +18,7 @@
 #include "PlaybackCommands.h"
 #include "PlaybackOptionsPanel.h"
 #include "PlayerPanel.h"
+#include "PlaylistCommands.h"
 #include "PlaylistPanel.h"
 #include "PreferencesDialog.h"
 #include "Prompter.h"
@@ -124,9 +125,15 @@ void MainWindow::connectCommands()
     PlaylistPanel *playlist = m_parts.playlist;
 
     // Commands whose windows do not exist yet stay disabled.
-    for (QAction *waiting :
-         {actions->openEditList, actions->loadPlaylist, actions->savePlaylist, actions->playlistOptions})
-        waiting->setEnabled(false);
+    actions->openEditList->setEnabled(false);
+    m_playlistCommands = new PlaylistCommands({*playlist, m_prompter, *m_services.icons, this,
+                                               [this] { return m_services.player->fileName(); },
+                                               [this] { m_commands->markPlaylist(); }},
+                                              this);
+    connect(actions->loadPlaylist, &QAction::triggered, m_playlistCommands, &PlaylistCommands::load);
+    connect(actions->savePlaylist, &QAction::triggered, m_playlistCommands, &PlaylistCommands::saveAs);
+    connect(actions->playlistOptions, &QAction::triggered, m_playlistCommands,
+            &PlaylistCommands::showOptions);
     connect(actions->goUp, &QAction::triggered, navigator, &FolderNavigator::goUp);
     // The player button and the file menu's item are one command.
     connect(actions->openInDefaultProgram, &QAction::triggered, m_commands,

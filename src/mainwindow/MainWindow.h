@@ -9,6 +9,7 @@
 
 class FileCommands;
 class PlaybackCommands;
+class PlaylistCommands;
 class FileDeleter;
 class FilePattern;
 class PlaybackOptionsPanel;
@@ -78,6 +79,7 @@ private:
     FileDeleter *m_deleter = nullptr;
     FileCommands *m_commands = nullptr;
     PlaybackCommands *m_playback = nullptr;
+    PlaylistCommands *m_playlistCommands = nullptr;
     QTimer *m_secondCopyTimer = nullptr;
     bool m_loading = false;
     bool m_closeWhenLoaded = false;

@@ -122,6 +122,8 @@ void PlaybackCommands::playSelectedFile()
         if (m_viewer)
             m_viewer->reject();
     }
+    EntryListModel *playlist = m_parts.playlist->view()->items();
+    playlist->setPlaying(playlist->findItem(path));
     m_playingFile = path;
     m_state.currentFile = path;
     m_state.lastPlayedPath = path;

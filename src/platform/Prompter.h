@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Every message box and input box of the program goes through this interface, so that a test can
@@ -44,4 +45,15 @@ public:
     // Returns nothing when the user cancels.
     virtual std::optional<QString> input(const QString &prompt, const QString &title,
                                          const QString &defaultText) = 0;
+
+    enum class FileDialog
+    {
+        Open,
+        Save
+    };
+    // A file chosen in the file dialog, with the name filters offered in order ("*.m3u", "*.*").
+    // Returns nothing when the user cancels. Saving does not ask about an existing file: the caller
+    // asks, once it knows the final name.
+    virtual std::optional<QString> chooseFile(FileDialog kind, const QString &title,
+                                              const QStringList &filters) = 0;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPrompter.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -93,4 +94,17 @@ std::optional<QString> QtPrompter::input(const QString &prompt, const QString &t
     if (!ok)
         return std::nullopt;
     return text;
+}
+
+std::optional<QString> QtPrompter::chooseFile(FileDialog kind, const QString &title,
+                                              const QStringList &filters)
+{
+    const QString filter = filters.join(QLatin1String(";;"));
+    const QString chosen = kind == FileDialog::Open
+                               ? QFileDialog::getOpenFileName(m_parent, title, QString(), filter)
+                               : QFileDialog::getSaveFileName(m_parent, title, QString(), filter, nullptr,
+                                                              QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
 }

@@ -15,6 +15,8 @@ public:
     void setParent(QWidget *parent);
 
     Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
+    std::optional<QString> chooseFile(FileDialog kind, const QString &title,
+                                      const QStringList &filters) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
 

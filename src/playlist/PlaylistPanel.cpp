@@ -95,15 +95,20 @@ QString PlaylistPanel::loadFile(const QString &path)
         return tr("the file does not exist");
     if (contents.status == TextLineFile::Contents::Status::Refused)
         return contents.problem;
-    m_view->items()->clear();
     // Icons are found from the paths when the entries are first drawn.
-    m_view->items()->addItems(contents.lines, ListEntry::Kind::File, EntryListModel::IconFromText);
+    setPaths(contents.lines);
     return {};
 }
 
 QString PlaylistPanel::saveFile(const QString &path) const
 {
     return M3uFile::write(path, paths());
+}
+
+void PlaylistPanel::setPaths(const QStringList &paths)
+{
+    m_view->items()->clear();
+    m_view->items()->addItems(paths, ListEntry::Kind::File, EntryListModel::IconFromText);
 }
 
 void PlaylistPanel::clearAll()

@@ -36,6 +36,8 @@ public:
     QString loadFile(const QString &path);
     // Returns why the file could not be written, empty on success.
     QString saveFile(const QString &path) const;
+    // Replaces the entries, in order.
+    void setPaths(const QStringList &paths);
     void clearAll();
     void clearSelected();
     // Marks the entries that are on the EditList; only entries whose mark changes are touched.

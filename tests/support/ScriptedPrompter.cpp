@@ -25,13 +25,24 @@ Prompter::Answer firstButton(Prompter::Buttons buttons)
 Prompter::Answer ScriptedPrompter::message(const QString &text, const QString &title, Buttons buttons,
                                            Icon icon)
 {
-    m_questions.append({text, title, buttons, icon, false});
+    m_questions.append({text, title, buttons, icon, false, false});
     return m_answers.isEmpty() ? firstButton(buttons) : m_answers.dequeue();
 }
 
 std::optional<QString> ScriptedPrompter::input(const QString &prompt, const QString &title,
                                                const QString &defaultText)
 {
-    m_questions.append({prompt, title, Buttons::OkCancel, Icon::None, true});
+    m_questions.append({prompt, title, Buttons::OkCancel, Icon::None, true, false});
     return m_inputs.isEmpty() ? std::optional<QString>(defaultText) : m_inputs.dequeue();
+}
+
+std::optional<QString> ScriptedPrompter::chooseFile(FileDialog, const QString &title,
+                                                    const QStringList &filters)
+{
+    Question question;
+    question.text = filters.join(QLatin1Char(' '));
+    question.title = title;
+    question.isFileDialog = true;
+    m_questions.append(question);
+    return m_files.isEmpty() ? std::nullopt : m_files.dequeue();
 }

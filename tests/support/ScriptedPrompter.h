@@ -18,10 +18,14 @@ public:
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         bool isInput = false;
+        // A file dialog: its title, and its filters as the text.
+        bool isFileDialog = false;
     };
 
     void queueAnswer(Answer answer) { m_answers.enqueue(answer); }
     void queueInput(std::optional<QString> text) { m_inputs.enqueue(std::move(text)); }
+    // The next file dialog's answer; with none queued the dialog is cancelled.
+    void queueFile(std::optional<QString> path) { m_files.enqueue(std::move(path)); }
 
     const QList<Question> &questions() const { return m_questions; }
     void clear() { m_questions.clear(); }
@@ -29,9 +33,12 @@ public:
     Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
+    std::optional<QString> chooseFile(FileDialog kind, const QString &title,
+                                      const QStringList &filters) override;
 
 private:
     QList<Question> m_questions;
     QQueue<Answer> m_answers;
     QQueue<std::optional<QString>> m_inputs;
+    QQueue<std::optional<QString>> m_files;
 };

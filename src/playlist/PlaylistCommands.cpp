@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlaylistCommands.h"
+
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "NativePath.h"
+#include "Paths.h"
+#include "PlaylistPanel.h"
+#include "PlaylistWindow.h"
+#include "Prompter.h"
+#include "VersionTitle.h"
+
+namespace {
+
+const QStringList PlaylistFilters{QStringLiteral("*.m3u"), QStringLiteral("*.*")};
+
+} // namespace
+
+PlaylistCommands::PlaylistCommands(const Parts &parts, QObject *parent) : QObject(parent), m_parts(parts) {}
+
+void PlaylistCommands::load()
+{
+    const std::optional<QString> path =
+        m_parts.prompter.chooseFile(Prompter::FileDialog::Open, tr("Open playlist"), PlaylistFilters);
+    if (!path)
+        return;
+    if (!Paths::fileExists(*path)) {
+        m_parts.prompter.message(tr("ERROR! File don't exist !"), ProgramTitle, Prompter::Buttons::Ok,
+                                 Prompter::Icon::Critical);
+        return;
+    }
+    if (const QString problem = m_parts.panel.loadFile(*path); !problem.isEmpty()) {
+        m_parts.prompter.message(
+            tr("The playlist %1 cannot be read: %2.").arg(NativePath::forDisplay(*path), problem),
+            ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+        return;
+    }
+    m_parts.entriesChanged();
+    highlightPlaying();
+}
+
+void PlaylistCommands::saveAs()
+{
+    if (m_parts.panel.paths().isEmpty()) {
+        m_parts.prompter.message(tr("Noting to save !"), ProgramTitle, Prompter::Buttons::Ok,
+                                 Prompter::Icon::Exclamation);
+        return;
+    }
+    std::optional<QString> path =
+        m_parts.prompter.chooseFile(Prompter::FileDialog::Save, tr("Save playlist"), PlaylistFilters);
+    if (!path)
+        return;
+    if (Paths::extensionOf(*path, false).isEmpty())
+        path->append(QLatin1String(".m3u"));
+    if (Paths::fileExists(*path) &&
+        m_parts.prompter.message(tr("File already exists, overwrite ?"), tr("Overwrite?"),
+                                 Prompter::Buttons::OkCancel,
+                                 Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
+        return;
+    if (const QString problem = m_parts.panel.saveFile(*path); !problem.isEmpty())
+        m_parts.prompter.message(
+            tr("The playlist cannot be saved as %1: %2.").arg(NativePath::forDisplay(*path), problem),
+            ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+}
+
+void PlaylistCommands::showOptions()
+{
+    PlaylistWindow window(m_parts.panel.paths(), m_parts.playingFile(), m_parts.icons, m_parts.window);
+    window.exec();
+    // Closed in any way, the window's order is the playlist's.
+    m_parts.panel.setPaths(window.entries());
+    m_parts.entriesChanged();
+    highlightPlaying();
+}
+
+void PlaylistCommands::highlightPlaying()
+{
+    EntryListView *view = m_parts.panel.view();
+    const int playing = view->items()->findItem(m_parts.playingFile());
+    view->items()->setPlaying(playing);
+    if (playing < 0)
+        return;
+    view->clearSelection();
+    view->setCurrentRow(playing);
+}

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class FileIconProvider;
+class PlaylistPanel;
+class Prompter;
+class QWidget;
+
+// The playlist commands that talk to the user: LOAD, SAVE AS and OPTIONS, and the mark on the
+// entry the player holds.
+class PlaylistCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Parts
+    {
+        PlaylistPanel &panel;
+        Prompter &prompter;
+        FileIconProvider &icons;
+        QWidget *window = nullptr;
+        // The file the player holds, empty for none.
+        std::function<QString()> playingFile;
+        // The entries changed: their EditList marks are due again.
+        std::function<void()> entriesChanged;
+    };
+
+    explicit PlaylistCommands(const Parts &parts, QObject *parent = nullptr);
+
+    // Replaces the playlist with a playlist file the user picks.
+    void load();
+    // Saves the playlist under a name the user picks; ".m3u" is added to a name without extension.
+    void saveAs();
+    // Puts the playlist in order in the playlist window.
+    void showOptions();
+    // Selects and marks the entry the player holds, alone.
+    void highlightPlaying();
+
+private:
+    Parts m_parts;
+};

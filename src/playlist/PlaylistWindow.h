@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+class EntryListView;
+class FileIconProvider;
+
+// "PlayList": a working copy of the playlist to put in order: move the chosen entry up or down,
+// sort, shuffle. There is no cancel: however the window is closed, the caller takes entries()
+// back. The entry the player holds shows white on blue.
+class PlaylistWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    PlaylistWindow(const QStringList &entries, const QString &playingFile, FileIconProvider &icons,
+                   QWidget *parent = nullptr);
+
+    QStringList entries() const;
+
+    void moveUp();
+    void moveDown();
+    void sort();
+    void randomize();
+
+private:
+    void fill(const QStringList &entries, int current);
+    void markPlaying();
+
+    EntryListView *m_list = nullptr;
+    QString m_playingFile;
+};

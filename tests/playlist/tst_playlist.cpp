@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileIconProvider.h"
+#include "NativePath.h"
+#include "PlaylistCommands.h"
+#include "PlaylistOrder.h"
+#include "PlaylistPanel.h"
+#include "PlaylistWindow.h"
+#include "ScriptedPrompter.h"
+#include "TemporaryFolder.h"
+#include "TestFiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Draws the numbers given, in turn.
+std::function<double()> drawing(QList<double> numbers)
+{
+    return [numbers, next = 0]() mutable { return numbers.at(next++ % numbers.size()); };
+}
+
+struct Fixture
+{
+    Fixture()
+        : actions{new QAction(&owner), new QAction(&owner), new QAction(&owner),
+                  new QAction(&owner), new QAction(&owner), new QAction(&owner)},
+          panel(icons, actions),
+          commands({panel, prompter, icons, nullptr, [this] { return playing; }, [this] { ++marked; }})
+    {
+    }
+
+    QObject owner;
+    FileIconProvider icons;
+    PlaylistPanel::Commands actions;
+    PlaylistPanel panel;
+    ScriptedPrompter prompter;
+    QString playing;
+    int marked = 0;
+    PlaylistCommands commands;
+};
+
+} // namespace
+
+class TestPlaylist : public QObject
+{
+    Q_OBJECT
+
+    TemporaryFolder m_dir;
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void movesStopAtTheEnds_data()
+    {
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("movedTo");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("up") << true << 1 << 0 << "bac";
+        QTest::newRow("up from the first") << true << 0 << 0 << "abc";
+        QTest::newRow("down") << false << 1 << 2 << "acb";
+        QTest::newRow("down from the last") << false << 2 << 2 << "abc";
+        QTest::newRow("nothing chosen") << false << -1 << -1 << "abc";
+    }
+    void movesStopAtTheEnds()
+    {
+        QFETCH(bool, up);
+        QFETCH(int, index);
+        QFETCH(int, movedTo);
+        QFETCH(QString, order);
+        QStringList entries{"a", "b", "c"};
+        QCOMPARE(up ? PlaylistOrder::moveUp(entries, index) : PlaylistOrder::moveDown(entries, index),
+                 movedTo);
+        QCOMPARE(entries.join(QString()), order);
+    }
+
+    void sortingPutsNumbersInTheirOrder()
+    {
+        QCOMPARE(PlaylistOrder::sorted({"/m/Track 10.mp3", "/m/track 2.mp3", "/m/b.mp3", "/m/A.mp3"}),
+                 QStringList({"/m/A.mp3", "/m/b.mp3", "/m/track 2.mp3", "/m/Track 10.mp3"}));
+    }
+
+    void shufflingFollowsTheDrawRule_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QStringList>("shuffled");
+        QTest::newRow("always the first left")
+            << QStringList{"a", "b", "c"} << QList<double>{0.0} << QStringList{"a", "b", "c"};
+        QTest::newRow("always the last left")
+            << QStringList{"a", "b", "c"} << QList<double>{0.99} << QStringList{"c", "b", "a"};
+        // 0.5 x 3 = 1.5 goes to 2, 0.5 x 2 = 1, 0.5 x 1 = 0.5 goes to 0.
+        QTest::newRow("halves to even")
+            << QStringList{"a", "b", "c", "d"} << QList<double>{0.5} << QStringList{"c", "b", "a", "d"};
+        QTest::newRow("one entry") << QStringList{"only"} << QList<double>{0.7} << QStringList{"only"};
+        QTest::newRow("none") << QStringList() << QList<double>{0.7} << QStringList();
+    }
+    void shufflingFollowsTheDrawRule()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QList<double>, draws);
+        QFETCH(QStringList, shuffled);
+        QCOMPARE(PlaylistOrder::randomized(entries, drawing(draws)), shuffled);
+    }
+
+    void aLargeShuffleKeepsEveryEntry()
+    {
+        QStringList entries;
+        for (int i = 0; i < 100000; ++i)
+            entries.append(QString::number(i));
+        QStringList shuffled = PlaylistOrder::randomized(entries, PlaylistOrder::systemDraw);
+        QVERIFY(shuffled != entries);
+        std::sort(shuffled.begin(), shuffled.end());
+        std::sort(entries.begin(), entries.end());
+        QCOMPARE(shuffled, entries);
+    }
+
+    void theWindowKeepsThePlayingEntryMarked()
+    {
+        FileIconProvider icons;
+        PlaylistWindow window({"/m/c.mp3", "/m/B.mp3", "/m/a.mp3"}, "/m/b.mp3", icons);
+        auto *list = window.findChild<EntryListView *>(QStringLiteral("playlistCopy"));
+        QCOMPARE(list->items()->playing(), 1);
+        window.sort();
+        QCOMPARE(window.entries(), QStringList({"/m/a.mp3", "/m/B.mp3", "/m/c.mp3"}));
+        QCOMPARE(list->items()->playing(), 1);
+        list->setCurrentRow(2);
+        window.moveUp();
+        QCOMPARE(window.entries(), QStringList({"/m/a.mp3", "/m/c.mp3", "/m/B.mp3"}));
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(list->items()->playing(), 2);
+    }
+
+    void savedAndLoadedBackUnchanged()
+    {
+        Fixture fixture;
+        const QStringList entries{"/m/b.mp3", NativePath::fromBytes("/m/caf\xe9.mp3"), "/m/a b.wav"};
+        for (const QString &entry : entries)
+            fixture.panel.addFile(entry);
+        fixture.prompter.queueFile(m_dir.filePath("mylist"));
+        fixture.commands.saveAs();
+        QCOMPARE(fixture.prompter.questions().last().title, QStringLiteral("Save playlist"));
+        QCOMPARE(fixture.prompter.questions().last().text, QStringLiteral("*.m3u *.*"));
+        QCOMPARE(readBytes(m_dir.filePath("mylist.m3u")),
+                 QByteArray("/m/b.mp3\r\n/m/caf\xe9.mp3\r\n/m/a b.wav\r\n"));
+
+        fixture.panel.clearAll();
+        fixture.playing = "/m/a b.wav";
+        fixture.prompter.queueFile(m_dir.filePath("mylist.m3u"));
+        fixture.commands.load();
+        QCOMPARE(fixture.panel.paths(), entries);
+        QCOMPARE(fixture.marked, 1);
+        // The entry the player holds is marked and chosen alone.
+        QCOMPARE(fixture.panel.view()->items()->playing(), 2);
+        QCOMPARE(fixture.panel.view()->currentRow(), 2);
+    }
+
+    void savingAsks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("extension added") << "songs" << false << 0 << "songs.m3u"
+                                         << "";
+        QTest::newRow("own extension kept") << "songs.txt" << false << 0 << "songs.txt"
+                                            << "";
+        QTest::newRow("overwrite agreed") << "songs.m3u" << true << int(Prompter::Answer::Ok) << "songs.m3u"
+                                          << "File already exists, overwrite ?";
+        QTest::newRow("overwrite refused") << "songs.m3u" << true << int(Prompter::Answer::Cancel) << ""
+                                           << "File already exists, overwrite ?";
+    }
+    void savingAsks()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, exists);
+        QFETCH(int, answer);
+        QFETCH(QString, written);
+        QFETCH(QString, message);
+        TemporaryFolder folder;
+        if (exists)
+            writeBytes(folder.filePath(name), "old");
+        Fixture fixture;
+        fixture.panel.addFile("/m/a.mp3");
+        fixture.prompter.queueFile(folder.filePath(name));
+        fixture.prompter.queueAnswer(Prompter::Answer(answer));
+        fixture.commands.saveAs();
+        QCOMPARE(fixture.prompter.questions().size(), message.isEmpty() ? 1 : 2);
+        if (!message.isEmpty()) {
+            QCOMPARE(fixture.prompter.questions().last().text, message);
+            QCOMPARE(fixture.prompter.questions().last().title, QStringLiteral("Overwrite?"));
+        }
+        if (written.isEmpty())
+            QCOMPARE(readBytes(folder.filePath(name)), QByteArray("old"));
+        else
+            QCOMPARE(readBytes(folder.filePath(written)), QByteArray("/m/a.mp3\r\n"));
+    }
+
+    void nothingToSaveAndNothingToLoad()
+    {
+        Fixture fixture;
+        fixture.commands.saveAs();
+        QCOMPARE(fixture.prompter.questions().last().text, QStringLiteral("Noting to save !"));
+        fixture.panel.addFile("/m/kept.mp3");
+        fixture.prompter.queueFile(m_dir.filePath("no such list.m3u"));
+        fixture.commands.load();
+        QCOMPARE(fixture.prompter.questions().last().text, QStringLiteral("ERROR! File don't exist !"));
+        QCOMPARE(fixture.prompter.questions().last().icon, Prompter::Icon::Critical);
+        QCOMPARE(fixture.panel.paths(), QStringList{"/m/kept.mp3"});
+        // A cancelled dialog changes nothing.
+        fixture.commands.load();
+        QCOMPARE(fixture.panel.paths(), QStringList{"/m/kept.mp3"});
+    }
+
+    void theWindowWritesBackHoweverItCloses()
+    {
+        Fixture fixture;
+        for (const char *entry : {"/m/c.mp3", "/m/a.mp3", "/m/b.mp3"})
+            fixture.panel.addFile(QLatin1String(entry));
+        QTimer::singleShot(0, [] {
+            auto *window = qobject_cast<PlaylistWindow *>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            window->sort();
+            // The close box.
+            window->close();
+        });
+        fixture.commands.showOptions();
+        QCOMPARE(fixture.panel.paths(), QStringList({"/m/a.mp3", "/m/b.mp3", "/m/c.mp3"}));
+    }
+};
+
+QTEST_MAIN(TestPlaylist)
+#include "tst_playlist.moc"
