@@ -188,6 +188,18 @@ void MainWindow::connectKeys()
     FolderNavigator *navigator = m_parts.navigator;
     actions->attachFileListKeys(m_parts.fileList);
     actions->attachFolderTreeKeys(m_parts.folderTree);
+    EntryListView *playlist = m_parts.playlist->view();
+    actions->attachPlaylistKeys(playlist);
+    connect(actions->removePlaylistEntries, &QAction::triggered, m_parts.playlist,
+            &PlaylistPanel::clearSelected);
+    connect(actions->playPlaylistEntry, &QAction::triggered, m_playback,
+            [this, playlist] { m_playback->playPlaylistEntry(playlist->currentRow()); });
+    connect(actions->selectAllPlaylist, &QAction::triggered, playlist, &QAbstractItemView::selectAll);
+    // The playlist's title tells how many entries it holds.
+    auto countEntries = [this, playlist] { m_parts.panes->setPlaylistCount(playlist->items()->count()); };
+    connect(playlist->items(), &QAbstractItemModel::rowsInserted, this, countEntries);
+    connect(playlist->items(), &QAbstractItemModel::rowsRemoved, this, countEntries);
+    connect(playlist->items(), &QAbstractItemModel::modelReset, this, countEntries);
     connect(actions->typePath, &QAction::triggered, m_parts.pathBar, &PathBar::selectForTyping);
     connect(actions->nextFile, &QAction::triggered, navigator, &FolderNavigator::goToNextFile);
     connect(actions->previousFile, &QAction::triggered, navigator, &FolderNavigator::goToPreviousFile);

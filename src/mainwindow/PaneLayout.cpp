@@ -62,6 +62,13 @@ PaneLayout::PaneLayout(QWidget *container, const Panels &panels, Prompter &promp
     arrange->setObjectName(QStringLiteral("autoArrange"));
 }
 
+void PaneLayout::setPlaylistCount(int count)
+{
+    const QString caption = tr("PLAYLIST");
+    m_titles[PaneArrangement::Playlist]->setCaption(count > 0 ? caption + QStringLiteral(" (%1)").arg(count)
+                                                              : caption);
+}
+
 void PaneLayout::autoArrange()
 {
     apply(PaneArrangement::autoArrange());

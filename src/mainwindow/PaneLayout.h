@@ -37,6 +37,8 @@ public:
     SplitterPane *foldersSplitter() const { return m_folders; }
 
     void autoArrange();
+    // Shows how many entries the playlist holds in its title.
+    void setPlaylistCount(int count);
     // Lays the inner panels out again from the splitters' current shares.
     void updatePanels();
 

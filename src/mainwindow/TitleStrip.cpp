@@ -52,3 +52,12 @@ void TitleStrip::mouseReleaseEvent(QMouseEvent *event)
 {
     Q_EMIT released(m_index, event->button(), event->globalPosition().toPoint());
 }
+
+void TitleStrip::setCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    updateGeometry();
+    update();
+}

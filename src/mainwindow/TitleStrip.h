@@ -14,6 +14,7 @@ public:
 
     int index() const { return m_index; }
     QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
 
     // Where the rule stops left of the caption and starts again right of it, in pixels.
     static QPair<int, int> ruleGap(int stripWidth, int textWidth, double twipsPerPixel);

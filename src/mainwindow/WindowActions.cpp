@@ -66,6 +66,13 @@ WindowActions::WindowActions(QWidget *window)
                                 {QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)})),
       removeTypeFromEditList(listKey(window, "removeTypeFromEditList", tr("Remove files to editlist"),
                                      {QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)})),
+      removePlaylistEntries(listKey(window, "removePlaylistEntries", tr("Remove from the playlist"),
+                                    {QKeySequence(Qt::Key_Delete)})),
+      playPlaylistEntry(listKey(window, "playPlaylistEntry", tr("Play"),
+                                {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                                 QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)})),
+      selectAllPlaylist(
+          listKey(window, "selectAllPlaylist", tr("Select all"), {QKeySequence(Qt::ALT | Qt::Key_A)})),
       deleteFolder(listKey(window, "deleteFolder", tr("Delete folder"), {QKeySequence(Qt::Key_Delete)}))
 {
 }
@@ -86,6 +93,11 @@ PlaylistPanel::Commands WindowActions::playlistCommands() const
 void WindowActions::attachFileListKeys(QWidget *fileList)
 {
     fileList->addActions({deleteEntry, openEntry, addTypeToEditList, removeTypeFromEditList});
+}
+
+void WindowActions::attachPlaylistKeys(QWidget *playlist)
+{
+    playlist->addActions({removePlaylistEntries, playPlaylistEntry, selectAllPlaylist});
 }
 
 void WindowActions::attachFolderTreeKeys(QWidget *tree)

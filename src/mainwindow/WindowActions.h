@@ -60,6 +60,11 @@ public:
     QAction *const addTypeToEditList;
     QAction *const removeTypeFromEditList;
 
+    // Playlist keys.
+    QAction *const removePlaylistEntries;
+    QAction *const playPlaylistEntry;
+    QAction *const selectAllPlaylist;
+
     // Folder tree keys.
     QAction *const deleteFolder;
 
@@ -69,4 +74,5 @@ public:
     // Gives the file list and the folder tree their keys.
     void attachFileListKeys(QWidget *fileList);
     void attachFolderTreeKeys(QWidget *tree);
+    void attachPlaylistKeys(QWidget *playlist);
 };

@@ -15,6 +15,7 @@
 #include "PaneArrangement.h"
 #include "PicturePanel.h"
 #include "PlaybackOptionsPanel.h"
+#include "PlaylistPanel.h"
 #include "ScriptedPrompter.h"
 #include "SettingKeys.h"
 #include "Settings.h"
@@ -938,6 +939,30 @@ private Q_SLOTS:
         Q_EMIT session.player.fileOpened(session.media(QStringLiteral("B.wav")));
         QCOMPARE(options->speedSlider->value(), sliderAfter);
         QVERIFY(session.player.calls.contains(speedAfter));
+    }
+
+    void thePlaylistKeysAndItsCount()
+    {
+        Session session;
+        session.start(session.media());
+        auto *playlist = session.focused<EntryListView>("playlistView");
+        auto *title = session.child<TitleStrip>("playlistTitle");
+        QCOMPARE(title->caption(), QStringLiteral("PLAYLIST"));
+        for (const char *name : {"a b.mp3", "b.wav", "B.wav"})
+            playlist->items()->addItem(session.media(QLatin1String(name)));
+        QCOMPARE(title->caption(), QStringLiteral("PLAYLIST (3)"));
+        // Enter plays the current entry: its folder shows and the file is chosen there.
+        playlist->setCurrentRow(1);
+        QTest::keyClick(playlist, Qt::Key_Return);
+        auto *files = session.child<EntryListView>("fileList");
+        QCOMPARE(files->items()->text(files->currentRow()), QStringLiteral("b.wav"));
+        QVERIFY(session.child<PlaylistPanel>("playlistPanel")->usePlaylist()->isChecked());
+        session.focused<EntryListView>("playlistView");
+        QTest::keyClick(playlist, Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(playlist->selectionModel()->selectedRows().size(), 3);
+        QTest::keyClick(playlist, Qt::Key_Delete);
+        QCOMPARE(playlist->items()->count(), 0);
+        QCOMPARE(title->caption(), QStringLiteral("PLAYLIST"));
     }
 
     void unreadableListsAreNotOverwritten()
