@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PathBar.h"
 
+#include "DroppedFiles.h"
 #include "NativePath.h"
 #include "Paths.h"
 
@@ -69,16 +70,7 @@ bool PathBar::carriesLocalFile(const QMimeData *data)
 
 QString PathBar::firstLocalFile(const QMimeData *data)
 {
-    if (!data || !data->hasUrls())
-        return {};
-    const QList<QUrl> urls = data->urls();
-    for (const QUrl &url : urls) {
-        // The path's own bytes, which toLocalFile would decode as UTF-8 and lose.
-        if (url.isLocalFile())
-            return NativePath::fromBytes(
-                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
-    }
-    return {};
+    return DroppedFiles::paths(data).value(0);
 }
 
 bool PathBar::eventFilter(QObject *watched, QEvent *event)

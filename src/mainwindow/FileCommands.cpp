@@ -98,6 +98,30 @@ void FileCommands::addToPlaylist()
         searchIntoPlaylist(folder, pattern);
 }
 
+void FileCommands::addDroppedToPlaylist(const QStringList &paths)
+{
+    QStringList refused;
+    QStringList folders;
+    for (const QString &path : paths) {
+        if (folderExists(path))
+            folders.append(path);
+        else if (!m_parts.playlist.contains(path) && !m_parts.playlist.addFile(path))
+            refused.append(path);
+    }
+    reportUnlistable(refused);
+    // Folders are searched as "Add to playlist" searches them, one pattern for all of them.
+    if (folders.isEmpty() || m_walker.busy())
+        return;
+    const QString pattern =
+        FileTypeChooser::choose(m_parts.state.types, tr("Add files to playlist"), m_parts.window);
+    for (const QString &folder : std::as_const(folders)) {
+        if (pattern.isEmpty() || m_walker.busy())
+            break;
+        searchIntoPlaylist(folder, pattern);
+    }
+    markPlaylist();
+}
+
 void FileCommands::addAllToPlaylist()
 {
     const EntryListModel *entries = m_parts.fileList.items();

@@ -49,6 +49,8 @@ public:
 
     void addToPlaylist();
     void addAllToPlaylist();
+    // Files dropped on the playlist are added; folders are searched for a pattern the user picks.
+    void addDroppedToPlaylist(const QStringList &paths);
     void addToEditList();
     void addAllToEditList();
     void removeFromEditList();

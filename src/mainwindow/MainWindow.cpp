@@ -131,6 +131,7 @@ void MainWindow::connectCommands()
                                                [this] { m_commands->markPlaylist(); }},
                                               this);
     connect(actions->loadPlaylist, &QAction::triggered, m_playlistCommands, &PlaylistCommands::load);
+    connect(playlist, &PlaylistPanel::pathsDropped, m_commands, &FileCommands::addDroppedToPlaylist);
     connect(actions->savePlaylist, &QAction::triggered, m_playlistCommands, &PlaylistCommands::saveAs);
     connect(actions->playlistOptions, &QAction::triggered, m_playlistCommands,
             &PlaylistCommands::showOptions);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlaylistPanel.h"
 
+#include "DroppedFiles.h"
 #include "EditListStore.h"
 #include "EntryListModel.h"
 #include "EntryListView.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QElapsedTimer>
 
 namespace {
@@ -42,6 +44,8 @@ PlaylistPanel::PlaylistPanel(FileIconProvider &icons, const Commands &commands, 
     setObjectName(QStringLiteral("playlistPanel"));
     m_view = new EntryListView(this);
     m_view->setObjectName(QStringLiteral("playlistView"));
+    m_view->viewport()->setAcceptDrops(true);
+    m_view->viewport()->installEventFilter(this);
     m_view->items()->setIconProvider(&m_icons);
 
     m_buttonPanel = new QWidget(this);
@@ -103,6 +107,28 @@ QString PlaylistPanel::loadFile(const QString &path)
 QString PlaylistPanel::saveFile(const QString &path) const
 {
     return M3uFile::write(path, paths());
+}
+
+bool PlaylistPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (!DroppedFiles::paths(drag->mimeData()).isEmpty()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+    } else if (event->type() == QEvent::Drop) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList paths = DroppedFiles::paths(drop->mimeData());
+        if (!paths.isEmpty()) {
+            // The files are only listed: the source must not think they were moved or copied.
+            drop->setDropAction(Qt::IgnoreAction);
+            drop->accept();
+            Q_EMIT pathsDropped(paths);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PlaylistPanel::setPaths(const QStringList &paths)

@@ -43,8 +43,13 @@ public:
     // Marks the entries that are on the EditList; only entries whose mark changes are touched.
     void markEditList(const EditListStore &editList);
 
+Q_SIGNALS:
+    // Files or folders were dropped on the list from a file manager.
+    void pathsDropped(const QStringList &paths);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void placeButtons();

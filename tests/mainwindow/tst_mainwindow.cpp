@@ -49,6 +49,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -963,6 +964,32 @@ private Q_SLOTS:
         QTest::keyClick(playlist, Qt::Key_Delete);
         QCOMPARE(playlist->items()->count(), 0);
         QCOMPARE(title->caption(), QStringLiteral("PLAYLIST"));
+    }
+
+    void filesDroppedOnThePlaylistAreAdded()
+    {
+        Session session;
+        session.start(session.media());
+        auto *playlist = session.child<EntryListView>("playlistView");
+        auto *data = new QMimeData;
+        data->setUrls({QUrl::fromLocalFile(session.media(QStringLiteral("b.wav"))),
+                       QUrl::fromLocalFile(session.media(QStringLiteral("a b.mp3"))),
+                       QUrl(QStringLiteral("https://example.org/not/a/file.mp3"))});
+        const QPoint at(10, 10);
+        QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(playlist->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(playlist->viewport(), &drop);
+        // Listed only: the file manager is told nothing was moved or copied.
+        QCOMPARE(drop.dropAction(), Qt::IgnoreAction);
+        QCOMPARE(
+            session.child<PlaylistPanel>("playlistPanel")->paths(),
+            QStringList({session.media(QStringLiteral("b.wav")), session.media(QStringLiteral("a b.mp3"))}));
+        // Dropped again, nothing is listed twice.
+        QApplication::sendEvent(playlist->viewport(), &drop);
+        QCOMPARE(playlist->items()->count(), 2);
+        delete data;
     }
 
     void unreadableListsAreNotOverwritten()

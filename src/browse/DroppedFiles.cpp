@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DroppedFiles.h"
+
+#include "NativePath.h"
+
+#include <QMimeData>
+#include <QUrl>
+
+namespace DroppedFiles {
+
+QStringList paths(const QMimeData *data)
+{
+    QStringList found;
+    if (!data || !data->hasUrls())
+        return found;
+    const QList<QUrl> urls = data->urls();
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile())
+            found.append(NativePath::fromBytes(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())));
+    }
+    return found;
+}
+
+} // namespace DroppedFiles
