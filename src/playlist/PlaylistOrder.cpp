@@ -3,11 +3,8 @@
 
 #include "Rounding.h"
 
-#include <QCollator>
-#include <QLocale>
 #include <QRandomGenerator>
 #include <algorithm>
-#include <numeric>
 
 namespace PlaylistOrder {
 
@@ -27,27 +24,47 @@ int moveDown(QStringList &entries, int index)
     return index + 1;
 }
 
+QString sortKey(QStringView text)
+{
+    const auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    QString key;
+    key.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size();) {
+        if (!digit(text[i])) {
+            key.append(text[i].toCaseFolded());
+            ++i;
+            continue;
+        }
+        // A number: a digit, its length without leading zeros, its digits. Numbers then compare
+        // by value among themselves and as digits do against other characters.
+        while (i + 1 < text.size() && text[i] == QLatin1Char('0') && digit(text[i + 1]))
+            ++i;
+        qsizetype end = i;
+        while (end < text.size() && digit(text[end]))
+            ++end;
+        key.append(QLatin1Char('0'));
+        key.append(QChar(char16_t(qMin<qsizetype>(end - i, 0xffff))));
+        key.append(text.mid(i, end - i));
+        i = end;
+    }
+    return key;
+}
+
 QStringList sorted(const QStringList &entries)
 {
-    // The C locale compares code points, case and all: the natural order needs a language.
-    const QLocale locale = QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
-    QCollator collator(locale);
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    // Keys made once: comparing keys is much cheaper than comparing texts.
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(size_t(entries.size()));
-    for (const QString &entry : entries)
-        keys.push_back(collator.sortKey(entry));
-    std::vector<qsizetype> order(size_t(entries.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
-        return keys[size_t(a)].compare(keys[size_t(b)]) < 0;
+    // Keys made once: comparing keys is much cheaper than comparing the texts number by number.
+    std::vector<std::pair<QString, qsizetype>> keyed;
+    keyed.reserve(size_t(entries.size()));
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        keyed.emplace_back(sortKey(entries.at(i)), i);
+    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
+        const int order = QStringView(a.first).compare(QStringView(b.first));
+        return order != 0 ? order < 0 : a.second < b.second;
     });
     QStringList result;
     result.reserve(entries.size());
-    for (qsizetype index : order)
-        result.append(entries.at(index));
+    for (const auto &entry : keyed)
+        result.append(entries.at(entry.second));
     return result;
 }
 

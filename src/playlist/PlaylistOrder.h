@@ -11,7 +11,10 @@ namespace PlaylistOrder {
 // for an index outside the list).
 int moveUp(QStringList &entries, int index);
 int moveDown(QStringList &entries, int index);
-// Case ignored, numbers in their natural order: "track 2" before "track 10".
+// What entries are sorted by: case ignored, numbers in their natural order ("track 2" before
+// "track 10"); keys compare as plain texts.
+QString sortKey(QStringView text);
+// In natural order; entries that sort alike keep their order.
 QStringList sorted(const QStringList &entries);
 // Shuffles by drawing numbers r in [0, 1): each draw takes the entry at r × (count − 1), taken to
 // the nearest index (halves to the even one), out of those left.

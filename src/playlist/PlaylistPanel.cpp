@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlaylistPanel.h"
 
+#include "BackgroundWork.h"
 #include "DroppedFiles.h"
 #include "EditListStore.h"
 #include "EntryListModel.h"
@@ -94,7 +95,8 @@ bool PlaylistPanel::addFile(const QString &path)
 
 QString PlaylistPanel::loadFile(const QString &path)
 {
-    const TextLineFile::Contents contents = M3uFile::read(path);
+    TextLineFile::Contents contents;
+    BackgroundWork::run([&] { contents = M3uFile::read(path); });
     if (contents.status == TextLineFile::Contents::Status::Missing)
         return tr("the file does not exist");
     if (contents.status == TextLineFile::Contents::Status::Refused)
@@ -106,7 +108,10 @@ QString PlaylistPanel::loadFile(const QString &path)
 
 QString PlaylistPanel::saveFile(const QString &path) const
 {
-    return M3uFile::write(path, paths());
+    const QStringList entries = paths();
+    QString problem;
+    BackgroundWork::run([&] { problem = M3uFile::write(path, entries); });
+    return problem;
 }
 
 bool PlaylistPanel::eventFilter(QObject *watched, QEvent *event)

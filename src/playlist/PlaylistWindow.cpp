@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlaylistWindow.h"
 
+#include "BackgroundWork.h"
 #include "EntryDelegate.h"
 #include "EntryListModel.h"
 #include "EntryListView.h"
@@ -110,10 +111,16 @@ void PlaylistWindow::moveDown()
 
 void PlaylistWindow::sort()
 {
-    fill(PlaylistOrder::sorted(entries()), -1);
+    const QStringList texts = entries();
+    QStringList ordered;
+    BackgroundWork::run([&] { ordered = PlaylistOrder::sorted(texts); });
+    fill(ordered, -1);
 }
 
 void PlaylistWindow::randomize()
 {
-    fill(PlaylistOrder::randomized(entries(), PlaylistOrder::systemDraw), -1);
+    const QStringList texts = entries();
+    QStringList shuffled;
+    BackgroundWork::run([&] { shuffled = PlaylistOrder::randomized(texts, PlaylistOrder::systemDraw); });
+    fill(shuffled, -1);
 }

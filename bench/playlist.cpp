@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BackgroundWork.h"
+#include "EditListFile.h"
+#include "EditListStore.h"
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileIconProvider.h"
+#include "PlaylistOrder.h"
+#include "PlaylistPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+#include <sys/resource.h>
+
+// bench_playlist PLAYLIST EDITLIST OUT: loads the playlist into the playlist pane, marks it
+// against the EditList file, sorts it, shuffles it and saves it to OUT, as one window does. Prints
+// the milliseconds of the whole, the longest time without window events, the peak memory in MB
+// and the number of entries marked.
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() != 4) {
+        std::fprintf(stderr, "usage: bench_playlist PLAYLIST EDITLIST OUT\n");
+        return 2;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QObject owner;
+    FileIconProvider icons;
+    PlaylistPanel::Commands commands{};
+    for (QAction *&command : commands)
+        command = new QAction(&owner);
+    PlaylistPanel panel(icons, commands);
+    EditListStore editList;
+    if (const QString problem = EditListFile::load(editList, arguments.at(2)); !problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        return 1;
+    }
+
+    // A heartbeat every 5 ms: how late it comes is how long events waited.
+    qint64 longest = 0;
+    QElapsedTimer sinceBeat;
+    sinceBeat.start();
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] { longest = qMax(longest, sinceBeat.restart()); });
+    heartbeat.start(5);
+
+    int marked = 0;
+    QString problem;
+    QTimer::singleShot(0, [&] {
+        sinceBeat.restart();
+        problem = panel.loadFile(arguments.at(1));
+        panel.markEditList(editList);
+        // As the playlist window does it.
+        QStringList entries = panel.paths();
+        BackgroundWork::run([&] { entries = PlaylistOrder::sorted(entries); });
+        panel.setPaths(entries);
+        BackgroundWork::run([&] { entries = PlaylistOrder::randomized(entries, PlaylistOrder::systemDraw); });
+        panel.setPaths(entries);
+        panel.markEditList(editList);
+        if (problem.isEmpty())
+            problem = panel.saveFile(arguments.at(3));
+        for (int i = 0; i < panel.view()->items()->count(); ++i)
+            marked += panel.view()->items()->isOnEditList(i) ? 1 : 0;
+        longest = qMax(longest, sinceBeat.elapsed());
+        app.quit();
+    });
+    app.exec();
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        return 1;
+    }
+    struct rusage usage = {};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%.1f %lld %ld %d\n", double(clock.nsecsElapsed()) / 1e6, static_cast<long long>(longest),
+                usage.ru_maxrss / 1024, marked);
+    return 0;
+}
