@@ -223,6 +223,8 @@ bool MainWindow::load()
     m_loading = true;
     StartupRestore(*this, m_parts, m_state, m_settings, m_prompter, m_services.dataFolder, m_start)
         .run([this] { m_secondCopyTimer->start(); });
+    // The playlist is read after the start file has begun to play.
+    m_playlistCommands->markPlaying();
     m_loading = false;
     if (!m_closeWhenLoaded)
         return true;
@@ -282,15 +284,7 @@ void MainWindow::openDroppedPath(const QString &path)
 
 void MainWindow::openPlaylist(const QString &path)
 {
-    if (!Paths::fileExists(path)) {
-        m_prompter.message(tr("ERROR! File don't exist !"), ProgramTitle, Prompter::Buttons::Ok,
-                           Prompter::Icon::Critical);
-        return;
-    }
-    if (const QString problem = m_parts.playlist->loadFile(path); !problem.isEmpty())
-        m_prompter.message(
-            tr("The playlist %1 cannot be read: %2.").arg(NativePath::forDisplay(path), problem),
-            ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+    m_playlistCommands->open(path);
 }
 
 void MainWindow::showPreferences()

@@ -22,21 +22,32 @@ void PlaylistCommands::load()
 {
     const std::optional<QString> path =
         m_parts.prompter.chooseFile(Prompter::FileDialog::Open, tr("Open playlist"), PlaylistFilters);
-    if (!path)
-        return;
-    if (!Paths::fileExists(*path)) {
+    if (path && open(*path))
+        highlightPlaying();
+}
+
+bool PlaylistCommands::open(const QString &path)
+{
+    if (!Paths::fileExists(path)) {
         m_parts.prompter.message(tr("ERROR! File don't exist !"), ProgramTitle, Prompter::Buttons::Ok,
                                  Prompter::Icon::Critical);
-        return;
+        return false;
     }
-    if (const QString problem = m_parts.panel.loadFile(*path); !problem.isEmpty()) {
+    if (const QString problem = m_parts.panel.loadFile(path); !problem.isEmpty()) {
         m_parts.prompter.message(
-            tr("The playlist %1 cannot be read: %2.").arg(NativePath::forDisplay(*path), problem),
+            tr("The playlist %1 cannot be read: %2.").arg(NativePath::forDisplay(path), problem),
             ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
-        return;
+        return false;
     }
     m_parts.entriesChanged();
-    highlightPlaying();
+    markPlaying();
+    return true;
+}
+
+void PlaylistCommands::markPlaying()
+{
+    EntryListModel *entries = m_parts.panel.view()->items();
+    entries->setPlaying(entries->findItem(m_parts.playingFile()));
 }
 
 void PlaylistCommands::saveAs()
@@ -76,8 +87,8 @@ void PlaylistCommands::showOptions()
 void PlaylistCommands::highlightPlaying()
 {
     EntryListView *view = m_parts.panel.view();
-    const int playing = view->items()->findItem(m_parts.playingFile());
-    view->items()->setPlaying(playing);
+    markPlaying();
+    const int playing = view->items()->playing();
     if (playing < 0)
         return;
     view->clearSelection();

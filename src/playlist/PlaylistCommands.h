@@ -32,12 +32,16 @@ public:
 
     // Replaces the playlist with a playlist file the user picks.
     void load();
+    // Replaces the playlist with a playlist file; false, with a message, when it cannot be read.
+    bool open(const QString &path);
     // Saves the playlist under a name the user picks; ".m3u" is added to a name without extension.
     void saveAs();
     // Puts the playlist in order in the playlist window.
     void showOptions();
     // Selects and marks the entry the player holds, alone.
     void highlightPlaying();
+    // Marks the entry the player holds, leaving the selection as it is.
+    void markPlaying();
 
 private:
     Parts m_parts;

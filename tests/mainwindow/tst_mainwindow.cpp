@@ -958,6 +958,9 @@ private Q_SLOTS:
         auto *files = session.child<EntryListView>("fileList");
         QCOMPARE(files->items()->text(files->currentRow()), QStringLiteral("b.wav"));
         QVERIFY(session.child<PlaylistPanel>("playlistPanel")->usePlaylist()->isChecked());
+        // The entry the player holds is marked.
+        QCOMPARE(playlist->items()->playing(), 1);
+        QCOMPARE(playlist->items()->index(1).data(EntryListModel::PlayingRole).toBool(), true);
         session.focused<EntryListView>("playlistView");
         QTest::keyClick(playlist, Qt::Key_A, Qt::AltModifier);
         QCOMPARE(playlist->selectionModel()->selectedRows().size(), 3);
