@@ -398,6 +398,12 @@ void MpvPlayer::propertyChanged(const char *name, const void *data, int format)
         m_seeking = present && *static_cast<const int *>(data) != 0;
     } else if (std::strcmp(name, "eof-reached") == 0) {
         m_atEnd = present && *static_cast<const int *>(data) != 0;
+        // The last frame may start a little before the end: at the end, the position is the length,
+        // which is what tells the automatic advance that the medium is done.
+        if (m_atEnd && m_loaded && m_position < m_length) {
+            m_position = m_length;
+            Q_EMIT positionChanged(m_position);
+        }
     }
     reportMode();
 }
