@@ -22,6 +22,7 @@
 #include "PlaylistPanel.h"
 #include "PreferencesDialog.h"
 #include "Prompter.h"
+#include "SeparateWindowCommands.h"
 #include "Settings.h"
 #include "ShutdownSave.h"
 #include "SplitterPane.h"
@@ -163,16 +164,17 @@ void MainWindow::connectCommands()
         if (index.isValid())
             m_playback->playPlaylistEntry(index.row());
     });
-    connect(actions->playInSeparateWindow, &QAction::triggered, m_playback,
-            [this] { m_playback->playInSeparateWindow(true); });
-    connect(actions->playInSeparateWindowFromStart, &QAction::triggered, m_playback,
-            [this] { m_playback->playInSeparateWindow(false); });
-    connect(actions->playInPlayerWindow, &QAction::triggered, m_playback,
-            [this] { m_playback->playInPlayerWindow(true); });
-    connect(actions->playInPlayerWindowFromStart, &QAction::triggered, m_playback,
-            [this] { m_playback->playInPlayerWindow(false); });
-    connect(actions->fullScreenVideo, &QAction::triggered, m_playback,
-            &PlaybackCommands::showFullScreenVideo);
+    SeparateWindowCommands *separate = m_playback->separateWindows();
+    connect(actions->playInSeparateWindow, &QAction::triggered, separate,
+            [separate] { separate->playInSeparateWindow(true); });
+    connect(actions->playInSeparateWindowFromStart, &QAction::triggered, separate,
+            [separate] { separate->playInSeparateWindow(false); });
+    connect(actions->playInPlayerWindow, &QAction::triggered, separate,
+            [separate] { separate->playInPlayerWindow(true); });
+    connect(actions->playInPlayerWindowFromStart, &QAction::triggered, separate,
+            [separate] { separate->playInPlayerWindow(false); });
+    connect(actions->fullScreenVideo, &QAction::triggered, separate,
+            &SeparateWindowCommands::showFullScreenVideo);
     m_parts.player->setRightClickCommand(1, actions->playInSeparateWindowFromStart);
     m_parts.player->setRightClickCommand(7, actions->playInPlayerWindowFromStart);
     connect(actions->sendMciCommand, &QAction::triggered, m_playback, &PlaybackCommands::sendMciCommand);

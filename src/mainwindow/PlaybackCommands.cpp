@@ -4,10 +4,8 @@
 #include "AutoAdvance.h"
 #include "EntryListModel.h"
 #include "EntryListView.h"
-#include "ExternalPlayerWindow.h"
 #include "FileListController.h"
 #include "FolderNavigator.h"
-#include "FullScreenVideo.h"
 #include "ListAdvance.h"
 #include "MciInterpreter.h"
 #include "MediaPlayer.h"
@@ -17,27 +15,24 @@
 #include "PathBar.h"
 #include "Paths.h"
 #include "PicturePanel.h"
-#include "PictureViewer.h"
 #include "PlayRoutine.h"
 #include "PlaybackOptionsPanel.h"
 #include "PlayerPanel.h"
 #include "PlaylistPanel.h"
 #include "PositionReadOut.h"
 #include "Prompter.h"
-#include "SeparatePlayback.h"
-#include "SeparateVideoWindow.h"
+#include "SeparateWindowCommands.h"
 #include "SessionState.h"
 #include "Slider.h"
 #include "SplitterPane.h"
 #include "Twips.h"
 #include "VersionTitle.h"
-#include "WindowActions.h"
+#include "ViewerCommands.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTimer>
 #include <limits>
 
@@ -51,10 +46,12 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
                                    MediaPlayer &player, MediaPlayer::Factory makePlayer, Prompter &prompter,
                                    QObject *parent)
     : QObject(parent), m_window(window), m_parts(parts), m_state(state), m_player(player),
-      m_makePlayer(std::move(makePlayer)), m_prompter(prompter), m_mci(new MciInterpreter(player, this)),
+      m_prompter(prompter), m_mci(new MciInterpreter(player, this)),
       m_routine(new PlayRoutine(player, *m_mci, this)), m_information(prompter)
 {
     connect(m_routine, &PlayRoutine::opened, this, &PlaybackCommands::opened);
+    m_separateWindows = new SeparateWindowCommands(
+        {window, *m_parts.player->options(), player, std::move(makePlayer), *m_routine, *m_mci}, this);
     m_readOutTimer = new QTimer(this);
     m_readOutTimer->setInterval(ReadOutIntervalMs);
     connect(m_readOutTimer, &QTimer::timeout, this, &PlaybackCommands::updateReadOut);
@@ -77,7 +74,8 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
             [this](int percent) { m_player.setSpeed(qMax(1, percent) * 10); });
     connect(&m_player, &MediaPlayer::fileFailed, this, [this] { m_failed = true; });
     setUpAutoAdvance();
-    connect(m_parts.player->pictures(), &PicturePanel::clicked, this, &PlaybackCommands::openViewer);
+    m_viewer = new ViewerCommands(window, m_parts, prompter, this);
+    connect(m_parts.player->pictures(), &PicturePanel::clicked, m_viewer, &ViewerCommands::open);
     connect(&m_player, &MediaPlayer::levelsChanged, m_parts.player, &PlayerPanel::setLevels);
 }
 
@@ -101,8 +99,7 @@ void PlaybackCommands::playSelectedFile()
         m_parts.player->pictures()->showPicture(path);
         m_parts.player->showPictures(true);
         m_advance->pictureShown(options->slideDelay->currentIndex());
-        if (m_viewer)
-            m_viewer->showPicture(path);
+        m_viewer->showPicture(path);
     } else {
         PlayRoutine::Options chosen;
         chosen.autoPlayOnClick = options->autoPlay->isChecked();
@@ -119,8 +116,7 @@ void PlaybackCommands::playSelectedFile()
         m_parts.player->pictures()->clear();
         m_parts.player->showPictures(false);
         m_advance->mediumShown();
-        if (m_viewer)
-            m_viewer->reject();
+        m_viewer->close();
     }
     EntryListModel *playlist = m_parts.playlist->view()->items();
     playlist->setPlaying(playlist->findItem(path));
@@ -133,56 +129,6 @@ void PlaybackCommands::playSelectedFile()
     m_parts.player->fileInformation()->setPlainText(description.lines.join(QLatin1Char('\n')));
     m_window.setWindowTitle(versionTitle() + QLatin1String(" - ") + NativePath::forDisplay(path) +
                             QLatin1String(" (") + description.size + QLatin1Char(')'));
-}
-
-void PlaybackCommands::openViewer()
-{
-    PicturePanel *pictures = m_parts.player->pictures();
-    if (m_viewer || pictures->path().isEmpty())
-        return;
-    if (pictures->showsError()) {
-        m_prompter.message(tr("Unable to open the selected file. File may be corrupted!"), ProgramTitle,
-                           Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
-        return;
-    }
-    FolderNavigator *navigator = m_parts.navigator;
-    EntryListView *list = m_parts.fileList;
-    PlaybackOptionsPanel *options = m_parts.player->options();
-    PictureViewer::Hooks hooks;
-    hooks.chosenName = [list] {
-        const int row = list->currentRow();
-        return row >= 0 ? list->items()->text(row) : QString();
-    };
-    hooks.information = [this] { return m_parts.player->fileInformation()->toPlainText(); };
-    hooks.chosenIsOnEditList = [list] {
-        const int row = list->currentRow();
-        return row >= 0 && list->items()->isOnEditList(row);
-    };
-    const WindowActions *actions = m_parts.actions;
-    hooks.addToEditList = [actions] { actions->addToEditList->trigger(); };
-    hooks.removeFromEditList = [actions] { actions->removeFromEditList->trigger(); };
-    hooks.toggleAutoAdvance = [options] { options->toggleAutoAdvance(); };
-    hooks.stopAutoAdvance = [options] { options->setAutoAdvance(false); };
-    hooks.nextFile = [navigator] { navigator->goToNextFile(); };
-    hooks.previousFile = [navigator] { navigator->goToPreviousFile(); };
-    hooks.deleteFile = [actions] { actions->deleteEntry->trigger(); };
-    hooks.firstFile = [list] {
-        for (int row = 0; row < list->items()->count(); ++row) {
-            if (list->items()->kind(row) == ListEntry::Kind::File) {
-                list->setCurrentRow(row);
-                return;
-            }
-        }
-    };
-    hooks.lastFile = [list] {
-        if (list->items()->count() > 0)
-            list->setCurrentRow(list->items()->count() - 1);
-    };
-    PictureViewer viewer(hooks, &m_window);
-    m_viewer = &viewer;
-    viewer.showPicture(pictures->path());
-    viewer.exec();
-    m_viewer = nullptr;
 }
 
 void PlaybackCommands::setUpAutoAdvance()
@@ -247,65 +193,6 @@ void PlaybackCommands::sendMciCommand()
     const QString reply = m_mci->run(*typed);
     if (!reply.isEmpty())
         m_prompter.message(reply, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
-}
-
-void PlaybackCommands::playInSeparateWindow(bool carryPosition)
-{
-    handOver(SeparateWindow::Video, carryPosition);
-}
-
-void PlaybackCommands::playInPlayerWindow(bool carryPosition)
-{
-    handOver(SeparateWindow::Player, carryPosition);
-}
-
-void PlaybackCommands::handOver(SeparateWindow kind, bool carryPosition)
-{
-    const QString source = m_player.fileName();
-    if (source.isEmpty() || !m_makePlayer)
-        return;
-    std::unique_ptr<MediaPlayer> second = m_makePlayer();
-    if (!second)
-        return;
-    const bool wasPlaying = m_mci->run(QStringLiteral("status mode")).toLower() == QLatin1String("playing");
-    m_player.stop();
-    SeparatePlayback::Start start{source, carryPosition, m_routine->lastPosition(), 0, 100};
-    std::unique_ptr<QDialog> window;
-    if (kind != SeparateWindow::Player) {
-        // The separate video window follows the start offset and the speed; the player window
-        // starts at the beginning at normal speed, as a plain player does.
-        const PlaybackOptionsPanel *options = m_parts.player->options();
-        start.offsetChoice = options->startOffset->currentIndex();
-        start.speedPercent = options->speedSlider->value();
-    }
-    SeparatePlayback playback(*second, start);
-    if (kind == SeparateWindow::Video) {
-        window = std::make_unique<SeparateVideoWindow>(*second, playback, &m_window);
-    } else if (kind == SeparateWindow::Player) {
-        window = std::make_unique<ExternalPlayerWindow>(*second, &m_window);
-    } else {
-        window = std::make_unique<FullScreenVideo>(*second, &m_window);
-        // Placed on the window's screen first: without a window manager the request alone does
-        // nothing.
-        window->setGeometry(m_window.screen()->geometry());
-        window->setWindowState(Qt::WindowFullScreen);
-    }
-    playback.begin();
-    window->exec();
-    const std::optional<qint64> handedBack = playback.finish();
-    // The window and its view go before their player.
-    window.reset();
-    if (handedBack) {
-        m_routine->setLastPosition(*handedBack);
-        m_mci->run(QStringLiteral("seek to %1").arg(*handedBack));
-    }
-    if (wasPlaying)
-        m_player.play();
-}
-
-void PlaybackCommands::showFullScreenVideo()
-{
-    handOver(SeparateWindow::FullScreen, true);
 }
 
 void PlaybackCommands::scaleToFitVideo()

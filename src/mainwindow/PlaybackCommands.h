@@ -11,7 +11,8 @@
 class AutoAdvance;
 class ListAdvance;
 class MciInterpreter;
-class PictureViewer;
+class SeparateWindowCommands;
+class ViewerCommands;
 class MprisService;
 class Prompter;
 class PlayRoutine;
@@ -34,35 +35,19 @@ public:
 
     // Plays the file selected in the file list.
     void playSelectedFile();
-    // Opens the full-screen viewer on the picture shown, until it is closed.
-    void openViewer();
     // Chooses a playlist entry and opens its file in the main window.
     void playPlaylistEntry(int row);
     // Selects the playing file in its folder without starting it again.
     void showPlayingFile();
     // Asks for a media control command and shows its reply.
     void sendMciCommand();
-    // Hands the medium to a second player in a window of its own until that closes. Carrying the
-    // position, it starts where this player was and hands its own position back; otherwise it
-    // starts at the start offset.
-    void playInSeparateWindow(bool carryPosition);
-    // The same in a plain player window, starting where this player was or at the beginning.
-    void playInPlayerWindow(bool carryPosition);
-    // Shows the video over the whole screen until Escape, carrying the position there and back.
-    void showFullScreenVideo();
+    SeparateWindowCommands *separateWindows() const { return m_separateWindows; }
     // Gives the player pane the width of the video at its own size.
     void scaleToFitVideo();
     // The shutdown order: the position is kept, the player stopped and closed.
     void shutDown();
 
 private:
-    enum class SeparateWindow
-    {
-        Video,
-        Player,
-        FullScreen
-    };
-    void handOver(SeparateWindow window, bool carryPosition);
     void setUpAutoAdvance();
     void updateReadOut();
     void opened(const QString &path, bool speedReset);
@@ -71,17 +56,17 @@ private:
     MainWindowParts m_parts;
     SessionState &m_state;
     MediaPlayer &m_player;
-    MediaPlayer::Factory m_makePlayer;
     Prompter &m_prompter;
     MciInterpreter *m_mci = nullptr;
     PlayRoutine *m_routine = nullptr;
     MprisService *m_mpris = nullptr;
     FileInformation m_information;
     QTimer *m_readOutTimer = nullptr;
+    SeparateWindowCommands *m_separateWindows = nullptr;
     AutoAdvance *m_advance = nullptr;
     std::unique_ptr<ListAdvance> m_fileAdvance;
     std::unique_ptr<ListAdvance> m_playlistAdvance;
-    PictureViewer *m_viewer = nullptr;
+    ViewerCommands *m_viewer = nullptr;
     bool m_showingPicture = false;
     // The chosen file could not be played.
     bool m_failed = false;

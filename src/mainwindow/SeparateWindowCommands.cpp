@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SeparateWindowCommands.h"
+
+#include "ExternalPlayerWindow.h"
+#include "FullScreenVideo.h"
+#include "MciInterpreter.h"
+#include "PlayRoutine.h"
+#include "PlaybackOptionsPanel.h"
+#include "SeparatePlayback.h"
+#include "SeparateVideoWindow.h"
+#include "Slider.h"
+
+#include <QComboBox>
+#include <QMainWindow>
+#include <QScreen>
+
+SeparateWindowCommands::SeparateWindowCommands(const Parts &parts, QObject *parent)
+    : QObject(parent), m_window(parts.window), m_options(parts.options), m_player(parts.player),
+      m_makePlayer(parts.makePlayer), m_routine(parts.routine), m_mci(parts.mci)
+{
+}
+
+void SeparateWindowCommands::playInSeparateWindow(bool carryPosition)
+{
+    handOver(SeparateWindow::Video, carryPosition);
+}
+
+void SeparateWindowCommands::playInPlayerWindow(bool carryPosition)
+{
+    handOver(SeparateWindow::Player, carryPosition);
+}
+
+void SeparateWindowCommands::handOver(SeparateWindow kind, bool carryPosition)
+{
+    const QString source = m_player.fileName();
+    if (source.isEmpty() || !m_makePlayer)
+        return;
+    std::unique_ptr<MediaPlayer> second = m_makePlayer();
+    if (!second)
+        return;
+    const bool wasPlaying = m_mci.run(QStringLiteral("status mode")).toLower() == QLatin1String("playing");
+    m_player.stop();
+    SeparatePlayback::Start start{source, carryPosition, m_routine.lastPosition(), 0, 100};
+    std::unique_ptr<QDialog> window;
+    if (kind != SeparateWindow::Player) {
+        // The separate video window follows the start offset and the speed; the player window
+        // starts at the beginning at normal speed, as a plain player does.
+        start.offsetChoice = m_options.startOffset->currentIndex();
+        start.speedPercent = m_options.speedSlider->value();
+    }
+    SeparatePlayback playback(*second, start);
+    if (kind == SeparateWindow::Video) {
+        window = std::make_unique<SeparateVideoWindow>(*second, playback, &m_window);
+    } else if (kind == SeparateWindow::Player) {
+        window = std::make_unique<ExternalPlayerWindow>(*second, &m_window);
+    } else {
+        window = std::make_unique<FullScreenVideo>(*second, &m_window);
+        // Placed on the window's screen first: without a window manager the request alone does
+        // nothing.
+        window->setGeometry(m_window.screen()->geometry());
+        window->setWindowState(Qt::WindowFullScreen);
+    }
+    playback.begin();
+    window->exec();
+    const std::optional<qint64> handedBack = playback.finish();
+    // The window and its view go before their player.
+    window.reset();
+    if (handedBack) {
+        m_routine.setLastPosition(*handedBack);
+        m_mci.run(QStringLiteral("seek to %1").arg(*handedBack));
+    }
+    if (wasPlaying)
+        m_player.play();
+}
+
+void SeparateWindowCommands::showFullScreenVideo()
+{
+    handOver(SeparateWindow::FullScreen, true);
+}
