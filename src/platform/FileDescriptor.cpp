@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileDescriptor.h"
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 void FileDescriptor::reset(int fd)
@@ -16,6 +19,25 @@ bool FileDescriptor::close()
     const int fd = m_fd;
     m_fd = -1;
     return fd < 0 || ::close(fd) == 0;
+}
+
+QString FileDescriptor::openForReading(const QByteArray &path)
+{
+    // Not blocking, so that a FIFO named like a media file cannot hold the program up.
+    reset(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (m_fd < 0)
+        return errorText(errno);
+    struct stat info = {};
+    if (::fstat(m_fd, &info) != 0) {
+        const int error = errno;
+        reset();
+        return errorText(error);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        reset();
+        return QStringLiteral("it is not a regular file");
+    }
+    return {};
 }
 
 QString FileDescriptor::errorText(int errorNumber)

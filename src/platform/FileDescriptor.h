@@ -24,6 +24,9 @@ public:
     }
     // Closes now and reports the outcome, which matters for written files.
     bool close();
+    // Opens a regular file for reading (path as the file system's bytes). A FIFO or a device is
+    // refused without waiting on it. Returns why it could not be opened, empty on success.
+    QString openForReading(const QByteArray &path);
 
     // The system's description of an error number, in the user's language.
     static QString errorText(int errorNumber);

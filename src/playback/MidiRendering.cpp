@@ -49,11 +49,10 @@ QByteArray waveHeader(quint32 dataBytes)
 
 QByteArray readSong(const QString &path, QString &problem)
 {
-    FileDescriptor file(::open(NativePath::toBytes(path).constData(), O_RDONLY | O_CLOEXEC));
-    if (!file.valid()) {
-        problem = FileDescriptor::errorText(errno);
+    FileDescriptor file;
+    problem = file.openForReading(NativePath::toBytes(path));
+    if (!problem.isEmpty())
         return {};
-    }
     QByteArray song;
     char chunk[65536];
     for (;;) {

@@ -6,13 +6,13 @@
 
 #include <QFile>
 #include <QMovie>
-#include <fcntl.h>
 
 PictureAnimation::PictureAnimation(const QString &path, const QSize &frameSize, QObject *parent)
     : QObject(parent), m_file(new QFile(this))
 {
-    FileDescriptor descriptor(::open(NativePath::toBytes(path).constData(), O_RDONLY | O_CLOEXEC));
-    if (!descriptor.valid() || !m_file->open(descriptor.get(), QIODevice::ReadOnly, QFile::AutoCloseHandle))
+    FileDescriptor descriptor;
+    if (!descriptor.openForReading(NativePath::toBytes(path)).isEmpty() ||
+        !m_file->open(descriptor.get(), QIODevice::ReadOnly, QFile::AutoCloseHandle))
         return;
     // The file closes the descriptor from here on.
     descriptor.release();

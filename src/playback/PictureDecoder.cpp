@@ -8,8 +8,6 @@
 
 #include <QFile>
 #include <QImageReader>
-#include <cerrno>
-#include <fcntl.h>
 #include <mutex>
 
 namespace PictureDecoder {
@@ -48,11 +46,10 @@ Result readMetafile(QFile &file, const QSize &panel)
 Result decode(const QString &path, const QSize &panel)
 {
     Result result;
-    FileDescriptor descriptor(::open(NativePath::toBytes(path).constData(), O_RDONLY | O_CLOEXEC));
-    if (!descriptor.valid()) {
-        result.problem = FileDescriptor::errorText(errno);
+    FileDescriptor descriptor;
+    result.problem = descriptor.openForReading(NativePath::toBytes(path));
+    if (!result.problem.isEmpty())
         return result;
-    }
     QFile file;
     if (!file.open(descriptor.get(), QIODevice::ReadOnly)) {
         result.problem = file.errorString();

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QtEndian>
 #include <cmath>
+#include <sys/stat.h>
 
 namespace {
 
@@ -105,8 +106,8 @@ private Q_SLOTS:
         QCOMPARE(mci.run(QStringLiteral("play")), QString());
         QTRY_VERIFY_WITH_TIMEOUT(player.position() >= 2900, 10000);
         QTRY_COMPARE(mci.run(QStringLiteral("status mode")), QStringLiteral("stopped"));
-        // At the end the position is the length: the automatic advance goes on from there.
-        QCOMPARE(player.position(), player.length());
+        // At the end the position has reached the length: the automatic advance goes on from there.
+        QVERIFY(player.position() >= player.length());
 
         QCOMPARE(mci.run(QStringLiteral("close")), QString());
         QCOMPARE(mci.run(QStringLiteral("status mode")), QStringLiteral("not ready"));
@@ -152,6 +153,11 @@ private Q_SLOTS:
         const QString broken = media("broken.mid", "MThd this is not a song");
         MidiRendering refused(broken, m_dir.filePath(QStringLiteral("broken.wav")));
         QVERIFY(!refused.problem().isEmpty());
+        // A FIFO named like a song is refused at once, not waited on.
+        const QByteArray pipe = QFile::encodeName(m_dir.filePath(QStringLiteral("pipe.mid")));
+        QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+        MidiRendering fifo(NativePath::fromBytes(pipe), m_dir.filePath(QStringLiteral("pipe.wav")));
+        QCOMPARE(fifo.problem(), QStringLiteral("it is not a regular file"));
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("broken.wav"))));
     }
 

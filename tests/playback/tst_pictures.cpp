@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "NativePath.h"
 #include "PictureAnimation.h"
 #include "PictureDecoder.h"
 #include "PictureFit.h"
@@ -13,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QtEndian>
+#include <sys/stat.h>
 
 namespace {
 
@@ -242,6 +244,15 @@ private Q_SLOTS:
             QVERIFY(result.image.isNull());
             QVERIFY(!result.problem.isEmpty());
         }
+    }
+
+    void aFifoNamedLikeAPictureIsRefusedWithoutWaiting()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("pipe.jpg"));
+        QCOMPARE(::mkfifo(NativePath::toBytes(path).constData(), 0600), 0);
+        const PictureDecoder::Result result = PictureDecoder::decode(path, QSize(400, 400));
+        QVERIFY(result.image.isNull());
+        QCOMPARE(result.problem, QStringLiteral("it is not a regular file"));
     }
 
     void theViewerKeys_data()
