@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppServices.h"
+#include "EventGapMeter.h"
 #include "FileIconProvider.h"
 #include "FreedesktopTrash.h"
 #include "MainWindow.h"
@@ -46,14 +47,7 @@ int main(int argc, char **argv)
     QApplication::setActiveWindow(&window);
     list->setFocus();
 
-    // A heartbeat every 5 ms: how late it comes is how long events waited.
-    qint64 longest = 0;
-    QElapsedTimer sinceBeat;
-    sinceBeat.start();
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] { longest = qMax(longest, sinceBeat.restart()); });
-    heartbeat.start(5);
+    EventGapMeter gaps;
 
     int chosen = 0;
     QTimer keyboard;
@@ -69,11 +63,10 @@ int main(int argc, char **argv)
         ++chosen;
     });
     QTimer::singleShot(500, [&] {
-        longest = 0;
-        sinceBeat.restart();
+        gaps.restart();
         keyboard.start(33);
     });
     app.exec();
-    std::printf("%lld %d\n", static_cast<long long>(longest), chosen);
+    std::printf("%lld %d\n", static_cast<long long>(gaps.longest()), chosen);
     return 0;
 }

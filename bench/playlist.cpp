@@ -4,6 +4,7 @@
 #include "EditListStore.h"
 #include "EntryListModel.h"
 #include "EntryListView.h"
+#include "EventGapMeter.h"
 #include "FileIconProvider.h"
 #include "PlaylistOrder.h"
 #include "PlaylistPanel.h"
@@ -41,19 +42,12 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    // A heartbeat every 5 ms: how late it comes is how long events waited.
-    qint64 longest = 0;
-    QElapsedTimer sinceBeat;
-    sinceBeat.start();
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] { longest = qMax(longest, sinceBeat.restart()); });
-    heartbeat.start(5);
+    EventGapMeter gaps;
 
     int marked = 0;
     QString problem;
     QTimer::singleShot(0, [&] {
-        sinceBeat.restart();
+        gaps.restart();
         problem = panel.loadFile(arguments.at(1));
         panel.markEditList(editList);
         // As the playlist window does it.
@@ -67,7 +61,7 @@ int main(int argc, char **argv)
             problem = panel.saveFile(arguments.at(3));
         for (int i = 0; i < panel.view()->items()->count(); ++i)
             marked += panel.view()->items()->isOnEditList(i) ? 1 : 0;
-        longest = qMax(longest, sinceBeat.elapsed());
+        gaps.beat();
         app.quit();
     });
     app.exec();
@@ -77,7 +71,7 @@ int main(int argc, char **argv)
     }
     struct rusage usage = {};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("%.1f %lld %ld %d\n", double(clock.nsecsElapsed()) / 1e6, static_cast<long long>(longest),
-                usage.ru_maxrss / 1024, marked);
+    std::printf("%.1f %lld %ld %d\n", double(clock.nsecsElapsed()) / 1e6,
+                static_cast<long long>(gaps.longest()), usage.ru_maxrss / 1024, marked);
     return 0;
 }
