@@ -62,9 +62,10 @@ QVariant EntryListModel::data(const QModelIndex &index, int role) const
     }
 }
 
-QString EntryListModel::text(int index) const
+const QString &EntryListModel::text(int index) const
 {
-    return validRow(index) ? m_entries.at(index).text : QString();
+    static const QString none;
+    return validRow(index) ? m_entries.at(index).text : none;
 }
 
 ListEntry::Kind EntryListModel::kind(int index) const

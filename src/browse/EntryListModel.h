@@ -34,7 +34,8 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     int count() const { return int(m_entries.size()); }
-    QString text(int index) const;
+    // Empty for an index outside the list.
+    const QString &text(int index) const;
     ListEntry::Kind kind(int index) const;
 
     // With isSorted on, the entry goes where ascending text order puts it; otherwise it is appended.

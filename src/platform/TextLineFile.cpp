@@ -89,7 +89,12 @@ Contents read(const QString &path)
 
 QString write(const QString &path, const QStringList &lines)
 {
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
     QByteArray bytes;
+    // Most names are ASCII; the array grows for the others.
+    bytes.reserve(size);
     for (const QString &line : lines) {
         bytes += NativePath::toBytes(line);
         bytes += "\r\n";

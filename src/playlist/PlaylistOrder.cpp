@@ -26,27 +26,35 @@ int moveDown(QStringList &entries, int index)
 
 QString sortKey(QStringView text)
 {
-    const auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
-    QString key;
-    key.reserve(text.size() + 8);
-    for (qsizetype i = 0; i < text.size();) {
-        if (!digit(text[i])) {
-            key.append(text[i].toCaseFolded());
+    const auto digit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+    // A number takes at most two characters more than its digits.
+    QString key(text.size() * 2 + 2, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(key.data());
+    char16_t *const begin = out;
+    const char16_t *in = text.utf16();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size;) {
+        const char16_t c = in[i];
+        if (!digit(c)) {
+            // Plain letters fold without a table look-up.
+            *out++ = c < 0x80 ? (c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c)
+                              : QChar(c).toCaseFolded().unicode();
             ++i;
             continue;
         }
         // A number: a digit, its length without leading zeros, its digits. Numbers then compare
         // by value among themselves and as digits do against other characters.
-        while (i + 1 < text.size() && text[i] == QLatin1Char('0') && digit(text[i + 1]))
+        while (i + 1 < size && in[i] == u'0' && digit(in[i + 1]))
             ++i;
         qsizetype end = i;
-        while (end < text.size() && digit(text[end]))
+        while (end < size && digit(in[end]))
             ++end;
-        key.append(QLatin1Char('0'));
-        key.append(QChar(char16_t(qMin<qsizetype>(end - i, 0xffff))));
-        key.append(text.mid(i, end - i));
-        i = end;
+        *out++ = u'0';
+        *out++ = char16_t(qMin<qsizetype>(end - i, 0xffff));
+        for (; i < end; ++i)
+            *out++ = in[i];
     }
+    key.resize(out - begin);
     return key;
 }
 
