@@ -969,6 +969,27 @@ private Q_SLOTS:
         QCOMPARE(title->caption(), QStringLiteral("PLAYLIST"));
     }
 
+    void theAdvanceWalksThePlaylist()
+    {
+        Session session;
+        session.preset(QStringLiteral("AutoPlayStart"), QStringLiteral("1"));
+        session.start(session.media());
+        auto *playlist = session.focused<EntryListView>("playlistView");
+        playlist->items()->addItem(session.media(QStringLiteral("b.wav")));
+        playlist->items()->addItem(session.media(QStringLiteral("sub folder/c.mp3")));
+        playlist->setCurrentRow(0);
+        QTest::keyClick(playlist, Qt::Key_Return);
+        Q_EMIT session.player.fileOpened(session.media(QStringLiteral("b.wav")));
+        QCOMPARE(session.player.mode(), int(MediaPlayer::Playing));
+        session.child<QCheckBox>("autoAdvance")->setChecked(true);
+        session.player.advanceTo(session.player.mediumLength);
+        // The next playlist entry plays, from another folder.
+        QTRY_COMPARE_WITH_TIMEOUT(session.player.fileName(),
+                                  session.media(QStringLiteral("sub folder/c.mp3")), 3000);
+        QCOMPARE(playlist->currentRow(), 1);
+        session.child<QCheckBox>("autoAdvance")->setChecked(false);
+    }
+
     void filesDroppedOnThePlaylistAreAdded()
     {
         Session session;
