@@ -8,6 +8,10 @@ namespace M3uFile {
 
 namespace {
 
+// No path on Linux is longer; a longer line (a binary file, a file of one huge line) names nothing
+// and would only slow the list down.
+constexpr qsizetype MaxPathLength = 4096;
+
 // A file URL as other players write it, as the path it names; the bytes kept as they are.
 QString pathOfUrl(const QString &line)
 {
@@ -38,7 +42,7 @@ TextLineFile::Contents read(const QString &path)
     entries.reserve(contents.lines.size());
     for (const QString &line : std::as_const(contents.lines)) {
         // Other players' headers and track titles.
-        if (!line.startsWith(QLatin1Char('#')))
+        if (!line.startsWith(QLatin1Char('#')) && line.size() <= MaxPathLength)
             entries.append(entryOf(line, folder));
     }
     contents.lines = entries;

@@ -5,8 +5,9 @@
 
 // Playlist files. Written: one entry per line, exactly the entry's text (a full path), CR LF line
 // ends, nothing else. Read: also what other players write: "#" lines (headers, titles) are not
-// entries, entries relative to the playlist's folder are made full, file URLs become paths, and a
-// UTF-8 byte order mark is dropped. Kestrove's own files read back exactly as written.
+// entries, entries relative to the playlist's folder are made full, file URLs become paths, a
+// UTF-8 byte order mark is dropped, and lines too long to be a path are left out. Kestrove's own
+// files read back exactly as written.
 namespace M3uFile {
 
 TextLineFile::Contents read(const QString &path);

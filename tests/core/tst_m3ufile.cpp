@@ -31,8 +31,14 @@ private Q_SLOTS:
         QTest::newRow("written on linux")
             << QByteArray("/m/a.mp3\n/m/b.mp3\n") << QStringList{"/m/a.mp3", "/m/b.mp3"};
         QTest::newRow("blank line kept") << QByteArray("/a\r\n\r\n/b\r\n") << QStringList{"/a", "", "/b"};
-        QTest::newRow("long line") << "/" + QByteArray(100000, 'x')
-                                   << QStringList{"/" + QString(100000, QLatin1Char('x'))};
+        QTest::newRow("longest path")
+            << "/" + QByteArray(4095, 'x') << QStringList{"/" + QString(4095, QLatin1Char('x'))};
+        QTest::newRow("a line too long to be a path") << "/a\n/" + QByteArray(10000000, 'x') + "\n/b\n"
+                                                      << QStringList{"/a", "/b"};
+        QTest::newRow("NUL bytes and invalid UTF-8 kept")
+            << QByteArray("/m/a\0b\xff.mp3\n", 12)
+            << QStringList{QStringLiteral("/m/a") + QChar(0) + QStringLiteral("b") + QChar(0xdcff) +
+                           QStringLiteral(".mp3")};
     }
     void everyLineIsAnEntry()
     {
