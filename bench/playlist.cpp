@@ -6,6 +6,7 @@
 #include "EntryListView.h"
 #include "EventGapMeter.h"
 #include "FileIconProvider.h"
+#include "M3uFile.h"
 #include "PlaylistOrder.h"
 #include "PlaylistPanel.h"
 
@@ -48,17 +49,20 @@ int main(int argc, char **argv)
     QString problem;
     QTimer::singleShot(0, [&] {
         gaps.restart();
-        problem = panel.loadFile(arguments.at(1));
+        // As LOAD, the playlist window and SAVE AS do it.
+        TextLineFile::Contents contents;
+        BackgroundWork::run([&] { contents = M3uFile::read(arguments.at(1)); });
+        problem = panel.showFile(contents);
         panel.markEditList(editList);
-        // As the playlist window does it.
         QStringList entries = panel.paths();
         BackgroundWork::run([&] { entries = PlaylistOrder::sorted(entries); });
         panel.setPaths(entries);
         BackgroundWork::run([&] { entries = PlaylistOrder::randomized(entries, PlaylistOrder::systemDraw); });
         panel.setPaths(entries);
         panel.markEditList(editList);
+        entries = panel.paths();
         if (problem.isEmpty())
-            problem = panel.saveFile(arguments.at(3));
+            BackgroundWork::run([&] { problem = M3uFile::write(arguments.at(3), entries); });
         for (int i = 0; i < panel.view()->items()->count(); ++i)
             marked += panel.view()->items()->isOnEditList(i) ? 1 : 0;
         gaps.beat();

@@ -30,14 +30,13 @@ Result readMetafile(QFile &file, const QSize &panel)
     // libwmf keeps state of its own between calls.
     static std::mutex lock;
     std::lock_guard guard(lock);
-    const QImage natural = WmfReader::read(bytes);
-    if (natural.isNull()) {
+    // Drawn once, at the size it is shown.
+    result.image = WmfReader::read(bytes, [&result, &panel](const QSize &natural) {
+        result.naturalSize = natural;
+        return panel.isValid() ? PictureFit::fit(natural, panel).size() : natural;
+    });
+    if (result.image.isNull())
         result.problem = Unreadable;
-        return result;
-    }
-    result.naturalSize = natural.size();
-    const QSize fitted = panel.isValid() ? PictureFit::fit(natural.size(), panel).size() : natural.size();
-    result.image = fitted == natural.size() ? natural : WmfReader::read(bytes, fitted);
     return result;
 }
 

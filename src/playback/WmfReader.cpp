@@ -36,7 +36,7 @@ bool isMetafile(const QByteArray &bytes)
     return (type == 1 || type == 2) && words == 9;
 }
 
-QImage read(const QByteArray &bytes, const QSize &within)
+QImage read(const QByteArray &bytes, const std::function<QSize(const QSize &)> &sizeFor)
 {
     if (!isMetafile(bytes))
         return {};
@@ -59,8 +59,8 @@ QImage read(const QByteArray &bytes, const QSize &within)
         wmf_display_size(wmf.api, &width, &height, 96, 96) != wmf_E_None || width == 0 || height == 0)
         return {};
     QSize size(int(qMin(width, 1u << 20)), int(qMin(height, 1u << 20)));
-    if (within.isValid() && (size.width() > within.width() || size.height() > within.height()))
-        size = size.scaled(within, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    if (sizeFor)
+        size = sizeFor(size).expandedTo(QSize(1, 1));
     if (qint64(size.width()) * size.height() > MaxPixels)
         return {};
     // Drawn into a PNG handed to us piece by piece: libwmf keeps no picture of its own then.

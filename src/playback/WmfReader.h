@@ -4,14 +4,15 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <functional>
 
 // Windows metafiles drawn into pictures with libwmf.
 namespace WmfReader {
 
 // Whether the bytes begin as a metafile does (placeable or plain).
 bool isMetafile(const QByteArray &bytes);
-// The metafile drawn at its own size, or at most within the given size (the proportions kept);
-// a null picture when it cannot be drawn.
-QImage read(const QByteArray &bytes, const QSize &within = QSize());
+// The metafile drawn at its own size, or at the size sizeFor gives for its own size; a null
+// picture when it cannot be drawn.
+QImage read(const QByteArray &bytes, const std::function<QSize(const QSize &natural)> &sizeFor = {});
 
 } // namespace WmfReader

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlaylistCommands.h"
 
+#include "BackgroundWork.h"
 #include "EntryListModel.h"
 #include "EntryListView.h"
+#include "M3uFile.h"
 #include "NativePath.h"
 #include "Paths.h"
 #include "PlaylistPanel.h"
@@ -33,7 +35,10 @@ bool PlaylistCommands::open(const QString &path)
                                  Prompter::Icon::Critical);
         return false;
     }
-    if (const QString problem = m_parts.panel.loadFile(path); !problem.isEmpty()) {
+    // Read off the window's thread: a long playlist must not hold the window up.
+    TextLineFile::Contents contents;
+    BackgroundWork::run([&] { contents = M3uFile::read(path); });
+    if (const QString problem = m_parts.panel.showFile(contents); !problem.isEmpty()) {
         m_parts.prompter.message(
             tr("The playlist %1 cannot be read: %2.").arg(NativePath::forDisplay(path), problem),
             ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
@@ -68,7 +73,10 @@ void PlaylistCommands::saveAs()
                                  Prompter::Buttons::OkCancel,
                                  Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
         return;
-    if (const QString problem = m_parts.panel.saveFile(*path); !problem.isEmpty())
+    const QStringList entries = m_parts.panel.paths();
+    QString problem;
+    BackgroundWork::run([&] { problem = M3uFile::write(*path, entries); });
+    if (!problem.isEmpty())
         m_parts.prompter.message(
             tr("The playlist cannot be saved as %1: %2.").arg(NativePath::forDisplay(*path), problem),
             ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);

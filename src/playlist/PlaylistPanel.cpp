@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlaylistPanel.h"
 
-#include "BackgroundWork.h"
 #include "DroppedFiles.h"
 #include "EditListStore.h"
 #include "EntryListModel.h"
@@ -95,8 +94,11 @@ bool PlaylistPanel::addFile(const QString &path)
 
 QString PlaylistPanel::loadFile(const QString &path)
 {
-    TextLineFile::Contents contents;
-    BackgroundWork::run([&] { contents = M3uFile::read(path); });
+    return showFile(M3uFile::read(path));
+}
+
+QString PlaylistPanel::showFile(const TextLineFile::Contents &contents)
+{
     if (contents.status == TextLineFile::Contents::Status::Missing)
         return tr("the file does not exist");
     if (contents.status == TextLineFile::Contents::Status::Refused)
@@ -108,10 +110,7 @@ QString PlaylistPanel::loadFile(const QString &path)
 
 QString PlaylistPanel::saveFile(const QString &path) const
 {
-    const QStringList entries = paths();
-    QString problem;
-    BackgroundWork::run([&] { problem = M3uFile::write(path, entries); });
-    return problem;
+    return M3uFile::write(path, paths());
 }
 
 bool PlaylistPanel::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TextLineFile.h"
+
 #include <QWidget>
 #include <array>
 
@@ -34,6 +36,8 @@ public:
     // Replaces the entries with a playlist file's. Returns why the file was not read (the entries
     // are then kept), empty when it was.
     QString loadFile(const QString &path);
+    // The same for a playlist file already read.
+    QString showFile(const TextLineFile::Contents &contents);
     // Returns why the file could not be written, empty on success.
     QString saveFile(const QString &path) const;
     // Replaces the entries, in order.
