@@ -55,9 +55,10 @@ int main(int argc, char **argv)
         problem = panel.showFile(contents);
         panel.markEditList(editList);
         QStringList entries = panel.paths();
-        BackgroundWork::run([&] { entries = PlaylistOrder::sorted(entries); });
+        BackgroundWork::run([&] { entries = PlaylistOrder::sorted(std::move(entries)); });
         panel.setPaths(entries);
-        BackgroundWork::run([&] { entries = PlaylistOrder::randomized(entries, PlaylistOrder::systemDraw); });
+        BackgroundWork::run(
+            [&] { entries = PlaylistOrder::randomized(std::move(entries), PlaylistOrder::systemDraw); });
         panel.setPaths(entries);
         panel.markEditList(editList);
         entries = panel.paths();

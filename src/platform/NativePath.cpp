@@ -80,8 +80,12 @@ QString fromBytes(QByteArrayView bytes)
 
 bool hasUndecodableBytes(QStringView path)
 {
-    for (qsizetype i = 0; i < path.size(); ++i) {
-        if (isEscapeAt(path, i))
+    // Called on every name written out: the common case, no low surrogate at all, is one tight
+    // pass over the characters.
+    const char16_t *const data = path.utf16();
+    const qsizetype size = path.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (data[i] >= FirstEscape && data[i] <= LastEscape && isEscapeAt(path, i))
             return true;
     }
     return false;

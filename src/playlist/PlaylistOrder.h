@@ -15,7 +15,7 @@ int moveDown(QStringList &entries, int index);
 // "track 10"); keys compare as plain texts.
 QString sortKey(QStringView text);
 // In natural order; entries that sort alike keep their order.
-QStringList sorted(const QStringList &entries);
+QStringList sorted(QStringList entries);
 // Shuffles by drawing numbers r in [0, 1): each draw takes the entry at r × (count − 1), taken to
 // the nearest index (halves to the even one), out of those left.
 QStringList randomized(QStringList entries, const std::function<double()> &draw);

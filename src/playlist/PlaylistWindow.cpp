@@ -111,16 +111,17 @@ void PlaylistWindow::moveDown()
 
 void PlaylistWindow::sort()
 {
-    const QStringList texts = entries();
+    QStringList texts = entries();
     QStringList ordered;
-    BackgroundWork::run([&] { ordered = PlaylistOrder::sorted(texts); });
+    BackgroundWork::run([&] { ordered = PlaylistOrder::sorted(std::move(texts)); });
     fill(ordered, -1);
 }
 
 void PlaylistWindow::randomize()
 {
-    const QStringList texts = entries();
+    QStringList texts = entries();
     QStringList shuffled;
-    BackgroundWork::run([&] { shuffled = PlaylistOrder::randomized(texts, PlaylistOrder::systemDraw); });
+    BackgroundWork::run(
+        [&] { shuffled = PlaylistOrder::randomized(std::move(texts), PlaylistOrder::systemDraw); });
     fill(shuffled, -1);
 }
