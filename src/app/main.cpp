@@ -111,7 +111,8 @@ int main(int argc, char **argv)
 
     QObject::connect(&instance, &SingleInstance::executeRequested, &window, &MainWindow::openHandedPath);
     UnixSignalWatcher signals;
-    QObject::connect(&signals, &UnixSignalWatcher::terminationRequested, &window, &MainWindow::close);
+    QObject::connect(&signals, &UnixSignalWatcher::terminationRequested, &window,
+                     &MainWindow::closeOnRequest);
 
     if (!window.load())
         return 0;

@@ -5,7 +5,7 @@
 #include <QStyledItemDelegate>
 
 // Draws the entries of a file list: entries on the EditList in blue, the entry a file menu is open
-// on on a green background.
+// on on a green background, entries a job has handled in the colour of what happened to them.
 class EntryDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -13,6 +13,9 @@ class EntryDelegate : public QStyledItemDelegate
 public:
     static inline const QColor EditListText{0, 0, 255};
     static inline const QColor MenuTargetBackground{0, 255, 0};
+    // The text colour of an entry by what a job did with it (normal, processed, skipped, skipped
+    // with an error).
+    static QColor jobStateText(int state);
 
     // How the entry the player holds is shown: on yellow in the playlist pane, white on blue in the
     // playlist window.

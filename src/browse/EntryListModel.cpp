@@ -53,6 +53,8 @@ QVariant EntryListModel::data(const QModelIndex &index, int role) const
         return index.row() == m_menuTarget;
     case PlayingRole:
         return index.row() == m_playing;
+    case JobStateRole:
+        return int(item.state);
     case IconIndexRole:
         if (m_icons && item.icon == IconFromText)
             item.icon = m_icons->iconIndex(item.text);
@@ -152,6 +154,39 @@ void EntryListModel::removeItem(int index)
     endRemoveRows();
 }
 
+void EntryListModel::removeItems(QList<int> indexes)
+{
+    std::sort(indexes.begin(), indexes.end());
+    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+    indexes.removeIf([this](int index) { return !validRow(index); });
+    if (indexes.isEmpty())
+        return;
+    if (indexes.size() == 1) {
+        removeItem(indexes.first());
+        return;
+    }
+    beginResetModel();
+    const int playing = m_playing;
+    qsizetype next = 0;
+    int kept = 0;
+    m_playing = -1;
+    for (int row = 0; row < m_entries.size(); ++row) {
+        if (next < indexes.size() && indexes.at(next) == row) {
+            ++next;
+            continue;
+        }
+        if (row == playing)
+            m_playing = kept;
+        if (kept != row)
+            m_entries[kept] = std::move(m_entries[row]);
+        ++kept;
+    }
+    m_entries.resize(kept);
+    m_menuTarget = -1;
+    m_firstRowValid = false;
+    endResetModel();
+}
+
 void EntryListModel::clear()
 {
     beginResetModel();
@@ -214,6 +249,30 @@ void EntryListModel::setPlaying(int index)
         changed(previous, PlayingRole);
     if (validRow(m_playing))
         changed(m_playing, PlayingRole);
+}
+
+void EntryListModel::setText(int index, const QString &text)
+{
+    if (!validRow(index) || m_entries.at(index).text == text)
+        return;
+    m_entries[index].text = text;
+    m_entries[index].icon = IconFromText;
+    m_firstRowValid = false;
+    const QModelIndex at = this->index(index);
+    Q_EMIT dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole, Qt::DecorationRole, IconIndexRole});
+}
+
+ListEntry::JobState EntryListModel::jobState(int index) const
+{
+    return validRow(index) ? m_entries.at(index).state : ListEntry::JobState::Normal;
+}
+
+void EntryListModel::setJobState(int index, ListEntry::JobState state)
+{
+    if (validRow(index) && m_entries.at(index).state != state) {
+        m_entries[index].state = state;
+        changed(index, JobStateRole);
+    }
 }
 
 void EntryListModel::setItemIcon(int index, int iconIndex)

@@ -23,7 +23,8 @@ public:
         IconIndexRole,
         OnEditListRole,
         MenuTargetRole,
-        PlayingRole
+        PlayingRole,
+        JobStateRole
     };
     // An icon index that is looked up from the entry's text when the entry is first drawn.
     static constexpr int IconFromText = -2;
@@ -66,6 +67,12 @@ public:
     void setPlaying(int index);
     int playing() const { return m_playing; }
     void setItemIcon(int index, int iconIndex);
+    // Replaces an entry's text (a moved file's new path); its icon is found again from the text.
+    void setText(int index, const QString &text);
+    // Removes the entries whose indexes are listed (in any order) in one step.
+    void removeItems(QList<int> indexes);
+    ListEntry::JobState jobState(int index) const;
+    void setJobState(int index, ListEntry::JobState state);
     // Appends many entries of one kind, all with the same icon index, in one step.
     void addItems(const QStringList &texts, ListEntry::Kind kind, int iconIndex);
 
@@ -77,6 +84,7 @@ private:
         bool onEditList = false;
         // Resolved on first drawing when it is IconFromText.
         mutable int icon = -1;
+        ListEntry::JobState state = ListEntry::JobState::Normal;
     };
 
     bool validRow(int index) const { return index >= 0 && index < m_entries.size(); }

@@ -14,6 +14,14 @@ struct ListEntry
         File,
         Volume
     };
+    // What a copy, move or delete job did with the entry.
+    enum class JobState
+    {
+        Normal,
+        Processed,
+        Skipped,
+        SkippedWithError
+    };
 
     Kind kind = Kind::File;
     QString text;

@@ -36,6 +36,14 @@ bool fileExists(const QString &path)
     return ::stat(NativePath::toBytes(path).constData(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+qint64 fileSize(const QString &path)
+{
+    struct stat info = {};
+    if (path.isEmpty() || ::stat(NativePath::toBytes(path).constData(), &info) != 0 || S_ISDIR(info.st_mode))
+        return -1;
+    return qint64(info.st_size);
+}
+
 QString folderOf(const QString &path)
 {
     if (path.endsWith(Separator))

@@ -13,6 +13,9 @@ inline constexpr QChar Separator = QLatin1Char('/');
 bool folderExists(const QString &path);
 // False for empty text and for folders; otherwise true exactly when the entry's attributes can be read.
 bool fileExists(const QString &path);
+// The size in bytes of the file a path names (links followed); -1 when it is no file or cannot be
+// read.
+qint64 fileSize(const QString &path);
 QString folderOf(const QString &path);
 QString fileNameOf(const QString &path);
 // The per-user data folder, created on demand, ending in "/".

@@ -65,11 +65,11 @@ void Settings::setConfirmDelete(bool on)
     write(m_store, SettingKey::DeleteConfirm, fromCheckBox(on));
 }
 
-std::optional<bool> Settings::minimiseWhilePlaying() const
+std::optional<bool> Settings::minimiseForEditList() const
 {
     return checkBox(read(m_store, SettingKey::AutoMini));
 }
-void Settings::setMinimiseWhilePlaying(bool on)
+void Settings::setMinimiseForEditList(bool on)
 {
     write(m_store, SettingKey::AutoMini, fromCheckBox(on));
 }

@@ -25,8 +25,8 @@ public:
     void setConfirmDelete(bool on);
 
     // Check boxes stored as 0 or 1.
-    std::optional<bool> minimiseWhilePlaying() const;
-    void setMinimiseWhilePlaying(bool on);
+    std::optional<bool> minimiseForEditList() const;
+    void setMinimiseForEditList(bool on);
     std::optional<bool> deleteToTrash() const;
     void setDeleteToTrash(bool on);
     std::optional<bool> autoPlay() const;

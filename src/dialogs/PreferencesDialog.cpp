@@ -33,14 +33,14 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
 
     m_fileFly = checkBox("liveResizeLists", tr("Resize filepanel while dragging"), this);
     m_videoFly = checkBox("liveResizePlayer", tr("Resize videopanel while dragging"), this);
-    m_autoMini = checkBox("minimiseWhilePlaying", tr("Minimize mainwindow when EditList is opened."), this);
+    m_autoMini = checkBox("minimiseForEditList", tr("Minimize mainwindow when EditList is opened."), this);
     m_delete = checkBox("deleteToTrash", tr("Delete moves file to Resycle Bin"), this);
     m_deleteConfirm = checkBox("confirmDelete", tr("Confirmation when deleting files from filelist."), this);
     m_showAll = checkBox("showAllFiles", tr("Show ALL filetypes in filelist"), this);
 
     m_fileFly->setChecked(settings.liveResizeLists());
     m_videoFly->setChecked(settings.liveResizePlayer());
-    m_autoMini->setChecked(settings.minimiseWhilePlaying().value_or(false));
+    m_autoMini->setChecked(settings.minimiseForEditList().value_or(false));
     m_delete->setChecked(settings.deleteToTrash().value_or(false));
     m_deleteConfirm->setChecked(settings.confirmDelete());
     m_showAll->setChecked(showAll);
@@ -130,7 +130,7 @@ void PreferencesDialog::save()
     m_settings.setLiveResizeLists(m_fileFly->isChecked());
     m_settings.setLiveResizePlayer(m_videoFly->isChecked());
     m_settings.setDeleteToTrash(m_delete->isChecked());
-    m_settings.setMinimiseWhilePlaying(m_autoMini->isChecked());
+    m_settings.setMinimiseForEditList(m_autoMini->isChecked());
     m_settings.setConfirmDelete(m_deleteConfirm->isChecked());
     m_settings.setShowAllFiles(m_showAll->isChecked());
     m_settings.sync();

@@ -130,6 +130,13 @@ qint64 FileCopyEngine::freeSpaceOf(const QString &folder)
     return qint64(info.f_bavail) * qint64(info.f_frsize);
 }
 
+bool FileCopyEngine::flushFileSystemOf(const QString &folder)
+{
+    const FileDescriptor dir(
+        ::open(NativePath::toBytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return dir.valid() && ::syncfs(dir.get()) == 0;
+}
+
 void FileCopyEngine::letEventsRun(bool force)
 {
     if (force || m_sinceEvents.elapsed() >= EventSliceMs) {
@@ -328,8 +335,10 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
     if (pending)
         show();
 
-    // The data is on disk before the name says the file is complete.
-    if (::fsync(target.get()) != 0 || !target.close())
+    // The data is on disk before the name says the file is complete, and before a moved file's
+    // source goes; a batch of copies is made durable once at its end instead (flushFileSystemOf).
+    const bool flushNow = removeSource || m_flushEachCopy;
+    if ((flushNow && ::fsync(target.get()) != 0) || !target.close())
         return failWith(errno, FileDescriptor::errorText(errno));
     input.reset();
     if (renameInto(temporary, job.destination, overwrite, m_plainRenameOnly) != 0) {
@@ -340,7 +349,8 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
         return failWith(errno, FileDescriptor::errorText(errno));
     }
     temporaryInPlace = false;
-    syncFolder(job.destinationFolder);
+    if (flushNow)
+        syncFolder(job.destinationFolder);
 
     // The source of a move goes only once its copy is complete and on disk.
     if (removeSource && ::unlink(job.source.constData()) != 0)

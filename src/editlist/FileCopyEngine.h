@@ -44,6 +44,10 @@ public:
     // FUSE file systems), whatever the destination's file system offers.
     void setPlainRenameOnly(bool on) { m_plainRenameOnly = on; }
     static qint64 freeSpaceOf(const QString &folder);
+    // With this off a copied file is not flushed to disk on its own (a moved one always is): the
+    // caller flushes the destination's file system once, with flushFileSystemOf, after many files.
+    void setFlushEachCopy(bool on) { m_flushEachCopy = on; }
+    static bool flushFileSystemOf(const QString &folder);
 
 Q_SIGNALS:
     // What the bar shows: a percentage and a text.
@@ -62,6 +66,7 @@ private:
     Prompter &m_prompter;
     FreeSpaceQuery m_freeSpace;
     bool m_plainRenameOnly = false;
+    bool m_flushEachCopy = true;
     bool m_cancelled = false;
     int m_updateIntervalMs = 100;
     QElapsedTimer m_clock;

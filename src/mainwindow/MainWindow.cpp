@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "EditListSession.h"
 #include "EntryListModel.h"
 #include "EntryListView.h"
 #include "FileCommands.h"
@@ -125,8 +126,6 @@ void MainWindow::connectCommands()
     FolderNavigator *navigator = m_parts.navigator;
     PlaylistPanel *playlist = m_parts.playlist;
 
-    // Commands whose windows do not exist yet stay disabled.
-    actions->openEditList->setEnabled(false);
     m_playlistCommands = new PlaylistCommands({*playlist, m_prompter, *m_services.icons, this,
                                                [this] { return m_services.player->fileName(); },
                                                [this] { m_commands->markPlaylist(); }},
@@ -180,7 +179,15 @@ void MainWindow::connectCommands()
     connect(actions->sendMciCommand, &QAction::triggered, m_playback, &PlaybackCommands::sendMciCommand);
     connect(actions->scaleToFitVideo, &QAction::triggered, m_playback, &PlaybackCommands::scaleToFitVideo);
     m_parts.player->setMediaViewCommands({actions->sendMciCommand, actions->scaleToFitVideo});
-    connect(m_commands, &FileCommands::editListRequested, this, &MainWindow::editListRequested);
+    m_editListSession = new EditListSession(
+        {*this, m_parts, m_state, m_prompter, *m_services.icons, *m_services.trash, *m_playback, *m_commands},
+        this);
+    connect(m_commands, &FileCommands::editListRequested, m_editListSession, &EditListSession::open);
+    connect(actions->openEditList, &QAction::triggered, m_editListSession, &EditListSession::open);
+    connect(m_editListSession, &EditListSession::windowClosed, this, [this] {
+        if (std::exchange(m_closeAfterEditList, false))
+            close();
+    });
     connect(m_commands, &FileCommands::separateWindowRequested, actions->playInSeparateWindow,
             &QAction::trigger);
 }
@@ -261,6 +268,16 @@ void MainWindow::setEditListWindow(QWidget *window)
     m_commands->setEditListWindow(window);
 }
 
+void MainWindow::closeOnRequest()
+{
+    if (QWidget *editList = m_commands->editListWindow()) {
+        m_closeAfterEditList = true;
+        editList->close();
+        return;
+    }
+    close();
+}
+
 void MainWindow::openHandedPath(const QString &command)
 {
     QString requested = command;
@@ -297,8 +314,8 @@ void MainWindow::showPreferences()
     m_state.showAll = m_settings.showAllFiles();
     m_parts.panes->filesSplitter()->setLiveResize(m_settings.liveResizeLists());
     m_parts.panes->listsSplitter()->setLiveResize(m_settings.liveResizePlayer());
-    if (const std::optional<bool> on = m_settings.minimiseWhilePlaying())
-        m_state.minimiseWhilePlaying = *on;
+    if (const std::optional<bool> on = m_settings.minimiseForEditList())
+        m_state.minimiseForEditList = *on;
     m_parts.navigator->setPattern(FilePattern(m_state.types.filePattern(m_state.showAll)));
     m_parts.navigator->relist();
 }

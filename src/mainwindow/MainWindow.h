@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+class EditListSession;
 class FileCommands;
 class PlaybackCommands;
 class PlaylistCommands;
@@ -40,20 +41,20 @@ public:
 
     // While the EditList window is open the main window refuses to close and brings it forward.
     void setEditListWindow(QWidget *window);
+    // A request to end from outside (a signal, the session ending): an open EditList window is
+    // closed first, so that its list is kept, then the main window.
+    void closeOnRequest();
 
     QString currentFolder() const;
     QString currentFile() const { return m_state.currentFile; }
     qint32 lastPosition() const { return m_state.lastPosition; }
     bool showAll() const { return m_state.showAll; }
-    bool minimiseWhilePlaying() const { return m_state.minimiseWhilePlaying; }
+    bool minimiseForEditList() const { return m_state.minimiseForEditList; }
     const FilePattern &filePattern() const;
     EditListStore &editList() { return m_state.editList; }
     MediaTypes &mediaTypes() { return m_state.types; }
     PlaybackOptionsPanel *options() const;
     const MainWindowParts &parts() const { return m_parts; }
-
-Q_SIGNALS:
-    void editListRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -77,6 +78,8 @@ private:
     MainWindowParts m_parts;
     std::unique_ptr<FileListController> m_listing;
     FileDeleter *m_deleter = nullptr;
+    EditListSession *m_editListSession = nullptr;
+    bool m_closeAfterEditList = false;
     FileCommands *m_commands = nullptr;
     PlaybackCommands *m_playback = nullptr;
     PlaylistCommands *m_playlistCommands = nullptr;

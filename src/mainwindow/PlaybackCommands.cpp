@@ -102,7 +102,7 @@ void PlaybackCommands::playSelectedFile()
         m_viewer->showPicture(path);
     } else {
         PlayRoutine::Options chosen;
-        chosen.autoPlayOnClick = options->autoPlay->isChecked();
+        chosen.autoPlayOnClick = m_startOverride.value_or(options->autoPlay->isChecked());
         chosen.autoPlayAtStart = options->autoPlayAtStart->isChecked();
         chosen.rememberPosition = options->rememberPosition->isChecked();
         chosen.keepSpeed = options->keepSpeed->isChecked();
@@ -178,6 +178,43 @@ void PlaybackCommands::showPlayingFile()
     m_routine->setAutoplaySuppressed(true);
     m_parts.pathBar->setText(m_playingFile);
     m_parts.navigator->openTypedPath(m_playingFile);
+    m_routine->setAutoplaySuppressed(false);
+}
+
+PlayingFile PlaybackCommands::playingFile()
+{
+    PlayingFile file;
+    file.fileName = [this] { return m_player.fileName(); };
+    file.isPlaying = [this] { return m_player.mode() == MediaPlayer::Playing; };
+    file.release = [this] { m_routine->close(); };
+    return file;
+}
+
+void PlaybackCommands::giveBack(const TakenFile &taken)
+{
+    if (taken.path.isEmpty() || !Paths::fileExists(taken.path))
+        return;
+    if (Paths::folderOf(taken.path) != m_parts.listing->folder())
+        return;
+    const int row = m_parts.fileList->items()->findItem(Paths::fileNameOf(taken.path));
+    if (row <= 0)
+        return;
+    m_startOverride = taken.wasPlaying;
+    // The entry may be the current one already: choosing it again would not open it.
+    if (m_parts.fileList->currentRow() == row)
+        playSelectedFile();
+    else
+        m_parts.fileList->setCurrentRow(row);
+    m_startOverride.reset();
+}
+
+void PlaybackCommands::selectHeldFile()
+{
+    const QString held = m_player.fileName();
+    if (held.isEmpty() || Paths::folderOf(held) != m_parts.listing->folder())
+        return;
+    m_routine->setAutoplaySuppressed(true);
+    m_parts.navigator->selectEntry(Paths::fileNameOf(held));
     m_routine->setAutoplaySuppressed(false);
 }
 

@@ -4,9 +4,11 @@
 #include "FileInformation.h"
 #include "MainWindowParts.h"
 #include "MediaPlayer.h"
+#include "PlayingFile.h"
 
 #include <QObject>
 #include <memory>
+#include <optional>
 
 class AutoAdvance;
 class ListAdvance;
@@ -39,6 +41,13 @@ public:
     void playPlaylistEntry(int row);
     // Selects the playing file in its folder without starting it again.
     void showPlayingFile();
+    // The player's file as a copy, move or delete job sees it.
+    PlayingFile playingFile();
+    // Opens a file a job took away again when the file list shows it, starting it only when it was
+    // playing.
+    void giveBack(const TakenFile &taken);
+    // Selects the file the player holds when the file list shows it, without starting it again.
+    void selectHeldFile();
     // Asks for a media control command and shows its reply.
     void sendMciCommand();
     SeparateWindowCommands *separateWindows() const { return m_separateWindows; }
@@ -71,5 +80,7 @@ private:
     // The chosen file could not be played.
     bool m_failed = false;
     QString m_playingFile;
+    // Set while a file taken away by a job is opened again: whether it starts.
+    std::optional<bool> m_startOverride;
     QString m_lastMciCommand;
 };

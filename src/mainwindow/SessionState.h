@@ -12,7 +12,7 @@ struct SessionState
     MediaTypes types;
     EditListStore editList;
     bool showAll = false;
-    bool minimiseWhilePlaying = true;
+    bool minimiseForEditList = true;
     QString currentFile;
     // The file played last this session, kept as the place to come back to.
     QString lastPlayedPath;

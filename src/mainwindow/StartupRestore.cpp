@@ -68,8 +68,8 @@ void StartupRestore::run(const std::function<void()> &closeSecondCopy)
     restoreAutoAdvance();
     m_parts.panes->updatePanels();
     m_parts.fileList->setFocus();
-    if (const std::optional<bool> on = m_settings.minimiseWhilePlaying())
-        m_state.minimiseWhilePlaying = *on;
+    if (const std::optional<bool> on = m_settings.minimiseForEditList())
+        m_state.minimiseForEditList = *on;
     recordFirstRun();
     loadLastPlaylist();
     m_parts.playlist->markEditList(m_state.editList);

@@ -49,9 +49,11 @@ public:
     enum class FileDialog
     {
         Open,
-        Save
+        Save,
+        Folder
     };
-    // A file chosen in the file dialog, with the name filters offered in order ("*.m3u", "*.*").
+    // A file chosen in the file dialog, with the name filters offered in order ("*.m3u", "*.*"), or
+    // a folder chosen in the folder dialog (no filters).
     // Returns nothing when the user cancels. Saving does not ask about an existing file: the caller
     // asks, once it knows the final name.
     virtual std::optional<QString> chooseFile(FileDialog kind, const QString &title,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPrompter.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -80,9 +81,20 @@ void QtPrompter::setParent(QWidget *parent)
     m_parent = parent;
 }
 
+QWidget *QtPrompter::owner() const
+{
+    // A question asked from inside a modal window (a job over the EditList) belongs to that
+    // window: the main window may be minimised behind it.
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    return m_parent;
+}
+
 Prompter::Answer QtPrompter::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
 {
-    QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), m_parent);
+    QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), owner());
     return fromQtButton(box.exec(), buttons);
 }
 
@@ -90,7 +102,7 @@ std::optional<QString> QtPrompter::input(const QString &prompt, const QString &t
                                          const QString &defaultText)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    const QString text = QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;
@@ -100,9 +112,10 @@ std::optional<QString> QtPrompter::chooseFile(FileDialog kind, const QString &ti
                                               const QStringList &filters)
 {
     const QString filter = filters.join(QLatin1String(";;"));
-    const QString chosen = kind == FileDialog::Open
-                               ? QFileDialog::getOpenFileName(m_parent, title, QString(), filter)
-                               : QFileDialog::getSaveFileName(m_parent, title, QString(), filter, nullptr,
+    const QString chosen = kind == FileDialog::Folder ? QFileDialog::getExistingDirectory(owner(), title)
+                           : kind == FileDialog::Open
+                               ? QFileDialog::getOpenFileName(owner(), title, QString(), filter)
+                               : QFileDialog::getSaveFileName(owner(), title, QString(), filter, nullptr,
                                                               QFileDialog::DontConfirmOverwrite);
     if (chosen.isEmpty())
         return std::nullopt;

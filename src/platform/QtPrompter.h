@@ -6,7 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
-// Shows questions as QMessageBox / QInputDialog windows, modal over the given parent.
+// Shows questions as QMessageBox / QInputDialog / QFileDialog windows, modal over the window in
+// front (the given parent when none is).
 class QtPrompter : public Prompter
 {
 public:
@@ -21,5 +22,7 @@ public:
                                  const QString &defaultText) override;
 
 private:
+    QWidget *owner() const;
+
     QPointer<QWidget> m_parent;
 };

@@ -34,7 +34,7 @@ private Q_SLOTS:
         auto box = [&window](const char *name) { return window.findChild<QCheckBox *>(QLatin1String(name)); };
         QVERIFY(box("liveResizeLists")->isChecked());
         QVERIFY(!box("liveResizePlayer")->isChecked());
-        QVERIFY(box("minimiseWhilePlaying")->isChecked());
+        QVERIFY(box("minimiseForEditList")->isChecked());
         QVERIFY(box("deleteToTrash")->isChecked());
         QVERIFY(!box("confirmDelete")->isChecked());
         QVERIFY(box("showAllFiles")->isChecked());

@@ -247,7 +247,7 @@ private Q_SLOTS:
         QCOMPARE(form.currentFolder(), session.media());
         QVERIFY(form.showAll());
         QVERIFY(form.filePattern().matches(QStringLiteral("readme.txt")));
-        QVERIFY(!form.minimiseWhilePlaying());
+        QVERIFY(!form.minimiseForEditList());
         QVERIFY(!session.child<SplitterPane>("filesSplitter")->liveResize());
         QVERIFY(session.child<SplitterPane>("listsSplitter")->liveResize());
         QVERIFY(form.mediaTypes().dragDrop(2));

@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CopyMoveJob.h"
+
+#include "EventSlice.h"
+#include "FileCopyEngine.h"
+#include "JobList.h"
+#include "Paths.h"
+#include "Prompter.h"
+#include "Rounding.h"
+#include "VersionTitle.h"
+
+#include <QCoreApplication>
+#include <new>
+
+using State = ListEntry::JobState;
+
+CopyMoveJob::CopyMoveJob(Kind kind, JobList &entries, Services services, QObject *parent)
+    : QObject(parent), m_kind(kind), m_entries(entries), m_services(std::move(services))
+{
+}
+
+QString CopyMoveJob::captionSuffix(Kind kind)
+{
+    return kind == Kind::Copy ? tr(" - Copying...") : tr(" - Moving...");
+}
+
+QString CopyMoveJob::folderTitle() const
+{
+    return m_kind == Kind::Copy ? tr("Copy to : ") : tr("Move to : ");
+}
+
+QString CopyMoveJob::counterText() const
+{
+    return m_kind == Kind::Copy ? tr("Copying file: ") : tr("Moving file: ");
+}
+
+void CopyMoveJob::cancel()
+{
+    m_cancelRequested = true;
+    if (m_services.cancelOperation)
+        m_services.cancelOperation();
+}
+
+void CopyMoveJob::letEventsRun()
+{
+    if (m_sinceEvents.elapsed() >= EventSliceMs) {
+        QCoreApplication::processEvents();
+        m_sinceEvents.restart();
+    }
+}
+
+CopyMoveJob::Scan CopyMoveJob::scan(const QString &destination) const
+{
+    // A missing file is counted and passed over by both jobs: one file gone from a removable
+    // drive must not stop the others from being copied.
+    Scan found;
+    for (int i = 0; i < m_entries.count(); ++i) {
+        if (!m_entries.isSelected(i))
+            continue;
+        const QString path = m_entries.path(i);
+        const qint64 size = Paths::fileSize(path);
+        if (size < 0) {
+            ++found.missing;
+            continue;
+        }
+        ++found.selected;
+        found.totalBytes += double(size);
+        if (m_kind == Kind::Move && Paths::folderOf(path) == destination)
+            ++found.inDestination;
+    }
+    return found;
+}
+
+bool CopyMoveJob::warnAbout(const Scan &found)
+{
+    Prompter &prompter = m_services.prompter;
+    if (found.missing > 0 &&
+        prompter.message(QString::number(found.missing) +
+                             tr(" file(s) from the list does not exist at the time beeing. It could be "
+                                "because they exist on a removeable drive.") +
+                             QLatin1String("\r\n") + tr("These file(s) will be skipped !"),
+                         ProgramTitle, Prompter::Buttons::OkCancel,
+                         Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
+        return false;
+    return found.inDestination == 0 ||
+           prompter.message(QString::number(found.inDestination) +
+                                tr(" file(s) comes from the choosen path. These file(s) will be skipped."),
+                            ProgramTitle, Prompter::Buttons::OkCancel,
+                            Prompter::Icon::Exclamation) == Prompter::Answer::Ok;
+}
+
+bool CopyMoveJob::confirm(int selected, const QString &destination)
+{
+    const QString text = (m_kind == Kind::Copy ? tr("Copy (") : tr("Move (")) + QString::number(selected) +
+                         tr(") files to \"") + destination + tr("\" ?");
+    return m_services.prompter.message(text, ProgramTitle, Prompter::Buttons::OkCancel,
+                                       Prompter::Icon::Exclamation) == Prompter::Answer::Ok;
+}
+
+void CopyMoveJob::run(qint64 bufferSize)
+{
+    m_sinceEvents.start();
+    Q_EMIT bufferSizeShown(tr("Buffersize : ") + QString::number(bufferSize));
+    try {
+        const std::optional<QString> chosen =
+            m_services.prompter.chooseFile(Prompter::FileDialog::Folder, folderTitle(), {});
+        if (!chosen || chosen->isEmpty())
+            return;
+        const QString destination = Paths::withSeparator(*chosen);
+        const Scan found = scan(destination);
+        if (!warnAbout(found))
+            return;
+        Q_EMIT started();
+        if (Paths::folderExists(destination) && confirm(found.selected, destination)) {
+            runEntries(destination, found, bufferSize);
+            if (m_services.flushFolder)
+                m_services.flushFolder(destination);
+        }
+        Q_EMIT barsCleared();
+    } catch (const std::bad_alloc &) {
+        m_services.prompter.message(m_kind == Kind::Copy
+                                        ? tr("ERROR! Copying files caused an internal error !")
+                                        : tr("ERROR! Moving files caused an internal error !"),
+                                    ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+    }
+}
+
+bool CopyMoveJob::passesOver(int index, const QString &destination) const
+{
+    if (!m_entries.isSelected(index))
+        return true;
+    const QString path = m_entries.path(index);
+    if (!Paths::fileExists(path))
+        return true;
+    return m_kind == Kind::Move && Paths::folderOf(path) == destination;
+}
+
+void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint64 bufferSize)
+{
+    int started = 0;
+    double doneBytes = 0;
+    for (int i = 0; i < m_entries.count(); ++i) {
+        letEventsRun();
+        if (passesOver(i, destination))
+            continue;
+        ++started;
+        const QString path = m_entries.path(i);
+        const QString target = destination + Paths::fileNameOf(path);
+        Q_EMIT counterChanged(counterText() + QString::number(started) + tr(" of ") +
+                              QString::number(found.selected) + tr(" file(s)."));
+        Q_EMIT fileChanged(tr("From : ") + path, tr("To : ") + target);
+        doneBytes += double(qMax<qint64>(0, Paths::fileSize(path)));
+        if (const std::optional<TakenFile> taken = m_services.player.takeIfHolding(path, target))
+            m_taken = *taken;
+
+        // A cancel between two files counts for the next one rather than being lost.
+        const int result = m_cancelRequested ? int(FileCopyEngine::Cancelled)
+                                             : m_services.operation(path, target, bufferSize, m_overwriteAll);
+        m_cancelRequested = false;
+        if (dispatch(i, target, bufferSize, result) == Next::Stop)
+            return;
+        if (found.totalBytes > 0 && doneBytes > 0)
+            Q_EMIT overallProgressChanged(int(Rounding::halfEven64(100.0 / found.totalBytes * doneBytes)));
+    }
+}
+
+CopyMoveJob::Next CopyMoveJob::dispatch(int index, const QString &target, qint64 bufferSize, int result)
+{
+    Prompter &prompter = m_services.prompter;
+    switch (result) {
+    case FileCopyEngine::Done:
+        m_entries.setState(index, State::Processed);
+        if (m_kind == Kind::Move)
+            m_entries.setPath(index, target);
+        return Next::Continue;
+    case FileCopyEngine::Cancelled:
+        if (m_kind == Kind::Copy)
+            m_entries.setState(index, State::Skipped);
+        if (prompter.message(tr("Cancel entire process ?"), ProgramTitle, Prompter::Buttons::YesNo,
+                             Prompter::Icon::Question) == Prompter::Answer::Yes) {
+            skipFrom(index);
+            return Next::Stop;
+        }
+        return Next::Continue;
+    case FileCopyEngine::SourceMissing:
+        return Next::Continue;
+    case FileCopyEngine::TargetExists:
+        return askAboutExisting(index, target, bufferSize);
+    case FileCopyEngine::NotEnoughSpace:
+        prompter.message(tr("There is not enough free space on drive ") +
+                             (m_services.volumeOf ? m_services.volumeOf(Paths::folderOf(target))
+                                                  : Paths::folderOf(target)) +
+                             tr(" !"),
+                         ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+        m_entries.setState(index, State::SkippedWithError);
+        return Next::Stop;
+    default:
+        return askAboutFailure(index);
+    }
+}
+
+CopyMoveJob::Next CopyMoveJob::askAboutExisting(int index, const QString &target, qint64 bufferSize)
+{
+    Prompter &prompter = m_services.prompter;
+    const Prompter::Answer overwrite =
+        prompter.message(tr("File \"") + m_entries.path(index) + tr("\" allready exist!") +
+                             QLatin1String("\r\n") + tr("Do you want to overwrite it ?"),
+                         ProgramTitle, Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation);
+    if (overwrite == Prompter::Answer::No) {
+        m_entries.setState(index, State::Skipped);
+        return Next::Continue;
+    }
+    if (overwrite != Prompter::Answer::Yes) {
+        skipFrom(index);
+        return Next::Stop;
+    }
+    const Prompter::Answer all = prompter.message(tr("Overwrite all these files ?"), ProgramTitle,
+                                                  Prompter::Buttons::YesNoCancel, Prompter::Icon::Question);
+    if (all == Prompter::Answer::Cancel)
+        return Next::Stop;
+    if (all == Prompter::Answer::Yes)
+        m_overwriteAll = true;
+    const int again = m_services.operation(m_entries.path(index), target, bufferSize, true);
+    // Asked once per file: a target still in the way after permission to replace it is a failure.
+    return dispatch(index, target, bufferSize,
+                    again == FileCopyEngine::TargetExists ? int(FileCopyEngine::Failed) : again);
+}
+
+CopyMoveJob::Next CopyMoveJob::askAboutFailure(int index)
+{
+    if (m_ignoreErrors)
+        return Next::Continue;
+    Prompter &prompter = m_services.prompter;
+    if (prompter.message(tr("Unable to copy file \"") + m_entries.path(index) + tr("\" continue anyway ?"),
+                         ProgramTitle, Prompter::Buttons::OkCancel,
+                         Prompter::Icon::Exclamation) != Prompter::Answer::Ok) {
+        m_entries.setState(index, State::SkippedWithError);
+        return Next::Stop;
+    }
+    const Prompter::Answer further = prompter.message(
+        m_kind == Kind::Copy ? tr("Ignore further disk errors ?") : tr("Skip all files like these ?"),
+        ProgramTitle, Prompter::Buttons::YesNoCancel, Prompter::Icon::Question);
+    if (further == Prompter::Answer::Cancel)
+        return Next::Stop;
+    if (further == Prompter::Answer::Yes)
+        m_ignoreErrors = true;
+    return Next::Continue;
+}
+
+void CopyMoveJob::skipFrom(int index)
+{
+    for (int i = index; i < m_entries.count(); ++i) {
+        if (m_entries.isSelected(i))
+            m_entries.setState(i, State::Skipped);
+    }
+}

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "PlayingFile.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <functional>
+
+class JobList;
+class Prompter;
+
+// Copies or moves the selected entries of a list into one folder, one file after another: asks for
+// the folder and a confirmation, asks about existing files and failures, and marks what happened
+// to each entry. The files themselves are handled by the operation it is given (the copy engine).
+class CopyMoveJob : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Kind
+    {
+        Copy,
+        Move
+    };
+
+    struct Services
+    {
+        Prompter &prompter;
+        // Copies or moves one file: source, target, buffer size, permission to overwrite; answers
+        // with one of the copy engine's results.
+        std::function<int(const QString &, const QString &, qint64, bool)> operation;
+        // Stops the operation under way at its next chunk.
+        std::function<void()> cancelOperation;
+        // Makes everything written into a folder durable, once at the end of the job.
+        std::function<void(const QString &folder)> flushFolder;
+        // The mounted volume a folder is on, for the message about free space.
+        std::function<QString(const QString &folder)> volumeOf;
+        PlayingFile player;
+    };
+
+    CopyMoveJob(Kind kind, JobList &entries, Services services, QObject *parent = nullptr);
+
+    // Runs the whole job; returns when its window is to close.
+    void run(qint64 bufferSize);
+    // Honoured inside the file being copied, or before the next one starts.
+    void cancel();
+
+    // What the job took away from the player, if anything.
+    const TakenFile &takenFile() const { return m_taken; }
+
+    // Window caption suffix, folder chooser title and counter text for each kind.
+    static QString captionSuffix(Kind kind);
+
+Q_SIGNALS:
+    void bufferSizeShown(const QString &text);
+    // The folder is chosen and the job is about to ask for confirmation: the window is shown.
+    void started();
+    void counterChanged(const QString &text);
+    void fileChanged(const QString &from, const QString &to);
+    void overallProgressChanged(int percent);
+    // Both bars back to zero.
+    void barsCleared();
+
+private:
+    enum class Next
+    {
+        Continue,
+        Stop
+    };
+    struct Scan
+    {
+        int selected = 0;
+        int missing = 0;
+        int inDestination = 0;
+        double totalBytes = 0;
+    };
+
+    Scan scan(const QString &destination) const;
+    bool warnAbout(const Scan &found);
+    bool confirm(int selected, const QString &destination);
+    void runEntries(const QString &destination, const Scan &found, qint64 bufferSize);
+    bool passesOver(int index, const QString &destination) const;
+    Next dispatch(int index, const QString &target, qint64 bufferSize, int result);
+    Next askAboutExisting(int index, const QString &target, qint64 bufferSize);
+    Next askAboutFailure(int index);
+    void skipFrom(int index);
+    void letEventsRun();
+    QString folderTitle() const;
+    QString counterText() const;
+
+    const Kind m_kind;
+    JobList &m_entries;
+    Services m_services;
+    TakenFile m_taken;
+    bool m_overwriteAll = false;
+    bool m_ignoreErrors = false;
+    bool m_cancelRequested = false;
+    QElapsedTimer m_sinceEvents;
+};

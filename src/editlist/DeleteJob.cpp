@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DeleteJob.h"
+
+#include "EventSlice.h"
+#include "JobList.h"
+#include "NativePath.h"
+#include "Paths.h"
+#include "Prompter.h"
+#include "Rounding.h"
+#include "Trash.h"
+#include "VersionTitle.h"
+
+#include <QCoreApplication>
+#include <cerrno>
+#include <unistd.h>
+
+using State = ListEntry::JobState;
+
+DeleteJob::DeleteJob(JobList &entries, Services services, QObject *parent)
+    : QObject(parent), m_entries(entries), m_services(std::move(services))
+{
+}
+
+int DeleteJob::unlinkFile(const QString &path)
+{
+    return ::unlink(NativePath::toBytes(path).constData()) == 0 ? 0 : errno;
+}
+
+void DeleteJob::run()
+{
+    m_cancelRequested = false;
+    m_selected = 0;
+    for (int i = 0; i < m_entries.count(); ++i)
+        m_selected += m_entries.isSelected(i) ? 1 : 0;
+    const Prompter::Answer where =
+        m_services.prompter.message(tr("Send files to Recycle Bin ?"), ProgramTitle,
+                                    Prompter::Buttons::YesNoCancel, Prompter::Icon::Question);
+    if (where != Prompter::Answer::Yes && where != Prompter::Answer::No)
+        return;
+    Q_EMIT started();
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    for (int i = 0; i < m_entries.count(); ++i) {
+        if (sinceEvents.elapsed() >= EventSliceMs) {
+            QCoreApplication::processEvents();
+            sinceEvents.restart();
+        }
+        if (m_cancelRequested) {
+            m_cancelRequested = false;
+            if (m_services.prompter.message(tr("Cancel entire process ?"), ProgramTitle,
+                                            Prompter::Buttons::OkCancel,
+                                            Prompter::Icon::Exclamation) == Prompter::Answer::Ok) {
+                skipFrom(i);
+                return;
+            }
+        }
+        if (!m_entries.isSelected(i))
+            continue;
+        if (handle(i, where == Prompter::Answer::Yes) == Next::Stop) {
+            skipFrom(i);
+            return;
+        }
+    }
+}
+
+DeleteJob::Next DeleteJob::handle(int index, bool toTrash)
+{
+    ++m_started;
+    const QString path = m_entries.path(index);
+    Q_EMIT counterChanged(tr("Removing file: ") + QString::number(m_started) + tr(" of ") +
+                          QString::number(m_selected) + QLatin1Char('.'));
+    Q_EMIT fileChanged(tr("File : ") + path);
+    Q_EMIT progressChanged(int(Rounding::halfEven64(100.0 / m_selected * m_started)));
+    if (!Paths::fileExists(path))
+        return failed(index);
+    if (const std::optional<TakenFile> taken = m_services.player.takeIfHolding(path))
+        m_taken = *taken;
+    const int result = toTrash ? m_services.trash.moveToTrash(path) : m_services.removeFile(path);
+    if (result != 0)
+        return failed(index);
+    m_entries.setState(index, State::Processed);
+    return Next::Continue;
+}
+
+DeleteJob::Next DeleteJob::failed(int index)
+{
+    m_entries.setState(index, State::SkippedWithError);
+    if (m_ignoreRest)
+        return Next::Continue;
+    const Prompter::Answer answer = m_services.prompter.message(
+        tr("Unable to delete file \"") + m_entries.path(index) + tr("\". Ignore rest ?"), ProgramTitle,
+        Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation);
+    if (answer == Prompter::Answer::Yes)
+        m_ignoreRest = true;
+    return answer == Prompter::Answer::Cancel ? Next::Stop : Next::Continue;
+}
+
+void DeleteJob::skipFrom(int index)
+{
+    for (int i = index; i < m_entries.count(); ++i) {
+        if (m_entries.isSelected(i))
+            m_entries.setState(i, State::Skipped);
+    }
+}

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "PlayingFile.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <functional>
+
+class JobList;
+class Prompter;
+class Trash;
+
+// Deletes the selected entries of a list, to the trash or for good as the user answers first,
+// one file after another, asking whether to go on when one cannot be deleted.
+class DeleteJob : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        Prompter &prompter;
+        Trash &trash;
+        // Deletes a file for good; 0 on success, else the error number.
+        std::function<int(const QString &path)> removeFile;
+        PlayingFile player;
+    };
+
+    DeleteJob(JobList &entries, Services services, QObject *parent = nullptr);
+
+    // Runs the whole job; returns when its window is to close.
+    void run();
+    // Noticed before the next file.
+    void cancel() { m_cancelRequested = true; }
+
+    const TakenFile &takenFile() const { return m_taken; }
+
+    // Deletes a file for good with unlink(2); 0 or the error number.
+    static int unlinkFile(const QString &path);
+
+Q_SIGNALS:
+    void started();
+    void counterChanged(const QString &text);
+    void fileChanged(const QString &text);
+    void progressChanged(int percent);
+
+private:
+    enum class Next
+    {
+        Continue,
+        Stop
+    };
+
+    Next handle(int index, bool toTrash);
+    Next failed(int index);
+    void skipFrom(int index);
+
+    JobList &m_entries;
+    Services m_services;
+    TakenFile m_taken;
+    bool m_ignoreRest = false;
+    bool m_cancelRequested = false;
+    int m_selected = 0;
+    int m_started = 0;
+};

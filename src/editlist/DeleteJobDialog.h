@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "JobDialog.h"
+
+class DeleteJob;
+class QGroupBox;
+class QLabel;
+class TextProgressBar;
+
+// The window of a delete job: the file being deleted, the count, the progress and Cancel. Closing
+// it cancels the job.
+class DeleteJobDialog : public JobDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DeleteJobDialog(DeleteJob &job, QWidget *parent = nullptr);
+
+    // Runs the job with the window modal over the others; returns once it has ended.
+    void runJob();
+
+private:
+    DeleteJob &m_job;
+    QGroupBox *m_frame = nullptr;
+    QLabel *m_file = nullptr;
+    TextProgressBar *m_bar = nullptr;
+};

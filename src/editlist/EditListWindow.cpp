@@ -1,0 +1,485 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EditListWindow.h"
+
+#include "CopyJobDialog.h"
+#include "CopyMoveJob.h"
+#include "DeleteJob.h"
+#include "DeleteJobDialog.h"
+#include "DropZone.h"
+#include "EditListCommands.h"
+#include "EditListEntries.h"
+#include "EditListStore.h"
+#include "EntryDelegate.h"
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileCopyEngine.h"
+#include "FolderWalker.h"
+#include "MediaTypeEditor.h"
+#include "MediaTypes.h"
+#include "NativePath.h"
+#include "Paths.h"
+#include "Prompter.h"
+#include "TextProgressBar.h"
+#include "VersionTitle.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStorageInfo>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *commandButton(const QString &text, const char *name, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QLabel *plainLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setMinimumWidth(1);
+    return label;
+}
+
+// The mounted volume a folder is on ("/media/usb/"), for the message about free space.
+QString volumeOf(const QString &folder)
+{
+    const QStorageInfo volume(folder);
+    return volume.isValid() ? Paths::withSeparator(volume.rootPath()) : folder;
+}
+
+} // namespace
+
+EditListWindow::EditListWindow(Services services, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_services(std::move(services)),
+      m_walker(new FolderWalker(m_services.prompter))
+{
+    setObjectName(QStringLiteral("editListWindow"));
+    setWindowTitle(tr("EditList"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_list = new EntryListView(this);
+    m_list->setObjectName(QStringLiteral("editList"));
+    m_list->items()->setIconProvider(&m_services.icons);
+    m_list->viewport()->installEventFilter(this);
+    m_commands = std::make_unique<EditListCommands>(*m_list->items(), *m_list->selectionModel(),
+                                                    m_services.types, m_services.prompter);
+
+    m_duplicatesLabel = new QLabel(tr("Checking for dublicates:"), this);
+    m_duplicatesBar = new TextProgressBar(this);
+    m_duplicatesBar->setObjectName(QStringLiteral("duplicatesProgress"));
+    m_duplicatesLabel->hide();
+    m_duplicatesBar->hide();
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(m_list, 1);
+    left->addWidget(makeSearchPanel());
+    left->addWidget(m_duplicatesLabel);
+    left->addWidget(m_duplicatesBar);
+    left->addStretch(0);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(makeOperations());
+    auto *infoRow = new QHBoxLayout;
+    infoRow->addWidget(makeLegend());
+    auto *buffers = new QVBoxLayout;
+    buffers->addWidget(makeBufferSizes());
+    buffers->addStretch(1);
+    infoRow->addLayout(buffers);
+    right->addLayout(infoRow);
+    right->addWidget(makeDropFrame());
+    right->addStretch(1);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right, 0);
+    resize(760, 600);
+
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        // Many changes in a row (a range selected with the keyboard) count once.
+        if (std::exchange(m_captionPending, true))
+            return;
+        QTimer::singleShot(0, this, [this] {
+            m_captionPending = false;
+            updateCaption();
+        });
+    });
+    connect(m_walker.get(), &FolderWalker::folderEntered, this, [this](const QString &folder) {
+        m_searchFolder->setText(tr("Searching in : ") + NativePath::forDisplay(folder));
+    });
+    connect(m_walker.get(), &FolderWalker::fileFound, this, [this](const QString &path) {
+        const QString extension = m_commands->addFoundFile(path);
+        if (extension.isEmpty())
+            return;
+        m_foundBytes += double(qMax<qint64>(0, Paths::fileSize(path)));
+        ++m_foundCount;
+        m_searchCount->setText(QString::number(m_foundCount) +
+                               tr(" file(s) found. Last file found was of type : ") + extension +
+                               QLatin1Char('.'));
+        showFoundBytes();
+    });
+
+    fillList();
+    updatePattern();
+}
+
+EditListWindow::~EditListWindow() = default;
+
+QWidget *EditListWindow::makeOperations()
+{
+    auto *group = new QGroupBox(tr("Operations:"), this);
+    auto *buttons = new QVBoxLayout(group);
+    const auto add = [&](const QString &text, const char *name, auto slot, bool switchable) {
+        QPushButton *button = commandButton(text, name, group);
+        buttons->addWidget(button);
+        connect(button, &QPushButton::clicked, this, slot);
+        if (switchable)
+            m_commandWidgets.append(button);
+        return button;
+    };
+    add(
+        tr("Copy..."), "copy", [this] { whileBusy([this] { copyOrMove(false); }); }, true);
+    add(
+        tr("Move..."), "move", [this] { whileBusy([this] { copyOrMove(true); }); }, true);
+    add(
+        tr("Delete..."), "delete", [this] { whileBusy([this] { deleteFiles(); }); }, true);
+    add(
+        tr("Select all"), "selectAll",
+        [this] {
+            m_commands->selectAll();
+            updateCaption();
+        },
+        true);
+    add(
+        tr("Clear all"), "clearAll",
+        [this] {
+            m_commands->clearAll();
+            updateCaption();
+        },
+        true);
+    add(
+        tr("Clear selected"), "clearSelected",
+        [this] {
+            m_commands->clearSelected();
+            updateCaption();
+        },
+        true);
+    add(
+        tr("Clear missing file(s)"), "clearMissing", [this] { m_commands->clearMissing(); }, true);
+    add(
+        tr("Clear processed"), "clearProcessed", [this] { m_commands->clearProcessed(); }, false);
+    add(
+        tr("Remove dublicates"), "removeDuplicates", [this] { whileBusy([this] { removeDuplicates(); }); },
+        false);
+    add(
+        tr("Close"), "close", [this] { close(); }, true);
+    return group;
+}
+
+QWidget *EditListWindow::makeLegend()
+{
+    auto *group = new QGroupBox(tr("Process info:"), this);
+    auto *rows = new QVBoxLayout(group);
+    const std::pair<ListEntry::JobState, QString> states[] = {
+        {ListEntry::JobState::Normal, tr("Normal")},
+        {ListEntry::JobState::Processed, tr("Processed")},
+        {ListEntry::JobState::Skipped, tr("Skipped")},
+        {ListEntry::JobState::SkippedWithError, tr("Skipped with error")}};
+    for (const auto &[state, caption] : states) {
+        auto *row = new QHBoxLayout;
+        auto *swatch = new QLabel(group);
+        swatch->setFixedSize(12, 12);
+        swatch->setAutoFillBackground(true);
+        QPalette colours = swatch->palette();
+        colours.setColor(QPalette::Window, EntryDelegate::jobStateText(int(state)));
+        swatch->setPalette(colours);
+        row->addWidget(swatch);
+        row->addWidget(new QLabel(caption, group), 1);
+        rows->addLayout(row);
+    }
+    return group;
+}
+
+QWidget *EditListWindow::makeBufferSizes()
+{
+    auto *group = new QGroupBox(tr("Buffersize:"), this);
+    auto *options = new QVBoxLayout(group);
+    m_bufferOptions = new QButtonGroup(group);
+    const QString captions[] = {tr("8 KB"), tr("32 KB *"), tr("64 KB")};
+    const QString tips[] = {
+        tr("Most small files. Use this option for icon-like files. (8K buffer)"),
+        tr("Most medium files. Use this option for common type files like Mp3, jpg, wave etc.  (16K buffer)"),
+        tr("Most big files. Use this option for big files lile moveis, waves and very large images.  (32K "
+           "buffer)")};
+    for (int i = 0; i < 3; ++i) {
+        auto *option = new QRadioButton(captions[i], group);
+        option->setObjectName(QStringLiteral("buffer%1").arg(i));
+        option->setToolTip(tips[i]);
+        m_bufferOptions->addButton(option, i);
+        options->addWidget(option);
+        m_commandWidgets.append(option);
+    }
+    m_bufferOptions->button(1)->setChecked(true);
+    return group;
+}
+
+QWidget *EditListWindow::makeDropFrame()
+{
+    auto *group = new QGroupBox(tr("Drag'n'Drop"), this);
+    auto *rows = new QVBoxLayout(group);
+    auto *zone = new DropZone(group);
+    rows->addWidget(zone);
+    m_commandWidgets.append(zone);
+    rows->addWidget(new QLabel(tr("Current pattern :"), group));
+    m_pattern = plainLabel(QString(), group);
+    m_pattern->setObjectName(QStringLiteral("pattern"));
+    m_pattern->setWordWrap(true);
+    rows->addWidget(m_pattern);
+    QPushButton *edit = commandButton(tr("Edit pattern"), "editPattern", group);
+    rows->addWidget(edit);
+    m_commandWidgets.append(edit);
+    connect(edit, &QPushButton::clicked, this, &EditListWindow::editPattern);
+    // Handled once the drop is over, so that the file manager is not kept waiting by a search.
+    connect(
+        zone, &DropZone::pathsDropped, this,
+        [this](const QStringList &paths) { whileBusy([this, paths] { addDropped(paths); }); },
+        Qt::QueuedConnection);
+    connect(zone, &DropZone::unsupportedDropped, this, [this] {
+        m_services.prompter.message(tr("This dataformat is not supported!") + QLatin1String("\r\n") +
+                                        tr("You can only drop files and folders !"),
+                                    ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    });
+    return group;
+}
+
+QWidget *EditListWindow::makeSearchPanel()
+{
+    m_searchPanel = new QFrame(this);
+    m_searchPanel->setObjectName(QStringLiteral("searchPanel"));
+    auto *rows = new QVBoxLayout(m_searchPanel);
+    rows->addWidget(new QLabel(tr("Searching for files..."), m_searchPanel));
+    m_searchFolder = plainLabel(tr("Searching in :"), m_searchPanel);
+    m_searchCount = plainLabel(tr("0 file(s) found."), m_searchPanel);
+    m_searchBytes = plainLabel(tr("0 bytes."), m_searchPanel);
+    rows->addWidget(m_searchFolder);
+    rows->addWidget(m_searchCount);
+    rows->addWidget(m_searchBytes);
+    QPushButton *cancel = commandButton(tr("Cancel"), "searchCancel", m_searchPanel);
+    rows->addWidget(cancel, 0, Qt::AlignRight);
+    connect(cancel, &QPushButton::clicked, m_walker.get(), &FolderWalker::cancel);
+    m_searchPanel->hide();
+    return m_searchPanel;
+}
+
+qint64 EditListWindow::bufferSize() const
+{
+    const int option = m_bufferOptions->checkedId();
+    return option >= 0 && option < 3 ? BufferSizes[option] : BufferSizes[2];
+}
+
+void EditListWindow::fillList()
+{
+    m_list->items()->clear();
+    m_list->items()->addItems(m_services.store.entries(), ListEntry::Kind::File,
+                              EntryListModel::IconFromText);
+}
+
+void EditListWindow::writeBack()
+{
+    EditListStore &store = m_services.store;
+    store.clear();
+    const EntryListModel *entries = m_list->items();
+    for (int i = 0; i < entries->count(); ++i)
+        store.append(entries->text(i));
+}
+
+void EditListWindow::updateCaption()
+{
+    setWindowTitle(m_commands->selectionCaption());
+}
+
+void EditListWindow::updatePattern()
+{
+    m_pattern->setText(m_commands->patternText());
+}
+
+void EditListWindow::setCommandsEnabled(bool on)
+{
+    for (QWidget *widget : std::as_const(m_commandWidgets))
+        widget->setEnabled(on);
+}
+
+bool EditListWindow::hasSelection() const
+{
+    return m_list->selectionModel()->hasSelection();
+}
+
+void EditListWindow::copyOrMove(bool move)
+{
+    if (hasSelection()) {
+        const CopyMoveJob::Kind kind = move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy;
+        FileCopyEngine engine(m_services.prompter);
+        engine.setFlushEachCopy(false);
+        EditListEntries entries(*m_list->items(), *m_list->selectionModel());
+        CopyMoveJob job(
+            kind, entries,
+            {m_services.prompter,
+             [&engine, move](const QString &source, const QString &target, qint64 buffer, bool overwrite) {
+                 return move ? engine.moveFile(source, target, buffer, overwrite)
+                             : engine.copyFile(source, target, buffer, overwrite);
+             },
+             [&engine] { engine.cancel(); },
+             [](const QString &folder) { FileCopyEngine::flushFileSystemOf(folder); }, &volumeOf,
+             m_services.player});
+        CopyJobDialog dialog(job, engine, kind, this);
+        dialog.runJob(bufferSize());
+        Q_EMIT fileToGiveBack(job.takenFile());
+    }
+    if (move)
+        updateCaption();
+}
+
+void EditListWindow::deleteFiles()
+{
+    if (!hasSelection())
+        return;
+    EditListEntries entries(*m_list->items(), *m_list->selectionModel());
+    DeleteJob job(entries,
+                  {m_services.prompter, m_services.trash, &DeleteJob::unlinkFile, m_services.player});
+    DeleteJobDialog dialog(job, this);
+    dialog.runJob();
+    Q_EMIT fileToGiveBack(job.takenFile());
+    const EntryListModel *list = m_list->items();
+    bool processed = false;
+    for (int i = 0; i < list->count() && !processed; ++i)
+        processed = list->jobState(i) == ListEntry::JobState::Processed;
+    if (processed && m_services.prompter.message(tr("Clear processed files from list ?"), ProgramTitle,
+                                                 Prompter::Buttons::OkCancel,
+                                                 Prompter::Icon::Question) == Prompter::Answer::Ok)
+        m_commands->clearProcessed();
+}
+
+void EditListWindow::removeDuplicates()
+{
+    m_list->hide();
+    m_duplicatesLabel->setText(tr("Checking for dublicates:"));
+    m_duplicatesLabel->show();
+    m_duplicatesBar->show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_commands->removeDuplicates([this](int percent, int removed) {
+        m_duplicatesBar->setProgress(percent, QString());
+        if (removed > 0)
+            m_duplicatesLabel->setText(tr("Checking for dublicates: ") + QString::number(removed) +
+                                       tr(" file(s) removed."));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    m_duplicatesLabel->setText(tr("Checking for dublicates:"));
+    m_duplicatesLabel->hide();
+    m_duplicatesBar->hide();
+    m_list->show();
+    m_services.prompter.message(tr("DONE !"), ProgramTitle, Prompter::Buttons::Ok,
+                                Prompter::Icon::Information);
+}
+
+void EditListWindow::editPattern()
+{
+    MediaTypeEditor editor(m_services.types, this);
+    editor.exec();
+    updatePattern();
+}
+
+void EditListWindow::showInMainWindow()
+{
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    if (selected.size() != 1 || !m_list->currentIndex().isValid())
+        return;
+    const QString path = m_list->items()->text(m_list->currentIndex().row());
+    if (!Paths::fileExists(path)) {
+        m_services.prompter.message(
+            tr("This file does not exist. If it's located on a networkdrive or a CD-ROM, "
+               "please check the media and try again."),
+            ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+        return;
+    }
+    m_showAfterClose = path;
+    close();
+}
+
+void EditListWindow::addDropped(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (Paths::folderExists(path))
+            searchFolder(path);
+        else if (Paths::fileExists(path))
+            m_commands->addDroppedFile(path);
+        if (m_closeRequested)
+            break;
+    }
+    writeBack();
+}
+
+void EditListWindow::searchFolder(const QString &folder)
+{
+    m_searchCount->setText(tr("0 file(s) found."));
+    m_searchFolder->setText(tr("Searching in : "));
+    m_searchPanel->show();
+    m_foundCount = 0;
+    setCommandsEnabled(false);
+    m_walker->walk(Paths::withSeparator(folder), QStringLiteral("*.*"));
+    m_foundBytes = 0;
+    m_searchPanel->hide();
+    setCommandsEnabled(true);
+}
+
+void EditListWindow::showFoundBytes()
+{
+    m_searchBytes->setText(EditListCommands::sizeText(m_foundBytes / 1024));
+}
+
+bool EditListWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto *release = static_cast<QMouseEvent *>(event);
+        if (release->button() == Qt::LeftButton)
+            updateCaption();
+        else if (release->button() == Qt::RightButton)
+            QTimer::singleShot(0, this, &EditListWindow::showInMainWindow);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void EditListWindow::closeEvent(QCloseEvent *event)
+{
+    // A search, a job or the removal of duplicates runs inside this window's calls: it stops
+    // first, and the window closes once it has.
+    if (m_busy > 0) {
+        m_closeRequested = true;
+        m_walker->cancel();
+        event->ignore();
+        return;
+    }
+    hide();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    writeBack();
+    event->accept();
+    Q_EMIT closed(m_showAfterClose);
+}
+
+void EditListWindow::whileBusy(const std::function<void()> &work)
+{
+    ++m_busy;
+    work();
+    if (--m_busy == 0 && m_closeRequested)
+        QTimer::singleShot(0, this, &QWidget::close);
+}

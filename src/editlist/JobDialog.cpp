@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JobDialog.h"
+
+#include <QCloseEvent>
+
+JobDialog::JobDialog(std::function<void()> cancelJob, QWidget *parent)
+    : QDialog(parent), m_cancelJob(std::move(cancelJob))
+{
+    setWindowModality(Qt::ApplicationModal);
+}
+
+void JobDialog::runJob(const std::function<void()> &job)
+{
+    m_running = true;
+    job();
+    m_running = false;
+    hide();
+}
+
+void JobDialog::reject()
+{
+    if (m_running)
+        m_cancelJob();
+    else
+        QDialog::reject();
+}
+
+void JobDialog::closeEvent(QCloseEvent *event)
+{
+    if (m_running) {
+        m_cancelJob();
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EditListSession.h"
+
+#include "EditListWindow.h"
+#include "FileCommands.h"
+#include "FolderNavigator.h"
+#include "NativePath.h"
+#include "Paths.h"
+#include "PlaybackCommands.h"
+#include "Prompter.h"
+#include "SessionState.h"
+#include "VersionTitle.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+EditListSession::EditListSession(Services services, QObject *parent)
+    : QObject(parent), m_services(std::move(services))
+{
+}
+
+EditListWindow *EditListSession::window() const
+{
+    return m_window;
+}
+
+void EditListSession::open()
+{
+    if (m_window) {
+        m_window->show();
+        m_window->raise();
+        m_window->activateWindow();
+        return;
+    }
+    QMainWindow &main = m_services.window;
+    m_mainWindowState = main.windowState();
+    if (m_services.state.minimiseForEditList)
+        main.showMinimized();
+    m_window = new EditListWindow({m_services.state.editList, m_services.state.types, m_services.prompter,
+                                   m_services.icons, m_services.trash, m_services.playback.playingFile()});
+    m_services.commands.setEditListWindow(m_window);
+    connect(m_window, &EditListWindow::fileToGiveBack, &m_services.playback, &PlaybackCommands::giveBack);
+    connect(m_window, &EditListWindow::closed, this, &EditListSession::closed);
+    m_window->show();
+}
+
+void EditListSession::closed(const QString &showAfterClose)
+{
+    m_services.commands.setEditListWindow(nullptr);
+    QMainWindow &main = m_services.window;
+    main.setWindowState(m_mainWindowState);
+    main.show();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The list marks follow the EditList as the window left it.
+    m_services.parts.navigator->refresh();
+    if (!showAfterClose.isEmpty()) {
+        if (Paths::fileExists(showAfterClose)) {
+            m_services.parts.navigator->openPath(showAfterClose);
+        } else {
+            QApplication::restoreOverrideCursor();
+            m_services.prompter.message(tr("The file \"") + NativePath::forDisplay(showAfterClose) +
+                                            tr("\" could not be found!") + QLatin1String("\r\n") +
+                                            tr("If the file is located on a CD-ROM, please insert it in the "
+                                               "correct cd-rom drive, and try "
+                                               "again."),
+                                        ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+    }
+    m_services.playback.selectHeldFile();
+    m_services.commands.markPlaylist();
+    QApplication::restoreOverrideCursor();
+    main.raise();
+    main.activateWindow();
+    Q_EMIT windowClosed();
+}
