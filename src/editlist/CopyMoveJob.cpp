@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <new>
+#include <utility>
 
 using State = ListEntry::JobState;
 
@@ -154,9 +155,13 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
             m_taken = *taken;
 
         // A cancel between two files counts for the next one rather than being lost.
-        const int result = m_cancelRequested ? int(FileCopyEngine::Cancelled)
-                                             : m_services.operation(path, target, bufferSize, m_overwriteAll);
-        m_cancelRequested = false;
+        const int result = std::exchange(m_cancelRequested, false)
+                               ? int(FileCopyEngine::Cancelled)
+                               : m_services.operation(path, target, bufferSize, m_overwriteAll);
+        // A cancel the operation honoured is used up; one that came after its last chunk counts
+        // for the next file.
+        if (result == FileCopyEngine::Cancelled)
+            m_cancelRequested = false;
         if (dispatch(i, target, bufferSize, result) == Next::Stop)
             return;
         if (found.totalBytes > 0 && doneBytes > 0)

@@ -2,8 +2,10 @@
 #include "RunTests.h"
 
 QObject *createCopyEngineTest();
+QObject *createEditListCommandsTest();
+QObject *createJobsTest();
 
 int main(int argc, char **argv)
 {
-    return runTests(argc, argv, {createCopyEngineTest});
+    return runTests(argc, argv, {createCopyEngineTest, createEditListCommandsTest, createJobsTest});
 }
