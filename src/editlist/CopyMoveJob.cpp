@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CopyMoveJob.h"
 
+#include "BackgroundWork.h"
 #include "EventSlice.h"
 #include "FileCopyEngine.h"
 #include "JobList.h"
@@ -114,8 +115,9 @@ void CopyMoveJob::run(qint64 bufferSize)
         Q_EMIT started();
         if (Paths::folderExists(destination) && confirm(found.selected, destination)) {
             runEntries(destination, found, bufferSize);
+            // Writing a large job out to disk takes seconds: the window stays live meanwhile.
             if (m_services.flushFolder)
-                m_services.flushFolder(destination);
+                BackgroundWork::run([this, &destination] { m_services.flushFolder(destination); });
         }
         Q_EMIT barsCleared();
     } catch (const std::bad_alloc &) {

@@ -3,9 +3,12 @@
 
 QObject *createCopyEngineTest();
 QObject *createEditListCommandsTest();
+QObject *createEditListWindowTest();
 QObject *createJobsTest();
 
 int main(int argc, char **argv)
 {
-    return runTests(argc, argv, {createCopyEngineTest, createEditListCommandsTest, createJobsTest});
+    return runTests(
+        argc, argv,
+        {createCopyEngineTest, createEditListCommandsTest, createEditListWindowTest, createJobsTest});
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "EditListWindow.h"
 #include "EntryListModel.h"
 #include "EntryListView.h"
 #include "FakePlayer.h"
@@ -1115,6 +1116,56 @@ private Q_SLOTS:
         QVERIFY(form.isVisible());
         QVERIFY(editList.isVisible());
         QCOMPARE(session.stored(QStringLiteral("AutoPlay")), QStringLiteral("<absent>"));
+    }
+
+    void editListWindowGivesBackWhatItsJobsTook_data()
+    {
+        QTest::addColumn<bool>("wasPlaying");
+        QTest::newRow("playing") << true;
+        QTest::newRow("paused") << false;
+    }
+    void editListWindowGivesBackWhatItsJobsTook()
+    {
+        QFETCH(bool, wasPlaying);
+        Session session;
+        MainWindow &form = session.start(session.media());
+        const QString onList = session.media(QStringLiteral("a b.mp3"));
+        form.editList().append(onList);
+        auto *list = session.focused<EntryListView>("fileList");
+        const QString path = session.media(QStringLiteral("b.wav"));
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
+        Q_EMIT session.player.fileOpened(path);
+
+        auto *open = form.findChild<QAction *>(QStringLiteral("openEditList"));
+        open->trigger();
+        open->trigger();
+        const QList<EditListWindow *> windows = form.findChildren<EditListWindow *>();
+        QList<EditListWindow *> shown;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<EditListWindow *>(widget))
+                shown.append(window);
+        }
+        QCOMPARE(shown.size(), 1);
+        EditListWindow *editList = shown.first();
+        QCOMPARE(editList->list()->items()->text(0), onList);
+        QVERIFY(form.isMinimized());
+        QVERIFY(!form.close());
+
+        // A job closed the file; once it has ended the file opens again, started only when it was playing.
+        session.player.close();
+        session.player.calls.clear();
+        Q_EMIT editList->fileToGiveBack(TakenFile{path, wasPlaying});
+        QCOMPARE(session.player.calls.filter(QStringLiteral("open")), QStringList{"open " + path});
+        Q_EMIT session.player.fileOpened(path);
+        QCOMPARE(session.player.mode() == MediaPlayer::Playing, wasPlaying);
+
+        // Closing writes the window's list back and marks the file list again.
+        editList->list()->items()->clear();
+        QVERIFY(editList->close());
+        QVERIFY(form.editList().isEmpty());
+        QVERIFY(!form.isMinimized());
+        QVERIFY(!list->items()->isOnEditList(list->items()->findItem(QStringLiteral("a b.mp3"))));
+        QVERIFY(form.close());
     }
 
     void terminationSignalRunsTheShutdown()

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DropZone.h"
+#include "EditListStore.h"
+#include "EditListWindow.h"
+#include "EntryListModel.h"
+#include "EntryListView.h"
+#include "FileIconProvider.h"
+#include "FolderTrash.h"
+#include "MediaTypes.h"
+#include "ScriptedPrompter.h"
+#include "TemporaryFolder.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// An EditList window over a store of its own, once opened; every media type collected by drops but ".wav".
+struct Fixture
+{
+    Fixture()
+    {
+        for (int row = 0; row < MediaTypes::Count; ++row)
+            types.setDragDrop(row, row != 0);
+    }
+    // Opens the window over the store as it is now.
+    void open()
+    {
+        window = new EditListWindow({store, types, prompter, icons, trash, {}});
+        window->show();
+    }
+    ~Fixture() { delete window.data(); }
+
+    QStringList listed() const
+    {
+        QStringList texts;
+        for (int i = 0; i < window->list()->items()->count(); ++i)
+            texts.append(window->list()->items()->text(i));
+        return texts;
+    }
+
+    TemporaryFolder dir;
+    TemporaryFolder trashFolder;
+    EditListStore store;
+    MediaTypes types;
+    ScriptedPrompter prompter;
+    FileIconProvider icons;
+    FolderTrash trash{trashFolder.path()};
+    QPointer<EditListWindow> window;
+};
+
+} // namespace
+
+class TestEditListWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void dropsAddFilesAndSearchFolders()
+    {
+        Fixture f;
+        QDir(f.dir.path()).mkpath(QStringLiteral("album/disc 2"));
+        for (const char *name :
+             {"album/one.mp3", "album/two.wav", "album/disc 2/three.MP3", "loose.mp3", "notes.txt"})
+            writeBytes(f.dir.filePath(QLatin1String(name)), QByteArray(2048, 'x'));
+        f.store.append(f.dir.filePath(QStringLiteral("loose.mp3")));
+        f.open();
+        QCOMPARE(f.listed(), QStringList{f.dir.filePath(QStringLiteral("loose.mp3"))});
+
+        auto *zone = f.window->findChild<DropZone *>(QStringLiteral("dropZone"));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(f.dir.filePath(QStringLiteral("loose.mp3"))),
+                      QUrl::fromLocalFile(f.dir.filePath(QStringLiteral("notes.txt"))),
+                      QUrl::fromLocalFile(f.dir.filePath(QStringLiteral("album")))});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(zone, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(zone, &drop);
+        QCOMPARE(drop.dropAction(), Qt::IgnoreAction);
+        // The search runs once the drop is over.
+        QTRY_COMPARE(f.listed().size(), 3);
+        QCOMPARE(f.listed().mid(1), QStringList({f.dir.filePath(QStringLiteral("album/one.mp3")),
+                                                 f.dir.filePath(QStringLiteral("album/disc 2/three.MP3"))}));
+        QCOMPARE(f.store.entries(), f.listed());
+        QVERIFY(!f.window->findChild<QWidget *>(QStringLiteral("searchPanel"))->isVisible());
+        QVERIFY(f.window->findChild<QPushButton *>(QStringLiteral("copy"))->isEnabled());
+
+        QMimeData text;
+        text.setText(QStringLiteral("hello"));
+        QDragEnterEvent textEnter(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(zone, &textEnter);
+        QDropEvent textDrop(QPointF(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(zone, &textDrop);
+        QCOMPARE(f.prompter.questions().size(), 1);
+        QCOMPARE(
+            f.prompter.questions().last().text,
+            QStringLiteral("This dataformat is not supported!\r\nYou can only drop files and folders !"));
+    }
+
+    void closingWritesTheListBackAndNamesTheFileToShow()
+    {
+        Fixture f;
+        writeBytes(f.dir.filePath(QStringLiteral("a.mp3")), "a");
+        f.store.append(f.dir.filePath(QStringLiteral("gone.mp3")));
+        f.store.append(f.dir.filePath(QStringLiteral("a.mp3")));
+        f.open();
+        QSignalSpy closed(f.window.data(), &EditListWindow::closed);
+        EntryListView *list = f.window->list();
+
+        // A right click on a file that is gone says so and keeps the window.
+        const QPoint first = list->visualRect(list->items()->index(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, first);
+        QTRY_COMPARE(f.prompter.questions().size(), 1);
+        QVERIFY(f.prompter.questions().first().text.startsWith(QStringLiteral("This file does not exist.")));
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("FileList (1) files selected (0.0 KB)"));
+
+        f.window->list()->items()->removeItem(0);
+        const QPoint second = list->visualRect(list->items()->index(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, second);
+        QTRY_COMPARE(closed.size(), 1);
+        QCOMPARE(closed.first().first().toString(), f.dir.filePath(QStringLiteral("a.mp3")));
+        QCOMPARE(f.store.entries(), QStringList{f.dir.filePath(QStringLiteral("a.mp3"))});
+    }
+
+    void removingDuplicatesShowsItsProgressAndEnds()
+    {
+        Fixture f;
+        for (const char *path : {"/m/1.mp3", "/m/2.mp3", "/m/1.mp3", "/m/3.mp3", "/m/2.mp3"})
+            f.store.append(QLatin1String(path));
+        f.open();
+        f.window->findChild<QPushButton *>(QStringLiteral("removeDuplicates"))->click();
+        QCOMPARE(f.listed(), QStringList({"/m/1.mp3", "/m/2.mp3", "/m/3.mp3"}));
+        QCOMPARE(f.prompter.questions().last().text, QStringLiteral("DONE !"));
+        QVERIFY(f.window->list()->isVisible());
+    }
+};
+
+QObject *createEditListWindowTest()
+{
+    return new TestEditListWindow;
+}
+
+#include "tst_editlistwindow.moc"
