@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppIcon.h"
 #include "AppServices.h"
+#include "AssociationStore.h"
 #include "CommandLine.h"
 #include "ControlGallery.h"
 #include "FileIconProvider.h"
@@ -103,9 +104,17 @@ int main(int argc, char **argv)
     FileIconProvider icons;
     FreedesktopTrash trash;
     MpvPlayer player({true, true});
-    const AppServices services{&settings, &prompter, &icons, &trash, &player, Paths::dataFolder(), [] {
+    AssociationStore associations(Paths::dataFolder() + QStringLiteral("associations.json"));
+    const AppServices services{&settings,
+                               &prompter,
+                               &icons,
+                               &trash,
+                               &player,
+                               Paths::dataFolder(),
+                               [] {
                                    return std::make_unique<MpvPlayer>(MpvPlayer::Options{true, true});
-                               }};
+                               },
+                               &associations};
     MainWindow window(services, StartOptions{command.path, !first});
     prompter.setParent(&window);
 

@@ -6,6 +6,7 @@
 #include "Settings.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,8 +26,8 @@ QCheckBox *checkBox(const char *name, const QString &caption, QWidget *parent)
 } // namespace
 
 PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, const MediaTypes &types,
-                                     bool showAll, QWidget *parent)
-    : QDialog(parent), m_settings(settings)
+                                     bool showAll, const AssociationCommands &commands, QWidget *parent)
+    : QDialog(parent), m_settings(settings), m_association(commands)
 {
     setObjectName(QStringLiteral("preferencesDialog"));
     setWindowTitle(tr("Kestrove Setup"));
@@ -54,9 +55,9 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
     association->setObjectName(QStringLiteral("associationFrame"));
     auto *associated = new QLabel(tr("Filetypes successfull associate with context:"), association);
     associated->setObjectName(QStringLiteral("associationLabel"));
-    auto *status = new QListWidget(association);
-    status->setObjectName(QStringLiteral("associationList"));
-    status->setMinimumHeight(80);
+    m_status = new QListWidget(association);
+    m_status->setObjectName(QStringLiteral("associationList"));
+    m_status->setMinimumHeight(80);
     auto *caveat =
         new QLabel(tr("Please note! Kestrove might not be able to play/show all types listed here. "
                       "Kestrove can only play filetypoes with def. MCI driver installed."),
@@ -73,13 +74,13 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
     associationButtons->addStretch();
     auto *associationLayout = new QVBoxLayout(association);
     associationLayout->addWidget(associated);
-    associationLayout->addWidget(status, 1);
+    associationLayout->addWidget(m_status, 1);
     associationLayout->addWidget(caveat);
     associationLayout->addLayout(associationButtons);
 
-    auto *updating = new QLabel(tr("Updating registry, please wait..."), this);
-    updating->setObjectName(QStringLiteral("updatingLabel"));
-    updating->hide();
+    m_updating = new QLabel(tr("Updating registry, please wait..."), this);
+    m_updating->setObjectName(QStringLiteral("updatingLabel"));
+    m_updating->hide();
 
     auto *supported = new QPushButton(tr("Supported filetypes ?"), this);
     supported->setObjectName(QStringLiteral("supportedTypesButton"));
@@ -105,8 +106,54 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
         layout->addWidget(box);
     layout->addWidget(note);
     layout->addWidget(association, 1);
-    layout->addWidget(updating);
+    layout->addWidget(m_updating);
     layout->addLayout(buttons);
+
+    const bool available = m_association.status && m_association.make && m_association.remove;
+    make->setEnabled(available);
+    remove->setEnabled(available);
+    if (!available)
+        return;
+    m_status->addItems(m_association.status());
+    connect(make, &QPushButton::clicked, this, [this, &prompter] {
+        whileUpdating([this] {
+            m_status->clear();
+            m_status->addItems(m_association.make());
+        });
+        prompter.message(
+            tr("Done.. You may now RightClick on any supported filetype ( see Readme.txt ) or folder, "
+               "and choose Browse with Kestrove, to open it with Kestrove."),
+            windowTitle(), Prompter::Buttons::Ok, Prompter::Icon::Information);
+    });
+    connect(remove, &QPushButton::clicked, this, [this, &prompter] {
+        whileUpdating([this] {
+            QStringList lines;
+            for (int row = 0; row < m_status->count(); ++row)
+                lines.append(m_status->item(row)->text());
+            m_association.remove(lines);
+            m_status->clear();
+            m_status->addItems(lines);
+        });
+        prompter.message(tr("Done ! :o("), windowTitle(), Prompter::Buttons::Ok, Prompter::Icon::Information);
+    });
+}
+
+void PreferencesDialog::whileUpdating(const std::function<void()> &work)
+{
+    const QList<QWidget *> controls = findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    QList<QWidget *> hidden;
+    for (QWidget *control : controls) {
+        if (control != m_updating && control->isVisible()) {
+            control->hide();
+            hidden.append(control);
+        }
+    }
+    m_updating->show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    work();
+    m_updating->hide();
+    for (QWidget *control : std::as_const(hidden))
+        control->show();
 }
 
 QString PreferencesDialog::supportedTypesText(const MediaTypes &types)

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class MediaTypes;
 class Prompter;
 class QCheckBox;
+class QListWidget;
 class Settings;
 
 // "Kestrove Setup": the options that are set nowhere else. "Close" saves them; the window's close
@@ -15,20 +17,34 @@ class PreferencesDialog : public QDialog
     Q_OBJECT
 
 public:
+    // The association of the "Browse with Kestrove..." verb: its status lines, making it (the new
+    // lines) and removing it (settling the lines shown). Without them the buttons are disabled.
+    struct AssociationCommands
+    {
+        std::function<QStringList()> status;
+        std::function<QStringList()> make;
+        std::function<void(QStringList &lines)> remove;
+    };
+
     PreferencesDialog(Settings &settings, Prompter &prompter, const MediaTypes &types, bool showAll,
-                      QWidget *parent = nullptr);
+                      const AssociationCommands &commands = {}, QWidget *parent = nullptr);
 
     // The supported types as "Supported filetypes ?" shows them.
     static QString supportedTypesText(const MediaTypes &types);
 
 private:
     void save();
+    // Runs association work with the window's controls hidden behind the "please wait" line.
+    void whileUpdating(const std::function<void()> &work);
 
     Settings &m_settings;
+    AssociationCommands m_association;
     QCheckBox *m_fileFly = nullptr;
     QCheckBox *m_videoFly = nullptr;
     QCheckBox *m_autoMini = nullptr;
     QCheckBox *m_delete = nullptr;
     QCheckBox *m_deleteConfirm = nullptr;
     QCheckBox *m_showAll = nullptr;
+    QListWidget *m_status = nullptr;
+    QWidget *m_updating = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class AssociationStore;
 class Prompter;
 class Settings;
 class FileIconProvider;
@@ -23,6 +24,9 @@ struct AppServices
     QString dataFolder;
     // Players for the separate windows.
     MediaPlayer::Factory makePlayer;
+    // Where the "Browse with Kestrove..." verb is kept; none leaves the Preferences window's
+    // association buttons disabled.
+    AssociationStore *associations = nullptr;
 };
 
 // What the command line and the single-copy check decided.

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "Association.h"
 #include "EditListSession.h"
 #include "EntryListModel.h"
 #include "EntryListView.h"
@@ -40,8 +41,10 @@
 #include <QFrame>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 
@@ -308,7 +311,21 @@ void MainWindow::openPlaylist(const QString &path)
 
 void MainWindow::showPreferences()
 {
-    PreferencesDialog dialog(m_settings, m_prompter, m_state.types, m_state.showAll, this);
+    PreferencesDialog::AssociationCommands association;
+    std::shared_ptr<Association> verb;
+    if (m_services.associations) {
+        QStringList extensions;
+        for (int row = 0; row < MediaTypes::Count; ++row)
+            extensions.append(m_state.types.extension(row));
+        verb = std::make_shared<Association>(
+            Association::Services{*m_services.associations, Association::runningExecutable(),
+                                  QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation),
+                                  &Association::mimeClassOf, &Association::runUpdateDesktopDatabase},
+            extensions);
+        association = {[verb] { return verb->status(); }, [verb] { return verb->make(); },
+                       [verb](QStringList &lines) { verb->remove(lines); }};
+    }
+    PreferencesDialog dialog(m_settings, m_prompter, m_state.types, m_state.showAll, association, this);
     dialog.exec();
     // Re-read whatever the answer: a cancelled window left the stored values as they were.
     m_state.showAll = m_settings.showAllFiles();

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -40,6 +41,45 @@ private Q_SLOTS:
         QVERIFY(box("showAllFiles")->isChecked());
         QCOMPARE(box("confirmDelete")->text(),
                  QStringLiteral("Confirmation when deleting files from filelist."));
+    }
+
+    void preferencesRunTheAssociation()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
+        Settings settings(store);
+        ScriptedPrompter prompter;
+        MediaTypes types;
+        QStringList removedFrom;
+        const PreferencesDialog::AssociationCommands commands{
+            [] { return QStringList{".mp3 - OK!"}; },
+            [] {
+                return QStringList{".mp3", ".avi", "Folder"};
+            },
+            [&removedFrom](QStringList &lines) {
+                removedFrom = lines;
+                lines = QStringList{".avi - ERROR, Unable to remove"};
+            }};
+        PreferencesDialog window(settings, prompter, types, false, commands);
+        auto *list = window.findChild<QListWidget *>(QStringLiteral("associationList"));
+        const auto shown = [list] {
+            QStringList lines;
+            for (int row = 0; row < list->count(); ++row)
+                lines.append(list->item(row)->text());
+            return lines;
+        };
+        QCOMPARE(shown(), QStringList{".mp3 - OK!"});
+        window.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->click();
+        QCOMPARE(shown(), QStringList({".mp3", ".avi", "Folder"}));
+        QVERIFY(prompter.questions().last().text.startsWith(QStringLiteral("Done.. You may now RightClick")));
+        window.findChild<QPushButton *>(QStringLiteral("removeAssociationButton"))->click();
+        QCOMPARE(removedFrom, QStringList({".mp3", ".avi", "Folder"}));
+        QCOMPARE(shown(), QStringList{".avi - ERROR, Unable to remove"});
+        QCOMPARE(prompter.questions().last().text, QStringLiteral("Done ! :o("));
+        QVERIFY(window.findChild<QWidget *>(QStringLiteral("associationFrame"))->isVisibleTo(&window));
+
+        PreferencesDialog without(settings, prompter, types, false);
+        QVERIFY(!without.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->isEnabled());
     }
 
     void closeSavesAndTheCloseBoxDoesNot_data()

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Association.h"
+
+#include "AssociationStore.h"
+#include "BrowseDesktopEntry.h"
+#include "NativePath.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
+#include <climits>
+#include <unistd.h>
+
+namespace {
+
+const QString FolderClass = QStringLiteral("Folder");
+const QString QuotedFile = QStringLiteral("\"%1\"");
+
+} // namespace
+
+Association::Association(Services services, QStringList extensions)
+    : m_services(std::move(services)), m_extensions(std::move(extensions))
+{
+}
+
+QString Association::verbCommand() const
+{
+    return QLatin1Char('"') + NativePath::fromBytes(m_services.executable) + QStringLiteral("\" \"%1\"");
+}
+
+QString Association::verbKey(const QString &fileType) const
+{
+    return fileType + QStringLiteral("\\Shell\\") + VerbName;
+}
+
+int Association::associate(const QString &extension, const QString &fileType, const QString &command,
+                           const QString &defaultIcon, const QString &verb, const QString &verbCommand,
+                           const QString &contentType, const QString &action, const QString &application,
+                           const QString &topic)
+{
+    AssociationStore &store = m_services.store;
+    int failures = 0;
+    const auto write = [&](const QString &key, const QString &name, const QString &value) {
+        failures += store.setValue(key, name, AssociationStore::Text, value) != 0 ? 1 : 0;
+    };
+    if (!extension.isEmpty()) {
+        write(extension, QString(), fileType);
+        if (!contentType.isEmpty())
+            write(extension, QStringLiteral("Content Type"), contentType);
+        write(fileType + QStringLiteral("\\DefaultIcon"), QString(), defaultIcon);
+    }
+    if (!command.isEmpty())
+        write(fileType + QStringLiteral("\\Shell\\Open\\Command"), QString(), command);
+    const QString verbPath = fileType + QStringLiteral("\\Shell\\") + verb;
+    if (!verb.isEmpty() && !verbCommand.isEmpty())
+        write(verbPath + QStringLiteral("\\Command"), QString(), verbCommand);
+    if (!action.isEmpty())
+        write(verbPath + QStringLiteral("\\ddeexec"), QString(), action);
+    if (!application.isEmpty())
+        write(verbPath + QStringLiteral("\\ddeexec\\application"), QString(), application);
+    if (!topic.isEmpty())
+        write(verbPath + QStringLiteral("\\ddeexec\\topic"), QString(), topic);
+    return failures;
+}
+
+QStringList Association::make()
+{
+    QStringList lines;
+    QStringList mimeTypes;
+    const auto associateWith = [this](const QString &fileType) {
+        return associate(QString(), fileType, QString(), QString(), VerbName, verbCommand(), QString(),
+                         QuotedFile, QStringLiteral("Kestrove"), QStringLiteral("System"));
+    };
+    for (const QString &extension : std::as_const(m_extensions)) {
+        const QString fileType = m_services.classOf(extension);
+        if (fileType.isEmpty())
+            continue;
+        const bool done = associateWith(fileType) == 0;
+        lines.append(done ? extension : extension + QStringLiteral(" - ERROR!!"));
+        if (done && !mimeTypes.contains(fileType))
+            mimeTypes.append(fileType);
+    }
+    // The desktop entry is what file managers read: a folder entry that cannot be written makes
+    // the folder line an error as well.
+    mimeTypes.append(QStringLiteral("inode/directory"));
+    const bool entryWritten =
+        BrowseDesktopEntry::write(m_services.applicationsFolder, m_services.executable, mimeTypes);
+    if (entryWritten && m_services.updateDatabase)
+        m_services.updateDatabase(m_services.applicationsFolder);
+    const bool folderDone = associateWith(FolderClass) == 0 && entryWritten;
+    lines.append(folderDone ? FolderClass : QStringLiteral("Folder - ERORR!!"));
+    return lines;
+}
+
+int Association::removeVerb(const QString &fileType)
+{
+    // The verb's key goes with its sub-keys, deepest first: the store deletes one level at a time.
+    AssociationStore &store = m_services.store;
+    const QString verb = verbKey(fileType);
+    for (const char *below : {"\\ddeexec\\application", "\\ddeexec\\topic", "\\ddeexec", "\\Command"}) {
+        if (store.hasKey(verb + QLatin1String(below)))
+            store.deleteKey(verb + QLatin1String(below));
+    }
+    return store.deleteKey(verb);
+}
+
+void Association::remove(QStringList &lines)
+{
+    const auto settle = [&lines](const QString &match, int result) {
+        for (qsizetype row = 0; row < lines.size(); ++row) {
+            if (!lines.at(row).toLower().contains(match))
+                continue;
+            if (result == 0)
+                lines.removeAt(row);
+            else
+                lines[row] += QStringLiteral(" - ERROR, Unable to remove");
+            return;
+        }
+    };
+    for (const QString &extension : std::as_const(m_extensions)) {
+        const QString fileType = m_services.classOf(extension);
+        if (!fileType.isEmpty())
+            settle(extension.toLower(), removeVerb(fileType));
+    }
+    int folderResult = removeVerb(FolderClass);
+    if (!BrowseDesktopEntry::remove(m_services.applicationsFolder))
+        folderResult = 1;
+    else if (m_services.updateDatabase)
+        m_services.updateDatabase(m_services.applicationsFolder);
+    settle(QStringLiteral("folder"), folderResult);
+}
+
+QString Association::statusLine(const QString &label, const QString &fileType) const
+{
+    const QString stored =
+        m_services.store.value(verbKey(fileType) + QStringLiteral("\\command\\"), QString());
+    const QString programName = QFileInfo(NativePath::fromBytes(m_services.executable)).fileName();
+    if (stored.isEmpty() || programName.isEmpty() || !stored.contains(programName))
+        return {};
+    if (stored.toLower() != verbCommand().toLower())
+        return label + QStringLiteral(" - Associated, but don't point to this copy !");
+    return label + QStringLiteral(" - OK!");
+}
+
+QStringList Association::status() const
+{
+    QStringList lines;
+    for (const QString &extension : std::as_const(m_extensions)) {
+        const QString fileType = m_services.classOf(extension);
+        if (fileType.isEmpty())
+            continue;
+        if (const QString line = statusLine(extension, fileType); !line.isEmpty())
+            lines.append(line);
+    }
+    if (const QString line = statusLine(FolderClass, FolderClass); !line.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
+QString Association::mimeClassOf(const QString &extension)
+{
+    const QMimeType type =
+        QMimeDatabase().mimeTypeForFile(QStringLiteral("file") + extension, QMimeDatabase::MatchExtension);
+    return type.isValid() && !type.isDefault() ? type.name() : QString();
+}
+
+QByteArray Association::runningExecutable()
+{
+    QByteArray path(PATH_MAX, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), size_t(path.size()));
+    if (length <= 0 || length >= path.size())
+        return QFile::encodeName(QCoreApplication::applicationFilePath());
+    path.truncate(length);
+    return path;
+}
+
+void Association::runUpdateDesktopDatabase(const QString &folder)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-desktop-database"));
+    if (!tool.isEmpty())
+        QProcess::execute(tool, {folder});
+}

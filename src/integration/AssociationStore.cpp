@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AssociationStore.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <limits>
+
+namespace {
+
+constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+
+QString numberText(const QByteArray &data)
+{
+    if (data.size() != 4)
+        return {};
+    const auto byte = [&data](int i) { return quint32(quint8(data.at(i))); };
+    const quint32 number = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
+    return QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+AssociationStore::AssociationStore(const QString &filePath) : m_filePath(filePath)
+{
+    load();
+}
+
+QString AssociationStore::normalised(const QString &key)
+{
+    QStringList steps = key.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    for (QString &step : steps)
+        step = step.toLower();
+    return steps.join(QLatin1Char('\\'));
+}
+
+bool AssociationStore::hasKey(const QString &key) const
+{
+    return m_keys.contains(normalised(key));
+}
+
+QString AssociationStore::value(const QString &key, const QString &name) const
+{
+    const auto found = m_keys.constFind(normalised(key));
+    if (found == m_keys.constEnd())
+        return {};
+    const auto value = found->values.constFind(name.toLower());
+    if (value == found->values.constEnd())
+        return {};
+    switch (value->type) {
+    case Number:
+        return numberText(value->data);
+    case Bytes:
+        return QString::fromLatin1(value->data.toHex().toUpper());
+    default:
+        return QString::fromUtf8(value->data);
+    }
+}
+
+AssociationStore::Key &AssociationStore::createKey(const QString &key)
+{
+    const QStringList steps = key.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    QString path;
+    QString normalisedPath;
+    for (const QString &step : steps) {
+        path += (path.isEmpty() ? QString() : QStringLiteral("\\")) + step;
+        normalisedPath += (normalisedPath.isEmpty() ? QString() : QStringLiteral("\\")) + step.toLower();
+        if (!m_keys.contains(normalisedPath))
+            m_keys.insert(normalisedPath, Key{path, {}});
+    }
+    return m_keys[normalisedPath];
+}
+
+int AssociationStore::store(const QString &key, const QString &name, int type, const QByteArray &data)
+{
+    if (normalised(key).isEmpty())
+        return 1;
+    createKey(key).values.insert(name.toLower(), Value{name, type, data});
+    return save() ? 0 : 1;
+}
+
+int AssociationStore::setValue(const QString &key, const QString &name, int type, const QString &value)
+{
+    if (type == Text)
+        return store(key, name, type, value.toUtf8());
+    if (type == Number) {
+        bool ok = false;
+        const qint64 number = value.toLongLong(&ok);
+        if (!ok || number < std::numeric_limits<qint32>::min() ||
+            number > std::numeric_limits<quint32>::max())
+            return 1;
+        const auto bits = quint32(number);
+        QByteArray data(4, '\0');
+        for (int i = 0; i < 4; ++i)
+            data[i] = char((bits >> (8 * i)) & 0xff);
+        return store(key, name, type, data);
+    }
+    return 0;
+}
+
+int AssociationStore::setBytes(const QString &key, const QString &name, const QByteArray &bytes)
+{
+    return store(key, name, Bytes, bytes);
+}
+
+int AssociationStore::deleteKey(const QString &key)
+{
+    const QString path = normalised(key);
+    if (path.isEmpty() || !m_keys.contains(path))
+        return 2;
+    const QString below = path + QLatin1Char('\\');
+    const auto next = m_keys.lowerBound(below);
+    if (next != m_keys.end() && next.key().startsWith(below))
+        return 5;
+    m_keys.remove(path);
+    return save() ? 0 : 1;
+}
+
+bool AssociationStore::save() const
+{
+    QJsonArray keys;
+    for (const Key &key : m_keys) {
+        QJsonArray values;
+        for (const Value &value : key.values) {
+            values.append(QJsonObject{{QStringLiteral("name"), value.name},
+                                      {QStringLiteral("type"), value.type},
+                                      {QStringLiteral("data"), QString::fromLatin1(value.data.toBase64())}});
+        }
+        keys.append(QJsonObject{{QStringLiteral("key"), key.path}, {QStringLiteral("values"), values}});
+    }
+    QSaveFile file(m_filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray text = QJsonDocument(QJsonObject{{QStringLiteral("keys"), keys}}).toJson();
+    return file.write(text) == text.size() && file.commit();
+}
+
+void AssociationStore::load()
+{
+    QFile file(m_filePath);
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes) {
+        m_loadProblem = file.errorString();
+        return;
+    }
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        m_loadProblem = error.errorString();
+        return;
+    }
+    // What a hand-edited file holds that does not make sense is left out, entry by entry.
+    for (const QJsonValue &entry : document.object().value(QStringLiteral("keys")).toArray()) {
+        const QString path = entry.toObject().value(QStringLiteral("key")).toString();
+        if (normalised(path).isEmpty())
+            continue;
+        Key &key = createKey(path);
+        for (const QJsonValue &item : entry.toObject().value(QStringLiteral("values")).toArray()) {
+            const QJsonObject value = item.toObject();
+            const int type = value.value(QStringLiteral("type")).toInt(Text);
+            const QByteArray data =
+                QByteArray::fromBase64(value.value(QStringLiteral("data")).toString().toLatin1());
+            if ((type == Text || type == Bytes || (type == Number && data.size() == 4)))
+                key.values.insert(value.value(QStringLiteral("name")).toString().toLower(),
+                                  Value{value.value(QStringLiteral("name")).toString(), type, data});
+        }
+    }
+}

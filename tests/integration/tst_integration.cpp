@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Association.h"
+#include "AssociationStore.h"
+#include "BrowseDesktopEntry.h"
+#include "TemporaryFolder.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+const QString Verb = QStringLiteral("Browse with Kestrove...");
+
+// The verb of one program installed at `executable`, over a store and an applications folder of
+// the test's own; ".mp3" and ".mpg" are known types, ".wav" is not.
+struct Fixture
+{
+    explicit Fixture(const QByteArray &executable = "/opt/media tools/kestrove")
+        : store(dir.filePath(QStringLiteral("associations.json"))),
+          association({store, executable, dir.filePath(QStringLiteral("applications")),
+                       [](const QString &extension) {
+                           return extension == QLatin1String(".mp3")   ? QStringLiteral("audio/mpeg")
+                                  : extension == QLatin1String(".mpg") ? QStringLiteral("video/mpeg")
+                                                                       : QString();
+                       },
+                       [this](const QString &) { ++databaseUpdates; }},
+                      {".wav", ".mp3", ".mpg"})
+    {
+    }
+
+    QString entryPath() const { return dir.filePath(QStringLiteral("applications/kestrove-browse.desktop")); }
+
+    TemporaryFolder dir;
+    AssociationStore store;
+    int databaseUpdates = 0;
+    Association association;
+};
+
+} // namespace
+
+class TestIntegration : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void valuesReadBackInTheirFormats()
+    {
+        TemporaryFolder dir;
+        const QString file = dir.filePath(QStringLiteral("store.json"));
+        {
+            AssociationStore store(file);
+            QCOMPARE(store.setValue(QStringLiteral("a\\b"), QStringLiteral("seven"), AssociationStore::Number,
+                                    QStringLiteral("7")),
+                     0);
+            QCOMPARE(store.setValue(QStringLiteral("a\\b"), QStringLiteral("big"), AssociationStore::Number,
+                                    QStringLiteral("4294967295")),
+                     0);
+            QCOMPARE(
+                store.setBytes(QStringLiteral("a\\b"), QStringLiteral("bytes"), QByteArray("\x0a\xff", 2)),
+                0);
+            QCOMPARE(store.setValue(QStringLiteral("A\\B"), QString(), AssociationStore::Text,
+                                    QStringLiteral("text")),
+                     0);
+            QVERIFY(store.setValue(QStringLiteral("a"), QStringLiteral("n"), AssociationStore::Number,
+                                   QStringLiteral("many")) != 0);
+            // Other types store nothing.
+            QCOMPARE(store.setValue(QStringLiteral("a"), QStringLiteral("other"), 2, QStringLiteral("x")), 0);
+            QCOMPARE(store.value(QStringLiteral("a"), QStringLiteral("other")), QString());
+        }
+        // Everything survives a new start, and key names ignore case.
+        AssociationStore store(file);
+        QCOMPARE(store.value(QStringLiteral("A\\b\\"), QStringLiteral("SEVEN")), QStringLiteral("007"));
+        QCOMPARE(store.value(QStringLiteral("a\\b"), QStringLiteral("big")), QStringLiteral("4294967295"));
+        QCOMPARE(store.value(QStringLiteral("a\\b"), QStringLiteral("bytes")), QStringLiteral("0AFF"));
+        QCOMPARE(store.value(QStringLiteral("a\\b"), QString()), QStringLiteral("text"));
+        QCOMPARE(store.value(QStringLiteral("a\\missing"), QString()), QString());
+    }
+
+    void deletingRemovesOneLevelOnly()
+    {
+        TemporaryFolder dir;
+        AssociationStore store(dir.filePath(QStringLiteral("store.json")));
+        store.setValue(QStringLiteral("c\\shell\\verb\\command"), QString(), AssociationStore::Text,
+                       QStringLiteral("x"));
+        store.setValue(QStringLiteral("c\\shell\\verb x"), QString(), AssociationStore::Text,
+                       QStringLiteral("y"));
+        QVERIFY(store.deleteKey(QStringLiteral("c\\shell\\verb")) != 0);
+        QVERIFY(store.deleteKey(QStringLiteral("c\\nothing")) != 0);
+        QCOMPARE(store.deleteKey(QStringLiteral("C\\Shell\\Verb\\Command")), 0);
+        QCOMPARE(store.deleteKey(QStringLiteral("c\\shell\\verb")), 0);
+        QVERIFY(!store.hasKey(QStringLiteral("c\\shell\\verb")));
+        QVERIFY(store.hasKey(QStringLiteral("c\\shell\\verb x")));
+    }
+
+    void aDamagedStoreStartsEmpty_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("not JSON") << QByteArray("\x00\x01garbage", 9) << QString();
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("wrong shapes")
+            << QByteArray("{\"keys\": [1, {\"key\": 5}, {\"key\": \"k\", \"values\": [\n            "
+                          "{\"name\": \"\", \"type\": 4, \"data\": \"AQ==\"}, {\"name\": \"ok\", \"type\": "
+                          "1, \"data\": \"b2s=\"}]}]}")
+            << QStringLiteral("ok");
+    }
+    void aDamagedStoreStartsEmpty()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, kept);
+        TemporaryFolder dir;
+        writeBytes(dir.filePath(QStringLiteral("store.json")), contents);
+        AssociationStore store(dir.filePath(QStringLiteral("store.json")));
+        QCOMPARE(store.value(QStringLiteral("k"), QString()), QString());
+        QCOMPARE(store.value(QStringLiteral("k"), QStringLiteral("ok")), kept);
+    }
+
+    void makingTheAssociationWritesTheVerbAndTheDesktopEntry()
+    {
+        Fixture f;
+        QCOMPARE(f.association.verbCommand(), QStringLiteral("\"/opt/media tools/kestrove\" \"%1\""));
+        QCOMPARE(f.association.make(), QStringList({".mp3", ".mpg", "Folder"}));
+        const QString key = QStringLiteral("audio/mpeg\\Shell\\") + Verb;
+        QCOMPARE(f.store.value(key + QStringLiteral("\\Command"), QString()), f.association.verbCommand());
+        QCOMPARE(f.store.value(key + QStringLiteral("\\ddeexec"), QString()), QStringLiteral("\"%1\""));
+        QCOMPARE(f.store.value(key + QStringLiteral("\\ddeexec\\application"), QString()),
+                 QStringLiteral("Kestrove"));
+        QCOMPARE(f.store.value(key + QStringLiteral("\\ddeexec\\topic"), QString()),
+                 QStringLiteral("System"));
+        QVERIFY(f.store.hasKey(QStringLiteral("Folder\\Shell\\") + Verb + QStringLiteral("\\Command")));
+        QVERIFY(!f.store.hasKey(QStringLiteral(".mp3")));
+        const QByteArray entry = readBytes(f.entryPath());
+        QVERIFY(entry.contains("Name=Browse with Kestrove...\n"));
+        QVERIFY(entry.contains("Exec=\"/opt/media tools/kestrove\" %f\n"));
+        QVERIFY(entry.contains("MimeType=audio/mpeg;video/mpeg;inode/directory;\n"));
+        QVERIFY(entry.contains("NoDisplay=true\n"));
+        QCOMPARE(f.databaseUpdates, 1);
+        QCOMPARE(f.association.status(), QStringList({".mp3 - OK!", ".mpg - OK!", "Folder - OK!"}));
+    }
+
+    void theStatusTellsWhichCopyTheVerbPointsTo_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("another copy") << "\"/usr/bin/kestrove\" \"%1\""
+                                      << QStringList{".mp3 - Associated, but don't point to this copy !"};
+        QTest::newRow("this copy, other letter case")
+            << "\"/OPT/Media Tools/kestrove\" \"%1\"" << QStringList{".mp3 - OK!"};
+        QTest::newRow("program name in capitals") << "\"/opt/media tools/KESTROVE\" \"%1\"" << QStringList{};
+        QTest::newRow("another program") << "\"/usr/bin/player\" \"%1\"" << QStringList{};
+    }
+    void theStatusTellsWhichCopyTheVerbPointsTo()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, lines);
+        Fixture f;
+        f.store.setValue(QStringLiteral("audio/mpeg\\shell\\") + Verb + QStringLiteral("\\command"),
+                         QString(), AssociationStore::Text, stored);
+        QCOMPARE(f.association.status(), lines);
+    }
+
+    void removingTheAssociation()
+    {
+        Fixture f;
+        QStringList lines = f.association.make();
+        lines.prepend(QStringLiteral(".avi"));
+        f.association.remove(lines);
+        // Lines of types that were not associated stay.
+        QCOMPARE(lines, QStringList{".avi"});
+        QVERIFY(!f.store.hasKey(QStringLiteral("audio/mpeg\\Shell\\") + Verb));
+        QVERIFY(!QFile::exists(f.entryPath()));
+        QVERIFY(f.association.status().isEmpty());
+
+        // A store that can no longer be written reports every removal as failed.
+        lines = f.association.make();
+        QVERIFY(QFile::remove(f.dir.filePath(QStringLiteral("associations.json"))));
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("associations.json")));
+        f.association.remove(lines);
+        QCOMPARE(lines, QStringList({".mp3 - ERROR, Unable to remove", ".mpg - ERROR, Unable to remove",
+                                     "Folder - ERROR, Unable to remove"}));
+    }
+
+    void anApplicationsFolderThatCannotBeWrittenFailsTheFolderLine()
+    {
+        Fixture f;
+        writeBytes(f.dir.filePath(QStringLiteral("applications")), "a file where the folder belongs");
+        QCOMPARE(f.association.make(), QStringList({".mp3", ".mpg", "Folder - ERORR!!"}));
+        QCOMPARE(f.databaseUpdates, 0);
+    }
+
+    void execArgumentsFollowTheDesktopEntryRules_data()
+    {
+        QTest::addColumn<QByteArray>("executable");
+        QTest::addColumn<QString>("argument");
+        QTest::newRow("plain") << QByteArray("/usr/bin/kestrove") << "\"/usr/bin/kestrove\"";
+        QTest::newRow("blank") << QByteArray("/opt/my apps/kestrove") << "\"/opt/my apps/kestrove\"";
+        QTest::newRow("quote") << QByteArray("/opt/a\"b/kestrove") << "\"/opt/a\\\\\"b/kestrove\"";
+        QTest::newRow("dollar and backtick")
+            << QByteArray("/opt/$x`/kestrove") << "\"/opt/\\\\$x\\\\`/kestrove\"";
+        QTest::newRow("backslash") << QByteArray("/opt/a\\b/kestrove") << "\"/opt/a\\\\\\\\b/kestrove\"";
+        QTest::newRow("percent") << QByteArray("/opt/100%/kestrove") << "\"/opt/100%%/kestrove\"";
+        QTest::newRow("newline") << QByteArray("/opt/a\nb/kestrove") << "\"/opt/a\\nb/kestrove\"";
+        QTest::newRow("not UTF-8") << QByteArray("/opt/caf\xe9/kestrove") << QString();
+    }
+    void execArgumentsFollowTheDesktopEntryRules()
+    {
+        QFETCH(QByteArray, executable);
+        QFETCH(QString, argument);
+        QCOMPARE(BrowseDesktopEntry::execArgument(executable).value_or(QString()), argument);
+    }
+
+    void aProgramPathADesktopEntryCannotHoldFailsTheFolderLine()
+    {
+        Fixture f("/opt/caf\xe9/kestrove");
+        QCOMPARE(f.association.make().last(), QStringLiteral("Folder - ERORR!!"));
+        QVERIFY(!QFile::exists(f.entryPath()));
+    }
+
+    void classesComeFromTheMimeDatabase()
+    {
+        QCOMPARE(Association::mimeClassOf(QStringLiteral(".mp3")), QStringLiteral("audio/mpeg"));
+        QCOMPARE(Association::mimeClassOf(QStringLiteral(".avi")), QStringLiteral("video/x-msvideo"));
+        QCOMPARE(Association::mimeClassOf(QStringLiteral(".zz-unknown")), QString());
+    }
+};
+
+QTEST_MAIN(TestIntegration)
+
+#include "tst_integration.moc"
