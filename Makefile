@@ -3,7 +3,7 @@ BUILD_DIR ?= build/dev
 ASAN_DIR ?= build/asan
 JOBS ?= 2
 
-.PHONY: all deps build run test test-asan format format-check bench fuzz clean
+.PHONY: all deps build run test test-asan format format-check validate-data package bench fuzz clean
 
 all: build
 
@@ -33,6 +33,21 @@ format:
 
 format-check: deps
 	@clang-format --dry-run -Werror $(SOURCES)
+
+# The desktop entry and the AppStream metainfo as desktops and software centres read them.
+validate-data: deps
+	@desktop-file-validate data/org.kestrove.Kestrove.desktop
+	@appstreamcli validate --no-net data/org.kestrove.Kestrove.metainfo.xml
+
+PACKAGE_DIR ?= build/package
+
+# A Debian package of a release build: `apt install ./kestrove_*.deb` installs it.
+package: deps
+	@cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DKESTROVE_TESTS=OFF -DKESTROVE_BENCH=OFF >/dev/null
+	@cmake --build $(PACKAGE_DIR) -j$(JOBS)
+	@cd $(PACKAGE_DIR) && cpack -G DEB
+	@cp $(PACKAGE_DIR)/kestrove_*.deb .
+	@ls kestrove_*.deb
 
 FUZZ_SECONDS ?= 600
 

@@ -99,6 +99,9 @@ int Association::removeVerb(const QString &fileType)
     // The verb's key goes with its sub-keys, deepest first: the store deletes one level at a time.
     AssociationStore &store = m_services.store;
     const QString verb = verbKey(fileType);
+    // Types that share a class (".mpg" and ".mpeg") share the verb: once gone it is removed.
+    if (!store.hasKey(verb))
+        return 0;
     for (const char *below : {"\\ddeexec\\application", "\\ddeexec\\topic", "\\ddeexec", "\\Command"}) {
         if (store.hasKey(verb + QLatin1String(below)))
             store.deleteKey(verb + QLatin1String(below));

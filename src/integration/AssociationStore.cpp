@@ -77,8 +77,9 @@ int AssociationStore::store(const QString &key, const QString &name, int type, c
 {
     if (normalised(key).isEmpty())
         return 1;
+    const QMap<QString, Key> before = m_keys;
     createKey(key).values.insert(name.toLower(), Value{name, type, data});
-    return save() ? 0 : 1;
+    return kept(before);
 }
 
 int AssociationStore::setValue(const QString &key, const QString &name, int type, const QString &value)
@@ -114,8 +115,18 @@ int AssociationStore::deleteKey(const QString &key)
     const auto next = m_keys.lowerBound(below);
     if (next != m_keys.end() && next.key().startsWith(below))
         return 5;
+    const QMap<QString, Key> before = m_keys;
     m_keys.remove(path);
-    return save() ? 0 : 1;
+    return kept(before);
+}
+
+int AssociationStore::kept(const QMap<QString, Key> &before)
+{
+    if (save())
+        return 0;
+    // What the file does not hold, the store does not hold either.
+    m_keys = before;
+    return 1;
 }
 
 bool AssociationStore::save() const

@@ -54,6 +54,8 @@ private:
     Key &createKey(const QString &key);
     int store(const QString &key, const QString &name, int type, const QByteArray &data);
     bool save() const;
+    // Saves the change; when that fails, goes back to the keys as they were before it.
+    int kept(const QMap<QString, Key> &before);
     void load();
 
     QString m_filePath;

@@ -14,19 +14,22 @@ namespace {
 const QString Verb = QStringLiteral("Browse with Kestrove...");
 
 // The verb of one program installed at `executable`, over a store and an applications folder of
-// the test's own; ".mp3" and ".mpg" are known types, ".wav" is not.
+// the test's own; ".mp3" and ".mpg" are known types (".mpeg" shares the class of ".mpg"), ".wav"
+// is not.
 struct Fixture
 {
     explicit Fixture(const QByteArray &executable = "/opt/media tools/kestrove")
         : store(dir.filePath(QStringLiteral("associations.json"))),
           association({store, executable, dir.filePath(QStringLiteral("applications")),
                        [](const QString &extension) {
-                           return extension == QLatin1String(".mp3")   ? QStringLiteral("audio/mpeg")
-                                  : extension == QLatin1String(".mpg") ? QStringLiteral("video/mpeg")
-                                                                       : QString();
+                           if (extension == QLatin1String(".mp3"))
+                               return QStringLiteral("audio/mpeg");
+                           if (extension == QLatin1String(".mpg") || extension == QLatin1String(".mpeg"))
+                               return QStringLiteral("video/mpeg");
+                           return QString();
                        },
                        [this](const QString &) { ++databaseUpdates; }},
-                      {".wav", ".mp3", ".mpg"})
+                      {".wav", ".mp3", ".mpg", ".mpeg"})
     {
     }
 
@@ -121,7 +124,7 @@ private Q_SLOTS:
     {
         Fixture f;
         QCOMPARE(f.association.verbCommand(), QStringLiteral("\"/opt/media tools/kestrove\" \"%1\""));
-        QCOMPARE(f.association.make(), QStringList({".mp3", ".mpg", "Folder"}));
+        QCOMPARE(f.association.make(), QStringList({".mp3", ".mpg", ".mpeg", "Folder"}));
         const QString key = QStringLiteral("audio/mpeg\\Shell\\") + Verb;
         QCOMPARE(f.store.value(key + QStringLiteral("\\Command"), QString()), f.association.verbCommand());
         QCOMPARE(f.store.value(key + QStringLiteral("\\ddeexec"), QString()), QStringLiteral("\"%1\""));
@@ -137,7 +140,8 @@ private Q_SLOTS:
         QVERIFY(entry.contains("MimeType=audio/mpeg;video/mpeg;inode/directory;\n"));
         QVERIFY(entry.contains("NoDisplay=true\n"));
         QCOMPARE(f.databaseUpdates, 1);
-        QCOMPARE(f.association.status(), QStringList({".mp3 - OK!", ".mpg - OK!", "Folder - OK!"}));
+        QCOMPARE(f.association.status(),
+                 QStringList({".mp3 - OK!", ".mpg - OK!", ".mpeg - OK!", "Folder - OK!"}));
     }
 
     void theStatusTellsWhichCopyTheVerbPointsTo_data()
@@ -179,14 +183,14 @@ private Q_SLOTS:
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("associations.json")));
         f.association.remove(lines);
         QCOMPARE(lines, QStringList({".mp3 - ERROR, Unable to remove", ".mpg - ERROR, Unable to remove",
-                                     "Folder - ERROR, Unable to remove"}));
+                                     ".mpeg - ERROR, Unable to remove", "Folder - ERROR, Unable to remove"}));
     }
 
     void anApplicationsFolderThatCannotBeWrittenFailsTheFolderLine()
     {
         Fixture f;
         writeBytes(f.dir.filePath(QStringLiteral("applications")), "a file where the folder belongs");
-        QCOMPARE(f.association.make(), QStringList({".mp3", ".mpg", "Folder - ERORR!!"}));
+        QCOMPARE(f.association.make(), QStringList({".mp3", ".mpg", ".mpeg", "Folder - ERORR!!"}));
         QCOMPARE(f.databaseUpdates, 0);
     }
 
