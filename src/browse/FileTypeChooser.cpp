@@ -16,7 +16,7 @@ FileTypeChooser::FileTypeChooser(const MediaTypes &types, const QString &caption
     m_combo = new QComboBox(this);
     m_combo->setObjectName(QStringLiteral("typeChoice"));
     m_combo->addItem(QStringLiteral("*.*"));
-    for (int row = 0; row < MediaTypes::Count; ++row) {
+    for (int row = 0; row < types.count(); ++row) {
         const QString extension = types.extension(row);
         if (!extension.isEmpty())
             m_combo->addItem(QLatin1Char('*') + extension);

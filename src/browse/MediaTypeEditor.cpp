@@ -20,7 +20,7 @@ MediaTypeEditor::MediaTypeEditor(MediaTypes &types, QWidget *parent) : QDialog(p
     m_list->setObjectName(QStringLiteral("typeList"));
     m_list->setSelectionMode(QAbstractItemView::MultiSelection);
     label->setBuddy(m_list);
-    for (int row = 0; row < MediaTypes::Count; ++row) {
+    for (int row = 0; row < m_types.count(); ++row) {
         m_list->items()->addItem(m_types.extension(row));
         m_list->setRowSelected(row, m_types.dragDrop(row));
     }

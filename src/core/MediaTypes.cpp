@@ -3,18 +3,20 @@
 
 namespace {
 
-const std::array<QLatin1String, MediaTypes::Count> Extensions = {
-    QLatin1String(".wav"), QLatin1String(".voc"), QLatin1String(".mp3"),  QLatin1String(".avi"),
-    QLatin1String(".mid"), QLatin1String(".mpg"), QLatin1String(".mpeg"), QLatin1String(".mov"),
-    QLatin1String(".mod"), QLatin1String(".xm"),  QLatin1String(".s3m"),  QLatin1String(".it"),
-    QLatin1String(".wma"), QLatin1String(".asf"), QLatin1String(".dat"),  QLatin1String(".jpg"),
-    QLatin1String(".gif"), QLatin1String(".bmp"), QLatin1String(".wmf"),  QLatin1String(".cur"),
-    QLatin1String(".ico"),
+const std::array<QLatin1String, MediaTypes::AllCount> Extensions = {
+    QLatin1String(".wav"),  QLatin1String(".voc"), QLatin1String(".mp3"),  QLatin1String(".avi"),
+    QLatin1String(".mid"),  QLatin1String(".mpg"), QLatin1String(".mpeg"), QLatin1String(".mov"),
+    QLatin1String(".mod"),  QLatin1String(".xm"),  QLatin1String(".s3m"),  QLatin1String(".it"),
+    QLatin1String(".wma"),  QLatin1String(".asf"), QLatin1String(".dat"),  QLatin1String(".jpg"),
+    QLatin1String(".gif"),  QLatin1String(".bmp"), QLatin1String(".wmf"),  QLatin1String(".cur"),
+    QLatin1String(".ico"),  QLatin1String(".png"), QLatin1String(".jpeg"), QLatin1String(".webp"),
+    QLatin1String(".flac"), QLatin1String(".ogg"), QLatin1String(".opus"), QLatin1String(".m4a"),
+    QLatin1String(".mp4"),  QLatin1String(".mkv"), QLatin1String(".webm"),
 };
 
 bool validRow(int row)
 {
-    return row >= 0 && row < MediaTypes::Count;
+    return row >= 0 && row < MediaTypes::AllCount;
 }
 
 } // namespace
@@ -48,8 +50,8 @@ QString MediaTypes::filePattern(bool showAll) const
     if (showAll)
         return QStringLiteral("*.*");
     QString pattern;
-    for (const QLatin1String &extension : Extensions)
-        pattern += QLatin1Char('*') + extension + QLatin1Char(';');
+    for (int row = 0; row < count(); ++row)
+        pattern += QLatin1Char('*') + Extensions[std::size_t(row)] + QLatin1Char(';');
     if (pattern.endsWith(QLatin1Char(';')))
         pattern.chop(1);
     return pattern;
@@ -61,6 +63,12 @@ bool MediaTypes::isPicture(const QString &fileName) const
     for (int row = m_firstPicture; row <= m_lastPicture; ++row) {
         if (validRow(row) && tail.compare(extension(row).right(3), Qt::CaseInsensitive) == 0)
             return true;
+    }
+    if (m_modern) {
+        for (int row = Count; row <= LastModernPictureRow; ++row) {
+            if (fileName.endsWith(Extensions[std::size_t(row)], Qt::CaseInsensitive))
+                return true;
+        }
     }
     return false;
 }

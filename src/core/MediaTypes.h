@@ -4,16 +4,26 @@
 #include <QString>
 #include <array>
 
-// The 21 media types the program knows, in their fixed row order, each with the flag that says
-// whether folders dropped on the EditList collect that type. Rows 15 to 20 are pictures.
+// The media types the program knows, in their fixed row order, each with the flag that says
+// whether folders dropped on the EditList collect that type: the 21 classic types (rows 15 to 20
+// are pictures), then, when the user asks for them, ten modern ones (rows 21 to 30; PNG, JPEG and
+// WebP are pictures).
 class MediaTypes
 {
 public:
     static constexpr int Count = 21;
     static constexpr int FirstPictureRow = 15;
     static constexpr int LastPictureRow = 20;
+    static constexpr int AllCount = 31;
+    static constexpr int LastModernPictureRow = 23;
 
     MediaTypes();
+
+    // Whether the modern types are known; off, they are neither listed nor offered.
+    void setModernTypes(bool on) { m_modern = on; }
+    bool modernTypes() const { return m_modern; }
+    // The rows in use: 21, or 31 with the modern types.
+    int count() const { return m_modern ? AllCount : Count; }
 
     QString extension(int row) const;
     bool dragDrop(int row) const;
@@ -24,11 +34,14 @@ public:
     // "*.wav;*.voc;...;*.ico", or "*.*" when every file is to be shown.
     QString filePattern(bool showAll) const;
 
-    // True when the name's last three characters are those of a picture row's extension.
+    // True when the name's last three characters are those of a classic picture row's extension,
+    // or, with the modern types, when it ends with the whole extension of a modern picture type
+    // (so that ".mpeg" is never taken for ".jpeg").
     bool isPicture(const QString &fileName) const;
 
 private:
-    std::array<bool, Count> m_dragDrop{};
+    std::array<bool, AllCount> m_dragDrop{};
+    bool m_modern = false;
     int m_firstPicture = FirstPictureRow;
     int m_lastPicture = LastPictureRow;
 };

@@ -39,14 +39,16 @@ constexpr std::array<SettingDefinition, Count> Table = {{
     {G, "LastFile", E::Text, ""},
     {G, "LastPath", E::Text, ""},
     {G, "FirstUse", E::FixedWord, ""},
+    {G, "ModernTypes", E::Decimal, "0"},
 }};
 
-// Keys "0" to "20" live as long as the program: the table hands out pointers to them.
-const std::array<QByteArray, 21> &rowKeys()
+// Keys "0" to "30" live as long as the program: the table hands out pointers to them. Rows 21 to
+// 30 are the modern media types, after the 21 rows of the classic table.
+const std::array<QByteArray, 31> &rowKeys()
 {
-    static const std::array<QByteArray, 21> keys = [] {
-        std::array<QByteArray, 21> result;
-        for (int row = 0; row < 21; ++row)
+    static const std::array<QByteArray, 31> keys = [] {
+        std::array<QByteArray, 31> result;
+        for (int row = 0; row < 31; ++row)
             result[std::size_t(row)] = QByteArray::number(row);
         return result;
     }();

@@ -45,6 +45,7 @@ enum class SettingKey
     LastFile,
     LastPath,
     FirstUse,
+    ModernTypes,
 };
 
 struct SettingDefinition
@@ -58,7 +59,7 @@ struct SettingDefinition
 
 namespace SettingKeys {
 
-inline constexpr int Count = int(SettingKey::FirstUse) + 1;
+inline constexpr int Count = int(SettingKey::ModernTypes) + 1;
 
 const SettingDefinition &definition(SettingKey key);
 

@@ -73,6 +73,14 @@ void Settings::setMinimiseForEditList(bool on)
 {
     write(m_store, SettingKey::AutoMini, fromCheckBox(on));
 }
+bool Settings::modernTypes() const
+{
+    return checkBox(read(m_store, SettingKey::ModernTypes)).value_or(false);
+}
+void Settings::setModernTypes(bool on)
+{
+    write(m_store, SettingKey::ModernTypes, fromCheckBox(on));
+}
 std::optional<bool> Settings::deleteToTrash() const
 {
     return checkBox(read(m_store, SettingKey::Delete));

@@ -27,6 +27,9 @@ public:
     // Check boxes stored as 0 or 1.
     std::optional<bool> minimiseForEditList() const;
     void setMinimiseForEditList(bool on);
+    // "Also show modern media types": off unless the stored number is 1.
+    bool modernTypes() const;
+    void setModernTypes(bool on);
     std::optional<bool> deleteToTrash() const;
     void setDeleteToTrash(bool on);
     std::optional<bool> autoPlay() const;

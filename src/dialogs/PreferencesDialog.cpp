@@ -38,6 +38,9 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
     m_delete = checkBox("deleteToTrash", tr("Delete moves file to Resycle Bin"), this);
     m_deleteConfirm = checkBox("confirmDelete", tr("Confirmation when deleting files from filelist."), this);
     m_showAll = checkBox("showAllFiles", tr("Show ALL filetypes in filelist"), this);
+    m_modernTypes = checkBox(
+        "modernTypes",
+        tr("Also show modern media types (PNG, JPEG, WebP, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)"), this);
 
     m_fileFly->setChecked(settings.liveResizeLists());
     m_videoFly->setChecked(settings.liveResizePlayer());
@@ -45,6 +48,7 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
     m_delete->setChecked(settings.deleteToTrash().value_or(false));
     m_deleteConfirm->setChecked(settings.confirmDelete());
     m_showAll->setChecked(showAll);
+    m_modernTypes->setChecked(settings.modernTypes());
 
     auto *note =
         new QLabel(tr("Note! When you delete, files and folders is always send to Recycle Bin !"), this);
@@ -102,7 +106,8 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
     buttons->addWidget(close);
 
     auto *layout = new QVBoxLayout(this);
-    for (QCheckBox *box : {m_fileFly, m_videoFly, m_autoMini, m_delete, m_deleteConfirm, m_showAll})
+    for (QCheckBox *box :
+         {m_fileFly, m_videoFly, m_autoMini, m_delete, m_deleteConfirm, m_showAll, m_modernTypes})
         layout->addWidget(box);
     layout->addWidget(note);
     layout->addWidget(association, 1);
@@ -159,9 +164,9 @@ void PreferencesDialog::whileUpdating(const std::function<void()> &work)
 QString PreferencesDialog::supportedTypesText(const MediaTypes &types)
 {
     QString text;
-    for (int row = 0; row < MediaTypes::Count; ++row) {
+    for (int row = 0; row < types.count(); ++row) {
         const QString extension = types.extension(row);
-        if (row < MediaTypes::Count - 1) {
+        if (row < types.count() - 1) {
             if (!extension.isEmpty())
                 text += extension + QLatin1String(" , ");
         } else {
@@ -180,5 +185,6 @@ void PreferencesDialog::save()
     m_settings.setMinimiseForEditList(m_autoMini->isChecked());
     m_settings.setConfirmDelete(m_deleteConfirm->isChecked());
     m_settings.setShowAllFiles(m_showAll->isChecked());
+    m_settings.setModernTypes(m_modernTypes->isChecked());
     m_settings.sync();
 }

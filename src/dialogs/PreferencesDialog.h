@@ -45,6 +45,7 @@ private:
     QCheckBox *m_delete = nullptr;
     QCheckBox *m_deleteConfirm = nullptr;
     QCheckBox *m_showAll = nullptr;
+    QCheckBox *m_modernTypes = nullptr;
     QListWidget *m_status = nullptr;
     QWidget *m_updating = nullptr;
 };

@@ -50,7 +50,7 @@ QString EditListCommands::selectionCaption() const
 QString EditListCommands::patternText() const
 {
     QStringList patterns;
-    for (int row = 0; row < MediaTypes::Count; ++row) {
+    for (int row = 0; row < m_types.count(); ++row) {
         if (m_types.dragDrop(row))
             patterns.append(QLatin1Char('*') + m_types.extension(row));
     }
@@ -137,7 +137,7 @@ int EditListCommands::removeDuplicates(const std::function<void(int percent, int
 
 QString EditListCommands::collectedType(const QString &path) const
 {
-    for (int row = 0; row < MediaTypes::Count; ++row) {
+    for (int row = 0; row < m_types.count(); ++row) {
         const QString extension = m_types.extension(row);
         if (m_types.dragDrop(row) && path.endsWith(extension, Qt::CaseInsensitive))
             return extension;

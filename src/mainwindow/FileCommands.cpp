@@ -250,7 +250,7 @@ void FileCommands::searchIntoPlaylist(const QString &folder, const QString &patt
     const QMetaObject::Connection file =
         connect(&m_walker, &FolderWalker::fileFound, this, [&](const QString &path) {
             const QString extension = extensionOf(path, true);
-            for (int row = 0; row < MediaTypes::Count; ++row) {
+            for (int row = 0; row < types.count(); ++row) {
                 if (extension.compare(types.extension(row), Qt::CaseInsensitive) != 0)
                     continue;
                 if (!m_parts.playlist.contains(path) && m_parts.playlist.addFile(path))

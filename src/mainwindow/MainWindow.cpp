@@ -315,7 +315,7 @@ void MainWindow::showPreferences()
     std::shared_ptr<Association> verb;
     if (m_services.associations) {
         QStringList extensions;
-        for (int row = 0; row < MediaTypes::Count; ++row)
+        for (int row = 0; row < m_state.types.count(); ++row)
             extensions.append(m_state.types.extension(row));
         verb = std::make_shared<Association>(
             Association::Services{*m_services.associations, Association::runningExecutable(),
@@ -329,6 +329,7 @@ void MainWindow::showPreferences()
     dialog.exec();
     // Re-read whatever the answer: a cancelled window left the stored values as they were.
     m_state.showAll = m_settings.showAllFiles();
+    m_state.types.setModernTypes(m_settings.modernTypes());
     m_parts.panes->filesSplitter()->setLiveResize(m_settings.liveResizeLists());
     m_parts.panes->listsSplitter()->setLiveResize(m_settings.liveResizePlayer());
     if (const std::optional<bool> on = m_settings.minimiseForEditList())

@@ -94,7 +94,7 @@ void ShutdownSave::saveLists()
         if (const QString problem = EditListFile::save(m_state.editList, path); !problem.isEmpty())
             reportUnsavedList(QObject::tr("The EditList"), path, problem);
     }
-    for (int row = 0; row < MediaTypes::Count; ++row)
+    for (int row = 0; row < MediaTypes::AllCount; ++row)
         m_settings.setDropCollects(row, m_state.types.dragDrop(row));
     m_settings.sync();
 }

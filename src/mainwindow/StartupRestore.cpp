@@ -93,7 +93,7 @@ void StartupRestore::restrictTabStops()
 
 void StartupRestore::readDropFlags()
 {
-    for (int row = 0; row < MediaTypes::Count; ++row) {
+    for (int row = 0; row < MediaTypes::AllCount; ++row) {
         if (const std::optional<bool> flag = m_settings.dropCollects(row))
             m_state.types.setDragDrop(row, *flag);
     }
@@ -102,6 +102,7 @@ void StartupRestore::readDropFlags()
 void StartupRestore::applyFilePattern()
 {
     m_state.types.setPictureRange(MediaTypes::FirstPictureRow, MediaTypes::LastPictureRow);
+    m_state.types.setModernTypes(m_settings.modernTypes());
     m_parts.navigator->setPattern(FilePattern(m_state.types.filePattern(m_state.showAll)));
 }
 

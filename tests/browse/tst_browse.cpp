@@ -72,6 +72,38 @@ private Q_SLOTS:
         QCOMPARE(MediaTypes().isPicture(name), picture);
     }
 
+    // Each row: a name, whether it is a picture and whether it is listed, with the modern types on.
+    void modernTypesGoByTheirWholeExtension_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("picture");
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("png") << "a.PNG" << true << true;
+        QTest::newRow("jpeg") << "photo.jpeg" << true << true;
+        QTest::newRow("webp") << "b.webp" << true << true;
+        QTest::newRow("mpeg stays a film") << "clip.mpeg" << false << true;
+        QTest::newRow("flac") << "song.flac" << false << true;
+        QTest::newRow("mkv") << "film.MKV" << false << true;
+        QTest::newRow("classic jpg") << "x.jpg" << true << true;
+        QTest::newRow("text") << "notes.txt" << false << false;
+    }
+    void modernTypesGoByTheirWholeExtension()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, picture);
+        QFETCH(bool, listed);
+        MediaTypes types;
+        const bool classic = FilePattern(types.filePattern(false)).matches(name);
+        types.setModernTypes(true);
+        QCOMPARE(types.isPicture(name), picture);
+        QCOMPARE(FilePattern(types.filePattern(false)).matches(name), listed);
+        // Off, the modern types are neither listed nor pictures; the classic rows are unchanged.
+        types.setModernTypes(false);
+        QCOMPARE(FilePattern(types.filePattern(false)).matches(name), classic);
+        QCOMPARE(types.isPicture(name), name.endsWith(QStringLiteral(".jpg")));
+        QCOMPARE(types.count(), MediaTypes::Count);
+    }
+
     void patternMatchesWithoutRegardToCase_data()
     {
         QTest::addColumn<QString>("pattern");

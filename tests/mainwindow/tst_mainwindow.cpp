@@ -295,6 +295,38 @@ private Q_SLOTS:
         QCOMPARE(form.currentFolder(), FolderNavigator::computerRootText());
     }
 
+    void modernTypesAreListedWhenAskedFor_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("absent") << QString() << false;
+        QTest::newRow("on") << "1" << true;
+        QTest::newRow("garbage") << "yes please" << false;
+    }
+    void modernTypesAreListedWhenAskedFor()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, listed);
+        Session session;
+        writeBytes(session.media(QStringLiteral("photo.png")), "x");
+        writeBytes(session.media(QStringLiteral("film.mkv")), "x");
+        if (!stored.isNull())
+            session.preset(QStringLiteral("ModernTypes"), stored);
+        session.preset(QStringLiteral("25"), QStringLiteral("True"), QStringLiteral("DragNDropExt"));
+        MainWindow &form = session.start(session.media());
+        auto *list = session.child<EntryListView>("fileList");
+        QCOMPARE(list->items()->findItem(QStringLiteral("photo.png")) > 0, listed);
+        QCOMPARE(list->items()->findItem(QStringLiteral("film.mkv")) > 0, listed);
+        QCOMPARE(form.mediaTypes().isPicture(QStringLiteral("photo.png")), listed);
+        // The flag of a modern row is kept whether or not the modern types are shown.
+        QVERIFY(form.mediaTypes().dragDrop(25));
+        session.close();
+        QCOMPARE(session.stored(QStringLiteral("25"), QStringLiteral("DragNDropExt")),
+                 QStringLiteral("True"));
+        QCOMPARE(session.stored(QStringLiteral("20"), QStringLiteral("DragNDropExt")),
+                 QStringLiteral("False"));
+    }
+
     void garbageEverywhereNeverStopsStartUp()
     {
         Session session;
