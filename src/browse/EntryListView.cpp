@@ -72,6 +72,13 @@ void EntryListView::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
+    // The view would make the entry current before selecting it, and a current entry that is not
+    // selected does not count: a click selects and makes current in one step, as the keys do.
+    if (event->button() == Qt::LeftButton && selectionMode() == QAbstractItemView::SingleSelection) {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid())
+            selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    }
     QListView::mousePressEvent(event);
 }
 

@@ -102,8 +102,7 @@ void MainWindow::buildPanes()
         new FolderNavigator(*m_parts.folderTree, *m_parts.fileList, *m_listing, *m_parts.pathBar, this);
     m_parts.playlist = new PlaylistPanel(*m_services.icons, m_parts.actions->playlistCommands());
     m_parts.player = new PlayerPanel(m_parts.actions->playerCommands());
-    if (QWidget *video = m_services.player->createVideoView(nullptr))
-        m_parts.player->setVideo(video);
+    m_parts.player->setVideoFactory([this] { return m_services.player->createVideoView(nullptr); });
     m_parts.panes = new PaneLayout(
         central, {m_parts.folderTree, m_parts.fileList, m_parts.playlist, m_parts.player}, m_prompter, this);
 

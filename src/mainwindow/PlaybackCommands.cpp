@@ -108,6 +108,9 @@ void PlaybackCommands::playSelectedFile()
         chosen.keepSpeed = options->keepSpeed->isChecked();
         chosen.offsetChoice = options->startOffset->currentIndex();
         chosen.speedPercent = options->speedSlider->value();
+        // The video view is ready to draw before the first medium opens: libmpv gives video only
+        // to a view that exists when the file starts.
+        m_parts.player->prepareVideo();
         // The file already playing plays on untouched.
         if (!m_routine->play(path, chosen))
             return;

@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+#include <utility>
 
 PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(parent)
 {
@@ -85,18 +86,30 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
     m_informationArea->setFrameShape(QFrame::NoFrame);
 }
 
-void PlayerPanel::setVideo(QWidget *video)
+void PlayerPanel::prepareVideo()
 {
+    if (!m_makeVideo)
+        return;
+    QWidget *video = std::exchange(m_makeVideo, nullptr)();
+    if (!video)
+        return;
+    // The video view takes the blank page's place. Shown once, it sets up its drawing at once;
+    // a picture being shown comes back to the front.
     video->setObjectName(QStringLiteral("videoView"));
+    const bool picturesShown = m_mediaPages->currentWidget() == m_pictures;
     m_mediaPages->removeWidget(m_mediaPage);
     delete m_mediaPage;
     m_mediaPage = video;
     m_mediaPages->insertWidget(0, video);
-    m_mediaPages->setCurrentIndex(0);
+    m_mediaPages->setCurrentWidget(video);
+    if (picturesShown)
+        m_mediaPages->setCurrentWidget(m_pictures);
 }
 
 void PlayerPanel::showPictures(bool on)
 {
+    if (!on)
+        prepareVideo();
     m_mediaPages->setCurrentWidget(on ? static_cast<QWidget *>(m_pictures) : m_mediaPage);
 }
 

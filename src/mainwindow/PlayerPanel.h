@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class FlatButton;
 class LevelMeterPicture;
@@ -40,8 +41,11 @@ public:
     PicturePanel *pictures() const { return m_pictures; }
     // The picture panel, or the video, in the media view.
     void showPictures(bool on);
-    // Puts the player's video into the media view, filling it.
-    void setVideo(QWidget *video);
+    // How the player's video view is made: once, when the first medium is shown, so that a
+    // start-up that plays nothing sets up no OpenGL and loads no player.
+    void setVideoFactory(std::function<QWidget *()> makeVideo) { m_makeVideo = std::move(makeVideo); }
+    // Makes the video view, when it has not been made, and has it set up for drawing.
+    void prepareVideo();
     // What a right click on a player button does.
     void setRightClickCommand(int button, QAction *command);
     // The commands offered by a right click on the media view.
@@ -54,6 +58,7 @@ private:
     QFrame *m_mediaView = nullptr;
     QStackedLayout *m_mediaPages = nullptr;
     QWidget *m_mediaPage = nullptr;
+    std::function<QWidget *()> m_makeVideo;
     PicturePanel *m_pictures = nullptr;
     LevelMeterPicture *m_levelMeter = nullptr;
     QWidget *m_controlStrip = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MediaView.h"
 
+#include "MpvLibrary.h"
+
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <mpv/render_gl.h>
@@ -15,7 +17,8 @@ void *procAddress(void *, const char *name)
 
 } // namespace
 
-MediaView::MediaView(mpv_handle *player, QWidget *parent) : QOpenGLWidget(parent), m_player(player)
+MediaView::MediaView(std::function<mpv_handle *()> player, QWidget *parent)
+    : QOpenGLWidget(parent), m_playerSource(std::move(player))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -32,15 +35,18 @@ void MediaView::releaseRenderer()
         return;
     // Freed with its GL context current.
     makeCurrent();
-    mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
-    mpv_render_context_free(m_render);
+    Mpv::renderContextSetUpdateCallback(m_render, nullptr, nullptr);
+    Mpv::renderContextFree(m_render);
     m_render = nullptr;
     doneCurrent();
 }
 
 void MediaView::initializeGL()
 {
-    if (m_render || !m_player)
+    if (m_render)
+        return;
+    m_player = m_playerSource();
+    if (!m_player)
         return;
     mpv_opengl_init_params gl{procAddress, nullptr};
     // No advanced control: the player is driven from this same GUI thread, and a call into the
@@ -48,12 +54,12 @@ void MediaView::initializeGL()
     mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, const_cast<char *>(MPV_RENDER_API_TYPE_OPENGL)},
                                  {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &gl},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
-    if (mpv_render_context_create(&m_render, m_player, params) < 0) {
+    if (Mpv::renderContextCreate(&m_render, m_player, params) < 0) {
         m_render = nullptr;
         return;
     }
     // Called on libmpv's thread whenever a frame is ready: the repaint happens on the GUI thread.
-    mpv_render_context_set_update_callback(
+    Mpv::renderContextSetUpdateCallback(
         m_render,
         [](void *view) {
             QMetaObject::invokeMethod(static_cast<MediaView *>(view), qOverload<>(&QWidget::update),
@@ -78,5 +84,5 @@ void MediaView::paintGL()
                                  {MPV_RENDER_PARAM_FLIP_Y, &flip},
                                  {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
-    mpv_render_context_render(m_render, params);
+    Mpv::renderContextRender(m_render, params);
 }

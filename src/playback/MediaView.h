@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QOpenGLWidget>
+#include <functional>
 
 struct mpv_handle;
 struct mpv_render_context;
@@ -13,7 +14,9 @@ class MediaView : public QOpenGLWidget
     Q_OBJECT
 
 public:
-    MediaView(mpv_handle *player, QWidget *parent = nullptr);
+    // The player is asked for when the view is first drawn; a view shown before anything was
+    // played starts libmpv then.
+    MediaView(std::function<mpv_handle *()> player, QWidget *parent = nullptr);
     ~MediaView() override;
 
 protected:
@@ -23,6 +26,7 @@ protected:
 private:
     void releaseRenderer();
 
-    mpv_handle *m_player;
+    std::function<mpv_handle *()> m_playerSource;
+    mpv_handle *m_player = nullptr;
     mpv_render_context *m_render = nullptr;
 };

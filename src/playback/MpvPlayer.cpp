@@ -5,6 +5,7 @@
 #include "MediaView.h"
 #include "MidiRenderer.h"
 #include "MidiRendering.h"
+#include "MpvLibrary.h"
 #include "NativePath.h"
 
 #include <QFileInfo>
@@ -13,8 +14,6 @@
 #include <clocale>
 #include <cmath>
 #include <cstring>
-#include <mpv/client.h>
-#include <mpv/stream_cb.h>
 
 namespace {
 
@@ -85,13 +84,23 @@ enum Observed : quint64
 
 } // namespace
 
-MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(parent), m_video(options.video)
+MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(parent), m_options(options)
 {
+    m_levelTimer = new QTimer(this);
+    m_levelTimer->setInterval(LevelIntervalMs);
+    connect(m_levelTimer, &QTimer::timeout, this, &MpvPlayer::askForLevels);
+}
+
+bool MpvPlayer::start()
+{
+    if (m_mpv || m_startFailed)
+        return m_mpv != nullptr;
     // libmpv refuses to start unless numbers are written the C way.
     std::setlocale(LC_NUMERIC, "C");
-    m_mpv = mpv_create();
+    m_mpv = Mpv::create();
+    m_startFailed = m_mpv == nullptr;
     if (!m_mpv)
-        return;
+        return false;
     const std::pair<const char *, const char *> settings[] = {
         {"config", "no"},
         {"terminal", "no"},
@@ -102,48 +111,51 @@ MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(pare
         {"ytdl", "no"},
         {"idle", "yes"},
         {"keep-open", "yes"},
-        {"vo", options.video ? "libmpv" : "null"},
+        {"vo", m_options.video ? "libmpv" : "null"},
         {"audio-display", "no"},
         {"hr-seek", "yes"},
-        {"ao", options.audio ? "pulse,alsa,null" : "null"},
+        {"ao", m_options.audio ? "pulse,alsa,null" : "null"},
         {"af", LevelFilter}};
     for (const auto &[name, value] : settings)
-        mpv_set_option_string(m_mpv, name, value);
-    if (mpv_initialize(m_mpv) < 0) {
-        mpv_terminate_destroy(m_mpv);
+        Mpv::setOptionString(m_mpv, name, value);
+    if (Mpv::initialize(m_mpv) < 0) {
+        Mpv::terminateDestroy(m_mpv);
         m_mpv = nullptr;
-        return;
+        m_startFailed = true;
+        return false;
     }
-    mpv_stream_cb_add_ro(m_mpv, MidiProtocol, this, &MpvPlayer::openMidiStream);
-    mpv_observe_property(m_mpv, TimePosition, "time-pos", MPV_FORMAT_DOUBLE);
-    mpv_observe_property(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
-    mpv_observe_property(m_mpv, Pause, "pause", MPV_FORMAT_FLAG);
-    mpv_observe_property(m_mpv, Seeking, "seeking", MPV_FORMAT_FLAG);
-    mpv_observe_property(m_mpv, EndReached, "eof-reached", MPV_FORMAT_FLAG);
-    m_levelTimer = new QTimer(this);
-    m_levelTimer->setInterval(LevelIntervalMs);
-    connect(m_levelTimer, &QTimer::timeout, this, &MpvPlayer::askForLevels);
+    Mpv::streamCbAddRo(m_mpv, MidiProtocol, this, &MpvPlayer::openMidiStream);
+    Mpv::observeProperty(m_mpv, TimePosition, "time-pos", MPV_FORMAT_DOUBLE);
+    Mpv::observeProperty(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
+    Mpv::observeProperty(m_mpv, Pause, "pause", MPV_FORMAT_FLAG);
+    Mpv::observeProperty(m_mpv, Seeking, "seeking", MPV_FORMAT_FLAG);
+    Mpv::observeProperty(m_mpv, EndReached, "eof-reached", MPV_FORMAT_FLAG);
     // Called on libmpv's thread: the events are read on the GUI thread.
-    mpv_set_wakeup_callback(
+    Mpv::setWakeupCallback(
         m_mpv,
         [](void *player) {
             QMetaObject::invokeMethod(static_cast<MpvPlayer *>(player), &MpvPlayer::readEvents,
                                       Qt::QueuedConnection);
         },
         this);
+    // What was set before libmpv ran.
+    setSpeed(m_speed);
+    setVolume(m_volume);
+    setAudioOn(m_audioOn);
+    return true;
 }
 
 MpvPlayer::~MpvPlayer()
 {
     if (!m_mpv)
         return;
-    mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
-    mpv_terminate_destroy(m_mpv);
+    Mpv::setWakeupCallback(m_mpv, nullptr, nullptr);
+    Mpv::terminateDestroy(m_mpv);
 }
 
 void MpvPlayer::open(const QString &path)
 {
-    if (!m_mpv)
+    if (path.isEmpty() ? !m_mpv : !start())
         return;
     if (path.isEmpty()) {
         close();
@@ -166,7 +178,7 @@ void MpvPlayer::load(const QString &file)
 {
     const QByteArray bytes = NativePath::toBytes(file);
     const char *command[] = {"loadfile", bytes.constData(), "replace", nullptr};
-    mpv_command(m_mpv, command);
+    Mpv::command(m_mpv, command);
 }
 
 void MpvPlayer::playMidi(const QString &path)
@@ -179,7 +191,7 @@ void MpvPlayer::playMidi(const QString &path)
     auto rendering = std::make_shared<MidiRendering>(path, kept);
     if (!rendering->problem().isEmpty()) {
         const char *stop[] = {"stop", nullptr};
-        mpv_command(m_mpv, stop);
+        Mpv::command(m_mpv, stop);
         QMetaObject::invokeMethod(
             this,
             [this, path] {
@@ -226,7 +238,7 @@ void MpvPlayer::close()
     if (!m_mpv)
         return;
     const char *command[] = {"stop", nullptr};
-    mpv_command(m_mpv, command);
+    Mpv::command(m_mpv, command);
     m_file.clear();
     m_loaded = false;
     m_stopped = true;
@@ -271,7 +283,7 @@ void MpvPlayer::seek(qint64 milliseconds)
     setPaused(true);
     const QByteArray seconds = QByteArray::number(double(milliseconds) / 1000.0, 'f', 3);
     const char *command[] = {"seek", seconds.constData(), "absolute+exact", nullptr};
-    mpv_command(m_mpv, command);
+    Mpv::command(m_mpv, command);
     m_position = milliseconds;
     m_atEnd = false;
     reportMode();
@@ -293,7 +305,7 @@ void MpvPlayer::setSpeed(int thousandths)
     m_speed = qBound(10, thousandths, 100000);
     if (m_mpv) {
         double speed = m_speed / 1000.0;
-        mpv_set_property(m_mpv, "speed", MPV_FORMAT_DOUBLE, &speed);
+        Mpv::setProperty(m_mpv, "speed", MPV_FORMAT_DOUBLE, &speed);
     }
 }
 
@@ -302,15 +314,16 @@ void MpvPlayer::setVolume(int perMille)
     m_volume = qBound(0, perMille, 1000);
     if (m_mpv) {
         double volume = m_volume / 10.0;
-        mpv_set_property(m_mpv, "volume", MPV_FORMAT_DOUBLE, &volume);
+        Mpv::setProperty(m_mpv, "volume", MPV_FORMAT_DOUBLE, &volume);
     }
 }
 
 void MpvPlayer::setAudioOn(bool on)
 {
+    m_audioOn = on;
     if (m_mpv) {
         int mute = on ? 0 : 1;
-        mpv_set_property(m_mpv, "mute", MPV_FORMAT_FLAG, &mute);
+        Mpv::setProperty(m_mpv, "mute", MPV_FORMAT_FLAG, &mute);
     }
 }
 
@@ -318,28 +331,30 @@ QSize MpvPlayer::videoSize() const
 {
     qint64 width = 0;
     qint64 height = 0;
-    if (!m_mpv || mpv_get_property(m_mpv, "dwidth", MPV_FORMAT_INT64, &width) < 0 ||
-        mpv_get_property(m_mpv, "dheight", MPV_FORMAT_INT64, &height) < 0)
+    if (!m_mpv || Mpv::getProperty(m_mpv, "dwidth", MPV_FORMAT_INT64, &width) < 0 ||
+        Mpv::getProperty(m_mpv, "dheight", MPV_FORMAT_INT64, &height) < 0)
         return {};
     return {int(width), int(height)};
 }
 
 QWidget *MpvPlayer::createVideoView(QWidget *parent)
 {
-    return m_mpv && m_video ? new MediaView(m_mpv, parent) : nullptr;
+    if (!m_options.video)
+        return nullptr;
+    return new MediaView([this] { return start() ? m_mpv : nullptr; }, parent);
 }
 
 void MpvPlayer::setPaused(bool paused)
 {
     m_paused = paused;
     int flag = paused ? 1 : 0;
-    mpv_set_property(m_mpv, "pause", MPV_FORMAT_FLAG, &flag);
+    Mpv::setProperty(m_mpv, "pause", MPV_FORMAT_FLAG, &flag);
 }
 
 void MpvPlayer::readEvents()
 {
     while (m_mpv) {
-        const mpv_event *event = mpv_wait_event(m_mpv, 0);
+        const mpv_event *event = Mpv::waitEvent(m_mpv, 0);
         if (!event || event->event_id == MPV_EVENT_NONE)
             break;
         handle(*event);
@@ -353,7 +368,7 @@ void MpvPlayer::handle(const mpv_event &event)
         m_loaded = true;
         // The length is asked at once: its change notice may come only after the file opened.
         double duration = 0;
-        if (mpv_get_property(m_mpv, "duration", MPV_FORMAT_DOUBLE, &duration) >= 0)
+        if (Mpv::getProperty(m_mpv, "duration", MPV_FORMAT_DOUBLE, &duration) >= 0)
             m_length = std::llround(duration * 1000);
         Q_EMIT fileOpened(m_file);
         reportMode();
@@ -426,7 +441,7 @@ void MpvPlayer::reportMode()
 void MpvPlayer::askForLevels()
 {
     // Asked without waiting: the answer comes as an event.
-    mpv_get_property_async(m_mpv, LevelsReply, LevelProperty, MPV_FORMAT_NODE);
+    Mpv::getPropertyAsync(m_mpv, LevelsReply, LevelProperty, MPV_FORMAT_NODE);
 }
 
 void MpvPlayer::levelsArrived(const void *data)

@@ -30,8 +30,10 @@ public:
     explicit MpvPlayer(const Options &options, QObject *parent = nullptr);
     ~MpvPlayer() override;
 
-    // False when libmpv could not be started; every operation then does nothing.
-    bool isValid() const { return m_mpv != nullptr; }
+    // Starts libmpv when it has not started yet (the first file opened starts it: a program that
+    // plays nothing never loads it). False when it cannot be started; every operation then does
+    // nothing.
+    bool start();
 
     void open(const QString &path) override;
     void close() override;
@@ -65,7 +67,9 @@ private:
     void levelsArrived(const void *node);
 
     mpv_handle *m_mpv = nullptr;
-    bool m_video = false;
+    Options m_options;
+    bool m_startFailed = false;
+    bool m_audioOn = true;
     QString m_file;
     bool m_loaded = false;
     bool m_paused = true;

@@ -730,6 +730,19 @@ private Q_SLOTS:
             QVERIFY(!files->isOnEditList(row));
     }
 
+    void clickingAFilePlaysIt()
+    {
+        Session session;
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        list->resize(300, 300);
+        session.player.calls.clear();
+        const QModelIndex entry = list->items()->index(list->items()->findItem(QStringLiteral("b.wav")));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
+        QCOMPARE(list->currentRow(), entry.row());
+        QVERIFY(session.player.calls.contains("open " + session.media(QStringLiteral("b.wav"))));
+    }
+
     void choosingAFilePlaysIt()
     {
         Session session;

@@ -75,7 +75,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         MpvPlayer probe({false});
-        if (!probe.isValid())
+        if (!probe.start())
             QSKIP("libmpv cannot start here");
     }
 
