@@ -35,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -66,8 +67,6 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
     };
     hooks.quit = [this] { m_window.close(); };
     m_mpris = new MprisService(player, hooks, this);
-    if (QDBusConnection::sessionBus().isConnected())
-        m_mpris->registerOn(QDBusConnection::sessionBus());
     PlaybackOptionsPanel *options = m_parts.player->options();
     // The speed is given to the player when the slider is let go.
     connect(options->speedSlider, &Slider::valueSettled, this,
@@ -262,6 +261,10 @@ void PlaybackCommands::updateReadOut()
 
 void PlaybackCommands::opened(const QString &path, bool speedReset)
 {
+    // The player is offered on the session bus once it has something to play: a start-up that
+    // plays nothing does not connect to the bus.
+    if (!std::exchange(m_offeredOnBus, true) && QDBusConnection::sessionBus().isConnected())
+        m_mpris->registerOn(QDBusConnection::sessionBus());
     m_mpris->setTrack(path, m_routine->length());
     if (speedReset)
         m_parts.player->options()->speedSlider->setValue(100);

@@ -77,6 +77,7 @@ private:
     std::unique_ptr<ListAdvance> m_playlistAdvance;
     ViewerCommands *m_viewer = nullptr;
     bool m_showingPicture = false;
+    bool m_offeredOnBus = false;
     // The chosen file could not be played.
     bool m_failed = false;
     QString m_playingFile;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MidiRendering.h"
 
+#include "FluidLibrary.h"
 #include "MidiRenderer.h"
 #include "MidiTiming.h"
 #include "NativePath.h"
@@ -12,7 +13,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <fluidsynth.h>
 #include <unistd.h>
 
 namespace {
@@ -89,16 +89,17 @@ bool writeAll(int fd, const char *data, qint64 size)
 
 struct Synth
 {
-    fluid_settings_t *settings = new_fluid_settings();
+    fluid_settings_t *settings = Fluid::newSettings();
     fluid_synth_t *synth = nullptr;
     fluid_player_t *player = nullptr;
     ~Synth()
     {
         if (player)
-            delete_fluid_player(player);
+            Fluid::deletePlayer(player);
         if (synth)
-            delete_fluid_synth(synth);
-        delete_fluid_settings(settings);
+            Fluid::deleteSynth(synth);
+        if (settings)
+            Fluid::deleteSettings(settings);
     }
 };
 
@@ -175,20 +176,24 @@ void MidiRendering::fail(const QString &problem)
 void MidiRendering::render(QByteArray song)
 {
     Synth synth;
+    if (!synth.settings) {
+        fail(QStringLiteral("the MIDI synthesiser (FluidSynth) cannot be loaded"));
+        return;
+    }
     // Timed by the samples rendered, not by the clock: it renders as fast as it can.
-    fluid_settings_setstr(synth.settings, "player.timing-source", "sample");
-    fluid_settings_setint(synth.settings, "synth.lock-memory", 0);
-    fluid_settings_setnum(synth.settings, "synth.sample-rate", SampleRate);
-    synth.synth = new_fluid_synth(synth.settings);
-    if (!synth.synth || fluid_synth_sfload(synth.synth, MidiRenderer::soundFont().toLocal8Bit().constData(),
+    Fluid::settingsSetStr(synth.settings, "player.timing-source", "sample");
+    Fluid::settingsSetInt(synth.settings, "synth.lock-memory", 0);
+    Fluid::settingsSetNum(synth.settings, "synth.sample-rate", SampleRate);
+    synth.synth = Fluid::newSynth(synth.settings);
+    if (!synth.synth || Fluid::synthSfload(synth.synth, MidiRenderer::soundFont().toLocal8Bit().constData(),
                                            1) == FLUID_FAILED) {
         fail(QStringLiteral("the sound font cannot be loaded"));
         return;
     }
-    synth.player = new_fluid_player(synth.synth);
+    synth.player = Fluid::newPlayer(synth.synth);
     if (!synth.player ||
-        fluid_player_add_mem(synth.player, song.constData(), size_t(song.size())) != FLUID_OK ||
-        fluid_player_play(synth.player) != FLUID_OK) {
+        Fluid::playerAddMem(synth.player, song.constData(), size_t(song.size())) != FLUID_OK ||
+        Fluid::playerPlay(synth.player) != FLUID_OK) {
         fail(QStringLiteral("it is not a MIDI song"));
         return;
     }
@@ -199,7 +204,7 @@ void MidiRendering::render(QByteArray song)
             return;
         }
         // Past the song's end the synthesiser only lets the last notes fade.
-        if (fluid_synth_write_s16(synth.synth, Block, block.data(), 0, 2, block.data(), 1, 2) != FLUID_OK) {
+        if (Fluid::synthWriteS16(synth.synth, Block, block.data(), 0, 2, block.data(), 1, 2) != FLUID_OK) {
             fail(QStringLiteral("the song cannot be rendered"));
             return;
         }

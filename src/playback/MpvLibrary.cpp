@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MpvLibrary.h"
 
-#include <dlfcn.h>
+#include "DynamicLibrary.h"
+
 #include <mutex>
 
 namespace {
@@ -28,37 +29,33 @@ struct Functions
     bool loaded = false;
 };
 
-template <typename T> bool find(void *library, const char *name, T &function)
-{
-    function = reinterpret_cast<T>(::dlsym(library, name));
-    return function != nullptr;
-}
-
 const Functions &functions()
 {
     static Functions table;
     static std::once_flag once;
     std::call_once(once, [] {
-        void *library = ::dlopen("libmpv.so.2", RTLD_NOW | RTLD_LOCAL);
+        void *library = DynamicLibrary::open("libmpv.so.2");
         if (library == nullptr)
             return;
         Functions found;
         found.loaded =
-            find(library, "mpv_create", found.create) && find(library, "mpv_initialize", found.initialize) &&
-            find(library, "mpv_terminate_destroy", found.terminateDestroy) &&
-            find(library, "mpv_set_option_string", found.setOptionString) &&
-            find(library, "mpv_command", found.command) &&
-            find(library, "mpv_set_property", found.setProperty) &&
-            find(library, "mpv_get_property", found.getProperty) &&
-            find(library, "mpv_get_property_async", found.getPropertyAsync) &&
-            find(library, "mpv_observe_property", found.observeProperty) &&
-            find(library, "mpv_wait_event", found.waitEvent) &&
-            find(library, "mpv_set_wakeup_callback", found.setWakeupCallback) &&
-            find(library, "mpv_stream_cb_add_ro", found.streamCbAddRo) &&
-            find(library, "mpv_render_context_create", found.renderContextCreate) &&
-            find(library, "mpv_render_context_set_update_callback", found.renderContextSetUpdateCallback) &&
-            find(library, "mpv_render_context_render", found.renderContextRender) &&
-            find(library, "mpv_render_context_free", found.renderContextFree);
+            DynamicLibrary::find(library, "mpv_create", found.create) &&
+            DynamicLibrary::find(library, "mpv_initialize", found.initialize) &&
+            DynamicLibrary::find(library, "mpv_terminate_destroy", found.terminateDestroy) &&
+            DynamicLibrary::find(library, "mpv_set_option_string", found.setOptionString) &&
+            DynamicLibrary::find(library, "mpv_command", found.command) &&
+            DynamicLibrary::find(library, "mpv_set_property", found.setProperty) &&
+            DynamicLibrary::find(library, "mpv_get_property", found.getProperty) &&
+            DynamicLibrary::find(library, "mpv_get_property_async", found.getPropertyAsync) &&
+            DynamicLibrary::find(library, "mpv_observe_property", found.observeProperty) &&
+            DynamicLibrary::find(library, "mpv_wait_event", found.waitEvent) &&
+            DynamicLibrary::find(library, "mpv_set_wakeup_callback", found.setWakeupCallback) &&
+            DynamicLibrary::find(library, "mpv_stream_cb_add_ro", found.streamCbAddRo) &&
+            DynamicLibrary::find(library, "mpv_render_context_create", found.renderContextCreate) &&
+            DynamicLibrary::find(library, "mpv_render_context_set_update_callback",
+                                 found.renderContextSetUpdateCallback) &&
+            DynamicLibrary::find(library, "mpv_render_context_render", found.renderContextRender) &&
+            DynamicLibrary::find(library, "mpv_render_context_free", found.renderContextFree);
         if (found.loaded)
             table = found;
     });

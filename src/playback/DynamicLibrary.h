@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <dlfcn.h>
+
+// Looking up the functions of a library loaded on first use (dlopen): a program that never plays
+// a medium or a MIDI song never loads the libraries that do it.
+namespace DynamicLibrary {
+
+// The library by its file name, kept to itself; nothing when it cannot be loaded.
+inline void *open(const char *fileName)
+{
+    return ::dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
+}
+
+// Sets the function pointer to the library's function of that name; false when it is missing.
+template <typename Function> bool find(void *library, const char *name, Function &function)
+{
+    function = reinterpret_cast<Function>(::dlsym(library, name));
+    return function != nullptr;
+}
+
+} // namespace DynamicLibrary
