@@ -14,29 +14,18 @@
 #include "Settings.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
+#include "StartupProbe.h"
 #include "UnixSignalWatcher.h"
 #include "VersionTitle.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTimer>
 #include <climits>
 #include <cstdio>
-#include <ctime>
 #include <unistd.h>
 
 namespace {
-
-// Lets the start-up benchmark see when the window is up and the start folder listed.
-void reportStartupAndExit()
-{
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    std::printf("startup-probe %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-    std::fflush(stdout);
-    std::_Exit(0);
-}
 
 QStringList argumentsOf(int argc, char **argv)
 {
@@ -126,6 +115,6 @@ int main(int argc, char **argv)
     if (!window.load())
         return 0;
     if (command.startupProbe)
-        QTimer::singleShot(0, &window, reportStartupAndExit);
+        StartupProbe::watch(window);
     return app.exec();
 }
