@@ -10,6 +10,7 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 #include <dirent.h>
 #include <sys/mount.h>
@@ -485,6 +486,44 @@ private Q_SLOTS:
         job.run(8192);
         QCOMPARE(readBytes(paths.first()), QByteArray("0"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    }
+
+    void sourcesThatChangeDuringTheJobLoseNothing()
+    {
+        TemporaryFolder source;
+        TemporaryFolder destination;
+        QStringList paths = makeFiles(source, 3);
+        writeBytes(paths.at(2), QByteArray(100000, 'c'));
+        // A link in the selection: its file's contents are copied, the link and its file stay.
+        const QString link = source.filePath(QStringLiteral("link.mp3"));
+        QVERIFY(QFile::link(paths.at(0), link));
+        paths.append(link);
+        MemoryList list(paths, {0, 1, 2, 3});
+        ScriptedPrompter prompter;
+        prompter.queueFile(destination.path());
+        prompter.queueAnswer(Answer::Ok);
+        FileCopyEngine engine(prompter);
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
+                        {prompter,
+                         [&](const QString &from, const QString &to, qint64 buffer, bool overwrite) {
+                             // Meanwhile the second file goes away and the third shrinks.
+                             if (from == paths.at(0)) {
+                                 QFile::remove(paths.at(1));
+                                 writeBytes(paths.at(2), "short");
+                             }
+                             return engine.copyFile(from, to, buffer, overwrite);
+                         },
+                         {},
+                         {},
+                         {},
+                         {}});
+        job.run(8192);
+        QCOMPARE(list.states(), QStringLiteral("P-PP"));
+        QCOMPARE(readBytes(destination.filePath(QStringLiteral("file2.mp3"))), QByteArray("short"));
+        QCOMPARE(readBytes(destination.filePath(QStringLiteral("link.mp3"))), QByteArray("0"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(!QFileInfo(destination.filePath(QStringLiteral("link.mp3"))).isSymLink());
+        QVERIFY(!QFile::exists(destination.filePath(QStringLiteral("file1.mp3"))));
     }
 
     void movesAcrossFileSystemsKeepTheSourceUntilTheCopyIsWhole()
