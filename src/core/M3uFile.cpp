@@ -38,14 +38,22 @@ TextLineFile::Contents read(const QString &path)
     if (!contents.lines.isEmpty() && contents.lines.first().startsWith(QChar(0xfeff)))
         contents.lines.first().remove(0, 1);
     const QString folder = Paths::folderOf(path);
-    QStringList entries;
-    entries.reserve(contents.lines.size());
-    for (const QString &line : std::as_const(contents.lines)) {
+    // Filtered in place: on long lists a second list of the same entries costs more than the
+    // filtering itself.
+    QStringList &lines = contents.lines;
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString &line = lines[i];
         // Other players' headers and track titles.
-        if (!line.startsWith(QLatin1Char('#')) && line.size() <= MaxPathLength)
-            entries.append(entryOf(line, folder));
+        if (line.startsWith(QLatin1Char('#')) || line.size() > MaxPathLength)
+            continue;
+        if (!line.startsWith(QLatin1Char('/')))
+            line = entryOf(line, folder);
+        if (kept != i)
+            lines[kept] = std::move(line);
+        ++kept;
     }
-    contents.lines = entries;
+    lines.resize(kept);
     return contents;
 }
 
