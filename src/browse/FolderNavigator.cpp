@@ -109,17 +109,27 @@ void FolderNavigator::folderSelected(const QString &path, const QString &display
 void FolderNavigator::showFolder(const QString &folder)
 {
     const QString path = withSeparator(folder);
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    // The busy pointer only for a listing that takes a while: setting it loads the pointer theme,
+    // which costs more than most listings.
+    constexpr qint64 BusyPointerAfterMs = 100;
+    QElapsedTimer since;
+    since.start();
     QElapsedTimer slice;
     slice.start();
-    m_listing.listFolder(path, m_pattern, [&slice] {
+    bool busy = false;
+    m_listing.listFolder(path, m_pattern, [&] {
+        if (!busy && since.elapsed() >= BusyPointerAfterMs) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            busy = true;
+        }
         // Long listings let the window repaint and answer now and then; short ones never wait.
         if (slice.elapsed() < EventSliceMs)
             return;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         slice.restart();
     });
-    QGuiApplication::restoreOverrideCursor();
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
     m_pathBar.setText(path);
     m_currentFolder = path;
     m_pathBar.tidyFolderText();
