@@ -4,24 +4,29 @@
 #include <fluidsynth.h>
 
 // FluidSynth, loaded when the first MIDI song is rendered rather than with the program (it brings
-// some sixty libraries of sound servers and file formats). Each function is FluidSynth's own of
-// the same name; newSettings() answers nothing when the library cannot be loaded, and the others
-// are only called with what it made.
+// some sixty libraries of sound servers and file formats). Each member is FluidSynth's function
+// of that name.
+struct FluidFunctions
+{
+    decltype(&new_fluid_settings) newSettings = nullptr;
+    decltype(&delete_fluid_settings) deleteSettings = nullptr;
+    decltype(&fluid_settings_setstr) settingsSetStr = nullptr;
+    decltype(&fluid_settings_setint) settingsSetInt = nullptr;
+    decltype(&fluid_settings_setnum) settingsSetNum = nullptr;
+    decltype(&new_fluid_synth) newSynth = nullptr;
+    decltype(&delete_fluid_synth) deleteSynth = nullptr;
+    decltype(&fluid_synth_sfload) synthSfload = nullptr;
+    decltype(&fluid_synth_write_s16) synthWriteS16 = nullptr;
+    decltype(&new_fluid_player) newPlayer = nullptr;
+    decltype(&delete_fluid_player) deletePlayer = nullptr;
+    decltype(&fluid_player_add_mem) playerAddMem = nullptr;
+    decltype(&fluid_player_play) playerPlay = nullptr;
+};
+
 namespace Fluid {
 
-fluid_settings_t *newSettings();
-void deleteSettings(fluid_settings_t *settings);
-int settingsSetStr(fluid_settings_t *settings, const char *name, const char *value);
-int settingsSetInt(fluid_settings_t *settings, const char *name, int value);
-int settingsSetNum(fluid_settings_t *settings, const char *name, double value);
-fluid_synth_t *newSynth(fluid_settings_t *settings);
-void deleteSynth(fluid_synth_t *synth);
-int synthSfload(fluid_synth_t *synth, const char *fileName, int resetPresets);
-int synthWriteS16(fluid_synth_t *synth, int length, void *left, int leftOffset, int leftIncrement,
-                  void *right, int rightOffset, int rightIncrement);
-fluid_player_t *newPlayer(fluid_synth_t *synth);
-void deletePlayer(fluid_player_t *player);
-int playerAddMem(fluid_player_t *player, const void *buffer, size_t length);
-int playerPlay(fluid_player_t *player);
+// FluidSynth's functions, the library loaded on the first call; nothing when it cannot be loaded
+// or lacks one of them.
+const FluidFunctions *functions();
 
 } // namespace Fluid

@@ -35,8 +35,8 @@ void MediaView::releaseRenderer()
         return;
     // Freed with its GL context current.
     makeCurrent();
-    Mpv::renderContextSetUpdateCallback(m_render, nullptr, nullptr);
-    Mpv::renderContextFree(m_render);
+    Mpv::functions()->renderContextSetUpdateCallback(m_render, nullptr, nullptr);
+    Mpv::functions()->renderContextFree(m_render);
     m_render = nullptr;
     doneCurrent();
 }
@@ -54,12 +54,12 @@ void MediaView::initializeGL()
     mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, const_cast<char *>(MPV_RENDER_API_TYPE_OPENGL)},
                                  {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &gl},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
-    if (Mpv::renderContextCreate(&m_render, m_player, params) < 0) {
+    if (Mpv::functions()->renderContextCreate(&m_render, m_player, params) < 0) {
         m_render = nullptr;
         return;
     }
     // Called on libmpv's thread whenever a frame is ready: the repaint happens on the GUI thread.
-    Mpv::renderContextSetUpdateCallback(
+    Mpv::functions()->renderContextSetUpdateCallback(
         m_render,
         [](void *view) {
             QMetaObject::invokeMethod(static_cast<MediaView *>(view), qOverload<>(&QWidget::update),
@@ -84,5 +84,5 @@ void MediaView::paintGL()
                                  {MPV_RENDER_PARAM_FLIP_Y, &flip},
                                  {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
-    Mpv::renderContextRender(m_render, params);
+    Mpv::functions()->renderContextRender(m_render, params);
 }

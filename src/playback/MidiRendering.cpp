@@ -89,17 +89,18 @@ bool writeAll(int fd, const char *data, qint64 size)
 
 struct Synth
 {
-    fluid_settings_t *settings = Fluid::newSettings();
+    const FluidFunctions *fluid = Fluid::functions();
+    fluid_settings_t *settings = fluid ? fluid->newSettings() : nullptr;
     fluid_synth_t *synth = nullptr;
     fluid_player_t *player = nullptr;
     ~Synth()
     {
         if (player)
-            Fluid::deletePlayer(player);
+            fluid->deletePlayer(player);
         if (synth)
-            Fluid::deleteSynth(synth);
+            fluid->deleteSynth(synth);
         if (settings)
-            Fluid::deleteSettings(settings);
+            fluid->deleteSettings(settings);
     }
 };
 
@@ -181,19 +182,20 @@ void MidiRendering::render(QByteArray song)
         return;
     }
     // Timed by the samples rendered, not by the clock: it renders as fast as it can.
-    Fluid::settingsSetStr(synth.settings, "player.timing-source", "sample");
-    Fluid::settingsSetInt(synth.settings, "synth.lock-memory", 0);
-    Fluid::settingsSetNum(synth.settings, "synth.sample-rate", SampleRate);
-    synth.synth = Fluid::newSynth(synth.settings);
-    if (!synth.synth || Fluid::synthSfload(synth.synth, MidiRenderer::soundFont().toLocal8Bit().constData(),
-                                           1) == FLUID_FAILED) {
+    synth.fluid->settingsSetStr(synth.settings, "player.timing-source", "sample");
+    synth.fluid->settingsSetInt(synth.settings, "synth.lock-memory", 0);
+    synth.fluid->settingsSetNum(synth.settings, "synth.sample-rate", SampleRate);
+    synth.synth = synth.fluid->newSynth(synth.settings);
+    if (!synth.synth ||
+        synth.fluid->synthSfload(synth.synth, MidiRenderer::soundFont().toLocal8Bit().constData(), 1) ==
+            FLUID_FAILED) {
         fail(QStringLiteral("the sound font cannot be loaded"));
         return;
     }
-    synth.player = Fluid::newPlayer(synth.synth);
+    synth.player = synth.fluid->newPlayer(synth.synth);
     if (!synth.player ||
-        Fluid::playerAddMem(synth.player, song.constData(), size_t(song.size())) != FLUID_OK ||
-        Fluid::playerPlay(synth.player) != FLUID_OK) {
+        synth.fluid->playerAddMem(synth.player, song.constData(), size_t(song.size())) != FLUID_OK ||
+        synth.fluid->playerPlay(synth.player) != FLUID_OK) {
         fail(QStringLiteral("it is not a MIDI song"));
         return;
     }
@@ -204,7 +206,8 @@ void MidiRendering::render(QByteArray song)
             return;
         }
         // Past the song's end the synthesiser only lets the last notes fade.
-        if (Fluid::synthWriteS16(synth.synth, Block, block.data(), 0, 2, block.data(), 1, 2) != FLUID_OK) {
+        if (synth.fluid->synthWriteS16(synth.synth, Block, block.data(), 0, 2, block.data(), 1, 2) !=
+            FLUID_OK) {
             fail(QStringLiteral("the song cannot be rendered"));
             return;
         }

@@ -97,7 +97,8 @@ bool MpvPlayer::start()
         return m_mpv != nullptr;
     // libmpv refuses to start unless numbers are written the C way.
     std::setlocale(LC_NUMERIC, "C");
-    m_mpv = Mpv::create();
+    m_lib = Mpv::functions();
+    m_mpv = m_lib ? m_lib->create() : nullptr;
     m_startFailed = m_mpv == nullptr;
     if (!m_mpv)
         return false;
@@ -117,21 +118,21 @@ bool MpvPlayer::start()
         {"ao", m_options.audio ? "pulse,alsa,null" : "null"},
         {"af", LevelFilter}};
     for (const auto &[name, value] : settings)
-        Mpv::setOptionString(m_mpv, name, value);
-    if (Mpv::initialize(m_mpv) < 0) {
-        Mpv::terminateDestroy(m_mpv);
+        m_lib->setOptionString(m_mpv, name, value);
+    if (m_lib->initialize(m_mpv) < 0) {
+        m_lib->terminateDestroy(m_mpv);
         m_mpv = nullptr;
         m_startFailed = true;
         return false;
     }
-    Mpv::streamCbAddRo(m_mpv, MidiProtocol, this, &MpvPlayer::openMidiStream);
-    Mpv::observeProperty(m_mpv, TimePosition, "time-pos", MPV_FORMAT_DOUBLE);
-    Mpv::observeProperty(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
-    Mpv::observeProperty(m_mpv, Pause, "pause", MPV_FORMAT_FLAG);
-    Mpv::observeProperty(m_mpv, Seeking, "seeking", MPV_FORMAT_FLAG);
-    Mpv::observeProperty(m_mpv, EndReached, "eof-reached", MPV_FORMAT_FLAG);
+    m_lib->streamCbAddRo(m_mpv, MidiProtocol, this, &MpvPlayer::openMidiStream);
+    m_lib->observeProperty(m_mpv, TimePosition, "time-pos", MPV_FORMAT_DOUBLE);
+    m_lib->observeProperty(m_mpv, Duration, "duration", MPV_FORMAT_DOUBLE);
+    m_lib->observeProperty(m_mpv, Pause, "pause", MPV_FORMAT_FLAG);
+    m_lib->observeProperty(m_mpv, Seeking, "seeking", MPV_FORMAT_FLAG);
+    m_lib->observeProperty(m_mpv, EndReached, "eof-reached", MPV_FORMAT_FLAG);
     // Called on libmpv's thread: the events are read on the GUI thread.
-    Mpv::setWakeupCallback(
+    m_lib->setWakeupCallback(
         m_mpv,
         [](void *player) {
             QMetaObject::invokeMethod(static_cast<MpvPlayer *>(player), &MpvPlayer::readEvents,
@@ -149,8 +150,8 @@ MpvPlayer::~MpvPlayer()
 {
     if (!m_mpv)
         return;
-    Mpv::setWakeupCallback(m_mpv, nullptr, nullptr);
-    Mpv::terminateDestroy(m_mpv);
+    m_lib->setWakeupCallback(m_mpv, nullptr, nullptr);
+    m_lib->terminateDestroy(m_mpv);
 }
 
 void MpvPlayer::open(const QString &path)
@@ -178,7 +179,7 @@ void MpvPlayer::load(const QString &file)
 {
     const QByteArray bytes = NativePath::toBytes(file);
     const char *command[] = {"loadfile", bytes.constData(), "replace", nullptr};
-    Mpv::command(m_mpv, command);
+    m_lib->command(m_mpv, command);
 }
 
 void MpvPlayer::playMidi(const QString &path)
@@ -191,7 +192,7 @@ void MpvPlayer::playMidi(const QString &path)
     auto rendering = std::make_shared<MidiRendering>(path, kept);
     if (!rendering->problem().isEmpty()) {
         const char *stop[] = {"stop", nullptr};
-        Mpv::command(m_mpv, stop);
+        m_lib->command(m_mpv, stop);
         QMetaObject::invokeMethod(
             this,
             [this, path] {
@@ -238,7 +239,7 @@ void MpvPlayer::close()
     if (!m_mpv)
         return;
     const char *command[] = {"stop", nullptr};
-    Mpv::command(m_mpv, command);
+    m_lib->command(m_mpv, command);
     m_file.clear();
     m_loaded = false;
     m_stopped = true;
@@ -283,7 +284,7 @@ void MpvPlayer::seek(qint64 milliseconds)
     setPaused(true);
     const QByteArray seconds = QByteArray::number(double(milliseconds) / 1000.0, 'f', 3);
     const char *command[] = {"seek", seconds.constData(), "absolute+exact", nullptr};
-    Mpv::command(m_mpv, command);
+    m_lib->command(m_mpv, command);
     m_position = milliseconds;
     m_atEnd = false;
     reportMode();
@@ -305,7 +306,7 @@ void MpvPlayer::setSpeed(int thousandths)
     m_speed = qBound(10, thousandths, 100000);
     if (m_mpv) {
         double speed = m_speed / 1000.0;
-        Mpv::setProperty(m_mpv, "speed", MPV_FORMAT_DOUBLE, &speed);
+        m_lib->setProperty(m_mpv, "speed", MPV_FORMAT_DOUBLE, &speed);
     }
 }
 
@@ -314,7 +315,7 @@ void MpvPlayer::setVolume(int perMille)
     m_volume = qBound(0, perMille, 1000);
     if (m_mpv) {
         double volume = m_volume / 10.0;
-        Mpv::setProperty(m_mpv, "volume", MPV_FORMAT_DOUBLE, &volume);
+        m_lib->setProperty(m_mpv, "volume", MPV_FORMAT_DOUBLE, &volume);
     }
 }
 
@@ -323,7 +324,7 @@ void MpvPlayer::setAudioOn(bool on)
     m_audioOn = on;
     if (m_mpv) {
         int mute = on ? 0 : 1;
-        Mpv::setProperty(m_mpv, "mute", MPV_FORMAT_FLAG, &mute);
+        m_lib->setProperty(m_mpv, "mute", MPV_FORMAT_FLAG, &mute);
     }
 }
 
@@ -331,8 +332,8 @@ QSize MpvPlayer::videoSize() const
 {
     qint64 width = 0;
     qint64 height = 0;
-    if (!m_mpv || Mpv::getProperty(m_mpv, "dwidth", MPV_FORMAT_INT64, &width) < 0 ||
-        Mpv::getProperty(m_mpv, "dheight", MPV_FORMAT_INT64, &height) < 0)
+    if (!m_mpv || m_lib->getProperty(m_mpv, "dwidth", MPV_FORMAT_INT64, &width) < 0 ||
+        m_lib->getProperty(m_mpv, "dheight", MPV_FORMAT_INT64, &height) < 0)
         return {};
     return {int(width), int(height)};
 }
@@ -348,13 +349,13 @@ void MpvPlayer::setPaused(bool paused)
 {
     m_paused = paused;
     int flag = paused ? 1 : 0;
-    Mpv::setProperty(m_mpv, "pause", MPV_FORMAT_FLAG, &flag);
+    m_lib->setProperty(m_mpv, "pause", MPV_FORMAT_FLAG, &flag);
 }
 
 void MpvPlayer::readEvents()
 {
     while (m_mpv) {
-        const mpv_event *event = Mpv::waitEvent(m_mpv, 0);
+        const mpv_event *event = m_lib->waitEvent(m_mpv, 0);
         if (!event || event->event_id == MPV_EVENT_NONE)
             break;
         handle(*event);
@@ -368,7 +369,7 @@ void MpvPlayer::handle(const mpv_event &event)
         m_loaded = true;
         // The length is asked at once: its change notice may come only after the file opened.
         double duration = 0;
-        if (Mpv::getProperty(m_mpv, "duration", MPV_FORMAT_DOUBLE, &duration) >= 0)
+        if (m_lib->getProperty(m_mpv, "duration", MPV_FORMAT_DOUBLE, &duration) >= 0)
             m_length = std::llround(duration * 1000);
         Q_EMIT fileOpened(m_file);
         reportMode();
@@ -441,7 +442,7 @@ void MpvPlayer::reportMode()
 void MpvPlayer::askForLevels()
 {
     // Asked without waiting: the answer comes as an event.
-    Mpv::getPropertyAsync(m_mpv, LevelsReply, LevelProperty, MPV_FORMAT_NODE);
+    m_lib->getPropertyAsync(m_mpv, LevelsReply, LevelProperty, MPV_FORMAT_NODE);
 }
 
 void MpvPlayer::levelsArrived(const void *data)

@@ -11,6 +11,7 @@ class QTimer;
 struct mpv_handle;
 struct mpv_event;
 struct mpv_stream_cb_info;
+struct MpvFunctions;
 
 // The player over libmpv. libmpv reports from its own thread; its events are read on the GUI
 // thread, where the signals are raised.
@@ -66,6 +67,7 @@ private:
     void askForLevels();
     void levelsArrived(const void *node);
 
+    const MpvFunctions *m_lib = nullptr;
     mpv_handle *m_mpv = nullptr;
     Options m_options;
     bool m_startFailed = false;

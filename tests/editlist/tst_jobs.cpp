@@ -73,6 +73,16 @@ struct ScriptedOperation
     }
 };
 
+// The engine's copy or move as a job's operation.
+std::function<int(const QString &, const QString &, qint64, bool)>
+operationOf(FileCopyEngine &engine,
+            int (FileCopyEngine::*operation)(const QString &, const QString &, qint64, bool))
+{
+    return [&engine, operation](const QString &from, const QString &to, qint64 buffer, bool overwrite) {
+        return (engine.*operation)(from, to, buffer, overwrite);
+    };
+}
+
 QStringList makeFiles(const TemporaryFolder &dir, int count)
 {
     QStringList paths;
@@ -443,9 +453,7 @@ private Q_SLOTS:
         engine.setFlushEachCopy(false);
         CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
                         {prompter,
-                         [&](const QString &from, const QString &to, qint64 buffer, bool overwrite) {
-                             return engine.copyFile(from, to, buffer, overwrite);
-                         },
+                         operationOf(engine, &FileCopyEngine::copyFile),
                          [&] { engine.cancel(); },
                          &FileCopyEngine::flushFileSystemOf,
                          {},
@@ -475,14 +483,7 @@ private Q_SLOTS:
         prompter.queueAnswer(Answer::No);
         FileCopyEngine engine(prompter);
         CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
-                        {prompter,
-                         [&](const QString &from, const QString &to, qint64 buffer, bool overwrite) {
-                             return engine.copyFile(from, to, buffer, overwrite);
-                         },
-                         {},
-                         {},
-                         {},
-                         {}});
+                        {prompter, operationOf(engine, &FileCopyEngine::copyFile), {}, {}, {}, {}});
         job.run(8192);
         QCOMPARE(readBytes(paths.first()), QByteArray("0"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
@@ -541,14 +542,7 @@ private Q_SLOTS:
         prompter.queueAnswer(Answer::No);
         FileCopyEngine engine(prompter);
         CopyMoveJob job(CopyMoveJob::Kind::Move, list,
-                        {prompter,
-                         [&](const QString &from, const QString &to, qint64 buffer, bool overwrite) {
-                             return engine.moveFile(from, to, buffer, overwrite);
-                         },
-                         {},
-                         {},
-                         {},
-                         {}});
+                        {prompter, operationOf(engine, &FileCopyEngine::moveFile), {}, {}, {}, {}});
         job.run(8192);
         QCOMPARE(list.states(), QStringLiteral("PS"));
         QVERIFY(!QFile::exists(paths.at(0)));
