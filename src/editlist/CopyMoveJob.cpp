@@ -128,31 +128,25 @@ void CopyMoveJob::run(qint64 bufferSize)
     }
 }
 
-bool CopyMoveJob::passesOver(int index, const QString &destination) const
-{
-    if (!m_entries.isSelected(index))
-        return true;
-    const QString path = m_entries.path(index);
-    if (!Paths::fileExists(path))
-        return true;
-    return m_kind == Kind::Move && Paths::folderOf(path) == destination;
-}
-
 void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint64 bufferSize)
 {
     int started = 0;
     double doneBytes = 0;
     for (int i = 0; i < m_entries.count(); ++i) {
         letEventsRun();
-        if (passesOver(i, destination))
+        if (!m_entries.isSelected(i))
+            continue;
+        const QString path = m_entries.path(i);
+        // Gone since the scan, or already where a move would put it: passed over.
+        const qint64 size = Paths::fileSize(path);
+        if (size < 0 || (m_kind == Kind::Move && Paths::folderOf(path) == destination))
             continue;
         ++started;
-        const QString path = m_entries.path(i);
         const QString target = destination + Paths::fileNameOf(path);
         Q_EMIT counterChanged(counterText() + QString::number(started) + tr(" of ") +
                               QString::number(found.selected) + tr(" file(s)."));
         Q_EMIT fileChanged(tr("From : ") + path, tr("To : ") + target);
-        doneBytes += double(qMax<qint64>(0, Paths::fileSize(path)));
+        doneBytes += double(size);
         if (const std::optional<TakenFile> taken = m_services.player.takeIfHolding(path, target))
             m_taken = *taken;
 

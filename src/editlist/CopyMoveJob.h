@@ -80,7 +80,6 @@ private:
     bool warnAbout(const Scan &found);
     bool confirm(int selected, const QString &destination);
     void runEntries(const QString &destination, const Scan &found, qint64 bufferSize);
-    bool passesOver(int index, const QString &destination) const;
     Next dispatch(int index, const QString &target, qint64 bufferSize, int result);
     Next askAboutExisting(int index, const QString &target, qint64 bufferSize);
     Next askAboutFailure(int index);
