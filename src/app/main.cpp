@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <climits>
 #include <cstdio>
 #include <unistd.h>
@@ -90,7 +91,8 @@ int main(int argc, char **argv)
     SettingsStore store(SettingsStore::defaultPath());
     Settings settings(store);
     QtPrompter prompter;
-    FileIconProvider icons;
+    FileIconProvider icons(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                           QStringLiteral("/icons.cache"));
     FreedesktopTrash trash;
     MpvPlayer player({true, true});
     AssociationStore associations(Paths::dataFolder() + QStringLiteral("associations.json"));
@@ -115,6 +117,6 @@ int main(int argc, char **argv)
     if (!window.load())
         return 0;
     if (command.startupProbe)
-        StartupProbe::watch(window);
+        StartupProbe::watch(window, [&icons] { icons.saveCache(); });
     return app.exec();
 }

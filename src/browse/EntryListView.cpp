@@ -3,6 +3,7 @@
 
 #include "EntryDelegate.h"
 #include "EntryListModel.h"
+#include "FileIconProvider.h"
 
 #include <QMouseEvent>
 #include <utility>
@@ -14,7 +15,7 @@ EntryListView::EntryListView(QWidget *parent) : QListView(parent), m_model(new E
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setIconSize(QSize(16, 16));
+    setIconSize(QSize(FileIconProvider::DrawnSide, FileIconProvider::DrawnSide));
 }
 
 int EntryListView::currentRow() const

@@ -38,7 +38,7 @@ FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent)
     setColumnCount(1);
     setUniformRowHeights(true);
     setRootIsDecorated(true);
-    setIconSize(QSize(16, 16));
+    setIconSize(QSize(FileIconProvider::DrawnSide, FileIconProvider::DrawnSide));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
 

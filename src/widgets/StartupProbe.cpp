@@ -9,9 +9,14 @@
 #include <ctime>
 #include <utility>
 
-void StartupProbe::watch(QWidget &window)
+StartupProbe::StartupProbe(QWidget *window, std::function<void()> beforeExit)
+    : QObject(window), m_beforeExit(std::move(beforeExit))
 {
-    window.installEventFilter(new StartupProbe(&window));
+}
+
+void StartupProbe::watch(QWidget &window, std::function<void()> beforeExit)
+{
+    window.installEventFilter(new StartupProbe(&window, std::move(beforeExit)));
     // A window that already painted while it was being filled paints once more: the time counts
     // up to a paint of everything it shows.
     window.update();
@@ -32,5 +37,7 @@ void StartupProbe::reportAndExit()
     clock_gettime(CLOCK_REALTIME, &now);
     std::printf("startup-probe %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
     std::fflush(stdout);
+    if (m_beforeExit)
+        m_beforeExit();
     std::_Exit(0);
 }
