@@ -6,6 +6,7 @@
 #include "ControlGallery.h"
 #include "FileIconProvider.h"
 #include "FreedesktopTrash.h"
+#include "GroupFrameStyle.h"
 #include "MainWindow.h"
 #include "MpvPlayer.h"
 #include "NativePath.h"
@@ -84,6 +85,7 @@ int main(int argc, char **argv)
         return 0;
 
     QApplication app(argc, argv);
+    app.setStyle(new GroupFrameStyle);
     if (first)
         instance.listen();
     app.setWindowIcon(appIcon());

@@ -2,6 +2,7 @@
 #include "BgrColor.h"
 #include "EtchedLine.h"
 #include "FlatButton.h"
+#include "GroupFrameStyle.h"
 #include "Rounding.h"
 #include "ScriptedPrompter.h"
 #include "ScrollingText.h"
@@ -13,10 +14,12 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGroupBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,6 +56,31 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void groupBoxesLookAsTheirStyleDrawsThem_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("checkable");
+        QTest::newRow("titled") << QStringLiteral("Operations:") << false;
+        QTest::newRow("untitled") << QString() << false;
+        QTest::newRow("checkable") << QStringLiteral("Loop") << true;
+    }
+
+    void groupBoxesLookAsTheirStyleDrawsThem()
+    {
+        QFETCH(QString, title);
+        QFETCH(bool, checkable);
+        const auto drawn = [&](QStyle *style) {
+            QGroupBox box(title);
+            box.setCheckable(checkable);
+            box.setStyle(style);
+            box.resize(160, 90);
+            return box.grab().toImage();
+        };
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        GroupFrameStyle ours;
+        QCOMPARE(drawn(&ours), drawn(fusion.get()));
+    }
+
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void roundsHalvesToEven_data()
