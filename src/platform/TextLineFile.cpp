@@ -29,23 +29,19 @@ QStringList splitLines(const QByteArray &bytes)
     // Decoded once as a whole, then cut into lines: far cheaper than decoding line by line on
     // lists of many thousand entries.
     const QString text = NativePath::fromBytes(bytes);
-    const bool crLines = bytes.contains('\r');
+    const char16_t end = bytes.contains('\r') ? u'\r' : u'\n';
+    const QStringView view(text);
     QStringList lines;
-    lines.reserve(bytes.count(crLines ? '\r' : '\n') + 1);
+    lines.reserve(bytes.count(char(end)) + 1);
     qsizetype start = 0;
-    const qsizetype size = text.size();
-    const QChar *data = text.constData();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c != (crLines ? u'\r' : u'\n'))
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (crLines && i + 1 < size && data[i + 1].unicode() == u'\n')
-            ++i;
-        start = i + 1;
+    for (qsizetype at = view.indexOf(QChar(end)); at >= 0; at = view.indexOf(QChar(end), start)) {
+        lines.append(view.mid(start, at - start).toString());
+        start = at + 1;
+        if (end == u'\r' && start < view.size() && view.at(start) == QLatin1Char('\n'))
+            ++start;
     }
-    if (start < size)
-        lines.append(text.mid(start));
+    if (start < view.size())
+        lines.append(view.mid(start).toString());
     return lines;
 }
 
