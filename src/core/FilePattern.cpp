@@ -4,6 +4,26 @@
 #include "NativePath.h"
 
 #include <QStringList>
+#include <algorithm>
+
+namespace {
+
+constexpr size_t PackedLength = sizeof(quint64);
+
+// Up to eight bytes with ASCII letters in lower case, as one number; unused bytes stay zero.
+quint64 packedLowerCase(const char *text, size_t length)
+{
+    quint64 packed = 0;
+    for (size_t i = 0; i < length; ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+        packed |= quint64(quint8(c)) << (8 * i);
+    }
+    return packed;
+}
+
+} // namespace
 
 FilePattern::FilePattern(const QString &pattern) : m_text(pattern)
 {
@@ -24,8 +44,11 @@ FilePattern::FilePattern(const QString &pattern) : m_text(pattern)
             bool ascii = true;
             for (const QChar ch : lower)
                 ascii = ascii && ch.unicode() < 0x80;
-            if (ascii)
-                m_asciiExtensions.append(lower.toLatin1());
+            if (ascii && lower.size() <= qsizetype(PackedLength))
+                m_packedExtensions.push_back(
+                    packedLowerCase(lower.toLatin1().constData(), size_t(lower.size())));
+            else if (ascii)
+                m_longExtensions.append(lower.toLatin1());
             else
                 m_bytesComparable = false;
             continue;
@@ -62,7 +85,12 @@ bool FilePattern::matchesBytes(const char *name, size_t length) const
     if (dot == 0)
         return false;
     const size_t extensionLength = length - dot;
-    for (const QByteArray &extension : m_asciiExtensions) {
+    if (extensionLength <= PackedLength) {
+        const quint64 packed = packedLowerCase(name + dot, extensionLength);
+        return std::find(m_packedExtensions.cbegin(), m_packedExtensions.cend(), packed) !=
+               m_packedExtensions.cend();
+    }
+    for (const QByteArray &extension : m_longExtensions) {
         if (size_t(extension.size()) != extensionLength)
             continue;
         bool same = true;

@@ -26,8 +26,10 @@ private:
     bool m_matchesAll = false;
     // "*.ext" patterns, the common case, are looked up by extension instead of matched one by one.
     QSet<QString> m_extensions;
-    // The same extensions in lower-case UTF-8, when all of them are plain ASCII.
-    QList<QByteArray> m_asciiExtensions;
+    // ASCII extensions in lower case: those of up to eight bytes packed into a number each, so that
+    // a name's extension is matched with a few integer comparisons.
+    std::vector<quint64> m_packedExtensions;
+    QList<QByteArray> m_longExtensions;
     bool m_bytesComparable = true;
     std::vector<QRegularExpression> m_expressions;
 };

@@ -15,39 +15,49 @@
 
 namespace {
 
-// Names with their sort keys: each key is the name's bytes with ASCII letters in lower case, kept
-// together in one buffer. UTF-8 byte order is code point order, so keys compare as plain memory.
+// Names as the file system gives them, with their sort keys: each key is the name's bytes with
+// ASCII letters in lower case. Both are kept in buffers of their own at the same offsets. UTF-8
+// byte order is code point order, so keys compare as plain memory, and names are decoded only
+// once they are in order.
 class SortedNames
 {
 public:
-    void add(const char *name, size_t length, QString decoded)
+    void add(const char *name, size_t length)
     {
-        m_entries.push_back({m_keys.size(), length, m_names.size()});
+        const size_t offset = m_bytes.size();
+        m_entries.push_back({offset, length});
+        m_bytes.append(name, length);
+        m_keys.resize(offset + length);
+        char *key = m_keys.data() + offset;
         for (size_t i = 0; i < length; ++i) {
             const char c = name[i];
-            m_keys.push_back(c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c);
+            key[i] = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
         }
-        m_names.append(std::move(decoded));
     }
 
     QStringList take()
     {
         const char *keys = m_keys.data();
-        std::sort(m_entries.begin(), m_entries.end(), [keys, this](const Entry &a, const Entry &b) {
-            const int order = std::memcmp(keys + a.offset, keys + b.offset, std::min(a.length, b.length));
+        const char *bytes = m_bytes.data();
+        std::sort(m_entries.begin(), m_entries.end(), [keys, bytes](const Entry &a, const Entry &b) {
+            const size_t common = std::min(a.length, b.length);
+            const int order = std::memcmp(keys + a.offset, keys + b.offset, common);
             if (order != 0)
                 return order < 0;
             if (a.length != b.length)
                 return a.length < b.length;
-            return m_names.at(qsizetype(a.index)) < m_names.at(qsizetype(b.index));
+            // Names that differ only in the case of ASCII letters: upper case first, as in the
+            // names' own code point order.
+            return std::memcmp(bytes + a.offset, bytes + b.offset, common) < 0;
         });
         QStringList sorted;
         sorted.reserve(qsizetype(m_entries.size()));
         for (const Entry &entry : m_entries)
-            sorted.append(std::move(m_names[qsizetype(entry.index)]));
+            sorted.append(
+                NativePath::fromBytes(QByteArrayView(bytes + entry.offset, qsizetype(entry.length))));
         m_entries.clear();
         m_keys.clear();
-        m_names.clear();
+        m_bytes.clear();
         return sorted;
     }
 
@@ -56,11 +66,10 @@ private:
     {
         size_t offset;
         size_t length;
-        qsizetype index;
     };
     std::vector<Entry> m_entries;
     std::string m_keys;
-    QStringList m_names;
+    std::string m_bytes;
 };
 
 } // namespace
@@ -102,9 +111,9 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
         }
         const size_t length = std::strlen(name);
         if (type == DT_DIR)
-            folders.add(name, length, NativePath::fromBytes(name));
+            folders.add(name, length);
         else if (type == DT_REG && pattern.matchesBytes(name, length))
-            files.add(name, length, NativePath::fromBytes(name));
+            files.add(name, length);
     }
     ::closedir(dir);
     if (yield)

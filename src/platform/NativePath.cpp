@@ -52,6 +52,12 @@ int sequenceLength(const unsigned char *s, qsizetype i, qsizetype size)
 
 QString fromBytes(QByteArrayView bytes)
 {
+    // Most names are ASCII, which reads as Latin-1 without any decoding.
+    unsigned char high = 0;
+    for (const char byte : bytes)
+        high |= static_cast<unsigned char>(byte);
+    if (high < 0x80)
+        return QString::fromLatin1(bytes.data(), bytes.size());
     const QString fast = QString::fromUtf8(bytes);
     // Invalid input shows up as U+FFFD; only then is the exact decoding needed.
     if (!fast.contains(QChar::ReplacementCharacter))
