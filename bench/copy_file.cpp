@@ -4,18 +4,21 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <climits>
 #include <cstdio>
 
-// bench_copy SOURCE DESTINATION BUFFER [--no-progress]: copies one file with the copy engine and
-// prints the time it took in milliseconds. With progress on, the figures are delivered to a
-// receiver as a window would get them; with --no-progress nothing listens and nothing is shown.
+// bench_copy SOURCE DESTINATION BUFFER [--no-progress] [--flush]: copies one file with the copy
+// engine and prints the time it took in milliseconds. With progress on, the figures are delivered
+// to a receiver as a window would get them; with --no-progress nothing listens and nothing is
+// shown. With --flush the time includes flushing the destination's file system, as a copy job
+// does once at its end.
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() < 4) {
-        std::fprintf(stderr, "usage: bench_copy SOURCE DESTINATION BUFFER [--no-progress]\n");
+        std::fprintf(stderr, "usage: bench_copy SOURCE DESTINATION BUFFER [--no-progress] [--flush]\n");
         return 2;
     }
     const bool progress = !arguments.contains(QStringLiteral("--no-progress"));
@@ -36,6 +39,11 @@ int main(int argc, char **argv)
     QElapsedTimer clock;
     clock.start();
     const int result = engine.copyFile(arguments.at(1), arguments.at(2), arguments.at(3).toLongLong(), true);
+    if (result == FileCopyEngine::Done && arguments.contains(QStringLiteral("--flush")) &&
+        !FileCopyEngine::flushFileSystemOf(QFileInfo(arguments.at(2)).absolutePath())) {
+        std::fprintf(stderr, "flushing the destination failed\n");
+        return 1;
+    }
     const double ms = double(clock.nsecsElapsed()) / 1e6;
     if (result != FileCopyEngine::Done) {
         std::fprintf(stderr, "copy failed with result %d\n", result);
