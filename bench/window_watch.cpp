@@ -2,8 +2,9 @@
 // bench_window_watch QUIET_MS TIMEOUT_MS COMMAND [ARGUMENT...]: starts a program and watches it as
 // a user would see it, whatever toolkit it is made with. Prints, in milliseconds from exec, when
 // its first top-level window was mapped and when it went quiet (the last moment it used the
-// processor before a stretch of QUIET_MS without any), and its peak memory in MB; then ends it.
-// Prints "timeout" in place of a figure that did not come within TIMEOUT_MS.
+// processor before a stretch of QUIET_MS without any), and its peak memory in MB, on a line that
+// starts "window-watch"; then ends it. Prints "timeout" in place of a figure that did not come
+// within TIMEOUT_MS.
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -141,6 +142,6 @@ int main(int argc, char **argv)
     xcb_disconnect(connection);
 
     const auto figure = [](double ms) { return ms < 0 ? std::string("timeout") : std::to_string(ms); };
-    std::printf("%s %s %.1f\n", figure(mappedAt).c_str(), figure(quietAt).c_str(), peak);
+    std::printf("window-watch %s %s %.1f\n", figure(mappedAt).c_str(), figure(quietAt).c_str(), peak);
     return 0;
 }
