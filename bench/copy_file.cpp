@@ -36,10 +36,13 @@ int main(int argc, char **argv)
     } else {
         engine.setUpdateInterval(INT_MAX);
     }
+    // A copy job flushes the destination's file system once at its end instead of each file.
+    const bool flush = arguments.contains(QStringLiteral("--flush"));
+    engine.setFlushEachCopy(!flush);
     QElapsedTimer clock;
     clock.start();
     const int result = engine.copyFile(arguments.at(1), arguments.at(2), arguments.at(3).toLongLong(), true);
-    if (result == FileCopyEngine::Done && arguments.contains(QStringLiteral("--flush")) &&
+    if (result == FileCopyEngine::Done && flush &&
         !FileCopyEngine::flushFileSystemOf(QFileInfo(arguments.at(2)).absolutePath())) {
         std::fprintf(stderr, "flushing the destination failed\n");
         return 1;
