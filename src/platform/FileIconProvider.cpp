@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QProxyStyle>
 #include <QStyle>
 
 namespace {
@@ -44,8 +45,11 @@ void FileIconProvider::saveCache()
 QByteArray FileIconProvider::themeStamp()
 {
     const QStringList themes{QIcon::themeName(), QIcon::fallbackThemeName(), QStringLiteral("hicolor")};
-    QByteArray stamp = themes.join(QLatin1Char(',')).toUtf8() + '|' + QApplication::style()->name().toUtf8() +
-                       '|' + QT_VERSION_STR;
+    const QStyle *style = QApplication::style();
+    if (const auto *proxy = qobject_cast<const QProxyStyle *>(style))
+        style = proxy->baseStyle();
+    QByteArray stamp =
+        themes.join(QLatin1Char(',')).toUtf8() + '|' + style->name().toUtf8() + '|' + QT_VERSION_STR;
     for (const QString &base : QIcon::themeSearchPaths()) {
         for (const QString &theme : themes) {
             for (const char *file : {"", "/index.theme", "/icon-theme.cache"}) {

@@ -32,7 +32,6 @@ QStringList splitLines(const QByteArray &bytes)
     const char16_t end = bytes.contains('\r') ? u'\r' : u'\n';
     const QStringView view(text);
     QStringList lines;
-    lines.reserve(bytes.count(char(end)) + 1);
     qsizetype start = 0;
     for (qsizetype at = view.indexOf(QChar(end)); at >= 0; at = view.indexOf(QChar(end), start)) {
         lines.append(view.mid(start, at - start).toString());
