@@ -11,6 +11,7 @@
 #include <dirent.h>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -22,6 +23,9 @@ namespace {
 class SortedNames
 {
 public:
+    // From this many names on, a second thread takes half of the work.
+    static constexpr size_t SplitFrom = 20000;
+
     void add(const char *name, size_t length)
     {
         const size_t offset = m_bytes.size();
@@ -39,7 +43,7 @@ public:
     {
         const char *keys = m_keys.data();
         const char *bytes = m_bytes.data();
-        std::sort(m_entries.begin(), m_entries.end(), [keys, bytes](const Entry &a, const Entry &b) {
+        const auto before = [keys, bytes](const Entry &a, const Entry &b) {
             const size_t common = std::min(a.length, b.length);
             const int order = std::memcmp(keys + a.offset, keys + b.offset, common);
             if (order != 0)
@@ -49,12 +53,37 @@ public:
             // Names that differ only in the case of ASCII letters: upper case first, as in the
             // names' own code point order.
             return std::memcmp(bytes + a.offset, bytes + b.offset, common) < 0;
-        });
+        };
+        const auto decode = [bytes](const Entry *first, const Entry *last, QStringList &names) {
+            names.reserve(last - first);
+            for (const Entry *entry = first; entry != last; ++entry)
+                names.append(
+                    NativePath::fromBytes(QByteArrayView(bytes + entry->offset, qsizetype(entry->length))));
+        };
+
+        // Large folders are sorted, and their names decoded, in two halves at once.
+        const size_t count = m_entries.size();
+        const size_t half = count >= SplitFrom && std::thread::hardware_concurrency() > 1 ? count / 2 : 0;
+        Entry *const first = m_entries.data();
+        Entry *const middle = first + half;
+        Entry *const last = first + count;
         QStringList sorted;
-        sorted.reserve(qsizetype(m_entries.size()));
-        for (const Entry &entry : m_entries)
-            sorted.append(
-                NativePath::fromBytes(QByteArrayView(bytes + entry.offset, qsizetype(entry.length))));
+        if (half == 0) {
+            std::sort(first, last, before);
+            decode(first, last, sorted);
+        } else {
+            std::thread frontSorter([&] { std::sort(first, middle, before); });
+            std::sort(middle, last, before);
+            frontSorter.join();
+            std::inplace_merge(first, middle, last, before);
+            QStringList back;
+            std::thread backDecoder([&] { decode(middle, last, back); });
+            decode(first, middle, sorted);
+            backDecoder.join();
+            sorted.reserve(qsizetype(count));
+            for (QString &name : back)
+                sorted.append(std::move(name));
+        }
         m_entries.clear();
         m_keys.clear();
         m_bytes.clear();

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FilePattern.h"
+#include "FolderReader.h"
 #include "FolderWalker.h"
 #include "NativePath.h"
 #include "ScriptedPrompter.h"
@@ -7,11 +9,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -48,6 +53,42 @@ class TestFolderWalker : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void largeFoldersAreListedInCaseInsensitiveOrder()
+    {
+        // Enough names that the reader splits its work between two threads; in memory when the
+        // machine has a memory file system, where making them is quick.
+        const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
+                                                                                : QDir::tempPath();
+        const TemporaryFolder dir(base + QStringLiteral("/kestrove-test-XXXXXX"));
+        QStringList created;
+        for (int i = 0; i < 20011; ++i) {
+            const char *stem = i % 3 == 0 ? "Track " : i % 3 == 1 ? "track " : "TRACK ";
+            // Some numbers repeat with another case, so ties on the case-free order occur.
+            const QString name = QLatin1String(stem) + QString::number((i * 7919) % 15013) +
+                                 (i % 5 == 0 ? QStringLiteral(".MP3") : QStringLiteral(".mp3"));
+            const QByteArray path = QFile::encodeName(dir.filePath(name));
+            const int fd = ::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+            created.append(name);
+        }
+        created.removeDuplicates();
+        QVERIFY(QDir().mkdir(dir.filePath(QStringLiteral("Sub"))));
+        QVERIFY(QDir().mkdir(dir.filePath(QStringLiteral("alpha"))));
+
+        const FolderReader::Contents contents =
+            FolderReader::read(dir.path(), FilePattern(QStringLiteral("*.mp3")));
+        QVERIFY(contents.opened);
+        QCOMPARE(contents.folders, QStringList({QStringLiteral("alpha"), QStringLiteral("Sub")}));
+        QCOMPARE(contents.files.size(), created.size());
+        QStringList expected = created;
+        std::sort(expected.begin(), expected.end(), [](const QString &a, const QString &b) {
+            const int order = a.compare(b, Qt::CaseInsensitive);
+            return order != 0 ? order < 0 : a < b;
+        });
+        QCOMPARE(contents.files, expected);
+    }
+
     void patternTest_data()
     {
         QTest::addColumn<QString>("name");
