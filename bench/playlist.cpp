@@ -52,14 +52,14 @@ int main(int argc, char **argv)
         // As LOAD, the playlist window and SAVE AS do it.
         TextLineFile::Contents contents;
         BackgroundWork::run([&] { contents = M3uFile::read(arguments.at(1)); });
-        problem = panel.showFile(contents);
+        problem = panel.showFile(std::move(contents));
         panel.markEditList(editList);
         QStringList entries = panel.paths();
         BackgroundWork::run([&] { entries = PlaylistOrder::sorted(std::move(entries)); });
         panel.setPaths(entries);
         BackgroundWork::run(
             [&] { entries = PlaylistOrder::randomized(std::move(entries), PlaylistOrder::systemDraw); });
-        panel.setPaths(entries);
+        panel.setPaths(std::move(entries));
         panel.markEditList(editList);
         entries = panel.paths();
         if (problem.isEmpty())

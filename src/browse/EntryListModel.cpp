@@ -88,12 +88,12 @@ int EntryListModel::addItem(const QString &text, ListEntry::Kind kind)
     return row;
 }
 
-void EntryListModel::addItems(const QStringList &texts, ListEntry::Kind kind)
+void EntryListModel::addItems(QStringList texts, ListEntry::Kind kind)
 {
-    addItems(texts, kind, -1);
+    addItems(std::move(texts), kind, -1);
 }
 
-void EntryListModel::addItems(const QStringList &texts, ListEntry::Kind kind, int iconIndex)
+void EntryListModel::addItems(QStringList texts, ListEntry::Kind kind, int iconIndex)
 {
     if (texts.isEmpty())
         return;
@@ -101,14 +101,15 @@ void EntryListModel::addItems(const QStringList &texts, ListEntry::Kind kind, in
         // One sort and one merge instead of a search and a shift per entry.
         QList<Item> added;
         added.reserve(texts.size());
-        for (const QString &text : texts)
-            added.append(Item{text, kind, false, iconIndex});
+        for (QString &text : texts)
+            added.append(Item{std::move(text), kind, false, iconIndex});
         auto less = [](const Item &a, const Item &b) { return textLess(a.text, b.text); };
         std::stable_sort(added.begin(), added.end(), less);
         beginResetModel();
         QList<Item> merged;
         merged.reserve(m_entries.size() + added.size());
-        std::merge(m_entries.cbegin(), m_entries.cend(), added.cbegin(), added.cend(),
+        std::merge(std::make_move_iterator(m_entries.begin()), std::make_move_iterator(m_entries.end()),
+                   std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()),
                    std::back_inserter(merged), less);
         m_entries = std::move(merged);
         m_firstRowValid = false;
@@ -118,11 +119,11 @@ void EntryListModel::addItems(const QStringList &texts, ListEntry::Kind kind, in
     const int first = int(m_entries.size());
     beginInsertRows(QModelIndex(), first, first + int(texts.size()) - 1);
     m_entries.reserve(first + texts.size());
-    for (const QString &text : texts)
-        m_entries.append(Item{text, kind, false, iconIndex});
+    for (QString &text : texts)
+        m_entries.append(Item{std::move(text), kind, false, iconIndex});
     if (m_firstRowValid) {
-        for (int i = 0; i < texts.size(); ++i)
-            rememberFirst(texts.at(i), first + i);
+        for (int row = first; row < m_entries.size(); ++row)
+            rememberFirst(m_entries.at(row).text, row);
     }
     endInsertRows();
 }

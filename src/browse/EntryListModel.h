@@ -43,7 +43,8 @@ public:
     // Returns the entry's index.
     int addItem(const QString &text, ListEntry::Kind kind = ListEntry::Kind::File);
     // Appends many entries at once (or merges them in order when isSorted is on).
-    void addItems(const QStringList &texts, ListEntry::Kind kind = ListEntry::Kind::File);
+    // The texts are taken over: pass a list that is no longer needed with std::move.
+    void addItems(QStringList texts, ListEntry::Kind kind = ListEntry::Kind::File);
     void insertItem(const QString &text, int index, ListEntry::Kind kind = ListEntry::Kind::File);
     void removeItem(int index);
     void clear();
@@ -74,7 +75,7 @@ public:
     ListEntry::JobState jobState(int index) const;
     void setJobState(int index, ListEntry::JobState state);
     // Appends many entries of one kind, all with the same icon index, in one step.
-    void addItems(const QStringList &texts, ListEntry::Kind kind, int iconIndex);
+    void addItems(QStringList texts, ListEntry::Kind kind, int iconIndex);
 
 private:
     struct Item

@@ -21,16 +21,17 @@ bool FileListController::listFolder(const QString &folder, const FilePattern &pa
                                     const FolderReader::Yield &yield)
 {
     m_folder = Paths::withSeparator(folder);
-    const FolderReader::Contents contents = FolderReader::read(m_folder, pattern, yield);
+    FolderReader::Contents contents = FolderReader::read(m_folder, pattern, yield);
     m_entries.clear();
     m_entries.setSorted(false);
     m_entries.addItem(QStringLiteral(".."), ListEntry::Kind::Parent);
     const int folderIcon = m_icons ? m_icons->folderIndex() : -1;
     m_entries.setItemIcon(0, folderIcon);
-    m_entries.addItems(contents.folders, ListEntry::Kind::Folder, folderIcon);
+    m_entries.addItems(std::move(contents.folders), ListEntry::Kind::Folder, folderIcon);
     // A file's icon is found from its name when the entry is first drawn: a long listing does
     // not look up icons nobody sees.
-    m_entries.addItems(contents.files, ListEntry::Kind::File, m_icons ? EntryListModel::IconFromText : -1);
+    m_entries.addItems(std::move(contents.files), ListEntry::Kind::File,
+                       m_icons ? EntryListModel::IconFromText : -1);
     if (yield)
         yield();
     markEditListEntries(yield);

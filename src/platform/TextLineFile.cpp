@@ -6,6 +6,7 @@
 
 #include <QSaveFile>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,21 +27,20 @@ Contents refused(const QString &problem)
 
 QStringList splitLines(const QByteArray &bytes)
 {
-    // Decoded once as a whole, then cut into lines: far cheaper than decoding line by line on
-    // lists of many thousand entries.
-    const QString text = NativePath::fromBytes(bytes);
-    const char16_t end = bytes.contains('\r') ? u'\r' : u'\n';
-    const QStringView view(text);
+    // Cut into lines as bytes and each line decoded on its own: most lines are ASCII, which needs
+    // no decoding, and no decoded copy of the whole file is made.
+    const char end = bytes.contains('\r') ? '\r' : '\n';
+    const char *data = bytes.constData();
+    const char *const last = data + bytes.size();
     QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype at = view.indexOf(QChar(end)); at >= 0; at = view.indexOf(QChar(end), start)) {
-        lines.append(view.mid(start, at - start).toString());
-        start = at + 1;
-        if (end == u'\r' && start < view.size() && view.at(start) == QLatin1Char('\n'))
-            ++start;
+    while (data < last) {
+        const auto *found = static_cast<const char *>(std::memchr(data, end, size_t(last - data)));
+        const char *lineEnd = found ? found : last;
+        lines.append(NativePath::fromBytes(QByteArrayView(data, lineEnd - data)));
+        data = lineEnd + 1;
+        if (found && end == '\r' && data < last && *data == '\n')
+            ++data;
     }
-    if (start < view.size())
-        lines.append(view.mid(start).toString());
     return lines;
 }
 
@@ -91,7 +91,21 @@ QString write(const QString &path, const QStringList &lines)
     // Most names are ASCII; the array grows for the others.
     bytes.reserve(size);
     for (const QString &line : lines) {
-        bytes += NativePath::toBytes(line);
+        const QChar *text = line.constData();
+        const qsizetype length = line.size();
+        char16_t high = 0;
+        for (qsizetype i = 0; i < length; ++i)
+            high |= text[i].unicode();
+        if (high < 0x80) {
+            // ASCII is its own UTF-8, narrowed in place without a temporary array.
+            const qsizetype at = bytes.size();
+            bytes.resize(at + length);
+            char *out = bytes.data() + at;
+            for (qsizetype i = 0; i < length; ++i)
+                out[i] = char(text[i].unicode());
+        } else {
+            bytes += NativePath::toBytes(line);
+        }
         bytes += "\r\n";
     }
     QSaveFile file(path);

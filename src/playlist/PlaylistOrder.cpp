@@ -4,7 +4,10 @@
 #include "Rounding.h"
 
 #include <QRandomGenerator>
+#include <QSysInfo>
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <thread>
 
 namespace PlaylistOrder {
@@ -27,14 +30,16 @@ int moveDown(QStringList &entries, int index)
 
 namespace {
 
-// Appends the sort key of text to keys; returns the key's length.
-qsizetype appendSortKey(QStringView text, std::vector<char16_t> &keys)
+// The longest key a text can have: a number takes at most two characters more than its digits.
+qsizetype maxKeyLength(QStringView text)
+{
+    return text.size() * 2 + 2;
+}
+
+// Writes the sort key of text from out on (room for maxKeyLength); returns the key's length.
+qsizetype writeSortKey(QStringView text, char16_t *out)
 {
     const auto digit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
-    const size_t first = keys.size();
-    // A number takes at most two characters more than its digits.
-    keys.resize(first + size_t(text.size()) * 2 + 2);
-    char16_t *out = keys.data() + first;
     char16_t *const begin = out;
     const char16_t *in = text.utf16();
     const qsizetype size = text.size();
@@ -59,7 +64,6 @@ qsizetype appendSortKey(QStringView text, std::vector<char16_t> &keys)
         for (; i < end; ++i)
             *out++ = in[i];
     }
-    keys.resize(first + size_t(out - begin));
     return out - begin;
 }
 
@@ -67,23 +71,27 @@ qsizetype appendSortKey(QStringView text, std::vector<char16_t> &keys)
 
 QString sortKey(QStringView text)
 {
-    std::vector<char16_t> key;
-    const qsizetype size = appendSortKey(text, key);
+    std::vector<char16_t> key(size_t(maxKeyLength(text)));
+    const qsizetype size = writeSortKey(text, key.data());
     return QString(reinterpret_cast<const QChar *>(key.data()), size);
 }
 
 namespace {
 
+// A key's units are stored most significant byte first, so that keys compare as plain memory.
 struct Keyed
 {
-    QStringView key;
+    const char16_t *key;
+    qsizetype size;
     qsizetype index;
 };
 
 bool keyedBefore(const Keyed &a, const Keyed &b)
 {
-    const int order = a.key.compare(b.key);
-    return order != 0 ? order < 0 : a.index < b.index;
+    const int order = std::memcmp(a.key, b.key, size_t(std::min(a.size, b.size)) * sizeof(char16_t));
+    if (order != 0)
+        return order < 0;
+    return a.size != b.size ? a.size < b.size : a.index < b.index;
 }
 
 // The keys of entries [first, last), made once and side by side in one buffer (comparing them is
@@ -91,20 +99,26 @@ bool keyedBefore(const Keyed &a, const Keyed &b)
 // allocation per key), sorted.
 struct SortedRun
 {
-    std::vector<char16_t> keys;
+    // Room for the longest keys, left unwritten until the keys are written: pages that no key
+    // reaches are never touched.
+    std::unique_ptr<char16_t[]> keys;
     std::vector<Keyed> keyed;
 
     void sort(const QStringList &entries, qsizetype first, qsizetype last)
     {
-        std::vector<qsizetype> sizes;
-        sizes.reserve(size_t(last - first));
+        qsizetype room = 0;
         for (qsizetype i = first; i < last; ++i)
-            sizes.push_back(appendSortKey(entries.at(i), keys));
-        keyed.reserve(sizes.size());
-        const char16_t *key = keys.data();
+            room += maxKeyLength(entries.at(i));
+        keys = std::make_unique_for_overwrite<char16_t[]>(size_t(room));
+        keyed.reserve(size_t(last - first));
+        char16_t *key = keys.get();
         for (qsizetype i = first; i < last; ++i) {
-            const qsizetype size = sizes[size_t(i - first)];
-            keyed.push_back({QStringView(key, size), i});
+            const qsizetype size = writeSortKey(entries.at(i), key);
+            if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+                for (qsizetype k = 0; k < size; ++k)
+                    key[k] = char16_t((key[k] >> 8) | (key[k] << 8));
+            }
+            keyed.push_back({key, size, i});
             key += size;
         }
         std::sort(keyed.begin(), keyed.end(), keyedBefore);

@@ -97,14 +97,14 @@ QString PlaylistPanel::loadFile(const QString &path)
     return showFile(M3uFile::read(path));
 }
 
-QString PlaylistPanel::showFile(const TextLineFile::Contents &contents)
+QString PlaylistPanel::showFile(TextLineFile::Contents contents)
 {
     if (contents.status == TextLineFile::Contents::Status::Missing)
         return tr("the file does not exist");
     if (contents.status == TextLineFile::Contents::Status::Refused)
         return contents.problem;
     // Icons are found from the paths when the entries are first drawn.
-    setPaths(contents.lines);
+    setPaths(std::move(contents.lines));
     return {};
 }
 
@@ -135,10 +135,10 @@ bool PlaylistPanel::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void PlaylistPanel::setPaths(const QStringList &paths)
+void PlaylistPanel::setPaths(QStringList paths)
 {
     m_view->items()->clear();
-    m_view->items()->addItems(paths, ListEntry::Kind::File, EntryListModel::IconFromText);
+    m_view->items()->addItems(std::move(paths), ListEntry::Kind::File, EntryListModel::IconFromText);
 }
 
 void PlaylistPanel::clearAll()

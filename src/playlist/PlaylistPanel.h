@@ -37,11 +37,11 @@ public:
     // are then kept), empty when it was.
     QString loadFile(const QString &path);
     // The same for a playlist file already read.
-    QString showFile(const TextLineFile::Contents &contents);
+    QString showFile(TextLineFile::Contents contents);
     // Returns why the file could not be written, empty on success.
     QString saveFile(const QString &path) const;
-    // Replaces the entries, in order.
-    void setPaths(const QStringList &paths);
+    // Replaces the entries, in order; the paths are taken over.
+    void setPaths(QStringList paths);
     void clearAll();
     void clearSelected();
     // Marks the entries that are on the EditList; only entries whose mark changes are touched.
