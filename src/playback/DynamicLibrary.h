@@ -2,6 +2,7 @@
 #pragma once
 
 #include <dlfcn.h>
+#include <mutex>
 
 // Looking up the functions of a library loaded on first use (dlopen): a program that never plays
 // a medium or a MIDI song never loads the libraries that do it.
@@ -18,6 +19,20 @@ template <typename Function> bool find(void *library, const char *name, Function
 {
     function = reinterpret_cast<Function>(::dlsym(library, name));
     return function != nullptr;
+}
+
+// The table of a library's functions, filled by fill(library, table) on the first call and shared
+// from then on; nothing when the library cannot be loaded or fill finds a function missing.
+template <typename Table, typename Fill> const Table *loadOnce(const char *fileName, Fill fill)
+{
+    static Table table;
+    static bool loaded = false;
+    static std::once_flag once;
+    std::call_once(once, [&] {
+        if (void *library = open(fileName))
+            loaded = fill(library, table);
+    });
+    return loaded ? &table : nullptr;
 }
 
 } // namespace DynamicLibrary
