@@ -26,24 +26,25 @@ EntryListModel::EntryListModel(QObject *parent) : QAbstractListModel(parent) {}
 
 int EntryListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_entries.size());
+    return parent.isValid() ? 0 : int(m_texts.size());
 }
 
 QVariant EntryListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || !validRow(index.row()))
         return {};
-    const Item &item = m_entries.at(index.row());
+    const QString &text = m_texts.at(index.row());
+    const Item &item = m_items.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return NativePath::forDisplay(item.text);
+        return NativePath::forDisplay(text);
     case Qt::EditRole:
-        return item.text;
+        return text;
     case Qt::DecorationRole:
         if (!m_icons)
             return {};
         if (item.icon == IconFromText)
-            item.icon = m_icons->iconIndex(item.text);
+            item.icon = m_icons->iconIndex(text);
         return item.icon >= 0 ? QVariant(m_icons->icon(item.icon)) : QVariant();
     case KindRole:
         return int(item.kind);
@@ -57,7 +58,7 @@ QVariant EntryListModel::data(const QModelIndex &index, int role) const
         return int(item.state);
     case IconIndexRole:
         if (m_icons && item.icon == IconFromText)
-            item.icon = m_icons->iconIndex(item.text);
+            item.icon = m_icons->iconIndex(text);
         return item.icon;
     default:
         return {};
@@ -67,23 +68,19 @@ QVariant EntryListModel::data(const QModelIndex &index, int role) const
 const QString &EntryListModel::text(int index) const
 {
     static const QString none;
-    return validRow(index) ? m_entries.at(index).text : none;
+    return validRow(index) ? m_texts.at(index) : none;
 }
 
 ListEntry::Kind EntryListModel::kind(int index) const
 {
-    return validRow(index) ? m_entries.at(index).kind : ListEntry::Kind::File;
+    return validRow(index) ? m_items.at(index).kind : ListEntry::Kind::File;
 }
 
 int EntryListModel::addItem(const QString &text, ListEntry::Kind kind)
 {
-    int row = int(m_entries.size());
-    if (m_sorted) {
-        const auto position =
-            std::upper_bound(m_entries.cbegin(), m_entries.cend(), text,
-                             [](const QString &t, const Item &item) { return textLess(t, item.text); });
-        row = int(position - m_entries.cbegin());
-    }
+    int row = int(m_texts.size());
+    if (m_sorted)
+        row = int(std::upper_bound(m_texts.cbegin(), m_texts.cend(), text, textLess) - m_texts.cbegin());
     insertItem(text, row, kind);
     return row;
 }
@@ -97,43 +94,54 @@ void EntryListModel::addItems(QStringList texts, ListEntry::Kind kind, int iconI
 {
     if (texts.isEmpty())
         return;
+    const Item added{iconIndex, kind};
     if (m_sorted) {
         // One sort and one merge instead of a search and a shift per entry.
-        QList<Item> added;
-        added.reserve(texts.size());
-        for (QString &text : texts)
-            added.append(Item{std::move(text), kind, false, iconIndex});
-        auto less = [](const Item &a, const Item &b) { return textLess(a.text, b.text); };
-        std::stable_sort(added.begin(), added.end(), less);
+        std::stable_sort(texts.begin(), texts.end(), textLess);
         beginResetModel();
-        QList<Item> merged;
-        merged.reserve(m_entries.size() + added.size());
-        std::merge(std::make_move_iterator(m_entries.begin()), std::make_move_iterator(m_entries.end()),
-                   std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()),
-                   std::back_inserter(merged), less);
-        m_entries = std::move(merged);
+        QStringList mergedTexts;
+        QList<Item> mergedItems;
+        mergedTexts.reserve(m_texts.size() + texts.size());
+        mergedItems.reserve(m_texts.size() + texts.size());
+        qsizetype old = 0;
+        qsizetype add = 0;
+        while (old < m_texts.size() || add < texts.size()) {
+            // Of equal texts the one already listed comes first.
+            if (add == texts.size() || (old < m_texts.size() && !textLess(texts.at(add), m_texts.at(old)))) {
+                mergedTexts.append(std::move(m_texts[old]));
+                mergedItems.append(m_items.at(old++));
+            } else {
+                mergedTexts.append(std::move(texts[add++]));
+                mergedItems.append(added);
+            }
+        }
+        m_texts = std::move(mergedTexts);
+        m_items = std::move(mergedItems);
         m_firstRowValid = false;
         endResetModel();
         return;
     }
-    const int first = int(m_entries.size());
+    const int first = int(m_texts.size());
     beginInsertRows(QModelIndex(), first, first + int(texts.size()) - 1);
-    m_entries.reserve(first + texts.size());
-    for (QString &text : texts)
-        m_entries.append(Item{std::move(text), kind, false, iconIndex});
+    if (m_texts.isEmpty())
+        m_texts = std::move(texts);
+    else
+        m_texts.append(std::move(texts));
+    m_items.resize(m_texts.size(), added);
     if (m_firstRowValid) {
-        for (int row = first; row < m_entries.size(); ++row)
-            rememberFirst(m_entries.at(row).text, row);
+        for (int row = first; row < m_texts.size(); ++row)
+            rememberFirst(m_texts.at(row), row);
     }
     endInsertRows();
 }
 
 void EntryListModel::insertItem(const QString &text, int index, ListEntry::Kind kind)
 {
-    const int row = qBound(0, index, int(m_entries.size()));
+    const int row = qBound(0, index, int(m_texts.size()));
     beginInsertRows(QModelIndex(), row, row);
-    m_entries.insert(row, Item{text, kind, false, -1});
-    if (row == m_entries.size() - 1 && m_firstRowValid)
+    m_texts.insert(row, text);
+    m_items.insert(row, Item{-1, kind});
+    if (row == m_texts.size() - 1 && m_firstRowValid)
         rememberFirst(text, row);
     else
         m_firstRowValid = false;
@@ -145,7 +153,8 @@ void EntryListModel::removeItem(int index)
     if (!validRow(index))
         return;
     beginRemoveRows(QModelIndex(), index, index);
-    m_entries.removeAt(index);
+    m_texts.removeAt(index);
+    m_items.removeAt(index);
     m_menuTarget = -1;
     if (m_playing == index)
         m_playing = -1;
@@ -171,18 +180,21 @@ void EntryListModel::removeItems(QList<int> indexes)
     qsizetype next = 0;
     int kept = 0;
     m_playing = -1;
-    for (int row = 0; row < m_entries.size(); ++row) {
+    for (int row = 0; row < m_texts.size(); ++row) {
         if (next < indexes.size() && indexes.at(next) == row) {
             ++next;
             continue;
         }
         if (row == playing)
             m_playing = kept;
-        if (kept != row)
-            m_entries[kept] = std::move(m_entries[row]);
+        if (kept != row) {
+            m_texts[kept] = std::move(m_texts[row]);
+            m_items[kept] = m_items.at(row);
+        }
         ++kept;
     }
-    m_entries.resize(kept);
+    m_texts.resize(kept);
+    m_items.resize(kept);
     m_menuTarget = -1;
     m_firstRowValid = false;
     endResetModel();
@@ -191,7 +203,8 @@ void EntryListModel::removeItems(QList<int> indexes)
 void EntryListModel::clear()
 {
     beginResetModel();
-    m_entries.clear();
+    m_texts.clear();
+    m_items.clear();
     m_menuTarget = -1;
     m_playing = -1;
     m_firstRow.clear();
@@ -204,9 +217,9 @@ int EntryListModel::findItem(const QString &text) const
 {
     if (!m_firstRowValid) {
         m_firstRow.clear();
-        m_firstRow.reserve(m_entries.size());
-        for (int row = 0; row < m_entries.size(); ++row)
-            rememberFirst(m_entries.at(row).text, row);
+        m_firstRow.reserve(m_texts.size());
+        for (int row = 0; row < m_texts.size(); ++row)
+            rememberFirst(m_texts.at(row), row);
         m_firstRowValid = true;
     }
     return m_firstRow.value(text, -1);
@@ -214,13 +227,13 @@ int EntryListModel::findItem(const QString &text) const
 
 bool EntryListModel::isOnEditList(int index) const
 {
-    return validRow(index) && m_entries.at(index).onEditList;
+    return validRow(index) && m_items.at(index).onEditList;
 }
 
 void EntryListModel::setOnEditList(int index, bool on)
 {
-    if (validRow(index) && m_entries[index].onEditList != on) {
-        m_entries[index].onEditList = on;
+    if (validRow(index) && m_items.at(index).onEditList != on) {
+        m_items[index].onEditList = on;
         changed(index, OnEditListRole);
     }
 }
@@ -254,10 +267,10 @@ void EntryListModel::setPlaying(int index)
 
 void EntryListModel::setText(int index, const QString &text)
 {
-    if (!validRow(index) || m_entries.at(index).text == text)
+    if (!validRow(index) || m_texts.at(index) == text)
         return;
-    m_entries[index].text = text;
-    m_entries[index].icon = IconFromText;
+    m_texts[index] = text;
+    m_items[index].icon = IconFromText;
     m_firstRowValid = false;
     const QModelIndex at = this->index(index);
     Q_EMIT dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole, Qt::DecorationRole, IconIndexRole});
@@ -265,33 +278,33 @@ void EntryListModel::setText(int index, const QString &text)
 
 ListEntry::JobState EntryListModel::jobState(int index) const
 {
-    return validRow(index) ? m_entries.at(index).state : ListEntry::JobState::Normal;
+    return validRow(index) ? m_items.at(index).state : ListEntry::JobState::Normal;
 }
 
 void EntryListModel::setJobState(int index, ListEntry::JobState state)
 {
-    if (validRow(index) && m_entries.at(index).state != state) {
-        m_entries[index].state = state;
+    if (validRow(index) && m_items.at(index).state != state) {
+        m_items[index].state = state;
         changed(index, JobStateRole);
     }
 }
 
 void EntryListModel::setItemIcon(int index, int iconIndex)
 {
-    if (validRow(index) && m_entries[index].icon != iconIndex) {
-        m_entries[index].icon = iconIndex;
+    if (validRow(index) && m_items.at(index).icon != iconIndex) {
+        m_items[index].icon = iconIndex;
         changed(index, IconIndexRole);
     }
 }
 
 void EntryListModel::setOnEditList(const QList<int> &indexes, bool on)
 {
-    int first = int(m_entries.size());
+    int first = int(m_texts.size());
     int last = -1;
     for (int index : indexes) {
         if (!validRow(index))
             continue;
-        m_entries[index].onEditList = on;
+        m_items[index].onEditList = on;
         first = qMin(first, index);
         last = qMax(last, index);
     }

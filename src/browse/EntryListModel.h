@@ -34,9 +34,11 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    int count() const { return int(m_entries.size()); }
+    int count() const { return int(m_texts.size()); }
     // Empty for an index outside the list.
     const QString &text(int index) const;
+    // All texts in order; shares the model's storage until either side changes.
+    QStringList texts() const { return m_texts; }
     ListEntry::Kind kind(int index) const;
 
     // With isSorted on, the entry goes where ascending text order puts it; otherwise it is appended.
@@ -78,21 +80,24 @@ public:
     void addItems(QStringList texts, ListEntry::Kind kind, int iconIndex);
 
 private:
+    // What an entry is beside its text.
     struct Item
     {
-        QString text;
-        ListEntry::Kind kind = ListEntry::Kind::File;
-        bool onEditList = false;
         // Resolved on first drawing when it is IconFromText.
         mutable int icon = -1;
+        ListEntry::Kind kind = ListEntry::Kind::File;
         ListEntry::JobState state = ListEntry::JobState::Normal;
+        bool onEditList = false;
     };
 
-    bool validRow(int index) const { return index >= 0 && index < m_entries.size(); }
+    bool validRow(int index) const { return index >= 0 && index < m_texts.size(); }
     void changed(int index, int role);
     void rememberFirst(const QString &text, int row) const;
 
-    QList<Item> m_entries;
+    // Texts and items side by side, one per row: the texts of a long list are handed in and out
+    // whole, without touching one string each.
+    QStringList m_texts;
+    QList<Item> m_items;
     int m_menuTarget = -1;
     int m_playing = -1;
     bool m_sorted = false;

@@ -70,12 +70,7 @@ PlaylistPanel::PlaylistPanel(FileIconProvider &icons, const Commands &commands, 
 
 QStringList PlaylistPanel::paths() const
 {
-    const EntryListModel *entries = m_view->items();
-    QStringList result;
-    result.reserve(entries->count());
-    for (int i = 0; i < entries->count(); ++i)
-        result.append(entries->text(i));
-    return result;
+    return m_view->items()->texts();
 }
 
 bool PlaylistPanel::contains(const QString &path) const
