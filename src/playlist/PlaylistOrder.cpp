@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QSysInfo>
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <thread>
@@ -153,19 +154,23 @@ QStringList sorted(QStringList entries)
 
 namespace {
 
-// The entries not yet taken, counted in a Fenwick tree: finding the k-th one left and taking it
-// costs a logarithm, not a pass over the list. The tree is padded to a power of two so that the
-// descent needs no bounds test, and holds 32-bit counts so that more of it stays in the cache.
+// The entries not yet taken: one bit each, 64 to a word, and the words' counts in a Fenwick tree.
+// Finding the k-th entry left costs a descent of the tree to its word, then a search within one
+// word. The tree has one node per 64 entries, so it stays in the fastest cache; it is padded to
+// a power of two so that the descent needs no bounds test.
 class Remaining
 {
 public:
-    explicit Remaining(qsizetype count)
+    explicit Remaining(qsizetype count) : m_words(size_t((count + 63) / 64), ~quint64(0))
     {
-        while (m_highBit < count)
+        if (count % 64 != 0)
+            m_words.back() = (quint64(1) << (count % 64)) - 1;
+        const auto words = qsizetype(m_words.size());
+        while (m_highBit < words)
             m_highBit *= 2;
         m_tree.assign(size_t(m_highBit) + 1, 0);
         for (qsizetype i = 1; i <= m_highBit; ++i) {
-            m_tree[size_t(i)] += i <= count ? 1 : 0;
+            m_tree[size_t(i)] += i <= words ? std::popcount(m_words[size_t(i - 1)]) : 0;
             const qsizetype parent = i + (i & -i);
             if (parent <= m_highBit)
                 m_tree[size_t(parent)] += m_tree[size_t(i)];
@@ -175,20 +180,26 @@ public:
     // The index of the k-th entry left (from 0), which is then taken.
     qsizetype take(qsizetype k)
     {
-        qsizetype position = 0;
+        qsizetype word = 0;
         qint32 rest = qint32(k + 1);
         for (qsizetype step = m_highBit; step > 0; step /= 2) {
-            const qint32 below = m_tree[size_t(position + step)];
+            const qint32 below = m_tree[size_t(word + step)];
             const bool further = below < rest;
-            position += further ? step : 0;
+            word += further ? step : 0;
             rest -= further ? below : 0;
         }
-        for (qsizetype i = position + 1; i <= m_highBit; i += i & -i)
+        quint64 bits = m_words[size_t(word)];
+        for (qint32 skipped = 1; skipped < rest; ++skipped)
+            bits &= bits - 1;
+        const int bit = std::countr_zero(bits);
+        m_words[size_t(word)] &= ~(quint64(1) << bit);
+        for (qsizetype i = word + 1; i <= m_highBit; i += i & -i)
             m_tree[size_t(i)] -= 1;
-        return position;
+        return word * 64 + bit;
     }
 
 private:
+    std::vector<quint64> m_words;
     std::vector<qint32> m_tree;
     qsizetype m_highBit = 1;
 };

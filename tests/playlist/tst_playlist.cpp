@@ -7,6 +7,7 @@
 #include "PlaylistOrder.h"
 #include "PlaylistPanel.h"
 #include "PlaylistWindow.h"
+#include "Rounding.h"
 #include "ScriptedPrompter.h"
 #include "TemporaryFolder.h"
 #include "TestFiles.h"
@@ -131,6 +132,27 @@ private Q_SLOTS:
         QFETCH(QList<double>, draws);
         QFETCH(QStringList, shuffled);
         QCOMPARE(PlaylistOrder::randomized(entries, drawing(draws)), shuffled);
+    }
+
+    void aLongShuffleFollowsTheDrawRule()
+    {
+        // Long enough for the entries left to span many words of the shuffle's bookkeeping.
+        QStringList entries;
+        for (int i = 0; i < 1000; ++i)
+            entries.append(QString::number(i));
+        const auto next = [](quint32 &state) {
+            state = state * 1664525u + 1013904223u;
+            return double(state >> 8) / double(1u << 24);
+        };
+        // The rule played out on a plain list, from the same numbers.
+        quint32 replayed = 12345;
+        QStringList left = entries;
+        QStringList expected;
+        while (!left.isEmpty())
+            expected.append(left.takeAt(Rounding::halfEven64(next(replayed) * double(left.size() - 1))));
+        quint32 drawn = 12345;
+        const auto draw = [&] { return next(drawn); };
+        QCOMPARE(PlaylistOrder::randomized(entries, draw), expected);
     }
 
     void aLargeShuffleKeepsEveryEntry()
