@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace TextLineFile {
@@ -25,14 +26,12 @@ Contents refused(const QString &problem)
 
 } // namespace
 
-QStringList splitLines(const QByteArray &bytes)
+namespace {
+
+// Appends the lines of [data, last) to lines: cut as bytes and each decoded on its own, since most
+// lines are ASCII, which needs no decoding, and no decoded copy of the whole file is made.
+void appendLines(const char *data, const char *const last, const char end, QStringList &lines)
 {
-    // Cut into lines as bytes and each line decoded on its own: most lines are ASCII, which needs
-    // no decoding, and no decoded copy of the whole file is made.
-    const char end = bytes.contains('\r') ? '\r' : '\n';
-    const char *data = bytes.constData();
-    const char *const last = data + bytes.size();
-    QStringList lines;
     while (data < last) {
         const auto *found = static_cast<const char *>(std::memchr(data, end, size_t(last - data)));
         const char *lineEnd = found ? found : last;
@@ -40,6 +39,36 @@ QStringList splitLines(const QByteArray &bytes)
         data = lineEnd + 1;
         if (found && end == '\r' && data < last && *data == '\n')
             ++data;
+    }
+}
+
+} // namespace
+
+QStringList splitLines(const QByteArray &bytes)
+{
+    const char end = bytes.contains('\r') ? '\r' : '\n';
+    const char *const first = bytes.constData();
+    const char *const last = first + bytes.size();
+    // A long list is cut in two at the end of a line and the halves decoded at once.
+    constexpr qsizetype SplitFrom = 1024 * 1024;
+    const char *middle = first;
+    if (bytes.size() >= SplitFrom && std::thread::hardware_concurrency() > 1) {
+        const char *const half = first + bytes.size() / 2;
+        if (const auto *found = static_cast<const char *>(std::memchr(half, end, size_t(last - half)))) {
+            middle = found + 1;
+            if (end == '\r' && middle < last && *middle == '\n')
+                ++middle;
+        }
+    }
+    QStringList lines;
+    QStringList back;
+    std::thread frontReader;
+    if (middle != first)
+        frontReader = std::thread([&] { appendLines(first, middle, end, lines); });
+    appendLines(middle, last, end, middle != first ? back : lines);
+    if (frontReader.joinable()) {
+        frontReader.join();
+        lines.append(std::move(back));
     }
     return lines;
 }

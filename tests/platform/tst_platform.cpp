@@ -78,6 +78,18 @@ private Q_SLOTS:
         QTest::newRow("blanks kept") << QByteArray(" a \r\n") << QStringList{" a "};
         QTest::newRow("utf8") << QByteArray("/m\xc3\xbcsik/x.mp3\n")
                               << QStringList{QStringLiteral("/müsik/x.mp3")};
+        // Long enough to be cut in two and decoded in halves.
+        for (const QByteArray &lineEnd : {QByteArray("\r\n"), QByteArray("\n")}) {
+            QByteArray bytes;
+            QStringList lines;
+            for (int i = 0; bytes.size() < 1536 * 1024; ++i) {
+                const QByteArray line =
+                    "/music/track " + QByteArray::number(i) + (i % 3 == 0 ? " \xc3\xa9" : "");
+                bytes += line + lineEnd;
+                lines.append(QString::fromUtf8(line));
+            }
+            QTest::addRow("long, ending %s", lineEnd == "\n" ? "LF" : "CR LF") << bytes << lines;
+        }
     }
     void splitsLinesAtTheirEnds()
     {
