@@ -3,6 +3,7 @@
 
 #include "FileDescriptor.h"
 #include "NativePath.h"
+#include "TextPrefetch.h"
 
 #include <QSaveFile>
 #include <cerrno>
@@ -119,7 +120,9 @@ QString write(const QString &path, const QStringList &lines)
     QByteArray bytes;
     // Most names are ASCII; the array grows for the others.
     bytes.reserve(size);
-    for (const QString &line : lines) {
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        TextPrefetch::ahead(lines, index);
+        const QString &line = lines.at(index);
         const QChar *text = line.constData();
         const qsizetype length = line.size();
         char16_t high = 0;

@@ -10,6 +10,7 @@
 #include "FlatButton.h"
 #include "ListFiles.h"
 #include "M3uFile.h"
+#include "TextPrefetch.h"
 #include "Twips.h"
 
 #include <QAction>
@@ -156,7 +157,8 @@ void PlaylistPanel::markEditList(const EditListStore &editList)
     slice.start();
     QList<int> marked;
     QList<int> unmarked;
-    const int count = entries->count();
+    const QStringList texts = entries->texts();
+    const int count = int(texts.size());
     for (int i = 0; i < count; ++i) {
         if ((i & 255) == 0 && slice.elapsed() >= EventSliceMs) {
             QCoreApplication::processEvents();
@@ -164,7 +166,8 @@ void PlaylistPanel::markEditList(const EditListStore &editList)
             if (entries->count() != count)
                 return;
         }
-        const bool onEditList = editList.contains(entries->text(i));
+        TextPrefetch::ahead(texts, i);
+        const bool onEditList = editList.contains(texts.at(i));
         if (onEditList != entries->isOnEditList(i))
             (onEditList ? marked : unmarked).append(i);
     }

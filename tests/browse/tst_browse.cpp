@@ -272,17 +272,37 @@ private Q_SLOTS:
         EntryListModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.addItem("zeta");
+        model.setOnEditList(0, true);
         model.setSorted(true);
         QCOMPARE(model.addItem("Alpha"), 0);
         QCOMPARE(model.addItem("beta"), 1);
         model.addItems({"gamma", "Delta", "alpha"});
-        QStringList texts;
-        for (int i = 0; i < model.count(); ++i)
-            texts.append(model.text(i));
-        QCOMPARE(texts, QStringList({"Alpha", "alpha", "beta", "Delta", "gamma", "zeta"}));
+        QCOMPARE(model.texts(), QStringList({"Alpha", "alpha", "beta", "Delta", "gamma", "zeta"}));
         QCOMPARE(model.findItem("gamma"), 4);
+        // Each entry keeps its state when others are merged in around it.
+        QVERIFY(model.isOnEditList(5));
+        QVERIFY(!model.isOnEditList(0) && !model.isOnEditList(4));
         model.setSorted(false);
         QCOMPARE(model.addItem("aaa"), 6);
+    }
+
+    void textsHandedOutOutliveTheList()
+    {
+        QStringList names;
+        for (int i = 0; i < 100; ++i)
+            names.append(QStringLiteral("/music/%1.mp3").arg(i));
+        QStringList cleared;
+        QStringList destroyed;
+        {
+            EntryListModel model;
+            model.addItems(names);
+            cleared = model.texts();
+            model.clear();
+            model.addItems(names);
+            destroyed = model.texts();
+        }
+        QCOMPARE(cleared, names);
+        QCOMPARE(destroyed, names);
     }
 
     void entryMeaningsBecomeColours()
