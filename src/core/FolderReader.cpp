@@ -29,7 +29,7 @@ public:
     void add(const char *name, size_t length)
     {
         const size_t offset = m_bytes.size();
-        m_entries.push_back({offset, length});
+        m_entries.push_back({offset, length, 0});
         m_bytes.append(name, length);
         m_keys.resize(offset + length);
         char *key = m_keys.data() + offset;
@@ -43,9 +43,14 @@ public:
     {
         const char *keys = m_keys.data();
         const char *bytes = m_bytes.data();
-        const auto before = [keys, bytes](const Entry &a, const Entry &b) {
+        const size_t skipped = writeHeads();
+        const auto before = [keys, bytes, skipped](const Entry &a, const Entry &b) {
+            if (a.head != b.head)
+                return a.head < b.head;
+            // Every key is at least as long as the bytes all keys share.
             const size_t common = std::min(a.length, b.length);
-            const int order = std::memcmp(keys + a.offset, keys + b.offset, common);
+            const int order =
+                std::memcmp(keys + a.offset + skipped, keys + b.offset + skipped, common - skipped);
             if (order != 0)
                 return order < 0;
             if (a.length != b.length)
@@ -95,7 +100,35 @@ private:
     {
         size_t offset;
         size_t length;
+        // The key's eight bytes after those all keys share, most significant first and padded
+        // with zeros (no name holds a zero byte): most comparisons end here, without reading the
+        // keys.
+        quint64 head;
     };
+
+    // Writes every entry's head; returns how many leading key bytes all entries share.
+    size_t writeHeads()
+    {
+        if (m_entries.empty())
+            return 0;
+        const char *keys = m_keys.data();
+        const Entry &first = m_entries.front();
+        size_t shared = first.length;
+        for (const Entry &entry : m_entries) {
+            const char *key = keys + entry.offset;
+            const size_t common = std::min(shared, entry.length);
+            shared = size_t(std::mismatch(key, key + common, keys + first.offset).first - key);
+        }
+        for (Entry &entry : m_entries) {
+            const auto *key = reinterpret_cast<const unsigned char *>(keys + entry.offset);
+            const size_t end = std::min(entry.length, shared + 8);
+            quint64 head = 0;
+            for (size_t i = shared; i < shared + 8; ++i)
+                head = (head << 8) | (i < end ? key[i] : 0);
+            entry.head = head;
+        }
+        return shared;
+    }
     std::vector<Entry> m_entries;
     std::string m_keys;
     std::string m_bytes;
