@@ -5,6 +5,8 @@
 #include "CommandLine.h"
 #include "ControlGallery.h"
 #include "FileIconProvider.h"
+#include "FilePattern.h"
+#include "FolderReadAhead.h"
 #include "FreedesktopTrash.h"
 #include "GroupFrameStyle.h"
 #include "MainWindow.h"
@@ -16,6 +18,7 @@
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "StartupProbe.h"
+#include "StartupRestore.h"
 #include "UnixSignalWatcher.h"
 #include "VersionTitle.h"
 
@@ -25,6 +28,7 @@
 #include <QStandardPaths>
 #include <climits>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -84,14 +88,19 @@ int main(int argc, char **argv)
         SingleInstance::offerToRunning(runtimeFolder, command.path, 3000))
         return 0;
 
+    SettingsStore store(SettingsStore::defaultPath());
+    Settings settings(store);
+    // The start folder is read on a thread of its own while the application and the window are
+    // built.
+    std::optional<FolderReadAhead> startFolderRead;
+    if (const QString folder = StartupRestore::startFolder(command.path, settings); !folder.isEmpty())
+        startFolderRead.emplace(folder, StartupRestore::listingPattern(settings));
+
     QApplication app(argc, argv);
     app.setStyle(new GroupFrameStyle);
     if (first)
         instance.listen();
     app.setWindowIcon(appIcon());
-
-    SettingsStore store(SettingsStore::defaultPath());
-    Settings settings(store);
     QtPrompter prompter;
     FileIconProvider icons(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                            QStringLiteral("/icons.cache"));
@@ -108,7 +117,8 @@ int main(int argc, char **argv)
                                    return std::make_unique<MpvPlayer>(MpvPlayer::Options{true, true});
                                },
                                &associations};
-    MainWindow window(services, StartOptions{command.path, !first});
+    MainWindow window(services,
+                      StartOptions{command.path, !first, startFolderRead ? &*startFolderRead : nullptr});
     prompter.setParent(&window);
 
     QObject::connect(&instance, &SingleInstance::executeRequested, &window, &MainWindow::openHandedPath);

@@ -6,6 +6,7 @@
 #include "EventSlice.h"
 #include "FileIconProvider.h"
 #include "FolderListing.h"
+#include "FolderReadAhead.h"
 #include "ListFiles.h"
 #include "Paths.h"
 
@@ -21,7 +22,10 @@ bool FileListController::listFolder(const QString &folder, const FilePattern &pa
                                     const FolderReader::Yield &yield)
 {
     m_folder = Paths::withSeparator(folder);
-    FolderReader::Contents contents = FolderReader::read(m_folder, pattern, yield);
+    std::optional<FolderReader::Contents> early =
+        m_readAhead ? m_readAhead->take(m_folder, pattern, yield) : std::nullopt;
+    FolderReader::Contents contents =
+        early ? std::move(*early) : FolderReader::read(m_folder, pattern, yield);
     m_entries.clear();
     m_entries.setSorted(false);
     m_entries.addItem(QStringLiteral(".."), ListEntry::Kind::Parent);

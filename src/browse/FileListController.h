@@ -8,6 +8,7 @@
 
 class EditListStore;
 class FilePattern;
+class FolderReadAhead;
 class EntryListModel;
 class FileIconProvider;
 
@@ -24,6 +25,9 @@ public:
 
     // Lists a folder; false when it could not be read (the list then holds only "..").
     bool listFolder(const QString &folder, const FilePattern &pattern, const FolderReader::Yield &yield = {});
+    // A read begun earlier that a listing of its folder takes instead of reading again; none
+    // reads every folder when it is listed.
+    void setReadAhead(FolderReadAhead *readAhead) { m_readAhead = readAhead; }
     // Lists the volumes of the computer root.
     void listVolumes();
     // Marks the entries whose full path is on the EditList.
@@ -56,5 +60,6 @@ private:
     EntryListModel &m_entries;
     EditListStore &m_store;
     FileIconProvider *m_icons;
+    FolderReadAhead *m_readAhead = nullptr;
     QString m_folder;
 };

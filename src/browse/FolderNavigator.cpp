@@ -30,30 +30,41 @@ QString FolderNavigator::computerRootText()
 
 QString FolderNavigator::absolute(const QString &path) const
 {
-    // Relative paths are taken from the folder shown, or from the home folder when none is.
-    const QString base = folderExists(m_currentFolder) ? m_currentFolder : QDir::homePath();
-    return absoluteClean(path, base);
+    return absoluteClean(path, baseFolder());
 }
 
-void FolderNavigator::openPath(const QString &path)
+QString FolderNavigator::baseFolder() const
+{
+    // Relative paths are taken from the folder shown, or from the home folder when none is.
+    return folderExists(m_currentFolder) ? m_currentFolder : QDir::homePath();
+}
+
+QString FolderNavigator::folderOpenedFor(const QString &path, const QString &base)
 {
     QString text = path;
     text.remove(QLatin1Char('"'));
     if (text.isEmpty())
+        return {};
+    text = absoluteClean(text, base);
+    if (folderExists(text))
+        return withSeparator(text);
+    const QString folder = folderOf(text);
+    return folderExists(folder) ? folder : QString();
+}
+
+void FolderNavigator::openPath(const QString &path)
+{
+    const QString base = baseFolder();
+    const QString folder = folderOpenedFor(path, base);
+    if (folder.isEmpty())
         return;
-    text = absolute(text);
-    if (folderExists(text)) {
-        selectFolder(withSeparator(text));
-        return;
-    }
-    if (!fileExists(text)) {
-        const QString folder = folderOf(text);
-        if (folderExists(folder))
-            selectFolder(folder);
+    const QString text = absoluteClean(QString(path).remove(QLatin1Char('"')), base);
+    if (folderExists(text) || !fileExists(text)) {
+        selectFolder(folder);
         return;
     }
     QCoreApplication::processEvents();
-    selectFolder(folderOf(text));
+    selectFolder(folder);
     selectEntry(fileNameOf(text));
 }
 

@@ -34,6 +34,9 @@ public:
     // Opens a folder, or a file's folder with the file selected; quotes are dropped. A file that
     // does not exist opens its folder when that exists.
     void openPath(const QString &path);
+    // The folder (ending in "/") that openPath lists for a path, with a relative path taken from
+    // base; empty when it lists none.
+    static QString folderOpenedFor(const QString &path, const QString &base);
     // What Enter in the path box does with its text.
     void openTypedPath(const QString &typed);
     void selectFolder(const QString &folder);
@@ -54,6 +57,7 @@ public:
 
 private:
     QString absolute(const QString &path) const;
+    QString baseFolder() const;
     void folderSelected(const QString &path, const QString &displayText);
     void showFolder(const QString &folder);
 

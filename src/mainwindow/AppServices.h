@@ -6,6 +6,7 @@
 #include <QString>
 
 class AssociationStore;
+class FolderReadAhead;
 class Prompter;
 class Settings;
 class FileIconProvider;
@@ -34,4 +35,6 @@ struct StartOptions
 {
     QString commandLine;
     bool anotherInstanceRunning = false;
+    // The start folder, read while the window was built; none reads it when it is opened.
+    FolderReadAhead *startFolderRead = nullptr;
 };

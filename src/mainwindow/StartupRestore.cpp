@@ -3,6 +3,7 @@
 
 #include "EditListFile.h"
 #include "EntryListView.h"
+#include "FileListController.h"
 #include "FolderNavigator.h"
 #include "FolderTree.h"
 #include "ListFiles.h"
@@ -24,6 +25,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -99,11 +101,23 @@ void StartupRestore::readDropFlags()
     }
 }
 
+void StartupRestore::applyTypeSettings(MediaTypes &types, const Settings &settings)
+{
+    types.setPictureRange(MediaTypes::FirstPictureRow, MediaTypes::LastPictureRow);
+    types.setModernTypes(settings.modernTypes());
+}
+
 void StartupRestore::applyFilePattern()
 {
-    m_state.types.setPictureRange(MediaTypes::FirstPictureRow, MediaTypes::LastPictureRow);
-    m_state.types.setModernTypes(m_settings.modernTypes());
+    applyTypeSettings(m_state.types, m_settings);
     m_parts.navigator->setPattern(FilePattern(m_state.types.filePattern(m_state.showAll)));
+}
+
+FilePattern StartupRestore::listingPattern(const Settings &settings)
+{
+    MediaTypes types;
+    applyTypeSettings(types, settings);
+    return FilePattern(types.filePattern(settings.showAllFiles()));
 }
 
 void StartupRestore::loadEditList()
@@ -193,15 +207,29 @@ void StartupRestore::showWindow()
         m_window.show();
 }
 
+QString StartupRestore::startPath(const QString &commandLine, const Settings &settings)
+{
+    if (!commandLine.isEmpty())
+        return commandLine;
+    const QString lastFolder = settings.lastFolder();
+    return lastFolder.compare(FolderNavigator::computerRootText(), Qt::CaseInsensitive) == 0 ? QString()
+                                                                                             : lastFolder;
+}
+
+QString StartupRestore::startFolder(const QString &commandLine, const Settings &settings)
+{
+    const QString path = startPath(commandLine, settings);
+    return path.isEmpty() ? QString() : FolderNavigator::folderOpenedFor(path, QDir::homePath());
+}
+
 void StartupRestore::openStartLocation()
 {
     FolderNavigator *navigator = m_parts.navigator;
-    const QString lastFolder = m_settings.lastFolder();
-    if (!m_options.commandLine.isEmpty())
-        navigator->openPath(m_options.commandLine);
-    else if (!lastFolder.isEmpty() &&
-             lastFolder.compare(FolderNavigator::computerRootText(), Qt::CaseInsensitive) != 0)
-        navigator->openPath(lastFolder);
+    // Only this first listing may take the read begun at start: any later one reads afresh.
+    m_parts.listing->setReadAhead(m_options.startFolderRead);
+    if (const QString path = startPath(m_options.commandLine, m_settings); !path.isEmpty())
+        navigator->openPath(path);
+    m_parts.listing->setReadAhead(nullptr);
     // A path that no longer leads anywhere opens the computer root rather than an empty list.
     if (navigator->currentFolder().isEmpty())
         navigator->selectComputerRoot();

@@ -4,6 +4,8 @@
 #include "AppServices.h"
 #include "MainWindowParts.h"
 
+class FilePattern;
+class MediaTypes;
 class Prompter;
 class QMainWindow;
 class Settings;
@@ -19,6 +21,12 @@ public:
 
     // Runs every step; closeSecondCopy is started when another copy was already running.
     void run(const std::function<void()> &closeSecondCopy);
+
+    // The folder the start opens and lists (ending in "/"), empty when it opens none: the one given
+    // on the command line, else the one shown last.
+    static QString startFolder(const QString &commandLine, const Settings &settings);
+    // The pattern the file list is filtered with under these settings.
+    static FilePattern listingPattern(const Settings &settings);
 
 private:
     void restrictTabStops();
@@ -37,6 +45,8 @@ private:
     void recordFirstRun();
     void loadLastPlaylist();
     void reportRefusedList(const QString &list, const QString &path, const QString &problem);
+    static QString startPath(const QString &commandLine, const Settings &settings);
+    static void applyTypeSettings(MediaTypes &types, const Settings &settings);
 
     QMainWindow &m_window;
     MainWindowParts m_parts;

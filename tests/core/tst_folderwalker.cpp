@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FilePattern.h"
+#include "FolderReadAhead.h"
 #include "FolderReader.h"
 #include "FolderWalker.h"
 #include "NativePath.h"
@@ -72,6 +73,15 @@ private Q_SLOTS:
             ::close(fd);
             created.append(name);
         }
+        // Names alike for more than the first eight bytes after the prefix all names share.
+        for (const char *name :
+             {"Track 1234567890 b.mp3", "track 1234567890 A.mp3", "track 1234567890.mp3"}) {
+            const int fd = ::open(QFile::encodeName(dir.filePath(QLatin1String(name))).constData(),
+                                  O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+            created.append(QLatin1String(name));
+        }
         created.removeDuplicates();
         QVERIFY(QDir().mkdir(dir.filePath(QStringLiteral("Sub"))));
         QVERIFY(QDir().mkdir(dir.filePath(QStringLiteral("alpha"))));
@@ -87,6 +97,29 @@ private Q_SLOTS:
             return order != 0 ? order < 0 : a < b;
         });
         QCOMPARE(contents.files, expected);
+    }
+
+    void aReadAheadIsTakenOnceForItsFolderAndPattern()
+    {
+        const TemporaryFolder dir;
+        for (const char *name : {"a.mp3", "b.wav"})
+            touch(dir.filePath(QLatin1String(name)));
+        QVERIFY(QDir().mkdir(dir.filePath(QStringLiteral("Sub"))));
+        const QString folder = dir.path() + QLatin1Char('/');
+        const FilePattern songs(QStringLiteral("*.mp3"));
+        FolderReadAhead early(folder, songs);
+        QVERIFY(!early.take(dir.filePath(QStringLiteral("Sub/")), songs));
+        QVERIFY(!early.take(folder, FilePattern(QStringLiteral("*.wav"))));
+        int yields = 0;
+        const std::optional<FolderReader::Contents> taken =
+            early.take(folder, songs, [&yields] { ++yields; });
+        QVERIFY(taken);
+        QVERIFY(taken->opened);
+        QCOMPARE(taken->folders, QStringList{QStringLiteral("Sub")});
+        QCOMPARE(taken->files, QStringList{QStringLiteral("a.mp3")});
+        QVERIFY(!early.take(folder, songs));
+        // One never taken is waited for when it goes.
+        const FolderReadAhead unused(folder, songs);
     }
 
     void patternTest_data()

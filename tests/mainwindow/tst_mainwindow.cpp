@@ -7,6 +7,7 @@
 #include "FilePattern.h"
 #include "FlatButton.h"
 #include "FolderNavigator.h"
+#include "FolderReadAhead.h"
 #include "FolderTrash.h"
 #include "FolderTree.h"
 #include "LevelMeterPicture.h"
@@ -23,6 +24,7 @@
 #include "SettingsStore.h"
 #include "Slider.h"
 #include "SplitterPane.h"
+#include "StartupRestore.h"
 #include "TemporaryFolder.h"
 #include "TestFiles.h"
 #include "TitleStrip.h"
@@ -97,7 +99,7 @@ public:
     }
 
     MainWindow &start(const QString &commandLine = QString(), bool anotherInstance = false,
-                      bool closeDuringStartUp = false)
+                      bool closeDuringStartUp = false, FolderReadAhead *startFolderRead = nullptr)
     {
         m_store = std::make_unique<SettingsStore>(iniPath());
         m_settings = std::make_unique<Settings>(*m_store);
@@ -112,7 +114,8 @@ public:
                                        secondPlayer = made.get();
                                        return made;
                                    }};
-        window = std::make_unique<MainWindow>(services, StartOptions{commandLine, anotherInstance});
+        window = std::make_unique<MainWindow>(services,
+                                              StartOptions{commandLine, anotherInstance, startFolderRead});
         if (closeDuringStartUp)
             QTimer::singleShot(0, window.get(), [this] { window->close(); });
         loaded = window->load();
@@ -325,6 +328,72 @@ private Q_SLOTS:
                  QStringLiteral("True"));
         QCOMPARE(session.stored(QStringLiteral("20"), QStringLiteral("DragNDropExt")),
                  QStringLiteral("False"));
+    }
+
+    void theStartFolderIsReadWhileTheWindowIsBuilt_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("lastPath");
+        QTest::addColumn<QString>("modernTypes");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("last folder") << ""
+                                     << "media/"
+                                     << ""
+                                     << "media/";
+        QTest::newRow("a file on the command line") << "media/a b.mp3"
+                                                    << ""
+                                                    << ""
+                                                    << "media/";
+        QTest::newRow("a folder without its separator") << "media/sub folder"
+                                                        << "media/"
+                                                        << ""
+                                                        << "media/sub folder/";
+        QTest::newRow("modern types") << ""
+                                      << "media/"
+                                      << "1"
+                                      << "media/";
+        QTest::newRow("a folder that is gone") << ""
+                                               << "gone/"
+                                               << ""
+                                               << "";
+        QTest::newRow("nothing shown last") << ""
+                                            << ""
+                                            << ""
+                                            << "";
+    }
+    void theStartFolderIsReadWhileTheWindowIsBuilt()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, lastPath);
+        QFETCH(QString, modernTypes);
+        QFETCH(QString, folder);
+        Session session;
+        const auto inSession = [&](const QString &path) {
+            return path.isEmpty() ? path : session.media().chopped(6) + path;
+        };
+        writeBytes(session.media(QStringLiteral("film.mkv")), "x");
+        if (!lastPath.isEmpty())
+            session.preset(QStringLiteral("LastPath"), inSession(lastPath));
+        if (!modernTypes.isEmpty())
+            session.preset(QStringLiteral("ModernTypes"), modernTypes);
+
+        // As the program's start does it, before the window is built.
+        SettingsStore store(session.iniPath());
+        const Settings settings(store);
+        const QString startFolder = StartupRestore::startFolder(inSession(commandLine), settings);
+        QCOMPARE(startFolder, inSession(folder));
+        if (startFolder.isEmpty())
+            return;
+        const FilePattern pattern = StartupRestore::listingPattern(settings);
+        FolderReadAhead early(startFolder, pattern);
+        MainWindow &form = session.start(inSession(commandLine), false, false, &early);
+        QCOMPARE(form.currentFolder(), startFolder);
+        // The listing took the read: none is left, and the list is what a read now gives.
+        QVERIFY(!early.take(startFolder, pattern));
+        const FolderReader::Contents now = FolderReader::read(startFolder, pattern);
+        auto *list = session.child<EntryListView>("fileList")->items();
+        QCOMPARE(list->texts(), QStringList{".."} + now.folders + now.files);
+        QCOMPARE(list->findItem(QStringLiteral("film.mkv")) > 0, !modernTypes.isEmpty());
     }
 
     void garbageEverywhereNeverStopsStartUp()
