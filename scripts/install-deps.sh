@@ -10,7 +10,7 @@ packages=(
   build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libqt6opengl6-dev libgl-dev qt6-svg-dev
   libglib2.0-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont libwmf-dev fonts-urw-base35
-  libbenchmark-dev libxcb1-dev
+  libbenchmark-dev libxcb1-dev libfontconfig-dev
   adwaita-icon-theme
   xvfb xauth imagemagick
   desktop-file-utils appstream dpkg-dev file

@@ -6,7 +6,6 @@
 #include "ControlGallery.h"
 #include "FileIconProvider.h"
 #include "FilePattern.h"
-#include "FolderReadAhead.h"
 #include "FreedesktopTrash.h"
 #include "GroupFrameStyle.h"
 #include "MainWindow.h"
@@ -18,6 +17,7 @@
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "StartupProbe.h"
+#include "StartupReads.h"
 #include "StartupRestore.h"
 #include "UnixSignalWatcher.h"
 #include "VersionTitle.h"
@@ -28,7 +28,6 @@
 #include <QStandardPaths>
 #include <climits>
 #include <cstdio>
-#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -90,11 +89,9 @@ int main(int argc, char **argv)
 
     SettingsStore store(SettingsStore::defaultPath());
     Settings settings(store);
-    // The start folder is read on a thread of its own while the application and the window are
-    // built.
-    std::optional<FolderReadAhead> startFolderRead;
-    if (const QString folder = StartupRestore::startFolder(command.path, settings); !folder.isEmpty())
-        startFolderRead.emplace(folder, StartupRestore::listingPattern(settings));
+    const QString dataFolder = Paths::dataFolder();
+    StartupReads reads(dataFolder, StartupRestore::startFolder(command.path, settings),
+                       StartupRestore::listingPattern(settings));
 
     QApplication app(argc, argv);
     app.setStyle(new GroupFrameStyle);
@@ -106,19 +103,18 @@ int main(int argc, char **argv)
                            QStringLiteral("/icons.cache"));
     FreedesktopTrash trash;
     MpvPlayer player({true, true});
-    AssociationStore associations(Paths::dataFolder() + QStringLiteral("associations.json"));
+    AssociationStore associations(dataFolder + QStringLiteral("associations.json"));
     const AppServices services{&settings,
                                &prompter,
                                &icons,
                                &trash,
                                &player,
-                               Paths::dataFolder(),
+                               dataFolder,
                                [] {
                                    return std::make_unique<MpvPlayer>(MpvPlayer::Options{true, true});
                                },
                                &associations};
-    MainWindow window(services,
-                      StartOptions{command.path, !first, startFolderRead ? &*startFolderRead : nullptr});
+    MainWindow window(services, StartOptions{command.path, !first, &reads});
     prompter.setParent(&window);
 
     QObject::connect(&instance, &SingleInstance::executeRequested, &window, &MainWindow::openHandedPath);

@@ -6,7 +6,7 @@
 #include <QString>
 
 class AssociationStore;
-class FolderReadAhead;
+class StartupReads;
 class Prompter;
 class Settings;
 class FileIconProvider;
@@ -35,6 +35,7 @@ struct StartOptions
 {
     QString commandLine;
     bool anotherInstanceRunning = false;
-    // The start folder, read while the window was built; none reads it when it is opened.
-    FolderReadAhead *startFolderRead = nullptr;
+    // The files the start needs, read while the window was built; none reads each when it is
+    // needed.
+    StartupReads *reads = nullptr;
 };

@@ -19,6 +19,7 @@
 #include "Settings.h"
 #include "Slider.h"
 #include "SplitterPane.h"
+#include "StartupReads.h"
 #include "Twips.h"
 #include "VersionTitle.h"
 #include "WindowGeometry.h"
@@ -120,10 +121,16 @@ FilePattern StartupRestore::listingPattern(const Settings &settings)
     return FilePattern(types.filePattern(settings.showAllFiles()));
 }
 
+bool StartupRestore::earlyReads() const
+{
+    return m_options.reads && m_options.reads->dataFolder() == m_dataFolder;
+}
+
 void StartupRestore::loadEditList()
 {
     const QString path = m_dataFolder + ListFiles::EditList;
-    const QString problem = EditListFile::load(m_state.editList, path);
+    const QString problem = earlyReads() ? m_options.reads->takeEditList(m_state.editList)
+                                         : EditListFile::load(m_state.editList, path);
     m_state.editListUnreadable = !problem.isEmpty();
     if (m_state.editListUnreadable)
         reportRefusedList(QObject::tr("The EditList"), path, problem);
@@ -226,7 +233,7 @@ void StartupRestore::openStartLocation()
 {
     FolderNavigator *navigator = m_parts.navigator;
     // Only this first listing may take the read begun at start: any later one reads afresh.
-    m_parts.listing->setReadAhead(m_options.startFolderRead);
+    m_parts.listing->setReadAhead(m_options.reads ? m_options.reads->startFolder() : nullptr);
     if (const QString path = startPath(m_options.commandLine, m_settings); !path.isEmpty())
         navigator->openPath(path);
     m_parts.listing->setReadAhead(nullptr);
@@ -254,7 +261,8 @@ void StartupRestore::loadLastPlaylist()
     const QString playlist = m_dataFolder + ListFiles::Playlist;
     if (!Paths::fileExists(playlist))
         return;
-    const QString problem = m_parts.playlist->loadFile(playlist);
+    const QString problem = earlyReads() ? m_parts.playlist->showFile(m_options.reads->takePlaylist())
+                                         : m_parts.playlist->loadFile(playlist);
     m_state.playlistUnreadable = !problem.isEmpty();
     if (m_state.playlistUnreadable)
         reportRefusedList(QObject::tr("The playlist"), playlist, problem);

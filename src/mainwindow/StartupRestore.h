@@ -45,6 +45,8 @@ private:
     void recordFirstRun();
     void loadLastPlaylist();
     void reportRefusedList(const QString &list, const QString &path, const QString &problem);
+    // Whether the lists were read at start from the data folder this window uses.
+    bool earlyReads() const;
     static QString startPath(const QString &commandLine, const Settings &settings);
     static void applyTypeSettings(MediaTypes &types, const Settings &settings);
 

@@ -7,7 +7,6 @@
 #include "FilePattern.h"
 #include "FlatButton.h"
 #include "FolderNavigator.h"
-#include "FolderReadAhead.h"
 #include "FolderTrash.h"
 #include "FolderTree.h"
 #include "LevelMeterPicture.h"
@@ -24,6 +23,7 @@
 #include "SettingsStore.h"
 #include "Slider.h"
 #include "SplitterPane.h"
+#include "StartupReads.h"
 #include "StartupRestore.h"
 #include "TemporaryFolder.h"
 #include "TestFiles.h"
@@ -99,7 +99,7 @@ public:
     }
 
     MainWindow &start(const QString &commandLine = QString(), bool anotherInstance = false,
-                      bool closeDuringStartUp = false, FolderReadAhead *startFolderRead = nullptr)
+                      bool closeDuringStartUp = false, StartupReads *reads = nullptr)
     {
         m_store = std::make_unique<SettingsStore>(iniPath());
         m_settings = std::make_unique<Settings>(*m_store);
@@ -114,8 +114,7 @@ public:
                                        secondPlayer = made.get();
                                        return made;
                                    }};
-        window = std::make_unique<MainWindow>(services,
-                                              StartOptions{commandLine, anotherInstance, startFolderRead});
+        window = std::make_unique<MainWindow>(services, StartOptions{commandLine, anotherInstance, reads});
         if (closeDuringStartUp)
             QTimer::singleShot(0, window.get(), [this] { window->close(); });
         loaded = window->load();
@@ -330,7 +329,7 @@ private Q_SLOTS:
                  QStringLiteral("False"));
     }
 
-    void theStartFolderIsReadWhileTheWindowIsBuilt_data()
+    void theStartReadsWhileTheWindowIsBuilt_data()
     {
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("lastPath");
@@ -361,7 +360,7 @@ private Q_SLOTS:
                                             << ""
                                             << "";
     }
-    void theStartFolderIsReadWhileTheWindowIsBuilt()
+    void theStartReadsWhileTheWindowIsBuilt()
     {
         QFETCH(QString, commandLine);
         QFETCH(QString, lastPath);
@@ -371,6 +370,8 @@ private Q_SLOTS:
         const auto inSession = [&](const QString &path) {
             return path.isEmpty() ? path : session.media().chopped(6) + path;
         };
+        writeBytes(session.dataFile("files.ini"), (session.media(QStringLiteral("B.wav")) + "\r\n").toUtf8());
+        writeBytes(session.dataFile("default.m3u"), "/m/a.mp3\r\n/m/b.mp3\r\n");
         writeBytes(session.media(QStringLiteral("film.mkv")), "x");
         if (!lastPath.isEmpty())
             session.preset(QStringLiteral("LastPath"), inSession(lastPath));
@@ -382,18 +383,24 @@ private Q_SLOTS:
         const Settings settings(store);
         const QString startFolder = StartupRestore::startFolder(inSession(commandLine), settings);
         QCOMPARE(startFolder, inSession(folder));
+        const FilePattern pattern = StartupRestore::listingPattern(settings);
+        StartupReads reads(session.dataFile(""), startFolder, pattern);
+        QCOMPARE(reads.startFolder() != nullptr, !startFolder.isEmpty());
+        MainWindow &form = session.start(inSession(commandLine), false, false, &reads);
+        QCOMPARE(session.child<PlaylistPanel>("playlistPanel")->paths(),
+                 QStringList({"/m/a.mp3", "/m/b.mp3"}));
         if (startFolder.isEmpty())
             return;
-        const FilePattern pattern = StartupRestore::listingPattern(settings);
-        FolderReadAhead early(startFolder, pattern);
-        MainWindow &form = session.start(inSession(commandLine), false, false, &early);
         QCOMPARE(form.currentFolder(), startFolder);
         // The listing took the read: none is left, and the list is what a read now gives.
-        QVERIFY(!early.take(startFolder, pattern));
+        QVERIFY(!reads.startFolder()->take(startFolder, pattern));
         const FolderReader::Contents now = FolderReader::read(startFolder, pattern);
         auto *list = session.child<EntryListView>("fileList")->items();
         QCOMPARE(list->texts(), QStringList{".."} + now.folders + now.files);
         QCOMPARE(list->findItem(QStringLiteral("film.mkv")) > 0, !modernTypes.isEmpty());
+        // The EditList read at start marks its file.
+        if (startFolder == session.media())
+            QVERIFY(list->isOnEditList(list->findItem(QStringLiteral("B.wav"))));
     }
 
     void garbageEverywhereNeverStopsStartUp()

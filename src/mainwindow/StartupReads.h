@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "EditListStore.h"
+#include "FolderReadAhead.h"
+#include "TextLineFile.h"
+
+#include <future>
+#include <optional>
+
+class FilePattern;
+
+// What a start reads, begun on threads of their own from the first moment, while the application
+// and the window are built: the font configuration, the start folder, the EditList and the last
+// playlist. Whatever is not taken is waited for when this goes.
+class StartupReads
+{
+public:
+    // dataFolder ends in "/"; an empty startFolder reads no folder.
+    StartupReads(const QString &dataFolder, const QString &startFolder, const FilePattern &pattern);
+
+    // Where the EditList and the playlist were read from.
+    const QString &dataFolder() const { return m_dataFolder; }
+    // The start folder's read; none when no folder was read.
+    FolderReadAhead *startFolder() { return m_startFolder ? &*m_startFolder : nullptr; }
+    // The EditList file read into the store, which it replaces; returns why the file was not read,
+    // empty otherwise (see EditListFile::load).
+    QString takeEditList(EditListStore &store);
+    // The playlist file as it was read.
+    TextLineFile::Contents takePlaylist();
+
+private:
+    struct EditListRead
+    {
+        EditListStore store;
+        QString problem;
+    };
+
+    QString m_dataFolder;
+    std::future<void> m_fonts;
+    std::optional<FolderReadAhead> m_startFolder;
+    std::future<EditListRead> m_editList;
+    std::future<TextLineFile::Contents> m_playlist;
+};
