@@ -41,6 +41,10 @@ bool EditListStore::removeOneOfEach(QSet<QString> paths, const std::function<voi
     const QStringList entries = m_entries;
     QStringList kept;
     kept.reserve(entries.size());
+    // When most of the list leaves, the counts of what stays are made anew during the pass, where
+    // events run now and then, instead of taking every leaving entry out of them in one go after it.
+    const bool recount = paths.size() * 2 > entries.size();
+    QHash<QString, int> keptCounts;
     QList<QString> leaving;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (yield && (i & 1023) == 0 && clock.elapsed() >= EventSliceMs) {
@@ -49,15 +53,24 @@ bool EditListStore::removeOneOfEach(QSet<QString> paths, const std::function<voi
             if (m_entries.size() != entries.size())
                 return false;
         }
-        if (paths.remove(entries.at(i)))
-            leaving.append(entries.at(i));
-        else
-            kept.append(entries.at(i));
+        const QString &entry = entries.at(i);
+        if (paths.remove(entry)) {
+            if (!recount)
+                leaving.append(entry);
+        } else {
+            kept.append(entry);
+            if (recount)
+                ++keptCounts[entry];
+        }
     }
-    for (const QString &entry : leaving) {
-        auto it = m_counts.find(entry);
-        if (it != m_counts.end() && --it.value() <= 0)
-            m_counts.erase(it);
+    if (recount) {
+        m_counts = std::move(keptCounts);
+    } else {
+        for (const QString &entry : leaving) {
+            auto it = m_counts.find(entry);
+            if (it != m_counts.end() && --it.value() <= 0)
+                m_counts.erase(it);
+        }
     }
     m_entries = std::move(kept);
     return true;

@@ -67,6 +67,33 @@ private Q_SLOTS:
         QVERIFY(EditListFile::save(store, path).isEmpty());
     }
 
+    void removingTakesOutOneOfEach_data()
+    {
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("a few") << QStringList{"/a", "/b", "/a", "/c"} << QStringList{"/a"}
+                               << QStringList{"/b", "/a", "/c"};
+        QTest::newRow("most of the list") << QStringList{"/a", "/b", "/a", "/c", "/d"}
+                                          << QStringList{"/a", "/b", "/c", "/d"} << QStringList{"/a"};
+        QTest::newRow("all, and one not listed")
+            << QStringList{"/a", "/b"} << QStringList{"/a", "/b", "/x"} << QStringList();
+    }
+    void removingTakesOutOneOfEach()
+    {
+        QFETCH(QStringList, list);
+        QFETCH(QStringList, paths);
+        QFETCH(QStringList, kept);
+        EditListStore store;
+        for (const QString &path : list)
+            store.append(path);
+        QVERIFY(store.removeOneOfEach(QSet<QString>(paths.cbegin(), paths.cend())));
+        QCOMPARE(store.entries(), kept);
+        for (const QString &path : list + paths)
+            QCOMPARE(store.contains(path), kept.contains(path));
+        QCOMPARE(store.indexOf(QStringLiteral("/a")), kept.indexOf(QStringLiteral("/a")));
+    }
+
     void removingManyKeepsTheListWholeUntilItIsDone_data()
     {
         QTest::addColumn<bool>("changedMeanwhile");
