@@ -9,29 +9,20 @@
 FolderReadAhead::FolderReadAhead(const QString &folder, const FilePattern &pattern)
     : m_folder(folder), m_patternText(pattern.text()),
       // The thread makes its own pattern from the text, so that nothing it matches with is shared.
-      m_reader([this] {
-          m_contents = FolderReader::read(m_folder, FilePattern(m_patternText));
-          m_read.set_value();
-      })
+      m_read(std::async(std::launch::async, [folder, text = pattern.text()] {
+          return FolderReader::read(folder, FilePattern(text));
+      }))
 {
-}
-
-FolderReadAhead::~FolderReadAhead()
-{
-    if (m_reader.joinable())
-        m_reader.join();
 }
 
 std::optional<FolderReader::Contents> FolderReadAhead::take(const QString &folder, const FilePattern &pattern,
                                                             const FolderReader::Yield &yield)
 {
-    if (m_taken || folder != m_folder || pattern.text() != m_patternText)
+    if (!m_read.valid() || folder != m_folder || pattern.text() != m_patternText)
         return std::nullopt;
-    m_taken = true;
-    while (m_readEnded.wait_for(std::chrono::milliseconds(EventSliceMs)) != std::future_status::ready) {
+    while (m_read.wait_for(std::chrono::milliseconds(EventSliceMs)) != std::future_status::ready) {
         if (yield)
             yield();
     }
-    m_reader.join();
-    return std::move(m_contents);
+    return m_read.get();
 }
