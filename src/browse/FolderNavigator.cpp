@@ -39,26 +39,41 @@ QString FolderNavigator::baseFolder() const
     return folderExists(m_currentFolder) ? m_currentFolder : QDir::homePath();
 }
 
-QString FolderNavigator::folderOpenedFor(const QString &path, const QString &base)
+namespace {
+
+// The path without quotes, made absolute from base; empty for a path of quotes alone.
+QString unquotedAbsolute(const QString &path, const QString &base)
 {
     QString text = path;
     text.remove(QLatin1Char('"'));
+    return text.isEmpty() ? text : absoluteClean(text, base);
+}
+
+// The folder listed for an absolute path: the path itself when it is a folder, else its folder
+// when that exists; empty for none.
+QString folderListedFor(const QString &text)
+{
     if (text.isEmpty())
         return {};
-    text = absoluteClean(text, base);
     if (folderExists(text))
         return withSeparator(text);
     const QString folder = folderOf(text);
     return folderExists(folder) ? folder : QString();
 }
 
+} // namespace
+
+QString FolderNavigator::folderOpenedFor(const QString &path, const QString &base)
+{
+    return folderListedFor(unquotedAbsolute(path, base));
+}
+
 void FolderNavigator::openPath(const QString &path)
 {
-    const QString base = baseFolder();
-    const QString folder = folderOpenedFor(path, base);
+    const QString text = unquotedAbsolute(path, baseFolder());
+    const QString folder = folderListedFor(text);
     if (folder.isEmpty())
         return;
-    const QString text = absoluteClean(QString(path).remove(QLatin1Char('"')), base);
     if (folderExists(text) || !fileExists(text)) {
         selectFolder(folder);
         return;
