@@ -25,10 +25,6 @@ Contents refused(const QString &problem)
     return contents;
 }
 
-} // namespace
-
-namespace {
-
 // Appends the lines of [data, last) to lines: cut as bytes and each decoded on its own, since most
 // lines are ASCII, which needs no decoding, and no decoded copy of the whole file is made.
 void appendLines(const char *data, const char *const last, const char end, QStringList &lines)
