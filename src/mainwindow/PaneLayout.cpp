@@ -82,7 +82,7 @@ void PaneLayout::updatePanels()
 
 int PaneLayout::titleHeight() const
 {
-    return m_titles[0]->sizeHint().height();
+    return m_titles[0]->stripHeight();
 }
 
 int PaneLayout::pixels(int twips) const

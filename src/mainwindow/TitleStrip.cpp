@@ -28,9 +28,14 @@ QPair<int, int> TitleStrip::ruleGap(int stripWidth, int textWidth, double twipsP
     return {stripWidth / 2 - textWidth / 2 - gap, stripWidth / 2 + textWidth / 2 + gap};
 }
 
+int TitleStrip::stripHeight() const
+{
+    return fontMetrics().height() + 2;
+}
+
 QSize TitleStrip::sizeHint() const
 {
-    return {fontMetrics().horizontalAdvance(m_caption) + 20, fontMetrics().height() + 2};
+    return {fontMetrics().horizontalAdvance(m_caption) + 20, stripHeight()};
 }
 
 void TitleStrip::paintEvent(QPaintEvent *)

@@ -19,6 +19,8 @@ public:
     // Where the rule stops left of the caption and starts again right of it, in pixels.
     static QPair<int, int> ruleGap(int stripWidth, int textWidth, double twipsPerPixel);
 
+    // The height the strip needs for its caption, without measuring the caption's width.
+    int stripHeight() const;
     QSize sizeHint() const override;
 
 Q_SIGNALS:

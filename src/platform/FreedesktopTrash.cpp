@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FreedesktopTrash.h"
 
+#include "GioLibrary.h"
 #include "NativePath.h"
-
-#include <gio/gio.h>
 
 int FreedesktopTrash::moveToTrash(const QString &path)
 {
@@ -13,16 +12,19 @@ int FreedesktopTrash::moveToTrash(const QString &path)
         target.chop(1);
     if (target.isEmpty())
         return 1;
-    GFile *file = g_file_new_for_path(NativePath::toBytes(target).constData());
+    const GioFunctions *gio = Gio::functions();
+    if (!gio)
+        return 2;
+    GFile *file = gio->fileNewForPath(NativePath::toBytes(target).constData());
     GError *error = nullptr;
     // GIO writes the percent-encoded .trashinfo, uses the trash of the item's own volume, and
     // answers with an error where the name is too long for a trash entry.
-    const gboolean trashed = g_file_trash(file, nullptr, &error);
+    const gboolean trashed = gio->fileTrash(file, nullptr, &error);
     int result = 0;
     if (!trashed) {
-        result = error && error->domain == G_IO_ERROR ? 100 + error->code : 2;
-        g_clear_error(&error);
+        result = error && error->domain == gio->ioErrorQuark() ? 100 + error->code : 2;
+        gio->clearError(&error);
     }
-    g_object_unref(file);
+    gio->objectUnref(file);
     return result;
 }

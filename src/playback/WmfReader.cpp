@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WmfReader.h"
 
+#include "WmfLibrary.h"
+
 #include <QtEndian>
-#include <libwmf/api.h>
-#include <libwmf/gd.h>
 
 namespace WmfReader {
 
@@ -14,11 +14,12 @@ constexpr qint64 MaxPixels = 64LL * 1024 * 1024;
 
 struct Api
 {
+    const WmfFunctions &functions;
     wmfAPI *api = nullptr;
     ~Api()
     {
         if (api)
-            wmf_api_destroy(api);
+            functions.apiDestroy(api);
     }
 };
 
@@ -40,23 +41,26 @@ QImage read(const QByteArray &bytes, const std::function<QSize(const QSize &)> &
 {
     if (!isMetafile(bytes))
         return {};
-    Api wmf;
+    const WmfFunctions *library = Wmf::functions();
+    if (!library)
+        return {};
+    const WmfFunctions &lib = *library;
+    Api wmf{lib};
     wmfAPI_Options options = {};
-    options.function = wmf_gd_function;
+    options.function = lib.gdFunction;
     const unsigned long flags =
         WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
-    if (wmf_api_create(&wmf.api, flags, &options) != wmf_E_None)
+    if (lib.apiCreate(&wmf.api, flags, &options) != wmf_E_None)
         return {};
     // libwmf reads the bytes in place and never writes them.
     QByteArray data = bytes;
-    if (wmf_mem_open(wmf.api, reinterpret_cast<unsigned char *>(data.data()), long(data.size())) !=
-        wmf_E_None)
+    if (lib.memOpen(wmf.api, reinterpret_cast<unsigned char *>(data.data()), long(data.size())) != wmf_E_None)
         return {};
     wmfD_Rect box = {};
     unsigned int width = 0;
     unsigned int height = 0;
-    if (wmf_scan(wmf.api, 0, &box) != wmf_E_None ||
-        wmf_display_size(wmf.api, &width, &height, 96, 96) != wmf_E_None || width == 0 || height == 0)
+    if (lib.scan(wmf.api, 0, &box) != wmf_E_None ||
+        lib.displaySize(wmf.api, &width, &height, 96, 96) != wmf_E_None || width == 0 || height == 0)
         return {};
     QSize size(int(qMin(width, 1u << 20)), int(qMin(height, 1u << 20)));
     if (sizeFor)
@@ -76,7 +80,7 @@ QImage read(const QByteArray &bytes, const std::function<QSize(const QSize &)> &
     device->bbox = box;
     device->width = unsigned(size.width());
     device->height = unsigned(size.height());
-    if (wmf_play(wmf.api, 0, &box) != wmf_E_None)
+    if (lib.play(wmf.api, 0, &box) != wmf_E_None)
         return {};
     return QImage::fromData(png, "PNG");
 }

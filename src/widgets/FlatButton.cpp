@@ -15,7 +15,8 @@ FlatButton::FlatButton(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    layOut();
+    // A button sizing itself to its default text takes that size when it is polished, unless a
+    // setter has laid it out by then: most buttons get their own text and font right away.
 }
 
 void FlatButton::setPicture(const QPixmap &picture)
@@ -61,6 +62,7 @@ void FlatButton::setBorderSize(int pixels)
 void FlatButton::setText(const QString &text)
 {
     m_text = text;
+    m_textMeasured = false;
     setAccessibleName(text);
     layOut();
 }
@@ -73,8 +75,8 @@ void FlatButton::setTextColor(const QColor &color)
 
 void FlatButton::setTextFont(const QFont &textFont)
 {
+    // The font change event lays the button out again.
     setFont(textFont);
-    layOut();
 }
 
 void FlatButton::setBorderSpace(int pixels)
@@ -138,26 +140,38 @@ void FlatButton::applyPointer()
         unsetCursor();
 }
 
-QSize FlatButton::textSize() const
+const FlatButtonLayout &FlatButton::measured() const
 {
-    if (m_text.isEmpty())
-        return {};
-    const QFontMetrics metrics = fontMetrics();
-    return {metrics.horizontalAdvance(m_text), metrics.height()};
+    // Measuring text shapes it: done once per text and font, and only when a size or a paint
+    // needs it.
+    if (!m_textMeasured) {
+        const QFontMetrics metrics = fontMetrics();
+        m_layout.text =
+            m_text.isEmpty() ? QSize() : QSize(metrics.horizontalAdvance(m_text), metrics.height());
+        m_textMeasured = true;
+    }
+    return m_layout;
 }
 
 void FlatButton::layOut()
 {
+    m_laidOut = true;
     m_layout.picture = (QSizeF(m_picture.size()) / m_picture.devicePixelRatio()).toSize();
-    m_layout.text = textSize();
     if (m_autoSize)
-        setFixedSize(m_layout.autoSize());
+        setFixedSize(measured().autoSize());
     update();
 }
 
 QSize FlatButton::sizeHint() const
 {
-    return m_autoSize ? m_layout.autoSize() : QSize(75, 23);
+    return m_autoSize ? measured().autoSize() : QSize(75, 23);
+}
+
+bool FlatButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish && !m_laidOut)
+        layOut();
+    return QWidget::event(event);
 }
 
 void FlatButton::refresh()
@@ -302,6 +316,7 @@ void FlatButton::changeEvent(QEvent *event)
     if (event->type() == QEvent::EnabledChange && !isEnabled() && m_hovering) {
         leaveHover(true);
     } else if (event->type() == QEvent::FontChange) {
+        m_textMeasured = false;
         layOut();
     }
     QWidget::changeEvent(event);
@@ -310,6 +325,7 @@ void FlatButton::changeEvent(QEvent *event)
 void FlatButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    const FlatButtonLayout &layout = measured();
     const QColor face = palette().color(QPalette::Button);
     const QColor normal = m_backColor.isValid() ? m_backColor : face;
     const QColor over = m_mouseOverColor.isValid() ? m_mouseOverColor : face;
@@ -321,24 +337,24 @@ void FlatButton::paintEvent(QPaintEvent *)
             ink = palette().color(QPalette::Disabled, QPalette::WindowText);
         painter.setPen(ink);
         // A button narrower than its text (one not sized to its content) shows as much as fits.
-        const int room = width() - 2 * (m_layout.borderSize + m_layout.borderSpace);
-        if (m_layout.text.width() > room) {
+        const int room = width() - 2 * (layout.borderSize + layout.borderSpace);
+        if (layout.text.width() > room) {
             const QString shown = fontMetrics().elidedText(m_text, Qt::ElideRight, room);
-            painter.drawText(rect().adjusted(m_layout.borderSize, 0, -m_layout.borderSize, 0),
-                             Qt::AlignCenter, shown);
+            painter.drawText(rect().adjusted(layout.borderSize, 0, -layout.borderSize, 0), Qt::AlignCenter,
+                             shown);
         } else {
-            painter.drawText(QRect(m_layout.textPosition(size()), m_layout.text),
-                             Qt::AlignLeft | Qt::AlignTop, m_text);
+            painter.drawText(QRect(layout.textPosition(size()), layout.text), Qt::AlignLeft | Qt::AlignTop,
+                             m_text);
         }
     }
     if (!m_picture.isNull()) {
         if (!isEnabled())
             painter.setOpacity(0.5);
-        painter.drawPixmap(m_layout.picturePosition(size()), m_picture);
+        painter.drawPixmap(layout.picturePosition(size()), m_picture);
         painter.setOpacity(1);
     }
     if (m_borderShown) {
-        const int b = m_layout.borderSize;
+        const int b = layout.borderSize;
         const QColor topLeft = m_sunken ? m_border2 : m_border1;
         const QColor bottomRight = m_sunken ? m_border1 : m_border2;
         painter.fillRect(0, 0, width(), b, topLeft);

@@ -86,6 +86,7 @@ Q_SIGNALS:
     void hoverLeft();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -101,7 +102,7 @@ protected:
 private:
     void track(const QPoint &position, Qt::MouseButtons buttons, bool raiseMouseMove);
     void layOut();
-    QSize textSize() const;
+    const FlatButtonLayout &measured() const;
     void applyPointer();
 
     QPixmap m_picture;
@@ -115,7 +116,9 @@ private:
     bool m_autoSize = true;
     int m_mousePointer = 0;
     QPixmap m_mouseIcon;
-    FlatButtonLayout m_layout;
+    mutable FlatButtonLayout m_layout;
+    mutable bool m_textMeasured = false;
+    bool m_laidOut = false;
 
     bool m_pressed = false;
     bool m_doubleClicked = false;

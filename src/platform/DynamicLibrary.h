@@ -5,7 +5,8 @@
 #include <mutex>
 
 // Looking up the functions of a library loaded on first use (dlopen): a program that never plays
-// a medium or a MIDI song never loads the libraries that do it.
+// a medium, draws a metafile or trashes a file never loads the libraries that do it, and every
+// library linked to the program costs its start-up time.
 namespace DynamicLibrary {
 
 // The library by its file name, kept to itself; nothing when it cannot be loaded.
