@@ -2,23 +2,27 @@
 #include "SingleInstance.h"
 
 #include "NativePath.h"
+#include "RequestConnection.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <limits>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -29,9 +33,31 @@ const QByteArray Accepted("OK");
 constexpr int UnreadableLockAgeSeconds = 3;
 constexpr int ListeningCheckMs = 1000;
 
-QString socketPath(const QString &folder)
+QByteArray socketPath(const QString &folder)
 {
-    return QDir(folder).filePath(SocketName);
+    return QFile::encodeName(QDir(folder).filePath(SocketName));
+}
+
+// The socket's address; false when the path is too long for one.
+bool addressOf(const QByteArray &path, sockaddr_un &address)
+{
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || size_t(path.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    return true;
+}
+
+// Waits until the socket is ready for the events or has been closed; false once the time is up.
+bool waitFor(int fd, short events, qint64 timeoutMs)
+{
+    pollfd watched{fd, events, 0};
+    for (;;) {
+        const int ready = ::poll(&watched, 1, int(qMin<qint64>(timeoutMs, std::numeric_limits<int>::max())));
+        if (ready >= 0 || errno != EINTR)
+            return ready > 0;
+    }
 }
 
 // A request is a path: absolute once the quotes that the shell may leave around it are removed.
@@ -116,8 +142,10 @@ SingleInstance::SingleInstance(const QString &runtimeFolder, QObject *parent)
 {
 }
 
-SingleInstance::~SingleInstance() = default;
-
+SingleInstance::~SingleInstance()
+{
+    closeSocket();
+}
 QString SingleInstance::defaultRuntimeFolder()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -157,112 +185,175 @@ bool SingleInstance::listen()
 {
     if (!m_lock)
         return false;
-    if (m_server)
+    if (m_listener.valid())
         return true;
-    // Holding the lock means any socket still there was left by a crashed copy.
-    QLocalServer::removeServer(socketPath(m_folder));
-    auto *server = new QLocalServer(this);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(socketPath(m_folder))) {
+    if (!bindSocket())
         // Without the socket later copies cannot hand over paths, but this copy still runs.
-        delete server;
         return false;
-    }
-    m_server = server;
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
     if (!m_watchdog) {
-        // The server closes itself, socket file and all, when it cannot accept a connection (no
-        // descriptors left); it is brought back as soon as that is seen.
         m_watchdog = new QTimer(this);
         m_watchdog->setInterval(ListeningCheckMs);
-        connect(m_watchdog, &QTimer::timeout, this, [this] {
-            if (m_server && !m_server->isListening())
-                listenAgain();
-        });
+        connect(m_watchdog, &QTimer::timeout, this, &SingleInstance::checkSocket);
         m_watchdog->start();
     }
     return true;
 }
 
-void SingleInstance::listenAgain()
+bool SingleInstance::bindSocket()
 {
-    // The server gives up when it cannot accept a connection; later copies still need it.
-    m_server->deleteLater();
-    m_server = nullptr;
-    listen();
+    const QByteArray path = socketPath(m_folder);
+    sockaddr_un address;
+    if (!addressOf(path, address))
+        return false;
+    // Holding the lock means any socket still there was left by a crashed copy.
+    ::unlink(path.constData());
+    FileDescriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (!listener.valid() ||
+        ::bind(listener.get(), reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
+        return false;
+    struct stat info = {};
+    // Only the user may connect, in a folder that is the user's alone as well.
+    if (::chmod(path.constData(), 0600) != 0 || ::listen(listener.get(), SOMAXCONN) != 0 ||
+        ::lstat(path.constData(), &info) != 0) {
+        ::unlink(path.constData());
+        return false;
+    }
+    m_socketDevice = info.st_dev;
+    m_socketInode = info.st_ino;
+    m_listener.reset(listener.release());
+    m_listening = new QSocketNotifier(m_listener.get(), QSocketNotifier::Read, this);
+    connect(m_listening, &QSocketNotifier::activated, this, &SingleInstance::acceptConnections);
+    return true;
 }
 
-void SingleInstance::acceptConnection()
+void SingleInstance::closeSocket()
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+    if (!m_listener.valid())
+        return;
+    delete m_listening;
+    m_listening = nullptr;
+    m_listener.reset();
+    // The file goes with the copy that made it, not one that replaced it meanwhile.
+    const QByteArray path = socketPath(m_folder);
+    struct stat info = {};
+    if (::lstat(path.constData(), &info) == 0 && info.st_dev == m_socketDevice &&
+        info.st_ino == m_socketInode)
+        ::unlink(path.constData());
+}
+
+void SingleInstance::checkSocket()
+{
+    // A socket file removed from under the copy (by a cleaner of temporary files, say) is made
+    // again, and a socket left resting for want of descriptors takes connections again.
+    struct stat info = {};
+    const QByteArray path = socketPath(m_folder);
+    const bool ours = ::lstat(path.constData(), &info) == 0 && info.st_dev == m_socketDevice &&
+                      info.st_ino == m_socketInode;
+    if (!ours) {
+        delete m_listening;
+        m_listening = nullptr;
+        m_listener.reset();
+        bindSocket();
+    } else if (m_listening && !m_listening->isEnabled()) {
+        m_listening->setEnabled(true);
+    }
+}
+
+void SingleInstance::acceptConnections()
+{
+    for (;;) {
+        const int fd = ::accept4(m_listener.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0) {
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;
+            if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+                // No descriptor for the waiting connection: an idle one makes room, or, when this
+                // copy holds none, the socket rests until the watchdog's next look instead of
+                // waking the program for the same connection again and again.
+                if (dropOldestClient())
+                    continue;
+                m_listening->setEnabled(false);
+            }
+            return;
+        }
         // Idle connections are dropped, the oldest first when too many are open, so that they
         // cannot use up the descriptors that later hand-overs need.
-        m_clients.removeAll(nullptr);
-        if (m_clients.size() >= MaxClients) {
-            QLocalSocket *oldest = m_clients.takeFirst();
-            oldest->abort();
-            oldest->deleteLater();
-        }
-        m_clients.append(socket);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
-        QTimer::singleShot(ClientTimeoutMs, socket, [socket] {
-            socket->abort();
-            socket->deleteLater();
-        });
-        readRequest(socket);
+        if (m_clients.size() >= MaxClients)
+            dropOldestClient();
+        auto *client = new RequestConnection(fd, MaxRequestBytes, ClientTimeoutMs, this);
+        m_clients.append(client);
+        connect(client, &RequestConnection::dropped, client, &QObject::deleteLater);
+        connect(client, &RequestConnection::requestReceived, this,
+                [this, client](const QByteArray &request) { serve(client, request); });
     }
 }
 
-void SingleInstance::readRequest(QLocalSocket *socket)
+bool SingleInstance::dropOldestClient()
 {
-    QByteArray buffer = socket->property("request").toByteArray();
-    buffer += socket->read(MaxRequestBytes + 1 - buffer.size());
-    const qsizetype end = buffer.indexOf('\0');
-    if (end < 0) {
-        if (buffer.size() > MaxRequestBytes)
-            socket->abort();
-        else
-            socket->setProperty("request", buffer);
-        return;
+    m_clients.removeAll(nullptr);
+    while (!m_clients.isEmpty()) {
+        RequestConnection *oldest = m_clients.takeFirst();
+        if (oldest->isOpen()) {
+            oldest->drop();
+            return true;
+        }
     }
-    socket->setProperty("request", QVariant());
-    const QString command = NativePath::fromBytes(buffer.left(end));
+    return false;
+}
+
+void SingleInstance::serve(RequestConnection *client, const QByteArray &request)
+{
+    const QString command = NativePath::fromBytes(request);
     if (!looksLikePath(command)) {
-        socket->abort();
+        client->drop();
         return;
     }
-    socket->write(Accepted);
-    socket->flush();
-    socket->disconnectFromServer();
+    client->answer(Accepted);
+    client->deleteLater();
     Q_EMIT executeRequested(command);
 }
 
 bool SingleInstance::offerToRunning(const QString &runtimeFolder, const QString &path, int timeoutMs)
 {
     QByteArray request = NativePath::toBytes(path);
-    if (request.isEmpty() || request.size() > MaxRequestBytes || request.contains('\0'))
+    sockaddr_un address;
+    if (request.isEmpty() || request.size() > MaxRequestBytes || request.contains('\0') ||
+        !addressOf(socketPath(runtimeFolder), address))
         return false;
     request.append('\0');
 
     QElapsedTimer clock;
     clock.start();
-    QLocalSocket socket;
+    const auto remaining = [&] { return qMax<qint64>(0, timeoutMs - clock.elapsed()); };
+    FileDescriptor socket;
     // The first copy may still be starting: it takes the lock before it listens.
     for (;;) {
-        socket.connectToServer(socketPath(runtimeFolder));
-        if (socket.waitForConnected(100))
+        socket.reset(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+        if (socket.valid() &&
+            ::connect(socket.get(), reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
             break;
-        if (clock.elapsed() >= timeoutMs)
+        if (remaining() == 0)
             return false;
         QThread::msleep(20);
     }
-    socket.write(request);
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
+    for (qsizetype sent = 0; sent < request.size();) {
+        if (!waitFor(socket.get(), POLLOUT, remaining()))
+            return false;
+        const ssize_t length =
+            ::send(socket.get(), request.constData() + sent, size_t(request.size() - sent), MSG_NOSIGNAL);
+        if (length < 0 && errno != EAGAIN && errno != EINTR)
+            return false;
+        sent += qMax<ssize_t>(0, length);
+    }
     QByteArray reply;
-    while (reply.size() < Accepted.size() &&
-           socket.waitForReadyRead(qMax(1, int(timeoutMs - clock.elapsed()))))
-        reply += socket.readAll();
+    while (reply.size() < Accepted.size() && waitFor(socket.get(), POLLIN, remaining())) {
+        char chunk[16];
+        const ssize_t length = ::recv(socket.get(), chunk, sizeof chunk, 0);
+        if (length < 0 && (errno == EAGAIN || errno == EINTR))
+            continue;
+        if (length <= 0)
+            break;
+        reply.append(chunk, qsizetype(length));
+    }
     return reply.startsWith(Accepted);
 }

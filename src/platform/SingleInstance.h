@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FileDescriptor.h"
+
 #include <QList>
 #include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 class QTimer;
+class RequestConnection;
 
 // One copy of the program per user. The first copy holds a lock file and listens on a local socket
 // in a folder only the user can reach; a later copy offers its path there as an execute request.
@@ -45,13 +47,20 @@ Q_SIGNALS:
     void executeRequested(const QString &command);
 
 private:
-    void acceptConnection();
-    void listenAgain();
-    void readRequest(QLocalSocket *socket);
+    bool bindSocket();
+    void closeSocket();
+    void checkSocket();
+    void acceptConnections();
+    bool dropOldestClient();
+    void serve(RequestConnection *client, const QByteArray &request);
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer *m_server = nullptr;
+    FileDescriptor m_listener;
+    QSocketNotifier *m_listening = nullptr;
+    // The socket file this copy made, to notice when it is removed or replaced.
+    quint64 m_socketDevice = 0;
+    quint64 m_socketInode = 0;
     QTimer *m_watchdog = nullptr;
-    QList<QPointer<QLocalSocket>> m_clients;
+    QList<QPointer<RequestConnection>> m_clients;
 };

@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -310,15 +309,16 @@ private Q_SLOTS:
         QVERIFY(!second.tryBecomeFirst());
     }
 
-    void aServerThatStoppedListensAgain()
+    void aSocketRemovedFromUnderTheCopyIsMadeAgain()
     {
         TemporaryFolder dir;
         SingleInstance first(dir.path());
         QVERIFY(first.tryBecomeFirst());
         QVERIFY(first.listen());
-        // As the server does when it runs out of descriptors.
-        first.findChild<QLocalServer *>()->close();
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath(QStringLiteral("Kestrove.socket"))), 5000);
+        // As a cleaner of temporary files does.
+        const QString socketPath = dir.filePath(QStringLiteral("Kestrove.socket"));
+        QVERIFY(QFile::remove(socketPath));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socketPath), 5000);
         QSignalSpy requests(&first, &SingleInstance::executeRequested);
         auto offer = std::async(std::launch::async, [&] {
             return SingleInstance::offerToRunning(dir.path(), QStringLiteral("/music/a.mp3"), 3000);
@@ -327,6 +327,22 @@ private Q_SLOTS:
             QCoreApplication::processEvents();
         QVERIFY(offer.get());
         QTRY_COMPARE(requests.count(), 1);
+    }
+
+    void theSocketGoesWithTheCopy()
+    {
+        TemporaryFolder dir;
+        const QString socketPath = dir.filePath(QStringLiteral("Kestrove.socket"));
+        {
+            SingleInstance first(dir.path());
+            QVERIFY(first.tryBecomeFirst());
+            QVERIFY(first.listen());
+            QVERIFY(QFile::exists(socketPath));
+            QCOMPARE(QFile::permissions(socketPath) & (QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                       QFileDevice::ReadOther | QFileDevice::WriteOther),
+                     QFileDevice::Permissions());
+        }
+        QVERIFY(!QFile::exists(socketPath));
     }
 
     void idleConnectionsDoNotLockOutHandOvers()
