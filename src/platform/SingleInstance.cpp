@@ -12,10 +12,8 @@
 #include <QThread>
 #include <QTimer>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <fcntl.h>
 #include <limits>
 #include <poll.h>
@@ -30,7 +28,6 @@ namespace {
 const QLatin1String LockName("Kestrove.lock");
 const QLatin1String SocketName("Kestrove.socket");
 const QByteArray Accepted("OK");
-constexpr int UnreadableLockAgeSeconds = 3;
 constexpr int ListeningCheckMs = 1000;
 
 QByteArray socketPath(const QString &folder)
@@ -77,62 +74,17 @@ bool isPrivateFolder(const QByteArray &folder)
            (info.st_mode & 077) == 0;
 }
 
-// The program a process runs, by the link to its executable.
-QByteArray executableOf(const QByteArray &process)
+// Anything but a regular file where the lock belongs (a folder, a link, a socket) is removed, so
+// that the lock can be made.
+void clearLockPlace(const QByteArray &path)
 {
-    char target[4096];
-    const ssize_t length = ::readlink(("/proc/" + process + "/exe").constData(), target, sizeof target);
-    return length > 0 ? QByteArray(target, qsizetype(length)) : QByteArray();
-}
-
-// True when the process is a copy of this program run by this user.
-bool isLiveCopy(qint64 pid)
-{
-    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max() || ::kill(pid_t(pid), 0) != 0)
-        return false;
-    const QByteArray process = QByteArray::number(pid);
     struct stat info = {};
-    if (::stat(("/proc/" + process).constData(), &info) != 0 || info.st_uid != ::getuid())
-        return false;
-    QFile comm(QString::fromLatin1("/proc/" + process + "/comm"));
-    const QByteArray name = comm.open(QIODevice::ReadOnly) ? comm.readAll().trimmed() : QByteArray();
-    return name == "kestrove" || executableOf(process) == executableOf("self");
-}
-
-// A lock file that no live copy holds is removed, whatever it holds: the number of a process that
-// has ended or belongs to another program, a folder in its place, or (once it is a few seconds
-// old) nothing readable. A copy holding the lock keeps a file lock on it, which a stale file never
-// has; a copy taking the lock writes its number right after creating the file, which is why a
-// fresh file without a number is left alone.
-void removeStaleLock(const QString &path)
-{
-    const QByteArray native = QFile::encodeName(path);
-    struct stat info = {};
-    if (::lstat(native.constData(), &info) != 0)
+    if (::lstat(path.constData(), &info) != 0 || S_ISREG(info.st_mode))
         return;
-    if (S_ISDIR(info.st_mode)) {
-        QDir(path).removeRecursively();
-        return;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        ::unlink(native.constData());
-        return;
-    }
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return;
-    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
-    char text[64] = {};
-    const ssize_t length = held ? 0 : ::read(fd, text, sizeof text - 1);
-    ::close(fd);
-    if (held)
-        return;
-    bool number = false;
-    const qint64 pid =
-        QByteArray(text, qsizetype(qMax<ssize_t>(0, length))).split('\n').value(0).toLongLong(&number);
-    const bool settled = std::time(nullptr) - info.st_mtime >= UnreadableLockAgeSeconds;
-    if (number ? !isLiveCopy(pid) : settled)
-        ::unlink(native.constData());
+    if (S_ISDIR(info.st_mode))
+        QDir(QFile::decodeName(path)).removeRecursively();
+    else
+        ::unlink(path.constData());
 }
 
 } // namespace
@@ -166,24 +118,25 @@ QString SingleInstance::defaultRuntimeFolder()
 
 bool SingleInstance::tryBecomeFirst()
 {
-    if (m_lock)
+    if (m_lock.valid())
         return true;
     QDir().mkpath(m_folder);
-    // QLockFile notices a lock left by a copy that died and takes it over.
-    const QString lockPath = QDir(m_folder).filePath(LockName);
-    removeStaleLock(lockPath);
-    m_lock = std::make_unique<QLockFile>(lockPath);
-    m_lock->setStaleLockTime(0);
-    if (!m_lock->tryLock(0)) {
-        m_lock.reset();
+    // The lock is a file lock on a file that stays: the system drops it with the process however
+    // the process ends, so a copy that died leaves nothing stale, and two copies starting together
+    // lock the same file, of which only one can hold it. Nothing is synced to disk: the lock lives
+    // only as long as the copy does.
+    const QByteArray path = QFile::encodeName(QDir(m_folder).filePath(LockName));
+    clearLockPlace(path);
+    FileDescriptor lock(::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!lock.valid() || ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
         return false;
-    }
+    m_lock.reset(lock.release());
     return true;
 }
 
 bool SingleInstance::listen()
 {
-    if (!m_lock)
+    if (!m_lock.valid())
         return false;
     if (m_listener.valid())
         return true;
@@ -247,9 +200,9 @@ void SingleInstance::checkSocket()
     // again, and a socket left resting for want of descriptors takes connections again.
     struct stat info = {};
     const QByteArray path = socketPath(m_folder);
-    const bool ours = ::lstat(path.constData(), &info) == 0 && info.st_dev == m_socketDevice &&
-                      info.st_ino == m_socketInode;
-    if (!ours) {
+    // A socket put there by another copy (one started after the lock file was removed, say) is
+    // left to it, so that the two do not take the name from each other every second.
+    if (::lstat(path.constData(), &info) != 0 && errno == ENOENT) {
         delete m_listening;
         m_listening = nullptr;
         m_listener.reset();

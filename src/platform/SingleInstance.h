@@ -4,16 +4,14 @@
 #include "FileDescriptor.h"
 
 #include <QList>
-#include <QLockFile>
 #include <QObject>
 #include <QPointer>
-#include <memory>
 
 class QSocketNotifier;
 class QTimer;
 class RequestConnection;
 
-// One copy of the program per user. The first copy holds a lock file and listens on a local socket
+// One copy of the program per user. The first copy holds a file lock and listens on a local socket
 // in a folder only the user can reach; a later copy offers its path there as an execute request.
 class SingleInstance : public QObject
 {
@@ -32,7 +30,7 @@ public:
     // Takes the lock; false when another copy holds it. Needs no application object, so that a
     // copy that only hands over a path never opens a window.
     bool tryBecomeFirst();
-    bool isFirst() const { return m_lock != nullptr; }
+    bool isFirst() const { return m_lock.valid(); }
     // Starts taking execute requests; call once the application object exists.
     bool listen();
 
@@ -55,7 +53,7 @@ private:
     void serve(RequestConnection *client, const QByteArray &request);
 
     QString m_folder;
-    std::unique_ptr<QLockFile> m_lock;
+    FileDescriptor m_lock;
     FileDescriptor m_listener;
     QSocketNotifier *m_listening = nullptr;
     // The socket file this copy made, to notice when it is removed or replaced.

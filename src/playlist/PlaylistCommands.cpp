@@ -52,7 +52,9 @@ bool PlaylistCommands::open(const QString &path)
 void PlaylistCommands::markPlaying()
 {
     EntryListModel *entries = m_parts.panel.view()->items();
-    entries->setPlaying(entries->findItem(m_parts.playingFile()));
+    // Nothing playing needs no search: finding an entry indexes the whole list first.
+    const QString playing = m_parts.playingFile();
+    entries->setPlaying(playing.isEmpty() ? -1 : entries->findItem(playing));
 }
 
 void PlaylistCommands::saveAs()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FileDescriptor.h"
 #include "FileIconProvider.h"
 #include "FreedesktopTrash.h"
 #include "IconPictureCache.h"
@@ -23,7 +24,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <future>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -301,12 +304,20 @@ private Q_SLOTS:
         QVERIFY(!second.tryBecomeFirst());
     }
 
-    void aFreshLockWithoutANumberIsLeftToItsMaker()
+    void aLockHeldElsewhereIsRespected()
     {
+        // Held as another copy holds it, even before anything is written to the file.
         TemporaryFolder dir;
         writeBytes(dir.filePath(QStringLiteral("Kestrove.lock")), QByteArray());
+        FileDescriptor held(
+            ::open(QFile::encodeName(dir.filePath(QStringLiteral("Kestrove.lock"))).constData(),
+                   O_RDWR | O_CLOEXEC));
+        QVERIFY(held.valid());
+        QCOMPARE(::flock(held.get(), LOCK_EX | LOCK_NB), 0);
         SingleInstance second(dir.path());
         QVERIFY(!second.tryBecomeFirst());
+        held.reset();
+        QVERIFY(second.tryBecomeFirst());
     }
 
     void aSocketRemovedFromUnderTheCopyIsMadeAgain()
