@@ -230,6 +230,57 @@ void FolderTree::currentChanged(QTreeWidgetItem *current)
     Q_EMIT folderSelected(current->data(0, PathRole).toString(), current->text(0));
 }
 
+int FolderTree::sizeHintForColumn(int column) const
+{
+    // Measuring an item shapes its text; each is measured once, and the header's many requests
+    // only add the kept widths up. Beyond the rows the header measures, the view's own choice of
+    // rows holds.
+    const int limit = header()->resizeContentsPrecision();
+    if (column != 0 || limit == 0)
+        return QTreeWidget::sizeHintForColumn(column);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int step = indentation();
+    const int rootLevel = rootIsDecorated() ? 1 : 0;
+    struct Row
+    {
+        QTreeWidgetItem *item;
+        QModelIndex index;
+        int level;
+    };
+    QList<Row> rows;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        rows.append({topLevelItem(i), model()->index(i, 0), 0});
+    int width = -1;
+    int counted = 0;
+    while (!rows.isEmpty()) {
+        const Row row = rows.takeLast();
+        if (row.item->isHidden())
+            continue;
+        if (limit > 0 && ++counted > limit)
+            return QTreeWidget::sizeHintForColumn(column);
+        const auto *folder = static_cast<const FolderTreeItem *>(row.item);
+        int itemWidth = folder->measuredWidth(m_look);
+        if (itemWidth < 0) {
+            itemWidth = itemDelegateForIndex(row.index)->sizeHint(option, row.index).width();
+            folder->rememberWidth(m_look, itemWidth);
+        }
+        width = qMax(width, itemWidth + (row.level + rootLevel) * step);
+        if (row.item->isExpanded()) {
+            for (int i = 0; i < row.item->childCount(); ++i)
+                rows.append({row.item->child(i), model()->index(i, 0, row.index), row.level + 1});
+        }
+    }
+    return width;
+}
+
+void FolderTree::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        ++m_look;
+    QTreeWidget::changeEvent(event);
+}
+
 void FolderTree::mousePressEvent(QMouseEvent *event)
 {
     m_lastButton = event->button();

@@ -54,6 +54,10 @@ Q_SIGNALS:
     void rightClicked(const QPoint &globalPosition);
 
 protected:
+    // The folder column's width for its contents, as the tree view works it out, from widths kept
+    // in the items: the header asks for it after every change of rows, selection and scrolling.
+    int sizeHintForColumn(int column) const override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
@@ -68,4 +72,6 @@ private:
     bool m_loading = false;
     Qt::MouseButton m_lastButton = Qt::NoButton;
     QTreeWidgetItem *m_remembered = nullptr;
+    // Changes when the font or the style does, which makes every kept item width stale.
+    int m_look = 0;
 };

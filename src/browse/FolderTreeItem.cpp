@@ -17,6 +17,7 @@ void FolderTreeItem::setIconSource(const FileIconProvider *icons, int iconIndex)
 {
     m_icons = icons;
     m_iconIndex = iconIndex;
+    m_measuredLook = -1;
 }
 
 QVariant FolderTreeItem::data(int column, int role) const
@@ -24,4 +25,16 @@ QVariant FolderTreeItem::data(int column, int role) const
     if (role == Qt::DecorationRole && column == 0 && m_icons)
         return m_icons->icon(m_iconIndex);
     return QTreeWidgetItem::data(column, role);
+}
+
+void FolderTreeItem::setData(int column, int role, const QVariant &value)
+{
+    m_measuredLook = -1;
+    QTreeWidgetItem::setData(column, role, value);
+}
+
+void FolderTreeItem::rememberWidth(int look, int width) const
+{
+    m_measuredLook = look;
+    m_measuredWidth = width;
 }

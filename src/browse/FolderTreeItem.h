@@ -14,8 +14,16 @@ public:
 
     void setIconSource(const FileIconProvider *icons, int iconIndex);
     QVariant data(int column, int role) const override;
+    void setData(int column, int role, const QVariant &value) override;
+
+    // The width the tree's delegate asked for this item while the tree looked as `look` numbers it;
+    // -1 when the item has not been measured since its data or the tree's look changed.
+    int measuredWidth(int look) const { return m_measuredLook == look ? m_measuredWidth : -1; }
+    void rememberWidth(int look, int width) const;
 
 private:
     const FileIconProvider *m_icons;
     int m_iconIndex;
+    mutable int m_measuredLook = -1;
+    mutable int m_measuredWidth = -1;
 };

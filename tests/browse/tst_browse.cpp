@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -409,6 +410,39 @@ private Q_SLOTS:
         QCOMPARE(rightClicks.count(), 1);
         QCOMPARE(selected.count(), before);
         QCOMPARE(tree.currentItem(), a);
+    }
+
+    void folderColumnWidthFollowsTheVisibleFolders()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("a/a rather longer name than the others/d"));
+        QDir(dir.path()).mkpath(QStringLiteral("b"));
+        // What the view itself works out, row by row, after each kind of change.
+        struct Tree : FolderTree
+        {
+            bool measuredAlike() const { return sizeHintForColumn(0) == QTreeWidget::sizeHintForColumn(0); }
+        } tree;
+        tree.resize(200, 300);
+        tree.show();
+        const auto measuredAlike = [&tree] { return tree.measuredAlike(); };
+        QVERIFY(measuredAlike());
+        QVERIFY(
+            tree.setSelectedPath(dir.path() + QStringLiteral("/a/a rather longer name than the others/d")));
+        QVERIFY(measuredAlike());
+        QTreeWidgetItem *deep = tree.currentItem()->parent();
+        deep->setText(0, QStringLiteral("an even longer name, now that it has been renamed"));
+        QVERIFY(measuredAlike());
+        deep->parent()->setExpanded(false);
+        QVERIFY(measuredAlike());
+        deep->parent()->setExpanded(true);
+        deep->setHidden(true);
+        QVERIFY(measuredAlike());
+        QFont larger = tree.font();
+        larger.setPointSizeF(larger.pointSizeF() * 2);
+        tree.setFont(larger);
+        QVERIFY(measuredAlike());
+        tree.header()->setResizeContentsPrecision(2);
+        QVERIFY(measuredAlike());
     }
 
     void extEditKeepsChangesUnlessCancelled_data()
