@@ -19,6 +19,7 @@
 #include "StartupProbe.h"
 #include "StartupReads.h"
 #include "StartupRestore.h"
+#include "StartupWarmUp.h"
 #include "UnixSignalWatcher.h"
 #include "VersionTitle.h"
 
@@ -94,6 +95,7 @@ int main(int argc, char **argv)
                        StartupRestore::listingPattern(settings));
 
     QApplication app(argc, argv);
+    const StartupWarmUp warmUp;
     app.setStyle(new GroupFrameStyle);
     if (first)
         instance.listen();

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <future>
+
+// Starts, on threads of their own, what building and showing the first window would otherwise
+// wait for: the system's font list and the application font's fallback families (kept for the
+// whole program), and the connection to the session bus that the accessibility bridge opens for
+// the first widget. Make it right after the application object and let it go before that; it
+// waits for its threads when it goes.
+class StartupWarmUp
+{
+public:
+    StartupWarmUp();
+    ~StartupWarmUp();
+    StartupWarmUp(const StartupWarmUp &) = delete;
+    StartupWarmUp &operator=(const StartupWarmUp &) = delete;
+
+private:
+    std::future<void> m_fonts;
+    std::future<void> m_bus;
+};
