@@ -56,8 +56,9 @@ PlaylistPanel::PlaylistPanel(FileIconProvider &icons, const Commands &commands, 
     for (std::size_t i = 0; i < commands.size(); ++i) {
         auto *button = new FlatButton(m_buttonPanel);
         button->setObjectName(commands[i]->objectName() + QLatin1String("Button"));
-        button->setText(commands[i]->text());
+        // Not sized to its text, so that the text is measured only when it is drawn.
         button->setAutoSize(false);
+        button->setText(commands[i]->text());
         button->setToolTip(commands[i]->text());
         QFont small = button->font();
         small.setPointSizeF(small.pointSizeF() * 0.85);
