@@ -16,29 +16,6 @@
 
 using namespace Paths;
 
-FolderNavigator::FolderNavigator(FolderTree &tree, EntryListView &list, FileListController &listing,
-                                 PathBar &pathBar, QObject *parent)
-    : QObject(parent), m_tree(tree), m_list(list), m_listing(listing), m_pathBar(pathBar)
-{
-    connect(&m_tree, &FolderTree::folderSelected, this, &FolderNavigator::folderSelected);
-}
-
-QString FolderNavigator::computerRootText()
-{
-    return FolderTree::specialFolderText(FolderTree::Computer);
-}
-
-QString FolderNavigator::absolute(const QString &path) const
-{
-    return absoluteClean(path, baseFolder());
-}
-
-QString FolderNavigator::baseFolder() const
-{
-    // Relative paths are taken from the folder shown, or from the home folder when none is.
-    return folderExists(m_currentFolder) ? m_currentFolder : QDir::homePath();
-}
-
 namespace {
 
 // The path without quotes, made absolute from base; empty for a path of quotes alone.
@@ -62,6 +39,29 @@ QString folderListedFor(const QString &text)
 }
 
 } // namespace
+
+FolderNavigator::FolderNavigator(FolderTree &tree, EntryListView &list, FileListController &listing,
+                                 PathBar &pathBar, QObject *parent)
+    : QObject(parent), m_tree(tree), m_list(list), m_listing(listing), m_pathBar(pathBar)
+{
+    connect(&m_tree, &FolderTree::folderSelected, this, &FolderNavigator::folderSelected);
+}
+
+QString FolderNavigator::computerRootText()
+{
+    return FolderTree::specialFolderText(FolderTree::Computer);
+}
+
+QString FolderNavigator::absolute(const QString &path) const
+{
+    return absoluteClean(path, baseFolder());
+}
+
+QString FolderNavigator::baseFolder() const
+{
+    // Relative paths are taken from the folder shown, or from the home folder when none is.
+    return folderExists(m_currentFolder) ? m_currentFolder : QDir::homePath();
+}
 
 QString FolderNavigator::folderOpenedFor(const QString &path, const QString &base)
 {

@@ -98,6 +98,7 @@ SingleInstance::~SingleInstance()
 {
     closeSocket();
 }
+
 QString SingleInstance::defaultRuntimeFolder()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -203,9 +204,7 @@ void SingleInstance::checkSocket()
     // A socket put there by another copy (one started after the lock file was removed, say) is
     // left to it, so that the two do not take the name from each other every second.
     if (::lstat(path.constData(), &info) != 0 && errno == ENOENT) {
-        delete m_listening;
-        m_listening = nullptr;
-        m_listener.reset();
+        closeSocket();
         bindSocket();
     } else if (m_listening && !m_listening->isEnabled()) {
         m_listening->setEnabled(true);

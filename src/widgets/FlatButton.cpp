@@ -15,8 +15,8 @@ FlatButton::FlatButton(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    // A button sizing itself to its default text takes that size when it is polished, unless a
-    // setter has laid it out by then: most buttons get their own text and font right away.
+    // A button sizing itself to its default text takes that size when it is polished: most buttons
+    // get their own text and font right away, and measuring the default one would be wasted.
 }
 
 void FlatButton::setPicture(const QPixmap &picture)
@@ -155,7 +155,6 @@ const FlatButtonLayout &FlatButton::measured() const
 
 void FlatButton::layOut()
 {
-    m_laidOut = true;
     m_layout.picture = (QSizeF(m_picture.size()) / m_picture.devicePixelRatio()).toSize();
     if (m_autoSize)
         setFixedSize(measured().autoSize());
@@ -169,8 +168,8 @@ QSize FlatButton::sizeHint() const
 
 bool FlatButton::event(QEvent *event)
 {
-    if (event->type() == QEvent::Polish && !m_laidOut)
-        layOut();
+    if (event->type() == QEvent::Polish && m_autoSize)
+        setFixedSize(measured().autoSize());
     return QWidget::event(event);
 }
 

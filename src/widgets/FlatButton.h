@@ -118,7 +118,6 @@ private:
     QPixmap m_mouseIcon;
     mutable FlatButtonLayout m_layout;
     mutable bool m_textMeasured = false;
-    bool m_laidOut = false;
 
     bool m_pressed = false;
     bool m_doubleClicked = false;
