@@ -8,10 +8,10 @@
 
 FolderReadAhead::FolderReadAhead(const QString &folder, const FilePattern &pattern)
     : m_folder(folder), m_patternText(pattern.text()),
-      // The thread makes its own pattern from the text, so that nothing it matches with is shared.
-      m_read(std::async(std::launch::async, [folder, text = pattern.text()] {
-          return FolderReader::read(folder, FilePattern(text));
-      }))
+      // The read makes its own pattern from the text, so that nothing it matches with is shared
+      // with the thread that takes it.
+      m_task([folder, text = pattern.text()] { return FolderReader::read(folder, FilePattern(text)); }),
+      m_read(m_task.get_future())
 {
 }
 

@@ -8,14 +8,17 @@
 
 class FilePattern;
 
-// A folder read on a thread of its own while the program starts: the start folder is read while
-// the window is being built, and the first listing of that folder takes what was read. A read
-// that is never taken is waited for when this goes.
+// A folder read ahead while the program starts: the start folder is read while the window is being
+// built, and the first listing of that folder takes what was read. Whoever runs the read ends it
+// before this goes.
 class FolderReadAhead
 {
 public:
-    // Starts reading the folder (ending in "/") with the pattern.
+    // Prepares the read of the folder (ending in "/") with the pattern, which read() then runs.
     FolderReadAhead(const QString &folder, const FilePattern &pattern);
+
+    // Reads the folder; called once, on any thread.
+    void read() { m_task(); }
 
     // What was read, once the read has ended, when folder and pattern are the ones it was started
     // with; nothing for any other folder or pattern, and nothing the second time. While it waits,
@@ -26,5 +29,6 @@ public:
 private:
     QString m_folder;
     QString m_patternText;
+    std::packaged_task<FolderReader::Contents()> m_task;
     std::future<FolderReader::Contents> m_read;
 };

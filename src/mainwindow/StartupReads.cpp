@@ -9,20 +9,28 @@
 #include <fontconfig/fontconfig.h>
 
 StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder, const FilePattern &pattern)
-    : m_dataFolder(dataFolder),
-      // The font configuration and its caches, which the first text of the window needs.
-      m_fonts(std::async(std::launch::async, [] { FcInit(); })),
-      m_editList(std::async(std::launch::async,
-                            [path = dataFolder + ListFiles::EditList] {
-                                EditListRead read;
-                                read.problem = EditListFile::load(read.store, path);
-                                return read;
-                            })),
-      m_playlist(std::async(std::launch::async,
-                            [path = dataFolder + ListFiles::Playlist] { return M3uFile::read(path); }))
+    : m_dataFolder(dataFolder)
 {
     if (!startFolder.isEmpty())
         m_startFolder.emplace(startFolder, pattern);
+    std::packaged_task<EditListRead()> editList([path = dataFolder + ListFiles::EditList] {
+        EditListRead read;
+        read.problem = EditListFile::load(read.store, path);
+        return read;
+    });
+    m_editList = editList.get_future();
+    std::packaged_task<TextLineFile::Contents()> playlist(
+        [path = dataFolder + ListFiles::Playlist] { return M3uFile::read(path); });
+    m_playlist = playlist.get_future();
+    m_reader = std::jthread([folder = this->startFolder(), editList = std::move(editList),
+                             playlist = std::move(playlist)]() mutable {
+        if (folder)
+            folder->read();
+        // The font configuration and its caches, which the first text of the window needs.
+        FcInit();
+        editList();
+        playlist();
+    });
 }
 
 QString StartupReads::takeEditList(EditListStore &store)

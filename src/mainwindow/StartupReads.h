@@ -7,12 +7,15 @@
 
 #include <future>
 #include <optional>
+#include <thread>
 
 class FilePattern;
 
-// What a start reads, begun on threads of their own from the first moment, while the application
-// and the window are built: the font configuration, the start folder, the EditList and the last
-// playlist. Whatever is not taken is waited for when this goes.
+// What a start reads, on a thread of its own from the first moment, while the application and the
+// window are built: the start folder, the font configuration, the EditList and the last playlist,
+// in the order the window needs them. One thread, so that the reads never take both processor
+// cores from the application and the display server. Whatever is not taken is waited for when
+// this goes.
 class StartupReads
 {
 public:
@@ -37,8 +40,9 @@ private:
     };
 
     QString m_dataFolder;
-    std::future<void> m_fonts;
     std::optional<FolderReadAhead> m_startFolder;
     std::future<EditListRead> m_editList;
     std::future<TextLineFile::Contents> m_playlist;
+    // Last, so that it is joined before what it reads into goes.
+    std::jthread m_reader;
 };
