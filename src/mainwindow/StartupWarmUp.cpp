@@ -1,28 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StartupWarmUp.h"
 
+#include "PoolTask.h"
+
 #include <QDBusConnection>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QThreadPool>
-#include <memory>
-
-namespace {
-
-// Runs the work on the application's thread pool, which also draws large fills of the window
-// across its threads: the pool's threads are started here rather than in the first paint.
-std::future<void> startInPool(std::function<void()> work)
-{
-    auto done = std::make_shared<std::promise<void>>();
-    std::future<void> result = done->get_future();
-    QThreadPool::globalInstance()->start([done, work = std::move(work)] {
-        work();
-        done->set_value();
-    });
-    return result;
-}
-
-} // namespace
 
 StartupWarmUp::StartupWarmUp()
     : m_fonts(startInPool([font = QGuiApplication::font()] {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GroupFrameStyle.h"
 
+#include "PoolTask.h"
+
 #include <QGroupBox>
 #include <QImageReader>
 #include <QStyleOption>
@@ -20,18 +22,26 @@ GroupFrameStyle::GroupFrameStyle()
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     if (baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
         return;
-    QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"),
-                        "png");
-    reader.setAutoDetectImageFormat(false);
-    m_frame = QPixmap::fromImage(reader.read());
-    m_drawsFrames = !m_frame.isNull();
+    m_frameRead = startInPool([] {
+        QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"),
+                            "png");
+        reader.setAutoDetectImageFormat(false);
+        return reader.read();
+    });
 #endif
+}
+
+const QPixmap &GroupFrameStyle::frame() const
+{
+    if (m_frameRead.valid())
+        m_frame = QPixmap::fromImage(m_frameRead.get());
+    return m_frame;
 }
 
 void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                     const QWidget *widget) const
 {
-    if (element != PE_FrameGroupBox || !m_drawsFrames) {
+    if (element != PE_FrameGroupBox || frame().isNull()) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
@@ -40,5 +50,5 @@ void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
                               ? FusionGroupBoxTopMargin
                               : qMax(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) +
                                     FusionGroupBoxTopMargin;
-    qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), QMargins(6, 6, 6, 6), m_frame);
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), QMargins(6, 6, 6, 6), frame());
 }
