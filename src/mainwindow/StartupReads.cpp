@@ -6,6 +6,7 @@
 #include "ListFiles.h"
 #include "M3uFile.h"
 
+#include <QMimeDatabase>
 #include <fontconfig/fontconfig.h>
 
 StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder, const FilePattern &pattern)

@@ -12,10 +12,10 @@
 class FilePattern;
 
 // What a start reads, on a thread of its own from the first moment, while the application and the
-// window are built: the start folder, the font configuration, the EditList and the last playlist,
-// in the order the window needs them. One thread, so that the reads never take both processor
-// cores from the application and the display server. Whatever is not taken is waited for when
-// this goes.
+// window are built: the start folder, the font configuration, the MIME database, the EditList and
+// the last playlist, in the order the window needs them. One thread, so that the reads never take both
+// processor cores from the application and the display server. Whatever is not taken is waited for when this
+// goes.
 class StartupReads
 {
 public:
