@@ -23,6 +23,12 @@ quint64 packedLowerCase(const char *text, size_t length)
     return packed;
 }
 
+bool isWildcardOrDot(QChar ch)
+{
+    return ch == QLatin1Char('*') || ch == QLatin1Char('?') || ch == QLatin1Char('.') ||
+           ch == QLatin1Char('[') || ch == QLatin1Char(']');
+}
+
 } // namespace
 
 FilePattern::FilePattern(const QString &pattern) : m_text(pattern)
@@ -38,7 +44,7 @@ FilePattern::FilePattern(const QString &pattern) : m_text(pattern)
         }
         const QString extension = wildcard.mid(2);
         if (wildcard.startsWith(QLatin1String("*.")) && !extension.isEmpty() &&
-            !extension.contains(QRegularExpression(QStringLiteral("[*?.\\[\\]]")))) {
+            std::none_of(extension.cbegin(), extension.cend(), isWildcardOrDot)) {
             const QString lower = extension.toLower();
             m_extensions.insert(lower);
             bool ascii = true;

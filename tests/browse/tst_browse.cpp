@@ -127,6 +127,16 @@ private Q_SLOTS:
                                             << "abc.wav" << false;
         QTest::newRow("empty pattern") << ""
                                        << "a.wav" << false;
+        QTest::newRow("question mark in extension") << "*.mp?"
+                                                    << "a.MP4" << true;
+        QTest::newRow("set in extension") << "*.m[pk]3"
+                                          << "a.mk3" << true;
+        QTest::newRow("set in extension miss") << "*.m[pk]3"
+                                               << "a.m[pk]3x" << false;
+        QTest::newRow("dot in extension") << "*.tar.gz"
+                                          << "a.TAR.GZ" << true;
+        QTest::newRow("dot in extension miss") << "*.tar.gz"
+                                               << "a.gz" << false;
     }
     void patternMatchesWithoutRegardToCase()
     {
