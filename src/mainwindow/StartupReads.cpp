@@ -7,6 +7,7 @@
 #include "M3uFile.h"
 
 #include <QMimeDatabase>
+#include <QThread>
 #include <fontconfig/fontconfig.h>
 
 StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder, const FilePattern &pattern)
@@ -23,12 +24,21 @@ StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder
     std::packaged_task<TextLineFile::Contents()> playlist(
         [path = dataFolder + ListFiles::Playlist] { return M3uFile::read(path); });
     m_playlist = playlist.get_future();
+    // Qt takes the first thread that uses it for the application's main thread, and the reads use
+    // Qt: this thread, which makes the application, is made known first.
+    QThread::currentThread();
     m_reader = std::jthread([folder = this->startFolder(), editList = std::move(editList),
                              playlist = std::move(playlist)]() mutable {
         if (folder)
             folder->read();
         // The font configuration and its caches, which the first text of the window needs.
         FcInit();
+        // The MIME database, which the first listing asks for its icons' names; it is shared by
+        // all threads.
+        const QMimeType type =
+            QMimeDatabase().mimeTypeForFile(QStringLiteral("x.mp3"), QMimeDatabase::MatchExtension);
+        type.iconName();
+        type.genericIconName();
         editList();
         playlist();
     });
