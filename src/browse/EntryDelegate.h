@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PlainItemDelegate.h"
+
 #include <QColor>
-#include <QStyledItemDelegate>
 
 // Draws the entries of a file list: entries on the EditList in blue, the entry a file menu is open
 // on on a green background, entries a job has handled in the colour of what happened to them.
-class EntryDelegate : public QStyledItemDelegate
+class EntryDelegate : public PlainItemDelegate
 {
     Q_OBJECT
 
@@ -27,7 +28,7 @@ public:
     static inline const QColor PlayingYellow{255, 255, 0};
     static inline const QColor PlayingBlue{0, 0, 255};
 
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using PlainItemDelegate::PlainItemDelegate;
     void setPlayingLook(PlayingLook look) { m_playingLook = look; }
 
 protected:

@@ -8,6 +8,7 @@
 #include "FolderTreeItem.h"
 #include "NativePath.h"
 #include "Paths.h"
+#include "PlainItemDelegate.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -39,6 +40,7 @@ FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent)
     setUniformRowHeights(true);
     setRootIsDecorated(true);
     setIconSize(QSize(FileIconProvider::DrawnSide, FileIconProvider::DrawnSide));
+    setItemDelegate(new PlainItemDelegate(this));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
 
