@@ -7,11 +7,11 @@
 #include "FileIconProvider.h"
 #include "FilePattern.h"
 #include "FreedesktopTrash.h"
-#include "GroupFrameStyle.h"
 #include "MainWindow.h"
 #include "MpvPlayer.h"
 #include "NativePath.h"
 #include "Paths.h"
+#include "ProgramStyle.h"
 #include "QtPrompter.h"
 #include "Settings.h"
 #include "SettingsStore.h"
@@ -96,7 +96,7 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     const StartupWarmUp warmUp;
-    app.setStyle(new GroupFrameStyle);
+    app.setStyle(new ProgramStyle);
     if (first)
         instance.listen();
     app.setWindowIcon(appIcon());

@@ -2,8 +2,8 @@
 #include "BgrColor.h"
 #include "EtchedLine.h"
 #include "FlatButton.h"
-#include "GroupFrameStyle.h"
 #include "PlainItemDelegate.h"
+#include "ProgramStyle.h"
 #include "Rounding.h"
 #include "ScriptedPrompter.h"
 #include "ScrollingText.h"
@@ -19,6 +19,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QStandardPaths>
@@ -81,7 +82,46 @@ private Q_SLOTS:
             return box.grab().toImage();
         };
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        GroupFrameStyle ours;
+        ProgramStyle ours;
+        QCOMPARE(drawn(&ours), drawn(fusion.get()));
+    }
+
+    void scrollBarsLookAsTheirStyleDrawsThem_data()
+    {
+        QTest::addColumn<Qt::Orientation>("orientation");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("tall, top") << Qt::Vertical << 381 << 0 << true;
+        QTest::newRow("tall, middle") << Qt::Vertical << 400 << 437 << true;
+        QTest::newRow("tall, bottom") << Qt::Vertical << 308 << 1000 << true;
+        QTest::newRow("one band and a line")
+            << Qt::Vertical << ProgramStyle::ScrollBarBand + 1 << 500 << true;
+        QTest::newRow("one band") << Qt::Vertical << ProgramStyle::ScrollBarBand << 500 << true;
+        QTest::newRow("tall, disabled") << Qt::Vertical << 250 << 300 << false;
+        QTest::newRow("wide") << Qt::Horizontal << 400 << 700 << true;
+    }
+
+    void scrollBarsLookAsTheirStyleDrawsThem()
+    {
+        QFETCH(Qt::Orientation, orientation);
+        QFETCH(int, length);
+        QFETCH(int, value);
+        QFETCH(bool, enabled);
+        const auto drawn = [&](QStyle *style) {
+            QScrollBar bar(orientation);
+            bar.setStyle(style);
+            bar.setRange(0, 1000);
+            bar.setPageStep(120);
+            bar.setValue(value);
+            bar.setEnabled(enabled);
+            const int thickness = bar.sizeHint().width() < bar.sizeHint().height() ? bar.sizeHint().width()
+                                                                                   : bar.sizeHint().height();
+            bar.resize(orientation == Qt::Vertical ? QSize(thickness, length) : QSize(length, thickness));
+            return bar.grab().toImage();
+        };
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        ProgramStyle ours;
         QCOMPARE(drawn(&ours), drawn(fusion.get()));
     }
 
