@@ -3,6 +3,7 @@
 
 #include "FileIconProvider.h"
 #include "FilePattern.h"
+#include "FolderChainReadAhead.h"
 #include "FolderListing.h"
 #include "FolderReader.h"
 #include "FolderTreeItem.h"
@@ -110,13 +111,17 @@ void FolderTree::load(QTreeWidgetItem *item)
         return;
     item->setData(0, LoadedRole, true);
     if (item == m_computer) {
-        for (const ListEntry &volume : FolderListing::volumes())
+        std::optional<QList<ListEntry>> early = m_readAhead ? m_readAhead->takeVolumes() : std::nullopt;
+        const QList<ListEntry> volumes = early ? std::move(*early) : FolderListing::volumes();
+        for (const ListEntry &volume : volumes)
             addFolderItem(item, volume.path, volume.path);
     } else {
         QString path = item->data(0, PathRole).toString();
         if (path.isEmpty())
             path = specialFolderPath(item->text(0));
-        const FolderReader::Contents contents = FolderReader::read(path, FilePattern());
+        std::optional<FolderReader::Contents> early = m_readAhead ? m_readAhead->take(path) : std::nullopt;
+        const FolderReader::Contents contents =
+            early ? std::move(*early) : FolderReader::read(path, FilePattern());
         for (const QString &name : contents.folders)
             addFolderItem(item, name, Paths::withSeparator(path) + name + QLatin1Char('/'));
     }

@@ -4,6 +4,7 @@
 #include <QTreeWidget>
 
 class FileIconProvider;
+class FolderChainReadAhead;
 
 // The folder tree: the desktop, the documents folder and the computer root (whose children are the
 // mounted volumes) at the top, every folder below loaded when it is first opened. Selecting a
@@ -45,6 +46,10 @@ public:
     // Re-reads the folders that have been opened.
     void refresh();
 
+    // While set, the first loads of the volumes and of the folders it read take what it read
+    // (start-up).
+    void setReadAhead(FolderChainReadAhead *readAhead) { m_readAhead = readAhead; }
+
     // While set, selection changes raise nothing (start-up).
     void setLoading(bool loading) { m_loading = loading; }
 
@@ -68,6 +73,7 @@ private:
     void currentChanged(QTreeWidgetItem *current);
 
     FileIconProvider *m_icons = nullptr;
+    FolderChainReadAhead *m_readAhead = nullptr;
     QTreeWidgetItem *m_computer = nullptr;
     bool m_loading = false;
     Qt::MouseButton m_lastButton = Qt::NoButton;

@@ -11,7 +11,7 @@
 #include <fontconfig/fontconfig.h>
 
 StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder, const FilePattern &pattern)
-    : m_dataFolder(dataFolder)
+    : m_dataFolder(dataFolder), m_folderChain(startFolder)
 {
     if (!startFolder.isEmpty())
         m_startFolder.emplace(startFolder, pattern);
@@ -27,10 +27,11 @@ StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder
     // Qt takes the first thread that uses it for the application's main thread, and the reads use
     // Qt: this thread, which makes the application, is made known first.
     QThread::currentThread();
-    m_reader = std::jthread([folder = this->startFolder(), editList = std::move(editList),
-                             playlist = std::move(playlist)]() mutable {
+    m_reader = std::jthread([folder = this->startFolder(), chain = &m_folderChain,
+                             editList = std::move(editList), playlist = std::move(playlist)]() mutable {
         if (folder)
             folder->read();
+        chain->read();
         // The font configuration and its caches, which the first text of the window needs.
         FcInit();
         // The MIME database, which the first listing asks for its icons' names; it is shared by

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EditListStore.h"
+#include "FolderChainReadAhead.h"
 #include "FolderReadAhead.h"
 #include "TextLineFile.h"
 
@@ -12,8 +13,9 @@
 class FilePattern;
 
 // What a start reads, on a thread of its own from the first moment, while the application and the
-// window are built: the start folder, the font configuration, the MIME database, the EditList and
-// the last playlist, in the order the window needs them. One thread, so that the reads never take both
+// window are built: the start folder, the folders the tree opens down to it, the font
+// configuration, the MIME database, the EditList and the last playlist, in the order the window
+// needs them. One thread, so that the reads never take both
 // processor cores from the application and the display server. Whatever is not taken is waited for when this
 // goes.
 class StartupReads
@@ -26,6 +28,8 @@ public:
     const QString &dataFolder() const { return m_dataFolder; }
     // The start folder's read; none when no folder was read.
     FolderReadAhead *startFolder() { return m_startFolder ? &*m_startFolder : nullptr; }
+    // The volumes and the folders from the root down to the start folder.
+    FolderChainReadAhead *folderChain() { return &m_folderChain; }
     // The EditList file read into the store, which it replaces; returns why the file was not read,
     // empty otherwise (see EditListFile::load).
     QString takeEditList(EditListStore &store);
@@ -41,6 +45,7 @@ private:
 
     QString m_dataFolder;
     std::optional<FolderReadAhead> m_startFolder;
+    FolderChainReadAhead m_folderChain;
     std::future<EditListRead> m_editList;
     std::future<TextLineFile::Contents> m_playlist;
     // Last, so that it is joined before what it reads into goes.

@@ -5,6 +5,7 @@
 #include "FileIconProvider.h"
 #include "FilePattern.h"
 #include "FileTypeChooser.h"
+#include "FolderChainReadAhead.h"
 #include "FolderListing.h"
 #include "FolderTree.h"
 #include "MediaTypeEditor.h"
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <thread>
 
 using namespace Paths;
 
@@ -420,6 +422,28 @@ private Q_SLOTS:
         QCOMPARE(rightClicks.count(), 1);
         QCOMPARE(selected.count(), before);
         QCOMPARE(tree.currentItem(), a);
+    }
+
+    void folderTreeOpensOnWhatWasReadAhead()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("a/b/c"));
+        const QString deep = dir.path() + QStringLiteral("/a/b/");
+        FolderChainReadAhead early(deep);
+        std::jthread reader([&early] { early.read(); });
+        reader.join();
+        // Made after the read: the tree shows what was read until it reads again.
+        QDir(dir.path()).mkpath(QStringLiteral("a/late"));
+        FolderTree tree;
+        tree.setReadAhead(&early);
+        QVERIFY(tree.setSelectedPath(deep));
+        tree.setReadAhead(nullptr);
+        QTreeWidgetItem *a = tree.currentItem()->parent();
+        QCOMPARE(a->childCount(), 1);
+        QVERIFY(!early.takeVolumes());
+        tree.refresh();
+        QVERIFY(tree.setSelectedPath(deep));
+        QCOMPARE(tree.currentItem()->parent()->childCount(), 2);
     }
 
     void folderColumnWidthFollowsTheVisibleFolders()

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FilePattern.h"
+#include "FolderChainReadAhead.h"
+#include "FolderListing.h"
 #include "FolderReadAhead.h"
 #include "FolderReader.h"
 #include "FolderWalker.h"
@@ -120,6 +122,42 @@ private Q_SLOTS:
         QCOMPARE(taken->folders, QStringList{QStringLiteral("Sub")});
         QCOMPARE(taken->files, QStringList{QStringLiteral("a.mp3")});
         QVERIFY(!early.take(folder, songs));
+    }
+
+    void folderChainRunsFromTheRoot_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("chain");
+        QTest::newRow("root") << "/" << QStringList{"/"};
+        QTest::newRow("deep") << "/a/b c/d/" << QStringList{"/", "/a/", "/a/b c/", "/a/b c/d/"};
+        QTest::newRow("no closing slash") << "/a/b" << QStringList{"/", "/a/"};
+        QTest::newRow("none") << "" << QStringList{};
+        QTest::newRow("not a path") << "Computer" << QStringList{};
+    }
+    void folderChainRunsFromTheRoot()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, chain);
+        QCOMPARE(FolderChainReadAhead::chain(folder), chain);
+    }
+
+    void aFolderChainIsTakenOnceForEachFolder()
+    {
+        const TemporaryFolder dir;
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("Sub/Deeper"))));
+        const QString sub = dir.path() + QStringLiteral("/Sub/");
+        FolderChainReadAhead early(sub);
+        std::jthread reader([&early] { early.read(); });
+        const std::optional<FolderReader::Contents> taken = early.take(sub);
+        QVERIFY(taken);
+        QCOMPARE(taken->folders, QStringList{QStringLiteral("Deeper")});
+        QVERIFY(!early.take(sub));
+        QVERIFY(early.take(dir.path() + QLatin1Char('/')));
+        QVERIFY(!early.take(sub + QStringLiteral("Deeper/")));
+        const std::optional<QList<ListEntry>> volumes = early.takeVolumes();
+        QVERIFY(volumes);
+        QCOMPARE(volumes->size(), FolderListing::volumes().size());
+        QVERIFY(!early.takeVolumes());
     }
 
     void patternTest_data()
