@@ -51,6 +51,8 @@ bool PlainItemDelegate::paintPlainly(QPainter *painter, const QStyleOptionViewIt
     textOption.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QTextLayout text(option.text, option.font);
     text.setTextOption(textOption);
+    // Kept after the layout, so that drawing does not shape the text again.
+    text.setCacheEnabled(true);
     text.beginLayout();
     QTextLine line = text.createLine();
     const int textWidth = textArea.width() - 2 * margin;
