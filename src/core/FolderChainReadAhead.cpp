@@ -21,7 +21,8 @@ QStringList FolderChainReadAhead::chain(const QString &folder)
     QStringList folders;
     if (!folder.startsWith(QLatin1Char('/')))
         return folders;
-    for (qsizetype slash = 0; slash >= 0 && slash < folder.size();
+    // The folder itself is only selected, not opened; it may be large, and the listing reads it.
+    for (qsizetype slash = 0; slash >= 0 && slash < folder.size() - 1;
          slash = folder.indexOf(QLatin1Char('/'), slash + 1)) {
         folders.append(folder.left(slash + 1));
     }

@@ -10,7 +10,8 @@
 #include <optional>
 
 // What the folder tree reads to open down to the start folder, read ahead while the program starts:
-// the mounted volumes and the subfolders of every folder from the root down to the start folder.
+// the mounted volumes and the subfolders of every folder from the root down to the start folder's
+// parent.
 // The tree's first loads of those take what was read. Whoever runs the read ends it before this
 // goes.
 class FolderChainReadAhead
@@ -29,7 +30,7 @@ public:
     // folder, and nothing the second time.
     std::optional<FolderReader::Contents> take(const QString &folder);
 
-    // The folders read for a folder: each one from the root down, ending in "/".
+    // The folders read for a folder: each one from the root down to its parent, ending in "/".
     static QStringList chain(const QString &folder);
 
 private:

@@ -5,12 +5,26 @@
 #include "FilePattern.h"
 #include "ListFiles.h"
 #include "M3uFile.h"
+#include "NativePath.h"
 
 #include <QMimeDatabase>
 #include <QThread>
 #include <fontconfig/fontconfig.h>
+#include <sys/stat.h>
+#include <utility>
 
-StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder, const FilePattern &pattern)
+namespace {
+
+bool isLarge(const QString &folder, qint64 largeBytes)
+{
+    struct stat status = {};
+    return ::stat(NativePath::toBytes(folder).constData(), &status) == 0 && status.st_size > largeBytes;
+}
+
+} // namespace
+
+StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder, const FilePattern &pattern,
+                           qint64 largeFolderBytes)
     : m_dataFolder(dataFolder), m_folderChain(startFolder)
 {
     if (!startFolder.isEmpty())
@@ -27,8 +41,11 @@ StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder
     // Qt takes the first thread that uses it for the application's main thread, and the reads use
     // Qt: this thread, which makes the application, is made known first.
     QThread::currentThread();
-    m_reader = std::jthread([folder = this->startFolder(), chain = &m_folderChain,
-                             editList = std::move(editList), playlist = std::move(playlist)]() mutable {
+    FolderReadAhead *folder = this->startFolder();
+    if (folder && isLarge(startFolder, largeFolderBytes))
+        m_folderReader = std::jthread([folder = std::exchange(folder, nullptr)] { folder->read(); });
+    m_reader = std::jthread([folder, chain = &m_folderChain, editList = std::move(editList),
+                             playlist = std::move(playlist)]() mutable {
         if (folder)
             folder->read();
         chain->read();

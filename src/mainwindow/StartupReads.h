@@ -15,14 +15,19 @@ class FilePattern;
 // What a start reads, on a thread of its own from the first moment, while the application and the
 // window are built: the start folder, the folders the tree opens down to it, the font
 // configuration, the MIME database, the EditList and the last playlist, in the order the window
-// needs them. One thread, so that the reads never take both
-// processor cores from the application and the display server. Whatever is not taken is waited for when this
-// goes.
+// needs them. One thread, so that the reads never take both processor cores from the application
+// and the display server; only a large start folder gets a second one, so that the other reads do
+// not wait behind it. Whatever is not taken is waited for when this goes.
 class StartupReads
 {
 public:
+    // A start folder whose directory takes more bytes than this (some thousands of entries) is
+    // read on a thread of its own, unless the constructor is told otherwise.
+    static constexpr qint64 LargeFolderBytes = 256 * 1024;
+
     // dataFolder ends in "/"; an empty startFolder reads no folder.
-    StartupReads(const QString &dataFolder, const QString &startFolder, const FilePattern &pattern);
+    StartupReads(const QString &dataFolder, const QString &startFolder, const FilePattern &pattern,
+                 qint64 largeFolderBytes = LargeFolderBytes);
 
     // Where the EditList and the playlist were read from.
     const QString &dataFolder() const { return m_dataFolder; }
@@ -48,6 +53,7 @@ private:
     FolderChainReadAhead m_folderChain;
     std::future<EditListRead> m_editList;
     std::future<TextLineFile::Contents> m_playlist;
-    // Last, so that it is joined before what it reads into goes.
+    // Last, so that they are joined before what they read into goes.
+    std::jthread m_folderReader;
     std::jthread m_reader;
 };

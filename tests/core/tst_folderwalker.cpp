@@ -128,8 +128,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QStringList>("chain");
-        QTest::newRow("root") << "/" << QStringList{"/"};
-        QTest::newRow("deep") << "/a/b c/d/" << QStringList{"/", "/a/", "/a/b c/", "/a/b c/d/"};
+        QTest::newRow("root") << "/" << QStringList{};
+        QTest::newRow("top") << "/a/" << QStringList{"/"};
+        QTest::newRow("deep") << "/a/b c/d/" << QStringList{"/", "/a/", "/a/b c/"};
         QTest::newRow("no closing slash") << "/a/b" << QStringList{"/", "/a/"};
         QTest::newRow("none") << "" << QStringList{};
         QTest::newRow("not a path") << "Computer" << QStringList{};
@@ -146,7 +147,7 @@ private Q_SLOTS:
         const TemporaryFolder dir;
         QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("Sub/Deeper"))));
         const QString sub = dir.path() + QStringLiteral("/Sub/");
-        FolderChainReadAhead early(sub);
+        FolderChainReadAhead early(sub + QStringLiteral("Deeper/"));
         std::jthread reader([&early] { early.read(); });
         const std::optional<FolderReader::Contents> taken = early.take(sub);
         QVERIFY(taken);

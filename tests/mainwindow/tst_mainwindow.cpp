@@ -359,6 +359,11 @@ private Q_SLOTS:
                                             << ""
                                             << ""
                                             << "";
+        // Read on a thread of its own, as a large folder is.
+        QTest::newRow("a large start folder") << ""
+                                              << "media/"
+                                              << "large"
+                                              << "media/";
     }
     void theStartReadsWhileTheWindowIsBuilt()
     {
@@ -366,6 +371,9 @@ private Q_SLOTS:
         QFETCH(QString, lastPath);
         QFETCH(QString, modernTypes);
         QFETCH(QString, folder);
+        const bool large = modernTypes == QLatin1String("large");
+        if (large)
+            modernTypes.clear();
         Session session;
         const auto inSession = [&](const QString &path) {
             return path.isEmpty() ? path : session.media().chopped(6) + path;
@@ -384,7 +392,8 @@ private Q_SLOTS:
         const QString startFolder = StartupRestore::startFolder(inSession(commandLine), settings);
         QCOMPARE(startFolder, inSession(folder));
         const FilePattern pattern = StartupRestore::listingPattern(settings);
-        StartupReads reads(session.dataFile(""), startFolder, pattern);
+        StartupReads reads(session.dataFile(""), startFolder, pattern,
+                           large ? 0 : StartupReads::LargeFolderBytes);
         QCOMPARE(reads.startFolder() != nullptr, !startFolder.isEmpty());
         MainWindow &form = session.start(inSession(commandLine), false, false, &reads);
         QCOMPARE(session.child<PlaylistPanel>("playlistPanel")->paths(),
