@@ -11,9 +11,8 @@
 
 // What the folder tree reads to open down to the start folder, read ahead while the program starts:
 // the mounted volumes and the subfolders of every folder from the root down to the start folder's
-// parent.
-// The tree's first loads of those take what was read. Whoever runs the read ends it before this
-// goes.
+// parent. The tree's first loads of those take what was read. Whoever runs the read ends it before
+// this goes.
 class FolderChainReadAhead
 {
 public:
