@@ -21,6 +21,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
@@ -96,6 +97,8 @@ SingleInstance::SingleInstance(const QString &runtimeFolder, QObject *parent)
 
 SingleInstance::~SingleInstance()
 {
+    if (m_binding.valid())
+        keep(m_binding.get());
     closeSocket();
 }
 
@@ -132,6 +135,11 @@ bool SingleInstance::tryBecomeFirst()
     if (!lock.valid() || ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
         return false;
     m_lock.reset(lock.release());
+    try {
+        m_binding = std::async(std::launch::async, &SingleInstance::bindSocketAt, socketPath(m_folder));
+    } catch (const std::system_error &) {
+        // Without a thread to spare, listen() makes the socket itself.
+    }
     return true;
 }
 
@@ -141,7 +149,8 @@ bool SingleInstance::listen()
         return false;
     if (m_listener.valid())
         return true;
-    if (!bindSocket())
+    keep(m_binding.valid() ? m_binding.get() : bindSocketAt(socketPath(m_folder)));
+    if (!watchSocket())
         // Without the socket later copies cannot hand over paths, but this copy still runs.
         return false;
     if (!m_watchdog) {
@@ -153,28 +162,42 @@ bool SingleInstance::listen()
     return true;
 }
 
-bool SingleInstance::bindSocket()
+SingleInstance::BoundSocket SingleInstance::bindSocketAt(const QByteArray &path)
 {
-    const QByteArray path = socketPath(m_folder);
+    BoundSocket socket;
     sockaddr_un address;
     if (!addressOf(path, address))
-        return false;
+        return socket;
     // Holding the lock means any socket still there was left by a crashed copy.
     ::unlink(path.constData());
     FileDescriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     if (!listener.valid() ||
         ::bind(listener.get(), reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
-        return false;
+        return socket;
     struct stat info = {};
     // Only the user may connect, in a folder that is the user's alone as well.
     if (::chmod(path.constData(), 0600) != 0 || ::listen(listener.get(), SOMAXCONN) != 0 ||
         ::lstat(path.constData(), &info) != 0) {
         ::unlink(path.constData());
-        return false;
+        return socket;
     }
-    m_socketDevice = info.st_dev;
-    m_socketInode = info.st_ino;
-    m_listener.reset(listener.release());
+    socket.listener = std::move(listener);
+    socket.device = info.st_dev;
+    socket.inode = info.st_ino;
+    return socket;
+}
+
+void SingleInstance::keep(BoundSocket socket)
+{
+    m_listener = std::move(socket.listener);
+    m_socketDevice = socket.device;
+    m_socketInode = socket.inode;
+}
+
+bool SingleInstance::watchSocket()
+{
+    if (!m_listener.valid())
+        return false;
     m_listening = new QSocketNotifier(m_listener.get(), QSocketNotifier::Read, this);
     connect(m_listening, &QSocketNotifier::activated, this, &SingleInstance::acceptConnections);
     return true;
@@ -205,7 +228,8 @@ void SingleInstance::checkSocket()
     // left to it, so that the two do not take the name from each other every second.
     if (::lstat(path.constData(), &info) != 0 && errno == ENOENT) {
         closeSocket();
-        bindSocket();
+        keep(bindSocketAt(path));
+        watchSocket();
     } else if (m_listening && !m_listening->isEnabled()) {
         m_listening->setEnabled(true);
     }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <future>
 
 class QSocketNotifier;
 class QTimer;
@@ -28,10 +29,13 @@ public:
     ~SingleInstance() override;
 
     // Takes the lock; false when another copy holds it. Needs no application object, so that a
-    // copy that only hands over a path never opens a window.
+    // copy that only hands over a path never opens a window. Once the lock is taken, the socket is
+    // made on a thread of its own while the caller goes on: making a file takes a millisecond or
+    // more on a disk-backed runtime folder.
     bool tryBecomeFirst();
     bool isFirst() const { return m_lock.valid(); }
-    // Starts taking execute requests; call once the application object exists.
+    // Starts taking execute requests; call once the application object exists. Requests sent
+    // since the lock was taken wait for it.
     bool listen();
 
     // Hands a path to the running copy; true once that copy has accepted it.
@@ -45,7 +49,17 @@ Q_SIGNALS:
     void executeRequested(const QString &command);
 
 private:
-    bool bindSocket();
+    // A socket bound to the file, listening, and the file it made.
+    struct BoundSocket
+    {
+        FileDescriptor listener;
+        quint64 device = 0;
+        quint64 inode = 0;
+    };
+    static BoundSocket bindSocketAt(const QByteArray &path);
+    void keep(BoundSocket socket);
+    // Takes connections on the kept socket; false when there is none.
+    bool watchSocket();
     void closeSocket();
     void checkSocket();
     void acceptConnections();
@@ -59,6 +73,7 @@ private:
     // The socket file this copy made, to notice when it is removed or replaced.
     quint64 m_socketDevice = 0;
     quint64 m_socketInode = 0;
+    std::future<BoundSocket> m_binding;
     QTimer *m_watchdog = nullptr;
     QList<QPointer<RequestConnection>> m_clients;
 };
