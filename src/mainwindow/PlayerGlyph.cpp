@@ -4,12 +4,12 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QPixmap playerGlyph(int button, qreal devicePixelRatio, const QColor &ink)
+QImage playerGlyph(int button, qreal devicePixelRatio, const QColor &ink)
 {
-    QPixmap pixmap(QSize(16, 16) * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    QImage picture(QSize(16, 16) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(ink, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     auto triangle = [&painter, &ink](QPointF a, QPointF b, QPointF c) {
@@ -69,5 +69,6 @@ QPixmap playerGlyph(int button, qreal devicePixelRatio, const QColor &ink)
         painter.drawPoint(QPointF(8, 4.8));
         break;
     }
-    return pixmap;
+    painter.end();
+    return picture;
 }

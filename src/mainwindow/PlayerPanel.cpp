@@ -6,6 +6,7 @@
 #include "PicturePanel.h"
 #include "PlaybackOptionsPanel.h"
 #include "PlayerGlyph.h"
+#include "PoolTask.h"
 #include "Twips.h"
 
 #include <QAction>
@@ -23,6 +24,14 @@
 PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("playerPanel"));
+    // The button pictures are drawn on the thread pool while the rest of the panel is built.
+    using Glyphs = std::array<QImage, std::tuple_size_v<Commands>>;
+    PoolTask<Glyphs> glyphs([ratio = devicePixelRatioF(), ink = palette().color(QPalette::WindowText)] {
+        Glyphs pictures;
+        for (std::size_t i = 0; i < pictures.size(); ++i)
+            pictures[i] = playerGlyph(int(i), ratio, ink);
+        return pictures;
+    });
     m_mediaView = new QFrame(this);
     m_mediaView->setObjectName(QStringLiteral("mediaView"));
     m_mediaView->setFrameShape(QFrame::StyledPanel);
@@ -54,7 +63,6 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
         auto *button = new FlatButton(m_controlStrip);
         button->setObjectName(commands[i]->objectName() + QLatin1String("Button"));
         button->setText(QString());
-        button->setPicture(playerGlyph(int(i), devicePixelRatioF(), palette().color(QPalette::WindowText)));
         button->setBorderSpace(1);
         button->setToolTip(commands[i]->text());
         button->setAction(commands[i]);
@@ -84,6 +92,10 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
     m_informationArea->setWidget(column);
     m_informationArea->setWidgetResizable(true);
     m_informationArea->setFrameShape(QFrame::NoFrame);
+
+    const Glyphs pictures = glyphs.take();
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        m_buttons[i]->setPicture(QPixmap::fromImage(pictures[i]));
 }
 
 void PlayerPanel::prepareVideo()
