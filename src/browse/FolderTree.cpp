@@ -44,6 +44,8 @@ FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent)
     setItemDelegate(new PlainItemDelegate(this));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
+    // The hidden header's label neither widens the column nor is measured in bold for it.
+    headerItem()->setData(0, Qt::SizeHintRole, QSize(0, 0));
 
     addFolderItem(nullptr, DesktopText, QString());
     addFolderItem(nullptr, tr("Documents"), specialFolderText(Personal));

@@ -12,6 +12,7 @@ namespace EditListFile {
 QString load(EditListStore &store, const QString &path)
 {
     const TextLineFile::Contents contents = TextLineFile::read(path);
+    store.reserve(store.count() + contents.lines.size());
     for (const QString &line : contents.lines) {
         if (!line.isEmpty())
             store.append(line);

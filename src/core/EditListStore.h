@@ -12,6 +12,13 @@ class EditListStore
 {
 public:
     void append(const QString &path);
+    // Makes room for this many entries in all, so that a long list read in does not grow and
+    // rehash its counts again and again.
+    void reserve(qsizetype count)
+    {
+        m_entries.reserve(count);
+        m_counts.reserve(count);
+    }
     void removeAt(int index);
     // Removes the first entry equal to each of the paths, in one pass over the list; yield is
     // called every few milliseconds of a long pass. False, and nothing removed, when the list
