@@ -30,8 +30,8 @@ public:
 
     // Takes the lock; false when another copy holds it. Needs no application object, so that a
     // copy that only hands over a path never opens a window. Once the lock is taken, the socket is
-    // made on a thread of its own while the caller goes on: making a file takes a millisecond or
-    // more on a disk-backed runtime folder.
+    // made on a thread of its own while the caller goes on: making its file waits on the file
+    // system, a millisecond or more when a disk-backed runtime folder is busy.
     bool tryBecomeFirst();
     bool isFirst() const { return m_lock.valid(); }
     // Starts taking execute requests; call once the application object exists. Requests sent
