@@ -335,35 +335,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lastPath");
         QTest::addColumn<QString>("modernTypes");
         QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("large");
         QTest::newRow("last folder") << ""
                                      << "media/"
                                      << ""
-                                     << "media/";
+                                     << "media/" << false;
         QTest::newRow("a file on the command line") << "media/a b.mp3"
                                                     << ""
                                                     << ""
-                                                    << "media/";
+                                                    << "media/" << false;
         QTest::newRow("a folder without its separator") << "media/sub folder"
                                                         << "media/"
                                                         << ""
-                                                        << "media/sub folder/";
+                                                        << "media/sub folder/" << false;
         QTest::newRow("modern types") << ""
                                       << "media/"
                                       << "1"
-                                      << "media/";
+                                      << "media/" << false;
         QTest::newRow("a folder that is gone") << ""
                                                << "gone/"
                                                << ""
-                                               << "";
+                                               << "" << false;
         QTest::newRow("nothing shown last") << ""
                                             << ""
                                             << ""
-                                            << "";
+                                            << "" << false;
         // Read on a thread of its own, as a large folder is.
         QTest::newRow("a large start folder") << ""
                                               << "media/"
-                                              << "large"
-                                              << "media/";
+                                              << ""
+                                              << "media/" << true;
     }
     void theStartReadsWhileTheWindowIsBuilt()
     {
@@ -371,9 +372,7 @@ private Q_SLOTS:
         QFETCH(QString, lastPath);
         QFETCH(QString, modernTypes);
         QFETCH(QString, folder);
-        const bool large = modernTypes == QLatin1String("large");
-        if (large)
-            modernTypes.clear();
+        QFETCH(bool, large);
         Session session;
         const auto inSession = [&](const QString &path) {
             return path.isEmpty() ? path : session.media().chopped(6) + path;
