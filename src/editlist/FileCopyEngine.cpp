@@ -28,6 +28,12 @@ constexpr int InputPastEndOfFile = 62;
 // What prepare() answers when the operation may go on.
 constexpr int KeepGoing = -1;
 
+// How much written data is left to the kernel's own timing before its writing out is started.
+// Below the dirty-page limits a whole file would otherwise wait in memory for the flush at the
+// end, and only then go to the disk: started every few megabytes, the disk writes while the
+// copy goes on, and the flush has little left to do.
+constexpr qint64 WritebackWindow = qint64(8) << 20;
+
 // A file descriptor closed when it goes out of scope.
 // Reads until the buffer holds `size` bytes or the file ends; -1 on an error.
 qint64 readFully(int fd, char *buffer, qint64 size)
@@ -282,6 +288,7 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
     const std::unique_ptr<char[]> buffer(new char[size_t(bufferSize)]);
     const qint64 total = job.size;
     qint64 written = 0;
+    qint64 writebackStarted = 0;
     qint64 remaining = total;
     qint64 rate = 0;
 
@@ -313,6 +320,12 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
             return failWith(errno, FileDescriptor::errorText(errno));
         written += got;
         remaining = total - written;
+        // Only a start, which waits for nothing: the flush at the end still decides what is on the disk.
+        if (written - writebackStarted >= WritebackWindow) {
+            ::sync_file_range(target.get(), writebackStarted, written - writebackStarted,
+                              SYNC_FILE_RANGE_WRITE);
+            writebackStarted = written;
+        }
 
         if (remaining > 0 && total > 0) {
             percent = 100 - int(100.0 * double(remaining) / double(total));

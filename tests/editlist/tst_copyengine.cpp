@@ -88,6 +88,8 @@ private Q_SLOTS:
         QTest::newRow("exactly one buffer") << qint64(8192) << qint64(8192) << 0 << 0;
         QTest::newRow("thirteen chunks, the last 1696 bytes") << qint64(100000) << qint64(8192) << 12 << 99;
         QTest::newRow("buffer larger than the file") << qint64(5000) << qint64(65536) << 0 << 0;
+        QTest::newRow("past three 8 MiB write-out windows, chunks across their ends")
+            << qint64(25165825) << qint64(100000) << 251 << 100;
     }
     void copiesInChunksOfTheBufferSize()
     {
