@@ -12,7 +12,7 @@ packages=(
   libglib2.0-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont libwmf-dev fonts-urw-base35
   libbenchmark-dev libxcb1-dev libfontconfig-dev
   adwaita-icon-theme
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick dbus-daemon
   desktop-file-utils appstream dpkg-dev file
   "$@"
 )
