@@ -43,7 +43,7 @@ int main(int argc, char **argv)
     clock.start();
     const int result = engine.copyFile(arguments.at(1), arguments.at(2), arguments.at(3).toLongLong(), true);
     if (result == FileCopyEngine::Done && flush &&
-        !FileCopyEngine::flushFileSystemOf(QFileInfo(arguments.at(2)).absolutePath())) {
+        FileCopyEngine::flushFileSystemOf(QFileInfo(arguments.at(2)).absolutePath()) != 0) {
         std::fprintf(stderr, "flushing the destination failed\n");
         return 1;
     }

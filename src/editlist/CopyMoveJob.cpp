@@ -4,6 +4,7 @@
 #include "BackgroundWork.h"
 #include "EventSlice.h"
 #include "FileCopyEngine.h"
+#include "FileDescriptor.h"
 #include "JobList.h"
 #include "Paths.h"
 #include "Prompter.h"
@@ -115,9 +116,7 @@ void CopyMoveJob::run(qint64 bufferSize)
         Q_EMIT started();
         if (Paths::folderExists(destination) && confirm(found.selected, destination)) {
             runEntries(destination, found, bufferSize);
-            // Writing a large job out to disk takes seconds: the window stays live meanwhile.
-            if (m_services.flushFolder)
-                BackgroundWork::run([this, &destination] { m_services.flushFolder(destination); });
+            flush(destination);
         }
         Q_EMIT barsCleared();
     } catch (const std::bad_alloc &) {
@@ -126,6 +125,22 @@ void CopyMoveJob::run(qint64 bufferSize)
                                         : tr("ERROR! Moving files caused an internal error !"),
                                     ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
     }
+}
+
+void CopyMoveJob::flush(const QString &destination)
+{
+    if (!m_services.flushFolder)
+        return;
+    int error = 0;
+    // Writing a large job out to disk takes seconds: the window stays live meanwhile.
+    BackgroundWork::run([this, &destination, &error] { error = m_services.flushFolder(destination); });
+    // The entries were marked as each file was written; this is the only word that they may not
+    // all have reached the disk.
+    if (error != 0)
+        m_services.prompter.message(
+            tr("The files in \"") + destination + tr("\" may not all be on the disk: ") +
+                FileDescriptor::errorText(error) + tr(" code : ") + QString::number(error),
+            ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
 }
 
 void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint64 bufferSize)

@@ -32,8 +32,9 @@ public:
         std::function<int(const QString &, const QString &, qint64, bool)> operation;
         // Stops the operation under way at its next chunk.
         std::function<void()> cancelOperation;
-        // Makes everything written into a folder durable, once at the end of the job.
-        std::function<void(const QString &folder)> flushFolder;
+        // Makes everything written into a folder durable, once at the end of the job; answers 0, or
+        // the errno of the failure.
+        std::function<int(const QString &folder)> flushFolder;
         // The mounted volume a folder is on, for the message about free space.
         std::function<QString(const QString &folder)> volumeOf;
         PlayingFile player;
@@ -80,6 +81,7 @@ private:
     bool warnAbout(const Scan &found);
     bool confirm(int selected, const QString &destination);
     void runEntries(const QString &destination, const Scan &found, qint64 bufferSize);
+    void flush(const QString &destination);
     Next dispatch(int index, const QString &target, qint64 bufferSize, int result);
     Next askAboutExisting(int index, const QString &target, qint64 bufferSize);
     Next askAboutFailure(int index);

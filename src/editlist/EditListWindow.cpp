@@ -339,8 +339,7 @@ void EditListWindow::copyOrMove(bool move)
                  return move ? engine.moveFile(source, target, buffer, overwrite)
                              : engine.copyFile(source, target, buffer, overwrite);
              },
-             [&engine] { engine.cancel(); },
-             [](const QString &folder) { FileCopyEngine::flushFileSystemOf(folder); }, &volumeOf,
+             [&engine] { engine.cancel(); }, &FileCopyEngine::flushFileSystemOf, &volumeOf,
              m_services.player});
         CopyJobDialog dialog(job, engine, kind, this);
         dialog.runJob(bufferSize());

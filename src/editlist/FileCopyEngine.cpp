@@ -136,11 +136,11 @@ qint64 FileCopyEngine::freeSpaceOf(const QString &folder)
     return qint64(info.f_bavail) * qint64(info.f_frsize);
 }
 
-bool FileCopyEngine::flushFileSystemOf(const QString &folder)
+int FileCopyEngine::flushFileSystemOf(const QString &folder)
 {
     const FileDescriptor dir(
         ::open(NativePath::toBytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return dir.valid() && ::syncfs(dir.get()) == 0;
+    return dir.valid() && ::syncfs(dir.get()) == 0 ? 0 : errno;
 }
 
 void FileCopyEngine::letEventsRun(bool force)

@@ -47,7 +47,10 @@ public:
     // With this off a copied file is not flushed to disk on its own (a moved one always is): the
     // caller flushes the destination's file system once, with flushFileSystemOf, after many files.
     void setFlushEachCopy(bool on) { m_flushEachCopy = on; }
-    static bool flushFileSystemOf(const QString &folder);
+    // 0 once everything written to the file system holding a folder is on its disk, else why not:
+    // an errno, which includes a failure to write out data written since the folder was opened
+    // last (the disk full at last, an I/O error, a removed stick).
+    static int flushFileSystemOf(const QString &folder);
 
 Q_SIGNALS:
     // What the bar shows: a percentage and a text.

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -219,7 +221,10 @@ private Q_SLOTS:
                         {prompter,
                          std::ref(operation),
                          {},
-                         [&](const QString &) { ++flushes; },
+                         [&](const QString &) {
+                             ++flushes;
+                             return 0;
+                         },
                          [](const QString &folder) { return folder; },
                          {}});
         job.run(32768);
@@ -229,6 +234,51 @@ private Q_SLOTS:
                  lastQuestion.replace(QStringLiteral("%1"), destination.path())
                      .replace(QStringLiteral("%2"), source.path()));
         QCOMPARE(flushes, 1);
+    }
+
+    void aFlushThatFailsIsReported_data()
+    {
+        QTest::addColumn<bool>("move");
+        QTest::addColumn<int>("error");
+        QTest::newRow("copy, flushed") << false << 0;
+        QTest::newRow("copy, I/O error") << false << EIO;
+        QTest::newRow("move, disk full") << true << ENOSPC;
+    }
+    void aFlushThatFailsIsReported()
+    {
+        QFETCH(bool, move);
+        QFETCH(int, error);
+        TemporaryFolder source;
+        TemporaryFolder destination;
+        MemoryList list(makeFiles(source, 2), {0, 1});
+        ScriptedPrompter prompter;
+        prompter.queueFile(destination.path());
+        prompter.queueAnswer(Answer::Ok);
+        ScriptedOperation operation;
+        QString flushed;
+        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, list,
+                        {prompter,
+                         std::ref(operation),
+                         {},
+                         [&](const QString &folder) {
+                             flushed = folder;
+                             return error;
+                         },
+                         {},
+                         {}});
+        job.run(32768);
+        QCOMPARE(flushed, destination.path() + QLatin1Char('/'));
+        QCOMPARE(list.states(), QStringLiteral("PP"));
+        const QStringList texts = questionTexts(prompter);
+        if (error == 0) {
+            QCOMPARE(texts.size(), 2);
+            return;
+        }
+        QCOMPARE(texts.size(), 3);
+        QCOMPARE(texts.last(), QStringLiteral("The files in \"%1/\" may not all be on the disk: %2 code : %3")
+                                   .arg(destination.path(), QString::fromLocal8Bit(std::strerror(error)))
+                                   .arg(error));
+        QCOMPARE(prompter.questions().last().icon, Prompter::Icon::Critical);
     }
 
     void copyJobEndsEarly_data()
@@ -256,7 +306,15 @@ private Q_SLOTS:
         ScriptedOperation operation;
         int flushes = 0;
         CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
-                        {prompter, std::ref(operation), {}, [&](const QString &) { ++flushes; }, {}, {}});
+                        {prompter,
+                         std::ref(operation),
+                         {},
+                         [&](const QString &) {
+                             ++flushes;
+                             return 0;
+                         },
+                         {},
+                         {}});
         bool shown = false;
         connect(&job, &CopyMoveJob::started, this, [&] { shown = true; });
         job.run(8192);
