@@ -47,9 +47,9 @@ public:
     // With this off a copied file is not flushed to disk on its own (a moved one always is): the
     // caller flushes the destination's file system once, with flushFileSystemOf, after many files.
     void setFlushEachCopy(bool on) { m_flushEachCopy = on; }
-    // 0 once everything written to the file system holding a folder is on its disk, else why not:
-    // an errno, which includes a failure to write out data written since the folder was opened
-    // last (the disk full at last, an I/O error, a removed stick).
+    // 0 once everything written to the file system holding a folder is on its disk, else the errno
+    // of the failure, which may have been met in writing out data written earlier (an I/O error, a
+    // stick pulled out).
     static int flushFileSystemOf(const QString &folder);
 
 Q_SIGNALS:
