@@ -3,6 +3,7 @@
 
 #include "EditListFile.h"
 #include "FilePattern.h"
+#include "HeapPrefault.h"
 #include "ListFiles.h"
 #include "M3uFile.h"
 #include "NativePath.h"
@@ -46,6 +47,9 @@ StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder
         m_folderReader = std::jthread([folder = std::exchange(folder, nullptr)] { folder->read(); });
     m_reader = std::jthread([folder, chain = &m_folderChain, editList = std::move(editList),
                              playlist = std::move(playlist)]() mutable {
+        // What the folders, the font configuration and the MIME database take; the lists make
+        // their own ready as they are read.
+        HeapPrefault::ahead(512 * 1024);
         if (folder)
             folder->read();
         chain->read();

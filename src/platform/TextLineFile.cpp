@@ -2,6 +2,7 @@
 #include "TextLineFile.h"
 
 #include "FileDescriptor.h"
+#include "HeapPrefault.h"
 #include "NativePath.h"
 #include "TextPrefetch.h"
 
@@ -84,6 +85,8 @@ Contents read(const QString &path)
         return refused(QStringLiteral("it is not a regular file"));
     if (info.st_size > MaxBytes)
         return refused(QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
+    // The lines decoded from the file, with their list, take some five times its size.
+    HeapPrefault::ahead(std::size_t(info.st_size) * 5);
     QByteArray bytes;
     bytes.resize(qsizetype(info.st_size));
     qsizetype done = 0;
