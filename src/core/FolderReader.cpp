@@ -3,6 +3,7 @@
 
 #include "EventSlice.h"
 #include "FilePattern.h"
+#include "HeapPrefault.h"
 #include "NativePath.h"
 
 #include <QElapsedTimer>
@@ -25,6 +26,19 @@ class SortedNames
 public:
     // From this many names on, a second thread takes half of the work.
     static constexpr size_t SplitFrom = 20000;
+
+    // Makes room for the names of a folder whose directory takes directoryBytes, so that the
+    // buffers of a large folder are not copied over and over as they grow. Every entry takes more
+    // than 16 bytes of a directory and more than its name's length; what is made room for and
+    // not used is never touched, and so takes no memory.
+    void reserveFor(size_t directoryBytes)
+    {
+        constexpr size_t MaxBytes = 64 * 1024 * 1024;
+        const size_t bytes = std::min(directoryBytes, MaxBytes);
+        m_entries.reserve(bytes / 16);
+        m_bytes.reserve(bytes);
+        m_keys.reserve(bytes);
+    }
 
     void add(const char *name, size_t length)
     {
@@ -60,6 +74,11 @@ public:
             return std::memcmp(bytes + a.offset, bytes + b.offset, common) < 0;
         };
         const auto decode = [bytes](const Entry *first, const Entry *last, QStringList &names) {
+            // Each name's text takes two bytes a character and some 40 more.
+            size_t textBytes = 0;
+            for (const Entry *entry = first; entry != last; ++entry)
+                textBytes += 2 * entry->length + 40;
+            HeapPrefault::ahead(textBytes);
             names.reserve(last - first);
             for (const Entry *entry = first; entry != last; ++entry)
                 names.append(
@@ -83,9 +102,10 @@ public:
             std::inplace_merge(first, middle, last, before);
             QStringList back;
             std::thread backDecoder([&] { decode(middle, last, back); });
+            // Room for both halves from the start, so that the front half is not copied to make it.
+            sorted.reserve(qsizetype(count));
             decode(first, middle, sorted);
             backDecoder.join();
-            sorted.reserve(qsizetype(count));
             for (QString &name : back)
                 sorted.append(std::move(name));
         }
@@ -153,6 +173,9 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
     int sinceCheck = 0;
     SortedNames folders;
     SortedNames files;
+    struct stat directory = {};
+    if (::fstat(::dirfd(dir), &directory) == 0 && directory.st_size > 0)
+        files.reserveFor(size_t(directory.st_size));
     while (const dirent *entry = ::readdir(dir)) {
         if (yield && ++sinceCheck >= 256) {
             sinceCheck = 0;
