@@ -30,6 +30,7 @@
 #include <QStandardPaths>
 #include <climits>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -53,9 +54,6 @@ QString startFolder()
 
 int main(int argc, char **argv)
 {
-    // What a start builds on this thread, from the settings to the first paint of the window.
-    HeapPrefault::keepFreedMemory();
-    HeapPrefault::ahead(2 * 1024 * 1024);
     QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
     QCoreApplication::setApplicationVersion(versionTitle());
 
@@ -76,6 +74,8 @@ int main(int argc, char **argv)
         break;
     }
 
+    // What a start builds on this thread: the settings, the application and the window.
+    std::optional<HeapPrefault> startMemory(std::in_place, 2 * 1024 * 1024);
     if (command.demoControls) {
         QApplication app(argc, argv);
         app.setWindowIcon(appIcon());
@@ -130,6 +130,7 @@ int main(int argc, char **argv)
 
     if (!window.load())
         return 0;
+    startMemory.reset();
     if (command.startupProbe)
         StartupProbe::watch(window, [&icons] { icons.saveCache(); });
     return app.exec();

@@ -78,7 +78,7 @@ public:
             size_t textBytes = 0;
             for (const Entry *entry = first; entry != last; ++entry)
                 textBytes += 2 * entry->length + 40;
-            HeapPrefault::ahead(textBytes);
+            const HeapPrefault ready(textBytes);
             names.reserve(last - first);
             for (const Entry *entry = first; entry != last; ++entry)
                 names.append(

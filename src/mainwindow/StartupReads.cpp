@@ -49,7 +49,7 @@ StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder
                              playlist = std::move(playlist)]() mutable {
         // What the folders, the font configuration and the MIME database take; the lists make
         // their own ready as they are read.
-        HeapPrefault::ahead(512 * 1024);
+        const HeapPrefault ready(512 * 1024);
         if (folder)
             folder->read();
         chain->read();

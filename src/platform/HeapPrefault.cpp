@@ -5,19 +5,17 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
-#include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
-namespace HeapPrefault {
-
 namespace {
 
-constexpr std::size_t MapThreshold = 256 * 1024;
-constexpr std::size_t TrimThreshold = 2 * MaxBytes;
-// Blocks below the mapping threshold come from the heap, which is where the allocations that
-// follow are made.
-constexpr std::size_t BlockBytes = MapThreshold - 32 * 1024;
+// Below the size from which glibc gives a block a mapping of its own (128 KiB at first, and it
+// only grows), so that the blocks come from the heap the next allocations are made from.
+constexpr std::size_t BlockBytes = 120 * 1024;
+// Above the sizes the allocator keeps in per-thread caches, so that once freed the guard joins the
+// free memory before it.
+constexpr std::size_t GuardBytes = 4096;
 constexpr std::size_t MinBytes = 64 * 1024;
 
 void makePresent(void *block, std::size_t bytes)
@@ -31,15 +29,7 @@ void makePresent(void *block, std::size_t bytes)
 
 } // namespace
 
-void keepFreedMemory()
-{
-#if defined(__GLIBC__)
-    mallopt(M_MMAP_THRESHOLD, int(MapThreshold));
-    mallopt(M_TRIM_THRESHOLD, int(TrimThreshold));
-#endif
-}
-
-void ahead(std::size_t bytes)
+HeapPrefault::HeapPrefault(std::size_t bytes)
 {
 #if defined(MADV_POPULATE_WRITE)
     bytes = std::min(bytes, MaxBytes);
@@ -50,12 +40,23 @@ void ahead(std::size_t bytes)
     std::array<void *, MaxBytes / BlockBytes + 1> blocks{};
     std::size_t count = 0;
     for (std::size_t done = 0; done < bytes && count < blocks.size(); done += BlockBytes) {
-        const std::size_t size = std::min(BlockBytes, bytes - done);
-        blocks[count] = std::malloc(size);
+        blocks[count] = std::malloc(BlockBytes);
         if (!blocks[count])
             break;
-        makePresent(blocks[count++], size);
+        makePresent(blocks[count++], BlockBytes);
     }
+    if (count == 0)
+        return;
+    // The block at the highest address is the one that may border the free space at the end of
+    // the heap, which the allocator hands back to the system once it is large enough: that block
+    // stays, cut down to a guard, and the others are freed below it.
+    std::swap(blocks[count - 1],
+              *std::max_element(blocks.begin(), blocks.begin() + count,
+                                [](void *a, void *b) { return std::uintptr_t(a) < std::uintptr_t(b); }));
+    void *guard = blocks[--count];
+    m_guard = std::realloc(guard, GuardBytes);
+    if (!m_guard)
+        m_guard = guard;
     for (std::size_t i = 0; i < count; ++i)
         std::free(blocks[i]);
 #else
@@ -63,4 +64,7 @@ void ahead(std::size_t bytes)
 #endif
 }
 
-} // namespace HeapPrefault
+HeapPrefault::~HeapPrefault()
+{
+    std::free(m_guard);
+}

@@ -86,7 +86,7 @@ Contents read(const QString &path)
     if (info.st_size > MaxBytes)
         return refused(QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
     // The lines decoded from the file, with their list, take some five times its size.
-    HeapPrefault::ahead(std::size_t(info.st_size) * 5);
+    const HeapPrefault ready(std::size_t(info.st_size) * 5);
     QByteArray bytes;
     bytes.resize(qsizetype(info.st_size));
     qsizetype done = 0;

@@ -399,7 +399,6 @@ private Q_SLOTS:
         const pid_t child = ::fork();
         QVERIFY(child >= 0);
         if (child == 0) {
-            HeapPrefault::keepFreedMemory();
             const auto faultsToFill = [](std::vector<QByteArray> &kept) {
                 rusage before{};
                 rusage after{};
@@ -413,8 +412,10 @@ private Q_SLOTS:
             std::vector<QByteArray> plain;
             std::vector<QByteArray> prefaulted;
             long faults[3] = {faultsToFill(plain), 0, 0};
-            HeapPrefault::ahead(4 * 1024 * 1024);
-            faults[1] = faultsToFill(prefaulted);
+            {
+                const HeapPrefault ready(4 * 1024 * 1024);
+                faults[1] = faultsToFill(prefaulted);
+            }
             // Whether this kernel can make pages present in a batch at all.
             void *probe = ::mmap(nullptr, 4096, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
             faults[2] = ::madvise(probe, 4096, MADV_POPULATE_WRITE) == 0;
