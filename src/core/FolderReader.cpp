@@ -28,9 +28,9 @@ public:
     static constexpr size_t SplitFrom = 20000;
 
     // Makes room for the names of a folder whose directory takes directoryBytes, so that the
-    // buffers of a large folder are not copied over and over as they grow. Every entry takes more
-    // than 16 bytes of a directory and more than its name's length; what is made room for and
-    // not used is never touched, and so takes no memory.
+    // buffers of a large folder are not copied over and over as they grow. A directory usually
+    // takes 16 bytes or more an entry, and more than the length of its names; room that is made
+    // and not used is never touched, and so takes no memory. Too little room only means growing.
     void reserveFor(size_t directoryBytes)
     {
         constexpr size_t MaxBytes = 64 * 1024 * 1024;
