@@ -320,12 +320,9 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
             return failWith(errno, FileDescriptor::errorText(errno));
         written += got;
         remaining = total - written;
-        // Only a start, which waits for nothing: the flush at the end still decides what is on the disk.
-        if (written - writebackStarted >= WritebackWindow) {
-            ::sync_file_range(target.get(), writebackStarted, written - writebackStarted,
-                              SYNC_FILE_RANGE_WRITE);
+        if (written - writebackStarted >= WritebackWindow &&
+            m_writeOut.start(target.get(), writebackStarted, written - writebackStarted))
             writebackStarted = written;
-        }
 
         if (remaining > 0 && total > 0) {
             percent = 100 - int(100.0 * double(remaining) / double(total));

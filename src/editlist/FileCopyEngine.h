@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "WriteOutStarter.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <functional>
@@ -74,4 +76,5 @@ private:
     int m_updateIntervalMs = 100;
     QElapsedTimer m_clock;
     QElapsedTimer m_sinceEvents;
+    WriteOutStarter m_writeOut;
 };

@@ -112,6 +112,24 @@ private Q_SLOTS:
         QVERIFY(temporaryFiles(dir.path()).isEmpty());
     }
 
+    // Writing out is started on threads of their own, each with a descriptor of its own: once
+    // they are done, none of those is left open.
+    void writeOutsLeaveNoDescriptorOpen()
+    {
+        const auto openDescriptors = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        TemporaryFolder dir;
+        const QString source = dir.filePath(QStringLiteral("in.wav"));
+        writeFile(source, pattern(25165825));
+        const uint before = openDescriptors();
+        Copier copier;
+        for (int i = 0; i < 8; ++i) {
+            const QString target = dir.filePath(QStringLiteral("out %1.wav").arg(i));
+            QCOMPARE(copier.engine.copyFile(source, target, 1 << 20, false), int(FileCopyEngine::Done));
+            QCOMPARE(readFile(target), pattern(25165825));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(openDescriptors(), before, 5000);
+    }
+
     void refusesWhatItMustNotDo()
     {
         TemporaryFolder dir;
