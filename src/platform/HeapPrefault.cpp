@@ -29,6 +29,17 @@ void makePresent(void *block, std::size_t bytes)
 
 } // namespace
 
+void HeapPrefault::block(void *data, std::size_t bytes)
+{
+#if defined(MADV_POPULATE_WRITE)
+    if (data && bytes >= MinBytes)
+        makePresent(data, bytes);
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}
+
 HeapPrefault::HeapPrefault(std::size_t bytes)
 {
 #if defined(MADV_POPULATE_WRITE)

@@ -19,6 +19,15 @@ public:
 
     // Small amounts are left alone; so is everything on a kernel without the means.
     explicit HeapPrefault(std::size_t bytes);
+    // Makes the whole pages of a block that is about to be written through present: a block this
+    // large gets a mapping of its own, which would otherwise fault in page by page.
+    static void block(void *data, std::size_t bytes);
+    // Makes room in a list or vector for count more items, present at once.
+    template <typename List> static void reserve(List &list, std::size_t count)
+    {
+        list.reserve(list.size() + count);
+        block(list.data() + list.size(), count * sizeof(typename List::value_type));
+    }
     ~HeapPrefault();
     HeapPrefault(const HeapPrefault &) = delete;
     HeapPrefault &operator=(const HeapPrefault &) = delete;

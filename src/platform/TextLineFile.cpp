@@ -7,6 +7,7 @@
 #include "TextPrefetch.h"
 
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -26,10 +27,21 @@ Contents refused(const QString &problem)
     return contents;
 }
 
-// Appends the lines of [data, last) to lines: cut as bytes and each decoded on its own, since most
-// lines are ASCII, which needs no decoding, and no decoded copy of the whole file is made.
-void appendLines(const char *data, const char *const last, const char end, QStringList &lines)
+// How many lines [data, last) holds, at most.
+qsizetype lineCount(const char *data, const char *last, char end)
 {
+    return qsizetype(std::count(data, last, end)) + 1;
+}
+
+// Appends the lines of [data, last), count at most, to lines: cut as bytes and each decoded on its
+// own, since most lines are ASCII, which needs no decoding, and no decoded copy of the whole file is
+// made.
+void appendLines(const char *data, const char *const last, const char end, qsizetype count,
+                 QStringList &lines)
+{
+    // Memory for the texts, two bytes a character and some 40 more a line, made ready at once on the
+    // thread that decodes them.
+    const HeapPrefault ready(size_t(last - data) * 2 + size_t(count) * 40);
     while (data < last) {
         const auto *found = static_cast<const char *>(std::memchr(data, end, size_t(last - data)));
         const char *lineEnd = found ? found : last;
@@ -58,12 +70,17 @@ QStringList splitLines(const QByteArray &bytes)
                 ++middle;
         }
     }
+    const qsizetype frontCount = middle != first ? lineCount(first, middle, end) : 0;
+    const qsizetype backCount = lineCount(middle, last, end);
     QStringList lines;
+    HeapPrefault::reserve(lines, size_t(frontCount + backCount));
     QStringList back;
+    if (middle != first)
+        HeapPrefault::reserve(back, size_t(backCount));
     std::thread frontReader;
     if (middle != first)
-        frontReader = std::thread([&] { appendLines(first, middle, end, lines); });
-    appendLines(middle, last, end, middle != first ? back : lines);
+        frontReader = std::thread([&] { appendLines(first, middle, end, frontCount, lines); });
+    appendLines(middle, last, end, backCount, middle != first ? back : lines);
     if (frontReader.joinable()) {
         frontReader.join();
         lines.append(std::move(back));
@@ -85,10 +102,9 @@ Contents read(const QString &path)
         return refused(QStringLiteral("it is not a regular file"));
     if (info.st_size > MaxBytes)
         return refused(QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
-    // The lines decoded from the file, with their list, take some five times its size.
-    const HeapPrefault ready(std::size_t(info.st_size) * 5);
     QByteArray bytes;
     bytes.resize(qsizetype(info.st_size));
+    HeapPrefault::block(bytes.data(), size_t(bytes.size()));
     qsizetype done = 0;
     for (;;) {
         if (done == bytes.size())

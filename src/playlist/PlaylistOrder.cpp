@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlaylistOrder.h"
 
+#include "HeapPrefault.h"
 #include "Rounding.h"
 
 #include <QRandomGenerator>
@@ -108,10 +109,15 @@ struct SortedRun
     void sort(const QStringList &entries, qsizetype first, qsizetype last)
     {
         qsizetype room = 0;
-        for (qsizetype i = first; i < last; ++i)
+        // What the keys of texts with a few numbers take, made present at once.
+        qsizetype likely = 0;
+        for (qsizetype i = first; i < last; ++i) {
             room += maxKeyLength(entries.at(i));
+            likely += entries.at(i).size() + 4;
+        }
         keys = std::make_unique_for_overwrite<char16_t[]>(size_t(room));
-        keyed.reserve(size_t(last - first));
+        HeapPrefault::block(keys.get(), size_t(std::min(likely, room)) * sizeof(char16_t));
+        HeapPrefault::reserve(keyed, size_t(last - first));
         char16_t *key = keys.get();
         for (qsizetype i = first; i < last; ++i) {
             const qsizetype size = writeSortKey(entries.at(i), key);
@@ -142,11 +148,13 @@ QStringList sorted(QStringList entries)
     back.sort(entries, half, count);
     if (frontSorter.joinable())
         frontSorter.join();
-    std::vector<Keyed> merged(static_cast<size_t>(count));
+    std::vector<Keyed> merged;
+    HeapPrefault::reserve(merged, size_t(count));
+    merged.resize(size_t(count));
     std::merge(front.keyed.begin(), front.keyed.end(), back.keyed.begin(), back.keyed.end(), merged.begin(),
                keyedBefore);
     QStringList result;
-    result.reserve(count);
+    HeapPrefault::reserve(result, size_t(count));
     for (const Keyed &entry : merged)
         result.append(std::move(entries[entry.index]));
     return result;
@@ -209,7 +217,7 @@ private:
 QStringList randomized(QStringList entries, const std::function<double()> &draw)
 {
     QStringList result;
-    result.reserve(entries.size());
+    HeapPrefault::reserve(result, size_t(entries.size()));
     Remaining remaining(entries.size());
     for (qsizetype left = entries.size(); left > 0; --left) {
         const double r = qBound(0.0, draw(), 1.0);
