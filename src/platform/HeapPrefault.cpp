@@ -13,9 +13,6 @@ namespace {
 // Below the size from which glibc gives a block a mapping of its own (128 KiB at first, and it
 // only grows), so that the blocks come from the heap the next allocations are made from.
 constexpr std::size_t BlockBytes = 120 * 1024;
-// Above the sizes the allocator keeps in per-thread caches, so that once freed the guard joins the
-// free memory before it.
-constexpr std::size_t GuardBytes = 4096;
 constexpr std::size_t MinBytes = 64 * 1024;
 
 void makePresent(void *block, std::size_t bytes)
@@ -48,26 +45,28 @@ HeapPrefault::HeapPrefault(std::size_t bytes)
         return;
     // The blocks' pages are made present, then handed back to the allocator, which gives them out
     // again to the allocations that follow; their contents are not touched.
-    std::array<void *, MaxBytes / BlockBytes + 1> blocks{};
+    // Room for the blocks that make up MaxBytes, and the guard.
+    std::array<void *, (MaxBytes + BlockBytes - 1) / BlockBytes + 1> blocks{};
     std::size_t count = 0;
-    for (std::size_t done = 0; done < bytes && count < blocks.size(); done += BlockBytes) {
+    for (std::size_t done = 0; done < bytes && count + 1 < blocks.size(); done += BlockBytes) {
         blocks[count] = std::malloc(BlockBytes);
         if (!blocks[count])
             break;
         makePresent(blocks[count++], BlockBytes);
     }
+    // One more block, not made present, which usually comes last. The block at the highest address
+    // is the one that may border the free space at the end of the heap, which the allocator hands
+    // back to the system once it is large enough: that block stays as a guard, and the others are
+    // freed below it.
     if (count == 0)
         return;
-    // The block at the highest address is the one that may border the free space at the end of
-    // the heap, which the allocator hands back to the system once it is large enough: that block
-    // stays, cut down to a guard, and the others are freed below it.
+    blocks[count] = std::malloc(BlockBytes);
+    if (blocks[count])
+        ++count;
     std::swap(blocks[count - 1],
               *std::max_element(blocks.begin(), blocks.begin() + count,
                                 [](void *a, void *b) { return std::uintptr_t(a) < std::uintptr_t(b); }));
-    void *guard = blocks[--count];
-    m_guard = std::realloc(guard, GuardBytes);
-    if (!m_guard)
-        m_guard = guard;
+    m_guard = blocks[--count];
     for (std::size_t i = 0; i < count; ++i)
         std::free(blocks[i]);
 #else
