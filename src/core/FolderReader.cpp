@@ -79,7 +79,7 @@ public:
             for (const Entry *entry = first; entry != last; ++entry)
                 textBytes += 2 * entry->length + 40;
             const HeapPrefault ready(textBytes);
-            names.reserve(last - first);
+            HeapPrefault::reserve(names, size_t(last - first));
             for (const Entry *entry = first; entry != last; ++entry)
                 names.append(
                     NativePath::fromBytes(QByteArrayView(bytes + entry->offset, qsizetype(entry->length))));
@@ -103,7 +103,7 @@ public:
             QStringList back;
             std::thread backDecoder([&] { decode(middle, last, back); });
             // Room for both halves from the start, so that the front half is not copied to make it.
-            sorted.reserve(qsizetype(count));
+            HeapPrefault::reserve(sorted, count);
             decode(first, middle, sorted);
             backDecoder.join();
             for (QString &name : back)

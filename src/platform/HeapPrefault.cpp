@@ -44,8 +44,8 @@ HeapPrefault::HeapPrefault(std::size_t bytes)
     if (bytes < MinBytes)
         return;
     // The blocks' pages are made present, then handed back to the allocator, which gives them out
-    // again to the allocations that follow; their contents are not touched.
-    // Room for the blocks that make up MaxBytes, and the guard.
+    // again to the allocations that follow; their contents are not touched. There is room for the
+    // blocks of MaxBytes and for the guard.
     std::array<void *, (MaxBytes + BlockBytes - 1) / BlockBytes + 1> blocks{};
     std::size_t count = 0;
     for (std::size_t done = 0; done < bytes && count + 1 < blocks.size(); done += BlockBytes) {

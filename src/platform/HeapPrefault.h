@@ -8,8 +8,8 @@
 // while making a page present in a batch costs a tenth of that; a start that builds a few
 // megabytes of lists and widgets would otherwise spend tens of milliseconds in faults.
 //
-// The memory is kept ready while this lives: a small block held after it stops the allocator
-// from handing it back to the system. When this goes, what was not used is handed back as the
+// The memory is kept ready while this lives: a block held after it stops the allocator from
+// handing it back to the system. When this goes, what was not used is handed back as the
 // allocator sees fit.
 class HeapPrefault
 {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <thread>
 
@@ -150,9 +151,8 @@ QStringList sorted(QStringList entries)
         frontSorter.join();
     std::vector<Keyed> merged;
     HeapPrefault::reserve(merged, size_t(count));
-    merged.resize(size_t(count));
-    std::merge(front.keyed.begin(), front.keyed.end(), back.keyed.begin(), back.keyed.end(), merged.begin(),
-               keyedBefore);
+    std::merge(front.keyed.begin(), front.keyed.end(), back.keyed.begin(), back.keyed.end(),
+               std::back_inserter(merged), keyedBefore);
     QStringList result;
     HeapPrefault::reserve(result, size_t(count));
     for (const Keyed &entry : merged)
