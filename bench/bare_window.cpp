@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StartupProbe.h"
+#include "widgets/StartupProbe.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileCopyEngine.h"
-#include "ScriptedPrompter.h"
+#include "editlist/FileCopyEngine.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CopyMoveJob.h"
 #include "EventGapMeter.h"
-#include "FileCopyEngine.h"
-#include "JobList.h"
-#include "NativePath.h"
-#include "ScriptedPrompter.h"
+#include "editlist/CopyMoveJob.h"
+#include "editlist/FileCopyEngine.h"
+#include "editlist/JobList.h"
+#include "platform/NativePath.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

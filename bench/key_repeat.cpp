@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppServices.h"
 #include "EventGapMeter.h"
-#include "FileIconProvider.h"
-#include "FreedesktopTrash.h"
-#include "MainWindow.h"
-#include "MpvPlayer.h"
-#include "QtPrompter.h"
-#include "Settings.h"
-#include "SettingsStore.h"
+#include "core/Settings.h"
+#include "mainwindow/AppServices.h"
+#include "mainwindow/MainWindow.h"
+#include "platform/FileIconProvider.h"
+#include "platform/FreedesktopTrash.h"
+#include "platform/QtPrompter.h"
+#include "platform/SettingsStore.h"
+#include "playback/MpvPlayer.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

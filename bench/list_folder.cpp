@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EditListStore.h"
-#include "EntryListModel.h"
-#include "FileIconProvider.h"
-#include "FileListController.h"
-#include "FilePattern.h"
-#include "MediaTypes.h"
+#include "browse/EntryListModel.h"
+#include "browse/FileListController.h"
+#include "core/EditListStore.h"
+#include "core/FilePattern.h"
+#include "core/MediaTypes.h"
+#include "platform/FileIconProvider.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

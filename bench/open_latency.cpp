@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MciInterpreter.h"
-#include "MidiRenderer.h"
-#include "MpvPlayer.h"
-#include "PlayRoutine.h"
+#include "playback/MciInterpreter.h"
+#include "playback/MidiRenderer.h"
+#include "playback/MpvPlayer.h"
+#include "playback/PlayRoutine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

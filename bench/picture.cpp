@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PictureDecoder.h"
+#include "playback/PictureDecoder.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

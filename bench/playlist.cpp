@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BackgroundWork.h"
-#include "EditListFile.h"
-#include "EditListStore.h"
-#include "EntryListModel.h"
-#include "EntryListView.h"
 #include "EventGapMeter.h"
-#include "FileIconProvider.h"
-#include "M3uFile.h"
-#include "PlaylistOrder.h"
-#include "PlaylistPanel.h"
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "core/BackgroundWork.h"
+#include "core/EditListFile.h"
+#include "core/EditListStore.h"
+#include "core/M3uFile.h"
+#include "platform/FileIconProvider.h"
+#include "playlist/PlaylistOrder.h"
+#include "playlist/PlaylistPanel.h"
 
 #include <QAction>
 #include <QApplication>

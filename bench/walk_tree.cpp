@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FolderWalker.h"
-#include "ScriptedPrompter.h"
+#include "core/FolderWalker.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QCoreApplication>
 #include <QDir>

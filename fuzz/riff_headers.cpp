@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RiffHeaders.h"
+#include "browse/RiffHeaders.h"
 
 #include <cstddef>
 #include <cstdint>

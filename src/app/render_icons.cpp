@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppIconPainter.h"
+#include "widgets/AppIconPainter.h"
 
 #include <QDir>
 #include <QGuiApplication>

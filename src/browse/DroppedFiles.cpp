@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DroppedFiles.h"
+#include "browse/DroppedFiles.h"
 
-#include "NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QMimeData>
 #include <QUrl>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EntryDelegate.h"
+#include "browse/EntryDelegate.h"
 
-#include "EntryListModel.h"
+#include "browse/EntryListModel.h"
 
 QColor EntryDelegate::jobStateText(int state)
 {

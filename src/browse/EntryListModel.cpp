@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EntryListModel.h"
+#include "browse/EntryListModel.h"
 
-#include "FileIconProvider.h"
-#include "NativePath.h"
-#include "TextPrefetch.h"
+#include "platform/FileIconProvider.h"
+#include "platform/NativePath.h"
+#include "platform/TextPrefetch.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EntryListView.h"
+#include "browse/EntryListView.h"
 
-#include "EntryDelegate.h"
-#include "EntryListModel.h"
-#include "FileIconProvider.h"
+#include "browse/EntryDelegate.h"
+#include "browse/EntryListModel.h"
+#include "platform/FileIconProvider.h"
 
 #include <QMouseEvent>
 #include <utility>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileContextMenu.h"
+#include "browse/FileContextMenu.h"
 
 namespace {
 

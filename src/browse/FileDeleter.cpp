@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileDeleter.h"
+#include "browse/FileDeleter.h"
 
-#include "EntryListModel.h"
-#include "EntryListView.h"
-#include "FileListController.h"
-#include "FolderNavigator.h"
-#include "FolderTree.h"
-#include "Paths.h"
-#include "Prompter.h"
-#include "Settings.h"
-#include "Trash.h"
-#include "VersionTitle.h"
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "browse/FileListController.h"
+#include "browse/FolderNavigator.h"
+#include "browse/FolderTree.h"
+#include "core/Paths.h"
+#include "core/Settings.h"
+#include "core/VersionTitle.h"
+#include "platform/Prompter.h"
+#include "platform/Trash.h"
 
 using namespace Paths;
 

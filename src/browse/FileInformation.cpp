@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileInformation.h"
+#include "browse/FileInformation.h"
 
-#include "FileDescriptor.h"
-#include "NativePath.h"
-#include "Prompter.h"
-#include "RiffHeaders.h"
-#include "VersionTitle.h"
+#include "browse/RiffHeaders.h"
+#include "core/VersionTitle.h"
+#include "platform/FileDescriptor.h"
+#include "platform/NativePath.h"
+#include "platform/Prompter.h"
 
 #include <QLocale>
 #include <cerrno>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "RiffHeaders.h"
+#include "browse/RiffHeaders.h"
 
 #include <QStringList>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileListController.h"
+#include "browse/FileListController.h"
 
-#include "EditListStore.h"
-#include "EntryListModel.h"
-#include "EventSlice.h"
-#include "FileIconProvider.h"
-#include "FolderListing.h"
-#include "FolderReadAhead.h"
-#include "ListFiles.h"
-#include "Paths.h"
+#include "browse/EntryListModel.h"
+#include "core/EditListStore.h"
+#include "core/EventSlice.h"
+#include "core/FolderListing.h"
+#include "core/FolderReadAhead.h"
+#include "core/ListFiles.h"
+#include "core/Paths.h"
+#include "platform/FileIconProvider.h"
 
 #include <QElapsedTimer>
 #include <QSet>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileTypeChooser.h"
+#include "browse/FileTypeChooser.h"
 
-#include "MediaTypes.h"
+#include "core/MediaTypes.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

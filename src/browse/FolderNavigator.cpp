@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FolderNavigator.h"
+#include "browse/FolderNavigator.h"
 
-#include "EntryListModel.h"
-#include "EntryListView.h"
-#include "EventSlice.h"
-#include "FileListController.h"
-#include "FolderTree.h"
-#include "PathBar.h"
-#include "Paths.h"
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "browse/FileListController.h"
+#include "browse/FolderTree.h"
+#include "browse/PathBar.h"
+#include "core/EventSlice.h"
+#include "core/Paths.h"
 
 #include <QApplication>
 #include <QDir>

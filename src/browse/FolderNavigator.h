@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FilePattern.h"
+#include "core/FilePattern.h"
 
 #include <QObject>
 #include <QString>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FolderTree.h"
+#include "browse/FolderTree.h"
 
-#include "FileIconProvider.h"
-#include "FilePattern.h"
-#include "FolderChainReadAhead.h"
-#include "FolderListing.h"
-#include "FolderReader.h"
-#include "FolderTreeItem.h"
-#include "NativePath.h"
-#include "Paths.h"
-#include "PlainItemDelegate.h"
+#include "browse/FolderTreeItem.h"
+#include "core/FilePattern.h"
+#include "core/FolderChainReadAhead.h"
+#include "core/FolderListing.h"
+#include "core/FolderReader.h"
+#include "core/Paths.h"
+#include "platform/FileIconProvider.h"
+#include "platform/NativePath.h"
+#include "widgets/PlainItemDelegate.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

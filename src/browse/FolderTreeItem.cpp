@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FolderTreeItem.h"
+#include "browse/FolderTreeItem.h"
 
-#include "FileIconProvider.h"
+#include "platform/FileIconProvider.h"
 
 FolderTreeItem::FolderTreeItem(QTreeWidgetItem *parent, const FileIconProvider *icons, int iconIndex)
     : QTreeWidgetItem(parent), m_icons(icons), m_iconIndex(iconIndex)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MediaTypeEditor.h"
+#include "browse/MediaTypeEditor.h"
 
-#include "EntryListModel.h"
-#include "EntryListView.h"
-#include "MediaTypes.h"
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "core/MediaTypes.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

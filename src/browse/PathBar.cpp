@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PathBar.h"
+#include "browse/PathBar.h"
 
-#include "DroppedFiles.h"
-#include "NativePath.h"
-#include "Paths.h"
+#include "browse/DroppedFiles.h"
+#include "core/Paths.h"
+#include "platform/NativePath.h"
 
 #include <QDropEvent>
 #include <QHBoxLayout>

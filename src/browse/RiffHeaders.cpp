@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RiffHeaders.h"
+#include "browse/RiffHeaders.h"
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 #include <QtEndian>
 

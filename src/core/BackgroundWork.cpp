@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BackgroundWork.h"
+#include "core/BackgroundWork.h"
 
 #include <QEventLoop>
 #include <QMetaObject>

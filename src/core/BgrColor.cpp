@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BgrColor.h"
+#include "core/BgrColor.h"
 
 namespace BgrColor {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EditListFile.h"
+#include "core/EditListFile.h"
 
-#include "EditListStore.h"
-#include "TextLineFile.h"
+#include "core/EditListStore.h"
+#include "platform/TextLineFile.h"
 
 #include <QFile>
 #include <QFileInfo>

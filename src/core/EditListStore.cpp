@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EditListStore.h"
+#include "core/EditListStore.h"
 
-#include "EventSlice.h"
+#include "core/EventSlice.h"
 
 #include <QElapsedTimer>
 

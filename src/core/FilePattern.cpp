@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FilePattern.h"
+#include "core/FilePattern.h"
 
-#include "NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FolderChainReadAhead.h"
+#include "core/FolderChainReadAhead.h"
 
-#include "FilePattern.h"
-#include "FolderListing.h"
+#include "core/FilePattern.h"
+#include "core/FolderListing.h"
 
 FolderChainReadAhead::FolderChainReadAhead(const QString &folder)
     : m_task([folders = chain(folder)] {

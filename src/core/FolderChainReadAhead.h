@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FolderReader.h"
-#include "ListEntry.h"
+#include "core/FolderReader.h"
+#include "core/ListEntry.h"
 
 #include <QHash>
 #include <QList>

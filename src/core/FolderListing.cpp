@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FolderListing.h"
+#include "core/FolderListing.h"
 
-#include "Paths.h"
+#include "core/Paths.h"
 
 #include <QStorageInfo>
 

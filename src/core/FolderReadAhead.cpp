@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FolderReadAhead.h"
+#include "core/FolderReadAhead.h"
 
-#include "EventSlice.h"
-#include "FilePattern.h"
+#include "core/EventSlice.h"
+#include "core/FilePattern.h"
 
 #include <chrono>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FolderReader.h"
+#include "core/FolderReader.h"
 
 #include <future>
 #include <optional>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FolderReader.h"
+#include "core/FolderReader.h"
 
-#include "EventSlice.h"
-#include "FilePattern.h"
-#include "HeapPrefault.h"
-#include "NativePath.h"
+#include "core/EventSlice.h"
+#include "core/FilePattern.h"
+#include "platform/HeapPrefault.h"
+#include "platform/NativePath.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FolderWalker.h"
+#include "core/FolderWalker.h"
 
-#include "EventSlice.h"
-#include "NativePath.h"
-#include "Prompter.h"
+#include "core/EventSlice.h"
+#include "platform/NativePath.h"
+#include "platform/Prompter.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "M3uFile.h"
+#include "core/M3uFile.h"
 
-#include "NativePath.h"
-#include "Paths.h"
+#include "core/Paths.h"
+#include "platform/NativePath.h"
 
 namespace M3uFile {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "TextLineFile.h"
+#include "platform/TextLineFile.h"
 
 // Playlist files. Written: one entry per line, exactly the entry's text (a full path), CR LF line
 // ends, nothing else. Read: also what other players write: "#" lines (headers, titles) are not

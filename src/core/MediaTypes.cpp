@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MediaTypes.h"
+#include "core/MediaTypes.h"
 
 namespace {
 

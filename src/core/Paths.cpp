@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Paths.h"
+#include "core/Paths.h"
 
-#include "NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QDir>
 #include <QStandardPaths>

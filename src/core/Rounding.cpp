@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SettingCodec.h"
+#include "core/SettingCodec.h"
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 #include <cmath>
 #include <limits>

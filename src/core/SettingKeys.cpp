@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SettingKeys.h"
+#include "core/SettingKeys.h"
 
 #include <QByteArray>
 #include <array>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Settings.h"
+#include "core/Settings.h"
 
-#include "SettingCodec.h"
-#include "SettingKeys.h"
-#include "SettingsStore.h"
+#include "core/SettingCodec.h"
+#include "core/SettingKeys.h"
+#include "platform/SettingsStore.h"
 
 using namespace SettingCodec;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Twips.h"
+#include "core/Twips.h"
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 #include <QPaintDevice>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "VersionTitle.h"
+#include "core/VersionTitle.h"
 
 QString versionTitle(int major, int minor, int revision)
 {

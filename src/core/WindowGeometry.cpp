@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowGeometry.h"
+#include "core/WindowGeometry.h"
 
-#include "Twips.h"
+#include "core/Twips.h"
 
 #include <cmath>
 

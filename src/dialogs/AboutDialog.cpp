@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AboutDialog.h"
+#include "dialogs/AboutDialog.h"
 
-#include "EtchedLine.h"
-#include "Prompter.h"
-#include "ScrollingText.h"
+#include "platform/Prompter.h"
+#include "widgets/EtchedLine.h"
+#include "widgets/ScrollingText.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

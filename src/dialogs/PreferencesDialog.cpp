@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PreferencesDialog.h"
+#include "dialogs/PreferencesDialog.h"
 
-#include "MediaTypes.h"
-#include "Prompter.h"
-#include "Settings.h"
+#include "core/MediaTypes.h"
+#include "core/Settings.h"
+#include "platform/Prompter.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

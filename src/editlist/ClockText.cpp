@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ClockText.h"
+#include "editlist/ClockText.h"
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CopyJobDialog.h"
+#include "editlist/CopyJobDialog.h"
 
-#include "FileCopyEngine.h"
-#include "TextProgressBar.h"
-#include "VersionTitle.h"
+#include "core/VersionTitle.h"
+#include "editlist/FileCopyEngine.h"
+#include "widgets/TextProgressBar.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CopyMoveJob.h"
-#include "JobDialog.h"
+#include "editlist/CopyMoveJob.h"
+#include "editlist/JobDialog.h"
 
 class FileCopyEngine;
 class QGroupBox;

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CopyMoveJob.h"
+#include "editlist/CopyMoveJob.h"
 
-#include "BackgroundWork.h"
-#include "EventSlice.h"
-#include "FileCopyEngine.h"
-#include "FileDescriptor.h"
-#include "JobList.h"
-#include "Paths.h"
-#include "Prompter.h"
-#include "Rounding.h"
-#include "VersionTitle.h"
+#include "core/BackgroundWork.h"
+#include "core/EventSlice.h"
+#include "core/Paths.h"
+#include "core/Rounding.h"
+#include "core/VersionTitle.h"
+#include "editlist/FileCopyEngine.h"
+#include "editlist/JobList.h"
+#include "platform/FileDescriptor.h"
+#include "platform/Prompter.h"
 
 #include <QCoreApplication>
 #include <new>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PlayingFile.h"
+#include "editlist/PlayingFile.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DeleteJob.h"
+#include "editlist/DeleteJob.h"
 
-#include "EventSlice.h"
-#include "JobList.h"
-#include "NativePath.h"
-#include "Paths.h"
-#include "Prompter.h"
-#include "Rounding.h"
-#include "Trash.h"
-#include "VersionTitle.h"
+#include "core/EventSlice.h"
+#include "core/Paths.h"
+#include "core/Rounding.h"
+#include "core/VersionTitle.h"
+#include "editlist/JobList.h"
+#include "platform/NativePath.h"
+#include "platform/Prompter.h"
+#include "platform/Trash.h"
 
 #include <QCoreApplication>
 #include <cerrno>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DeleteJobDialog.h"
+#include "editlist/DeleteJobDialog.h"
 
-#include "DeleteJob.h"
-#include "TextProgressBar.h"
+#include "editlist/DeleteJob.h"
+#include "widgets/TextProgressBar.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "JobDialog.h"
+#include "editlist/JobDialog.h"
 
 class DeleteJob;
 class QGroupBox;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DropZone.h"
+#include "editlist/DropZone.h"
 
-#include "DroppedFiles.h"
+#include "browse/DroppedFiles.h"
 
 #include <QDropEvent>
 #include <QMimeData>

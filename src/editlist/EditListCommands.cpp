@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EditListCommands.h"
+#include "editlist/EditListCommands.h"
 
-#include "EntryListModel.h"
-#include "EventSlice.h"
-#include "MediaTypes.h"
-#include "Paths.h"
-#include "Prompter.h"
-#include "VersionTitle.h"
+#include "browse/EntryListModel.h"
+#include "core/EventSlice.h"
+#include "core/MediaTypes.h"
+#include "core/Paths.h"
+#include "core/VersionTitle.h"
+#include "platform/Prompter.h"
 
 #include <QElapsedTimer>
 #include <QItemSelectionModel>

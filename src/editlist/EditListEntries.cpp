@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EditListEntries.h"
+#include "editlist/EditListEntries.h"
 
-#include "EntryListModel.h"
+#include "browse/EntryListModel.h"
 
 #include <QItemSelectionModel>
 

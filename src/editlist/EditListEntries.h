@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "JobList.h"
+#include "editlist/JobList.h"
 
 class EntryListModel;
 class QItemSelectionModel;

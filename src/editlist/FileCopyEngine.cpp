@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileCopyEngine.h"
+#include "editlist/FileCopyEngine.h"
 
-#include "ClockText.h"
-#include "EventSlice.h"
-#include "FileDescriptor.h"
-#include "NativePath.h"
-#include "Prompter.h"
-#include "Rounding.h"
+#include "core/EventSlice.h"
+#include "core/Rounding.h"
+#include "editlist/ClockText.h"
+#include "platform/FileDescriptor.h"
+#include "platform/NativePath.h"
+#include "platform/Prompter.h"
 
 #include <QCoreApplication>
 #include <QLocale>

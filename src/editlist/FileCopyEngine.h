@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "WriteOutStarter.h"
+#include "editlist/WriteOutStarter.h"
 
 #include <QElapsedTimer>
 #include <QObject>

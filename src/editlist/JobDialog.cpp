@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "JobDialog.h"
+#include "editlist/JobDialog.h"
 
 #include <QCloseEvent>
 

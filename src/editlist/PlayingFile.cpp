@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlayingFile.h"
+#include "editlist/PlayingFile.h"
 
 std::optional<TakenFile> PlayingFile::takeIfHolding(const QString &path, const QString &otherPath) const
 {

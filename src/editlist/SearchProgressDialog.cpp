@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SearchProgressDialog.h"
+#include "editlist/SearchProgressDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

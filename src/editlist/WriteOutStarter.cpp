@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WriteOutStarter.h"
+#include "editlist/WriteOutStarter.h"
 
 #include <fcntl.h>
 #include <thread>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Association.h"
+#include "integration/Association.h"
 
-#include "AssociationStore.h"
-#include "BrowseDesktopEntry.h"
-#include "NativePath.h"
+#include "integration/AssociationStore.h"
+#include "integration/BrowseDesktopEntry.h"
+#include "platform/NativePath.h"
 
 #include <QFile>
 #include <QFileInfo>

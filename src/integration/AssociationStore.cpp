@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AssociationStore.h"
+#include "integration/AssociationStore.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BrowseDesktopEntry.h"
+#include "integration/BrowseDesktopEntry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppIcon.h"
+#include "mainwindow/AppIcon.h"
 
-#include "AppIconPainter.h"
+#include "widgets/AppIconPainter.h"
 
 #include <QPainter>
 #include <QPixmap>

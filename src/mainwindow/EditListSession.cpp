@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EditListSession.h"
+#include "mainwindow/EditListSession.h"
 
-#include "EditListWindow.h"
-#include "FileCommands.h"
-#include "FolderNavigator.h"
-#include "NativePath.h"
-#include "Paths.h"
-#include "PlaybackCommands.h"
-#include "Prompter.h"
-#include "SessionState.h"
-#include "VersionTitle.h"
+#include "browse/FolderNavigator.h"
+#include "core/Paths.h"
+#include "core/VersionTitle.h"
+#include "editlist/EditListWindow.h"
+#include "mainwindow/FileCommands.h"
+#include "mainwindow/PlaybackCommands.h"
+#include "mainwindow/SessionState.h"
+#include "platform/NativePath.h"
+#include "platform/Prompter.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "MainWindowParts.h"
-#include "PlayingFile.h"
+#include "editlist/PlayingFile.h"
+#include "mainwindow/MainWindowParts.h"
 
 #include <QObject>
 #include <QPointer>

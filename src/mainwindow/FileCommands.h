@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FileContextMenu.h"
-#include "FolderReader.h"
-#include "FolderWalker.h"
+#include "browse/FileContextMenu.h"
+#include "core/FolderReader.h"
+#include "core/FolderWalker.h"
 
 #include <QObject>
 #include <QPointer>

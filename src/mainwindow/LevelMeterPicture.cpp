@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LevelMeterPicture.h"
+#include "mainwindow/LevelMeterPicture.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ListAdvance.h"
+#include "mainwindow/ListAdvance.h"
 
-#include "EntryListModel.h"
-#include "EntryListView.h"
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
 
 ListAdvance::ListAdvance(EntryListView &view, std::function<void(int)> choose)
     : m_view(view), m_choose(std::move(choose))

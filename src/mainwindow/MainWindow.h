@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AppServices.h"
-#include "MainWindowParts.h"
-#include "SessionState.h"
+#include "mainwindow/AppServices.h"
+#include "mainwindow/MainWindowParts.h"
+#include "mainwindow/SessionState.h"
 
 #include <QMainWindow>
 

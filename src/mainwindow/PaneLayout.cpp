@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PaneLayout.h"
+#include "mainwindow/PaneLayout.h"
 
-#include "SplitterPane.h"
-#include "TitleStrip.h"
-#include "Twips.h"
+#include "core/Twips.h"
+#include "mainwindow/TitleStrip.h"
+#include "widgets/SplitterPane.h"
 
 #include <QAbstractScrollArea>
 #include <QMenu>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PaneArrangement.h"
+#include "mainwindow/PaneArrangement.h"
 
 #include <QObject>
 #include <array>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FileInformation.h"
-#include "MainWindowParts.h"
-#include "MediaPlayer.h"
-#include "PlayingFile.h"
+#include "browse/FileInformation.h"
+#include "editlist/PlayingFile.h"
+#include "mainwindow/MainWindowParts.h"
+#include "playback/MediaPlayer.h"
 
 #include <QObject>
 #include <memory>

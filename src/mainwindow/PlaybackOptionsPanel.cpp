@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlaybackOptionsPanel.h"
+#include "mainwindow/PlaybackOptionsPanel.h"
 
-#include "Slider.h"
+#include "widgets/Slider.h"
 
 #include <QCheckBox>
 #include <QComboBox>

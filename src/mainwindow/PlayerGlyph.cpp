@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlayerGlyph.h"
+#include "mainwindow/PlayerGlyph.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlayerPanel.h"
+#include "mainwindow/PlayerPanel.h"
 
-#include "FlatButton.h"
-#include "LevelMeterPicture.h"
-#include "PicturePanel.h"
-#include "PlaybackOptionsPanel.h"
-#include "PlayerGlyph.h"
-#include "PoolTask.h"
-#include "Twips.h"
+#include "core/PoolTask.h"
+#include "core/Twips.h"
+#include "mainwindow/LevelMeterPicture.h"
+#include "mainwindow/PlaybackOptionsPanel.h"
+#include "mainwindow/PlayerGlyph.h"
+#include "playback/PicturePanel.h"
+#include "widgets/FlatButton.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SeparateWindowCommands.h"
+#include "mainwindow/SeparateWindowCommands.h"
 
-#include "ExternalPlayerWindow.h"
-#include "FullScreenVideo.h"
-#include "MciInterpreter.h"
-#include "PlayRoutine.h"
-#include "PlaybackOptionsPanel.h"
-#include "SeparatePlayback.h"
-#include "SeparateVideoWindow.h"
-#include "Slider.h"
+#include "mainwindow/PlaybackOptionsPanel.h"
+#include "playback/ExternalPlayerWindow.h"
+#include "playback/FullScreenVideo.h"
+#include "playback/MciInterpreter.h"
+#include "playback/PlayRoutine.h"
+#include "playback/SeparatePlayback.h"
+#include "playback/SeparateVideoWindow.h"
+#include "widgets/Slider.h"
 
 #include <QComboBox>
 #include <QMainWindow>

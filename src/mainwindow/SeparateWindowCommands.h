@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "MediaPlayer.h"
+#include "playback/MediaPlayer.h"
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "EditListStore.h"
-#include "MediaTypes.h"
+#include "core/EditListStore.h"
+#include "core/MediaTypes.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StartupReads.h"
+#include "mainwindow/StartupReads.h"
 
-#include "EditListFile.h"
-#include "FilePattern.h"
-#include "HeapPrefault.h"
-#include "ListFiles.h"
-#include "M3uFile.h"
-#include "NativePath.h"
+#include "core/EditListFile.h"
+#include "core/FilePattern.h"
+#include "core/ListFiles.h"
+#include "core/M3uFile.h"
+#include "platform/HeapPrefault.h"
+#include "platform/NativePath.h"
 
 #include <QMimeDatabase>
 #include <QThread>

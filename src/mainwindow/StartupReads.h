@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "EditListStore.h"
-#include "FolderChainReadAhead.h"
-#include "FolderReadAhead.h"
-#include "TextLineFile.h"
+#include "core/EditListStore.h"
+#include "core/FolderChainReadAhead.h"
+#include "core/FolderReadAhead.h"
+#include "platform/TextLineFile.h"
 
 #include <future>
 #include <optional>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AppServices.h"
-#include "MainWindowParts.h"
+#include "mainwindow/AppServices.h"
+#include "mainwindow/MainWindowParts.h"
 
 class FilePattern;
 class MediaTypes;

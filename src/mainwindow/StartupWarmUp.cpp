@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StartupWarmUp.h"
+#include "mainwindow/StartupWarmUp.h"
 
-#include "PoolTask.h"
+#include "core/PoolTask.h"
 
 #include <QDBusConnection>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TitleStrip.h"
+#include "mainwindow/TitleStrip.h"
 
-#include "Twips.h"
+#include "core/Twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ViewerCommands.h"
+#include "mainwindow/ViewerCommands.h"
 
-#include "EntryListModel.h"
-#include "EntryListView.h"
-#include "FolderNavigator.h"
-#include "PicturePanel.h"
-#include "PictureViewer.h"
-#include "PlaybackOptionsPanel.h"
-#include "PlayerPanel.h"
-#include "Prompter.h"
-#include "VersionTitle.h"
-#include "WindowActions.h"
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "browse/FolderNavigator.h"
+#include "core/VersionTitle.h"
+#include "mainwindow/PlaybackOptionsPanel.h"
+#include "mainwindow/PlayerPanel.h"
+#include "mainwindow/WindowActions.h"
+#include "platform/Prompter.h"
+#include "playback/PicturePanel.h"
+#include "playback/PictureViewer.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowActions.h"
+#include "mainwindow/WindowActions.h"
 
 #include <QAction>
 #include <QWidget>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PlayerPanel.h"
-#include "PlaylistPanel.h"
+#include "mainwindow/PlayerPanel.h"
+#include "playlist/PlaylistPanel.h"
 
 #include <QObject>
 

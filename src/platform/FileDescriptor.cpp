@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 #include <cerrno>
 #include <cstring>

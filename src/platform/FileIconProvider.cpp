@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileIconProvider.h"
+#include "platform/FileIconProvider.h"
 
-#include "IconPictureCache.h"
+#include "platform/IconPictureCache.h"
 
 #include <QApplication>
 #include <QFileIconProvider>

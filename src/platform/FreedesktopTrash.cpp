@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FreedesktopTrash.h"
+#include "platform/FreedesktopTrash.h"
 
-#include "GioLibrary.h"
-#include "NativePath.h"
+#include "platform/GioLibrary.h"
+#include "platform/NativePath.h"
 
 int FreedesktopTrash::moveToTrash(const QString &path)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Trash.h"
+#include "platform/Trash.h"
 
 // The freedesktop.org trash, through GIO.
 class FreedesktopTrash : public Trash

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HeapPrefault.h"
+#include "platform/HeapPrefault.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "IconPictureCache.h"
+#include "platform/IconPictureCache.h"
 
 #include <QDataStream>
 #include <QDir>

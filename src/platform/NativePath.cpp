@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QUrl>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PropertiesDialog.h"
+#include "platform/PropertiesDialog.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>

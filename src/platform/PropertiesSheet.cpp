@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PropertiesSheet.h"
+#include "platform/PropertiesSheet.h"
 
-#include "NativePath.h"
-#include "PropertiesDialog.h"
+#include "platform/NativePath.h"
+#include "platform/PropertiesDialog.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QtPrompter.h"
+#include "platform/QtPrompter.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Prompter.h"
+#include "platform/Prompter.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RequestConnection.h"
+#include "platform/RequestConnection.h"
 
 #include <QSocketNotifier>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 #include <QByteArray>
 #include <QObject>

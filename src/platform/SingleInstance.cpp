@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 
-#include "NativePath.h"
-#include "RequestConnection.h"
+#include "platform/NativePath.h"
+#include "platform/RequestConnection.h"
 
 #include <QDir>
 #include <QElapsedTimer>

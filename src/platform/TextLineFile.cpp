@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TextLineFile.h"
+#include "platform/TextLineFile.h"
 
-#include "FileDescriptor.h"
-#include "HeapPrefault.h"
-#include "NativePath.h"
-#include "TextPrefetch.h"
+#include "platform/FileDescriptor.h"
+#include "platform/HeapPrefault.h"
+#include "platform/NativePath.h"
+#include "platform/TextPrefetch.h"
 
 #include <QSaveFile>
 #include <algorithm>

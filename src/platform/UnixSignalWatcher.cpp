@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "UnixSignalWatcher.h"
+#include "platform/UnixSignalWatcher.h"
 
 #include <QSocketNotifier>
 #include <csignal>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AudioLevel.h"
+#include "playback/AudioLevel.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AutoAdvance.h"
+#include "playback/AutoAdvance.h"
 
-#include "AdvanceList.h"
+#include "playback/AdvanceList.h"
 
 #include <QTimer>
 

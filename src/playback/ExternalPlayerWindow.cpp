@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ExternalPlayerWindow.h"
+#include "playback/ExternalPlayerWindow.h"
 
-#include "MediaPlayer.h"
-#include "PositionReadOut.h"
-#include "VideoArea.h"
+#include "playback/MediaPlayer.h"
+#include "playback/PositionReadOut.h"
+#include "playback/VideoArea.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

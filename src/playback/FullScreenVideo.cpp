@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FullScreenVideo.h"
+#include "playback/FullScreenVideo.h"
 
-#include "MediaPlayer.h"
-#include "VideoArea.h"
+#include "playback/MediaPlayer.h"
+#include "playback/VideoArea.h"
 
 #include <QKeyEvent>
 #include <QVBoxLayout>

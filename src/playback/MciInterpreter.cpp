@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MciInterpreter.h"
+#include "playback/MciInterpreter.h"
 
-#include "MediaPlayer.h"
+#include "playback/MediaPlayer.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MediaView.h"
+#include "playback/MediaView.h"
 
-#include "MpvLibrary.h"
+#include "playback/MpvLibrary.h"
 
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MidiRenderer.h"
+#include "playback/MidiRenderer.h"
 
-#include "NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MidiRendering.h"
+#include "playback/MidiRendering.h"
 
-#include "FluidLibrary.h"
-#include "MidiRenderer.h"
-#include "MidiTiming.h"
-#include "NativePath.h"
+#include "platform/NativePath.h"
+#include "playback/FluidLibrary.h"
+#include "playback/MidiRenderer.h"
+#include "playback/MidiTiming.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MidiTiming.h"
+#include "playback/MidiTiming.h"
 
 #include <QtEndian>
 #include <algorithm>

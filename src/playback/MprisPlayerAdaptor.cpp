@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MprisPlayerAdaptor.h"
+#include "playback/MprisPlayerAdaptor.h"
 
-#include "MprisService.h"
+#include "playback/MprisService.h"
 
 MprisPlayerAdaptor::MprisPlayerAdaptor(MprisService *service)
     : QDBusAbstractAdaptor(service), m_service(service)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MprisRootAdaptor.h"
+#include "playback/MprisRootAdaptor.h"
 
-#include "MprisService.h"
+#include "playback/MprisService.h"
 
 MprisRootAdaptor::MprisRootAdaptor(MprisService *service) : QDBusAbstractAdaptor(service), m_service(service)
 {

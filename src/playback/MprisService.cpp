@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MprisService.h"
+#include "playback/MprisService.h"
 
-#include "MediaPlayer.h"
-#include "MprisPlayerAdaptor.h"
-#include "MprisRootAdaptor.h"
-#include "NativePath.h"
+#include "platform/NativePath.h"
+#include "playback/MediaPlayer.h"
+#include "playback/MprisPlayerAdaptor.h"
+#include "playback/MprisRootAdaptor.h"
 
 #include <QDBusMessage>
 #include <QUrl>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MpvLibrary.h"
+#include "playback/MpvLibrary.h"
 
-#include "DynamicLibrary.h"
+#include "platform/DynamicLibrary.h"
 
 namespace Mpv {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MpvPlayer.h"
+#include "playback/MpvPlayer.h"
 
-#include "AudioLevel.h"
-#include "MediaView.h"
-#include "MidiRenderer.h"
-#include "MidiRendering.h"
-#include "MpvLibrary.h"
-#include "NativePath.h"
+#include "platform/NativePath.h"
+#include "playback/AudioLevel.h"
+#include "playback/MediaView.h"
+#include "playback/MidiRenderer.h"
+#include "playback/MidiRendering.h"
+#include "playback/MpvLibrary.h"
 
 #include <QFileInfo>
 #include <QMetaObject>

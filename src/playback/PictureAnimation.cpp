@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PictureAnimation.h"
+#include "playback/PictureAnimation.h"
 
-#include "FileDescriptor.h"
-#include "NativePath.h"
+#include "platform/FileDescriptor.h"
+#include "platform/NativePath.h"
 
 #include <QFile>
 #include <QMovie>

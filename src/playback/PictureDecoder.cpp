@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PictureDecoder.h"
+#include "playback/PictureDecoder.h"
 
-#include "FileDescriptor.h"
-#include "NativePath.h"
-#include "PictureFit.h"
-#include "WmfReader.h"
+#include "platform/FileDescriptor.h"
+#include "platform/NativePath.h"
+#include "playback/PictureFit.h"
+#include "playback/WmfReader.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PictureFit.h"
+#include "playback/PictureFit.h"
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 #include <QtGlobal>
 

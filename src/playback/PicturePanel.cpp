@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PicturePanel.h"
+#include "playback/PicturePanel.h"
 
-#include "PictureAnimation.h"
-#include "PictureFit.h"
-#include "PictureLoader.h"
+#include "playback/PictureAnimation.h"
+#include "playback/PictureFit.h"
+#include "playback/PictureLoader.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PictureViewer.h"
+#include "playback/PictureViewer.h"
 
-#include "PictureAnimation.h"
-#include "PictureLoader.h"
-#include "PicturePanel.h"
+#include "playback/PictureAnimation.h"
+#include "playback/PictureLoader.h"
+#include "playback/PicturePanel.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

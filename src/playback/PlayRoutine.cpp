@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlayRoutine.h"
+#include "playback/PlayRoutine.h"
 
-#include "MciInterpreter.h"
-#include "MediaPlayer.h"
-#include "Rounding.h"
+#include "core/Rounding.h"
+#include "playback/MciInterpreter.h"
+#include "playback/MediaPlayer.h"
 
 #include <utility>
 

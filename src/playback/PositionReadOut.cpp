@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PositionReadOut.h"
+#include "playback/PositionReadOut.h"
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 namespace PositionReadOut {
 

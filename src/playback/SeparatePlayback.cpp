@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SeparatePlayback.h"
+#include "playback/SeparatePlayback.h"
 
-#include "MediaPlayer.h"
-#include "Rounding.h"
+#include "core/Rounding.h"
+#include "playback/MediaPlayer.h"
 
 SeparatePlayback::SeparatePlayback(MediaPlayer &player, const Start &start, QObject *parent)
     : QObject(parent), m_player(player), m_start(start), m_lastPosition(start.lastPosition)

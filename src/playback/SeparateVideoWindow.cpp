@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SeparateVideoWindow.h"
+#include "playback/SeparateVideoWindow.h"
 
-#include "MediaPlayer.h"
-#include "SeparatePlayback.h"
-#include "VideoArea.h"
+#include "playback/MediaPlayer.h"
+#include "playback/SeparatePlayback.h"
+#include "playback/VideoArea.h"
 
 #include <QMenuBar>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "VideoArea.h"
+#include "playback/VideoArea.h"
 
-#include "MediaPlayer.h"
+#include "playback/MediaPlayer.h"
 
 #include <QWidget>
 

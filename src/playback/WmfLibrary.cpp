@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WmfLibrary.h"
+#include "playback/WmfLibrary.h"
 
-#include "DynamicLibrary.h"
+#include "platform/DynamicLibrary.h"
 
 namespace Wmf {
 

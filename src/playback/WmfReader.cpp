@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WmfReader.h"
+#include "playback/WmfReader.h"
 
-#include "WmfLibrary.h"
+#include "playback/WmfLibrary.h"
 
 #include <QtEndian>
 

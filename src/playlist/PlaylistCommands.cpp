@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlaylistCommands.h"
+#include "playlist/PlaylistCommands.h"
 
-#include "BackgroundWork.h"
-#include "EntryListModel.h"
-#include "EntryListView.h"
-#include "M3uFile.h"
-#include "NativePath.h"
-#include "Paths.h"
-#include "PlaylistPanel.h"
-#include "PlaylistWindow.h"
-#include "Prompter.h"
-#include "VersionTitle.h"
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "core/BackgroundWork.h"
+#include "core/M3uFile.h"
+#include "core/Paths.h"
+#include "core/VersionTitle.h"
+#include "platform/NativePath.h"
+#include "platform/Prompter.h"
+#include "playlist/PlaylistPanel.h"
+#include "playlist/PlaylistWindow.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlaylistOrder.h"
+#include "playlist/PlaylistOrder.h"
 
-#include "HeapPrefault.h"
-#include "Rounding.h"
+#include "core/Rounding.h"
+#include "platform/HeapPrefault.h"
 
 #include <QRandomGenerator>
 #include <QSysInfo>

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlaylistPanel.h"
+#include "playlist/PlaylistPanel.h"
 
-#include "DroppedFiles.h"
-#include "EditListStore.h"
-#include "EntryListModel.h"
-#include "EntryListView.h"
-#include "EventSlice.h"
-#include "FileIconProvider.h"
-#include "FlatButton.h"
-#include "ListFiles.h"
-#include "M3uFile.h"
-#include "TextPrefetch.h"
-#include "Twips.h"
+#include "browse/DroppedFiles.h"
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "core/EditListStore.h"
+#include "core/EventSlice.h"
+#include "core/ListFiles.h"
+#include "core/M3uFile.h"
+#include "core/Twips.h"
+#include "platform/FileIconProvider.h"
+#include "platform/TextPrefetch.h"
+#include "widgets/FlatButton.h"
 
 #include <QAction>
 #include <QCheckBox>

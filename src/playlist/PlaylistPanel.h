@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "TextLineFile.h"
+#include "platform/TextLineFile.h"
 
 #include <QWidget>
 #include <array>

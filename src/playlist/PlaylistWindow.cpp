@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlaylistWindow.h"
+#include "playlist/PlaylistWindow.h"
 
-#include "BackgroundWork.h"
-#include "EntryDelegate.h"
-#include "EntryListModel.h"
-#include "EntryListView.h"
-#include "PlaylistOrder.h"
+#include "browse/EntryDelegate.h"
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "core/BackgroundWork.h"
+#include "playlist/PlaylistOrder.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

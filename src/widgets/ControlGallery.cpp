@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ControlGallery.h"
+#include "widgets/ControlGallery.h"
 
-#include "EtchedLine.h"
-#include "FlatButton.h"
-#include "ScrollingText.h"
-#include "Slider.h"
-#include "SplitterPane.h"
-#include "TextProgressBar.h"
-#include "Twips.h"
+#include "core/Twips.h"
+#include "widgets/EtchedLine.h"
+#include "widgets/FlatButton.h"
+#include "widgets/ScrollingText.h"
+#include "widgets/Slider.h"
+#include "widgets/SplitterPane.h"
+#include "widgets/TextProgressBar.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

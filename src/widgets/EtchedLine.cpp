@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EtchedLine.h"
+#include "widgets/EtchedLine.h"
 
-#include "Twips.h"
+#include "core/Twips.h"
 
 #include <QPainter>
 

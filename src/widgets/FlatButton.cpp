@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FlatButton.h"
+#include "widgets/FlatButton.h"
 
-#include "MouseCodes.h"
+#include "widgets/MouseCodes.h"
 
 #include <QAction>
 #include <QCursor>

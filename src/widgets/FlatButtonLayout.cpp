@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FlatButtonLayout.h"
+#include "widgets/FlatButtonLayout.h"
 
 QSize FlatButtonLayout::autoSize() const
 {

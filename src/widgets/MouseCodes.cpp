@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MouseCodes.h"
+#include "widgets/MouseCodes.h"
 
 namespace MouseCodes {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlainItemDelegate.h"
+#include "widgets/PlainItemDelegate.h"
 
 #include <QApplication>
 #include <QPainter>

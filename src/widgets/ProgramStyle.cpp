@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ProgramStyle.h"
+#include "widgets/ProgramStyle.h"
 
-#include "PoolTask.h"
+#include "core/PoolTask.h"
 
 #include <QGroupBox>
 #include <QImageReader>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ScrollingText.h"
+#include "widgets/ScrollingText.h"
 
-#include "Prompter.h"
-#include "ScrollingTextLayout.h"
+#include "platform/Prompter.h"
+#include "widgets/ScrollingTextLayout.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ScrollingTextLayout.h"
+#include "widgets/ScrollingTextLayout.h"
 
 #include <QByteArray>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Slider.h"
+#include "widgets/Slider.h"
 
-#include "MouseCodes.h"
-#include "Rounding.h"
+#include "core/Rounding.h"
+#include "widgets/MouseCodes.h"
 
 #include <QCursor>
 #include <QHelpEvent>

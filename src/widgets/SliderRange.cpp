@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SliderRange.h"
+#include "widgets/SliderRange.h"
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 QString SliderRange::setMinimum(int min)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SplitterGeometry.h"
+#include "widgets/SplitterGeometry.h"
 
-#include "Rounding.h"
+#include "core/Rounding.h"
 
 #include <limits>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SplitterPane.h"
+#include "widgets/SplitterPane.h"
 
-#include "MouseCodes.h"
-#include "Prompter.h"
-#include "Rounding.h"
-#include "Twips.h"
+#include "core/Rounding.h"
+#include "core/Twips.h"
+#include "platform/Prompter.h"
+#include "widgets/MouseCodes.h"
 
 #include <QMouseEvent>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SplitterGeometry.h"
+#include "widgets/SplitterGeometry.h"
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TextProgressBar.h"
+#include "widgets/TextProgressBar.h"
 
 #include <QPainter>
 

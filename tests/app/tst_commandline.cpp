@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileInformation.h"
-#include "RiffHeaders.h"
-#include "ScriptedPrompter.h"
-#include "TemporaryFolder.h"
+#include "browse/FileInformation.h"
+#include "browse/RiffHeaders.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TemporaryFolder.h"
 
 #include <QFile>
 #include <QLocale>

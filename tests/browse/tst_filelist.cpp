@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EditListStore.h"
-#include "EntryListModel.h"
-#include "FileIconProvider.h"
-#include "FileListController.h"
-#include "FilePattern.h"
-#include "MediaTypes.h"
-#include "NativePath.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
+#include "browse/EntryListModel.h"
+#include "browse/FileListController.h"
+#include "core/EditListStore.h"
+#include "core/FilePattern.h"
+#include "core/MediaTypes.h"
+#include "platform/FileIconProvider.h"
+#include "platform/NativePath.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

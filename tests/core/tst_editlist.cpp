@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EditListFile.h"
-#include "EditListStore.h"
-#include "TestFiles.h"
+#include "core/EditListFile.h"
+#include "core/EditListStore.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QSet>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FilePattern.h"
-#include "FolderChainReadAhead.h"
-#include "FolderListing.h"
-#include "FolderReadAhead.h"
-#include "FolderReader.h"
-#include "FolderWalker.h"
-#include "NativePath.h"
-#include "ScriptedPrompter.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
+#include "core/FilePattern.h"
+#include "core/FolderChainReadAhead.h"
+#include "core/FolderListing.h"
+#include "core/FolderReadAhead.h"
+#include "core/FolderReader.h"
+#include "core/FolderWalker.h"
+#include "platform/NativePath.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "M3uFile.h"
+#include "core/M3uFile.h"
 
 #include <QFile>
 #include <QStandardPaths>

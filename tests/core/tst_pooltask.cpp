@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PoolTask.h"
+#include "core/PoolTask.h"
 
 #include <QSemaphore>
 #include <QTest>

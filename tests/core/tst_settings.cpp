@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NativePath.h"
-#include "SettingCodec.h"
-#include "Settings.h"
-#include "SettingsStore.h"
-#include "TemporaryFolder.h"
-#include "VersionTitle.h"
-#include "WindowGeometry.h"
+#include "core/SettingCodec.h"
+#include "core/Settings.h"
+#include "core/VersionTitle.h"
+#include "core/WindowGeometry.h"
+#include "platform/NativePath.h"
+#include "platform/SettingsStore.h"
+#include "support/TemporaryFolder.h"
 
 #include <QDir>
 #include <QFile>

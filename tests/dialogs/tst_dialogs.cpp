@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AboutDialog.h"
-#include "MediaTypes.h"
-#include "PreferencesDialog.h"
-#include "ScriptedPrompter.h"
-#include "Settings.h"
-#include "SettingsStore.h"
+#include "core/MediaTypes.h"
+#include "core/Settings.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/PreferencesDialog.h"
+#include "platform/SettingsStore.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QCheckBox>
 #include <QFile>

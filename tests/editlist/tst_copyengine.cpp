@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ClockText.h"
-#include "FileCopyEngine.h"
-#include "NativePath.h"
-#include "ScriptedPrompter.h"
-#include "SearchProgressDialog.h"
-#include "TemporaryFolder.h"
+#include "editlist/ClockText.h"
+#include "editlist/FileCopyEngine.h"
+#include "editlist/SearchProgressDialog.h"
+#include "platform/NativePath.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TemporaryFolder.h"
 
 #include <QDir>
 #include <QFile>

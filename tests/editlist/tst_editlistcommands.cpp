@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EditListCommands.h"
-#include "EntryListModel.h"
-#include "MediaTypes.h"
-#include "ScriptedPrompter.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
+#include "browse/EntryListModel.h"
+#include "core/MediaTypes.h"
+#include "editlist/EditListCommands.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 #include <QItemSelectionModel>
 #include <QTest>

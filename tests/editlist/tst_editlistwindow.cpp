@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DropZone.h"
-#include "EditListStore.h"
-#include "EditListWindow.h"
-#include "EntryListModel.h"
-#include "EntryListView.h"
-#include "FileIconProvider.h"
-#include "FolderTrash.h"
-#include "MediaTypes.h"
-#include "ScriptedPrompter.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "core/EditListStore.h"
+#include "core/MediaTypes.h"
+#include "editlist/DropZone.h"
+#include "editlist/EditListWindow.h"
+#include "platform/FileIconProvider.h"
+#include "support/FolderTrash.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QLabel>

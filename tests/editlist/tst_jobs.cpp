@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CopyMoveJob.h"
-#include "DeleteJob.h"
-#include "FileCopyEngine.h"
-#include "FolderTrash.h"
-#include "JobList.h"
-#include "NativePath.h"
-#include "ScriptedPrompter.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
+#include "editlist/CopyMoveJob.h"
+#include "editlist/DeleteJob.h"
+#include "editlist/FileCopyEngine.h"
+#include "editlist/JobList.h"
+#include "platform/NativePath.h"
+#include "support/FolderTrash.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Association.h"
-#include "AssociationStore.h"
-#include "BrowseDesktopEntry.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
+#include "integration/Association.h"
+#include "integration/AssociationStore.h"
+#include "integration/BrowseDesktopEntry.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

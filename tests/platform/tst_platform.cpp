@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileDescriptor.h"
-#include "FileIconProvider.h"
-#include "FreedesktopTrash.h"
-#include "HeapPrefault.h"
-#include "IconPictureCache.h"
-#include "NativePath.h"
-#include "PropertiesDialog.h"
-#include "SingleInstance.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
-#include "TextLineFile.h"
-#include "UnixSignalWatcher.h"
+#include "platform/FileDescriptor.h"
+#include "platform/FileIconProvider.h"
+#include "platform/FreedesktopTrash.h"
+#include "platform/HeapPrefault.h"
+#include "platform/IconPictureCache.h"
+#include "platform/NativePath.h"
+#include "platform/PropertiesDialog.h"
+#include "platform/SingleInstance.h"
+#include "platform/TextLineFile.h"
+#include "platform/UnixSignalWatcher.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>

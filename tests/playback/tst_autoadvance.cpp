@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AdvanceList.h"
-#include "AutoAdvance.h"
+#include "playback/AdvanceList.h"
+#include "playback/AutoAdvance.h"
 
 #include <QTest>
 

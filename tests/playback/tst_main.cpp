@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RunTests.h"
+#include "support/RunTests.h"
 
 QObject *createMciTest();
 QObject *createMpvPlayerTest();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FakePlayer.h"
-#include "MciInterpreter.h"
+#include "playback/MciInterpreter.h"
+#include "support/FakePlayer.h"
 
 #include <QTest>
 

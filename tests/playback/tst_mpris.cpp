@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FakePlayer.h"
-#include "MprisService.h"
+#include "playback/MprisService.h"
+#include "support/FakePlayer.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MciInterpreter.h"
-#include "MidiRenderer.h"
-#include "MidiRendering.h"
-#include "MpvPlayer.h"
-#include "NativePath.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
+#include "platform/NativePath.h"
+#include "playback/MciInterpreter.h"
+#include "playback/MidiRenderer.h"
+#include "playback/MidiRendering.h"
+#include "playback/MpvPlayer.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NativePath.h"
-#include "PictureAnimation.h"
-#include "PictureDecoder.h"
-#include "PictureFit.h"
-#include "PictureViewer.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
-#include "WmfReader.h"
+#include "platform/NativePath.h"
+#include "playback/PictureAnimation.h"
+#include "playback/PictureDecoder.h"
+#include "playback/PictureFit.h"
+#include "playback/PictureViewer.h"
+#include "playback/WmfReader.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AudioLevel.h"
-#include "FakePlayer.h"
-#include "MciInterpreter.h"
-#include "PlayRoutine.h"
-#include "PositionReadOut.h"
+#include "playback/AudioLevel.h"
+#include "playback/MciInterpreter.h"
+#include "playback/PlayRoutine.h"
+#include "playback/PositionReadOut.h"
+#include "support/FakePlayer.h"
 
 #include <QSignalSpy>
 #include <QTest>

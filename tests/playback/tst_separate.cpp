@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ExternalPlayerWindow.h"
-#include "FakePlayer.h"
-#include "FullScreenVideo.h"
-#include "SeparatePlayback.h"
-#include "SeparateVideoWindow.h"
+#include "playback/ExternalPlayerWindow.h"
+#include "playback/FullScreenVideo.h"
+#include "playback/SeparatePlayback.h"
+#include "playback/SeparateVideoWindow.h"
+#include "support/FakePlayer.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EntryListModel.h"
-#include "EntryListView.h"
-#include "FileIconProvider.h"
-#include "NativePath.h"
-#include "PlaylistCommands.h"
-#include "PlaylistOrder.h"
-#include "PlaylistPanel.h"
-#include "PlaylistWindow.h"
-#include "Rounding.h"
-#include "ScriptedPrompter.h"
-#include "TemporaryFolder.h"
-#include "TestFiles.h"
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "core/Rounding.h"
+#include "platform/FileIconProvider.h"
+#include "platform/NativePath.h"
+#include "playlist/PlaylistCommands.h"
+#include "playlist/PlaylistOrder.h"
+#include "playlist/PlaylistPanel.h"
+#include "playlist/PlaylistWindow.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 #include <QAction>
 #include <QApplication>

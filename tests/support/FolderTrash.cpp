@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FolderTrash.h"
+#include "support/FolderTrash.h"
 
-#include "NativePath.h"
+#include "platform/NativePath.h"
 
 #include <QDir>
 #include <cstdio>

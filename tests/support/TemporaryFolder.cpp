@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TemporaryFolder.h"
+#include "support/TemporaryFolder.h"
 
 #include <QFile>
 #include <cstdio>

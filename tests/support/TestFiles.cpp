@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BgrColor.h"
-#include "EtchedLine.h"
-#include "FlatButton.h"
-#include "PlainItemDelegate.h"
-#include "ProgramStyle.h"
-#include "Rounding.h"
-#include "ScriptedPrompter.h"
-#include "ScrollingText.h"
-#include "ScrollingTextLayout.h"
-#include "Slider.h"
-#include "SplitterPane.h"
-#include "TextProgressBar.h"
+#include "core/BgrColor.h"
+#include "core/Rounding.h"
+#include "support/ScriptedPrompter.h"
+#include "widgets/EtchedLine.h"
+#include "widgets/FlatButton.h"
+#include "widgets/PlainItemDelegate.h"
+#include "widgets/ProgramStyle.h"
+#include "widgets/ScrollingText.h"
+#include "widgets/ScrollingTextLayout.h"
+#include "widgets/Slider.h"
+#include "widgets/SplitterPane.h"
+#include "widgets/TextProgressBar.h"
 
 #include <QAction>
 #include <QElapsedTimer>
