@@ -13,7 +13,6 @@
 #include "mainwindow/StartupWarmUp.h"
 #include "platform/FileIconProvider.h"
 #include "platform/FreedesktopTrash.h"
-#include "platform/HeapPrefault.h"
 #include "platform/NativePath.h"
 #include "platform/QtPrompter.h"
 #include "platform/SettingsStore.h"
@@ -21,7 +20,6 @@
 #include "platform/UnixSignalWatcher.h"
 #include "playback/MpvPlayer.h"
 #include "widgets/ControlGallery.h"
-#include "widgets/ProgramStyle.h"
 #include "widgets/StartupProbe.h"
 
 #include <QApplication>
@@ -50,15 +48,10 @@ QString startFolder()
     return ::getcwd(folder, sizeof folder) ? NativePath::fromBytes(folder) : QDir::currentPath();
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+// Answers --help, --version and a malformed command line; nothing when the program is to run.
+std::optional<int> answerWithoutWindow(const CommandLine &command, const char *argv0)
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
-    QCoreApplication::setApplicationVersion(versionTitle());
-
-    const CommandLine command = CommandLine::parse(argumentsOf(argc, argv), startFolder());
-    const QString programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
+    const QString programName = QFileInfo(QString::fromLocal8Bit(argv0)).fileName();
     switch (command.action) {
     case CommandLine::Action::ShowHelp:
         std::fputs(qPrintable(CommandLine::helpText(programName)), stdout);
@@ -73,16 +66,77 @@ int main(int argc, char **argv)
     case CommandLine::Action::Run:
         break;
     }
+    return std::nullopt;
+}
 
-    // What a start builds on this thread: the settings, the application and the window.
-    std::optional<HeapPrefault> startMemory(std::in_place, 2 * 1024 * 1024);
-    if (command.demoControls) {
-        QApplication app(argc, argv);
-        app.setWindowIcon(appIcon());
-        ControlGallery demo;
-        demo.show();
-        return app.exec();
+int showControlGallery(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    app.setWindowIcon(appIcon());
+    ControlGallery demo;
+    demo.show();
+    return app.exec();
+}
+
+// The services the windows are given, built once for the whole run.
+struct Services
+{
+    explicit Services(const QString &dataFolder)
+        : icons(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                QStringLiteral("/icons.cache")),
+          player({true, true}), associations(dataFolder + QStringLiteral("associations.json"))
+    {
     }
+
+    QtPrompter prompter;
+    FileIconProvider icons;
+    FreedesktopTrash trash;
+    MpvPlayer player;
+    AssociationStore associations;
+};
+
+// Builds the window and runs the program's event loop.
+int runWindow(QApplication &app, const CommandLine &command, SingleInstance &instance, bool first,
+              Settings &settings, const QString &dataFolder, StartupReads &reads)
+{
+    Services made(dataFolder);
+    const AppServices services{&settings,
+                               &made.prompter,
+                               &made.icons,
+                               &made.trash,
+                               &made.player,
+                               dataFolder,
+                               [] {
+                                   return std::make_unique<MpvPlayer>(MpvPlayer::Options{true, true});
+                               },
+                               &made.associations};
+    MainWindow window(services, StartOptions{command.path, !first, &reads});
+    made.prompter.setParent(&window);
+
+    QObject::connect(&instance, &SingleInstance::executeRequested, &window, &MainWindow::openHandedPath);
+    UnixSignalWatcher signals;
+    QObject::connect(&signals, &UnixSignalWatcher::terminationRequested, &window,
+                     &MainWindow::closeOnRequest);
+
+    if (!window.load())
+        return 0;
+    if (command.startupProbe)
+        StartupProbe::watch(window, [&made] { made.icons.saveCache(); });
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
+    QCoreApplication::setApplicationVersion(versionTitle());
+
+    const CommandLine command = CommandLine::parse(argumentsOf(argc, argv), startFolder());
+    if (const std::optional<int> answered = answerWithoutWindow(command, argv[0]))
+        return *answered;
+    if (command.demoControls)
+        return showControlGallery(argc, argv);
 
     // A path for a copy that already runs is handed over before any window is made.
     const QString runtimeFolder = SingleInstance::defaultRuntimeFolder();
@@ -100,38 +154,8 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     const StartupWarmUp warmUp;
-    app.setStyle(new ProgramStyle);
     if (first)
         instance.listen();
     app.setWindowIcon(appIcon());
-    QtPrompter prompter;
-    FileIconProvider icons(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
-                           QStringLiteral("/icons.cache"));
-    FreedesktopTrash trash;
-    MpvPlayer player({true, true});
-    AssociationStore associations(dataFolder + QStringLiteral("associations.json"));
-    const AppServices services{&settings,
-                               &prompter,
-                               &icons,
-                               &trash,
-                               &player,
-                               dataFolder,
-                               [] {
-                                   return std::make_unique<MpvPlayer>(MpvPlayer::Options{true, true});
-                               },
-                               &associations};
-    MainWindow window(services, StartOptions{command.path, !first, &reads});
-    prompter.setParent(&window);
-
-    QObject::connect(&instance, &SingleInstance::executeRequested, &window, &MainWindow::openHandedPath);
-    UnixSignalWatcher signals;
-    QObject::connect(&signals, &UnixSignalWatcher::terminationRequested, &window,
-                     &MainWindow::closeOnRequest);
-
-    if (!window.load())
-        return 0;
-    startMemory.reset();
-    if (command.startupProbe)
-        StartupProbe::watch(window, [&icons] { icons.saveCache(); });
-    return app.exec();
+    return runWindow(app, command, instance, first, settings, dataFolder, reads);
 }

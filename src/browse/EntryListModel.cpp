@@ -3,7 +3,6 @@
 
 #include "platform/FileIconProvider.h"
 #include "platform/NativePath.h"
-#include "platform/TextPrefetch.h"
 
 #include <algorithm>
 #include <utility>
@@ -24,24 +23,6 @@ void EntryListModel::rememberFirst(const QString &text, int row) const
 }
 
 EntryListModel::EntryListModel(QObject *parent) : QAbstractListModel(parent) {}
-
-EntryListModel::~EntryListModel()
-{
-    releaseTexts();
-}
-
-void EntryListModel::releaseTexts()
-{
-    if (m_texts.isDetached()) {
-        // Released in order with those ahead asked for early: the texts of a shuffled list are
-        // spread over the heap.
-        for (qsizetype i = 0; i < m_texts.size(); ++i) {
-            TextPrefetch::ahead(m_texts, i);
-            m_texts[i] = QString();
-        }
-    }
-    m_texts.clear();
-}
 
 int EntryListModel::rowCount(const QModelIndex &parent) const
 {
@@ -222,7 +203,7 @@ void EntryListModel::removeItems(QList<int> indexes)
 void EntryListModel::clear()
 {
     beginResetModel();
-    releaseTexts();
+    m_texts.clear();
     m_items.clear();
     m_menuTarget = -1;
     m_playing = -1;

@@ -30,7 +30,6 @@ public:
     static constexpr int IconFromText = -2;
 
     explicit EntryListModel(QObject *parent = nullptr);
-    ~EntryListModel() override;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -94,7 +93,6 @@ private:
     bool validRow(int index) const { return index >= 0 && index < m_texts.size(); }
     void changed(int index, int role);
     void rememberFirst(const QString &text, int row) const;
-    void releaseTexts();
 
     // Texts and items side by side, one per row: the texts of a long list are handed in and out
     // whole, without touching one string each.

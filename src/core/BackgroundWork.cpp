@@ -2,18 +2,17 @@
 #include "core/BackgroundWork.h"
 
 #include <QEventLoop>
-#include <QMetaObject>
-#include <QThreadPool>
+#include <QFutureWatcher>
+#include <QtConcurrentRun>
 
 namespace BackgroundWork {
 
 void run(const std::function<void()> &work)
 {
     QEventLoop loop;
-    QThreadPool::globalInstance()->start([&work, &loop] {
-        work();
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
+    QFutureWatcher<void> watcher;
+    QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run(work));
     // User input is held back: the caller's state must not change under it while it waits.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }

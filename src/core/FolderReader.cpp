@@ -3,16 +3,16 @@
 
 #include "core/EventSlice.h"
 #include "core/FilePattern.h"
-#include "platform/HeapPrefault.h"
 #include "platform/NativePath.h"
 
 #include <QElapsedTimer>
+#include <QThread>
+#include <QtConcurrentRun>
 #include <algorithm>
 #include <cstring>
 #include <dirent.h>
 #include <string>
 #include <sys/stat.h>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -74,12 +74,6 @@ public:
             return std::memcmp(bytes + a.offset, bytes + b.offset, common) < 0;
         };
         const auto decode = [bytes](const Entry *first, const Entry *last, QStringList &names) {
-            // Each name's text takes two bytes a character and some 40 more.
-            size_t textBytes = 0;
-            for (const Entry *entry = first; entry != last; ++entry)
-                textBytes += 2 * entry->length + 40;
-            const HeapPrefault ready(textBytes);
-            HeapPrefault::reserve(names, size_t(last - first));
             for (const Entry *entry = first; entry != last; ++entry)
                 names.append(
                     NativePath::fromBytes(QByteArrayView(bytes + entry->offset, qsizetype(entry->length))));
@@ -87,27 +81,26 @@ public:
 
         // Large folders are sorted, and their names decoded, in two halves at once.
         const size_t count = m_entries.size();
-        const size_t half = count >= SplitFrom && std::thread::hardware_concurrency() > 1 ? count / 2 : 0;
+        const size_t half = count >= SplitFrom && QThread::idealThreadCount() > 1 ? count / 2 : 0;
         Entry *const first = m_entries.data();
         Entry *const middle = first + half;
         Entry *const last = first + count;
         QStringList sorted;
+        sorted.reserve(qsizetype(count));
         if (half == 0) {
             std::sort(first, last, before);
             decode(first, last, sorted);
         } else {
-            std::thread frontSorter([&] { std::sort(first, middle, before); });
+            QFuture<void> frontSort = QtConcurrent::run([&] { std::sort(first, middle, before); });
             std::sort(middle, last, before);
-            frontSorter.join();
+            frontSort.waitForFinished();
             std::inplace_merge(first, middle, last, before);
             QStringList back;
-            std::thread backDecoder([&] { decode(middle, last, back); });
-            // Room for both halves from the start, so that the front half is not copied to make it.
-            HeapPrefault::reserve(sorted, count);
+            back.reserve(qsizetype(count - half));
+            QFuture<void> backDecode = QtConcurrent::run([&] { decode(middle, last, back); });
             decode(first, middle, sorted);
-            backDecoder.join();
-            for (QString &name : back)
-                sorted.append(std::move(name));
+            backDecode.waitForFinished();
+            sorted.append(std::move(back));
         }
         m_entries.clear();
         m_keys.clear();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/PlayerPanel.h"
 
-#include "core/PoolTask.h"
 #include "core/Twips.h"
 #include "mainwindow/LevelMeterPicture.h"
 #include "mainwindow/PlaybackOptionsPanel.h"
@@ -19,19 +18,22 @@
 #include <QScrollArea>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+#include <QtConcurrentRun>
 #include <utility>
 
 PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("playerPanel"));
-    // The button pictures are drawn on the thread pool while the rest of the panel is built.
+    // The button pictures are drawn on the thread pool while the rest of the panel is built; taking
+    // them runs the drawing here when the pool has not begun it yet.
     using Glyphs = std::array<QImage, std::tuple_size_v<Commands>>;
-    PoolTask<Glyphs> glyphs([ratio = devicePixelRatioF(), ink = palette().color(QPalette::WindowText)] {
-        Glyphs pictures;
-        for (std::size_t i = 0; i < pictures.size(); ++i)
-            pictures[i] = playerGlyph(int(i), ratio, ink);
-        return pictures;
-    });
+    QFuture<Glyphs> glyphs =
+        QtConcurrent::run([ratio = devicePixelRatioF(), ink = palette().color(QPalette::WindowText)] {
+            Glyphs pictures;
+            for (std::size_t i = 0; i < pictures.size(); ++i)
+                pictures[i] = playerGlyph(int(i), ratio, ink);
+            return pictures;
+        });
     m_mediaView = new QFrame(this);
     m_mediaView->setObjectName(QStringLiteral("mediaView"));
     m_mediaView->setFrameShape(QFrame::StyledPanel);
@@ -93,7 +95,7 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
     m_informationArea->setWidgetResizable(true);
     m_informationArea->setFrameShape(QFrame::NoFrame);
 
-    const Glyphs pictures = glyphs.take();
+    const Glyphs pictures = glyphs.result();
     for (std::size_t i = 0; i < pictures.size(); ++i)
         m_buttons[i]->setPicture(QPixmap::fromImage(pictures[i]));
 }

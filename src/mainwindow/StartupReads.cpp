@@ -5,7 +5,6 @@
 #include "core/FilePattern.h"
 #include "core/ListFiles.h"
 #include "core/M3uFile.h"
-#include "platform/HeapPrefault.h"
 #include "platform/NativePath.h"
 
 #include <QMimeDatabase>
@@ -47,9 +46,6 @@ StartupReads::StartupReads(const QString &dataFolder, const QString &startFolder
         m_folderReader = std::jthread([folder = std::exchange(folder, nullptr)] { folder->read(); });
     m_reader = std::jthread([folder, chain = &m_folderChain, editList = std::move(editList),
                              playlist = std::move(playlist)]() mutable {
-        // What the folders, the font configuration and the MIME database take; the lists make
-        // their own ready as they are read.
-        const HeapPrefault ready(512 * 1024);
         if (folder)
             folder->read();
         chain->read();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <future>
+#include <QFuture>
 
 // Starts, on threads of their own, what building and showing the first window would otherwise
 // wait for: the system's font list and the application font's fallback families (kept for the
@@ -17,6 +17,6 @@ public:
     StartupWarmUp &operator=(const StartupWarmUp &) = delete;
 
 private:
-    std::future<void> m_fonts;
-    std::future<void> m_bus;
+    QFuture<void> m_fonts;
+    QFuture<void> m_bus;
 };

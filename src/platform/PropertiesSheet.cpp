@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PropertiesSheet.h"
 
+#include "platform/LogCategories.h"
 #include "platform/NativePath.h"
 #include "platform/PropertiesDialog.h"
 
@@ -21,6 +22,8 @@ void show(const QString &path, QWidget *parent)
         const QDBusMessage reply = bus.call(call, QDBus::Block, 2000);
         if (reply.type() == QDBusMessage::ReplyMessage)
             return;
+        qCInfo(logDesktop) << "no file manager showed the properties, showing our own:" << reply.errorName()
+                           << reply.errorMessage();
     }
     PropertiesDialog dialog(path, parent);
     dialog.exec();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SingleInstance.h"
 
+#include "platform/LogCategories.h"
 #include "platform/NativePath.h"
 #include "platform/RequestConnection.h"
 
@@ -12,7 +13,6 @@
 #include <QThread>
 #include <QTimer>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
@@ -113,8 +113,7 @@ QString SingleInstance::defaultRuntimeFolder()
         return shared;
     const QString own = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
                             .filePath(QStringLiteral("Kestrove"));
-    std::fprintf(stderr, "kestrove: %s is not a private folder of this user; using %s instead\n",
-                 qPrintable(shared), qPrintable(own));
+    qCWarning(logInstance) << shared << "is not a private folder of this user; using" << own << "instead";
     QDir().mkpath(own);
     QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return own;

@@ -2,17 +2,16 @@
 #include "platform/TextLineFile.h"
 
 #include "platform/FileDescriptor.h"
-#include "platform/HeapPrefault.h"
 #include "platform/NativePath.h"
-#include "platform/TextPrefetch.h"
 
 #include <QSaveFile>
+#include <QThread>
+#include <QtConcurrentRun>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace TextLineFile {
@@ -33,15 +32,10 @@ qsizetype lineCount(const char *data, const char *last, char end)
     return qsizetype(std::count(data, last, end)) + 1;
 }
 
-// Appends the lines of [data, last), count at most, to lines: cut as bytes and each decoded on its
-// own, since most lines are ASCII, which needs no decoding, and no decoded copy of the whole file is
-// made.
-void appendLines(const char *data, const char *const last, const char end, qsizetype count,
-                 QStringList &lines)
+// Appends the lines of [data, last) to lines: cut as bytes and each decoded on its own, since most
+// lines are ASCII, which needs no decoding, and no decoded copy of the whole file is made.
+void appendLines(const char *data, const char *const last, const char end, QStringList &lines)
 {
-    // Memory for the texts, two bytes a character and some 40 more a line, made ready at once on the
-    // thread that decodes them.
-    const HeapPrefault ready(size_t(last - data) * 2 + size_t(count) * 40);
     while (data < last) {
         const auto *found = static_cast<const char *>(std::memchr(data, end, size_t(last - data)));
         const char *lineEnd = found ? found : last;
@@ -62,7 +56,7 @@ QStringList splitLines(const QByteArray &bytes)
     // A long list is cut in two at the end of a line and the halves decoded at once.
     constexpr qsizetype SplitFrom = 1024 * 1024;
     const char *middle = first;
-    if (bytes.size() >= SplitFrom && std::thread::hardware_concurrency() > 1) {
+    if (bytes.size() >= SplitFrom && QThread::idealThreadCount() > 1) {
         const char *const half = first + bytes.size() / 2;
         if (const auto *found = static_cast<const char *>(std::memchr(half, end, size_t(last - half)))) {
             middle = found + 1;
@@ -70,21 +64,18 @@ QStringList splitLines(const QByteArray &bytes)
                 ++middle;
         }
     }
-    const qsizetype frontCount = middle != first ? lineCount(first, middle, end) : 0;
-    const qsizetype backCount = lineCount(middle, last, end);
     QStringList lines;
-    HeapPrefault::reserve(lines, size_t(frontCount + backCount));
-    QStringList back;
-    if (middle != first)
-        HeapPrefault::reserve(back, size_t(backCount));
-    std::thread frontReader;
-    if (middle != first)
-        frontReader = std::thread([&] { appendLines(first, middle, end, frontCount, lines); });
-    appendLines(middle, last, end, backCount, middle != first ? back : lines);
-    if (frontReader.joinable()) {
-        frontReader.join();
-        lines.append(std::move(back));
+    lines.reserve(lineCount(first, last, end));
+    if (middle == first) {
+        appendLines(first, last, end, lines);
+        return lines;
     }
+    QStringList back;
+    back.reserve(lineCount(middle, last, end));
+    QFuture<void> front = QtConcurrent::run([&] { appendLines(first, middle, end, lines); });
+    appendLines(middle, last, end, back);
+    front.waitForFinished();
+    lines.append(std::move(back));
     return lines;
 }
 
@@ -104,7 +95,6 @@ Contents read(const QString &path)
         return refused(QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
     QByteArray bytes;
     bytes.resize(qsizetype(info.st_size));
-    HeapPrefault::block(bytes.data(), size_t(bytes.size()));
     qsizetype done = 0;
     for (;;) {
         if (done == bytes.size())
@@ -135,9 +125,7 @@ QString write(const QString &path, const QStringList &lines)
     QByteArray bytes;
     // Most names are ASCII; the array grows for the others.
     bytes.reserve(size);
-    for (qsizetype index = 0; index < lines.size(); ++index) {
-        TextPrefetch::ahead(lines, index);
-        const QString &line = lines.at(index);
+    for (const QString &line : lines) {
         const QChar *text = line.constData();
         const qsizetype length = line.size();
         char16_t high = 0;

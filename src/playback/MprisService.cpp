@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/MprisService.h"
 
+#include "platform/LogCategories.h"
 #include "platform/NativePath.h"
 #include "playback/MediaPlayer.h"
 #include "playback/MprisPlayerAdaptor.h"
 #include "playback/MprisRootAdaptor.h"
 
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QUrl>
 
@@ -33,9 +35,13 @@ MprisService::MprisService(MediaPlayer &player, Hooks hooks, QObject *parent)
 bool MprisService::registerOn(const QDBusConnection &connection, const QString &suffix)
 {
     m_connection = connection;
-    if (!m_connection.isConnected() || !m_connection.registerObject(ObjectPath, this))
-        return false;
-    return m_connection.registerService(QStringLiteral("org.mpris.MediaPlayer2.") + suffix);
+    const QString service = QStringLiteral("org.mpris.MediaPlayer2.") + suffix;
+    if (m_connection.isConnected() && m_connection.registerObject(ObjectPath, this) &&
+        m_connection.registerService(service))
+        return true;
+    qCWarning(logPlayback) << "cannot offer the player on the session bus as" << service << ":"
+                           << m_connection.lastError().message();
+    return false;
 }
 
 void MprisService::setTrack(const QString &path, qint64 lengthMs)

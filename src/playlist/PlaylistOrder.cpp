@@ -2,16 +2,16 @@
 #include "playlist/PlaylistOrder.h"
 
 #include "core/Rounding.h"
-#include "platform/HeapPrefault.h"
 
 #include <QRandomGenerator>
 #include <QSysInfo>
+#include <QThread>
+#include <QtConcurrentRun>
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <iterator>
 #include <memory>
-#include <thread>
 
 namespace PlaylistOrder {
 
@@ -102,23 +102,17 @@ bool keyedBefore(const Keyed &a, const Keyed &b)
 // allocation per key), sorted.
 struct SortedRun
 {
-    // Room for the longest keys, left unwritten until the keys are written: pages that no key
-    // reaches are never touched.
+    // Room for the longest keys, left unwritten until the keys are written.
     std::unique_ptr<char16_t[]> keys;
     std::vector<Keyed> keyed;
 
     void sort(const QStringList &entries, qsizetype first, qsizetype last)
     {
         qsizetype room = 0;
-        // What the keys of texts with a few numbers take, made present at once.
-        qsizetype likely = 0;
-        for (qsizetype i = first; i < last; ++i) {
+        for (qsizetype i = first; i < last; ++i)
             room += maxKeyLength(entries.at(i));
-            likely += entries.at(i).size() + 4;
-        }
         keys = std::make_unique_for_overwrite<char16_t[]>(size_t(room));
-        HeapPrefault::block(keys.get(), size_t(std::min(likely, room)) * sizeof(char16_t));
-        HeapPrefault::reserve(keyed, size_t(last - first));
+        keyed.reserve(size_t(last - first));
         char16_t *key = keys.get();
         for (qsizetype i = first; i < last; ++i) {
             const qsizetype size = writeSortKey(entries.at(i), key);
@@ -140,21 +134,20 @@ QStringList sorted(QStringList entries)
     // Long lists are sorted in two halves at once, then merged.
     constexpr qsizetype SplitFrom = 20000;
     const qsizetype count = entries.size();
-    const qsizetype half = count >= SplitFrom && std::thread::hardware_concurrency() > 1 ? count / 2 : 0;
+    const qsizetype half = count >= SplitFrom && QThread::idealThreadCount() > 1 ? count / 2 : 0;
     SortedRun front;
     SortedRun back;
-    std::thread frontSorter;
+    QFuture<void> frontSort;
     if (half > 0)
-        frontSorter = std::thread([&] { front.sort(entries, 0, half); });
+        frontSort = QtConcurrent::run([&] { front.sort(entries, 0, half); });
     back.sort(entries, half, count);
-    if (frontSorter.joinable())
-        frontSorter.join();
+    frontSort.waitForFinished();
     std::vector<Keyed> merged;
-    HeapPrefault::reserve(merged, size_t(count));
+    merged.reserve(size_t(count));
     std::merge(front.keyed.begin(), front.keyed.end(), back.keyed.begin(), back.keyed.end(),
                std::back_inserter(merged), keyedBefore);
     QStringList result;
-    HeapPrefault::reserve(result, size_t(count));
+    result.reserve(count);
     for (const Keyed &entry : merged)
         result.append(std::move(entries[entry.index]));
     return result;
@@ -217,7 +210,7 @@ private:
 QStringList randomized(QStringList entries, const std::function<double()> &draw)
 {
     QStringList result;
-    HeapPrefault::reserve(result, size_t(entries.size()));
+    result.reserve(entries.size());
     Remaining remaining(entries.size());
     for (qsizetype left = entries.size(); left > 0; --left) {
         const double r = qBound(0.0, draw(), 1.0);

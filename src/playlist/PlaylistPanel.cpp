@@ -10,7 +10,6 @@
 #include "core/M3uFile.h"
 #include "core/Twips.h"
 #include "platform/FileIconProvider.h"
-#include "platform/TextPrefetch.h"
 #include "widgets/FlatButton.h"
 
 #include <QAction>
@@ -167,7 +166,6 @@ void PlaylistPanel::markEditList(const EditListStore &editList)
             if (entries->count() != count)
                 return;
         }
-        TextPrefetch::ahead(texts, i);
         const bool onEditList = editList.contains(texts.at(i));
         if (onEditList != entries->isOnEditList(i))
             (onEditList ? marked : unmarked).append(i);

@@ -5,11 +5,9 @@ QObject *createSettingsTest();
 QObject *createEditListTest();
 QObject *createFolderWalkerTest();
 QObject *createM3uFileTest();
-QObject *createPoolTaskTest();
 
 int main(int argc, char **argv)
 {
     return runTests(argc, argv,
-                    {createSettingsTest, createEditListTest, createFolderWalkerTest, createM3uFileTest,
-                     createPoolTaskTest});
+                    {createSettingsTest, createEditListTest, createFolderWalkerTest, createM3uFileTest});
 }

@@ -2,7 +2,6 @@
 #include "platform/FileDescriptor.h"
 #include "platform/FileIconProvider.h"
 #include "platform/FreedesktopTrash.h"
-#include "platform/HeapPrefault.h"
 #include "platform/IconPictureCache.h"
 #include "platform/NativePath.h"
 #include "platform/PropertiesDialog.h"
@@ -28,13 +27,11 @@
 #include <fcntl.h>
 #include <future>
 #include <sys/file.h>
-#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -385,56 +382,6 @@ private Q_SLOTS:
             }
         }
         QVERIFY(!QFile::exists(socketPath));
-    }
-
-    // A forked copy has to fault in every heap page it writes (new ones, or its own copies of
-    // the parent's), so the faults it counts are those its allocations cost.
-    void aPrefaultedHeapTakesAllocationsWithoutFaults()
-    {
-#if defined(__SANITIZE_ADDRESS__)
-        QSKIP("the sanitizer's allocator does not hand freed blocks straight out again");
-#endif
-        int channel[2];
-        QCOMPARE(::pipe(channel), 0);
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            const auto faultsToFill = [](std::vector<QByteArray> &kept) {
-                rusage before{};
-                rusage after{};
-                ::getrusage(RUSAGE_SELF, &before);
-                kept.reserve(20000);
-                for (int i = 0; i < 20000; ++i)
-                    kept.emplace_back(100, 'x');
-                ::getrusage(RUSAGE_SELF, &after);
-                return after.ru_minflt - before.ru_minflt;
-            };
-            std::vector<QByteArray> plain;
-            std::vector<QByteArray> prefaulted;
-            long faults[3] = {faultsToFill(plain), 0, 0};
-            {
-                const HeapPrefault ready(4 * 1024 * 1024);
-                faults[1] = faultsToFill(prefaulted);
-            }
-            // Whether this kernel can make pages present in a batch at all.
-            void *probe = ::mmap(nullptr, 4096, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-            faults[2] = ::madvise(probe, 4096, MADV_POPULATE_WRITE) == 0;
-            const bool sent = ::write(channel[1], faults, sizeof faults) == sizeof faults;
-            std::_Exit(sent ? 0 : 1);
-        }
-        ::close(channel[1]);
-        long faults[3] = {};
-        const bool received = ::read(channel[0], faults, sizeof faults) == sizeof faults;
-        ::close(channel[0]);
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(received);
-        if (!faults[2])
-            QSKIP("this kernel cannot make pages present in advance");
-        // 20,000 blocks of some 128 bytes take over 600 pages.
-        QVERIFY2(faults[0] > 400, qPrintable(QString::number(faults[0])));
-        QVERIFY2(faults[1] * 10 < faults[0],
-                 qPrintable(QStringLiteral("%1 against %2").arg(faults[1]).arg(faults[0])));
     }
 
     void idleConnectionsDoNotLockOutHandOvers()

@@ -5,7 +5,6 @@
 #include "widgets/EtchedLine.h"
 #include "widgets/FlatButton.h"
 #include "widgets/PlainItemDelegate.h"
-#include "widgets/ProgramStyle.h"
 #include "widgets/ScrollingText.h"
 #include "widgets/ScrollingTextLayout.h"
 #include "widgets/Slider.h"
@@ -15,15 +14,12 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGroupBox>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QStandardPaths>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -61,70 +57,6 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void groupBoxesLookAsTheirStyleDrawsThem_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("checkable");
-        QTest::newRow("titled") << QStringLiteral("Operations:") << false;
-        QTest::newRow("untitled") << QString() << false;
-        QTest::newRow("checkable") << QStringLiteral("Loop") << true;
-    }
-
-    void groupBoxesLookAsTheirStyleDrawsThem()
-    {
-        QFETCH(QString, title);
-        QFETCH(bool, checkable);
-        const auto drawn = [&](QStyle *style) {
-            QGroupBox box(title);
-            box.setCheckable(checkable);
-            box.setStyle(style);
-            box.resize(160, 90);
-            return box.grab().toImage();
-        };
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        ProgramStyle ours;
-        QCOMPARE(drawn(&ours), drawn(fusion.get()));
-    }
-
-    void scrollBarsLookAsTheirStyleDrawsThem_data()
-    {
-        QTest::addColumn<Qt::Orientation>("orientation");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("tall, top") << Qt::Vertical << 381 << 0 << true;
-        QTest::newRow("tall, middle") << Qt::Vertical << 400 << 437 << true;
-        QTest::newRow("tall, bottom") << Qt::Vertical << 308 << 1000 << true;
-        QTest::newRow("one band and a line")
-            << Qt::Vertical << ProgramStyle::ScrollBarBand + 1 << 500 << true;
-        QTest::newRow("one band") << Qt::Vertical << ProgramStyle::ScrollBarBand << 500 << true;
-        QTest::newRow("tall, disabled") << Qt::Vertical << 250 << 300 << false;
-        QTest::newRow("wide") << Qt::Horizontal << 400 << 700 << true;
-    }
-
-    void scrollBarsLookAsTheirStyleDrawsThem()
-    {
-        QFETCH(Qt::Orientation, orientation);
-        QFETCH(int, length);
-        QFETCH(int, value);
-        QFETCH(bool, enabled);
-        const auto drawn = [&](QStyle *style) {
-            QScrollBar bar(orientation);
-            bar.setStyle(style);
-            bar.setRange(0, 1000);
-            bar.setPageStep(120);
-            bar.setValue(value);
-            bar.setEnabled(enabled);
-            const int thickness = bar.sizeHint().width() < bar.sizeHint().height() ? bar.sizeHint().width()
-                                                                                   : bar.sizeHint().height();
-            bar.resize(orientation == Qt::Vertical ? QSize(thickness, length) : QSize(length, thickness));
-            return bar.grab().toImage();
-        };
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        ProgramStyle ours;
-        QCOMPARE(drawn(&ours), drawn(fusion.get()));
-    }
-
     void entriesLookAsTheStyleDrawsThem_data()
     {
         QTest::addColumn<bool>("tree");
