@@ -25,7 +25,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <climits>
 #include <cstdio>
 #include <optional>
@@ -82,9 +81,7 @@ int showControlGallery(int argc, char **argv)
 struct Services
 {
     explicit Services(const QString &dataFolder)
-        : icons(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
-                QStringLiteral("/icons.cache")),
-          player({true, true}), associations(dataFolder + QStringLiteral("associations.json"))
+        : player({true, true}), associations(dataFolder + QStringLiteral("associations.json"))
     {
     }
 
@@ -121,7 +118,7 @@ int runWindow(QApplication &app, const CommandLine &command, SingleInstance &ins
     if (!window.load())
         return 0;
     if (command.startupProbe)
-        StartupProbe::watch(window, [&made] { made.icons.saveCache(); });
+        StartupProbe::watch(window);
     return app.exec();
 }
 

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "widgets/PlainItemDelegate.h"
-
 #include <QColor>
+#include <QStyledItemDelegate>
 
 // Draws the entries of a file list: entries on the EditList in blue, the entry a file menu is open
 // on on a green background, entries a job has handled in the colour of what happened to them.
-class EntryDelegate : public PlainItemDelegate
+class EntryDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 
@@ -28,7 +27,7 @@ public:
     static inline const QColor PlayingYellow{255, 255, 0};
     static inline const QColor PlayingBlue{0, 0, 255};
 
-    using PlainItemDelegate::PlainItemDelegate;
+    using QStyledItemDelegate::QStyledItemDelegate;
     void setPlayingLook(PlayingLook look) { m_playingLook = look; }
 
 protected:

@@ -9,7 +9,6 @@
 #include "core/Paths.h"
 #include "platform/FileIconProvider.h"
 #include "platform/NativePath.h"
-#include "widgets/PlainItemDelegate.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -41,7 +40,6 @@ FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent)
     setUniformRowHeights(true);
     setRootIsDecorated(true);
     setIconSize(QSize(FileIconProvider::DrawnSide, FileIconProvider::DrawnSide));
-    setItemDelegate(new PlainItemDelegate(this));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
     // The hidden header's label neither widens the column nor is measured in bold for it.

@@ -1,13 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileIconProvider.h"
 
-#include "platform/IconPictureCache.h"
-
-#include <QApplication>
 #include <QFileIconProvider>
-#include <QFileInfo>
-#include <QProxyStyle>
-#include <QStyle>
 
 namespace {
 
@@ -17,7 +11,7 @@ const QLatin1String VolumeKey("<volume>");
 
 } // namespace
 
-FileIconProvider::FileIconProvider(const QString &cacheFile)
+FileIconProvider::FileIconProvider()
 {
     // Without a desktop session Qt knows no theme; the freedesktop default theme then serves.
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
@@ -25,41 +19,6 @@ FileIconProvider::FileIconProvider(const QString &cacheFile)
     QIcon::setFallbackThemeName(QStringLiteral("hicolor"));
     // Index 0 is the icon of anything the theme cannot name.
     indexFor(UnknownKey, {QStringLiteral("text-x-generic")}, QAbstractFileIconProvider::File);
-    if (!cacheFile.isEmpty())
-        m_cache = std::make_unique<IconPictureCache>(cacheFile, themeStamp());
-}
-
-FileIconProvider::~FileIconProvider()
-{
-    saveCache();
-}
-
-void FileIconProvider::saveCache()
-{
-    if (m_cache)
-        m_cache->save();
-}
-
-// What the pictures of the theme's icons depend on: the themes, the style that draws the fallbacks,
-// and the times the themes were installed.
-QByteArray FileIconProvider::themeStamp()
-{
-    const QStringList themes{QIcon::themeName(), QIcon::fallbackThemeName(), QStringLiteral("hicolor")};
-    const QStyle *style = QApplication::style();
-    if (const auto *proxy = qobject_cast<const QProxyStyle *>(style))
-        style = proxy->baseStyle();
-    QByteArray stamp =
-        themes.join(QLatin1Char(',')).toUtf8() + '|' + style->name().toUtf8() + '|' + QT_VERSION_STR;
-    for (const QString &base : QIcon::themeSearchPaths()) {
-        for (const QString &theme : themes) {
-            for (const char *file : {"", "/index.theme", "/icon-theme.cache"}) {
-                const QFileInfo info(base + QLatin1Char('/') + theme + QLatin1String(file));
-                if (info.exists())
-                    stamp += '|' + QByteArray::number(info.lastModified().toMSecsSinceEpoch());
-            }
-        }
-    }
-    return stamp;
 }
 
 int FileIconProvider::indexFor(const QString &key, const QStringList &themeNames,
@@ -119,30 +78,12 @@ QIcon FileIconProvider::icon(int index) const
     return entry.icon;
 }
 
-QIcon FileIconProvider::loadIcon(const Entry &entry) const
+QIcon FileIconProvider::loadIcon(const Entry &entry)
 {
-    const qreal ratio = qApp->devicePixelRatio();
-    const int side = qRound(DrawnSide * ratio);
-    const QByteArray key = entry.themeNames.join(QLatin1Char(',')).toUtf8() + '|' +
-                           QByteArray::number(int(entry.fallback)) + '|' + QByteArray::number(side);
-    if (m_cache) {
-        const QImage picture = m_cache->find(key);
-        if (!picture.isNull()) {
-            QPixmap pixmap = QPixmap::fromImage(picture);
-            pixmap.setDevicePixelRatio(ratio);
-            return QIcon(pixmap);
-        }
-    }
-
-    QIcon icon;
     for (const QString &name : entry.themeNames) {
-        icon = QIcon::fromTheme(name);
+        QIcon icon = QIcon::fromTheme(name);
         if (!icon.isNull())
-            break;
+            return icon;
     }
-    if (icon.isNull())
-        icon = QFileIconProvider().icon(entry.fallback);
-    if (m_cache)
-        m_cache->insert(key, icon.pixmap(QSize(DrawnSide, DrawnSide), ratio).toImage());
-    return icon;
+    return QFileIconProvider().icon(entry.fallback);
 }

@@ -6,16 +6,11 @@
 #include <QIcon>
 #include <QList>
 #include <QMimeDatabase>
-#include <memory>
-
-class IconPictureCache;
 
 // The icons of files, folders and volumes, from the desktop's icon theme by MIME type. A key is a
 // path, a name or an extension; the type is told from the name alone, so listing a folder never
 // reads a file. An index stands for one icon and stays valid for the life of the list; the icon
 // itself is loaded the first time it is drawn, so that handing out indexes costs no theme lookup.
-// With a cache file, the pictures drawn at the lists' icon size are kept there between runs, so a
-// start whose icons were all drawn before does not search the theme at all.
 // Needs the QApplication: the fallback icons come from the widget style.
 class FileIconProvider
 {
@@ -23,10 +18,7 @@ public:
     // The side, in device-independent pixels, at which the lists draw their icons.
     static constexpr int DrawnSide = 16;
 
-    explicit FileIconProvider(const QString &cacheFile = {});
-    // Keeps the pictures drawn since the cache file was read; also done on destruction.
-    ~FileIconProvider();
-    void saveCache();
+    FileIconProvider();
 
     // The icon of a file name or path, which is never read as a number (an index is passed as an
     // int to icon()): a path ending in "/" is a folder; a name is looked up by its extension, so a
@@ -51,12 +43,10 @@ private:
     int indexFor(const QString &key, const QStringList &themeNames,
                  QAbstractFileIconProvider::IconType fallback);
     int indexForMime(const QMimeType &type);
-    QIcon loadIcon(const Entry &entry) const;
-    static QByteArray themeStamp();
+    static QIcon loadIcon(const Entry &entry);
 
     QMimeDatabase m_mimes;
     QList<Entry> m_entries;
     QHash<QString, int> m_byKey;
     QHash<QString, int> m_byExtension;
-    std::unique_ptr<IconPictureCache> m_cache;
 };

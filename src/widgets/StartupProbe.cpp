@@ -9,14 +9,11 @@
 #include <ctime>
 #include <utility>
 
-StartupProbe::StartupProbe(QWidget *window, std::function<void()> beforeExit)
-    : QObject(window), m_beforeExit(std::move(beforeExit))
-{
-}
+StartupProbe::StartupProbe(QWidget *window) : QObject(window) {}
 
-void StartupProbe::watch(QWidget &window, std::function<void()> beforeExit)
+void StartupProbe::watch(QWidget &window)
 {
-    window.installEventFilter(new StartupProbe(&window, std::move(beforeExit)));
+    window.installEventFilter(new StartupProbe(&window));
     // A window that already painted while it was being filled paints once more: the time counts
     // up to a paint of everything it shows.
     window.update();
@@ -37,7 +34,5 @@ void StartupProbe::reportAndExit()
     clock_gettime(CLOCK_REALTIME, &now);
     std::printf("startup-probe %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
     std::fflush(stdout);
-    if (m_beforeExit)
-        m_beforeExit();
     std::_Exit(0);
 }

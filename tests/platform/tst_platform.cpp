@@ -2,7 +2,6 @@
 #include "platform/FileDescriptor.h"
 #include "platform/FileIconProvider.h"
 #include "platform/FreedesktopTrash.h"
-#include "platform/IconPictureCache.h"
 #include "platform/NativePath.h"
 #include "platform/PropertiesDialog.h"
 #include "platform/SingleInstance.h"
@@ -523,68 +522,6 @@ private Q_SLOTS:
             QCOMPARE(index, plain);
             QVERIFY(index != folder && index != volume);
         }
-    }
-
-    void iconPicturesSurviveOnlyUnderTheirStamp_data()
-    {
-        QTest::addColumn<QByteArray>("stampOnReading");
-        QTest::addColumn<QByteArray>("damage");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("same stamp") << QByteArray("theme 1") << QByteArray() << true;
-        QTest::newRow("theme reinstalled") << QByteArray("theme 2") << QByteArray() << false;
-        QTest::newRow("cut short") << QByteArray("theme 1") << QByteArray("cut") << false;
-        QTest::newRow("garbage") << QByteArray("theme 1") << QByteArray("garbage") << false;
-    }
-
-    void iconPicturesSurviveOnlyUnderTheirStamp()
-    {
-        QFETCH(QByteArray, stampOnReading);
-        QFETCH(QByteArray, damage);
-        QFETCH(bool, kept);
-        const TemporaryFolder folder;
-        const QString file = folder.path() + QStringLiteral("/cache/icons.cache");
-        QImage picture(16, 16, QImage::Format_ARGB32_Premultiplied);
-        picture.fill(qRgba(200, 10, 10, 255));
-        picture.setPixel(3, 5, qRgba(0, 0, 0, 0));
-        {
-            IconPictureCache cache(file, "theme 1");
-            QVERIFY(cache.find("folder|16").isNull());
-            cache.insert("folder|16", picture);
-            QVERIFY(cache.save());
-        }
-        if (damage == "cut")
-            QVERIFY(QFile::resize(file, QFileInfo(file).size() - 7));
-        if (damage == "garbage") {
-            QFile out(file);
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(QByteArray(300, '\xff'));
-        }
-
-        IconPictureCache cache(file, stampOnReading);
-        QCOMPARE(cache.find("folder|16") == picture, kept);
-        // Whatever was found, the cache works on and is written anew.
-        cache.insert("drive|16", picture);
-        QVERIFY(cache.save());
-        QCOMPARE(IconPictureCache(file, stampOnReading).find("drive|16"), picture);
-    }
-
-    void iconsAreDrawnFromTheCacheOfAnEarlierRun()
-    {
-        const TemporaryFolder folder;
-        const QString file = folder.path() + QStringLiteral("/icons.cache");
-        QImage first;
-        {
-            FileIconProvider icons(file);
-            first = icons.icon(icons.folderIndex()).pixmap(16, 16).toImage();
-        }
-        QVERIFY(QFileInfo::exists(file));
-        const QDateTime written = QFileInfo(file).lastModified();
-        FileIconProvider icons(file);
-        QCOMPARE(icons.icon(icons.folderIndex()).pixmap(16, 16).toImage().convertToFormat(first.format()),
-                 first);
-        icons.saveCache();
-        // Nothing new was drawn, so the file is left as it is.
-        QCOMPARE(QFileInfo(file).lastModified(), written);
     }
 
     void permissionTexts()

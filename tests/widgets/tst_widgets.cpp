@@ -4,7 +4,6 @@
 #include "support/ScriptedPrompter.h"
 #include "widgets/EtchedLine.h"
 #include "widgets/FlatButton.h"
-#include "widgets/PlainItemDelegate.h"
 #include "widgets/ScrollingText.h"
 #include "widgets/ScrollingTextLayout.h"
 #include "widgets/Slider.h"
@@ -14,15 +13,12 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeView>
 
 namespace {
 
@@ -57,93 +53,6 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void entriesLookAsTheStyleDrawsThem_data()
-    {
-        QTest::addColumn<bool>("tree");
-        QTest::addColumn<QString>("look");
-        for (const bool tree : {false, true}) {
-            const char *view = tree ? "tree, " : "list, ";
-            for (const char *look : {"plain", "selected", "coloured", "disabled", "large font", "short rows",
-                                     "right to left", "no icons", "style sheet"})
-                QTest::newRow((QByteArray(view) + look).constData()) << tree << QString::fromLatin1(look);
-        }
-    }
-
-    void entriesLookAsTheStyleDrawsThem()
-    {
-        QFETCH(bool, tree);
-        QFETCH(QString, look);
-        QPixmap closed(16, 16);
-        closed.fill(Qt::darkYellow);
-        QPixmap open(16, 16);
-        open.fill(Qt::darkCyan);
-        QIcon folder(closed);
-        folder.addPixmap(open, QIcon::Normal, QIcon::On);
-
-        QStandardItemModel model;
-        const QStringList names{
-            QStringLiteral("track 1.mp3"),
-            QStringLiteral("Ärger & Ökonomie – ﬁnal.wav"),
-            QStringLiteral("a name far too long to be shown whole in this narrow view.avi"),
-            QStringLiteral("שלום.mid"),
-            QString(),
-            QStringLiteral("x")};
-        for (const QString &name : names) {
-            auto *item = new QStandardItem(name);
-            if (look != QLatin1String("no icons"))
-                item->setIcon(folder);
-            if (look == QLatin1String("coloured")) {
-                item->setForeground(QColor(0, 0, 255));
-                item->setBackground(QColor(255, 255, 0));
-            }
-            if (look == QLatin1String("short rows"))
-                item->setSizeHint(QSize(170, 9));
-            item->appendRow(new QStandardItem(folder, QStringLiteral("child of ") + name));
-            model.appendRow(item);
-        }
-
-        const auto drawn = [&](QAbstractItemDelegate *delegate) {
-            std::unique_ptr<QAbstractItemView> view;
-            if (tree) {
-                auto *treeView = new QTreeView;
-                treeView->setHeaderHidden(true);
-                treeView->setUniformRowHeights(true);
-                view.reset(treeView);
-            } else {
-                auto *listView = new QListView;
-                listView->setUniformItemSizes(true);
-                view.reset(listView);
-            }
-            view->setModel(&model);
-            if (tree)
-                static_cast<QTreeView *>(view.get())->expand(model.index(1, 0));
-            view->setItemDelegate(delegate);
-            view->setIconSize(QSize(16, 16));
-            view->resize(180, 200);
-            if (look == QLatin1String("selected")) {
-                view->setCurrentIndex(model.index(1, 0));
-                view->selectionModel()->select(model.index(3, 0), QItemSelectionModel::Select);
-            }
-            if (look == QLatin1String("disabled"))
-                view->setEnabled(false);
-            if (look == QLatin1String("large font")) {
-                QFont large = view->font();
-                large.setPointSize(large.pointSize() * 2);
-                large.setBold(true);
-                view->setFont(large);
-            }
-            if (look == QLatin1String("style sheet"))
-                view->setStyleSheet(
-                    QStringLiteral("QAbstractItemView::item { padding-left: 5px; color: red; }"));
-            if (look == QLatin1String("right to left"))
-                view->setLayoutDirection(Qt::RightToLeft);
-            return view->grab().toImage();
-        };
-        PlainItemDelegate ours;
-        QStyledItemDelegate styles;
-        QCOMPARE(drawn(&ours), drawn(&styles));
-    }
-
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void roundsHalvesToEven_data()
