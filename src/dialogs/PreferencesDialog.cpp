@@ -195,12 +195,12 @@ QString PreferencesDialog::supportedTypesText(const MediaTypes &types)
 
 void PreferencesDialog::save()
 {
-    m_settings.setLiveResizeLists(m_fileFly->isChecked());
-    m_settings.setLiveResizePlayer(m_videoFly->isChecked());
-    m_settings.setDeleteToTrash(m_delete->isChecked());
-    m_settings.setMinimiseForEditList(m_autoMini->isChecked());
-    m_settings.setConfirmDelete(m_deleteConfirm->isChecked());
-    m_settings.setShowAllFiles(m_showAll->isChecked());
-    m_settings.setModernTypes(m_modernTypes->isChecked());
+    m_settings.liveResizeLists.set(m_fileFly->isChecked());
+    m_settings.liveResizePlayer.set(m_videoFly->isChecked());
+    m_settings.deleteToTrash.set(m_delete->isChecked());
+    m_settings.minimiseForEditList.set(m_autoMini->isChecked());
+    m_settings.confirmDelete.set(m_deleteConfirm->isChecked());
+    m_settings.showAllFiles.set(m_showAll->isChecked());
+    m_settings.modernTypes.set(m_modernTypes->isChecked());
     m_settings.sync();
 }

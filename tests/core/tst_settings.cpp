@@ -151,7 +151,7 @@ private Q_SLOTS:
         {
             SettingsStore store(path);
             Settings settings(store);
-            settings.setLastFolder(QStringLiteral("/a, b/c=d;e/"));
+            settings.lastFolder.set(QStringLiteral("/a, b/c=d;e/"));
             settings.setDropCollects(20, true);
             QVERIFY(settings.sync());
         }
@@ -173,8 +173,8 @@ private Q_SLOTS:
         {
             SettingsStore store(path);
             Settings settings(store);
-            settings.setLastFolder(folder);
-            settings.setLastFile(QStringLiteral("/music/plain.mp3"));
+            settings.lastFolder.set(folder);
+            settings.lastFile.set(QStringLiteral("/music/plain.mp3"));
             QVERIFY(settings.sync());
         }
         SettingsStore store(path);

@@ -27,7 +27,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
         Settings settings(store);
-        settings.setConfirmDelete(false);
+        settings.confirmDelete.set(false);
         ScriptedPrompter prompter;
         MediaTypes types;
         PreferencesDialog window(settings, prompter, types, true);
