@@ -107,47 +107,6 @@ private Q_SLOTS:
         QCOMPARE(types.count(), MediaTypes::Count);
     }
 
-    void patternMatchesWithoutRegardToCase_data()
-    {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("matches");
-        const QString media = MediaTypes().filePattern(false);
-        QTest::newRow("upper mp3") << media << "song.MP3" << true;
-        QTest::newRow("mixed mpeg") << media << "movie.Mpeg" << true;
-        QTest::newRow("txt") << media << "readme.txt" << false;
-        QTest::newRow("jpeg") << media << "photo.jpeg" << false;
-        QTest::newRow("double ext") << media << "a.txt.wav" << true;
-        QTest::newRow("mp3 inside") << media << "a.mp3.txt" << false;
-        QTest::newRow("all, no ext") << "*.*"
-                                     << "README" << true;
-        QTest::newRow("all, dotfile") << "*.*"
-                                      << ".hidden" << true;
-        QTest::newRow("question mark") << "a?.wav"
-                                       << "ab.WAV" << true;
-        QTest::newRow("question mark miss") << "a?.wav"
-                                            << "abc.wav" << false;
-        QTest::newRow("empty pattern") << ""
-                                       << "a.wav" << false;
-        QTest::newRow("question mark in extension") << "*.mp?"
-                                                    << "a.MP4" << true;
-        QTest::newRow("set in extension") << "*.m[pk]3"
-                                          << "a.mk3" << true;
-        QTest::newRow("set in extension miss") << "*.m[pk]3"
-                                               << "a.m[pk]3x" << false;
-        QTest::newRow("dot in extension") << "*.tar.gz"
-                                          << "a.TAR.GZ" << true;
-        QTest::newRow("dot in extension miss") << "*.tar.gz"
-                                               << "a.gz" << false;
-    }
-    void patternMatchesWithoutRegardToCase()
-    {
-        QFETCH(QString, pattern);
-        QFETCH(QString, name);
-        QFETCH(bool, matches);
-        QCOMPARE(FilePattern(pattern).matches(name), matches);
-    }
-
     void pathProcedures_data()
     {
         QTest::addColumn<QString>("procedure");
