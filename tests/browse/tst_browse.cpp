@@ -47,15 +47,6 @@ class TestBrowse : public QObject
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void patternListsTheTypesInRowOrder()
-    {
-        MediaTypes types;
-        QCOMPARE(types.filePattern(false),
-                 QStringLiteral("*.wav;*.voc;*.mp3;*.avi;*.mid;*.mpg;*.mpeg;*.mov;*.mod;*.xm;*.s3m;*.it;"
-                                "*.wma;*.asf;*.dat;*.jpg;*.gif;*.bmp;*.wmf;*.cur;*.ico"));
-        QCOMPARE(types.filePattern(true), QStringLiteral("*.*"));
-    }
-
     void pictureTestLooksAtTheLastThreeCharacters_data()
     {
         QTest::addColumn<QString>("name");

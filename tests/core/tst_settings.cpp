@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/SettingCodec.h"
 #include "core/Settings.h"
-#include "core/VersionTitle.h"
 #include "core/WindowGeometry.h"
 #include "platform/NativePath.h"
 #include "platform/SettingsStore.h"
@@ -20,11 +19,6 @@ class TestSettings : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void versionTitleJoinsTheNumbers()
-    {
-        QCOMPARE(versionTitle(3, 0, 25), QStringLiteral("Kestrove V.3.0.25"));
-    }
-
     void leadingNumberReadsTheNumericStart_data()
     {
         QTest::addColumn<QString>("text");
@@ -134,10 +128,8 @@ private Q_SLOTS:
         QCOMPARE(actual, result);
     }
 
-    void writtenTextsFollowTheEncodings()
+    void twipsAreWrittenInFull()
     {
-        QCOMPARE(fromCheckBox(true), QStringLiteral("1"));
-        QCOMPARE(fromBoolean(false), QStringLiteral("False"));
         QCOMPARE(fromTwips(11295), QStringLiteral("11295"));
         QCOMPARE(fromTwips(-150), QStringLiteral("-150"));
         QCOMPARE(fromTwips(251658240), QStringLiteral("251658240"));

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/BgrColor.h"
 #include "core/Rounding.h"
 #include "support/ScriptedPrompter.h"
 #include "widgets/EtchedLine.h"
@@ -231,13 +230,6 @@ private Q_SLOTS:
         QFETCH(double, value);
         QFETCH(int, rounded);
         QCOMPARE(Rounding::halfEven(value), rounded);
-    }
-
-    void coloursAreBlueGreenRed()
-    {
-        QCOMPARE(BgrColor::toColor(0xFF0000), QColor(Qt::blue));
-        QCOMPARE(BgrColor::toColor(0x00FFFF), QColor(Qt::yellow));
-        QCOMPARE(BgrColor::fromColor(QColor(Qt::red)), 0x0000FFu);
     }
 
     void sliderValueFromKnob_data()
