@@ -2,6 +2,7 @@
 #include "core/FolderWalker.h"
 
 #include "core/EventSlice.h"
+#include "core/FilePattern.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 
@@ -11,110 +12,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-namespace {
-
-// The ";"-separated items of a pattern, each without one leading "*". An item keeps any blank in
-// front of it, so "*.mp3; *.wav" has the items ".mp3" and " *.wav".
-QStringList patternItems(const QString &lowerPattern)
-{
-    QStringList items;
-    QString item;
-    for (qsizetype i = 0; i < lowerPattern.size(); ++i) {
-        const QChar c = lowerPattern.at(i);
-        const bool last = i == lowerPattern.size() - 1;
-        if (c != QLatin1Char(';'))
-            item += c;
-        if (c == QLatin1Char(';') || last) {
-            if (item.startsWith(QLatin1Char('*')))
-                item.remove(0, 1);
-            items.append(item);
-            item.clear();
-        }
-    }
-    return items;
-}
-
-bool asciiOnly(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-bool endsWithAsciiCaseless(const char *name, size_t length, const QByteArray &lowerSuffix)
-{
-    const size_t suffixLength = size_t(lowerSuffix.size());
-    if (suffixLength > length)
-        return false;
-    const char *tail = name + (length - suffixLength);
-    for (size_t i = 0; i < suffixLength; ++i) {
-        char c = tail[i];
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-        if (c != lowerSuffix.at(qsizetype(i)))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
-// The pattern test, prepared once per walk. ASCII items are compared on the raw bytes of the names,
-// so the walk decodes only the names it reports.
-class FolderWalker::Matcher
-{
-public:
-    explicit Matcher(const QString &pattern) : m_pattern(pattern.toLower())
-    {
-        m_all = m_pattern.isEmpty() || m_pattern.contains(QLatin1String("*.*"));
-        const QStringList items = patternItems(m_pattern);
-        for (const QString &item : items) {
-            if (item.isEmpty())
-                m_all = true;
-            if (!asciiOnly(item))
-                m_needsText = true;
-            m_suffixes.append(item.toLatin1());
-        }
-    }
-
-    bool matches(const char *name, size_t length) const
-    {
-        if (m_all)
-            return true;
-        if (m_needsText)
-            return FolderWalker::matchesPattern(NativePath::fromBytes(QByteArray(name, qsizetype(length))),
-                                                m_pattern);
-        for (const QByteArray &suffix : m_suffixes) {
-            if (endsWithAsciiCaseless(name, length, suffix))
-                return true;
-        }
-        return false;
-    }
-
-private:
-    QString m_pattern;
-    bool m_all = false;
-    bool m_needsText = false;
-    QList<QByteArray> m_suffixes;
-};
-
 FolderWalker::FolderWalker(Prompter &prompter, QObject *parent) : QObject(parent), m_prompter(prompter) {}
-
-bool FolderWalker::matchesPattern(const QString &fileName, const QString &pattern)
-{
-    const QString name = fileName.toLower();
-    const QString lowerPattern = pattern.toLower();
-    if (lowerPattern.isEmpty() || lowerPattern.contains(QLatin1String("*.*")))
-        return true;
-    const QStringList items = patternItems(lowerPattern);
-    for (const QString &item : items) {
-        if (name.endsWith(item))
-            return true;
-    }
-    return false;
-}
 
 bool FolderWalker::walk(const QString &path, const QString &pattern)
 {
@@ -136,8 +34,7 @@ bool FolderWalker::walk(const QString &path, const QString &pattern)
 
     m_busy = true;
     m_sinceEvents.start();
-    const Matcher matcher(pattern);
-    walk(folder, matcher);
+    walk(folder, FilePattern(pattern, FilePattern::Syntax::Endings));
     m_busy = false;
     Q_EMIT finished();
     return true;
@@ -151,7 +48,7 @@ void FolderWalker::letEventsRun()
     }
 }
 
-void FolderWalker::walk(const QByteArray &folder, const Matcher &matcher)
+void FolderWalker::walk(const QByteArray &folder, const FilePattern &pattern)
 {
     letEventsRun();
     if (halted())
@@ -189,7 +86,7 @@ void FolderWalker::walk(const QByteArray &folder, const Matcher &matcher)
         if (type != DT_REG)
             continue;
         const size_t length = std::strlen(name);
-        if (matcher.matches(name, length))
+        if (pattern.matchesBytes(name, length))
             Q_EMIT fileFound(NativePath::fromBytes(folder + QByteArray(name, qsizetype(length))));
     }
     ::closedir(dir);
@@ -197,6 +94,6 @@ void FolderWalker::walk(const QByteArray &folder, const Matcher &matcher)
     for (const QByteArray &subfolder : subfolders) {
         if (halted())
             return;
-        walk(folder + subfolder + '/', matcher);
+        walk(folder + subfolder + '/', pattern);
     }
 }

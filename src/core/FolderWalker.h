@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 
+class FilePattern;
 class Prompter;
 
 // Walks a folder and all its subfolders and reports every file whose name passes the pattern test:
@@ -18,13 +19,9 @@ public:
     explicit FolderWalker(Prompter &prompter, QObject *parent = nullptr);
 
     // Walks an absolute folder path; a path that does not start with "/" is not walked and raises
-    // nothing. Returns once the walk has ended; false when nothing was walked.
+    // nothing. The pattern lists name endings (FilePattern::Syntax::Endings). Returns once the walk
+    // has ended; false when nothing was walked.
     bool walk(const QString &path, const QString &pattern);
-
-    // True when the name ends with one of the ";"-separated items of the pattern (each without its
-    // leading "*"), compared without regard to case; an empty pattern or one holding "*.*" passes
-    // every name, and so does an empty item.
-    static bool matchesPattern(const QString &fileName, const QString &pattern);
 
     int folderCount() const { return m_folderCount; }
     void resetFolderCount() { m_folderCount = 0; }
@@ -38,9 +35,7 @@ Q_SIGNALS:
     void finished();
 
 private:
-    class Matcher;
-
-    void walk(const QByteArray &folder, const Matcher &matcher);
+    void walk(const QByteArray &folder, const FilePattern &pattern);
     bool halted() const { return m_cancel || m_stop; }
     void letEventsRun();
 

@@ -56,6 +56,11 @@ std::optional<bool> checkBox(const QString &text)
     return std::nullopt;
 }
 
+bool checkBoxOrOff(const QString &text)
+{
+    return checkBox(text).value_or(false);
+}
+
 int decimalInteger(const QString &text)
 {
     return Rounding::halfEven(leadingNumber(text));
@@ -82,6 +87,16 @@ std::optional<bool> booleanWord(const QString &text)
     return std::nullopt;
 }
 
+bool maximisedWord(const QString &text)
+{
+    return text == QLatin1String("max");
+}
+
+QString plainText(const QString &text)
+{
+    return text;
+}
+
 QString fromCheckBox(bool checked)
 {
     return checked ? QStringLiteral("1") : QStringLiteral("0");
@@ -101,6 +116,11 @@ QString fromTwips(double twips)
 QString fromBoolean(bool value)
 {
     return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QString fromMaximised(bool maximised)
+{
+    return maximised ? QStringLiteral("max") : QStringLiteral("normal");
 }
 
 } // namespace SettingCodec

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/SettingKeys.h"
 
+#include "platform/SettingsStore.h"
+
 #include <QByteArray>
 #include <array>
 
@@ -67,6 +69,17 @@ SettingDefinition dragDrop(int row)
     const auto &keys = rowKeys();
     const char *key = row >= 0 && row < int(keys.size()) ? keys[std::size_t(row)].constData() : "";
     return {DragDropSection, key, SettingEncoding::BooleanWord, "False"};
+}
+
+QString read(const SettingsStore &store, const SettingDefinition &definition)
+{
+    return store.value(QLatin1String(definition.section), QLatin1String(definition.key),
+                       QLatin1String(definition.defaultValue));
+}
+
+void write(SettingsStore &store, const SettingDefinition &definition, const QString &text)
+{
+    store.setValue(QLatin1String(definition.section), QLatin1String(definition.key), text);
 }
 
 } // namespace SettingKeys

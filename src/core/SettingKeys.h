@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class SettingsStore;
+
 // The one table of the program's persistent options. Every value is stored as text; the encoding
 // says how a reader turns it back into a value.
 enum class SettingEncoding
@@ -68,5 +70,9 @@ inline constexpr const char *DragDropSection = "DragNDropExt";
 
 // Section "DragNDropExt", key = the media-type row written in decimal, default False.
 SettingDefinition dragDrop(int row);
+
+// The stored text of a key, or its default when it is not stored.
+QString read(const SettingsStore &store, const SettingDefinition &definition);
+void write(SettingsStore &store, const SettingDefinition &definition, const QString &text);
 
 } // namespace SettingKeys

@@ -1,81 +1,76 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/SettingCodec.h"
+#include "core/SettingOption.h"
+
 #include <QString>
 #include <optional>
 
 class SettingsStore;
 
-// The program's options, one accessor per option. Each reader applies its key's stored encoding
-// and default; a reader returning nothing means the stored text cannot be applied, and the caller
-// leaves its control as it was.
+// The program's options, one accessor per option: `settings.autoPlay()` reads, `settings.autoPlay.set(on)`
+// writes. Each option's type fixes its key's stored encoding; a reader returning nothing means the
+// stored text cannot be applied, and the caller leaves its control as it was.
 class Settings
 {
+    SettingsStore &m_store;
+
 public:
+    // Ticked exactly when the stored number is 1.
+    using Flag = SettingOption<bool, bool, &SettingCodec::flagEqualsOne, &SettingCodec::fromCheckBox>;
+    // Check boxes stored as 0 or 1.
+    using CheckBox =
+        SettingOption<std::optional<bool>, bool, &SettingCodec::checkBox, &SettingCodec::fromCheckBox>;
+    using CheckBoxOrOff =
+        SettingOption<bool, bool, &SettingCodec::checkBoxOrOff, &SettingCodec::fromCheckBox>;
+    // Percentages of the splitters, rounded halves to even; the splitters clamp them.
+    using Share = SettingOption<int, qint64, &SettingCodec::decimalInteger, &SettingCodec::fromInteger>;
+    // Window coordinates in twips; nothing when the stored text holds no number.
+    using Twips = SettingOption<std::optional<double>, double, &SettingCodec::leadingNumberIfAny,
+                                &SettingCodec::fromTwips>;
+    // Whole integers; nothing when the text is not one.
+    using Integer =
+        SettingOption<std::optional<qint32>, qint64, &SettingCodec::wholeInteger, &SettingCodec::fromInteger>;
+    using Text = SettingOption<QString, const QString &, &SettingCodec::plainText, &SettingCodec::plainText>;
+    using WindowState = SettingOption<bool, bool, &SettingCodec::maximisedWord, &SettingCodec::fromMaximised>;
+
     explicit Settings(SettingsStore &store) : m_store(store) {}
 
-    // Ticked exactly when the stored number is 1.
-    bool showAllFiles() const;
-    void setShowAllFiles(bool on);
-    bool liveResizeLists() const;
-    void setLiveResizeLists(bool on);
-    bool liveResizePlayer() const;
-    void setLiveResizePlayer(bool on);
-    bool confirmDelete() const;
-    void setConfirmDelete(bool on);
+    Flag showAllFiles{m_store, SettingKey::ShowAllFiles};
+    Flag liveResizeLists{m_store, SettingKey::FileFlySize};
+    Flag liveResizePlayer{m_store, SettingKey::VideoFlySize};
+    Flag confirmDelete{m_store, SettingKey::DeleteConfirm};
 
-    // Check boxes stored as 0 or 1.
-    std::optional<bool> minimiseForEditList() const;
-    void setMinimiseForEditList(bool on);
+    CheckBox minimiseForEditList{m_store, SettingKey::AutoMini};
     // "Also show modern media types": off unless the stored number is 1.
-    bool modernTypes() const;
-    void setModernTypes(bool on);
-    std::optional<bool> deleteToTrash() const;
-    void setDeleteToTrash(bool on);
-    std::optional<bool> autoPlay() const;
-    void setAutoPlay(bool on);
-    std::optional<bool> autoPlayAtStart() const;
-    void setAutoPlayAtStart(bool on);
-    std::optional<bool> autoAdvance() const;
-    void setAutoAdvance(bool on);
-    std::optional<bool> restoreSpeed() const;
-    void setRestoreSpeed(bool on);
-    std::optional<bool> keepSpeed() const;
-    void setKeepSpeed(bool on);
-    std::optional<bool> rememberPosition() const;
-    void setRememberPosition(bool on);
+    CheckBoxOrOff modernTypes{m_store, SettingKey::ModernTypes};
+    CheckBox deleteToTrash{m_store, SettingKey::Delete};
+    CheckBox autoPlay{m_store, SettingKey::AutoPlay};
+    CheckBox autoPlayAtStart{m_store, SettingKey::AutoPlayStart};
+    CheckBox autoAdvance{m_store, SettingKey::AutoPlayNext};
+    CheckBox restoreSpeed{m_store, SettingKey::RestoreSpeed};
+    CheckBox keepSpeed{m_store, SettingKey::MaintainSpeed};
+    CheckBox rememberPosition{m_store, SettingKey::RemPos};
 
-    // Percentages of the three splitters, rounded halves to even; the splitters clamp them.
-    int filesShare() const;
-    void setFilesShare(int percent);
-    int listsShare() const;
-    void setListsShare(int percent);
-    int foldersShare() const;
-    void setFoldersShare(int percent);
+    Share filesShare{m_store, SettingKey::DefLeft};
+    Share listsShare{m_store, SettingKey::DefLeft2};
+    Share foldersShare{m_store, SettingKey::DefLeft3};
 
-    // The window rectangle in twips; nothing when the stored text holds no number.
-    std::optional<double> windowLeft() const;
-    std::optional<double> windowTop() const;
-    std::optional<double> windowWidth() const;
-    std::optional<double> windowHeight() const;
+    Twips windowLeft{m_store, SettingKey::Left};
+    Twips windowTop{m_store, SettingKey::Top};
+    Twips windowWidth{m_store, SettingKey::Width};
+    Twips windowHeight{m_store, SettingKey::Height};
     void setWindowRectangle(double left, double top, double width, double height);
-    bool windowMaximised() const;
-    void setWindowMaximised(bool maximised);
+    WindowState windowMaximised{m_store, SettingKey::WinState};
 
-    // Whole integers; nothing when the text is not one.
-    std::optional<qint32> speed() const;
-    void setSpeed(qint32 percent);
-    std::optional<qint32> startOffsetChoice() const;
-    void setStartOffsetChoice(qint32 index);
-    std::optional<qint32> slideDelayChoice() const;
-    void setSlideDelayChoice(qint32 index);
-    std::optional<qint32> lastPosition() const;
-    void setLastPosition(qint32 milliseconds);
+    Integer speed{m_store, SettingKey::CurSpeed};
+    Integer startOffsetChoice{m_store, SettingKey::Offset};
+    Integer slideDelayChoice{m_store, SettingKey::Slide};
+    Integer lastPosition{m_store, SettingKey::LastPos};
 
-    QString lastFile() const;
-    void setLastFile(const QString &path);
-    QString lastFolder() const;
-    void setLastFolder(const QString &folder);
+    Text lastFile{m_store, SettingKey::LastFile};
+    Text lastFolder{m_store, SettingKey::LastPath};
 
     // True until the first run has been recorded.
     bool isFirstRun() const;
@@ -87,7 +82,4 @@ public:
 
     // Writes pending changes to disk; false when the file could not be written.
     bool sync();
-
-private:
-    SettingsStore &m_store;
 };

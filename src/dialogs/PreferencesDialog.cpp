@@ -32,6 +32,28 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
     setObjectName(QStringLiteral("preferencesDialog"));
     setWindowTitle(tr("Kestrove Setup"));
 
+    createOptions(showAll);
+    auto *note =
+        new QLabel(tr("Note! When you delete, files and folders is always send to Recycle Bin !"), this);
+    note->setObjectName(QStringLiteral("trashNote"));
+    note->setWordWrap(true);
+    QGroupBox *association = createAssociationFrame(prompter);
+    m_updating = new QLabel(tr("Updating registry, please wait..."), this);
+    m_updating->setObjectName(QStringLiteral("updatingLabel"));
+    m_updating->hide();
+
+    auto *layout = new QVBoxLayout(this);
+    for (QCheckBox *box :
+         {m_fileFly, m_videoFly, m_autoMini, m_delete, m_deleteConfirm, m_showAll, m_modernTypes})
+        layout->addWidget(box);
+    layout->addWidget(note);
+    layout->addWidget(association, 1);
+    layout->addWidget(m_updating);
+    layout->addLayout(createButtons(prompter, types));
+}
+
+void PreferencesDialog::createOptions(bool showAll)
+{
     m_fileFly = checkBox("liveResizeLists", tr("Resize filepanel while dragging"), this);
     m_videoFly = checkBox("liveResizePlayer", tr("Resize videopanel while dragging"), this);
     m_autoMini = checkBox("minimiseForEditList", tr("Minimize mainwindow when EditList is opened."), this);
@@ -42,19 +64,17 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
         "modernTypes",
         tr("Also show modern media types (PNG, JPEG, WebP, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)"), this);
 
-    m_fileFly->setChecked(settings.liveResizeLists());
-    m_videoFly->setChecked(settings.liveResizePlayer());
-    m_autoMini->setChecked(settings.minimiseForEditList().value_or(false));
-    m_delete->setChecked(settings.deleteToTrash().value_or(false));
-    m_deleteConfirm->setChecked(settings.confirmDelete());
+    m_fileFly->setChecked(m_settings.liveResizeLists());
+    m_videoFly->setChecked(m_settings.liveResizePlayer());
+    m_autoMini->setChecked(m_settings.minimiseForEditList().value_or(false));
+    m_delete->setChecked(m_settings.deleteToTrash().value_or(false));
+    m_deleteConfirm->setChecked(m_settings.confirmDelete());
     m_showAll->setChecked(showAll);
-    m_modernTypes->setChecked(settings.modernTypes());
+    m_modernTypes->setChecked(m_settings.modernTypes());
+}
 
-    auto *note =
-        new QLabel(tr("Note! When you delete, files and folders is always send to Recycle Bin !"), this);
-    note->setObjectName(QStringLiteral("trashNote"));
-    note->setWordWrap(true);
-
+QGroupBox *PreferencesDialog::createAssociationFrame(Prompter &prompter)
+{
     auto *association = new QGroupBox(tr("Association :"), this);
     association->setObjectName(QStringLiteral("associationFrame"));
     auto *associated = new QLabel(tr("Filetypes successfull associate with context:"), association);
@@ -82,43 +102,16 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
     associationLayout->addWidget(caveat);
     associationLayout->addLayout(associationButtons);
 
-    m_updating = new QLabel(tr("Updating registry, please wait..."), this);
-    m_updating->setObjectName(QStringLiteral("updatingLabel"));
-    m_updating->hide();
-
-    auto *supported = new QPushButton(tr("Supported filetypes ?"), this);
-    supported->setObjectName(QStringLiteral("supportedTypesButton"));
-    connect(supported, &QPushButton::clicked, this, [this, &prompter, &types] {
-        prompter.message(supportedTypesText(types), windowTitle(), Prompter::Buttons::Ok,
-                         Prompter::Icon::Information);
-    });
-    auto *close = new QPushButton(tr("Close"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, [this] {
-        save();
-        accept();
-    });
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(supported);
-    buttons->addStretch();
-    buttons->addWidget(close);
-
-    auto *layout = new QVBoxLayout(this);
-    for (QCheckBox *box :
-         {m_fileFly, m_videoFly, m_autoMini, m_delete, m_deleteConfirm, m_showAll, m_modernTypes})
-        layout->addWidget(box);
-    layout->addWidget(note);
-    layout->addWidget(association, 1);
-    layout->addWidget(m_updating);
-    layout->addLayout(buttons);
-
     const bool available = m_association.status && m_association.make && m_association.remove;
     make->setEnabled(available);
     remove->setEnabled(available);
-    if (!available)
-        return;
+    if (available)
+        connectAssociation(make, remove, prompter);
+    return association;
+}
+
+void PreferencesDialog::connectAssociation(QPushButton *make, QPushButton *remove, Prompter &prompter)
+{
     m_status->addItems(m_association.status());
     connect(make, &QPushButton::clicked, this, [this, &prompter] {
         whileUpdating([this] {
@@ -141,6 +134,29 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
         });
         prompter.message(tr("Done ! :o("), windowTitle(), Prompter::Buttons::Ok, Prompter::Icon::Information);
     });
+}
+
+QHBoxLayout *PreferencesDialog::createButtons(Prompter &prompter, const MediaTypes &types)
+{
+    auto *supported = new QPushButton(tr("Supported filetypes ?"), this);
+    supported->setObjectName(QStringLiteral("supportedTypesButton"));
+    connect(supported, &QPushButton::clicked, this, [this, &prompter, &types] {
+        prompter.message(supportedTypesText(types), windowTitle(), Prompter::Buttons::Ok,
+                         Prompter::Icon::Information);
+    });
+    auto *close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, [this] {
+        save();
+        accept();
+    });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(supported);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    return buttons;
 }
 
 void PreferencesDialog::whileUpdating(const std::function<void()> &work)
@@ -179,12 +195,12 @@ QString PreferencesDialog::supportedTypesText(const MediaTypes &types)
 
 void PreferencesDialog::save()
 {
-    m_settings.setLiveResizeLists(m_fileFly->isChecked());
-    m_settings.setLiveResizePlayer(m_videoFly->isChecked());
-    m_settings.setDeleteToTrash(m_delete->isChecked());
-    m_settings.setMinimiseForEditList(m_autoMini->isChecked());
-    m_settings.setConfirmDelete(m_deleteConfirm->isChecked());
-    m_settings.setShowAllFiles(m_showAll->isChecked());
-    m_settings.setModernTypes(m_modernTypes->isChecked());
+    m_settings.liveResizeLists.set(m_fileFly->isChecked());
+    m_settings.liveResizePlayer.set(m_videoFly->isChecked());
+    m_settings.deleteToTrash.set(m_delete->isChecked());
+    m_settings.minimiseForEditList.set(m_autoMini->isChecked());
+    m_settings.confirmDelete.set(m_deleteConfirm->isChecked());
+    m_settings.showAllFiles.set(m_showAll->isChecked());
+    m_settings.modernTypes.set(m_modernTypes->isChecked());
     m_settings.sync();
 }

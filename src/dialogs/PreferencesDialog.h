@@ -7,7 +7,10 @@
 class MediaTypes;
 class Prompter;
 class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
 class QListWidget;
+class QPushButton;
 class Settings;
 
 // "Kestrove Setup": the options that are set nowhere else. "Close" saves them; the window's close
@@ -33,6 +36,10 @@ public:
     static QString supportedTypesText(const MediaTypes &types);
 
 private:
+    void createOptions(bool showAll);
+    QGroupBox *createAssociationFrame(Prompter &prompter);
+    void connectAssociation(QPushButton *make, QPushButton *remove, Prompter &prompter);
+    QHBoxLayout *createButtons(Prompter &prompter, const MediaTypes &types);
     void save();
     // Runs association work with the window's controls hidden behind the "please wait" line.
     void whileUpdating(const std::function<void()> &work);

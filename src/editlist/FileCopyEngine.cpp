@@ -25,7 +25,7 @@ namespace {
 // The runtime's "Input past end of file": the source ended before its size was read.
 constexpr int InputPastEndOfFile = 62;
 
-// What prepare() answers when the operation may go on.
+// What prepare() and the copy's steps answer when the operation may go on.
 constexpr int KeepGoing = -1;
 
 // How much written data is left to the kernel's own timing before its writing out is started.
@@ -34,7 +34,6 @@ constexpr int KeepGoing = -1;
 // copy goes on, and the flush has little left to do.
 constexpr qint64 WritebackWindow = qint64(8) << 20;
 
-// A file descriptor closed when it goes out of scope.
 // Reads until the buffer holds `size` bytes or the file ends; -1 on an error.
 qint64 readFully(int fd, char *buffer, qint64 size)
 {
@@ -113,6 +112,30 @@ void syncFolder(const QByteArray &folder)
 }
 
 } // namespace
+
+// One copy through its temporary file: the open files and, once a step failed, what to tell.
+struct FileCopyEngine::Transfer
+{
+    FileDescriptor input;
+    FileDescriptor target;
+    QByteArray temporary;
+    bool temporaryInPlace = true;
+    int errorNumber = 0;
+    QString errorDescription;
+
+    int failed(int number, const QString &description)
+    {
+        errorNumber = number;
+        errorDescription = description;
+        return Failed;
+    }
+    // The failure of the system call just made.
+    int failed()
+    {
+        const int number = errno;
+        return failed(number, FileDescriptor::errorText(number));
+    }
+};
 
 struct FileCopyEngine::Preparation
 {
@@ -246,47 +269,55 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
     if (bufferSize <= 0)
         return fail(EINVAL, FileDescriptor::errorText(EINVAL));
 
+    Transfer transfer;
+    if (const int created = createTemporary(job.destination, transfer); created != KeepGoing)
+        return created;
+
+    transfer.input.reset(::open(job.source.constData(), O_RDONLY | O_CLOEXEC));
+    int result = KeepGoing;
+    if (!transfer.input.valid()) {
+        result = transfer.failed();
+    } else {
+        ::posix_fadvise(transfer.input.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+        result = copyChunks(transfer, job.size, bufferSize);
+    }
+    if (result == KeepGoing)
+        result = complete(job, transfer, overwrite, removeSource);
+
+    // Every way out removes the temporary file unless it became the destination.
+    transfer.input.reset();
+    transfer.target.reset();
+    if (result == Failed) {
+        if (transfer.temporaryInPlace)
+            ::unlink(transfer.temporary.constData());
+        fail(transfer.errorNumber, transfer.errorDescription);
+        Q_EMIT progressChanged(0, QString());
+        return Failed;
+    }
+    Q_EMIT progressChanged(0, QString());
+    if (transfer.temporaryInPlace)
+        ::unlink(transfer.temporary.constData());
+    return result;
+}
+
+int FileCopyEngine::createTemporary(const QByteArray &destination, Transfer &transfer)
+{
     // The temporary name is taken exclusively: a name that exists is never opened or truncated.
-    QByteArray temporary;
-    FileDescriptor target;
-    for (int n = 1; n <= MaxTemporaryNames && !target.valid(); ++n) {
-        temporary = temporaryName(job.destination, n);
-        target.reset(::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (!target.valid() && errno != EEXIST)
+    for (int n = 1; n <= MaxTemporaryNames && !transfer.target.valid(); ++n) {
+        transfer.temporary = temporaryName(destination, n);
+        transfer.target.reset(
+            ::open(transfer.temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!transfer.target.valid() && errno != EEXIST)
             return fail(errno, FileDescriptor::errorText(errno));
     }
-    if (!target.valid())
+    if (!transfer.target.valid())
         return fail(EEXIST, FileDescriptor::errorText(EEXIST));
+    return KeepGoing;
+}
 
-    FileDescriptor input;
-    // Every way out after this point removes the temporary file unless it became the destination.
-    bool temporaryInPlace = true;
-    auto finish = [&](int result) {
-        input.reset();
-        target.reset();
-        Q_EMIT progressChanged(0, QString());
-        if (temporaryInPlace)
-            ::unlink(temporary.constData());
-        return result;
-    };
-    auto failWith = [&](int errorNumber, const QString &description) {
-        input.reset();
-        target.reset();
-        if (temporaryInPlace)
-            ::unlink(temporary.constData());
-        fail(errorNumber, description);
-        Q_EMIT progressChanged(0, QString());
-        temporaryInPlace = false;
-        return int(Failed);
-    };
-
-    input.reset(::open(job.source.constData(), O_RDONLY | O_CLOEXEC));
-    if (!input.valid())
-        return failWith(errno, FileDescriptor::errorText(errno));
-    ::posix_fadvise(input.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-
+int FileCopyEngine::copyChunks(Transfer &transfer, qint64 total, qint64 bufferSize)
+{
     const std::unique_ptr<char[]> buffer(new char[size_t(bufferSize)]);
-    const qint64 total = job.size;
     qint64 written = 0;
     qint64 writebackStarted = 0;
     qint64 remaining = total;
@@ -310,18 +341,18 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
 
     while (remaining > 0) {
         const qint64 chunk = bufferSize <= remaining ? bufferSize : remaining;
-        const qint64 got = readFully(input.get(), buffer.get(), chunk);
+        const qint64 got = readFully(transfer.input.get(), buffer.get(), chunk);
         if (got < 0)
-            return failWith(errno, FileDescriptor::errorText(errno));
+            return transfer.failed();
         // A source that shrank while it was copied would otherwise never reach its size.
         if (got == 0)
-            return failWith(InputPastEndOfFile, tr("Input past end of file"));
-        if (!writeFully(target.get(), buffer.get(), got))
-            return failWith(errno, FileDescriptor::errorText(errno));
+            return transfer.failed(InputPastEndOfFile, tr("Input past end of file"));
+        if (!writeFully(transfer.target.get(), buffer.get(), got))
+            return transfer.failed();
         written += got;
         remaining = total - written;
         if (written - writebackStarted >= WritebackWindow &&
-            m_writeOut.start(target.get(), writebackStarted, written - writebackStarted))
+            m_writeOut.start(transfer.target.get(), writebackStarted, written - writebackStarted))
             writebackStarted = written;
 
         if (remaining > 0 && total > 0) {
@@ -339,31 +370,30 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
         if (m_cancelled) {
             if (pending)
                 show();
-            return finish(Cancelled);
+            return Cancelled;
         }
     }
     if (pending)
         show();
+    return KeepGoing;
+}
 
+int FileCopyEngine::complete(const Preparation &job, Transfer &transfer, bool overwrite, bool removeSource)
+{
     // The data is on disk before the name says the file is complete, and before a moved file's
     // source goes; a batch of copies is made durable once at its end instead (flushFileSystemOf).
     const bool flushNow = removeSource || m_flushEachCopy;
-    if ((flushNow && ::fsync(target.get()) != 0) || !target.close())
-        return failWith(errno, FileDescriptor::errorText(errno));
-    input.reset();
-    if (renameInto(temporary, job.destination, overwrite, m_plainRenameOnly) != 0) {
-        if (errno == EEXIST) {
-            finish(TargetExists);
-            return TargetExists;
-        }
-        return failWith(errno, FileDescriptor::errorText(errno));
-    }
-    temporaryInPlace = false;
+    if ((flushNow && ::fsync(transfer.target.get()) != 0) || !transfer.target.close())
+        return transfer.failed();
+    transfer.input.reset();
+    if (renameInto(transfer.temporary, job.destination, overwrite, m_plainRenameOnly) != 0)
+        return errno == EEXIST ? int(TargetExists) : transfer.failed();
+    transfer.temporaryInPlace = false;
     if (flushNow)
         syncFolder(job.destinationFolder);
 
     // The source of a move goes only once its copy is complete and on disk.
     if (removeSource && ::unlink(job.source.constData()) != 0)
-        return failWith(errno, FileDescriptor::errorText(errno));
-    return finish(Done);
+        return transfer.failed();
+    return Done;
 }

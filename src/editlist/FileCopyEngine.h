@@ -62,9 +62,15 @@ Q_SIGNALS:
 
 private:
     struct Preparation;
+    struct Transfer;
 
     int prepare(const QString &source, const QString &destination, bool overwrite, Preparation &out);
     int copyThroughTemporary(const Preparation &job, qint64 bufferSize, bool overwrite, bool removeSource);
+    int createTemporary(const QByteArray &destination, Transfer &transfer);
+    // Copies the source's bytes into the temporary file, showing progress; KeepGoing once all are in.
+    int copyChunks(Transfer &transfer, qint64 total, qint64 bufferSize);
+    // Makes the temporary file the destination and, for a move, removes the source.
+    int complete(const Preparation &job, Transfer &transfer, bool overwrite, bool removeSource);
     int fail(int errorNumber, const QString &description);
     void letEventsRun(bool force);
 

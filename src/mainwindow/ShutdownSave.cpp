@@ -32,7 +32,7 @@ void ShutdownSave::run()
 {
     if (m_state.skipSave)
         return;
-    m_settings.setLastPosition(m_state.lastPosition);
+    m_settings.lastPosition.set(m_state.lastPosition);
     savePlaybackOptions();
     saveSplitterShares();
     saveWindow();
@@ -44,28 +44,28 @@ void ShutdownSave::run()
 void ShutdownSave::savePlaybackOptions()
 {
     const PlaybackOptionsPanel *options = m_parts.player->options();
-    m_settings.setSpeed(options->speedSlider->value());
-    m_settings.setRestoreSpeed(options->restoreSpeed->isChecked());
-    m_settings.setKeepSpeed(options->keepSpeed->isChecked());
-    m_settings.setAutoPlay(options->autoPlay->isChecked());
-    m_settings.setAutoAdvance(options->autoAdvance->isChecked());
-    m_settings.setAutoPlayAtStart(options->autoPlayAtStart->isChecked());
+    m_settings.speed.set(options->speedSlider->value());
+    m_settings.restoreSpeed.set(options->restoreSpeed->isChecked());
+    m_settings.keepSpeed.set(options->keepSpeed->isChecked());
+    m_settings.autoPlay.set(options->autoPlay->isChecked());
+    m_settings.autoAdvance.set(options->autoAdvance->isChecked());
+    m_settings.autoPlayAtStart.set(options->autoPlayAtStart->isChecked());
 }
 
 void ShutdownSave::saveSplitterShares()
 {
-    m_settings.setFilesShare(m_parts.panes->filesSplitter()->leftPercent());
-    m_settings.setListsShare(m_parts.panes->listsSplitter()->leftPercent());
-    m_settings.setFoldersShare(m_parts.panes->foldersSplitter()->leftPercent());
+    m_settings.filesShare.set(m_parts.panes->filesSplitter()->leftPercent());
+    m_settings.listsShare.set(m_parts.panes->listsSplitter()->leftPercent());
+    m_settings.foldersShare.set(m_parts.panes->foldersSplitter()->leftPercent());
 }
 
 void ShutdownSave::saveWindow()
 {
     // A minimised window keeps the state and rectangle it had before.
     if (m_window.isMaximized()) {
-        m_settings.setWindowMaximised(true);
+        m_settings.windowMaximised.set(true);
     } else if (!m_window.isMinimized()) {
-        m_settings.setWindowMaximised(false);
+        m_settings.windowMaximised.set(false);
         m_settings.setWindowRectangle(Twips::fromPixels(m_window.x()), Twips::fromPixels(m_window.y()),
                                       Twips::fromPixels(m_window.width()),
                                       Twips::fromPixels(m_window.height()));
@@ -78,13 +78,13 @@ void ShutdownSave::saveLocation()
     const PlaybackOptionsPanel *options = m_parts.player->options();
     // The file played last is where the next start comes back to; without one, the folder shown.
     if (!m_state.lastPlayedPath.isEmpty())
-        m_settings.setLastFolder(m_state.lastPlayedPath);
+        m_settings.lastFolder.set(m_state.lastPlayedPath);
     else
-        m_settings.setLastFolder(folder.isEmpty() ? FolderNavigator::computerRootText() : folder);
-    m_settings.setLastFile(m_state.currentFile);
-    m_settings.setRememberPosition(options->rememberPosition->isChecked());
-    m_settings.setStartOffsetChoice(options->startOffset->currentIndex());
-    m_settings.setSlideDelayChoice(options->slideDelay->currentIndex());
+        m_settings.lastFolder.set(folder.isEmpty() ? FolderNavigator::computerRootText() : folder);
+    m_settings.lastFile.set(m_state.currentFile);
+    m_settings.rememberPosition.set(options->rememberPosition->isChecked());
+    m_settings.startOffsetChoice.set(options->startOffset->currentIndex());
+    m_settings.slideDelayChoice.set(options->slideDelay->currentIndex());
 }
 
 void ShutdownSave::saveLists()

@@ -47,15 +47,6 @@ class TestBrowse : public QObject
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void patternListsTheTypesInRowOrder()
-    {
-        MediaTypes types;
-        QCOMPARE(types.filePattern(false),
-                 QStringLiteral("*.wav;*.voc;*.mp3;*.avi;*.mid;*.mpg;*.mpeg;*.mov;*.mod;*.xm;*.s3m;*.it;"
-                                "*.wma;*.asf;*.dat;*.jpg;*.gif;*.bmp;*.wmf;*.cur;*.ico"));
-        QCOMPARE(types.filePattern(true), QStringLiteral("*.*"));
-    }
-
     void pictureTestLooksAtTheLastThreeCharacters_data()
     {
         QTest::addColumn<QString>("name");
@@ -105,47 +96,6 @@ private Q_SLOTS:
         QCOMPARE(FilePattern(types.filePattern(false)).matches(name), classic);
         QCOMPARE(types.isPicture(name), name.endsWith(QStringLiteral(".jpg")));
         QCOMPARE(types.count(), MediaTypes::Count);
-    }
-
-    void patternMatchesWithoutRegardToCase_data()
-    {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("matches");
-        const QString media = MediaTypes().filePattern(false);
-        QTest::newRow("upper mp3") << media << "song.MP3" << true;
-        QTest::newRow("mixed mpeg") << media << "movie.Mpeg" << true;
-        QTest::newRow("txt") << media << "readme.txt" << false;
-        QTest::newRow("jpeg") << media << "photo.jpeg" << false;
-        QTest::newRow("double ext") << media << "a.txt.wav" << true;
-        QTest::newRow("mp3 inside") << media << "a.mp3.txt" << false;
-        QTest::newRow("all, no ext") << "*.*"
-                                     << "README" << true;
-        QTest::newRow("all, dotfile") << "*.*"
-                                      << ".hidden" << true;
-        QTest::newRow("question mark") << "a?.wav"
-                                       << "ab.WAV" << true;
-        QTest::newRow("question mark miss") << "a?.wav"
-                                            << "abc.wav" << false;
-        QTest::newRow("empty pattern") << ""
-                                       << "a.wav" << false;
-        QTest::newRow("question mark in extension") << "*.mp?"
-                                                    << "a.MP4" << true;
-        QTest::newRow("set in extension") << "*.m[pk]3"
-                                          << "a.mk3" << true;
-        QTest::newRow("set in extension miss") << "*.m[pk]3"
-                                               << "a.m[pk]3x" << false;
-        QTest::newRow("dot in extension") << "*.tar.gz"
-                                          << "a.TAR.GZ" << true;
-        QTest::newRow("dot in extension miss") << "*.tar.gz"
-                                               << "a.gz" << false;
-    }
-    void patternMatchesWithoutRegardToCase()
-    {
-        QFETCH(QString, pattern);
-        QFETCH(QString, name);
-        QFETCH(bool, matches);
-        QCOMPARE(FilePattern(pattern).matches(name), matches);
     }
 
     void pathProcedures_data()

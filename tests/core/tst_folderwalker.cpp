@@ -5,6 +5,7 @@
 #include "core/FolderReadAhead.h"
 #include "core/FolderReader.h"
 #include "core/FolderWalker.h"
+#include "core/MediaTypes.h"
 #include "platform/NativePath.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TemporaryFolder.h"
@@ -161,42 +162,66 @@ private Q_SLOTS:
         QVERIFY(!early.takeVolumes());
     }
 
-    void patternTest_data()
+    // Both syntaxes, as the file list (wildcards) and a folder search (endings) use them; each name
+    // is tested as text and as the bytes a folder listing gives.
+    void patternsMatchWithoutRegardToCase_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("endings");
         QTest::addColumn<QString>("pattern");
-        QTest::addColumn<bool>("set");
-        QTest::newRow("plain") << "a.mp3"
-                               << "*.mp3" << true;
-        QTest::newRow("upper name") << "A.MP3"
-                                    << "*.mp3" << true;
-        QTest::newRow("upper pattern") << "a.wav"
-                                       << "*.MP3;*.wav" << true;
-        QTest::newRow("blank after separator") << "a.wav"
-                                               << "*.mp3; *.wav" << false;
-        QTest::newRow("empty pattern") << "a.txt"
-                                       << "" << true;
-        QTest::newRow("star dot star") << "a.txt"
-                                       << "*.mp3;*.*" << true;
-        QTest::newRow("empty item") << "a.txt"
-                                    << "*.mp3;;*.wav" << true;
-        QTest::newRow("trailing separator") << "a.txt"
-                                            << "*.mp3;" << false;
-        QTest::newRow("no match") << "b.txt"
-                                  << "*.mp3" << false;
-        QTest::newRow("suffix without dot") << "xmp3"
-                                            << "*.mp3" << false;
-        QTest::newRow("item without star") << "x.mp3"
-                                           << "mp3" << true;
-        QTest::newRow("one character") << "a.x"
-                                       << "x" << true;
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("matches");
+        const auto row = [](const char *tag, bool endings, const char *pattern, const char *name,
+                            bool matches) {
+            QTest::newRow(tag) << endings << QString::fromUtf8(pattern) << QString::fromUtf8(name) << matches;
+        };
+        const QByteArray media = MediaTypes().filePattern(false).toUtf8();
+        row("media, upper mp3", false, media.constData(), "song.MP3", true);
+        row("media, mixed mpeg", false, media.constData(), "movie.Mpeg", true);
+        row("media, txt", false, media.constData(), "readme.txt", false);
+        row("media, jpeg", false, media.constData(), "photo.jpeg", false);
+        row("media, double ext", false, media.constData(), "a.txt.wav", true);
+        row("media, mp3 inside", false, media.constData(), "a.mp3.txt", false);
+        row("all, no ext", false, "*.*", "README", true);
+        row("all, dotfile", false, "*.*", ".hidden", true);
+        row("question mark", false, "a?.wav", "ab.WAV", true);
+        row("question mark miss", false, "a?.wav", "abc.wav", false);
+        row("empty pattern", false, "", "a.wav", false);
+        row("question mark in extension", false, "*.mp?", "a.MP4", true);
+        row("set in extension", false, "*.m[pk]3", "a.mk3", true);
+        row("set in extension miss", false, "*.m[pk]3", "a.m[pk]3x", false);
+        row("dot in extension", false, "*.tar.gz", "a.TAR.GZ", true);
+        row("dot in extension miss", false, "*.tar.gz", "a.gz", false);
+        row("long extension", false, "*.playlist", "x.PlayList", true);
+        row("blank after separator", false, "*.mp3; *.wav", "a.wav", true);
+        row("non-ASCII extension", false, "*.mp3;*.ña", "canción.ÑA", true);
+        row("endings, plain", true, "*.mp3", "a.mp3", true);
+        row("endings, upper name", true, "*.mp3", "A.MP3", true);
+        row("endings, upper pattern", true, "*.MP3;*.wav", "a.wav", true);
+        row("endings, blank after separator", true, "*.mp3; *.wav", "a.wav", false);
+        row("endings, empty pattern", true, "", "a.txt", true);
+        row("endings, star dot star", true, "*.mp3;*.*", "a.txt", true);
+        row("endings, empty item", true, "*.mp3;;*.wav", "a.txt", true);
+        row("endings, trailing separator", true, "*.mp3;", "a.txt", false);
+        row("endings, no match", true, "*.mp3", "b.txt", false);
+        row("endings, suffix without dot", true, "*.mp3", "xmp3", false);
+        row("endings, item without star", true, "mp3", "x.mp3", true);
+        row("endings, one character", true, "x", "a.x", true);
+        row("endings, dot in ending", true, "*.tar.gz", "a.TAR.GZ", true);
+        row("endings, question mark taken as it stands", true, "*.mp?", "a.mp4", false);
+        row("endings, non-ASCII ending", true, "*.mp3;*.ña", "canción.ÑA", true);
+        row("endings, non-ASCII ending miss", true, "*.ña", "a.na", false);
     }
-    void patternTest()
+    void patternsMatchWithoutRegardToCase()
     {
-        QFETCH(QString, name);
+        QFETCH(bool, endings);
         QFETCH(QString, pattern);
-        QFETCH(bool, set);
-        QCOMPARE(FolderWalker::matchesPattern(name, pattern), set);
+        QFETCH(QString, name);
+        QFETCH(bool, matches);
+        const FilePattern filePattern(pattern, endings ? FilePattern::Syntax::Endings
+                                                       : FilePattern::Syntax::Wildcards);
+        QCOMPARE(filePattern.matches(name), matches);
+        const QByteArray bytes = NativePath::toBytes(name);
+        QCOMPARE(filePattern.matchesBytes(bytes.constData(), size_t(bytes.size())), matches);
     }
 
     void walksFilesFirstThenSubfoldersDepthFirst()

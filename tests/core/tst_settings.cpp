@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/SettingCodec.h"
 #include "core/Settings.h"
-#include "core/VersionTitle.h"
 #include "core/WindowGeometry.h"
 #include "platform/NativePath.h"
 #include "platform/SettingsStore.h"
@@ -20,11 +19,6 @@ class TestSettings : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void versionTitleJoinsTheNumbers()
-    {
-        QCOMPARE(versionTitle(3, 0, 25), QStringLiteral("Kestrove V.3.0.25"));
-    }
-
     void leadingNumberReadsTheNumericStart_data()
     {
         QTest::addColumn<QString>("text");
@@ -134,10 +128,8 @@ private Q_SLOTS:
         QCOMPARE(actual, result);
     }
 
-    void writtenTextsFollowTheEncodings()
+    void twipsAreWrittenInFull()
     {
-        QCOMPARE(fromCheckBox(true), QStringLiteral("1"));
-        QCOMPARE(fromBoolean(false), QStringLiteral("False"));
         QCOMPARE(fromTwips(11295), QStringLiteral("11295"));
         QCOMPARE(fromTwips(-150), QStringLiteral("-150"));
         QCOMPARE(fromTwips(251658240), QStringLiteral("251658240"));
@@ -151,7 +143,7 @@ private Q_SLOTS:
         {
             SettingsStore store(path);
             Settings settings(store);
-            settings.setLastFolder(QStringLiteral("/a, b/c=d;e/"));
+            settings.lastFolder.set(QStringLiteral("/a, b/c=d;e/"));
             settings.setDropCollects(20, true);
             QVERIFY(settings.sync());
         }
@@ -173,8 +165,8 @@ private Q_SLOTS:
         {
             SettingsStore store(path);
             Settings settings(store);
-            settings.setLastFolder(folder);
-            settings.setLastFile(QStringLiteral("/music/plain.mp3"));
+            settings.lastFolder.set(folder);
+            settings.lastFile.set(QStringLiteral("/music/plain.mp3"));
             QVERIFY(settings.sync());
         }
         SettingsStore store(path);

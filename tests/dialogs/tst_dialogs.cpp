@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QFile>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -27,7 +26,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
         Settings settings(store);
-        settings.setConfirmDelete(false);
+        settings.confirmDelete.set(false);
         ScriptedPrompter prompter;
         MediaTypes types;
         PreferencesDialog window(settings, prompter, types, true);
@@ -132,18 +131,11 @@ private Q_SLOTS:
         QCOMPARE(prompter.questions().first().icon, Prompter::Icon::Information);
     }
 
-    void aboutWindow()
+    void systemInformationWithoutAProgramSaysSo()
     {
         ScriptedPrompter prompter;
         AboutDialog about(QStringLiteral("Kestrove V.3.0.25"), prompter);
         QCOMPARE(about.windowTitle(), QStringLiteral("About Kestrove V.3.0.25"));
-        QCOMPARE(about.findChild<QLabel *>(QStringLiteral("titleLabel"))->text(),
-                 QStringLiteral("Kestrove V.3.0.25"));
-        QCOMPARE(about.findChild<QLabel *>(QStringLiteral("freewareLabel"))->text(),
-                 QStringLiteral("FREEWARE"));
-        QCOMPARE(about.findChild<QPushButton *>(QStringLiteral("systemInformationButton"))->text(),
-                 QStringLiteral("&System Info..."));
-
         // With no system-information program on PATH the button says so.
         QTemporaryDir empty;
         const QByteArray path = qgetenv("PATH");

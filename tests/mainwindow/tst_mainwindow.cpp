@@ -425,37 +425,88 @@ private Q_SLOTS:
         session.close();
     }
 
-    void closingMinimisedOrMaximisedKeepsTheRectangle_data()
+    void theWindowStateIsRestoredAndTheRectangleKept_data()
     {
-        QTest::addColumn<bool>("maximised");
-        QTest::addColumn<QString>("winstate");
-        QTest::newRow("minimised") << false << "normal";
-        QTest::newRow("maximised") << true << "max";
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shownAs");
+        QTest::addColumn<QString>("storedAfter");
+        QTest::newRow("stored max maximises") << "max"
+                                              << "as started"
+                                              << "max";
+        QTest::newRow("closed minimised") << "normal"
+                                          << "minimised"
+                                          << "normal";
+        QTest::newRow("closed maximised") << "normal"
+                                          << "maximised"
+                                          << "max";
     }
-    void closingMinimisedOrMaximisedKeepsTheRectangle()
+    void theWindowStateIsRestoredAndTheRectangleKept()
     {
-        QFETCH(bool, maximised);
-        QFETCH(QString, winstate);
+        QFETCH(QString, stored);
+        QFETCH(QString, shownAs);
+        QFETCH(QString, storedAfter);
         Session session;
         session.preset(QStringLiteral("left"), QStringLiteral("1500"));
         session.preset(QStringLiteral("width"), QStringLiteral("9000"));
-        session.preset(QStringLiteral("winstate"), QStringLiteral("normal"));
+        session.preset(QStringLiteral("winstate"), stored);
         MainWindow &form = session.start();
-        if (maximised)
+        QCOMPARE(form.isMaximized(), stored == QLatin1String("max"));
+        if (shownAs == QLatin1String("maximised"))
             form.showMaximized();
-        else
+        else if (shownAs == QLatin1String("minimised"))
             form.showMinimized();
         session.close();
         QCOMPARE(session.stored(QStringLiteral("left")), QStringLiteral("1500"));
         QCOMPARE(session.stored(QStringLiteral("width")), QStringLiteral("9000"));
-        QCOMPARE(session.stored(QStringLiteral("winstate")), winstate);
+        QCOMPARE(session.stored(QStringLiteral("winstate")), storedAfter);
     }
 
-    void storedMaxMaximisesTheWindow()
+    // Settings are written when the program ends, however it is ended, and only then.
+    void settingsAreWrittenWhenTheProgramEnds_data()
     {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("ends");
+        QTest::addColumn<QString>("lastPath");
+        QTest::newRow("close box") << "close" << true << "";
+        QTest::newRow("termination signal") << "signal" << true << "";
+        QTest::newRow("closed during start-up") << "start-up" << true << "B.wav";
+        QTest::newRow("EditList window open") << "EditList open" << false << QString();
+        QTest::newRow("second copy closed before its message") << "second copy" << true << QString();
+    }
+    void settingsAreWrittenWhenTheProgramEnds()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, ends);
+        QFETCH(QString, lastPath);
         Session session;
-        session.preset(QStringLiteral("winstate"), QStringLiteral("max"));
-        QVERIFY(session.start().isMaximized());
+        session.preset(QStringLiteral("FirstUse"), QStringLiteral("false"));
+        const QByteArray settingsBefore = readBytes(session.iniPath());
+        if (how == QLatin1String("start-up"))
+            session.start(session.media(QStringLiteral("B.wav")), false, true);
+        else
+            session.start(how == QLatin1String("second copy") ? QString() : session.media(),
+                          how == QLatin1String("second copy"));
+        MainWindow &form = *session.window;
+        QWidget editList;
+        UnixSignalWatcher watcher;
+        connect(&watcher, &UnixSignalWatcher::terminationRequested, &form, &MainWindow::close);
+        if (how == QLatin1String("close") || how == QLatin1String("second copy")) {
+            QVERIFY(form.close());
+        } else if (how == QLatin1String("signal")) {
+            ::raise(SIGTERM);
+            QTRY_VERIFY(!form.isVisible());
+        } else if (how == QLatin1String("EditList open")) {
+            form.setEditListWindow(&editList);
+            QVERIFY(!form.close());
+            QVERIFY(editList.isVisible());
+        } else {
+            QVERIFY(!session.loaded);
+        }
+        QCOMPARE(form.isVisible(), !ends);
+        if (lastPath.isNull())
+            QCOMPARE(readBytes(session.iniPath()), settingsBefore);
+        else
+            QCOMPARE(session.stored(QStringLiteral("LastPath")), session.media(lastPath));
     }
 
     void secondCopyWritesNothing()
@@ -478,16 +529,6 @@ private Q_SLOTS:
         QCOMPARE(readBytes(session.iniPath()), settingsBefore);
         QCOMPARE(readBytes(session.dataFile("files.ini")), QByteArray("/m/a.mp3\r\n"));
         QCOMPARE(readBytes(session.dataFile("default.m3u")), QByteArray("/m/a.mp3\n/m/b.mp3\n"));
-    }
-
-    void secondCopyClosedBeforeItsMessageWritesNoSettings()
-    {
-        Session session;
-        session.preset(QStringLiteral("FirstUse"), QStringLiteral("false"));
-        const QByteArray settingsBefore = readBytes(session.iniPath());
-        MainWindow &form = session.start(QString(), true);
-        QVERIFY(form.close());
-        QCOMPARE(readBytes(session.iniPath()), settingsBefore);
     }
 
     void savedListsSurviveARestart()
@@ -549,36 +590,104 @@ private Q_SLOTS:
         QCOMPARE(NativePath::toBytes(session.child<FolderTree>("folderTree")->selectedPath()), folder);
     }
 
-    void aDroppedFileWhoseNameIsNotUtf8IsOpened()
+    // A drop on the window or the path box opens the folder of its first path and chooses the file
+    // there; the file manager is told that nothing was moved or copied.
+    void dropsOpenTheirFirstPath_data()
     {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QByteArrayList>("dropped");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QByteArray>("chosen");
+        QTest::newRow("a file on the window")
+            << "window" << QByteArrayList{"B.wav"} << "" << QByteArray("B.wav");
+        QTest::newRow("a folder and a file on the path box")
+            << "pathBox" << QByteArrayList{"sub folder", "a b.mp3"} << "sub folder/" << QByteArray();
+        QTest::newRow("a name that is not UTF-8 on the path box")
+            << "pathBox" << QByteArrayList{"bad\xff.wav"} << "" << QByteArray("bad\xff.wav");
+    }
+    void dropsOpenTheirFirstPath()
+    {
+        QFETCH(QString, target);
+        QFETCH(QByteArrayList, dropped);
+        QFETCH(QString, folder);
+        QFETCH(QByteArray, chosen);
         Session session;
         const QByteArray media = QFile::encodeName(session.media());
         writeNative(media + "bad\xff.wav");
         MainWindow &window = session.start();
+        QList<QUrl> urls;
+        for (const QByteArray &name : std::as_const(dropped))
+            urls.append(QUrl::fromEncoded("file://" + (media + name).toPercentEncoding("/")));
         QMimeData data;
-        data.setUrls({QUrl::fromEncoded("file://" + (media + "bad\xff.wav").toPercentEncoding("/"))});
-        auto *pathBox = session.child<QLineEdit>("pathBox");
+        data.setUrls(urls);
+        QWidget *on = target == QLatin1String("window") ? static_cast<QWidget *>(&window)
+                                                        : session.child<QLineEdit>("pathBox");
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(pathBox, &enter);
+        QCoreApplication::sendEvent(on, &enter);
+        QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(pathBox, &drop);
-        QCOMPARE(window.currentFolder(), session.media());
+        QCoreApplication::sendEvent(on, &drop);
+        QCOMPARE(drop.dropAction(), Qt::IgnoreAction);
+        QCOMPARE(window.currentFolder(), session.media(folder));
         const EntryListView *list = session.child<EntryListView>("fileList");
-        QCOMPARE(NativePath::toBytes(list->items()->text(list->currentRow())), QByteArray("bad\xff.wav"));
+        QCOMPARE(NativePath::toBytes(list->items()->text(list->currentRow())), chosen);
     }
 
-    void aFileDroppedOnTheWindowIsOpened()
+    // What the user is told when one thing asked of the window cannot be done.
+    void refusalsAreExplained_data()
     {
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        const int exclamation = int(Prompter::Icon::Exclamation);
+        QTest::newRow("adding a name with a carriage return")
+            << "add a\rb.mp3"
+            << "its name holds a carriage return" << exclamation;
+        QTest::newRow("deleting a mount root in the file list")
+            << "delete /proc"
+            << "You can't delete entier drives !" << exclamation;
+        QTest::newRow("right click while the EditList is open")
+            << "right click"
+            << "This option is not available when the EditList is open!" << exclamation;
+        QTest::newRow("opening a playlist that does not exist")
+            << "open playlist"
+            << "ERROR! File don't exist !" << int(Prompter::Icon::Critical);
+    }
+    void refusalsAreExplained()
+    {
+        QFETCH(QString, asked);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
         Session session;
-        MainWindow &window = session.start();
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(session.media(QStringLiteral("B.wav")))});
-        QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&window, &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&window, &drop);
-        QCOMPARE(window.currentFolder(), session.media());
+        writeBytes(session.media(QStringLiteral("a\rb.mp3")), "x");
+        MainWindow &form =
+            session.start(asked == QLatin1String("delete /proc") ? QStringLiteral("/") : session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        QWidget editList;
+        if (asked == QLatin1String("add a\rb.mp3")) {
+            list->setCurrentRow(list->items()->findItem(QStringLiteral("a\rb.mp3")));
+            QTest::keyClick(list, Qt::Key_Space);
+        } else if (asked == QLatin1String("delete /proc")) {
+            // A mount root is a drive: it is chosen on its own.
+            QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+            list->setCurrentRow(list->items()->findItem(QStringLiteral("proc")));
+            QVERIFY(list->currentRow() > 0);
+            QTest::keyClick(list, Qt::Key_Delete);
+        } else if (asked == QLatin1String("right click")) {
+            form.setEditListWindow(&editList);
+            const QPoint point = list->visualRect(list->items()->index(1)).center();
+            QTest::mousePress(list->viewport(), Qt::RightButton, {}, point);
+            QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, point);
+            form.setEditListWindow(nullptr);
+        } else {
+            form.openPlaylist(QStringLiteral("/no/such/list.m3u"));
+        }
+        QCOMPARE(session.prompter.questions().size(), 1);
+        QVERIFY2(session.prompter.questions().first().text.contains(message),
+                 qPrintable(session.prompter.questions().first().text));
+        QCOMPARE(int(session.prompter.questions().first().icon), icon);
+        QVERIFY(form.editList().isEmpty());
+        QVERIFY(session.trash.recycled().isEmpty());
     }
 
     void listsAreWrittenBackByteForByte()
@@ -612,64 +721,6 @@ private Q_SLOTS:
         session.close();
         QCOMPARE(readBytes(session.dataFile("files.ini")), media + "caf\xe9.mp3\r\n");
         QCOMPARE(readBytes(session.dataFile("default.m3u")), media + "caf\xe9.mp3\r\n");
-    }
-
-    void aNameWithACarriageReturnIsNotAdded()
-    {
-        Session session;
-        writeBytes(session.media(QStringLiteral("a\rb.mp3")), "x");
-        MainWindow &window = session.start(session.media());
-        auto *list = session.focused<EntryListView>("fileList");
-        list->setCurrentRow(list->items()->findItem(QStringLiteral("a\rb.mp3")));
-        QTest::keyClick(list, Qt::Key_Space);
-        QVERIFY(window.editList().isEmpty());
-        QCOMPARE(session.prompter.questions().size(), 1);
-        QVERIFY(session.prompter.questions().first().text.contains(QStringLiteral("carriage return")));
-    }
-
-    void theDesktopNodeIsSpecialWhateverTheWorkingFolderHolds()
-    {
-        Session session;
-        TemporaryFolder work;
-        QVERIFY(QDir().mkpath(work.filePath(QStringLiteral("Desktop"))));
-        const QString saved = QDir::currentPath();
-        QDir::setCurrent(work.path());
-        session.start();
-        auto *tree = session.focused<FolderTree>("folderTree");
-        QVERIFY(tree->setSelectedPath(QStringLiteral("Desktop")));
-        session.prompter.queueAnswer(Prompter::Answer::Ok);
-        QTest::keyClick(tree, Qt::Key_Delete);
-        QDir::setCurrent(saved);
-        QCOMPARE(session.prompter.questions().first().text,
-                 QStringLiteral("You can't delete special folders !"));
-        QVERIFY(QFileInfo(work.filePath(QStringLiteral("Desktop"))).isDir());
-        QVERIFY(session.trash.recycled().isEmpty());
-    }
-
-    void aMountRootInTheFileListIsADrive()
-    {
-        Session session;
-        session.start(QStringLiteral("/"));
-        auto *list = session.focused<EntryListView>("fileList");
-        QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
-        const int proc = list->items()->findItem(QStringLiteral("proc"));
-        QVERIFY(proc > 0);
-        list->setCurrentRow(proc);
-        QTest::keyClick(list, Qt::Key_Delete);
-        QCOMPARE(session.prompter.questions().size(), 1);
-        QCOMPARE(session.prompter.questions().first().text,
-                 QStringLiteral("You can't delete entier drives !"));
-        QVERIFY(session.trash.recycled().isEmpty());
-    }
-
-    void aCloseDuringStartUpEndsTheProgramAfterSaving()
-    {
-        Session session;
-        session.preset(QStringLiteral("FirstUse"), QStringLiteral("false"));
-        MainWindow &window = session.start(session.media(QStringLiteral("B.wav")), false, true);
-        QVERIFY(!session.loaded);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(session.stored(QStringLiteral("LastPath")), session.media(QStringLiteral("B.wav")));
     }
 
     void storedListsThatAreNotRegularFilesAreLeftAlone()
@@ -1218,35 +1269,6 @@ private Q_SLOTS:
         QVERIFY(session.child<EntryListView>("fileList")->currentRow() > 0);
     }
 
-    void dropOnThePathBoxOpensTheFirstPath()
-    {
-        Session session;
-        MainWindow &form = session.start();
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(session.media(QStringLiteral("sub folder"))),
-                      QUrl::fromLocalFile(session.media(QStringLiteral("a b.mp3")))});
-        auto *pathBox = session.child<QLineEdit>("pathBox");
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(pathBox, &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(pathBox, &drop);
-        QCOMPARE(form.currentFolder(), session.media(QStringLiteral("sub folder/")));
-        QCOMPARE(drop.dropAction(), Qt::IgnoreAction);
-    }
-
-    void openEditListWindowRefusesTheClose()
-    {
-        Session session;
-        MainWindow &form = session.start();
-        QWidget editList;
-        form.setEditListWindow(&editList);
-        QVERIFY(!form.close());
-        QVERIFY(form.isVisible());
-        QVERIFY(editList.isVisible());
-        QCOMPARE(session.stored(QStringLiteral("AutoPlay")), QStringLiteral("<absent>"));
-    }
-
     void editListWindowGivesBackWhatItsJobsTook_data()
     {
         QTest::addColumn<bool>("wasPlaying");
@@ -1295,17 +1317,6 @@ private Q_SLOTS:
         QVERIFY(!form.isMinimized());
         QVERIFY(!list->items()->isOnEditList(list->items()->findItem(QStringLiteral("a b.mp3"))));
         QVERIFY(form.close());
-    }
-
-    void terminationSignalRunsTheShutdown()
-    {
-        Session session;
-        MainWindow &form = session.start(session.media());
-        UnixSignalWatcher watcher;
-        connect(&watcher, &UnixSignalWatcher::terminationRequested, &form, &MainWindow::close);
-        ::raise(SIGTERM);
-        QTRY_VERIFY(!form.isVisible());
-        QCOMPARE(session.stored(QStringLiteral("LastPath")), session.media());
     }
 
     void addToPlaylistWalksTheFolderTheMenuWasOpenedOn()
@@ -1406,22 +1417,6 @@ private Q_SLOTS:
         }
     }
 
-    void rightClickWhileTheEditListIsOpenOnlyExplains()
-    {
-        Session session;
-        MainWindow &form = session.start(session.media());
-        QWidget editList;
-        form.setEditListWindow(&editList);
-        auto *list = session.child<EntryListView>("fileList");
-        const QPoint point = list->visualRect(list->items()->index(1)).center();
-        QTest::mousePress(list->viewport(), Qt::RightButton, {}, point);
-        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, point);
-        QCOMPARE(session.prompter.questions().size(), 1);
-        QCOMPARE(session.prompter.questions().first().text,
-                 QStringLiteral("This option is not available when the EditList is open!"));
-        form.setEditListWindow(nullptr);
-    }
-
     void deleteFileAsksAndTrashes_data()
     {
         QTest::addColumn<QString>("entry");
@@ -1502,6 +1497,9 @@ private Q_SLOTS:
                                   << "You can't delete special folders !";
         QTest::newRow("desktop") << "Desktop"
                                  << "You can't delete special folders !";
+        // A folder named Desktop in the working folder does not make the node an ordinary folder.
+        QTest::newRow("desktop beside one in the working folder") << "Desktop in work"
+                                                                  << "You can't delete special folders !";
         QTest::newRow("a folder") << "%1sub folder/"
                                   << "Delete folder \"%1sub folder/\" ?";
     }
@@ -1510,17 +1508,30 @@ private Q_SLOTS:
         QFETCH(QString, folder);
         QFETCH(QString, message);
         Session session;
+        TemporaryFolder work;
+        const QString saved = QDir::currentPath();
+        const bool desktopInWork = folder == QLatin1String("Desktop in work");
+        if (desktopInWork) {
+            QVERIFY(QDir().mkpath(work.filePath(QStringLiteral("Desktop"))));
+            QDir::setCurrent(work.path());
+            folder = QStringLiteral("Desktop");
+        }
         MainWindow &form = session.start();
         auto *tree = session.focused<FolderTree>("folderTree");
         QVERIFY(tree->setSelectedPath(folder.contains(QLatin1String("%1")) ? folder.arg(session.media())
                                                                            : folder));
+        session.prompter.queueAnswer(Prompter::Answer::Ok);
         QTest::keyClick(tree, Qt::Key_Delete);
+        QDir::setCurrent(saved);
         QCOMPARE(session.prompter.questions().size(), 1);
         QCOMPARE(session.prompter.questions().first().text,
                  message.contains(QLatin1String("%1")) ? message.arg(session.media()) : message);
         if (folder.contains(QLatin1String("%1"))) {
             QVERIFY(!QFileInfo::exists(session.media(QStringLiteral("sub folder"))));
             QCOMPARE(form.currentFolder(), session.media());
+        } else {
+            QVERIFY(session.trash.recycled().isEmpty());
+            QCOMPARE(QFileInfo(work.filePath(QStringLiteral("Desktop"))).isDir(), desktopInWork);
         }
     }
 
@@ -1745,16 +1756,6 @@ private Q_SLOTS:
         QVERIFY(!session.child<SplitterPane>("filesSplitter")->liveResize());
         QVERIFY(session.child<EntryListView>("fileList")->items()->findItem(QStringLiteral("readme.txt")) >
                 0);
-    }
-
-    void openPlayListOfAMissingFileSaysSo()
-    {
-        Session session;
-        MainWindow &form = session.start();
-        form.openPlaylist(QStringLiteral("/no/such/list.m3u"));
-        QCOMPARE(session.prompter.questions().size(), 1);
-        QCOMPARE(session.prompter.questions().first().text, QStringLiteral("ERROR! File don't exist !"));
-        QCOMPARE(session.prompter.questions().first().icon, Prompter::Icon::Critical);
     }
 
 private:

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/BgrColor.h"
 #include "core/Rounding.h"
 #include "support/ScriptedPrompter.h"
 #include "widgets/EtchedLine.h"
@@ -72,13 +71,6 @@ private Q_SLOTS:
         QFETCH(double, value);
         QFETCH(int, rounded);
         QCOMPARE(Rounding::halfEven(value), rounded);
-    }
-
-    void coloursAreBlueGreenRed()
-    {
-        QCOMPARE(BgrColor::toColor(0xFF0000), QColor(Qt::blue));
-        QCOMPARE(BgrColor::toColor(0x00FFFF), QColor(Qt::yellow));
-        QCOMPARE(BgrColor::fromColor(QColor(Qt::red)), 0x0000FFu);
     }
 
     void sliderValueFromKnob_data()
@@ -469,19 +461,6 @@ private Q_SLOTS:
         QCOMPARE(slider.knobRect(), fresh.knobRect());
     }
 
-    void scrollingTextSlowsDownForTheEyeToSee()
-    {
-        ScrollingText text;
-        text.resize(100, 40);
-        text.setScrollInterval(10);
-        text.startScrolling();
-        QElapsedTimer clock;
-        clock.start();
-        text.pause();
-        QTRY_VERIFY_WITH_TIMEOUT(!text.isScrolling(), 3000);
-        QVERIFY(clock.elapsed() >= 3 * ScrollingText::SlowDownStepMs);
-    }
-
     void buttonWithoutTextFitsItsPicture()
     {
         FlatButton button;
@@ -522,11 +501,6 @@ private Q_SLOTS:
         QCOMPARE(ScrollingTextLayout::lineX(0, 200, 50, 1), 2);
         QCOMPARE(ScrollingTextLayout::lineX(1, 200, 50, 1), 66);
         QCOMPARE(ScrollingTextLayout::lineX(2, 200, 50, 1), 148);
-        QCOMPARE(ScrollingTextLayout::shadowStep(4), QPoint(-1, -1));
-        QCOMPARE(ScrollingTextLayout::shadowStep(1), QPoint(1, 1));
-        QCOMPARE(ScrollingTextLayout::shadowStep(2), QPoint(-1, 1));
-        QCOMPARE(ScrollingTextLayout::shadowStep(3), QPoint(1, -1));
-        QCOMPARE(ScrollingTextLayout::shadowStep(7), QPoint(0, 0));
         QList<int> intervals;
         for (std::optional<int> interval = 10; interval; interval = ScrollingTextLayout::slowDown(*interval))
             intervals.append(*interval);
@@ -564,9 +538,13 @@ private Q_SLOTS:
         text.resize(100, 40);
         text.setScrollInterval(10);
         text.startScrolling();
+        QElapsedTimer clock;
+        clock.start();
         text.pause();
         QVERIFY(text.isPaused());
-        QTRY_VERIFY_WITH_TIMEOUT(!text.isScrolling(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!text.isScrolling(), 3000);
+        // Slowed down step by step for the eye to follow, not stopped at once.
+        QVERIFY(clock.elapsed() >= 3 * ScrollingText::SlowDownStepMs);
         QCOMPARE(text.currentInterval(), 70);
         text.pause();
         QVERIFY(text.isScrolling());
