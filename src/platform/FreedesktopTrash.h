@@ -3,7 +3,7 @@
 
 #include "platform/Trash.h"
 
-// The freedesktop.org trash, through GIO.
+// The freedesktop.org trash, through GIO in the trash module (loaded when the first item is trashed).
 class FreedesktopTrash : public Trash
 {
 public:

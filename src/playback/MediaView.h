@@ -3,9 +3,10 @@
 
 #include <QOpenGLWidget>
 #include <functional>
+#include <memory>
 
-struct mpv_handle;
-struct mpv_render_context;
+class MpvEngine;
+class MpvVideoRenderer;
 
 // Shows the video of an mpv player: each new frame is drawn into the widget through libmpv's
 // render API. The player must outlive the view.
@@ -16,7 +17,7 @@ class MediaView : public QOpenGLWidget
 public:
     // The player is asked for when the view is first drawn; a view shown before anything was
     // played starts libmpv then.
-    MediaView(std::function<mpv_handle *()> player, QWidget *parent = nullptr);
+    MediaView(std::function<MpvEngine *()> player, QWidget *parent = nullptr);
     ~MediaView() override;
 
 protected:
@@ -26,7 +27,6 @@ protected:
 private:
     void releaseRenderer();
 
-    std::function<mpv_handle *()> m_playerSource;
-    mpv_handle *m_player = nullptr;
-    mpv_render_context *m_render = nullptr;
+    std::function<MpvEngine *()> m_playerSource;
+    std::unique_ptr<MpvVideoRenderer> m_renderer;
 };

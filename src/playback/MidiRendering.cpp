@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/MidiRendering.h"
 
+#include "platform/ModuleLoader.h"
 #include "platform/NativePath.h"
-#include "playback/FluidLibrary.h"
+#include "playback/MidiModule.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MidiTiming.h"
 
@@ -87,23 +88,6 @@ bool writeAll(int fd, const char *data, qint64 size)
     return true;
 }
 
-struct Synth
-{
-    const FluidFunctions *fluid = Fluid::functions();
-    fluid_settings_t *settings = fluid ? fluid->newSettings() : nullptr;
-    fluid_synth_t *synth = nullptr;
-    fluid_player_t *player = nullptr;
-    ~Synth()
-    {
-        if (player)
-            fluid->deletePlayer(player);
-        if (synth)
-            fluid->deleteSynth(synth);
-        if (settings)
-            fluid->deleteSettings(settings);
-    }
-};
-
 } // namespace
 
 MidiRendering::MidiRendering(const QString &midiPath, const QString &wavePath) : m_wavePath(wavePath)
@@ -176,26 +160,17 @@ void MidiRendering::fail(const QString &problem)
 
 void MidiRendering::render(QByteArray song)
 {
-    Synth synth;
-    if (!synth.settings) {
+    MidiModule *module = ModuleLoader::load<MidiModule>(QStringLiteral("midi"));
+    const std::unique_ptr<MidiSynthesiser> synth = module ? module->createSynthesiser(SampleRate) : nullptr;
+    if (!synth) {
         fail(QStringLiteral("the MIDI synthesiser (FluidSynth) cannot be loaded"));
         return;
     }
-    // Timed by the samples rendered, not by the clock: it renders as fast as it can.
-    synth.fluid->settingsSetStr(synth.settings, "player.timing-source", "sample");
-    synth.fluid->settingsSetInt(synth.settings, "synth.lock-memory", 0);
-    synth.fluid->settingsSetNum(synth.settings, "synth.sample-rate", SampleRate);
-    synth.synth = synth.fluid->newSynth(synth.settings);
-    if (!synth.synth ||
-        synth.fluid->synthSfload(synth.synth, MidiRenderer::soundFont().toLocal8Bit().constData(), 1) ==
-            FLUID_FAILED) {
+    if (!synth->loadSoundFont(MidiRenderer::soundFont().toLocal8Bit())) {
         fail(QStringLiteral("the sound font cannot be loaded"));
         return;
     }
-    synth.player = synth.fluid->newPlayer(synth.synth);
-    if (!synth.player ||
-        synth.fluid->playerAddMem(synth.player, song.constData(), size_t(song.size())) != FLUID_OK ||
-        synth.fluid->playerPlay(synth.player) != FLUID_OK) {
+    if (!synth->loadSong(song)) {
         fail(QStringLiteral("it is not a MIDI song"));
         return;
     }
@@ -206,8 +181,7 @@ void MidiRendering::render(QByteArray song)
             return;
         }
         // Past the song's end the synthesiser only lets the last notes fade.
-        if (synth.fluid->synthWriteS16(synth.synth, Block, block.data(), 0, 2, block.data(), 1, 2) !=
-            FLUID_OK) {
+        if (!synth->render(Block, block.data())) {
             fail(QStringLiteral("the song cannot be rendered"));
             return;
         }

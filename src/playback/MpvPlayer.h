@@ -2,19 +2,17 @@
 #pragma once
 
 #include "playback/MediaPlayer.h"
+#include "playback/MpvEngine.h"
 
 #include <memory>
 #include <mutex>
 
 class MidiRendering;
+class MpvStream;
 class QTimer;
-struct mpv_handle;
-struct mpv_event;
-struct mpv_stream_cb_info;
-struct MpvFunctions;
 
-// The player over libmpv. libmpv reports from its own thread; its events are read on the GUI
-// thread, where the signals are raised.
+// The player over libmpv, which the mpv module carries (MpvEngine). libmpv reports from its own
+// thread; its events are read on the GUI thread, where the signals are raised.
 class MpvPlayer : public MediaPlayer
 {
     Q_OBJECT
@@ -58,17 +56,16 @@ private:
     void load(const QString &file);
     void playMidi(const QString &path);
     // Opens a song being rendered for libmpv, on libmpv's thread.
-    static int openMidiStream(void *player, char *uri, mpv_stream_cb_info *info);
+    std::unique_ptr<MpvStream> openMidiStream(const QByteArray &uri);
     void readEvents();
-    void handle(const mpv_event &event);
-    void propertyChanged(const char *name, const void *data, int format);
+    void handle(const MpvEngine::Event &event);
+    void propertyChanged(const QByteArray &name, const QVariant &value);
     void setPaused(bool paused);
     void reportMode();
     void askForLevels();
-    void levelsArrived(const void *node);
+    void levelsArrived(const QVariant &levels);
 
-    const MpvFunctions *m_lib = nullptr;
-    mpv_handle *m_mpv = nullptr;
+    std::unique_ptr<MpvEngine> m_engine;
     Options m_options;
     bool m_startFailed = false;
     bool m_audioOn = true;

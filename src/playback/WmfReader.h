@@ -6,7 +6,7 @@
 #include <QSize>
 #include <functional>
 
-// Windows metafiles drawn into pictures with libwmf.
+// Windows metafiles drawn into pictures by the metafile module (libwmf).
 namespace WmfReader {
 
 // Whether the bytes begin as a metafile does (placeable or plain).

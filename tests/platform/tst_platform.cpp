@@ -2,10 +2,12 @@
 #include "platform/FileDescriptor.h"
 #include "platform/FileIconProvider.h"
 #include "platform/FreedesktopTrash.h"
+#include "platform/ModuleLoader.h"
 #include "platform/NativePath.h"
 #include "platform/PropertiesDialog.h"
 #include "platform/SingleInstance.h"
 #include "platform/TextLineFile.h"
+#include "platform/TrashModule.h"
 #include "platform/UnixSignalWatcher.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
@@ -14,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -484,6 +487,9 @@ private Q_SLOTS:
         else if (!name.startsWith("never"))
             QVERIFY(std::fclose(std::fopen(native.constData(), "w")) == 0);
         FreedesktopTrash trash;
+        // A failure is logged with GIO's own words.
+        if (!trashed)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".+")));
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(trash.moveToTrash(NativePath::fromBytes(native)) == 0, trashed);
@@ -509,6 +515,37 @@ private Q_SLOTS:
         FreedesktopTrash trash;
         QCOMPARE(trash.moveToTrash(base + QStringLiteral("/link/inner/")), 0);
         QVERIFY(!QFileInfo::exists(base + QStringLiteral("/real/inner")));
+    }
+
+    void modulesLoadOnceOrSayWhyNot_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QString>("complaint");
+        QTest::newRow("trash") << "gio" << true << QString();
+        QTest::newRow("missing")
+            << "no-such-module" << false
+            << "The module no-such-module cannot be loaded from /.+/libkestrove_no-such-module.so - .+";
+        QTest::newRow("another interface")
+            << "wmf" << false << "The module wmf does not offer org.kestrove.TrashModule/1";
+    }
+    void modulesLoadOnceOrSayWhyNot()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, loaded);
+        QFETCH(QString, complaint);
+        if (!complaint.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(complaint));
+        TrashModule *first = ModuleLoader::load<TrashModule>(name);
+        QCOMPARE(first != nullptr, loaded);
+        // Asked again from other threads at once, the loader gives the same answer without trying
+        // (and complaining) again.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("cannot be loaded")));
+        std::vector<std::future<QObject *>> again;
+        for (int i = 0; i < 4; ++i)
+            again.push_back(std::async(std::launch::async, [&name] { return ModuleLoader::instance(name); }));
+        for (std::future<QObject *> &answer : again)
+            QCOMPARE(answer.get(), ModuleLoader::instance(name));
     }
 
     void namesThatAreNumbersGetTheIconOfTheirType()

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "playback/MpvEngine.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QtPlugin>
+#include <memory>
+#include <utility>
+
+// What the mpv module offers: players over libmpv.
+class MpvModule
+{
+public:
+    virtual ~MpvModule() = default;
+
+    // A started player with these options (name, value) set before it starts; nothing when
+    // libmpv cannot start.
+    virtual std::unique_ptr<MpvEngine>
+    createEngine(const QList<std::pair<QByteArray, QByteArray>> &options) = 0;
+};
+
+Q_DECLARE_INTERFACE(MpvModule, "org.kestrove.MpvModule/1")
