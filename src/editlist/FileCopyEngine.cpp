@@ -5,6 +5,7 @@
 #include "core/Rounding.h"
 #include "editlist/ClockText.h"
 #include "platform/FileDescriptor.h"
+#include "platform/LogCategories.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 
@@ -142,6 +143,8 @@ struct FileCopyEngine::Preparation
     QByteArray source;
     QByteArray destination;
     QByteArray destinationFolder;
+    // The source as it was when the job began: its copy is made from that state.
+    struct stat sourceInfo = {};
     qint64 size = 0;
     bool sameFileSystem = false;
 };
@@ -197,7 +200,7 @@ int FileCopyEngine::prepare(const QString &source, const QString &destination, b
 
     // A missing source answers "source missing" rather than a file error: that is what the code
     // is for, and the caller decides what to tell the user.
-    struct stat sourceInfo = {};
+    struct stat &sourceInfo = out.sourceInfo;
     if (::stat(out.source.constData(), &sourceInfo) != 0 || !S_ISREG(sourceInfo.st_mode))
         return SourceMissing;
     out.size = sourceInfo.st_size;
@@ -380,11 +383,16 @@ int FileCopyEngine::copyChunks(Transfer &transfer, qint64 total, qint64 bufferSi
 
 int FileCopyEngine::complete(const Preparation &job, Transfer &transfer, bool overwrite, bool removeSource)
 {
+    keepDatesAndPermissions(transfer.target.get(), job.sourceInfo);
     // The data is on disk before the name says the file is complete, and before a moved file's
     // source goes; a batch of copies is made durable once at its end instead (flushFileSystemOf).
     const bool flushNow = removeSource || m_flushEachCopy;
     if ((flushNow && ::fsync(transfer.target.get()) != 0) || !transfer.target.close())
         return transfer.failed();
+    // A source written to or replaced while it was copied holds what the copy lacks: it stays, and
+    // the copy of its old state does not take the destination's name.
+    if (removeSource && !(sourceUnchanged(transfer.input.get(), job) && sourceUnchanged(-1, job)))
+        return transfer.failed(EBUSY, tr("The file changed while it was being moved and stays where it was"));
     transfer.input.reset();
     if (renameInto(transfer.temporary, job.destination, overwrite, m_plainRenameOnly) != 0)
         return errno == EEXIST ? int(TargetExists) : transfer.failed();
@@ -392,8 +400,32 @@ int FileCopyEngine::complete(const Preparation &job, Transfer &transfer, bool ov
     if (flushNow)
         syncFolder(job.destinationFolder);
 
-    // The source of a move goes only once its copy is complete and on disk.
+    // The source of a move goes only once its copy is complete and on disk, and only when it is
+    // still the file that was copied; changed in the last moment, both stay.
+    if (removeSource && !sourceUnchanged(-1, job))
+        return transfer.failed(EBUSY, tr("The file changed while it was being moved and stays where it was"));
     if (removeSource && ::unlink(job.source.constData()) != 0)
         return transfer.failed();
     return Done;
+}
+
+bool FileCopyEngine::sourceUnchanged(int openSource, const Preparation &job)
+{
+    struct stat now = {};
+    const int found = openSource >= 0 ? ::fstat(openSource, &now) : ::stat(job.source.constData(), &now);
+    const struct stat &then = job.sourceInfo;
+    return found == 0 && now.st_dev == then.st_dev && now.st_ino == then.st_ino &&
+           now.st_size == then.st_size && now.st_mtim.tv_sec == then.st_mtim.tv_sec &&
+           now.st_mtim.tv_nsec == then.st_mtim.tv_nsec;
+}
+
+void FileCopyEngine::keepDatesAndPermissions(int target, const struct stat &source)
+{
+    // As a file manager copies: the permission bits and the times of the source. A file system
+    // that keeps neither (FAT) does not make the copy fail.
+    if (::fchmod(target, source.st_mode & 0777) != 0)
+        qCInfo(logFiles) << "the copy keeps its own permissions:" << FileDescriptor::errorText(errno);
+    const timespec times[2] = {source.st_atim, source.st_mtim};
+    if (::futimens(target, times) != 0)
+        qCInfo(logFiles) << "the copy keeps its own times:" << FileDescriptor::errorText(errno);
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class Prompter;
+struct stat;
 
 // Copies or moves one file through a temporary file beside the destination, in chunks of the
 // caller's buffer size, with progress, time and rate figures and a cancel honoured between chunks.
@@ -71,6 +72,9 @@ private:
     int copyChunks(Transfer &transfer, qint64 total, qint64 bufferSize);
     // Makes the temporary file the destination and, for a move, removes the source.
     int complete(const Preparation &job, Transfer &transfer, bool overwrite, bool removeSource);
+    // Whether the source (open, or else by its path) is still the file the job began with.
+    static bool sourceUnchanged(int openSource, const Preparation &job);
+    static void keepDatesAndPermissions(int target, const struct stat &source);
     int fail(int errorNumber, const QString &description);
     void letEventsRun(bool force);
 

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -260,6 +262,89 @@ private Q_SLOTS:
             QCOMPARE(readFile(target), pattern(70000));
             QCOMPARE(copier.percents.last(), 0);
         }
+    }
+
+    void aMovedSourceThatChangesStays_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("grown") << "grow";
+        QTest::newRow("replaced by another file") << "replace";
+        QTest::newRow("rewritten at the same size") << "rewrite";
+    }
+    void aMovedSourceThatChangesStays()
+    {
+        QFETCH(QString, change);
+        TemporaryFolder dir;
+        TemporaryFolder otherFileSystem(QStringLiteral("/dev/shm/kestrove-test-XXXXXX"));
+        struct stat a = {}, b = {};
+        if (!otherFileSystem.isValid() || ::stat(qPrintable(dir.path()), &a) != 0 ||
+            ::stat(qPrintable(otherFileSystem.path()), &b) != 0 || a.st_dev == b.st_dev)
+            QSKIP("no second file system to move across");
+        const QString source = dir.filePath(QStringLiteral("a.mp3"));
+        const QString target = otherFileSystem.path() + QStringLiteral("/a.mp3");
+        writeFile(source, pattern(100000));
+        QByteArray changed = pattern(100000);
+        Copier copier;
+        copier.onInfo = [&](int count) {
+            if (count != 2)
+                return;
+            if (change == QLatin1String("grow")) {
+                changed += QByteArray(5000, 'x');
+                QFile file(source);
+                QVERIFY(file.open(QIODevice::Append));
+                file.write(QByteArray(5000, 'x'));
+            } else if (change == QLatin1String("replace")) {
+                changed = QByteArray(300, 'n');
+                writeFile(dir.filePath(QStringLiteral("new")), changed);
+                QVERIFY(::rename(qPrintable(dir.filePath(QStringLiteral("new"))), qPrintable(source)) == 0);
+            } else {
+                changed[0] = char(~changed[0]);
+                QFile file(source);
+                QVERIFY(file.open(QIODevice::ReadWrite));
+                file.write(changed.left(1));
+                file.close();
+                // Some file systems keep times to the second: the change is dated unmistakably.
+                const timespec times[2] = {{0, UTIME_OMIT}, {std::time(nullptr) + 10, 0}};
+                QVERIFY(::utimensat(AT_FDCWD, qPrintable(source), times, 0) == 0);
+            }
+        };
+        QCOMPARE(copier.engine.moveFile(source, target, 8192, false), int(FileCopyEngine::Failed));
+        QCOMPARE(readFile(source), changed);
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(temporaryFiles(otherFileSystem.path()).isEmpty());
+        QCOMPARE(copier.prompter.questions().size(), 1);
+        QVERIFY(copier.prompter.questions().first().text.startsWith(
+            QStringLiteral("The file changed while it was being moved")));
+    }
+
+    void copiesKeepTheSourcesTimesAndPermissions_data()
+    {
+        QTest::addColumn<bool>("move");
+        QTest::newRow("copy") << false;
+        QTest::newRow("move to another file system") << true;
+    }
+    void copiesKeepTheSourcesTimesAndPermissions()
+    {
+        QFETCH(bool, move);
+        TemporaryFolder dir;
+        TemporaryFolder otherFileSystem(QStringLiteral("/dev/shm/kestrove-test-XXXXXX"));
+        const QString folder = move ? otherFileSystem.path() : dir.path();
+        if (folder.isEmpty())
+            QSKIP("no second file system to move across");
+        const QString source = dir.filePath(QStringLiteral("a.mp3"));
+        const QString target = folder + QStringLiteral("/b.mp3");
+        writeFile(source, pattern(20000));
+        const timespec times[2] = {{1000000000, 5}, {1200000000, 7}};
+        QVERIFY(::utimensat(AT_FDCWD, qPrintable(source), times, 0) == 0);
+        QVERIFY(::chmod(qPrintable(source), 0640) == 0);
+        Copier copier;
+        QCOMPARE(move ? copier.engine.moveFile(source, target, 8192, false)
+                      : copier.engine.copyFile(source, target, 8192, false),
+                 int(FileCopyEngine::Done));
+        struct stat copied = {};
+        QVERIFY(::stat(qPrintable(target), &copied) == 0);
+        QCOMPARE(copied.st_mtim.tv_sec, times[1].tv_sec);
+        QCOMPARE(copied.st_mode & 0777, mode_t(0640));
     }
 
     void namesThatAreNotUtf8AreCopiedAndMoved_data()
