@@ -118,6 +118,7 @@ void CopyMoveJob::run(qint64 bufferSize)
             runEntries(destination, found, bufferSize);
             flush(destination);
         }
+        Q_EMIT failureMessagesWanted(true);
         Q_EMIT barsCleared();
     } catch (const std::bad_alloc &) {
         m_services.prompter.message(m_kind == Kind::Copy
@@ -178,6 +179,12 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
         if (found.totalBytes > 0 && doneBytes > 0)
             Q_EMIT overallProgressChanged(int(Rounding::halfEven64(100.0 / found.totalBytes * doneBytes)));
     }
+    // Failures passed over without a question each are counted once at the end.
+    if (m_failed > 0)
+        m_services.prompter.message(QString::number(m_failed) + (m_kind == Kind::Copy
+                                                                     ? tr(" file(s) could not be copied.")
+                                                                     : tr(" file(s) could not be moved.")),
+                                    ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 }
 
 CopyMoveJob::Next CopyMoveJob::dispatch(int index, const QString &target, qint64 bufferSize, int result)
@@ -244,22 +251,25 @@ CopyMoveJob::Next CopyMoveJob::askAboutExisting(int index, const QString &target
 
 CopyMoveJob::Next CopyMoveJob::askAboutFailure(int index)
 {
+    // A failed entry shows as failed whatever the job does next.
+    m_entries.setState(index, State::SkippedWithError);
+    ++m_failed;
     if (m_ignoreErrors)
         return Next::Continue;
     Prompter &prompter = m_services.prompter;
     if (prompter.message(tr("Unable to copy file \"") + m_entries.path(index) + tr("\" continue anyway ?"),
                          ProgramTitle, Prompter::Buttons::OkCancel,
-                         Prompter::Icon::Exclamation) != Prompter::Answer::Ok) {
-        m_entries.setState(index, State::SkippedWithError);
+                         Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
         return Next::Stop;
-    }
     const Prompter::Answer further = prompter.message(
         m_kind == Kind::Copy ? tr("Ignore further disk errors ?") : tr("Skip all files like these ?"),
         ProgramTitle, Prompter::Buttons::YesNoCancel, Prompter::Icon::Question);
     if (further == Prompter::Answer::Cancel)
         return Next::Stop;
-    if (further == Prompter::Answer::Yes)
+    if (further == Prompter::Answer::Yes) {
         m_ignoreErrors = true;
+        Q_EMIT failureMessagesWanted(false);
+    }
     return Next::Continue;
 }
 

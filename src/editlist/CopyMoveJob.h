@@ -62,6 +62,9 @@ Q_SIGNALS:
     void overallProgressChanged(int percent);
     // Both bars back to zero.
     void barsCleared();
+    // Whether the file operation is to show its own message about a failure: not once the user
+    // chose to ignore further errors.
+    void failureMessagesWanted(bool wanted);
 
 private:
     enum class Next
@@ -94,6 +97,7 @@ private:
     JobList &m_entries;
     Services m_services;
     TakenFile m_taken;
+    int m_failed = 0;
     bool m_overwriteAll = false;
     bool m_ignoreErrors = false;
     bool m_cancelRequested = false;

@@ -341,6 +341,7 @@ void EditListWindow::copyOrMove(bool move)
              },
              [&engine] { engine.cancel(); }, &FileCopyEngine::flushFileSystemOf, &volumeOf,
              m_services.player});
+        connect(&job, &CopyMoveJob::failureMessagesWanted, &engine, &FileCopyEngine::setFailureMessagesShown);
         CopyJobDialog dialog(job, engine, kind, this);
         dialog.runJob(bufferSize());
         Q_EMIT fileToGiveBack(job.takenFile());

@@ -35,6 +35,8 @@ public:
     int copyFile(const QString &source, const QString &destination, qint64 bufferSize, bool overwrite);
     int moveFile(const QString &source, const QString &destination, qint64 bufferSize, bool overwrite);
     void cancel() { m_cancelled = true; }
+    // Off, a failure is only answered (Failed), without its message.
+    void setFailureMessagesShown(bool on) { m_failureMessagesShown = on; }
 
     // Progress and figuresChanged are shown at most once per interval (100 ms unless set); the state after
     // the last chunk is always shown.
@@ -83,6 +85,7 @@ private:
     bool m_plainRenameOnly = false;
     bool m_flushEachCopy = true;
     bool m_cancelled = false;
+    bool m_failureMessagesShown = true;
     int m_updateIntervalMs = 100;
     QElapsedTimer m_clock;
     QElapsedTimer m_sinceEvents;

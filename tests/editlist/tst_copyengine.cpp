@@ -513,6 +513,21 @@ private Q_SLOTS:
         QCOMPARE(copier.prompter.questions().first().icon, Prompter::Icon::Critical);
     }
 
+    void failureMessagesCanBeLeftOut()
+    {
+        TemporaryFolder dir;
+        const QString source = dir.filePath(QStringLiteral("a.mp3"));
+        writeFile(source, pattern(1000));
+        Copier copier;
+        const QString nowhere = dir.filePath(QStringLiteral("gone/b.mp3"));
+        copier.engine.setFailureMessagesShown(false);
+        QCOMPARE(copier.engine.copyFile(source, nowhere, 8192, false), int(FileCopyEngine::Failed));
+        QVERIFY(copier.prompter.questions().isEmpty());
+        copier.engine.setFailureMessagesShown(true);
+        QCOMPARE(copier.engine.copyFile(source, nowhere, 8192, false), int(FileCopyEngine::Failed));
+        QCOMPARE(copier.prompter.questions().size(), 1);
+    }
+
     void failuresMidCopyLeaveNoPartialFile_data()
     {
         QTest::addColumn<QString>("fault");

@@ -184,13 +184,14 @@ private Q_SLOTS:
         QTest::newRow("no space ends the job")
             << 3 << QList<int>{0, 1, 2} << QList<int>{done, noSpace} << QList<Answer>{Answer::Ok} << "PE-"
             << QStringList{"file0.mp3", "file1.mp3"} << "There is not enough free space on drive %1/ !";
-        QTest::newRow("a failure, then further errors ignored")
+        QTest::newRow("a failure, then further errors ignored and counted at the end")
             << 3 << QList<int>{0, 1, 2} << QList<int>{failed, failed, done}
-            << QList<Answer>{Answer::Ok, Answer::Yes} << "--P"
-            << QStringList{"file0.mp3", "file1.mp3", "file2.mp3"} << "Ignore further disk errors ?";
+            << QList<Answer>{Answer::Ok, Answer::Yes} << "EEP"
+            << QStringList{"file0.mp3", "(failures unreported)", "file1.mp3", "file2.mp3"}
+            << "2 file(s) could not be copied.";
         QTest::newRow("a failure, going on but asking again")
             << 2 << QList<int>{0, 1} << QList<int>{failed, failed}
-            << QList<Answer>{Answer::Ok, Answer::No, Answer::Cancel} << "-E"
+            << QList<Answer>{Answer::Ok, Answer::No, Answer::Cancel} << "EE"
             << QStringList{"file0.mp3", "file1.mp3"}
             << "Unable to copy file \"%2/file1.mp3\" continue anyway ?";
         QTest::newRow("a failure ends the job")
@@ -227,6 +228,10 @@ private Q_SLOTS:
                          },
                          [](const QString &folder) { return folder; },
                          {}});
+        QObject::connect(&job, &CopyMoveJob::failureMessagesWanted, [&operation](bool wanted) {
+            if (!wanted)
+                operation.calls.append(QStringLiteral("(failures unreported)"));
+        });
         job.run(32768);
         QCOMPARE(list.states(), states);
         QCOMPARE(operation.calls, calls);
