@@ -272,6 +272,7 @@ void MainWindow::setEditListWindow(QWidget *window)
 
 void MainWindow::closeOnRequest()
 {
+    m_closingUnattended = true;
     if (QWidget *editList = m_commands->editListWindow()) {
         m_closeAfterEditList = true;
         editList->close();
@@ -368,7 +369,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // A search still running stops at its next step; what it added so far is saved.
     m_commands->cancelSearch();
     m_playback->shutDown();
-    ShutdownSave(*this, m_parts, m_state, m_settings, m_prompter, m_services.dataFolder).run();
+    ShutdownSave(*this, m_parts, m_state, m_settings, m_prompter, m_services.dataFolder, m_closingUnattended)
+        .run();
     event->accept();
 }
 

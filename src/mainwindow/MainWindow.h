@@ -80,6 +80,8 @@ private:
     FileDeleter *m_deleter = nullptr;
     EditListSession *m_editListSession = nullptr;
     bool m_closeAfterEditList = false;
+    // Closing because the session ends (a termination signal): nothing may wait on a person.
+    bool m_closingUnattended = false;
     FileCommands *m_commands = nullptr;
     PlaybackCommands *m_playback = nullptr;
     PlaylistCommands *m_playlistCommands = nullptr;

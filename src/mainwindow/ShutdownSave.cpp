@@ -11,6 +11,7 @@
 #include "mainwindow/PlaybackOptionsPanel.h"
 #include "mainwindow/PlayerPanel.h"
 #include "mainwindow/SessionState.h"
+#include "platform/LogCategories.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "playlist/PlaylistPanel.h"
@@ -22,9 +23,9 @@
 #include <QMainWindow>
 
 ShutdownSave::ShutdownSave(const QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
-                           Settings &settings, Prompter &prompter, const QString &dataFolder)
+                           Settings &settings, Prompter &prompter, const QString &dataFolder, bool unattended)
     : m_window(window), m_parts(parts), m_state(state), m_settings(settings), m_prompter(prompter),
-      m_dataFolder(dataFolder)
+      m_dataFolder(dataFolder), m_unattended(unattended)
 {
 }
 
@@ -110,7 +111,10 @@ void ShutdownSave::savePlaylist()
 
 void ShutdownSave::reportUnsavedList(const QString &list, const QString &path, const QString &problem)
 {
-    m_prompter.message(QObject::tr("%1 could not be saved in %2: %3. The file there was kept as it was.")
-                           .arg(list, NativePath::forDisplay(path), problem),
-                       ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+    const QString text = QObject::tr("%1 could not be saved in %2: %3. The file there was kept as it was.")
+                             .arg(list, NativePath::forDisplay(path), problem);
+    if (m_unattended)
+        qCCritical(logFiles).noquote() << text;
+    else
+        m_prompter.message(text, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
 }

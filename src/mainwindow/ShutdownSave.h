@@ -15,8 +15,10 @@ struct SessionState;
 class ShutdownSave
 {
 public:
+    // Unattended (the session ends on a termination signal), nothing waits on a person: problems
+    // go to the log.
     ShutdownSave(const QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
-                 Settings &settings, Prompter &prompter, const QString &dataFolder);
+                 Settings &settings, Prompter &prompter, const QString &dataFolder, bool unattended);
 
     // Writes everything, unless the session is a second copy's: that one writes nothing.
     void run();
@@ -36,4 +38,5 @@ private:
     Settings &m_settings;
     Prompter &m_prompter;
     QString m_dataFolder;
+    bool m_unattended;
 };

@@ -144,15 +144,24 @@ QString write(const QString &path, const QStringList &lines)
         bytes += "\r\n";
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    // A short write (a full disk) must never be committed over the good file.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString problem = file.errorString().isEmpty()
-                                    ? QStringLiteral("not all of it could be written (is the disk full?)")
-                                    : file.errorString();
-        file.cancelWriting();
-        return problem;
+    // Written through the descriptor, so that a failure names the system's reason ("No space left
+    // on device"), which QSaveFile's own text loses on a short write. A short write (a full disk)
+    // is never committed over the good file.
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(file.handle(), data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0) {
+            const int error = errno;
+            file.cancelWriting();
+            return FileDescriptor::errorText(error);
+        }
+        data += written;
+        left -= written;
     }
     if (!file.commit())
         return file.errorString();

@@ -509,6 +509,22 @@ private Q_SLOTS:
             QCOMPARE(session.stored(QStringLiteral("LastPath")), session.media(lastPath));
     }
 
+    void aSessionEndingOnASignalWaitsOnNobody()
+    {
+        Session session;
+        session.preset(QStringLiteral("FirstUse"), QStringLiteral("false"));
+        MainWindow &form = session.start(session.media());
+        form.editList().append(QStringLiteral("/m/a.mp3"));
+        // A list that cannot be written: something else holds its name.
+        QVERIFY(QDir().mkpath(session.dataFile("files.ini") + QStringLiteral("/kept")));
+        QTest::ignoreMessage(QtCriticalMsg,
+                             QRegularExpression(QStringLiteral("^The EditList could not be saved")));
+        form.closeOnRequest();
+        QVERIFY(!form.isVisible());
+        QVERIFY(session.prompter.questions().isEmpty());
+        QVERIFY(QFileInfo(session.dataFile("files.ini") + QStringLiteral("/kept")).isDir());
+    }
+
     void secondCopyWritesNothing()
     {
         Session session;

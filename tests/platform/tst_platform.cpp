@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -29,6 +30,7 @@
 #include <fcntl.h>
 #include <future>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -150,28 +152,59 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("/a b"), QString(), QStringLiteral("/c")}));
     }
 
-    void aShortWriteKeepsTheOldFile()
+    void aShortWriteKeepsTheOldFileAndSaysWhy_data()
     {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("file size limit") << false << 10000 << "File too large";
+        QTest::newRow("full disk, a short list") << true << 2 << "No space left on device";
+        QTest::newRow("full disk, a long list") << true << 10000 << "No space left on device";
+    }
+    void aShortWriteKeepsTheOldFileAndSaysWhy()
+    {
+        QFETCH(bool, fullDisk);
+        QFETCH(int, lines);
+        QFETCH(QString, problem);
         TemporaryFolder dir;
-        const QString path = dir.filePath(QStringLiteral("files.ini"));
+        QString folder = dir.path();
+        if (fullDisk) {
+            // A memory file system of 64 KiB, filled up but for the list that is there.
+            folder = dir.filePath(QStringLiteral("disk"));
+            QVERIFY(QDir().mkpath(folder));
+            if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") != 0)
+                QSKIP("no file system can be mounted here");
+        }
+        const auto unmount = qScopeGuard([&] {
+            if (fullDisk)
+                ::umount(QFile::encodeName(folder).constData());
+        });
+        const QString path = folder + QStringLiteral("/files.ini");
         const QByteArray good = "/m/a.mp3\r\n/m/b.mp3\r\n";
         writeBytes(path, good);
+        if (fullDisk) {
+            QFile filler(folder + QStringLiteral("/filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            filler.write(QByteArray(64 * 1024, 'f'));
+        }
         QStringList many;
-        for (int i = 0; i < 10000; ++i)
+        for (int i = 0; i < lines; ++i)
             many.append(QStringLiteral("/music/archive/%1.mp3").arg(i, 20, 10, QLatin1Char('0')));
-        // A file system that takes 300,000 bytes and no more, as a nearly full disk does.
+        // Without a full disk: a file system that takes 300,000 bytes and no more.
         rlimit saved = {};
         ::getrlimit(RLIMIT_FSIZE, &saved);
         const auto previous = std::signal(SIGXFSZ, SIG_IGN);
         rlimit small = saved;
         small.rlim_cur = 300000;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-        const QString problem = TextLineFile::write(path, many);
+        if (!fullDisk)
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        const QString said = TextLineFile::write(path, many);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
-        QVERIFY(!problem.isEmpty());
+        QCOMPARE(said, problem);
         QCOMPARE(readBytes(path), good);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"files.ini"});
+        QVERIFY(QDir(folder).entryList(QDir::Files).contains(QStringLiteral("files.ini")));
+        QCOMPARE(QDir(folder).entryList({QStringLiteral("files.ini?*")}, QDir::Files), QStringList());
     }
 
     void onlyRegularFilesAreReadAsLists_data()
