@@ -51,13 +51,21 @@ void FileCommands::showMenu(FileContextMenu::Target target, int entry, const QPo
     m_menuEntry = -1;
 }
 
+bool FileCommands::refusedWhileEditListOpen()
+{
+    // The open EditList window works on a copy of the list and writes it back when it closes:
+    // a change made meanwhile would be lost then.
+    if (!m_editListWindow)
+        return false;
+    m_prompter.message(tr("This option is not available when the EditList is open!"), ProgramTitle,
+                       Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    return true;
+}
+
 void FileCommands::showMenuOnFileList(const QPoint &viewportPosition)
 {
-    if (m_editListWindow) {
-        m_prompter.message(tr("This option is not available when the EditList is open!"), ProgramTitle,
-                           Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    if (refusedWhileEditListOpen())
         return;
-    }
     EntryListModel *entries = m_parts.fileList.items();
     const int under = m_parts.fileList.rowAt(viewportPosition);
     const int entry = under < 0 ? -1 : entries->findItem(entries->text(under));
@@ -139,30 +147,40 @@ void FileCommands::addAllToPlaylist()
 
 void FileCommands::addToEditList()
 {
+    if (refusedWhileEditListOpen())
+        return;
     reportUnlistable(m_parts.listing.addToEditList(targetEntry()));
     markPlaylist();
 }
 
 void FileCommands::addAllToEditList()
 {
+    if (refusedWhileEditListOpen())
+        return;
     reportUnlistable(m_parts.listing.addAllToEditList(QString()));
     markPlaylist();
 }
 
 void FileCommands::removeFromEditList()
 {
+    if (refusedWhileEditListOpen())
+        return;
     m_parts.listing.removeFromEditList(targetEntry());
     markPlaylist();
 }
 
 void FileCommands::removeAllFromEditList()
 {
+    if (refusedWhileEditListOpen())
+        return;
     m_parts.listing.removeAllFromEditList(QString(), windowEvents());
     markPlaylist();
 }
 
 void FileCommands::changeEditListByType(bool add)
 {
+    if (refusedWhileEditListOpen())
+        return;
     const QString caption = add ? tr("Add files to editlist") : tr("Remove files to editlist");
     const QString pattern = FileTypeChooser::choose(m_parts.state.types, caption, m_parts.window);
     if (pattern.isEmpty())
@@ -177,6 +195,8 @@ void FileCommands::changeEditListByType(bool add)
 
 void FileCommands::addPlaylistToEditList()
 {
+    if (refusedWhileEditListOpen())
+        return;
     EditListStore &editList = m_parts.state.editList;
     for (const QString &path : m_parts.playlist.paths()) {
         if (!editList.contains(path))

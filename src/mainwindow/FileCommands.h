@@ -69,6 +69,8 @@ Q_SIGNALS:
     void separateWindowRequested();
 
 private:
+    // True, having said so, while the EditList window is open.
+    bool refusedWhileEditListOpen();
     int targetEntry() const;
     void showMenu(FileContextMenu::Target target, int entry, const QPoint &globalPosition);
     // Tells the user, once per command, of files left out because of their names.

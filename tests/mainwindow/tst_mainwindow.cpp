@@ -665,6 +665,12 @@ private Q_SLOTS:
         QTest::newRow("right click while the EditList is open")
             << "right click"
             << "This option is not available when the EditList is open!" << exclamation;
+        QTest::newRow("Space while the EditList is open")
+            << "space"
+            << "This option is not available when the EditList is open!" << exclamation;
+        QTest::newRow("the playlist's ADD TO EDITLIST while the EditList is open")
+            << "playlist to EditList"
+            << "This option is not available when the EditList is open!" << exclamation;
         QTest::newRow("opening a playlist that does not exist")
             << "open playlist"
             << "ERROR! File don't exist !" << int(Prompter::Icon::Critical);
@@ -694,6 +700,15 @@ private Q_SLOTS:
             const QPoint point = list->visualRect(list->items()->index(1)).center();
             QTest::mousePress(list->viewport(), Qt::RightButton, {}, point);
             QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, point);
+            form.setEditListWindow(nullptr);
+        } else if (asked == QLatin1String("space")) {
+            form.setEditListWindow(&editList);
+            list->setCurrentRow(1);
+            QTest::keyClick(list, Qt::Key_Space);
+            form.setEditListWindow(nullptr);
+        } else if (asked == QLatin1String("playlist to EditList")) {
+            form.setEditListWindow(&editList);
+            session.child<QAction>("playlistToEditList")->trigger();
             form.setEditListWindow(nullptr);
         } else {
             form.openPlaylist(QStringLiteral("/no/such/list.m3u"));
