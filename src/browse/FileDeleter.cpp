@@ -42,7 +42,7 @@ void FileDeleter::deleteSelectedEntry()
     if ((folder || m_settings.confirmDelete()) && !confirmed(path, folder))
         return;
     if (m_trash.moveToTrash(path) != 0) {
-        refuse(tr("Unable to delete \"%1\".").arg(path));
+        refuse(withReason(tr("Unable to delete \"%1\".").arg(path)));
         return;
     }
     entries->removeItem(index);
@@ -64,7 +64,7 @@ void FileDeleter::deleteSelectedFolder()
     if (!confirmed(path, true))
         return;
     if (m_trash.moveToTrash(path) != 0) {
-        refuse(tr("Unable to delete folder \"%1\".").arg(path));
+        refuse(withReason(tr("Unable to delete folder \"%1\".").arg(path)));
         return;
     }
     // The folder is gone: its parent is shown instead.
@@ -83,6 +83,12 @@ bool FileDeleter::confirmed(const QString &path, bool folder)
     const QString title = folder ? tr("Send folder to Recycle Bin ?") : tr("Send file to Recycle Bin ?");
     return m_prompter.message(question, title, Prompter::Buttons::OkCancel, Prompter::Icon::Exclamation) ==
            Prompter::Answer::Ok;
+}
+
+QString FileDeleter::withReason(const QString &text) const
+{
+    const QString reason = m_trash.lastFailure();
+    return reason.isEmpty() ? text : text + QLatin1String("\r\n\r\n") + reason;
 }
 
 void FileDeleter::refuse(const QString &text)

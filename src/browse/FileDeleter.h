@@ -35,6 +35,8 @@ public:
 private:
     bool confirmed(const QString &path, bool folder);
     void refuse(const QString &text);
+    // The text followed by why the trash did not take the item, where that is known.
+    QString withReason(const QString &text) const;
 
     Parts m_parts;
     Settings &m_settings;

@@ -6,6 +6,7 @@
 #include "core/Rounding.h"
 #include "core/VersionTitle.h"
 #include "editlist/JobList.h"
+#include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "platform/Trash.h"
@@ -77,19 +78,20 @@ DeleteJob::Next DeleteJob::handle(int index, bool toTrash)
         m_taken = *taken;
     const int result = toTrash ? m_services.trash.moveToTrash(path) : m_services.removeFile(path);
     if (result != 0)
-        return failed(index);
+        return failed(index, toTrash ? m_services.trash.lastFailure() : FileDescriptor::errorText(result));
     m_entries.setState(index, State::Processed);
     return Next::Continue;
 }
 
-DeleteJob::Next DeleteJob::failed(int index)
+DeleteJob::Next DeleteJob::failed(int index, const QString &reason)
 {
     m_entries.setState(index, State::SkippedWithError);
     if (m_ignoreRest)
         return Next::Continue;
     const Prompter::Answer answer = m_services.prompter.message(
-        tr("Unable to delete file \"") + m_entries.path(index) + tr("\". Ignore rest ?"), ProgramTitle,
-        Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation);
+        tr("Unable to delete file \"") + m_entries.path(index) + tr("\". Ignore rest ?") +
+            (reason.isEmpty() ? QString() : QLatin1String("\r\n\r\n") + reason),
+        ProgramTitle, Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation);
     if (answer == Prompter::Answer::Yes)
         m_ignoreRest = true;
     return answer == Prompter::Answer::Cancel ? Next::Stop : Next::Continue;

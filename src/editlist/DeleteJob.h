@@ -53,7 +53,8 @@ private:
     };
 
     Next handle(int index, bool toTrash);
-    Next failed(int index);
+    // reason: why, in the system's words; empty when not known.
+    Next failed(int index, const QString &reason = {});
     void skipFrom(int index);
 
     JobList &m_entries;

@@ -3,9 +3,20 @@
 
 #include "platform/Trash.h"
 
+#include <QString>
+
 // The freedesktop.org trash, through GIO in the trash module (loaded when the first item is trashed).
 class FreedesktopTrash : public Trash
 {
 public:
     int moveToTrash(const QString &path) override;
+    QString lastFailure() const override { return m_lastFailure; }
+
+    // The longest name the trash takes: GIO writes a name's trash entry through a temporary file
+    // 17 bytes longer, and for longer names reports success with an empty entry, from which the
+    // item could never be restored.
+    static constexpr qsizetype LongestName = 255 - 17;
+
+private:
+    QString m_lastFailure;
 };

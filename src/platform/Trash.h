@@ -11,4 +11,6 @@ public:
 
     // 0 when the item is in the trash; anything else is a failure and the item is where it was.
     virtual int moveToTrash(const QString &path) = 0;
+    // Why the last item was not moved, in the system's words; empty when no reason is known.
+    virtual QString lastFailure() const { return {}; }
 };

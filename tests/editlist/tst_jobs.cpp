@@ -669,6 +669,11 @@ private Q_SLOTS:
         if (missing >= 0)
             QCOMPARE(prompter.questions().at(1).text,
                      QStringLiteral("Unable to delete file \"%1\". Ignore rest ?").arg(paths.at(missing)));
+        // The trash's own reason follows the question.
+        if (trashRefuses)
+            QCOMPARE(prompter.questions().at(1).text,
+                     QStringLiteral("Unable to delete file \"%1\". Ignore rest ?\r\n\r\nThe trash is full.")
+                         .arg(paths.at(0)));
     }
 
     void deleteJobCancelledBetweenFiles()

@@ -1514,7 +1514,8 @@ private Q_SLOTS:
         list->setCurrentRow(list->items()->findItem(QStringLiteral("kept.mp3")));
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(session.prompter.questions().last().text,
-                 QStringLiteral("Unable to delete \"%1\".").arg(session.media(QStringLiteral("kept.mp3"))));
+                 QStringLiteral("Unable to delete \"%1\".\r\n\r\nThe trash is full.")
+                     .arg(session.media(QStringLiteral("kept.mp3"))));
         QVERIFY(list->items()->findItem(QStringLiteral("kept.mp3")) > 0);
     }
 

@@ -505,6 +505,9 @@ private Q_SLOTS:
         QTest::newRow("undecodable name") << QByteArray("bad\xff.wav") << false << true;
         QTest::newRow("folder with a separator") << QByteArray("a folder/") << true << true;
         QTest::newRow("name too long for a trash entry") << QByteArray(250, 'n') << false << false;
+        QTest::newRow("longest name the trash takes") << QByteArray(238, 'l') << false << true;
+        QTest::newRow("name whose trash entry GIO leaves empty") << QByteArray(239, 'e') << false << false;
+        QTest::newRow("name 245 bytes long") << QByteArray(245, 'f') << false << false;
         QTest::newRow("missing") << QByteArray("never there.mp3") << false << false;
     }
     void trashTakesWhatItCanAndKeepsTheRest()
@@ -527,6 +530,7 @@ private Q_SLOTS:
         clock.start();
         QCOMPARE(trash.moveToTrash(NativePath::fromBytes(native)) == 0, trashed);
         QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(trash.lastFailure().isEmpty(), trashed);
         struct stat info = {};
         QCOMPARE(::lstat(native.constData(), &info) != 0, trashed || name.startsWith("never"));
         if (!trashed)

@@ -11,6 +11,7 @@ int FolderTrash::moveToTrash(const QString &path)
 {
     const QByteArray source = NativePath::toBytes(path);
     struct stat info = {};
+    m_lastFailure = m_refuse ? QStringLiteral("The trash is full.") : QString();
     if (m_refuse || ::lstat(source.constData(), &info) != 0)
         return 1;
     QDir().mkpath(m_folder);

@@ -15,9 +15,11 @@ public:
     const QStringList &recycled() const { return m_recycled; }
 
     int moveToTrash(const QString &path) override;
+    QString lastFailure() const override { return m_lastFailure; }
 
 private:
     QString m_folder;
     bool m_refuse = false;
+    QString m_lastFailure;
     QStringList m_recycled;
 };
