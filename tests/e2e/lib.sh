@@ -27,11 +27,23 @@ xvfb_pid=
 openbox_pid=
 kestrove_pid=
 
+# e2e_stop PID: ends a process this journey started, forcibly if it has not ended in five seconds.
+e2e_stop() {
+    local tries
+    kill "$1" 2>/dev/null || return 0
+    for ((tries = 0; tries < 50; tries++)); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
 e2e_cleanup() {
     local status=$?
     local pid
     for pid in "$kestrove_pid" "$openbox_pid" "$xvfb_pid"; do
-        [[ -n $pid ]] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+        [[ -z $pid ]] || e2e_stop "$pid"
     done
     if [[ $status -eq 0 || $status -eq $E2E_SKIP ]]; then
         rm -rf "$E2E_WORK"
@@ -43,7 +55,7 @@ trap e2e_cleanup EXIT
 
 e2e_fail() {
     echo "FAIL: $E2E_NAME: $*" >&2
-    [[ -n ${DISPLAY:-} ]] && import -window root "$E2E_WORK/failure.png" 2>/dev/null
+    [[ -z ${DISPLAY:-} ]] || import -window root "$E2E_WORK/failure.png" 2>/dev/null || true
     if [[ -s $E2E_WORK/kestrove.log ]]; then
         echo "--- kestrove output (last lines) ---" >&2
         tail -n 30 "$E2E_WORK/kestrove.log" >&2
@@ -72,6 +84,10 @@ export XDG_RUNTIME_DIR=$E2E_WORK/runtime
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 export LC_ALL=C.UTF-8
+# In a sanitizer build the player's video view leaves LeakSanitizer an indirect leak in Mesa's
+# software OpenGL driver, which is unloaded before the report and so cannot be suppressed by name:
+# leaks are left to the unit tests, every other check stays on.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY DISPLAY
 E2E_SETTINGS=$XDG_CONFIG_HOME/Kestrove/Kestrove.ini
 E2E_EDITLIST=$XDG_DATA_HOME/Kestrove/files.ini
@@ -122,6 +138,7 @@ e2e_main_window_active() {
 
 e2e_activate_main_window() {
     local window
+    e2e_kestrove_running || e2e_fail "the program ended before its window was shown"
     for window in $(xdotool search --all --onlyvisible --pid "$kestrove_pid" --name '^Kestrove( V|$)' \
         2>/dev/null); do
         xdotool windowactivate "$window" 2>/dev/null || true
