@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by every journey: `source lib.sh KESTROVE`. Runs the journey on a session bus of its own,
 # on an X server of its own with openbox as window manager, with a fresh profile and fixtures in a
@@ -112,7 +113,8 @@ e2e_start_display() {
         ((SECONDS < deadline)) || e2e_skip "no display reported within 15s"
         sleep 0.1
     done
-    export DISPLAY=:$(head -n 1 "$numberFile")
+    DISPLAY=:$(head -n 1 "$numberFile")
+    export DISPLAY
 }
 
 e2e_window_manager_running() {
@@ -212,7 +214,7 @@ $3"
 e2e_le32() {
     local byte
     for byte in 0 8 16 24; do
-        printf "\\x$(printf %02x $((($1 >> byte) & 255)))"
+        printf '%b' "\\x$(printf %02x $((($1 >> byte) & 255)))"
     done
 }
 
