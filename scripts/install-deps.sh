@@ -13,6 +13,7 @@ packages=(
   libbenchmark-dev libxcb1-dev libfontconfig-dev
   adwaita-icon-theme
   xvfb xauth imagemagick dbus-daemon
+  openbox xdotool x11-utils libglib2.0-bin
   desktop-file-utils appstream dpkg-dev file
   "$@"
 )

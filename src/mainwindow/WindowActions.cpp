@@ -2,6 +2,7 @@
 #include "mainwindow/WindowActions.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QWidget>
 
 namespace {
@@ -92,12 +93,39 @@ PlaylistPanel::Commands WindowActions::playlistCommands() const
 
 void WindowActions::attachFileListKeys(QWidget *fileList)
 {
-    fileList->addActions({deleteEntry, openEntry, addTypeToEditList, removeTypeFromEditList});
+    attachListKeys(fileList, {deleteEntry, openEntry, addTypeToEditList, removeTypeFromEditList});
 }
 
 void WindowActions::attachPlaylistKeys(QWidget *playlist)
 {
-    playlist->addActions({removePlaylistEntries, playPlaylistEntry, selectAllPlaylist});
+    attachListKeys(playlist, {removePlaylistEntries, playPlaylistEntry, selectAllPlaylist});
+}
+
+void WindowActions::attachListKeys(QWidget *list, const QList<QAction *> &keys)
+{
+    list->addActions(keys);
+    list->installEventFilter(this);
+}
+
+bool WindowActions::eventFilter(QObject *watched, QEvent *event)
+{
+    // Under X11 a shortcut holding the keypad modifier never matches: the key press comes to the
+    // list itself, which would take a keypad + or - as the start of a search by name. The list's
+    // own commands are looked up here instead, so the keypad keys act wherever they are typed.
+    auto *list = qobject_cast<QWidget *>(watched);
+    if (!list || event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    if (!key->modifiers().testFlag(Qt::KeypadModifier))
+        return false;
+    const QKeySequence pressed(key->keyCombination());
+    for (QAction *action : list->actions()) {
+        if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
 }
 
 void WindowActions::attachFolderTreeKeys(QWidget *tree)

@@ -75,4 +75,10 @@ public:
     void attachFileListKeys(QWidget *fileList);
     void attachFolderTreeKeys(QWidget *tree);
     void attachPlaylistKeys(QWidget *playlist);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void attachListKeys(QWidget *list, const QList<QAction *> &keys);
 };

@@ -14,6 +14,7 @@
 #include "mainwindow/StartupReads.h"
 #include "mainwindow/StartupRestore.h"
 #include "mainwindow/TitleStrip.h"
+#include "mainwindow/WindowActions.h"
 #include "platform/FileIconProvider.h"
 #include "platform/NativePath.h"
 #include "platform/SettingsStore.h"
@@ -40,6 +41,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -1645,6 +1647,47 @@ private Q_SLOTS:
         QCOMPARE(list->currentRow(), 0);
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(form.currentFolder(), session.media());
+    }
+
+    // Under X11 no shortcut takes a keypad key: the key press comes to the list itself. Lists that
+    // were never shown are in the same case here, as no shortcut acts in a hidden control.
+    void keypadKeysComingToAListTriggerItsCommands_data()
+    {
+        QTest::addColumn<bool>("onPlaylist");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QStringList>("triggered");
+        const int keypad = Qt::KeypadModifier;
+        QTest::newRow("keypad +") << false << int(Qt::Key_Plus) << keypad << QStringList{"addTypeToEditList"};
+        QTest::newRow("keypad -") << false << int(Qt::Key_Minus) << keypad
+                                  << QStringList{"removeTypeFromEditList"};
+        QTest::newRow("keypad Enter") << false << int(Qt::Key_Enter) << keypad << QStringList{"openEntry"};
+        QTest::newRow("keypad Enter on the playlist")
+            << true << int(Qt::Key_Enter) << keypad << QStringList{"playPlaylistEntry"};
+        QTest::newRow("keypad + on the playlist") << true << int(Qt::Key_Plus) << keypad << QStringList();
+        QTest::newRow("+ of the main keys") << false << int(Qt::Key_Plus) << 0 << QStringList();
+        QTest::newRow("keypad 5") << false << int(Qt::Key_5) << keypad << QStringList();
+    }
+
+    void keypadKeysComingToAListTriggerItsCommands()
+    {
+        QFETCH(bool, onPlaylist);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QStringList, triggered);
+        QWidget window;
+        WindowActions actions(&window);
+        EntryListView files(&window);
+        EntryListView playlist(&window);
+        actions.attachFileListKeys(&files);
+        actions.attachPlaylistKeys(&playlist);
+        QStringList fired;
+        for (QAction *action : window.findChildren<QAction *>())
+            connect(action, &QAction::triggered, this,
+                    [&fired, action] { fired.append(action->objectName()); });
+        QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
+        QCoreApplication::sendEvent(onPlaylist ? &playlist : &files, &press);
+        QCOMPARE(fired, triggered);
     }
 
     void refreshPicksUpChangesAndKeepsTheSelection()

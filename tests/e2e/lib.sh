@@ -1,0 +1,245 @@
+# shellcheck shell=bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by every journey: `source lib.sh KESTROVE`. Runs the journey on a session bus of its own,
+# on an X server of its own with openbox as window manager, with a fresh profile and fixtures in a
+# temporary folder. Every wait is bounded; nothing sleeps for a fixed time to let things settle.
+
+set -euo pipefail
+
+# CTest reads this exit code as "skipped".
+readonly E2E_SKIP=77
+
+if [[ $# -lt 1 || ! -x $1 ]]; then
+    echo "usage: $0 PATH-TO-KESTROVE" >&2
+    exit 2
+fi
+
+# The whole journey runs on a private session bus, which ends with it.
+if [[ -z ${KESTROVE_E2E_ON_BUS:-} ]]; then
+    KESTROVE_E2E_ON_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+
+KESTROVE=$(realpath "$1")
+E2E_NAME=$(basename "$0" .sh)
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/kestrove-e2e-$E2E_NAME.XXXXXX")
+E2E_FIXTURES=$E2E_WORK/fixtures
+mkdir -p "$E2E_FIXTURES"
+xvfb_pid=
+openbox_pid=
+kestrove_pid=
+
+# e2e_stop PID: ends a process this journey started, forcibly if it has not ended in five seconds.
+e2e_stop() {
+    local tries
+    kill "$1" 2>/dev/null || return 0
+    for ((tries = 0; tries < 50; tries++)); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+e2e_cleanup() {
+    local status=$?
+    local pid
+    for pid in "$kestrove_pid" "$openbox_pid" "$xvfb_pid"; do
+        [[ -z $pid ]] || e2e_stop "$pid"
+    done
+    if [[ $status -eq 0 || $status -eq $E2E_SKIP ]]; then
+        rm -rf "$E2E_WORK"
+    else
+        echo "$E2E_NAME: the program's output, screenshots and profile are kept in $E2E_WORK" >&2
+    fi
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() {
+    echo "FAIL: $E2E_NAME: $*" >&2
+    [[ -z ${DISPLAY:-} ]] || import -window root "$E2E_WORK/failure.png" 2>/dev/null || true
+    if [[ -s $E2E_WORK/kestrove.log ]]; then
+        echo "--- kestrove output (last lines) ---" >&2
+        tail -n 30 "$E2E_WORK/kestrove.log" >&2
+    fi
+    exit 1
+}
+
+# e2e_wait SECONDS WHAT COMMAND...: runs COMMAND every 0.1 s until it succeeds, failing the journey
+# with WHAT once SECONDS have passed.
+e2e_wait() {
+    local seconds=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || e2e_fail "timed out after ${seconds}s waiting for $what"
+        sleep 0.1
+    done
+}
+
+# A profile of its own: settings, data, cache, runtime folder and home all under the work folder.
+export HOME=$E2E_WORK/home
+export XDG_CONFIG_HOME=$E2E_WORK/config
+export XDG_DATA_HOME=$E2E_WORK/data
+export XDG_CACHE_HOME=$E2E_WORK/cache
+export XDG_RUNTIME_DIR=$E2E_WORK/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export LC_ALL=C.UTF-8
+# In a sanitizer build the player's video view leaves LeakSanitizer an indirect leak in Mesa's
+# software OpenGL driver, which is unloaded before the report and so cannot be suppressed by name:
+# leaks are left to the unit tests, every other check stays on.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY DISPLAY
+E2E_SETTINGS=$XDG_CONFIG_HOME/Kestrove/Kestrove.ini
+E2E_EDITLIST=$XDG_DATA_HOME/Kestrove/files.ini
+
+e2e_skip() {
+    echo "SKIP: $E2E_NAME: Xvfb cannot start here: $*"
+    exit "$E2E_SKIP"
+}
+
+# An X server on the first free display: Xvfb writes the display number once it accepts clients.
+e2e_start_display() {
+    command -v Xvfb >/dev/null || e2e_skip "Xvfb is not installed"
+    local numberFile=$E2E_WORK/display
+    Xvfb -displayfd 3 -screen 0 1280x960x24 -nolisten tcp 3>"$numberFile" 2>"$E2E_WORK/xvfb.log" &
+    xvfb_pid=$!
+    local deadline=$((SECONDS + 15))
+    until [[ $(cat "$numberFile") == *[0-9]* ]] 2>/dev/null; do
+        if ! kill -0 "$xvfb_pid" 2>/dev/null; then
+            xvfb_pid=
+            e2e_skip "$(tail -n 1 "$E2E_WORK/xvfb.log")"
+        fi
+        ((SECONDS < deadline)) || e2e_skip "no display reported within 15s"
+        sleep 0.1
+    done
+    DISPLAY=:$(head -n 1 "$numberFile")
+    export DISPLAY
+}
+
+e2e_window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# Window keys act only in the active window, and only a window manager makes a window active.
+e2e_start_window_manager() {
+    openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
+    openbox_pid=$!
+    e2e_wait 15 "openbox to manage the screen" e2e_window_manager_running
+}
+
+# The program's main window is the active window. Qt makes the window anew when the video view
+# first joins it, so the window is recognised by its owner, title and type rather than its id.
+e2e_main_window_active() {
+    local active
+    active=$(xdotool getactivewindow 2>/dev/null) || return 1
+    [[ $(xdotool getwindowpid "$active" 2>/dev/null) == "$kestrove_pid" ]] || return 1
+    [[ $(xdotool getwindowname "$active" 2>/dev/null) =~ ^Kestrove( V|$) ]] || return 1
+    xprop -id "$active" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_NET_WM_WINDOW_TYPE_NORMAL'
+}
+
+e2e_activate_main_window() {
+    local window
+    e2e_kestrove_running || e2e_fail "the program ended before its window was shown"
+    for window in $(xdotool search --all --onlyvisible --pid "$kestrove_pid" --name '^Kestrove( V|$)' \
+        2>/dev/null); do
+        xdotool windowactivate "$window" 2>/dev/null || true
+    done
+    e2e_main_window_active
+}
+
+# e2e_start_kestrove [ARGUMENT...]: starts the program and waits until its window is active.
+e2e_start_kestrove() {
+    "$KESTROVE" "$@" >"$E2E_WORK/kestrove.log" 2>&1 &
+    kestrove_pid=$!
+    e2e_wait 30 "the main window to be shown and active" e2e_activate_main_window
+}
+
+e2e_active_window_is() {
+    [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]
+}
+
+e2e_window_named() {
+    local found
+    found=$(xdotool search --all --onlyvisible --pid "$kestrove_pid" --name "^$1\$" 2>/dev/null | head -n 1)
+    [[ -n $found ]] && e2e_active_window_is "$found"
+}
+
+# e2e_wait_for_window TITLE: waits until a window of the program with that title is active.
+e2e_wait_for_window() {
+    e2e_wait 15 "the window \"$1\"" e2e_window_named "$1"
+}
+
+# Real key events through the X server, to whichever window is active.
+e2e_key() {
+    xdotool key --clearmodifiers "$@"
+}
+
+e2e_kestrove_running() {
+    kill -0 "$kestrove_pid" 2>/dev/null
+}
+
+# Closes the main window through the window manager, as a user would, and waits for the program
+# to save and exit; a non-zero exit fails the journey.
+e2e_close_kestrove() {
+    e2e_wait 10 "the main window to become active" e2e_main_window_active
+    e2e_key alt+F4
+    e2e_wait 30 "the program to exit after alt+F4" eval '! e2e_kestrove_running'
+    local status=0
+    wait "$kestrove_pid" || status=$?
+    kestrove_pid=
+    [[ $status -eq 0 ]] || e2e_fail "the program exited with status $status"
+}
+
+# e2e_editlist: the paths the saved EditList holds, one a line.
+e2e_editlist() {
+    [[ -f $E2E_EDITLIST ]] && tr -d '\r' <"$E2E_EDITLIST"
+    return 0
+}
+
+# e2e_setting KEY: a value of the saved settings.
+e2e_setting() {
+    sed -n "s/^$1=//p" "$E2E_SETTINGS" | tr -d '\r'
+}
+
+# e2e_expect_equal WHAT EXPECTED ACTUAL
+e2e_expect_equal() {
+    [[ $2 == "$3" ]] || e2e_fail "$1: expected
+$2
+but found
+$3"
+}
+
+# e2e_le32 NUMBER: the four bytes of a little-endian 32-bit number.
+e2e_le32() {
+    local byte
+    for byte in 0 8 16 24; do
+        printf '%b' "\\x$(printf %02x $((($1 >> byte) & 255)))"
+    done
+}
+
+# e2e_wave PATH SECONDS: a mono 8 kHz 8-bit PCM WAVE file of silence.
+e2e_wave() {
+    local bytes=$(($2 * 8000))
+    {
+        printf 'RIFF'
+        e2e_le32 $((36 + bytes))
+        printf 'WAVEfmt '
+        e2e_le32 16
+        printf '\x01\x00\x01\x00' # PCM, one channel
+        e2e_le32 8000             # sample frames a second
+        e2e_le32 8000             # bytes a second
+        printf '\x01\x00\x08\x00' # one byte a frame, eight bits a sample
+        printf 'data'
+        e2e_le32 "$bytes"
+        head -c "$bytes" /dev/zero | tr '\0' '\200'
+    } >"$1"
+}
+
+# e2e_picture PATH COLOUR: a plain picture of one colour.
+e2e_picture() {
+    convert -size 160x120 "xc:$2" "$1"
+}
+
+e2e_start_display
+e2e_start_window_manager
