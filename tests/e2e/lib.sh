@@ -236,6 +236,41 @@ e2e_wave() {
     } >"$1"
 }
 
+e2e_le16() {
+    printf '%b' "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $((($1 >> 8) & 255)))"
+}
+
+# e2e_midi PATH: a General MIDI song of sixteen quarter notes, four seconds long.
+e2e_midi() {
+    {
+        printf 'MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xe0MTrk\x00\x00\x00\x94'
+        for _ in 1 2 3 4; do
+            for note in '\x3c' '\x40' '\x43' '\x48'; do
+                printf "\\x00\\x90${note}\\x64\\x81\\x70\\x80${note}\\x00"
+            done
+        done
+        printf '\x00\xff\x2f\x00'
+    } >"$1"
+}
+
+# e2e_metafile PATH: a placeable Windows metafile, 1000 by 500 units, of one red rectangle.
+e2e_metafile() {
+    {
+        # The placeable header, its checksum the exclusive or of its ten words.
+        e2e_le32 $((0x9ac6cdd7))
+        e2e_le16 0; e2e_le16 0; e2e_le16 0; e2e_le16 1000; e2e_le16 500; e2e_le16 1000; e2e_le32 0
+        e2e_le16 $((0xcdd7 ^ 0x9ac6 ^ 1000 ^ 500 ^ 1000))
+        # The metafile header: 9 words, then records of 31 words in all.
+        e2e_le16 1; e2e_le16 9; e2e_le16 $((0x0300)); e2e_le32 40; e2e_le16 1; e2e_le32 7; e2e_le16 0
+        e2e_le32 5; e2e_le16 $((0x020b)); e2e_le16 0; e2e_le16 0         # window origin
+        e2e_le32 5; e2e_le16 $((0x020c)); e2e_le16 500; e2e_le16 1000    # window extent
+        e2e_le32 7; e2e_le16 $((0x02fc)); e2e_le16 0; e2e_le32 255; e2e_le16 0 # a solid red brush
+        e2e_le32 4; e2e_le16 $((0x012d)); e2e_le16 0                     # chosen
+        e2e_le32 7; e2e_le16 $((0x041b)); e2e_le16 400; e2e_le16 900; e2e_le16 100; e2e_le16 100
+        e2e_le32 3; e2e_le16 0                                           # the end
+    } >"$1"
+}
+
 # e2e_picture PATH COLOUR: a plain picture of one colour.
 e2e_picture() {
     convert -size 160x120 "xc:$2" "$1"
