@@ -121,6 +121,8 @@ struct FileCopyEngine::Transfer
     FileDescriptor target;
     QByteArray temporary;
     bool temporaryInPlace = true;
+    // The copy has no name until it is complete.
+    bool unnamed = false;
     int errorNumber = 0;
     QString errorDescription;
 
@@ -276,7 +278,7 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
         return fail(EINVAL, FileDescriptor::errorText(EINVAL));
 
     Transfer transfer;
-    if (const int created = createTemporary(job.destination, transfer); created != KeepGoing)
+    if (const int created = createTemporary(job, transfer); created != KeepGoing)
         return created;
 
     transfer.input.reset(::open(job.source.constData(), O_RDONLY | O_CLOEXEC));
@@ -306,11 +308,20 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
     return result;
 }
 
-int FileCopyEngine::createTemporary(const QByteArray &destination, Transfer &transfer)
+int FileCopyEngine::createTemporary(const Preparation &job, Transfer &transfer)
 {
-    // The temporary name is taken exclusively: a name that exists is never opened or truncated.
+    // Where the file system allows, the copy has no name until it is complete, so that a copy
+    // ended by SIGKILL or a power cut leaves nothing behind.
+    transfer.target.reset(::open(job.destinationFolder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (transfer.target.valid()) {
+        transfer.unnamed = true;
+        transfer.temporaryInPlace = false;
+        return KeepGoing;
+    }
+    // Elsewhere the temporary name is taken exclusively: a name that exists is never opened or
+    // truncated.
     for (int n = 1; n <= MaxTemporaryNames && !transfer.target.valid(); ++n) {
-        transfer.temporary = temporaryName(destination, n);
+        transfer.temporary = temporaryName(job.destination, n);
         transfer.target.reset(
             ::open(transfer.temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (!transfer.target.valid() && errno != EEXIST)
@@ -390,15 +401,20 @@ int FileCopyEngine::complete(const Preparation &job, Transfer &transfer, bool ov
     // The data is on disk before the name says the file is complete, and before a moved file's
     // source goes; a batch of copies is made durable once at its end instead (flushFileSystemOf).
     const bool flushNow = removeSource || m_flushEachCopy;
-    if ((flushNow && ::fsync(transfer.target.get()) != 0) || !transfer.target.close())
+    if ((flushNow && ::fsync(transfer.target.get()) != 0) || (!transfer.unnamed && !transfer.target.close()))
         return transfer.failed();
     // A source written to or replaced while it was copied holds what the copy lacks: it stays, and
     // the copy of its old state does not take the destination's name.
     if (removeSource && !(sourceUnchanged(transfer.input.get(), job) && sourceUnchanged(-1, job)))
         return transfer.failed(EBUSY, tr("The file changed while it was being moved and stays where it was"));
     transfer.input.reset();
-    if (renameInto(transfer.temporary, job.destination, overwrite, m_plainRenameOnly) != 0)
-        return errno == EEXIST ? int(TargetExists) : transfer.failed();
+    int named = KeepGoing;
+    if (transfer.unnamed)
+        named = nameUnnamed(job, transfer, overwrite);
+    else if (renameInto(transfer.temporary, job.destination, overwrite, m_plainRenameOnly) != 0)
+        named = errno == EEXIST ? int(TargetExists) : transfer.failed();
+    if (named != KeepGoing)
+        return named;
     transfer.temporaryInPlace = false;
     if (flushNow)
         syncFolder(job.destinationFolder);
@@ -410,6 +426,41 @@ int FileCopyEngine::complete(const Preparation &job, Transfer &transfer, bool ov
     if (removeSource && ::unlink(job.source.constData()) != 0)
         return transfer.failed();
     return Done;
+}
+
+int FileCopyEngine::nameUnnamed(const Preparation &job, Transfer &transfer, bool overwrite)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(transfer.target.get());
+    const auto linkTo = [&](const QByteArray &name) {
+        return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW);
+    };
+    if (!overwrite) {
+        // The link itself refuses a name that is taken, however it came to be taken.
+        if (linkTo(job.destination) != 0)
+            return errno == EEXIST ? int(TargetExists) : transfer.failed();
+        if (!transfer.target.close()) {
+            const int result = transfer.failed();
+            ::unlink(job.destination.constData());
+            return result;
+        }
+        return KeepGoing;
+    }
+    // The old destination stays until the complete copy replaces it in one rename: the copy is
+    // named beside it first, under a name nobody else holds.
+    for (int n = 1; n <= MaxTemporaryNames; ++n) {
+        transfer.temporary = temporaryName(job.destination, n);
+        if (linkTo(transfer.temporary) == 0) {
+            transfer.temporaryInPlace = true;
+            if (!transfer.target.close())
+                return transfer.failed();
+            return renameInto(transfer.temporary, job.destination, true, m_plainRenameOnly) == 0
+                       ? KeepGoing
+                       : transfer.failed();
+        }
+        if (errno != EEXIST)
+            return transfer.failed();
+    }
+    return transfer.failed(EEXIST, FileDescriptor::errorText(EEXIST));
 }
 
 bool FileCopyEngine::sourceUnchanged(int openSource, const Preparation &job)

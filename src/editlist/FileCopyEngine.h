@@ -69,7 +69,9 @@ private:
 
     int prepare(const QString &source, const QString &destination, bool overwrite, Preparation &out);
     int copyThroughTemporary(const Preparation &job, qint64 bufferSize, bool overwrite, bool removeSource);
-    int createTemporary(const QByteArray &destination, Transfer &transfer);
+    int createTemporary(const Preparation &job, Transfer &transfer);
+    // Gives a copy made without a name the destination's name once it is complete.
+    int nameUnnamed(const Preparation &job, Transfer &transfer, bool overwrite);
     // Copies the source's bytes into the temporary file, showing progress; KeepGoing once all are in.
     int copyChunks(Transfer &transfer, qint64 total, qint64 bufferSize);
     // Makes the temporary file the destination and, for a move, removes the source.

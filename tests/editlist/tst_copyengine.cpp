@@ -20,6 +20,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -173,19 +174,57 @@ private Q_SLOTS:
         QVERIFY(temporaryFiles(dir.path()).isEmpty());
     }
 
-    void temporaryNamesAreTakenExclusively()
+    void aCopyHasNoNameUntilItIsComplete_data()
     {
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("new file") << false;
+        QTest::newRow("replacing a file") << true;
+    }
+    void aCopyHasNoNameUntilItIsComplete()
+    {
+        QFETCH(bool, overwrite);
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.dat"));
         const QString target = dir.filePath(QStringLiteral("x.dat"));
         writeFile(source, pattern(100000));
+        if (overwrite)
+            writeFile(target, "old");
         writeFile(target + QStringLiteral("1.tmp"), "someone else's");
         Copier copier;
         QStringList seen;
-        copier.onInfo = [&](int) { seen = temporaryFiles(dir.path()); };
-        QCOMPARE(copier.engine.copyFile(source, target, 8192, false), int(FileCopyEngine::Done));
-        QCOMPARE(seen, QStringList({QStringLiteral("x.dat1.tmp"), QStringLiteral("x.dat2.tmp")}));
+        copier.onInfo = [&](int) { seen = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); };
+        QCOMPARE(copier.engine.copyFile(source, target, 8192, overwrite), int(FileCopyEngine::Done));
+        QStringList before{QStringLiteral("a.dat"), QStringLiteral("x.dat1.tmp")};
+        if (overwrite)
+            before.insert(1, QStringLiteral("x.dat"));
+        QCOMPARE(seen, before);
+        QCOMPARE(readFile(target), pattern(100000));
         QCOMPARE(readFile(target + QStringLiteral("1.tmp")), QByteArray("someone else's"));
+        QCOMPARE(temporaryFiles(dir.path()), QStringList{QStringLiteral("x.dat1.tmp")});
+    }
+
+    void aKilledCopyLeavesNothingBehind()
+    {
+        TemporaryFolder dir;
+        QDir(dir.path()).mkdir(QStringLiteral("out"));
+        const QString source = dir.filePath(QStringLiteral("a.mp3"));
+        const QString folder = dir.filePath(QStringLiteral("out"));
+        writeFile(source, pattern(400000));
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            Copier copier;
+            copier.onInfo = [](int count) {
+                if (count == 3)
+                    ::raise(SIGKILL);
+            };
+            copier.engine.copyFile(source, folder + QStringLiteral("/b.mp3"), 8192, false);
+            std::_Exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void runningOutOfTemporaryNamesFails()
@@ -194,11 +233,12 @@ private Q_SLOTS:
         const QString source = dir.filePath(QStringLiteral("a.dat"));
         const QString target = dir.filePath(QStringLiteral("x.dat"));
         writeFile(source, pattern(10));
+        writeFile(target, "old");
         for (int n = 1; n <= FileCopyEngine::MaxTemporaryNames; ++n)
             QFile(target + QString::number(n) + QStringLiteral(".tmp")).open(QIODevice::WriteOnly);
         Copier copier;
-        QCOMPARE(copier.engine.copyFile(source, target, 8192, false), int(FileCopyEngine::Failed));
-        QVERIFY(!QFile::exists(target));
+        QCOMPARE(copier.engine.copyFile(source, target, 8192, true), int(FileCopyEngine::Failed));
+        QCOMPARE(readFile(target), QByteArray("old"));
         QCOMPARE(temporaryFiles(dir.path()).size(), FileCopyEngine::MaxTemporaryNames);
         QCOMPARE(copier.prompter.questions().size(), 1);
         QVERIFY(copier.prompter.questions().first().text.endsWith(QStringLiteral(" code : 17")));
