@@ -44,6 +44,12 @@ void CopyMoveJob::cancel()
         m_services.cancelOperation();
 }
 
+void CopyMoveJob::stop()
+{
+    m_stopRequested = true;
+    cancel();
+}
+
 void CopyMoveJob::letEventsRun()
 {
     if (m_sinceEvents.elapsed() >= EventSliceMs) {
@@ -150,6 +156,10 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
     double doneBytes = 0;
     for (int i = 0; i < m_entries.count(); ++i) {
         letEventsRun();
+        if (m_stopRequested) {
+            skipFrom(i);
+            return;
+        }
         if (!m_entries.isSelected(i))
             continue;
         const QString path = m_entries.path(i);
@@ -199,6 +209,10 @@ CopyMoveJob::Next CopyMoveJob::dispatch(int index, const QString &target, qint64
     case FileCopyEngine::Cancelled:
         if (m_kind == Kind::Copy)
             m_entries.setState(index, State::Skipped);
+        if (m_stopRequested) {
+            skipFrom(index);
+            return Next::Stop;
+        }
         if (prompter.message(tr("Cancel entire process ?"), ProgramTitle, Prompter::Buttons::YesNo,
                              Prompter::Icon::Question) == Prompter::Answer::Yes) {
             skipFrom(index);

@@ -46,6 +46,8 @@ public:
     void run(qint64 bufferSize);
     // Honoured inside the file being copied, or before the next one starts.
     void cancel();
+    // Ends the job at the file being copied without a question: the session ends.
+    void stop();
 
     // What the job took away from the player, if anything.
     const TakenFile &takenFile() const { return m_taken; }
@@ -101,5 +103,6 @@ private:
     bool m_overwriteAll = false;
     bool m_ignoreErrors = false;
     bool m_cancelRequested = false;
+    bool m_stopRequested = false;
     QElapsedTimer m_sinceEvents;
 };

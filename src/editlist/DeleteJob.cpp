@@ -46,6 +46,10 @@ void DeleteJob::run()
             QCoreApplication::processEvents();
             sinceEvents.restart();
         }
+        if (m_stopRequested) {
+            skipFrom(i);
+            return;
+        }
         if (m_cancelRequested) {
             m_cancelRequested = false;
             if (m_services.prompter.message(tr("Cancel entire process ?"), ProgramTitle,

@@ -33,6 +33,8 @@ public:
     void run();
     // Noticed before the next file.
     void cancel() { m_cancelRequested = true; }
+    // Ends the job before the next file without a question: the session ends.
+    void stop() { m_stopRequested = true; }
 
     const TakenFile &takenFile() const { return m_taken; }
 
@@ -62,6 +64,7 @@ private:
     TakenFile m_taken;
     bool m_ignoreRest = false;
     bool m_cancelRequested = false;
+    bool m_stopRequested = false;
     int m_selected = 0;
     int m_started = 0;
 };

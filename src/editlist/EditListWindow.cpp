@@ -343,7 +343,9 @@ void EditListWindow::copyOrMove(bool move)
              m_services.player});
         connect(&job, &CopyMoveJob::failureMessagesWanted, &engine, &FileCopyEngine::setFailureMessagesShown);
         CopyJobDialog dialog(job, engine, kind, this);
+        m_stopJob = [&job] { job.stop(); };
         dialog.runJob(bufferSize());
+        m_stopJob = nullptr;
         Q_EMIT fileToGiveBack(job.takenFile());
     }
     if (move)
@@ -358,7 +360,9 @@ void EditListWindow::deleteFiles()
     DeleteJob job(entries,
                   {m_services.prompter, m_services.trash, &DeleteJob::unlinkFile, m_services.player});
     DeleteJobDialog dialog(job, this);
+    m_stopJob = [&job] { job.stop(); };
     dialog.runJob();
+    m_stopJob = nullptr;
     Q_EMIT fileToGiveBack(job.takenFile());
     const EntryListModel *list = m_list->items();
     bool processed = false;
@@ -466,6 +470,8 @@ void EditListWindow::closeEvent(QCloseEvent *event)
     if (m_busy > 0) {
         m_closeRequested = true;
         m_walker->cancel();
+        if (m_stopJob)
+            m_stopJob();
         event->ignore();
         return;
     }

@@ -100,4 +100,6 @@ private:
     bool m_captionPending = false;
     int m_busy = 0;
     bool m_closeRequested = false;
+    // Ends the copy, move or delete job that runs, if one does.
+    std::function<void()> m_stopJob;
 };

@@ -273,6 +273,7 @@ void MainWindow::setEditListWindow(QWidget *window)
 void MainWindow::closeOnRequest()
 {
     m_closingUnattended = true;
+    m_prompter.stopAsking();
     if (QWidget *editList = m_commands->editListWindow()) {
         m_closeAfterEditList = true;
         editList->close();

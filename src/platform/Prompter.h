@@ -58,4 +58,8 @@ public:
     // asks, once it knows the final name.
     virtual std::optional<QString> chooseFile(FileDialog kind, const QString &title,
                                               const QStringList &filters) = 0;
+
+    // The session ends (a termination signal): the question open now and every later one is
+    // answered as if dismissed (Cancel, No, nothing chosen) without waiting on a person.
+    virtual void stopAsking() {}
 };

@@ -92,8 +92,22 @@ QWidget *QtPrompter::owner() const
     return m_parent;
 }
 
+void QtPrompter::stopAsking()
+{
+    m_stopped = true;
+    // Whatever modal window waits on a person now is dismissed: its caller goes on as after Esc.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *dialog = qobject_cast<QDialog *>(window);
+            dialog && dialog->isVisible() && dialog->isModal())
+            dialog->reject();
+    }
+}
+
 Prompter::Answer QtPrompter::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
 {
+    if (m_stopped)
+        return fromQtButton(QMessageBox::NoButton, buttons);
     QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), owner());
     return fromQtButton(box.exec(), buttons);
 }
@@ -101,6 +115,8 @@ Prompter::Answer QtPrompter::message(const QString &text, const QString &title, 
 std::optional<QString> QtPrompter::input(const QString &prompt, const QString &title,
                                          const QString &defaultText)
 {
+    if (m_stopped)
+        return std::nullopt;
     bool ok = false;
     const QString text = QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok)
@@ -111,6 +127,8 @@ std::optional<QString> QtPrompter::input(const QString &prompt, const QString &t
 std::optional<QString> QtPrompter::chooseFile(FileDialog kind, const QString &title,
                                               const QStringList &filters)
 {
+    if (m_stopped)
+        return std::nullopt;
     const QString filter = filters.join(QLatin1String(";;"));
     const QString chosen = kind == FileDialog::Folder ? QFileDialog::getExistingDirectory(owner(), title)
                            : kind == FileDialog::Open

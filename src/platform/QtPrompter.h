@@ -20,9 +20,11 @@ public:
                                       const QStringList &filters) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
+    void stopAsking() override;
 
 private:
     QWidget *owner() const;
 
     QPointer<QWidget> m_parent;
+    bool m_stopped = false;
 };

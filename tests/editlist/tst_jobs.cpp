@@ -676,6 +676,66 @@ private Q_SLOTS:
                          .arg(paths.at(0)));
     }
 
+    void jobsStoppedAtTheEndOfASessionAskNothing_data()
+    {
+        QTest::addColumn<QString>("job");
+        QTest::addColumn<QString>("states");
+        QTest::newRow("copy, stopped inside the second file") << "copy"
+                                                              << "PSS";
+        QTest::newRow("move, stopped inside the second file") << "move"
+                                                              << "PSS";
+        QTest::newRow("delete, stopped during the first file") << "delete"
+                                                               << "PSS";
+    }
+    void jobsStoppedAtTheEndOfASessionAskNothing()
+    {
+        QFETCH(QString, job);
+        QFETCH(QString, states);
+        TemporaryFolder source;
+        TemporaryFolder destination;
+        MemoryList list(makeFiles(source, 3), {0, 1, 2});
+        ScriptedPrompter prompter;
+        int calls = 0;
+        if (job == QLatin1String("delete")) {
+            TemporaryFolder trashFolder;
+            FolderTrash trash(trashFolder.path());
+            prompter.queueAnswer(Answer::No);
+            DeleteJob *running = nullptr;
+            DeleteJob deleting(list, {prompter,
+                                      trash,
+                                      [&](const QString &path) {
+                                          running->stop();
+                                          return DeleteJob::unlinkFile(path);
+                                      },
+                                      {}});
+            running = &deleting;
+            deleting.run();
+            QCOMPARE(questionTexts(prompter), QStringList{"Send files to Recycle Bin ?"});
+        } else {
+            prompter.queueFile(destination.path());
+            prompter.queueAnswer(Answer::Ok);
+            CopyMoveJob *running = nullptr;
+            CopyMoveJob copying(
+                job == QLatin1String("move") ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, list,
+                {prompter,
+                 [&](const QString &, const QString &, qint64, bool) {
+                     // The signal arrives while the second file is copied.
+                     if (++calls < 2)
+                         return int(FileCopyEngine::Done);
+                     running->stop();
+                     return int(FileCopyEngine::Cancelled);
+                 },
+                 {},
+                 [](const QString &) { return 0; },
+                 [](const QString &folder) { return folder; },
+                 {}});
+            running = &copying;
+            copying.run(32768);
+            QVERIFY(!questionTexts(prompter).contains(QStringLiteral("Cancel entire process ?")));
+        }
+        QCOMPARE(list.states(), states);
+    }
+
     void deleteJobCancelledBetweenFiles()
     {
         TemporaryFolder dir;

@@ -5,6 +5,7 @@
 #include "platform/ModuleLoader.h"
 #include "platform/NativePath.h"
 #include "platform/PropertiesDialog.h"
+#include "platform/QtPrompter.h"
 #include "platform/SingleInstance.h"
 #include "platform/TextLineFile.h"
 #include "platform/TrashModule.h"
@@ -12,6 +13,7 @@
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,6 +24,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <csignal>
 #include <cstdio>
@@ -596,6 +599,25 @@ private Q_SLOTS:
             QCOMPARE(index, plain);
             QVERIFY(index != folder && index != volume);
         }
+    }
+
+    void aPrompterThatStopsAskingDismissesTheOpenQuestion()
+    {
+        QtPrompter prompter;
+        QTimer::singleShot(50, [&prompter] { prompter.stopAsking(); });
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(prompter.message(QStringLiteral("Cancel entire process ?"), QStringLiteral("Kestrove"),
+                                  Prompter::Buttons::YesNo, Prompter::Icon::Question),
+                 Prompter::Answer::No);
+        QVERIFY(clock.elapsed() < 5000);
+        // Later questions are not shown at all.
+        QCOMPARE(prompter.message(QStringLiteral("Overwrite?"), QString(), Prompter::Buttons::OkCancel,
+                                  Prompter::Icon::Question),
+                 Prompter::Answer::Cancel);
+        QCOMPARE(prompter.chooseFile(Prompter::FileDialog::Folder, QStringLiteral("Copy to : "), {}),
+                 std::nullopt);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeModalWidget());
     }
 
     void permissionTexts()
