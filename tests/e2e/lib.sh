@@ -276,5 +276,40 @@ e2e_picture() {
     convert -size 160x120 "xc:$2" "$1"
 }
 
+# e2e_mpris_property NAME: a property of the program's MPRIS player, as gdbus prints it.
+e2e_mpris_property() {
+    gdbus call --session --dest org.mpris.MediaPlayer2.kestrove --object-path /org/mpris/MediaPlayer2 \
+        --method org.freedesktop.DBus.Properties.Get org.mpris.MediaPlayer2.Player "$1" 2>/dev/null
+}
+
+# The player's position in microseconds, empty while the player is not on the bus.
+e2e_position() {
+    e2e_mpris_property Position | sed -n 's/^(<int64 \([0-9]*\)>,)$/\1/p'
+}
+
+# e2e_position_past MICROSECONDS: the position is beyond it.
+e2e_position_past() {
+    local now
+    now=$(e2e_position)
+    [[ -n $now && $now -gt $1 ]]
+}
+
+# e2e_opened NAME: the player offers that file over MPRIS.
+e2e_opened() {
+    [[ $(e2e_mpris_property Metadata) == *"'xesam:title': <'$1'>"* ]]
+}
+
+e2e_playing() {
+    [[ $(e2e_mpris_property PlaybackStatus) == "(<'Playing'>,)" ]]
+}
+
+# e2e_shown COLOUR: the colour covers part of the screen.
+e2e_shown() {
+    local shot=$E2E_WORK/screen.png share
+    import -window root "$shot"
+    share=$(convert "$shot" -fill black +opaque "$1" -fill white -opaque "$1" -format '%[fx:mean]' info:)
+    awk -v share="$share" 'BEGIN { exit !(share > 0.002) }'
+}
+
 e2e_start_display
 e2e_start_window_manager

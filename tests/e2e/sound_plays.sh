@@ -10,39 +10,13 @@ mkdir -p "$media"
 e2e_wave "$media/first.wav" 8
 e2e_wave "$media/second.wav" 8
 
-# mpris_property NAME: a property of the program's MPRIS player, as gdbus prints it.
-mpris_property() {
-    gdbus call --session --dest org.mpris.MediaPlayer2.kestrove --object-path /org/mpris/MediaPlayer2 \
-        --method org.freedesktop.DBus.Properties.Get org.mpris.MediaPlayer2.Player "$1" 2>/dev/null
-}
-
-# The position in microseconds, empty while the player is not on the bus.
-position() {
-    mpris_property Position | sed -n 's/^(<int64 \([0-9]*\)>,)$/\1/p'
-}
-
-position_past() {
-    local now
-    now=$(position)
-    [[ -n $now && $now -gt $1 ]]
-}
-
-# opened NAME: the player offers that file over MPRIS.
-opened() {
-    [[ $(mpris_property Metadata) == *"'xesam:title': <'$1'>"* ]]
-}
-
-playing() {
-    [[ $(mpris_property PlaybackStatus) == "(<'Playing'>,)" ]]
-}
-
 e2e_start_kestrove "$media"
 # The first file chosen in a session only opens ("Autoplay at start" is off); the next one plays.
 e2e_key Down
-e2e_wait 20 "the first file to be opened" opened first.wav
+e2e_wait 20 "the first file to be opened" e2e_opened first.wav
 e2e_key Down
-e2e_wait 20 "the player to report playing over MPRIS" playing
-first=$(position)
-e2e_wait 10 "the position to move on by half a second from ${first}us" position_past $((first + 500000))
+e2e_wait 20 "the player to report playing over MPRIS" e2e_playing
+first=$(e2e_position)
+e2e_wait 10 "the position to move on by half a second from ${first}us" e2e_position_past $((first + 500000))
 e2e_close_kestrove
 echo "PASS: $E2E_NAME"
