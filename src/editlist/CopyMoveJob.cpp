@@ -9,10 +9,13 @@
 #include "editlist/FileCopyEngine.h"
 #include "editlist/JobList.h"
 #include "platform/FileDescriptor.h"
+#include "platform/NativePath.h"
 #include "platform/Prompter.h"
 
 #include <QCoreApplication>
+#include <cerrno>
 #include <new>
+#include <unistd.h>
 #include <utility>
 
 using State = ListEntry::JobState;
@@ -56,6 +59,25 @@ void CopyMoveJob::letEventsRun()
         QCoreApplication::processEvents();
         m_sinceEvents.restart();
     }
+}
+
+bool CopyMoveJob::writable(const QString &destination)
+{
+    // A folder nothing can be written to (a read-only file system, no permission) fails every
+    // file alike: said once, and every selected entry shows as failed.
+    if (!Paths::folderExists(destination) ||
+        ::access(NativePath::toBytes(destination).constData(), W_OK) == 0)
+        return true;
+    const int error = errno;
+    m_services.prompter.message(
+        tr("Nothing can be written to \"%1\": %2.")
+            .arg(NativePath::forDisplay(destination), FileDescriptor::errorText(error)),
+        ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+    for (int i = 0; i < m_entries.count(); ++i) {
+        if (m_entries.isSelected(i))
+            m_entries.setState(i, State::SkippedWithError);
+    }
+    return false;
 }
 
 CopyMoveJob::Scan CopyMoveJob::scan(const QString &destination) const
@@ -116,6 +138,8 @@ void CopyMoveJob::run(qint64 bufferSize)
         if (!chosen || chosen->isEmpty())
             return;
         const QString destination = Paths::withSeparator(*chosen);
+        if (!writable(destination))
+            return;
         const Scan found = scan(destination);
         if (!warnAbout(found))
             return;

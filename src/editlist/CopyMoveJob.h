@@ -82,6 +82,9 @@ private:
         double totalBytes = 0;
     };
 
+    // False, having said why and marked the selected entries failed, when nothing can be written
+    // into the folder.
+    bool writable(const QString &destination);
     Scan scan(const QString &destination) const;
     bool warnAbout(const Scan &found);
     bool confirm(int selected, const QString &destination);

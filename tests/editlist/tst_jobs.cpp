@@ -241,6 +241,35 @@ private Q_SLOTS:
         QCOMPARE(flushes, 1);
     }
 
+    void aFolderNothingCanBeWrittenToFailsEveryEntryWithOneMessage()
+    {
+        TemporaryFolder source;
+        TemporaryFolder destination;
+        // A read-only file system refuses even the superuser.
+        if (::mount("tmpfs", QFile::encodeName(destination.path()).constData(), "tmpfs", MS_RDONLY,
+                    "size=64k") != 0)
+            QSKIP("no file system can be mounted here");
+        MemoryList list(makeFiles(source, 3), {0, 2});
+        ScriptedPrompter prompter;
+        prompter.queueFile(destination.path());
+        ScriptedOperation operation;
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
+                        {prompter,
+                         std::ref(operation),
+                         {},
+                         [](const QString &) { return 0; },
+                         [](const QString &folder) { return folder; },
+                         {}});
+        job.run(32768);
+        ::umount(QFile::encodeName(destination.path()).constData());
+        QCOMPARE(list.states(), QStringLiteral("E-E"));
+        QVERIFY(operation.calls.isEmpty());
+        QCOMPARE(questionTexts(prompter).size(), 2);
+        QCOMPARE(questionTexts(prompter).last(),
+                 QStringLiteral("Nothing can be written to \"%1/\": Read-only file system.")
+                     .arg(destination.path()));
+    }
+
     void aFlushThatFailsIsReported_data()
     {
         QTest::addColumn<bool>("move");
