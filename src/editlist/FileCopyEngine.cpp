@@ -53,21 +53,6 @@ qint64 readFully(int fd, char *buffer, qint64 size)
     return done;
 }
 
-bool writeFully(int fd, const char *buffer, qint64 size)
-{
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(fd, buffer + done, size_t(size - done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
 // Gives the file the destination's name. Without permission to overwrite, a destination that
 // appeared meanwhile is not replaced: atomically where the file system can refuse a taken name
 // (a no-replace rename, else a hard link), by a last look before a plain rename where it cannot
@@ -364,7 +349,7 @@ int FileCopyEngine::copyChunks(Transfer &transfer, qint64 total, qint64 bufferSi
         // A source that shrank while it was copied would otherwise never reach its size.
         if (got == 0)
             return transfer.failed(InputPastEndOfFile, tr("Input past end of file"));
-        if (!writeFully(transfer.target.get(), buffer.get(), got))
+        if (!FileDescriptor::writeAll(transfer.target.get(), buffer.get(), got))
             return transfer.failed();
         written += got;
         remaining = total - written;

@@ -14,6 +14,22 @@ void FileDescriptor::reset(int fd)
     m_fd = fd;
 }
 
+bool FileDescriptor::writeAll(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written == 0)
+            errno = EIO;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
 bool FileDescriptor::close()
 {
     const int fd = m_fd;

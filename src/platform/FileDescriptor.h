@@ -37,6 +37,8 @@ public:
 
     // The system's description of an error number, in the user's language.
     static QString errorText(int errorNumber);
+    // Writes all of the bytes, going on after a signal; false on a failure, with errno saying why.
+    static bool writeAll(int fd, const char *data, qint64 size);
 
 private:
     int m_fd;

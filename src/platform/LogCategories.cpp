@@ -9,3 +9,7 @@ Q_LOGGING_CATEGORY(logPlayback, "kestrove.playback")
 Q_LOGGING_CATEGORY(logDesktop, "kestrove.desktop")
 // One copy per user: the lock and the local socket.
 Q_LOGGING_CATEGORY(logInstance, "kestrove.instance")
+// The modules that carry the media libraries and GIO, loaded when first needed.
+Q_LOGGING_CATEGORY(logModules, "kestrove.modules")
+// What the program would have said in a message box when nobody is there to read it.
+Q_LOGGING_CATEGORY(logMessages, "kestrove.messages")

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ModuleLoader.h"
 
+#include "platform/LogCategories.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QLoggingCategory>
 #include <QPluginLoader>
 #include <mutex>
-
-Q_LOGGING_CATEGORY(lcModules, "kestrove.modules")
 
 namespace ModuleLoader {
 
@@ -37,7 +36,7 @@ QObject *instance(const QString &name)
     QPluginLoader loader(file);
     QObject *root = loader.instance();
     if (!root)
-        qCWarning(lcModules).noquote()
+        qCWarning(logModules).noquote()
             << "The module" << name << "cannot be loaded from" << file << "-" << loader.errorString();
     loaded.insert(name, root);
     return root;
@@ -45,7 +44,7 @@ QObject *instance(const QString &name)
 
 void reportMissingInterface(const QString &name, const char *interfaceId)
 {
-    qCWarning(lcModules).noquote() << "The module" << name << "does not offer" << QLatin1String(interfaceId);
+    qCWarning(logModules).noquote() << "The module" << name << "does not offer" << QLatin1String(interfaceId);
 }
 
 } // namespace ModuleLoader

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtPrompter.h"
 
+#include "platform/LogCategories.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -106,8 +108,10 @@ void QtPrompter::stopAsking()
 
 Prompter::Answer QtPrompter::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
 {
-    if (m_stopped)
+    if (m_stopped) {
+        qCWarning(logMessages).noquote() << title << "-" << text;
         return fromQtButton(QMessageBox::NoButton, buttons);
+    }
     QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), owner());
     return fromQtButton(box.exec(), buttons);
 }

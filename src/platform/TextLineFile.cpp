@@ -149,19 +149,10 @@ QString write(const QString &path, const QStringList &lines)
     // Written through the descriptor, so that a failure names the system's reason ("No space left
     // on device"), which QSaveFile's own text loses on a short write. A short write (a full disk)
     // is never committed over the good file.
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(file.handle(), data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0) {
-            const int error = errno;
-            file.cancelWriting();
-            return FileDescriptor::errorText(error);
-        }
-        data += written;
-        left -= written;
+    if (!FileDescriptor::writeAll(file.handle(), bytes.constData(), bytes.size())) {
+        const int error = errno;
+        file.cancelWriting();
+        return FileDescriptor::errorText(error);
     }
     if (!file.commit())
         return file.errorString();

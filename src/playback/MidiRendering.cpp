@@ -74,20 +74,6 @@ QByteArray readSong(const QString &path, QString &problem)
     }
 }
 
-bool writeAll(int fd, const char *data, qint64 size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size_t(size));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-    }
-    return true;
-}
-
 } // namespace
 
 MidiRendering::MidiRendering(const QString &midiPath, const QString &wavePath) : m_wavePath(wavePath)
@@ -125,7 +111,7 @@ MidiRendering::MidiRendering(const QString &midiPath, const QString &wavePath) :
     m_partPath = NativePath::fromBytes(part);
     m_reader.reset(::open(part.constData(), O_RDONLY | O_CLOEXEC));
     const QByteArray header = waveHeader(quint32(dataBytes));
-    if (!m_reader.valid() || !writeAll(m_writer.get(), header.constData(), header.size())) {
+    if (!m_reader.valid() || !FileDescriptor::writeAll(m_writer.get(), header.constData(), header.size())) {
         fail(FileDescriptor::errorText(errno));
         return;
     }
@@ -185,7 +171,7 @@ void MidiRendering::render(QByteArray song)
             fail(QStringLiteral("the song cannot be rendered"));
             return;
         }
-        if (!writeAll(m_writer.get(), block.constData(), block.size())) {
+        if (!FileDescriptor::writeAll(m_writer.get(), block.constData(), block.size())) {
             fail(FileDescriptor::errorText(errno));
             return;
         }
