@@ -1,51 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EventGapMeter.h"
-#include "editlist/CopyMoveJob.h"
-#include "editlist/FileCopyEngine.h"
-#include "editlist/JobList.h"
+#include "browse/EntryListModel.h"
+#include "editlist/EditListJob.h"
 #include "platform/NativePath.h"
+#include "platform/Trash.h"
 #include "support/ScriptedPrompter.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QItemSelectionModel>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <dirent.h>
 
 namespace {
 
-// Every file of one folder, all selected.
-class FolderFiles : public JobList
+// Every file of one folder, sorted.
+QStringList folderFiles(const QString &folder)
+{
+    QStringList paths;
+    DIR *dir = ::opendir(NativePath::toBytes(folder).constData());
+    while (dir != nullptr) {
+        const dirent *entry = ::readdir(dir);
+        if (entry == nullptr)
+            break;
+        if (entry->d_type == DT_REG)
+            paths.append(folder + QLatin1Char('/') + NativePath::fromBytes(entry->d_name));
+    }
+    if (dir != nullptr)
+        ::closedir(dir);
+    paths.sort();
+    return paths;
+}
+
+class NoTrash : public Trash
 {
 public:
-    explicit FolderFiles(const QString &folder)
-    {
-        DIR *dir = ::opendir(NativePath::toBytes(folder).constData());
-        while (dir != nullptr) {
-            const dirent *entry = ::readdir(dir);
-            if (entry == nullptr)
-                break;
-            if (entry->d_type == DT_REG)
-                m_paths.append(folder + QLatin1Char('/') + NativePath::fromBytes(entry->d_name));
-        }
-        if (dir != nullptr)
-            ::closedir(dir);
-        m_paths.sort();
-    }
-
-    int count() const override { return int(m_paths.size()); }
-    bool isSelected(int) const override { return true; }
-    QString path(int index) const override { return m_paths.at(index); }
-    void setPath(int index, const QString &path) override { m_paths[index] = path; }
-    void setState(int, ListEntry::JobState state) override
-    {
-        m_done += state == ListEntry::JobState::Processed ? 1 : 0;
-    }
-    int done() const { return m_done; }
-
-private:
-    QStringList m_paths;
-    int m_done = 0;
+    int moveToTrash(const QString &) override { return -1; }
 };
 
 // Notes when the job asks whether to stop after a Cancel.
@@ -66,13 +58,13 @@ public:
 } // namespace
 
 // bench_copy_job SOURCE DESTINATION BUFFER [--move] [--cancel-after MS]: runs the copy (or move)
-// job over every file of SOURCE into DESTINATION with the copy engine, progress delivered as a
-// window gets it, and the destination made durable at the end. Prints the milliseconds of the
-// whole job, the longest time without window events, the files done and, when cancelled, the
-// milliseconds from Cancel to the job asking whether to stop.
+// job over every file of SOURCE into DESTINATION as the EditList window runs it: on its worker
+// thread, with its window showing the progress and its questions asked on the window's thread.
+// Prints the milliseconds of the whole job, the longest time without window events, the files
+// done and, when cancelled, the milliseconds from Cancel to the job asking whether to stop.
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() < 4) {
         std::fprintf(stderr,
@@ -81,45 +73,43 @@ int main(int argc, char **argv)
     }
     const bool move = arguments.contains(QStringLiteral("--move"));
     const qsizetype cancelAt = arguments.indexOf(QStringLiteral("--cancel-after"));
-    FolderFiles files(arguments.at(1));
+    EntryListModel list;
+    list.addItems(folderFiles(arguments.at(1)));
+    QItemSelectionModel selection(&list);
+    selection.select(QItemSelection(list.index(0), list.index(list.count() - 1)),
+                     QItemSelectionModel::Select);
     TimedPrompter prompter;
     prompter.queueFile(arguments.at(2));
     prompter.queueAnswer(Prompter::Answer::Ok);
     prompter.queueAnswer(Prompter::Answer::Yes);
-    FileCopyEngine engine(prompter);
-    engine.setFlushEachCopy(false);
-    qint64 reports = 0;
-    QObject::connect(&engine, &FileCopyEngine::figuresChanged,
-                     [&](const QString &, const QString &, const QString &) { ++reports; });
-    QObject::connect(&engine, &FileCopyEngine::progressChanged, [&](int, const QString &) { ++reports; });
-    CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, files,
-                    {prompter,
-                     [&](const QString &from, const QString &to, qint64 buffer, bool overwrite) {
-                         return move ? engine.moveFile(from, to, buffer, overwrite)
-                                     : engine.copyFile(from, to, buffer, overwrite);
-                     },
-                     [&] { engine.cancel(); },
-                     &FileCopyEngine::flushFileSystemOf,
-                     {},
-                     {}});
+    NoTrash trash;
+    QWidget window;
     QElapsedTimer clock;
     EventGapMeter gaps;
+    std::unique_ptr<EditListJob> job;
     if (cancelAt > 0) {
         QTimer::singleShot(arguments.at(cancelAt + 1).toInt(), [&] {
             prompter.sinceCancel.start();
-            job.cancel();
+            window.findChild<QPushButton *>(QStringLiteral("cancel"))->click();
         });
     }
     QTimer::singleShot(0, [&] {
         gaps.restart();
         clock.start();
-        job.run(arguments.at(3).toLongLong());
-        gaps.beat();
-        app.quit();
+        job = EditListJob::copyOrMove(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy,
+                                      arguments.at(3).toLongLong(), {list, selection, prompter, trash, {}},
+                                      &window);
+        QObject::connect(job.get(), &EditListJob::ended, &app, [&] {
+            gaps.beat();
+            app.quit();
+        });
     });
     app.exec();
-    std::printf("%.1f %lld %d %lld\n", double(clock.nsecsElapsed()) / 1e6,
-                static_cast<long long>(gaps.longest()), files.done(),
+    const double elapsed = double(clock.nsecsElapsed()) / 1e6;
+    int done = 0;
+    for (int i = 0; i < list.count(); ++i)
+        done += list.jobState(i) == ListEntry::JobState::Processed ? 1 : 0;
+    std::printf("%.1f %lld %d %lld\n", elapsed, static_cast<long long>(gaps.longest()), done,
                 static_cast<long long>(prompter.cancelDelay));
     return 0;
 }

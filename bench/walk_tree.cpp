@@ -65,16 +65,20 @@ int main(int argc, char **argv)
     ScriptedPrompter prompter;
     FolderWalker walker(prompter);
     QByteArray out;
-    QObject::connect(&walker, &FolderWalker::fileFound, [&out](const QString &path) {
-        out += QFile::encodeName(path);
-        out += '\n';
+    QObject::connect(&walker, &FolderWalker::filesFound, &app, [&out](const QStringList &paths) {
+        for (const QString &path : paths) {
+            out += QFile::encodeName(path);
+            out += '\n';
+        }
         if (out.size() > (1 << 20)) {
             std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
             out.clear();
         }
     });
-    if (!walker.walk(arguments.at(1), arguments.at(2)))
+    QObject::connect(&walker, &FolderWalker::finished, &app, &QCoreApplication::quit);
+    if (!walker.start(arguments.at(1), arguments.at(2)))
         return 1;
+    app.exec();
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     return 0;
 }

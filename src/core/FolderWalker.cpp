@@ -1,25 +1,56 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FolderWalker.h"
 
-#include "core/EventSlice.h"
 #include "core/FilePattern.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 
-#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QList>
+#include <QtConcurrent/QtConcurrentRun>
 #include <cstring>
 #include <dirent.h>
 #include <sys/stat.h>
 
-FolderWalker::FolderWalker(Prompter &prompter, QObject *parent) : QObject(parent), m_prompter(prompter) {}
-
-bool FolderWalker::walk(const QString &path, const QString &pattern)
+struct FolderWalker::Batch
 {
-    m_cancel = false;
-    m_stop = false;
-    resetFolderCount();
-    if (!path.startsWith(QLatin1Char('/')))
+    FolderWalker &walker;
+    QStringList paths;
+    QElapsedTimer sinceSent;
+
+    void add(QString path)
+    {
+        paths.append(std::move(path));
+        if (sinceSent.elapsed() >= SendAfterMs)
+            send();
+    }
+    void send()
+    {
+        if (!paths.isEmpty())
+            Q_EMIT walker.filesFound(std::exchange(paths, {}));
+        sinceSent.restart();
+    }
+
+    static constexpr int SendAfterMs = 20;
+};
+
+FolderWalker::FolderWalker(Prompter &prompter, QObject *parent) : QObject(parent), m_prompter(prompter)
+{
+    connect(&m_worker, &QFutureWatcher<void>::finished, this, [this] {
+        m_busy = false;
+        Q_EMIT finished();
+    });
+}
+
+FolderWalker::~FolderWalker()
+{
+    cancel();
+    m_worker.waitForFinished();
+}
+
+bool FolderWalker::start(const QString &path, const QString &pattern)
+{
+    if (m_busy || !path.startsWith(QLatin1Char('/')))
         return false;
     QByteArray folder = NativePath::toBytes(path);
     if (!folder.endsWith('/'))
@@ -32,38 +63,33 @@ bool FolderWalker::walk(const QString &path, const QString &pattern)
     }
     ::closedir(probe);
 
+    m_cancel = false;
+    m_folderCount = 0;
     m_busy = true;
-    m_sinceEvents.start();
-    walk(folder, FilePattern(pattern, FilePattern::Syntax::Endings));
-    m_busy = false;
-    Q_EMIT finished();
+    m_worker.setFuture(QtConcurrent::run([this, folder, pattern] {
+        Batch batch{*this, {}, {}};
+        batch.sinceSent.start();
+        walk(folder, FilePattern(pattern, FilePattern::Syntax::Endings), batch);
+        batch.send();
+    }));
     return true;
 }
 
-void FolderWalker::letEventsRun()
+void FolderWalker::walk(const QByteArray &folder, const FilePattern &pattern, Batch &batch)
 {
-    if (m_sinceEvents.elapsed() >= EventSliceMs) {
-        QCoreApplication::processEvents();
-        m_sinceEvents.restart();
-    }
-}
-
-void FolderWalker::walk(const QByteArray &folder, const FilePattern &pattern)
-{
-    letEventsRun();
-    if (halted())
+    if (m_cancel)
         return;
     DIR *dir = ::opendir(folder.constData());
     // A folder that cannot be read is passed over silently.
     if (!dir)
         return;
     ++m_folderCount;
+    batch.send();
     Q_EMIT folderEntered(NativePath::fromBytes(folder));
 
     QList<QByteArray> subfolders;
     while (const dirent *entry = ::readdir(dir)) {
-        letEventsRun();
-        if (halted())
+        if (m_cancel)
             break;
         const char *name = entry->d_name;
         unsigned char type = entry->d_type;
@@ -87,13 +113,13 @@ void FolderWalker::walk(const QByteArray &folder, const FilePattern &pattern)
             continue;
         const size_t length = std::strlen(name);
         if (pattern.matchesBytes(name, length))
-            Q_EMIT fileFound(NativePath::fromBytes(folder + QByteArray(name, qsizetype(length))));
+            batch.add(NativePath::fromBytes(folder + QByteArray(name, qsizetype(length))));
     }
     ::closedir(dir);
 
     for (const QByteArray &subfolder : subfolders) {
-        if (halted())
+        if (m_cancel)
             return;
-        walk(folder + subfolder + '/', pattern);
+        walk(folder + subfolder + '/', pattern, batch);
     }
 }

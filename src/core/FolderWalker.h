@@ -1,48 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QElapsedTimer>
+#include <QFutureWatcher>
 #include <QObject>
+#include <QStringList>
+#include <atomic>
 
 class FilePattern;
 class Prompter;
 
-// Walks a folder and all its subfolders and reports every file whose name passes the pattern test:
-// a folder's own files first, then its subfolders depth first, in the order the folder lists them.
-// Folders whose names start with "." are passed over and links to folders are not followed.
-// Window events are let run while it works, so a Cancel button stays live.
+// Walks a folder and all its subfolders on a worker thread and reports every file whose name
+// passes the pattern test: a folder's own files first, then its subfolders depth first, in the
+// order the folder lists them. Folders whose names start with "." are passed over and links to
+// folders are not followed. The reports reach receivers on other threads in the walk's order.
 class FolderWalker : public QObject
 {
     Q_OBJECT
 
 public:
     explicit FolderWalker(Prompter &prompter, QObject *parent = nullptr);
+    // Cancels a walk under way and waits for its thread.
+    ~FolderWalker() override;
 
-    // Walks an absolute folder path; a path that does not start with "/" is not walked and raises
-    // nothing. The pattern lists name endings (FilePattern::Syntax::Endings). Returns once the walk
-    // has ended; false when nothing was walked.
-    bool walk(const QString &path, const QString &pattern);
+    // Starts walking an absolute folder path and returns at once; finished() follows once the
+    // walk has ended. A path that does not start with "/" is not walked and raises nothing, one
+    // that cannot be read is said to be invalid: then nothing is walked and false is returned. The
+    // pattern lists name endings (FilePattern::Syntax::Endings).
+    bool start(const QString &path, const QString &pattern);
 
+    // Folders entered by the last walk; read once it has ended.
     int folderCount() const { return m_folderCount; }
-    void resetFolderCount() { m_folderCount = 0; }
     bool busy() const { return m_busy; }
-    void stop() { m_stop = true; }
+    // Honoured before the next file name.
     void cancel() { m_cancel = true; }
 
 Q_SIGNALS:
+    // Emitted on the walking thread, each before the files found in the folder.
     void folderEntered(const QString &folder);
-    void fileFound(const QString &path);
+    void filesFound(const QStringList &paths);
+    // On the thread that started the walk.
     void finished();
 
 private:
-    void walk(const QByteArray &folder, const FilePattern &pattern);
-    bool halted() const { return m_cancel || m_stop; }
-    void letEventsRun();
+    // Files found are handed on in batches, so that a walk of many small folders does not send a
+    // report for each file.
+    struct Batch;
+    void walk(const QByteArray &folder, const FilePattern &pattern, Batch &batch);
 
     Prompter &m_prompter;
+    QFutureWatcher<void> m_worker;
     bool m_busy = false;
-    bool m_cancel = false;
-    bool m_stop = false;
-    int m_folderCount = 0;
-    QElapsedTimer m_sinceEvents;
+    std::atomic<bool> m_cancel = false;
+    std::atomic<int> m_folderCount = 0;
 };

@@ -76,8 +76,3 @@ CopyJobDialog::CopyJobDialog(CopyMoveJob &job, FileCopyEngine &engine, CopyMoveJ
         m_allBar->setProgress(0, QString());
     });
 }
-
-void CopyJobDialog::runJob(qint64 bufferSize)
-{
-    JobDialog::runJob([this, bufferSize] { m_job.run(bufferSize); });
-}

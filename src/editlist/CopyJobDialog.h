@@ -19,9 +19,6 @@ public:
     CopyJobDialog(CopyMoveJob &job, FileCopyEngine &engine, CopyMoveJob::Kind kind,
                   QWidget *parent = nullptr);
 
-    // Runs the job with the window modal over the others; returns once it has ended.
-    void runJob(qint64 bufferSize);
-
 private:
     CopyMoveJob &m_job;
     QLabel *m_from = nullptr;

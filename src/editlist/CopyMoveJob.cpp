@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editlist/CopyMoveJob.h"
 
-#include "core/BackgroundWork.h"
-#include "core/EventSlice.h"
 #include "core/Paths.h"
 #include "core/Rounding.h"
 #include "core/VersionTitle.h"
@@ -12,7 +10,6 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 
-#include <QCoreApplication>
 #include <cerrno>
 #include <new>
 #include <unistd.h>
@@ -51,14 +48,6 @@ void CopyMoveJob::stop()
 {
     m_stopRequested = true;
     cancel();
-}
-
-void CopyMoveJob::letEventsRun()
-{
-    if (m_sinceEvents.elapsed() >= EventSliceMs) {
-        QCoreApplication::processEvents();
-        m_sinceEvents.restart();
-    }
 }
 
 bool CopyMoveJob::writable(const QString &destination)
@@ -130,7 +119,6 @@ bool CopyMoveJob::confirm(int selected, const QString &destination)
 
 void CopyMoveJob::run(qint64 bufferSize)
 {
-    m_sinceEvents.start();
     Q_EMIT bufferSizeShown(tr("Buffersize : ") + QString::number(bufferSize));
     try {
         const std::optional<QString> chosen =
@@ -162,9 +150,7 @@ void CopyMoveJob::flush(const QString &destination)
 {
     if (!m_services.flushFolder)
         return;
-    int error = 0;
-    // Writing a large job out to disk takes seconds: the window stays live meanwhile.
-    BackgroundWork::run([this, &destination, &error] { error = m_services.flushFolder(destination); });
+    const int error = m_services.flushFolder(destination);
     // The entries were marked as each file was written; this is the only word that they may not
     // all have reached the disk.
     if (error != 0)
@@ -179,7 +165,6 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
     int started = 0;
     double doneBytes = 0;
     for (int i = 0; i < m_entries.count(); ++i) {
-        letEventsRun();
         if (m_stopRequested) {
             skipFrom(i);
             return;
@@ -201,7 +186,7 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
             m_taken = *taken;
 
         // A cancel between two files counts for the next one rather than being lost.
-        const int result = std::exchange(m_cancelRequested, false)
+        const int result = m_cancelRequested.exchange(false)
                                ? int(FileCopyEngine::Cancelled)
                                : m_services.operation(path, target, bufferSize, m_overwriteAll);
         // A cancel the operation honoured is used up; one that came after its last chunk counts

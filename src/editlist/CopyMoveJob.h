@@ -3,8 +3,8 @@
 
 #include "editlist/PlayingFile.h"
 
-#include <QElapsedTimer>
 #include <QObject>
+#include <atomic>
 #include <functional>
 
 class JobList;
@@ -13,6 +13,7 @@ class Prompter;
 // Copies or moves the selected entries of a list into one folder, one file after another: asks for
 // the folder and a confirmation, asks about existing files and failures, and marks what happened
 // to each entry. The files themselves are handled by the operation it is given (the copy engine).
+// It runs on whichever thread calls run(); cancel() and stop() may be called from any other.
 class CopyMoveJob : public QObject
 {
     Q_OBJECT
@@ -65,7 +66,7 @@ Q_SIGNALS:
     // Both bars back to zero.
     void barsCleared();
     // Whether the file operation is to show its own message about a failure: not once the user
-    // chose to ignore further errors.
+    // chose to ignore further errors. Emitted on the job's thread, before the next file.
     void failureMessagesWanted(bool wanted);
 
 private:
@@ -94,7 +95,6 @@ private:
     Next askAboutExisting(int index, const QString &target, qint64 bufferSize);
     Next askAboutFailure(int index);
     void skipFrom(int index);
-    void letEventsRun();
     QString folderTitle() const;
     QString counterText() const;
 
@@ -105,7 +105,6 @@ private:
     int m_failed = 0;
     bool m_overwriteAll = false;
     bool m_ignoreErrors = false;
-    bool m_cancelRequested = false;
-    bool m_stopRequested = false;
-    QElapsedTimer m_sinceEvents;
+    std::atomic<bool> m_cancelRequested = false;
+    std::atomic<bool> m_stopRequested = false;
 };

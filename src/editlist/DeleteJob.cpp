@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editlist/DeleteJob.h"
 
-#include "core/EventSlice.h"
 #include "core/Paths.h"
 #include "core/Rounding.h"
 #include "core/VersionTitle.h"
@@ -11,7 +10,6 @@
 #include "platform/Prompter.h"
 #include "platform/Trash.h"
 
-#include <QCoreApplication>
 #include <cerrno>
 #include <unistd.h>
 
@@ -39,19 +37,12 @@ void DeleteJob::run()
     if (where != Prompter::Answer::Yes && where != Prompter::Answer::No)
         return;
     Q_EMIT started();
-    QElapsedTimer sinceEvents;
-    sinceEvents.start();
     for (int i = 0; i < m_entries.count(); ++i) {
-        if (sinceEvents.elapsed() >= EventSliceMs) {
-            QCoreApplication::processEvents();
-            sinceEvents.restart();
-        }
         if (m_stopRequested) {
             skipFrom(i);
             return;
         }
-        if (m_cancelRequested) {
-            m_cancelRequested = false;
+        if (m_cancelRequested.exchange(false)) {
             if (m_services.prompter.message(tr("Cancel entire process ?"), ProgramTitle,
                                             Prompter::Buttons::OkCancel,
                                             Prompter::Icon::Exclamation) == Prompter::Answer::Ok) {

@@ -3,8 +3,8 @@
 
 #include "editlist/PlayingFile.h"
 
-#include <QElapsedTimer>
 #include <QObject>
+#include <atomic>
 #include <functional>
 
 class JobList;
@@ -12,7 +12,8 @@ class Prompter;
 class Trash;
 
 // Deletes the selected entries of a list, to the trash or for good as the user answers first,
-// one file after another, asking whether to go on when one cannot be deleted.
+// one file after another, asking whether to go on when one cannot be deleted. It runs on whichever
+// thread calls run(); cancel() and stop() may be called from any other.
 class DeleteJob : public QObject
 {
     Q_OBJECT
@@ -63,8 +64,8 @@ private:
     Services m_services;
     TakenFile m_taken;
     bool m_ignoreRest = false;
-    bool m_cancelRequested = false;
-    bool m_stopRequested = false;
+    std::atomic<bool> m_cancelRequested = false;
+    std::atomic<bool> m_stopRequested = false;
     int m_selected = 0;
     int m_started = 0;
 };

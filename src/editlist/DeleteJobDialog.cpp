@@ -38,8 +38,3 @@ DeleteJobDialog::DeleteJobDialog(DeleteJob &job, QWidget *parent)
     connect(&m_job, &DeleteJob::progressChanged, this,
             [this](int percent) { m_bar->setProgress(percent, QString()); });
 }
-
-void DeleteJobDialog::runJob()
-{
-    JobDialog::runJob([this] { m_job.run(); });
-}

@@ -17,9 +17,6 @@ class DeleteJobDialog : public JobDialog
 public:
     explicit DeleteJobDialog(DeleteJob &job, QWidget *parent = nullptr);
 
-    // Runs the job with the window modal over the others; returns once it has ended.
-    void runJob();
-
 private:
     DeleteJob &m_job;
     QGroupBox *m_frame = nullptr;

@@ -2,7 +2,6 @@
 #include "editlist/EditListCommands.h"
 
 #include "browse/EntryListModel.h"
-#include "core/EventSlice.h"
 #include "core/MediaTypes.h"
 #include "core/Paths.h"
 #include "core/VersionTitle.h"
@@ -13,6 +12,13 @@
 #include <QSet>
 
 using State = ListEntry::JobState;
+
+namespace {
+
+// How often a long run over the list reports its progress.
+constexpr int ProgressIntervalMs = 15;
+
+} // namespace
 
 EditListCommands::EditListCommands(EntryListModel &list, QItemSelectionModel &selection,
                                    const MediaTypes &types, Prompter &prompter)
@@ -111,28 +117,28 @@ void EditListCommands::clearProcessed()
     removeRows(processed);
 }
 
-int EditListCommands::removeDuplicates(const std::function<void(int percent, int removed)> &progress)
+QList<int> EditListCommands::duplicateRows(const QStringList &texts,
+                                           const std::function<void(int percent, int found)> &progress)
 {
     QSet<QString> seen;
-    seen.reserve(m_list.count());
+    seen.reserve(texts.size());
     QList<int> later;
     QElapsedTimer sinceShown;
     sinceShown.start();
-    const int count = m_list.count();
+    const int count = int(texts.size());
     for (int i = 0; i < count; ++i) {
-        if (seen.contains(m_list.text(i)))
+        if (seen.contains(texts.at(i)))
             later.append(i);
         else
-            seen.insert(m_list.text(i));
-        if (progress && sinceShown.elapsed() >= EventSliceMs) {
+            seen.insert(texts.at(i));
+        if (progress && sinceShown.elapsed() >= ProgressIntervalMs) {
             progress(int(100.0 / count * i), int(later.size()));
             sinceShown.restart();
         }
     }
     if (progress)
         progress(100, int(later.size()));
-    removeRows(later);
-    return int(later.size());
+    return later;
 }
 
 QString EditListCommands::collectedType(const QString &path) const

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class EntryListModel;
@@ -33,9 +34,12 @@ public:
     void clearSelected();
     void clearMissing();
     void clearProcessed();
-    // Removes every later occurrence of a path, keeping the first; progress is given percentages
-    // and the running count of removed entries. Returns how many were removed.
-    int removeDuplicates(const std::function<void(int percent, int removed)> &progress);
+    // The rows holding a later occurrence of a path, the first kept; progress is given now and
+    // then the percentage done and the running count of rows found. Safe on any thread.
+    static QList<int> duplicateRows(const QStringList &texts,
+                                    const std::function<void(int percent, int found)> &progress);
+    // Rows in ascending order.
+    void removeRows(const QList<int> &rows);
 
     // The extension of the collected media type a path ends with (compared without regard to case),
     // empty when drops do not collect its type.
@@ -47,8 +51,6 @@ public:
     QString addFoundFile(const QString &path);
 
 private:
-    void removeRows(const QList<int> &rows);
-
     EntryListModel &m_list;
     QItemSelectionModel &m_selection;
     const MediaTypes &m_types;

@@ -10,30 +10,24 @@
 #include "core/MediaTypes.h"
 #include "core/Paths.h"
 #include "core/VersionTitle.h"
-#include "editlist/CopyJobDialog.h"
-#include "editlist/CopyMoveJob.h"
-#include "editlist/DeleteJob.h"
-#include "editlist/DeleteJobDialog.h"
 #include "editlist/DropZone.h"
 #include "editlist/EditListCommands.h"
-#include "editlist/EditListEntries.h"
-#include "editlist/FileCopyEngine.h"
+#include "editlist/EditListJob.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "widgets/TextProgressBar.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStorageInfo>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -50,13 +44,6 @@ QLabel *plainLabel(const QString &text, QWidget *parent)
     label->setTextFormat(Qt::PlainText);
     label->setMinimumWidth(1);
     return label;
-}
-
-// The mounted volume a folder is on ("/media/usb/"), for the message about free space.
-QString volumeOf(const QString &folder)
-{
-    const QStorageInfo volume(folder);
-    return volume.isValid() ? Paths::withSeparator(volume.rootPath()) : folder;
 }
 
 } // namespace
@@ -118,23 +105,36 @@ EditListWindow::EditListWindow(Services services, QWidget *parent)
     connect(m_walker.get(), &FolderWalker::folderEntered, this, [this](const QString &folder) {
         m_searchFolder->setText(tr("Searching in : ") + NativePath::forDisplay(folder));
     });
-    connect(m_walker.get(), &FolderWalker::fileFound, this, [this](const QString &path) {
-        const QString extension = m_commands->addFoundFile(path);
-        if (extension.isEmpty())
+    connect(m_walker.get(), &FolderWalker::filesFound, this, [this](const QStringList &paths) {
+        QString lastExtension;
+        for (const QString &path : paths) {
+            const QString extension = m_commands->addFoundFile(path);
+            if (extension.isEmpty())
+                continue;
+            m_foundBytes += double(qMax<qint64>(0, Paths::fileSize(path)));
+            ++m_foundCount;
+            lastExtension = extension;
+        }
+        if (lastExtension.isEmpty())
             return;
-        m_foundBytes += double(qMax<qint64>(0, Paths::fileSize(path)));
-        ++m_foundCount;
         m_searchCount->setText(QString::number(m_foundCount) +
-                               tr(" file(s) found. Last file found was of type : ") + extension +
+                               tr(" file(s) found. Last file found was of type : ") + lastExtension +
                                QLatin1Char('.'));
         showFoundBytes();
     });
+    connect(m_walker.get(), &FolderWalker::finished, this, &EditListWindow::searchEnded);
+    connect(&m_duplicates, &QFutureWatcher<QList<int>>::finished, this,
+            [this] { duplicatesFound(m_duplicates.result()); });
 
     fillList();
     updatePattern();
 }
 
-EditListWindow::~EditListWindow() = default;
+EditListWindow::~EditListWindow()
+{
+    // Its progress reports are handed to this window.
+    m_duplicates.waitForFinished();
+}
 
 QWidget *EditListWindow::makeOperations()
 {
@@ -149,11 +149,11 @@ QWidget *EditListWindow::makeOperations()
         return button;
     };
     add(
-        tr("Copy..."), "copy", [this] { whileBusy([this] { copyOrMove(false); }); }, true);
+        tr("Copy..."), "copy", [this] { copyOrMove(false); }, true);
     add(
-        tr("Move..."), "move", [this] { whileBusy([this] { copyOrMove(true); }); }, true);
+        tr("Move..."), "move", [this] { copyOrMove(true); }, true);
     add(
-        tr("Delete..."), "delete", [this] { whileBusy([this] { deleteFiles(); }); }, true);
+        tr("Delete..."), "delete", [this] { deleteFiles(); }, true);
     add(
         tr("Select all"), "selectAll",
         [this] {
@@ -180,8 +180,7 @@ QWidget *EditListWindow::makeOperations()
     add(
         tr("Clear processed"), "clearProcessed", [this] { m_commands->clearProcessed(); }, false);
     add(
-        tr("Remove dublicates"), "removeDuplicates", [this] { whileBusy([this] { removeDuplicates(); }); },
-        false);
+        tr("Remove dublicates"), "removeDuplicates", [this] { removeDuplicates(); }, false);
     add(
         tr("Close"), "close", [this] { close(); }, true);
     return group;
@@ -252,8 +251,7 @@ QWidget *EditListWindow::makeDropFrame()
     connect(edit, &QPushButton::clicked, this, &EditListWindow::editPattern);
     // Handled once the drop is over, so that the file manager is not kept waiting by a search.
     connect(
-        zone, &DropZone::pathsDropped, this,
-        [this](const QStringList &paths) { whileBusy([this, paths] { addDropped(paths); }); },
+        zone, &DropZone::pathsDropped, this, [this](const QStringList &paths) { addDropped(paths); },
         Qt::QueuedConnection);
     connect(zone, &DropZone::unsupportedDropped, this, [this] {
         m_services.prompter.message(tr("This dataformat is not supported!") + QLatin1String("\r\n") +
@@ -327,43 +325,47 @@ bool EditListWindow::hasSelection() const
 
 void EditListWindow::copyOrMove(bool move)
 {
-    if (hasSelection()) {
-        const CopyMoveJob::Kind kind = move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy;
-        FileCopyEngine engine(m_services.prompter);
-        engine.setFlushEachCopy(false);
-        EditListEntries entries(*m_list->items(), *m_list->selectionModel());
-        CopyMoveJob job(
-            kind, entries,
-            {m_services.prompter,
-             [&engine, move](const QString &source, const QString &target, qint64 buffer, bool overwrite) {
-                 return move ? engine.moveFile(source, target, buffer, overwrite)
-                             : engine.copyFile(source, target, buffer, overwrite);
-             },
-             [&engine] { engine.cancel(); }, &FileCopyEngine::flushFileSystemOf, &volumeOf,
-             m_services.player});
-        connect(&job, &CopyMoveJob::failureMessagesWanted, &engine, &FileCopyEngine::setFailureMessagesShown);
-        CopyJobDialog dialog(job, engine, kind, this);
-        m_stopJob = [&job] { job.stop(); };
-        dialog.runJob(bufferSize());
-        m_stopJob = nullptr;
-        Q_EMIT fileToGiveBack(job.takenFile());
+    if (!hasSelection()) {
+        if (move)
+            updateCaption();
+        return;
     }
-    if (move)
-        updateCaption();
+    runJob(EditListJob::copyOrMove(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, bufferSize(),
+                                   {*m_list->items(), *m_list->selectionModel(), m_services.prompter,
+                                    m_services.trash, m_services.player},
+                                   this),
+           [this, move] {
+               if (move)
+                   updateCaption();
+           });
 }
 
 void EditListWindow::deleteFiles()
 {
     if (!hasSelection())
         return;
-    EditListEntries entries(*m_list->items(), *m_list->selectionModel());
-    DeleteJob job(entries,
-                  {m_services.prompter, m_services.trash, &DeleteJob::unlinkFile, m_services.player});
-    DeleteJobDialog dialog(job, this);
-    m_stopJob = [&job] { job.stop(); };
-    dialog.runJob();
-    m_stopJob = nullptr;
-    Q_EMIT fileToGiveBack(job.takenFile());
+    runJob(EditListJob::deletion({*m_list->items(), *m_list->selectionModel(), m_services.prompter,
+                                  m_services.trash, m_services.player},
+                                 this),
+           [this] { offerToClearProcessed(); });
+}
+
+void EditListWindow::runJob(std::unique_ptr<EditListJob> job, std::function<void()> afterwards)
+{
+    beginBusy();
+    m_job = std::move(job);
+    connect(m_job.get(), &EditListJob::ended, this, [this, afterwards = std::move(afterwards)] {
+        Q_EMIT fileToGiveBack(m_job->takenFile());
+        // Called from the job's own signal: it goes once the signal has been handled.
+        m_job.release()->deleteLater();
+        if (!m_closeRequested)
+            afterwards();
+        endBusy();
+    });
+}
+
+void EditListWindow::offerToClearProcessed()
+{
     const EntryListModel *list = m_list->items();
     bool processed = false;
     for (int i = 0; i < list->count() && !processed; ++i)
@@ -376,24 +378,39 @@ void EditListWindow::deleteFiles()
 
 void EditListWindow::removeDuplicates()
 {
+    if (m_busy > 0)
+        return;
+    beginBusy();
     m_list->hide();
     m_duplicatesLabel->setText(tr("Checking for dublicates:"));
     m_duplicatesLabel->show();
     m_duplicatesBar->show();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    m_commands->removeDuplicates([this](int percent, int removed) {
-        m_duplicatesBar->setProgress(percent, QString());
-        if (removed > 0)
-            m_duplicatesLabel->setText(tr("Checking for dublicates: ") + QString::number(removed) +
-                                       tr(" file(s) removed."));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    const auto progress = [this](int percent, int found) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, percent, found] {
+                m_duplicatesBar->setProgress(percent, QString());
+                if (found > 0)
+                    m_duplicatesLabel->setText(tr("Checking for dublicates: ") + QString::number(found) +
+                                               tr(" file(s) removed."));
+            },
+            Qt::QueuedConnection);
+    };
+    m_duplicates.setFuture(
+        QtConcurrent::run(&EditListCommands::duplicateRows, m_list->items()->texts(), progress));
+}
+
+void EditListWindow::duplicatesFound(const QList<int> &rows)
+{
+    m_commands->removeRows(rows);
     m_duplicatesLabel->setText(tr("Checking for dublicates:"));
     m_duplicatesLabel->hide();
     m_duplicatesBar->hide();
     m_list->show();
-    m_services.prompter.message(tr("DONE !"), ProgramTitle, Prompter::Buttons::Ok,
-                                Prompter::Icon::Information);
+    endBusy();
+    if (!m_closeRequested)
+        m_services.prompter.message(tr("DONE !"), ProgramTitle, Prompter::Buttons::Ok,
+                                    Prompter::Icon::Information);
 }
 
 void EditListWindow::editPattern()
@@ -422,28 +439,46 @@ void EditListWindow::showInMainWindow()
 
 void EditListWindow::addDropped(const QStringList &paths)
 {
-    for (const QString &path : paths) {
-        if (Paths::folderExists(path))
-            searchFolder(path);
-        else if (Paths::fileExists(path))
-            m_commands->addDroppedFile(path);
-        if (m_closeRequested)
-            break;
-    }
-    writeBack();
+    m_pendingDrops += paths;
+    if (m_walker->busy())
+        return;
+    beginBusy();
+    addNextDropped();
 }
 
-void EditListWindow::searchFolder(const QString &folder)
+void EditListWindow::addNextDropped()
+{
+    while (!m_pendingDrops.isEmpty() && !m_closeRequested) {
+        const QString path = m_pendingDrops.takeFirst();
+        if (Paths::folderExists(path)) {
+            if (searchFolder(path))
+                return;
+        } else if (Paths::fileExists(path)) {
+            m_commands->addDroppedFile(path);
+        }
+    }
+    m_pendingDrops.clear();
+    writeBack();
+    endBusy();
+}
+
+bool EditListWindow::searchFolder(const QString &folder)
 {
     m_searchCount->setText(tr("0 file(s) found."));
     m_searchFolder->setText(tr("Searching in : "));
-    m_searchPanel->show();
     m_foundCount = 0;
-    setCommandsEnabled(false);
-    m_walker->walk(Paths::withSeparator(folder), QStringLiteral("*.*"));
+    m_foundBytes = 0;
+    if (!m_walker->start(Paths::withSeparator(folder), QStringLiteral("*.*")))
+        return false;
+    m_searchPanel->show();
+    return true;
+}
+
+void EditListWindow::searchEnded()
+{
     m_foundBytes = 0;
     m_searchPanel->hide();
-    setCommandsEnabled(true);
+    addNextDropped();
 }
 
 void EditListWindow::showFoundBytes()
@@ -465,27 +500,33 @@ bool EditListWindow::eventFilter(QObject *watched, QEvent *event)
 
 void EditListWindow::closeEvent(QCloseEvent *event)
 {
-    // A search, a job or the removal of duplicates runs inside this window's calls: it stops
-    // first, and the window closes once it has.
+    // A search, a job or the search for duplicates runs on: it stops first, and the window closes
+    // once it has.
     if (m_busy > 0) {
         m_closeRequested = true;
         m_walker->cancel();
-        if (m_stopJob)
-            m_stopJob();
+        if (m_job)
+            m_job->stop();
         event->ignore();
         return;
     }
     hide();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     writeBack();
     event->accept();
     Q_EMIT closed(m_showAfterClose);
 }
 
-void EditListWindow::whileBusy(const std::function<void()> &work)
+void EditListWindow::beginBusy()
 {
-    ++m_busy;
-    work();
-    if (--m_busy == 0 && m_closeRequested)
+    if (m_busy++ == 0)
+        setCommandsEnabled(false);
+}
+
+void EditListWindow::endBusy()
+{
+    if (--m_busy > 0)
+        return;
+    setCommandsEnabled(true);
+    if (m_closeRequested)
         QTimer::singleShot(0, this, &QWidget::close);
 }

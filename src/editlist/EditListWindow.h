@@ -3,11 +3,13 @@
 
 #include "editlist/PlayingFile.h"
 
+#include <QFutureWatcher>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
 class EditListCommands;
+class EditListJob;
 class EditListStore;
 class EntryListView;
 class FileIconProvider;
@@ -23,6 +25,8 @@ class Trash;
 // The EditList window: a working copy of the EditList with the jobs' states as colours, the
 // commands that edit it, the copy, move and delete jobs, and a drop zone that adds files and
 // folders. The EditList is rewritten from the copy after each drop and when the window closes.
+// Jobs, folder searches and the search for duplicates run on worker threads; the window stays
+// live meanwhile, its commands switched off.
 class EditListWindow : public QWidget
 {
     Q_OBJECT
@@ -69,22 +73,35 @@ private:
     void updateCaption();
     void updatePattern();
     void setCommandsEnabled(bool on);
-    void whileBusy(const std::function<void()> &work);
+    // Work that runs on after the call that started it: the commands are off until it ends, and
+    // a close asked for meanwhile happens then.
+    void beginBusy();
+    void endBusy();
     bool hasSelection() const;
 
     void copyOrMove(bool move);
     void deleteFiles();
+    // Runs the job; afterwards runs once it has ended.
+    void runJob(std::unique_ptr<EditListJob> job, std::function<void()> afterwards);
+    void offerToClearProcessed();
     void removeDuplicates();
+    void duplicatesFound(const QList<int> &rows);
     void editPattern();
     void showInMainWindow();
     void addDropped(const QStringList &paths);
-    void searchFolder(const QString &folder);
+    // Adds the dropped paths still waiting, up to a folder, whose search then goes on.
+    void addNextDropped();
+    bool searchFolder(const QString &folder);
+    void searchEnded();
     void showFoundBytes();
 
     Services m_services;
     EntryListView *m_list = nullptr;
     std::unique_ptr<EditListCommands> m_commands;
     std::unique_ptr<FolderWalker> m_walker;
+    std::unique_ptr<EditListJob> m_job;
+    QFutureWatcher<QList<int>> m_duplicates;
+    QStringList m_pendingDrops;
     QList<QWidget *> m_commandWidgets;
     QButtonGroup *m_bufferOptions = nullptr;
     QLabel *m_pattern = nullptr;
@@ -100,6 +117,4 @@ private:
     bool m_captionPending = false;
     int m_busy = 0;
     bool m_closeRequested = false;
-    // Ends the copy, move or delete job that runs, if one does.
-    std::function<void()> m_stopJob;
 };

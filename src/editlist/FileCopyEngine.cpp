@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editlist/FileCopyEngine.h"
 
-#include "core/EventSlice.h"
 #include "core/Rounding.h"
 #include "editlist/ClockText.h"
 #include "platform/FileDescriptor.h"
@@ -156,14 +155,6 @@ int FileCopyEngine::flushFileSystemOf(const QString &folder)
     return dir.valid() && ::syncfs(dir.get()) == 0 ? 0 : errno;
 }
 
-void FileCopyEngine::letEventsRun(bool force)
-{
-    if (force || m_sinceEvents.elapsed() >= EventSliceMs) {
-        QCoreApplication::processEvents();
-        m_sinceEvents.restart();
-    }
-}
-
 int FileCopyEngine::fail(int errorNumber, const QString &description)
 {
     qCWarning(logFiles) << description << "code" << errorNumber;
@@ -179,7 +170,6 @@ int FileCopyEngine::prepare(const QString &source, const QString &destination, b
 {
     m_cancelled = false;
     m_clock.start();
-    m_sinceEvents.start();
 
     out.source = NativePath::toBytes(source);
     out.destination = NativePath::toBytes(destination);
@@ -241,7 +231,6 @@ int FileCopyEngine::moveFile(const QString &source, const QString &destination, 
     if (!job.sameFileSystem)
         return copyThroughTemporary(job, bufferSize, overwrite, true);
 
-    letEventsRun(true);
     if (m_cancelled)
         return Cancelled;
     if (renameInto(job.source, job.destination, overwrite, m_plainRenameOnly) != 0) {
@@ -353,9 +342,13 @@ int FileCopyEngine::copyChunks(Transfer &transfer, qint64 total, qint64 bufferSi
             return transfer.failed();
         written += got;
         remaining = total - written;
-        if (written - writebackStarted >= WritebackWindow &&
-            m_writeOut.start(transfer.target.get(), writebackStarted, written - writebackStarted))
+        if (written - writebackStarted >= WritebackWindow) {
+            // Only starts the writing; it waits while the disk's queue is full, which slows the
+            // copy to the disk's pace instead of filling memory.
+            ::sync_file_range(transfer.target.get(), writebackStarted, written - writebackStarted,
+                              SYNC_FILE_RANGE_WRITE);
             writebackStarted = written;
+        }
 
         if (remaining > 0 && total > 0) {
             percent = 100 - int(100.0 * double(remaining) / double(total));
@@ -367,7 +360,6 @@ int FileCopyEngine::copyChunks(Transfer &transfer, qint64 total, qint64 bufferSi
             pending = true;
             if (!shownOnce || sinceShown.elapsed() >= m_updateIntervalMs)
                 show();
-            letEventsRun(false);
         }
         if (m_cancelled) {
             if (pending)

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "editlist/WriteOutStarter.h"
-
 #include <QElapsedTimer>
 #include <QObject>
+#include <atomic>
 #include <functional>
 
 class Prompter;
@@ -12,7 +11,8 @@ struct stat;
 
 // Copies or moves one file through a temporary file beside the destination, in chunks of the
 // caller's buffer size, with progress, time and rate figures and a cancel honoured between chunks.
-// It runs synchronously inside the caller; window events are let run while it works.
+// It runs synchronously on the caller's thread, a worker's; cancel() and setFailureMessagesShown()
+// may be called from any other thread.
 class FileCopyEngine : public QObject
 {
     Q_OBJECT
@@ -80,16 +80,13 @@ private:
     static bool sourceUnchanged(int openSource, const Preparation &job);
     static void keepDatesAndPermissions(int target, const struct stat &source);
     int fail(int errorNumber, const QString &description);
-    void letEventsRun(bool force);
 
     Prompter &m_prompter;
     FreeSpaceQuery m_freeSpace;
     bool m_plainRenameOnly = false;
     bool m_flushEachCopy = true;
-    bool m_cancelled = false;
-    bool m_failureMessagesShown = true;
+    std::atomic<bool> m_cancelled = false;
+    std::atomic<bool> m_failureMessagesShown = true;
     int m_updateIntervalMs = 100;
     QElapsedTimer m_clock;
-    QElapsedTimer m_sinceEvents;
-    WriteOutStarter m_writeOut;
 };

@@ -9,12 +9,11 @@ JobDialog::JobDialog(std::function<void()> cancelJob, QWidget *parent)
     setWindowModality(Qt::ApplicationModal);
 }
 
-void JobDialog::runJob(const std::function<void()> &job)
+void JobDialog::setJobRunning(bool running)
 {
-    m_running = true;
-    job();
-    m_running = false;
-    hide();
+    m_running = running;
+    if (!running)
+        hide();
 }
 
 void JobDialog::reject()

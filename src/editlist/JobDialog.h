@@ -4,8 +4,8 @@
 #include <QDialog>
 #include <functional>
 
-// A job's window: modal over the others while the job runs inside runJob. Esc and the close box
-// cancel the job instead of closing the window, which closes once the job has ended.
+// A job's window, modal over the others. While the job runs, Esc and the close box cancel it
+// instead of closing the window, which is hidden once the job has ended.
 class JobDialog : public QDialog
 {
     Q_OBJECT
@@ -14,10 +14,9 @@ public:
     explicit JobDialog(std::function<void()> cancelJob, QWidget *parent = nullptr);
 
     void reject() override;
+    void setJobRunning(bool running);
 
 protected:
-    // Runs the job; the window is hidden again when it returns.
-    void runJob(const std::function<void()> &job);
     void closeEvent(QCloseEvent *event) override;
 
 private:

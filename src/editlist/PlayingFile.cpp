@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editlist/PlayingFile.h"
 
+#include "platform/WindowThread.h"
+
 std::optional<TakenFile> PlayingFile::takeIfHolding(const QString &path, const QString &otherPath) const
 {
     if (!fileName)
@@ -12,4 +14,18 @@ std::optional<TakenFile> PlayingFile::takeIfHolding(const QString &path, const Q
     if (release)
         release();
     return taken;
+}
+
+PlayingFile PlayingFile::calledOnThreadOf(QObject *context) const
+{
+    PlayingFile called;
+    if (fileName)
+        called.fileName = [context, held = fileName] { return WindowThread::call(context, held, QString()); };
+    if (isPlaying)
+        called.isPlaying = [context, playing = isPlaying] {
+            return WindowThread::call(context, playing, false);
+        };
+    if (release)
+        called.release = [context, close = release] { WindowThread::call(context, close); };
+    return called;
 }

@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 
+class QObject;
+
 // What a job took away from the player, to be given back afterwards.
 struct TakenFile
 {
@@ -25,4 +27,8 @@ struct PlayingFile
     // Takes the file away when the player holds the path or the other path. Names are compared
     // exactly: on this system two names that differ in case are two files.
     std::optional<TakenFile> takeIfHolding(const QString &path, const QString &otherPath = QString()) const;
+
+    // The same player as a job on a worker thread sees it: every call is made on the context's
+    // thread, where the player lives.
+    PlayingFile calledOnThreadOf(QObject *context) const;
 };

@@ -36,6 +36,8 @@ FileCommands::FileCommands(const Parts &parts, Prompter &prompter, QObject *pare
     connect(m_menu->openInDefaultProgram, &QAction::triggered, this, &FileCommands::openInDefaultProgram);
     connect(m_menu->openInSeparateWindow, &QAction::triggered, this, &FileCommands::separateWindowRequested);
     connect(m_menu->properties, &QAction::triggered, this, &FileCommands::showProperties);
+    connect(&m_walker, &FolderWalker::filesFound, this, &FileCommands::addFoundToPlaylist);
+    connect(&m_walker, &FolderWalker::finished, this, &FileCommands::searchNextFolder);
 }
 
 int FileCommands::targetEntry() const
@@ -103,7 +105,7 @@ void FileCommands::addToPlaylist()
     const QString pattern =
         FileTypeChooser::choose(m_parts.state.types, tr("Add files to playlist"), m_parts.window);
     if (!pattern.isEmpty())
-        searchIntoPlaylist(folder, pattern);
+        searchIntoPlaylist({folder}, pattern);
 }
 
 void FileCommands::addDroppedToPlaylist(const QStringList &paths)
@@ -122,12 +124,8 @@ void FileCommands::addDroppedToPlaylist(const QStringList &paths)
         return;
     const QString pattern =
         FileTypeChooser::choose(m_parts.state.types, tr("Add files to playlist"), m_parts.window);
-    for (const QString &folder : std::as_const(folders)) {
-        if (pattern.isEmpty() || m_walker.busy())
-            break;
-        searchIntoPlaylist(folder, pattern);
-    }
-    markPlaylist();
+    if (!pattern.isEmpty())
+        searchIntoPlaylist(folders, pattern);
 }
 
 void FileCommands::addAllToPlaylist()
@@ -258,27 +256,50 @@ void FileCommands::markPlaylist()
     m_parts.playlist.markEditList(m_parts.state.editList);
 }
 
-void FileCommands::searchIntoPlaylist(const QString &folder, const QString &pattern)
+void FileCommands::searchIntoPlaylist(const QStringList &folders, const QString &pattern)
 {
-    SearchProgressDialog progress(m_parts.window);
-    progress.setLines(QStringLiteral("..."), tr("Total files found so far : 0"));
-    progress.show();
-    int found = 0;
+    m_searchFolders = folders;
+    m_searchPattern = pattern;
+    m_searchFound = 0;
+    m_searchProgress = new SearchProgressDialog(m_parts.window);
+    m_searchProgress->setLines(QStringLiteral("..."), tr("Total files found so far : 0"));
+    // Cancel ends the whole search, not only the folder under way.
+    connect(m_searchProgress, &SearchProgressDialog::cancelRequested, this, [this] {
+        m_searchFolders.clear();
+        m_walker.cancel();
+    });
+    m_searchProgress->show();
+    searchNextFolder();
+}
+
+void FileCommands::searchNextFolder()
+{
+    while (!m_searchFolders.isEmpty()) {
+        if (m_walker.start(m_searchFolders.takeFirst(), m_searchPattern))
+            return;
+    }
+    if (!m_searchProgress)
+        return;
+    m_searchProgress->finish();
+    std::exchange(m_searchProgress, nullptr)->deleteLater();
+    markPlaylist();
+}
+
+void FileCommands::addFoundToPlaylist(const QStringList &paths)
+{
     const MediaTypes &types = m_parts.state.types;
-    const QMetaObject::Connection cancel =
-        connect(&progress, &SearchProgressDialog::cancelRequested, &m_walker, &FolderWalker::cancel);
-    const QMetaObject::Connection file =
-        connect(&m_walker, &FolderWalker::fileFound, this, [&](const QString &path) {
-            const QString extension = extensionOf(path, true);
-            for (int row = 0; row < types.count(); ++row) {
-                if (extension.compare(types.extension(row), Qt::CaseInsensitive) != 0)
-                    continue;
-                if (!m_parts.playlist.contains(path) && m_parts.playlist.addFile(path))
-                    progress.showFound(path, ++found);
+    QString lastAdded;
+    for (const QString &path : paths) {
+        const QString extension = extensionOf(path, true);
+        for (int row = 0; row < types.count(); ++row) {
+            if (extension.compare(types.extension(row), Qt::CaseInsensitive) != 0)
+                continue;
+            if (!m_parts.playlist.contains(path) && m_parts.playlist.addFile(path)) {
+                ++m_searchFound;
+                lastAdded = path;
             }
-        });
-    m_walker.walk(folder, pattern);
-    disconnect(cancel);
-    disconnect(file);
-    progress.finish();
+        }
+    }
+    if (m_searchProgress && !lastAdded.isEmpty())
+        m_searchProgress->showFound(lastAdded, m_searchFound);
 }

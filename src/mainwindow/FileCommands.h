@@ -9,6 +9,7 @@
 #include <QPointer>
 
 class EntryListView;
+class SearchProgressDialog;
 class FileListController;
 class FolderNavigator;
 class FolderTree;
@@ -76,12 +77,19 @@ private:
     // Tells the user, once per command, of files left out because of their names.
     void reportUnlistable(const QStringList &paths);
     static FolderReader::Yield windowEvents();
-    void searchIntoPlaylist(const QString &folder, const QString &pattern);
+    // Searches the folders one after another, adding what is found to the playlist.
+    void searchIntoPlaylist(const QStringList &folders, const QString &pattern);
+    void searchNextFolder();
+    void addFoundToPlaylist(const QStringList &paths);
 
     Parts m_parts;
     Prompter &m_prompter;
     FileContextMenu *m_menu = nullptr;
     FolderWalker m_walker;
+    QPointer<SearchProgressDialog> m_searchProgress;
+    QStringList m_searchFolders;
+    QString m_searchPattern;
+    int m_searchFound = 0;
     QPointer<QWidget> m_editListWindow;
     // The file-list entry the menu was opened on; -1 when the commands run without the menu.
     int m_menuEntry = -1;

@@ -86,11 +86,14 @@ private Q_SLOTS:
         paths[7] = paths[3];
         f.fill(paths);
         f.list.setJobState(9, ListEntry::JobState::Processed);
-        int lastRemoved = -1;
-        QCOMPARE(f.commands.removeDuplicates([&](int, int removed) { lastRemoved = removed; }), 1);
+        int lastFound = -1;
+        const QList<int> rows =
+            EditListCommands::duplicateRows(f.texts(), [&](int, int found) { lastFound = found; });
+        QCOMPARE(rows, QList<int>{7});
+        QCOMPARE(lastFound, 1);
+        f.commands.removeRows(rows);
         paths.removeAt(7);
         QCOMPARE(f.texts(), paths);
-        QCOMPARE(lastRemoved, 1);
         // What a job did to the entries after a removed one stays with them.
         QCOMPARE(f.list.jobState(8), ListEntry::JobState::Processed);
     }

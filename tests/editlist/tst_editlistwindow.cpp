@@ -31,7 +31,7 @@ struct Fixture
     // Opens the window over the store as it is now.
     void open()
     {
-        window = new EditListWindow({store, types, prompter, icons, trash, {}});
+        window = new EditListWindow({store, types, prompter, icons, trash, player});
         window->show();
     }
     ~Fixture() { delete window.data(); }
@@ -51,6 +51,7 @@ struct Fixture
     ScriptedPrompter prompter;
     FileIconProvider icons;
     FolderTrash trash{trashFolder.path()};
+    PlayingFile player;
     QPointer<EditListWindow> window;
 };
 
@@ -85,6 +86,7 @@ private Q_SLOTS:
         QCOMPARE(drop.dropAction(), Qt::IgnoreAction);
         // The search runs once the drop is over.
         QTRY_COMPARE(f.listed().size(), 3);
+        QTRY_VERIFY(f.window->findChild<QPushButton *>(QStringLiteral("copy"))->isEnabled());
         QCOMPARE(f.listed().mid(1), QStringList({f.dir.filePath(QStringLiteral("album/one.mp3")),
                                                  f.dir.filePath(QStringLiteral("album/disc 2/three.MP3"))}));
         QCOMPARE(f.store.entries(), f.listed());
@@ -138,9 +140,39 @@ private Q_SLOTS:
             f.store.append(QLatin1String(path));
         f.open();
         f.window->findChild<QPushButton *>(QStringLiteral("removeDuplicates"))->click();
-        QCOMPARE(f.listed(), QStringList({"/m/1.mp3", "/m/2.mp3", "/m/3.mp3"}));
+        QTRY_COMPARE(f.listed(), QStringList({"/m/1.mp3", "/m/2.mp3", "/m/3.mp3"}));
         QCOMPARE(f.prompter.questions().last().text, QStringLiteral("DONE !"));
         QVERIFY(f.window->list()->isVisible());
+    }
+
+    void closingDuringAJobStopsItAndClosesWhenItHasEnded()
+    {
+        Fixture f;
+        TemporaryFolder destination;
+        for (const char *name : {"a.mp3", "b.mp3", "c.mp3"}) {
+            writeBytes(f.dir.filePath(QLatin1String(name)), "x");
+            f.store.append(f.dir.filePath(QLatin1String(name)));
+        }
+        // The window is closed (a logout) as the job takes up its first file.
+        bool closing = false;
+        f.player.fileName = [&] {
+            if (!std::exchange(closing, true))
+                f.window->close();
+            return QString();
+        };
+        f.open();
+        QSignalSpy closed(f.window.data(), &EditListWindow::closed);
+        f.window->list()->selectAll();
+        f.prompter.queueFile(destination.path());
+        f.prompter.queueAnswer(Prompter::Answer::Ok);
+        f.window->findChild<QPushButton *>(QStringLiteral("copy"))->click();
+        // The job runs on: the window is still there, its commands off.
+        QVERIFY(f.window->isVisible());
+        QVERIFY(!f.window->findChild<QPushButton *>(QStringLiteral("copy"))->isEnabled());
+        QTRY_COMPARE(closed.size(), 1);
+        QCOMPARE(f.store.entries().size(), 3);
+        QCOMPARE(QDir(destination.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(!f.prompter.questions().last().text.startsWith(QStringLiteral("Cancel")));
     }
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "OnWorkerThread.h"
 #include "editlist/CopyMoveJob.h"
 #include "editlist/DeleteJob.h"
 #include "editlist/FileCopyEngine.h"
@@ -218,8 +219,9 @@ private Q_SLOTS:
         ScriptedOperation operation;
         operation.results = results;
         int flushes = 0;
-        CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
-                        {prompter,
+        OnWorkerThread worker(list, prompter);
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, worker.list,
+                        {worker.prompter,
                          std::ref(operation),
                          {},
                          [&](const QString &) {
@@ -232,7 +234,7 @@ private Q_SLOTS:
             if (!wanted)
                 operation.calls.append(QStringLiteral("(failures unreported)"));
         });
-        job.run(32768);
+        worker.run([&] { job.run(32768); });
         QCOMPARE(list.states(), states);
         QCOMPARE(operation.calls, calls);
         QCOMPARE(questionTexts(prompter).last(),
@@ -253,14 +255,15 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         prompter.queueFile(destination.path());
         ScriptedOperation operation;
-        CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
-                        {prompter,
+        OnWorkerThread worker(list, prompter);
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, worker.list,
+                        {worker.prompter,
                          std::ref(operation),
                          {},
                          [](const QString &) { return 0; },
                          [](const QString &folder) { return folder; },
                          {}});
-        job.run(32768);
+        worker.run([&] { job.run(32768); });
         ::umount(QFile::encodeName(destination.path()).constData());
         QCOMPARE(list.states(), QStringLiteral("E-E"));
         QVERIFY(operation.calls.isEmpty());
@@ -290,8 +293,9 @@ private Q_SLOTS:
         prompter.queueAnswer(Answer::Ok);
         ScriptedOperation operation;
         QString flushed;
-        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, list,
-                        {prompter,
+        OnWorkerThread worker(list, prompter);
+        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, worker.list,
+                        {worker.prompter,
                          std::ref(operation),
                          {},
                          [&](const QString &folder) {
@@ -300,7 +304,7 @@ private Q_SLOTS:
                          },
                          {},
                          {}});
-        job.run(32768);
+        worker.run([&] { job.run(32768); });
         QCOMPARE(flushed, destination.path() + QLatin1Char('/'));
         QCOMPARE(list.states(), QStringLiteral("PP"));
         const QStringList texts = questionTexts(prompter);
@@ -339,8 +343,9 @@ private Q_SLOTS:
         prompter.queueAnswer(Answer::Cancel);
         ScriptedOperation operation;
         int flushes = 0;
-        CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
-                        {prompter,
+        OnWorkerThread worker(list, prompter);
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, worker.list,
+                        {worker.prompter,
                          std::ref(operation),
                          {},
                          [&](const QString &) {
@@ -351,7 +356,7 @@ private Q_SLOTS:
                          {}});
         bool shown = false;
         connect(&job, &CopyMoveJob::started, this, [&] { shown = true; });
-        job.run(8192);
+        worker.run([&] { job.run(8192); });
         QCOMPARE(list.states(), QStringLiteral("--"));
         QVERIFY(operation.calls.isEmpty());
         QCOMPARE(prompter.questions().size(), questions);
@@ -380,11 +385,12 @@ private Q_SLOTS:
         prompter.queueAnswer(Answer::Ok);
         ScriptedOperation operation;
         QStringList counters;
-        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, list,
-                        {prompter, std::ref(operation), {}, {}, {}, {}});
+        OnWorkerThread worker(list, prompter);
+        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, worker.list,
+                        {worker.prompter, std::ref(operation), {}, {}, {}, {}});
         connect(&job, &CopyMoveJob::counterChanged, this,
                 [&](const QString &text) { counters.append(text); });
-        job.run(8192);
+        worker.run([&] { job.run(8192); });
         const QString verb = move ? QStringLiteral("Moving") : QStringLiteral("Copying");
         QCOMPARE(questionTexts(prompter).mid(1),
                  QStringList(
@@ -411,8 +417,10 @@ private Q_SLOTS:
         prompter.queueAnswer(Answer::Ok);
         prompter.queueAnswer(Answer::Ok);
         ScriptedOperation operation;
-        CopyMoveJob job(CopyMoveJob::Kind::Move, list, {prompter, std::ref(operation), {}, {}, {}, {}});
-        job.run(8192);
+        OnWorkerThread worker(list, prompter);
+        CopyMoveJob job(CopyMoveJob::Kind::Move, worker.list,
+                        {worker.prompter, std::ref(operation), {}, {}, {}, {}});
+        worker.run([&] { job.run(8192); });
         QCOMPARE(questionTexts(prompter).at(1),
                  QStringLiteral("3 file(s) comes from the choosen path. These file(s) will be skipped."));
         QVERIFY(operation.calls.isEmpty());
@@ -431,8 +439,10 @@ private Q_SLOTS:
         ScriptedOperation operation;
         operation.results = {int(FileCopyEngine::Done), int(FileCopyEngine::Cancelled),
                              int(FileCopyEngine::Done)};
-        CopyMoveJob job(CopyMoveJob::Kind::Move, list, {prompter, std::ref(operation), {}, {}, {}, {}});
-        job.run(8192);
+        OnWorkerThread worker(list, prompter);
+        CopyMoveJob job(CopyMoveJob::Kind::Move, worker.list,
+                        {worker.prompter, std::ref(operation), {}, {}, {}, {}});
+        worker.run([&] { job.run(8192); });
         // A cancelled move leaves its entry as it was before asking.
         QCOMPARE(list.states(), QStringLiteral("P-P"));
         QCOMPARE(list.path(0), destination.filePath(QStringLiteral("file0.mp3")));
@@ -451,9 +461,10 @@ private Q_SLOTS:
         prompter.queueAnswer(Answer::Ok);
         prompter.queueAnswer(Answer::Yes);
         ScriptedOperation operation;
+        OnWorkerThread worker(list, prompter);
         CopyMoveJob *running = nullptr;
-        CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
-                        {prompter,
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, worker.list,
+                        {worker.prompter,
                          [&](const QString &from, const QString &to, qint64 buffer, bool overwrite) {
                              // Cancel pressed just after the first file finished.
                              running->cancel();
@@ -464,7 +475,7 @@ private Q_SLOTS:
                          {},
                          {}});
         running = &job;
-        job.run(8192);
+        worker.run([&] { job.run(8192); });
         QCOMPARE(operation.calls, QStringList{"file0.mp3"});
         QCOMPARE(list.states(), QStringLiteral("PSS"));
     }
@@ -495,9 +506,10 @@ private Q_SLOTS:
                                held.clear();
                            }};
         ScriptedOperation operation;
-        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, list,
-                        {prompter, std::ref(operation), {}, {}, {}, player});
-        job.run(8192);
+        OnWorkerThread worker(list, prompter);
+        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, worker.list,
+                        {worker.prompter, std::ref(operation), {}, {}, {}, player});
+        worker.run([&] { job.run(8192); });
         QCOMPARE(releases, 1);
         QCOMPARE(job.takenFile().path, paths.at(1));
         QCOMPARE(job.takenFile().wasPlaying, playing);
@@ -541,16 +553,17 @@ private Q_SLOTS:
         prompter.queueAnswer(Answer::Ok);
         prompter.queueAnswer(Answer::Ok);
         prompter.queueAnswer(Answer::Cancel);
-        FileCopyEngine engine(prompter);
+        OnWorkerThread worker(list, prompter);
+        FileCopyEngine engine(worker.prompter);
         engine.setFlushEachCopy(false);
-        CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
-                        {prompter,
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, worker.list,
+                        {worker.prompter,
                          operationOf(engine, &FileCopyEngine::copyFile),
                          [&] { engine.cancel(); },
                          &FileCopyEngine::flushFileSystemOf,
                          {},
                          {}});
-        job.run(8192);
+        worker.run([&] { job.run(8192); });
         if (mounted)
             ::umount2(destinationBytes.constData(), MNT_DETACH);
         ::chmod(destinationBytes.constData(), 0755);
@@ -573,10 +586,11 @@ private Q_SLOTS:
         prompter.queueAnswer(Answer::Ok);
         prompter.queueAnswer(Answer::Yes);
         prompter.queueAnswer(Answer::No);
-        FileCopyEngine engine(prompter);
-        CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
-                        {prompter, operationOf(engine, &FileCopyEngine::copyFile), {}, {}, {}, {}});
-        job.run(8192);
+        OnWorkerThread worker(list, prompter);
+        FileCopyEngine engine(worker.prompter);
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, worker.list,
+                        {worker.prompter, operationOf(engine, &FileCopyEngine::copyFile), {}, {}, {}, {}});
+        worker.run([&] { job.run(8192); });
         QCOMPARE(readBytes(paths.first()), QByteArray("0"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     }
@@ -595,9 +609,10 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         prompter.queueFile(destination.path());
         prompter.queueAnswer(Answer::Ok);
-        FileCopyEngine engine(prompter);
-        CopyMoveJob job(CopyMoveJob::Kind::Copy, list,
-                        {prompter,
+        OnWorkerThread worker(list, prompter);
+        FileCopyEngine engine(worker.prompter);
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, worker.list,
+                        {worker.prompter,
                          [&](const QString &from, const QString &to, qint64 buffer, bool overwrite) {
                              // Meanwhile the second file goes away and the third shrinks.
                              if (from == paths.at(0)) {
@@ -610,7 +625,7 @@ private Q_SLOTS:
                          {},
                          {},
                          {}});
-        job.run(8192);
+        worker.run([&] { job.run(8192); });
         QCOMPARE(list.states(), QStringLiteral("P-PP"));
         QCOMPARE(readBytes(destination.filePath(QStringLiteral("file2.mp3"))), QByteArray("short"));
         QCOMPARE(readBytes(destination.filePath(QStringLiteral("link.mp3"))), QByteArray("0"));
@@ -632,10 +647,11 @@ private Q_SLOTS:
         prompter.queueFile(destination.path());
         prompter.queueAnswer(Answer::Ok);
         prompter.queueAnswer(Answer::No);
-        FileCopyEngine engine(prompter);
-        CopyMoveJob job(CopyMoveJob::Kind::Move, list,
-                        {prompter, operationOf(engine, &FileCopyEngine::moveFile), {}, {}, {}, {}});
-        job.run(8192);
+        OnWorkerThread worker(list, prompter);
+        FileCopyEngine engine(worker.prompter);
+        CopyMoveJob job(CopyMoveJob::Kind::Move, worker.list,
+                        {worker.prompter, operationOf(engine, &FileCopyEngine::moveFile), {}, {}, {}, {}});
+        worker.run([&] { job.run(8192); });
         QCOMPARE(list.states(), QStringLiteral("PS"));
         QVERIFY(!QFile::exists(paths.at(0)));
         QCOMPARE(readBytes(destination.filePath(QStringLiteral("file0.mp3"))), QByteArray("0"));
@@ -689,8 +705,9 @@ private Q_SLOTS:
         prompter.queueAnswer(where);
         for (Answer answer : answers)
             prompter.queueAnswer(answer);
-        DeleteJob job(list, {prompter, trash, &DeleteJob::unlinkFile, {}});
-        job.run();
+        OnWorkerThread worker(list, prompter);
+        DeleteJob job(worker.list, {worker.prompter, trash, &DeleteJob::unlinkFile, {}});
+        worker.run([&] { job.run(); });
         QCOMPARE(list.states(), states);
         QCOMPARE(trash.recycled().size(), trashed);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), left);
@@ -725,28 +742,29 @@ private Q_SLOTS:
         MemoryList list(makeFiles(source, 3), {0, 1, 2});
         ScriptedPrompter prompter;
         int calls = 0;
+        OnWorkerThread worker(list, prompter);
         if (job == QLatin1String("delete")) {
             TemporaryFolder trashFolder;
             FolderTrash trash(trashFolder.path());
             prompter.queueAnswer(Answer::No);
             DeleteJob *running = nullptr;
-            DeleteJob deleting(list, {prompter,
-                                      trash,
-                                      [&](const QString &path) {
-                                          running->stop();
-                                          return DeleteJob::unlinkFile(path);
-                                      },
-                                      {}});
+            DeleteJob deleting(worker.list, {worker.prompter,
+                                             trash,
+                                             [&](const QString &path) {
+                                                 running->stop();
+                                                 return DeleteJob::unlinkFile(path);
+                                             },
+                                             {}});
             running = &deleting;
-            deleting.run();
+            worker.run([&] { deleting.run(); });
             QCOMPARE(questionTexts(prompter), QStringList{"Send files to Recycle Bin ?"});
         } else {
             prompter.queueFile(destination.path());
             prompter.queueAnswer(Answer::Ok);
             CopyMoveJob *running = nullptr;
             CopyMoveJob copying(
-                job == QLatin1String("move") ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, list,
-                {prompter,
+                job == QLatin1String("move") ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, worker.list,
+                {worker.prompter,
                  [&](const QString &, const QString &, qint64, bool) {
                      // The signal arrives while the second file is copied.
                      if (++calls < 2)
@@ -759,7 +777,7 @@ private Q_SLOTS:
                  [](const QString &folder) { return folder; },
                  {}});
             running = &copying;
-            copying.run(32768);
+            worker.run([&] { copying.run(32768); });
             QVERIFY(!questionTexts(prompter).contains(QStringLiteral("Cancel entire process ?")));
         }
         QCOMPARE(list.states(), states);
@@ -775,18 +793,19 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         prompter.queueAnswer(Answer::No);
         prompter.queueAnswer(Answer::Ok);
+        OnWorkerThread worker(list, prompter);
         DeleteJob *running = nullptr;
         QStringList counters;
-        DeleteJob job(list, {prompter,
-                             trash,
-                             [&](const QString &path) {
-                                 running->cancel();
-                                 return DeleteJob::unlinkFile(path);
-                             },
-                             {}});
+        DeleteJob job(worker.list, {worker.prompter,
+                                    trash,
+                                    [&](const QString &path) {
+                                        running->cancel();
+                                        return DeleteJob::unlinkFile(path);
+                                    },
+                                    {}});
         running = &job;
         connect(&job, &DeleteJob::counterChanged, this, [&](const QString &text) { counters.append(text); });
-        job.run();
+        worker.run([&] { job.run(); });
         QCOMPARE(list.states(), QStringLiteral("P-SS"));
         QCOMPARE(counters, QStringList{"Removing file: 1 of 3."});
         QCOMPARE(prompter.questions().last().text, QStringLiteral("Cancel entire process ?"));
