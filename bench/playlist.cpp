@@ -2,10 +2,10 @@
 #include "EventGapMeter.h"
 #include "browse/EntryListModel.h"
 #include "browse/EntryListView.h"
-#include "core/BackgroundWork.h"
 #include "core/EditListFile.h"
 #include "core/EditListStore.h"
 #include "core/M3uFile.h"
+#include "core/OffThread.h"
 #include "platform/FileIconProvider.h"
 #include "playlist/PlaylistOrder.h"
 #include "playlist/PlaylistPanel.h"
@@ -47,27 +47,54 @@ int main(int argc, char **argv)
 
     int marked = 0;
     QString problem;
-    QTimer::singleShot(0, [&] {
-        gaps.restart();
-        // As LOAD, the playlist window and SAVE AS do it.
-        TextLineFile::Contents contents;
-        BackgroundWork::run([&] { contents = M3uFile::read(arguments.at(1)); });
-        problem = panel.showFile(std::move(contents));
-        panel.markEditList(editList);
-        QStringList entries = panel.paths();
-        BackgroundWork::run([&] { entries = PlaylistOrder::sorted(std::move(entries)); });
-        panel.setPaths(entries);
-        BackgroundWork::run(
-            [&] { entries = PlaylistOrder::randomized(std::move(entries), PlaylistOrder::systemDraw); });
-        panel.setPaths(std::move(entries));
-        panel.markEditList(editList);
-        entries = panel.paths();
-        if (problem.isEmpty())
-            BackgroundWork::run([&] { problem = M3uFile::write(arguments.at(3), entries); });
+    // As LOAD, the playlist window and SAVE AS do it: each long step on the thread pool, its result
+    // taken up on the window's thread, which handles its events meanwhile.
+    const auto finish = [&] {
         for (int i = 0; i < panel.view()->items()->count(); ++i)
             marked += panel.view()->items()->isOnEditList(i) ? 1 : 0;
         gaps.beat();
         app.quit();
+    };
+    const auto save = [&] {
+        if (!problem.isEmpty())
+            return finish();
+        OffThread::run(
+            &panel,
+            [path = arguments.at(3), entries = panel.paths()] { return M3uFile::write(path, entries); },
+            [&](const QString &written) {
+                problem = written;
+                finish();
+            });
+    };
+    const auto shuffle = [&] {
+        OffThread::run(
+            &panel,
+            [entries = panel.paths()]() mutable {
+                return PlaylistOrder::randomized(std::move(entries), PlaylistOrder::systemDraw);
+            },
+            [&](QStringList shuffled) {
+                panel.setPaths(std::move(shuffled));
+                panel.markEditList(editList);
+                save();
+            });
+    };
+    const auto sort = [&] {
+        OffThread::run(
+            &panel, [entries = panel.paths()]() mutable { return PlaylistOrder::sorted(std::move(entries)); },
+            [&](QStringList sorted) {
+                panel.setPaths(std::move(sorted));
+                shuffle();
+            });
+    };
+    QTimer::singleShot(0, [&] {
+        gaps.restart();
+        OffThread::run(
+            &panel, [path = arguments.at(1)] { return M3uFile::read(path); },
+            [&](TextLineFile::Contents contents) {
+                problem = panel.showFile(std::move(contents));
+                panel.markEditList(editList);
+                sort();
+            });
     });
     app.exec();
     if (!problem.isEmpty()) {

@@ -3,14 +3,12 @@
 
 #include "browse/EntryListModel.h"
 #include "core/EditListStore.h"
-#include "core/EventSlice.h"
 #include "core/FolderListing.h"
 #include "core/FolderReadAhead.h"
 #include "core/ListFiles.h"
 #include "core/Paths.h"
 #include "platform/FileIconProvider.h"
 
-#include <QElapsedTimer>
 #include <QSet>
 
 FileListController::FileListController(EntryListModel &entries, EditListStore &store, FileIconProvider *icons)
@@ -19,13 +17,13 @@ FileListController::FileListController(EntryListModel &entries, EditListStore &s
 }
 
 bool FileListController::listFolder(const QString &folder, const FilePattern &pattern,
-                                    const FolderReader::Yield &yield)
+                                    const FolderReader::Progress &progress)
 {
     m_folder = Paths::withSeparator(folder);
     std::optional<FolderReader::Contents> early =
-        m_readAhead ? m_readAhead->take(m_folder, pattern, yield) : std::nullopt;
+        m_readAhead ? m_readAhead->take(m_folder, pattern, progress) : std::nullopt;
     FolderReader::Contents contents =
-        early ? std::move(*early) : FolderReader::read(m_folder, pattern, yield);
+        early ? std::move(*early) : FolderReader::read(m_folder, pattern, progress);
     m_entries.clear();
     m_entries.setSorted(false);
     m_entries.addItem(QStringLiteral(".."), ListEntry::Kind::Parent);
@@ -36,9 +34,7 @@ bool FileListController::listFolder(const QString &folder, const FilePattern &pa
     // not look up icons nobody sees.
     m_entries.addItems(std::move(contents.files), ListEntry::Kind::File,
                        m_icons ? EntryListModel::IconFromText : -1);
-    if (yield)
-        yield();
-    markEditListEntries(yield);
+    markEditListEntries();
     return contents.opened;
 }
 
@@ -52,21 +48,13 @@ void FileListController::listVolumes()
     m_entries.addItems(roots, ListEntry::Kind::Volume, m_icons ? m_icons->volumeIndex() : -1);
 }
 
-void FileListController::markEditListEntries(const FolderReader::Yield &yield)
+void FileListController::markEditListEntries()
 {
-    QElapsedTimer clock;
-    clock.start();
     QString path = m_folder;
     const qsizetype folderLength = path.size();
     QList<int> marks;
     const int count = m_entries.count();
     for (int i = 0; i < count; ++i) {
-        if (yield && (i & 1023) == 0 && clock.elapsed() >= EventSliceMs) {
-            yield();
-            clock.restart();
-            if (m_entries.count() != count)
-                return;
-        }
         if (!isFile(i))
             continue;
         path.truncate(folderLength);
@@ -138,30 +126,19 @@ void FileListController::removeFromEditList(int index)
         m_store.removeAt(*stored);
 }
 
-void FileListController::removeAllFromEditList(const QString &pattern, const FolderReader::Yield &yield)
+void FileListController::removeAllFromEditList(const QString &pattern)
 {
-    QElapsedTimer clock;
-    clock.start();
-    const QString folder = m_folder;
-    const int count = m_entries.count();
     QList<int> rows;
     QSet<QString> leaving;
+    const int count = m_entries.count();
     for (int i = 1; i < count; ++i) {
-        if (yield && (i & 1023) == 0 && clock.elapsed() >= EventSliceMs) {
-            yield();
-            clock.restart();
-            // Another folder shown meanwhile: the entries collected are no longer the list's.
-            if (m_folder != folder || m_entries.count() != count)
-                return;
-        }
         if (!marked(i) || !passesPattern(m_entries.text(i), pattern))
             continue;
         rows.append(i);
         leaving.insert(fullPath(i));
     }
-    if (m_store.removeOneOfEach(std::move(leaving), yield) && m_folder == folder &&
-        m_entries.count() == count)
-        m_entries.setOnEditList(rows, false);
+    m_store.removeOneOfEach(std::move(leaving));
+    m_entries.setOnEditList(rows, false);
 }
 
 bool FileListController::passesPattern(const QString &name, const QString &pattern)

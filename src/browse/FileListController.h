@@ -23,15 +23,17 @@ public:
     // The folder shown, ending in "/"; empty at the computer root.
     QString folder() const { return m_folder; }
 
-    // Lists a folder; false when it could not be read (the list then holds only "..").
-    bool listFolder(const QString &folder, const FilePattern &pattern, const FolderReader::Yield &yield = {});
+    // Lists a folder; false when it could not be read (the list then holds only ".."). Progress is
+    // called every few milliseconds while a large folder is read.
+    bool listFolder(const QString &folder, const FilePattern &pattern,
+                    const FolderReader::Progress &progress = {});
     // A read begun earlier that a listing of its folder takes instead of reading again; none
     // reads every folder when it is listed.
     void setReadAhead(FolderReadAhead *readAhead) { m_readAhead = readAhead; }
     // Lists the volumes of the computer root.
     void listVolumes();
     // Marks the entries whose full path is on the EditList.
-    void markEditListEntries(const FolderReader::Yield &yield = {});
+    void markEditListEntries();
 
     // The folder followed by the entry's text for an index above 0; the folder alone otherwise.
     QString fullPath(int index) const;
@@ -45,7 +47,7 @@ public:
     QStringList addAllToEditList(const QString &pattern);
     void removeFromEditList(int index);
     // One pass and one change notification, however many entries leave the EditList.
-    void removeAllFromEditList(const QString &pattern, const FolderReader::Yield &yield = {});
+    void removeAllFromEditList(const QString &pattern);
 
     // True when the name passes an add/remove pattern: empty and "*.*" pass everything, otherwise
     // the name must end in the pattern without its first character.

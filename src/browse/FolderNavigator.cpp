@@ -6,7 +6,6 @@
 #include "browse/FileListController.h"
 #include "browse/FolderTree.h"
 #include "browse/PathBar.h"
-#include "core/EventSlice.h"
 #include "core/Paths.h"
 
 #include <QApplication>
@@ -74,13 +73,9 @@ void FolderNavigator::openPath(const QString &path)
     const QString folder = folderListedFor(text);
     if (folder.isEmpty())
         return;
-    if (folderExists(text) || !fileExists(text)) {
-        selectFolder(folder);
-        return;
-    }
-    QCoreApplication::processEvents();
     selectFolder(folder);
-    selectEntry(fileNameOf(text));
+    if (!folderExists(text) && fileExists(text))
+        selectEntry(fileNameOf(text));
 }
 
 void FolderNavigator::openTypedPath(const QString &typed)
@@ -140,19 +135,12 @@ void FolderNavigator::showFolder(const QString &folder)
     constexpr qint64 BusyPointerAfterMs = 100;
     QElapsedTimer since;
     since.start();
-    QElapsedTimer slice;
-    slice.start();
     bool busy = false;
     m_listing.listFolder(path, m_pattern, [&] {
         if (!busy && since.elapsed() >= BusyPointerAfterMs) {
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
             busy = true;
         }
-        // Long listings let the window repaint and answer now and then; short ones never wait.
-        if (slice.elapsed() < EventSliceMs)
-            return;
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        slice.restart();
     });
     if (busy)
         QGuiApplication::restoreOverrideCursor();
@@ -225,9 +213,7 @@ void FolderNavigator::enterSelectedEntry()
     if (kind != ListEntry::Kind::Parent)
         m_pathBar.tidyFolderText();
     activateEntry(row);
-    if (kind == ListEntry::Kind::File)
-        QCoreApplication::processEvents();
-    else
+    if (kind != ListEntry::Kind::File)
         m_list.setCurrentRow(0);
     if (kind != ListEntry::Kind::Parent)
         m_list.setFocus();

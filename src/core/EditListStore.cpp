@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/EditListStore.h"
 
-#include "core/EventSlice.h"
-
-#include <QElapsedTimer>
-
 void EditListStore::append(const QString &path)
 {
     m_entries.append(path);
@@ -32,28 +28,16 @@ void EditListStore::clear()
     m_counts.clear();
 }
 
-bool EditListStore::removeOneOfEach(QSet<QString> paths, const std::function<void()> &yield)
+void EditListStore::removeOneOfEach(QSet<QString> paths)
 {
-    // The list is only replaced at the end: whatever runs while events are let through (a save at
-    // logout) sees the whole list as it was. A list changed meanwhile is left as it is.
-    QElapsedTimer clock;
-    clock.start();
-    const QStringList entries = m_entries;
     QStringList kept;
-    kept.reserve(entries.size());
-    // When most of the list leaves, the counts of what stays are made anew during the pass, where
-    // events run now and then, instead of taking every leaving entry out of them in one go after it.
-    const bool recount = paths.size() * 2 > entries.size();
+    kept.reserve(m_entries.size());
+    // When most of the list leaves, the counts of what stays are made anew during the pass instead
+    // of taking every leaving entry out of them after it.
+    const bool recount = paths.size() * 2 > m_entries.size();
     QHash<QString, int> keptCounts;
     QList<QString> leaving;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (yield && (i & 1023) == 0 && clock.elapsed() >= EventSliceMs) {
-            yield();
-            clock.restart();
-            if (m_entries.size() != entries.size())
-                return false;
-        }
-        const QString &entry = entries.at(i);
+    for (const QString &entry : std::as_const(m_entries)) {
         if (paths.remove(entry)) {
             if (!recount)
                 leaving.append(entry);
@@ -73,5 +57,4 @@ bool EditListStore::removeOneOfEach(QSet<QString> paths, const std::function<voi
         }
     }
     m_entries = std::move(kept);
-    return true;
 }

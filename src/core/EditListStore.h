@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QSet>
 #include <QStringList>
-#include <functional>
 
 // The EditList: an ordered list of full file paths, duplicates allowed. Membership is answered
 // from a count per path, so marking a long file list against a long EditList stays linear.
@@ -20,10 +19,8 @@ public:
         m_counts.reserve(count);
     }
     void removeAt(int index);
-    // Removes the first entry equal to each of the paths, in one pass over the list; yield is
-    // called every few milliseconds of a long pass. False, and nothing removed, when the list
-    // changed during a yield.
-    bool removeOneOfEach(QSet<QString> paths, const std::function<void()> &yield = {});
+    // Removes the first entry equal to each of the paths, in one pass over the list.
+    void removeOneOfEach(QSet<QString> paths);
     void clear();
 
     bool contains(const QString &path) const { return m_counts.contains(path); }

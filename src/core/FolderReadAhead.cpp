@@ -16,13 +16,13 @@ FolderReadAhead::FolderReadAhead(const QString &folder, const FilePattern &patte
 }
 
 std::optional<FolderReader::Contents> FolderReadAhead::take(const QString &folder, const FilePattern &pattern,
-                                                            const FolderReader::Yield &yield)
+                                                            const FolderReader::Progress &progress)
 {
     if (!m_read.valid() || folder != m_folder || pattern.text() != m_patternText)
         return std::nullopt;
     while (m_read.wait_for(std::chrono::milliseconds(EventSliceMs)) != std::future_status::ready) {
-        if (yield)
-            yield();
+        if (progress)
+            progress();
     }
     return m_read.get();
 }

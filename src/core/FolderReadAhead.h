@@ -22,9 +22,9 @@ public:
 
     // What was read, once the read has ended, when folder and pattern are the ones it was started
     // with; nothing for any other folder or pattern, and nothing the second time. While it waits,
-    // yield is called every few milliseconds.
+    // progress is called every few milliseconds.
     std::optional<FolderReader::Contents> take(const QString &folder, const FilePattern &pattern,
-                                               const FolderReader::Yield &yield = {});
+                                               const FolderReader::Progress &progress = {});
 
 private:
     QString m_folder;

@@ -150,7 +150,7 @@ private:
 } // namespace
 
 FolderReader::Contents FolderReader::read(const QString &folder, const FilePattern &pattern,
-                                          const Yield &yield)
+                                          const Progress &progress)
 {
     Contents contents;
     QByteArray base = NativePath::toBytes(folder);
@@ -170,10 +170,10 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
     if (::fstat(::dirfd(dir), &directory) == 0 && directory.st_size > 0)
         files.reserveFor(size_t(directory.st_size));
     while (const dirent *entry = ::readdir(dir)) {
-        if (yield && ++sinceCheck >= 256) {
+        if (progress && ++sinceCheck >= 256) {
             sinceCheck = 0;
             if (clock.elapsed() >= EventSliceMs) {
-                yield();
+                progress();
                 clock.restart();
             }
         }
@@ -194,11 +194,11 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
             files.add(name, length);
     }
     ::closedir(dir);
-    if (yield)
-        yield();
+    if (progress)
+        progress();
     contents.folders = folders.take();
-    if (yield)
-        yield();
+    if (progress)
+        progress();
     contents.files = files.take();
     return contents;
 }

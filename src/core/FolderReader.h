@@ -21,9 +21,9 @@ public:
         bool opened = false;
     };
 
-    // Called every few milliseconds while a large folder is read, so the caller can let window
-    // events run.
-    using Yield = std::function<void()>;
+    // Called every few milliseconds while a large folder is read, so that the caller can show
+    // that it is busy.
+    using Progress = std::function<void()>;
 
-    static Contents read(const QString &folder, const FilePattern &pattern, const Yield &yield = {});
+    static Contents read(const QString &folder, const FilePattern &pattern, const Progress &progress = {});
 };

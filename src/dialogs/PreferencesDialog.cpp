@@ -2,17 +2,19 @@
 #include "dialogs/PreferencesDialog.h"
 
 #include "core/MediaTypes.h"
+#include "core/OffThread.h"
 #include "core/Settings.h"
 #include "platform/Prompter.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -114,25 +116,24 @@ void PreferencesDialog::connectAssociation(QPushButton *make, QPushButton *remov
 {
     m_status->addItems(m_association.status());
     connect(make, &QPushButton::clicked, this, [this, &prompter] {
-        whileUpdating([this] {
-            m_status->clear();
-            m_status->addItems(m_association.make());
-        });
-        prompter.message(
-            tr("Done.. You may now RightClick on any supported filetype ( see Readme.txt ) or folder, "
-               "and choose Browse with Kestrove, to open it with Kestrove."),
-            windowTitle(), Prompter::Buttons::Ok, Prompter::Icon::Information);
+        whileUpdating([make = m_association.make](QStringList) { return make(); },
+                      [this, &prompter] {
+                          prompter.message(tr("Done.. You may now RightClick on any supported filetype ( see "
+                                              "Readme.txt ) or folder, and choose Browse with Kestrove, to "
+                                              "open it with Kestrove."),
+                                           windowTitle(), Prompter::Buttons::Ok, Prompter::Icon::Information);
+                      });
     });
     connect(remove, &QPushButton::clicked, this, [this, &prompter] {
-        whileUpdating([this] {
-            QStringList lines;
-            for (int row = 0; row < m_status->count(); ++row)
-                lines.append(m_status->item(row)->text());
-            m_association.remove(lines);
-            m_status->clear();
-            m_status->addItems(lines);
-        });
-        prompter.message(tr("Done ! :o("), windowTitle(), Prompter::Buttons::Ok, Prompter::Icon::Information);
+        whileUpdating(
+            [remove = m_association.remove](QStringList lines) {
+                remove(lines);
+                return lines;
+            },
+            [this, &prompter] {
+                prompter.message(tr("Done ! :o("), windowTitle(), Prompter::Buttons::Ok,
+                                 Prompter::Icon::Information);
+            });
     });
 }
 
@@ -159,10 +160,13 @@ QHBoxLayout *PreferencesDialog::createButtons(Prompter &prompter, const MediaTyp
     return buttons;
 }
 
-void PreferencesDialog::whileUpdating(const std::function<void()> &work)
+void PreferencesDialog::whileUpdating(std::function<QStringList(QStringList lines)> work,
+                                      const std::function<void()> &finished)
 {
+    // The association store is written off the window's thread; meanwhile the window shows only
+    // the "please wait" line, and closes only once the work has ended.
     const QList<QWidget *> controls = findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-    QList<QWidget *> hidden;
+    QList<QPointer<QWidget>> hidden;
     for (QWidget *control : controls) {
         if (control != m_updating && control->isVisible()) {
             control->hide();
@@ -170,11 +174,34 @@ void PreferencesDialog::whileUpdating(const std::function<void()> &work)
         }
     }
     m_updating->show();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    work();
-    m_updating->hide();
-    for (QWidget *control : std::as_const(hidden))
-        control->show();
+    m_updatingNow = true;
+    QStringList lines;
+    for (int row = 0; row < m_status->count(); ++row)
+        lines.append(m_status->item(row)->text());
+    OffThread::run(
+        this, [work = std::move(work), lines] { return work(lines); },
+        [this, hidden, finished](const QStringList &shown) {
+            m_status->clear();
+            m_status->addItems(shown);
+            m_updating->hide();
+            for (QWidget *control : hidden) {
+                if (control)
+                    control->show();
+            }
+            m_updatingNow = false;
+            finished();
+            if (m_closeWhenUpdated)
+                QDialog::done(*std::exchange(m_closeWhenUpdated, std::nullopt));
+        });
+}
+
+void PreferencesDialog::done(int result)
+{
+    if (m_updatingNow) {
+        m_closeWhenUpdated = result;
+        return;
+    }
+    QDialog::done(result);
 }
 
 QString PreferencesDialog::supportedTypesText(const MediaTypes &types)

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class MediaTypes;
 class Prompter;
@@ -22,6 +23,7 @@ class PreferencesDialog : public QDialog
 public:
     // The association of the "Browse with Kestrove..." verb: its status lines, making it (the new
     // lines) and removing it (settling the lines shown). Without them the buttons are disabled.
+    // Making and removing run on a worker thread.
     struct AssociationCommands
     {
         std::function<QStringList()> status;
@@ -35,14 +37,18 @@ public:
     // The supported types as "Supported filetypes ?" shows them.
     static QString supportedTypesText(const MediaTypes &types);
 
+    void done(int result) override;
+
 private:
     void createOptions(bool showAll);
     QGroupBox *createAssociationFrame(Prompter &prompter);
     void connectAssociation(QPushButton *make, QPushButton *remove, Prompter &prompter);
     QHBoxLayout *createButtons(Prompter &prompter, const MediaTypes &types);
     void save();
-    // Runs association work with the window's controls hidden behind the "please wait" line.
-    void whileUpdating(const std::function<void()> &work);
+    // Runs association work on the status lines shown, off the window's thread, with the window's
+    // controls hidden behind the "please wait" line; shows the lines it gives, then calls finished.
+    void whileUpdating(std::function<QStringList(QStringList lines)> work,
+                       const std::function<void()> &finished);
 
     Settings &m_settings;
     AssociationCommands m_association;
@@ -55,4 +61,6 @@ private:
     QCheckBox *m_modernTypes = nullptr;
     QListWidget *m_status = nullptr;
     QWidget *m_updating = nullptr;
+    bool m_updatingNow = false;
+    std::optional<int> m_closeWhenUpdated;
 };

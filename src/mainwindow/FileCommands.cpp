@@ -16,7 +16,6 @@
 #include "platform/PropertiesSheet.h"
 #include "playlist/PlaylistPanel.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -171,7 +170,7 @@ void FileCommands::removeAllFromEditList()
 {
     if (refusedWhileEditListOpen())
         return;
-    m_parts.listing.removeAllFromEditList(QString(), windowEvents());
+    m_parts.listing.removeAllFromEditList(QString());
     markPlaylist();
 }
 
@@ -186,7 +185,7 @@ void FileCommands::changeEditListByType(bool add)
     if (add)
         reportUnlistable(m_parts.listing.addAllToEditList(pattern));
     else
-        m_parts.listing.removeAllFromEditList(pattern, windowEvents());
+        m_parts.listing.removeAllFromEditList(pattern);
     markPlaylist();
     m_parts.fileList.setFocus();
 }
@@ -242,13 +241,6 @@ void FileCommands::reportUnlistable(const QStringList &paths)
                  "keep.")
                   .arg(paths.size());
     m_prompter.message(text, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
-}
-
-FolderReader::Yield FileCommands::windowEvents()
-{
-    // Long runs over the list let the window repaint; the caller calls this every few
-    // milliseconds at most.
-    return [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
 }
 
 void FileCommands::markPlaylist()

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "browse/FileContextMenu.h"
-#include "core/FolderReader.h"
 #include "core/FolderWalker.h"
 
 #include <QObject>
@@ -76,7 +75,6 @@ private:
     void showMenu(FileContextMenu::Target target, int entry, const QPoint &globalPosition);
     // Tells the user, once per command, of files left out because of their names.
     void reportUnlistable(const QStringList &paths);
-    static FolderReader::Yield windowEvents();
     // Searches the folders one after another, adding what is found to the playlist.
     void searchIntoPlaylist(const QStringList &folders, const QString &pattern);
     void searchNextFolder();

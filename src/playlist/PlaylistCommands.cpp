@@ -3,8 +3,8 @@
 
 #include "browse/EntryListModel.h"
 #include "browse/EntryListView.h"
-#include "core/BackgroundWork.h"
 #include "core/M3uFile.h"
+#include "core/OffThread.h"
 #include "core/Paths.h"
 #include "core/VersionTitle.h"
 #include "platform/NativePath.h"
@@ -24,29 +24,46 @@ void PlaylistCommands::load()
 {
     const std::optional<QString> path =
         m_parts.prompter.chooseFile(Prompter::FileDialog::Open, tr("Open playlist"), PlaylistFilters);
-    if (path && open(*path))
-        highlightPlaying();
+    if (path)
+        read(*path, AfterRead::SelectPlaying);
 }
 
-bool PlaylistCommands::open(const QString &path)
+void PlaylistCommands::open(const QString &path)
+{
+    read(path, AfterRead::MarkPlaying);
+}
+
+void PlaylistCommands::read(const QString &path, AfterRead after)
 {
     if (!Paths::fileExists(path)) {
         m_parts.prompter.message(tr("ERROR! File don't exist !"), ProgramTitle, Prompter::Buttons::Ok,
                                  Prompter::Icon::Critical);
-        return false;
+        return;
     }
-    // Read off the window's thread: a long playlist must not hold the window up.
-    TextLineFile::Contents contents;
-    BackgroundWork::run([&] { contents = M3uFile::read(path); });
-    if (const QString problem = m_parts.panel.showFile(contents); !problem.isEmpty()) {
+    // Read off the window's thread: a long playlist must not hold the window up. Of lists asked
+    // for one after the other, the last one asked for is shown, whichever is read first.
+    const int request = ++m_lastRead;
+    OffThread::run(
+        this, [path] { return M3uFile::read(path); },
+        [this, path, after, request](TextLineFile::Contents contents) {
+            if (request == m_lastRead)
+                show(path, std::move(contents), after);
+        });
+}
+
+void PlaylistCommands::show(const QString &path, TextLineFile::Contents contents, AfterRead after)
+{
+    if (const QString problem = m_parts.panel.showFile(std::move(contents)); !problem.isEmpty()) {
         m_parts.prompter.message(
             tr("The playlist %1 cannot be read: %2.").arg(NativePath::forDisplay(path), problem),
             ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
-        return false;
+        return;
     }
     m_parts.entriesChanged();
-    markPlaying();
-    return true;
+    if (after == AfterRead::SelectPlaying)
+        highlightPlaying();
+    else
+        markPlaying();
 }
 
 void PlaylistCommands::markPlaying()
@@ -75,13 +92,16 @@ void PlaylistCommands::saveAs()
                                  Prompter::Buttons::OkCancel,
                                  Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
         return;
-    const QStringList entries = m_parts.panel.paths();
-    QString problem;
-    BackgroundWork::run([&] { problem = M3uFile::write(*path, entries); });
-    if (!problem.isEmpty())
-        m_parts.prompter.message(
-            tr("The playlist cannot be saved as %1: %2.").arg(NativePath::forDisplay(*path), problem),
-            ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+    // Written off the window's thread from a copy of the entries: the playlist may change
+    // meanwhile without changing what is saved.
+    OffThread::run(
+        this, [path = *path, entries = m_parts.panel.paths()] { return M3uFile::write(path, entries); },
+        [this, path = *path](const QString &problem) {
+            if (!problem.isEmpty())
+                m_parts.prompter.message(
+                    tr("The playlist cannot be saved as %1: %2.").arg(NativePath::forDisplay(path), problem),
+                    ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+        });
 }
 
 void PlaylistCommands::showOptions()

@@ -5,7 +5,6 @@
 #include "browse/EntryListModel.h"
 #include "browse/EntryListView.h"
 #include "core/EditListStore.h"
-#include "core/EventSlice.h"
 #include "core/ListFiles.h"
 #include "core/M3uFile.h"
 #include "core/Twips.h"
@@ -14,9 +13,7 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDropEvent>
-#include <QElapsedTimer>
 
 namespace {
 
@@ -153,19 +150,10 @@ void PlaylistPanel::clearSelected()
 void PlaylistPanel::markEditList(const EditListStore &editList)
 {
     EntryListModel *entries = m_view->items();
-    QElapsedTimer slice;
-    slice.start();
     QList<int> marked;
     QList<int> unmarked;
     const QStringList texts = entries->texts();
-    const int count = int(texts.size());
-    for (int i = 0; i < count; ++i) {
-        if ((i & 255) == 0 && slice.elapsed() >= EventSliceMs) {
-            QCoreApplication::processEvents();
-            slice.restart();
-            if (entries->count() != count)
-                return;
-        }
+    for (int i = 0; i < int(texts.size()); ++i) {
         const bool onEditList = editList.contains(texts.at(i));
         if (onEditList != entries->isOnEditList(i))
             (onEditList ? marked : unmarked).append(i);

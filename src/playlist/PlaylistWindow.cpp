@@ -4,13 +4,14 @@
 #include "browse/EntryDelegate.h"
 #include "browse/EntryListModel.h"
 #include "browse/EntryListView.h"
-#include "core/BackgroundWork.h"
+#include "core/OffThread.h"
 #include "playlist/PlaylistOrder.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 PlaylistWindow::PlaylistWindow(const QStringList &entries, const QString &playingFile,
                                FileIconProvider &icons, QWidget *parent)
@@ -49,6 +50,7 @@ PlaylistWindow::PlaylistWindow(const QStringList &entries, const QString &playin
     connect(randomize, &QPushButton::clicked, this, &PlaylistWindow::randomize);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
+    m_orderButtons = {up, down, sort, randomize};
     auto *buttons = new QHBoxLayout;
     for (QWidget *button : std::initializer_list<QWidget *>{up, down, sort, randomize, ok})
         buttons->addWidget(button);
@@ -111,17 +113,45 @@ void PlaylistWindow::moveDown()
 
 void PlaylistWindow::sort()
 {
-    QStringList texts = entries();
-    QStringList ordered;
-    BackgroundWork::run([&] { ordered = PlaylistOrder::sorted(std::move(texts)); });
-    fill(ordered, -1);
+    reorder([texts = entries()]() mutable { return PlaylistOrder::sorted(std::move(texts)); });
 }
 
 void PlaylistWindow::randomize()
 {
-    QStringList texts = entries();
-    QStringList shuffled;
-    BackgroundWork::run(
-        [&] { shuffled = PlaylistOrder::randomized(std::move(texts), PlaylistOrder::systemDraw); });
-    fill(shuffled, -1);
+    reorder([texts = entries()]() mutable {
+        return PlaylistOrder::randomized(std::move(texts), PlaylistOrder::systemDraw);
+    });
+}
+
+void PlaylistWindow::reorder(std::function<QStringList()> order)
+{
+    // A long list is put in order off the window's thread; until the new order is shown, the
+    // commands that change the order wait.
+    if (m_reordering)
+        return;
+    setReordering(true);
+    OffThread::run(this, std::move(order), [this](QStringList ordered) {
+        fill(ordered, -1);
+        setReordering(false);
+        if (m_closeWhenReordered)
+            QDialog::done(*std::exchange(m_closeWhenReordered, std::nullopt));
+    });
+}
+
+void PlaylistWindow::setReordering(bool on)
+{
+    m_reordering = on;
+    for (QWidget *button : m_orderButtons)
+        button->setEnabled(!on);
+}
+
+void PlaylistWindow::done(int result)
+{
+    // The order being made is the one the window hands back: a window closed meanwhile closes
+    // once it is shown.
+    if (m_reordering) {
+        m_closeWhenReordered = result;
+        return;
+    }
+    QDialog::done(result);
 }

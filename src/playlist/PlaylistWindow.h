@@ -2,13 +2,17 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
+#include <functional>
+#include <optional>
 
 class EntryListView;
 class FileIconProvider;
 
 // "PlayList": a working copy of the playlist to put in order: move the chosen entry up or down,
 // sort, shuffle. There is no cancel: however the window is closed, the caller takes entries()
-// back. The entry the player holds shows white on blue.
+// back. The entry the player holds shows white on blue. Sorting and shuffling run off the
+// window's thread; the new order shows when they end.
 class PlaylistWindow : public QDialog
 {
     Q_OBJECT
@@ -24,10 +28,17 @@ public:
     void sort();
     void randomize();
 
+    void done(int result) override;
+
 private:
     void fill(const QStringList &entries, int current);
     void markPlaying();
+    void reorder(std::function<QStringList()> order);
+    void setReordering(bool on);
 
     EntryListView *m_list = nullptr;
     QString m_playingFile;
+    std::array<QWidget *, 4> m_orderButtons{};
+    bool m_reordering = false;
+    std::optional<int> m_closeWhenReordered;
 };

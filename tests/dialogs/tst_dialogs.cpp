@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,16 +71,50 @@ private Q_SLOTS:
         };
         QCOMPARE(shown(), QStringList{".mp3 - OK!"});
         window.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->click();
-        QCOMPARE(shown(), QStringList({".mp3", ".avi", "Folder"}));
+        QTRY_COMPARE(shown(), QStringList({".mp3", ".avi", "Folder"}));
         QVERIFY(prompter.questions().last().text.startsWith(QStringLiteral("Done.. You may now RightClick")));
         window.findChild<QPushButton *>(QStringLiteral("removeAssociationButton"))->click();
+        QTRY_COMPARE(shown(), QStringList{".avi - ERROR, Unable to remove"});
         QCOMPARE(removedFrom, QStringList({".mp3", ".avi", "Folder"}));
-        QCOMPARE(shown(), QStringList{".avi - ERROR, Unable to remove"});
         QCOMPARE(prompter.questions().last().text, QStringLiteral("Done ! :o("));
         QVERIFY(window.findChild<QWidget *>(QStringLiteral("associationFrame"))->isVisibleTo(&window));
 
         PreferencesDialog without(settings, prompter, types, false);
         QVERIFY(!without.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->isEnabled());
+    }
+
+    void theWindowClosesOnlyOnceTheAssociationIsWritten()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
+        Settings settings(store);
+        ScriptedPrompter prompter;
+        MediaTypes types;
+        QSemaphore writing;
+        const auto unblock = qScopeGuard([&writing] { writing.release(); });
+        const PreferencesDialog::AssociationCommands commands{[] { return QStringList{".mp3 - OK!"}; },
+                                                              [&writing] {
+                                                                  writing.acquire();
+                                                                  return QStringList{"Folder"};
+                                                              },
+                                                              [](QStringList &) {}};
+        PreferencesDialog window(settings, prompter, types, false, commands);
+        window.show();
+        window.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->click();
+        // The click returned while the association is written: the window shows only the line
+        // asking to wait, and the close box waits for the work to end.
+        QVERIFY(window.findChild<QWidget *>(QStringLiteral("updatingLabel"))->isVisible());
+        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("closeButton"))->isVisible());
+        window.close();
+        QVERIFY(window.isVisible());
+        QVERIFY(prompter.questions().isEmpty());
+        writing.release();
+        QTRY_VERIFY(!window.isVisible());
+        auto *list = window.findChild<QListWidget *>(QStringLiteral("associationList"));
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("Folder"));
+        QVERIFY(prompter.questions().last().text.startsWith(QStringLiteral("Done.. You may now RightClick")));
+        QVERIFY(window.findChild<QWidget *>(QStringLiteral("closeButton"))->isVisibleTo(&window));
     }
 
     void closeSavesAndTheCloseBoxDoesNot_data()

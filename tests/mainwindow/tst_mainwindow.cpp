@@ -117,9 +117,11 @@ public:
                                        return made;
                                    }};
         window = std::make_unique<MainWindow>(services, StartOptions{commandLine, anotherInstance, reads});
+        // A start-up closes during start-up only while a question it asks is up.
         if (closeDuringStartUp)
-            QTimer::singleShot(0, window.get(), [this] { window->close(); });
+            prompter.setWhileAsked([this] { window->close(); });
         loaded = window->load();
+        prompter.setWhileAsked({});
         return *window;
     }
     void close()
@@ -483,11 +485,16 @@ private Q_SLOTS:
         Session session;
         session.preset(QStringLiteral("FirstUse"), QStringLiteral("false"));
         const QByteArray settingsBefore = readBytes(session.iniPath());
-        if (how == QLatin1String("start-up"))
+        if (how == QLatin1String("start-up")) {
+            // An EditList that cannot be read: the start-up says so, and the window is closed
+            // while it does.
+            QDir().mkpath(session.dataFile("files.ini"));
             session.start(session.media(QStringLiteral("B.wav")), false, true);
-        else
+            QCOMPARE(session.prompter.questions().size(), 1);
+        } else {
             session.start(how == QLatin1String("second copy") ? QString() : session.media(),
                           how == QLatin1String("second copy"));
+        }
         MainWindow &form = *session.window;
         QWidget editList;
         UnixSignalWatcher watcher;
@@ -896,6 +903,28 @@ private Q_SLOTS:
         QCOMPARE(window.editList().entries(), QStringList{session.media(QStringLiteral("0.mp3"))});
         for (int row = 1; row < files->count(); ++row)
             QVERIFY(!files->isOnEditList(row));
+    }
+
+    void aFileOpenedFromOutsideIsSelectedInView_data()
+    {
+        QTest::addColumn<bool>("atStart");
+        QTest::newRow("on the command line") << true;
+        QTest::newRow("handed over later") << false;
+    }
+    void aFileOpenedFromOutsideIsSelectedInView()
+    {
+        QFETCH(bool, atStart);
+        Session session;
+        for (int i = 0; i < 400; ++i)
+            writeBytes(session.media(QStringLiteral("track %1.mp3").arg(i, 3, 10, QLatin1Char('0'))),
+                       QByteArray());
+        const QString far = session.media(QStringLiteral("track 350.mp3"));
+        MainWindow &form = session.start(atStart ? far : session.media());
+        if (!atStart)
+            form.openHandedPath(QLatin1Char('"') + far + QLatin1Char('"'));
+        auto *list = session.child<EntryListView>("fileList");
+        QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("track 350.mp3"));
+        QVERIFY(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
     }
 
     void clickingAFilePlaysIt()

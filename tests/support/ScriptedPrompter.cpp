@@ -22,17 +22,24 @@ Prompter::Answer firstButton(Prompter::Buttons buttons)
 
 } // namespace
 
+void ScriptedPrompter::ask(const Question &question)
+{
+    m_questions.append(question);
+    if (m_whileAsked)
+        m_whileAsked();
+}
+
 Prompter::Answer ScriptedPrompter::message(const QString &text, const QString &title, Buttons buttons,
                                            Icon icon)
 {
-    m_questions.append({text, title, buttons, icon, false, false});
+    ask({text, title, buttons, icon, false, false});
     return m_answers.isEmpty() ? firstButton(buttons) : m_answers.dequeue();
 }
 
 std::optional<QString> ScriptedPrompter::input(const QString &prompt, const QString &title,
                                                const QString &defaultText)
 {
-    m_questions.append({prompt, title, Buttons::OkCancel, Icon::None, true, false});
+    ask({prompt, title, Buttons::OkCancel, Icon::None, true, false});
     return m_inputs.isEmpty() ? std::optional<QString>(defaultText) : m_inputs.dequeue();
 }
 
@@ -43,6 +50,6 @@ std::optional<QString> ScriptedPrompter::chooseFile(FileDialog, const QString &t
     question.text = filters.join(QLatin1Char(' '));
     question.title = title;
     question.isFileDialog = true;
-    m_questions.append(question);
+    ask(question);
     return m_files.isEmpty() ? std::nullopt : m_files.dequeue();
 }

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QQueue>
+#include <functional>
 
 // A Prompter for tests: records every question and returns answers queued in advance.
 // With no answer queued, a message box returns its first button and an input box its default text.
@@ -27,6 +28,10 @@ public:
     // The next file dialog's answer; with none queued the dialog is cancelled.
     void queueFile(std::optional<QString> path) { m_files.enqueue(std::move(path)); }
 
+    // What the user does while a question is up, before answering it: a real dialog lets the
+    // window's events run until then.
+    void setWhileAsked(std::function<void()> action) { m_whileAsked = std::move(action); }
+
     const QList<Question> &questions() const { return m_questions; }
     void clear() { m_questions.clear(); }
 
@@ -37,7 +42,10 @@ public:
                                       const QStringList &filters) override;
 
 private:
+    void ask(const Question &question);
+
     QList<Question> m_questions;
+    std::function<void()> m_whileAsked;
     QQueue<Answer> m_answers;
     QQueue<std::optional<QString>> m_inputs;
     QQueue<std::optional<QString>> m_files;
