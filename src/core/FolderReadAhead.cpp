@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FolderReadAhead.h"
 
-#include "core/EventSlice.h"
 #include "core/FilePattern.h"
+#include "core/ProgressInterval.h"
 
 #include <chrono>
 
@@ -20,7 +20,7 @@ std::optional<FolderReader::Contents> FolderReadAhead::take(const QString &folde
 {
     if (!m_read.valid() || folder != m_folder || pattern.text() != m_patternText)
         return std::nullopt;
-    while (m_read.wait_for(std::chrono::milliseconds(EventSliceMs)) != std::future_status::ready) {
+    while (m_read.wait_for(std::chrono::milliseconds(ProgressIntervalMs)) != std::future_status::ready) {
         if (progress)
             progress();
     }

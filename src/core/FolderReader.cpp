@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FolderReader.h"
 
-#include "core/EventSlice.h"
 #include "core/FilePattern.h"
+#include "core/ProgressInterval.h"
 #include "platform/NativePath.h"
 
 #include <QElapsedTimer>
@@ -172,7 +172,7 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
     while (const dirent *entry = ::readdir(dir)) {
         if (progress && ++sinceCheck >= 256) {
             sinceCheck = 0;
-            if (clock.elapsed() >= EventSliceMs) {
+            if (clock.elapsed() >= ProgressIntervalMs) {
                 progress();
                 clock.restart();
             }

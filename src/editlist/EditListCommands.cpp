@@ -4,6 +4,7 @@
 #include "browse/EntryListModel.h"
 #include "core/MediaTypes.h"
 #include "core/Paths.h"
+#include "core/ProgressInterval.h"
 #include "core/VersionTitle.h"
 #include "platform/Prompter.h"
 
@@ -12,13 +13,6 @@
 #include <QSet>
 
 using State = ListEntry::JobState;
-
-namespace {
-
-// How often a long run over the list reports its progress.
-constexpr int ProgressIntervalMs = 15;
-
-} // namespace
 
 EditListCommands::EditListCommands(EntryListModel &list, QItemSelectionModel &selection,
                                    const MediaTypes &types, Prompter &prompter)

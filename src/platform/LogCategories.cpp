@@ -11,5 +11,6 @@ Q_LOGGING_CATEGORY(logDesktop, "kestrove.desktop")
 Q_LOGGING_CATEGORY(logInstance, "kestrove.instance")
 // The modules that carry the media libraries and GIO, loaded when first needed.
 Q_LOGGING_CATEGORY(logModules, "kestrove.modules")
-// What the program would have said in a message box when nobody is there to read it.
-Q_LOGGING_CATEGORY(logMessages, "kestrove.messages")
+// What the program would have said in a message box when nobody is there to read it, and, when
+// debug output is asked for, every question it asks.
+Q_LOGGING_CATEGORY(logMessages, "kestrove.messages", QtInfoMsg)

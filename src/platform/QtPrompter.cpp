@@ -112,6 +112,7 @@ Prompter::Answer QtPrompter::message(const QString &text, const QString &title, 
         qCWarning(logMessages).noquote() << title << "-" << text;
         return fromQtButton(QMessageBox::NoButton, buttons);
     }
+    qCDebug(logMessages).noquote() << "asking:" << title << "-" << text;
     QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), owner());
     return fromQtButton(box.exec(), buttons);
 }
