@@ -5,6 +5,7 @@
 #include "browse/EntryListModel.h"
 #include "platform/FileIconProvider.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <utility>
 
@@ -92,4 +93,15 @@ void EntryListView::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QListView::mouseReleaseEvent(event);
+}
+
+void EntryListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    const QRect current = visualRect(currentIndex());
+    if (m_contextMenu && event->reason() == QContextMenuEvent::Keyboard && current.isValid()) {
+        event->accept();
+        Q_EMIT contextMenuAt(current.center());
+        return;
+    }
+    QListView::contextMenuEvent(event);
 }

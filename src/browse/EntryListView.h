@@ -37,6 +37,8 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // The menu key opens the menu on the current entry.
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     EntryListModel *m_model = nullptr;

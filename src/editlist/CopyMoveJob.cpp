@@ -134,7 +134,10 @@ void CopyMoveJob::run(qint64 bufferSize)
         Q_EMIT started();
         if (Paths::folderExists(destination) && confirm(found.selected, destination)) {
             runEntries(destination, found, bufferSize);
-            flush(destination);
+            // An ending session does not wait for the disk: the files written are whole, and the
+            // system writes them out by itself.
+            if (!m_stopRequested)
+                flush(destination);
         }
         Q_EMIT failureMessagesWanted(true);
         Q_EMIT barsCleared();

@@ -191,6 +191,40 @@ e2e_close_kestrove() {
     [[ $status -eq 0 ]] || e2e_fail "the program exited with status $status"
 }
 
+e2e_active_title_matches() {
+    [[ $(xdotool getactivewindow getwindowname 2>/dev/null) =~ $1 ]]
+}
+
+e2e_windows_shown() {
+    { xdotool search --all --onlyvisible --pid "$kestrove_pid" --class . 2>/dev/null || true; } | wc -l
+}
+
+# e2e_open_editlist: opens the EditList window from the file list's menu, taken with the menu key
+# on the current file, and prints the window's id. The program must have been started on a file,
+# so that a file is current and nothing plays.
+e2e_open_editlist() {
+    local shown
+    shown=$(e2e_windows_shown)
+    e2e_key Menu
+    e2e_wait 10 "the file list's menu" eval '(($(e2e_windows_shown) > shown))'
+    # "Open EditList" is the fourth entry from the end.
+    e2e_key Up Up Up Up Return
+    e2e_wait 15 "the EditList window" e2e_active_title_matches '^EditList$'
+    xdotool getactivewindow
+}
+
+# e2e_copy_all_to FOLDER COUNT: in the EditList window, selects all COUNT entries and copies them
+# into FOLDER, typed into the folder chooser.
+e2e_copy_all_to() {
+    e2e_key ctrl+a
+    e2e_wait 15 "all entries selected" e2e_active_title_matches "^FileList \\($2\\) files selected"
+    # Copy is the first button after the list.
+    e2e_key Tab space
+    e2e_wait 15 "the folder chooser" e2e_active_title_matches '^Copy to'
+    xdotool type --delay 5 "$1"
+    e2e_key Return
+}
+
 # e2e_editlist: the paths the saved EditList holds, one a line.
 e2e_editlist() {
     [[ -f $E2E_EDITLIST ]] && tr -d '\r' <"$E2E_EDITLIST"
