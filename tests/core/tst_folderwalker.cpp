@@ -308,7 +308,7 @@ private Q_SLOTS:
         }
         // Reports still on their way when the walker went are dropped, not delivered to it.
         QCoreApplication::processEvents();
-        QVERIFY(found.size() < 200);
+        QVERIFY(found.isEmpty());
     }
 
     void folderThatCannotBeReadIsPassedOver()
