@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QPushButton>
 #include <QTimer>
@@ -83,7 +84,13 @@ int main(int argc, char **argv)
     prompter.queueAnswer(Prompter::Answer::Ok);
     prompter.queueAnswer(Prompter::Answer::Yes);
     NoTrash trash;
+    // The window the job is started from is on the screen, as the EditList window is with its
+    // framed groups of buttons.
     QWidget window;
+    auto *operations = new QGroupBox(QStringLiteral("Operations:"), &window);
+    new QPushButton(QStringLiteral("Copy..."), operations);
+    operations->adjustSize();
+    window.show();
     QElapsedTimer clock;
     EventGapMeter gaps;
     std::unique_ptr<EditListJob> job;
@@ -93,7 +100,8 @@ int main(int argc, char **argv)
             window.findChild<QPushButton *>(QStringLiteral("cancel"))->click();
         });
     }
-    QTimer::singleShot(0, [&] {
+    // Once the window is painted.
+    QTimer::singleShot(100, [&] {
         gaps.restart();
         clock.start();
         job = EditListJob::copyOrMove(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy,

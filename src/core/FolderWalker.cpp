@@ -12,25 +12,37 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-struct FolderWalker::Batch
+struct FolderWalker::Reports
 {
     FolderWalker &walker;
-    QStringList paths;
+    QByteArray folder;
+    QStringList files;
     QElapsedTimer sinceSent;
 
-    void add(QString path)
+    // The first folder is reported at once; later ones as the files are, the latest of them.
+    void entered(const QByteArray &path)
     {
-        paths.append(std::move(path));
+        folder = path;
+        if (!sinceSent.isValid() || sinceSent.elapsed() >= SendAfterMs)
+            send();
+    }
+    void found(QString path)
+    {
+        files.append(std::move(path));
         if (sinceSent.elapsed() >= SendAfterMs)
             send();
     }
     void send()
     {
-        if (!paths.isEmpty())
-            Q_EMIT walker.filesFound(std::exchange(paths, {}));
-        sinceSent.restart();
+        if (!folder.isEmpty())
+            Q_EMIT walker.folderEntered(NativePath::fromBytes(std::exchange(folder, {})));
+        if (!files.isEmpty())
+            Q_EMIT walker.filesFound(std::exchange(files, {}));
+        sinceSent.start();
     }
 
+    // A person reads no more than this; a report for each of many small folders would cost more
+    // than the walk.
     static constexpr int SendAfterMs = 20;
 };
 
@@ -67,15 +79,14 @@ bool FolderWalker::start(const QString &path, const QString &pattern)
     m_folderCount = 0;
     m_busy = true;
     m_worker.setFuture(QtConcurrent::run([this, folder, pattern] {
-        Batch batch{*this, {}, {}};
-        batch.sinceSent.start();
-        walk(folder, FilePattern(pattern, FilePattern::Syntax::Endings), batch);
-        batch.send();
+        Reports reports{*this, {}, {}, {}};
+        walk(folder, FilePattern(pattern, FilePattern::Syntax::Endings), reports);
+        reports.send();
     }));
     return true;
 }
 
-void FolderWalker::walk(const QByteArray &folder, const FilePattern &pattern, Batch &batch)
+void FolderWalker::walk(const QByteArray &folder, const FilePattern &pattern, Reports &reports)
 {
     if (m_cancel)
         return;
@@ -84,8 +95,7 @@ void FolderWalker::walk(const QByteArray &folder, const FilePattern &pattern, Ba
     if (!dir)
         return;
     ++m_folderCount;
-    batch.send();
-    Q_EMIT folderEntered(NativePath::fromBytes(folder));
+    reports.entered(folder);
 
     QList<QByteArray> subfolders;
     while (const dirent *entry = ::readdir(dir)) {
@@ -113,13 +123,13 @@ void FolderWalker::walk(const QByteArray &folder, const FilePattern &pattern, Ba
             continue;
         const size_t length = std::strlen(name);
         if (pattern.matchesBytes(name, length))
-            batch.add(NativePath::fromBytes(folder + QByteArray(name, qsizetype(length))));
+            reports.found(NativePath::fromBytes(folder + QByteArray(name, qsizetype(length))));
     }
     ::closedir(dir);
 
     for (const QByteArray &subfolder : subfolders) {
         if (m_cancel)
             return;
-        walk(folder + subfolder + '/', pattern, batch);
+        walk(folder + subfolder + '/', pattern, reports);
     }
 }

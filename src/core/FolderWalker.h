@@ -12,7 +12,7 @@ class Prompter;
 // Walks a folder and all its subfolders on a worker thread and reports every file whose name
 // passes the pattern test: a folder's own files first, then its subfolders depth first, in the
 // order the folder lists them. Folders whose names start with "." are passed over and links to
-// folders are not followed. The reports reach receivers on other threads in the walk's order.
+// folders are not followed. What it finds is reported in the walk's order, a few times a second.
 class FolderWalker : public QObject
 {
     Q_OBJECT
@@ -35,17 +35,16 @@ public:
     void cancel() { m_cancel = true; }
 
 Q_SIGNALS:
-    // Emitted on the walking thread, each before the files found in the folder.
+    // Emitted on the walking thread: the first folder at once, then the folder the walk is in,
+    // before the files found since the last report.
     void folderEntered(const QString &folder);
     void filesFound(const QStringList &paths);
     // On the thread that started the walk.
     void finished();
 
 private:
-    // Files found are handed on in batches, so that a walk of many small folders does not send a
-    // report for each file.
-    struct Batch;
-    void walk(const QByteArray &folder, const FilePattern &pattern, Batch &batch);
+    struct Reports;
+    void walk(const QByteArray &folder, const FilePattern &pattern, Reports &reports);
 
     Prompter &m_prompter;
     QFutureWatcher<void> m_worker;

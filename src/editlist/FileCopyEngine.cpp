@@ -308,7 +308,11 @@ int FileCopyEngine::createTemporary(const Preparation &job, Transfer &transfer)
 
 int FileCopyEngine::copyChunks(Transfer &transfer, qint64 total, qint64 bufferSize)
 {
-    const std::unique_ptr<char[]> buffer(new char[size_t(bufferSize)]);
+    std::unique_ptr<char[]> buffer;
+    // The kernel copies between the files itself where it can, without the bytes passing through
+    // the program; elsewhere (some file systems, across them on some kernels) they are read and
+    // written through the buffer.
+    bool inKernel = true;
     qint64 written = 0;
     qint64 writebackStarted = 0;
     qint64 remaining = total;
@@ -332,14 +336,31 @@ int FileCopyEngine::copyChunks(Transfer &transfer, qint64 total, qint64 bufferSi
 
     while (remaining > 0) {
         const qint64 chunk = bufferSize <= remaining ? bufferSize : remaining;
-        const qint64 got = readFully(transfer.input.get(), buffer.get(), chunk);
-        if (got < 0)
-            return transfer.failed();
+        qint64 got = -1;
+        if (inKernel) {
+            got = ::copy_file_range(transfer.input.get(), nullptr, transfer.target.get(), nullptr,
+                                    size_t(chunk), 0);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0 && written == 0 &&
+                (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+                inKernel = false;
+                continue;
+            }
+            if (got < 0)
+                return transfer.failed();
+        } else {
+            if (!buffer)
+                buffer.reset(new char[size_t(bufferSize)]);
+            got = readFully(transfer.input.get(), buffer.get(), chunk);
+            if (got < 0)
+                return transfer.failed();
+            if (got > 0 && !FileDescriptor::writeAll(transfer.target.get(), buffer.get(), got))
+                return transfer.failed();
+        }
         // A source that shrank while it was copied would otherwise never reach its size.
         if (got == 0)
             return transfer.failed(InputPastEndOfFile, tr("Input past end of file"));
-        if (!FileDescriptor::writeAll(transfer.target.get(), buffer.get(), got))
-            return transfer.failed();
         written += got;
         remaining = total - written;
         if (written - writebackStarted >= WritebackWindow) {

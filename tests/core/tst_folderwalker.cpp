@@ -47,6 +47,16 @@ struct Walk
         QSignalSpy ended(&walker, &FolderWalker::finished);
         return ended.wait(60000);
     }
+    // The files reported, in order.
+    QStringList files() const
+    {
+        QStringList found;
+        for (const QString &event : events) {
+            if (event.startsWith(QLatin1String("file ")))
+                found.append(event.mid(5));
+        }
+        return found;
+    }
     void log(const QString &what, const QString &path)
     {
         events.append(what + (path.startsWith(root) ? path.mid(root.size()) : path));
@@ -249,7 +259,10 @@ private Q_SLOTS:
                             dir.filePath(QStringLiteral("x/broken.mp3"))));
         Walk walk(dir.path());
         QVERIFY(walk.run(dir.path(), QStringLiteral("*.mp3")));
-        QCOMPARE(walk.events, QStringList({"folder ", "file a.mp3", "folder x/", "file x/c.MP3", "finish"}));
+        QCOMPARE(walk.files(), QStringList({"a.mp3", "x/c.MP3"}));
+        QCOMPARE(walk.events.first(), QStringLiteral("folder "));
+        QCOMPARE(walk.events.count(QStringLiteral("finish")), 1);
+        QCOMPARE(walk.events.last(), QStringLiteral("finish"));
         QCOMPARE(walk.walker.folderCount(), 2);
         QVERIFY(!walk.walker.busy());
     }
@@ -262,10 +275,9 @@ private Q_SLOTS:
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("noext")), dir.filePath(QStringLiteral("link"))));
         Walk walk(dir.path());
         walk.run(dir.path() + QLatin1Char('/'), QString());
-        QStringList files = walk.events.mid(1, 3);
+        QStringList files = walk.files();
         files.sort();
-        QCOMPARE(files, QStringList({"file .dotfile", "file link", "file noext"}));
-        QCOMPARE(walk.events.size(), 5);
+        QCOMPARE(files, QStringList({".dotfile", "link", "noext"}));
     }
 
     void cancelEndsTheWalkWithOneFinish()
@@ -278,15 +290,14 @@ private Q_SLOTS:
             QDir().mkdir(folder);
         }
         Walk walk(dir.path());
-        walk.onEvent = [&](int) {
-            if (walk.walker.folderCount() == 5)
+        // Cancelled as the first folder is reported, before any of its names is read.
+        walk.onEvent = [&](int count) {
+            if (count == 1)
                 walk.walker.cancel();
         };
         walk.run(dir.path(), QStringLiteral("*.wav"));
-        QCOMPARE(walk.events.count(QStringLiteral("finish")), 1);
-        QCOMPARE(walk.events.last(), QStringLiteral("finish"));
-        QCOMPARE(walk.walker.folderCount(), 5);
-        QCOMPARE(walk.events.size(), 5 + 4 + 1);
+        QCOMPARE(walk.events, QStringList({"folder ", "finish"}));
+        QCOMPARE(walk.walker.folderCount(), 1);
     }
 
     void aWalkerEndedWhileItWalksStopsItsThread()
@@ -325,7 +336,8 @@ private Q_SLOTS:
                 QVERIFY(QDir(dir.filePath(QStringLiteral("gone"))).removeRecursively());
         };
         walk.run(dir.path(), QStringLiteral("*.mp3"));
-        QCOMPARE(walk.events, QStringList({"folder ", "folder kept/", "file kept/b.mp3", "finish"}));
+        QCOMPARE(walk.files(), QStringList{"kept/b.mp3"});
+        QCOMPARE(walk.walker.folderCount(), 2);
     }
 
     void pathsThatCannotBeWalked_data()
@@ -361,8 +373,8 @@ private Q_SLOTS:
         std::fclose(std::fopen(file.constData(), "w"));
         Walk walk(dir.path());
         QVERIFY(walk.run(dir.path(), QStringLiteral("*.mp3")));
-        QCOMPARE(walk.events.size(), 4);
-        QCOMPARE(NativePath::toBytes(walk.root + walk.events.at(2).mid(5)), file);
+        QCOMPARE(walk.files().size(), 1);
+        QCOMPARE(NativePath::toBytes(walk.root + walk.files().first()), file);
     }
 
     void nonAsciiPatternsMatchByText()
