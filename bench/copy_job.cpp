@@ -41,6 +41,21 @@ public:
     int moveToTrash(const QString &) override { return -1; }
 };
 
+// Calls painted once, after its first paint.
+class PaintedWindow : public QWidget
+{
+public:
+    std::function<void()> painted;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QWidget::paintEvent(event);
+        if (painted)
+            QTimer::singleShot(0, std::exchange(painted, nullptr));
+    }
+};
+
 // Notes when the job asks whether to stop after a Cancel.
 class TimedPrompter : public ScriptedPrompter
 {
@@ -86,7 +101,7 @@ int main(int argc, char **argv)
     NoTrash trash;
     // The window the job is started from is on the screen, as the EditList window is with its
     // framed groups of buttons.
-    QWidget window;
+    PaintedWindow window;
     auto *operations = new QGroupBox(QStringLiteral("Operations:"), &window);
     new QPushButton(QStringLiteral("Copy..."), operations);
     operations->adjustSize();
@@ -100,8 +115,7 @@ int main(int argc, char **argv)
             window.findChild<QPushButton *>(QStringLiteral("cancel"))->click();
         });
     }
-    // Once the window is painted.
-    QTimer::singleShot(100, [&] {
+    window.painted = [&] {
         gaps.restart();
         clock.start();
         job = EditListJob::copyOrMove(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy,
@@ -111,7 +125,7 @@ int main(int argc, char **argv)
             gaps.beat();
             app.quit();
         });
-    });
+    };
     app.exec();
     const double elapsed = double(clock.nsecsElapsed()) / 1e6;
     int done = 0;
