@@ -2,6 +2,7 @@
 #include "editlist/CopyMoveJob.h"
 
 #include "core/Paths.h"
+#include "core/ProgressInterval.h"
 #include "core/Rounding.h"
 #include "core/VersionTitle.h"
 #include "editlist/FileCopyEngine.h"
@@ -10,12 +11,20 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 
+#include <QElapsedTimer>
 #include <cerrno>
 #include <new>
 #include <unistd.h>
 #include <utility>
 
 using State = ListEntry::JobState;
+
+namespace {
+
+// A file this large takes long enough to copy for its name to be read.
+constexpr qint64 ShowEveryFileFrom = qint64(1) << 20;
+
+} // namespace
 
 CopyMoveJob::CopyMoveJob(Kind kind, JobList &entries, Services services, QObject *parent)
     : QObject(parent), m_kind(kind), m_entries(entries), m_services(std::move(services))
@@ -167,6 +176,9 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
 {
     int started = 0;
     double doneBytes = 0;
+    int shownPercent = -1;
+    QElapsedTimer sinceShown;
+    sinceShown.start();
     for (int i = 0; i < m_entries.count(); ++i) {
         if (m_stopRequested) {
             skipFrom(i);
@@ -181,9 +193,15 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
             continue;
         ++started;
         const QString target = destination + Paths::fileNameOf(path);
-        Q_EMIT counterChanged(counterText() + QString::number(started) + tr(" of ") +
-                              QString::number(found.selected) + tr(" file(s)."));
-        Q_EMIT fileChanged(tr("From : ") + path, tr("To : ") + target);
+        // Files copied faster than anyone reads their names are shown a few times a second; one
+        // that takes a while, the first and the last always.
+        if (started == 1 || started == found.selected || size >= ShowEveryFileFrom ||
+            sinceShown.elapsed() >= ProgressIntervalMs) {
+            Q_EMIT counterChanged(counterText() + QString::number(started) + tr(" of ") +
+                                  QString::number(found.selected) + tr(" file(s)."));
+            Q_EMIT fileChanged(tr("From : ") + path, tr("To : ") + target);
+            sinceShown.restart();
+        }
         doneBytes += double(size);
         if (const std::optional<TakenFile> taken = m_services.player.takeIfHolding(path, target))
             m_taken = *taken;
@@ -198,8 +216,11 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
             m_cancelRequested = false;
         if (dispatch(i, target, bufferSize, result) == Next::Stop)
             return;
-        if (found.totalBytes > 0 && doneBytes > 0)
-            Q_EMIT overallProgressChanged(int(Rounding::halfEven64(100.0 / found.totalBytes * doneBytes)));
+        if (found.totalBytes > 0 && doneBytes > 0) {
+            const int percent = int(Rounding::halfEven64(100.0 / found.totalBytes * doneBytes));
+            if (percent != std::exchange(shownPercent, percent))
+                Q_EMIT overallProgressChanged(percent);
+        }
     }
     // Failures passed over without a question each are counted once at the end.
     if (m_failed > 0)

@@ -107,6 +107,9 @@ struct FileCopyEngine::Transfer
     bool temporaryInPlace = true;
     // The copy has no name until it is complete.
     bool unnamed = false;
+    // The bar shows this copy's progress, to be cleared at its end; a file copied in one chunk
+    // never shows any.
+    bool progressShown = false;
     int errorNumber = 0;
     QString errorDescription;
 
@@ -273,10 +276,12 @@ int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSi
         if (transfer.temporaryInPlace)
             ::unlink(transfer.temporary.constData());
         fail(transfer.errorNumber, transfer.errorDescription);
-        Q_EMIT progressChanged(0, QString());
+        if (transfer.progressShown)
+            Q_EMIT progressChanged(0, QString());
         return Failed;
     }
-    Q_EMIT progressChanged(0, QString());
+    if (transfer.progressShown)
+        Q_EMIT progressChanged(0, QString());
     if (transfer.temporaryInPlace)
         ::unlink(transfer.temporary.constData());
     return result;
@@ -332,6 +337,7 @@ int FileCopyEngine::copyChunks(Transfer &transfer, qint64 total, qint64 bufferSi
         pending = false;
         sinceShown.start();
         shownOnce = true;
+        transfer.progressShown = true;
     };
 
     while (remaining > 0) {
