@@ -225,6 +225,20 @@ e2e_copy_all_to() {
     e2e_key Return
 }
 
+# e2e_terminate_kestrove MILLISECONDS: sends the program a termination signal, as a logout does,
+# and fails the journey unless it ends cleanly within that time; E2E_ENDED_MS is how long it took.
+e2e_terminate_kestrove() {
+    local started status=0
+    started=$(date +%s%N)
+    kill -TERM "$kestrove_pid"
+    e2e_wait 5 "the program to end on the termination signal" eval '! e2e_kestrove_running'
+    E2E_ENDED_MS=$((($(date +%s%N) - started) / 1000000))
+    wait "$kestrove_pid" || status=$?
+    kestrove_pid=
+    [[ $status -eq 0 ]] || e2e_fail "the program exited with status $status"
+    ((E2E_ENDED_MS < $1)) || e2e_fail "the program took ${E2E_ENDED_MS} ms to end"
+}
+
 # e2e_editlist: the paths the saved EditList holds, one a line.
 e2e_editlist() {
     [[ -f $E2E_EDITLIST ]] && tr -d '\r' <"$E2E_EDITLIST"

@@ -20,15 +20,7 @@ e2e_copy_all_to "$target" 16
 e2e_wait 15 "the question whether to copy" e2e_active_title_matches '^Kestrove$'
 e2e_key Return
 e2e_wait 15 "the copy's window" e2e_active_title_matches ' - Copying\.\.\.$'
-started=$(date +%s%N)
-kill -TERM "$kestrove_pid"
-e2e_wait 5 "the program to end on the termination signal" eval '! e2e_kestrove_running'
-took=$((($(date +%s%N) - started) / 1000000))
-status=0
-wait "$kestrove_pid" || status=$?
-kestrove_pid=
-[[ $status -eq 0 ]] || e2e_fail "the program exited with status $status"
-((took < 2000)) || e2e_fail "the program took ${took} ms to end"
+e2e_terminate_kestrove 2000
 
 e2e_expect_equal "the sources" 16 "$(find "$media" -type f -size 64M | wc -l)"
 for copy in "$target"/* "$target"/.[!.]*; do
@@ -39,4 +31,4 @@ copied=$(find "$target" -mindepth 1 | wc -l)
 ((copied < 16)) || e2e_fail "the copy ended before the signal came; no stop was tried"
 asked=$(grep -c 'asking:' "$E2E_WORK/kestrove.log" || true)
 e2e_expect_equal "questions asked" 1 "$asked"
-echo "PASS: $E2E_NAME (ended ${took} ms after the signal, $copied of 16 copied)"
+echo "PASS: $E2E_NAME (ended ${E2E_ENDED_MS} ms after the signal, $copied of 16 copied)"

@@ -24,16 +24,8 @@ head -c 100000 /dev/zero >"$data/filler" 2>/dev/null || true
 e2e_start_kestrove "$media"
 e2e_key Down space
 e2e_key Down space
-started=$(date +%s%N)
-kill -TERM "$kestrove_pid"
-e2e_wait 5 "the program to end on the termination signal" eval '! e2e_kestrove_running'
-took=$((($(date +%s%N) - started) / 1000000))
-status=0
-wait "$kestrove_pid" || status=$?
-kestrove_pid=
-[[ $status -eq 0 ]] || e2e_fail "the program exited with status $status"
-((took < 2000)) || e2e_fail "the program took ${took} ms to end"
+e2e_terminate_kestrove 2000
 e2e_expect_equal "the EditList kept" "/old/kept.mp3" "$(e2e_editlist)"
 grep -q "The EditList could not be saved.*No space left on device" "$E2E_WORK/kestrove.log" ||
     e2e_fail "the program did not say why the EditList could not be saved"
-echo "PASS: $E2E_NAME (ended ${took} ms after the signal)"
+echo "PASS: $E2E_NAME (ended ${E2E_ENDED_MS} ms after the signal)"
