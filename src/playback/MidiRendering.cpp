@@ -3,6 +3,7 @@
 
 #include "platform/ModuleLoader.h"
 #include "platform/NativePath.h"
+#include "playback/MidiCache.h"
 #include "playback/MidiModule.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MidiTiming.h"
@@ -101,7 +102,12 @@ MidiRendering::MidiRendering(const QString &midiPath, const QString &wavePath) :
     const qint64 dataBytes = (frames + Block - 1) / Block * Block * FrameBytes;
     m_size = HeaderBytes + dataBytes;
 
-    QDir().mkpath(QFileInfo(wavePath).absolutePath());
+    const QString folder = QFileInfo(wavePath).absolutePath();
+    QDir().mkpath(folder);
+    if (const QString noRoom = MidiCache::makeRoom(folder, m_size); !noRoom.isEmpty()) {
+        fail(noRoom);
+        return;
+    }
     QByteArray part = NativePath::toBytes(wavePath) + ".XXXXXX";
     m_writer.reset(::mkstemp(part.data()));
     if (!m_writer.valid()) {

@@ -13,8 +13,8 @@
 // A MIDI song turned into a WAVE file (16-bit stereo, 44.1 kHz) by a General MIDI synthesiser on a
 // thread of its own. The song's playing time is read from its tracks first, so the file's size is
 // known before its sound and the file can be read while it grows: playing starts with the first
-// block. A finished rendering is kept under its final name; a cancelled or failed one leaves
-// nothing behind.
+// block. A finished rendering is kept under its final name, room made for it in the folder of kept
+// renderings first (MidiCache); a cancelled or failed one leaves nothing behind.
 class MidiRendering
 {
 public:

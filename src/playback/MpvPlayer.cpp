@@ -5,6 +5,7 @@
 #include "platform/NativePath.h"
 #include "playback/AudioLevel.h"
 #include "playback/MediaView.h"
+#include "playback/MidiCache.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MidiRendering.h"
 #include "playback/MidiStream.h"
@@ -102,6 +103,7 @@ void MpvPlayer::open(const QString &path)
     m_atEnd = false;
     m_position = 0;
     setPaused(true);
+    endMidiRendering();
     if (MidiRenderer::isMidi(path))
         playMidi(path);
     else
@@ -118,6 +120,7 @@ void MpvPlayer::playMidi(const QString &path)
 {
     const QString kept = MidiRenderer::renderingOf(path);
     if (QFileInfo::exists(kept)) {
+        MidiCache::markUsed(kept);
         load(kept);
         return;
     }
@@ -153,11 +156,20 @@ std::unique_ptr<MpvStream> MpvPlayer::openMidiStream(const QByteArray &uri)
     return std::make_unique<MidiStream>(m_midi);
 }
 
+void MpvPlayer::endMidiRendering()
+{
+    // An unfinished rendering whose song is no longer played stops and leaves nothing behind,
+    // once the player's reader has let it go too.
+    std::lock_guard guard(m_midiLock);
+    m_midi.reset();
+}
+
 void MpvPlayer::close()
 {
     if (!m_engine)
         return;
     m_engine->stop();
+    endMidiRendering();
     m_file.clear();
     m_loaded = false;
     m_stopped = true;

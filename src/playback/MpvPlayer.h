@@ -55,6 +55,7 @@ public:
 private:
     void load(const QString &file);
     void playMidi(const QString &path);
+    void endMidiRendering();
     // Opens a song being rendered for libmpv, on libmpv's thread.
     std::unique_ptr<MpvStream> openMidiStream(const QByteArray &uri);
     void readEvents();

@@ -8,12 +8,13 @@ QObject *createMprisTest();
 QObject *createPicturesTest();
 QObject *createAutoAdvanceTest();
 QObject *createMidiTimingTest();
+QObject *createMidiCacheTest();
 QObject *createSeparatePlaybackTest();
 
 int main(int argc, char **argv)
 {
     return runTests(argc, argv,
                     {createMciTest, createPlayRoutineTest, createMprisTest, createMpvPlayerTest,
-                     createSeparatePlaybackTest, createMidiTimingTest, createAutoAdvanceTest,
-                     createPicturesTest});
+                     createSeparatePlaybackTest, createMidiTimingTest, createMidiCacheTest,
+                     createAutoAdvanceTest, createPicturesTest});
 }

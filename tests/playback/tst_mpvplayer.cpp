@@ -161,6 +161,24 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("broken.wav"))));
     }
 
+    void aSongNoLongerPlayedLeavesNoPartOfItsRendering()
+    {
+        if (MidiRenderer::soundFont().isEmpty())
+            QSKIP("no General MIDI sound font here");
+        MpvPlayer player({false});
+        QSignalSpy opened(&player, &MediaPlayer::fileOpened);
+        const QString song = media("long song.mid", fourNotes(600));
+        player.open(song);
+        QVERIFY(opened.wait(10000));
+        const QDir cache = QFileInfo(MidiRenderer::renderingOf(song)).absoluteDir();
+        const auto parts = [&] { return cache.entryList({QStringLiteral("*.wav.*")}, QDir::Files); };
+        QVERIFY(!parts().isEmpty());
+        player.open(media("after.wav", toneWave(500)));
+        QVERIFY(opened.wait(5000));
+        QTRY_COMPARE(parts(), QStringList());
+        QVERIFY(!QFile::exists(MidiRenderer::renderingOf(song)));
+    }
+
     void theLevelsOfAPlayingSoundAreReported()
     {
         MpvPlayer player({false});
