@@ -207,7 +207,11 @@ void FileCommands::openInDefaultProgram()
 {
     const int entry = targetEntry();
     const QString path = m_parts.listing.fullPath(entry);
-    if (entry > 0 && (fileExists(path) || folderExists(path)))
+    if (entry <= 0)
+        return;
+    if (fileExists(path))
+        Q_EMIT fileOpeningElsewhere();
+    if (fileExists(path) || folderExists(path))
         QDesktopServices::openUrl(NativePath::fileUrl(path));
 }
 

@@ -67,6 +67,8 @@ Q_SIGNALS:
     void editListRequested();
     // The medium of the player in a separate window.
     void separateWindowRequested();
+    // A file is about to be opened by its default program: the player stops first.
+    void fileOpeningElsewhere();
 
 private:
     // True, having said so, while the EditList window is open.

@@ -141,6 +141,7 @@ void MainWindow::connectCommands()
     // The player button and the file menu's item are one command.
     connect(actions->openInDefaultProgram, &QAction::triggered, m_commands,
             &FileCommands::openInDefaultProgram);
+    connect(m_commands, &FileCommands::fileOpeningElsewhere, m_playback, &PlaybackCommands::stop);
     connect(actions->preferences, &QAction::triggered, this, &MainWindow::showPreferences);
     connect(actions->about, &QAction::triggered, this, &MainWindow::showAbout);
     connect(actions->playlistToEditList, &QAction::triggered, m_commands,

@@ -254,6 +254,11 @@ void PlaybackCommands::shutDown()
     m_mci->run(QStringLiteral("Close"));
 }
 
+void PlaybackCommands::stop()
+{
+    m_player.stop();
+}
+
 void PlaybackCommands::updateReadOut()
 {
     m_parts.player->setReadOut(PositionReadOut::text(m_routine->lastPosition(), m_routine->length()));

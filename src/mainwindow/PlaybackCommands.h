@@ -55,6 +55,8 @@ public:
     void scaleToFitVideo();
     // The shutdown order: the position is kept, the player stopped and closed.
     void shutDown();
+    // Stops the medium, which stays open: another program is about to open a file.
+    void stop();
 
 private:
     void setUpAutoAdvance();

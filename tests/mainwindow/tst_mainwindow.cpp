@@ -36,6 +36,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -163,6 +164,12 @@ private:
 class TestMainWindow : public QObject
 {
     Q_OBJECT
+
+    QList<QUrl> m_urlsOpened;
+
+public Q_SLOTS:
+    // Stands in for the desktop's default programs.
+    void openUrl(const QUrl &url) { m_urlsOpened.append(url); }
 
 private Q_SLOTS:
     void titleClicksGiveTheirPanelTheMostRoom_data()
@@ -1429,6 +1436,30 @@ private Q_SLOTS:
         entries.sort();
         QCOMPARE(entries,
                  QStringList({"B.wav", "a b.mp3", "b.wav", "sub folder/c.mp3", "sub folder/deeper/d.WAV"}));
+    }
+
+    void theDefaultProgramGetsAFileOnceThePlayerHasStopped_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("a file") << "b.wav" << true;
+        QTest::newRow("a folder") << "sub folder" << false;
+    }
+    void theDefaultProgramGetsAFileOnceThePlayerHasStopped()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, stopped);
+        Session session;
+        session.start(session.media(QStringLiteral("a b.mp3")));
+        auto *list = session.child<EntryListView>("fileList");
+        m_urlsOpened.clear();
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+        list->setCurrentRow(list->items()->findItem(entry));
+        session.player.calls.clear();
+        session.child<QAction>("openInDefaultProgram")->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(m_urlsOpened, QList<QUrl>{QUrl::fromLocalFile(session.media(entry))});
+        QCOMPARE(session.player.calls.contains(QStringLiteral("stop")), stopped);
     }
 
     void rightClickMenu_data()
