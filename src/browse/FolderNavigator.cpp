@@ -199,6 +199,8 @@ void FolderNavigator::activateEntry(int row)
         const QString full = m_listing.fullPath(row);
         if (folderExists(full))
             selectFolder(full);
+        else if (fileExists(full))
+            Q_EMIT fileActivated(false);
         break;
     }
     }
@@ -212,6 +214,11 @@ void FolderNavigator::enterSelectedEntry()
     const ListEntry::Kind kind = m_list.items()->kind(row);
     if (kind != ListEntry::Kind::Parent)
         m_pathBar.tidyFolderText();
+    if (kind == ListEntry::Kind::File && fileExists(m_listing.fullPath(row))) {
+        Q_EMIT fileActivated(true);
+        m_list.setFocus();
+        return;
+    }
     activateEntry(row);
     if (kind != ListEntry::Kind::File)
         m_list.setCurrentRow(0);

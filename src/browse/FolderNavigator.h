@@ -47,13 +47,19 @@ public:
     void refresh();
     // Selects the entry of that name: an exact match first, then one differing only in case.
     void selectEntry(const QString &name);
-    // A double click on an entry: folders and volumes open, ".." goes up a level.
+    // A double click on an entry: folders and volumes open, ".." goes up a level, a file is to be
+    // played (fileActivated).
     void activateEntry(int row);
-    // Enter on the selected entry.
+    // Enter on the selected entry: as a double click, and a picture shown opens on the whole screen.
     void enterSelectedEntry();
     void goToNextFile();
     void goToPreviousFile();
     void goUp();
+
+Q_SIGNALS:
+    // A file of the list was double-clicked or entered: a medium is to play, and, entered, a
+    // picture to open on the whole screen.
+    void fileActivated(bool entered);
 
 private:
     QString absolute(const QString &path) const;

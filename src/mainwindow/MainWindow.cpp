@@ -224,6 +224,7 @@ void MainWindow::connectKeys()
     connect(actions->deleteEntry, &QAction::triggered, m_deleter, &FileDeleter::deleteSelectedEntry);
     connect(actions->deleteFolder, &QAction::triggered, m_deleter, &FileDeleter::deleteSelectedFolder);
     connect(actions->openEntry, &QAction::triggered, navigator, &FolderNavigator::enterSelectedEntry);
+    connect(navigator, &FolderNavigator::fileActivated, m_playback, &PlaybackCommands::playActivatedFile);
     connect(actions->addTypeToEditList, &QAction::triggered, m_commands,
             [this] { m_commands->changeEditListByType(true); });
     connect(actions->removeTypeFromEditList, &QAction::triggered, m_commands,
@@ -237,6 +238,7 @@ bool MainWindow::load()
         .run([this] { m_secondCopyTimer->start(); });
     // The playlist is read after the start file has begun to play.
     m_playlistCommands->markPlaying();
+    m_playback->startUpEnded();
     m_loading = false;
     if (!m_closeWhenLoaded)
         return true;

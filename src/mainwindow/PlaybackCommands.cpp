@@ -133,6 +133,21 @@ void PlaybackCommands::playSelectedFile()
                             QLatin1String(" (") + description.size + QLatin1Char(')'));
 }
 
+void PlaybackCommands::playActivatedFile(bool entered)
+{
+    const int row = m_parts.fileList->currentRow();
+    if (row <= 0 || m_parts.fileList->items()->kind(row) != ListEntry::Kind::File)
+        return;
+    if (m_state.types.isPicture(m_parts.listing->fullPath(row))) {
+        if (entered && m_showingPicture)
+            m_viewer->open();
+        return;
+    }
+    if (m_playingFile != m_parts.listing->fullPath(row))
+        playSelectedFile();
+    m_mci->run(QStringLiteral("play"));
+}
+
 void PlaybackCommands::setUpAutoAdvance()
 {
     PlaybackOptionsPanel *options = m_parts.player->options();
@@ -252,6 +267,11 @@ void PlaybackCommands::shutDown()
             qint32(qBound(qint64(0), m_routine->lastPosition(), qint64(std::numeric_limits<qint32>::max())));
     m_player.stop();
     m_mci->run(QStringLiteral("Close"));
+}
+
+void PlaybackCommands::startUpEnded()
+{
+    m_routine->endStartUp();
 }
 
 void PlaybackCommands::stop()

@@ -37,6 +37,9 @@ public:
 
     // Plays the file selected in the file list.
     void playSelectedFile();
+    // The file selected in the file list was double-clicked or entered: a medium plays whatever
+    // the autoplay options say; entered, a picture shown opens on the whole screen.
+    void playActivatedFile(bool entered);
     // Chooses a playlist entry and opens its file in the main window.
     void playPlaylistEntry(int row);
     // Selects the playing file in its folder without starting it again.
@@ -55,6 +58,9 @@ public:
     void scaleToFitVideo();
     // The shutdown order: the position is kept, the player stopped and closed.
     void shutDown();
+    // "Autoplay at start" is for the file the start opened: a file chosen afterwards, the first
+    // included, obeys "Autoplay on click".
+    void startUpEnded();
     // Stops the medium, which stays open: another program is about to open a file.
     void stop();
 

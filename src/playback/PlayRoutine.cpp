@@ -17,7 +17,7 @@ PlayRoutine::PlayRoutine(MediaPlayer &player, MciInterpreter &mci, QObject *pare
 
 bool PlayRoutine::play(const QString &path, const Options &options)
 {
-    const bool allowed = m_firstPlay ? options.autoPlayAtStart : true;
+    const bool allowed = m_firstPlay && !m_startUpOver ? options.autoPlayAtStart : true;
     if (m_player.fileName() == path) {
         if (m_mci.run(QStringLiteral("status mode")).toLower() == QLatin1String("playing"))
             return false;

@@ -38,6 +38,9 @@ public:
     // While set, a chosen file opens without starting (the program moving the selection itself).
     void setAutoplaySuppressed(bool on) { m_suppressed = on; }
     bool isFirstPlay() const { return m_firstPlay; }
+    // The start-up is over: "Autoplay at start" no longer applies, even when the start played
+    // nothing; the first file played still takes up the last session's position.
+    void endStartUp() { m_startUpOver = true; }
 
     QString lastPlayedFile() const { return m_lastPlayedFile; }
     void setLastPlayedFile(const QString &path) { m_lastPlayedFile = path; }
@@ -68,6 +71,7 @@ private:
     Pending m_pending;
     bool m_suppressed = false;
     bool m_firstPlay = true;
+    bool m_startUpOver = false;
     QString m_lastPlayedFile;
     qint64 m_lastPosition = 0;
     qint64 m_length = 0;

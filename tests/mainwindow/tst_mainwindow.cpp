@@ -947,11 +947,89 @@ private Q_SLOTS:
         QVERIFY(session.player.calls.contains("open " + session.media(QStringLiteral("b.wav"))));
     }
 
+    void enterAndDoubleClickPlayAFileWhateverTheAutoplay_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<bool>("played");
+        QTest::addColumn<QString>("modal");
+        QTest::newRow("Enter on a sound") << "b.wav" << false << true << QString();
+        QTest::newRow("double click on a sound") << "b.wav" << true << true << QString();
+        QTest::newRow("Enter on a picture") << "green.bmp" << false << false << "pictureViewer";
+        QTest::newRow("double click on a picture") << "green.bmp" << true << false << QString();
+    }
+    void enterAndDoubleClickPlayAFileWhateverTheAutoplay()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, doubleClick);
+        QFETCH(bool, played);
+        QFETCH(QString, modal);
+        Session session;
+        session.preset(QStringLiteral("AutoPlay"), QStringLiteral("0"));
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(session.media(QStringLiteral("green.bmp"))));
+        MainWindow &form = session.start(session.media());
+        QVERIFY(!form.options()->autoPlay->isChecked());
+        auto *list = session.focused<EntryListView>("fileList");
+        list->resize(300, 400);
+        const QModelIndex index = list->items()->index(list->items()->findItem(entry));
+        list->setCurrentIndex(index);
+        QVERIFY(!session.player.calls.contains(QStringLiteral("play")));
+        QString viewed;
+        QTimer::singleShot(0, [&] {
+            QWidget *shown = QApplication::activeModalWidget();
+            viewed = shown ? shown->objectName() : QString();
+            if (shown)
+                QTest::keyClick(shown, Qt::Key_Escape);
+        });
+        if (doubleClick) {
+            // The double click's event comes after the first click's.
+            const QPoint at = list->visualRect(index).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        } else
+            QTest::keyClick(list, Qt::Key_Return);
+        QTest::qWait(10);
+        QCOMPARE(session.player.calls.contains(QStringLiteral("play")), played);
+        QCOMPARE(viewed, modal);
+        QCOMPARE(list->currentIndex(), index);
+    }
+
+    void autoplayAtStartIsForTheFileTheStartOpens_data()
+    {
+        QTest::addColumn<QString>("startOn");
+        QTest::addColumn<QString>("atStart");
+        QTest::addColumn<bool>("startFilePlays");
+        QTest::newRow("a folder, then the first file chosen plays") << ""
+                                                                    << "0" << false;
+        QTest::newRow("a file, kept still") << "a b.mp3"
+                                            << "0" << false;
+        QTest::newRow("a file, played") << "a b.mp3"
+                                        << "1" << true;
+    }
+    void autoplayAtStartIsForTheFileTheStartOpens()
+    {
+        QFETCH(QString, startOn);
+        QFETCH(QString, atStart);
+        QFETCH(bool, startFilePlays);
+        Session session;
+        session.preset(QStringLiteral("AutoPlayStart"), atStart);
+        session.start(session.media(startOn));
+        if (!startOn.isEmpty()) {
+            Q_EMIT session.player.fileOpened(session.media(startOn));
+            QCOMPARE(session.player.mode() == int(MediaPlayer::Playing), startFilePlays);
+        }
+        // Every file chosen afterwards, the first included, obeys "Autoplay on click" (on).
+        auto *list = session.focused<EntryListView>("fileList");
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
+        Q_EMIT session.player.fileOpened(session.media(QStringLiteral("b.wav")));
+        QCOMPARE(session.player.mode(), int(MediaPlayer::Playing));
+    }
+
     void choosingAFilePlaysIt()
     {
         Session session;
-        // The first file played after the start obeys "Autoplay at start".
-        session.preset(QStringLiteral("AutoPlayStart"), QStringLiteral("1"));
         session.start(session.media());
         auto *list = session.focused<EntryListView>("fileList");
         session.player.calls.clear();
