@@ -95,6 +95,7 @@ void PlaybackCommands::playSelectedFile()
     if (m_state.types.isPicture(path)) {
         m_routine->showPicture(path);
         m_showingPicture = true;
+        m_parts.player->setLevels(0, 0);
         m_parts.player->pictures()->showPicture(path);
         m_parts.player->showPictures(true);
         m_advance->pictureShown(options->slideDelay->currentIndex());
@@ -281,7 +282,11 @@ void PlaybackCommands::stop()
 
 void PlaybackCommands::updateReadOut()
 {
-    m_parts.player->setReadOut(PositionReadOut::text(m_routine->lastPosition(), m_routine->length()));
+    // A picture has no position: the last medium's would be stale.
+    if (m_showingPicture)
+        m_parts.player->setReadOut(PositionReadOut::text(0, 0));
+    else
+        m_parts.player->setReadOut(PositionReadOut::text(m_routine->lastPosition(), m_routine->length()));
 }
 
 void PlaybackCommands::opened(const QString &path, bool speedReset)

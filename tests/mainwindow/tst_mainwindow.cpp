@@ -1179,12 +1179,18 @@ private Q_SLOTS:
         auto *pictures = session.child<PicturePanel>("picturePanel");
         QSignalSpy shown(pictures, &PicturePanel::shown);
         list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
+        Q_EMIT session.player.fileOpened(session.media(QStringLiteral("b.wav")));
+        session.player.advanceTo(61000);
+        auto *readOut = session.child<QLabel>("positionReadOut");
+        QTRY_VERIFY(readOut->text().startsWith(QStringLiteral("00:01:01 / ")));
         session.player.calls.clear();
         list->setCurrentRow(list->items()->findItem(QStringLiteral("green.bmp")));
-        // The medium is closed and the picture takes the media view.
+        // The medium is closed and the picture takes the media view; the read-out keeps nothing
+        // of the medium.
         QCOMPARE(session.player.calls, QStringList{"close"});
         QVERIFY(pictures->isVisible());
         QVERIFY(shown.wait(5000));
+        QTRY_COMPARE(readOut->text(), QStringLiteral("00:00:00 / 00:00:00"));
         QVERIFY(!pictures->showsError());
         QCOMPARE(session.child<QLineEdit>("pathBox")->text(), session.media(QStringLiteral("green.bmp")));
 
