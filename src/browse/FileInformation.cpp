@@ -76,8 +76,10 @@ QString FileInformation::sizeText(qint64 bytes)
     return locale.toString(amount, 'f', 1) + QLatin1String(" GB");
 }
 
-FileInformation::Description FileInformation::describe(const QString &path)
+FileInformation::Description FileInformation::describe(const QString &path, Problems problems)
 {
+    m_problemsGo = problems;
+    m_problems.clear();
     Description description{{}, sizeText(sizeOf(path))};
     const QString &size = description.size;
     const QString tail = path.right(3).toLower();
@@ -98,6 +100,7 @@ FileInformation::Description FileInformation::describe(const QString &path)
     }
     if (description.lines.isEmpty())
         description.lines.append(QStringLiteral("Size : ") + size);
+    description.lines += m_problems;
     return description;
 }
 
@@ -110,6 +113,8 @@ bool FileInformation::opened(const HeaderFile &file, const QString &path)
         complain(QStringLiteral("File does not exist:\n") + shown);
     else if (file.error() == EACCES || file.error() == EPERM)
         complain(QStringLiteral("File is locked - cannot access:\n") + shown);
+    else if (m_problemsGo == Problems::InLines)
+        m_problems.append(FileDescriptor::errorText(file.error()));
     else
         m_prompter.message(FileDescriptor::errorText(file.error()), ProgramTitle, Prompter::Buttons::Ok,
                            Prompter::Icon::Information);
@@ -167,5 +172,8 @@ QStringList FileInformation::waveLines(const RiffHeaders::ReadAt &read, qint64 f
 
 void FileInformation::complain(const QString &text)
 {
-    m_prompter.message(text, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
+    if (m_problemsGo == Problems::InLines)
+        m_problems.append(text);
+    else
+        m_prompter.message(text, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
 }

@@ -22,7 +22,15 @@ public:
         QString size;
     };
 
-    Description describe(const QString &path);
+    // How a file that cannot be described is told: in a message box, or, while nobody chose the
+    // file (the automatic advance), among the lines shown.
+    enum class Problems
+    {
+        InBox,
+        InLines
+    };
+
+    Description describe(const QString &path, Problems problems = Problems::InBox);
 
     // "0.5 KB", "1024.0 KB", "1.0 MB", "2.5 GB": one decimal, the user's decimal separator.
     static QString sizeText(qint64 bytes);
@@ -41,4 +49,6 @@ private:
     void complain(const QString &text);
 
     Prompter &m_prompter;
+    Problems m_problemsGo = Problems::InBox;
+    QStringList m_problems;
 };

@@ -33,6 +33,7 @@
 #include <QComboBox>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <limits>
 #include <utility>
@@ -128,7 +129,10 @@ void PlaybackCommands::playSelectedFile()
     m_state.lastPlayedPath = path;
     m_parts.player->showLevelMeterFor(path);
     m_parts.pathBar->setText(path);
-    const FileInformation::Description description = m_information.describe(path);
+    // The automatic advance waits on nobody: a file it comes to that cannot be described says so
+    // in the information box.
+    const FileInformation::Description description = m_information.describe(
+        path, m_advancing ? FileInformation::Problems::InLines : FileInformation::Problems::InBox);
     m_parts.player->fileInformation()->setPlainText(description.lines.join(QLatin1Char('\n')));
     m_window.setWindowTitle(versionTitle() + QLatin1String(" - ") + NativePath::forDisplay(path) +
                             QLatin1String(" (") + description.size + QLatin1Char(')'));
@@ -153,9 +157,12 @@ void PlaybackCommands::setUpAutoAdvance()
 {
     PlaybackOptionsPanel *options = m_parts.player->options();
     PlaylistPanel *playlist = m_parts.playlist;
-    m_fileAdvance = std::make_unique<ListAdvance>(*m_parts.fileList,
-                                                  [this](int row) { m_parts.fileList->setCurrentRow(row); });
+    m_fileAdvance = std::make_unique<ListAdvance>(*m_parts.fileList, [this](int row) {
+        const QScopedValueRollback<bool> advancing(m_advancing, true);
+        m_parts.fileList->setCurrentRow(row);
+    });
     m_playlistAdvance = std::make_unique<ListAdvance>(*playlist->view(), [this, playlist](int row) {
+        const QScopedValueRollback<bool> advancing(m_advancing, true);
         // The advance leaves the entry it moves to as the only one selected.
         playlist->view()->clearSelection();
         playlist->view()->setCurrentRow(row);

@@ -81,6 +81,8 @@ private:
     QTimer *m_readOutTimer = nullptr;
     SeparateWindowCommands *m_separateWindows = nullptr;
     AutoAdvance *m_advance = nullptr;
+    // The advance, not a person, is choosing the file.
+    bool m_advancing = false;
     std::unique_ptr<ListAdvance> m_fileAdvance;
     std::unique_ptr<ListAdvance> m_playlistAdvance;
     ViewerCommands *m_viewer = nullptr;

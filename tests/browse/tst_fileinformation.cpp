@@ -182,11 +182,16 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         QCOMPARE(FileInformation(prompter).describe(path).lines, lines);
         QCOMPARE(prompter.questions().size(), message.isEmpty() ? 0 : 1);
+        const QString told = message.contains(QLatin1String("%1")) ? message.arg(path) : message;
         if (!message.isEmpty()) {
-            QCOMPARE(prompter.questions().first().text,
-                     message.contains(QLatin1String("%1")) ? message.arg(path) : message);
+            QCOMPARE(prompter.questions().first().text, told);
             QCOMPARE(prompter.questions().first().icon, Prompter::Icon::Critical);
         }
+        // During the automatic advance the problem is one more line, and nobody is asked.
+        ScriptedPrompter unattended;
+        QCOMPARE(FileInformation(unattended).describe(path, FileInformation::Problems::InLines).lines,
+                 message.isEmpty() ? lines : lines + QStringList{told});
+        QVERIFY(unattended.questions().isEmpty());
     }
 
     void aMissingFileIsSaidToBeMissing()

@@ -48,6 +48,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -994,6 +995,41 @@ private Q_SLOTS:
         QCOMPARE(session.player.calls.contains(QStringLiteral("play")), played);
         QCOMPARE(viewed, modal);
         QCOMPARE(list->currentIndex(), index);
+    }
+
+    void aBrokenFileInTheAutomaticAdvanceAsksNobody_data()
+    {
+        QTest::addColumn<bool>("byHand");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("chosen by hand: a message box") << true << 1;
+        QTest::newRow("come to by the advance: a line in the information box") << false << 0;
+    }
+    void aBrokenFileInTheAutomaticAdvanceAsksNobody()
+    {
+        QFETCH(bool, byHand);
+        QFETCH(int, questions);
+        Session session;
+        session.preset(QStringLiteral("AutoPlayNext"), QStringLiteral("1"));
+        // A wave file whose format chunk is missing, next after b.wav.
+        writeBytes(session.media(QStringLiteral("c broken.wav")),
+                   QByteArray("RIFF\x0c\0\0\0WAVEdata\0\0\0\0", 20));
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        const int broken = list->items()->findItem(QStringLiteral("c broken.wav"));
+        QCOMPARE(list->items()->text(broken - 1), QStringLiteral("b.wav"));
+        list->setCurrentRow(broken - 1);
+        Q_EMIT session.player.fileOpened(session.media(QStringLiteral("b.wav")));
+        session.prompter.clear();
+        if (byHand)
+            list->setCurrentRow(broken);
+        else
+            session.player.advanceTo(session.player.length());
+        QTRY_COMPARE_WITH_TIMEOUT(list->currentRow(), broken, 5000);
+        QCOMPARE(session.prompter.questions().size(), questions);
+        QCOMPARE(session.child<QPlainTextEdit>("fileInformation")
+                     ->toPlainText()
+                     .contains(QStringLiteral("Can't find Format chunk!")),
+                 questions == 0);
     }
 
     void autoplayAtStartIsForTheFileTheStartOpens_data()
