@@ -52,6 +52,8 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
 
     m_levelMeter = new LevelMeterPicture(this);
     m_levelMeter->setObjectName(QStringLiteral("levelMeter"));
+    // Only shown over the media view: a click or the right-click menu belongs to the view beneath.
+    m_levelMeter->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_levelMeter->hide();
 
     m_controlStrip = new QWidget(this);
