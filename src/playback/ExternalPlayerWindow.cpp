@@ -4,6 +4,7 @@
 #include "playback/MediaPlayer.h"
 #include "playback/PositionReadOut.h"
 #include "playback/VideoArea.h"
+#include "widgets/JumpClickStyle.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -29,6 +30,9 @@ ExternalPlayerWindow::ExternalPlayerWindow(MediaPlayer &player, QWidget *parent)
     m_position->setObjectName(QStringLiteral("positionBar"));
     m_position->setAccessibleName(tr("Position"));
     m_position->setFocusPolicy(Qt::NoFocus);
+    auto *jumping = new JumpClickStyle;
+    jumping->setParent(m_position);
+    m_position->setStyle(jumping);
     m_readOut = new QLabel(PositionReadOut::text(0, 0), this);
     m_readOut->setObjectName(QStringLiteral("readOut"));
 
@@ -52,11 +56,14 @@ ExternalPlayerWindow::ExternalPlayerWindow(MediaPlayer &player, QWidget *parent)
     connect(&player, &MediaPlayer::positionChanged, this, &ExternalPlayerWindow::showPosition);
     connect(&player, &MediaPlayer::modeChanged, this, &ExternalPlayerWindow::showMode);
     connect(&player, &MediaPlayer::fileOpened, this, [this] {
+        showPosition(m_player.position());
         const QSize video = m_player.videoSize();
         if (!video.isEmpty())
             resize(video.width(), video.height() + height() - m_view->height());
     });
     showMode(player.mode());
+    // A medium already open is measured now: a click on the bar seeks within its whole length.
+    showPosition(qMax(qint64(0), player.position()));
     resize(480, 360);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QSlider>
 #include <QTest>
 
 class TestSeparatePlayback : public QObject
@@ -120,6 +121,26 @@ private Q_SLOTS:
         QCOMPARE(second.calls, QStringList{"pause"});
         QTest::keyClick(&window, Qt::Key_Space);
         QCOMPARE(second.calls, QStringList({"pause", "play"}));
+    }
+
+    void aClickOnThePlayerWindowsBarSeeksThere()
+    {
+        FakePlayer second;
+        second.open(QStringLiteral("/m/song.mp3"));
+        ExternalPlayerWindow window(second);
+        window.show();
+        auto *bar = window.findChild<QSlider *>(QStringLiteral("positionBar"));
+        QCOMPARE(bar->maximum(), int(second.length()));
+        second.calls.clear();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() * 3 / 4, bar->height() / 2));
+        // Three quarters along the bar is three quarters into the medium; not playing, it is not
+        // started.
+        QVERIFY(!second.calls.isEmpty());
+        for (const QString &call : std::as_const(second.calls)) {
+            QVERIFY2(call.startsWith(QLatin1String("seek ")), qPrintable(call));
+            QVERIFY2(qAbs(call.mid(5).toLongLong() - second.length() * 3 / 4) < second.length() / 10,
+                     qPrintable(call));
+        }
     }
 
     void theWholeScreenClosesOnEscapeAndADoubleClick()
