@@ -51,6 +51,9 @@ namespace {
 // The program's own web page, offered by the web-site command.
 constexpr const char *ProjectPage = "https://kestrove.org/";
 
+// How far Ctrl+Left and Ctrl+Right move the medium.
+constexpr qint64 SeekStepMs = 10000;
+
 } // namespace
 
 MainWindow::MainWindow(const AppServices &services, const StartOptions &options, QWidget *parent)
@@ -225,6 +228,10 @@ void MainWindow::connectKeys()
     connect(actions->deleteFolder, &QAction::triggered, m_deleter, &FileDeleter::deleteSelectedFolder);
     connect(actions->openEntry, &QAction::triggered, navigator, &FolderNavigator::enterSelectedEntry);
     connect(navigator, &FolderNavigator::fileActivated, m_playback, &PlaybackCommands::playActivatedFile);
+    connect(actions->playOrPause, &QAction::triggered, m_playback, &PlaybackCommands::playOrPause);
+    connect(actions->seekBack, &QAction::triggered, m_playback, [this] { m_playback->seekBy(-SeekStepMs); });
+    connect(actions->seekForward, &QAction::triggered, m_playback,
+            [this] { m_playback->seekBy(SeekStepMs); });
     connect(actions->addTypeToEditList, &QAction::triggered, m_commands,
             [this] { m_commands->changeEditListByType(true); });
     connect(actions->removeTypeFromEditList, &QAction::triggered, m_commands,

@@ -287,6 +287,26 @@ void PlaybackCommands::stop()
     m_player.stop();
 }
 
+void PlaybackCommands::playOrPause()
+{
+    if (m_showingPicture || m_player.fileName().isEmpty())
+        return;
+    if (m_player.mode() == MediaPlayer::Playing)
+        m_player.pause();
+    else
+        m_player.play();
+}
+
+void PlaybackCommands::seekBy(qint64 milliseconds)
+{
+    if (m_showingPicture || m_player.fileName().isEmpty() || m_player.length() <= 0)
+        return;
+    const bool playing = m_player.mode() == MediaPlayer::Playing;
+    m_player.seek(qBound(qint64(0), m_player.position() + milliseconds, m_player.length()));
+    if (playing)
+        m_player.play();
+}
+
 void PlaybackCommands::updateReadOut()
 {
     // A picture has no position: the last medium's would be stale.

@@ -63,6 +63,10 @@ public:
     void startUpEnded();
     // Stops the medium, which stays open: another program is about to open a file.
     void stop();
+    // The window's keys for the medium open: play or pause it, and move it on or back, playing
+    // on when it played.
+    void playOrPause();
+    void seekBy(qint64 milliseconds);
 
 private:
     void setUpAutoAdvance();

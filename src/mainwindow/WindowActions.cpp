@@ -59,6 +59,10 @@ WindowActions::WindowActions(QWidget *window)
       toggleAutoAdvance(
           command(window, "toggleAutoAdvance", tr("Auto play next"), {QKeySequence(Qt::Key_F2)})),
       refresh(command(window, "refresh", tr("Read the folder again"), {QKeySequence(Qt::Key_F5)})),
+      playOrPause(command(window, "playOrPause", tr("Play or pause"), {QKeySequence(Qt::CTRL | Qt::Key_P)})),
+      seekBack(command(window, "seekBack", tr("Back 10 seconds"), {QKeySequence(Qt::CTRL | Qt::Key_Left)})),
+      seekForward(
+          command(window, "seekForward", tr("On 10 seconds"), {QKeySequence(Qt::CTRL | Qt::Key_Right)})),
       deleteEntry(listKey(window, "deleteEntry", tr("Delete"), {QKeySequence(Qt::Key_Delete)})),
       openEntry(listKey(window, "openEntry", tr("Open"),
                         {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),

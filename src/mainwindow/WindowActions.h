@@ -53,6 +53,9 @@ public:
     QAction *const removeFromEditList;
     QAction *const toggleAutoAdvance;
     QAction *const refresh;
+    QAction *const playOrPause;
+    QAction *const seekBack;
+    QAction *const seekForward;
 
     // File list keys.
     QAction *const deleteEntry;

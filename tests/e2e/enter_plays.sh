@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# With "Autoplay on click" off, choosing a sound only opens it; Enter plays it. Enter on a picture
-# shows it on the whole screen, and Esc brings the main window back.
+# With "Autoplay on click" off, choosing a sound only opens it; Enter plays it and Ctrl+P pauses
+# and plays it on. Enter on a picture shows it on the whole screen, and Esc brings the main window
+# back.
 source "$(dirname "$0")/lib.sh"
 
 media=$E2E_FIXTURES/media
@@ -26,6 +27,10 @@ e2e_wait 20 "the song to be opened" e2e_opened 'a song.wav'
 ! e2e_playing || e2e_fail "the song played with \"Autoplay on click\" off"
 e2e_key Return
 e2e_wait 20 "Enter to play the song" e2e_playing
+e2e_key ctrl+p
+e2e_wait 10 "Ctrl+P to pause the song" eval '[[ $(e2e_mpris_property PlaybackStatus) == "(<'"'Paused'"'>,)" ]]'
+e2e_key ctrl+p
+e2e_wait 10 "Ctrl+P to play the song on" e2e_playing
 
 e2e_key Down
 e2e_wait 20 "the picture in its panel" covers 0.01

@@ -1032,6 +1032,29 @@ private Q_SLOTS:
                  questions == 0);
     }
 
+    void theWindowKeysPlayPauseAndMoveTheMedium()
+    {
+        Session session;
+        session.preset(QStringLiteral("AutoPlay"), QStringLiteral("0"));
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
+        Q_EMIT session.player.fileOpened(session.media(QStringLiteral("b.wav")));
+        session.player.calls.clear();
+        QTest::keyClick(list, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(session.player.mode(), int(MediaPlayer::Playing));
+        session.player.advanceTo(60000);
+        // Moved on or back while playing, it plays on; never past either end.
+        QTest::keyClick(list, Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(session.player.position(), qint64(70000));
+        QCOMPARE(session.player.mode(), int(MediaPlayer::Playing));
+        session.player.advanceTo(5000);
+        QTest::keyClick(list, Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(session.player.position(), qint64(0));
+        QTest::keyClick(list, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(session.player.mode(), int(MediaPlayer::Paused));
+    }
+
     void autoplayAtStartIsForTheFileTheStartOpens_data()
     {
         QTest::addColumn<QString>("startOn");
