@@ -102,6 +102,7 @@ e2e_skip() {
 e2e_start_display() {
     command -v Xvfb >/dev/null || e2e_skip "Xvfb is not installed"
     local numberFile=$E2E_WORK/display
+    : >"$numberFile"
     Xvfb -displayfd 3 -screen 0 1280x960x24 -nolisten tcp 3>"$numberFile" 2>"$E2E_WORK/xvfb.log" &
     xvfb_pid=$!
     local deadline=$((SECONDS + 15))
@@ -125,7 +126,28 @@ e2e_window_manager_running() {
 e2e_start_window_manager() {
     openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
     openbox_pid=$!
-    e2e_wait 15 "openbox to manage the screen" e2e_window_manager_running
+    local deadline=$((SECONDS + 15))
+    until e2e_window_manager_running; do
+        kill -0 "$openbox_pid" 2>/dev/null && ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# The display and its window manager. Journeys run side by side: a server that ends just as this
+# one starts on the display number it used may remove the new server's socket, and openbox then
+# cannot reach it. Both are started again, on whichever number is free then.
+e2e_start_desktop() {
+    local attempt
+    for ((attempt = 0; attempt < 3; attempt++)); do
+        e2e_start_display
+        e2e_start_window_manager && return 0
+        echo "$E2E_NAME: openbox could not manage display $DISPLAY; starting it again" >&2
+        e2e_stop "$openbox_pid"
+        e2e_stop "$xvfb_pid"
+        openbox_pid=
+        xvfb_pid=
+    done
+    e2e_fail "openbox could not manage the screen: $(tail -n 1 "$E2E_WORK/openbox.log")"
 }
 
 # The program's main window is the active window. Qt makes the window anew when the video view
@@ -359,5 +381,4 @@ e2e_shown() {
     awk -v share="$share" 'BEGIN { exit !(share > 0.002) }'
 }
 
-e2e_start_display
-e2e_start_window_manager
+e2e_start_desktop
