@@ -26,7 +26,8 @@ public:
     bool canRaise() const { return true; }
     bool hasTrackList() const { return false; }
     QString identity() const { return QStringLiteral("Kestrove"); }
-    QString desktopEntry() const { return QStringLiteral("kestrove"); }
+    // The installed desktop file's name, without ".desktop": the desktop shows its icon and name.
+    QString desktopEntry() const { return QStringLiteral("org.kestrove.Kestrove"); }
     QStringList supportedUriSchemes() const { return {QStringLiteral("file")}; }
     QStringList supportedMimeTypes() const { return {}; }
 

@@ -5,6 +5,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -85,6 +86,12 @@ private Q_SLOTS:
         const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
         QCOMPARE(property(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Identity")).toString(),
                  QStringLiteral("Kestrove"));
+        // The desktop file installed, found by the desktop under this name.
+        const QString entry =
+            property(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("DesktopEntry")).toString();
+        QCOMPARE(entry, QStringLiteral("org.kestrove.Kestrove"));
+        QVERIFY(
+            QFile::exists(QStringLiteral(KESTROVE_SOURCE_DIR "/data/") + entry + QStringLiteral(".desktop")));
         QCOMPARE(property(playerInterface, QStringLiteral("PlaybackStatus")).toString(),
                  QStringLiteral("Stopped"));
         QCOMPARE(callPlayer(QStringLiteral("PlayPause")).type(), QDBusMessage::ReplyMessage);
