@@ -67,8 +67,11 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
         m_window.activateWindow();
     };
     hooks.quit = [this] { m_window.close(); };
-    m_mpris = new MprisService(player, hooks, this);
     PlaybackOptionsPanel *options = m_parts.player->options();
+    hooks.advancing = [options] { return options->autoAdvance->isChecked(); };
+    hooks.setAdvancing = [options](bool on) { options->setAutoAdvance(on); };
+    m_mpris = new MprisService(player, hooks, this);
+    connect(options->autoAdvance, &QCheckBox::toggled, m_mpris, &MprisService::announceLoopStatus);
     // The speed is given to the player when the slider is let go.
     connect(options->speedSlider, &Slider::valueSettled, this,
             [this](int percent) { m_player.setSpeed(qMax(1, percent) * 10); });

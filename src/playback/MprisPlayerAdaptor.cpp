@@ -38,6 +38,16 @@ double MprisPlayerAdaptor::volume() const
     return m_service->volume();
 }
 
+QString MprisPlayerAdaptor::loopStatus() const
+{
+    return m_service->loopStatus();
+}
+
+void MprisPlayerAdaptor::setLoopStatus(const QString &status)
+{
+    m_service->setLoopStatus(status);
+}
+
 void MprisPlayerAdaptor::setVolume(double volume)
 {
     m_service->setVolume(volume);

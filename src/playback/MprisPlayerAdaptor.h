@@ -20,6 +20,7 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor
     Q_PROPERTY(double MinimumRate READ minimumRate)
     Q_PROPERTY(double MaximumRate READ maximumRate)
     Q_PROPERTY(double Volume READ volume WRITE setVolume)
+    Q_PROPERTY(QString LoopStatus READ loopStatus WRITE setLoopStatus)
     Q_PROPERTY(bool CanGoNext READ canControl)
     Q_PROPERTY(bool CanGoPrevious READ canControl)
     Q_PROPERTY(bool CanPlay READ canControl)
@@ -39,6 +40,8 @@ public:
     double maximumRate() const { return 2.0; }
     double volume() const;
     void setVolume(double volume);
+    QString loopStatus() const;
+    void setLoopStatus(const QString &status);
     bool canControl() const { return true; }
 
 public Q_SLOTS:

@@ -105,6 +105,23 @@ double MprisService::volume() const
     return m_player.volume() / 1000.0;
 }
 
+QString MprisService::loopStatus() const
+{
+    return m_hooks.advancing && m_hooks.advancing() ? QStringLiteral("Playlist") : QStringLiteral("None");
+}
+
+void MprisService::setLoopStatus(const QString &status)
+{
+    if (!m_hooks.setAdvancing || (status != QLatin1String("None") && status != QLatin1String("Playlist")))
+        return;
+    m_hooks.setAdvancing(status == QLatin1String("Playlist"));
+}
+
+void MprisService::announceLoopStatus()
+{
+    announce({{QStringLiteral("LoopStatus"), loopStatus()}});
+}
+
 void MprisService::setVolume(double volume)
 {
     m_player.setVolume(int(qRound(qBound(0.0, volume, 1.0) * 1000)));

@@ -23,6 +23,10 @@ public:
         std::function<void()> previous;
         std::function<void()> raise;
         std::function<void()> quit;
+        // "Auto play next": whether it is on, and switching it; the switch is announced with
+        // announceLoopStatus.
+        std::function<bool()> advancing;
+        std::function<void(bool)> setAdvancing;
     };
 
     static inline const QString ObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
@@ -42,6 +46,11 @@ public:
     void setRate(double rate);
     double volume() const;
     void setVolume(double volume);
+    // "Playlist" while the automatic advance is on, else "None"; "Track" is not offered.
+    QString loopStatus() const;
+    void setLoopStatus(const QString &status);
+    // Tells the desktop that the automatic advance was switched.
+    void announceLoopStatus();
 
     void play();
     void pause();

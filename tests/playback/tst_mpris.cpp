@@ -19,6 +19,8 @@ class TestMpris : public QObject
 
     QProcess m_bus;
     QString m_address;
+    // The bus name the applet asks; each test's service takes a name of its own.
+    QString m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove");
 
     // The applet's side runs on a thread of its own, while this one serves the calls.
     template <typename Call> auto fromApplet(Call call)
@@ -33,8 +35,7 @@ class TestMpris : public QObject
     {
         return fromApplet([&] {
             QDBusMessage message = QDBusMessage::createMethodCall(
-                QStringLiteral("org.mpris.MediaPlayer2.kestrove"), MprisService::ObjectPath,
-                QStringLiteral("org.mpris.MediaPlayer2.Player"), method);
+                m_name, MprisService::ObjectPath, QStringLiteral("org.mpris.MediaPlayer2.Player"), method);
             message.setArguments(arguments);
             return client().call(message);
         });
@@ -44,8 +45,8 @@ class TestMpris : public QObject
     {
         const QDBusMessage reply = fromApplet([&] {
             QDBusMessage message = QDBusMessage::createMethodCall(
-                QStringLiteral("org.mpris.MediaPlayer2.kestrove"), MprisService::ObjectPath,
-                QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+                m_name, MprisService::ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                QStringLiteral("Get"));
             message << interface << name;
             return client().call(message);
         });
@@ -78,7 +79,7 @@ private Q_SLOTS:
         FakePlayer player;
         int next = 0;
         int previous = 0;
-        MprisService service(player, {[&] { ++next; }, [&] { ++previous; }, {}, {}});
+        MprisService service(player, {[&] { ++next; }, [&] { ++previous; }, {}, {}, {}, {}});
         QVERIFY(service.registerOn(QDBusConnection::connectToBus(m_address, QStringLiteral("service"))));
         player.open(QStringLiteral("/m/caf\u00e9 song.mp3"));
         service.setTrack(player.fileName(), 123456);
@@ -129,6 +130,41 @@ private Q_SLOTS:
         callPlayer(QStringLiteral("SetPosition"),
                    {QVariant::fromValue(QDBusObjectPath("/other")), qlonglong(1000)});
         QCOMPARE(player.position(), 60000);
+    }
+
+    void theLoopStatusIsTheAutomaticAdvance()
+    {
+        FakePlayer player;
+        bool on = false;
+        MprisService::Hooks hooks;
+        hooks.advancing = [&on] { return on; };
+        hooks.setAdvancing = [&on](bool value) { on = value; };
+        MprisService service(player, hooks);
+        m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove.loop");
+        QVERIFY(service.registerOn(QDBusConnection::connectToBus(m_address, QStringLiteral("loop")),
+                                   QStringLiteral("kestrove.loop")));
+        const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+        const auto setLoopStatus = [&](const QString &status) {
+            const QDBusMessage reply = fromApplet([&] {
+                QDBusMessage message = QDBusMessage::createMethodCall(
+                    m_name, MprisService::ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                    QStringLiteral("Set"));
+                message << playerInterface << QStringLiteral("LoopStatus")
+                        << QVariant::fromValue(QDBusVariant(status));
+                return client().call(message);
+            });
+            QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        };
+        QCOMPARE(property(playerInterface, QStringLiteral("LoopStatus")).toString(), QStringLiteral("None"));
+        setLoopStatus(QStringLiteral("Playlist"));
+        QVERIFY(on);
+        QCOMPARE(property(playerInterface, QStringLiteral("LoopStatus")).toString(),
+                 QStringLiteral("Playlist"));
+        // Repeating one track is not offered: asked for, nothing changes.
+        setLoopStatus(QStringLiteral("Track"));
+        QVERIFY(on);
+        setLoopStatus(QStringLiteral("None"));
+        QVERIFY(!on);
     }
 };
 
