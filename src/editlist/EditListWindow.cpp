@@ -15,6 +15,7 @@
 #include "editlist/EditListJob.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
+#include "platform/WindowThread.h"
 #include "widgets/TextProgressBar.h"
 
 #include <QButtonGroup>
@@ -386,15 +387,12 @@ void EditListWindow::removeDuplicates()
     m_duplicatesLabel->show();
     m_duplicatesBar->show();
     const auto progress = [this](int percent, int found) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, percent, found] {
-                m_duplicatesBar->setProgress(percent, QString());
-                if (found > 0)
-                    m_duplicatesLabel->setText(tr("Checking for dublicates: ") + QString::number(found) +
-                                               tr(" file(s) removed."));
-            },
-            Qt::QueuedConnection);
+        WindowThread::post(this, [this, percent, found] {
+            m_duplicatesBar->setProgress(percent, QString());
+            if (found > 0)
+                m_duplicatesLabel->setText(tr("Checking for dublicates: ") + QString::number(found) +
+                                           tr(" file(s) removed."));
+        });
     };
     m_duplicates.setFuture(
         QtConcurrent::run(&EditListCommands::duplicateRows, m_list->items()->texts(), progress));

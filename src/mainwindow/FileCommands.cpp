@@ -209,9 +209,10 @@ void FileCommands::openInDefaultProgram()
     const QString path = m_parts.listing.fullPath(entry);
     if (entry <= 0)
         return;
-    if (fileExists(path))
+    const bool file = fileExists(path);
+    if (file)
         Q_EMIT fileOpeningElsewhere();
-    if (fileExists(path) || folderExists(path))
+    if (file || folderExists(path))
         QDesktopServices::openUrl(NativePath::fileUrl(path));
 }
 

@@ -146,12 +146,13 @@ void PlaybackCommands::playActivatedFile(bool entered)
     const int row = m_parts.fileList->currentRow();
     if (row <= 0 || m_parts.fileList->items()->kind(row) != ListEntry::Kind::File)
         return;
-    if (m_state.types.isPicture(m_parts.listing->fullPath(row))) {
+    const QString path = m_parts.listing->fullPath(row);
+    if (m_state.types.isPicture(path)) {
         if (entered && m_showingPicture)
             m_viewer->open();
         return;
     }
-    if (m_playingFile != m_parts.listing->fullPath(row))
+    if (m_playingFile != path)
         playSelectedFile();
     m_mci->run(QStringLiteral("play"));
 }
