@@ -14,6 +14,7 @@ packages=(
   adwaita-icon-theme
   xvfb xauth imagemagick dbus-daemon
   openbox xdotool x11-utils libglib2.0-bin
+  mpv # the journeys make their test videos with its encoder
   desktop-file-utils appstream dpkg-dev file
   "$@"
 )

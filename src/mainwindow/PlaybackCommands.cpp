@@ -15,6 +15,7 @@
 #include "mainwindow/PlayerPanel.h"
 #include "mainwindow/SeparateWindowCommands.h"
 #include "mainwindow/SessionState.h"
+#include "mainwindow/TransportBar.h"
 #include "mainwindow/ViewerCommands.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
@@ -24,7 +25,6 @@
 #include "playback/MprisService.h"
 #include "playback/PicturePanel.h"
 #include "playback/PlayRoutine.h"
-#include "playback/PositionReadOut.h"
 #include "playlist/PlaylistPanel.h"
 #include "widgets/Slider.h"
 #include "widgets/SplitterPane.h"
@@ -77,6 +77,7 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
             [this](int percent) { m_player.setSpeed(qMax(1, percent) * 10); });
     connect(&m_player, &MediaPlayer::fileFailed, this, [this] { m_failed = true; });
     setUpAutoAdvance();
+    setUpTransport();
     m_viewer = new ViewerCommands(window, m_parts, prompter, this);
     connect(m_parts.player->pictures(), &PicturePanel::clicked, m_viewer, &ViewerCommands::open);
     connect(&m_player, &MediaPlayer::levelsChanged, m_parts.player, &PlayerPanel::setLevels);
@@ -303,21 +304,57 @@ void PlaybackCommands::playOrPause()
 
 void PlaybackCommands::seekBy(qint64 milliseconds)
 {
+    seekTo(m_player.position() + milliseconds);
+}
+
+void PlaybackCommands::seekTo(qint64 milliseconds)
+{
     if (m_showingPicture || m_player.fileName().isEmpty() || m_player.length() <= 0)
         return;
     const bool playing = m_player.mode() == MediaPlayer::Playing;
-    m_player.seek(qBound(qint64(0), m_player.position() + milliseconds, m_player.length()));
+    m_player.seek(qBound(qint64(0), milliseconds, m_player.length()));
     if (playing)
         m_player.play();
+}
+
+void PlaybackCommands::stopAtStart()
+{
+    if (m_showingPicture || m_player.fileName().isEmpty())
+        return;
+    m_player.seek(0);
+}
+
+void PlaybackCommands::setUpTransport()
+{
+    TransportBar *transport = m_parts.player->transport();
+    connect(transport, &TransportBar::playOrPauseClicked, this, &PlaybackCommands::playOrPause);
+    connect(transport, &TransportBar::stopClicked, this, &PlaybackCommands::stopAtStart);
+    connect(transport, &TransportBar::positionChosen, this, &PlaybackCommands::seekTo);
+    connect(transport, &TransportBar::volumeChosen, this, [this](int percent) {
+        m_player.setVolume(percent * 10);
+        // Turning the volume up is meant to be heard.
+        if (m_muted && percent > 0)
+            setMuted(false);
+    });
+    connect(transport, &TransportBar::muteClicked, this, [this] { setMuted(!m_muted); });
+    connect(&m_player, &MediaPlayer::modeChanged, transport, &TransportBar::showMode);
+    transport->showVolume(m_player.volume() / 10, m_muted);
+}
+
+void PlaybackCommands::setMuted(bool muted)
+{
+    m_muted = muted;
+    m_player.setAudioOn(!muted);
+    m_parts.player->transport()->showVolume(m_player.volume() / 10, muted);
 }
 
 void PlaybackCommands::updateReadOut()
 {
     // A picture has no position: the last medium's would be stale.
     if (m_showingPicture)
-        m_parts.player->setReadOut(PositionReadOut::text(0, 0));
+        m_parts.player->transport()->showPosition(0, 0);
     else
-        m_parts.player->setReadOut(PositionReadOut::text(m_routine->lastPosition(), m_routine->length()));
+        m_parts.player->transport()->showPosition(m_routine->lastPosition(), m_routine->length());
 }
 
 void PlaybackCommands::opened(const QString &path, bool speedReset)
@@ -327,6 +364,7 @@ void PlaybackCommands::opened(const QString &path, bool speedReset)
     if (!std::exchange(m_offeredOnBus, true) && QDBusConnection::sessionBus().isConnected())
         m_mpris->registerOn(QDBusConnection::sessionBus());
     m_mpris->setTrack(path, m_routine->length());
+    updateReadOut();
     if (speedReset)
         m_parts.player->options()->speedSlider->setValue(100);
     const QString tail = path.right(4).toLower();

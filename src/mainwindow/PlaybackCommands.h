@@ -67,9 +67,14 @@ public:
     // on when it played.
     void playOrPause();
     void seekBy(qint64 milliseconds);
+    void seekTo(qint64 milliseconds);
+    // Stops the medium and takes it back to its start.
+    void stopAtStart();
 
 private:
     void setUpAutoAdvance();
+    void setUpTransport();
+    void setMuted(bool muted);
     void updateReadOut();
     void opened(const QString &path, bool speedReset);
 
@@ -91,6 +96,7 @@ private:
     std::unique_ptr<ListAdvance> m_playlistAdvance;
     ViewerCommands *m_viewer = nullptr;
     bool m_showingPicture = false;
+    bool m_muted = false;
     bool m_offeredOnBus = false;
     // The chosen file could not be played.
     bool m_failed = false;

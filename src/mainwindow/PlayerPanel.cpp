@@ -5,6 +5,7 @@
 #include "mainwindow/LevelMeterPicture.h"
 #include "mainwindow/PlaybackOptionsPanel.h"
 #include "mainwindow/PlayerGlyph.h"
+#include "mainwindow/TransportBar.h"
 #include "playback/PicturePanel.h"
 #include "widgets/FlatButton.h"
 
@@ -12,7 +13,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
@@ -58,8 +58,7 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
 
     m_controlStrip = new QWidget(this);
     m_controlStrip->setObjectName(QStringLiteral("playerControls"));
-    m_readOut = new QLabel(QStringLiteral("00:00:00 / 00:00:00"), m_controlStrip);
-    m_readOut->setObjectName(QStringLiteral("positionReadOut"));
+    m_transport = new TransportBar(m_controlStrip);
     auto *buttonRow = new QHBoxLayout;
     buttonRow->setSpacing(1);
     buttonRow->setContentsMargins(0, 0, 0, 0);
@@ -77,7 +76,7 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
     auto *stripLayout = new QVBoxLayout(m_controlStrip);
     stripLayout->setContentsMargins(0, 0, 0, 0);
     stripLayout->setSpacing(1);
-    stripLayout->addWidget(m_readOut);
+    stripLayout->addWidget(m_transport);
     stripLayout->addLayout(buttonRow);
 
     m_information = new QPlainTextEdit;
@@ -149,12 +148,6 @@ void PlayerPanel::showLevelMeterFor(const QString &path)
 {
     m_levelMeter->setVisible(LevelMeterPicture::isShownFor(path));
     m_levelMeter->raise();
-}
-
-void PlayerPanel::setReadOut(const QString &text)
-{
-    if (m_readOut->text() != text)
-        m_readOut->setText(text);
 }
 
 void PlayerPanel::resizeEvent(QResizeEvent *event)

@@ -11,12 +11,12 @@ class PicturePanel;
 class PlaybackOptionsPanel;
 class QAction;
 class QFrame;
-class QLabel;
 class QPlainTextEdit;
 class QScrollArea;
 class QStackedLayout;
+class TransportBar;
 
-// The player pane: the square media view, the position read-out, the row of player buttons, and
+// The player pane: the square media view, the transport bar, the row of player buttons, and
 // the file information with the playback options below it, scrolling on short windows.
 class PlayerPanel : public QWidget
 {
@@ -33,7 +33,8 @@ public:
     QFrame *mediaView() const { return m_mediaView; }
     QPlainTextEdit *fileInformation() const { return m_information; }
     PlaybackOptionsPanel *options() const { return m_options; }
-    void setReadOut(const QString &text);
+    // Play, pause, stop, the position and the volume, under the media view.
+    TransportBar *transport() const { return m_transport; }
     // Shows the level meter over the media view while a sound file plays.
     void showLevelMeterFor(const QString &path);
     // The sound's levels for the level meter, 0 to 1.
@@ -62,7 +63,7 @@ private:
     PicturePanel *m_pictures = nullptr;
     LevelMeterPicture *m_levelMeter = nullptr;
     QWidget *m_controlStrip = nullptr;
-    QLabel *m_readOut = nullptr;
+    TransportBar *m_transport = nullptr;
     std::array<FlatButton *, 9> m_buttons{};
     QScrollArea *m_informationArea = nullptr;
     QPlainTextEdit *m_information = nullptr;

@@ -60,6 +60,10 @@ void SeparateWindowCommands::handOver(SeparateWindow kind, bool carryPosition)
         window->setGeometry(m_window.screen()->geometry());
         window->setWindowState(Qt::WindowFullScreen);
     }
+    // Shown before the medium opens: its video view sets up its drawing as it is shown, and the
+    // player gives video only to a view that can draw when the file starts.
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
     playback.begin();
     window->exec();
     const std::optional<qint64> handedBack = playback.finish();

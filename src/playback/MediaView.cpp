@@ -5,6 +5,7 @@
 
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <utility>
 
 MediaView::MediaView(std::function<MpvEngine *()> player, QWidget *parent)
     : QOpenGLWidget(parent), m_playerSource(std::move(player))
@@ -29,6 +30,14 @@ void MediaView::releaseRenderer()
 }
 
 void MediaView::initializeGL()
+{
+    makeRenderer();
+    // Without a renderer the player is not kept waiting for one either.
+    if (!std::exchange(m_readyToDraw, true))
+        Q_EMIT readyToDraw();
+}
+
+void MediaView::makeRenderer()
 {
     if (m_renderer)
         return;

@@ -20,13 +20,22 @@ public:
     MediaView(std::function<MpvEngine *()> player, QWidget *parent = nullptr);
     ~MediaView() override;
 
+    // Whether the view has set up its drawing (with or without a renderer): a file the player
+    // starts from then on shows its video here.
+    bool isReadyToDraw() const { return m_readyToDraw; }
+
+Q_SIGNALS:
+    void readyToDraw();
+
 protected:
     void initializeGL() override;
     void paintGL() override;
 
 private:
+    void makeRenderer();
     void releaseRenderer();
 
     std::function<MpvEngine *()> m_playerSource;
     std::unique_ptr<MpvVideoRenderer> m_renderer;
+    bool m_readyToDraw = false;
 };

@@ -14,8 +14,10 @@
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QTimer>
+#include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -25,6 +27,8 @@ constexpr char MidiProtocol[] = "kestrove-midi";
 constexpr char LevelFilter[] = "@meter:lavfi=[astats=metadata=1:reset=1]";
 constexpr char LevelProperty[] = "af-metadata/meter";
 constexpr int LevelIntervalMs = 50;
+// How long a file waits for its view to set up its drawing before it starts without video.
+constexpr int DrawingWaitMs = 2000;
 
 enum Reply : quint64
 {
@@ -38,6 +42,10 @@ MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(pare
     m_levelTimer = new QTimer(this);
     m_levelTimer->setInterval(LevelIntervalMs);
     connect(m_levelTimer, &QTimer::timeout, this, &MpvPlayer::askForLevels);
+    m_drawingWait = new QTimer(this);
+    m_drawingWait->setSingleShot(true);
+    m_drawingWait->setInterval(DrawingWaitMs);
+    connect(m_drawingWait, &QTimer::timeout, this, &MpvPlayer::loadWaitingFile);
 }
 
 bool MpvPlayer::start()
@@ -104,6 +112,7 @@ void MpvPlayer::open(const QString &path)
     m_position = 0;
     setPaused(true);
     endMidiRendering();
+    m_waitingFile.clear();
     if (MidiRenderer::isMidi(path))
         playMidi(path);
     else
@@ -113,7 +122,24 @@ void MpvPlayer::open(const QString &path)
 
 void MpvPlayer::load(const QString &file)
 {
-    m_engine->loadFile(NativePath::toBytes(file));
+    m_waitingFile = NativePath::toBytes(file);
+    // libmpv gives video only to a file started after its view can draw: a view on the screen
+    // that is still setting up is waited for, a while at most.
+    const bool viewSettingUp =
+        std::any_of(m_views.cbegin(), m_views.cend(), [](const QPointer<MediaView> &view) {
+            return view && view->isVisible() && !view->isReadyToDraw();
+        });
+    if (viewSettingUp)
+        m_drawingWait->start();
+    else
+        loadWaitingFile();
+}
+
+void MpvPlayer::loadWaitingFile()
+{
+    m_drawingWait->stop();
+    if (m_engine && !m_waitingFile.isEmpty())
+        m_engine->loadFile(std::exchange(m_waitingFile, {}));
 }
 
 void MpvPlayer::playMidi(const QString &path)
@@ -170,6 +196,8 @@ void MpvPlayer::close()
         return;
     m_engine->stop();
     endMidiRendering();
+    m_waitingFile.clear();
+    m_drawingWait->stop();
     m_file.clear();
     m_loaded = false;
     m_stopped = true;
@@ -265,7 +293,13 @@ QWidget *MpvPlayer::createVideoView(QWidget *parent)
 {
     if (!m_options.video)
         return nullptr;
-    return new MediaView([this] { return start() ? m_engine.get() : nullptr; }, parent);
+    auto *view = new MediaView([this] { return start() ? m_engine.get() : nullptr; }, parent);
+    m_views.removeAll(nullptr);
+    m_views.append(view);
+    connect(view, &MediaView::readyToDraw, this, &MpvPlayer::loadWaitingFile);
+    // A view gone before it could draw keeps nobody waiting.
+    connect(view, &QObject::destroyed, this, &MpvPlayer::loadWaitingFile);
+    return view;
 }
 
 void MpvPlayer::setPaused(bool paused)

@@ -4,9 +4,12 @@
 #include "playback/MediaPlayer.h"
 #include "playback/MpvEngine.h"
 
+#include <QList>
+#include <QPointer>
 #include <memory>
 #include <mutex>
 
+class MediaView;
 class MidiRendering;
 class MpvStream;
 class QTimer;
@@ -54,6 +57,7 @@ public:
 
 private:
     void load(const QString &file);
+    void loadWaitingFile();
     void playMidi(const QString &path);
     void endMidiRendering();
     // Opens a song being rendered for libmpv, on libmpv's thread.
@@ -82,6 +86,10 @@ private:
     int m_volume = 1000;
     int m_reportedMode = NotReady;
     QTimer *m_levelTimer = nullptr;
+    // The views made for this player, and the file waiting for one of them to set up its drawing.
+    QList<QPointer<MediaView>> m_views;
+    QByteArray m_waitingFile;
+    QTimer *m_drawingWait = nullptr;
     // The MIDI song being rendered and played while it grows; libmpv holds it while it reads it.
     std::mutex m_midiLock;
     std::shared_ptr<MidiRendering> m_midi;

@@ -57,6 +57,7 @@ void SeparateVideoWindow::fitToVideo()
 void SeparateVideoWindow::started()
 {
     fitToVideo();
-    if (!SeparatePlayback::showsPictures(m_player.fileName()))
+    // A file with pictures keeps its room whatever its name says.
+    if (!SeparatePlayback::showsPictures(m_player.fileName()) && m_player.videoSize().isEmpty())
         resize(NarrowWidth, height());
 }

@@ -382,3 +382,44 @@ e2e_shown() {
 }
 
 e2e_start_desktop
+
+# e2e_video PATH SECONDS: a 640 × 360 test picture video of moving colours, H.264 in MP4.
+e2e_video() {
+    mpv --no-config --really-quiet "av://lavfi:testsrc2=size=640x360:rate=25:duration=$2" --o="$1" \
+        --ovc=libx264 --ovcopts=preset=ultrafast >/dev/null 2>&1 || e2e_fail "could not make the video $1"
+}
+
+# e2e_player_buttons: finds the player buttons in the active main window, from the media view,
+# which is black before anything plays, and the white information box that follows the buttons;
+# sets E2E_BUTTON_X and E2E_BUTTON_Y, the first button's centre on the screen, and
+# E2E_BUTTON_PITCH.
+e2e_player_buttons() {
+    local shot=$E2E_WORK/buttons.png window box view_w view_h view_x view_y height y left top
+    window=$(xdotool getactivewindow)
+    import -window "$window" "$shot"
+    height=$(identify -format '%h' "$shot")
+    # Black areas wider than text strokes: the media view.
+    box=$(convert "$shot" -fill '#010101' +opaque '#000000' -fill white -opaque '#000000' \
+        -fill black -opaque '#010101' -morphology Erode Square:4 -format '%@' info:)
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || e2e_fail "no media view found ($box)"
+    view_w=${BASH_REMATCH[1]} view_h=${BASH_REMATCH[2]} view_x=${BASH_REMATCH[3]} view_y=${BASH_REMATCH[4]}
+    ((view_w > 40 && view_h > 40)) || e2e_fail "no media view found ($box)"
+    # The erosion took 4 pixels off each side.
+    view_x=$((view_x - 4)) view_y=$((view_y - 4)) view_h=$((view_h + 8))
+    y=$(convert "$shot" -crop "1x$((height - view_y - view_h))+$((view_x + 3))+$((view_y + view_h))" +repage \
+        txt:- | awk -F'[,:]' '/#FFFFFF/ && !found { print $2; found = 1 }')
+    [[ -n $y ]] || e2e_fail "no information box found under the media view"
+    # Where the window's inside is on the screen.
+    eval "$(xwininfo -id "$window" | awk -F: '/Absolute upper-left X/ { printf "left=%d;", $2 }
+        /Absolute upper-left Y/ { printf "top=%d;", $2 }')"
+    E2E_BUTTON_Y=$((top + view_y + view_h + y - 10))
+    E2E_BUTTON_X=$((left + view_x + 9))
+    E2E_BUTTON_PITCH=19
+}
+
+# e2e_click_player_button N [right]: a click on the player button N (0 the first).
+e2e_click_player_button() {
+    local button=1
+    [[ ${2:-} != right ]] || button=3
+    xdotool mousemove $((E2E_BUTTON_X + $1 * E2E_BUTTON_PITCH)) "$E2E_BUTTON_Y" click "$button"
+}

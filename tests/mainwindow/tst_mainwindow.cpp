@@ -1173,6 +1173,91 @@ private Q_SLOTS:
         QVERIFY(qAbs(lists->scaleWidth() - lists->leftWidth() - (320 * 15 + 30)) <= 60);
     }
 
+    void theTransportBarDrivesThePlayer_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("control");
+        // Where a control is clicked, as a share of its width.
+        QTest::addColumn<double>("at");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("play a paused medium")
+            << int(MediaPlayer::Paused) << "playPauseButton" << 0.5 << QStringList{"play"};
+        QTest::newRow("pause a playing one")
+            << int(MediaPlayer::Playing) << "playPauseButton" << 0.5 << QStringList{"pause"};
+        QTest::newRow("stop goes back to the start")
+            << int(MediaPlayer::Playing) << "stopButton" << 0.5 << QStringList{"seek 0"};
+        QTest::newRow("mute") << int(MediaPlayer::Playing) << "muteButton" << 0.5 << QStringList{"audio off"};
+        QTest::newRow("a click on the position jumps there and plays on")
+            << int(MediaPlayer::Playing) << "positionBar" << 0.75 << QStringList{"seek %1", "play"};
+        QTest::newRow("a paused medium stays paused where clicked")
+            << int(MediaPlayer::Paused) << "positionBar" << 0.25 << QStringList{"seek %1"};
+        QTest::newRow("volume") << int(MediaPlayer::Playing) << "volumeSlider" << 0.0
+                                << QStringList{"volume %1"};
+    }
+    void theTransportBarDrivesThePlayer()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, control);
+        QFETCH(double, at);
+        QFETCH(QStringList, calls);
+        Session session;
+        session.preset(QStringLiteral("AutoPlayStart"), QStringLiteral("1"));
+        const QString path = session.media(QStringLiteral("b.wav"));
+        session.start(path);
+        Q_EMIT session.player.fileOpened(path);
+        session.player.currentMode = mode;
+        Q_EMIT session.player.modeChanged(mode);
+        session.player.calls.clear();
+        auto *widget = session.window->findChild<QWidget *>(control);
+        QVERIFY(widget->isVisible() && widget->isEnabled());
+        auto *slider = qobject_cast<Slider *>(widget);
+        // A slider's knob is centred on the click, which needs room at the ends.
+        const double knob = slider ? slider->knobRect().width() / 2.0 : 0;
+        const int x = qRound(knob + (widget->width() - 2 * knob) * at);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(x, widget->height() / 2));
+        if (slider) {
+            // The knob lands within a pixel of the click; the call carries the value it stands for.
+            const int near = qRound(slider->maximum() * at);
+            QVERIFY2(qAbs(slider->value() - near) <= slider->maximum() / 15,
+                     qPrintable(QString::number(slider->value())));
+            const qint64 chosen = control == QLatin1String("positionBar")
+                                      ? session.player.mediumLength * slider->value() / slider->maximum()
+                                      : slider->value() * 10;
+            calls[0] = calls[0].arg(chosen);
+        }
+        QCOMPARE(session.player.calls, calls);
+    }
+
+    void theTransportBarFollowsThePlayer()
+    {
+        Session session;
+        session.preset(QStringLiteral("AutoPlayStart"), QStringLiteral("1"));
+        const QString path = session.media(QStringLiteral("b.wav"));
+        session.start(path);
+        auto *playPause = session.child<FlatButton>("playPauseButton");
+        auto *position = session.child<Slider>("positionBar");
+        Q_EMIT session.player.modeChanged(MediaPlayer::NotReady);
+        QVERIFY(!playPause->isEnabled());
+        Q_EMIT session.player.fileOpened(path);
+        Q_EMIT session.player.modeChanged(MediaPlayer::Playing);
+        session.player.calls.clear();
+        QVERIFY(playPause->isEnabled());
+        QCOMPARE(playPause->toolTip(), QStringLiteral("Pause"));
+        session.player.advanceTo(session.player.mediumLength / 2);
+        QTRY_COMPARE(position->value(), 5000);
+        QTRY_VERIFY(
+            session.child<QLabel>("positionReadOut")->text().startsWith(QStringLiteral("00:01:02 / ")));
+        // Following the player is no seek.
+        QVERIFY(!session.player.calls.join(QLatin1Char(',')).contains(QLatin1String("seek")));
+        Q_EMIT session.player.modeChanged(MediaPlayer::Paused);
+        QCOMPARE(playPause->toolTip(), QStringLiteral("Play"));
+        // The pane at its narrowest still shows every control.
+        session.window->resize(session.window->minimumSizeHint());
+        for (const char *name :
+             {"playPauseButton", "stopButton", "positionBar", "muteButton", "volumeSlider"})
+            QTRY_VERIFY2(session.child<QWidget>(name)->width() >= 8, name);
+    }
+
     void separateWindowsTakeTheMediumAndHandItBack_data()
     {
         QTest::addColumn<QString>("command");

@@ -74,17 +74,20 @@ private Q_SLOTS:
     void theVideoWindowFitsTheVideo_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("pictures");
         QTest::addColumn<int>("width");
-        QTest::newRow("video at its own size") << "/m/clip.avi" << 640;
-        QTest::newRow("sound in a narrow window") << "/m/take.wav" << 200;
-        QTest::newRow("upper-case video name is narrow") << "/m/CLIP.AVI" << 200;
+        QTest::newRow("video at its own size") << "/m/clip.avi" << QSize(640, 360) << 640;
+        QTest::newRow("sound in a narrow window") << "/m/take.wav" << QSize() << 200;
+        QTest::newRow("upper-case name without pictures is narrow") << "/m/CLIP.AVI" << QSize() << 200;
+        QTest::newRow("any name with pictures keeps them") << "/m/film.mp4" << QSize(640, 360) << 640;
     }
     void theVideoWindowFitsTheVideo()
     {
         QFETCH(QString, name);
+        QFETCH(QSize, pictures);
         QFETCH(int, width);
         FakePlayer second;
-        second.pictureSize = QSize(640, 360);
+        second.pictureSize = pictures;
         SeparatePlayback playback(second, {name, false, 0, 0, 100});
         SeparateVideoWindow window(second, playback);
         QCOMPARE(window.windowTitle(), QStringLiteral("Video"));

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindow/TransportBar.h"
+
+#include "mainwindow/TransportGlyph.h"
+#include "playback/MediaPlayer.h"
+#include "playback/PositionReadOut.h"
+#include "widgets/FlatButton.h"
+#include "widgets/Slider.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace {
+
+// The position bar counts in parts of ten thousand of the length: a slider's range is too short
+// for milliseconds.
+constexpr int PositionSteps = 10000;
+constexpr int VolumeWidth = 60;
+
+} // namespace
+
+TransportBar::TransportBar(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("transportBar"));
+    m_playPause = makeButton("playPauseButton", tr("Play"));
+    m_stop = makeButton("stopButton", tr("Stop"));
+    m_mute = makeButton("muteButton", tr("Mute"));
+
+    m_position = new Slider(this);
+    m_position->setObjectName(QStringLiteral("positionBar"));
+    m_position->setAccessibleName(tr("Position"));
+    m_position->setFocusPolicy(Qt::StrongFocus);
+    m_position->setMenuEnabled(false);
+    m_position->setMaximum(PositionSteps);
+    m_position->setValue(0);
+    m_position->setMinimumWidth(24);
+    m_readOut = new QLabel(PositionReadOut::text(0, 0), this);
+    m_readOut->setObjectName(QStringLiteral("positionReadOut"));
+    m_volume = new Slider(this);
+    m_volume->setObjectName(QStringLiteral("volumeSlider"));
+    m_volume->setAccessibleName(tr("Volume"));
+    m_volume->setFocusPolicy(Qt::StrongFocus);
+    m_volume->setMenuEnabled(false);
+    m_volume->setMaximum(100);
+    m_volume->setValue(100);
+    m_volume->setMinimumWidth(24);
+    m_volume->setMaximumWidth(VolumeWidth);
+    m_volume->setCaption(tr("Volume"));
+
+    // The read-out has a row of its own, so that the controls fit the narrowest pane.
+    auto *controls = new QHBoxLayout;
+    controls->setContentsMargins(0, 0, 0, 0);
+    controls->setSpacing(1);
+    controls->addWidget(m_playPause);
+    controls->addWidget(m_stop);
+    controls->addWidget(m_position, 3);
+    controls->addWidget(m_mute);
+    controls->addWidget(m_volume, 1);
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    rows->addLayout(controls);
+    rows->addWidget(m_readOut);
+
+    connect(m_playPause, &FlatButton::clicked, this, &TransportBar::playOrPauseClicked);
+    connect(m_stop, &FlatButton::clicked, this, &TransportBar::stopClicked);
+    connect(m_mute, &FlatButton::clicked, this, &TransportBar::muteClicked);
+    connect(m_position, &Slider::valueScrolled, this, &TransportBar::positionMoved);
+    connect(m_position, &Slider::mousePressed, this, [this] { m_held = true; });
+    connect(m_position, &Slider::mouseReleased, this, [this] { m_held = false; });
+    connect(m_volume, &Slider::valueScrolled, this, [this](int percent) {
+        if (!m_following && percent != std::exchange(m_shownVolume, percent))
+            Q_EMIT volumeChosen(percent);
+    });
+    setTabOrder(m_playPause, m_stop);
+    setTabOrder(m_stop, m_position);
+    setTabOrder(m_position, m_mute);
+    setTabOrder(m_mute, m_volume);
+    showMode(MediaPlayer::NotReady);
+    drawPictures();
+}
+
+FlatButton *TransportBar::makeButton(const char *name, const QString &tip)
+{
+    auto *button = new FlatButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setText(QString());
+    button->setBorderSpace(1);
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    return button;
+}
+
+void TransportBar::drawPictures()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QColor ink = palette().color(QPalette::WindowText);
+    const auto picture = [ratio, &ink](TransportGlyph glyph) {
+        return QPixmap::fromImage(transportGlyph(glyph, ratio, ink));
+    };
+    m_playPause->setPicture(picture(m_playing ? TransportGlyph::Pause : TransportGlyph::Play));
+    m_stop->setPicture(picture(TransportGlyph::Stop));
+    m_mute->setPicture(picture(m_muted ? TransportGlyph::Muted : TransportGlyph::Sound));
+}
+
+void TransportBar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        drawPictures();
+}
+
+void TransportBar::showMode(int mode)
+{
+    const bool playing = mode == MediaPlayer::Playing;
+    const bool ready = mode != MediaPlayer::NotReady;
+    m_playPause->setEnabled(ready);
+    m_stop->setEnabled(ready);
+    m_position->setEnabled(ready);
+    if (playing == m_playing)
+        return;
+    m_playing = playing;
+    const QString tip = playing ? tr("Pause") : tr("Play");
+    m_playPause->setToolTip(tip);
+    m_playPause->setAccessibleName(tip);
+    drawPictures();
+}
+
+void TransportBar::showPosition(qint64 position, qint64 length)
+{
+    const QString text = PositionReadOut::text(position, length);
+    if (m_readOut->text() != text)
+        m_readOut->setText(text);
+    m_length = qMax(qint64(0), length);
+    if (m_held)
+        return;
+    const int step =
+        m_length > 0 ? int(qBound(qint64(0), position * PositionSteps / m_length, qint64(PositionSteps))) : 0;
+    if (step == m_shownStep)
+        return;
+    m_shownStep = step;
+    const QScopedValueRollback<bool> following(m_following, true);
+    m_position->setValue(step);
+}
+
+void TransportBar::showVolume(int percent, bool muted)
+{
+    {
+        const QScopedValueRollback<bool> following(m_following, true);
+        m_shownVolume = qBound(0, percent, 100);
+        m_volume->setValue(m_shownVolume);
+    }
+    if (muted == m_muted)
+        return;
+    m_muted = muted;
+    const QString tip = muted ? tr("Sound on") : tr("Mute");
+    m_mute->setToolTip(tip);
+    m_mute->setAccessibleName(tip);
+    drawPictures();
+}
+
+void TransportBar::positionMoved(int step)
+{
+    // A click on the bar jumps there at once and a drag seeks as it goes; the bar redrawn at a new
+    // size reports the step it shows, which is no move.
+    if (m_following || m_length <= 0 || step == m_shownStep)
+        return;
+    m_shownStep = step;
+    Q_EMIT positionChosen(m_length * step / PositionSteps);
+}
