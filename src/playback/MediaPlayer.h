@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "playback/MediaFacts.h"
+
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -73,4 +75,6 @@ Q_SIGNALS:
     // The sound's level on the left and the right, 0 to 1, about twenty times a second while it
     // plays; 0 and 0 when it stops.
     void levelsChanged(double left, double right);
+    // What the medium of the file says of itself, told once after it opened.
+    void mediumDescribed(const QString &path, const MediaFacts &facts);
 };

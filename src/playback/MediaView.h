@@ -15,10 +15,21 @@ class MediaView : public QOpenGLWidget
     Q_OBJECT
 
 public:
+    // What the view shows: black while a medium opens or when none is open, the player's pictures
+    // (a video, or the cover of a song), or a music note for a sound without a picture.
+    enum class Content
+    {
+        Nothing,
+        Pictures,
+        MusicGlyph
+    };
+
     // The player is asked for when the view is first drawn; a view shown before anything was
     // played starts libmpv then.
     MediaView(std::function<MpvEngine *()> player, QWidget *parent = nullptr);
     ~MediaView() override;
+
+    void setContent(Content content);
 
 protected:
     void initializeGL() override;
@@ -26,7 +37,9 @@ protected:
 
 private:
     void releaseRenderer();
+    void paintGlyph();
 
     std::function<MpvEngine *()> m_playerSource;
     std::unique_ptr<MpvVideoRenderer> m_renderer;
+    Content m_content = Content::Nothing;
 };

@@ -1,21 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/MpvPlayer.h"
 
+#include "platform/FileDescriptor.h"
 #include "platform/ModuleLoader.h"
 #include "platform/NativePath.h"
 #include "playback/AudioLevel.h"
-#include "playback/MediaView.h"
+#include "playback/CoverFinder.h"
 #include "playback/MidiCache.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MidiRendering.h"
 #include "playback/MidiStream.h"
 #include "playback/MpvModule.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMetaObject>
 #include <QTimer>
 #include <clocale>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -28,12 +32,32 @@ constexpr int LevelIntervalMs = 50;
 
 enum Reply : quint64
 {
-    LevelsReply = 1
+    LevelsReply = 1,
+    // Replies from here on are numbered as they are asked for.
+    FirstCountedReply
 };
+
+// Whether the file starts as a picture does: libmpv takes any file named like a picture as one,
+// and would show black for it.
+bool looksLikePicture(const QString &path)
+{
+    FileDescriptor descriptor;
+    QFile file;
+    if (!descriptor.openForReading(NativePath::toBytes(path)).isEmpty() ||
+        !file.open(descriptor.get(), QIODevice::ReadOnly))
+        return false;
+    QImageReader reader(&file);
+    return reader.canRead() && reader.size().isValid();
+}
+
+// What a medium is described from; libmpv knows them all once the file has opened.
+constexpr const char *DescribingProperties[] = {"metadata",  "track-list",   "duration",    "file-format",
+                                                "file-size", "audio-params", "video-params"};
 
 } // namespace
 
-MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(parent), m_options(options)
+MpvPlayer::MpvPlayer(const Options &options, QObject *parent)
+    : MediaPlayer(parent), m_options(options), m_nextReply(FirstCountedReply)
 {
     m_levelTimer = new QTimer(this);
     m_levelTimer->setInterval(LevelIntervalMs);
@@ -57,7 +81,9 @@ bool MpvPlayer::start()
         {"idle", "yes"},
         {"keep-open", "yes"},
         {"vo", m_options.video ? "libmpv" : "null"},
-        {"audio-display", "no"},
+        // A song's own cover is shown as its video; a cover beside it is added once it has opened.
+        {"audio-display", "embedded-first"},
+        {"cover-art-auto", "no"},
         {"hr-seek", "yes"},
         {"ao", m_options.audio ? "pulse,alsa,null" : "null"},
         {"af", LevelFilter}};
@@ -102,6 +128,7 @@ void MpvPlayer::open(const QString &path)
     m_stopped = true;
     m_atEnd = false;
     m_position = 0;
+    forgetDescription();
     setPaused(true);
     endMidiRendering();
     if (MidiRenderer::isMidi(path))
@@ -171,6 +198,7 @@ void MpvPlayer::close()
     m_engine->stop();
     endMidiRendering();
     m_file.clear();
+    forgetDescription();
     m_loaded = false;
     m_stopped = true;
     m_position = 0;
@@ -265,7 +293,10 @@ QWidget *MpvPlayer::createVideoView(QWidget *parent)
 {
     if (!m_options.video)
         return nullptr;
-    return new MediaView([this] { return start() ? m_engine.get() : nullptr; }, parent);
+    auto *view = new MediaView([this] { return start() ? m_engine.get() : nullptr; }, parent);
+    view->setContent(m_viewContent);
+    connect(this, &MpvPlayer::viewContentChanged, view, &MediaView::setContent);
+    return view;
 }
 
 void MpvPlayer::setPaused(bool paused)
@@ -294,16 +325,23 @@ void MpvPlayer::handle(const MpvEngine::Event &event)
             m_length = std::llround(*duration * 1000);
         Q_EMIT fileOpened(m_file);
         reportMode();
+        describe();
         break;
     case MpvEngine::Event::Kind::FileFailed:
         // A file that cannot be played stays closed; its length is not reported.
         m_loaded = false;
+        forgetDescription();
         Q_EMIT fileFailed(m_file);
         reportMode();
         break;
     case MpvEngine::Event::Kind::PropertyReply:
         if (event.reply == LevelsReply)
             levelsArrived(event.value);
+        else
+            propertyArrived(event.reply, event.value);
+        break;
+    case MpvEngine::Event::Kind::CommandReply:
+        coverArrived(event.reply, event.value.toBool());
         break;
     case MpvEngine::Event::Kind::PropertyChanged:
         propertyChanged(event.property, event.value);
@@ -369,4 +407,81 @@ void MpvPlayer::levelsArrived(const QVariant &levels)
         return;
     // A single channel shows on both sides.
     Q_EMIT levelsChanged(left, right < 0 ? left : right);
+}
+
+void MpvPlayer::forgetDescription()
+{
+    // Answers still to come about the medium before are not waited for.
+    m_asked.clear();
+    m_answers.clear();
+    m_coverReply = 0;
+    setViewContent(MediaView::Content::Nothing);
+}
+
+void MpvPlayer::describe()
+{
+    forgetDescription();
+    for (const char *name : DescribingProperties) {
+        const quint64 reply = m_nextReply++;
+        m_asked.insert(reply, name);
+        m_engine->askProperty(reply, name);
+    }
+}
+
+void MpvPlayer::propertyArrived(quint64 reply, const QVariant &value)
+{
+    const auto asked = m_asked.constFind(reply);
+    if (asked == m_asked.cend())
+        return;
+    m_answers.insert(QString::fromLatin1(*asked), value);
+    m_asked.erase(asked);
+    if (m_asked.isEmpty())
+        described();
+}
+
+void MpvPlayer::described()
+{
+    m_facts = MediaFacts::read(std::exchange(m_answers, {}));
+    // libmpv shows a song's own cover itself.
+    if (m_facts.video || m_facts.embeddedCover)
+        reportDescription();
+    else
+        showCoverBeside();
+}
+
+void MpvPlayer::showCoverBeside()
+{
+    m_cover = CoverFinder::besides(m_file);
+    if (m_cover.isEmpty() || !looksLikePicture(m_cover)) {
+        reportDescription();
+        return;
+    }
+    m_coverReply = m_nextReply++;
+    // Added as the song's cover: shown for as long as the song plays.
+    m_engine->runCommand(m_coverReply, {"video-add", NativePath::toBytes(m_cover), "select", "", "", "yes"});
+}
+
+void MpvPlayer::coverArrived(quint64 reply, bool succeeded)
+{
+    if (reply != m_coverReply || reply == 0)
+        return;
+    m_coverReply = 0;
+    if (succeeded)
+        m_facts.coverFile = m_cover;
+    reportDescription();
+}
+
+void MpvPlayer::reportDescription()
+{
+    const bool pictures = m_facts.video || m_facts.embeddedCover || !m_facts.coverFile.isEmpty();
+    setViewContent(pictures ? MediaView::Content::Pictures : MediaView::Content::MusicGlyph);
+    Q_EMIT mediumDescribed(m_file, m_facts);
+}
+
+void MpvPlayer::setViewContent(MediaView::Content content)
+{
+    if (content == m_viewContent)
+        return;
+    m_viewContent = content;
+    Q_EMIT viewContentChanged(content);
 }
