@@ -56,7 +56,7 @@ public:
     // Thousandths of the normal speed; the pitch is kept.
     virtual void setSpeed(int thousandths) = 0;
     virtual int speed() const = 0;
-    // 0 to 1000.
+    // 0 to 1000; volumeChanged follows when the volume changes.
     virtual void setVolume(int perMille) = 0;
     virtual int volume() const = 0;
     virtual void setAudioOn(bool on) = 0;
@@ -77,4 +77,5 @@ Q_SIGNALS:
     void levelsChanged(double left, double right);
     // What the medium of the file says of itself, told once after it opened.
     void mediumDescribed(const QString &path, const MediaFacts &facts);
+    void volumeChanged(int perMille);
 };

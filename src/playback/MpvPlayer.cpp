@@ -5,6 +5,7 @@
 #include "platform/ModuleLoader.h"
 #include "platform/NativePath.h"
 #include "playback/AudioLevel.h"
+#include "playback/CoverCache.h"
 #include "playback/CoverFinder.h"
 #include "playback/MidiCache.h"
 #include "playback/MidiRenderer.h"
@@ -12,6 +13,7 @@
 #include "playback/MidiStream.h"
 #include "playback/MpvModule.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -19,6 +21,7 @@
 #include <QTimer>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -48,6 +51,12 @@ bool looksLikePicture(const QString &path)
         return false;
     QImageReader reader(&file);
     return reader.canRead() && reader.size().isValid();
+}
+
+// The picture file being written for a cover, which libmpv writes in the format its name ends in.
+QString partOf(const QString &cover)
+{
+    return cover.chopped(4) + QStringLiteral(".part.jpg");
 }
 
 // What a medium is described from; libmpv knows them all once the file has opened.
@@ -266,9 +275,13 @@ void MpvPlayer::setSpeed(int thousandths)
 
 void MpvPlayer::setVolume(int perMille)
 {
-    m_volume = qBound(0, perMille, 1000);
+    const int volume = qBound(0, perMille, 1000);
+    const bool changed = volume != m_volume;
+    m_volume = volume;
     if (m_engine)
         m_engine->setVolume(m_volume / 10.0);
+    if (changed)
+        Q_EMIT volumeChanged(m_volume);
 }
 
 void MpvPlayer::setAudioOn(bool on)
@@ -352,7 +365,10 @@ void MpvPlayer::handle(const MpvEngine::Event &event)
 void MpvPlayer::propertyChanged(const QByteArray &name, const QVariant &value)
 {
     const bool present = value.isValid();
-    if (name == "time-pos" && present) {
+    // At the end the position is the length, which is what tells the automatic advance (and the
+    // desktop) that the medium is done: the time of the last frame, which libmpv may tell after
+    // the end, falls a little before or after it.
+    if (name == "time-pos" && present && !(m_atEnd && m_loaded)) {
         m_position = std::llround(value.toDouble() * 1000);
         Q_EMIT positionChanged(m_position);
     } else if (name == "duration" && present) {
@@ -361,9 +377,7 @@ void MpvPlayer::propertyChanged(const QByteArray &name, const QVariant &value)
         m_seeking = value.toBool();
     } else if (name == "eof-reached") {
         m_atEnd = value.toBool();
-        // The last frame may start a little before the end: at the end, the position is the length,
-        // which is what tells the automatic advance that the medium is done.
-        if (m_atEnd && m_loaded && m_position < m_length) {
+        if (m_atEnd && m_loaded && m_position != m_length) {
             m_position = m_length;
             Q_EMIT positionChanged(m_position);
         }
@@ -442,11 +456,29 @@ void MpvPlayer::propertyArrived(quint64 reply, const QVariant &value)
 void MpvPlayer::described()
 {
     m_facts = MediaFacts::read(std::exchange(m_answers, {}));
-    // libmpv shows a song's own cover itself.
-    if (m_facts.video || m_facts.embeddedCover)
-        reportDescription();
-    else
+    if (m_facts.embeddedCover)
+        showEmbeddedCover();
+    else if (!m_facts.video)
         showCoverBeside();
+    else
+        reportDescription();
+}
+
+void MpvPlayer::showEmbeddedCover()
+{
+    // libmpv shows the cover already; it is written out once for the desktop's player applets.
+    const QString kept = CoverCache::fileFor(m_file);
+    if (QFileInfo::exists(kept)) {
+        CoverCache::markUsed(kept);
+        m_facts.coverFile = kept;
+        reportDescription();
+        return;
+    }
+    QDir().mkpath(CoverCache::folder());
+    m_cover = kept;
+    m_coverReply = m_nextReply++;
+    // Written under a name of its own and renamed once whole: a kept cover is never half a picture.
+    m_engine->runCommand(m_coverReply, {"screenshot-to-file", NativePath::toBytes(partOf(kept)), "video"});
 }
 
 void MpvPlayer::showCoverBeside()
@@ -466,6 +498,15 @@ void MpvPlayer::coverArrived(quint64 reply, bool succeeded)
     if (reply != m_coverReply || reply == 0)
         return;
     m_coverReply = 0;
+    if (m_facts.embeddedCover) {
+        const QString part = partOf(m_cover);
+        succeeded = succeeded && ::rename(NativePath::toBytes(part).constData(),
+                                          NativePath::toBytes(m_cover).constData()) == 0;
+        if (succeeded)
+            CoverCache::trim();
+        else
+            QFile::remove(part);
+    }
     if (succeeded)
         m_facts.coverFile = m_cover;
     reportDescription();

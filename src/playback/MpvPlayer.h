@@ -72,12 +72,13 @@ private:
     void reportMode();
     void askForLevels();
     void levelsArrived(const QVariant &levels);
-    // The open medium is described from properties asked for together once it has opened; a cover
-    // beside it is shown before the description is told.
+    // The open medium is described from properties asked for together once it has opened; its
+    // cover picture is shown and kept in a file before the description is told.
     void describe();
     void forgetDescription();
     void propertyArrived(quint64 reply, const QVariant &value);
     void described();
+    void showEmbeddedCover();
     void showCoverBeside();
     void coverArrived(quint64 reply, bool succeeded);
     void reportDescription();

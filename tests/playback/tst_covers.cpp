@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/NativePath.h"
+#include "playback/CoverCache.h"
 #include "playback/CoverFinder.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
@@ -7,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <ctime>
 #include <sys/stat.h>
+#include <utime.h>
 
 class TestCovers : public QObject
 {
@@ -56,6 +59,45 @@ private Q_SLOTS:
         writeNative(folder + "/Cover.jpg");
         const QString cover = CoverFinder::besides(NativePath::fromBytes(folder + "/song.mp3"));
         QCOMPARE(NativePath::toBytes(cover), folder + "/Cover.jpg");
+    }
+
+    void aCoverIsKeptOnceForEachStateOfItsSong()
+    {
+        TemporaryFolder dir;
+        const QString song = dir.filePath(QStringLiteral("song.mp3"));
+        writeBytes(song, "one");
+        const QString kept = CoverCache::fileFor(song, dir.filePath(QStringLiteral("covers")));
+        QVERIFY(kept.startsWith(dir.filePath(QStringLiteral("covers/"))));
+        QVERIFY(kept.endsWith(QLatin1String(".jpg")));
+        QCOMPARE(CoverCache::fileFor(song, dir.filePath(QStringLiteral("covers"))), kept);
+        // Another song, or the song changed, has a picture of its own.
+        const QString other = dir.filePath(QStringLiteral("other.mp3"));
+        writeBytes(other, "one");
+        QVERIFY(CoverCache::fileFor(other, dir.filePath(QStringLiteral("covers"))) != kept);
+        writeBytes(song, "changed");
+        QVERIFY(CoverCache::fileFor(song, dir.filePath(QStringLiteral("covers"))) != kept);
+    }
+
+    void theCoversUsedLongestAgoGo()
+    {
+        TemporaryFolder dir;
+        const auto age = [&dir](const QString &name, int secondsAgo) {
+            const QString path = dir.filePath(name);
+            touch(path);
+            const time_t when = time(nullptr) - secondsAgo;
+            const utimbuf times{when, when};
+            QCOMPARE(::utime(QFile::encodeName(path).constData(), &times), 0);
+        };
+        age(QStringLiteral("a.jpg"), 400);
+        age(QStringLiteral("b.jpg"), 300);
+        age(QStringLiteral("c.jpg"), 200);
+        age(QStringLiteral("d.jpg"), 100);
+        age(QStringLiteral("notes.txt"), 500);
+        // Used again, the oldest stays.
+        CoverCache::markUsed(dir.filePath(QStringLiteral("a.jpg")));
+        CoverCache::trim(dir.path(), 2);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+                 QStringList({"a.jpg", "d.jpg", "notes.txt"}));
     }
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/NativePath.h"
+#include "playback/CoverCache.h"
 #include "playback/MciInterpreter.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MidiRendering.h"
@@ -273,8 +274,9 @@ private Q_SLOTS:
         QVERIFY(QDir(m_dir.filePath(QStringLiteral("gone"))).entryList(QDir::Files).isEmpty());
     }
 
-    void aSongIsDescribedAndShowsItsOwnCover()
+    void aSongIsDescribedAndItsOwnCoverKept()
     {
+        QDir(CoverCache::folder()).removeRecursively();
         MpvPlayer player({false});
         QSignalSpy described(&player, &MediaPlayer::mediumDescribed);
         const QString song = media("tagged \xff.mp3", taggedMp3({{"TIT2", "Night Train"},
@@ -293,12 +295,18 @@ private Q_SLOTS:
                               "Year : 2019", "Track : 3/12", "Duration : 00:00:01", "Codec : mp3",
                               "Bit rate : 128 kbit/s", "Sample rate : 44100 Hz", "Channels : Mono"}));
         QVERIFY(facts.embeddedCover);
+        QCOMPARE(QImage(facts.coverFile).size(), QSize(40, 30));
         QCOMPARE(player.viewContent(), MediaView::Content::Pictures);
 
-        // The cover goes with its song.
+        // The picture is taken out once; played again, the song has it at once.
         player.open(media("tone.wav", toneWave(500)));
         QVERIFY(described.wait(5000));
         QCOMPARE(player.viewContent(), MediaView::Content::MusicGlyph);
+        player.open(song);
+        QVERIFY(described.wait(5000));
+        QCOMPARE(described.last().at(1).value<MediaFacts>().coverFile, facts.coverFile);
+        QCOMPARE(QDir(CoverCache::folder()).entryList(QDir::Files),
+                 QStringList{QFileInfo(facts.coverFile).fileName()});
     }
 
     void aSoundWithoutItsOwnCoverShowsTheOneBesideIt_data()
@@ -351,6 +359,45 @@ private Q_SLOTS:
         QCOMPARE(player.viewContent(), MediaView::Content::Nothing);
         QVERIFY(described.wait(5000));
         QCOMPARE(player.viewContent(), MediaView::Content::MusicGlyph);
+    }
+
+    void thePositionStaysAtTheLengthAtTheEnd_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("wave") << QByteArray("end.wav") << toneWave(700);
+        QTest::newRow("song with a cover") << QByteArray("end.mp3") << taggedMp3({}, png({30, 30}, Qt::red));
+        QTest::newRow("video") << QByteArray("end.y4m") << greyVideo();
+    }
+    void thePositionStaysAtTheLengthAtTheEnd()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, bytes);
+        MpvPlayer player({false});
+        QSignalSpy opened(&player, &MediaPlayer::fileOpened);
+        player.open(media(name, bytes));
+        QVERIFY(opened.wait(5000));
+        player.setSpeed(4000);
+        player.play();
+        QTRY_COMPARE_WITH_TIMEOUT(player.mode(), int(MediaPlayer::Stopped), 10000);
+        QCOMPARE(player.position(), player.length());
+        // The time of the last frame, told after the end, does not move it.
+        QSignalSpy positions(&player, &MediaPlayer::positionChanged);
+        positions.wait(500);
+        QCOMPARE(player.position(), player.length());
+    }
+
+    void theVolumeIsToldWhenItChanges()
+    {
+        MpvPlayer player({false});
+        QSignalSpy changed(&player, &MediaPlayer::volumeChanged);
+        player.setVolume(400);
+        player.setVolume(400);
+        player.setVolume(2000);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(changed.at(0).at(0).toInt(), 400);
+        QCOMPARE(changed.at(1).at(0).toInt(), 1000);
+        QCOMPARE(player.volume(), 1000);
     }
 
     void filesThatCannotPlayStayClosed_data()
