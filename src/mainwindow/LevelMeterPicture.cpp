@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/LevelMeterPicture.h"
 
-#include <QLinearGradient>
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace {
@@ -37,17 +37,26 @@ void LevelMeterPicture::setLevels(double left, double right)
 
 void LevelMeterPicture::paintEvent(QPaintEvent *)
 {
+    // No background: the bars stand at the sides of the media view, and the song's cover, or its
+    // note, stays in sight between them.
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Qt::black);
-    const QRectF area =
-        QRectF(rect()).adjusted(width() * 0.12, height() * 0.15, -width() * 0.12, -height() * 0.15);
-    const double barWidth = area.width() / (Bars * 2 - 1);
-    const double segment = area.height() / Segments;
+    QFont small = font();
+    small.setPointSizeF(qMax(6.0, small.pointSizeF() * 0.8));
+    painter.setFont(small);
+    const double label = QFontMetricsF(small).height();
+    const double margin = width() * 0.03;
+    const double barWidth = width() * 0.07;
+    const double top = height() * 0.05;
+    const double bottom = height() - label - 2;
+    const double segment = (bottom - top) / Segments;
+    const char *names[Bars] = {"L", "R"};
     for (int bar = 0; bar < Bars; ++bar) {
-        const double x = area.left() + bar * 2 * barWidth;
+        const double x = bar == 0 ? margin : width() - margin - barWidth;
+        painter.fillRect(QRectF(x - 2, top - 2, barWidth + 4, bottom - top + label + 6),
+                         QColor(0, 0, 0, 120));
         for (int i = 0; i < Segments; ++i) {
-            const double y = area.bottom() - (i + 1) * segment;
+            const double y = bottom - (i + 1) * segment;
             QColor colour = i >= 17   ? QColor(230, 40, 30)
                             : i >= 13 ? QColor(240, 200, 30)
                                       : QColor(40, 200, 70);
@@ -55,11 +64,7 @@ void LevelMeterPicture::paintEvent(QPaintEvent *)
                 colour = colour.darker(400);
             painter.fillRect(QRectF(x, y + segment * 0.15, barWidth, segment * 0.7), colour);
         }
+        painter.setPen(QColor(150, 150, 150));
+        painter.drawText(QRectF(x, bottom + 2, barWidth, label), Qt::AlignCenter, QLatin1String(names[bar]));
     }
-    painter.setPen(QColor(150, 150, 150));
-    QFont small = font();
-    small.setPointSizeF(qMax(6.0, small.pointSizeF() * 0.8));
-    painter.setFont(small);
-    painter.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), height() - area.bottom() - 2),
-                     Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("L          R"));
 }

@@ -4,7 +4,8 @@
 #include <QWidget>
 
 // The level meter shown over the media view while a sound plays, drawn in code so that it is sharp
-// at any size. It shows the levels the player reports; a bar falls back slowly, as a meter's does.
+// at any size: two bars at the view's sides, the picture beneath seen between them. It shows the
+// levels the player reports; a bar falls back slowly, as a meter's does.
 class LevelMeterPicture : public QWidget
 {
     Q_OBJECT

@@ -81,6 +81,7 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
     m_viewer = new ViewerCommands(window, m_parts, prompter, this);
     connect(m_parts.player->pictures(), &PicturePanel::clicked, m_viewer, &ViewerCommands::open);
     connect(&m_player, &MediaPlayer::levelsChanged, m_parts.player, &PlayerPanel::setLevels);
+    connect(&m_player, &MediaPlayer::mediumDescribed, this, &PlaybackCommands::described);
 }
 
 PlaybackCommands::~PlaybackCommands() = default;
@@ -137,7 +138,8 @@ void PlaybackCommands::playSelectedFile()
     // in the information box.
     const FileInformation::Description description = m_information.describe(
         path, m_advancing ? FileInformation::Problems::InLines : FileInformation::Problems::InBox);
-    m_parts.player->fileInformation()->setPlainText(description.lines.join(QLatin1Char('\n')));
+    m_informationLines = description.lines;
+    m_parts.player->fileInformation()->setPlainText(m_informationLines.join(QLatin1Char('\n')));
     m_window.setWindowTitle(versionTitle() + QLatin1String(" - ") + NativePath::forDisplay(path) +
                             QLatin1String(" (") + description.size + QLatin1Char(')'));
 }
@@ -355,6 +357,16 @@ void PlaybackCommands::updateReadOut()
         m_parts.player->transport()->showPosition(0, 0);
     else
         m_parts.player->transport()->showPosition(m_routine->lastPosition(), m_routine->length());
+}
+
+void PlaybackCommands::described(const QString &path, const MediaFacts &facts)
+{
+    // The player may have moved on while the medium was described.
+    if (m_showingPicture || path != m_playingFile)
+        return;
+    const QStringList lines = facts.lines();
+    if (!lines.isEmpty())
+        m_parts.player->fileInformation()->setPlainText((m_informationLines + lines).join(QLatin1Char('\n')));
 }
 
 void PlaybackCommands::opened(const QString &path, bool speedReset)

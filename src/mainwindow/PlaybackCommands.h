@@ -77,6 +77,8 @@ private:
     void setMuted(bool muted);
     void updateReadOut();
     void opened(const QString &path, bool speedReset);
+    // Adds what the medium tells of itself to the information box.
+    void described(const QString &path, const MediaFacts &facts);
 
     QMainWindow &m_window;
     MainWindowParts m_parts;
@@ -101,6 +103,8 @@ private:
     // The chosen file could not be played.
     bool m_failed = false;
     QString m_playingFile;
+    // The information box's lines about the file, before the medium has described itself.
+    QStringList m_informationLines;
     // Set while a file taken away by a job is opened again: whether it starts.
     std::optional<bool> m_startOverride;
     QString m_lastMciCommand;

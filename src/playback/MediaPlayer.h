@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "playback/MediaFacts.h"
+
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -54,7 +56,7 @@ public:
     // Thousandths of the normal speed; the pitch is kept.
     virtual void setSpeed(int thousandths) = 0;
     virtual int speed() const = 0;
-    // 0 to 1000.
+    // 0 to 1000; volumeChanged follows when the volume changes.
     virtual void setVolume(int perMille) = 0;
     virtual int volume() const = 0;
     virtual void setAudioOn(bool on) = 0;
@@ -73,4 +75,7 @@ Q_SIGNALS:
     // The sound's level on the left and the right, 0 to 1, about twenty times a second while it
     // plays; 0 and 0 when it stops.
     void levelsChanged(double left, double right);
+    // What the medium of the file says of itself, told once after it opened.
+    void mediumDescribed(const QString &path, const MediaFacts &facts);
+    void volumeChanged(int perMille);
 };

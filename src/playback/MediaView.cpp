@@ -5,6 +5,8 @@
 
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <QPainter>
+#include <QPainterPath>
 #include <utility>
 
 MediaView::MediaView(std::function<MpvEngine *()> player, QWidget *parent)
@@ -55,13 +57,47 @@ void MediaView::makeRenderer()
         [this] { QMetaObject::invokeMethod(this, qOverload<>(&QWidget::update), Qt::QueuedConnection); });
 }
 
+void MediaView::setContent(Content content)
+{
+    if (content == m_content)
+        return;
+    m_content = content;
+    update();
+}
+
 void MediaView::paintGL()
 {
-    if (!m_renderer) {
-        QOpenGLContext::currentContext()->functions()->glClearColor(0, 0, 0, 1);
-        QOpenGLContext::currentContext()->functions()->glClear(GL_COLOR_BUFFER_BIT);
+    // The player's last picture may belong to the medium before: it is drawn only once the open
+    // medium is known to have pictures.
+    if (m_renderer && m_content == Content::Pictures) {
+        const qreal ratio = devicePixelRatioF();
+        m_renderer->render(int(defaultFramebufferObject()), int(width() * ratio), int(height() * ratio));
         return;
     }
-    const qreal ratio = devicePixelRatioF();
-    m_renderer->render(int(defaultFramebufferObject()), int(width() * ratio), int(height() * ratio));
+    QOpenGLContext::currentContext()->functions()->glClearColor(0, 0, 0, 1);
+    QOpenGLContext::currentContext()->functions()->glClear(GL_COLOR_BUFFER_BIT);
+    if (m_content == Content::MusicGlyph)
+        paintGlyph();
+}
+
+void MediaView::paintGlyph()
+{
+    // Two beamed eighth notes, in a square of two fifths of the view.
+    const double side = qMin(width(), height()) * 0.4;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate((width() - side) / 2, (height() - side) / 2);
+    painter.scale(side / 100, side / 100);
+    QPainterPath note;
+    for (const QPointF head : {QPointF(22, 82), QPointF(78, 70)}) {
+        QPainterPath oval;
+        oval.addEllipse(QPointF(0, 0), 15, 11);
+        note.addPath(QTransform().translate(head.x(), head.y()).rotate(-25).map(oval));
+        note.addRect(QRectF(head.x() + 10, head.y() - 70, 6, 70));
+    }
+    QPolygonF beam;
+    beam << QPointF(32, 12) << QPointF(94, 0) << QPointF(94, 14) << QPointF(32, 26);
+    note.addPolygon(beam);
+    note.setFillRule(Qt::WindingFill);
+    painter.fillPath(note, QColor(120, 120, 120));
 }

@@ -15,10 +15,21 @@ class MediaView : public QOpenGLWidget
     Q_OBJECT
 
 public:
+    // What the view shows: black while a medium opens or when none is open, the player's pictures
+    // (a video, or the cover of a song), or a music note for a sound without a picture.
+    enum class Content
+    {
+        Nothing,
+        Pictures,
+        MusicGlyph
+    };
+
     // The player is asked for when the view is first drawn; a view shown before anything was
     // played starts libmpv then.
     MediaView(std::function<MpvEngine *()> player, QWidget *parent = nullptr);
     ~MediaView() override;
+
+    void setContent(Content content);
 
     // Whether the view has set up its drawing (with or without a renderer): a file the player
     // starts from then on shows its video here.
@@ -34,8 +45,10 @@ protected:
 private:
     void makeRenderer();
     void releaseRenderer();
+    void paintGlyph();
 
     std::function<MpvEngine *()> m_playerSource;
     std::unique_ptr<MpvVideoRenderer> m_renderer;
     bool m_readyToDraw = false;
+    Content m_content = Content::Nothing;
 };

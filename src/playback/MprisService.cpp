@@ -29,6 +29,12 @@ MprisService::MprisService(MediaPlayer &player, Hooks hooks, QObject *parent)
             m_lastStatus = status;
             announce({{QStringLiteral("PlaybackStatus"), status}});
         }
+        if (!m_path.isEmpty() && lengthMs() != m_announcedLength)
+            announceMetadata();
+    });
+    connect(&m_player, &MediaPlayer::mediumDescribed, this, &MprisService::describe);
+    connect(&m_player, &MediaPlayer::volumeChanged, this, [this] {
+        announce({{QStringLiteral("Volume"), volume()}});
     });
 }
 
@@ -50,6 +56,27 @@ void MprisService::setTrack(const QString &path, qint64 lengthMs)
         ++m_trackNumber;
     m_path = path;
     m_length = lengthMs;
+    announceMetadata();
+}
+
+void MprisService::describe(const QString &path, const MediaFacts &facts)
+{
+    m_describedPath = path;
+    m_facts = facts;
+    if (path == m_path)
+        announceMetadata();
+}
+
+qint64 MprisService::lengthMs() const
+{
+    // The player's own figure while it holds the file: libmpv may correct a length it first
+    // estimated, and at the end the position is the corrected length.
+    return m_player.fileName() == m_path && m_player.length() >= 0 ? m_player.length() : m_length;
+}
+
+void MprisService::announceMetadata()
+{
+    m_announcedLength = lengthMs();
     announce({{QStringLiteral("Metadata"), metadata()}});
 }
 
@@ -76,11 +103,25 @@ QVariantMap MprisService::metadata() const
     if (m_path.isEmpty())
         return {{QStringLiteral("mpris:trackid"),
                  QVariant::fromValue(QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack"))}};
-    return {{QStringLiteral("mpris:trackid"), QVariant::fromValue(trackId())},
-            {QStringLiteral("mpris:length"), qlonglong(m_length) * 1000},
-            {QStringLiteral("xesam:url"), QString::fromLatin1(NativePath::fileUrl(m_path).toEncoded())},
-            {QStringLiteral("xesam:title"),
-             NativePath::forDisplay(m_path.mid(m_path.lastIndexOf(QLatin1Char('/')) + 1))}};
+    QVariantMap metadata{
+        {QStringLiteral("mpris:trackid"), QVariant::fromValue(trackId())},
+        {QStringLiteral("mpris:length"), qlonglong(lengthMs()) * 1000},
+        {QStringLiteral("xesam:url"), QString::fromLatin1(NativePath::fileUrl(m_path).toEncoded())},
+        {QStringLiteral("xesam:title"),
+         NativePath::forDisplay(m_path.mid(m_path.lastIndexOf(QLatin1Char('/')) + 1))}};
+    // The tags of the medium, once it has told them; a tag it lacks is left out.
+    if (m_describedPath != m_path)
+        return metadata;
+    if (!m_facts.title.isEmpty())
+        metadata.insert(QStringLiteral("xesam:title"), m_facts.title);
+    if (!m_facts.artist.isEmpty())
+        metadata.insert(QStringLiteral("xesam:artist"), QStringList{m_facts.artist});
+    if (!m_facts.album.isEmpty())
+        metadata.insert(QStringLiteral("xesam:album"), m_facts.album);
+    if (!m_facts.coverFile.isEmpty())
+        metadata.insert(QStringLiteral("mpris:artUrl"),
+                        QString::fromLatin1(NativePath::fileUrl(m_facts.coverFile).toEncoded()));
+    return metadata;
 }
 
 qint64 MprisService::positionMicroseconds() const
@@ -124,8 +165,8 @@ void MprisService::announceLoopStatus()
 
 void MprisService::setVolume(double volume)
 {
+    // The player tells of the change, which is announced then.
     m_player.setVolume(int(qRound(qBound(0.0, volume, 1.0) * 1000)));
-    announce({{QStringLiteral("Volume"), this->volume()}});
 }
 
 void MprisService::play()
@@ -168,7 +209,7 @@ void MprisService::seek(qint64 offsetMicroseconds)
 {
     const bool playing = m_player.mode() == MediaPlayer::Playing;
     const qint64 target =
-        qBound<qint64>(0, m_player.position() + offsetMicroseconds / 1000, qMax<qint64>(0, m_length));
+        qBound<qint64>(0, m_player.position() + offsetMicroseconds / 1000, qMax<qint64>(0, lengthMs()));
     m_player.seek(target);
     if (playing)
         m_player.play();
@@ -176,7 +217,7 @@ void MprisService::seek(qint64 offsetMicroseconds)
 
 void MprisService::setPosition(const QDBusObjectPath &track, qint64 positionMicroseconds)
 {
-    if (track != trackId() || positionMicroseconds < 0 || positionMicroseconds / 1000 > m_length)
+    if (track != trackId() || positionMicroseconds < 0 || positionMicroseconds / 1000 > lengthMs())
         return;
     const bool playing = m_player.mode() == MediaPlayer::Playing;
     m_player.seek(positionMicroseconds / 1000);

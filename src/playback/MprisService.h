@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "playback/MediaFacts.h"
+
 #include <QDBusConnection>
 #include <QDBusObjectPath>
 #include <QObject>
@@ -38,6 +40,8 @@ public:
 
     // The file now open and its length in milliseconds.
     void setTrack(const QString &path, qint64 lengthMs);
+    // What a medium said of itself: its tags and cover go into the metadata while it is open.
+    void describe(const QString &path, const MediaFacts &facts);
 
     QString playbackStatus() const;
     QVariantMap metadata() const;
@@ -65,13 +69,18 @@ public:
 
 private:
     QDBusObjectPath trackId() const;
+    qint64 lengthMs() const;
     void announce(const QVariantMap &changed);
+    void announceMetadata();
 
     MediaPlayer &m_player;
     Hooks m_hooks;
     QDBusConnection m_connection;
     QString m_path;
     qint64 m_length = 0;
+    qint64 m_announcedLength = 0;
+    QString m_describedPath;
+    MediaFacts m_facts;
     int m_trackNumber = 0;
     QString m_lastStatus;
 };

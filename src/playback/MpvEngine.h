@@ -5,6 +5,7 @@
 #include "playback/MpvVideoRenderer.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QVariant>
 #include <functional>
 #include <memory>
@@ -25,13 +26,15 @@ public:
             // An observed property changed.
             PropertyChanged,
             // The value of a property asked for with askProperty.
-            PropertyReply
+            PropertyReply,
+            // A command run with runCommand has ended; the value is true when it succeeded.
+            CommandReply
         };
         Kind kind = Kind::FileLoaded;
         QByteArray property;
         quint64 reply = 0;
-        // A double, a bool, or for a reply the property's structure as maps, lists and strings;
-        // invalid when the property has no value now.
+        // A double, a bool, or for a property reply the property's structure as maps, lists and
+        // strings; invalid when the property has no value now.
         QVariant value;
     };
     // Opens the stream a URI of the protocol names; nothing when it cannot be opened.
@@ -57,6 +60,8 @@ public:
     virtual void observeFlag(const char *name) = 0;
     // Asks without waiting: the answer comes as an event carrying the reply number.
     virtual void askProperty(quint64 reply, const char *name) = 0;
+    // Runs a command without waiting: its end comes as an event carrying the reply number.
+    virtual void runCommand(quint64 reply, const QList<QByteArray> &arguments) = 0;
     virtual void setWakeUpCallback(std::function<void()> wakeUp) = 0;
     // The next event; nothing when none is waiting.
     virtual std::optional<Event> nextEvent() = 0;

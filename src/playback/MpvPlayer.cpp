@@ -1,22 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/MpvPlayer.h"
 
+#include "platform/FileDescriptor.h"
 #include "platform/ModuleLoader.h"
 #include "platform/NativePath.h"
 #include "playback/AudioLevel.h"
-#include "playback/MediaView.h"
+#include "playback/CoverCache.h"
+#include "playback/CoverFinder.h"
 #include "playback/MidiCache.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MidiRendering.h"
 #include "playback/MidiStream.h"
 #include "playback/MpvModule.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMetaObject>
 #include <QTimer>
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -32,12 +38,38 @@ constexpr int DrawingWaitMs = 2000;
 
 enum Reply : quint64
 {
-    LevelsReply = 1
+    LevelsReply = 1,
+    // Replies from here on are numbered as they are asked for.
+    FirstCountedReply
 };
+
+// Whether the file starts as a picture does: libmpv takes any file named like a picture as one,
+// and would show black for it.
+bool looksLikePicture(const QString &path)
+{
+    FileDescriptor descriptor;
+    QFile file;
+    if (!descriptor.openForReading(NativePath::toBytes(path)).isEmpty() ||
+        !file.open(descriptor.get(), QIODevice::ReadOnly))
+        return false;
+    QImageReader reader(&file);
+    return reader.canRead() && reader.size().isValid();
+}
+
+// The picture file being written for a cover, which libmpv writes in the format its name ends in.
+QString partOf(const QString &cover)
+{
+    return cover.chopped(4) + QStringLiteral(".part.jpg");
+}
+
+// What a medium is described from; libmpv knows them all once the file has opened.
+constexpr const char *DescribingProperties[] = {"metadata",  "track-list",   "duration",    "file-format",
+                                                "file-size", "audio-params", "video-params"};
 
 } // namespace
 
-MpvPlayer::MpvPlayer(const Options &options, QObject *parent) : MediaPlayer(parent), m_options(options)
+MpvPlayer::MpvPlayer(const Options &options, QObject *parent)
+    : MediaPlayer(parent), m_options(options), m_nextReply(FirstCountedReply)
 {
     m_levelTimer = new QTimer(this);
     m_levelTimer->setInterval(LevelIntervalMs);
@@ -65,7 +97,9 @@ bool MpvPlayer::start()
         {"idle", "yes"},
         {"keep-open", "yes"},
         {"vo", m_options.video ? "libmpv" : "null"},
-        {"audio-display", "no"},
+        // A song's own cover is shown as its video; a cover beside it is added once it has opened.
+        {"audio-display", "embedded-first"},
+        {"cover-art-auto", "no"},
         {"hr-seek", "yes"},
         {"ao", m_options.audio ? "pulse,alsa,null" : "null"},
         {"af", LevelFilter}};
@@ -110,6 +144,7 @@ void MpvPlayer::open(const QString &path)
     m_stopped = true;
     m_atEnd = false;
     m_position = 0;
+    forgetDescription();
     setPaused(true);
     endMidiRendering();
     m_waitingFile.clear();
@@ -199,6 +234,7 @@ void MpvPlayer::close()
     m_waitingFile.clear();
     m_drawingWait->stop();
     m_file.clear();
+    forgetDescription();
     m_loaded = false;
     m_stopped = true;
     m_position = 0;
@@ -266,9 +302,13 @@ void MpvPlayer::setSpeed(int thousandths)
 
 void MpvPlayer::setVolume(int perMille)
 {
-    m_volume = qBound(0, perMille, 1000);
+    const int volume = qBound(0, perMille, 1000);
+    const bool changed = volume != m_volume;
+    m_volume = volume;
     if (m_engine)
         m_engine->setVolume(m_volume / 10.0);
+    if (changed)
+        Q_EMIT volumeChanged(m_volume);
 }
 
 void MpvPlayer::setAudioOn(bool on)
@@ -299,6 +339,8 @@ QWidget *MpvPlayer::createVideoView(QWidget *parent)
     connect(view, &MediaView::readyToDraw, this, &MpvPlayer::loadWaitingFile);
     // A view gone before it could draw keeps nobody waiting.
     connect(view, &QObject::destroyed, this, &MpvPlayer::loadWaitingFile);
+    view->setContent(m_viewContent);
+    connect(this, &MpvPlayer::viewContentChanged, view, &MediaView::setContent);
     return view;
 }
 
@@ -328,16 +370,23 @@ void MpvPlayer::handle(const MpvEngine::Event &event)
             m_length = std::llround(*duration * 1000);
         Q_EMIT fileOpened(m_file);
         reportMode();
+        describe();
         break;
     case MpvEngine::Event::Kind::FileFailed:
         // A file that cannot be played stays closed; its length is not reported.
         m_loaded = false;
+        forgetDescription();
         Q_EMIT fileFailed(m_file);
         reportMode();
         break;
     case MpvEngine::Event::Kind::PropertyReply:
         if (event.reply == LevelsReply)
             levelsArrived(event.value);
+        else
+            propertyArrived(event.reply, event.value);
+        break;
+    case MpvEngine::Event::Kind::CommandReply:
+        coverArrived(event.reply, event.value.toBool());
         break;
     case MpvEngine::Event::Kind::PropertyChanged:
         propertyChanged(event.property, event.value);
@@ -348,7 +397,10 @@ void MpvPlayer::handle(const MpvEngine::Event &event)
 void MpvPlayer::propertyChanged(const QByteArray &name, const QVariant &value)
 {
     const bool present = value.isValid();
-    if (name == "time-pos" && present) {
+    // At the end the position is the length, which is what tells the automatic advance (and the
+    // desktop) that the medium is done: the time of the last frame, which libmpv may tell after
+    // the end, falls a little before or after it.
+    if (name == "time-pos" && present && !(m_atEnd && m_loaded)) {
         m_position = std::llround(value.toDouble() * 1000);
         Q_EMIT positionChanged(m_position);
     } else if (name == "duration" && present) {
@@ -357,9 +409,7 @@ void MpvPlayer::propertyChanged(const QByteArray &name, const QVariant &value)
         m_seeking = value.toBool();
     } else if (name == "eof-reached") {
         m_atEnd = value.toBool();
-        // The last frame may start a little before the end: at the end, the position is the length,
-        // which is what tells the automatic advance that the medium is done.
-        if (m_atEnd && m_loaded && m_position < m_length) {
+        if (m_atEnd && m_loaded && m_position != m_length) {
             m_position = m_length;
             Q_EMIT positionChanged(m_position);
         }
@@ -403,4 +453,108 @@ void MpvPlayer::levelsArrived(const QVariant &levels)
         return;
     // A single channel shows on both sides.
     Q_EMIT levelsChanged(left, right < 0 ? left : right);
+}
+
+void MpvPlayer::forgetDescription()
+{
+    // Answers still to come about the medium before are not waited for.
+    m_asked.clear();
+    m_answers.clear();
+    m_coverReply = 0;
+    setViewContent(MediaView::Content::Nothing);
+}
+
+void MpvPlayer::describe()
+{
+    forgetDescription();
+    for (const char *name : DescribingProperties) {
+        const quint64 reply = m_nextReply++;
+        m_asked.insert(reply, name);
+        m_engine->askProperty(reply, name);
+    }
+}
+
+void MpvPlayer::propertyArrived(quint64 reply, const QVariant &value)
+{
+    const auto asked = m_asked.constFind(reply);
+    if (asked == m_asked.cend())
+        return;
+    m_answers.insert(QString::fromLatin1(*asked), value);
+    m_asked.erase(asked);
+    if (m_asked.isEmpty())
+        described();
+}
+
+void MpvPlayer::described()
+{
+    m_facts = MediaFacts::read(std::exchange(m_answers, {}));
+    if (m_facts.embeddedCover)
+        showEmbeddedCover();
+    else if (!m_facts.video)
+        showCoverBeside();
+    else
+        reportDescription();
+}
+
+void MpvPlayer::showEmbeddedCover()
+{
+    // libmpv shows the cover already; it is written out once for the desktop's player applets.
+    const QString kept = CoverCache::fileFor(m_file);
+    if (QFileInfo::exists(kept)) {
+        CoverCache::markUsed(kept);
+        m_facts.coverFile = kept;
+        reportDescription();
+        return;
+    }
+    QDir().mkpath(CoverCache::folder());
+    m_cover = kept;
+    m_coverReply = m_nextReply++;
+    // Written under a name of its own and renamed once whole: a kept cover is never half a picture.
+    m_engine->runCommand(m_coverReply, {"screenshot-to-file", NativePath::toBytes(partOf(kept)), "video"});
+}
+
+void MpvPlayer::showCoverBeside()
+{
+    m_cover = CoverFinder::besides(m_file);
+    if (m_cover.isEmpty() || !looksLikePicture(m_cover)) {
+        reportDescription();
+        return;
+    }
+    m_coverReply = m_nextReply++;
+    // Added as the song's cover: shown for as long as the song plays.
+    m_engine->runCommand(m_coverReply, {"video-add", NativePath::toBytes(m_cover), "select", "", "", "yes"});
+}
+
+void MpvPlayer::coverArrived(quint64 reply, bool succeeded)
+{
+    if (reply != m_coverReply || reply == 0)
+        return;
+    m_coverReply = 0;
+    if (m_facts.embeddedCover) {
+        const QString part = partOf(m_cover);
+        succeeded = succeeded && ::rename(NativePath::toBytes(part).constData(),
+                                          NativePath::toBytes(m_cover).constData()) == 0;
+        if (succeeded)
+            CoverCache::trim();
+        else
+            QFile::remove(part);
+    }
+    if (succeeded)
+        m_facts.coverFile = m_cover;
+    reportDescription();
+}
+
+void MpvPlayer::reportDescription()
+{
+    const bool pictures = m_facts.video || m_facts.embeddedCover || !m_facts.coverFile.isEmpty();
+    setViewContent(pictures ? MediaView::Content::Pictures : MediaView::Content::MusicGlyph);
+    Q_EMIT mediumDescribed(m_file, m_facts);
+}
+
+void MpvPlayer::setViewContent(MediaView::Content content)
+{
+    if (content == m_viewContent)
+        return;
+    m_viewContent = content;
+    Q_EMIT viewContentChanged(content);
 }

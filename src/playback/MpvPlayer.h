@@ -2,8 +2,10 @@
 #pragma once
 
 #include "playback/MediaPlayer.h"
+#include "playback/MediaView.h"
 #include "playback/MpvEngine.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <memory>
@@ -54,6 +56,11 @@ public:
     void setAudioOn(bool on) override;
     QSize videoSize() const override;
     QWidget *createVideoView(QWidget *parent) override;
+    // What its video views show now.
+    MediaView::Content viewContent() const { return m_viewContent; }
+
+Q_SIGNALS:
+    void viewContentChanged(MediaView::Content content);
 
 private:
     void load(const QString &file);
@@ -69,6 +76,17 @@ private:
     void reportMode();
     void askForLevels();
     void levelsArrived(const QVariant &levels);
+    // The open medium is described from properties asked for together once it has opened; its
+    // cover picture is shown and kept in a file before the description is told.
+    void describe();
+    void forgetDescription();
+    void propertyArrived(quint64 reply, const QVariant &value);
+    void described();
+    void showEmbeddedCover();
+    void showCoverBeside();
+    void coverArrived(quint64 reply, bool succeeded);
+    void reportDescription();
+    void setViewContent(MediaView::Content content);
 
     std::unique_ptr<MpvEngine> m_engine;
     Options m_options;
@@ -90,6 +108,15 @@ private:
     QList<QPointer<MediaView>> m_views;
     QByteArray m_waitingFile;
     QTimer *m_drawingWait = nullptr;
+    quint64 m_nextReply;
+    // The properties asked for the description, by reply number, and those that have come.
+    QHash<quint64, QByteArray> m_asked;
+    QVariantMap m_answers;
+    MediaFacts m_facts;
+    // The command showing the cover, and the file of that cover.
+    quint64 m_coverReply = 0;
+    QString m_cover;
+    MediaView::Content m_viewContent = MediaView::Content::Nothing;
     // The MIDI song being rendered and played while it grows; libmpv holds it while it reads it.
     std::mutex m_midiLock;
     std::shared_ptr<MidiRendering> m_midi;

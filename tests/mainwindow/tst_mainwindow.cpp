@@ -1117,6 +1117,32 @@ private Q_SLOTS:
         QCOMPARE(session.stored(QStringLiteral("LastPos")), QStringLiteral("3723000"));
     }
 
+    void whatTheMediumTellsOfItselfIsAddedToTheInformation()
+    {
+        Session session;
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("a b.mp3")));
+        const QString song = session.media(QStringLiteral("a b.mp3"));
+        Q_EMIT session.player.fileOpened(song);
+        auto *information = session.child<QPlainTextEdit>("fileInformation");
+        QCOMPARE(information->toPlainText(), QStringLiteral("Size : 0.0 KB"));
+        MediaFacts facts;
+        facts.title = QStringLiteral("Night Train");
+        facts.format = QStringLiteral("mp3");
+        facts.sampleRate = 44100;
+        // Told of a file no longer shown, nothing is added.
+        Q_EMIT session.player.mediumDescribed(session.media(QStringLiteral("b.wav")), facts);
+        QCOMPARE(information->toPlainText(), QStringLiteral("Size : 0.0 KB"));
+        Q_EMIT session.player.mediumDescribed(song, facts);
+        const QString described =
+            QStringLiteral("Size : 0.0 KB\nTitle : Night Train\nSample rate : 44100 Hz");
+        QCOMPARE(information->toPlainText(), described);
+        // Told again, as when the medium is opened again, the lines are not repeated.
+        Q_EMIT session.player.mediumDescribed(song, facts);
+        QCOMPARE(information->toPlainText(), described);
+    }
+
     void theLevelMeterIsShownForSounds_data()
     {
         QTest::addColumn<QString>("name");

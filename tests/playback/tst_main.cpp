@@ -10,11 +10,13 @@ QObject *createAutoAdvanceTest();
 QObject *createMidiTimingTest();
 QObject *createMidiCacheTest();
 QObject *createSeparatePlaybackTest();
+QObject *createMediaFactsTest();
+QObject *createCoversTest();
 
 int main(int argc, char **argv)
 {
     return runTests(argc, argv,
                     {createMciTest, createPlayRoutineTest, createMprisTest, createMpvPlayerTest,
                      createSeparatePlaybackTest, createMidiTimingTest, createMidiCacheTest,
-                     createAutoAdvanceTest, createPicturesTest});
+                     createAutoAdvanceTest, createPicturesTest, createMediaFactsTest, createCoversTest});
 }

@@ -56,6 +56,15 @@ class TestMpris : public QObject
     }
     QDBusConnection client() { return QDBusConnection::connectToBus(m_address, QStringLiteral("client")); }
 
+    // The changes the desktop is told of, newest last.
+    QList<QVariantMap> m_changes;
+
+public Q_SLOTS:
+    void propertiesChanged(const QString &, const QVariantMap &changed, const QStringList &)
+    {
+        m_changes.append(changed);
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -130,6 +139,91 @@ private Q_SLOTS:
         callPlayer(QStringLiteral("SetPosition"),
                    {QVariant::fromValue(QDBusObjectPath("/other")), qlonglong(1000)});
         QCOMPARE(player.position(), 60000);
+    }
+
+    void theTagsAndTheCoverOfTheMediumAreTold()
+    {
+        FakePlayer player;
+        MprisService service(player, {});
+        m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove.tags");
+        QVERIFY(service.registerOn(QDBusConnection::connectToBus(m_address, QStringLiteral("tags")),
+                                   QStringLiteral("kestrove.tags")));
+        QVERIFY(client().connect(m_name, MprisService::ObjectPath,
+                                 QStringLiteral("org.freedesktop.DBus.Properties"),
+                                 QStringLiteral("PropertiesChanged"), this,
+                                 SLOT(propertiesChanged(QString, QVariantMap, QStringList))));
+        m_changes.clear();
+        const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+        const auto metadata = [&] {
+            return qdbus_cast<QVariantMap>(property(playerInterface, QStringLiteral("Metadata")));
+        };
+        const QString song = QStringLiteral("/m/song.mp3");
+        player.open(song);
+        player.mediumLength = 225400;
+        service.setTrack(song, 225400);
+        MediaFacts facts;
+        facts.title = QStringLiteral("Night Train");
+        facts.artist = QStringLiteral("The Testers");
+        facts.album = QStringLiteral("Loop Tracks");
+        facts.coverFile = QStringLiteral("/covers/caf\u00e9.jpg");
+        // What another file said is not this one's.
+        Q_EMIT player.mediumDescribed(QStringLiteral("/m/other.mp3"), facts);
+        QCOMPARE(metadata().value(QStringLiteral("xesam:title")).toString(), QStringLiteral("song.mp3"));
+        Q_EMIT player.mediumDescribed(song, facts);
+        const QVariantMap told = metadata();
+        QCOMPARE(told.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("Night Train"));
+        QCOMPARE(told.value(QStringLiteral("xesam:artist")).toStringList(), QStringList{"The Testers"});
+        QCOMPARE(told.value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Loop Tracks"));
+        QCOMPARE(told.value(QStringLiteral("mpris:length")).toLongLong(), 225400000LL);
+        QCOMPARE(told.value(QStringLiteral("mpris:artUrl")).toString(),
+                 QStringLiteral("file:///covers/caf%C3%A9.jpg"));
+        QTRY_VERIFY(!m_changes.isEmpty() &&
+                    qdbus_cast<QVariantMap>(m_changes.last().value(QStringLiteral("Metadata")))
+                            .value(QStringLiteral("xesam:title")) == QStringLiteral("Night Train"));
+        // A length the player corrects, as it may at the end, is told.
+        player.mediumLength = 226000;
+        player.stop();
+        Q_EMIT player.modeChanged(MediaPlayer::Stopped);
+        QTRY_VERIFY(qdbus_cast<QVariantMap>(m_changes.last().value(QStringLiteral("Metadata")))
+                        .value(QStringLiteral("mpris:length"))
+                        .toLongLong() == 226000000LL);
+        // A medium without tags or a cover has none.
+        service.setTrack(QStringLiteral("/m/plain.wav"), 2000);
+        Q_EMIT player.mediumDescribed(QStringLiteral("/m/plain.wav"), MediaFacts());
+        QCOMPARE(metadata().keys(),
+                 QStringList({"mpris:length", "mpris:trackid", "xesam:title", "xesam:url"}));
+        QCOMPARE(metadata().value(QStringLiteral("xesam:title")).toString(), QStringLiteral("plain.wav"));
+    }
+
+    void theVolumeFollowsThePlayer()
+    {
+        FakePlayer player;
+        MprisService service(player, {});
+        m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove.volume");
+        QVERIFY(service.registerOn(QDBusConnection::connectToBus(m_address, QStringLiteral("volume")),
+                                   QStringLiteral("kestrove.volume")));
+        QVERIFY(client().connect(m_name, MprisService::ObjectPath,
+                                 QStringLiteral("org.freedesktop.DBus.Properties"),
+                                 QStringLiteral("PropertiesChanged"), this,
+                                 SLOT(propertiesChanged(QString, QVariantMap, QStringList))));
+        m_changes.clear();
+        const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+        // Changed in the program, the volume is told.
+        player.setVolume(250);
+        QTRY_VERIFY(!m_changes.isEmpty() &&
+                    m_changes.last().value(QStringLiteral("Volume")).toDouble() == 0.25);
+        QCOMPARE(property(playerInterface, QStringLiteral("Volume")).toDouble(), 0.25);
+        // Set by the desktop, it is the player's.
+        const QDBusMessage reply = fromApplet([&] {
+            QDBusMessage message = QDBusMessage::createMethodCall(
+                m_name, MprisService::ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                QStringLiteral("Set"));
+            message << playerInterface << QStringLiteral("Volume") << QVariant::fromValue(QDBusVariant(0.8));
+            return client().call(message);
+        });
+        QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(player.volume(), 800);
+        QTRY_VERIFY(m_changes.last().value(QStringLiteral("Volume")).toDouble() == 0.8);
     }
 
     void theLoopStatusIsTheAutomaticAdvance()

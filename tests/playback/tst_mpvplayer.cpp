@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/NativePath.h"
+#include "playback/CoverCache.h"
 #include "playback/MciInterpreter.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MidiRendering.h"
@@ -7,9 +8,11 @@
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <QtEndian>
@@ -54,6 +57,50 @@ QByteArray fourNotes(int times = 1)
     QByteArray length(4, '\0');
     qToBigEndian<quint32>(quint32(events.size()), length.data());
     return QByteArray("MThd\0\0\0\x06\0\0\0\x01\x01\xe0", 14) + "MTrk" + length + events;
+}
+
+QByteArray syncSafe(qsizetype size)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[3 - i] = char((size >> (7 * i)) & 0x7f);
+    return bytes;
+}
+
+QByteArray id3Frame(const QByteArray &id, const QByteArray &body)
+{
+    return id + syncSafe(body.size()) + QByteArray(2, '\0') + body;
+}
+
+// A second of silent MPEG audio (mono, 128 kbit/s, 44.1 kHz) after an ID3 tag of text frames and a
+// PNG cover picture.
+QByteArray taggedMp3(const QList<std::pair<QByteArray, QString>> &texts, const QByteArray &cover = {})
+{
+    QByteArray tag;
+    for (const auto &[id, text] : texts)
+        tag += id3Frame(id, '\x03' + text.toUtf8());
+    if (!cover.isEmpty())
+        tag += id3Frame("APIC", QByteArray("\x03image/png\0\x03\0", 13) + cover);
+    QByteArray frame(417, '\0');
+    frame.replace(0, 4, "\xff\xfb\x90\xc4");
+    return QByteArray("ID3\x04\0\0", 6) + syncSafe(tag.size()) + tag + frame.repeated(38);
+}
+
+QByteArray png(const QSize &size, Qt::GlobalColor colour)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return buffer.data();
+}
+
+// Two seconds of grey video of 64 by 48 pixels at 25 frames a second, uncompressed.
+QByteArray greyVideo()
+{
+    const QByteArray frame = "FRAME\n" + QByteArray(64 * 48, '\x80') + QByteArray(2 * 32 * 24, '\x80');
+    return "YUV4MPEG2 W64 H48 F25:1 Ip A1:1 C420jpeg\n" + frame.repeated(50);
 }
 
 } // namespace
@@ -225,6 +272,132 @@ private Q_SLOTS:
             QCOMPARE(rendering.problem(), QString());
         }
         QVERIFY(QDir(m_dir.filePath(QStringLiteral("gone"))).entryList(QDir::Files).isEmpty());
+    }
+
+    void aSongIsDescribedAndItsOwnCoverKept()
+    {
+        QDir(CoverCache::folder()).removeRecursively();
+        MpvPlayer player({false});
+        QSignalSpy described(&player, &MediaPlayer::mediumDescribed);
+        const QString song = media("tagged \xff.mp3", taggedMp3({{"TIT2", "Night Train"},
+                                                                 {"TPE1", "The Testers"},
+                                                                 {"TALB", "Loop Tracks"},
+                                                                 {"TDRC", "2019-05-01"},
+                                                                 {"TRCK", "3/12"}},
+                                                                png({40, 30}, Qt::red)));
+        player.open(song);
+        QCOMPARE(player.viewContent(), MediaView::Content::Nothing);
+        QVERIFY(described.wait(5000));
+        QCOMPARE(described.first().first().toString(), song);
+        const MediaFacts facts = described.first().at(1).value<MediaFacts>();
+        QCOMPARE(facts.lines(),
+                 QStringList({"Title : Night Train", "Artist : The Testers", "Album : Loop Tracks",
+                              "Year : 2019", "Track : 3/12", "Duration : 00:00:01", "Codec : mp3",
+                              "Bit rate : 128 kbit/s", "Sample rate : 44100 Hz", "Channels : Mono"}));
+        QVERIFY(facts.embeddedCover);
+        QCOMPARE(QImage(facts.coverFile).size(), QSize(40, 30));
+        QCOMPARE(player.viewContent(), MediaView::Content::Pictures);
+
+        // The picture is taken out once; played again, the song has it at once.
+        player.open(media("tone.wav", toneWave(500)));
+        QVERIFY(described.wait(5000));
+        QCOMPARE(player.viewContent(), MediaView::Content::MusicGlyph);
+        player.open(song);
+        QVERIFY(described.wait(5000));
+        QCOMPARE(described.last().at(1).value<MediaFacts>().coverFile, facts.coverFile);
+        QCOMPARE(QDir(CoverCache::folder()).entryList(QDir::Files),
+                 QStringList{QFileInfo(facts.coverFile).fileName()});
+    }
+
+    void aSoundWithoutItsOwnCoverShowsTheOneBesideIt_data()
+    {
+        QTest::addColumn<QByteArray>("beside");
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("none") << QByteArray() << QByteArray() << false;
+        QTest::newRow("a cover") << QByteArray("Folder.PNG") << png({20, 20}, Qt::blue) << true;
+        QTest::newRow("a broken cover") << QByteArray("cover.jpg") << QByteArray("not a picture") << false;
+    }
+    void aSoundWithoutItsOwnCoverShowsTheOneBesideIt()
+    {
+        QFETCH(QByteArray, beside);
+        QFETCH(QByteArray, picture);
+        QFETCH(bool, shown);
+        TemporaryFolder album;
+        const QString song = album.filePath(QStringLiteral("song.mp3"));
+        writeBytes(song, taggedMp3({{"TIT2", "Plain"}}));
+        if (!beside.isEmpty())
+            writeBytes(album.filePath(QString::fromLatin1(beside)), picture);
+        MpvPlayer player({false});
+        QSignalSpy described(&player, &MediaPlayer::mediumDescribed);
+        player.open(song);
+        QVERIFY(described.wait(5000));
+        const MediaFacts facts = described.first().at(1).value<MediaFacts>();
+        QVERIFY(!facts.embeddedCover);
+        QCOMPARE(facts.coverFile, shown ? album.filePath(QString::fromLatin1(beside)) : QString());
+        QCOMPARE(player.viewContent(), shown ? MediaView::Content::Pictures : MediaView::Content::MusicGlyph);
+    }
+
+    void aVideoShowsItsOwnPicturesOnly()
+    {
+        TemporaryFolder folder;
+        const QString video = folder.filePath(QStringLiteral("clip.y4m"));
+        writeBytes(video, greyVideo());
+        writeBytes(folder.filePath(QStringLiteral("cover.png")), png({20, 20}, Qt::blue));
+        MpvPlayer player({false});
+        QSignalSpy described(&player, &MediaPlayer::mediumDescribed);
+        player.open(video);
+        QVERIFY(described.wait(5000));
+        const MediaFacts facts = described.first().at(1).value<MediaFacts>();
+        QVERIFY(facts.video);
+        QCOMPARE(facts.coverFile, QString());
+        QCOMPARE(QSize(facts.width, facts.height), QSize(64, 48));
+        QCOMPARE(facts.frameRate, 25.0);
+        QCOMPARE(player.viewContent(), MediaView::Content::Pictures);
+        // The video's last picture is not shown while the next medium opens, nor for a sound.
+        player.open(media("after video.mp3", taggedMp3({})));
+        QCOMPARE(player.viewContent(), MediaView::Content::Nothing);
+        QVERIFY(described.wait(5000));
+        QCOMPARE(player.viewContent(), MediaView::Content::MusicGlyph);
+    }
+
+    void thePositionStaysAtTheLengthAtTheEnd_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("wave") << QByteArray("end.wav") << toneWave(700);
+        QTest::newRow("song with a cover") << QByteArray("end.mp3") << taggedMp3({}, png({30, 30}, Qt::red));
+        QTest::newRow("video") << QByteArray("end.y4m") << greyVideo();
+    }
+    void thePositionStaysAtTheLengthAtTheEnd()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, bytes);
+        MpvPlayer player({false});
+        QSignalSpy opened(&player, &MediaPlayer::fileOpened);
+        player.open(media(name, bytes));
+        QVERIFY(opened.wait(5000));
+        player.setSpeed(4000);
+        player.play();
+        QTRY_COMPARE_WITH_TIMEOUT(player.mode(), int(MediaPlayer::Stopped), 10000);
+        QCOMPARE(player.position(), player.length());
+        // The time of the last frame, told after the end, does not move it.
+        QSignalSpy positions(&player, &MediaPlayer::positionChanged);
+        positions.wait(500);
+        QCOMPARE(player.position(), player.length());
+    }
+
+    void theVolumeIsToldWhenItChanges()
+    {
+        MpvPlayer player({false});
+        QSignalSpy changed(&player, &MediaPlayer::volumeChanged);
+        player.setVolume(400);
+        player.setVolume(400);
+        player.setVolume(2000);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(changed.at(0).at(0).toInt(), 400);
+        QCOMPARE(changed.at(1).at(0).toInt(), 1000);
+        QCOMPARE(player.volume(), 1000);
     }
 
     void filesThatCannotPlayStayClosed_data()

@@ -4,6 +4,7 @@
 #include "playback/MediaPlayer.h"
 
 #include <QStringList>
+#include <utility>
 
 // A player that records what it was asked to do and plays nothing.
 class FakePlayer : public MediaPlayer
@@ -55,7 +56,8 @@ public:
     void setVolume(int perMille) override
     {
         calls.append(QStringLiteral("volume %1").arg(perMille));
-        currentVolume = perMille;
+        if (std::exchange(currentVolume, perMille) != perMille)
+            Q_EMIT volumeChanged(perMille);
     }
     int volume() const override { return currentVolume; }
     void setAudioOn(bool on) override

@@ -176,6 +176,16 @@ void LibmpvEngine::askProperty(quint64 reply, const char *name)
     mpvSucceeded(mpv_get_property_async(m_mpv, reply, name, MPV_FORMAT_NODE), "ask for a property");
 }
 
+void LibmpvEngine::runCommand(quint64 reply, const QList<QByteArray> &arguments)
+{
+    std::vector<const char *> line;
+    for (const QByteArray &argument : arguments)
+        line.push_back(argument.constData());
+    line.push_back(nullptr);
+    // libmpv copies the arguments before it returns.
+    mpvSucceeded(mpv_command_async(m_mpv, reply, line.data()), "start a command");
+}
+
 void LibmpvEngine::setWakeUpCallback(std::function<void()> wakeUp)
 {
     // libmpv calls the callback under its own lock: once it is unset, no call is under way.
@@ -209,13 +219,17 @@ std::optional<MpvEngine::Event> LibmpvEngine::nextEvent()
             break;
         }
         case MPV_EVENT_GET_PROPERTY_REPLY: {
-            // A property that has no value yet is not worth a log line: it is asked again.
+            // A property that has no value now is not worth a log line: the answer is no value.
             const auto *property = static_cast<const mpv_event_property *>(event->data);
-            if (event->error >= 0 && property)
-                return Event{Event::Kind::PropertyReply, property->name, event->reply_userdata,
-                             fromProperty(*property)};
-            break;
+            const bool answered = event->error >= 0 && property;
+            return Event{Event::Kind::PropertyReply, property ? QByteArray(property->name) : QByteArray(),
+                         event->reply_userdata, answered ? fromProperty(*property) : QVariant()};
         }
+        case MPV_EVENT_COMMAND_REPLY:
+            return Event{Event::Kind::CommandReply,
+                         {},
+                         event->reply_userdata,
+                         mpvSucceeded(event->error, "run a command")};
         case MPV_EVENT_PROPERTY_CHANGE: {
             const auto *property = static_cast<const mpv_event_property *>(event->data);
             return Event{Event::Kind::PropertyChanged, property->name, 0, fromProperty(*property)};

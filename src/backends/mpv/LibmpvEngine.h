@@ -29,6 +29,7 @@ public:
     void observeNumber(const char *name) override;
     void observeFlag(const char *name) override;
     void askProperty(quint64 reply, const char *name) override;
+    void runCommand(quint64 reply, const QList<QByteArray> &arguments) override;
     void setWakeUpCallback(std::function<void()> wakeUp) override;
     std::optional<Event> nextEvent() override;
     void addReadOnlyProtocol(const QByteArray &protocol, StreamOpener open) override;
