@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "MpvIpc.h"
 #include "playback/MciInterpreter.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MpvPlayer.h"
 #include "playback/PlayRoutine.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -51,67 +53,150 @@ QByteArray typicalSong()
            track;
 }
 
+// A chosen file plays from its start, as the first file of a session does.
+PlayRoutine::Options fromTheStart()
+{
+    PlayRoutine::Options options;
+    options.autoPlayAtStart = true;
+    options.rememberPosition = false;
+    return options;
+}
+
+// The play routine on a file, from choosing it until it plays from its start, in microseconds.
+// The routine opens the file paused, seeks to its start once it has opened and unpauses; it is
+// done when libmpv has refilled its decoders after that seek and output is under way, the point
+// at which libmpv sends "playback-restart" and clears its "seeking" flag. The player reports
+// Playing again when that flag clears, as the window learns of it. Should the flag change too
+// briefly for libmpv to report it, the first position past the start marks the same point, a
+// moment later.
+qint64 openAndPlay(PlayRoutine &routine, MediaPlayer &player, const QString &path)
+{
+    QEventLoop loop;
+    bool sought = false;
+    QObject::connect(&player, &MediaPlayer::modeChanged, &loop, [&](int mode) {
+        if (mode == MediaPlayer::Seeking)
+            sought = true;
+        else if (mode == MediaPlayer::Playing && sought)
+            loop.quit();
+    });
+    QObject::connect(&player, &MediaPlayer::positionChanged, &loop, [&](qint64 position) {
+        if (position > 0 && player.mode() == MediaPlayer::Playing)
+            loop.quit();
+    });
+    QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
+    QElapsedTimer clock;
+    clock.start();
+    routine.play(path, fromTheStart());
+    const bool playing = loop.exec() == 0;
+    const qint64 micro = clock.nsecsElapsed() / 1000;
+    routine.close();
+    return playing ? micro : -1;
+}
+
+// mpv's own program on the same file, told over its IPC socket: from "loadfile" until its
+// "playback-restart" event, the point the play routine is timed to.
+qint64 loadInMpv(MpvIpc &mpv, const QString &path)
+{
+    const QDeadlineTimer deadline(10000);
+    QElapsedTimer clock;
+    clock.start();
+    const bool playing = mpv.run({QStringLiteral("loadfile"), path}, deadline) &&
+                         mpv.waitFor(QStringLiteral("playback-restart"), deadline);
+    const qint64 micro = clock.nsecsElapsed() / 1000;
+    // Back to idle, as the next file finds the program, and the events of this one gone.
+    if (!mpv.run({QStringLiteral("stop")}, deadline) || !mpv.waitFor(QStringLiteral("idle"), deadline))
+        return -1;
+    mpv.forgetEvents();
+    return playing ? micro : -1;
+}
+
+qint64 median(std::vector<qint64> times)
+{
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
+// The first sound of a MIDI song never rendered before: from choosing it until its position
+// moves.
+qint64 firstSound(PlayRoutine &routine, MediaPlayer &player, const QString &path)
+{
+    QFile::remove(MidiRenderer::renderingOf(path));
+    QEventLoop loop;
+    QObject::connect(&player, &MediaPlayer::positionChanged, &loop, [&](qint64 position) {
+        if (position > 0)
+            loop.quit();
+    });
+    QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
+    QElapsedTimer clock;
+    clock.start();
+    routine.play(path, fromTheStart());
+    const bool playing = loop.exec() == 0;
+    const qint64 micro = clock.nsecsElapsed() / 1000;
+    routine.close();
+    return playing ? micro : -1;
+}
+
 } // namespace
 
-// bench_open_latency FILE RUNS: how long the play routine takes from choosing the file until the
-// player reports that it plays, warm (the file was played once before), as the median of RUNS
-// runs in microseconds.
-// bench_open_latency --first-sound SONG RUNS: the same for a MIDI song, from choosing it, never
-// rendered before, until its sound plays (the position moves).
+// bench_open_latency FILE RUNS SOCKET: the play routine on the file against mpv's program on it,
+// the program started as mpv --idle --input-ipc-server=SOCKET; both warm (the file played once
+// before), in turns, each first in every other run. Prints the two medians of RUNS runs in
+// microseconds, ours first.
+// bench_open_latency --first-sound SONG RUNS: the median time until a MIDI song sounds.
 // bench_open_latency --make-song FILE: writes a typical MIDI song.
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QStringList arguments = app.arguments();
+    const QStringList arguments = app.arguments();
     if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--make-song")) {
         QFile song(arguments.at(2));
         return song.open(QIODevice::WriteOnly) && song.write(typicalSong()) > 0 ? 0 : 1;
     }
-    const bool firstSound = arguments.size() == 4 && arguments.at(1) == QLatin1String("--first-sound");
-    if (firstSound)
-        arguments.removeAt(1);
-    if (arguments.size() != 3) {
-        std::fprintf(stderr, "usage: bench_open_latency [--first-sound] FILE RUNS | --make-song FILE\n");
+    const bool midi = arguments.size() == 4 && arguments.at(1) == QLatin1String("--first-sound");
+    if (!midi && arguments.size() != 4) {
+        std::fprintf(stderr, "usage: bench_open_latency FILE RUNS SOCKET | --first-sound SONG RUNS | "
+                             "--make-song FILE\n");
         return 2;
     }
-    const QString path = arguments.at(1);
-    const int runs = arguments.at(2).toInt();
+    const QString path = arguments.at(midi ? 2 : 1);
+    const int runs = arguments.at(midi ? 3 : 2).toInt();
     MpvPlayer player({false, false});
     MciInterpreter mci(player);
     PlayRoutine routine(player, mci);
-    PlayRoutine::Options options;
-    options.autoPlayAtStart = true;
-    options.rememberPosition = false;
 
-    auto playOnce = [&] {
-        QEventLoop loop;
-        if (firstSound) {
-            QFile::remove(MidiRenderer::renderingOf(path));
-            QObject::connect(&player, &MediaPlayer::positionChanged, &loop, [&](qint64 position) {
-                if (position > 0)
-                    loop.quit();
-            });
+    if (midi) {
+        firstSound(routine, player, path);
+        std::vector<qint64> times;
+        for (int i = 0; i < runs; ++i)
+            times.push_back(firstSound(routine, player, path));
+        std::printf("%lld\n", static_cast<long long>(median(times)));
+        return 0;
+    }
+
+    MpvIpc mpv;
+    if (!mpv.connectTo(arguments.at(3), QDeadlineTimer(10000))) {
+        std::fprintf(stderr, "bench_open_latency: no mpv program answers on %s\n",
+                     qPrintable(arguments.at(3)));
+        return 1;
+    }
+    openAndPlay(routine, player, path);
+    loadInMpv(mpv, path);
+    std::vector<qint64> ours;
+    std::vector<qint64> anchor;
+    for (int i = 0; i < runs; ++i) {
+        if (i % 2 == 0) {
+            ours.push_back(openAndPlay(routine, player, path));
+            anchor.push_back(loadInMpv(mpv, path));
         } else {
-            QObject::connect(&player, &MediaPlayer::modeChanged, &loop, [&](int mode) {
-                if (mode == MediaPlayer::Playing)
-                    loop.quit();
-            });
+            anchor.push_back(loadInMpv(mpv, path));
+            ours.push_back(openAndPlay(routine, player, path));
         }
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        QElapsedTimer clock;
-        clock.start();
-        routine.play(path, options);
-        if (firstSound || player.mode() != MediaPlayer::Playing)
-            loop.exec();
-        const qint64 micro = clock.nsecsElapsed() / 1000;
-        routine.close();
-        return player.mode() == MediaPlayer::NotReady ? micro : -1;
-    };
-    playOnce();
-    std::vector<qint64> times;
-    for (int i = 0; i < runs; ++i)
-        times.push_back(playOnce());
-    std::sort(times.begin(), times.end());
-    std::printf("%lld\n", static_cast<long long>(times.at(times.size() / 2)));
+    }
+    if (std::find(ours.begin(), ours.end(), -1) != ours.end() ||
+        std::find(anchor.begin(), anchor.end(), -1) != anchor.end()) {
+        std::fprintf(stderr, "bench_open_latency: %s did not play within 10 s\n", qPrintable(path));
+        return 1;
+    }
+    std::printf("%lld %lld\n", static_cast<long long>(median(ours)), static_cast<long long>(median(anchor)));
     return 0;
 }
