@@ -340,6 +340,9 @@ void PlaybackCommands::setUpTransport()
     });
     connect(transport, &TransportBar::muteClicked, this, [this] { setMuted(!m_muted); });
     connect(&m_player, &MediaPlayer::modeChanged, transport, &TransportBar::showMode);
+    // The volume may be set elsewhere too, by a player applet.
+    connect(&m_player, &MediaPlayer::volumeChanged, transport,
+            [this, transport](int perMille) { transport->showVolume(perMille / 10, m_muted); });
     transport->showVolume(m_player.volume() / 10, m_muted);
 }
 

@@ -1277,6 +1277,9 @@ private Q_SLOTS:
         QVERIFY(!session.player.calls.join(QLatin1Char(',')).contains(QLatin1String("seek")));
         Q_EMIT session.player.modeChanged(MediaPlayer::Paused);
         QCOMPARE(playPause->toolTip(), QStringLiteral("Play"));
+        Q_EMIT session.player.volumeChanged(300);
+        QCOMPARE(session.child<Slider>("volumeSlider")->value(), 30);
+        QVERIFY(session.player.calls.isEmpty());
         // The pane at its narrowest still shows every control.
         session.window->resize(session.window->minimumSizeHint());
         for (const char *name :
