@@ -36,6 +36,8 @@ public:
         // A double, a bool, or for a property reply the property's structure as maps, lists and
         // strings; invalid when the property has no value now.
         QVariant value;
+        // For a file loaded or failed: the entry loadFile gave it, 0 when not known.
+        qint64 entry = 0;
     };
     // Opens the stream a URI of the protocol names; nothing when it cannot be opened.
     using StreamOpener = std::function<std::unique_ptr<MpvStream>(const QByteArray &uri)>;
@@ -44,8 +46,9 @@ public:
     // Stops libmpv; no wake-up comes after.
     virtual ~MpvEngine() = default;
 
-    // Replaces the medium with the file (or URI) of these bytes.
-    virtual void loadFile(const QByteArray &path) = 0;
+    // Replaces the medium with the file (or URI) of these bytes; the number the file's events carry
+    // as their entry, 0 when it cannot be told.
+    virtual qint64 loadFile(const QByteArray &path) = 0;
     virtual void stop() = 0;
     // To the exact frame, not the nearest key frame.
     virtual void seek(double seconds) = 0;

@@ -33,6 +33,8 @@ constexpr char MidiProtocol[] = "kestrove-midi";
 constexpr char LevelFilter[] = "@meter:lavfi=[astats=metadata=1:reset=1]";
 constexpr char LevelProperty[] = "af-metadata/meter";
 constexpr int LevelIntervalMs = 50;
+// The entry of no file: events of files replaced before the new one loads are not taken for it.
+constexpr qint64 NoEntry = -1;
 // How long a file waits for its view to set up its drawing before it starts without video.
 constexpr int DrawingWaitMs = 2000;
 
@@ -148,6 +150,8 @@ void MpvPlayer::open(const QString &path)
     setPaused(true);
     endMidiRendering();
     m_waitingFile.clear();
+    // Nothing reported from here on belongs to the new file until it is loaded.
+    m_entry = NoEntry;
     if (MidiRenderer::isMidi(path))
         playMidi(path);
     else
@@ -174,7 +178,7 @@ void MpvPlayer::loadWaitingFile()
 {
     m_drawingWait->stop();
     if (m_engine && !m_waitingFile.isEmpty())
-        m_engine->loadFile(std::exchange(m_waitingFile, {}));
+        m_entry = m_engine->loadFile(std::exchange(m_waitingFile, {}));
 }
 
 void MpvPlayer::playMidi(const QString &path)
@@ -362,6 +366,12 @@ void MpvPlayer::readEvents()
 
 void MpvPlayer::handle(const MpvEngine::Event &event)
 {
+    // A file replaced while it opened still reports its opening, or its failure, after the open of
+    // the one that replaced it: those reports are not this file's.
+    const bool opening =
+        event.kind == MpvEngine::Event::Kind::FileLoaded || event.kind == MpvEngine::Event::Kind::FileFailed;
+    if (opening && event.entry != 0 && m_entry != 0 && event.entry != m_entry)
+        return;
     switch (event.kind) {
     case MpvEngine::Event::Kind::FileLoaded:
         m_loaded = true;

@@ -107,6 +107,8 @@ private:
     // The views made for this player, and the file waiting for one of them to set up its drawing.
     QList<QPointer<MediaView>> m_views;
     QByteArray m_waitingFile;
+    // The entry libmpv gave the file loaded last.
+    qint64 m_entry = 0;
     QTimer *m_drawingWait = nullptr;
     quint64 m_nextReply;
     // The properties asked for the description, by reply number, and those that have come.

@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QtEndian>
 #include <cmath>
 #include <sys/stat.h>
@@ -385,6 +386,24 @@ private Q_SLOTS:
         QSignalSpy positions(&player, &MediaPlayer::positionChanged);
         positions.wait(500);
         QCOMPARE(player.position(), player.length());
+    }
+
+    void aFileReplacedWhileItOpensLeavesNothingToTheNext()
+    {
+        MpvPlayer player({false});
+        QSignalSpy opened(&player, &MediaPlayer::fileOpened);
+        const QString video = media("replaced.y4m", greyVideo());
+        const QString song = media("replacing.wav", toneWave(700));
+        for (int round = 0; round < 5; ++round) {
+            opened.clear();
+            player.open(video);
+            // The video opens meanwhile; its report waits until the song was asked for.
+            QThread::msleep(300);
+            player.open(song);
+            QVERIFY(opened.wait(5000));
+            QCOMPARE(opened.constLast().at(0).toString(), song);
+            QVERIFY2(qAbs(player.length() - 700) < 50, qPrintable(QString::number(player.length())));
+        }
     }
 
     void theVolumeIsToldWhenItChanges()

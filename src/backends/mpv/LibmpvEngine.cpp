@@ -109,9 +109,15 @@ void LibmpvEngine::setNumber(const char *name, double value)
         mpvSucceeded(status, (QByteArray("set ") + name).constData());
 }
 
-void LibmpvEngine::loadFile(const QByteArray &path)
+qint64 LibmpvEngine::loadFile(const QByteArray &path)
 {
     command({"loadfile", path.constData(), "replace"});
+    // The command has run: the file is the playlist's last entry.
+    const std::optional<qint64> count = integerProperty("playlist-count");
+    if (!count || *count < 1)
+        return 0;
+    const QByteArray entry = "playlist/" + QByteArray::number(*count - 1) + "/id";
+    return integerProperty(entry.constData()).value_or(0);
 }
 
 void LibmpvEngine::stop()
@@ -203,13 +209,19 @@ std::optional<MpvEngine::Event> LibmpvEngine::nextEvent()
         if (!event || event->event_id == MPV_EVENT_NONE)
             return std::nullopt;
         switch (event->event_id) {
+        case MPV_EVENT_START_FILE: {
+            // A file's loaded event tells nothing of which file it is: the start before it does.
+            const auto *start = static_cast<const mpv_event_start_file *>(event->data);
+            m_startedEntry = start ? start->playlist_entry_id : 0;
+            break;
+        }
         case MPV_EVENT_FILE_LOADED:
-            return Event{Event::Kind::FileLoaded, {}, 0, {}};
+            return Event{Event::Kind::FileLoaded, {}, 0, {}, m_startedEntry};
         case MPV_EVENT_END_FILE: {
             const auto *end = static_cast<const mpv_event_end_file *>(event->data);
             if (end && end->reason == MPV_END_FILE_REASON_ERROR) {
                 mpvSucceeded(end->error, "play the file");
-                return Event{Event::Kind::FileFailed, {}, 0, {}};
+                return Event{Event::Kind::FileFailed, {}, 0, {}, end->playlist_entry_id};
             }
             break;
         }

@@ -17,7 +17,7 @@ public:
     LibmpvEngine(const LibmpvEngine &) = delete;
     LibmpvEngine &operator=(const LibmpvEngine &) = delete;
 
-    void loadFile(const QByteArray &path) override;
+    qint64 loadFile(const QByteArray &path) override;
     void stop() override;
     void seek(double seconds) override;
     void setPaused(bool paused) override;
@@ -44,4 +44,6 @@ private:
     std::function<void()> m_wakeUp;
     // libmpv holds a pointer to each opener for as long as the handle lives.
     std::vector<std::unique_ptr<StreamOpener>> m_openers;
+    // The entry of the file libmpv started last.
+    qint64 m_startedEntry = 0;
 };
