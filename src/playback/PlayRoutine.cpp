@@ -57,7 +57,10 @@ void PlayRoutine::fileOpened(const QString &path)
             m_player.play();
     } else if (pending.options.offsetChoice < 1) {
         if (pending.start) {
-            m_player.seek(0);
+            // A file just opened stands at its start: a seek there would only decode its
+            // beginning twice.
+            if (m_player.position() != 0)
+                m_player.seek(0);
             m_player.play();
         }
     } else {

@@ -14,6 +14,7 @@ public:
     {
         calls.append(QStringLiteral("open ") + path);
         file = path;
+        currentPosition = 0;
         currentMode = path.isEmpty() ? NotReady : Stopped;
     }
     void close() override
