@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/TransportBar.h"
 
-#include "mainwindow/TransportGlyph.h"
 #include "playback/MediaPlayer.h"
 #include "playback/PositionReadOut.h"
 #include "widgets/FlatButton.h"
 #include "widgets/Slider.h"
+#include "widgets/TransportGlyph.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -5,12 +5,12 @@
 #include "playback/PositionReadOut.h"
 #include "playback/VideoArea.h"
 #include "widgets/JumpClickStyle.h"
+#include "widgets/TransportGlyph.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSlider>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <limits>
@@ -95,7 +95,10 @@ void ExternalPlayerWindow::showPosition(qint64 milliseconds)
 void ExternalPlayerWindow::showMode(int mode)
 {
     const bool playing = mode == MediaPlayer::Playing;
-    m_playPause->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    // Drawn in the window's text colour: some styles' own media icons look disabled when they are not.
+    m_playPause->setIcon(
+        QPixmap::fromImage(transportGlyph(playing ? TransportGlyph::Pause : TransportGlyph::Play,
+                                          devicePixelRatioF(), palette().color(QPalette::WindowText))));
     m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
     m_playPause->setEnabled(mode != MediaPlayer::NotReady);
 }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
+#include <QToolButton>
 
 class TestSeparatePlayback : public QObject
 {
@@ -124,6 +125,19 @@ private Q_SLOTS:
         QCOMPARE(second.calls, QStringList{"pause"});
         QTest::keyClick(&window, Qt::Key_Space);
         QCOMPARE(second.calls, QStringList({"pause", "play"}));
+        // Paused, the button offers play, drawn as plainly as the window's text.
+        Q_EMIT second.modeChanged(MediaPlayer::Paused);
+        auto *playPause = window.findChild<QToolButton *>(QStringLiteral("playPause"));
+        QVERIFY(playPause->isEnabled());
+        QCOMPARE(playPause->toolTip(), QStringLiteral("Play"));
+        const QImage glyph = playPause->icon().pixmap(16, 16).toImage();
+        const QColor ink = window.palette().color(QPalette::WindowText);
+        bool inked = false;
+        for (int y = 0; y < glyph.height() && !inked; ++y) {
+            for (int x = 0; x < glyph.width() && !inked; ++x)
+                inked = glyph.pixelColor(x, y).alpha() == 255 && glyph.pixelColor(x, y).rgb() == ink.rgb();
+        }
+        QVERIFY(inked);
     }
 
     void aClickOnThePlayerWindowsBarSeeksThere()

@@ -3,8 +3,8 @@
 
 #include <QImage>
 
-// The pictures of the transport bar's buttons, drawn in code at 16 × 16 logical pixels like the
-// player buttons'. Safe on any thread.
+// The pictures of play, pause, stop and the volume's buttons, drawn in code at 16 × 16 logical
+// pixels in the ink given, so that they read as enabled in any style. Safe on any thread.
 enum class TransportGlyph
 {
     Play,

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/TransportGlyph.h"
+#include "widgets/TransportGlyph.h"
 
 #include <QPainter>
 #include <QPainterPath>
