@@ -62,13 +62,25 @@ PlayRoutine::Options fromTheStart()
     return options;
 }
 
+// Runs the play routine on the file until the loop is told to quit, in microseconds; -1 when ten
+// seconds pass first.
+qint64 timePlay(PlayRoutine &routine, const QString &path, QEventLoop &loop)
+{
+    QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
+    QElapsedTimer clock;
+    clock.start();
+    routine.play(path, fromTheStart());
+    const bool playing = loop.exec() == 0;
+    const qint64 micro = clock.nsecsElapsed() / 1000;
+    routine.close();
+    return playing ? micro : -1;
+}
+
 // The play routine on a file, from choosing it until it plays from its start, in microseconds.
-// The routine opens the file paused, seeks to its start once it has opened and unpauses; it is
-// done when libmpv has refilled its decoders after that seek and output is under way, the point
-// at which libmpv sends "playback-restart" and clears its "seeking" flag. The player reports
-// Playing again when that flag clears, as the window learns of it. Should the flag change too
-// briefly for libmpv to report it, the first position past the start marks the same point, a
-// moment later.
+// The routine opens the file paused and unpauses it once it has opened; it is done when the
+// position first moves on while it plays: sound is under way, a moment after the point at which
+// libmpv sends "playback-restart". A file that had to be sought to its start is done when libmpv
+// clears its "seeking" flag, which it does as it sends "playback-restart".
 qint64 openAndPlay(PlayRoutine &routine, MediaPlayer &player, const QString &path)
 {
     QEventLoop loop;
@@ -83,14 +95,7 @@ qint64 openAndPlay(PlayRoutine &routine, MediaPlayer &player, const QString &pat
         if (position > 0 && player.mode() == MediaPlayer::Playing)
             loop.quit();
     });
-    QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
-    QElapsedTimer clock;
-    clock.start();
-    routine.play(path, fromTheStart());
-    const bool playing = loop.exec() == 0;
-    const qint64 micro = clock.nsecsElapsed() / 1000;
-    routine.close();
-    return playing ? micro : -1;
+    return timePlay(routine, path, loop);
 }
 
 // mpv's own program on the same file, told over its IPC socket: from "loadfile" until its
@@ -126,14 +131,7 @@ qint64 firstSound(PlayRoutine &routine, MediaPlayer &player, const QString &path
         if (position > 0)
             loop.quit();
     });
-    QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
-    QElapsedTimer clock;
-    clock.start();
-    routine.play(path, fromTheStart());
-    const bool playing = loop.exec() == 0;
-    const qint64 micro = clock.nsecsElapsed() / 1000;
-    routine.close();
-    return playing ? micro : -1;
+    return timePlay(routine, path, loop);
 }
 
 } // namespace

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/PlayerGlyph.h"
 
+#include "widgets/GlyphCanvas.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 QImage playerGlyph(int button, qreal devicePixelRatio, const QColor &ink)
 {
-    QImage picture(QSize(16, 16) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    picture.setDevicePixelRatio(devicePixelRatio);
-    picture.fill(Qt::transparent);
+    QImage picture = glyphCanvas(devicePixelRatio);
     QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ink, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    setUpGlyphPainter(painter, ink);
     auto triangle = [&painter, &ink](QPointF a, QPointF b, QPointF c) {
         QPainterPath path(a);
         path.lineTo(b);

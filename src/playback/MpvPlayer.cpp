@@ -121,7 +121,7 @@ bool MpvPlayer::start()
     m_engine->setWakeUpCallback(
         [this] { QMetaObject::invokeMethod(this, &MpvPlayer::readEvents, Qt::QueuedConnection); });
     // What was set before libmpv ran.
-    setSpeed(m_speed);
+    m_engine->setSpeed(m_speed / 1000.0);
     setVolume(m_volume);
     setAudioOn(m_audioOn);
     return true;
@@ -299,7 +299,11 @@ int MpvPlayer::mode() const
 
 void MpvPlayer::setSpeed(int thousandths)
 {
-    m_speed = qBound(10, thousandths, 100000);
+    // Each file's start sets the speed again: unchanged, libmpv's core, busy opening the file, is
+    // not waited for.
+    const int speed = qBound(10, thousandths, 100000);
+    if (speed == std::exchange(m_speed, speed))
+        return;
     if (m_engine)
         m_engine->setSpeed(m_speed / 1000.0);
 }

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/TransportGlyph.h"
 
+#include "widgets/GlyphCanvas.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 QImage transportGlyph(TransportGlyph glyph, qreal devicePixelRatio, const QColor &ink)
 {
-    QImage picture(QSize(16, 16) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    picture.setDevicePixelRatio(devicePixelRatio);
-    picture.fill(Qt::transparent);
+    QImage picture = glyphCanvas(devicePixelRatio);
     QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ink, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    setUpGlyphPainter(painter, ink);
     // The loudspeaker of the volume glyphs: a box and its cone.
     const auto speaker = [&painter, &ink] {
         QPainterPath cone(QPointF(2, 6));

@@ -56,6 +56,19 @@ class TestMpris : public QObject
     }
     QDBusConnection client() { return QDBusConnection::connectToBus(m_address, QStringLiteral("client")); }
 
+    // Offers the service under a name of its own and records the changes it announces.
+    bool offerWatched(MprisService &service, const QString &name)
+    {
+        m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove.") + name;
+        m_changes.clear();
+        return service.registerOn(QDBusConnection::connectToBus(m_address, name),
+                                  QStringLiteral("kestrove.") + name) &&
+               client().connect(m_name, MprisService::ObjectPath,
+                                QStringLiteral("org.freedesktop.DBus.Properties"),
+                                QStringLiteral("PropertiesChanged"), this,
+                                SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
+    }
+
     // The changes the desktop is told of, newest last.
     QList<QVariantMap> m_changes;
 
@@ -145,14 +158,7 @@ private Q_SLOTS:
     {
         FakePlayer player;
         MprisService service(player, {});
-        m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove.tags");
-        QVERIFY(service.registerOn(QDBusConnection::connectToBus(m_address, QStringLiteral("tags")),
-                                   QStringLiteral("kestrove.tags")));
-        QVERIFY(client().connect(m_name, MprisService::ObjectPath,
-                                 QStringLiteral("org.freedesktop.DBus.Properties"),
-                                 QStringLiteral("PropertiesChanged"), this,
-                                 SLOT(propertiesChanged(QString, QVariantMap, QStringList))));
-        m_changes.clear();
+        QVERIFY(offerWatched(service, QStringLiteral("tags")));
         const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
         const auto metadata = [&] {
             return qdbus_cast<QVariantMap>(property(playerInterface, QStringLiteral("Metadata")));
@@ -199,14 +205,7 @@ private Q_SLOTS:
     {
         FakePlayer player;
         MprisService service(player, {});
-        m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove.volume");
-        QVERIFY(service.registerOn(QDBusConnection::connectToBus(m_address, QStringLiteral("volume")),
-                                   QStringLiteral("kestrove.volume")));
-        QVERIFY(client().connect(m_name, MprisService::ObjectPath,
-                                 QStringLiteral("org.freedesktop.DBus.Properties"),
-                                 QStringLiteral("PropertiesChanged"), this,
-                                 SLOT(propertiesChanged(QString, QVariantMap, QStringList))));
-        m_changes.clear();
+        QVERIFY(offerWatched(service, QStringLiteral("volume")));
         const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
         // Changed in the program, the volume is told.
         player.setVolume(250);

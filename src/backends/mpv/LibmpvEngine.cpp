@@ -111,13 +111,24 @@ void LibmpvEngine::setNumber(const char *name, double value)
 
 qint64 LibmpvEngine::loadFile(const QByteArray &path)
 {
-    command({"loadfile", path.constData(), "replace"});
-    // The command has run: the file is the playlist's last entry.
-    const std::optional<qint64> count = integerProperty("playlist-count");
-    if (!count || *count < 1)
+    const char *line[] = {"loadfile", path.constData(), "replace", nullptr};
+    mpv_node result{};
+    const int status = mpv_command_ret(m_mpv, line, &result);
+    if (status < 0) {
+        mpvSucceeded(status, "run \"loadfile\"");
         return 0;
-    const QByteArray entry = "playlist/" + QByteArray::number(*count - 1) + "/id";
-    return integerProperty(entry.constData()).value_or(0);
+    }
+    // The command answers with the entry the file's events will carry.
+    qint64 entry = 0;
+    if (result.format == MPV_FORMAT_NODE_MAP) {
+        for (int i = 0; i < result.u.list->num; ++i) {
+            const mpv_node &value = result.u.list->values[i];
+            if (qstrcmp(result.u.list->keys[i], "playlist_entry_id") == 0 && value.format == MPV_FORMAT_INT64)
+                entry = value.u.int64;
+        }
+    }
+    mpv_free_node_contents(&result);
+    return entry;
 }
 
 void LibmpvEngine::stop()
