@@ -159,7 +159,10 @@ void PlayerPanel::resizeEvent(QResizeEvent *event)
     m_mediaView->setGeometry(view);
     // Over the media view, leaving 360 twips of it free at the bottom.
     m_levelMeter->setGeometry(view.adjusted(1, 1, -1, -qMin(view.height(), Twips::toPixels(360))));
-    const int strip = m_controlStrip->sizeHint().height();
+    m_transport->arrangeFor(side);
+    // The read-out may wrap in a narrow pane: the strip's height follows its width.
+    const int strip = m_controlStrip->hasHeightForWidth() ? m_controlStrip->heightForWidth(side)
+                                                          : m_controlStrip->sizeHint().height();
     m_controlStrip->setGeometry(0, view.bottom() + 3, side, strip);
     const int informationTop = view.bottom() + 3 + strip;
     m_informationArea->setGeometry(0, informationTop, side, qMax(0, height() - informationTop - 2));

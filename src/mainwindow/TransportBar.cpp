@@ -8,10 +8,9 @@
 #include "widgets/TransportGlyph.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QScopedValueRollback>
-#include <QVBoxLayout>
 #include <utility>
 
 namespace {
@@ -20,6 +19,8 @@ namespace {
 // for milliseconds.
 constexpr int PositionSteps = 10000;
 constexpr int VolumeWidth = 60;
+// Narrower than this, the position bar takes a row of its own under the buttons.
+constexpr int NarrowWidth = 150;
 
 } // namespace
 
@@ -51,20 +52,12 @@ TransportBar::TransportBar(QWidget *parent) : QWidget(parent)
     m_volume->setMaximumWidth(VolumeWidth);
     m_volume->setCaption(tr("Volume"));
 
-    // The read-out has a row of its own, so that the controls fit the narrowest pane.
-    auto *controls = new QHBoxLayout;
-    controls->setContentsMargins(0, 0, 0, 0);
-    controls->setSpacing(1);
-    controls->addWidget(m_playPause);
-    controls->addWidget(m_stop);
-    controls->addWidget(m_position, 3);
-    controls->addWidget(m_mute);
-    controls->addWidget(m_volume, 1);
-    auto *rows = new QVBoxLayout(this);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->setSpacing(0);
-    rows->addLayout(controls);
-    rows->addWidget(m_readOut);
+    m_readOut->setWordWrap(true);
+    m_grid = new QGridLayout(this);
+    m_grid->setContentsMargins(0, 0, 0, 0);
+    m_grid->setHorizontalSpacing(1);
+    m_grid->setVerticalSpacing(0);
+    arrange(false);
 
     connect(m_playPause, &FlatButton::clicked, this, &TransportBar::playOrPauseClicked);
     connect(m_stop, &FlatButton::clicked, this, &TransportBar::stopClicked);
@@ -171,4 +164,40 @@ void TransportBar::positionMoved(int step)
         return;
     m_shownStep = step;
     Q_EMIT positionChosen(m_length * step / PositionSteps);
+}
+
+void TransportBar::arrangeFor(int width)
+{
+    const bool narrow = width < NarrowWidth;
+    if (narrow != m_narrow)
+        arrange(narrow);
+}
+
+void TransportBar::arrange(bool narrow)
+{
+    m_narrow = narrow;
+    for (QWidget *control : {static_cast<QWidget *>(m_playPause), static_cast<QWidget *>(m_stop),
+                             static_cast<QWidget *>(m_position), static_cast<QWidget *>(m_mute),
+                             static_cast<QWidget *>(m_volume), static_cast<QWidget *>(m_readOut)})
+        m_grid->removeWidget(control);
+    m_grid->addWidget(m_playPause, 0, 0);
+    m_grid->addWidget(m_stop, 0, 1);
+    if (narrow) {
+        // Buttons and volume, then the position bar, then the read-out, wrapped where it must.
+        m_grid->addWidget(m_mute, 0, 2);
+        m_grid->addWidget(m_volume, 0, 3);
+        m_grid->addWidget(m_position, 1, 0, 1, 4);
+        m_grid->addWidget(m_readOut, 2, 0, 1, 4);
+        m_grid->setColumnStretch(2, 0);
+        m_grid->setColumnStretch(3, 1);
+        m_grid->setColumnStretch(4, 0);
+    } else {
+        m_grid->addWidget(m_position, 0, 2);
+        m_grid->addWidget(m_mute, 0, 3);
+        m_grid->addWidget(m_volume, 0, 4);
+        m_grid->addWidget(m_readOut, 1, 0, 1, 5);
+        m_grid->setColumnStretch(2, 3);
+        m_grid->setColumnStretch(3, 0);
+        m_grid->setColumnStretch(4, 1);
+    }
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class FlatButton;
+class QGridLayout;
 class QLabel;
 class Slider;
 
@@ -22,6 +23,8 @@ public:
     // The position and the length in milliseconds; the bar stays where a person holds it.
     void showPosition(qint64 position, qint64 length);
     void showVolume(int percent, bool muted);
+    // Lays the controls out for a width: in a narrow pane the position bar has a row of its own.
+    void arrangeFor(int width);
 
 Q_SIGNALS:
     void playOrPauseClicked();
@@ -37,6 +40,7 @@ private:
     FlatButton *makeButton(const char *name, const QString &tip);
     void drawPictures();
     void positionMoved(int step);
+    void arrange(bool narrow);
 
     FlatButton *m_playPause = nullptr;
     FlatButton *m_stop = nullptr;
@@ -52,4 +56,6 @@ private:
     // Set while the bar is moved to the player's position: only a person's moves seek.
     bool m_following = false;
     bool m_held = false;
+    QGridLayout *m_grid = nullptr;
+    bool m_narrow = false;
 };
