@@ -59,9 +59,14 @@ TransportBar::TransportBar(QWidget *parent) : QWidget(parent)
     m_grid->setVerticalSpacing(0);
     arrange(false);
 
-    connect(m_playPause, &FlatButton::clicked, this, &TransportBar::playOrPauseClicked);
-    connect(m_stop, &FlatButton::clicked, this, &TransportBar::stopClicked);
-    connect(m_mute, &FlatButton::clicked, this, &TransportBar::muteClicked);
+    // A second click soon after the first comes as a double click: it is a second press all the same.
+    for (FlatButton *button : {m_playPause, m_stop, m_mute}) {
+        const auto pressed = button == m_playPause ? &TransportBar::playOrPauseClicked
+                             : button == m_stop    ? &TransportBar::stopClicked
+                                                   : &TransportBar::muteClicked;
+        connect(button, &FlatButton::clicked, this, pressed);
+        connect(button, &FlatButton::doubleClicked, this, pressed);
+    }
     connect(m_position, &Slider::valueScrolled, this, &TransportBar::positionMoved);
     connect(m_position, &Slider::mousePressed, this, [this] { m_held = true; });
     connect(m_position, &Slider::mouseReleased, this, [this] { m_held = false; });

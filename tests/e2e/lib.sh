@@ -391,8 +391,8 @@ e2e_video() {
 
 # e2e_player_buttons: finds the player buttons in the active main window, from the media view,
 # which is black before anything plays, and the white information box that follows the buttons;
-# sets E2E_BUTTON_X and E2E_BUTTON_Y, the first button's centre on the screen, and
-# E2E_BUTTON_PITCH.
+# sets E2E_BUTTON_X and E2E_BUTTON_Y, the first button's centre on the screen, E2E_BUTTON_PITCH,
+# and E2E_TRANSPORT_X and E2E_TRANSPORT_Y, the left end of the transport bar's first row.
 e2e_player_buttons() {
     local shot=$E2E_WORK/buttons.png window box view_w view_h view_x view_y height y left top
     window=$(xdotool getactivewindow)
@@ -415,6 +415,14 @@ e2e_player_buttons() {
     E2E_BUTTON_Y=$((top + view_y + view_h + y - 10))
     E2E_BUTTON_X=$((left + view_x + 9))
     E2E_BUTTON_PITCH=19
+    # The transport bar's first row, right under the media view.
+    E2E_TRANSPORT_Y=$((top + view_y + view_h + 12))
+    E2E_TRANSPORT_X=$((left + view_x))
+}
+
+# e2e_click_transport X: a click on the transport bar's first row, X pixels from its left.
+e2e_click_transport() {
+    xdotool mousemove $((E2E_TRANSPORT_X + $1)) "$E2E_TRANSPORT_Y" click 1
 }
 
 # e2e_click_player_button N [right]: a click on the player button N (0 the first).

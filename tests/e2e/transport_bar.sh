@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The transport bar under the media view, clicked as a person would: pause and play, a jump to
+# where the position bar is clicked, the volume turned down.
+source "$(dirname "$0")/lib.sh"
+
+media=$E2E_FIXTURES/media
+mkdir -p "$media"
+e2e_wave "$media/a song.wav" 40
+
+# volume_below SHARE: the player's volume, as the desktop's applets see it, is under that share.
+volume_below() {
+    local volume
+    volume=$(e2e_mpris_property Volume | sed -n 's/^(<\([0-9.e-]*\)>,)$/\1/p')
+    [[ -n $volume ]] && awk -v v="$volume" -v most="$1" 'BEGIN { exit !(v < most) }'
+}
+
+e2e_start_kestrove "$media"
+e2e_player_buttons
+e2e_key Down
+e2e_wait 20 "the song to play" e2e_playing
+
+# In the pane of a fresh profile: play/pause 0-19, stop 21-40, the position bar 42-116, mute
+# 118-137, the volume 139-163.
+e2e_click_transport 10
+e2e_wait 10 "the transport bar to pause the song" eval '[[ $(e2e_mpris_property PlaybackStatus) == "(<'"'Paused'"'>,)" ]]'
+e2e_click_transport 10
+e2e_wait 10 "the transport bar to play the song on" e2e_playing
+! e2e_position_past 15000000 || e2e_fail "the song was past 15 s before the position bar was clicked"
+e2e_click_transport 100
+e2e_wait 10 "a click on the position bar to jump into the song's last part" e2e_position_past 25000000
+e2e_wait 10 "the song to play on after the jump" e2e_playing
+e2e_click_transport 141
+e2e_wait 10 "the volume to be turned down" volume_below 0.2
+e2e_close_kestrove
+echo "PASS: $E2E_NAME"
