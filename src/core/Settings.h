@@ -43,7 +43,8 @@ public:
     Flag confirmDelete{m_store, SettingKey::DeleteConfirm};
 
     CheckBox minimiseForEditList{m_store, SettingKey::AutoMini};
-    // "Also show modern media types": off unless the stored number is 1.
+    // "Also show modern media types": on while nothing is stored, so that a first start lists a
+    // person's ordinary files; a stored value other than 1 turns it off.
     CheckBoxOrOff modernTypes{m_store, SettingKey::ModernTypes};
     CheckBox deleteToTrash{m_store, SettingKey::Delete};
     CheckBox autoPlay{m_store, SettingKey::AutoPlay};

@@ -232,6 +232,8 @@ void MainWindow::connectKeys()
     connect(actions->seekBack, &QAction::triggered, m_playback, [this] { m_playback->seekBy(-SeekStepMs); });
     connect(actions->seekForward, &QAction::triggered, m_playback,
             [this] { m_playback->seekBy(SeekStepMs); });
+    // Quitting is closing the window, with all that closing saves.
+    connect(actions->quit, &QAction::triggered, this, &QWidget::close);
     connect(actions->addTypeToEditList, &QAction::triggered, m_commands,
             [this] { m_commands->changeEditListByType(true); });
     connect(actions->removeTypeFromEditList, &QAction::triggered, m_commands,

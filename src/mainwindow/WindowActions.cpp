@@ -63,6 +63,7 @@ WindowActions::WindowActions(QWidget *window)
       seekBack(command(window, "seekBack", tr("Back 10 seconds"), {QKeySequence(Qt::CTRL | Qt::Key_Left)})),
       seekForward(
           command(window, "seekForward", tr("On 10 seconds"), {QKeySequence(Qt::CTRL | Qt::Key_Right)})),
+      quit(command(window, "quit", tr("Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)})),
       deleteEntry(listKey(window, "deleteEntry", tr("Delete"), {QKeySequence(Qt::Key_Delete)})),
       openEntry(listKey(window, "openEntry", tr("Open"),
                         {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),

@@ -56,6 +56,7 @@ public:
     QAction *const playOrPause;
     QAction *const seekBack;
     QAction *const seekForward;
+    QAction *const quit;
 
     // File list keys.
     QAction *const deleteEntry;

@@ -201,12 +201,14 @@ e2e_kestrove_running() {
     kill -0 "$kestrove_pid" 2>/dev/null
 }
 
-# Closes the main window through the window manager, as a user would, and waits for the program
-# to save and exit; a non-zero exit fails the journey.
+# e2e_close_kestrove [KEY]: closes the main window through the window manager (or with the key
+# given), as a user would, and waits for the program to save and exit; a non-zero exit fails the
+# journey.
 e2e_close_kestrove() {
+    local key=${1:-alt+F4}
     e2e_wait 10 "the main window to become active" e2e_main_window_active
-    e2e_key alt+F4
-    e2e_wait 30 "the program to exit after alt+F4" eval '! e2e_kestrove_running'
+    e2e_key "$key"
+    e2e_wait 30 "the program to exit after $key" eval '! e2e_kestrove_running'
     local status=0
     wait "$kestrove_pid" || status=$?
     kestrove_pid=

@@ -5,9 +5,8 @@
 source "$(dirname "$0")/lib.sh"
 
 media=$E2E_FIXTURES/media
-mkdir -p "$media" "$(dirname "$E2E_SETTINGS")"
+mkdir -p "$media"
 e2e_video "$media/film.mp4" 120
-printf '[%%General]\nModernTypes=1\n' >"$E2E_SETTINGS"
 
 # e2e_brightness FILE: the mean brightness of a screenshot, 0 to 1.
 brightness() {

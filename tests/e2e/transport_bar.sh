@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The transport bar under the media view, clicked as a person would: pause and play, a jump to
-# where the position bar is clicked, the volume turned down.
+# where the position bar is clicked, the volume turned down; then Ctrl+Q quits.
 source "$(dirname "$0")/lib.sh"
 
 media=$E2E_FIXTURES/media
@@ -32,5 +32,7 @@ e2e_wait 10 "a click on the position bar to jump into the song's last part" e2e_
 e2e_wait 10 "the song to play on after the jump" e2e_playing
 e2e_click_transport 141
 e2e_wait 10 "the volume to be turned down" volume_below 0.2
-e2e_close_kestrove
+# Ctrl+Q quits with the saving a close does.
+e2e_close_kestrove ctrl+q
+[[ $(e2e_setting LastFile) == "$media/a song.wav" ]] || e2e_fail "Ctrl+Q did not save the file played"
 echo "PASS: $E2E_NAME"

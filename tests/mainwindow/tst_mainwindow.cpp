@@ -313,7 +313,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("listed");
-        QTest::newRow("absent") << QString() << false;
+        QTest::newRow("absent") << QString() << true;
+        QTest::newRow("off") << "0" << false;
         QTest::newRow("on") << "1" << true;
         QTest::newRow("garbage") << "yes please" << false;
     }
@@ -360,10 +361,10 @@ private Q_SLOTS:
                                                         << "media/"
                                                         << ""
                                                         << "media/sub folder/" << false;
-        QTest::newRow("modern types") << ""
-                                      << "media/"
-                                      << "1"
-                                      << "media/" << false;
+        QTest::newRow("modern types turned off") << ""
+                                                 << "media/"
+                                                 << "0"
+                                                 << "media/" << false;
         QTest::newRow("a folder that is gone") << ""
                                                << "gone/"
                                                << ""
@@ -417,7 +418,8 @@ private Q_SLOTS:
         const FolderReader::Contents now = FolderReader::read(startFolder, pattern);
         auto *list = session.child<EntryListView>("fileList")->items();
         QCOMPARE(list->texts(), QStringList{".."} + now.folders + now.files);
-        QCOMPARE(list->findItem(QStringLiteral("film.mkv")) > 0, !modernTypes.isEmpty());
+        QCOMPARE(list->findItem(QStringLiteral("film.mkv")) > 0,
+                 startFolder == session.media() && modernTypes != QLatin1String("0"));
         // The EditList read at start marks its file.
         if (startFolder == session.media())
             QVERIFY(list->isOnEditList(list->findItem(QStringLiteral("B.wav"))));
