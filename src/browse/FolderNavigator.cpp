@@ -80,7 +80,7 @@ void FolderNavigator::openPath(const QString &path)
 
 void FolderNavigator::openTypedPath(const QString &typed)
 {
-    const QString text = typed.isEmpty() ? typed : absolute(typed);
+    const QString text = typed.isEmpty() ? typed : absolute(expandHome(typed, QDir::homePath()));
     if (folderExists(text)) {
         m_pathBar.setText(withSeparator(text));
         selectFolder(withSeparator(text));

@@ -109,6 +109,15 @@ QString withSeparator(const QString &folder)
     return folder + Separator;
 }
 
+QString expandHome(const QString &typed, const QString &home)
+{
+    if (typed == QLatin1String("~"))
+        return home;
+    if (typed.startsWith(QLatin1String("~/")))
+        return withSeparator(home) + typed.mid(2);
+    return typed;
+}
+
 QString absoluteClean(const QString &path, const QString &base)
 {
     if (path.isEmpty())

@@ -32,6 +32,9 @@ QString withSeparator(const QString &folder);
 // The path made absolute against the base folder and cleaned of "." and ".." steps and doubled
 // separators; a trailing separator is kept.
 QString absoluteClean(const QString &path, const QString &base);
+// A typed path's "~" or leading "~/" as the home folder, as a shell reads it; "~name" and a "~"
+// further on are names like any other.
+QString expandHome(const QString &typed, const QString &home);
 // True for "/" and for the folder a volume is mounted on.
 bool isMountRoot(const QString &folder);
 

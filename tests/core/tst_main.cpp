@@ -5,9 +5,11 @@ QObject *createSettingsTest();
 QObject *createEditListTest();
 QObject *createFolderWalkerTest();
 QObject *createM3uFileTest();
+QObject *createPathsTest();
 
 int main(int argc, char **argv)
 {
-    return runTests(argc, argv,
-                    {createSettingsTest, createEditListTest, createFolderWalkerTest, createM3uFileTest});
+    return runTests(
+        argc, argv,
+        {createSettingsTest, createEditListTest, createFolderWalkerTest, createM3uFileTest, createPathsTest});
 }
