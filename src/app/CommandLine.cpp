@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -46,6 +47,19 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &star
         path = QDir::cleanPath(QDir(startFolder).absoluteFilePath(path));
     result.path = path;
     return result;
+}
+
+QString CommandLine::nearestExisting(const QString &path)
+{
+    QString nearest = QDir::cleanPath(path);
+    while (!QFileInfo::exists(nearest) && nearest != QLatin1String("/")) {
+        const QString above = QFileInfo(nearest).path();
+        // A relative name runs out at "."; the root ends every absolute one.
+        if (above == nearest)
+            return QStringLiteral("/");
+        nearest = above;
+    }
+    return nearest;
 }
 
 QString CommandLine::helpText(const QString &programName)

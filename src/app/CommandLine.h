@@ -25,5 +25,7 @@ struct CommandLine
     QString message;
 
     static CommandLine parse(const QStringList &arguments, const QString &startFolder);
+    // The path itself when it exists, else the nearest folder above it that does ("/" at last).
+    static QString nearestExisting(const QString &path);
     static QString helpText(const QString &programName);
 };

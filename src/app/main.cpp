@@ -129,9 +129,17 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
     QCoreApplication::setApplicationVersion(versionTitle());
 
-    const CommandLine command = CommandLine::parse(argumentsOf(argc, argv), startFolder());
+    CommandLine command = CommandLine::parse(argumentsOf(argc, argv), startFolder());
     if (const std::optional<int> answered = answerWithoutWindow(command, argv[0]))
         return *answered;
+    // A path that is not there is said once and the nearest folder above it shown instead.
+    if (!command.path.isEmpty() && !QFileInfo::exists(command.path)) {
+        const QString nearest = CommandLine::nearestExisting(command.path);
+        std::fprintf(stderr, "%s: %s does not exist; showing %s\n",
+                     qPrintable(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName()),
+                     qPrintable(command.path), qPrintable(nearest));
+        command.path = nearest;
+    }
     if (command.demoControls)
         return showControlGallery(argc, argv);
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestCommandLine : public QObject
@@ -8,6 +11,33 @@ class TestCommandLine : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void aMissingPathShowsTheNearestFolderAbove_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("nearest");
+        QTest::newRow("a folder that is there") << "albums"
+                                                << "albums";
+        QTest::newRow("a file that is there") << "albums/song.mp3"
+                                              << "albums/song.mp3";
+        QTest::newRow("a file that is gone") << "albums/gone.mp3"
+                                             << "albums";
+        QTest::newRow("folders that are gone") << "albums/gone/further/x.mp3"
+                                               << "albums";
+        QTest::newRow("a trailing separator") << "albums/gone/"
+                                              << "albums";
+    }
+    void aMissingPathShowsTheNearestFolderAbove()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, nearest);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("albums")));
+        QFile song(dir.filePath(QStringLiteral("albums/song.mp3")));
+        QVERIFY(song.open(QIODevice::WriteOnly));
+        QCOMPARE(CommandLine::nearestExisting(dir.filePath(path)), dir.filePath(nearest));
+        QCOMPARE(CommandLine::nearestExisting(QStringLiteral("/no/such/path")), QStringLiteral("/"));
+    }
+
     void commandLineFormsOnePath_data()
     {
         QTest::addColumn<QStringList>("arguments");
