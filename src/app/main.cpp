@@ -109,6 +109,7 @@ int runWindow(QApplication &app, const CommandLine &command, SingleInstance &ins
                                &made.associations};
     MainWindow window(services, StartOptions{command.path, !first, &reads});
     made.prompter.setParent(&window);
+    made.prompter.setFolderShown([&window] { return window.currentFolder(); });
 
     QObject::connect(&instance, &SingleInstance::executeRequested, &window, &MainWindow::openHandedPath);
     UnixSignalWatcher signals;

@@ -4,7 +4,9 @@
 #include "platform/LogCategories.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -129,17 +131,25 @@ std::optional<QString> QtPrompter::input(const QString &prompt, const QString &t
     return text;
 }
 
+QString QtPrompter::startFolder() const
+{
+    // Without a folder the dialogs would open where the program was started from.
+    const QString shown = m_folderShown ? m_folderShown() : QString();
+    return !shown.isEmpty() && QFileInfo(shown).isDir() ? shown : QDir::homePath();
+}
+
 std::optional<QString> QtPrompter::chooseFile(FileDialog kind, const QString &title,
                                               const QStringList &filters)
 {
     if (m_stopped)
         return std::nullopt;
     const QString filter = filters.join(QLatin1String(";;"));
-    const QString chosen = kind == FileDialog::Folder ? QFileDialog::getExistingDirectory(owner(), title)
-                           : kind == FileDialog::Open
-                               ? QFileDialog::getOpenFileName(owner(), title, QString(), filter)
-                               : QFileDialog::getSaveFileName(owner(), title, QString(), filter, nullptr,
-                                                              QFileDialog::DontConfirmOverwrite);
+    const QString folder = startFolder();
+    const QString chosen =
+        kind == FileDialog::Folder ? QFileDialog::getExistingDirectory(owner(), title, folder)
+        : kind == FileDialog::Open ? QFileDialog::getOpenFileName(owner(), title, folder, filter)
+                                   : QFileDialog::getSaveFileName(owner(), title, folder, filter, nullptr,
+                                                                  QFileDialog::DontConfirmOverwrite);
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;

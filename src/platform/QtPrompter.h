@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 // Shows questions as QMessageBox / QInputDialog / QFileDialog windows, modal over the window in
 // front (the given parent when none is).
@@ -14,6 +15,9 @@ public:
     explicit QtPrompter(QWidget *parent = nullptr);
 
     void setParent(QWidget *parent);
+    // The folder the file and folder choosers open in: the one shown, asked for when they open;
+    // the home folder when it gives none that exists.
+    void setFolderShown(std::function<QString()> folderShown) { m_folderShown = std::move(folderShown); }
 
     Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
     std::optional<QString> chooseFile(FileDialog kind, const QString &title,
@@ -24,7 +28,9 @@ public:
 
 private:
     QWidget *owner() const;
+    QString startFolder() const;
 
     QPointer<QWidget> m_parent;
     bool m_stopped = false;
+    std::function<QString()> m_folderShown;
 };

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -621,6 +622,34 @@ private Q_SLOTS:
         QCOMPARE(prompter.chooseFile(Prompter::FileDialog::Folder, QStringLiteral("Copy to : "), {}),
                  std::nullopt);
         QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeModalWidget());
+    }
+
+    void fileChoosersOpenInTheFolderShown_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("shownExists");
+        QTest::newRow("folder chooser") << int(Prompter::FileDialog::Folder) << true;
+        QTest::newRow("open") << int(Prompter::FileDialog::Open) << true;
+        QTest::newRow("save") << int(Prompter::FileDialog::Save) << true;
+        QTest::newRow("no folder shown: home") << int(Prompter::FileDialog::Open) << false;
+    }
+    void fileChoosersOpenInTheFolderShown()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, shownExists);
+        QTemporaryDir shown;
+        QtPrompter prompter;
+        prompter.setFolderShown([&] { return shownExists ? shown.path() : QStringLiteral("Computer"); });
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            opened = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        QCOMPARE(prompter.chooseFile(Prompter::FileDialog(kind), QStringLiteral("Choose"), {}), std::nullopt);
+        QCOMPARE(opened, shownExists ? shown.path() : QDir::homePath());
     }
 
     void permissionTexts()
