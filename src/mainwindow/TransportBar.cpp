@@ -10,7 +10,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QScopedValueRollback>
+#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -60,10 +60,11 @@ TransportBar::TransportBar(QWidget *parent) : QWidget(parent)
     arrange(false);
 
     // A second click soon after the first comes as a double click: it is a second press all the same.
-    for (FlatButton *button : {m_playPause, m_stop, m_mute}) {
-        const auto pressed = button == m_playPause ? &TransportBar::playOrPauseClicked
-                             : button == m_stop    ? &TransportBar::stopClicked
-                                                   : &TransportBar::muteClicked;
+    const std::pair<FlatButton *, void (TransportBar::*)()> presses[] = {
+        {m_playPause, &TransportBar::playOrPauseClicked},
+        {m_stop, &TransportBar::stopClicked},
+        {m_mute, &TransportBar::muteClicked}};
+    for (const auto &[button, pressed] : presses) {
         connect(button, &FlatButton::clicked, this, pressed);
         connect(button, &FlatButton::doubleClicked, this, pressed);
     }
@@ -71,7 +72,7 @@ TransportBar::TransportBar(QWidget *parent) : QWidget(parent)
     connect(m_position, &Slider::mousePressed, this, [this] { m_held = true; });
     connect(m_position, &Slider::mouseReleased, this, [this] { m_held = false; });
     connect(m_volume, &Slider::valueScrolled, this, [this](int percent) {
-        if (!m_following && percent != std::exchange(m_shownVolume, percent))
+        if (percent != std::exchange(m_shownVolume, percent))
             Q_EMIT volumeChosen(percent);
     });
     setTabOrder(m_playPause, m_stop);
@@ -140,18 +141,15 @@ void TransportBar::showPosition(qint64 position, qint64 length)
         m_length > 0 ? int(qBound(qint64(0), position * PositionSteps / m_length, qint64(PositionSteps))) : 0;
     if (step == m_shownStep)
         return;
+    // Set first: the bar reports the step it is given, which is then no move of a person's.
     m_shownStep = step;
-    const QScopedValueRollback<bool> following(m_following, true);
     m_position->setValue(step);
 }
 
 void TransportBar::showVolume(int percent, bool muted)
 {
-    {
-        const QScopedValueRollback<bool> following(m_following, true);
-        m_shownVolume = qBound(0, percent, 100);
-        m_volume->setValue(m_shownVolume);
-    }
+    m_shownVolume = qBound(0, percent, 100);
+    m_volume->setValue(m_shownVolume);
     if (muted == m_muted)
         return;
     m_muted = muted;
@@ -165,7 +163,7 @@ void TransportBar::positionMoved(int step)
 {
     // A click on the bar jumps there at once and a drag seeks as it goes; the bar redrawn at a new
     // size reports the step it shows, which is no move.
-    if (m_following || m_length <= 0 || step == m_shownStep)
+    if (m_length <= 0 || step == m_shownStep)
         return;
     m_shownStep = step;
     Q_EMIT positionChosen(m_length * step / PositionSteps);
@@ -181,9 +179,8 @@ void TransportBar::arrangeFor(int width)
 void TransportBar::arrange(bool narrow)
 {
     m_narrow = narrow;
-    for (QWidget *control : {static_cast<QWidget *>(m_playPause), static_cast<QWidget *>(m_stop),
-                             static_cast<QWidget *>(m_position), static_cast<QWidget *>(m_mute),
-                             static_cast<QWidget *>(m_volume), static_cast<QWidget *>(m_readOut)})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_playPause, m_stop, m_position, m_mute, m_volume, m_readOut})
         m_grid->removeWidget(control);
     m_grid->addWidget(m_playPause, 0, 0);
     m_grid->addWidget(m_stop, 0, 1);

@@ -53,8 +53,6 @@ private:
     qint64 m_length = 0;
     int m_shownStep = 0;
     int m_shownVolume = 100;
-    // Set while the bar is moved to the player's position: only a person's moves seek.
-    bool m_following = false;
     bool m_held = false;
     QGridLayout *m_grid = nullptr;
     bool m_narrow = false;
