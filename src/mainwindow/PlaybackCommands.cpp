@@ -313,10 +313,7 @@ void PlaybackCommands::seekTo(qint64 milliseconds)
 {
     if (m_showingPicture || m_player.fileName().isEmpty() || m_player.length() <= 0)
         return;
-    const bool playing = m_player.mode() == MediaPlayer::Playing;
-    m_player.seek(qBound(qint64(0), milliseconds, m_player.length()));
-    if (playing)
-        m_player.play();
+    m_player.moveTo(qBound(qint64(0), milliseconds, m_player.length()));
 }
 
 void PlaybackCommands::stopAtStart()

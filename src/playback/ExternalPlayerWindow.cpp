@@ -105,8 +105,5 @@ void ExternalPlayerWindow::showMode(int mode)
 
 void ExternalPlayerWindow::seekTo(int milliseconds)
 {
-    const bool playing = m_player.mode() == MediaPlayer::Playing;
-    m_player.seek(milliseconds);
-    if (playing)
-        m_player.play();
+    m_player.moveTo(milliseconds);
 }

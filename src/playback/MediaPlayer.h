@@ -47,6 +47,14 @@ public:
     virtual void stop() = 0;
     // Moves to a position in milliseconds and stops there.
     virtual void seek(qint64 milliseconds) = 0;
+    // Moves to a position and plays on from there when it was playing.
+    void moveTo(qint64 milliseconds)
+    {
+        const bool playing = mode() == Playing;
+        seek(milliseconds);
+        if (playing)
+            play();
+    }
 
     // Milliseconds; -1 while no medium is ready.
     virtual qint64 length() const = 0;

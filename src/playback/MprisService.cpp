@@ -207,22 +207,15 @@ void MprisService::previous()
 
 void MprisService::seek(qint64 offsetMicroseconds)
 {
-    const bool playing = m_player.mode() == MediaPlayer::Playing;
-    const qint64 target =
-        qBound<qint64>(0, m_player.position() + offsetMicroseconds / 1000, qMax<qint64>(0, lengthMs()));
-    m_player.seek(target);
-    if (playing)
-        m_player.play();
+    m_player.moveTo(
+        qBound<qint64>(0, m_player.position() + offsetMicroseconds / 1000, qMax<qint64>(0, lengthMs())));
 }
 
 void MprisService::setPosition(const QDBusObjectPath &track, qint64 positionMicroseconds)
 {
     if (track != trackId() || positionMicroseconds < 0 || positionMicroseconds / 1000 > lengthMs())
         return;
-    const bool playing = m_player.mode() == MediaPlayer::Playing;
-    m_player.seek(positionMicroseconds / 1000);
-    if (playing)
-        m_player.play();
+    m_player.moveTo(positionMicroseconds / 1000);
 }
 
 void MprisService::raise()
