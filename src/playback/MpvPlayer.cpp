@@ -347,7 +347,7 @@ QWidget *MpvPlayer::createVideoView(QWidget *parent)
     connect(view, &MediaView::readyToDraw, this, &MpvPlayer::loadWaitingFile);
     // A view gone before it could draw keeps nobody waiting.
     connect(view, &QObject::destroyed, this, &MpvPlayer::loadWaitingFile);
-    view->setContent(m_viewContent);
+    view->setContent(m_viewContent, m_viewCover);
     connect(this, &MpvPlayer::viewContentChanged, view, &MediaView::setContent);
     return view;
 }
@@ -512,7 +512,7 @@ void MpvPlayer::described()
 
 void MpvPlayer::showEmbeddedCover()
 {
-    // libmpv shows the cover already; it is written out once for the desktop's player applets.
+    // Written out once, for the view and for the desktop's player applets.
     const QString kept = CoverCache::fileFor(m_file);
     if (QFileInfo::exists(kept)) {
         CoverCache::markUsed(kept);
@@ -529,14 +529,10 @@ void MpvPlayer::showEmbeddedCover()
 
 void MpvPlayer::showCoverBeside()
 {
-    m_cover = CoverFinder::besides(m_file);
-    if (m_cover.isEmpty() || !looksLikePicture(m_cover)) {
-        reportDescription();
-        return;
-    }
-    m_coverReply = m_nextReply++;
-    // Added as the song's cover: shown for as long as the song plays.
-    m_engine->runCommand(m_coverReply, {"video-add", NativePath::toBytes(m_cover), "select", "", "", "yes"});
+    const QString cover = CoverFinder::besides(m_file);
+    if (!cover.isEmpty() && looksLikePicture(cover))
+        m_facts.coverFile = cover;
+    reportDescription();
 }
 
 void MpvPlayer::coverArrived(quint64 reply, bool succeeded)
@@ -544,31 +540,33 @@ void MpvPlayer::coverArrived(quint64 reply, bool succeeded)
     if (reply != m_coverReply || reply == 0)
         return;
     m_coverReply = 0;
-    if (m_facts.embeddedCover) {
-        const QString part = partOf(m_cover);
-        succeeded = succeeded && ::rename(NativePath::toBytes(part).constData(),
-                                          NativePath::toBytes(m_cover).constData()) == 0;
-        if (succeeded)
-            CoverCache::trim();
-        else
-            QFile::remove(part);
-    }
-    if (succeeded)
+    const QString part = partOf(m_cover);
+    if (succeeded &&
+        ::rename(NativePath::toBytes(part).constData(), NativePath::toBytes(m_cover).constData()) == 0) {
+        CoverCache::trim();
         m_facts.coverFile = m_cover;
+    } else {
+        QFile::remove(part);
+    }
     reportDescription();
 }
 
 void MpvPlayer::reportDescription()
 {
-    const bool pictures = m_facts.video || m_facts.embeddedCover || !m_facts.coverFile.isEmpty();
-    setViewContent(pictures ? MediaView::Content::Pictures : MediaView::Content::MusicGlyph);
+    if (m_facts.video)
+        setViewContent(MediaView::Content::Video);
+    else if (!m_facts.coverFile.isEmpty())
+        setViewContent(MediaView::Content::Cover, m_facts.coverFile);
+    else
+        setViewContent(MediaView::Content::MusicGlyph);
     Q_EMIT mediumDescribed(m_file, m_facts);
 }
 
-void MpvPlayer::setViewContent(MediaView::Content content)
+void MpvPlayer::setViewContent(MediaView::Content content, const QString &cover)
 {
-    if (content == m_viewContent)
+    if (content == m_viewContent && cover == m_viewCover)
         return;
     m_viewContent = content;
-    Q_EMIT viewContentChanged(content);
+    m_viewCover = cover;
+    Q_EMIT viewContentChanged(content, cover);
 }

@@ -60,7 +60,7 @@ public:
     MediaView::Content viewContent() const { return m_viewContent; }
 
 Q_SIGNALS:
-    void viewContentChanged(MediaView::Content content);
+    void viewContentChanged(MediaView::Content content, const QString &cover);
 
 private:
     void load(const QString &file);
@@ -86,7 +86,7 @@ private:
     void showCoverBeside();
     void coverArrived(quint64 reply, bool succeeded);
     void reportDescription();
-    void setViewContent(MediaView::Content content);
+    void setViewContent(MediaView::Content content, const QString &cover = QString());
 
     std::unique_ptr<MpvEngine> m_engine;
     Options m_options;
@@ -115,10 +115,11 @@ private:
     QHash<quint64, QByteArray> m_asked;
     QVariantMap m_answers;
     MediaFacts m_facts;
-    // The command showing the cover, and the file of that cover.
+    // The command writing out a song's own cover, and the file it goes to.
     quint64 m_coverReply = 0;
     QString m_cover;
     MediaView::Content m_viewContent = MediaView::Content::Nothing;
+    QString m_viewCover;
     // The MIDI song being rendered and played while it grows; libmpv holds it while it reads it.
     std::mutex m_midiLock;
     std::shared_ptr<MidiRendering> m_midi;

@@ -2,11 +2,13 @@
 #include "platform/NativePath.h"
 #include "playback/CoverCache.h"
 #include "playback/CoverFinder.h"
+#include "playback/MediaView.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <ctime>
 #include <sys/stat.h>
@@ -98,6 +100,57 @@ private Q_SLOTS:
         CoverCache::trim(dir.path(), 2);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
                  QStringList({"a.jpg", "d.jpg", "notes.txt"}));
+    }
+
+    void theViewShowsTheCoverFittedAndTheNoteWithoutOne_data()
+    {
+        QTest::addColumn<MediaView::Content>("content");
+        QTest::addColumn<QSize>("cover");
+        // The colour at the centre of the view, at its top left corner, and whether the note's
+        // grey shows.
+        QTest::addColumn<QColor>("centre");
+        QTest::addColumn<QColor>("corner");
+        QTest::addColumn<bool>("note");
+        const QColor black(Qt::black);
+        QTest::newRow("a small cover is enlarged")
+            << MediaView::Content::Cover << QSize(20, 20) << QColor(Qt::blue) << QColor(Qt::blue) << false;
+        QTest::newRow("a wide cover, black above and below")
+            << MediaView::Content::Cover << QSize(40, 10) << QColor(Qt::blue) << black << false;
+        QTest::newRow("a tall cover, black beside")
+            << MediaView::Content::Cover << QSize(10, 40) << QColor(Qt::blue) << black << false;
+        QTest::newRow("a large cover") << MediaView::Content::Cover << QSize(3000, 3000) << QColor(Qt::blue)
+                                       << QColor(Qt::blue) << false;
+        QTest::newRow("no cover: the note")
+            << MediaView::Content::MusicGlyph << QSize() << black << black << true;
+        QTest::newRow("nothing open")
+            << MediaView::Content::Nothing << QSize(20, 20) << black << black << false;
+    }
+    void theViewShowsTheCoverFittedAndTheNoteWithoutOne()
+    {
+        QFETCH(MediaView::Content, content);
+        QFETCH(QSize, cover);
+        QFETCH(QColor, centre);
+        QFETCH(QColor, corner);
+        QFETCH(bool, note);
+        TemporaryFolder dir;
+        const QString file = dir.filePath(QStringLiteral("cover.png"));
+        if (cover.isValid()) {
+            QImage picture(cover, QImage::Format_RGB32);
+            picture.fill(Qt::blue);
+            QVERIFY(picture.save(file));
+        }
+        MediaView view([] { return nullptr; });
+        view.resize(200, 200);
+        view.setContent(content, cover.isValid() ? file : QString());
+        const auto drawn = [&view] { return view.grab().toImage(); };
+        QTRY_COMPARE(drawn().pixelColor(100, 100), centre);
+        const QImage picture = drawn();
+        QCOMPARE(picture.pixelColor(2, 2), corner);
+        bool grey = false;
+        for (int y = 0; y < picture.height() && !grey; ++y)
+            for (int x = 0; x < picture.width() && !grey; ++x)
+                grey = picture.pixelColor(x, y) == QColor(120, 120, 120);
+        QCOMPARE(grey, note);
     }
 };
 
