@@ -8,7 +8,6 @@
 #include "browse/PathBar.h"
 #include "core/Paths.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -91,8 +90,7 @@ void FolderNavigator::openTypedPath(const QString &typed)
     } else if (typed.compare(computerRootText(), Qt::CaseInsensitive) == 0) {
         selectComputerRoot();
     } else {
-        QApplication::beep();
-        m_pathBar.selectForTyping();
+        m_pathBar.showProblem(tr("There is no file or folder of that name."));
     }
 }
 

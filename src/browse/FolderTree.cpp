@@ -7,6 +7,7 @@
 #include "core/FolderListing.h"
 #include "core/FolderReader.h"
 #include "core/Paths.h"
+#include "core/UserFolders.h"
 #include "platform/FileIconProvider.h"
 #include "platform/NativePath.h"
 
@@ -45,8 +46,8 @@ FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent)
     // The hidden header's label neither widens the column nor is measured in bold for it.
     headerItem()->setData(0, Qt::SizeHintRole, QSize(0, 0));
 
-    addFolderItem(nullptr, DesktopText, QString());
-    addFolderItem(nullptr, tr("Documents"), specialFolderText(Personal));
+    for (const UserFolders::Folder &folder : UserFolders::existing())
+        addFolderItem(nullptr, folder.name, folder.path);
     m_computer = addFolderItem(nullptr, ComputerText, QString());
 
     connect(this, &QTreeWidget::itemExpanded, this, &FolderTree::load);
@@ -139,6 +140,45 @@ QTreeWidgetItem *FolderTree::childWithPath(QTreeWidgetItem *parent, const QStrin
     return nullptr;
 }
 
+QTreeWidgetItem *FolderTree::itemForFolder(const QString &folder)
+{
+    if (!Paths::folderExists(folder))
+        return nullptr;
+    // Under the top folder holding it (a user folder, else a volume of the computer root), then
+    // one folder at a time.
+    QTreeWidgetItem *start = nullptr;
+    qsizetype longest = -1;
+    const auto consider = [&](QTreeWidgetItem *item) {
+        const QString root = item->data(0, PathRole).toString();
+        if (!root.isEmpty() && folder.startsWith(root) && root.size() > longest) {
+            start = item;
+            longest = root.size();
+        }
+    };
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        consider(topLevelItem(i));
+    if (!start) {
+        load(m_computer);
+        for (int i = 0; i < m_computer->childCount(); ++i)
+            consider(m_computer->child(i));
+    }
+    if (!start)
+        return nullptr;
+    QTreeWidgetItem *target = start;
+    QString walked = start->data(0, PathRole).toString();
+    const QStringList parts = folder.mid(walked.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        walked += part + QLatin1Char('/');
+        QTreeWidgetItem *next = childWithPath(target, walked);
+        if (!next) {
+            // A hidden or new folder: it gets an item of its own.
+            next = addFolderItem(target, part, walked);
+        }
+        target = next;
+    }
+    return target;
+}
+
 QString FolderTree::selectedPath() const
 {
     const QTreeWidgetItem *item = currentItem();
@@ -163,36 +203,10 @@ bool FolderTree::setSelectedPath(const QString &path)
             top->text(0).compare(path, Qt::CaseInsensitive) == 0)
             target = top;
     }
-    if (!target) {
-        const QString folder = Paths::withSeparator(path);
-        if (!Paths::folderExists(folder))
-            return false;
-        // Under the computer root: the volume holding the folder, then one folder at a time.
-        load(m_computer);
-        QTreeWidgetItem *volume = nullptr;
-        qsizetype longest = -1;
-        for (int i = 0; i < m_computer->childCount(); ++i) {
-            const QString root = m_computer->child(i)->data(0, PathRole).toString();
-            if (folder.startsWith(root) && root.size() > longest) {
-                volume = m_computer->child(i);
-                longest = root.size();
-            }
-        }
-        if (!volume)
-            return false;
-        target = volume;
-        QString walked = volume->data(0, PathRole).toString();
-        const QStringList parts = folder.mid(walked.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
-        for (const QString &part : parts) {
-            walked += part + QLatin1Char('/');
-            QTreeWidgetItem *next = childWithPath(target, walked);
-            if (!next) {
-                // A hidden or new folder: it gets an item of its own.
-                next = addFolderItem(target, part, walked);
-            }
-            target = next;
-        }
-    }
+    if (!target)
+        target = itemForFolder(Paths::withSeparator(path));
+    if (!target)
+        return false;
     for (QTreeWidgetItem *up = target->parent(); up; up = up->parent())
         up->setExpanded(true);
     m_lastButton = Qt::NoButton;

@@ -6,10 +6,10 @@
 class FileIconProvider;
 class FolderChainReadAhead;
 
-// The folder tree: the desktop, the documents folder and the computer root (whose children are the
-// mounted volumes) at the top, every folder below loaded when it is first opened. Selecting a
-// folder, by hand or through setSelectedPath, raises folderSelected; right-click selections and
-// selections while loading do not.
+// The folder tree: the home folder, the user folders that exist and the computer root (whose
+// children are the mounted volumes) at the top, every folder below loaded when it is first opened. Selecting
+// a folder, by hand or through setSelectedPath, raises folderSelected; right-click selections and selections
+// while loading do not.
 class FolderTree : public QTreeWidget
 {
     Q_OBJECT
@@ -37,8 +37,8 @@ public:
 
     // The selected folder's path (ending in "/"), or the display text of a virtual one.
     QString selectedPath() const;
-    // True when the selected item is one of the special folders at the top of the tree (desktop,
-    // documents, computer), whatever a folder of the same name elsewhere may be.
+    // True when the selected item is one of the folders at the top of the tree (home, the user
+    // folders, computer), whatever a folder of the same name elsewhere may be.
     bool isSpecialFolderSelected() const;
     // Selects a folder path or a virtual folder's display text, opening the tree down to it.
     // False when there is no such folder.
@@ -70,6 +70,7 @@ private:
     QTreeWidgetItem *addFolderItem(QTreeWidgetItem *parent, const QString &text, const QString &path);
     void load(QTreeWidgetItem *item);
     QTreeWidgetItem *childWithPath(QTreeWidgetItem *parent, const QString &path);
+    QTreeWidgetItem *itemForFolder(const QString &folder);
     void currentChanged(QTreeWidgetItem *current);
 
     FileIconProvider *m_icons = nullptr;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStyle>
 
 PathBar::PathBar(QWidget *parent) : QFrame(parent)
 {
@@ -21,6 +22,20 @@ PathBar::PathBar(QWidget *parent) : QFrame(parent)
     m_pathBox->setObjectName(QStringLiteral("pathBox"));
     label->setBuddy(m_pathBox);
     connect(m_pathBox, &QLineEdit::returnPressed, this, [this] { Q_EMIT pathEntered(m_pathBox->text()); });
+    // A problem with the typed path is said beside the box until the path is changed.
+    m_problem = new QWidget(this);
+    m_problem->setObjectName(QStringLiteral("pathProblem"));
+    auto *warning = new QLabel(m_problem);
+    const int side = m_pathBox->fontMetrics().height();
+    warning->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
+    m_problemText = new QLabel(m_problem);
+    m_problemText->setTextFormat(Qt::PlainText);
+    auto *problemRow = new QHBoxLayout(m_problem);
+    problemRow->setContentsMargins(0, 0, 0, 0);
+    problemRow->addWidget(warning);
+    problemRow->addWidget(m_problemText);
+    m_problem->hide();
+    connect(m_pathBox, &QLineEdit::textChanged, m_problem, &QWidget::hide);
     auto *arrange = new QPushButton(tr("Auto arrange"), this);
     arrange->setObjectName(QStringLiteral("autoArrangeButton"));
     arrange->setFocusPolicy(Qt::ClickFocus);
@@ -30,6 +45,7 @@ PathBar::PathBar(QWidget *parent) : QFrame(parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(label);
     layout->addWidget(m_pathBox, 1);
+    layout->addWidget(m_problem);
     layout->addWidget(arrange);
     // The line edit would take a dropped file's URL as text; the whole strip opens it instead.
     for (QWidget *target :
@@ -61,6 +77,21 @@ void PathBar::selectForTyping()
 {
     m_pathBox->setFocus();
     m_pathBox->selectAll();
+}
+
+void PathBar::showProblem(const QString &problem)
+{
+    m_problemText->setText(problem);
+    m_problem->setToolTip(problem);
+    m_problem->show();
+    // The path stays as typed, ready to be corrected.
+    m_pathBox->setFocus();
+    m_pathBox->deselect();
+}
+
+QString PathBar::problem() const
+{
+    return m_problem->isHidden() ? QString() : m_problemText->text();
 }
 
 bool PathBar::carriesLocalFile(const QMimeData *data)

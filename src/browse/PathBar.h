@@ -3,6 +3,7 @@
 
 #include <QFrame>
 
+class QLabel;
 class QLineEdit;
 class QMimeData;
 class QPushButton;
@@ -23,6 +24,11 @@ public:
     void tidyFolderText();
     // Gives the box the focus with its text selected, ready to be typed over.
     void selectForTyping();
+    // Says beside the box, until its text changes, what is wrong with the path typed in it; the
+    // text is kept for correcting.
+    void showProblem(const QString &problem);
+    // The problem said now; empty when none is.
+    QString problem() const;
 
     // True when the drag or drop carries at least one local file.
     static bool carriesLocalFile(const QMimeData *data);
@@ -39,4 +45,6 @@ protected:
 
 private:
     QLineEdit *m_pathBox = nullptr;
+    QWidget *m_problem = nullptr;
+    QLabel *m_problemText = nullptr;
 };

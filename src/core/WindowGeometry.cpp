@@ -21,12 +21,13 @@ double distance(const QRect &screen, const QPointF &point)
     return std::hypot(dx, dy);
 }
 
-// A side no longer than the screen's: stored texts may hold any number at all, and one that makes
-// no window takes the designed size.
-double fitted(double side, double designed, int available)
+// A side no longer than the screen's: stored texts may hold any number at all. A side not stored,
+// or one that makes no window, takes three quarters of the screen's.
+double fitted(std::optional<double> stored, int available)
 {
+    const double side = stored ? pixels(*stored) : 0;
     if (!std::isfinite(side) || side < 1)
-        side = designed;
+        return available * 0.75;
     return side > available ? available / 1.5 : side;
 }
 
@@ -50,10 +51,8 @@ QRect restore(const Stored &stored, const QList<QRect> &screens)
                 screen = candidate;
         }
     }
-    const double width =
-        fitted(pixels(stored.width.value_or(DesignWidthTwips)), pixels(DesignWidthTwips), screen.width());
-    const double height =
-        fitted(pixels(stored.height.value_or(DesignHeightTwips)), pixels(DesignHeightTwips), screen.height());
+    const double width = fitted(stored.width, screen.width());
+    const double height = fitted(stored.height, screen.height());
     const double left = placed(stored.left, width, screen.x(), screen.width());
     const double top = placed(stored.top, height, screen.y(), screen.height());
     return {qRound(left), qRound(top), qRound(width), qRound(height)};

@@ -21,7 +21,7 @@ struct Stored
 
 // The window goes on the screen nearest its stored position (the first screen when there is no
 // position), entirely on that screen. A missing left or top centres it; a missing width or
-// height takes the designed size; a side longer than the screen's takes two thirds of it.
+// height takes three quarters of the screen's; a side longer than the screen's takes two thirds.
 QRect restore(const Stored &stored, const QList<QRect> &screens);
 
 } // namespace WindowGeometry

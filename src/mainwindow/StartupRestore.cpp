@@ -11,6 +11,7 @@
 #include "core/Paths.h"
 #include "core/Settings.h"
 #include "core/Twips.h"
+#include "core/UserFolders.h"
 #include "core/VersionTitle.h"
 #include "core/WindowGeometry.h"
 #include "mainwindow/PaneLayout.h"
@@ -219,6 +220,8 @@ QString StartupRestore::startPath(const QString &commandLine, const Settings &se
     if (!commandLine.isEmpty())
         return commandLine;
     const QString lastFolder = settings.lastFolder();
+    if (lastFolder.isEmpty())
+        return UserFolders::firstStart();
     return lastFolder.compare(FolderNavigator::computerRootText(), Qt::CaseInsensitive) == 0 ? QString()
                                                                                              : lastFolder;
 }

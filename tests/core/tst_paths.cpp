@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Paths.h"
+#include "core/UserFolders.h"
+#include "support/TemporaryFolder.h"
 
+#include <QDir>
+#include <QScopeGuard>
 #include <QTest>
 
 class TestPaths : public QObject
@@ -32,6 +36,42 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, path);
         QCOMPARE(Paths::expandHome(typed, QStringLiteral("/home/ann")), path);
+    }
+
+    void theUserFoldersThatExistAreOffered_data()
+    {
+        // Folders made in a home folder of the test's own, where the user folders are looked for
+        // under their usual names.
+        QTest::addColumn<QStringList>("made");
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QString>("firstStart");
+        QTest::newRow("the usual ones, in the desktop's order")
+            << QStringList{"Videos", "Music", "Desktop", "Pictures", "Downloads", "Documents"}
+            << QStringList{"", "Desktop/", "Documents/", "Downloads/", "Music/", "Pictures/", "Videos/"}
+            << "Music/";
+        QTest::newRow("without music")
+            << QStringList{"Pictures", "music"} << QStringList{"", "Pictures/"} << "";
+        QTest::newRow("none") << QStringList() << QStringList{""} << "";
+    }
+    void theUserFoldersThatExistAreOffered()
+    {
+        QFETCH(QStringList, made);
+        QFETCH(QStringList, offered);
+        QFETCH(QString, firstStart);
+        TemporaryFolder home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        const auto restore = qScopeGuard([&] { qputenv("HOME", realHome); });
+        for (const QString &name : std::as_const(made))
+            QVERIFY(QDir(home.path()).mkdir(name));
+
+        QStringList paths;
+        for (const UserFolders::Folder &folder : UserFolders::existing()) {
+            QVERIFY(!folder.name.isEmpty());
+            paths.append(folder.path.mid(home.path().size() + 1));
+        }
+        QCOMPARE(paths, offered);
+        QCOMPARE(UserFolders::firstStart(), home.path() + QLatin1Char('/') + firstStart);
     }
 };
 

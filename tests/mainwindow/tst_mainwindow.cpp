@@ -3,9 +3,11 @@
 #include "browse/EntryListView.h"
 #include "browse/FolderNavigator.h"
 #include "browse/FolderTree.h"
+#include "browse/PathBar.h"
 #include "core/FilePattern.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
+#include "core/UserFolders.h"
 #include "editlist/EditListWindow.h"
 #include "mainwindow/LevelMeterPicture.h"
 #include "mainwindow/MainWindow.h"
@@ -51,6 +53,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -199,14 +202,20 @@ private Q_SLOTS:
 
     void firstStartUsesTheDefaults()
     {
+        // A home folder of the test's own, with a music folder in it.
+        TemporaryFolder home;
+        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Music")));
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        const auto restoreHome = qScopeGuard([&] { qputenv("HOME", realHome); });
         Session session;
         MainWindow &form = session.start();
         QVERIFY(form.isVisible());
         QCOMPARE(form.windowTitle(), QStringLiteral("Kestrove"));
-        QCOMPARE(form.size(), QSize(753, 452));
-        const QRect screen = form.screen()->geometry();
-        QVERIFY(qAbs(form.x() - (screen.width() - 753) / 2) <= 1);
-        QVERIFY(qAbs(form.y() - (screen.height() - 452) / 2) <= 1);
+        const QRect screen = form.screen()->availableGeometry();
+        QCOMPARE(form.size(), QSize(qRound(screen.width() * 0.75), qRound(screen.height() * 0.75)));
+        QVERIFY(qAbs(form.x() - screen.x() - (screen.width() - form.width()) / 2) <= 1);
+        QVERIFY(qAbs(form.y() - screen.y() - (screen.height() - form.height()) / 2) <= 1);
         QCOMPARE(session.child<SplitterPane>("filesSplitter")->leftPercent(), 50);
         QCOMPARE(session.child<SplitterPane>("listsSplitter")->leftPercent(), 70);
         QCOMPARE(session.child<SplitterPane>("foldersSplitter")->leftPercent(), 25);
@@ -219,8 +228,14 @@ private Q_SLOTS:
         QCOMPARE(form.options()->startOffset->itemText(9), QStringLiteral("90 %"));
         QCOMPARE(form.options()->slideDelay->count(), 30);
         QCOMPARE(form.options()->slideDelay->itemText(0), QStringLiteral("1 Sec."));
-        QCOMPARE(form.currentFolder(), FolderNavigator::computerRootText());
-        QVERIFY(session.child<EntryListView>("fileList")->items()->count() > 0);
+        // The music folder is shown, and the tree offers the home folder and the music folder
+        // before the computer's volumes.
+        QCOMPARE(form.currentFolder(), home.path() + QStringLiteral("/Music/"));
+        auto *tree = session.child<FolderTree>("folderTree");
+        QCOMPARE(tree->topLevelItemCount(), 3);
+        QCOMPARE(tree->topLevelItem(2)->text(0), FolderNavigator::computerRootText());
+        QCOMPARE(tree->selectedPath(), form.currentFolder());
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(1));
         QCOMPARE(session.stored(QStringLiteral("FirstUse")), QStringLiteral("false"));
         QCOMPARE(session.stored(QStringLiteral("AutoPlay")), QStringLiteral("<absent>"));
         QVERIFY(session.prompter.questions().isEmpty());
@@ -300,7 +315,7 @@ private Q_SLOTS:
         QCOMPARE(form.options()->slideDelay->currentIndex(), 0);
         QVERIFY(!form.isMaximized());
         QVERIFY(!session.child<SplitterPane>("filesSplitter")->liveResize());
-        QCOMPARE(form.width(), 753);
+        QCOMPARE(form.width(), qRound(form.screen()->availableGeometry().width() * 0.75));
         QCOMPARE(session.child<SplitterPane>("filesSplitter")->leftPercent(), 5);
         QCOMPARE(session.child<SplitterPane>("listsSplitter")->leftPercent(), 99);
         QCOMPARE(form.lastPosition(), 0);
@@ -369,10 +384,10 @@ private Q_SLOTS:
                                                << "gone/"
                                                << ""
                                                << "" << false;
-        QTest::newRow("nothing shown last") << ""
-                                            << ""
-                                            << ""
-                                            << "" << false;
+        QTest::newRow("nothing shown last: the first start's folder") << ""
+                                                                      << ""
+                                                                      << ""
+                                                                      << "first start" << false;
         // Read on a thread of its own, as a large folder is.
         QTest::newRow("a large start folder") << ""
                                               << "media/"
@@ -402,6 +417,10 @@ private Q_SLOTS:
         SettingsStore store(session.iniPath());
         const Settings settings(store);
         const QString startFolder = StartupRestore::startFolder(inSession(commandLine), settings);
+        if (folder == QLatin1String("first start")) {
+            QCOMPARE(startFolder, UserFolders::firstStart());
+            return;
+        }
         QCOMPARE(startFolder, inSession(folder));
         const FilePattern pattern = StartupRestore::listingPattern(settings);
         StartupReads reads(session.dataFile(""), startFolder, pattern,
@@ -1854,11 +1873,8 @@ private Q_SLOTS:
                               << "You can't delete entier drives !";
         QTest::newRow("computer") << "Computer"
                                   << "You can't delete special folders !";
-        QTest::newRow("desktop") << "Desktop"
-                                 << "You can't delete special folders !";
-        // A folder named Desktop in the working folder does not make the node an ordinary folder.
-        QTest::newRow("desktop beside one in the working folder") << "Desktop in work"
-                                                                  << "You can't delete special folders !";
+        QTest::newRow("the home folder at the top") << "~"
+                                                    << "You can't delete special folders !";
         QTest::newRow("a folder") << "%1sub folder/"
                                   << "Delete folder \"%1sub folder/\" ?";
     }
@@ -1867,21 +1883,14 @@ private Q_SLOTS:
         QFETCH(QString, folder);
         QFETCH(QString, message);
         Session session;
-        TemporaryFolder work;
-        const QString saved = QDir::currentPath();
-        const bool desktopInWork = folder == QLatin1String("Desktop in work");
-        if (desktopInWork) {
-            QVERIFY(QDir().mkpath(work.filePath(QStringLiteral("Desktop"))));
-            QDir::setCurrent(work.path());
-            folder = QStringLiteral("Desktop");
-        }
+        if (folder == QLatin1String("~"))
+            folder = QDir::homePath();
         MainWindow &form = session.start();
         auto *tree = session.focused<FolderTree>("folderTree");
         QVERIFY(tree->setSelectedPath(folder.contains(QLatin1String("%1")) ? folder.arg(session.media())
                                                                            : folder));
         session.prompter.queueAnswer(Prompter::Answer::Ok);
         QTest::keyClick(tree, Qt::Key_Delete);
-        QDir::setCurrent(saved);
         QCOMPARE(session.prompter.questions().size(), 1);
         QCOMPARE(session.prompter.questions().first().text,
                  message.contains(QLatin1String("%1")) ? message.arg(session.media()) : message);
@@ -1890,7 +1899,6 @@ private Q_SLOTS:
             QCOMPARE(form.currentFolder(), session.media());
         } else {
             QVERIFY(session.trash.recycled().isEmpty());
-            QCOMPARE(QFileInfo(work.filePath(QStringLiteral("Desktop"))).isDir(), desktopInWork);
         }
     }
 
@@ -1943,8 +1951,14 @@ private Q_SLOTS:
         QCOMPARE(pathBox->text(), fill(box));
         const EntryListView *list = session.child<EntryListView>("fileList");
         QCOMPARE(list->items()->text(list->currentRow()), selected);
-        if (typed == QLatin1String("/no/such"))
-            QCOMPARE(pathBox->selectedText(), typed);
+        // A path that is not there is said beside the box, kept as typed until it is corrected.
+        auto *bar = session.child<PathBar>("pathBar");
+        const bool missing = typed == QLatin1String("/no/such");
+        QCOMPARE(bar->problem(),
+                 missing ? QStringLiteral("There is no file or folder of that name.") : QString());
+        QCOMPARE(pathBox->selectedText(), QString());
+        QTest::keyClick(pathBox, Qt::Key_Backspace);
+        QCOMPARE(bar->problem(), QString());
     }
 
     void listKeysAddByPatternAndEnterFolders()

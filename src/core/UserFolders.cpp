@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/UserFolders.h"
+
+#include "core/Paths.h"
+
+#include <QStandardPaths>
+
+namespace UserFolders {
+
+namespace {
+
+QString folderAt(QStandardPaths::StandardLocation location)
+{
+    const QString path = QStandardPaths::writableLocation(location);
+    return path.isEmpty() ? path : Paths::withSeparator(path);
+}
+
+} // namespace
+
+QList<Folder> existing()
+{
+    const QString home = folderAt(QStandardPaths::HomeLocation);
+    QList<Folder> folders{{QStandardPaths::displayName(QStandardPaths::HomeLocation), home}};
+    for (const QStandardPaths::StandardLocation location :
+         {QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation,
+          QStandardPaths::DownloadLocation, QStandardPaths::MusicLocation, QStandardPaths::PicturesLocation,
+          QStandardPaths::MoviesLocation}) {
+        // A user folder not set up falls back to the home folder.
+        const QString path = folderAt(location);
+        if (!path.isEmpty() && path != home && Paths::folderExists(path))
+            folders.append({QStandardPaths::displayName(location), path});
+    }
+    return folders;
+}
+
+QString firstStart()
+{
+    const QString music = folderAt(QStandardPaths::MusicLocation);
+    return !music.isEmpty() && Paths::folderExists(music) ? music : folderAt(QStandardPaths::HomeLocation);
+}
+
+} // namespace UserFolders
