@@ -219,8 +219,16 @@ e2e_active_title_matches() {
     [[ $(xdotool getactivewindow getwindowname 2>/dev/null) =~ $1 ]]
 }
 
+# e2e_windows_shown: how many windows of the program are shown, not counting windows inside them
+# (a video is drawn in a window of its own inside the main window).
 e2e_windows_shown() {
-    { xdotool search --all --onlyvisible --pid "$kestrove_pid" --class . 2>/dev/null || true; } | wc -l
+    local all window parent count=0
+    all=$(xdotool search --all --onlyvisible --pid "$kestrove_pid" --class . 2>/dev/null || true)
+    for window in $all; do
+        parent=$(xwininfo -children -id "$window" 2>/dev/null | awk '/Parent window id/ { print $4 }')
+        [[ -n $parent ]] && grep -qx "$((parent))" <<<"$all" || count=$((count + 1))
+    done
+    echo "$count"
 }
 
 # e2e_open_editlist: opens the EditList window from the file list's menu, taken with the menu key
@@ -267,6 +275,13 @@ e2e_terminate_kestrove() {
 e2e_editlist() {
     [[ -f $E2E_EDITLIST ]] && tr -d '\r' <"$E2E_EDITLIST"
     return 0
+}
+
+# e2e_small_window: the profile keeps the main window at 753 x 452 pixels, the size the player
+# pane's positions in the journeys are measured in (a fresh profile takes a share of the screen).
+e2e_small_window() {
+    mkdir -p "$(dirname "$E2E_SETTINGS")"
+    printf '[%%General]\nwidth=11295\nheight=6780\n' >>"$E2E_SETTINGS"
 }
 
 # e2e_setting KEY: a value of the saved settings.

@@ -24,6 +24,7 @@ moving_pictures() {
     ((${changed%%.*} > 1000))
 }
 
+e2e_small_window
 e2e_start_kestrove "$media"
 e2e_player_buttons
 e2e_key Down

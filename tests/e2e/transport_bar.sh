@@ -15,6 +15,7 @@ volume_below() {
     [[ -n $volume ]] && awk -v v="$volume" -v most="$1" 'BEGIN { exit !(v < most) }'
 }
 
+e2e_small_window
 e2e_start_kestrove "$media"
 e2e_player_buttons
 e2e_key Down
