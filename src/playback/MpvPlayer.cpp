@@ -29,8 +29,10 @@ namespace {
 
 constexpr char MidiProtocol[] = "kestrove-midi";
 
-// The level meter's figures come from a filter that measures each block of sound.
-constexpr char LevelFilter[] = "@meter:lavfi=[astats=metadata=1:reset=1]";
+// The level meter's figures come from a filter that measures each block of sound. Only the peaks
+// are measured: all its measures cost more than the rest of playing a song.
+constexpr char LevelFilter[] =
+    "@meter:lavfi=[astats=metadata=1:reset=1:measure_perchannel=Peak_level:measure_overall=none]";
 constexpr char LevelProperty[] = "af-metadata/meter";
 constexpr int LevelIntervalMs = 50;
 // The entry of no file: events of files replaced before the new one loads are not taken for it.
@@ -73,9 +75,6 @@ constexpr const char *DescribingProperties[] = {"metadata",  "track-list",   "du
 MpvPlayer::MpvPlayer(const Options &options, QObject *parent)
     : MediaPlayer(parent), m_options(options), m_nextReply(FirstCountedReply)
 {
-    m_levelTimer = new QTimer(this);
-    m_levelTimer->setInterval(LevelIntervalMs);
-    connect(m_levelTimer, &QTimer::timeout, this, &MpvPlayer::askForLevels);
     m_drawingWait = new QTimer(this);
     m_drawingWait->setSingleShot(true);
     m_drawingWait->setInterval(DrawingWaitMs);
@@ -117,9 +116,12 @@ bool MpvPlayer::start()
     m_engine->observeFlag("pause");
     m_engine->observeFlag("seeking");
     m_engine->observeFlag("eof-reached");
-    // Called on libmpv's thread: the events are read on the GUI thread.
-    m_engine->setWakeUpCallback(
-        [this] { QMetaObject::invokeMethod(this, &MpvPlayer::readEvents, Qt::QueuedConnection); });
+    // Called on libmpv's thread: the events are read on the GUI thread, all that have come by
+    // then in one go.
+    m_engine->setWakeUpCallback([this] {
+        if (!m_eventsAwaited.exchange(true))
+            QMetaObject::invokeMethod(this, &MpvPlayer::readEvents, Qt::QueuedConnection);
+    });
     // What was set before libmpv ran.
     m_engine->setSpeed(m_speed / 1000.0);
     setVolume(m_volume);
@@ -360,6 +362,8 @@ void MpvPlayer::setPaused(bool paused)
 
 void MpvPlayer::readEvents()
 {
+    // Events coming from here on are told again.
+    m_eventsAwaited = false;
     while (m_engine) {
         const std::optional<MpvEngine::Event> event = m_engine->nextEvent();
         if (!event)
@@ -417,6 +421,12 @@ void MpvPlayer::propertyChanged(const QByteArray &name, const QVariant &value)
     if (name == "time-pos" && present && !(m_atEnd && m_loaded)) {
         m_position = std::llround(value.toDouble() * 1000);
         Q_EMIT positionChanged(m_position);
+        // The levels are asked for as the sound moves on, not by a timer of their own: a timer
+        // would wake the program as often again.
+        if (m_metering && (!m_levelsAsked.isValid() || m_levelsAsked.hasExpired(LevelIntervalMs))) {
+            m_levelsAsked.start();
+            askForLevels();
+        }
     } else if (name == "duration" && present) {
         m_length = std::llround(value.toDouble() * 1000);
     } else if (name == "seeking") {
@@ -438,9 +448,8 @@ void MpvPlayer::reportMode()
         return;
     m_reportedMode = now;
     if (now == Playing) {
-        m_levelTimer->start();
-    } else if (m_levelTimer->isActive()) {
-        m_levelTimer->stop();
+        m_metering = true;
+    } else if (std::exchange(m_metering, false)) {
         Q_EMIT levelsChanged(0, 0);
     }
     Q_EMIT modeChanged(now);

@@ -5,9 +5,11 @@
 #include "playback/MediaView.h"
 #include "playback/MpvEngine.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -103,7 +105,11 @@ private:
     int m_speed = 1000;
     int m_volume = 1000;
     int m_reportedMode = NotReady;
-    QTimer *m_levelTimer = nullptr;
+    // Whether a reading of libmpv's events is on its way to the GUI thread.
+    std::atomic_bool m_eventsAwaited = false;
+    // Whether the levels are measured, and when they were last asked for.
+    bool m_metering = false;
+    QElapsedTimer m_levelsAsked;
     // The views made for this player, and the file waiting for one of them to set up its drawing.
     QList<QPointer<MediaView>> m_views;
     QByteArray m_waitingFile;
