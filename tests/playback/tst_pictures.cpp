@@ -246,6 +246,48 @@ private Q_SLOTS:
         }
     }
 
+    void rowsMissingFromAFileShowOneNeutralColour_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("panel");
+        // Whether what could be read is shown; otherwise it may be refused whole.
+        QTest::addColumn<bool>("partial");
+        const QImage picture = gradient(64, 64);
+        // Bitmaps are stored from the bottom row up: the rows cut off are the top ones.
+        const QByteArray bitmap = encoded(picture, "BMP");
+        QTest::newRow("bitmap cut in half") << "half.bmp" << bitmap.left(54 + 64 * 32 * 3) << QSize() << true;
+        QTest::newRow("bitmap cut in half, fitted")
+            << "half.bmp" << bitmap.left(54 + 64 * 32 * 3) << QSize(32, 32) << true;
+        QImage indexed = picture.convertToFormat(QImage::Format_Indexed8);
+        const QByteArray palette = encoded(indexed, "BMP");
+        QTest::newRow("bitmap of 256 colours cut")
+            << "palette.bmp" << palette.left(palette.size() - 64 * 32) << QSize() << true;
+        const QByteArray png = encoded(picture, "PNG");
+        QTest::newRow("png cut") << "cut.png" << png.left(png.size() / 2) << QSize() << false;
+    }
+    void rowsMissingFromAFileShowOneNeutralColour()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, panel);
+        QFETCH(bool, partial);
+        const QString path = m_dir.filePath(name);
+        writeBytes(path, bytes);
+        // Memory freed by a picture decoded just before is what a new one would be given.
+        for (int i = 0; i < 4; ++i) {
+            QImage earlier = gradient(64, 64).convertToFormat(QImage::Format_RGB32);
+            earlier.fill(Qt::red);
+        }
+        const PictureDecoder::Result result = PictureDecoder::decode(path, panel);
+        if (!partial && result.image.isNull())
+            return;
+        QVERIFY(!result.image.isNull());
+        const QImage top = result.image.convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(QColor(top.pixel(top.width() / 2, 0)), QColor(PictureDecoder::MissingRowColour));
+        QCOMPARE(QColor(top.pixel(0, 1)), QColor(PictureDecoder::MissingRowColour));
+    }
+
     void aFifoNamedLikeAPictureIsRefusedWithoutWaiting()
     {
         const QString path = m_dir.filePath(QStringLiteral("pipe.jpg"));
