@@ -105,7 +105,6 @@ void PlaybackCommands::playSelectedFile()
         m_parts.player->pictures()->showPicture(path);
         m_parts.player->showPictures(true);
         m_advance->pictureShown(options->slideDelay->currentIndex());
-        m_viewer->showPicture(path);
     } else {
         PlayRoutine::Options chosen;
         chosen.autoPlayOnClick = m_startOverride.value_or(options->autoPlay->isChecked());
@@ -142,6 +141,9 @@ void PlaybackCommands::playSelectedFile()
     m_parts.player->fileInformation()->setPlainText(m_informationLines.join(QLatin1Char('\n')));
     m_window.setWindowTitle(versionTitle() + QLatin1String(" - ") + NativePath::forDisplay(path) +
                             QLatin1String(" (") + description.size + QLatin1Char(')'));
+    // The viewer's banner reads the information just written.
+    if (m_showingPicture)
+        m_viewer->showPicture(path);
 }
 
 void PlaybackCommands::playActivatedFile(bool entered)

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 PictureViewer::PictureViewer(const Hooks &hooks, QWidget *parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_hooks(hooks),
@@ -122,9 +123,13 @@ void PictureViewer::checkMark()
 
 void PictureViewer::setTopmost(bool on)
 {
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    // Changing the flags hides the window.
-    show();
+    // setWindowFlag() would hide the window, which ends a modal viewer's exec(): the flag is
+    // changed on the widget and on its native window alone, and the viewer stays shown.
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, on);
+    overrideWindowFlags(flags);
+    if (QWindow *window = windowHandle())
+        window->setFlags(flags);
 }
 
 void PictureViewer::keyPressEvent(QKeyEvent *event)
