@@ -78,7 +78,7 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
     connect(&m_player, &MediaPlayer::fileFailed, this, [this] { m_failed = true; });
     setUpAutoAdvance();
     setUpTransport();
-    m_viewer = new ViewerCommands(window, m_parts, prompter, this);
+    m_viewer = new ViewerCommands(window, m_parts, m_state, prompter, this);
     connect(m_parts.player->pictures(), &PicturePanel::clicked, m_viewer, &ViewerCommands::open);
     connect(&m_player, &MediaPlayer::levelsChanged, m_parts.player, &PlayerPanel::setLevels);
     connect(&m_player, &MediaPlayer::mediumDescribed, this, &PlaybackCommands::described);
