@@ -93,6 +93,22 @@ StreamFacts firstVideoStream(const ReadAt &read, const Chunk &headerList)
     return video;
 }
 
+// Codecs that store every frame whole, so that every frame is a key frame: plain bitmaps, bitmaps
+// with bit fields, uncompressed YUV and motion JPEG.
+bool everyFrameWhole(quint32 compression)
+{
+    if (compression == 0 || compression == 3)
+        return true;
+    QByteArray code(4, '\0');
+    qToLittleEndian(compression, code.data());
+    code = code.toUpper();
+    for (const char *whole : {"DIB ", "RGB ", "RAW ", "MJPG", "Y800", "YUY2", "UYVY", "I420", "YV12"}) {
+        if (code == whole)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool hasForm(const ReadAt &read, const char (&form)[5])
@@ -117,7 +133,9 @@ std::optional<AviInfo> readAvi(const ReadAt &read, qint64 fileSize)
             return true;
         const quint32 flags = word32(main, 12);
         AviInfo info;
+        // What opens an AVI file also writes it.
         info.canRead = true;
+        info.canWrite = true;
         info.hasIndex = flags & 0x10;
         info.mustUseIndex = flags & 0x20;
         info.interleaved = flags & 0x100;
@@ -132,6 +150,7 @@ std::optional<AviInfo> readAvi(const ReadAt &read, qint64 fileSize)
             info.frameRate = quint32(Rounding::halfEven64(double(video.rate) / double(video.scale)));
         // Uncompressed frames are stored as plain bitmaps (compression 0).
         info.compressed = !video.found || video.compression != 0;
+        info.allKeyFrames = video.found && everyFrameWhole(video.compression);
         result = info;
         return true;
     });

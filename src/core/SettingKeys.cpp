@@ -42,6 +42,7 @@ constexpr std::array<SettingDefinition, Count> Table = {{
     {G, "LastPath", E::Text, ""},
     {G, "FirstUse", E::FixedWord, ""},
     {G, "ModernTypes", E::Decimal, "1"},
+    {G, "FitViewer", E::Decimal, "1"},
 }};
 
 // Keys "0" to "30" live as long as the program: the table hands out pointers to them. Rows 21 to

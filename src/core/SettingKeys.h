@@ -48,6 +48,7 @@ enum class SettingKey
     LastPath,
     FirstUse,
     ModernTypes,
+    FitViewer,
 };
 
 struct SettingDefinition
@@ -61,7 +62,7 @@ struct SettingDefinition
 
 namespace SettingKeys {
 
-inline constexpr int Count = int(SettingKey::ModernTypes) + 1;
+inline constexpr int Count = int(SettingKey::FitViewer) + 1;
 
 const SettingDefinition &definition(SettingKey key);
 

@@ -46,6 +46,8 @@ public:
     // "Also show modern media types": on while nothing is stored, so that a first start lists a
     // person's ordinary files; a stored value other than 1 turns it off.
     CheckBoxOrOff modernTypes{m_store, SettingKey::ModernTypes};
+    // "Fit large pictures to the screen" in the full-screen viewer: on while nothing is stored.
+    CheckBoxOrOff fitViewer{m_store, SettingKey::FitViewer};
     CheckBox deleteToTrash{m_store, SettingKey::Delete};
     CheckBox autoPlay{m_store, SettingKey::AutoPlay};
     CheckBox autoPlayAtStart{m_store, SettingKey::AutoPlayStart};

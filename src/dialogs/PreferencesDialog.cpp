@@ -45,8 +45,8 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
     m_updating->hide();
 
     auto *layout = new QVBoxLayout(this);
-    for (QCheckBox *box :
-         {m_fileFly, m_videoFly, m_autoMini, m_delete, m_deleteConfirm, m_showAll, m_modernTypes})
+    for (QCheckBox *box : {m_fileFly, m_videoFly, m_autoMini, m_delete, m_deleteConfirm, m_showAll,
+                           m_modernTypes, m_fitViewer})
         layout->addWidget(box);
     layout->addWidget(note);
     layout->addWidget(association, 1);
@@ -66,6 +66,8 @@ void PreferencesDialog::createOptions(bool showAll)
         "modernTypes",
         tr("Also show modern media types (PNG, JPEG, WebP, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)"), this);
 
+    m_fitViewer = checkBox("fitViewer", tr("Fit large pictures to the screen"), this);
+
     m_fileFly->setChecked(m_settings.liveResizeLists());
     m_videoFly->setChecked(m_settings.liveResizePlayer());
     m_autoMini->setChecked(m_settings.minimiseForEditList().value_or(false));
@@ -73,6 +75,7 @@ void PreferencesDialog::createOptions(bool showAll)
     m_deleteConfirm->setChecked(m_settings.confirmDelete());
     m_showAll->setChecked(showAll);
     m_modernTypes->setChecked(m_settings.modernTypes());
+    m_fitViewer->setChecked(m_settings.fitViewer());
 }
 
 QGroupBox *PreferencesDialog::createAssociationFrame(Prompter &prompter)
@@ -229,5 +232,6 @@ void PreferencesDialog::save()
     m_settings.confirmDelete.set(m_deleteConfirm->isChecked());
     m_settings.showAllFiles.set(m_showAll->isChecked());
     m_settings.modernTypes.set(m_modernTypes->isChecked());
+    m_settings.fitViewer.set(m_fitViewer->isChecked());
     m_settings.sync();
 }

@@ -59,6 +59,7 @@ private:
     QCheckBox *m_deleteConfirm = nullptr;
     QCheckBox *m_showAll = nullptr;
     QCheckBox *m_modernTypes = nullptr;
+    QCheckBox *m_fitViewer = nullptr;
     QListWidget *m_status = nullptr;
     QWidget *m_updating = nullptr;
     bool m_updatingNow = false;

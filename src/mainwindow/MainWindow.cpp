@@ -347,6 +347,7 @@ void MainWindow::showPreferences()
     m_parts.panes->listsSplitter()->setLiveResize(m_settings.liveResizePlayer());
     if (const std::optional<bool> on = m_settings.minimiseForEditList())
         m_state.minimiseForEditList = *on;
+    m_state.fitViewer = m_settings.fitViewer();
     m_parts.navigator->setPattern(FilePattern(m_state.types.filePattern(m_state.showAll)));
     m_parts.navigator->relist();
 }

@@ -78,7 +78,7 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
     connect(&m_player, &MediaPlayer::fileFailed, this, [this] { m_failed = true; });
     setUpAutoAdvance();
     setUpTransport();
-    m_viewer = new ViewerCommands(window, m_parts, prompter, this);
+    m_viewer = new ViewerCommands(window, m_parts, m_state, prompter, this);
     connect(m_parts.player->pictures(), &PicturePanel::clicked, m_viewer, &ViewerCommands::open);
     connect(&m_player, &MediaPlayer::levelsChanged, m_parts.player, &PlayerPanel::setLevels);
     connect(&m_player, &MediaPlayer::mediumDescribed, this, &PlaybackCommands::described);
@@ -105,7 +105,6 @@ void PlaybackCommands::playSelectedFile()
         m_parts.player->pictures()->showPicture(path);
         m_parts.player->showPictures(true);
         m_advance->pictureShown(options->slideDelay->currentIndex());
-        m_viewer->showPicture(path);
     } else {
         PlayRoutine::Options chosen;
         chosen.autoPlayOnClick = m_startOverride.value_or(options->autoPlay->isChecked());
@@ -142,6 +141,9 @@ void PlaybackCommands::playSelectedFile()
     m_parts.player->fileInformation()->setPlainText(m_informationLines.join(QLatin1Char('\n')));
     m_window.setWindowTitle(versionTitle() + QLatin1String(" - ") + NativePath::forDisplay(path) +
                             QLatin1String(" (") + description.size + QLatin1Char(')'));
+    // The viewer's banner reads the information just written.
+    if (m_showingPicture)
+        m_viewer->showPicture(path);
 }
 
 void PlaybackCommands::playActivatedFile(bool entered)

@@ -13,6 +13,8 @@ struct SessionState
     EditListStore editList;
     bool showAll = false;
     bool minimiseForEditList = true;
+    // The full-screen viewer fits a picture larger than the screen.
+    bool fitViewer = true;
     QString currentFile;
     // The file played last this session, kept as the place to come back to.
     QString lastPlayedPath;

@@ -74,6 +74,7 @@ void StartupRestore::run(const std::function<void()> &closeSecondCopy)
     m_parts.fileList->setFocus();
     if (const std::optional<bool> on = m_settings.minimiseForEditList())
         m_state.minimiseForEditList = *on;
+    m_state.fitViewer = m_settings.fitViewer();
     recordFirstRun();
     loadLastPlaylist();
     m_parts.playlist->markEditList(m_state.editList);

@@ -7,6 +7,7 @@
 #include "core/VersionTitle.h"
 #include "mainwindow/PlaybackOptionsPanel.h"
 #include "mainwindow/PlayerPanel.h"
+#include "mainwindow/SessionState.h"
 #include "mainwindow/WindowActions.h"
 #include "platform/Prompter.h"
 #include "playback/PicturePanel.h"
@@ -16,9 +17,9 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 
-ViewerCommands::ViewerCommands(QMainWindow &window, const MainWindowParts &parts, Prompter &prompter,
-                               QObject *parent)
-    : QObject(parent), m_window(window), m_parts(parts), m_prompter(prompter)
+ViewerCommands::ViewerCommands(QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
+                               Prompter &prompter, QObject *parent)
+    : QObject(parent), m_window(window), m_parts(parts), m_state(state), m_prompter(prompter)
 {
 }
 
@@ -77,7 +78,7 @@ void ViewerCommands::open()
         if (list->items()->count() > 0)
             list->setCurrentRow(list->items()->count() - 1);
     };
-    PictureViewer viewer(hooks, &m_window);
+    PictureViewer viewer(hooks, m_state.fitViewer, &m_window);
     m_viewer = &viewer;
     viewer.showPicture(pictures->path());
     viewer.exec();

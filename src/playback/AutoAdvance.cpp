@@ -73,7 +73,8 @@ void AutoAdvance::tick()
                 next = row;
         }
     }
-    if (next < 0) {
+    // The only file of the list has been shown: there is nothing further to go to.
+    if (next < 0 || next == current) {
         m_hooks.turnOff();
         m_timer->stop();
         return;

@@ -10,7 +10,8 @@ class QTimer;
 // "Auto play next": while on, a timer looks once a second whether the medium has reached its end
 // (a picture shown counts as finished, and waits for the slide delay first) and then chooses the
 // next file of the file list, or the next entry of the playlist while that is in use. At the end
-// of the list it starts again at the top; a list without files turns it off.
+// of the list it starts again at the top; a list without files, or whose one file has been shown,
+// turns it off.
 class AutoAdvance : public QObject
 {
     Q_OBJECT

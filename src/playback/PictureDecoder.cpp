@@ -40,6 +40,64 @@ Result readMetafile(QFile &file, const QSize &panel)
     return result;
 }
 
+// An image for the reader to decode into, of the size and format it will give, filled with the
+// given palette index, or the colour of missing rows: a decoder that stops early leaves the rest of
+// the image as it found it. Nothing when the reader cannot tell, or the picture is over the limit.
+QImage blankFor(QImageReader &reader, int index)
+{
+    const QSize size = reader.scaledSize().isValid() ? reader.scaledSize() : reader.size();
+    const QImage::Format format = reader.imageFormat();
+    if (size.isEmpty() || format == QImage::Format_Invalid)
+        return {};
+    const qint64 bits = qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel();
+    if (bits / 8 > qint64(AllocationLimitMb) * 1024 * 1024)
+        return {};
+    QImage image(size, format);
+    if (image.format() == QImage::Format_Indexed8)
+        image.fill(uint(index));
+    else if (image.depth() == 1)
+        image.fill(0);
+    else if (!image.isNull())
+        image.fill(QColor(MissingRowColour));
+    return image;
+}
+
+// Reads the picture, which starts at the beginning of the device.
+QImage readFilled(QImageReader &reader, QIODevice &device)
+{
+    QImage image = blankFor(reader, 255);
+    if (!reader.read(&image))
+        return {};
+    if (image.format() != QImage::Format_Indexed8)
+        return image;
+    if (image.colorCount() < 256) {
+        // A palette with room left: its last entry is the colour of missing rows.
+        image.setColorCount(256);
+        image.setColor(255, MissingRowColour);
+        return image;
+    }
+    // A full palette has no entry to spare: a second reading over another index tells which
+    // pixels the decoder never wrote.
+    device.seek(0);
+    QImageReader again(&device);
+    again.setAutoTransform(true);
+    again.setScaledSize(reader.scaledSize());
+    QImage other = blankFor(again, 0);
+    if (!again.read(&other) || other.size() != image.size() || other.format() != image.format())
+        return image;
+    QImage shown = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *first = image.constScanLine(y);
+        const uchar *second = other.constScanLine(y);
+        auto *row = reinterpret_cast<QRgb *>(shown.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (first[x] != second[x])
+                row[x] = MissingRowColour;
+        }
+    }
+    return shown;
+}
+
 } // namespace
 
 Result decode(const QString &path, const QSize &panel)
@@ -70,7 +128,7 @@ Result decode(const QString &path, const QSize &panel)
         reader.supportsOption(QImageIOHandler::ScaledSize))
         reader.setScaledSize(turned ? fitted.transposed() : fitted);
     result.animated = reader.supportsAnimation() && reader.imageCount() != 1;
-    result.image = reader.read();
+    result.image = readFilled(reader, file);
     if (result.image.isNull()) {
         result.problem = reader.errorString();
         return result;

@@ -21,6 +21,9 @@ struct Result
     QString problem;
 };
 
+// Where a file ends before its picture does, the rows that could not be read show this colour.
+inline constexpr QRgb MissingRowColour = 0xff808080;
+
 // The picture fitted into the panel (PictureFit); an invalid panel gives the natural size.
 Result decode(const QString &path, const QSize &panel = QSize());
 

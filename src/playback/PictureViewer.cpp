@@ -5,21 +5,25 @@
 #include "playback/PictureLoader.h"
 #include "playback/PicturePanel.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QWindow>
 
-PictureViewer::PictureViewer(const Hooks &hooks, QWidget *parent)
+PictureViewer::PictureViewer(const Hooks &hooks, bool fitLarge, QWidget *parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_hooks(hooks),
-      m_loader(new PictureLoader(this))
+      m_loader(new PictureLoader(this)), m_fitLarge(fitLarge)
 {
     setObjectName(QStringLiteral("pictureViewer"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     setGeometry(screen->geometry());
+    m_zoom.setView(size());
     setWindowState(Qt::WindowFullScreen);
 
     m_mark = new QLabel(QStringLiteral("S"), this);
@@ -50,7 +54,9 @@ PictureViewer::~PictureViewer() = default;
 void PictureViewer::showPicture(const QString &path)
 {
     m_path = path;
-    m_loader->load(path);
+    m_loaded = false;
+    // Fitted, a large picture is decoded no larger than the screen shows it.
+    m_loader->load(path, m_fitLarge ? size() : QSize());
     checkMark();
     showBanner();
 }
@@ -59,6 +65,19 @@ void PictureViewer::loaded(const QString &path, const PictureDecoder::Result &re
 {
     if (path != m_path)
         return;
+    if (!m_loaded) {
+        firstLoaded(path, result);
+        return;
+    }
+    // The picture at its own size, asked for by a zoom past the size it was decoded at.
+    if (!result.image.isNull())
+        m_image = result.image;
+    update();
+}
+
+void PictureViewer::firstLoaded(const QString &path, const PictureDecoder::Result &result)
+{
+    m_loaded = true;
     delete m_animation;
     m_animation = nullptr;
     if (result.animated) {
@@ -66,18 +85,41 @@ void PictureViewer::loaded(const QString &path, const PictureDecoder::Result &re
         connect(m_animation, &PictureAnimation::frameChanged, this, qOverload<>(&QWidget::update));
     }
     m_image = result.image;
-    if (m_image.isNull()) {
-        m_image =
-            QImage(PicturePanel::ErrorPictureSize, PicturePanel::ErrorPictureSize, QImage::Format_RGB32);
+    const bool error = m_image.isNull();
+    QSize natural = result.naturalSize;
+    if (error) {
+        natural = QSize(PicturePanel::ErrorPictureSize, PicturePanel::ErrorPictureSize);
+        m_image = QImage(natural, QImage::Format_RGB32);
         m_image.fill(Qt::white);
     }
-    centrePicture();
+    m_fullSize = error || m_image.size() == natural;
+    m_zoom.setView(size());
+    m_zoom.setPicture(natural, m_fitLarge);
+    placed();
+    if (m_banner->isVisible())
+        setBannerText();
 }
 
-void PictureViewer::centrePicture()
+void PictureViewer::placed()
 {
-    m_origin = QPoint(width() / 2 - m_image.width() / 2, height() / 2 - m_image.height() / 2);
+    const QSize shown = m_zoom.area().size().toSize();
+    // An animation's frames are scaled down as they are decoded, never up.
+    if (m_animation)
+        m_animation->setFrameSize(m_zoom.scale() < 1.0 ? shown : QSize());
+    if (!m_fullSize && (shown.width() > m_image.width() || shown.height() > m_image.height())) {
+        m_fullSize = true;
+        m_loader->load(m_path);
+    }
     update();
+}
+
+void PictureViewer::zoomAbout(int steps, const QPointF &anchor)
+{
+    if (!m_loaded || steps == 0)
+        return;
+    m_zoom.zoom(steps, anchor);
+    placed();
+    showBanner();
 }
 
 bool PictureViewer::bannerShown() const
@@ -98,18 +140,25 @@ bool PictureViewer::markShown() const
 void PictureViewer::showBanner()
 {
     m_bannerTimer->stop();
-    const QString name = m_hooks.chosenName().trimmed();
-    if (name.isEmpty())
+    if (m_hooks.chosenName().trimmed().isEmpty())
         return;
-    QString information = m_hooks.information();
-    information.remove(QLatin1String("\r\n"));
-    information.remove(QLatin1Char('\n'));
-    m_banner->setText(name + QLatin1Char('\n') + information.trimmed());
-    m_banner->adjustSize();
-    m_banner->move(width() - m_banner->width(), height() / 2 - m_banner->height());
+    setBannerText();
     m_banner->show();
     m_banner->raise();
     m_bannerTimer->start();
+}
+
+void PictureViewer::setBannerText()
+{
+    QString information = m_hooks.information();
+    information.remove(QLatin1String("\r\n"));
+    information.remove(QLatin1Char('\n'));
+    QString text = m_hooks.chosenName().trimmed() + QLatin1Char('\n') + information.trimmed();
+    if (m_loaded && m_zoom.percent() != 100)
+        text += QLatin1Char('\n') + tr("Zoom : %1 %").arg(m_zoom.percent());
+    m_banner->setText(text);
+    m_banner->adjustSize();
+    m_banner->move(width() - m_banner->width(), height() / 2 - m_banner->height());
 }
 
 void PictureViewer::checkMark()
@@ -122,13 +171,47 @@ void PictureViewer::checkMark()
 
 void PictureViewer::setTopmost(bool on)
 {
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    // Changing the flags hides the window.
-    show();
+    // setWindowFlag() would hide the window, which ends a modal viewer's exec(): the flag is
+    // changed on the widget and on its native window alone, and the viewer stays shown.
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, on);
+    overrideWindowFlags(flags);
+    if (QWindow *window = windowHandle())
+        window->setFlags(flags);
+}
+
+bool PictureViewer::zoomKey(QKeyEvent *event)
+{
+    QPointF anchor = mapFromGlobal(QCursor::pos());
+    if (!rect().contains(anchor.toPoint()))
+        anchor = rect().center();
+    switch (event->key()) {
+    case Qt::Key_Plus:
+        zoomAbout(1, anchor);
+        return true;
+    case Qt::Key_Minus:
+        zoomAbout(-1, anchor);
+        return true;
+    case Qt::Key_0:
+        m_zoom.fit();
+        break;
+    case Qt::Key_1:
+        m_zoom.showNaturalSize();
+        break;
+    default:
+        return false;
+    }
+    if (m_loaded) {
+        placed();
+        showBanner();
+    }
+    return true;
 }
 
 void PictureViewer::keyPressEvent(QKeyEvent *event)
 {
+    if (zoomKey(event))
+        return;
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -178,7 +261,7 @@ void PictureViewer::keyPressEvent(QKeyEvent *event)
 
 bool PictureViewer::onPicture(const QPoint &point) const
 {
-    return QRect(m_origin, m_image.size()).contains(point);
+    return m_zoom.area().contains(point);
 }
 
 void PictureViewer::mousePressEvent(QMouseEvent *event)
@@ -191,7 +274,7 @@ void PictureViewer::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && onPicture(at) && !m_dragging) {
         m_dragging = true;
         m_pressedAt = at;
-        m_originAtPress = m_origin;
+        m_originAtPress = m_zoom.area().topLeft();
     }
 }
 
@@ -199,7 +282,7 @@ void PictureViewer::mouseMoveEvent(QMouseEvent *event)
 {
     if (!m_dragging)
         return;
-    m_origin = m_originAtPress + (event->position().toPoint() - m_pressedAt);
+    m_zoom.moveTo(m_originAtPress + (event->position().toPoint() - m_pressedAt));
     update();
 }
 
@@ -214,20 +297,38 @@ void PictureViewer::mouseDoubleClickEvent(QMouseEvent *event)
         accept();
 }
 
+void PictureViewer::wheelEvent(QWheelEvent *event)
+{
+    // With or without Ctrl; a wheel of finer steps zooms once a notch's worth has turned.
+    m_wheelTurn += event->angleDelta().y();
+    const int steps = m_wheelTurn / QWheelEvent::DefaultDeltasPerStep;
+    m_wheelTurn -= steps * QWheelEvent::DefaultDeltasPerStep;
+    zoomAbout(steps, event->position());
+}
+
 void PictureViewer::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
+    // The picture shown stays until the next one has arrived.
+    if (m_image.isNull())
+        return;
     const QImage frame = m_animation ? m_animation->currentFrame() : QImage();
-    if (!frame.isNull())
-        painter.drawImage(m_origin, frame);
-    else if (!m_image.isNull())
-        painter.drawImage(m_origin, m_image);
+    const QImage &shown = frame.isNull() ? m_image : frame;
+    const QRectF area = m_zoom.area();
+    if (shown.size() == area.size().toSize()) {
+        painter.drawImage(area.topLeft(), shown);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(area, shown);
 }
 
 void PictureViewer::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    centrePicture();
+    m_zoom.setView(size());
+    if (m_loaded)
+        placed();
     m_banner->move(width() - m_banner->width(), m_banner->y());
 }

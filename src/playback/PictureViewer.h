@@ -2,6 +2,7 @@
 #pragma once
 
 #include "playback/PictureDecoder.h"
+#include "playback/PictureZoom.h"
 
 #include <QDialog>
 #include <functional>
@@ -11,10 +12,12 @@ class PictureLoader;
 class QLabel;
 class QTimer;
 
-// The full-screen picture viewer: the picture at its own size on black, centred (a larger one
-// overflows on every side), moved with the left mouse button. Keys step through the folder, mark
-// pictures for the EditList and run the slide show; after every change a banner shows the file's
-// name and information for three seconds. It stays on top of other windows while open.
+// The full-screen picture viewer: the picture on black, centred, fitted to the screen when it is
+// larger (or at its own size, overflowing on every side, when fitting is off), moved with the left
+// mouse button. + and - and the wheel zoom about the pointer, 0 fits, 1 shows the natural size.
+// Keys step through the folder, mark pictures for the EditList and run the slide show; after every
+// change a banner shows the file's name, its information and a zoom other than 100 % for three
+// seconds. It stays on top of other windows while open.
 class PictureViewer : public QDialog
 {
     Q_OBJECT
@@ -42,14 +45,18 @@ public:
         std::function<void()> lastFile;
     };
 
-    PictureViewer(const Hooks &hooks, QWidget *parent = nullptr);
+    // fitLarge: a picture larger than the screen is shown whole, decoded at the size shown.
+    PictureViewer(const Hooks &hooks, bool fitLarge, QWidget *parent = nullptr);
     ~PictureViewer() override;
 
-    // Shows a picture, decoded at its own size.
     void showPicture(const QString &path);
     QString path() const { return m_path; }
     // Where the picture's top left corner is, in the window.
-    QPoint pictureOrigin() const { return m_origin; }
+    QPoint pictureOrigin() const { return pictureArea().topLeft(); }
+    // Where the picture is drawn, and how large.
+    QRect pictureArea() const { return m_zoom.area().toRect(); }
+    // The size of the picture as decoded, which may be smaller than its own.
+    QSize decodedSize() const { return m_image.size(); }
     bool bannerShown() const;
     QString bannerText() const;
     bool markShown() const;
@@ -60,13 +67,19 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void loaded(const QString &path, const PictureDecoder::Result &result);
-    void centrePicture();
+    void firstLoaded(const QString &path, const PictureDecoder::Result &result);
+    // The picture has a new place or size.
+    void placed();
+    bool zoomKey(QKeyEvent *event);
+    void zoomAbout(int steps, const QPointF &anchor);
     void showBanner();
+    void setBannerText();
     void checkMark();
     bool onPicture(const QPoint &point) const;
     void setTopmost(bool on);
@@ -74,12 +87,18 @@ private:
     Hooks m_hooks;
     PictureLoader *m_loader = nullptr;
     PictureAnimation *m_animation = nullptr;
+    bool m_fitLarge = true;
     QString m_path;
     QImage m_image;
-    QPoint m_origin;
+    // The picture of m_path has arrived; then whether it was decoded at its own size.
+    bool m_loaded = false;
+    bool m_fullSize = false;
+    PictureZoom m_zoom;
     bool m_dragging = false;
     QPoint m_pressedAt;
-    QPoint m_originAtPress;
+    QPointF m_originAtPress;
+    // Wheel turn not yet made a zoom step of.
+    int m_wheelTurn = 0;
     QLabel *m_banner = nullptr;
     QLabel *m_mark = nullptr;
     QTimer *m_bannerTimer = nullptr;

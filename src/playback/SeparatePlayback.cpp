@@ -49,7 +49,7 @@ bool SeparatePlayback::showsPictures(const QString &fileName)
 {
     const QString tail = fileName.right(3);
     for (const char *video : {"peg", "mpg", "avi", "mov", ".qt"}) {
-        if (tail == QLatin1String(video))
+        if (tail.compare(QLatin1String(video), Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;

@@ -38,8 +38,8 @@ public:
     // The position the second player reached.
     qint64 lastPosition() const { return m_lastPosition; }
 
-    // Whether a window should keep room for pictures: names ending in peg, mpg, avi, mov or .qt,
-    // compared as written; any other file needs no more than a narrow window.
+    // Whether a window should keep room for pictures: names ending in peg, mpg, avi, mov or .qt in
+    // either case (cameras write CLIP.AVI); any other file needs no more than a narrow window.
     static bool showsPictures(const QString &fileName);
 
 Q_SIGNALS:

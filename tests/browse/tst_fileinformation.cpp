@@ -106,11 +106,16 @@ private Q_SLOTS:
                                       "Framerate : 30 FPS",   "Size : 320 x 240",
                                       "Compressed : True",    "Interleaved : True",
                                       "No of streams : 2",    "Length  : 250",
-                                      "Can Read :  True",     "Can Write : False",
+                                      "Can Read :  True",     "Can Write : True",
                                       "Has index : True",     "All keyframes : False",
                                       "Captured file : True", "Must use index : False"};
         QTest::newRow("avi") << "clip.avi" << avi << aviLines << "";
         QTest::newRow("avi named .MPEG") << "clip.MPEG" << avi << aviLines << "";
+        const QByteArray motionJpeg = aviFile(0x10110, 2, "MJPG");
+        QStringList motionJpegLines = aviLines;
+        motionJpegLines[11] = QStringLiteral("All keyframes : True");
+        QTest::newRow("motion jpeg avi: every frame a key frame")
+            << "cam.avi" << motionJpeg << motionJpegLines << "";
         QStringList uncompressed = aviLines;
         const QByteArray plain = aviFile(0, 1, QByteArray(4, '\0'));
         uncompressed = {"Size : " + FileInformation::sizeText(plain.size()),
@@ -122,9 +127,9 @@ private Q_SLOTS:
                         "No of streams : 1",
                         "Length  : 250",
                         "Can Read :  True",
-                        "Can Write : False",
+                        "Can Write : True",
                         "Has index : False",
-                        "All keyframes : False",
+                        "All keyframes : True",
                         "Captured file : False",
                         "Must use index : False"};
         QTest::newRow("uncompressed avi") << "raw.avi" << plain << uncompressed << "";

@@ -40,6 +40,8 @@ private Q_SLOTS:
         QVERIFY(box("deleteToTrash")->isChecked());
         QVERIFY(!box("confirmDelete")->isChecked());
         QVERIFY(box("showAllFiles")->isChecked());
+        QVERIFY(box("fitViewer")->isChecked());
+        QCOMPARE(box("fitViewer")->text(), QStringLiteral("Fit large pictures to the screen"));
         QCOMPARE(box("confirmDelete")->text(),
                  QStringLiteral("Confirmation when deleting files from filelist."));
     }
@@ -136,6 +138,7 @@ private Q_SLOTS:
         window.show();
         window.findChild<QCheckBox *>(QStringLiteral("liveResizePlayer"))->setChecked(true);
         window.findChild<QCheckBox *>(QStringLiteral("showAllFiles"))->setChecked(true);
+        window.findChild<QCheckBox *>(QStringLiteral("fitViewer"))->setChecked(false);
         if (viaClose)
             window.findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
         else
@@ -148,6 +151,8 @@ private Q_SLOTS:
                  viaClose ? QStringLiteral("1") : QStringLiteral("-"));
         QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("FileFlySize"), QStringLiteral("-")),
                  viaClose ? QStringLiteral("1") : QStringLiteral("-"));
+        QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("FitViewer"), QStringLiteral("-")),
+                 viaClose ? QStringLiteral("0") : QStringLiteral("-"));
     }
 
     void supportedTypesText()

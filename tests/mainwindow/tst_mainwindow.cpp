@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browse/EntryListModel.h"
 #include "browse/EntryListView.h"
+#include "browse/FileInformation.h"
 #include "browse/FolderNavigator.h"
 #include "browse/FolderTree.h"
 #include "browse/PathBar.h"
@@ -1413,6 +1414,84 @@ private Q_SLOTS:
         // A medium takes the media view back.
         list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
         QVERIFY(!pictures->isVisible());
+    }
+
+    void theViewerBannerGivesEachPictureItsOwnSize()
+    {
+        Session session;
+        session.preset(QStringLiteral("DeleteConfirm"), QStringLiteral("0"));
+        // Pictures of different sizes, so that a size one step behind shows.
+        const QStringList names{"p1.bmp", "p2.bmp", "p3.bmp"};
+        for (int i = 0; i < names.size(); ++i) {
+            QImage picture(100 + 200 * i, 100, QImage::Format_RGB32);
+            picture.fill(Qt::darkGreen);
+            QVERIFY(picture.save(session.media(names.at(i))));
+        }
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        auto *pictures = session.child<PicturePanel>("picturePanel");
+        QSignalSpy shown(pictures, &PicturePanel::shown);
+        list->setCurrentRow(list->items()->findItem(names.first()));
+        QVERIFY(shown.wait(5000));
+        auto expected = [&session](const QString &name) {
+            const QString size = FileInformation::sizeText(QFileInfo(session.media(name)).size());
+            return name + QStringLiteral("\nSize : ") + size;
+        };
+        QStringList banners;
+        QStringList wanted;
+        QTimer::singleShot(0, [&] {
+            QWidget *viewer = QApplication::activeModalWidget();
+            QVERIFY(viewer);
+            auto *banner = viewer->findChild<QLabel *>(QStringLiteral("banner"));
+            banners << banner->text();
+            wanted << expected(names.at(0));
+            // The slide show moves on as a choice in the list; Page Down through the viewer.
+            list->setCurrentRow(list->items()->findItem(names.at(1)));
+            banners << banner->text();
+            wanted << expected(names.at(1));
+            QTest::keyClick(viewer, Qt::Key_PageDown);
+            banners << banner->text();
+            wanted << expected(names.at(2));
+            // Deleting the last one shows another, with its size.
+            QTest::keyClick(viewer, Qt::Key_Delete);
+            banners << banner->text();
+            wanted << expected(list->items()->text(list->currentRow()));
+            QTest::keyClick(viewer, Qt::Key_Escape);
+        });
+        Q_EMIT pictures->clicked();
+        QCOMPARE(banners, wanted);
+    }
+
+    void shiftEscapeKeepsTheViewerOpenAndTheWindowAnswers()
+    {
+        Session session;
+        QImage picture(300, 200, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(session.media(QStringLiteral("green.bmp"))));
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        auto *pictures = session.child<PicturePanel>("picturePanel");
+        QSignalSpy shown(pictures, &PicturePanel::shown);
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("green.bmp")));
+        QVERIFY(shown.wait(5000));
+        QWidget *afterShiftEscape = nullptr;
+        bool onTop = true;
+        QTimer::singleShot(0, [&] {
+            QWidget *viewer = QApplication::activeModalWidget();
+            QTest::keyClick(viewer, Qt::Key_Escape, Qt::ShiftModifier);
+            // Looked at once the key's consequences have run.
+            QTimer::singleShot(0, viewer, [&, viewer] {
+                afterShiftEscape = QApplication::activeModalWidget();
+                onTop = viewer->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                QTest::keyClick(viewer, Qt::Key_Escape);
+            });
+        });
+        Q_EMIT pictures->clicked();
+        QVERIFY(afterShiftEscape);
+        QCOMPARE(afterShiftEscape->objectName(), QStringLiteral("pictureViewer"));
+        QVERIFY(!onTop);
+        // Closed, the viewer leaves nothing modal behind.
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
     void theSlideShowGoesThroughPicturesAndSoundsAndWraps()

@@ -59,6 +59,8 @@ private Q_SLOTS:
         QTest::newRow("nothing chosen starts at the top") << "udff" << -1 << 2;
         QTest::newRow("no file after the chosen one turns it off") << "ufdd" << 1 << -1;
         QTest::newRow("a folder without files turns it off") << "udd" << 2 << -1;
+        QTest::newRow("the one file of a folder is not shown again") << "uf" << 1 << -1;
+        QTest::newRow("the one file among folders is not shown again") << "udfd" << 2 << -1;
         QTest::newRow("an empty list turns it off") << "" << -1 << -1;
     }
     void theNextFileIsChosen()

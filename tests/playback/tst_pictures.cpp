@@ -4,6 +4,7 @@
 #include "playback/PictureDecoder.h"
 #include "playback/PictureFit.h"
 #include "playback/PictureViewer.h"
+#include "playback/PictureZoom.h"
 #include "playback/WmfReader.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
@@ -246,6 +247,48 @@ private Q_SLOTS:
         }
     }
 
+    void rowsMissingFromAFileShowOneNeutralColour_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("panel");
+        // Whether what could be read is shown; otherwise it may be refused whole.
+        QTest::addColumn<bool>("partial");
+        const QImage picture = gradient(64, 64);
+        // Bitmaps are stored from the bottom row up: the rows cut off are the top ones.
+        const QByteArray bitmap = encoded(picture, "BMP");
+        QTest::newRow("bitmap cut in half") << "half.bmp" << bitmap.left(54 + 64 * 32 * 3) << QSize() << true;
+        QTest::newRow("bitmap cut in half, fitted")
+            << "half.bmp" << bitmap.left(54 + 64 * 32 * 3) << QSize(32, 32) << true;
+        QImage indexed = picture.convertToFormat(QImage::Format_Indexed8);
+        const QByteArray palette = encoded(indexed, "BMP");
+        QTest::newRow("bitmap of 256 colours cut")
+            << "palette.bmp" << palette.left(palette.size() - 64 * 32) << QSize() << true;
+        const QByteArray png = encoded(picture, "PNG");
+        QTest::newRow("png cut") << "cut.png" << png.left(png.size() / 2) << QSize() << false;
+    }
+    void rowsMissingFromAFileShowOneNeutralColour()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, panel);
+        QFETCH(bool, partial);
+        const QString path = m_dir.filePath(name);
+        writeBytes(path, bytes);
+        // Memory freed by a picture decoded just before is what a new one would be given.
+        for (int i = 0; i < 4; ++i) {
+            QImage earlier = gradient(64, 64).convertToFormat(QImage::Format_RGB32);
+            earlier.fill(Qt::red);
+        }
+        const PictureDecoder::Result result = PictureDecoder::decode(path, panel);
+        if (!partial && result.image.isNull())
+            return;
+        QVERIFY(!result.image.isNull());
+        const QImage top = result.image.convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(QColor(top.pixel(top.width() / 2, 0)), QColor(PictureDecoder::MissingRowColour));
+        QCOMPARE(QColor(top.pixel(0, 1)), QColor(PictureDecoder::MissingRowColour));
+    }
+
     void aFifoNamedLikeAPictureIsRefusedWithoutWaiting()
     {
         const QString path = m_dir.filePath(QStringLiteral("pipe.jpg"));
@@ -253,6 +296,100 @@ private Q_SLOTS:
         const PictureDecoder::Result result = PictureDecoder::decode(path, QSize(400, 400));
         QVERIFY(result.image.isNull());
         QCOMPARE(result.problem, QStringLiteral("it is not a regular file"));
+    }
+
+    void theViewerFitsAndZooms_data()
+    {
+        QTest::addColumn<QSize>("natural");
+        QTest::addColumn<bool>("fitLarge");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QRectF>("area");
+        QTest::addColumn<int>("percent");
+        const QSize photo(4000, 3000);
+        QTest::newRow("a photo fitted whole") << photo << true << "" << QRectF(0, 0, 1280, 960) << 32;
+        QTest::newRow("fitting off: own size, overflowing evenly")
+            << photo << false << "" << QRectF(-1360, -1020, 4000, 3000) << 100;
+        QTest::newRow("a small picture is not enlarged")
+            << QSize(100, 50) << true << "" << QRectF(590, 455, 100, 50) << 100;
+        QTest::newRow("a step larger about the middle")
+            << photo << true << "+" << QRectF(-160, -120, 1600, 1200) << 40;
+        QTest::newRow("a step larger about the top left corner")
+            << photo << true << "+@0,0" << QRectF(0, 0, 1600, 1200) << 40;
+        QTest::newRow("a step back gives the fitted picture")
+            << photo << true << "+ -" << QRectF(0, 0, 1280, 960) << 32;
+        QTest::newRow("0 fits again") << photo << true << "+ + 0" << QRectF(0, 0, 1280, 960) << 32;
+        QTest::newRow("1 is the natural size")
+            << photo << true << "+ 1" << QRectF(-1360, -1020, 4000, 3000) << 100;
+        QTest::newRow("0 fits with fitting off") << photo << false << "0" << QRectF(0, 0, 1280, 960) << 32;
+        QTest::newRow("no larger than sixteen times")
+            << QSize(100, 50) << true << QStringLiteral("+@590,455 ").repeated(18)
+            << QRectF(590, 455, 1600, 800) << 1600;
+        QTest::newRow("a fitted picture is fitted to a new screen")
+            << photo << true << "screen" << QRectF(0, 30, 640, 480) << 16;
+        QTest::newRow("a zoomed one keeps its zoom, centred")
+            << photo << true << "+@0,0 screen" << QRectF(-480, -330, 1600, 1200) << 40;
+    }
+    void theViewerFitsAndZooms()
+    {
+        QFETCH(QSize, natural);
+        QFETCH(bool, fitLarge);
+        QFETCH(QString, steps);
+        QFETCH(QRectF, area);
+        QFETCH(int, percent);
+        PictureZoom zoom;
+        zoom.setView(QSize(1280, 960));
+        zoom.setPicture(natural, fitLarge);
+        for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QStringList at = step.mid(2).split(QLatin1Char(','));
+            const QPointF anchor =
+                step.size() > 2 ? QPointF(at[0].toInt(), at[1].toInt()) : QPointF(640, 480);
+            if (step == QLatin1String("screen"))
+                zoom.setView(QSize(640, 540));
+            else if (step.startsWith(QLatin1Char('+')))
+                zoom.zoom(1, anchor);
+            else if (step.startsWith(QLatin1Char('-')))
+                zoom.zoom(-1, anchor);
+            else if (step == QLatin1String("0"))
+                zoom.fit();
+            else if (step == QLatin1String("1"))
+                zoom.showNaturalSize();
+        }
+        QCOMPARE(zoom.area(), area);
+        QCOMPARE(zoom.percent(), percent);
+    }
+
+    void theViewerShowsALargePictureFittedAndZoomed()
+    {
+        Calls made;
+        const QString path = m_dir.filePath(QStringLiteral("wide.jpg"));
+        writeBytes(path, encoded(gradient(3000, 200), "JPG"));
+        PictureViewer viewer(hooksRecording(made), true);
+        viewer.show();
+        viewer.showPicture(path);
+        // Fitted whole, and decoded no larger than shown.
+        const QRect fitted = PictureFit::fit(QSize(3000, 200), viewer.size());
+        QTRY_COMPARE(viewer.pictureArea(), fitted);
+        QCOMPARE(viewer.decodedSize(), fitted.size());
+        const auto banner = [](int percent) {
+            return QStringLiteral("holiday.jpg\nSize : 2.0 MB\nZoom : %1 %").arg(percent);
+        };
+        QCOMPARE(viewer.bannerText(), banner(qRound(fitted.width() / 30.0)));
+        // The wheel zooms about the pointer: the point of the picture under it stays there.
+        const QPointF pointer(fitted.left() + fitted.width() / 4.0, fitted.center().y());
+        QWheelEvent wheel(pointer, viewer.mapToGlobal(pointer), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&viewer, &wheel);
+        const QRect zoomed = viewer.pictureArea();
+        QVERIFY(qAbs(zoomed.width() - fitted.width() * 1.25) <= 1);
+        QVERIFY(qAbs(pointer.x() - zoomed.left() - zoomed.width() / 4.0) <= 1);
+        QCOMPARE(viewer.bannerText(), banner(qRound(zoomed.width() / 30.0)));
+        // The natural size needs the picture decoded at its own size.
+        QTest::keyClick(&viewer, Qt::Key_1);
+        QCOMPARE(viewer.pictureArea().size(), QSize(3000, 200));
+        QTRY_COMPARE(viewer.decodedSize(), QSize(3000, 200));
+        QCOMPARE(viewer.bannerText(), QStringLiteral("holiday.jpg\nSize : 2.0 MB"));
+        QTest::keyClick(&viewer, Qt::Key_0);
+        QCOMPARE(viewer.pictureArea(), fitted);
     }
 
     void theViewerKeys_data()
@@ -282,7 +419,7 @@ private Q_SLOTS:
         QFETCH(QStringList, calls);
         QFETCH(bool, open);
         Calls made;
-        PictureViewer viewer(hooksRecording(made));
+        PictureViewer viewer(hooksRecording(made), false);
         viewer.show();
         QTest::keyClick(&viewer, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(made.made, calls);
@@ -294,7 +431,7 @@ private Q_SLOTS:
         Calls made;
         const QString path = m_dir.filePath(QStringLiteral("big.png"));
         writeBytes(path, encoded(gradient(3000, 200), "PNG"));
-        PictureViewer viewer(hooksRecording(made));
+        PictureViewer viewer(hooksRecording(made), false);
         viewer.resize(1000, 800);
         viewer.show();
         viewer.showPicture(path);

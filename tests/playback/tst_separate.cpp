@@ -61,7 +61,10 @@ private Q_SLOTS:
         QTest::newRow("mpg") << "/m/a.mpg" << true;
         QTest::newRow("mov") << "/m/a.mov" << true;
         QTest::newRow("qt") << "/m/a.qt" << true;
-        QTest::newRow("upper case is not compared") << "/m/a.AVI" << false;
+        QTest::newRow("AVI in upper case") << "/m/a.AVI" << true;
+        QTest::newRow("MPG in upper case") << "/m/a.MPG" << true;
+        QTest::newRow("Mov in mixed case") << "/m/a.Mov" << true;
+        QTest::newRow("WAV in upper case") << "/m/a.WAV" << false;
         QTest::newRow("wave") << "/m/a.wav" << false;
         QTest::newRow("mp3") << "/m/a.mp3" << false;
     }
@@ -79,7 +82,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("width");
         QTest::newRow("video at its own size") << "/m/clip.avi" << QSize(640, 360) << 640;
         QTest::newRow("sound in a narrow window") << "/m/take.wav" << QSize() << 200;
-        QTest::newRow("upper-case name without pictures is narrow") << "/m/CLIP.AVI" << QSize() << 200;
+        QTest::newRow("upper-case video name before its size is known") << "/m/CLIP.AVI" << QSize() << 320;
         QTest::newRow("any name with pictures keeps them") << "/m/film.mp4" << QSize(640, 360) << 640;
     }
     void theVideoWindowFitsTheVideo()
