@@ -2,6 +2,11 @@
 #include "browse/EntryDelegate.h"
 
 #include "browse/EntryListModel.h"
+#include "browse/ReadableColour.h"
+
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QToolTip>
 
 QColor EntryDelegate::jobStateText(int state)
 {
@@ -21,19 +26,52 @@ QColor EntryDelegate::jobStateText(int state)
 void EntryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
+    QColor text = option->palette.color(QPalette::Text);
     if (const int state = index.data(EntryListModel::JobStateRole).toInt();
         state != int(ListEntry::JobState::Normal))
-        option->palette.setColor(QPalette::Text, jobStateText(state));
+        text = jobStateText(state);
     if (index.data(EntryListModel::OnEditListRole).toBool())
-        option->palette.setColor(QPalette::Text, EditListText);
+        text = EditListText;
     if (index.data(EntryListModel::PlayingRole).toBool()) {
         if (m_playingLook == PlayingLook::Yellow) {
             option->backgroundBrush = PlayingYellow;
         } else {
             option->backgroundBrush = PlayingBlue;
-            option->palette.setColor(QPalette::Text, Qt::white);
+            text = Qt::white;
         }
     }
     if (index.data(EntryListModel::MenuTargetRole).toBool())
         option->backgroundBrush = MenuTargetBackground;
+    // The colours that say what an entry is are shaded to read on a light or a dark theme alike.
+    const QColor background = option->backgroundBrush.style() == Qt::NoBrush
+                                  ? option->palette.color(QPalette::Base)
+                                  : option->backgroundBrush.color();
+    option->palette.setColor(QPalette::Text, ReadableColour::on(background, text));
+}
+
+QSize EntryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QSize hint = QStyledItemDelegate::sizeHint(option, index);
+    if (m_rowWidth > 0)
+        hint.setWidth(m_rowWidth);
+    return hint;
+}
+
+bool EntryDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                              const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    QStyleOptionViewItem shown = option;
+    initStyleOption(&shown, index);
+    const QStyle *style = view->style();
+    const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &shown, view);
+    // The style keeps a margin on each side of the text.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &shown, view) + 1;
+    if (shown.fontMetrics.horizontalAdvance(shown.text) <= room.width() - 2 * margin) {
+        QToolTip::hideText();
+        return true;
+    }
+    QToolTip::showText(event->globalPos(), shown.text, view);
+    return true;
 }

@@ -5,7 +5,9 @@
 #include <QStyledItemDelegate>
 
 // Draws the entries of a file list: entries on the EditList in blue, the entry a file menu is open
-// on on a green background, entries a job has handled in the colour of what happened to them.
+// on on a green background, entries a job has handled in the colour of what happened to them, each
+// shaded as far as it must be to read on the theme's colours. A text shown shortened is shown
+// whole in a tooltip.
 class EntryDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -30,9 +32,17 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void setPlayingLook(PlayingLook look) { m_playingLook = look; }
 
+    // A row width for every entry, whatever the length of its text; 0 for rows as wide as their
+    // texts.
+    void setRowWidth(int width) { m_rowWidth = width; }
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override;
+
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
     PlayingLook m_playingLook = PlayingLook::Yellow;
+    int m_rowWidth = 0;
 };

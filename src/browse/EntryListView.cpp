@@ -19,6 +19,25 @@ EntryListView::EntryListView(QWidget *parent) : QListView(parent), m_model(new E
     setIconSize(QSize(FileIconProvider::DrawnSide, FileIconProvider::DrawnSide));
 }
 
+void EntryListView::setRowsFitWidth(bool on)
+{
+    m_rowsFitWidth = on;
+    setTextElideMode(on ? Qt::ElideMiddle : Qt::ElideRight);
+    setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    setResizeMode(on ? QListView::Adjust : QListView::Fixed);
+    if (auto *delegate = qobject_cast<EntryDelegate *>(itemDelegate()))
+        delegate->setRowWidth(on ? viewport()->width() : 0);
+}
+
+void EntryListView::resizeEvent(QResizeEvent *event)
+{
+    if (m_rowsFitWidth) {
+        if (auto *delegate = qobject_cast<EntryDelegate *>(itemDelegate()))
+            delegate->setRowWidth(viewport()->width());
+    }
+    QListView::resizeEvent(event);
+}
+
 int EntryListView::currentRow() const
 {
     // The view gives a list gaining the focus a current entry without selecting it; only a

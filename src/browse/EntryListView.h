@@ -30,6 +30,9 @@ public:
     // With the context menu on, a right click neither selects nor moves the current entry: its
     // release raises contextMenuAt for the menu to open on the entry under the pointer.
     void setContextMenuOnRightClick(bool on) { m_contextMenu = on; }
+    // Rows as wide as the list, their texts shortened in the middle where they are longer (the
+    // tooltip has them whole), instead of a list as wide as its longest text.
+    void setRowsFitWidth(bool on);
 
 Q_SIGNALS:
     void contextMenuAt(const QPoint &viewportPosition);
@@ -39,9 +42,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     // The menu key opens the menu on the current entry.
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     EntryListModel *m_model = nullptr;
     bool m_contextMenu = false;
     bool m_rightPressed = false;
+    bool m_rowsFitWidth = false;
 };

@@ -27,9 +27,14 @@ QImage playerGlyph(int button, qreal devicePixelRatio, const QColor &ink)
         painter.drawRect(QRectF(2, 5, 9, 8));
         painter.drawRect(QRectF(5, 2, 9, 8));
         break;
-    case 2: // media window command
-        triangle({2, 3}, {8, 8}, {2, 13});
-        triangle({8, 3}, {14, 8}, {8, 13});
+    case 2: // video on the whole screen: four corners pointing outwards
+        for (const QPointF corner : {QPointF(2, 2), QPointF(14, 2), QPointF(14, 14), QPointF(2, 14)}) {
+            const qreal inX = corner.x() < 8 ? 4.5 : -4.5;
+            const qreal inY = corner.y() < 8 ? 4.5 : -4.5;
+            painter.drawLine(corner, corner + QPointF(inX, 0));
+            painter.drawLine(corner, corner + QPointF(0, inY));
+        }
+        painter.drawRect(QRectF(5.5, 5.5, 5, 5));
         break;
     case 3: // open in the default program
         painter.drawRect(QRectF(2, 5, 9, 9));
@@ -46,10 +51,11 @@ QImage playerGlyph(int button, qreal devicePixelRatio, const QColor &ink)
             painter.setBrush(Qt::NoBrush);
         }
         break;
-    case 5: // show the playing file
-        painter.drawEllipse(QPointF(8, 8), 5, 5);
-        painter.setBrush(ink);
-        painter.drawEllipse(QPointF(8, 8), 1.6, 1.6);
+    case 5: // show the playing file: a list with the playing row marked
+        painter.drawLine(QPointF(7, 3), QPointF(14, 3));
+        painter.drawLine(QPointF(7, 13), QPointF(14, 13));
+        triangle({2, 5}, {6.5, 8}, {2, 11});
+        painter.drawRect(QRectF(7.5, 6.5, 6.5, 3));
         break;
     case 6: // EditList
         for (int row = 0; row < 3; ++row) {

@@ -22,6 +22,7 @@ PlaylistWindow::PlaylistWindow(const QStringList &entries, const QString &playin
     m_list = new EntryListView(this);
     m_list->setObjectName(QStringLiteral("playlistCopy"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setRowsFitWidth(true);
     m_list->items()->setIconProvider(&icons);
     auto *delegate = new EntryDelegate(m_list);
     delegate->setPlayingLook(EntryDelegate::PlayingLook::WhiteOnBlue);

@@ -5,6 +5,7 @@
 #include "browse/FileTypeChooser.h"
 #include "browse/FolderTree.h"
 #include "browse/MediaTypeEditor.h"
+#include "browse/ReadableColour.h"
 #include "core/FilePattern.h"
 #include "core/FolderChainReadAhead.h"
 #include "core/FolderListing.h"
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <thread>
 
 using namespace Paths;
@@ -293,6 +295,85 @@ private Q_SLOTS:
         model.clearMenuTarget();
         QVERIFY(drawn(1).second != EntryDelegate::MenuTargetBackground);
         QVERIFY(model.isOnEditList(1) && !model.isOnEditList(2));
+    }
+
+    void entryColoursReadOnLightAndDarkThemes_data()
+    {
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light") << QColor(255, 255, 255) << QColor(0, 0, 0);
+        QTest::newRow("breeze dark") << QColor(0x23, 0x26, 0x29) << QColor(0xfc, 0xfc, 0xfc);
+        QTest::newRow("adwaita dark") << QColor(0x2d, 0x2d, 0x2d) << QColor(0xff, 0xff, 0xff);
+        QTest::newRow("mid grey") << QColor(0x80, 0x80, 0x80) << QColor(0, 0, 0);
+    }
+    void entryColoursReadOnLightAndDarkThemes()
+    {
+        QFETCH(QColor, base);
+        QFETCH(QColor, text);
+        struct Delegate : EntryDelegate
+        {
+            using EntryDelegate::initStyleOption;
+        };
+        EntryListModel model;
+        model.addItems(
+            {"plain", "listed", "menu", "playing", "listed and playing", "processed", "skipped", "failed"});
+        model.setOnEditList({1, 4}, true);
+        model.setMenuTarget(2);
+        model.setJobState(5, ListEntry::JobState::Processed);
+        model.setJobState(6, ListEntry::JobState::Skipped);
+        model.setJobState(7, ListEntry::JobState::SkippedWithError);
+        for (const EntryDelegate::PlayingLook look :
+             {EntryDelegate::PlayingLook::Yellow, EntryDelegate::PlayingLook::WhiteOnBlue}) {
+            Delegate delegate;
+            delegate.setPlayingLook(look);
+            for (int row = 0; row < model.count(); ++row) {
+                model.setPlaying(row == 3 || row == 4 ? row : -1);
+                QStyleOptionViewItem option;
+                option.palette.setColor(QPalette::Base, base);
+                option.palette.setColor(QPalette::Text, text);
+                delegate.initStyleOption(&option, model.index(row));
+                const QColor background =
+                    option.backgroundBrush.style() == Qt::NoBrush ? base : option.backgroundBrush.color();
+                const double contrast =
+                    ReadableColour::contrast(option.palette.color(QPalette::Text), background);
+                QVERIFY2(contrast >= ReadableColour::TextContrast,
+                         qPrintable(QStringLiteral("%1: %2").arg(model.text(row)).arg(contrast)));
+            }
+        }
+        // On a light theme the colours are the ones people know.
+        if (base == Qt::white) {
+            Delegate delegate;
+            model.setPlaying(-1);
+            QStyleOptionViewItem option;
+            option.palette.setColor(QPalette::Base, base);
+            delegate.initStyleOption(&option, model.index(1));
+            QCOMPARE(option.palette.color(QPalette::Text), EntryDelegate::EditListText);
+        }
+    }
+
+    void aTextShownShortenedIsWholeInItsTooltip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("tip");
+        QTest::newRow("short") << "a.mp3" << false;
+        QTest::newRow("a long path") << "/home/ann/Music/A very long album name indeed/01 The first song.mp3"
+                                     << true;
+    }
+    void aTextShownShortenedIsWholeInItsTooltip()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, tip);
+        EntryListView list;
+        list.setRowsFitWidth(true);
+        list.resize(160, 100);
+        list.items()->addItems({text});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QToolTip::hideText();
+        const QRect row = list.visualRect(list.items()->index(0));
+        QHelpEvent event(QEvent::ToolTip, row.center(), list.viewport()->mapToGlobal(row.center()));
+        QCoreApplication::sendEvent(list.viewport(), &event);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip ? text : QString());
     }
 
     void selectionCallsOnTheList()
