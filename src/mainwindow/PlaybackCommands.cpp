@@ -34,15 +34,8 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
-#include <QTimer>
 #include <limits>
 #include <utility>
-
-namespace {
-
-constexpr int ReadOutIntervalMs = 50;
-
-} // namespace
 
 PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &parts, SessionState &state,
                                    MediaPlayer &player, MediaPlayer::Factory makePlayer, Prompter &prompter,
@@ -54,10 +47,10 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
     connect(m_routine, &PlayRoutine::opened, this, &PlaybackCommands::opened);
     m_separateWindows = new SeparateWindowCommands(
         {window, *m_parts.player->options(), player, std::move(makePlayer), *m_routine, *m_mci}, this);
-    m_readOutTimer = new QTimer(this);
-    m_readOutTimer->setInterval(ReadOutIntervalMs);
-    connect(m_readOutTimer, &QTimer::timeout, this, &PlaybackCommands::updateReadOut);
-    m_readOutTimer->start();
+    // The read-out follows the player, which tells each new position: a timer would wake the
+    // program many times a second even while nothing plays.
+    connect(&m_player, &MediaPlayer::positionChanged, this, &PlaybackCommands::updateReadOut);
+    connect(&m_player, &MediaPlayer::modeChanged, this, &PlaybackCommands::updateReadOut);
     MprisService::Hooks hooks;
     hooks.next = [this] { m_parts.navigator->goToNextFile(); };
     hooks.previous = [this] { m_parts.navigator->goToPreviousFile(); };
@@ -101,6 +94,7 @@ void PlaybackCommands::playSelectedFile()
     if (m_state.types.isPicture(path)) {
         m_routine->showPicture(path);
         m_showingPicture = true;
+        updateReadOut();
         m_parts.player->setLevels(0, 0);
         m_parts.player->pictures()->showPicture(path);
         m_parts.player->showPictures(true);
@@ -120,6 +114,7 @@ void PlaybackCommands::playSelectedFile()
         if (!m_routine->play(path, chosen))
             return;
         m_showingPicture = false;
+        updateReadOut();
         m_failed = false;
         m_parts.player->pictures()->clear();
         m_parts.player->showPictures(false);

@@ -19,7 +19,6 @@ class MprisService;
 class Prompter;
 class PlayRoutine;
 class QMainWindow;
-class QTimer;
 struct SessionState;
 
 // Plays the file chosen in the file list in the player pane: opens and starts it as the options
@@ -89,7 +88,6 @@ private:
     PlayRoutine *m_routine = nullptr;
     MprisService *m_mpris = nullptr;
     FileInformation m_information;
-    QTimer *m_readOutTimer = nullptr;
     SeparateWindowCommands *m_separateWindows = nullptr;
     AutoAdvance *m_advance = nullptr;
     // The advance, not a person, is choosing the file.
