@@ -4,6 +4,7 @@
 #include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QThread>
 #include <QtConcurrentRun>
@@ -90,9 +91,9 @@ Contents read(const QString &path)
     if (::fstat(file.get(), &info) != 0)
         return refused(FileDescriptor::errorText(errno));
     if (!S_ISREG(info.st_mode))
-        return refused(QStringLiteral("it is not a regular file"));
+        return refused(QCoreApplication::translate("TextLineFile", "it is not a regular file"));
     if (info.st_size > MaxBytes)
-        return refused(QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
+        return refused(QCoreApplication::translate("TextLineFile", "it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
     QByteArray bytes;
     bytes.resize(qsizetype(info.st_size));
     qsizetype done = 0;
@@ -108,7 +109,7 @@ Contents read(const QString &path)
             break;
         done += got;
         if (done > MaxBytes)
-            return refused(QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
+            return refused(QCoreApplication::translate("TextLineFile", "it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
     }
     bytes.truncate(done);
     Contents contents;
