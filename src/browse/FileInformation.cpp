@@ -167,8 +167,7 @@ QStringList FileInformation::waveLines(const RiffHeaders::ReadAt &read, qint64 f
             // Bits per second: the header stores bytes.
             tr("Bits /s : %1").arg(quint64(format.averageBytesPerSecond) * 8),
             tr("Samples /s : %1").arg(format.samplesPerSecond),
-            tr("Channels : ") +
-                (format.channels >= 2 ? tr("Stereo") : tr("Mono"))};
+            tr("Channels : ") + (format.channels >= 2 ? tr("Stereo") : tr("Mono"))};
 }
 
 void FileInformation::complain(const QString &text)

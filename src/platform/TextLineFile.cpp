@@ -27,6 +27,12 @@ Contents refused(const QString &problem)
     return contents;
 }
 
+Contents tooLarge()
+{
+    return refused(
+        QCoreApplication::translate("TextLineFile", "it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
+}
+
 // How many lines [data, last) holds, at most.
 qsizetype lineCount(const char *data, const char *last, char end)
 {
@@ -93,7 +99,7 @@ Contents read(const QString &path)
     if (!S_ISREG(info.st_mode))
         return refused(QCoreApplication::translate("TextLineFile", "it is not a regular file"));
     if (info.st_size > MaxBytes)
-        return refused(QCoreApplication::translate("TextLineFile", "it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
+        return tooLarge();
     QByteArray bytes;
     bytes.resize(qsizetype(info.st_size));
     qsizetype done = 0;
@@ -109,7 +115,7 @@ Contents read(const QString &path)
             break;
         done += got;
         if (done > MaxBytes)
-            return refused(QCoreApplication::translate("TextLineFile", "it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
+            return tooLarge();
     }
     bytes.truncate(done);
     Contents contents;
