@@ -707,11 +707,11 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     </message>
     <message>
         <source>Send folder to Recycle Bin ?</source>
-        <translation>Den Ordner in den Papierkorb verschieben?</translation>
+        <translation>Ordner in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>Send file to Recycle Bin ?</source>
-        <translation>Die Datei in den Papierkorb verschieben?</translation>
+        <translation>Datei in den Papierkorb verschieben</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1318,13 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>The trash cannot be reached.</source>
         <translation>Der Papierkorb ist nicht erreichbar.</translation>
+    </message>
+</context>
+<context>
+    <name>ScrollingText</name>
+    <message>
+        <source>Kestrove|browses, previews and plays your media|thank you for using it</source>
+        <translation>Kestrove|Durchsucht, zeigt und spielt Ihre Medien|Danke, dass Sie es verwenden</translation>
     </message>
 </context>
 <context>

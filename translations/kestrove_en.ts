@@ -707,11 +707,11 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     </message>
     <message>
         <source>Send folder to Recycle Bin ?</source>
-        <translation>Move the folder to the Trash?</translation>
+        <translation>Move Folder to Trash</translation>
     </message>
     <message>
         <source>Send file to Recycle Bin ?</source>
-        <translation>Move the file to the Trash?</translation>
+        <translation>Move File to Trash</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1318,13 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>The trash cannot be reached.</source>
         <translation>The Trash cannot be reached.</translation>
+    </message>
+</context>
+<context>
+    <name>ScrollingText</name>
+    <message>
+        <source>Kestrove|browses, previews and plays your media|thank you for using it</source>
+        <translation>Kestrove|Browses, previews and plays your media|Thank you for using it</translation>
     </message>
 </context>
 <context>

@@ -162,13 +162,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("deleteQuestion");
         QTest::addColumn<bool>("qtTranslated");
         QTest::newRow("German") << "de_DE"
-                                << "Die Datei in den Papierkorb verschieben?" << true;
+                                << "Datei in den Papierkorb verschieben" << true;
         QTest::newRow("Austrian German") << "de_AT"
-                                         << "Die Datei in den Papierkorb verschieben?" << true;
+                                         << "Datei in den Papierkorb verschieben" << true;
         QTest::newRow("American English") << "en_US"
-                                          << "Move the file to the Trash?" << false;
+                                          << "Move File to Trash" << false;
         QTest::newRow("a language without a catalog") << "fi_FI"
-                                                      << "Move the file to the Trash?" << true;
+                                                      << "Move File to Trash" << true;
         QTest::newRow("C") << "C"
                            << "Send file to Recycle Bin ?" << false;
     }
