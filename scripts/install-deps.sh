@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libqt6opengl6-dev libgl-dev qt6-svg-dev
   libglib2.0-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont libwmf-dev fonts-urw-base35
   libbenchmark-dev libxcb1-dev libfontconfig-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n # catalogs: lupdate, lrelease, their CMake functions, Qt's own
   adwaita-icon-theme
   xvfb xauth imagemagick dbus-daemon
   openbox xdotool x11-utils libglib2.0-bin

@@ -71,8 +71,15 @@ QString CommandLine::helpText(const QString &programName)
                "PATH is a folder to open, or a file whose folder is opened and the file selected.\n"
                "When Kestrove is already running, the path is handed to the running copy.\n"
                "\n"
-               "  -h, --help       display this help and exit\n"
-               "  -v, --version    output version information and exit\n"
-               "  --demo-controls  show Kestrove's own controls in a window of their own\n")
+               "  -h, --help     display this help and exit\n"
+               "  -v, --version  output version information and exit\n")
         .arg(programName);
+}
+
+QString CommandLine::versionText()
+{
+    return QStringLiteral("kestrove %1.%2.%3")
+        .arg(KESTROVE_VERSION_MAJOR)
+        .arg(KESTROVE_VERSION_MINOR)
+        .arg(KESTROVE_VERSION_PATCH);
 }

@@ -20,7 +20,8 @@ struct CommandLine
     // folder the program was started in. Empty when none were given.
     QString path;
     bool startupProbe = false;
-    // Show the custom controls' demonstration window instead of the main window.
+    // Show the custom controls' demonstration window instead of the main window: a developer's
+    // option (--demo-controls), left out of the help and the manual page.
     bool demoControls = false;
     QString message;
 
@@ -28,4 +29,6 @@ struct CommandLine
     // The path itself when it exists, else the nearest folder above it that does ("/" at last).
     static QString nearestExisting(const QString &path);
     static QString helpText(const QString &programName);
+    // What --version prints: the command's name and the version number, as other commands do.
+    static QString versionText();
 };

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
+#include "app/Translations.h"
 #include "core/FilePattern.h"
 #include "core/Paths.h"
 #include "core/Settings.h"
-#include "core/VersionTitle.h"
 #include "integration/AssociationStore.h"
 #include "mainwindow/AppIcon.h"
 #include "mainwindow/AppServices.h"
@@ -56,7 +56,7 @@ std::optional<int> answerWithoutWindow(const CommandLine &command, const char *a
         std::fputs(qPrintable(CommandLine::helpText(programName)), stdout);
         return 0;
     case CommandLine::Action::ShowVersion:
-        std::printf("%s\n", qPrintable(versionTitle()));
+        std::printf("%s\n", qPrintable(CommandLine::versionText()));
         return 0;
     case CommandLine::Action::Error:
         std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", qPrintable(programName),
@@ -71,6 +71,7 @@ std::optional<int> answerWithoutWindow(const CommandLine &command, const char *a
 int showControlGallery(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    const Translations translations(QLocale::system());
     app.setWindowIcon(appIcon());
     ControlGallery demo;
     demo.show();
@@ -128,7 +129,7 @@ int runWindow(QApplication &app, const CommandLine &command, SingleInstance &ins
 int main(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
-    QCoreApplication::setApplicationVersion(versionTitle());
+    QCoreApplication::setApplicationVersion(CommandLine::versionText().section(QLatin1Char(' '), 1));
 
     CommandLine command = CommandLine::parse(argumentsOf(argc, argv), startFolder());
     if (const std::optional<int> answered = answerWithoutWindow(command, argv[0]))
@@ -159,6 +160,7 @@ int main(int argc, char **argv)
                        StartupRestore::listingPattern(settings));
 
     QApplication app(argc, argv);
+    const Translations translations(QLocale::system());
     const StartupWarmUp warmUp;
     if (first)
         instance.listen();

@@ -52,7 +52,8 @@ namespace {
 
 QString yesNo(bool value)
 {
-    return value ? QStringLiteral("True") : QStringLiteral("False");
+    return value ? QCoreApplication::translate("FileInformation", "True")
+                 : QCoreApplication::translate("FileInformation", "False");
 }
 
 } // namespace
@@ -99,7 +100,7 @@ FileInformation::Description FileInformation::describe(const QString &path, Prob
         }
     }
     if (description.lines.isEmpty())
-        description.lines.append(QStringLiteral("Size : ") + size);
+        description.lines.append(tr("Size : ") + size);
     description.lines += m_problems;
     return description;
 }
@@ -110,9 +111,9 @@ bool FileInformation::opened(const HeaderFile &file, const QString &path)
         return true;
     const QString shown = NativePath::forDisplay(path);
     if (file.error() == ENOENT)
-        complain(QStringLiteral("File does not exist:\n") + shown);
+        complain(tr("File does not exist:\n") + shown);
     else if (file.error() == EACCES || file.error() == EPERM)
-        complain(QStringLiteral("File is locked - cannot access:\n") + shown);
+        complain(tr("File is locked - cannot access:\n") + shown);
     else if (m_problemsGo == Problems::InLines)
         m_problems.append(FileDescriptor::errorText(file.error()));
     else
@@ -129,21 +130,21 @@ QStringList FileInformation::aviLines(const RiffHeaders::ReadAt &read, qint64 fi
         info = *header;
     else
         // The lines still follow, with zeros and False, as for any AVI file.
-        complain(QStringLiteral("Unable to read AVI file info from:\n") + NativePath::forDisplay(path));
-    return {QStringLiteral("Size : ") + size,
-            QStringLiteral("Type : ") + info.type,
-            QStringLiteral("Framerate : %1 FPS").arg(info.frameRate),
-            QStringLiteral("Size : %1 x %2").arg(info.width).arg(info.height),
-            QStringLiteral("Compressed : ") + yesNo(info.compressed),
-            QStringLiteral("Interleaved : ") + yesNo(info.interleaved),
-            QStringLiteral("No of streams : %1").arg(info.streams),
-            QStringLiteral("Length  : %1").arg(info.length),
-            QStringLiteral("Can Read :  ") + yesNo(info.canRead),
-            QStringLiteral("Can Write : ") + yesNo(info.canWrite),
-            QStringLiteral("Has index : ") + yesNo(info.hasIndex),
-            QStringLiteral("All keyframes : ") + yesNo(info.allKeyFrames),
-            QStringLiteral("Captured file : ") + yesNo(info.capturedFile),
-            QStringLiteral("Must use index : ") + yesNo(info.mustUseIndex)};
+        complain(tr("Unable to read AVI file info from:\n") + NativePath::forDisplay(path));
+    return {tr("Size : ") + size,
+            tr("Type : ") + info.type,
+            tr("Framerate : %1 FPS").arg(info.frameRate),
+            tr("Size : %1 x %2").arg(info.width).arg(info.height),
+            tr("Compressed : ") + yesNo(info.compressed),
+            tr("Interleaved : ") + yesNo(info.interleaved),
+            tr("No of streams : %1").arg(info.streams),
+            tr("Length  : %1").arg(info.length),
+            tr("Can Read :  ") + yesNo(info.canRead),
+            tr("Can Write : ") + yesNo(info.canWrite),
+            tr("Has index : ") + yesNo(info.hasIndex),
+            tr("All keyframes : ") + yesNo(info.allKeyFrames),
+            tr("Captured file : ") + yesNo(info.capturedFile),
+            tr("Must use index : ") + yesNo(info.mustUseIndex)};
 }
 
 QStringList FileInformation::waveLines(const RiffHeaders::ReadAt &read, qint64 fileSize, const QString &size)
@@ -151,23 +152,22 @@ QStringList FileInformation::waveLines(const RiffHeaders::ReadAt &read, qint64 f
     RiffHeaders::WaveFormat format;
     switch (RiffHeaders::readWave(read, fileSize, format)) {
     case RiffHeaders::WaveProblem::NotWave:
-        complain(QStringLiteral("Not a valid waveform-audio file!"));
+        complain(tr("Not a valid waveform-audio file!"));
         return {};
     case RiffHeaders::WaveProblem::NoFormatChunk:
-        complain(QStringLiteral("Can't find Format chunk!"));
+        complain(tr("Can't find Format chunk!"));
         return {};
     case RiffHeaders::WaveProblem::ShortFormatChunk:
-        complain(QStringLiteral("Can't read Format chunk!"));
+        complain(tr("Can't read Format chunk!"));
         return {};
     case RiffHeaders::WaveProblem::None:
         break;
     }
-    return {QStringLiteral("Size : ") + size, QStringLiteral("Bit PS : %1").arg(format.bitsPerSample),
+    return {tr("Size : ") + size, tr("Bit PS : %1").arg(format.bitsPerSample),
             // Bits per second: the header stores bytes.
-            QStringLiteral("Bits /s : %1").arg(quint64(format.averageBytesPerSecond) * 8),
-            QStringLiteral("Samples /s : %1").arg(format.samplesPerSecond),
-            QStringLiteral("Channels : ") +
-                (format.channels >= 2 ? QStringLiteral("Stereo") : QStringLiteral("Mono"))};
+            tr("Bits /s : %1").arg(quint64(format.averageBytesPerSecond) * 8),
+            tr("Samples /s : %1").arg(format.samplesPerSecond),
+            tr("Channels : ") + (format.channels >= 2 ? tr("Stereo") : tr("Mono"))};
 }
 
 void FileInformation::complain(const QString &text)

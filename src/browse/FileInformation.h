@@ -3,6 +3,7 @@
 
 #include "browse/RiffHeaders.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class Prompter;
@@ -12,6 +13,8 @@ class Prompter;
 // are reported through the prompter and described by their size alone.
 class FileInformation
 {
+    Q_DECLARE_TR_FUNCTIONS(FileInformation)
+
 public:
     explicit FileInformation(Prompter &prompter) : m_prompter(prompter) {}
 

@@ -28,11 +28,11 @@ AboutDialog::AboutDialog(const QString &versionTitle, Prompter &prompter, QWidge
     title->setCursor(Qt::PointingHandCursor);
     title->installEventFilter(this);
 
-    auto *freeware = new QLabel(tr("FREEWARE"), this);
-    freeware->setObjectName(QStringLiteral("freewareLabel"));
-    QFont bold = freeware->font();
+    auto *licence = new QLabel(tr("Free software: GPL-3.0-or-later"), this);
+    licence->setObjectName(QStringLiteral("licenceLabel"));
+    QFont bold = licence->font();
     bold.setBold(true);
-    freeware->setFont(bold);
+    licence->setFont(bold);
 
     auto *credits = new ScrollingText(this);
     credits->setObjectName(QStringLiteral("credits"));
@@ -42,11 +42,15 @@ AboutDialog::AboutDialog(const QString &versionTitle, Prompter &prompter, QWidge
     credits->setMinimumSize(320, 70);
     credits->startScrolling();
 
-    auto *disclaimer =
-        new QLabel(tr("This program is free to use and to pass on, as long as it is passed on whole "
-                      "and unchanged and nothing is asked for it. It comes as it is, without any "
-                      "warranty: use it at your own risk."),
-                   this);
+    // The licence's own short notice.
+    auto *disclaimer = new QLabel(
+        tr("This program is free software: you can redistribute it and/or modify it under the terms of "
+           "the GNU General Public License as published by the Free Software Foundation, either version 3 "
+           "of the License, or (at your option) any later version.\n\n"
+           "This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; "
+           "without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. "
+           "See the GNU General Public License for more details."),
+        this);
     disclaimer->setObjectName(QStringLiteral("disclaimerLabel"));
     disclaimer->setWordWrap(true);
 
@@ -57,6 +61,8 @@ AboutDialog::AboutDialog(const QString &versionTitle, Prompter &prompter, QWidge
     auto *sysInfo = new QPushButton(tr("&System Info..."), this);
     sysInfo->setObjectName(QStringLiteral("systemInformationButton"));
     connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::startSystemInformation);
+    // Offered only where there is something to start.
+    sysInfo->setVisible(!findSystemInformation().isEmpty());
 
     auto *top = new EtchedLine(this);
     top->setObjectName(QStringLiteral("upperLine"));
@@ -73,7 +79,7 @@ AboutDialog::AboutDialog(const QString &versionTitle, Prompter &prompter, QWidge
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
-    layout->addWidget(freeware);
+    layout->addWidget(licence);
     layout->addWidget(top);
     layout->addWidget(credits, 1);
     layout->addWidget(bottom);
@@ -87,13 +93,21 @@ QStringList AboutDialog::systemInformationPrograms()
             QStringLiteral("gnome-system-monitor"), QStringLiteral("lshw-gtk")};
 }
 
-void AboutDialog::startSystemInformation()
+QString AboutDialog::findSystemInformation()
 {
     for (const QString &program : systemInformationPrograms()) {
         const QString path = QStandardPaths::findExecutable(program);
-        if (!path.isEmpty() && QProcess::startDetached(path, {}))
-            return;
+        if (!path.isEmpty())
+            return path;
     }
+    return {};
+}
+
+void AboutDialog::startSystemInformation()
+{
+    const QString path = findSystemInformation();
+    if (!path.isEmpty() && QProcess::startDetached(path, {}))
+        return;
     m_prompter.message(tr("System Information Is Unavailable At This Time"), windowTitle(),
                        Prompter::Buttons::Ok, Prompter::Icon::None);
 }

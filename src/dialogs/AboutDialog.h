@@ -5,8 +5,8 @@
 
 class Prompter;
 
-// The About box: the program's title and version, a distribution notice, scrolling credits and a
-// button that starts the system's information program.
+// The About box: the program's title and version, its licence notice, scrolling credits and, where
+// the system has one, a button that starts the system's information program.
 class AboutDialog : public QDialog
 {
     Q_OBJECT
@@ -18,6 +18,8 @@ public:
     void startSystemInformation();
     // The programs looked for, in order.
     static QStringList systemInformationPrograms();
+    // The first of them found on PATH; empty when there is none.
+    static QString findSystemInformation();
 
 Q_SIGNALS:
     // The title was clicked: the main window offers its web site.

@@ -163,7 +163,7 @@ int FileCopyEngine::fail(int errorNumber, const QString &description)
     qCWarning(logFiles) << description << "code" << errorNumber;
     if (!m_failureMessagesShown)
         return Failed;
-    m_prompter.message(description + QLatin1String(" code : ") + QString::number(errorNumber),
+    m_prompter.message(description + tr(" code : ") + QString::number(errorNumber),
                        QCoreApplication::applicationName(), Prompter::Buttons::Ok, Prompter::Icon::Critical);
     return Failed;
 }

@@ -92,7 +92,7 @@ void PlaybackOptionsPanel::fillPresetLists()
         startOffset->addItem(QString::number(percent) + QLatin1String(" %"));
     slideDelay->clear();
     for (int seconds = 1; seconds <= 30; ++seconds)
-        slideDelay->addItem(QString::number(seconds) + QLatin1String(" Sec."));
+        slideDelay->addItem(QString::number(seconds) + tr(" Sec."));
     slideDelay->setCurrentIndex(0);
 }
 

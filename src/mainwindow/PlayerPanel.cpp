@@ -82,7 +82,7 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
     m_information = new QPlainTextEdit;
     m_information->setObjectName(QStringLiteral("fileInformation"));
     m_information->setReadOnly(true);
-    m_information->setPlainText(QStringLiteral("No info\n"));
+    m_information->setPlainText(tr("No info\n"));
     m_information->setMinimumHeight(fontMetrics().height() * 3);
     m_options = new PlaybackOptionsPanel;
     auto *column = new QWidget;

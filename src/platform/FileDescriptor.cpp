@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileDescriptor.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -51,7 +52,7 @@ QString FileDescriptor::openForReading(const QByteArray &path)
     }
     if (!S_ISREG(info.st_mode)) {
         reset();
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("FileDescriptor", "it is not a regular file");
     }
     return {};
 }

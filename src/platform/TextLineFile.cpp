@@ -4,6 +4,7 @@
 #include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QThread>
 #include <QtConcurrentRun>
@@ -24,6 +25,12 @@ Contents refused(const QString &problem)
     contents.status = Contents::Status::Refused;
     contents.problem = problem;
     return contents;
+}
+
+Contents tooLarge()
+{
+    return refused(
+        QCoreApplication::translate("TextLineFile", "it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
 }
 
 // How many lines [data, last) holds, at most.
@@ -90,9 +97,9 @@ Contents read(const QString &path)
     if (::fstat(file.get(), &info) != 0)
         return refused(FileDescriptor::errorText(errno));
     if (!S_ISREG(info.st_mode))
-        return refused(QStringLiteral("it is not a regular file"));
+        return refused(QCoreApplication::translate("TextLineFile", "it is not a regular file"));
     if (info.st_size > MaxBytes)
-        return refused(QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
+        return tooLarge();
     QByteArray bytes;
     bytes.resize(qsizetype(info.st_size));
     qsizetype done = 0;
@@ -108,7 +115,7 @@ Contents read(const QString &path)
             break;
         done += got;
         if (done > MaxBytes)
-            return refused(QStringLiteral("it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
+            return tooLarge();
     }
     bytes.truncate(done);
     Contents contents;

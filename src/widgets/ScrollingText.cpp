@@ -13,11 +13,13 @@
 
 namespace {
 
-const QLatin1String DefaultText("Kestrove|browses, previews and plays your media|thank you for using it");
+// The text until one is set: the About box's credits.
+const char *const DefaultText = QT_TRANSLATE_NOOP(
+    "ScrollingText", "Kestrove|browses, previews and plays your media|thank you for using it");
 
 } // namespace
 
-ScrollingText::ScrollingText(QWidget *parent) : QFrame(parent), m_text(DefaultText)
+ScrollingText::ScrollingText(QWidget *parent) : QFrame(parent), m_text(tr(DefaultText))
 {
     setAutoFillBackground(true);
     m_hiResTimer = new QTimer(this);

@@ -78,5 +78,9 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommandLine)
+QObject *createCommandLineTest()
+{
+    return new TestCommandLine;
+}
+
 #include "tst_commandline.moc"

@@ -172,16 +172,46 @@ private Q_SLOTS:
         QCOMPARE(prompter.questions().first().icon, Prompter::Icon::Information);
     }
 
+    void systemInformationIsOfferedOnlyWhenFound_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("none on the path") << QString() << false;
+        QTest::newRow("the first looked for") << "hardinfo2" << true;
+        QTest::newRow("the last looked for") << "lshw-gtk" << true;
+        QTest::newRow("another program") << "sysinfo" << false;
+    }
+    void systemInformationIsOfferedOnlyWhenFound()
+    {
+        QFETCH(QString, program);
+        QFETCH(bool, offered);
+        QTemporaryDir bin;
+        if (!program.isEmpty()) {
+            QFile fake(bin.filePath(program));
+            QVERIFY(fake.open(QIODevice::WriteOnly));
+            fake.write("#!/bin/sh\n");
+            fake.close();
+            QVERIFY(fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        ScriptedPrompter prompter;
+        AboutDialog about(QStringLiteral("Kestrove V.3.0.25"), prompter);
+        qputenv("PATH", path);
+        const auto *button = about.findChild<QPushButton *>(QStringLiteral("systemInformationButton"));
+        QCOMPARE(!button->isHidden(), offered);
+    }
+
     void systemInformationWithoutAProgramSaysSo()
     {
         ScriptedPrompter prompter;
         AboutDialog about(QStringLiteral("Kestrove V.3.0.25"), prompter);
         QCOMPARE(about.windowTitle(), QStringLiteral("About Kestrove V.3.0.25"));
-        // With no system-information program on PATH the button says so.
+        // A program gone since the window opened is said to be unavailable.
         QTemporaryDir empty;
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(empty.path()));
-        about.findChild<QPushButton *>(QStringLiteral("systemInformationButton"))->click();
+        about.startSystemInformation();
         qputenv("PATH", path);
         QCOMPARE(prompter.questions().size(), 1);
         QCOMPARE(prompter.questions().first().text,
