@@ -858,10 +858,10 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     </message>
 </context>
 <context>
-    <name>FolderTree</name>
+    <name>FolderNavigator</name>
     <message>
-        <source>Documents</source>
-        <translation>Dokumente</translation>
+        <source>There is no file or folder of that name.</source>
+        <translation>Eine Datei oder einen Ordner dieses Namens gibt es nicht.</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1022,10 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>This mark indicates that this picture is added to the EditList. Use Space/Shift-Space to add/remove it.</source>
         <translation>Diese Markierung zeigt, dass das Bild auf der EditList steht. Leertaste fügt es hinzu, Umschalt+Leertaste entfernt es.</translation>
+    </message>
+    <message>
+        <source>Zoom : %1 %</source>
+        <translation>Zoom: %1 %</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1245,10 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>if the correct MCI or Video-Driver is installed !</source>
         <translation>(abspielbar, sofern die nötigen Medienbibliotheken installiert sind)</translation>
+    </message>
+    <message>
+        <source>Fit large pictures to the screen</source>
+        <translation>Große Bilder an den Bildschirm anpassen</translation>
     </message>
 </context>
 <context>

@@ -858,10 +858,10 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     </message>
 </context>
 <context>
-    <name>FolderTree</name>
+    <name>FolderNavigator</name>
     <message>
-        <source>Documents</source>
-        <translation>Documents</translation>
+        <source>There is no file or folder of that name.</source>
+        <translation>There is no file or folder of that name.</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1022,10 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>This mark indicates that this picture is added to the EditList. Use Space/Shift-Space to add/remove it.</source>
         <translation>This mark shows that the picture is on the EditList. Press Space to add it and Shift+Space to remove it.</translation>
+    </message>
+    <message>
+        <source>Zoom : %1 %</source>
+        <translation>Zoom: %1%</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1245,10 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>if the correct MCI or Video-Driver is installed !</source>
         <translation>(playable when the media libraries they need are installed)</translation>
+    </message>
+    <message>
+        <source>Fit large pictures to the screen</source>
+        <translation>Fit large pictures to the screen</translation>
     </message>
 </context>
 <context>

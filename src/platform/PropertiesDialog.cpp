@@ -17,7 +17,8 @@ QLabel *value(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setWordWrap(true);
+    // One line each: a long location widens the dialog rather than breaking.
+    label->setWordWrap(false);
     return label;
 }
 
@@ -42,6 +43,7 @@ PropertiesDialog::PropertiesDialog(const QString &path, QWidget *parent) : QDial
     setWindowTitle(tr("Properties of %1").arg(info.fileName().isEmpty() ? path : info.fileName()));
     const QLocale locale;
     auto *form = new QFormLayout;
+    form->setRowWrapPolicy(QFormLayout::DontWrapRows);
     form->addRow(tr("Name:"), value(info.fileName().isEmpty() ? path : info.fileName(), this));
     const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
     form->addRow(tr("Type:"), value(type.comment(), this));
@@ -55,7 +57,8 @@ PropertiesDialog::PropertiesDialog(const QString &path, QWidget *parent) : QDial
         form->addRow(tr("Contains:"), value(tr("%n item(s)", nullptr, items), this));
     } else {
         form->addRow(tr("Size:"), value(tr("%1 (%2 bytes)")
-                                            .arg(locale.formattedDataSize(info.size()))
+                                            .arg(locale.formattedDataSize(info.size(), 1,
+                                                                          QLocale::DataSizeTraditionalFormat))
                                             .arg(locale.toString(info.size())),
                                         this));
     }

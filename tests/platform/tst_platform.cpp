@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -659,6 +660,25 @@ private Q_SLOTS:
                                                       QFileDevice::ExeOther)),
                  QStringLiteral("rwxr----x"));
         QCOMPARE(PropertiesDialog::permissionText(0), QStringLiteral("---------"));
+    }
+
+    void propertiesSayTheSizeAsTheRestOfTheProgramDoes()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("song.mp3"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(481000));
+        file.close();
+        PropertiesDialog dialog(path);
+        QStringList texts;
+        for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+            QVERIFY(!label->wordWrap());
+            texts.append(label->text());
+        }
+        // Counted in 1024s, as the file information counts: 469.7, not 481.0 or a KiB.
+        QVERIFY2(texts.filter(QStringLiteral("469.7 ")).size() == 1 &&
+                     texts.filter(QStringLiteral("KiB")).isEmpty(),
+                 qPrintable(texts.join(QLatin1Char('|'))));
     }
 
     void terminationSignalArrivesThroughTheEventLoop_data()
