@@ -340,9 +340,9 @@ private Q_SLOTS:
         zoom.setView(QSize(1280, 960));
         zoom.setPicture(natural, fitLarge);
         for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            const QStringList at = step.mid(2).split(QLatin1Char(','));
-            const QPointF anchor =
-                step.size() > 2 ? QPointF(at[0].toInt(), at[1].toInt()) : QPointF(640, 480);
+            // "+@X,Y" zooms about a point; a step without one, about the middle.
+            const QStringList at = step.section(QLatin1Char('@'), 1).split(QLatin1Char(','));
+            const QPointF anchor = at.size() == 2 ? QPointF(at[0].toInt(), at[1].toInt()) : QPointF(640, 480);
             if (step == QLatin1String("screen"))
                 zoom.setView(QSize(640, 540));
             else if (step.startsWith(QLatin1Char('+')))
