@@ -46,7 +46,17 @@ void EntryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIn
     const QColor background = option->backgroundBrush.style() == Qt::NoBrush
                                   ? option->palette.color(QPalette::Base)
                                   : option->backgroundBrush.color();
-    option->palette.setColor(QPalette::Text, ReadableColour::on(background, text));
+    option->palette.setColor(QPalette::Text, readableOn(background, text));
+}
+
+QColor EntryDelegate::readableOn(const QColor &background, const QColor &text) const
+{
+    // Rows are drawn in a handful of colour pairs; each is shaded once.
+    const quint64 key = quint64(background.rgba()) << 32 | text.rgba();
+    auto found = m_readable.constFind(key);
+    if (found == m_readable.cend())
+        found = m_readable.insert(key, ReadableColour::on(background, text).rgba());
+    return QColor::fromRgba(*found);
 }
 
 QSize EntryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QStyledItemDelegate>
 
 // Draws the entries of a file list: entries on the EditList in blue, the entry a file menu is open
@@ -43,6 +44,9 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
+    QColor readableOn(const QColor &background, const QColor &text) const;
+
     PlayingLook m_playingLook = PlayingLook::Yellow;
     int m_rowWidth = 0;
+    mutable QHash<quint64, QRgb> m_readable;
 };

@@ -25,16 +25,19 @@ void EntryListView::setRowsFitWidth(bool on)
     setTextElideMode(on ? Qt::ElideMiddle : Qt::ElideRight);
     setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     setResizeMode(on ? QListView::Adjust : QListView::Fixed);
+    giveRowsTheirWidth();
+}
+
+void EntryListView::giveRowsTheirWidth()
+{
     if (auto *delegate = qobject_cast<EntryDelegate *>(itemDelegate()))
-        delegate->setRowWidth(on ? viewport()->width() : 0);
+        delegate->setRowWidth(m_rowsFitWidth ? viewport()->width() : 0);
 }
 
 void EntryListView::resizeEvent(QResizeEvent *event)
 {
-    if (m_rowsFitWidth) {
-        if (auto *delegate = qobject_cast<EntryDelegate *>(itemDelegate()))
-            delegate->setRowWidth(viewport()->width());
-    }
+    if (m_rowsFitWidth)
+        giveRowsTheirWidth();
     QListView::resizeEvent(event);
 }
 

@@ -45,6 +45,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void giveRowsTheirWidth();
+
     EntryListModel *m_model = nullptr;
     bool m_contextMenu = false;
     bool m_rightPressed = false;

@@ -72,7 +72,6 @@ void MediaView::loadCover()
 void MediaView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_coverShown = QPixmap();
     // A cover decoded reduced for a smaller view is read again for the larger one.
     if (m_coverImage.isNull() || m_coverImage.size() == m_coverNaturalSize)
         return;

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <cstring>
 #include <mutex>
 
 namespace PictureDecoder {
@@ -76,8 +77,14 @@ QImage readFilled(QImageReader &reader, QIODevice &device)
         image.setColor(255, MissingRowColour);
         return image;
     }
-    // A full palette has no entry to spare: a second reading over another index tells which
-    // pixels the decoder never wrote.
+    // A full palette has no entry to spare. Pixels the decoder never wrote still hold the index the
+    // image was filled with: a picture without that index anywhere is whole.
+    bool fillLeft = false;
+    for (int y = 0; y < image.height() && !fillLeft; ++y)
+        fillLeft = std::memchr(image.constScanLine(y), 255, size_t(image.width())) != nullptr;
+    if (!fillLeft)
+        return image;
+    // A second reading over another index tells which of those pixels the decoder never wrote.
     device.seek(0);
     QImageReader again(&device);
     again.setAutoTransform(true);
