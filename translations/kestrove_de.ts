@@ -172,17 +172,26 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>Nothing can be written to &quot;%1&quot;: %2.</source>
         <translation>In „%1“ kann nichts geschrieben werden: %2.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) from the list does not exist at the time beeing. It could be because they exist on a removeable drive.</source>
-        <translation> Datei(en) der Liste sind zurzeit nicht vorhanden, vielleicht weil sie auf einem Wechseldatenträger liegen.</translation>
+        <translation>
+            <numerusform> Datei der Liste ist zurzeit nicht vorhanden, vielleicht weil sie auf einem Wechseldatenträger liegt.</numerusform>
+            <numerusform> Dateien der Liste sind zurzeit nicht vorhanden, vielleicht weil sie auf einem Wechseldatenträger liegen.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>These file(s) will be skipped !</source>
-        <translation>Diese Dateien werden übersprungen.</translation>
+        <translation>
+            <numerusform>Diese Datei wird übersprungen.</numerusform>
+            <numerusform>Diese Dateien werden übersprungen.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) comes from the choosen path. These file(s) will be skipped.</source>
-        <translation> Datei(en) liegen bereits im gewählten Ordner und werden übersprungen.</translation>
+        <translation>
+            <numerusform> Datei liegt bereits im gewählten Ordner und wird übersprungen.</numerusform>
+            <numerusform> Dateien liegen bereits im gewählten Ordner und werden übersprungen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Copy (</source>
@@ -192,9 +201,12 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>Move (</source>
         <translation>Verschieben von </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>) files to &quot;</source>
-        <translation> Datei(en) nach „</translation>
+        <translation>
+            <numerusform> Datei nach „</numerusform>
+            <numerusform> Dateien nach „</numerusform>
+        </translation>
     </message>
     <message>
         <source>&quot; ?</source>
@@ -228,9 +240,12 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source> of </source>
         <translation> von </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s).</source>
-        <translation>.</translation>
+        <translation>
+            <numerusform>.</numerusform>
+            <numerusform>.</numerusform>
+        </translation>
     </message>
     <message>
         <source>From : </source>
@@ -240,13 +255,19 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>To : </source>
         <translation>Nach: </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) could not be copied.</source>
-        <translation> Datei(en) konnten nicht kopiert werden.</translation>
+        <translation>
+            <numerusform> Datei konnte nicht kopiert werden.</numerusform>
+            <numerusform> Dateien konnten nicht kopiert werden.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) could not be moved.</source>
-        <translation> Datei(en) konnten nicht verschoben werden.</translation>
+        <translation>
+            <numerusform> Datei konnte nicht verschoben werden.</numerusform>
+            <numerusform> Dateien konnten nicht verschoben werden.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cancel entire process ?</source>
@@ -360,9 +381,12 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>FileList (</source>
         <translation>Ausgewählt: </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>) files selected (</source>
-        <translation> Datei(en) (</translation>
+        <translation>
+            <numerusform> Datei (</numerusform>
+            <numerusform> Dateien (</numerusform>
+        </translation>
     </message>
     <message>
         <source>Clear all ?</source>
@@ -380,9 +404,12 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>Clear </source>
         <translation>Es fehlen </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) ?</source>
-        <translation> Datei(en). Aus der Liste entfernen?</translation>
+        <translation>
+            <numerusform> Datei. Aus der Liste entfernen?</numerusform>
+            <numerusform> Dateien. Aus der Liste entfernen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -414,9 +441,12 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>Searching in : </source>
         <translation>Suche in: </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) found. Last file found was of type : </source>
-        <translation> Datei(en) gefunden. Die zuletzt gefundene hat den Typ </translation>
+        <translation>
+            <numerusform> Datei gefunden. Sie hat den Typ </numerusform>
+            <numerusform> Dateien gefunden. Die zuletzt gefundene hat den Typ </numerusform>
+        </translation>
     </message>
     <message>
         <source>Operations:</source>
@@ -558,9 +588,12 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>Checking for dublicates: </source>
         <translation>Suche nach Duplikaten: </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) removed.</source>
-        <translation> Datei(en) entfernt.</translation>
+        <translation>
+            <numerusform> Datei entfernt.</numerusform>
+            <numerusform> Dateien entfernt.</numerusform>
+        </translation>
     </message>
     <message>
         <source>DONE !</source>

@@ -172,17 +172,26 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>Nothing can be written to &quot;%1&quot;: %2.</source>
         <translation>Nothing can be written to “%1”: %2.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) from the list does not exist at the time beeing. It could be because they exist on a removeable drive.</source>
-        <translation> file(s) on the list do not exist at the moment, perhaps because they are on a removable drive.</translation>
+        <translation>
+            <numerusform> file on the list does not exist at the moment, perhaps because it is on a removable drive.</numerusform>
+            <numerusform> files on the list do not exist at the moment, perhaps because they are on a removable drive.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>These file(s) will be skipped !</source>
-        <translation>These files will be skipped.</translation>
+        <translation>
+            <numerusform>This file will be skipped.</numerusform>
+            <numerusform>These files will be skipped.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) comes from the choosen path. These file(s) will be skipped.</source>
-        <translation> file(s) are already in the chosen folder and will be skipped.</translation>
+        <translation>
+            <numerusform> file is already in the chosen folder and will be skipped.</numerusform>
+            <numerusform> files are already in the chosen folder and will be skipped.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Copy (</source>
@@ -192,9 +201,12 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>Move (</source>
         <translation>Move </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>) files to &quot;</source>
-        <translation> file(s) to “</translation>
+        <translation>
+            <numerusform> file to “</numerusform>
+            <numerusform> files to “</numerusform>
+        </translation>
     </message>
     <message>
         <source>&quot; ?</source>
@@ -228,9 +240,12 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source> of </source>
         <translation> of </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s).</source>
-        <translation>.</translation>
+        <translation>
+            <numerusform>.</numerusform>
+            <numerusform>.</numerusform>
+        </translation>
     </message>
     <message>
         <source>From : </source>
@@ -240,13 +255,19 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>To : </source>
         <translation>To: </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) could not be copied.</source>
-        <translation> file(s) could not be copied.</translation>
+        <translation>
+            <numerusform> file could not be copied.</numerusform>
+            <numerusform> files could not be copied.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) could not be moved.</source>
-        <translation> file(s) could not be moved.</translation>
+        <translation>
+            <numerusform> file could not be moved.</numerusform>
+            <numerusform> files could not be moved.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cancel entire process ?</source>
@@ -360,9 +381,12 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>FileList (</source>
         <translation>Selected: </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>) files selected (</source>
-        <translation> file(s) (</translation>
+        <translation>
+            <numerusform> file (</numerusform>
+            <numerusform> files (</numerusform>
+        </translation>
     </message>
     <message>
         <source>Clear all ?</source>
@@ -380,9 +404,12 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>Clear </source>
         <translation>Remove </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) ?</source>
-        <translation> missing file(s) from the list?</translation>
+        <translation>
+            <numerusform> missing file from the list?</numerusform>
+            <numerusform> missing files from the list?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -414,9 +441,12 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>Searching in : </source>
         <translation>Searching in: </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) found. Last file found was of type : </source>
-        <translation> file(s) found. The last one found is of type </translation>
+        <translation>
+            <numerusform> file found. It is of type </numerusform>
+            <numerusform> files found. The last one found is of type </numerusform>
+        </translation>
     </message>
     <message>
         <source>Operations:</source>
@@ -558,9 +588,12 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>Checking for dublicates: </source>
         <translation>Checking for duplicates: </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> file(s) removed.</source>
-        <translation> file(s) removed.</translation>
+        <translation>
+            <numerusform> file removed.</numerusform>
+            <numerusform> files removed.</numerusform>
+        </translation>
     </message>
     <message>
         <source>DONE !</source>

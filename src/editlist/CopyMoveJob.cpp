@@ -104,16 +104,18 @@ bool CopyMoveJob::warnAbout(const Scan &found)
 {
     Prompter &prompter = m_services.prompter;
     if (found.missing > 0 &&
-        prompter.message(QString::number(found.missing) +
-                             tr(" file(s) from the list does not exist at the time beeing. It could be "
-                                "because they exist on a removeable drive.") +
-                             QLatin1String("\r\n") + tr("These file(s) will be skipped !"),
-                         ProgramTitle, Prompter::Buttons::OkCancel,
-                         Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
+        prompter.message(
+            QString::number(found.missing) +
+                tr(" file(s) from the list does not exist at the time beeing. It could be "
+                   "because they exist on a removeable drive.",
+                   nullptr, found.missing) +
+                QLatin1String("\r\n") + tr("These file(s) will be skipped !", nullptr, found.missing),
+            ProgramTitle, Prompter::Buttons::OkCancel, Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
         return false;
     return found.inDestination == 0 ||
            prompter.message(QString::number(found.inDestination) +
-                                tr(" file(s) comes from the choosen path. These file(s) will be skipped."),
+                                tr(" file(s) comes from the choosen path. These file(s) will be skipped.",
+                                   nullptr, found.inDestination),
                             ProgramTitle, Prompter::Buttons::OkCancel,
                             Prompter::Icon::Exclamation) == Prompter::Answer::Ok;
 }
@@ -121,7 +123,7 @@ bool CopyMoveJob::warnAbout(const Scan &found)
 bool CopyMoveJob::confirm(int selected, const QString &destination)
 {
     const QString text = (m_kind == Kind::Copy ? tr("Copy (") : tr("Move (")) + QString::number(selected) +
-                         tr(") files to \"") + destination + tr("\" ?");
+                         tr(") files to \"", nullptr, selected) + destination + tr("\" ?");
     return m_services.prompter.message(text, ProgramTitle, Prompter::Buttons::OkCancel,
                                        Prompter::Icon::Exclamation) == Prompter::Answer::Ok;
 }
@@ -198,7 +200,7 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
         if (started == 1 || started == found.selected || size >= ShowEveryFileFrom ||
             sinceShown.elapsed() >= ProgressIntervalMs) {
             Q_EMIT counterChanged(counterText() + QString::number(started) + tr(" of ") +
-                                  QString::number(found.selected) + tr(" file(s)."));
+                                  QString::number(found.selected) + tr(" file(s).", nullptr, found.selected));
             Q_EMIT fileChanged(tr("From : ") + path, tr("To : ") + target);
             sinceShown.restart();
         }
@@ -224,9 +226,10 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
     }
     // Failures passed over without a question each are counted once at the end.
     if (m_failed > 0)
-        m_services.prompter.message(QString::number(m_failed) + (m_kind == Kind::Copy
-                                                                     ? tr(" file(s) could not be copied.")
-                                                                     : tr(" file(s) could not be moved.")),
+        m_services.prompter.message(QString::number(m_failed) +
+                                        (m_kind == Kind::Copy
+                                             ? tr(" file(s) could not be copied.", nullptr, m_failed)
+                                             : tr(" file(s) could not be moved.", nullptr, m_failed)),
                                     ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 }
 

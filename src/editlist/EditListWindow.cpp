@@ -119,8 +119,8 @@ EditListWindow::EditListWindow(Services services, QWidget *parent)
         if (lastExtension.isEmpty())
             return;
         m_searchCount->setText(QString::number(m_foundCount) +
-                               tr(" file(s) found. Last file found was of type : ") + lastExtension +
-                               QLatin1Char('.'));
+                               tr(" file(s) found. Last file found was of type : ", nullptr, m_foundCount) +
+                               lastExtension + QLatin1Char('.'));
         showFoundBytes();
     });
     connect(m_walker.get(), &FolderWalker::finished, this, &EditListWindow::searchEnded);
@@ -391,7 +391,7 @@ void EditListWindow::removeDuplicates()
             m_duplicatesBar->setProgress(percent, QString());
             if (found > 0)
                 m_duplicatesLabel->setText(tr("Checking for dublicates: ") + QString::number(found) +
-                                           tr(" file(s) removed."));
+                                           tr(" file(s) removed.", nullptr, found));
         });
     };
     m_duplicates.setFuture(

@@ -2,13 +2,9 @@
 #include "mainwindow/LevelMeterPicture.h"
 
 #include <QFontMetricsF>
+#include <QPaintEvent>
 #include <QPainter>
-
-namespace {
-
-constexpr int Bars = 2;
-
-} // namespace
+#include <utility>
 
 bool LevelMeterPicture::isShownFor(const QString &path)
 {
@@ -25,36 +21,57 @@ int LevelMeterPicture::litSegments(double level)
 void LevelMeterPicture::setLevels(double left, double right)
 {
     const double levels[Bars] = {left, right};
-    bool changed = false;
+    const Layout bars = layout();
     for (int bar = 0; bar < Bars; ++bar) {
         const int now = qMax(litSegments(levels[bar]), m_lit[bar] - 1);
-        changed = changed || now != m_lit[bar];
-        m_lit[bar] = now;
+        // Only the bar is drawn again: the widget spans the media view, whose cover would be
+        // painted anew beneath the whole of it.
+        if (std::exchange(m_lit[bar], now) != now)
+            update(bars.area(bar, width()).toAlignedRect());
     }
-    if (changed)
-        update();
 }
 
-void LevelMeterPicture::paintEvent(QPaintEvent *)
+double LevelMeterPicture::Layout::barLeft(int bar, double width) const
+{
+    return bar == 0 ? margin : width - margin - barWidth;
+}
+
+QRectF LevelMeterPicture::Layout::area(int bar, double width) const
+{
+    return QRectF(barLeft(bar, width) - 2, top - 2, barWidth + 4, bottom - top + label + 6);
+}
+
+LevelMeterPicture::Layout LevelMeterPicture::layout() const
+{
+    Layout bars;
+    bars.font = font();
+    bars.font.setPointSizeF(qMax(6.0, bars.font.pointSizeF() * 0.8));
+    bars.label = QFontMetricsF(bars.font).height();
+    bars.margin = width() * 0.03;
+    bars.barWidth = width() * 0.07;
+    bars.top = height() * 0.05;
+    bars.bottom = height() - bars.label - 2;
+    return bars;
+}
+
+void LevelMeterPicture::paintEvent(QPaintEvent *event)
 {
     // No background: the bars stand at the sides of the media view, and the song's cover, or its
     // note, stays in sight between them.
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QFont small = font();
-    small.setPointSizeF(qMax(6.0, small.pointSizeF() * 0.8));
-    painter.setFont(small);
-    const double label = QFontMetricsF(small).height();
-    const double margin = width() * 0.03;
-    const double barWidth = width() * 0.07;
-    const double top = height() * 0.05;
-    const double bottom = height() - label - 2;
-    const double segment = (bottom - top) / Segments;
+    const Layout bars = layout();
+    painter.setFont(bars.font);
+    const double segment = (bars.bottom - bars.top) / Segments;
     const char *names[Bars] = {"L", "R"};
     for (int bar = 0; bar < Bars; ++bar) {
-        const double x = bar == 0 ? margin : width() - margin - barWidth;
-        painter.fillRect(QRectF(x - 2, top - 2, barWidth + 4, bottom - top + label + 6),
-                         QColor(0, 0, 0, 120));
+        const QRectF area = bars.area(bar, width());
+        if (!event->region().intersects(area.toAlignedRect()))
+            continue;
+        const double x = bars.barLeft(bar, width());
+        const double barWidth = bars.barWidth;
+        const double bottom = bars.bottom;
+        painter.fillRect(area, QColor(0, 0, 0, 120));
         for (int i = 0; i < Segments; ++i) {
             const double y = bottom - (i + 1) * segment;
             QColor colour = i >= 17   ? QColor(230, 40, 30)
@@ -65,6 +82,7 @@ void LevelMeterPicture::paintEvent(QPaintEvent *)
             painter.fillRect(QRectF(x, y + segment * 0.15, barWidth, segment * 0.7), colour);
         }
         painter.setPen(QColor(150, 150, 150));
-        painter.drawText(QRectF(x, bottom + 2, barWidth, label), Qt::AlignCenter, QLatin1String(names[bar]));
+        painter.drawText(QRectF(x, bottom + 2, barWidth, bars.label), Qt::AlignCenter,
+                         QLatin1String(names[bar]));
     }
 }

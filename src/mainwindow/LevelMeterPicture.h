@@ -28,5 +28,23 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int m_lit[2] = {0, 0};
+    static constexpr int Bars = 2;
+
+    // Where the bars stand, for the widget's size and font.
+    struct Layout
+    {
+        QFont font;
+        double label = 0;
+        double margin = 0;
+        double barWidth = 0;
+        double top = 0;
+        double bottom = 0;
+
+        double barLeft(int bar, double width) const;
+        // A bar with its backing and its label.
+        QRectF area(int bar, double width) const;
+    };
+    Layout layout() const;
+
+    int m_lit[Bars] = {0, 0};
 };

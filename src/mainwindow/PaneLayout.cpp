@@ -52,6 +52,8 @@ PaneLayout::PaneLayout(QWidget *container, const Panels &panels, Prompter &promp
             [this](int leftPos, int leftWidth, int rightPos, int rightWidth, int, int bottomPos) {
                 placeFiles(leftPos, leftWidth, rightPos, rightWidth, bottomPos);
             });
+    // The player's buttons and options do not shrink: the pane keeps their width.
+    m_lists->setRightMinimum(panels.player->minimumSizeHint().width());
     m_folders->setLeftPercent(25);
     m_lists->setLeftPercent(70);
     m_files->setLeftPercent(50);

@@ -6,8 +6,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -18,15 +16,6 @@ QCheckBox *makeCheckBox(const char *name, const QString &caption, QWidget *paren
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
     return box;
-}
-
-QGroupBox *frameAround(const QString &caption, QWidget *content, QWidget *parent)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    auto *layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->addWidget(content);
-    return frame;
 }
 
 } // namespace
@@ -67,9 +56,13 @@ PlaybackOptionsPanel::PlaybackOptionsPanel(QWidget *parent) : QWidget(parent)
     for (QCheckBox *box : {autoPlay, autoPlayAtStart, autoAdvance, rememberPosition})
         checks->addWidget(box);
 
-    auto *lists = new QHBoxLayout;
-    lists->addWidget(frameAround(tr("StartOffset"), startOffset, this));
-    lists->addWidget(frameAround(tr("AutoPlay delay"), slideDelay, this));
+    // A caption beside each list rather than a frame around it, and one list a line: the column is
+    // as narrow as the player's buttons, and two framed lists side by side were wider.
+    auto *lists = new QFormLayout;
+    lists->setContentsMargins(0, 2, 0, 2);
+    lists->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    lists->addRow(tr("StartOffset"), startOffset);
+    lists->addRow(tr("AutoPlay delay"), slideDelay);
 
     auto *speed = new QVBoxLayout;
     speed->setSpacing(2);

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 #include <QtConcurrentRun>
@@ -148,6 +149,14 @@ void PlayerPanel::showLevelMeterFor(const QString &path)
 {
     m_levelMeter->setVisible(LevelMeterPicture::isShownFor(path));
     m_levelMeter->raise();
+}
+
+QSize PlayerPanel::minimumSizeHint() const
+{
+    const int options = m_informationArea->widget()->minimumSizeHint().width() +
+                        m_informationArea->verticalScrollBar()->sizeHint().width();
+    // The media view and the strip are two pixels narrower than the panel.
+    return QSize(qMax(m_controlStrip->minimumSizeHint().width(), options) + 2, 0);
 }
 
 void PlayerPanel::resizeEvent(QResizeEvent *event)

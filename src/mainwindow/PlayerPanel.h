@@ -52,6 +52,9 @@ public:
     // The commands offered by a right click on the media view.
     void setMediaViewCommands(const QList<QAction *> &commands);
 
+    // As wide as the buttons in one row, and the options with their scroll bar, need.
+    QSize minimumSizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 

@@ -18,7 +18,8 @@ int toShort(double value)
 
 double SplitterGeometry::barLeftForPercent(int percent) const
 {
-    return width / 100 * percent - barWidth / 2.0;
+    const double left = width / 100 * percent - barWidth / 2.0;
+    return rightMinimum > 0 ? qMin(left, qMax(lowestLeft(), width - rightMinimum - barWidth)) : left;
 }
 
 double SplitterGeometry::lowestLeft() const
@@ -28,7 +29,8 @@ double SplitterGeometry::lowestLeft() const
 
 double SplitterGeometry::highestLeft() const
 {
-    return width - Rounding::halfEven(width * minSize / 100 + barWidth / 2.0);
+    const double highest = width - Rounding::halfEven(width * minSize / 100 + barWidth / 2.0);
+    return rightMinimum > 0 ? qMin(highest, qMax(lowestLeft(), width - rightMinimum - barWidth)) : highest;
 }
 
 double SplitterGeometry::clampDrag(double left) const

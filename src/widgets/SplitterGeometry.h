@@ -21,10 +21,14 @@ struct SplitterGeometry
     double height = 0; // H, pixels
     int barWidth = 4;  // B, pixels
     int minSize = 5;   // percent
+    // Pixels the right pane keeps whatever the percentage, while the width leaves the left pane its
+    // own minimum: a pane of controls that cannot shrink further.
+    int rightMinimum = 0;
     double twipsPerPixelX = 15;
     double twipsPerPixelY = 15;
 
-    // The bar's left edge for a percentage, which names the bar's centre.
+    // The bar's left edge for a percentage, which names the bar's centre, left of the right pane's
+    // minimum.
     double barLeftForPercent(int percent) const;
     double lowestLeft() const;
     double highestLeft() const;

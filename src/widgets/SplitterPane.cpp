@@ -68,6 +68,13 @@ void SplitterPane::setMinSize(int percent)
     updateSize();
 }
 
+void SplitterPane::setRightMinimum(int pixels)
+{
+    m_geometry.rightMinimum = qMax(0, pixels);
+    placeBar(geometry().barLeftForPercent(m_defLeftProc));
+    updateSize();
+}
+
 void SplitterPane::setLeftPercent(int percent)
 {
     m_defLeftProc = m_geometry.clampPercent(percent);

@@ -24,6 +24,7 @@ public:
     void setBarWidth(int pixels);
     int minSize() const { return m_geometry.minSize; }
     void setMinSize(int percent);
+    void setRightMinimum(int pixels);
     int leftPercent() const { return m_defLeftProc; }
     void setLeftPercent(int percent);
     bool liveResize() const { return m_flySize; }

@@ -409,7 +409,8 @@ e2e_video() {
 # e2e_player_buttons: finds the player buttons in the active main window, from the media view,
 # which is black before anything plays, and the white information box that follows the buttons;
 # sets E2E_BUTTON_X and E2E_BUTTON_Y, the first button's centre on the screen, E2E_BUTTON_PITCH,
-# and E2E_TRANSPORT_X and E2E_TRANSPORT_Y, the left end of the transport bar's first row.
+# and E2E_TRANSPORT_X and E2E_TRANSPORT_Y, the left end of the transport bar's first row, and
+# E2E_TRANSPORT_W, its width.
 e2e_player_buttons() {
     local shot=$E2E_WORK/buttons.png window box view_w view_h view_x view_y height y left top
     window=$(xdotool getactivewindow)
@@ -430,11 +431,13 @@ e2e_player_buttons() {
     eval "$(xwininfo -id "$window" | awk -F: '/Absolute upper-left X/ { printf "left=%d;", $2 }
         /Absolute upper-left Y/ { printf "top=%d;", $2 }')"
     E2E_BUTTON_Y=$((top + view_y + view_h + y - 10))
-    E2E_BUTTON_X=$((left + view_x + 9))
-    E2E_BUTTON_PITCH=19
+    # The buttons stand at their natural width, 20 pixels, one apart: the pane is never narrower.
+    E2E_BUTTON_X=$((left + view_x + 10))
+    E2E_BUTTON_PITCH=21
     # The transport bar's first row, right under the media view.
     E2E_TRANSPORT_Y=$((top + view_y + view_h + 12))
     E2E_TRANSPORT_X=$((left + view_x))
+    E2E_TRANSPORT_W=$view_w
 }
 
 # e2e_click_transport X: a click on the transport bar's first row, X pixels from its left.

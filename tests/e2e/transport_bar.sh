@@ -21,17 +21,18 @@ e2e_player_buttons
 e2e_key Down
 e2e_wait 20 "the song to play" e2e_playing
 
-# In the pane of a fresh profile: play/pause 0-19, stop 21-40, the position bar 42-116, mute
-# 118-137, the volume 139-163.
+# From the left: play/pause 0-19, stop 21-40, then the position bar; from the right: the volume
+# over the last 25 pixels, mute the 20 before them.
+position_end=$((E2E_TRANSPORT_W - 48))
 e2e_click_transport 10
 e2e_wait 10 "the transport bar to pause the song" eval '[[ $(e2e_mpris_property PlaybackStatus) == "(<'"'Paused'"'>,)" ]]'
 e2e_click_transport 10
 e2e_wait 10 "the transport bar to play the song on" e2e_playing
 ! e2e_position_past 15000000 || e2e_fail "the song was past 15 s before the position bar was clicked"
-e2e_click_transport 100
+e2e_click_transport $((42 + (position_end - 42) * 8 / 10))
 e2e_wait 10 "a click on the position bar to jump into the song's last part" e2e_position_past 25000000
 e2e_wait 10 "the song to play on after the jump" e2e_playing
-e2e_click_transport 141
+e2e_click_transport $((E2E_TRANSPORT_W - 23))
 e2e_wait 10 "the volume to be turned down" volume_below 0.2
 # Ctrl+Q quits with the saving a close does.
 e2e_close_kestrove ctrl+q

@@ -954,7 +954,9 @@ private Q_SLOTS:
             form.openHandedPath(QLatin1Char('"') + far + QLatin1Char('"'));
         auto *list = session.child<EntryListView>("fileList");
         QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("track 350.mp3"));
-        QVERIFY(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
+        // Scrolled to, top to bottom: a narrow pane may cut the row's end.
+        const QRect row = list->visualRect(list->currentIndex());
+        QVERIFY(row.top() >= 0 && row.bottom() < list->viewport()->height());
     }
 
     void clickingAFilePlaysIt()

@@ -262,6 +262,32 @@ private Q_SLOTS:
         QCOMPARE(geometry.scaleWidth(), 5940);
     }
 
+    // A right pane of controls keeps its width while the window leaves room for the left pane's
+    // minimum, both where a percentage places the bar and where a drag may take it.
+    void splitterKeepsTheRightPanesMinimum_data()
+    {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<double>("placed");
+        QTest::addColumn<double>("highest");
+        QTest::newRow("room enough") << 400.0 << 50 << 198.0 << 246.0;
+        QTest::newRow("percentage over the minimum") << 400.0 << 90 << 246.0 << 246.0;
+        QTest::newRow("too narrow for both") << 140.0 << 90 << 5.0 << 5.0;
+    }
+    void splitterKeepsTheRightPanesMinimum()
+    {
+        QFETCH(double, width);
+        QFETCH(int, percent);
+        QFETCH(double, placed);
+        QFETCH(double, highest);
+        SplitterGeometry geometry;
+        geometry.width = width;
+        geometry.rightMinimum = 150;
+        QCOMPARE(geometry.barLeftForPercent(percent), placed);
+        QCOMPARE(geometry.highestLeft(), highest);
+        QCOMPARE(geometry.clampDrag(width), highest);
+    }
+
     void splitterDragIsLimitedAndStoredOnRelease_data()
     {
         QTest::addColumn<bool>("flySize");
