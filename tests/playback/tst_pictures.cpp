@@ -75,14 +75,15 @@ QByteArray metafile()
 }
 
 // A one-pixel GIF of two frames, red then blue, a tenth of a second each, looping.
-QByteArray twoFrameGif()
+// One pixel, red and blue in turns, a tenth of a second a frame.
+QByteArray gifOfFrames(int frames)
 {
     QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff", 19);
     gif += QByteArray("\x21\xff\x0bNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
-    for (const char pixels : {'\x44', '\x4c'}) {
+    for (int frame = 0; frame < frames; ++frame) {
         gif += QByteArray("\x21\xf9\x04\x00\x0a\x00\x00\x00", 8);
-        gif += QByteArray("\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02", 12) + pixels +
-               QByteArray("\x01\x00", 2);
+        gif += QByteArray("\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02", 12) +
+               (frame % 2 == 0 ? '\x44' : '\x4c') + QByteArray("\x01\x00", 2);
     }
     return gif + ';';
 }
@@ -188,10 +189,18 @@ private Q_SLOTS:
         QCOMPARE(result.image.size(), shown);
     }
 
+    void animatedPicturesPlay_data()
+    {
+        QTest::addColumn<int>("frames");
+        QTest::newRow("two frames") << 2;
+        // Frames are read as they are shown, not all at once.
+        QTest::newRow("ten thousand frames") << 10000;
+    }
     void animatedPicturesPlay()
     {
-        const QString path = m_dir.filePath(QStringLiteral("two frames.gif"));
-        writeBytes(path, twoFrameGif());
+        QFETCH(int, frames);
+        const QString path = m_dir.filePath(QStringLiteral("frames.gif"));
+        writeBytes(path, gifOfFrames(frames));
         const PictureDecoder::Result result = PictureDecoder::decode(path, QSize(100, 100));
         QVERIFY(result.animated);
         QCOMPARE(result.image.size(), QSize(1, 1));
