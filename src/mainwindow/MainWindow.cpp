@@ -16,6 +16,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "integration/Association.h"
+#include "integration/AssociationStore.h"
 #include "mainwindow/EditListSession.h"
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/PaneLayout.h"
@@ -336,7 +337,8 @@ void MainWindow::showPreferences()
                                   &Association::mimeClassOf, &Association::runUpdateDesktopDatabase},
             extensions);
         association = {[verb] { return verb->status(); }, [verb] { return verb->make(); },
-                       [verb](QStringList &lines) { verb->remove(lines); }};
+                       [verb](QStringList &lines) { verb->remove(lines); },
+                       [store = m_services.associations] { return store->takeNotice(); }};
     }
     PreferencesDialog dialog(m_settings, m_prompter, m_state.types, m_state.showAll, association, this);
     dialog.exec();
