@@ -33,6 +33,29 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     </message>
 </context>
 <context>
+    <name>AssociationStore</name>
+    <message>
+        <source>The associations in %1 were not read: %2. The file is left as it is.</source>
+        <translation>Die Zuordnungen in %1 konnten nicht gelesen werden: %2. Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The associations could not be written to %1: %2.</source>
+        <translation>Die Zuordnungen konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The associations in %1 could not be read: %2. The damaged file is kept as %3 and a new one was written.</source>
+        <translation>Die Zuordnungen in %1 konnten nicht gelesen werden: %2. Die beschädigte Datei wurde als %3 aufbewahrt und eine neue gespeichert.</translation>
+    </message>
+    <message>
+        <source>The damaged associations in %1 could not be kept as %2: %3. The file is left as it is.</source>
+        <translation>Die beschädigten Zuordnungen in %1 konnten nicht als %2 aufbewahrt werden: %3. Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>it holds no keys</source>
+        <translation>sie enthält keine Schlüssel</translation>
+    </message>
+</context>
+<context>
     <name>ControlGallery</name>
     <message>
         <source>Kestrove controls</source>
@@ -1362,6 +1385,17 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>sie ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
     <name>ScrollingText</name>
     <message>
         <source>Kestrove|browses, previews and plays your media|thank you for using it</source>
@@ -1438,17 +1472,6 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>Minsize cannot be set above 50%</source>
         <translation>Die Mindestgröße kann nicht über 50 % liegen.</translation>
-    </message>
-</context>
-<context>
-    <name>TextLineFile</name>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>es ist keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>it is larger than %1 MB</source>
-        <translation>sie ist größer als %1 MB</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,29 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     </message>
 </context>
 <context>
+    <name>AssociationStore</name>
+    <message>
+        <source>The associations in %1 were not read: %2. The file is left as it is.</source>
+        <translation>The associations in %1 could not be read: %2. The file was left unchanged.</translation>
+    </message>
+    <message>
+        <source>The associations could not be written to %1: %2.</source>
+        <translation>The associations could not be saved to %1: %2.</translation>
+    </message>
+    <message>
+        <source>The associations in %1 could not be read: %2. The damaged file is kept as %3 and a new one was written.</source>
+        <translation>The associations in %1 could not be read: %2. The damaged file was kept as %3 and a new one was saved.</translation>
+    </message>
+    <message>
+        <source>The damaged associations in %1 could not be kept as %2: %3. The file is left as it is.</source>
+        <translation>The damaged associations in %1 could not be kept as %2: %3. The file was left unchanged.</translation>
+    </message>
+    <message>
+        <source>it holds no keys</source>
+        <translation>it contains no keys</translation>
+    </message>
+</context>
+<context>
     <name>ControlGallery</name>
     <message>
         <source>Kestrove controls</source>
@@ -1362,6 +1385,17 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>it is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+</context>
+<context>
     <name>ScrollingText</name>
     <message>
         <source>Kestrove|browses, previews and plays your media|thank you for using it</source>
@@ -1438,17 +1472,6 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>Minsize cannot be set above 50%</source>
         <translation>The minimum size cannot be more than 50%.</translation>
-    </message>
-</context>
-<context>
-    <name>TextLineFile</name>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>it is not a regular file</translation>
-    </message>
-    <message>
-        <source>it is larger than %1 MB</source>
-        <translation>it is larger than %1 MB</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,7 @@ void PreferencesDialog::connectAssociation(QPushButton *make, QPushButton *remov
     connect(make, &QPushButton::clicked, this, [this, &prompter] {
         whileUpdating([make = m_association.make](QStringList) { return make(); },
                       [this, &prompter] {
+                          tellStoreNotice(prompter);
                           prompter.message(tr("Done.. You may now RightClick on any supported filetype ( see "
                                               "Readme.txt ) or folder, and choose Browse with Kestrove, to "
                                               "open it with Kestrove."),
@@ -134,10 +135,19 @@ void PreferencesDialog::connectAssociation(QPushButton *make, QPushButton *remov
                 return lines;
             },
             [this, &prompter] {
+                tellStoreNotice(prompter);
                 prompter.message(tr("Done ! :o("), windowTitle(), Prompter::Buttons::Ok,
                                  Prompter::Icon::Information);
             });
     });
+}
+
+void PreferencesDialog::tellStoreNotice(Prompter &prompter)
+{
+    if (!m_association.notice)
+        return;
+    if (const QString notice = m_association.notice(); !notice.isEmpty())
+        prompter.message(notice, windowTitle(), Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 }
 
 QHBoxLayout *PreferencesDialog::createButtons(Prompter &prompter, const MediaTypes &types)

@@ -23,12 +23,14 @@ class PreferencesDialog : public QDialog
 public:
     // The association of the "Browse with Kestrove..." verb: its status lines, making it (the new
     // lines) and removing it (settling the lines shown). Without them the buttons are disabled.
-    // Making and removing run on a worker thread.
+    // Making and removing run on a worker thread. What the store has to tell about its file after
+    // either (a file left unread, a damaged one replaced) is asked on the window's thread.
     struct AssociationCommands
     {
         std::function<QStringList()> status;
         std::function<QStringList()> make;
         std::function<void(QStringList &lines)> remove;
+        std::function<QString()> notice;
     };
 
     PreferencesDialog(Settings &settings, Prompter &prompter, const MediaTypes &types, bool showAll,
@@ -43,6 +45,8 @@ private:
     void createOptions(bool showAll);
     QGroupBox *createAssociationFrame(Prompter &prompter);
     void connectAssociation(QPushButton *make, QPushButton *remove, Prompter &prompter);
+    // Tells what the association store has to tell about its file, if anything.
+    void tellStoreNotice(Prompter &prompter);
     QHBoxLayout *createButtons(Prompter &prompter, const MediaTypes &types);
     void save();
     // Runs association work on the status lines shown, off the window's thread, with the window's

@@ -82,14 +82,15 @@ QStringList Association::make()
         if (done && !mimeTypes.contains(fileType))
             mimeTypes.append(fileType);
     }
-    // The desktop entry is what file managers read: a folder entry that cannot be written makes
-    // the folder line an error as well.
+    // The desktop entry is what file managers read. It follows the store: it is written only once
+    // the store holds the folder's verb, and an entry that cannot be written makes the folder line
+    // an error as well.
     mimeTypes.append(QStringLiteral("inode/directory"));
-    const bool entryWritten =
+    const bool folderDone =
+        associateWith(FolderClass) == 0 &&
         BrowseDesktopEntry::write(m_services.applicationsFolder, m_services.executable, mimeTypes);
-    if (entryWritten && m_services.updateDatabase)
+    if (folderDone && m_services.updateDatabase)
         m_services.updateDatabase(m_services.applicationsFolder);
-    const bool folderDone = associateWith(FolderClass) == 0 && entryWritten;
     lines.append(folderDone ? FolderClass : QStringLiteral("Folder - ERORR!!"));
     return lines;
 }
@@ -98,6 +99,9 @@ int Association::removeVerb(const QString &fileType)
 {
     // The verb's key goes with its sub-keys, deepest first: the store deletes one level at a time.
     AssociationStore &store = m_services.store;
+    // A store that left its file unread does not know what the file holds: nothing is removed.
+    if (store.isLeftUnread())
+        return 1;
     const QString verb = verbKey(fileType);
     // Types that share a class (".mpg" and ".mpeg") share the verb: once gone it is removed.
     if (!store.hasKey(verb))
@@ -127,10 +131,11 @@ void Association::remove(QStringList &lines)
         if (!fileType.isEmpty())
             settle(extension.toLower(), removeVerb(fileType));
     }
+    // The desktop entry goes only with the folder's verb: a store that cannot be written keeps both.
     int folderResult = removeVerb(FolderClass);
-    if (!BrowseDesktopEntry::remove(m_services.applicationsFolder))
+    if (folderResult == 0 && !BrowseDesktopEntry::remove(m_services.applicationsFolder))
         folderResult = 1;
-    else if (m_services.updateDatabase)
+    else if (folderResult == 0 && m_services.updateDatabase)
         m_services.updateDatabase(m_services.applicationsFolder);
     settle(QStringLiteral("folder"), folderResult);
 }

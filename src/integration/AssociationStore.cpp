@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "integration/AssociationStore.h"
 
-#include <QFile>
+#include "platform/NativePath.h"
+#include "platform/RegularFile.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -129,10 +132,20 @@ int AssociationStore::kept(const QMap<QString, Key> &before)
     return 1;
 }
 
-bool AssociationStore::save() const
+QString AssociationStore::takeNotice()
 {
+    if (m_file == File::Unread)
+        return tr("The associations in %1 were not read: %2. The file is left as it is.")
+            .arg(NativePath::forDisplay(m_filePath), m_loadProblem);
+    return std::exchange(m_notice, QString());
+}
+
+bool AssociationStore::save()
+{
+    if (m_file == File::Unread)
+        return false;
     QJsonArray keys;
-    for (const Key &key : m_keys) {
+    for (const Key &key : std::as_const(m_keys)) {
         QJsonArray values;
         for (const Value &value : key.values) {
             values.append(QJsonObject{{QStringLiteral("name"), value.name},
@@ -141,26 +154,61 @@ bool AssociationStore::save() const
         }
         keys.append(QJsonObject{{QStringLiteral("key"), key.path}, {QStringLiteral("values"), values}});
     }
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray text = QJsonDocument(QJsonObject{{QStringLiteral("keys"), keys}}).toJson();
-    return file.write(text) == text.size() && file.commit();
+    QSaveFile file(m_filePath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        m_notice = tr("The associations could not be written to %1: %2.")
+                       .arg(NativePath::forDisplay(m_filePath), file.errorString());
+        return false;
+    }
+    // A damaged file is set aside before the new one takes its name; one that cannot be set aside
+    // keeps its place, and the new file is not written.
+    if (m_file == File::Damaged && !setAsideDamaged())
+        return false;
+    if (!file.commit()) {
+        m_notice = tr("The associations could not be written to %1: %2.")
+                       .arg(NativePath::forDisplay(m_filePath), file.errorString());
+        return false;
+    }
+    if (m_file == File::Damaged) {
+        m_file = File::Usable;
+        m_damaged = QByteArray();
+        m_notice = tr("The associations in %1 could not be read: %2. The damaged file is kept as %3 and a "
+                      "new one was written.")
+                       .arg(NativePath::forDisplay(m_filePath), m_loadProblem,
+                            NativePath::forDisplay(damagedPath()));
+    }
+    return true;
+}
+
+bool AssociationStore::setAsideDamaged()
+{
+    QSaveFile aside(damagedPath());
+    if (aside.open(QIODevice::WriteOnly) && aside.write(m_damaged) == m_damaged.size() && aside.commit())
+        return true;
+    m_notice = tr("The damaged associations in %1 could not be kept as %2: %3. The file is left as it is.")
+                   .arg(NativePath::forDisplay(m_filePath), NativePath::forDisplay(damagedPath()),
+                        aside.errorString());
+    return false;
 }
 
 void AssociationStore::load()
 {
-    QFile file(m_filePath);
-    if (!file.exists())
+    RegularFile::Contents file = RegularFile::read(m_filePath, MaxFileBytes);
+    if (file.status == RegularFile::Contents::Status::Missing)
         return;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes) {
-        m_loadProblem = file.errorString();
+    if (file.status == RegularFile::Contents::Status::Refused) {
+        m_file = File::Unread;
+        m_loadProblem = file.problem;
         return;
     }
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(file.bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        m_loadProblem = error.errorString();
+        m_file = File::Damaged;
+        m_loadProblem =
+            error.error != QJsonParseError::NoError ? error.errorString() : tr("it holds no keys");
+        m_damaged = std::move(file.bytes);
         return;
     }
     // What a hand-edited file holds that does not make sense is left out, entry by entry.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QMap>
 #include <QString>
 
@@ -9,9 +10,15 @@
 // relies on: key paths separated by "\" and compared without regard to case, a default value
 // (name "") and named values per key, values typed as text, 32-bit numbers or byte strings, and a
 // delete that removes one key and refuses a key that still has sub-keys. Every change is written
-// to the file at once, replacing it whole; a file that cannot be read leaves the store empty.
+// to the file at once, replacing it whole.
+//
+// A file that is not a regular file, or too large, is not read: the store starts empty and never
+// writes over it. A file that is read but is not the store's JSON starts the store empty as well;
+// the first change sets it aside as associations.json.damaged before the new file replaces it.
 class AssociationStore
 {
+    Q_DECLARE_TR_FUNCTIONS(AssociationStore)
+
 public:
     enum Type
     {
@@ -36,6 +43,14 @@ public:
 
     // Why the file could not be read, empty when it could (or did not exist yet).
     QString loadProblem() const { return m_loadProblem; }
+    // The file was not read and is left as it is: every change fails.
+    bool isLeftUnread() const { return m_file == File::Unread; }
+    // What the user is to be told once a change was asked of the store: that the file it could not
+    // read is left as it is (each time), that a damaged file was set aside and replaced (once), or
+    // why it could not be set aside.
+    QString takeNotice();
+    // Where a damaged file is set aside.
+    QString damagedPath() const { return m_filePath + QStringLiteral(".damaged"); }
 
 private:
     struct Value
@@ -49,17 +64,28 @@ private:
         QString path;
         QMap<QString, Value> values;
     };
+    enum class File
+    {
+        Usable,
+        Unread,
+        Damaged
+    };
 
     static QString normalised(const QString &key);
     Key &createKey(const QString &key);
     int store(const QString &key, const QString &name, int type, const QByteArray &data);
-    bool save() const;
+    bool save();
+    bool setAsideDamaged();
     // Saves the change; when that fails, goes back to the keys as they were before it.
     int kept(const QMap<QString, Key> &before);
     void load();
 
     QString m_filePath;
     QString m_loadProblem;
+    File m_file = File::Usable;
+    // A damaged file's bytes, until they are set aside.
+    QByteArray m_damaged;
+    QString m_notice;
     // By normalised path: the path's steps in lower case joined by "\".
     QMap<QString, Key> m_keys;
 };

@@ -16,6 +16,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/PreferencesDialog.h"
 #include "integration/Association.h"
+#include "integration/AssociationStore.h"
 #include "mainwindow/EditListSession.h"
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/PaneLayout.h"
@@ -42,9 +43,9 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -69,12 +70,6 @@ MainWindow::MainWindow(const AppServices &services, const StartOptions &options,
     connectKeys();
     resize(Twips::toPixels(WindowGeometry::DesignWidthTwips),
            Twips::toPixels(WindowGeometry::DesignHeightTwips));
-
-    m_secondCopyTimer = new QTimer(this);
-    m_secondCopyTimer->setObjectName(QStringLiteral("secondCopyTimer"));
-    m_secondCopyTimer->setSingleShot(true);
-    m_secondCopyTimer->setInterval(10);
-    connect(m_secondCopyTimer, &QTimer::timeout, this, &MainWindow::closeAsSecondCopy);
 }
 
 MainWindow::~MainWindow() = default;
@@ -242,24 +237,32 @@ void MainWindow::connectKeys()
 
 bool MainWindow::load()
 {
+    if (m_start.anotherInstanceRunning) {
+        sayAlreadyRunning();
+        return false;
+    }
     m_loading = true;
-    StartupRestore(*this, m_parts, m_state, m_settings, m_prompter, m_services.dataFolder, m_start)
-        .run([this] { m_secondCopyTimer->start(); });
+    StartupRestore(*this, m_parts, m_state, m_settings, m_prompter, m_services.dataFolder, m_start).run();
     // The playlist is read after the start file has begun to play.
     m_playlistCommands->markPlaying();
     m_playback->startUpEnded();
     m_loading = false;
-    if (!m_closeWhenLoaded)
-        return true;
-    close();
-    return false;
+    if (m_closeWhenLoaded) {
+        close();
+        return false;
+    }
+    for (const QString &command : std::exchange(m_handedDuringLoad, {}))
+        openHandedPath(command);
+    return true;
 }
 
-void MainWindow::closeAsSecondCopy()
+void MainWindow::sayAlreadyRunning()
 {
+    // Set before the message: a logout while it is up must not overwrite the first copy's settings
+    // or lists.
+    m_state.skipSave = true;
     m_prompter.message(tr("Kestrove is allready running !"), ProgramTitle, Prompter::Buttons::Ok,
                        Prompter::Icon::Exclamation);
-    close();
 }
 
 QString MainWindow::currentFolder() const
@@ -296,6 +299,12 @@ void MainWindow::closeOnRequest()
 
 void MainWindow::openHandedPath(const QString &command)
 {
+    // Until the start-up has ended the folder tree opens nothing, and the start location would
+    // replace the path.
+    if (m_loading) {
+        m_handedDuringLoad.append(command);
+        return;
+    }
     QString requested = command;
     requested.remove(QLatin1Char('"'));
     // Automatic advance goes on only within the folder it was running in.
@@ -336,7 +345,8 @@ void MainWindow::showPreferences()
                                   &Association::mimeClassOf, &Association::runUpdateDesktopDatabase},
             extensions);
         association = {[verb] { return verb->status(); }, [verb] { return verb->make(); },
-                       [verb](QStringList &lines) { verb->remove(lines); }};
+                       [verb](QStringList &lines) { verb->remove(lines); },
+                       [store = m_services.associations] { return store->takeNotice(); }};
     }
     PreferencesDialog dialog(m_settings, m_prompter, m_state.types, m_state.showAll, association, this);
     dialog.exec();

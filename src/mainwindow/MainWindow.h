@@ -15,7 +15,6 @@ class FileDeleter;
 class FilePattern;
 class PlaybackOptionsPanel;
 class Prompter;
-class QTimer;
 class Settings;
 
 // The main window: the path bar above the four panels (folders, files, playlist, player). It puts
@@ -29,11 +28,13 @@ public:
     ~MainWindow() override;
 
     // The start-up sequence; the window is shown during it. A close that arrives meanwhile (a
-    // logout, the second copy's own close) is carried out once the sequence has ended. Returns
-    // false when the window was closed so: the program then ends without an event loop.
+    // logout) is carried out once the sequence has ended. A second copy shows no window: it only
+    // says that the program already runs. Returns false when the window was closed so or never
+    // shown: the program then ends without an event loop.
     bool load();
 
-    // A path handed over by another copy: it is opened and the window comes forward.
+    // A path handed over by another copy: it is opened and the window comes forward. One handed
+    // over while the start-up sequence runs (while it asks something) is opened once it has ended.
     void openHandedPath(const QString &command);
     void openDroppedPath(const QString &path);
     // Replaces the playlist with a playlist file, saying so when that cannot be done.
@@ -68,7 +69,7 @@ private:
     void showPreferences();
     void showAbout();
     void offerWebSite();
-    void closeAsSecondCopy();
+    void sayAlreadyRunning();
 
     Settings &m_settings;
     Prompter &m_prompter;
@@ -85,7 +86,7 @@ private:
     FileCommands *m_commands = nullptr;
     PlaybackCommands *m_playback = nullptr;
     PlaylistCommands *m_playlistCommands = nullptr;
-    QTimer *m_secondCopyTimer = nullptr;
     bool m_loading = false;
     bool m_closeWhenLoaded = false;
+    QStringList m_handedDuringLoad;
 };

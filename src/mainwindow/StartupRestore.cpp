@@ -41,7 +41,7 @@ StartupRestore::StartupRestore(QMainWindow &window, const MainWindowParts &parts
 {
 }
 
-void StartupRestore::run(const std::function<void()> &closeSecondCopy)
+void StartupRestore::run()
 {
     // Until the window is up, a selection in the folder tree opens nothing.
     m_parts.folderTree->setLoading(true);
@@ -50,13 +50,6 @@ void StartupRestore::run(const std::function<void()> &closeSecondCopy)
     m_parts.player->options()->fillPresetLists();
     readDropFlags();
     applyFilePattern();
-    if (m_options.anotherInstanceRunning) {
-        // Set before anything can close the window: a logout while the second copy's message is
-        // up must not overwrite the first copy's settings.
-        m_state.skipSave = true;
-        closeSecondCopy();
-        m_window.hide();
-    }
     loadEditList();
     restoreSplitterShares();
     restoreAutoPlay();
@@ -276,9 +269,6 @@ void StartupRestore::loadLastPlaylist()
 
 void StartupRestore::reportRefusedList(const QString &list, const QString &path, const QString &problem)
 {
-    // A second copy closes without a word of its own lists.
-    if (m_options.anotherInstanceRunning)
-        return;
     m_prompter.message(QObject::tr("%1 in %2 was not read: %3. The file is left as it is.")
                            .arg(list, NativePath::forDisplay(path), problem),
                        ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);

@@ -19,8 +19,8 @@ public:
     StartupRestore(QMainWindow &window, const MainWindowParts &parts, SessionState &state, Settings &settings,
                    Prompter &prompter, const QString &dataFolder, const StartOptions &options);
 
-    // Runs every step; closeSecondCopy is started when another copy was already running.
-    void run(const std::function<void()> &closeSecondCopy);
+    // Runs every step.
+    void run();
 
     // The folder the start opens and lists (ending in "/"), empty when it opens none: the one given
     // on the command line, else the one shown last.

@@ -88,6 +88,26 @@ void clearLockPlace(const QByteArray &path)
         ::unlink(path.constData());
 }
 
+int openLock(const QByteArray &path)
+{
+    return ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+}
+
+// Whether a copy listens on the socket; only a refused connection or a missing socket count as
+// none, so that a copy is never taken for gone because this one is short of descriptors.
+bool aCopyAnswers(const QByteArray &path)
+{
+    sockaddr_un address;
+    if (!addressOf(path, address))
+        return false;
+    const FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (!socket.valid())
+        return true;
+    if (::connect(socket.get(), reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
+        return true;
+    return errno != ECONNREFUSED && errno != ENOENT;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &runtimeFolder, QObject *parent)
@@ -130,7 +150,16 @@ bool SingleInstance::tryBecomeFirst()
     // only as long as the copy does.
     const QByteArray path = QFile::encodeName(QDir(m_folder).filePath(LockName));
     clearLockPlace(path);
-    FileDescriptor lock(::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    FileDescriptor lock(openLock(path));
+    const int openError = lock.valid() ? 0 : errno;
+    // A lock file this user may not open (made read-only by another tool, or owned by root) would
+    // lock the user out for good: unless a running copy answers on the socket, it is replaced.
+    if ((openError == EACCES || openError == EPERM) && !aCopyAnswers(socketPath(m_folder))) {
+        qCWarning(logInstance) << "replacing the lock file" << QFile::decodeName(path)
+                               << "that cannot be opened:" << FileDescriptor::errorText(openError);
+        ::unlink(path.constData());
+        lock.reset(openLock(path));
+    }
     if (!lock.valid() || ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
         return false;
     m_lock.reset(lock.release());

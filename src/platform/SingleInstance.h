@@ -14,6 +14,14 @@ class RequestConnection;
 
 // One copy of the program per user. The first copy holds a file lock and listens on a local socket
 // in a folder only the user can reach; a later copy offers its path there as an execute request.
+//
+// Neither QLockFile nor QLocalServer is used. QLockFile syncs its file to disk on every start (some
+// milliseconds where the runtime folder is on a disk) and judges a lock stale by the process number
+// written in it and its age, so a lock left empty by a copy that died while making it would stop
+// every start for half a minute; a lock held with flock() is free the moment its holder is gone.
+// QLocalServer needs QtNetwork, which the program does not otherwise load and which would slow
+// every start, the hand-overs included; and when it cannot accept a connection (no descriptor
+// left) it stops listening and removes the socket file, where this copy makes room instead.
 class SingleInstance : public QObject
 {
     Q_OBJECT

@@ -4,34 +4,17 @@
 #include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
 
-#include <QCoreApplication>
 #include <QSaveFile>
 #include <QThread>
 #include <QtConcurrentRun>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace TextLineFile {
 
 namespace {
-
-Contents refused(const QString &problem)
-{
-    Contents contents;
-    contents.status = Contents::Status::Refused;
-    contents.problem = problem;
-    return contents;
-}
-
-Contents tooLarge()
-{
-    return refused(
-        QCoreApplication::translate("TextLineFile", "it is larger than %1 MB").arg(MaxBytes / (1024 * 1024)));
-}
 
 // How many lines [data, last) holds, at most.
 qsizetype lineCount(const char *data, const char *last, char end)
@@ -88,39 +71,12 @@ QStringList splitLines(const QByteArray &bytes)
 
 Contents read(const QString &path)
 {
-    // Non-blocking, so that a FIFO put where a list belongs cannot hold the program up.
-    const FileDescriptor file(
-        ::open(NativePath::toBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0)
-        return errno == ENOENT ? Contents() : refused(FileDescriptor::errorText(errno));
-    struct stat info = {};
-    if (::fstat(file.get(), &info) != 0)
-        return refused(FileDescriptor::errorText(errno));
-    if (!S_ISREG(info.st_mode))
-        return refused(QCoreApplication::translate("TextLineFile", "it is not a regular file"));
-    if (info.st_size > MaxBytes)
-        return tooLarge();
-    QByteArray bytes;
-    bytes.resize(qsizetype(info.st_size));
-    qsizetype done = 0;
-    for (;;) {
-        if (done == bytes.size())
-            bytes.resize(done + 65536);
-        const ssize_t got = ::read(file.get(), bytes.data() + done, size_t(bytes.size() - done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return refused(FileDescriptor::errorText(errno));
-        if (got == 0)
-            break;
-        done += got;
-        if (done > MaxBytes)
-            return tooLarge();
-    }
-    bytes.truncate(done);
+    RegularFile::Contents file = RegularFile::read(path, MaxBytes);
     Contents contents;
-    contents.status = Contents::Status::Read;
-    contents.lines = splitLines(bytes);
+    contents.status = file.status;
+    contents.problem = std::move(file.problem);
+    if (file.status == Contents::Status::Read)
+        contents.lines = splitLines(file.bytes);
     return contents;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/RegularFile.h"
+
 #include <QStringList>
 
 // The program's list files: one entry per line, the bytes of each entry unchanged (see NativePath),
@@ -14,20 +16,14 @@ inline constexpr qint64 MaxBytes = 256LL * 1024 * 1024;
 
 struct Contents
 {
-    enum class Status
-    {
-        Read,
-        Missing,
-        // The file is there but was not read; it must be left as it is.
-        Refused
-    };
+    using Status = RegularFile::Contents::Status;
     Status status = Status::Missing;
     QStringList lines;
     // Why the file was refused, in words for the user.
     QString problem;
 };
 
-// Only regular files are read; a FIFO, a device or a folder is refused without blocking.
+// Read as RegularFile reads: a FIFO, a device or a folder is refused without blocking.
 Contents read(const QString &path);
 // Replaces the file atomically. Returns why it could not be written, empty on success; on any
 // failure the previous file is kept as it was.

@@ -54,6 +54,8 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         MediaTypes types;
         QStringList removedFrom;
+        // What the store has to tell after making: once, and nothing after removing.
+        QStringList notices{QStringLiteral("The damaged file is kept aside.")};
         const PreferencesDialog::AssociationCommands commands{
             [] { return QStringList{".mp3 - OK!"}; },
             [] {
@@ -62,7 +64,8 @@ private Q_SLOTS:
             [&removedFrom](QStringList &lines) {
                 removedFrom = lines;
                 lines = QStringList{".avi - ERROR, Unable to remove"};
-            }};
+            },
+            [&notices] { return notices.isEmpty() ? QString() : notices.takeFirst(); }};
         PreferencesDialog window(settings, prompter, types, false, commands);
         auto *list = window.findChild<QListWidget *>(QStringLiteral("associationList"));
         const auto shown = [list] {
@@ -74,10 +77,14 @@ private Q_SLOTS:
         QCOMPARE(shown(), QStringList{".mp3 - OK!"});
         window.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->click();
         QTRY_COMPARE(shown(), QStringList({".mp3", ".avi", "Folder"}));
+        QCOMPARE(prompter.questions().size(), 2);
+        QCOMPARE(prompter.questions().first().text, QStringLiteral("The damaged file is kept aside."));
+        QCOMPARE(prompter.questions().first().icon, Prompter::Icon::Exclamation);
         QVERIFY(prompter.questions().last().text.startsWith(QStringLiteral("Done.. You may now RightClick")));
         window.findChild<QPushButton *>(QStringLiteral("removeAssociationButton"))->click();
         QTRY_COMPARE(shown(), QStringList{".avi - ERROR, Unable to remove"});
         QCOMPARE(removedFrom, QStringList({".mp3", ".avi", "Folder"}));
+        QCOMPARE(prompter.questions().size(), 3);
         QCOMPARE(prompter.questions().last().text, QStringLiteral("Done ! :o("));
         QVERIFY(window.findChild<QWidget *>(QStringLiteral("associationFrame"))->isVisibleTo(&window));
 
@@ -99,7 +106,8 @@ private Q_SLOTS:
                                                                   writing.acquire();
                                                                   return QStringList{"Folder"};
                                                               },
-                                                              [](QStringList &) {}};
+                                                              [](QStringList &) {},
+                                                              {}};
         PreferencesDialog window(settings, prompter, types, false, commands);
         window.show();
         window.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->click();

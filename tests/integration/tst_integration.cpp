@@ -7,33 +7,55 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
+#include <functional>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const QString Verb = QStringLiteral("Browse with Kestrove...");
 
+// ".mp3" and ".mpg" are known types (".mpeg" shares the class of ".mpg"), ".wav" is not.
+QString classOf(const QString &extension)
+{
+    if (extension == QLatin1String(".mp3"))
+        return QStringLiteral("audio/mpeg");
+    if (extension == QLatin1String(".mpg") || extension == QLatin1String(".mpeg"))
+        return QStringLiteral("video/mpeg");
+    return QString();
+}
+
 // The verb of one program installed at `executable`, over a store and an applications folder of
-// the test's own; ".mp3" and ".mpg" are known types (".mpeg" shares the class of ".mpg"), ".wav"
-// is not.
+// the test's own. The store's file may be prepared before the store reads it.
 struct Fixture
 {
-    explicit Fixture(const QByteArray &executable = "/opt/media tools/kestrove")
-        : store(dir.filePath(QStringLiteral("associations.json"))),
-          association({store, executable, dir.filePath(QStringLiteral("applications")),
-                       [](const QString &extension) {
-                           if (extension == QLatin1String(".mp3"))
-                               return QStringLiteral("audio/mpeg");
-                           if (extension == QLatin1String(".mpg") || extension == QLatin1String(".mpeg"))
-                               return QStringLiteral("video/mpeg");
-                           return QString();
-                       },
-                       [this](const QString &) { ++databaseUpdates; }},
-                      {".wav", ".mp3", ".mpg", ".mpeg"})
+    explicit Fixture(const QByteArray &executable = "/opt/media tools/kestrove",
+                     const std::function<void(const QString &storePath)> &prepare = {})
+        : store(prepared(dir, prepare)), association(verbOf(executable))
     {
     }
 
+    Association verbOf(const QByteArray &executable)
+    {
+        return Association({store, executable, dir.filePath(QStringLiteral("applications")), &classOf,
+                            [this](const QString &) { ++databaseUpdates; }},
+                           {".wav", ".mp3", ".mpg", ".mpeg"});
+    }
     QString entryPath() const { return dir.filePath(QStringLiteral("applications/kestrove-browse.desktop")); }
+    QString storePath() const { return dir.filePath(QStringLiteral("store/associations.json")); }
+
+    static QString prepared(const TemporaryFolder &dir, const std::function<void(const QString &)> &prepare)
+    {
+        QDir().mkpath(dir.filePath(QStringLiteral("store")));
+        const QString path = dir.filePath(QStringLiteral("store/associations.json"));
+        if (prepare)
+            prepare(path);
+        return path;
+    }
 
     TemporaryFolder dir;
     AssociationStore store;
@@ -97,27 +119,122 @@ private Q_SLOTS:
         QVERIFY(store.hasKey(QStringLiteral("c\\shell\\verb x")));
     }
 
-    void aDamagedStoreStartsEmpty_data()
+    void aDamagedStoreIsSetAsideWhenReplaced_data()
     {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("not JSON") << QByteArray("\x00\x01garbage", 9) << QString();
-        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("not JSON") << QByteArray("\x00\x01garbage", 9) << QString() << true;
+        QTest::newRow("empty") << QByteArray() << QString() << true;
+        QTest::newRow("a list") << QByteArray("[1, 2]") << QString() << true;
         QTest::newRow("wrong shapes")
             << QByteArray("{\"keys\": [1, {\"key\": 5}, {\"key\": \"k\", \"values\": [\n            "
                           "{\"name\": \"\", \"type\": 4, \"data\": \"AQ==\"}, {\"name\": \"ok\", \"type\": "
                           "1, \"data\": \"b2s=\"}]}]}")
-            << QStringLiteral("ok");
+            << QStringLiteral("ok") << false;
     }
-    void aDamagedStoreStartsEmpty()
+    void aDamagedStoreIsSetAsideWhenReplaced()
     {
         QFETCH(QByteArray, contents);
         QFETCH(QString, kept);
-        TemporaryFolder dir;
-        writeBytes(dir.filePath(QStringLiteral("store.json")), contents);
-        AssociationStore store(dir.filePath(QStringLiteral("store.json")));
-        QCOMPARE(store.value(QStringLiteral("k"), QString()), QString());
-        QCOMPARE(store.value(QStringLiteral("k"), QStringLiteral("ok")), kept);
+        QFETCH(bool, damaged);
+        Fixture f("/opt/media tools/kestrove", [&](const QString &path) { writeBytes(path, contents); });
+        QCOMPARE(f.store.value(QStringLiteral("k"), QString()), QString());
+        QCOMPARE(f.store.value(QStringLiteral("k"), QStringLiteral("ok")), kept);
+        QCOMPARE(f.store.loadProblem().isEmpty(), !damaged);
+        // Nothing is said, and nothing set aside, before the file is replaced.
+        QCOMPARE(f.store.takeNotice(), QString());
+
+        QCOMPARE(f.association.make(), QStringList({".mp3", ".mpg", ".mpeg", "Folder"}));
+        const QString damagedPath = f.storePath() + QStringLiteral(".damaged");
+        QCOMPARE(QFile::exists(damagedPath), damaged);
+        const QString notice = f.store.takeNotice();
+        QCOMPARE(notice.contains(QStringLiteral("kept as ") + damagedPath), damaged);
+        if (!damaged)
+            return;
+        QCOMPARE(readBytes(damagedPath), contents);
+        // Said once: the file that replaced it is the store's own.
+        QCOMPARE(f.store.takeNotice(), QString());
+        f.association.make();
+        QCOMPARE(f.store.takeNotice(), QString());
+        QCOMPARE(readBytes(damagedPath), contents);
+        AssociationStore again(f.storePath());
+        QCOMPARE(again.loadProblem(), QString());
+        QVERIFY(again.hasKey(QStringLiteral("Folder\\Shell\\") + Verb));
+    }
+
+    void aStoreThatCannotBeChangedLeavesItsFileAndTheDesktopEntry_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("larger than 16 MB") << "large";
+        QTest::newRow("read-only") << "read-only";
+    }
+    void aStoreThatCannotBeChangedLeavesItsFileAndTheDesktopEntry()
+    {
+        QFETCH(QString, kind);
+        const bool readOnly = kind == QLatin1String("read-only");
+        Fixture f("/opt/media tools/kestrove", [&](const QString &path) {
+            const QByteArray native = QFile::encodeName(path);
+            if (kind == QLatin1String("zero"))
+                QFile::link(QStringLiteral("/dev/zero"), path);
+            else if (kind == QLatin1String("fifo"))
+                ::mkfifo(native.constData(), 0600);
+            else if (kind == QLatin1String("large"))
+                ::truncate((writeBytes(path, "{"), native.constData()), 16 * 1024 * 1024 + 1);
+        });
+        QCOMPARE(f.store.isLeftUnread(), !readOnly);
+        QCOMPARE(f.store.loadProblem().isEmpty(), readOnly);
+        if (readOnly) {
+            QCOMPARE(f.association.make(), QStringList({".mp3", ".mpg", ".mpeg", "Folder"}));
+        } else {
+            QVERIFY(QDir().mkpath(f.dir.filePath(QStringLiteral("applications"))));
+            writeBytes(f.entryPath(), "[Desktop Entry]\nExec=\"/usr/bin/kestrove\" %f\n");
+        }
+        const QByteArray entry = readBytes(f.entryPath());
+        const QByteArray stored = readOnly ? readBytes(f.storePath()) : QByteArray();
+        const int databaseUpdates = f.databaseUpdates;
+        const QByteArray storeFolder = QFile::encodeName(f.dir.filePath(QStringLiteral("store")));
+        bool mounted = false;
+        const auto unmount = qScopeGuard([&] {
+            if (mounted)
+                ::umount(storeFolder.constData());
+        });
+        if (readOnly) {
+            QVERIFY(QFile::setPermissions(f.storePath(), QFileDevice::ReadOwner));
+            // Root writes whatever the permissions say: for root the folder is mounted read-only.
+            mounted = ::geteuid() == 0 && ::mount(storeFolder.constData(), storeFolder.constData(), nullptr,
+                                                  MS_BIND, nullptr) == 0;
+            if (::geteuid() == 0 && (!mounted || ::mount(nullptr, storeFolder.constData(), nullptr,
+                                                         MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0))
+                QSKIP("no read-only folder can be made here");
+        }
+
+        // Another copy's verb would be another desktop entry.
+        Association other = f.verbOf("/usr/lib/other/kestrove");
+        QCOMPARE(other.make(),
+                 QStringList({".mp3 - ERROR!!", ".mpg - ERROR!!", ".mpeg - ERROR!!", "Folder - ERORR!!"}));
+        QCOMPARE(readBytes(f.entryPath()), entry);
+        QVERIFY(!f.store.takeNotice().isEmpty());
+        QStringList lines{".mp3", "Folder"};
+        other.remove(lines);
+        QCOMPARE(lines, QStringList({".mp3 - ERROR, Unable to remove", "Folder - ERROR, Unable to remove"}));
+        QCOMPARE(readBytes(f.entryPath()), entry);
+        QCOMPARE(f.databaseUpdates, databaseUpdates);
+        QVERIFY(!f.store.takeNotice().isEmpty());
+
+        struct stat info = {};
+        QCOMPARE(::lstat(QFile::encodeName(f.storePath()).constData(), &info), 0);
+        if (kind == QLatin1String("zero"))
+            QCOMPARE(QFileInfo(f.storePath()).symLinkTarget(), QStringLiteral("/dev/zero"));
+        else if (kind == QLatin1String("fifo"))
+            QVERIFY(S_ISFIFO(info.st_mode));
+        else if (kind == QLatin1String("large"))
+            QCOMPARE(qint64(info.st_size), 16 * 1024 * 1024 + 1);
+        else
+            QCOMPARE(readBytes(f.storePath()), stored);
+        QVERIFY(!QFile::exists(f.storePath() + QStringLiteral(".damaged")));
     }
 
     void makingTheAssociationWritesTheVerbAndTheDesktopEntry()
@@ -177,13 +294,15 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(f.entryPath()));
         QVERIFY(f.association.status().isEmpty());
 
-        // A store that can no longer be written reports every removal as failed.
+        // A store that can no longer be written reports every removal as failed, and the desktop
+        // entry stays with it.
         lines = f.association.make();
-        QVERIFY(QFile::remove(f.dir.filePath(QStringLiteral("associations.json"))));
-        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("associations.json")));
+        QVERIFY(QFile::remove(f.storePath()));
+        QVERIFY(QDir().mkdir(f.storePath()));
         f.association.remove(lines);
         QCOMPARE(lines, QStringList({".mp3 - ERROR, Unable to remove", ".mpg - ERROR, Unable to remove",
                                      ".mpeg - ERROR, Unable to remove", "Folder - ERROR, Unable to remove"}));
+        QVERIFY(QFile::exists(f.entryPath()));
     }
 
     void anApplicationsFolderThatCannotBeWrittenFailsTheFolderLine()

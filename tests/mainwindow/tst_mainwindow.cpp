@@ -573,8 +573,15 @@ private Q_SLOTS:
         writeBytes(session.dataFile("files.ini"), "/m/a.mp3\r\n");
         const QByteArray settingsBefore = readBytes(session.iniPath());
 
+        bool shownWhileAsked = true;
+        session.prompter.setWhileAsked(
+            [&session, &shownWhileAsked] { shownWhileAsked = session.window->isVisible(); });
         MainWindow &form = session.start(QString(), true);
-        QTRY_VERIFY(!form.isVisible());
+        // Only the message: no window behind it, and no event loop after it.
+        QVERIFY(!shownWhileAsked);
+        QVERIFY(!session.loaded);
+        QVERIFY(!form.isVisible());
+        form.close();
         QCOMPARE(session.prompter.questions().size(), 1);
         const ScriptedPrompter::Question &question = session.prompter.questions().first();
         QCOMPARE(question.text, QStringLiteral("Kestrove is allready running !"));
@@ -937,21 +944,30 @@ private Q_SLOTS:
 
     void aFileOpenedFromOutsideIsSelectedInView_data()
     {
-        QTest::addColumn<bool>("atStart");
-        QTest::newRow("on the command line") << true;
-        QTest::newRow("handed over later") << false;
+        QTest::addColumn<QString>("when");
+        QTest::newRow("on the command line") << "start";
+        QTest::newRow("handed over later") << "later";
+        QTest::newRow("handed over while the start-up asks") << "asking";
     }
     void aFileOpenedFromOutsideIsSelectedInView()
     {
-        QFETCH(bool, atStart);
+        QFETCH(QString, when);
         Session session;
         for (int i = 0; i < 400; ++i)
             writeBytes(session.media(QStringLiteral("track %1.mp3").arg(i, 3, 10, QLatin1Char('0'))),
                        QByteArray());
         const QString far = session.media(QStringLiteral("track 350.mp3"));
-        MainWindow &form = session.start(atStart ? far : session.media());
-        if (!atStart)
-            form.openHandedPath(QLatin1Char('"') + far + QLatin1Char('"'));
+        const QString handed = QLatin1Char('"') + far + QLatin1Char('"');
+        if (when == QLatin1String("asking")) {
+            // A list that is not read is said before the window is shown.
+            QCOMPARE(::mkfifo(QFile::encodeName(session.dataFile("files.ini")).constData(), 0600), 0);
+            session.prompter.setWhileAsked([&session, handed] { session.window->openHandedPath(handed); });
+        }
+        MainWindow &form =
+            session.start(when == QLatin1String("start") ? far : session.media(QStringLiteral("sub folder")));
+        if (when == QLatin1String("later"))
+            form.openHandedPath(handed);
+        QCOMPARE(form.currentFolder(), session.media());
         auto *list = session.child<EntryListView>("fileList");
         QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("track 350.mp3"));
         // Scrolled to, top to bottom: a narrow pane may cut the row's end.

@@ -20,6 +20,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -29,12 +30,14 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtConcurrentRun>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <future>
+#include <optional>
 #include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -42,6 +45,7 @@
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -58,6 +62,44 @@ QByteArray readNative(const QByteArray &path)
         std::fclose(file);
     }
     return bytes;
+}
+
+// A socket bound and abandoned, as a crashed copy leaves it.
+void bindAndAbandon(const QByteArray &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ::close(fd);
+}
+
+// Whether a copy started now in the folder becomes the first. Root opens any file, so under root
+// the copy runs as another user, who owns the folder and the socket there, as a user's copy meets
+// a lock of root's.
+bool startsAsFirst(const QString &folder)
+{
+    if (::geteuid() != 0) {
+        SingleInstance copy(folder);
+        return copy.tryBecomeFirst();
+    }
+    constexpr uid_t Nobody = 65534;
+    const QByteArray socket = QFile::encodeName(QDir(folder).filePath(QStringLiteral("Kestrove.socket")));
+    if (::chown(QFile::encodeName(folder).constData(), Nobody, Nobody) != 0 ||
+        (::chown(socket.constData(), Nobody, Nobody) != 0 && errno != ENOENT))
+        return false;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        QLoggingCategory::setFilterRules(QStringLiteral("kestrove.instance.warning=false"));
+        if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+            ::_exit(2);
+        SingleInstance copy(folder);
+        ::_exit(copy.tryBecomeFirst() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }
 
 } // namespace
@@ -298,14 +340,7 @@ private Q_SLOTS:
     void staleSocketAndLockDoNotStopANewFirstCopy()
     {
         TemporaryFolder dir;
-        // A socket bound and abandoned, as a crashed copy leaves it.
-        const QByteArray socketPath = QFile::encodeName(dir.filePath(QStringLiteral("Kestrove.socket")));
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
-        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-        ::close(fd);
+        bindAndAbandon(QFile::encodeName(dir.filePath(QStringLiteral("Kestrove.socket"))));
         // A lock file naming a process that no longer exists.
         QFile lock(dir.filePath(QStringLiteral("Kestrove.lock")));
         QVERIFY(lock.open(QIODevice::WriteOnly));
@@ -360,6 +395,41 @@ private Q_SLOTS:
         QVERIFY(!second.tryBecomeFirst());
         held.reset();
         QVERIFY(second.tryBecomeFirst());
+    }
+
+    void aLockThatCannotBeOpenedIsReplacedUnlessACopyAnswers_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("socket");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("read-only") << 0400 << "none" << true;
+        QTest::newRow("unreadable") << 0 << "none" << true;
+        QTest::newRow("unreadable, a crashed copy's socket") << 0 << "stale" << true;
+        QTest::newRow("unreadable, a copy answers") << 0 << "listening" << false;
+    }
+    void aLockThatCannotBeOpenedIsReplacedUnlessACopyAnswers()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, socket);
+        QFETCH(bool, taken);
+        TemporaryFolder dir;
+        const QByteArray lock = QFile::encodeName(dir.filePath(QStringLiteral("Kestrove.lock")));
+        std::optional<SingleInstance> running;
+        if (socket == QLatin1String("listening")) {
+            running.emplace(dir.path());
+            QVERIFY(running->tryBecomeFirst());
+            QVERIFY(running->listen());
+        } else {
+            writeBytes(QFile::decodeName(lock), "999999\nkestrove\nhost\n");
+            if (socket == QLatin1String("stale"))
+                bindAndAbandon(QFile::encodeName(dir.filePath(QStringLiteral("Kestrove.socket"))));
+        }
+        QCOMPARE(::chmod(lock.constData(), mode_t(mode)), 0);
+        // A copy started under root runs in a process of its own, which keeps its messages.
+        if (taken && ::geteuid() != 0)
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("^replacing the lock file")));
+        QCOMPARE(startsAsFirst(dir.path()), taken);
     }
 
     void aSocketRemovedFromUnderTheCopyIsMadeAgain()
