@@ -142,7 +142,8 @@ QString Association::statusLine(const QString &label, const QString &fileType) c
     const QString programName = QFileInfo(NativePath::fromBytes(m_services.executable)).fileName();
     if (stored.isEmpty() || programName.isEmpty() || !stored.contains(programName))
         return {};
-    if (stored.toLower() != verbCommand().toLower())
+    // File names tell letter cases apart: another case is another copy.
+    if (stored != verbCommand())
         return label + QStringLiteral(" - Associated, but don't point to this copy !");
     return label + QStringLiteral(" - OK!");
 }

@@ -150,8 +150,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("another copy") << "\"/usr/bin/kestrove\" \"%1\""
                                       << QStringList{".mp3 - Associated, but don't point to this copy !"};
-        QTest::newRow("this copy, other letter case")
-            << "\"/OPT/Media Tools/kestrove\" \"%1\"" << QStringList{".mp3 - OK!"};
+        QTest::newRow("this copy") << "\"/opt/media tools/kestrove\" \"%1\"" << QStringList{".mp3 - OK!"};
+        QTest::newRow("another copy in other letter case")
+            << "\"/OPT/Media Tools/kestrove\" \"%1\""
+            << QStringList{".mp3 - Associated, but don't point to this copy !"};
         QTest::newRow("program name in capitals") << "\"/opt/media tools/KESTROVE\" \"%1\"" << QStringList{};
         QTest::newRow("another program") << "\"/usr/bin/player\" \"%1\"" << QStringList{};
     }
