@@ -2,6 +2,7 @@
 #include "integration/Association.h"
 #include "integration/AssociationStore.h"
 #include "integration/BrowseDesktopEntry.h"
+#include "integration/KeyFileText.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
@@ -222,6 +223,72 @@ private Q_SLOTS:
         Fixture f("/opt/caf\xe9/kestrove");
         QCOMPARE(f.association.make().last(), QStringLiteral("Folder - ERORR!!"));
         QVERIFY(!QFile::exists(f.entryPath()));
+    }
+
+    void keyFileLinesStayAsTheyWere_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("added");
+        QTest::newRow("empty") << QByteArray() << QByteArray("[G]\nk=v\n");
+        QTest::newRow("comments and other groups")
+            << QByteArray("# mine\n[A]\nk=a\n\n[G]\n# note\na=1\n\n# B's\n[B]\ny=2\n")
+            << QByteArray("# mine\n[A]\nk=a\n\n[G]\n# note\na=1\nk=v\n\n# B's\n[B]\ny=2\n");
+        QTest::newRow("missing group") << QByteArray("[A]\nx=1\n") << QByteArray("[A]\nx=1\n[G]\nk=v\n");
+        QTest::newRow("crlf") << QByteArray("[G]\r\na=1\r\n\r\n") << QByteArray("[G]\r\na=1\r\nk=v\r\n\r\n");
+        QTest::newRow("no last line end") << QByteArray("[G]\na=1") << QByteArray("[G]\na=1\nk=v");
+        QTest::newRow("no last line end, missing group")
+            << QByteArray("[A]\r\nx=1") << QByteArray("[A]\r\nx=1\r\n[G]\r\nk=v");
+        QTest::newRow("group in two sections")
+            << QByteArray("[G]\na=1\n[B]\n[G]\nb=2\n") << QByteArray("[G]\na=1\n[B]\n[G]\nb=2\nk=v\n");
+        QTest::newRow("blanks around the header") << QByteArray(" [G]\t\n") << QByteArray(" [G]\t\nk=v\n");
+    }
+    void keyFileLinesStayAsTheyWere()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, added);
+        KeyFileText file(text);
+        QVERIFY(!file.contains("G", "k"));
+        const QStringList lines = file.add("G", "k", "v");
+        QCOMPARE(file.bytes(), added);
+        QVERIFY(file.contains("G", "k"));
+        // Taking the lines back gives the text as it was.
+        QVERIFY(file.remove("G", "k", "v"));
+        if (lines.size() == 2)
+            QVERIFY(file.removeEmptySection("G"));
+        QCOMPARE(file.bytes(), text);
+    }
+
+    void keyFileKeysAreReadAsTheDesktopReadsThem_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("set");
+        // The text once "k=v" is taken out of the group.
+        QTest::addColumn<QByteArray>("without");
+        QTest::newRow("plain") << QByteArray("[G]\nk=v\n") << true << QByteArray("[G]\n");
+        QTest::newRow("blanks") << QByteArray("[G]\n  k = v \n") << true << QByteArray("[G]\n");
+        QTest::newRow("changed value") << QByteArray("[G]\nk=w\n") << true << QByteArray("[G]\nk=w\n");
+        QTest::newRow("value list") << QByteArray("[G]\nk=v;w;\n") << true << QByteArray("[G]\nk=v;w;\n");
+        QTest::newRow("comment") << QByteArray("[G]\n#k=v\n") << false << QByteArray("[G]\n#k=v\n");
+        QTest::newRow("longer key") << QByteArray("[G]\nkk=v\n") << false << QByteArray("[G]\nkk=v\n");
+        QTest::newRow("other group") << QByteArray("[A]\nk=v\n[G]\n") << false
+                                     << QByteArray("[A]\nk=v\n[G]\n");
+        QTest::newRow("not a header") << QByteArray("[G] x\nk=v\n") << false << QByteArray("[G] x\nk=v\n");
+        QTest::newRow("both sections")
+            << QByteArray("[G]\nk=v\n[A]\n[G]\nk=v\n") << true << QByteArray("[G]\n[A]\n[G]\n");
+        QTest::newRow("last line without end")
+            << QByteArray("[G]\r\nk=w\r\nk=v") << true << QByteArray("[G]\r\nk=w");
+    }
+    void keyFileKeysAreReadAsTheDesktopReadsThem()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, set);
+        QFETCH(QByteArray, without);
+        KeyFileText file(text);
+        QCOMPARE(file.contains("G", "k"), set);
+        QCOMPARE(file.remove("G", "k", "v"), text != without);
+        QCOMPARE(file.bytes(), without);
+        // A header goes only with nothing under it.
+        QCOMPARE(file.removeEmptySection("G"), without.endsWith("[G]\n"));
     }
 
     void classesComeFromTheMimeDatabase()
