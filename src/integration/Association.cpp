@@ -3,6 +3,7 @@
 
 #include "integration/AssociationStore.h"
 #include "integration/BrowseDesktopEntry.h"
+#include "integration/DefaultApplicationPins.h"
 #include "platform/NativePath.h"
 
 #include <QFile>
@@ -83,9 +84,11 @@ QStringList Association::make()
             mimeTypes.append(fileType);
     }
     // The desktop entry is what file managers read: a folder entry that cannot be written makes
-    // the folder line an error as well.
+    // the folder line an error as well. It is written only once the defaults it could take over
+    // are pinned.
     mimeTypes.append(QStringLiteral("inode/directory"));
     const bool entryWritten =
+        BrowseDesktopEntry::text(m_services.executable, mimeTypes) && pins().pin(mimeTypes) &&
         BrowseDesktopEntry::write(m_services.applicationsFolder, m_services.executable, mimeTypes);
     if (entryWritten && m_services.updateDatabase)
         m_services.updateDatabase(m_services.applicationsFolder);
@@ -128,11 +131,22 @@ void Association::remove(QStringList &lines)
             settle(extension.toLower(), removeVerb(fileType));
     }
     int folderResult = removeVerb(FolderClass);
-    if (!BrowseDesktopEntry::remove(m_services.applicationsFolder))
+    // The pins go only after the entry: while it is there, they keep the defaults.
+    if (!BrowseDesktopEntry::remove(m_services.applicationsFolder)) {
         folderResult = 1;
-    else if (m_services.updateDatabase)
-        m_services.updateDatabase(m_services.applicationsFolder);
+    } else {
+        if (!pins().unpin())
+            folderResult = 1;
+        if (m_services.updateDatabase)
+            m_services.updateDatabase(m_services.applicationsFolder);
+    }
     settle(QStringLiteral("folder"), folderResult);
+}
+
+DefaultApplicationPins Association::pins() const
+{
+    return DefaultApplicationPins({m_services.store, m_services.defaultApplicationLists,
+                                   m_services.defaultApplication, BrowseDesktopEntry::FileName});
 }
 
 QString Association::statusLine(const QString &label, const QString &fileType) const
