@@ -30,7 +30,7 @@ public:
         std::function<QString(const QString &extension)> classOf;
         // Lets the desktop's cache of desktop entries catch up with the folder.
         std::function<void(const QString &folder)> updateDatabase;
-        // The user's lists of default applications, the one written first (see
+        // The user's lists of default applications, the one the pins go to first (see
         // DefaultApplicationPins).
         QStringList defaultApplicationLists;
         // The desktop entry that opens a MIME type by default now; empty when none does, nothing
