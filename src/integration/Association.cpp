@@ -3,6 +3,7 @@
 
 #include "integration/AssociationStore.h"
 #include "integration/BrowseDesktopEntry.h"
+#include "integration/DefaultApplicationPins.h"
 #include "platform/NativePath.h"
 
 #include <QFile>
@@ -83,11 +84,12 @@ QStringList Association::make()
             mimeTypes.append(fileType);
     }
     // The desktop entry is what file managers read. It follows the store: it is written only once
-    // the store holds the folder's verb, and an entry that cannot be written makes the folder line
-    // an error as well.
+    // the store holds the folder's verb and the defaults it could take over are pinned, and an
+    // entry that cannot be written makes the folder line an error as well.
     mimeTypes.append(QStringLiteral("inode/directory"));
     const bool folderDone =
-        associateWith(FolderClass) == 0 &&
+        associateWith(FolderClass) == 0 && BrowseDesktopEntry::text(m_services.executable, mimeTypes) &&
+        pins().pin(mimeTypes) &&
         BrowseDesktopEntry::write(m_services.applicationsFolder, m_services.executable, mimeTypes);
     if (folderDone && m_services.updateDatabase)
         m_services.updateDatabase(m_services.applicationsFolder);
@@ -133,11 +135,24 @@ void Association::remove(QStringList &lines)
     }
     // The desktop entry goes only with the folder's verb: a store that cannot be written keeps both.
     int folderResult = removeVerb(FolderClass);
-    if (folderResult == 0 && !BrowseDesktopEntry::remove(m_services.applicationsFolder))
-        folderResult = 1;
-    else if (folderResult == 0 && m_services.updateDatabase)
-        m_services.updateDatabase(m_services.applicationsFolder);
+    // The pins go only after the entry: while it is there, they keep the defaults.
+    if (folderResult == 0) {
+        if (!BrowseDesktopEntry::remove(m_services.applicationsFolder)) {
+            folderResult = 1;
+        } else {
+            if (!pins().unpin())
+                folderResult = 1;
+            if (m_services.updateDatabase)
+                m_services.updateDatabase(m_services.applicationsFolder);
+        }
+    }
     settle(QStringLiteral("folder"), folderResult);
+}
+
+DefaultApplicationPins Association::pins() const
+{
+    return DefaultApplicationPins({m_services.store, m_services.defaultApplicationLists,
+                                   m_services.defaultApplication, BrowseDesktopEntry::FileName});
 }
 
 QString Association::statusLine(const QString &label, const QString &fileType) const
@@ -147,7 +162,8 @@ QString Association::statusLine(const QString &label, const QString &fileType) c
     const QString programName = QFileInfo(NativePath::fromBytes(m_services.executable)).fileName();
     if (stored.isEmpty() || programName.isEmpty() || !stored.contains(programName))
         return {};
-    if (stored.toLower() != verbCommand().toLower())
+    // File names tell letter cases apart: another case is another copy.
+    if (stored != verbCommand())
         return label + QStringLiteral(" - Associated, but don't point to this copy !");
     return label + QStringLiteral(" - OK!");
 }

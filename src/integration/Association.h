@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class AssociationStore;
+class DefaultApplicationPins;
 
 // The "Browse with Kestrove..." verb: written under the class of every media type the system
 // knows and under "Folder" in the association store, mirrored as a desktop entry that file
@@ -28,6 +30,12 @@ public:
         std::function<QString(const QString &extension)> classOf;
         // Lets the desktop's cache of desktop entries catch up with the folder.
         std::function<void(const QString &folder)> updateDatabase;
+        // The user's lists of default applications, the one the pins go to first (see
+        // DefaultApplicationPins).
+        QStringList defaultApplicationLists;
+        // The desktop entry that opens a MIME type by default now; empty when none does, nothing
+        // when that cannot be told.
+        std::function<std::optional<QString>(const QString &mimeType)> defaultApplication;
     };
 
     static inline const QString VerbName = QStringLiteral("Browse with Kestrove...");
@@ -62,6 +70,7 @@ private:
     QString verbKey(const QString &fileType) const;
     QString statusLine(const QString &label, const QString &fileType) const;
     int removeVerb(const QString &fileType);
+    DefaultApplicationPins pins() const;
 
     Services m_services;
     QStringList m_extensions;

@@ -17,6 +17,7 @@
 #include "dialogs/PreferencesDialog.h"
 #include "integration/Association.h"
 #include "integration/AssociationStore.h"
+#include "integration/DefaultApplicationPins.h"
 #include "mainwindow/EditListSession.h"
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/PaneLayout.h"
@@ -342,7 +343,9 @@ void MainWindow::showPreferences()
         verb = std::make_shared<Association>(
             Association::Services{*m_services.associations, Association::runningExecutable(),
                                   QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation),
-                                  &Association::mimeClassOf, &Association::runUpdateDesktopDatabase},
+                                  &Association::mimeClassOf, &Association::runUpdateDesktopDatabase,
+                                  DefaultApplicationPins::userLists(),
+                                  &DefaultApplicationPins::desktopDefault},
             extensions);
         association = {[verb] { return verb->status(); }, [verb] { return verb->make(); },
                        [verb](QStringList &lines) { verb->remove(lines); },

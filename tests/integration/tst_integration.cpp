@@ -2,12 +2,15 @@
 #include "integration/Association.h"
 #include "integration/AssociationStore.h"
 #include "integration/BrowseDesktopEntry.h"
+#include "integration/KeyFileText.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
 #include <functional>
@@ -29,8 +32,10 @@ QString classOf(const QString &extension)
     return QString();
 }
 
-// The verb of one program installed at `executable`, over a store and an applications folder of
-// the test's own. The store's file may be prepared before the store reads it.
+// The verb of one program installed at `executable`, over a store, an applications folder and
+// lists of default applications of the test's own. The store's file may be prepared before the
+// store reads it. The desktop's defaults are those in `defaults`: a type it does not name has none,
+// a type named without a program cannot be told.
 struct Fixture
 {
     explicit Fixture(const QByteArray &executable = "/opt/media tools/kestrove",
@@ -41,12 +46,18 @@ struct Fixture
 
     Association verbOf(const QByteArray &executable)
     {
-        return Association({store, executable, dir.filePath(QStringLiteral("applications")), &classOf,
-                            [this](const QString &) { ++databaseUpdates; }},
+        return Association({store,
+                            executable,
+                            dir.filePath(QStringLiteral("applications")),
+                            &classOf,
+                            [this](const QString &) { ++databaseUpdates; },
+                            {listPath(), dir.filePath(QStringLiteral("test-mimeapps.list"))},
+                            [this](const QString &type) { return defaults.value(type, QString()); }},
                            {".wav", ".mp3", ".mpg", ".mpeg"});
     }
     QString entryPath() const { return dir.filePath(QStringLiteral("applications/kestrove-browse.desktop")); }
     QString storePath() const { return dir.filePath(QStringLiteral("store/associations.json")); }
+    QString listPath() const { return dir.filePath(QStringLiteral("mimeapps.list")); }
 
     static QString prepared(const TemporaryFolder &dir, const std::function<void(const QString &)> &prepare)
     {
@@ -60,7 +71,76 @@ struct Fixture
     TemporaryFolder dir;
     AssociationStore store;
     int databaseUpdates = 0;
+    QHash<QString, std::optional<QString>> defaults;
     Association association;
+};
+
+// A desktop of the test's own for the probe's processes: its data, config and system folders, a
+// "viewer.desktop" that lists the types, and an "other.desktop" that lists none of them. The
+// probe updates the cache of the applications folder as the program does, with
+// update-desktop-database.
+struct Desktop
+{
+    Desktop()
+    {
+        for (const char *folder : {"data/applications", "system/applications", "config", "system-config"})
+            QDir().mkpath(dir.filePath(QLatin1String(folder)));
+        const QByteArray entry = "[Desktop Entry]\nType=Application\nName=%1\nExec=true %f\nMimeType=%2\n";
+        writeBytes(dir.filePath(QStringLiteral("system/applications/viewer.desktop")),
+                   QByteArray(entry)
+                       .replace("%1", "Viewer")
+                       .replace("%2", "image/jpeg;audio/mpeg;inode/directory;"));
+        writeBytes(dir.filePath(QStringLiteral("system/applications/other.desktop")),
+                   QByteArray(entry).replace("%1", "Other").replace("%2", "text/plain;"));
+        // GIO finds the types of a folder's entries in its cache, as update-desktop-database writes it.
+        writeBytes(dir.filePath(QStringLiteral("system/applications/mimeinfo.cache")),
+                   "[MIME Cache]\naudio/mpeg=viewer.desktop;\nimage/jpeg=viewer.desktop;\n"
+                   "inode/directory=viewer.desktop;\ntext/plain=other.desktop;\n");
+    }
+
+    QString listPath() const { return dir.filePath(QStringLiteral("config/mimeapps.list")); }
+
+    // The probe's output, or why it failed.
+    QString probe(const QStringList &arguments) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("XDG_DATA_DIRS"), dir.filePath(QStringLiteral("system")));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), dir.filePath(QStringLiteral("system-config")));
+        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), desktopName);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(KESTROVE_PROFILE_PROBE), arguments);
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
+            return QStringLiteral("the probe failed: ") + QString::fromUtf8(process.readAllStandardError());
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    // Each type's default as GIO tells it, and the programs GIO offers for it.
+    QStringList defaults() const
+    {
+        return probe(QStringList{QStringLiteral("defaults")} + Types)
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    // "type=program" of each line of defaults().
+    static QStringList chosen(const QStringList &lines)
+    {
+        QStringList types;
+        for (const QString &line : lines)
+            types.append(line.section(QLatin1Char(' '), 0, 0));
+        return types;
+    }
+    QString associate(const char *step) const
+    {
+        return probe({QLatin1String(step), dir.filePath(QStringLiteral("associations.json")), Types.at(0),
+                      Types.at(1)});
+    }
+
+    static inline const QStringList Types{"image/jpeg", "audio/mpeg", "inode/directory"};
+    TemporaryFolder dir;
+    QString desktopName;
 };
 
 } // namespace
@@ -267,8 +347,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("another copy") << "\"/usr/bin/kestrove\" \"%1\""
                                       << QStringList{".mp3 - Associated, but don't point to this copy !"};
-        QTest::newRow("this copy, other letter case")
-            << "\"/OPT/Media Tools/kestrove\" \"%1\"" << QStringList{".mp3 - OK!"};
+        QTest::newRow("this copy") << "\"/opt/media tools/kestrove\" \"%1\"" << QStringList{".mp3 - OK!"};
+        QTest::newRow("another copy in other letter case")
+            << "\"/OPT/Media Tools/kestrove\" \"%1\""
+            << QStringList{".mp3 - Associated, but don't point to this copy !"};
         QTest::newRow("program name in capitals") << "\"/opt/media tools/KESTROVE\" \"%1\"" << QStringList{};
         QTest::newRow("another program") << "\"/usr/bin/player\" \"%1\"" << QStringList{};
     }
@@ -339,6 +421,249 @@ private Q_SLOTS:
         Fixture f("/opt/caf\xe9/kestrove");
         QCOMPARE(f.association.make().last(), QStringLiteral("Folder - ERORR!!"));
         QVERIFY(!QFile::exists(f.entryPath()));
+    }
+
+    void keyFileLinesStayAsTheyWere_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("added");
+        QTest::newRow("empty") << QByteArray() << QByteArray("[G]\nk=v\n");
+        QTest::newRow("comments and other groups")
+            << QByteArray("# mine\n[A]\nk=a\n\n[G]\n# note\na=1\n\n# B's\n[B]\ny=2\n")
+            << QByteArray("# mine\n[A]\nk=a\n\n[G]\n# note\na=1\nk=v\n\n# B's\n[B]\ny=2\n");
+        QTest::newRow("missing group") << QByteArray("[A]\nx=1\n") << QByteArray("[A]\nx=1\n[G]\nk=v\n");
+        QTest::newRow("crlf") << QByteArray("[G]\r\na=1\r\n\r\n") << QByteArray("[G]\r\na=1\r\nk=v\r\n\r\n");
+        QTest::newRow("no last line end") << QByteArray("[G]\na=1") << QByteArray("[G]\na=1\nk=v");
+        QTest::newRow("no last line end, missing group")
+            << QByteArray("[A]\r\nx=1") << QByteArray("[A]\r\nx=1\r\n[G]\r\nk=v");
+        QTest::newRow("group in two sections")
+            << QByteArray("[G]\na=1\n[B]\n[G]\nb=2\n") << QByteArray("[G]\na=1\n[B]\n[G]\nb=2\nk=v\n");
+        QTest::newRow("blanks around the header") << QByteArray(" [G]\t\n") << QByteArray(" [G]\t\nk=v\n");
+    }
+    void keyFileLinesStayAsTheyWere()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, added);
+        KeyFileText file(text);
+        QVERIFY(!file.contains("G", "k"));
+        const QStringList lines = file.add("G", "k", "v");
+        QCOMPARE(file.bytes(), added);
+        QVERIFY(file.contains("G", "k"));
+        // Taking the lines back gives the text as it was.
+        QVERIFY(file.remove("G", "k", "v"));
+        if (lines.size() == 2)
+            QVERIFY(file.removeEmptySection("G"));
+        QCOMPARE(file.bytes(), text);
+    }
+
+    void keyFileKeysAreReadAsTheDesktopReadsThem_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("set");
+        // The text once "k=v" is taken out of the group.
+        QTest::addColumn<QByteArray>("without");
+        QTest::newRow("plain") << QByteArray("[G]\nk=v\n") << true << QByteArray("[G]\n");
+        QTest::newRow("blanks") << QByteArray("[G]\n  k = v \n") << true << QByteArray("[G]\n");
+        QTest::newRow("changed value") << QByteArray("[G]\nk=w\n") << true << QByteArray("[G]\nk=w\n");
+        QTest::newRow("value list") << QByteArray("[G]\nk=v;w;\n") << true << QByteArray("[G]\nk=v;w;\n");
+        QTest::newRow("comment") << QByteArray("[G]\n#k=v\n") << false << QByteArray("[G]\n#k=v\n");
+        QTest::newRow("longer key") << QByteArray("[G]\nkk=v\n") << false << QByteArray("[G]\nkk=v\n");
+        QTest::newRow("other group") << QByteArray("[A]\nk=v\n[G]\n") << false
+                                     << QByteArray("[A]\nk=v\n[G]\n");
+        QTest::newRow("not a header") << QByteArray("[G] x\nk=v\n") << false << QByteArray("[G] x\nk=v\n");
+        QTest::newRow("both sections")
+            << QByteArray("[G]\nk=v\n[A]\n[G]\nk=v\n") << true << QByteArray("[G]\n[A]\n[G]\n");
+        QTest::newRow("last line without end")
+            << QByteArray("[G]\r\nk=w\r\nk=v") << true << QByteArray("[G]\r\nk=w");
+    }
+    void keyFileKeysAreReadAsTheDesktopReadsThem()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, set);
+        QFETCH(QByteArray, without);
+        KeyFileText file(text);
+        QCOMPARE(file.contains("G", "k"), set);
+        QCOMPARE(file.remove("G", "k", "v"), text != without);
+        QCOMPARE(file.bytes(), without);
+        // A header goes only with nothing under it.
+        QCOMPARE(file.removeEmptySection("G"), without.endsWith("[G]\n"));
+    }
+
+    void pinsKeepTheDesktopsDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QByteArray>("desktopList");
+        QTest::addColumn<QStringList>("defaults");
+        // The list after making the association; null when there is none.
+        QTest::addColumn<QByteArray>("pinned");
+        QTest::addColumn<QString>("folderLine");
+        const QStringList applying{"audio/mpeg=viewer.desktop", "video/mpeg=viewer.desktop",
+                                   "inode/directory=files.desktop"};
+        QTest::newRow("no list") << QByteArray() << QByteArray() << applying
+                                 << QByteArray("[Default Applications]\naudio/mpeg=viewer.desktop\n"
+                                               "video/mpeg=viewer.desktop\ninode/directory=files.desktop\n")
+                                 << "Folder";
+        QTest::newRow("nothing applies")
+            << QByteArray() << QByteArray() << QStringList() << QByteArray() << "Folder";
+        QTest::newRow("the entry itself applies")
+            << QByteArray() << QByteArray()
+            << QStringList{"audio/mpeg=kestrove-browse.desktop", "inode/directory=files.desktop"}
+            << QByteArray("[Default Applications]\ninode/directory=files.desktop\n") << "Folder";
+        QTest::newRow("defaults of the user's and of the desktop")
+            << QByteArray("# mine\r\n[Default Applications]\r\naudio/mpeg=player.desktop\r\n\r\n"
+                          "[Added Associations]\r\nvideo/mpeg=player.desktop;\r\n")
+            << QByteArray("[Default Applications]\ninode/directory=desk.desktop\n") << applying
+            << QByteArray(
+                   "# mine\r\n[Default Applications]\r\naudio/mpeg=player.desktop\r\n"
+                   "video/mpeg=viewer.desktop\r\n\r\n[Added Associations]\r\nvideo/mpeg=player.desktop;\r\n")
+            << "Folder";
+        QTest::newRow("no last line end")
+            << QByteArray("[Added Associations]\nvideo/mpeg=player.desktop;") << QByteArray() << applying
+            << QByteArray(
+                   "[Added Associations]\nvideo/mpeg=player.desktop;\n[Default Applications]\n"
+                   "audio/mpeg=viewer.desktop\nvideo/mpeg=viewer.desktop\ninode/directory=files.desktop")
+            << "Folder";
+        QTest::newRow("a default that cannot be told")
+            << QByteArray("[Default Applications]\n") << QByteArray()
+            << QStringList{"audio/mpeg=viewer.desktop", "video/mpeg"}
+            << QByteArray("[Default Applications]\n") << "Folder - ERORR!!";
+    }
+    void pinsKeepTheDesktopsDefaults()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QByteArray, desktopList);
+        QFETCH(QStringList, defaults);
+        QFETCH(QByteArray, pinned);
+        QFETCH(QString, folderLine);
+        Fixture f;
+        if (!list.isNull())
+            writeBytes(f.listPath(), list);
+        if (!desktopList.isNull())
+            writeBytes(f.dir.filePath(QStringLiteral("test-mimeapps.list")), desktopList);
+        for (const QString &line : std::as_const(defaults)) {
+            const qsizetype equals = line.indexOf(QLatin1Char('='));
+            f.defaults.insert(line.left(equals),
+                              equals < 0 ? std::nullopt : std::optional(line.mid(equals + 1)));
+        }
+        // Made twice: the second time the pins are defaults of the user's and nothing is added.
+        for (int time = 0; time < 2; ++time) {
+            QCOMPARE(f.association.make().last(), folderLine);
+            QCOMPARE(QFile::exists(f.listPath()), !pinned.isNull());
+            QCOMPARE(readBytes(f.listPath()), pinned);
+            QCOMPARE(QFile::exists(f.entryPath()), folderLine == QLatin1String("Folder"));
+        }
+        QStringList lines{folderLine};
+        f.association.remove(lines);
+        QVERIFY(lines.isEmpty());
+        QCOMPARE(QFile::exists(f.listPath()), !list.isNull());
+        QCOMPARE(readBytes(f.listPath()), list);
+    }
+
+    void aListThatCannotBeWrittenKeepsTheEntryOut()
+    {
+        Fixture f;
+        f.defaults.insert(QStringLiteral("inode/directory"), QStringLiteral("files.desktop"));
+        QVERIFY(QDir().mkdir(f.listPath()));
+        QCOMPARE(f.association.make().last(), QStringLiteral("Folder - ERORR!!"));
+        QVERIFY(!QFile::exists(f.entryPath()));
+
+        // Pinned, then the list cannot be written: the entry goes, the record of the pin stays.
+        QVERIFY(QDir().rmdir(f.listPath()));
+        QStringList lines = f.association.make();
+        QCOMPARE(lines.last(), QStringLiteral("Folder"));
+        const QByteArray pinned = readBytes(f.listPath());
+        QVERIFY(QFile::remove(f.listPath()) && QDir().mkdir(f.listPath()));
+        f.association.remove(lines);
+        QCOMPARE(lines, QStringList{"Folder - ERROR, Unable to remove"});
+        QVERIFY(!QFile::exists(f.entryPath()));
+
+        // Once it can, the pin is taken back, and with it the list it made.
+        QVERIFY(QDir().rmdir(f.listPath()));
+        writeBytes(f.listPath(), pinned);
+        lines = QStringList{"Folder"};
+        f.association.remove(lines);
+        QVERIFY(lines.isEmpty());
+        QVERIFY(!QFile::exists(f.listPath()));
+    }
+
+    void gioKeepsItsDefaultsThroughMakeAndRemove_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QString>("desktopName");
+        QTest::addColumn<QByteArray>("desktopList");
+        QTest::addColumn<QByteArray>("pinned");
+        // The list as the user changes it while the association is made; null when it stays.
+        QTest::addColumn<QByteArray>("changed");
+        // The list after removing the association; null when there is none.
+        QTest::addColumn<QByteArray>("left");
+        const QByteArray allPinned(
+            "[Default Applications]\nimage/jpeg=viewer.desktop\naudio/mpeg=viewer.desktop\n"
+            "inode/directory=viewer.desktop\n");
+        const QByteArray mine("# mine\r\n[Default Applications]\r\nimage/jpeg=other.desktop\r\n\r\n"
+                              "[Added Associations]\r\ntext/plain=other.desktop;\r\n");
+        QTest::newRow("no defaults") << QByteArray() << QString() << QByteArray() << allPinned << QByteArray()
+                                     << QByteArray();
+        QTest::newRow("defaults of the user's")
+            << mine << QString() << QByteArray()
+            << QByteArray("# mine\r\n[Default Applications]\r\nimage/jpeg=other.desktop\r\n"
+                          "audio/mpeg=viewer.desktop\r\ninode/directory=viewer.desktop\r\n\r\n"
+                          "[Added Associations]\r\ntext/plain=other.desktop;\r\n")
+            << QByteArray() << mine;
+        QTest::newRow("a default of the desktop's own list")
+            << QByteArray() << "Test" << QByteArray("[Default Applications]\ninode/directory=other.desktop\n")
+            << QByteArray("[Default Applications]\nimage/jpeg=viewer.desktop\naudio/mpeg=viewer.desktop\n")
+            << QByteArray() << QByteArray();
+        QTest::newRow("pins the user changed")
+            << QByteArray() << QString() << QByteArray() << allPinned
+            << QByteArray("[Default Applications]\nimage/jpeg=other.desktop\naudio/mpeg=viewer.desktop\n"
+                          "inode/directory=viewer.desktop\ntext/plain=other.desktop\n")
+            << QByteArray("[Default Applications]\nimage/jpeg=other.desktop\ntext/plain=other.desktop\n");
+    }
+    void gioKeepsItsDefaultsThroughMakeAndRemove()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QString, desktopName);
+        QFETCH(QByteArray, desktopList);
+        QFETCH(QByteArray, pinned);
+        QFETCH(QByteArray, changed);
+        QFETCH(QByteArray, left);
+        Desktop desktop;
+        desktop.desktopName = desktopName;
+        if (!list.isNull())
+            writeBytes(desktop.listPath(), list);
+        if (!desktopList.isNull())
+            writeBytes(desktop.dir.filePath(QStringLiteral("config/test-mimeapps.list")), desktopList);
+        const QStringList before = desktop.defaults();
+        QCOMPARE(before.size(), Desktop::Types.size());
+        for (const QString &line : before)
+            QVERIFY2(!line.section(QLatin1Char(' '), 0, 0).endsWith(QLatin1Char('=')), qPrintable(line));
+
+        QCOMPARE(desktop.associate("make"), QStringLiteral("image/jpeg\naudio/mpeg\nFolder\n"));
+        QCOMPARE(readBytes(desktop.listPath()), pinned);
+        const QStringList made = desktop.defaults();
+        QCOMPARE(Desktop::chosen(made), Desktop::chosen(before));
+        // GIO reads the entry and offers it for every type.
+        for (const QString &line : made)
+            QVERIFY2(
+                line.section(QLatin1Char(' '), 1).split(QLatin1Char(';')).contains("kestrove-browse.desktop"),
+                qPrintable(line));
+        if (list.isNull() && desktopList.isNull()) {
+            // Without its pins the entry would be the default: the user's own entries come first.
+            QVERIFY(QFile::rename(desktop.listPath(), desktop.listPath() + QStringLiteral(".away")));
+            for (const QString &line : Desktop::chosen(desktop.defaults()))
+                QVERIFY2(line.endsWith(QLatin1String("=kestrove-browse.desktop")), qPrintable(line));
+            QVERIFY(QFile::rename(desktop.listPath() + QStringLiteral(".away"), desktop.listPath()));
+        }
+        QStringList expected = Desktop::chosen(before);
+        if (!changed.isNull()) {
+            writeBytes(desktop.listPath(), changed);
+            expected = Desktop::chosen(desktop.defaults());
+        }
+
+        QCOMPARE(desktop.associate("remove"), QString());
+        QCOMPARE(QFile::exists(desktop.listPath()), !left.isNull());
+        QCOMPARE(readBytes(desktop.listPath()), left);
+        QCOMPARE(Desktop::chosen(desktop.defaults()), expected);
     }
 
     void classesComeFromTheMimeDatabase()
