@@ -3,12 +3,11 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 // bench_picture FILE SIDE RUNS: how long a picture takes from its file to the image fitted into a
-// SIDE x SIDE panel, as the median of RUNS runs in microseconds (the file is read once before).
+// SIDE x SIDE panel. Prints the size of the image, then the microseconds of each of RUNS runs, on
+// one line, after a run not counted (the file is read then).
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
@@ -18,23 +17,25 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString path = arguments.at(1);
-    const int side = arguments.at(2).toInt();
+    const QSize panel(arguments.at(2).toInt(), arguments.at(2).toInt());
     const int runs = arguments.at(3).toInt();
-    auto decodeOnce = [&] {
-        QElapsedTimer clock;
-        clock.start();
-        const PictureDecoder::Result result = PictureDecoder::decode(path, QSize(side, side));
-        const qint64 micro = clock.nsecsElapsed() / 1000;
-        return result.image.isNull() ? -1 : micro;
-    };
-    if (decodeOnce() < 0) {
+    const QSize size = PictureDecoder::decode(path, panel).image.size();
+    if (size.isEmpty()) {
         std::fprintf(stderr, "%s cannot be decoded\n", qPrintable(path));
         return 1;
     }
-    std::vector<qint64> times;
-    for (int i = 0; i < runs; ++i)
-        times.push_back(decodeOnce());
-    std::sort(times.begin(), times.end());
-    std::printf("%lld\n", static_cast<long long>(times.at(times.size() / 2)));
+    std::printf("%d %d", size.width(), size.height());
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        const PictureDecoder::Result result = PictureDecoder::decode(path, panel);
+        const qint64 micro = clock.nsecsElapsed() / 1000;
+        if (result.image.size() != size) {
+            std::fprintf(stderr, "%s came out at another size\n", qPrintable(path));
+            return 1;
+        }
+        std::printf(" %lld", static_cast<long long>(micro));
+    }
+    std::printf("\n");
     return 0;
 }

@@ -1,85 +1,210 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// bench_window_watch QUIET_MS TIMEOUT_MS COMMAND [ARGUMENT...]: starts a program and watches it as
-// a user would see it, whatever toolkit it is made with. Prints, in milliseconds from exec, when
-// its first top-level window was mapped and when it went quiet (the last moment it used the
-// processor before a stretch of QUIET_MS without any), and its peak memory in MB, on a line that
-// starts "window-watch"; then ends it. Prints "timeout" in place of a figure that did not come
-// within TIMEOUT_MS.
+// bench_window_watch [--key NAME]... QUIET_MS TIMEOUT_MS COMMAND [ARGUMENT...]: starts a program and
+// watches it as a user would see it, whatever toolkit it is made with, until it has settled: no
+// damage on the screen (XDamage on the root window, which takes in every window) and no use of the
+// processor by the program and the processes it started (ProcessTree) for QUIET_MS. Prints, in
+// milliseconds from exec, when its first top-level window was mapped, when the screen last changed
+// and when it settled, and the peak memory of its processes in MB, on a line that starts
+// "window-watch". Then it presses each key given (Return, Escape, Left, Right, Up, Down) in turn
+// once the program has settled, and prints for each a line "window-watch-key NAME DRAWN SETTLED":
+// the milliseconds from the key to the last change of the screen it caused and to the program
+// settled again. Then "window-watch-peak MB", and it ends the program. A figure that did not come
+// within TIMEOUT_MS reads "timeout".
+#include "ProcessTree.h"
+
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <memory>
 #include <poll.h>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
+#include <sys/prctl.h>
 #include <unistd.h>
+#include <vector>
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
+#include <xcb/xtest.h>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double msSince(Clock::time_point start)
+struct Key
 {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+    const char *name;
+    xcb_keysym_t symbol;
+};
 
-// The processor time the process has used, in clock ticks; -1 once it is gone.
-long long cpuTicks(pid_t pid)
+constexpr std::array<Key, 6> Keys{{{"Return", 0xff0d},
+                                   {"Escape", 0xff1b},
+                                   {"Left", 0xff51},
+                                   {"Up", 0xff52},
+                                   {"Right", 0xff53},
+                                   {"Down", 0xff54}}};
+
+// What happened since a moment: the program's first window mapped, the screen changed, the
+// program used the processor. All in milliseconds from exec.
+struct Span
 {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    if (!std::getline(stat, text))
-        return -1;
-    // The fields after the command name, which is in parentheses and may hold blanks.
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string field;
-    long long user = 0;
-    long long system = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14)
-            user = std::atoll(field.c_str());
-        if (i == 15)
-            system = std::atoll(field.c_str());
+    double start = 0;
+    double lastDamage = -1;
+    double lastBusy = -1;
+
+    double settledAt() const { return std::max({start, lastDamage, lastBusy}); }
+};
+
+class Watch
+{
+public:
+    Watch(xcb_connection_t *connection, xcb_window_t root, double quietMs)
+        : m_connection(connection), m_root(root), m_quietMs(quietMs)
+    {
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
+        std::free(
+            xcb_damage_query_version_reply(connection, xcb_damage_query_version(connection, 1, 1), nullptr));
+        m_damage = xcb_generate_id(connection);
+        xcb_damage_create(connection, m_damage, root, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+        m_damageEvent = xcb_get_extension_data(connection, &xcb_damage_id)->first_event + XCB_DAMAGE_NOTIFY;
+        xcb_flush(connection);
+        m_start = Clock::now();
     }
-    return user + system;
+
+    double now() const { return std::chrono::duration<double, std::milli>(Clock::now() - m_start).count(); }
+    double mappedAt() const { return m_mappedAt; }
+    ProcessTree &processes() { return m_processes; }
+
+    // Follows the program until it has settled after the span's start, the program has ended or
+    // the timeout has passed; true when it settled. The first span also waits for a window.
+    bool follow(Span &span, pid_t program, double timeoutMs)
+    {
+        pollfd display{xcb_get_file_descriptor(m_connection), POLLIN, 0};
+        while (now() - span.start < timeoutMs) {
+            poll(&display, 1, 10);
+            while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection)) {
+                take(event, span);
+                std::free(event);
+            }
+            if (m_processes.update())
+                span.lastBusy = now();
+            if (!m_processes.running(program))
+                return false;
+            if (m_mappedAt >= 0 && span.lastDamage >= 0 && now() - span.settledAt() >= m_quietMs)
+                return true;
+        }
+        return false;
+    }
+
+private:
+    void take(const xcb_generic_event_t *event, Span &span)
+    {
+        const int type = event->response_type & 0x7f;
+        if (type == m_damageEvent) {
+            span.lastDamage = now();
+            // Damage is reported again once what was reported has been taken away.
+            xcb_damage_subtract(m_connection, m_damage, XCB_NONE, XCB_NONE);
+            xcb_flush(m_connection);
+        } else if (type == XCB_MAP_NOTIFY && m_mappedAt < 0) {
+            const auto *map = reinterpret_cast<const xcb_map_notify_event_t *>(event);
+            if (map->event == m_root && !map->override_redirect)
+                m_mappedAt = now();
+        }
+    }
+
+    xcb_connection_t *m_connection;
+    xcb_window_t m_root;
+    double m_quietMs;
+    xcb_damage_damage_t m_damage = 0;
+    int m_damageEvent = 0;
+    Clock::time_point m_start;
+    double m_mappedAt = -1;
+    ProcessTree m_processes;
+};
+
+const Key *keyNamed(const char *name)
+{
+    const auto found = std::find_if(Keys.begin(), Keys.end(),
+                                    [name](const Key &key) { return std::strcmp(key.name, name) == 0; });
+    return found == Keys.end() ? nullptr : &*found;
 }
 
-double peakMegabytes(pid_t pid)
+xcb_keycode_t keycodeOf(xcb_connection_t *connection, xcb_keysym_t symbol)
 {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::atof(line.c_str() + 6) / 1024.0;
+    const xcb_setup_t *setup = xcb_get_setup(connection);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    std::unique_ptr<xcb_get_keyboard_mapping_reply_t, decltype(&std::free)> mapping(
+        xcb_get_keyboard_mapping_reply(
+            connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, uint8_t(count)), nullptr),
+        &std::free);
+    if (!mapping)
+        return 0;
+    const xcb_keysym_t *symbols = xcb_get_keyboard_mapping_keysyms(mapping.get());
+    const int perKey = mapping->keysyms_per_keycode;
+    for (int i = 0; i < count; ++i) {
+        if (symbols[i * perKey] == symbol)
+            return xcb_keycode_t(setup->min_keycode + i);
     }
     return 0;
 }
 
-bool isTopLevelMap(const xcb_generic_event_t *event, xcb_window_t root)
+void press(xcb_connection_t *connection, xcb_window_t root, xcb_keycode_t keycode)
 {
-    if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
-        return false;
-    const auto *map = reinterpret_cast<const xcb_map_notify_event_t *>(event);
-    return map->event == root && !map->override_redirect;
+    xcb_test_fake_input(connection, XCB_KEY_PRESS, keycode, XCB_CURRENT_TIME, root, 0, 0, 0);
+    xcb_test_fake_input(connection, XCB_KEY_RELEASE, keycode, XCB_CURRENT_TIME, root, 0, 0, 0);
+    xcb_flush(connection);
+}
+
+std::string figure(double ms, bool came)
+{
+    if (!came || ms < 0)
+        return "timeout";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", ms);
+    return text;
+}
+
+// Ends the program and everything it started, services that moved to a session of their own
+// among them, and waits for them.
+void end(ProcessTree &processes, pid_t program)
+{
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        kill(-program, signal);
+        for (const pid_t pid : processes.pids())
+            kill(pid, signal);
+        for (int i = 0; i < 100 && processes.size() > 0; ++i) {
+            usleep(10000);
+            processes.update();
+        }
+    }
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: bench_window_watch QUIET_MS TIMEOUT_MS COMMAND [ARGUMENT...]\n");
+    std::vector<const Key *> keys;
+    int first = 1;
+    while (first + 1 < argc && std::strcmp(argv[first], "--key") == 0) {
+        const Key *key = keyNamed(argv[first + 1]);
+        if (key == nullptr) {
+            std::fprintf(stderr, "bench_window_watch: unknown key %s\n", argv[first + 1]);
+            return 2;
+        }
+        keys.push_back(key);
+        first += 2;
+    }
+    if (argc - first < 3) {
+        std::fprintf(stderr,
+                     "usage: bench_window_watch [--key NAME]... QUIET_MS TIMEOUT_MS COMMAND [ARGUMENT...]\n");
         return 2;
     }
-    const double quietMs = std::atof(argv[1]);
-    const double timeoutMs = std::atof(argv[2]);
+    const double quietMs = std::atof(argv[first]);
+    const double timeoutMs = std::atof(argv[first + 1]);
 
     int screenNumber = 0;
     xcb_connection_t *connection = xcb_connect(nullptr, &screenNumber);
@@ -91,57 +216,39 @@ int main(int argc, char **argv)
     for (int i = 0; i < screenNumber; ++i)
         xcb_screen_next(&screens);
     const xcb_window_t root = screens.data->root;
-    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
-    xcb_flush(connection);
+    prctl(PR_SET_CHILD_SUBREAPER, 1);
 
-    const Clock::time_point start = Clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
+    Watch watch(connection, root, quietMs);
+    const pid_t program = fork();
+    if (program == 0) {
         setpgid(0, 0);
         // The program's own output would mix with the figures.
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, STDOUT_FILENO);
         dup2(null, STDERR_FILENO);
-        execvp(argv[3], argv + 3);
+        execvp(argv[first + 2], argv + first + 2);
         _exit(127);
     }
 
-    double mappedAt = -1;
-    double quietAt = -1;
-    long long ticks = cpuTicks(pid);
-    double lastBusy = 0;
-    pollfd display{xcb_get_file_descriptor(connection), POLLIN, 0};
-    while (msSince(start) < timeoutMs) {
-        poll(&display, 1, 5);
-        while (xcb_generic_event_t *event = xcb_poll_for_event(connection)) {
-            if (mappedAt < 0 && isTopLevelMap(event, root))
-                mappedAt = msSince(start);
-            std::free(event);
-        }
-        const long long now = cpuTicks(pid);
-        if (now < 0 || waitpid(pid, nullptr, WNOHANG) == pid)
+    Span started;
+    bool settled = watch.follow(started, program, timeoutMs);
+    std::printf("window-watch %s %s %s %.1f\n", figure(watch.mappedAt(), true).c_str(),
+                figure(started.lastDamage, true).c_str(), figure(started.settledAt(), settled).c_str(),
+                watch.processes().peakMegabytes());
+    for (const Key *key : keys) {
+        if (!settled)
             break;
-        if (now != ticks) {
-            ticks = now;
-            lastBusy = msSince(start);
-        }
-        if (mappedAt >= 0 && msSince(start) - lastBusy >= quietMs) {
-            quietAt = std::max(lastBusy, mappedAt);
-            break;
-        }
+        Span pressed;
+        pressed.start = watch.now();
+        press(connection, root, keycodeOf(connection, key->symbol));
+        settled = watch.follow(pressed, program, timeoutMs);
+        std::printf("window-watch-key %s %s %s\n", key->name,
+                    figure(pressed.lastDamage - pressed.start, pressed.lastDamage >= 0).c_str(),
+                    figure(pressed.settledAt() - pressed.start, settled).c_str());
     }
-    const double peak = peakMegabytes(pid);
-    kill(-pid, SIGTERM);
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 100 && waitpid(pid, nullptr, WNOHANG) == 0; ++i)
-        usleep(10000);
-    kill(-pid, SIGKILL);
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
+    std::printf("window-watch-peak %.1f\n", watch.processes().peakMegabytes());
+    std::fflush(stdout);
+    end(watch.processes(), program);
     xcb_disconnect(connection);
-
-    const auto figure = [](double ms) { return ms < 0 ? std::string("timeout") : std::to_string(ms); };
-    std::printf("window-watch %s %s %.1f\n", figure(mappedAt).c_str(), figure(quietAt).c_str(), peak);
     return 0;
 }

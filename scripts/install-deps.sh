@@ -5,19 +5,28 @@
 set -euo pipefail
 
 # Extra package names on the command line are installed too (tools used on request, such as clang
-# for the fuzz targets).
+# for the fuzz targets), and so are groups named there:
+#   bench: the folder browsers and picture viewers the peers benchmark sets Kestrove beside.
+extra=()
+for name in "$@"; do
+  case $name in
+    bench) extra+=(pcmanfm-qt qimgv geeqie gthumb) ;;
+    *) extra+=("$name") ;;
+  esac
+done
 packages=(
   build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libqt6opengl6-dev libgl-dev qt6-svg-dev
   libglib2.0-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont libwmf-dev fonts-urw-base35
   libbenchmark-dev libxcb1-dev libfontconfig-dev
+  libjpeg-dev libpng-dev libgif-dev libxcb-damage0-dev libxcb-xtest0-dev # the benchmarks' references and window watcher
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n # catalogs: lupdate, lrelease, their CMake functions, Qt's own
   adwaita-icon-theme
   xvfb xauth imagemagick dbus-daemon
   openbox xdotool x11-utils libglib2.0-bin
   mpv # the journeys make their test videos with its encoder
   desktop-file-utils appstream dpkg-dev file
-  "$@"
+  "${extra[@]}"
 )
 
 missing=()

@@ -94,5 +94,9 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMpvIpcReader)
+QObject *createMpvIpcReaderTest()
+{
+    return new TestMpvIpcReader;
+}
+
 #include "tst_mpvipcreader.moc"
