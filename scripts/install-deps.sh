@@ -22,8 +22,10 @@ packages=(
   libjpeg-dev libpng-dev libgif-dev libxcb-damage0-dev libxcb-xtest0-dev # the benchmarks' references and window watcher
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n # catalogs: lupdate, lrelease, their CMake functions, Qt's own
   adwaita-icon-theme
+  qt6-wayland # the platform plugin for Wayland sessions
   xvfb xauth imagemagick dbus-daemon
   openbox xdotool x11-utils libglib2.0-bin
+  weston # a headless Wayland compositor for the journeys on Wayland
   mpv # the journeys make their test videos with its encoder
   desktop-file-utils appstream dpkg-dev file
   "${extra[@]}"
