@@ -130,6 +130,9 @@ int main(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Kestrove"));
     QCoreApplication::setApplicationVersion(CommandLine::versionText().section(QLatin1Char(' '), 1));
+    // A Wayland window names its program by this, and the desktop shows the icon and name of the
+    // desktop file so named: a Wayland window has no icon of its own.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kestrove.Kestrove"));
 
     CommandLine command = CommandLine::parse(argumentsOf(argc, argv), startFolder());
     if (const std::optional<int> answered = answerWithoutWindow(command, argv[0]))

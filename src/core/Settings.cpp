@@ -3,14 +3,6 @@
 
 #include "platform/SettingsStore.h"
 
-void Settings::setWindowRectangle(double left, double top, double width, double height)
-{
-    windowLeft.set(left);
-    windowTop.set(top);
-    windowWidth.set(width);
-    windowHeight.set(height);
-}
-
 bool Settings::isFirstRun() const
 {
     return SettingKeys::read(m_store, SettingKeys::definition(SettingKey::FirstUse)).isEmpty();

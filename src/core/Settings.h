@@ -64,7 +64,6 @@ public:
     Twips windowTop{m_store, SettingKey::Top};
     Twips windowWidth{m_store, SettingKey::Width};
     Twips windowHeight{m_store, SettingKey::Height};
-    void setWindowRectangle(double left, double top, double width, double height);
     WindowState windowMaximised{m_store, SettingKey::WinState};
 
     Integer speed{m_store, SettingKey::CurSpeed};

@@ -10,6 +10,7 @@
 #include "mainwindow/SessionState.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
+#include "platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -28,13 +29,14 @@ void EditListSession::open()
 {
     if (m_window) {
         m_window->show();
-        m_window->raise();
-        m_window->activateWindow();
+        WindowSystem::bringForward(*m_window);
         return;
     }
     QMainWindow &main = m_services.window;
     m_mainWindowState = main.windowState();
-    if (m_services.state.minimiseForEditList)
+    // A Wayland compositor gives a minimised window back only to the person: the main window would
+    // stay down when the EditList closes.
+    if (m_services.state.minimiseForEditList && WindowSystem::programArrangesWindows())
         main.showMinimized();
     m_window = new EditListWindow({m_services.state.editList, m_services.state.types, m_services.prompter,
                                    m_services.icons, m_services.trash, m_services.playback.playingFile()});
@@ -70,7 +72,6 @@ void EditListSession::closed(const QString &showAfterClose)
     m_services.playback.selectHeldFile();
     m_services.commands.markPlaylist();
     QApplication::restoreOverrideCursor();
-    main.raise();
-    main.activateWindow();
+    WindowSystem::bringForward(main);
     Q_EMIT windowClosed();
 }

@@ -31,6 +31,7 @@
 #include "platform/FileIconProvider.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
+#include "platform/WindowSystem.h"
 #include "playback/MediaPlayer.h"
 #include "playlist/PlaylistCommands.h"
 #include "playlist/PlaylistPanel.h"
@@ -315,8 +316,7 @@ void MainWindow::openHandedPath(const QString &command)
     options()->setAutoAdvance(keepAdvance);
     if (isMinimized())
         showNormal();
-    raise();
-    activateWindow();
+    WindowSystem::bringForward(*this);
 }
 
 void MainWindow::openDroppedPath(const QString &path)
@@ -388,8 +388,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     if (QWidget *editList = m_commands->editListWindow()) {
         editList->show();
-        editList->raise();
-        editList->activateWindow();
+        WindowSystem::bringForward(*editList);
         event->ignore();
         return;
     }

@@ -19,6 +19,7 @@
 #include "mainwindow/ViewerCommands.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
+#include "platform/WindowSystem.h"
 #include "playback/AutoAdvance.h"
 #include "playback/MciInterpreter.h"
 #include "playback/MediaPlayer.h"
@@ -56,8 +57,7 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
     hooks.previous = [this] { m_parts.navigator->goToPreviousFile(); };
     hooks.raise = [this] {
         m_window.showNormal();
-        m_window.raise();
-        m_window.activateWindow();
+        WindowSystem::bringForward(m_window);
     };
     hooks.quit = [this] { m_window.close(); };
     PlaybackOptionsPanel *options = m_parts.player->options();

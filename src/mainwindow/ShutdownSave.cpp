@@ -14,6 +14,7 @@
 #include "platform/LogCategories.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
+#include "platform/WindowSystem.h"
 #include "playlist/PlaylistPanel.h"
 #include "widgets/Slider.h"
 #include "widgets/SplitterPane.h"
@@ -67,9 +68,14 @@ void ShutdownSave::saveWindow()
         m_settings.windowMaximised.set(true);
     } else if (!m_window.isMinimized()) {
         m_settings.windowMaximised.set(false);
-        m_settings.setWindowRectangle(Twips::fromPixels(m_window.x()), Twips::fromPixels(m_window.y()),
-                                      Twips::fromPixels(m_window.width()),
-                                      Twips::fromPixels(m_window.height()));
+        // A Wayland compositor does not tell a program where its window is: the position stored
+        // is kept for the next session that can place it.
+        if (WindowSystem::programArrangesWindows()) {
+            m_settings.windowLeft.set(Twips::fromPixels(m_window.x()));
+            m_settings.windowTop.set(Twips::fromPixels(m_window.y()));
+        }
+        m_settings.windowWidth.set(Twips::fromPixels(m_window.width()));
+        m_settings.windowHeight.set(Twips::fromPixels(m_window.height()));
     }
 }
 

@@ -21,6 +21,7 @@
 #include "mainwindow/StartupReads.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
+#include "platform/WindowSystem.h"
 #include "playlist/PlaylistPanel.h"
 #include "widgets/Slider.h"
 #include "widgets/SplitterPane.h"
@@ -160,7 +161,10 @@ void StartupRestore::restoreWindowRectangle()
     const QRect placed = WindowGeometry::restore({m_settings.windowLeft(), m_settings.windowTop(),
                                                   m_settings.windowWidth(), m_settings.windowHeight()},
                                                  screens);
-    m_window.move(placed.topLeft());
+    // Where the compositor places windows, the stored position waits for a session that lets the
+    // program place them.
+    if (WindowSystem::programArrangesWindows())
+        m_window.move(placed.topLeft());
     m_window.resize(placed.size());
     m_maximise = m_settings.windowMaximised();
 }

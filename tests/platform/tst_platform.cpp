@@ -10,6 +10,7 @@
 #include "platform/TextLineFile.h"
 #include "platform/TrashModule.h"
 #include "platform/UnixSignalWatcher.h"
+#include "platform/WindowSystem.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
@@ -766,6 +767,33 @@ private Q_SLOTS:
         ::raise(signalNumber);
         QVERIFY(spy.wait(2000));
         QCOMPARE(spy.first().first().toInt(), signalNumber);
+    }
+
+    void onlyWaylandKeepsTheArrangementOfWindowsToItself_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("programArranges");
+        QTest::newRow("X11") << "xcb" << true;
+        QTest::newRow("offscreen") << "offscreen" << true;
+        QTest::newRow("Wayland") << "wayland" << false;
+        QTest::newRow("Wayland through EGL") << "wayland-egl" << false;
+    }
+    void onlyWaylandKeepsTheArrangementOfWindowsToItself()
+    {
+        QFETCH(QString, platform);
+        QFETCH(bool, programArranges);
+        QCOMPARE(WindowSystem::programArrangesWindows(platform), programArranges);
+    }
+
+    void aWindowBroughtForwardIsActiveWhereTheProgramMayActivateIt()
+    {
+        QWidget behind;
+        QWidget front;
+        front.show();
+        behind.show();
+        QVERIFY(QTest::qWaitForWindowActive(&behind));
+        WindowSystem::bringForward(front);
+        QTRY_COMPARE(QApplication::activeWindow(), &front);
     }
 };
 
