@@ -12,6 +12,7 @@
 #include "playback/MidiRendering.h"
 #include "playback/MidiStream.h"
 #include "playback/MpvModule.h"
+#include "playback/VideoSurface.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,7 +98,9 @@ bool MpvPlayer::start()
         {"ytdl", "no"},
         {"idle", "yes"},
         {"keep-open", "yes"},
-        {"vo", m_options.video ? "libmpv" : "null"},
+        // Where no view can draw, a video plays on unseen: libmpv's own output without a view
+        // drawing for it would refuse the picture, and a film without sound would not play.
+        {"vo", drawsVideo() ? "libmpv" : "null"},
         // A song's own cover is shown as its video; a cover beside it is added once it has opened.
         {"audio-display", "embedded-first"},
         {"cover-art-auto", "no"},
@@ -339,9 +342,14 @@ QSize MpvPlayer::videoSize() const
     return {int(*width), int(*height)};
 }
 
+bool MpvPlayer::drawsVideo() const
+{
+    return m_options.video && VideoSurface::openGlAvailable();
+}
+
 QWidget *MpvPlayer::createVideoView(QWidget *parent)
 {
-    if (!m_options.video)
+    if (!drawsVideo())
         return nullptr;
     auto *view = new MediaView([this] { return start() ? m_engine.get() : nullptr; }, parent);
     m_views.removeAll(nullptr);

@@ -65,6 +65,8 @@ Q_SIGNALS:
     void viewContentChanged(MediaView::Content content, const QString &cover);
 
 private:
+    // Whether video is drawn at all: asked for, on a platform that gives OpenGL contexts.
+    bool drawsVideo() const;
     void load(const QString &file);
     void loadWaitingFile();
     void playMidi(const QString &path);

@@ -23,6 +23,12 @@ VideoSurface::~VideoSurface()
     doneCurrent();
 }
 
+bool VideoSurface::openGlAvailable()
+{
+    static const bool available = QOpenGLContext().create();
+    return available;
+}
+
 void VideoSurface::initializeGL()
 {
     makeRenderer();

@@ -25,6 +25,10 @@ public:
     // frame may belong to the medium before, so it is drawn only while the open medium is a video.
     void setDrawing(bool drawing);
 
+    // Whether the platform gives OpenGL contexts at all: a Wayland compositor may give its clients
+    // no EGL, and an OpenGL window then fails on its first paint. Asked once a run.
+    static bool openGlAvailable();
+
     // Whether the surface has set up its drawing (with or without a renderer): a file the player
     // starts from then on shows its video here.
     bool isReadyToDraw() const { return m_readyToDraw; }
