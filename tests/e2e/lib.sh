@@ -3,6 +3,8 @@
 # Sourced by every journey: `source lib.sh KESTROVE`. Runs the journey on a session bus of its own,
 # on an X server of its own with openbox as window manager, with a fresh profile and fixtures in a
 # temporary folder. Every wait is bounded; nothing sleeps for a fixed time to let things settle.
+# A journey that sets E2E_SESSION=wayland before sourcing runs on a headless Wayland compositor of
+# its own (weston) instead, with no X server at all.
 
 set -euo pipefail
 
@@ -26,6 +28,7 @@ E2E_FIXTURES=$E2E_WORK/fixtures
 mkdir -p "$E2E_FIXTURES"
 xvfb_pid=
 openbox_pid=
+weston_pid=
 kestrove_pid=
 
 # e2e_stop PID: ends a process this journey started, forcibly if it has not ended in five seconds.
@@ -43,7 +46,7 @@ e2e_stop() {
 e2e_cleanup() {
     local status=$?
     local pid
-    for pid in "$kestrove_pid" "$openbox_pid" "$xvfb_pid"; do
+    for pid in "$kestrove_pid" "$openbox_pid" "$xvfb_pid" "$weston_pid"; do
         [[ -z $pid ]] || e2e_stop "$pid"
     done
     if [[ $status -eq 0 || $status -eq $E2E_SKIP ]]; then
@@ -57,6 +60,7 @@ trap e2e_cleanup EXIT
 e2e_fail() {
     echo "FAIL: $E2E_NAME: $*" >&2
     [[ -z ${DISPLAY:-} ]] || import -window root "$E2E_WORK/failure.png" 2>/dev/null || true
+    [[ -z $weston_pid ]] || e2e_wayland_screenshot "$E2E_WORK/failure.png" || true
     if [[ -s $E2E_WORK/kestrove.log ]]; then
         echo "--- kestrove output (last lines) ---" >&2
         tail -n 30 "$E2E_WORK/kestrove.log" >&2
@@ -93,8 +97,14 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY DISPLAY
 E2E_SETTINGS=$XDG_CONFIG_HOME/Kestrove/Kestrove.ini
 E2E_EDITLIST=$XDG_DATA_HOME/Kestrove/files.ini
 
+if [[ ${E2E_SESSION:-x11} == wayland ]]; then
+    E2E_SERVER=weston
+else
+    E2E_SERVER=Xvfb
+fi
+
 e2e_skip() {
-    echo "SKIP: $E2E_NAME: Xvfb cannot start here: $*"
+    echo "SKIP: $E2E_NAME: $E2E_SERVER cannot start here: $*"
     exit "$E2E_SKIP"
 }
 
@@ -170,11 +180,60 @@ e2e_activate_main_window() {
     e2e_main_window_active
 }
 
-# e2e_start_kestrove [ARGUMENT...]: starts the program and waits until its window is active.
+# A Wayland compositor without a screen, its socket in the journey's runtime folder. Its pixman
+# renderer composes what the clients draw, which the debugging protocol lets a journey read: the
+# scene graph and screenshots. Clients draw with OpenGL through Mesa's software renderer, which
+# hands its frames over in shared memory.
+e2e_start_compositor() {
+    command -v weston >/dev/null || e2e_skip "weston is not installed"
+    WAYLAND_DISPLAY=kestrove-e2e
+    weston --backend=headless-backend.so --use-pixman --width=1280 --height=960 --debug --no-config \
+        --idle-time=0 --socket="$WAYLAND_DISPLAY" --log="$E2E_WORK/weston.log" >"$E2E_WORK/weston.out" 2>&1 &
+    weston_pid=$!
+    local deadline=$((SECONDS + 15))
+    until [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]]; do
+        if ! kill -0 "$weston_pid" 2>/dev/null; then
+            weston_pid=
+            e2e_skip "$(tail -n 1 "$E2E_WORK/weston.log")"
+        fi
+        ((SECONDS < deadline)) || e2e_skip "no socket made within 15s"
+        sleep 0.1
+    done
+    export WAYLAND_DISPLAY QT_QPA_PLATFORM=wayland
+}
+
+# e2e_wayland_window TITLE: a top-level window of the program whose whole title matches the
+# extended regular expression is shown on the compositor; prints the scene graph's line for it,
+# which names the application id too.
+e2e_wayland_window() {
+    weston-debug scene-graph 2>/dev/null |
+        grep -E "role xdg_toplevel, PID $kestrove_pid, .*top-level window '$1'" || return 1
+}
+
+# e2e_wayland_screenshot PATH: what the compositor shows, as a PNG picture.
+e2e_wayland_screenshot() {
+    local shots=$E2E_WORK/screenshots
+    mkdir -p "$shots"
+    rm -f "$shots"/*.png
+    (cd "$shots" && weston-screenshooter >/dev/null 2>&1) || return 1
+    mv "$shots"/*.png "$1"
+}
+
+e2e_main_window_up() {
+    e2e_kestrove_running || e2e_fail "the program ended before its window was shown"
+    if [[ -n $weston_pid ]]; then
+        e2e_wayland_window "Kestrove( V[^']*)?" >/dev/null
+    else
+        e2e_activate_main_window
+    fi
+}
+
+# e2e_start_kestrove [ARGUMENT...]: starts the program and waits until its window is active; on
+# Wayland, where the compositor decides which window is active, until it is shown.
 e2e_start_kestrove() {
     "$KESTROVE" "$@" >"$E2E_WORK/kestrove.log" 2>&1 &
     kestrove_pid=$!
-    e2e_wait 30 "the main window to be shown and active" e2e_activate_main_window
+    e2e_wait 30 "the main window to be shown" e2e_main_window_up
 }
 
 e2e_active_window_is() {
@@ -398,7 +457,11 @@ e2e_shown() {
     awk -v share="$share" 'BEGIN { exit !(share > 0.002) }'
 }
 
-e2e_start_desktop
+if [[ $E2E_SERVER == weston ]]; then
+    e2e_start_compositor
+else
+    e2e_start_desktop
+fi
 
 # e2e_video PATH SECONDS: a 640 × 360 test picture video of moving colours, H.264 in MP4.
 e2e_video() {
