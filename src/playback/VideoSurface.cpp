@@ -62,12 +62,16 @@ void VideoSurface::setDrawing(bool drawing)
 
 void VideoSurface::paintGL()
 {
+    QOpenGLFunctions *gl = QOpenGLContext::currentContext()->functions();
+    // Under Wayland the first paint may come before the window has a buffer to draw into: drawing
+    // then would only leave an error behind, which libmpv would report as its own.
+    if (gl->glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+        return;
     if (m_renderer && m_drawing) {
         const qreal ratio = devicePixelRatio();
         m_renderer->render(int(defaultFramebufferObject()), int(width() * ratio), int(height() * ratio));
         return;
     }
-    QOpenGLFunctions *gl = QOpenGLContext::currentContext()->functions();
     gl->glClearColor(0, 0, 0, 1);
     gl->glClear(GL_COLOR_BUFFER_BIT);
 }
