@@ -59,8 +59,7 @@ trap e2e_cleanup EXIT
 
 e2e_fail() {
     echo "FAIL: $E2E_NAME: $*" >&2
-    [[ -z ${DISPLAY:-} ]] || import -window root "$E2E_WORK/failure.png" 2>/dev/null || true
-    [[ -z $weston_pid ]] || e2e_wayland_screenshot "$E2E_WORK/failure.png" || true
+    [[ -z ${DISPLAY:-}$weston_pid ]] || e2e_screenshot "$E2E_WORK/failure.png" 2>/dev/null || true
     if [[ -s $E2E_WORK/kestrove.log ]]; then
         echo "--- kestrove output (last lines) ---" >&2
         tail -n 30 "$E2E_WORK/kestrove.log" >&2
@@ -194,7 +193,7 @@ e2e_start_compositor() {
     until [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]]; do
         if ! kill -0 "$weston_pid" 2>/dev/null; then
             weston_pid=
-            e2e_skip "$(tail -n 1 "$E2E_WORK/weston.log")"
+            e2e_skip "$(cat "$E2E_WORK/weston.log" "$E2E_WORK/weston.out" 2>/dev/null | grep . | tail -n 1)"
         fi
         ((SECONDS < deadline)) || e2e_skip "no socket made within 15s"
         sleep 0.1
@@ -449,11 +448,21 @@ e2e_playing() {
     [[ $(e2e_mpris_property PlaybackStatus) == "(<'Playing'>,)" ]]
 }
 
-# e2e_shown COLOUR: the colour covers part of the screen.
+# e2e_screenshot PATH: what the screen shows, as a PNG picture.
+e2e_screenshot() {
+    if [[ -n $weston_pid ]]; then
+        e2e_wayland_screenshot "$1"
+    else
+        import -window root "$1"
+    fi
+}
+
+# e2e_shown COLOUR [FUZZ]: the colour, or one within FUZZ percent of it, covers part of the screen.
 e2e_shown() {
     local shot=$E2E_WORK/screen.png share
-    import -window root "$shot"
-    share=$(convert "$shot" -fill black +opaque "$1" -fill white -opaque "$1" -format '%[fx:mean]' info:)
+    e2e_screenshot "$shot" || return 1
+    share=$(convert "$shot" -fuzz "${2:-0}%" -fill black +opaque "$1" -fill white -opaque "$1" \
+        -format '%[fx:mean]' info:)
     awk -v share="$share" 'BEGIN { exit !(share > 0.002) }'
 }
 
@@ -463,9 +472,10 @@ else
     e2e_start_desktop
 fi
 
-# e2e_video PATH SECONDS: a 640 × 360 test picture video of moving colours, H.264 in MP4.
+# e2e_video PATH SECONDS [SOURCE]: a video without sound, H.264 in MP4, of a lavfi source: by
+# default a 640 × 360 test picture of moving colours.
 e2e_video() {
-    mpv --no-config --really-quiet "av://lavfi:testsrc2=size=640x360:rate=25:duration=$2" --o="$1" \
+    mpv --no-config --really-quiet "av://lavfi:${3:-testsrc2=size=640x360}:rate=25:duration=$2" --o="$1" \
         --ovc=libx264 --ovcopts=preset=ultrafast >/dev/null 2>&1 || e2e_fail "could not make the video $1"
 }
 

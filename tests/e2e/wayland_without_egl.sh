@@ -20,7 +20,7 @@ if ! grep -q "EGL not available" "$E2E_WORK/kestrove.log"; then
     exit "$E2E_SKIP"
 fi
 for file in first.wav film.mp4; do
-    timeout 10 "$KESTROVE" "$media/$file" >"$E2E_WORK/second.log" 2>&1 ||
+    timeout 10 "$KESTROVE" "$media/$file" >>"$E2E_WORK/second.log" 2>&1 ||
         e2e_fail "the second copy did not hand $file over: $(cat "$E2E_WORK/second.log")"
     e2e_wait 20 "$file to be opened" e2e_opened "$file"
     e2e_wait 20 "the player to report playing $file" e2e_playing
