@@ -156,20 +156,19 @@ bool AssociationStore::save()
     }
     const QByteArray text = QJsonDocument(QJsonObject{{QStringLiteral("keys"), keys}}).toJson();
     QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+    const auto notWritten = [this, &file] {
         m_notice = tr("The associations could not be written to %1: %2.")
                        .arg(NativePath::forDisplay(m_filePath), file.errorString());
         return false;
-    }
+    };
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return notWritten();
     // A damaged file is set aside before the new one takes its name; one that cannot be set aside
     // keeps its place, and the new file is not written.
     if (m_file == File::Damaged && !setAsideDamaged())
         return false;
-    if (!file.commit()) {
-        m_notice = tr("The associations could not be written to %1: %2.")
-                       .arg(NativePath::forDisplay(m_filePath), file.errorString());
-        return false;
-    }
+    if (!file.commit())
+        return notWritten();
     if (m_file == File::Damaged) {
         m_file = File::Usable;
         m_damaged = QByteArray();

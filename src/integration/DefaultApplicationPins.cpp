@@ -5,6 +5,7 @@
 #include "integration/DefaultApplicationModule.h"
 #include "integration/KeyFileText.h"
 #include "platform/ModuleLoader.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -22,13 +24,10 @@ constexpr qint64 MaxListBytes = 16 * 1024 * 1024;
 // The list's text; empty when there is no list, nothing when it cannot be read.
 std::optional<QByteArray> readList(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QByteArray();
-    QFile file(path);
-    if (!info.isFile() || info.size() > MaxListBytes || !file.open(QIODevice::ReadOnly))
+    RegularFile::Contents list = RegularFile::read(path, MaxListBytes);
+    if (list.status == RegularFile::Contents::Status::Refused)
         return std::nullopt;
-    return file.readAll();
+    return std::move(list.bytes);
 }
 
 // Replaces the list at once; a list left empty is removed.

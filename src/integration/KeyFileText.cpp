@@ -82,7 +82,7 @@ bool KeyFileText::contains(const QString &group, const QString &key) const
 {
     const QByteArray name = key.toUtf8();
     for (const qsizetype header : headers(group.toUtf8())) {
-        for (qsizetype i = header + 1; i < sectionEnd(header); ++i) {
+        for (qsizetype i = header + 1, end = sectionEnd(header); i < end; ++i) {
             const auto entry = entryOf(m_lines.at(i).text);
             if (entry && entry->first == name)
                 return true;
@@ -102,7 +102,7 @@ QStringList KeyFileText::add(const QString &group, const QString &key, const QSt
     } else {
         const qsizetype header = sections.last();
         at = header + 1;
-        for (qsizetype i = at; i < sectionEnd(header); ++i) {
+        for (qsizetype i = at, end = sectionEnd(header); i < end; ++i) {
             if (entryOf(m_lines.at(i).text))
                 at = i + 1;
         }
@@ -135,7 +135,7 @@ bool KeyFileText::removeEmptySection(const QString &group)
     if (sections.isEmpty())
         return false;
     const qsizetype header = sections.last();
-    for (qsizetype i = header + 1; i < sectionEnd(header); ++i) {
+    for (qsizetype i = header + 1, end = sectionEnd(header); i < end; ++i) {
         if (!m_lines.at(i).text.trimmed().isEmpty())
             return false;
     }

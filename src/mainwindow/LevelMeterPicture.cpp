@@ -21,7 +21,7 @@ int LevelMeterPicture::litSegments(double level)
 void LevelMeterPicture::setLevels(double left, double right)
 {
     const double levels[Bars] = {left, right};
-    const Layout bars = layout();
+    const Layout &bars = layout();
     for (int bar = 0; bar < Bars; ++bar) {
         const int now = qMax(litSegments(levels[bar]), m_lit[bar] - 1);
         // Only the bar is drawn again: the widget spans the media view, whose cover would be
@@ -41,8 +41,10 @@ QRectF LevelMeterPicture::Layout::area(int bar, double width) const
     return QRectF(barLeft(bar, width) - 2, top - 2, barWidth + 4, bottom - top + label + 6);
 }
 
-LevelMeterPicture::Layout LevelMeterPicture::layout() const
+const LevelMeterPicture::Layout &LevelMeterPicture::layout() const
 {
+    if (m_layout)
+        return *m_layout;
     Layout bars;
     bars.font = font();
     bars.font.setPointSizeF(qMax(6.0, bars.font.pointSizeF() * 0.8));
@@ -51,7 +53,20 @@ LevelMeterPicture::Layout LevelMeterPicture::layout() const
     bars.barWidth = width() * 0.07;
     bars.top = height() * 0.05;
     bars.bottom = height() - bars.label - 2;
-    return bars;
+    return m_layout.emplace(bars);
+}
+
+void LevelMeterPicture::resizeEvent(QResizeEvent *event)
+{
+    m_layout.reset();
+    QWidget::resizeEvent(event);
+}
+
+void LevelMeterPicture::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_layout.reset();
+    QWidget::changeEvent(event);
 }
 
 void LevelMeterPicture::paintEvent(QPaintEvent *event)
@@ -60,7 +75,7 @@ void LevelMeterPicture::paintEvent(QPaintEvent *event)
     // note, stays in sight between them.
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const Layout bars = layout();
+    const Layout &bars = layout();
     painter.setFont(bars.font);
     const double segment = (bars.bottom - bars.top) / Segments;
     const char *names[Bars] = {"L", "R"};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 // The level meter shown over the media view while a sound plays, drawn in code so that it is sharp
 // at any size: two bars at the view's sides, the picture beneath seen between them. It shows the
@@ -26,6 +27,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     static constexpr int Bars = 2;
@@ -44,7 +47,9 @@ private:
         // A bar with its backing and its label.
         QRectF area(int bar, double width) const;
     };
-    Layout layout() const;
+    // Measured once for a size and font: the levels come twenty times a second.
+    const Layout &layout() const;
 
     int m_lit[Bars] = {0, 0};
+    mutable std::optional<Layout> m_layout;
 };

@@ -64,9 +64,13 @@ void VideoSurface::paintGL()
 {
     QOpenGLFunctions *gl = QOpenGLContext::currentContext()->functions();
     // Under Wayland the first paint may come before the window has a buffer to draw into: drawing
-    // then would only leave an error behind, which libmpv would report as its own.
-    if (gl->glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
-        return;
+    // then would only leave an error behind, which libmpv would report as its own. Once there, the
+    // buffer stays, and the frames that follow are not held up asking.
+    if (!m_hasBuffer) {
+        if (gl->glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+            return;
+        m_hasBuffer = true;
+    }
     if (m_renderer && m_drawing) {
         const qreal ratio = devicePixelRatio();
         m_renderer->render(int(defaultFramebufferObject()), int(width() * ratio), int(height() * ratio));

@@ -47,4 +47,6 @@ private:
     std::unique_ptr<MpvVideoRenderer> m_renderer;
     bool m_readyToDraw = false;
     bool m_drawing = false;
+    // Whether the window has had a complete framebuffer to draw into.
+    bool m_hasBuffer = false;
 };
