@@ -35,9 +35,11 @@
 #include "playback/MediaPlayer.h"
 #include "playlist/PlaylistCommands.h"
 #include "playlist/PlaylistPanel.h"
+#include "widgets/FirstPaint.h"
 #include "widgets/SplitterPane.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -249,6 +251,13 @@ bool MainWindow::load()
     m_playlistCommands->markPlaying();
     m_playback->startUpEnded();
     m_loading = false;
+    // Once the window is on screen, types get their own icons where the theme has them.
+    FirstPaint::then(*this, [icons = m_services.icons] {
+        if (icons->useSpecificIcons()) {
+            for (QWidget *window : QApplication::topLevelWidgets())
+                window->update();
+        }
+    });
     if (m_closeWhenLoaded) {
         close();
         return false;

@@ -2,6 +2,8 @@
 #include "platform/FileIconProvider.h"
 
 #include <QFileIconProvider>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -72,16 +74,34 @@ QIcon FileIconProvider::icon(int index) const
         return {};
     const Entry &entry = m_entries.at(index);
     if (!entry.loaded) {
-        entry.icon = loadIcon(entry);
+        entry.icon = loadIcon(entry, m_specific);
         entry.loaded = true;
     }
     return entry.icon;
 }
 
-QIcon FileIconProvider::loadIcon(const Entry &entry)
+bool FileIconProvider::useSpecificIcons()
 {
-    for (const QString &name : entry.themeNames) {
-        QIcon icon = QIcon::fromTheme(name);
+    if (std::exchange(m_specific, true))
+        return false;
+    bool changed = false;
+    for (Entry &entry : m_entries) {
+        if (!entry.loaded || entry.themeNames.size() < 2)
+            continue;
+        QIcon specific = QIcon::fromTheme(entry.themeNames.first());
+        if (!specific.isNull()) {
+            entry.icon = std::move(specific);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+QIcon FileIconProvider::loadIcon(const Entry &entry, bool specific)
+{
+    const qsizetype first = specific ? 0 : entry.themeNames.size() - 1;
+    for (qsizetype i = std::max<qsizetype>(first, 0); i < entry.themeNames.size(); ++i) {
+        QIcon icon = QIcon::fromTheme(entry.themeNames.at(i));
         if (!icon.isNull())
             return icon;
     }

@@ -11,6 +11,9 @@
 // path, a name or an extension; the type is told from the name alone, so listing a folder never
 // reads a file. An index stands for one icon and stays valid for the life of the list; the icon
 // itself is loaded the first time it is drawn, so that handing out indexes costs no theme lookup.
+// A type's icon comes from its generic name (audio-x-generic) until useSpecificIcons() is called:
+// asking for a specific name (audio-mpeg) that the theme lacks makes the theme read the index of
+// every theme it inherits from, which takes longer than building the rest of the first window.
 // Needs the QApplication: the fallback icons come from the widget style.
 class FileIconProvider
 {
@@ -31,9 +34,14 @@ public:
     QIcon icon(int index) const;
     int count() const { return int(m_entries.size()); }
 
+    // From now on, types get the most specific icon the theme has; those handed out so far are
+    // looked up again. Returns whether any of them changed.
+    bool useSpecificIcons();
+
 private:
     struct Entry
     {
+        // The most specific first.
         QStringList themeNames;
         QAbstractFileIconProvider::IconType fallback;
         mutable QIcon icon;
@@ -43,10 +51,11 @@ private:
     int indexFor(const QString &key, const QStringList &themeNames,
                  QAbstractFileIconProvider::IconType fallback);
     int indexForMime(const QMimeType &type);
-    static QIcon loadIcon(const Entry &entry);
+    static QIcon loadIcon(const Entry &entry, bool specific);
 
     QMimeDatabase m_mimes;
     QList<Entry> m_entries;
     QHash<QString, int> m_byKey;
     QHash<QString, int> m_byExtension;
+    bool m_specific = false;
 };

@@ -677,6 +677,53 @@ private Q_SLOTS:
         }
     }
 
+    void typesTakeTheirSpecificIconsOnlyWhenAsked_data()
+    {
+        QTest::addColumn<bool>("themeHasSpecific");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("shownAfter");
+        QTest::newRow("theme with the type's own icon") << true << true << QStringLiteral("audio-mpeg");
+        QTest::newRow("theme with generic icons only") << false << false << QStringLiteral("audio-x-generic");
+    }
+
+    void typesTakeTheirSpecificIconsOnlyWhenAsked()
+    {
+        QFETCH(bool, themeHasSpecific);
+        QFETCH(bool, changed);
+        QFETCH(QString, shownAfter);
+        QTemporaryDir themes;
+        const QString theme = themes.path() + QStringLiteral("/probe");
+        QVERIFY(QDir().mkpath(theme + QStringLiteral("/16x16/mimetypes")));
+        writeBytes(theme + QStringLiteral("/index.theme"),
+                   "[Icon Theme]\nName=probe\nDirectories=16x16/mimetypes\n\n"
+                   "[16x16/mimetypes]\nSize=16\nType=Fixed\n");
+        QImage square(16, 16, QImage::Format_ARGB32);
+        square.fill(Qt::blue);
+        QStringList names{QStringLiteral("audio-x-generic")};
+        if (themeHasSpecific)
+            names.append(QStringLiteral("audio-mpeg"));
+        for (const QString &name : names)
+            QVERIFY(square.save(theme + QStringLiteral("/16x16/mimetypes/") + name + QStringLiteral(".png")));
+        const QStringList searchPaths = QIcon::themeSearchPaths();
+        const QString themeName = QIcon::themeName();
+        const auto restore = qScopeGuard([&] {
+            QIcon::setThemeSearchPaths(searchPaths);
+            QIcon::setThemeName(themeName);
+        });
+        QIcon::setThemeSearchPaths({themes.path()});
+        QIcon::setThemeName(QStringLiteral("probe"));
+
+        FileIconProvider icons;
+        const int song = icons.iconIndex(QStringLiteral("/m/song.mp3"));
+        QCOMPARE(icons.icon(song).name(), QStringLiteral("audio-x-generic"));
+        QCOMPARE(icons.useSpecificIcons(), changed);
+        QCOMPARE(icons.icon(song).name(), shownAfter);
+        // Types first drawn afterwards take their specific icon at once.
+        FileIconProvider later;
+        later.useSpecificIcons();
+        QCOMPARE(later.icon(later.iconIndex(QStringLiteral("/m/other.mp3"))).name(), shownAfter);
+    }
+
     void aPrompterThatStopsAskingDismissesTheOpenQuestion()
     {
         QtPrompter prompter;
