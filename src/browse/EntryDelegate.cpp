@@ -2,6 +2,7 @@
 #include "browse/EntryDelegate.h"
 
 #include "browse/EntryListModel.h"
+#include "browse/ListThumbnails.h"
 #include "browse/ReadableColour.h"
 
 #include <QAbstractItemView>
@@ -23,9 +24,18 @@ QColor EntryDelegate::jobStateText(int state)
     return {0, 0, 0};
 }
 
+void EntryDelegate::setThumbnails(ListThumbnails *thumbnails)
+{
+    m_thumbnails = thumbnails;
+}
+
 void EntryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
+    if (m_thumbnails) {
+        if (const QPixmap thumbnail = m_thumbnails->thumbnail(index.row()); !thumbnail.isNull())
+            option->icon = QIcon(thumbnail);
+    }
     QColor text = option->palette.color(QPalette::Text);
     if (const int state = index.data(EntryListModel::JobStateRole).toInt();
         state != int(ListEntry::JobState::Normal))
