@@ -24,6 +24,12 @@ QColor EntryDelegate::jobStateText(int state)
     return {0, 0, 0};
 }
 
+namespace {
+
+constexpr int ThumbnailMargin = 1;
+
+} // namespace
+
 void EntryDelegate::setThumbnails(ListThumbnails *thumbnails)
 {
     m_thumbnails = thumbnails;
@@ -69,11 +75,23 @@ QColor EntryDelegate::readableOn(const QColor &background, const QColor &text) c
     return QColor::fromRgba(*found);
 }
 
+void EntryDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const
+{
+    // Only rows drawn ask for thumbnails: sizes are asked of rows far out of sight.
+    if (m_thumbnails)
+        m_thumbnails->drawing(index.row());
+    QStyledItemDelegate::paint(painter, option, index);
+}
+
 QSize EntryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize hint = QStyledItemDelegate::sizeHint(option, index);
     if (m_rowWidth > 0)
         hint.setWidth(m_rowWidth);
+    // Rows without a picture of their own are as tall as the others: the list's rows are uniform.
+    if (m_thumbnails)
+        hint.setHeight(qMax(hint.height(), m_thumbnails->side() + 2 * ThumbnailMargin));
     return hint;
 }
 

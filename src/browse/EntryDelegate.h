@@ -42,6 +42,8 @@ public:
     // A row width for every entry, whatever the length of its text; 0 for rows as wide as their
     // texts.
     void setRowWidth(int width) { m_rowWidth = width; }
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;

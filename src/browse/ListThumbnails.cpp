@@ -20,15 +20,19 @@ ListThumbnails::ListThumbnails(EntryListView &view, PathOf pathOf, Work work, in
 QPixmap ListThumbnails::thumbnail(int row)
 {
     const QString path = m_pathOf(row);
-    if (path.isEmpty() || m_without.contains(path))
-        return {};
-    if (const QPixmap *kept = m_kept.object(path))
-        return *kept;
+    const QPixmap *kept = path.isEmpty() ? nullptr : m_kept.object(path);
+    return kept ? *kept : QPixmap();
+}
+
+void ListThumbnails::drawing(int row)
+{
+    const QString path = m_pathOf(row);
+    if (path.isEmpty() || m_without.contains(path) || m_kept.contains(path))
+        return;
     m_drawn.append(path);
     // Told once a drawing is over: the rows drawn then are the rows in sight.
     if (!std::exchange(m_askPending, true))
         QTimer::singleShot(0, this, &ListThumbnails::askForDrawn);
-    return {};
 }
 
 void ListThumbnails::askForDrawn()

@@ -29,9 +29,11 @@ public:
     ListThumbnails(EntryListView &view, PathOf pathOf, Work work, int side);
     int side() const { return m_side; }
 
-    // The row's thumbnail at the list's icon size; null while it is being made, and for good for
-    // a row that has none.
+    // The row's thumbnail at the list's icon size; null while it is not made, and for good for a
+    // row that has none.
     QPixmap thumbnail(int row);
+    // The row is being drawn: its thumbnail is wanted.
+    void drawing(int row);
 
 private:
     void askForDrawn();
