@@ -114,12 +114,6 @@ bool ThumbnailCache::writeFailure(const QByteArray &uri, qint64 changed) const
     return makePrivateFolder(m_root, FailureFolder) && store(failurePath(uri), uri, changed, mark);
 }
 
-void ThumbnailCache::recordFailure(const QString &path) const
-{
-    if (const std::optional<qint64> changed = changedOf(path))
-        writeFailure(uriOf(path), *changed);
-}
-
 QImage ThumbnailCache::obtain(const QString &path, int side, const Maker &make, QDeadlineTimer deadline) const
 {
     const std::optional<qint64> changed = changedOf(path);

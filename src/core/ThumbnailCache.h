@@ -46,8 +46,6 @@ public:
     // whole, readable by the user alone.
     bool write(const QByteArray &uri, qint64 changed, const QImage &thumbnail, int side = NormalSide) const;
     bool writeFailure(const QByteArray &uri, qint64 changed) const;
-    // Records the failure of a path, whatever it is now.
-    void recordFailure(const QString &path) const;
 
 private:
     bool store(const QString &file, const QByteArray &uri, qint64 changed, const QImage &image) const;

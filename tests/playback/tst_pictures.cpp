@@ -214,6 +214,8 @@ private Q_SLOTS:
         QTest::newRow("a picture cut short")
             << QStringList{"cut.png"} << QList<QByteArray>{encoded(gradient(64, 32), "PNG").left(20)}
             << QSize(0, 0);
+        QTest::newRow("a picture claiming 100000 x 100000")
+            << QStringList{"huge.ppm"} << QList<QByteArray>{"P6\n100000 100000\n255\n"} << QSize(0, 0);
         QTest::newRow("not a medium") << QStringList{"notes.txt"} << QList<QByteArray>{"text"} << QSize(0, 0);
     }
     void mediaHaveThumbnailsOfTheSizeAsked()
