@@ -28,7 +28,7 @@ void FileListThumbnails::show(int side)
         if (m_view.items()->kind(row) != ListEntry::Kind::File)
             return QString();
         const QString path = m_listing.fullPath(row);
-        return ThumbnailMaker::pictures(path) ? path : QString();
+        return ThumbnailMaker::handles(path) ? path : QString();
     };
     auto work = [maker = m_maker, cache = m_cache](const QString &path, int pixels, QDeadlineTimer deadline) {
         const QImage image = cache.obtain(

@@ -51,7 +51,7 @@ ThumbnailMaker::ThumbnailMaker()
     std::setlocale(LC_NUMERIC, "C");
 }
 
-bool ThumbnailMaker::pictures(const QString &path)
+bool ThumbnailMaker::handles(const QString &path)
 {
     return kindOf(path) != Kind::Other;
 }

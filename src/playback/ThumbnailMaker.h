@@ -14,7 +14,7 @@ public:
     ThumbnailMaker();
 
     // Whether the file is of a kind that has thumbnails, told by its name alone.
-    static bool pictures(const QString &path);
+    static bool handles(const QString &path);
     // The thumbnail fitted in a square of the side, never enlarged; a null picture when there is none
     // by the deadline.
     QImage make(const QString &path, int side, QDeadlineTimer deadline) const;

@@ -228,7 +228,7 @@ private Q_SLOTS:
             writeBytes(dir.filePath(names.at(i)), contents.at(i));
         const ThumbnailMaker maker;
         const QString path = dir.filePath(names.first());
-        QCOMPARE(ThumbnailMaker::pictures(path), !names.first().endsWith(QLatin1String(".txt")));
+        QCOMPARE(ThumbnailMaker::handles(path), !names.first().endsWith(QLatin1String(".txt")));
         const QImage made = maker.make(path, 128, QDeadlineTimer(8000));
         QCOMPARE(made.size(), size);
     }
