@@ -5,7 +5,8 @@
 // processor by the program and the processes it started (ProcessTree) for QUIET_MS. Prints, in
 // milliseconds from exec, when its first top-level window was mapped, when the screen last changed
 // and when it settled, and the peak memory of its processes in MB, on a line that starts
-// "window-watch". Then it presses each key given (Return, Escape, Left, Right, Up, Down) in turn
+// "window-watch". Then it presses each key given (Return, Escape, Left, Right, Up, Down, Home,
+// End) in turn
 // once the program has settled, and prints for each a line "window-watch-key NAME DRAWN SETTLED":
 // the milliseconds from the key to the last change of the screen it caused and to the program
 // settled again. Then "window-watch-peak MB", and it ends the program. A figure that did not come
@@ -40,12 +41,14 @@ struct Key
     xcb_keysym_t symbol;
 };
 
-constexpr std::array<Key, 6> Keys{{{"Return", 0xff0d},
+constexpr std::array<Key, 8> Keys{{{"Return", 0xff0d},
                                    {"Escape", 0xff1b},
                                    {"Left", 0xff51},
                                    {"Up", 0xff52},
                                    {"Right", 0xff53},
-                                   {"Down", 0xff54}}};
+                                   {"Down", 0xff54},
+                                   {"Home", 0xff50},
+                                   {"End", 0xff57}}};
 
 // What happened since a moment: the program's first window mapped, the screen changed, the
 // program used the processor. All in milliseconds from exec.

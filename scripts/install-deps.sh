@@ -6,11 +6,12 @@ set -euo pipefail
 
 # Extra package names on the command line are installed too (tools used on request, such as clang
 # for the fuzz targets), and so are groups named there:
-#   bench: the folder browsers and picture viewers the peers benchmark sets Kestrove beside.
+#   bench: the folder browsers and picture viewers the peers benchmark sets Kestrove beside, and
+#   the picture thumbnailer (gdk-pixbuf-thumbnailer) the thumbnails benchmark does.
 extra=()
 for name in "$@"; do
   case $name in
-    bench) extra+=(pcmanfm-qt qimgv geeqie gthumb) ;;
+    bench) extra+=(pcmanfm-qt qimgv geeqie gthumb libgdk-pixbuf2.0-bin) ;;
     *) extra+=("$name") ;;
   esac
 done

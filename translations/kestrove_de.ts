@@ -1306,6 +1306,18 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>Fit large pictures to the screen</source>
         <translation>Große Bilder an den Bildschirm anpassen</translation>
     </message>
+    <message>
+        <source>Show thumbnails</source>
+        <translation>Miniaturbilder zeigen</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 Pixel</translation>
+    </message>
+    <message>
+        <source>Thumbnail size:</source>
+        <translation>Größe der Miniaturbilder:</translation>
+    </message>
 </context>
 <context>
     <name>PropertiesDialog</name>
@@ -1672,6 +1684,10 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>Delete folder</source>
         <translation>Ordner löschen</translation>
+    </message>
+    <message>
+        <source>Show thumbnails</source>
+        <translation>Miniaturbilder zeigen</translation>
     </message>
 </context>
 </TS>

@@ -1306,6 +1306,18 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>Fit large pictures to the screen</source>
         <translation>Fit large pictures to the screen</translation>
     </message>
+    <message>
+        <source>Show thumbnails</source>
+        <translation>Show thumbnails</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 pixels</translation>
+    </message>
+    <message>
+        <source>Thumbnail size:</source>
+        <translation>Thumbnail size:</translation>
+    </message>
 </context>
 <context>
     <name>PropertiesDialog</name>
@@ -1672,6 +1684,10 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>Delete folder</source>
         <translation>Delete Folder</translation>
+    </message>
+    <message>
+        <source>Show thumbnails</source>
+        <translation>Show Thumbnails</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 #include "browse/EntryDelegate.h"
 
 #include "browse/EntryListModel.h"
+#include "browse/ListThumbnails.h"
 #include "browse/ReadableColour.h"
 
 #include <QAbstractItemView>
@@ -23,9 +24,24 @@ QColor EntryDelegate::jobStateText(int state)
     return {0, 0, 0};
 }
 
+namespace {
+
+constexpr int ThumbnailMargin = 1;
+
+} // namespace
+
+void EntryDelegate::setThumbnails(ListThumbnails *thumbnails)
+{
+    m_thumbnails = thumbnails;
+}
+
 void EntryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
+    if (m_thumbnails) {
+        if (const QPixmap thumbnail = m_thumbnails->thumbnail(index.row()); !thumbnail.isNull())
+            option->icon = QIcon(thumbnail);
+    }
     QColor text = option->palette.color(QPalette::Text);
     if (const int state = index.data(EntryListModel::JobStateRole).toInt();
         state != int(ListEntry::JobState::Normal))
@@ -59,11 +75,23 @@ QColor EntryDelegate::readableOn(const QColor &background, const QColor &text) c
     return QColor::fromRgba(*found);
 }
 
+void EntryDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const
+{
+    // Only rows drawn ask for thumbnails: sizes are asked of rows far out of sight.
+    if (m_thumbnails)
+        m_thumbnails->drawing(index.row());
+    QStyledItemDelegate::paint(painter, option, index);
+}
+
 QSize EntryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize hint = QStyledItemDelegate::sizeHint(option, index);
     if (m_rowWidth > 0)
         hint.setWidth(m_rowWidth);
+    // Rows without a picture of their own are as tall as the others: the list's rows are uniform.
+    if (m_thumbnails)
+        hint.setHeight(qMax(hint.height(), m_thumbnails->side() + 2 * ThumbnailMargin));
     return hint;
 }
 

@@ -3,12 +3,15 @@
 
 #include <QColor>
 #include <QHash>
+#include <QPointer>
 #include <QStyledItemDelegate>
+
+class ListThumbnails;
 
 // Draws the entries of a file list: entries on the EditList in blue, the entry a file menu is open
 // on on a green background, entries a job has handled in the colour of what happened to them, each
 // shaded as far as it must be to read on the theme's colours. A text shown shortened is shown
-// whole in a tooltip.
+// whole in a tooltip. With thumbnails, a row's thumbnail takes the place of its icon.
 class EntryDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -33,9 +36,14 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void setPlayingLook(PlayingLook look) { m_playingLook = look; }
 
+    // Rows that have a thumbnail show it in place of their icon; none shows icons only.
+    void setThumbnails(ListThumbnails *thumbnails);
+
     // A row width for every entry, whatever the length of its text; 0 for rows as wide as their
     // texts.
     void setRowWidth(int width) { m_rowWidth = width; }
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;
@@ -48,5 +56,6 @@ private:
 
     PlayingLook m_playingLook = PlayingLook::Yellow;
     int m_rowWidth = 0;
+    QPointer<ListThumbnails> m_thumbnails;
     mutable QHash<quint64, QRgb> m_readable;
 };

@@ -3,6 +3,7 @@
 
 #include "browse/EntryDelegate.h"
 #include "browse/EntryListModel.h"
+#include "browse/ListThumbnails.h"
 #include "platform/FileIconProvider.h"
 
 #include <QContextMenuEvent>
@@ -26,6 +27,14 @@ void EntryListView::setRowsFitWidth(bool on)
     setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     setResizeMode(on ? QListView::Adjust : QListView::Fixed);
     giveRowsTheirWidth();
+}
+
+void EntryListView::showThumbnails(ListThumbnails *thumbnails)
+{
+    if (auto *delegate = qobject_cast<EntryDelegate *>(itemDelegate()))
+        delegate->setThumbnails(thumbnails);
+    const int side = thumbnails ? thumbnails->side() : FileIconProvider::DrawnSide;
+    setIconSize(QSize(side, side));
 }
 
 void EntryListView::giveRowsTheirWidth()

@@ -4,6 +4,7 @@
 #include <QListView>
 
 class EntryListModel;
+class ListThumbnails;
 
 // The list every list of files is made of: a view over its own EntryListModel, drawn by the
 // EntryDelegate, with the index-based selection calls the windows use.
@@ -33,6 +34,9 @@ public:
     // Rows as wide as the list, their texts shortened in the middle where they are longer (the
     // tooltip has them whole), instead of a list as wide as its longest text.
     void setRowsFitWidth(bool on);
+
+    // Rows as tall as the thumbnails' side, showing them; none gives the rows of icons back.
+    void showThumbnails(ListThumbnails *thumbnails);
 
 Q_SIGNALS:
     void contextMenuAt(const QPoint &viewportPosition);

@@ -43,6 +43,8 @@ constexpr std::array<SettingDefinition, Count> Table = {{
     {G, "FirstUse", E::FixedWord, ""},
     {G, "ModernTypes", E::Decimal, "1"},
     {G, "FitViewer", E::Decimal, "1"},
+    {G, "Thumbnails", E::FlagEqualsOne, "0"},
+    {G, "ThumbnailSize", E::WholeInteger, "64"},
 }};
 
 // Keys "0" to "30" live as long as the program: the table hands out pointers to them. Rows 21 to

@@ -49,6 +49,8 @@ enum class SettingKey
     FirstUse,
     ModernTypes,
     FitViewer,
+    Thumbnails,
+    ThumbnailSize,
 };
 
 struct SettingDefinition
@@ -62,7 +64,7 @@ struct SettingDefinition
 
 namespace SettingKeys {
 
-inline constexpr int Count = int(SettingKey::FitViewer) + 1;
+inline constexpr int Count = int(SettingKey::ThumbnailSize) + 1;
 
 const SettingDefinition &definition(SettingKey key);
 

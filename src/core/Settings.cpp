@@ -3,6 +3,12 @@
 
 #include "platform/SettingsStore.h"
 
+int Settings::thumbnailSide() const
+{
+    const std::optional<qint32> stored = thumbnailSize();
+    return stored && *stored == ThumbnailSides[1] ? ThumbnailSides[1] : ThumbnailSides[0];
+}
+
 bool Settings::isFirstRun() const
 {
     return SettingKeys::read(m_store, SettingKeys::definition(SettingKey::FirstUse)).isEmpty();

@@ -41,6 +41,8 @@ public:
     Flag liveResizeLists{m_store, SettingKey::FileFlySize};
     Flag liveResizePlayer{m_store, SettingKey::VideoFlySize};
     Flag confirmDelete{m_store, SettingKey::DeleteConfirm};
+    // "Show thumbnails" in the file list: off until chosen.
+    Flag thumbnails{m_store, SettingKey::Thumbnails};
 
     CheckBox minimiseForEditList{m_store, SettingKey::AutoMini};
     // "Also show modern media types": on while nothing is stored, so that a first start lists a
@@ -70,9 +72,14 @@ public:
     Integer startOffsetChoice{m_store, SettingKey::Offset};
     Integer slideDelayChoice{m_store, SettingKey::Slide};
     Integer lastPosition{m_store, SettingKey::LastPos};
+    Integer thumbnailSize{m_store, SettingKey::ThumbnailSize};
 
     Text lastFile{m_store, SettingKey::LastFile};
     Text lastFolder{m_store, SettingKey::LastPath};
+
+    // The side of the file list's thumbnails in pixels, one of ThumbnailSides.
+    static constexpr int ThumbnailSides[] = {64, 128};
+    int thumbnailSide() const;
 
     // True until the first run has been recorded.
     bool isFirstRun() const;

@@ -7,6 +7,7 @@
 #include "platform/Prompter.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,8 +47,9 @@ PreferencesDialog::PreferencesDialog(Settings &settings, Prompter &prompter, con
 
     auto *layout = new QVBoxLayout(this);
     for (QCheckBox *box : {m_fileFly, m_videoFly, m_autoMini, m_delete, m_deleteConfirm, m_showAll,
-                           m_modernTypes, m_fitViewer})
+                           m_modernTypes, m_fitViewer, m_thumbnails})
         layout->addWidget(box);
+    layout->addLayout(createThumbnailSize());
     layout->addWidget(note);
     layout->addWidget(association, 1);
     layout->addWidget(m_updating);
@@ -76,6 +78,24 @@ void PreferencesDialog::createOptions(bool showAll)
     m_showAll->setChecked(showAll);
     m_modernTypes->setChecked(m_settings.modernTypes());
     m_fitViewer->setChecked(m_settings.fitViewer());
+    m_thumbnails = checkBox("showThumbnails", tr("Show thumbnails"), this);
+    m_thumbnails->setChecked(m_settings.thumbnails());
+}
+
+QHBoxLayout *PreferencesDialog::createThumbnailSize()
+{
+    m_thumbnailSize = new QComboBox(this);
+    m_thumbnailSize->setObjectName(QStringLiteral("thumbnailSize"));
+    for (const int side : Settings::ThumbnailSides)
+        m_thumbnailSize->addItem(tr("%1 pixels").arg(side), side);
+    m_thumbnailSize->setCurrentIndex(m_thumbnailSize->findData(m_settings.thumbnailSide()));
+    auto *label = new QLabel(tr("Thumbnail size:"), this);
+    label->setBuddy(m_thumbnailSize);
+    auto *row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_thumbnailSize);
+    row->addStretch();
+    return row;
 }
 
 QGroupBox *PreferencesDialog::createAssociationFrame(Prompter &prompter)
@@ -243,5 +263,7 @@ void PreferencesDialog::save()
     m_settings.showAllFiles.set(m_showAll->isChecked());
     m_settings.modernTypes.set(m_modernTypes->isChecked());
     m_settings.fitViewer.set(m_fitViewer->isChecked());
+    m_settings.thumbnails.set(m_thumbnails->isChecked());
+    m_settings.thumbnailSize.set(m_thumbnailSize->currentData().toInt());
     m_settings.sync();
 }

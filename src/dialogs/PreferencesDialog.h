@@ -8,6 +8,7 @@
 class MediaTypes;
 class Prompter;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QHBoxLayout;
 class QListWidget;
@@ -43,6 +44,7 @@ public:
 
 private:
     void createOptions(bool showAll);
+    QHBoxLayout *createThumbnailSize();
     QGroupBox *createAssociationFrame(Prompter &prompter);
     void connectAssociation(QPushButton *make, QPushButton *remove, Prompter &prompter);
     // Tells what the association store has to tell about its file, if anything.
@@ -64,6 +66,8 @@ private:
     QCheckBox *m_showAll = nullptr;
     QCheckBox *m_modernTypes = nullptr;
     QCheckBox *m_fitViewer = nullptr;
+    QCheckBox *m_thumbnails = nullptr;
+    QComboBox *m_thumbnailSize = nullptr;
     QListWidget *m_status = nullptr;
     QWidget *m_updating = nullptr;
     bool m_updatingNow = false;

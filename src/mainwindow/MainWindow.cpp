@@ -20,6 +20,7 @@
 #include "integration/DefaultApplicationPins.h"
 #include "mainwindow/EditListSession.h"
 #include "mainwindow/FileCommands.h"
+#include "mainwindow/FileListThumbnails.h"
 #include "mainwindow/PaneLayout.h"
 #include "mainwindow/PlaybackCommands.h"
 #include "mainwindow/PlaybackOptionsPanel.h"
@@ -72,6 +73,7 @@ MainWindow::MainWindow(const AppServices &services, const StartOptions &options,
     buildPanes();
     connectCommands();
     connectKeys();
+    showThumbnails();
     resize(Twips::toPixels(WindowGeometry::DesignWidthTwips),
            Twips::toPixels(WindowGeometry::DesignHeightTwips));
 }
@@ -100,6 +102,7 @@ void MainWindow::buildPanes()
     m_listing =
         std::make_unique<FileListController>(*m_parts.fileList->items(), m_state.editList, m_services.icons);
     m_parts.listing = m_listing.get();
+    m_thumbnails = std::make_unique<FileListThumbnails>(*m_parts.fileList, *m_listing);
     m_parts.navigator =
         new FolderNavigator(*m_parts.folderTree, *m_parts.fileList, *m_listing, *m_parts.pathBar, this);
     m_parts.playlist = new PlaylistPanel(*m_services.icons, m_parts.actions->playlistCommands());
@@ -222,6 +225,10 @@ void MainWindow::connectKeys()
     connect(actions->removeFromEditList, &QAction::triggered, m_commands, &FileCommands::removeFromEditList);
     connect(actions->toggleAutoAdvance, &QAction::triggered, options(),
             &PlaybackOptionsPanel::toggleAutoAdvance);
+    connect(actions->toggleThumbnails, &QAction::triggered, this, [this](bool on) {
+        m_settings.thumbnails.set(on);
+        showThumbnails();
+    });
     connect(actions->refresh, &QAction::triggered, navigator, &FolderNavigator::refresh);
     connect(actions->deleteEntry, &QAction::triggered, m_deleter, &FileDeleter::deleteSelectedEntry);
     connect(actions->deleteFolder, &QAction::triggered, m_deleter, &FileDeleter::deleteSelectedFolder);
@@ -370,8 +377,16 @@ void MainWindow::showPreferences()
     if (const std::optional<bool> on = m_settings.minimiseForEditList())
         m_state.minimiseForEditList = *on;
     m_state.fitViewer = m_settings.fitViewer();
+    showThumbnails();
     m_parts.navigator->setPattern(FilePattern(m_state.types.filePattern(m_state.showAll)));
     m_parts.navigator->relist();
+}
+
+void MainWindow::showThumbnails()
+{
+    const bool on = m_settings.thumbnails();
+    m_parts.actions->toggleThumbnails->setChecked(on);
+    m_thumbnails->show(on ? m_settings.thumbnailSide() : 0);
 }
 
 void MainWindow::showAbout()

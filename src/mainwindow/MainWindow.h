@@ -12,6 +12,7 @@ class FileCommands;
 class PlaybackCommands;
 class PlaylistCommands;
 class FileDeleter;
+class FileListThumbnails;
 class FilePattern;
 class PlaybackOptionsPanel;
 class Prompter;
@@ -67,6 +68,8 @@ private:
     void connectCommands();
     void connectKeys();
     void showPreferences();
+    // Shows thumbnails in the file list, or not, as the settings say.
+    void showThumbnails();
     void showAbout();
     void offerWebSite();
     void sayAlreadyRunning();
@@ -78,6 +81,7 @@ private:
     SessionState m_state;
     MainWindowParts m_parts;
     std::unique_ptr<FileListController> m_listing;
+    std::unique_ptr<FileListThumbnails> m_thumbnails;
     FileDeleter *m_deleter = nullptr;
     EditListSession *m_editListSession = nullptr;
     bool m_closeAfterEditList = false;

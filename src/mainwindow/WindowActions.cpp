@@ -58,6 +58,8 @@ WindowActions::WindowActions(QWidget *window)
                                  {QKeySequence(Qt::SHIFT | Qt::Key_Space)})),
       toggleAutoAdvance(
           command(window, "toggleAutoAdvance", tr("Auto play next"), {QKeySequence(Qt::Key_F2)})),
+      toggleThumbnails(
+          command(window, "toggleThumbnails", tr("Show thumbnails"), {QKeySequence(Qt::CTRL | Qt::Key_T)})),
       refresh(command(window, "refresh", tr("Read the folder again"), {QKeySequence(Qt::Key_F5)})),
       playOrPause(command(window, "playOrPause", tr("Play or pause"), {QKeySequence(Qt::CTRL | Qt::Key_P)})),
       seekBack(command(window, "seekBack", tr("Back 10 seconds"), {QKeySequence(Qt::CTRL | Qt::Key_Left)})),
@@ -81,6 +83,7 @@ WindowActions::WindowActions(QWidget *window)
           listKey(window, "selectAllPlaylist", tr("Select all"), {QKeySequence(Qt::ALT | Qt::Key_A)})),
       deleteFolder(listKey(window, "deleteFolder", tr("Delete folder"), {QKeySequence(Qt::Key_Delete)}))
 {
+    toggleThumbnails->setCheckable(true);
 }
 
 PlayerPanel::Commands WindowActions::playerCommands() const

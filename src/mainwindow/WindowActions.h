@@ -52,6 +52,7 @@ public:
     QAction *const addToEditList;
     QAction *const removeFromEditList;
     QAction *const toggleAutoAdvance;
+    QAction *const toggleThumbnails;
     QAction *const refresh;
     QAction *const playOrPause;
     QAction *const seekBack;

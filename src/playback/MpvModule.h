@@ -4,6 +4,8 @@
 #include "playback/MpvEngine.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
+#include <QImage>
 #include <QList>
 #include <QtPlugin>
 #include <memory>
@@ -19,6 +21,9 @@ public:
     // libmpv cannot start.
     virtual std::unique_ptr<MpvEngine>
     createEngine(const QList<std::pair<QByteArray, QByteArray>> &options) = 0;
+    // The frame at the fraction of the medium's length, a song's cover for a song; a null picture
+    // when there is none by the deadline. Safe to call from any thread.
+    virtual QImage frame(const QByteArray &path, double fraction, QDeadlineTimer deadline) = 0;
 };
 
-Q_DECLARE_INTERFACE(MpvModule, "org.kestrove.MpvModule/1")
+Q_DECLARE_INTERFACE(MpvModule, "org.kestrove.MpvModule/2")

@@ -4,6 +4,7 @@
 #include "browse/EntryListView.h"
 #include "browse/FileTypeChooser.h"
 #include "browse/FolderTree.h"
+#include "browse/ListThumbnails.h"
 #include "browse/MediaTypeEditor.h"
 #include "browse/ReadableColour.h"
 #include "core/FilePattern.h"
@@ -26,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <mutex>
 #include <thread>
 
 using namespace Paths;
@@ -374,6 +376,62 @@ private Q_SLOTS:
         QHelpEvent event(QEvent::ToolTip, row.center(), list.viewport()->mapToGlobal(row.center()));
         QCoreApplication::sendEvent(list.viewport(), &event);
         QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip ? text : QString());
+    }
+
+    void rowsInSightShowTheirThumbnails()
+    {
+        EntryListView list;
+        EntryListModel &model = *list.items();
+        QStringList names{"..", "notes.txt"};
+        for (int i = 0; i < 200; ++i)
+            names.append(QStringLiteral("p%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
+        model.addItems(names);
+        model.setOnEditList(2, true);
+        list.resize(300, 400);
+        const int iconRow = list.sizeHintForRow(0);
+        std::mutex lock;
+        QStringList made;
+        auto *thumbnails = new ListThumbnails(
+            list,
+            [&model](int row) {
+                return row > 0 && model.text(row).endsWith(QLatin1String(".jpg")) ? model.text(row)
+                                                                                  : QString();
+            },
+            [&](const QString &path, int side, QDeadlineTimer) {
+                std::lock_guard guard(lock);
+                made.append(path);
+                QImage image(side, side / 2, QImage::Format_RGB32);
+                image.fill(Qt::red);
+                return image;
+            },
+            64);
+        list.showThumbnails(thumbnails);
+        QVERIFY(list.sizeHintForRow(0) >= 64);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QTRY_VERIFY(!thumbnails->thumbnail(2).isNull());
+        QCOMPARE(thumbnails->thumbnail(2).size(), QSize(64, 32));
+        QVERIFY(thumbnails->thumbnail(1).isNull());
+        {
+            std::lock_guard guard(lock);
+            // Only the rows in sight were asked for.
+            QVERIFY(made.size() < 10);
+            QVERIFY(!made.contains(QStringLiteral("p199.jpg")));
+        }
+        // What a row is to the user is drawn as before.
+        struct Delegate : EntryDelegate
+        {
+            using EntryDelegate::initStyleOption;
+        } delegate;
+        delegate.setThumbnails(thumbnails);
+        QStyleOptionViewItem option;
+        delegate.initStyleOption(&option, model.index(2));
+        QCOMPARE(option.palette.color(QPalette::Text), EntryDelegate::EditListText);
+        QVERIFY(!option.icon.isNull());
+        list.scrollToBottom();
+        QTRY_VERIFY(!thumbnails->thumbnail(201).isNull());
+        list.showThumbnails(nullptr);
+        QCOMPARE(list.sizeHintForRow(0), iconRow);
     }
 
     void selectionCallsOnTheList()

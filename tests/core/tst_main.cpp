@@ -6,10 +6,11 @@ QObject *createEditListTest();
 QObject *createFolderWalkerTest();
 QObject *createM3uFileTest();
 QObject *createPathsTest();
+QObject *createThumbnailsTest();
 
 int main(int argc, char **argv)
 {
-    return runTests(
-        argc, argv,
-        {createSettingsTest, createEditListTest, createFolderWalkerTest, createM3uFileTest, createPathsTest});
+    return runTests(argc, argv,
+                    {createSettingsTest, createEditListTest, createFolderWalkerTest, createM3uFileTest,
+                     createPathsTest, createThumbnailsTest});
 }

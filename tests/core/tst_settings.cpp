@@ -228,6 +228,21 @@ private Q_SLOTS:
         QTest::newRow("first run") << "FirstUse"
                                    << ""
                                    << "true";
+        QTest::newRow("thumbnails on") << "Thumbnails"
+                                       << "1"
+                                       << "true";
+        QTest::newRow("thumbnails unreadable") << "Thumbnails"
+                                               << ""
+                                               << "false";
+        QTest::newRow("larger thumbnails") << "ThumbnailSize"
+                                           << "128"
+                                           << "128";
+        QTest::newRow("a thumbnail size not offered") << "ThumbnailSize"
+                                                      << "100"
+                                                      << "64";
+        QTest::newRow("thumbnail size garbage") << "ThumbnailSize"
+                                                << "big"
+                                                << "64";
     }
     void optionsReadTheirStoredTexts()
     {
@@ -266,6 +281,8 @@ private Q_SLOTS:
             {"left", [&] { return show(settings.windowLeft()); }},
             {"winstate", [&] { return show(settings.windowMaximised()); }},
             {"FirstUse", [&] { return show(settings.isFirstRun()); }},
+            {"Thumbnails", [&] { return show(settings.thumbnails()); }},
+            {"ThumbnailSize", [&] { return show(settings.thumbnailSide()); }},
         };
         QCOMPARE(readers.value(key)(), read);
     }

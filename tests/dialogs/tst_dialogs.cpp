@@ -7,6 +7,7 @@
 #include "support/ScriptedPrompter.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -147,6 +148,9 @@ private Q_SLOTS:
         window.findChild<QCheckBox *>(QStringLiteral("liveResizePlayer"))->setChecked(true);
         window.findChild<QCheckBox *>(QStringLiteral("showAllFiles"))->setChecked(true);
         window.findChild<QCheckBox *>(QStringLiteral("fitViewer"))->setChecked(false);
+        QVERIFY(!window.findChild<QCheckBox *>(QStringLiteral("showThumbnails"))->isChecked());
+        window.findChild<QCheckBox *>(QStringLiteral("showThumbnails"))->setChecked(true);
+        window.findChild<QComboBox *>(QStringLiteral("thumbnailSize"))->setCurrentIndex(1);
         if (viaClose)
             window.findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
         else
@@ -161,6 +165,11 @@ private Q_SLOTS:
                  viaClose ? QStringLiteral("1") : QStringLiteral("-"));
         QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("FitViewer"), QStringLiteral("-")),
                  viaClose ? QStringLiteral("0") : QStringLiteral("-"));
+        QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("Thumbnails"), QStringLiteral("-")),
+                 viaClose ? QStringLiteral("1") : QStringLiteral("-"));
+        QCOMPARE(
+            stored.value(QStringLiteral("General"), QStringLiteral("ThumbnailSize"), QStringLiteral("-")),
+            viaClose ? QStringLiteral("128") : QStringLiteral("-"));
     }
 
     void supportedTypesText()

@@ -4,7 +4,8 @@
 # on an X server of its own with openbox as window manager, with a fresh profile and fixtures in a
 # temporary folder. Every wait is bounded; nothing sleeps for a fixed time to let things settle.
 # A journey that sets E2E_SESSION=wayland before sourcing runs on a headless Wayland compositor of
-# its own (weston) instead, with no X server at all.
+# its own (weston) instead, with no X server at all. E2E_KEEP=1 keeps the work folder (output,
+# screenshots, profile) of a journey that passes too.
 
 set -euo pipefail
 
@@ -49,7 +50,7 @@ e2e_cleanup() {
     for pid in "$kestrove_pid" "$openbox_pid" "$xvfb_pid" "$weston_pid"; do
         [[ -z $pid ]] || e2e_stop "$pid"
     done
-    if [[ $status -eq 0 || $status -eq $E2E_SKIP ]]; then
+    if [[ -z ${E2E_KEEP:-} && ( $status -eq 0 || $status -eq $E2E_SKIP ) ]]; then
         rm -rf "$E2E_WORK"
     else
         echo "$E2E_NAME: the program's output, screenshots and profile are kept in $E2E_WORK" >&2

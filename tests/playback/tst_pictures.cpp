@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/ModuleLoader.h"
 #include "platform/NativePath.h"
+#include "playback/MpvModule.h"
 #include "playback/PictureAnimation.h"
 #include "playback/PictureDecoder.h"
 #include "playback/PictureFit.h"
 #include "playback/PictureViewer.h"
 #include "playback/PictureZoom.h"
+#include "playback/ThumbnailMaker.h"
 #include "playback/WmfReader.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
@@ -187,6 +190,58 @@ private Q_SLOTS:
         QCOMPARE(result.problem, QString());
         QCOMPARE(result.naturalSize, natural);
         QCOMPARE(result.image.size(), shown);
+    }
+
+    void mediaHaveThumbnailsOfTheSizeAsked_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<QByteArray>>("contents");
+        QTest::addColumn<QSize>("size");
+        const QByteArray photo = encoded(gradient(1600, 1200), "JPG");
+        QTest::newRow("a photograph")
+            << QStringList{"photo.jpg"} << QList<QByteArray>{photo} << QSize(128, 96);
+        QTest::newRow("a small picture is not enlarged")
+            << QStringList{"small.png"} << QList<QByteArray>{encoded(gradient(64, 32), "PNG")}
+            << QSize(64, 32);
+        QTest::newRow("a metafile") << QStringList{"shape.wmf"} << QList<QByteArray>{metafile()}
+                                    << QSize(96, 48);
+        QTest::newRow("a song shows the cover beside it")
+            << QStringList{"song.mp3", "cover.jpg"} << QList<QByteArray>{"ID3", photo} << QSize(128, 96);
+        QTest::newRow("a song without a cover")
+            << QStringList{"song.mp3"} << QList<QByteArray>{"ID3"} << QSize(0, 0);
+        QTest::newRow("a video that never decodes")
+            << QStringList{"film.mp4"} << QList<QByteArray>{QByteArray(4096, 'x')} << QSize(0, 0);
+        QTest::newRow("a picture cut short")
+            << QStringList{"cut.png"} << QList<QByteArray>{encoded(gradient(64, 32), "PNG").left(20)}
+            << QSize(0, 0);
+        QTest::newRow("a picture claiming 100000 x 100000")
+            << QStringList{"huge.ppm"} << QList<QByteArray>{"P6\n100000 100000\n255\n"} << QSize(0, 0);
+        QTest::newRow("not a medium") << QStringList{"notes.txt"} << QList<QByteArray>{"text"} << QSize(0, 0);
+    }
+    void mediaHaveThumbnailsOfTheSizeAsked()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QList<QByteArray>, contents);
+        QFETCH(QSize, size);
+        TemporaryFolder dir;
+        for (qsizetype i = 0; i < names.size(); ++i)
+            writeBytes(dir.filePath(names.at(i)), contents.at(i));
+        const ThumbnailMaker maker;
+        const QString path = dir.filePath(names.first());
+        QCOMPARE(ThumbnailMaker::handles(path), !names.first().endsWith(QLatin1String(".txt")));
+        const QImage made = maker.make(path, 128, QDeadlineTimer(8000));
+        QCOMPARE(made.size(), size);
+    }
+
+    void aVideoHasAFrameForThumbnail()
+    {
+        const ThumbnailMaker maker;
+        auto *module = ModuleLoader::load<MpvModule>(QStringLiteral("mpv"));
+        QVERIFY(module);
+        const QImage frame =
+            module->frame("av://lavfi:color=c=red:size=64x48:duration=2", 0.1, QDeadlineTimer(8000));
+        QCOMPARE(frame.size(), QSize(64, 48));
+        QVERIFY(QColor(frame.pixel(32, 24)).red() > 200);
     }
 
     void animatedPicturesPlay_data()

@@ -2,6 +2,7 @@
 #include "backends/mpv/LibmpvModule.h"
 
 #include "backends/mpv/LibmpvEngine.h"
+#include "backends/mpv/LibmpvFrame.h"
 #include "backends/mpv/MpvLogging.h"
 
 #include <mpv/client.h>
@@ -34,4 +35,9 @@ std::unique_ptr<MpvEngine> LibmpvModule::createEngine(const QList<std::pair<QByt
         return nullptr;
     }
     return std::make_unique<LibmpvEngine>(handle);
+}
+
+QImage LibmpvModule::frame(const QByteArray &path, double fraction, QDeadlineTimer deadline)
+{
+    return LibmpvFrame::take(path, fraction, deadline);
 }

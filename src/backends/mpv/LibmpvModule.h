@@ -9,9 +9,10 @@
 class LibmpvModule : public QObject, public MpvModule
 {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID "org.kestrove.MpvModule/1")
+    Q_PLUGIN_METADATA(IID "org.kestrove.MpvModule/2")
     Q_INTERFACES(MpvModule)
 
 public:
     std::unique_ptr<MpvEngine> createEngine(const QList<std::pair<QByteArray, QByteArray>> &options) override;
+    QImage frame(const QByteArray &path, double fraction, QDeadlineTimer deadline) override;
 };

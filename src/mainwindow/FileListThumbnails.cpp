@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindow/FileListThumbnails.h"
+
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "browse/FileListController.h"
+#include "browse/ListThumbnails.h"
+#include "playback/ThumbnailMaker.h"
+
+FileListThumbnails::FileListThumbnails(EntryListView &view, const FileListController &listing)
+    : m_view(view), m_listing(listing)
+{
+}
+
+FileListThumbnails::~FileListThumbnails() = default;
+
+void FileListThumbnails::show(int side)
+{
+    if (m_shown && m_shown->side() == side)
+        return;
+    m_view.showThumbnails(nullptr);
+    delete m_shown;
+    if (side <= 0)
+        return;
+    if (!m_maker)
+        m_maker = std::make_shared<const ThumbnailMaker>();
+    auto pathOf = [this](int row) {
+        if (m_view.items()->kind(row) != ListEntry::Kind::File)
+            return QString();
+        const QString path = m_listing.fullPath(row);
+        return ThumbnailMaker::handles(path) ? path : QString();
+    };
+    auto work = [maker = m_maker, cache = m_cache](const QString &path, int pixels, QDeadlineTimer deadline) {
+        const QImage image = cache.obtain(
+            path, pixels,
+            [&maker](const QString &file, int stored, QDeadlineTimer until) {
+                return maker->make(file, stored, until);
+            },
+            deadline);
+        if (image.width() <= pixels && image.height() <= pixels)
+            return image;
+        return image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    };
+    m_shown = new ListThumbnails(m_view, pathOf, work, side);
+    m_view.showThumbnails(m_shown);
+}
