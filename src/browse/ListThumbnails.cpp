@@ -5,11 +5,13 @@
 
 #include <QTimer>
 
-ListThumbnails::ListThumbnails(EntryListView &view, PathOf pathOf, Work work, int side)
+ListThumbnails::ListThumbnails(EntryListView &view, PathOf pathOf, Work work, int side,
+                               std::shared_ptr<QThreadPool> pool)
     : QObject(&view), m_view(view), m_pathOf(std::move(pathOf)), m_side(side),
       m_pixelRatio(view.devicePixelRatioF()),
       m_queue([work = std::move(work), pixels = qRound(side * view.devicePixelRatioF())](
-                  const QString &path, QDeadlineTimer deadline) { return work(path, pixels, deadline); }),
+                  const QString &path, QDeadlineTimer deadline) { return work(path, pixels, deadline); },
+              QThread::idealThreadCount(), ThumbnailQueue::DefaultLimit, std::move(pool)),
       m_kept(KeptRows)
 {
     connect(&m_queue, &ThumbnailQueue::ready, this, &ListThumbnails::received);

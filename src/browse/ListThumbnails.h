@@ -26,7 +26,9 @@ public:
 
     static constexpr int KeptRows = 300;
 
-    ListThumbnails(EntryListView &view, PathOf pathOf, Work work, int side);
+    // The work runs on the pool given.
+    ListThumbnails(EntryListView &view, PathOf pathOf, Work work, int side,
+                   std::shared_ptr<QThreadPool> pool);
     int side() const { return m_side; }
 
     // The row's thumbnail at the list's icon size; null while it is not made, and for good for a

@@ -12,13 +12,14 @@ struct ThumbnailQueue::Mailbox
     ThumbnailQueue *queue = nullptr;
 };
 
-ThumbnailQueue::ThumbnailQueue(Work work, int workers, std::chrono::milliseconds limit, QObject *parent)
+ThumbnailQueue::ThumbnailQueue(Work work, int workers, std::chrono::milliseconds limit,
+                               std::shared_ptr<QThreadPool> pool, QObject *parent)
     : QObject(parent), m_work(std::move(work)), m_workers(qMax(1, workers)), m_limit(limit),
-      m_mailbox(std::make_shared<Mailbox>())
+      m_mailbox(std::make_shared<Mailbox>()), m_pool(pool ? std::move(pool) : std::make_shared<QThreadPool>())
 {
     m_mailbox->queue = this;
     // Work given up on still holds its thread until it ends; the next work is not kept waiting.
-    m_pool.setMaxThreadCount(2 * m_workers);
+    m_pool->setMaxThreadCount(qMax(m_pool->maxThreadCount(), 2 * m_workers));
 }
 
 ThumbnailQueue::~ThumbnailQueue()
@@ -27,8 +28,7 @@ ThumbnailQueue::~ThumbnailQueue()
         std::lock_guard guard(m_mailbox->lock);
         m_mailbox->queue = nullptr;
     }
-    m_pool.clear();
-    m_pool.waitForDone();
+    m_pool->clear();
 }
 
 void ThumbnailQueue::want(const QStringList &paths)
@@ -50,7 +50,7 @@ void ThumbnailQueue::startWork()
         m_running.insert(job, path);
         ++m_working;
         const QDeadlineTimer deadline(m_limit);
-        m_pool.start([work = m_work, mailbox = m_mailbox, job, path, deadline] {
+        m_pool->start([work = m_work, mailbox = m_mailbox, job, path, deadline] {
             const QImage image = work(path, deadline);
             std::lock_guard guard(mailbox->lock);
             if (ThumbnailQueue *queue = mailbox->queue)

@@ -15,6 +15,9 @@
 // wanted is replaced whole as the list scrolls: paths no longer wanted are dropped before their
 // work begins. A piece of work that overruns its time limit is given up: its path is reported
 // as failed and its worker's place goes to the next path.
+//
+// Work runs on a thread pool that may be shared with later queues: a queue that goes does not wait
+// for work begun, whose results are then dropped, but a pool waits for its work when it goes.
 class ThumbnailQueue : public QObject
 {
     Q_OBJECT
@@ -26,9 +29,12 @@ public:
 
     static constexpr std::chrono::milliseconds DefaultLimit{8000};
 
+    // Without a pool, the queue has one of its own.
     explicit ThumbnailQueue(Work work, int workers = QThread::idealThreadCount(),
-                            std::chrono::milliseconds limit = DefaultLimit, QObject *parent = nullptr);
-    // Waits for the work begun, which its deadline bounds.
+                            std::chrono::milliseconds limit = DefaultLimit,
+                            std::shared_ptr<QThreadPool> pool = {}, QObject *parent = nullptr);
+    // Work not begun is dropped; the work begun is waited for only when the pool goes with the
+    // queue, and its deadline bounds it.
     ~ThumbnailQueue() override;
 
     // The paths wanted now, the first first; paths wanted before and not begun are dropped.
@@ -55,5 +61,5 @@ private:
     int m_working = 0;
     quint64 m_nextJob = 0;
     std::shared_ptr<Mailbox> m_mailbox;
-    QThreadPool m_pool;
+    std::shared_ptr<QThreadPool> m_pool;
 };

@@ -7,8 +7,10 @@
 #include "browse/ListThumbnails.h"
 #include "playback/ThumbnailMaker.h"
 
+#include <QThreadPool>
+
 FileListThumbnails::FileListThumbnails(EntryListView &view, const FileListController &listing)
-    : m_view(view), m_listing(listing)
+    : m_view(view), m_listing(listing), m_pool(std::make_shared<QThreadPool>())
 {
 }
 
@@ -41,6 +43,6 @@ void FileListThumbnails::show(int side)
             return image;
         return image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     };
-    m_shown = new ListThumbnails(m_view, pathOf, work, side);
+    m_shown = new ListThumbnails(m_view, pathOf, work, side, m_pool);
     m_view.showThumbnails(m_shown);
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 class EntryListView;
+class QThreadPool;
 class FileListController;
 class ListThumbnails;
 class ThumbnailMaker;
@@ -29,4 +30,7 @@ private:
     std::shared_ptr<const ThumbnailMaker> m_maker;
     ThumbnailCache m_cache;
     QPointer<ListThumbnails> m_shown;
+    // Shared by the thumbnails shown one after another: turning them off or changing their size
+    // does not wait for the work under way, which the list shown then no longer takes.
+    std::shared_ptr<QThreadPool> m_pool;
 };

@@ -25,6 +25,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 #include <QToolTip>
 #include <mutex>
@@ -404,7 +405,7 @@ private Q_SLOTS:
                 image.fill(Qt::red);
                 return image;
             },
-            64);
+            64, std::make_shared<QThreadPool>());
         list.showThumbnails(thumbnails);
         QVERIFY(list.sizeHintForRow(0) >= 64);
         list.show();

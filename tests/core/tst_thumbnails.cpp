@@ -9,6 +9,7 @@
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThreadPool>
 #include <atomic>
 #include <sys/stat.h>
 #include <utime.h>
@@ -242,6 +243,31 @@ private Q_SLOTS:
         QCOMPARE(most.load(), workers);
         // A failed thumbnail is reported as a null picture.
         QVERIFY(ready.first().at(1).value<QImage>().isNull());
+    }
+
+    void aQueueOnASharedPoolGoesWithoutWaitingForItsWork()
+    {
+        auto pool = std::make_shared<QThreadPool>();
+        QSemaphore begun;
+        QSemaphore release;
+        std::atomic<bool> ended{false};
+        {
+            ThumbnailQueue queue(
+                [&](const QString &, QDeadlineTimer) {
+                    begun.release();
+                    release.tryAcquire(1, 5000);
+                    ended = true;
+                    return square(4);
+                },
+                1, ThumbnailQueue::DefaultLimit, pool);
+            queue.want({QStringLiteral("slow")});
+            QVERIFY(begun.tryAcquire(1, 5000));
+        }
+        // The queue is gone while its work still runs; the pool takes the work to its end.
+        QVERIFY(!ended);
+        release.release();
+        pool->waitForDone();
+        QVERIFY(ended);
     }
 
     void workOverItsLimitIsGivenUpAndTheNextBegins()
