@@ -35,6 +35,9 @@ void EntryListView::showThumbnails(ListThumbnails *thumbnails)
         delegate->setThumbnails(thumbnails);
     const int side = thumbnails ? thumbnails->side() : FileIconProvider::DrawnSide;
     setIconSize(QSize(side, side));
+    // The rows change height under the scroll position: the current row is kept in sight.
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
 }
 
 void EntryListView::giveRowsTheirWidth()

@@ -433,6 +433,11 @@ private Q_SLOTS:
         QTRY_VERIFY(!thumbnails->thumbnail(201).isNull());
         list.showThumbnails(nullptr);
         QCOMPARE(list.sizeHintForRow(0), iconRow);
+        // The current row stays in sight as the rows grow.
+        list.setCurrentRow(201);
+        list.scrollToBottom();
+        list.showThumbnails(thumbnails);
+        QVERIFY(list.viewport()->rect().intersects(list.visualRect(model.index(201))));
     }
 
     void selectionCallsOnTheList()
