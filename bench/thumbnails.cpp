@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // bench_thumbnails FOLDER STORE: makes the thumbnails of every file in FOLDER into the thumbnail
 // store under STORE the way the file list does (its queue, one worker a core, the store and the
-// maker), all of them wanted at once. Prints "thumbnails MS PEAK_MB MADE FAILED".
+// maker), all of them wanted at once, each finished one made a pixmap on the window's thread as the
+// list does. Prints "thumbnails MS PEAK_MB GAP_MS MADE FAILED", GAP_MS the longest stretch the
+// window's thread went without handling events meanwhile.
+#include "EventGapMeter.h"
 #include "core/ThumbnailCache.h"
 #include "core/ThumbnailQueue.h"
 #include "playback/ThumbnailMaker.h"
@@ -9,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QPixmap>
 #include <cstdio>
 #include <sys/resource.h>
 
@@ -37,8 +41,11 @@ int main(int argc, char **argv)
     });
     int made = 0;
     int failed = 0;
+    EventGapMeter gaps;
     QObject::connect(&queue, &ThumbnailQueue::ready, &app, [&](const QString &, const QImage &image) {
         ++(image.isNull() ? failed : made);
+        if (!image.isNull())
+            QPixmap::fromImage(image);
         if (made + failed == paths.size())
             app.quit();
     });
@@ -47,7 +54,8 @@ int main(int argc, char **argv)
         app.exec();
     rusage usage = {};
     ::getrusage(RUSAGE_SELF, &usage);
-    std::printf("thumbnails %lld %.1f %d %d\n", clock.elapsed(), double(usage.ru_maxrss) / 1024.0, made,
-                failed);
+    gaps.beat();
+    std::printf("thumbnails %lld %.1f %lld %d %d\n", clock.elapsed(), double(usage.ru_maxrss) / 1024.0,
+                static_cast<long long>(gaps.longest()), made, failed);
     return 0;
 }
