@@ -39,9 +39,8 @@ void FileListThumbnails::show(int side)
                 return maker->make(file, stored, until);
             },
             deadline);
-        if (image.width() <= pixels && image.height() <= pixels)
-            return image;
-        return image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        // The store keeps them at its own sizes.
+        return ThumbnailMaker::fitted(image, pixels);
     };
     m_shown = new ListThumbnails(m_view, pathOf, work, side, m_pool);
     m_view.showThumbnails(m_shown);

@@ -36,19 +36,19 @@ Kind kindOf(const QString &path)
     return Kind::Other;
 }
 
-QImage fitted(const QImage &image, int side)
-{
-    if (image.width() <= side && image.height() <= side)
-        return image;
-    return image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
 } // namespace
 
 ThumbnailMaker::ThumbnailMaker()
 {
     // libmpv refuses to start unless numbers are written the C way; workers cannot set it safely.
     std::setlocale(LC_NUMERIC, "C");
+}
+
+QImage ThumbnailMaker::fitted(const QImage &image, int side)
+{
+    if (image.width() <= side && image.height() <= side)
+        return image;
+    return image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 bool ThumbnailMaker::handles(const QString &path)

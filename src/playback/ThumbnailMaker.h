@@ -18,6 +18,8 @@ public:
     // The thumbnail fitted in a square of the side, never enlarged; a null picture when there is none
     // by the deadline.
     QImage make(const QString &path, int side, QDeadlineTimer deadline) const;
+    // A picture fitted in a square of the side, never enlarged.
+    static QImage fitted(const QImage &image, int side);
 
 private:
     static QImage frame(const QString &path, double fraction, int side, QDeadlineTimer deadline);
