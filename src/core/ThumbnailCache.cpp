@@ -28,16 +28,21 @@ std::optional<qint64> changedOf(const QString &path)
     return qint64(info.st_mtim.tv_sec);
 }
 
+// A folder for the user alone, unless it is there: another worker may make it at the same moment.
+bool havePrivateFolder(const QString &path)
+{
+    return QFileInfo(path).isDir() || QDir().mkdir(path, PrivateFolder) || QFileInfo(path).isDir();
+}
+
 // Makes the root and the folders below it that are missing, each for the user alone.
 bool makePrivateFolder(const QString &root, const QString &below)
 {
-    const QFileInfo rootInfo(root);
-    if (!QDir().mkpath(rootInfo.path()) || (!rootInfo.exists() && !QDir().mkdir(root, PrivateFolder)))
+    if (!QDir().mkpath(QFileInfo(root).path()) || !havePrivateFolder(root))
         return false;
     QString path = root;
     for (const QString &part : below.split(QLatin1Char('/'))) {
         path += QLatin1Char('/') + part;
-        if (!QFileInfo::exists(path) && !QDir().mkdir(path, PrivateFolder))
+        if (!havePrivateFolder(path))
             return false;
     }
     return true;

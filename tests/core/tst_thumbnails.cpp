@@ -12,7 +12,9 @@
 #include <QThreadPool>
 #include <atomic>
 #include <sys/stat.h>
+#include <thread>
 #include <utime.h>
+#include <vector>
 
 namespace {
 
@@ -104,6 +106,32 @@ private Q_SLOTS:
         QVERIFY(cache.readCurrent(file, uri, 1700000001).isNull());
         QVERIFY(cache.readCurrent(file, "file:///music/b.jpg", 1700000000).isNull());
         QVERIFY(!cache.write(uri, 1, square(side + 1), side));
+    }
+
+    void workersStoringAtOnceIntoANewStoreAllSucceed()
+    {
+        // The first thumbnails of a new store make its folders: workers meet there.
+        for (int round = 0; round < 20; ++round) {
+            TemporaryFolder dir;
+            const ThumbnailCache cache(dir.filePath(QStringLiteral("thumbnails")));
+            constexpr int Workers = 8;
+            std::atomic<int> ready{0};
+            std::atomic<int> stored{0};
+            std::vector<std::thread> workers;
+            for (int i = 0; i < Workers; ++i) {
+                workers.emplace_back([&, i] {
+                    ++ready;
+                    while (ready < Workers)
+                        std::this_thread::yield();
+                    const QByteArray uri = "file:///music/" + QByteArray::number(i) + ".jpg";
+                    if (cache.write(uri, 1, square(16)) && cache.writeFailure(uri + ".broken", 1))
+                        ++stored;
+                });
+            }
+            for (std::thread &worker : workers)
+                worker.join();
+            QCOMPARE(stored.load(), Workers);
+        }
     }
 
     void aThumbnailIsMadeOnceForEachChangeOfItsFile()
