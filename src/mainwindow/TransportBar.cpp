@@ -131,9 +131,11 @@ void TransportBar::showMode(int mode)
 
 void TransportBar::showPosition(qint64 position, qint64 length)
 {
-    const QString text = PositionReadOut::text(position, length);
-    if (m_readOut->text() != text)
-        m_readOut->setText(text);
+    const std::pair seconds{PositionReadOut::shownSeconds(position), PositionReadOut::shownSeconds(length)};
+    if (seconds != m_shownSeconds) {
+        m_shownSeconds = seconds;
+        m_readOut->setText(PositionReadOut::text(position, length));
+    }
     m_length = qMax(qint64(0), length);
     if (m_held)
         return;

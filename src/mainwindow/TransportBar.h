@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <utility>
 
 class FlatButton;
 class QGridLayout;
@@ -51,6 +52,9 @@ private:
     bool m_playing = false;
     bool m_muted = false;
     qint64 m_length = 0;
+    // The whole seconds of position and length the read-out shows: it is written again only when
+    // they change, not at every position the player tells.
+    std::pair<qint64, qint64> m_shownSeconds{0, 0};
     int m_shownStep = 0;
     int m_shownVolume = 100;
     bool m_held = false;

@@ -33,8 +33,8 @@ public:
         Kind kind = Kind::FileLoaded;
         QByteArray property;
         quint64 reply = 0;
-        // A double, a bool, or for a property reply the property's structure as maps, lists and
-        // strings; invalid when the property has no value now.
+        // A double, a bool, or the property's structure as maps, lists and strings; invalid when the
+        // property has no value now.
         QVariant value;
         // For a file loaded or failed: the entry loadFile gave it, 0 when not known.
         qint64 entry = 0;
@@ -58,9 +58,11 @@ public:
     virtual void setMuted(bool muted) = 0;
     virtual std::optional<double> numberProperty(const char *name) = 0;
     virtual std::optional<qint64> integerProperty(const char *name) = 0;
-    // The property's changes come as events, its value a double or a bool.
+    // The property's changes come as events, its value a double, a bool, or its structure as maps,
+    // lists and strings.
     virtual void observeNumber(const char *name) = 0;
     virtual void observeFlag(const char *name) = 0;
+    virtual void observeStructure(const char *name) = 0;
     // Asks without waiting: the answer comes as an event carrying the reply number.
     virtual void askProperty(quint64 reply, const char *name) = 0;
     // Runs a command without waiting: its end comes as an event carrying the reply number.

@@ -41,12 +41,8 @@ constexpr qint64 NoEntry = -1;
 // How long a file waits for its view to set up its drawing before it starts without video.
 constexpr int DrawingWaitMs = 2000;
 
-enum Reply : quint64
-{
-    LevelsReply = 1,
-    // Replies from here on are numbered as they are asked for.
-    FirstCountedReply
-};
+// Replies are numbered as they are asked for, from here on.
+constexpr quint64 FirstCountedReply = 1;
 
 // Whether the file starts as a picture does: libmpv takes any file named like a picture as one,
 // and would show black for it.
@@ -119,6 +115,9 @@ bool MpvPlayer::start()
     m_engine->observeFlag("pause");
     m_engine->observeFlag("seeking");
     m_engine->observeFlag("eof-reached");
+    // The filter's measures come with the position's changes, in the same wake-up: asking for them
+    // would wake both libmpv and the program once more for each.
+    m_engine->observeStructure(LevelProperty);
     // Called on libmpv's thread: the events are read on the GUI thread, all that have come by
     // then in one go.
     m_engine->setWakeUpCallback([this] {
@@ -406,10 +405,7 @@ void MpvPlayer::handle(const MpvEngine::Event &event)
         reportMode();
         break;
     case MpvEngine::Event::Kind::PropertyReply:
-        if (event.reply == LevelsReply)
-            levelsArrived(event.value);
-        else
-            propertyArrived(event.reply, event.value);
+        propertyArrived(event.reply, event.value);
         break;
     case MpvEngine::Event::Kind::CommandReply:
         coverArrived(event.reply, event.value.toBool());
@@ -429,12 +425,10 @@ void MpvPlayer::propertyChanged(const QByteArray &name, const QVariant &value)
     if (name == "time-pos" && present && !(m_atEnd && m_loaded)) {
         m_position = std::llround(value.toDouble() * 1000);
         Q_EMIT positionChanged(m_position);
-        // The levels are asked for as the sound moves on, not by a timer of their own: a timer
-        // would wake the program as often again.
-        if (m_metering && (!m_levelsAsked.isValid() || m_levelsAsked.hasExpired(LevelIntervalMs))) {
-            m_levelsAsked.start();
-            askForLevels();
-        }
+    } else if (name == LevelProperty) {
+        // A video's frames come faster than the meter needs to move.
+        if (m_metering && present && (!m_levelsTold.isValid() || m_levelsTold.hasExpired(LevelIntervalMs)))
+            levelsArrived(value);
     } else if (name == "duration" && present) {
         m_length = std::llround(value.toDouble() * 1000);
     } else if (name == "seeking") {
@@ -463,12 +457,6 @@ void MpvPlayer::reportMode()
     Q_EMIT modeChanged(now);
 }
 
-void MpvPlayer::askForLevels()
-{
-    // Asked without waiting: the answer comes as an event.
-    m_engine->askProperty(LevelsReply, LevelProperty);
-}
-
 void MpvPlayer::levelsArrived(const QVariant &levels)
 {
     if (levels.typeId() != QMetaType::QVariantMap || mode() != Playing)
@@ -482,6 +470,7 @@ void MpvPlayer::levelsArrived(const QVariant &levels)
     const double right = peak(QStringLiteral("lavfi.astats.2.Peak_level"));
     if (left < 0)
         return;
+    m_levelsTold.start();
     // A single channel shows on both sides.
     Q_EMIT levelsChanged(left, right < 0 ? left : right);
 }

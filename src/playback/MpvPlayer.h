@@ -78,7 +78,6 @@ private:
     void propertyChanged(const QByteArray &name, const QVariant &value);
     void setPaused(bool paused);
     void reportMode();
-    void askForLevels();
     void levelsArrived(const QVariant &levels);
     // The open medium is described from properties asked for together once it has opened; its
     // cover picture is shown and kept in a file before the description is told.
@@ -109,9 +108,9 @@ private:
     int m_reportedMode = NotReady;
     // Whether a reading of libmpv's events is on its way to the GUI thread.
     std::atomic_bool m_eventsAwaited = false;
-    // Whether the levels are measured, and when they were last asked for.
+    // Whether the levels are measured, and when they were last told.
     bool m_metering = false;
-    QElapsedTimer m_levelsAsked;
+    QElapsedTimer m_levelsTold;
     // The views made for this player, and the file waiting for one of them to set up its drawing.
     QList<QPointer<MediaView>> m_views;
     QByteArray m_waitingFile;

@@ -5,9 +5,14 @@
 
 namespace PositionReadOut {
 
+qint64 shownSeconds(qint64 milliseconds)
+{
+    return qMax(0LL, Rounding::halfEven64(double(milliseconds) / 1000.0));
+}
+
 QString clock(qint64 milliseconds)
 {
-    const long long total = qMax(0LL, Rounding::halfEven64(double(milliseconds) / 1000.0));
+    const long long total = shownSeconds(milliseconds);
     const long long seconds = total % 60;
     const long long minutes = (total / 60) % 60;
     const long long hours = total / 3600;

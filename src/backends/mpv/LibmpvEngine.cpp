@@ -188,6 +188,11 @@ void LibmpvEngine::observeFlag(const char *name)
     mpvSucceeded(mpv_observe_property(m_mpv, 0, name, MPV_FORMAT_FLAG), "observe a property");
 }
 
+void LibmpvEngine::observeStructure(const char *name)
+{
+    mpvSucceeded(mpv_observe_property(m_mpv, 0, name, MPV_FORMAT_NODE), "observe a property");
+}
+
 void LibmpvEngine::askProperty(quint64 reply, const char *name)
 {
     mpvSucceeded(mpv_get_property_async(m_mpv, reply, name, MPV_FORMAT_NODE), "ask for a property");

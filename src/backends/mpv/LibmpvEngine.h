@@ -28,6 +28,7 @@ public:
     std::optional<qint64> integerProperty(const char *name) override;
     void observeNumber(const char *name) override;
     void observeFlag(const char *name) override;
+    void observeStructure(const char *name) override;
     void askProperty(quint64 reply, const char *name) override;
     void runCommand(quint64 reply, const QList<QByteArray> &arguments) override;
     void setWakeUpCallback(std::function<void()> wakeUp) override;
