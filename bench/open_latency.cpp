@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MpvIpc.h"
+#include "mainwindow/LevelMeterPicture.h"
 #include "playback/MciInterpreter.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MpvPlayer.h"
@@ -159,6 +160,8 @@ int main(int argc, char **argv)
     const QString path = arguments.at(midi ? 2 : 1);
     const int runs = arguments.at(midi ? 3 : 2).toInt();
     MpvPlayer player({false, false});
+    // As the main window plays it: the levels are measured where the meter shows them.
+    player.setLevelsMeasured(LevelMeterPicture::isShownFor(path));
     MciInterpreter mci(player);
     PlayRoutine routine(player, mci);
 

@@ -9,6 +9,7 @@
 #include "core/Paths.h"
 #include "core/Twips.h"
 #include "core/VersionTitle.h"
+#include "mainwindow/LevelMeterPicture.h"
 #include "mainwindow/ListAdvance.h"
 #include "mainwindow/PaneLayout.h"
 #include "mainwindow/PlaybackOptionsPanel.h"
@@ -110,6 +111,7 @@ void PlaybackCommands::playSelectedFile()
         // The video view is ready to draw before the first medium opens: libmpv gives video only
         // to a view that exists when the file starts.
         m_parts.player->prepareVideo();
+        m_player.setLevelsMeasured(LevelMeterPicture::isShownFor(path));
         // The file already playing plays on untouched.
         if (!m_routine->play(path, chosen))
             return;

@@ -38,6 +38,8 @@ void SeparateWindowCommands::handOver(SeparateWindow kind, bool carryPosition)
     std::unique_ptr<MediaPlayer> second = m_makePlayer();
     if (!second)
         return;
+    // None of the separate windows shows a level meter.
+    second->setLevelsMeasured(false);
     const bool wasPlaying = m_mci.run(QStringLiteral("status mode")).toLower() == QLatin1String("playing");
     m_player.stop();
     SeparatePlayback::Start start{source, carryPosition, m_routine.lastPosition(), 0, 100};

@@ -68,6 +68,9 @@ public:
     virtual void setVolume(int perMille) = 0;
     virtual int volume() const = 0;
     virtual void setAudioOn(bool on) = 0;
+    // Whether the sound's levels are measured for the files opened from now on, as they are at
+    // first: the measuring costs time at every opening and all the while the sound plays.
+    virtual void setLevelsMeasured(bool measured) = 0;
     // The picture size of the video, empty for sound.
     virtual QSize videoSize() const = 0;
 
@@ -81,7 +84,7 @@ Q_SIGNALS:
     // The file could not be opened or played; the player holds no medium.
     void fileFailed(const QString &path);
     // The sound's level on the left and the right, 0 to 1, about twenty times a second while it
-    // plays; 0 and 0 when it stops.
+    // plays and its levels are measured; 0 and 0 when it stops.
     void levelsChanged(double left, double right);
     // What the medium of the file says of itself, told once after it opened.
     void mediumDescribed(const QString &path, const MediaFacts &facts);

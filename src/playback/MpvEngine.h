@@ -56,6 +56,8 @@ public:
     virtual void setSpeed(double factor) = 0;
     virtual void setVolume(double percent) = 0;
     virtual void setMuted(bool muted) = 0;
+    // The sound's filters, in libmpv's notation; none when empty.
+    virtual void setAudioFilters(const char *filters) = 0;
     virtual std::optional<double> numberProperty(const char *name) = 0;
     virtual std::optional<qint64> integerProperty(const char *name) = 0;
     // The property's changes come as events, its value a double, a bool, or its structure as maps,

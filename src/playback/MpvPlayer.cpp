@@ -35,7 +35,6 @@ constexpr char MidiProtocol[] = "kestrove-midi";
 constexpr char LevelFilter[] =
     "@meter:lavfi=[astats=metadata=1:reset=1:measure_perchannel=Peak_level:measure_overall=none]";
 constexpr char LevelProperty[] = "af-metadata/meter";
-constexpr int LevelIntervalMs = 50;
 // The entry of no file: events of files replaced before the new one loads are not taken for it.
 constexpr qint64 NoEntry = -1;
 // How long a file waits for its view to set up its drawing before it starts without video.
@@ -101,8 +100,7 @@ bool MpvPlayer::start()
         {"audio-display", "embedded-first"},
         {"cover-art-auto", "no"},
         {"hr-seek", "yes"},
-        {"ao", m_options.audio ? "pulse,alsa,null" : "null"},
-        {"af", LevelFilter}};
+        {"ao", m_options.audio ? "pulse,alsa,null" : "null"}};
     MpvModule *module = ModuleLoader::load<MpvModule>(QStringLiteral("mpv"));
     m_engine = module ? module->createEngine(settings) : nullptr;
     m_startFailed = m_engine == nullptr;
@@ -150,6 +148,7 @@ void MpvPlayer::open(const QString &path)
     m_stopped = true;
     m_atEnd = false;
     m_position = 0;
+    m_levels.clear();
     forgetDescription();
     setPaused(true);
     endMidiRendering();
@@ -181,8 +180,15 @@ void MpvPlayer::load(const QString &file)
 void MpvPlayer::loadWaitingFile()
 {
     m_drawingWait->stop();
-    if (m_engine && !m_waitingFile.isEmpty())
-        m_entry = m_engine->loadFile(std::exchange(m_waitingFile, {}));
+    if (!m_engine || m_waitingFile.isEmpty())
+        return;
+    // Changed only as a file is loaded: the medium before is paused by then and goes, where
+    // changing the filters of a sound that plays on would break it for a moment.
+    if (m_measuring != m_levelsMeasured) {
+        m_measuring = m_levelsMeasured;
+        m_engine->setAudioFilters(m_measuring ? LevelFilter : "");
+    }
+    m_entry = m_engine->loadFile(std::exchange(m_waitingFile, {}));
 }
 
 void MpvPlayer::playMidi(const QString &path)
@@ -330,6 +336,11 @@ void MpvPlayer::setAudioOn(bool on)
         m_engine->setMuted(!on);
 }
 
+void MpvPlayer::setLevelsMeasured(bool measured)
+{
+    m_levelsMeasured = measured;
+}
+
 QSize MpvPlayer::videoSize() const
 {
     if (!m_engine)
@@ -426,9 +437,10 @@ void MpvPlayer::propertyChanged(const QByteArray &name, const QVariant &value)
         m_position = std::llround(value.toDouble() * 1000);
         Q_EMIT positionChanged(m_position);
     } else if (name == LevelProperty) {
-        // A video's frames come faster than the meter needs to move.
-        if (m_metering && present && (!m_levelsTold.isValid() || m_levelsTold.hasExpired(LevelIntervalMs)))
-            levelsArrived(value);
+        // Kept: a sound of one steady level changes it once, maybe before it plays.
+        m_levels = value;
+        if (m_metering)
+            tellLevels();
     } else if (name == "duration" && present) {
         m_length = std::llround(value.toDouble() * 1000);
     } else if (name == "seeking") {
@@ -451,17 +463,18 @@ void MpvPlayer::reportMode()
     m_reportedMode = now;
     if (now == Playing) {
         m_metering = true;
+        tellLevels();
     } else if (std::exchange(m_metering, false)) {
         Q_EMIT levelsChanged(0, 0);
     }
     Q_EMIT modeChanged(now);
 }
 
-void MpvPlayer::levelsArrived(const QVariant &levels)
+void MpvPlayer::tellLevels()
 {
-    if (levels.typeId() != QMetaType::QVariantMap || mode() != Playing)
+    if (m_levels.typeId() != QMetaType::QVariantMap || mode() != Playing)
         return;
-    const QVariantMap map = levels.toMap();
+    const QVariantMap map = m_levels.toMap();
     const auto peak = [&map](const QString &key) {
         const QVariant value = map.value(key);
         return value.typeId() == QMetaType::QString ? AudioLevel::fromDecibels(value.toString()) : -1.0;
@@ -470,7 +483,6 @@ void MpvPlayer::levelsArrived(const QVariant &levels)
     const double right = peak(QStringLiteral("lavfi.astats.2.Peak_level"));
     if (left < 0)
         return;
-    m_levelsTold.start();
     // A single channel shows on both sides.
     Q_EMIT levelsChanged(left, right < 0 ? left : right);
 }

@@ -5,7 +5,6 @@
 #include "playback/MediaView.h"
 #include "playback/MpvEngine.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QPointer>
@@ -56,6 +55,7 @@ public:
     void setVolume(int perMille) override;
     int volume() const override { return m_volume; }
     void setAudioOn(bool on) override;
+    void setLevelsMeasured(bool measured) override;
     QSize videoSize() const override;
     QWidget *createVideoView(QWidget *parent) override;
     // What its video views show now.
@@ -78,7 +78,7 @@ private:
     void propertyChanged(const QByteArray &name, const QVariant &value);
     void setPaused(bool paused);
     void reportMode();
-    void levelsArrived(const QVariant &levels);
+    void tellLevels();
     // The open medium is described from properties asked for together once it has opened; its
     // cover picture is shown and kept in a file before the description is told.
     void describe();
@@ -95,6 +95,10 @@ private:
     Options m_options;
     bool m_startFailed = false;
     bool m_audioOn = true;
+    // Whether the files opened from now on have their levels measured, and whether libmpv's
+    // filters measure them now.
+    bool m_levelsMeasured = true;
+    bool m_measuring = false;
     QString m_file;
     bool m_loaded = false;
     bool m_paused = true;
@@ -108,9 +112,9 @@ private:
     int m_reportedMode = NotReady;
     // Whether a reading of libmpv's events is on its way to the GUI thread.
     std::atomic_bool m_eventsAwaited = false;
-    // Whether the levels are measured, and when they were last told.
+    // Whether the levels are told, and the filter's last measures.
     bool m_metering = false;
-    QElapsedTimer m_levelsTold;
+    QVariant m_levels;
     // The views made for this player, and the file waiting for one of them to set up its drawing.
     QList<QPointer<MediaView>> m_views;
     QByteArray m_waitingFile;

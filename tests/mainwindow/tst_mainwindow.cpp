@@ -1201,6 +1201,24 @@ private Q_SLOTS:
         QCOMPARE(LevelMeterPicture::isShownFor(QStringLiteral("/m/") + name), shown);
     }
 
+    void theLevelsAreMeasuredOnlyWhereTheMeterShows()
+    {
+        Session session;
+        QFile clip(session.media(QStringLiteral("clip.avi")));
+        QVERIFY(clip.open(QIODevice::WriteOnly));
+        clip.close();
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        auto *meter = session.child<QWidget>("levelMeter");
+        for (const QString &name :
+             {QStringLiteral("b.wav"), QStringLiteral("clip.avi"), QStringLiteral("a b.mp3")}) {
+            list->setCurrentRow(list->items()->findItem(name));
+            QVERIFY(session.player.calls.contains("open " + session.media(name)));
+            QCOMPARE(session.player.levelsMeasured, LevelMeterPicture::isShownFor(name));
+            QCOMPARE(meter->isVisible(), session.player.levelsMeasured);
+        }
+    }
+
     void theLevelMeterRisesAtOnceAndFallsSlowly()
     {
         LevelMeterPicture meter;

@@ -65,6 +65,7 @@ public:
     {
         calls.append(on ? QStringLiteral("audio on") : QStringLiteral("audio off"));
     }
+    void setLevelsMeasured(bool measured) override { levelsMeasured = measured; }
     QWidget *createVideoView(QWidget *) override { return nullptr; }
     QSize videoSize() const override { return pictureSize; }
 
@@ -82,5 +83,6 @@ public:
     qint64 mediumLength = 123456;
     int currentSpeed = 1000;
     int currentVolume = 1000;
+    bool levelsMeasured = true;
     QSize pictureSize;
 };

@@ -162,6 +162,11 @@ void LibmpvEngine::setMuted(bool muted)
     setFlag("mute", muted);
 }
 
+void LibmpvEngine::setAudioFilters(const char *filters)
+{
+    mpvSucceeded(mpv_set_property_string(m_mpv, "af", filters), "set the sound's filters");
+}
+
 std::optional<double> LibmpvEngine::numberProperty(const char *name)
 {
     double value = 0;

@@ -24,6 +24,7 @@ public:
     void setSpeed(double factor) override;
     void setVolume(double percent) override;
     void setMuted(bool muted) override;
+    void setAudioFilters(const char *filters) override;
     std::optional<double> numberProperty(const char *name) override;
     std::optional<qint64> integerProperty(const char *name) override;
     void observeNumber(const char *name) override;
