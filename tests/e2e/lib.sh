@@ -364,7 +364,8 @@ e2e_le32() {
     done
 }
 
-# e2e_wave PATH SECONDS: a mono 8 kHz 8-bit PCM WAVE file of silence.
+# e2e_wave PATH SECONDS [tone]: a mono 8 kHz 8-bit PCM WAVE file of silence, or of a steady tone at
+# half the full scale (a 4 kHz square wave).
 e2e_wave() {
     local bytes=$(($2 * 8000))
     {
@@ -378,7 +379,11 @@ e2e_wave() {
         printf '\x01\x00\x08\x00' # one byte a frame, eight bits a sample
         printf 'data'
         e2e_le32 "$bytes"
-        head -c "$bytes" /dev/zero | tr '\0' '\200'
+        if [[ ${3:-} == tone ]]; then
+            perl -e 'print "\x40\xc0" x ($ARGV[0] / 2)' "$bytes"
+        else
+            head -c "$bytes" /dev/zero | tr '\0' '\200'
+        fi
     } >"$1"
 }
 
