@@ -63,6 +63,16 @@ PlayRoutine::Options fromTheStart()
     return options;
 }
 
+// Lets the events of a tenth of a second pass. Each open is timed from rest on both sides: mpv's
+// program is idle again before its next loadfile, and libmpv closes the file before on its own
+// thread, which the next open would otherwise wait behind.
+void rest()
+{
+    QEventLoop loop;
+    QTimer::singleShot(100, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 // Runs the play routine on the file until the loop is told to quit, in microseconds; -1 when ten
 // seconds pass first.
 qint64 timePlay(PlayRoutine &routine, const QString &path, QEventLoop &loop)
@@ -74,6 +84,7 @@ qint64 timePlay(PlayRoutine &routine, const QString &path, QEventLoop &loop)
     const bool playing = loop.exec() == 0;
     const qint64 micro = clock.nsecsElapsed() / 1000;
     routine.close();
+    rest();
     return playing ? micro : -1;
 }
 
@@ -113,6 +124,7 @@ qint64 loadInMpv(MpvIpc &mpv, const QString &path)
     if (!mpv.run({QStringLiteral("stop")}, deadline) || !mpv.waitFor(QStringLiteral("idle"), deadline))
         return -1;
     mpv.forgetEvents();
+    rest();
     return playing ? micro : -1;
 }
 
