@@ -25,14 +25,13 @@ PathBar::PathBar(QWidget *parent) : QFrame(parent)
     // A problem with the typed path is said beside the box until the path is changed.
     m_problem = new QWidget(this);
     m_problem->setObjectName(QStringLiteral("pathProblem"));
-    auto *warning = new QLabel(m_problem);
-    const int side = m_pathBox->fontMetrics().height();
-    warning->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
+    m_warning = new QLabel(m_problem);
+    m_warning->setObjectName(QStringLiteral("pathProblemSign"));
     m_problemText = new QLabel(m_problem);
     m_problemText->setTextFormat(Qt::PlainText);
     auto *problemRow = new QHBoxLayout(m_problem);
     problemRow->setContentsMargins(0, 0, 0, 0);
-    problemRow->addWidget(warning);
+    problemRow->addWidget(m_warning);
     problemRow->addWidget(m_problemText);
     m_problem->hide();
     connect(m_pathBox, &QLineEdit::textChanged, m_problem, &QWidget::hide);
@@ -81,6 +80,12 @@ void PathBar::selectForTyping()
 
 void PathBar::showProblem(const QString &problem)
 {
+    // Made on first need: few starts show the sign, and looking up and reading the style's icon
+    // is work the first window can do without.
+    if (m_warning->pixmap().isNull()) {
+        const int side = m_pathBox->fontMetrics().height();
+        m_warning->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
+    }
     m_problemText->setText(problem);
     m_problem->setToolTip(problem);
     m_problem->show();

@@ -46,5 +46,6 @@ protected:
 private:
     QLineEdit *m_pathBox = nullptr;
     QWidget *m_problem = nullptr;
+    QLabel *m_warning = nullptr;
     QLabel *m_problemText = nullptr;
 };

@@ -2071,6 +2071,8 @@ private Q_SLOTS:
         const bool missing = typed == QLatin1String("/no/such");
         QCOMPARE(bar->problem(),
                  missing ? QStringLiteral("There is no file or folder of that name.") : QString());
+        if (missing)
+            QVERIFY(!session.child<QLabel>("pathProblemSign")->pixmap().isNull());
         QCOMPARE(pathBox->selectedText(), QString());
         QTest::keyClick(pathBox, Qt::Key_Backspace);
         QCOMPARE(bar->problem(), QString());
