@@ -81,7 +81,7 @@ void EntryDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     // Only rows drawn ask for thumbnails: sizes are asked of rows far out of sight.
     if (m_thumbnails)
         m_thumbnails->drawing(index.row());
-    QStyledItemDelegate::paint(painter, option, index);
+    RowTextDelegate::paint(painter, option, index);
 }
 
 QSize EntryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "widgets/RowTextDelegate.h"
+
 #include <QColor>
 #include <QHash>
 #include <QPointer>
-#include <QStyledItemDelegate>
 
 class ListThumbnails;
 
@@ -12,7 +13,7 @@ class ListThumbnails;
 // on on a green background, entries a job has handled in the colour of what happened to them, each
 // shaded as far as it must be to read on the theme's colours. A text shown shortened is shown
 // whole in a tooltip. With thumbnails, a row's thumbnail takes the place of its icon.
-class EntryDelegate : public QStyledItemDelegate
+class EntryDelegate : public RowTextDelegate
 {
     Q_OBJECT
 
@@ -33,7 +34,7 @@ public:
     static inline const QColor PlayingYellow{255, 255, 0};
     static inline const QColor PlayingBlue{0, 0, 255};
 
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using RowTextDelegate::RowTextDelegate;
     void setPlayingLook(PlayingLook look) { m_playingLook = look; }
 
     // Rows that have a thumbnail show it in place of their icon; none shows icons only.

@@ -10,6 +10,7 @@
 #include "core/UserFolders.h"
 #include "platform/FileIconProvider.h"
 #include "platform/NativePath.h"
+#include "widgets/RowTextDelegate.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -40,6 +41,7 @@ FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent)
     setColumnCount(1);
     setUniformRowHeights(true);
     setRootIsDecorated(true);
+    setItemDelegate(new RowTextDelegate(this));
     setIconSize(QSize(FileIconProvider::DrawnSide, FileIconProvider::DrawnSide));
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);

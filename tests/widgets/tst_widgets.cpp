@@ -2,7 +2,9 @@
 #include "core/Rounding.h"
 #include "support/ScriptedPrompter.h"
 #include "widgets/EtchedLine.h"
+#include "widgets/FirstPaint.h"
 #include "widgets/FlatButton.h"
+#include "widgets/RowTextDelegate.h"
 #include "widgets/ScrollingText.h"
 #include "widgets/ScrollingTextLayout.h"
 #include "widgets/Slider.h"
@@ -12,12 +14,17 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
+#include <memory>
 
 namespace {
 
@@ -45,6 +52,63 @@ struct SliderLog
     QStringList events;
 };
 
+// A window that counts its paints.
+class PaintCounter : public QWidget
+{
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent *) override { ++paints; }
+};
+
+// A style that counts the rows it is given to draw with their text.
+class RowTextCounter : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (const auto *row = qstyleoption_cast<const QStyleOptionViewItem *>(option);
+            element == CE_ItemViewItem && row && !row->text.isEmpty())
+            ++rowsWithText;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    mutable int rowsWithText = 0;
+};
+
+// A list or a tree of three rows in the given style, the first current and selected, the second on a
+// coloured background, the last without an icon.
+QAbstractItemView *rowsToDraw(bool tree, const QString &text, QStyle *style)
+{
+    QAbstractItemView *view = nullptr;
+    const QStringList texts{text, QStringLiteral("second row"), QStringLiteral("third")};
+    QPixmap icon(16, 16);
+    icon.fill(Qt::darkCyan);
+    if (tree) {
+        auto *folders = new QTreeWidget;
+        folders->setHeaderHidden(true);
+        for (const QString &line : texts)
+            new QTreeWidgetItem(folders, {line});
+        folders->topLevelItem(0)->setIcon(0, icon);
+        folders->topLevelItem(1)->setIcon(0, icon);
+        folders->topLevelItem(1)->setBackground(0, Qt::yellow);
+        view = folders;
+    } else {
+        auto *files = new QListWidget;
+        files->addItems(texts);
+        files->item(0)->setIcon(icon);
+        files->item(1)->setIcon(icon);
+        files->item(1)->setBackground(Qt::yellow);
+        view = files;
+    }
+    view->setStyle(style);
+    view->resize(180, 90);
+    view->setCurrentIndex(view->model()->index(0, 0));
+    return view;
+}
+
 } // namespace
 
 class TestWidgets : public QObject
@@ -53,6 +117,81 @@ class TestWidgets : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // Work that waits for a window's first paint waits for it even when an update request comes
+    // before the window is on screen, as one does while a window manager has yet to show it.
+    void workAfterTheFirstPaintWaitsForThePaint()
+    {
+        PaintCounter window;
+        int paintsBeforeWork = -1;
+        FirstPaint::then(window, [&] { paintsBeforeWork = window.paints; });
+        QEvent early(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(&window, &early);
+        QCoreApplication::processEvents();
+        QCOMPARE(paintsBeforeWork, -1);
+        window.show();
+        QTRY_VERIFY(paintsBeforeWork >= 1);
+    }
+
+    void rowsLookAsTheStyleDrawsThem_data()
+    {
+        QTest::addColumn<QString>("styleName");
+        QTest::addColumn<bool>("tree");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("elideMode");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::addColumn<bool>("enabled");
+        const QString longText = QStringLiteral("a name far too long for the row it is shown in.mp3");
+        for (const char *style : {"fusion", "windows"}) {
+            for (const bool tree : {false, true}) {
+                const QByteArray view = QByteArray(style) + (tree ? " tree" : " list");
+                QTest::newRow(view + ", fits")
+                    << style << tree << "song.mp3" << int(Qt::ElideRight) << false << true;
+                QTest::newRow(view + ", shortened at the end")
+                    << style << tree << longText << int(Qt::ElideRight) << false << true;
+                QTest::newRow(view + ", shortened in the middle")
+                    << style << tree << longText << int(Qt::ElideMiddle) << false << true;
+                QTest::newRow(view + ", right to left")
+                    << style << tree << QStringLiteral("שיר.mp3") << int(Qt::ElideRight) << true << true;
+                QTest::newRow(view + ", disabled")
+                    << style << tree << "song.mp3" << int(Qt::ElideRight) << false << false;
+            }
+        }
+    }
+
+    // Rows drawn with their text laid out once look as the style draws them, pixel for pixel, and
+    // the style is never given their text to lay out.
+    void rowsLookAsTheStyleDrawsThem()
+    {
+        QFETCH(QString, styleName);
+        QFETCH(bool, tree);
+        QFETCH(QString, text);
+        QFETCH(int, elideMode);
+        QFETCH(bool, rightToLeft);
+        QFETCH(bool, enabled);
+        const auto draw = [&](QAbstractItemDelegate *delegate, RowTextCounter *style) {
+            std::unique_ptr<QAbstractItemView> view(rowsToDraw(tree, text, style));
+            view->setItemDelegate(delegate);
+            view->setTextElideMode(Qt::TextElideMode(elideMode));
+            view->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+            view->setEnabled(enabled);
+            view->show();
+            view->activateWindow();
+            view->setFocus();
+            if (!QTest::qWaitForWindowActive(view.get()))
+                qWarning("the rows' window did not become active");
+            QImage image = view->grab().toImage();
+            delete delegate;
+            return image;
+        };
+        RowTextCounter styleDrawing(QStyleFactory::create(styleName));
+        const QImage expected = draw(new QStyledItemDelegate, &styleDrawing);
+        RowTextCounter textDrawnOnce(QStyleFactory::create(styleName));
+        const QImage drawn = draw(new RowTextDelegate, &textDrawnOnce);
+        QVERIFY(styleDrawing.rowsWithText >= 3);
+        QCOMPARE(textDrawnOnce.rowsWithText, 0);
+        QCOMPARE(drawn, expected);
+    }
 
     void roundsHalvesToEven_data()
     {
