@@ -171,6 +171,7 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         const auto draw = [&](QAbstractItemDelegate *delegate, RowTextCounter *style) {
             std::unique_ptr<QAbstractItemView> view(rowsToDraw(tree, text, style));
+            delegate->setParent(view.get());
             view->setItemDelegate(delegate);
             view->setTextElideMode(Qt::TextElideMode(elideMode));
             view->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
@@ -180,9 +181,7 @@ private Q_SLOTS:
             view->setFocus();
             if (!QTest::qWaitForWindowActive(view.get()))
                 qWarning("the rows' window did not become active");
-            QImage image = view->grab().toImage();
-            delete delegate;
-            return image;
+            return view->grab().toImage();
         };
         RowTextCounter styleDrawing(QStyleFactory::create(styleName));
         const QImage expected = draw(new QStyledItemDelegate, &styleDrawing);
