@@ -31,9 +31,12 @@ namespace {
 constexpr char MidiProtocol[] = "kestrove-midi";
 
 // The level meter's figures come from a filter that measures each block of sound. Only the peaks
-// are measured: all its measures cost more than the rest of playing a song.
-constexpr char LevelFilter[] =
-    "@meter:lavfi=[astats=metadata=1:reset=1:measure_perchannel=Peak_level:measure_overall=none]";
+// are measured: all its measures cost more than the rest of playing a song. The blocks are a tenth
+// of a second at CD rate (the last one shorter, never padded with silence): a song's frames are
+// some 26 ms, and each frame that carries figures costs libmpv and the window a round of work,
+// more than the measuring does, for a meter that cannot be read faster than ten times a second.
+constexpr char LevelFilter[] = "@meter:lavfi=[asetnsamples=n=4410:p=0,astats=metadata=1:reset=1:"
+                               "measure_perchannel=Peak_level:measure_overall=none]";
 constexpr char LevelProperty[] = "af-metadata/meter";
 // The entry of no file: events of files replaced before the new one loads are not taken for it.
 constexpr qint64 NoEntry = -1;
