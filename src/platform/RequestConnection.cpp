@@ -11,6 +11,7 @@ RequestConnection::RequestConnection(int fd, qsizetype maxBytes, int timeoutMs, 
     : QObject(parent), m_fd(fd), m_notifier(new QSocketNotifier(fd, QSocketNotifier::Read, this)),
       m_maxBytes(maxBytes)
 {
+    m_accepted.start();
     connect(m_notifier, &QSocketNotifier::activated, this, &RequestConnection::readAvailable);
     QTimer::singleShot(timeoutMs, this, &RequestConnection::drop);
 }
@@ -36,6 +37,8 @@ void RequestConnection::drop()
 
 void RequestConnection::readAvailable()
 {
+    if (!m_fd.valid() || !m_notifier->isEnabled())
+        return;
     char chunk[4096];
     for (;;) {
         const ssize_t length = ::recv(m_fd.get(), chunk, sizeof chunk, MSG_DONTWAIT);

@@ -4,6 +4,7 @@
 #include "platform/FileDescriptor.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 
 class QSocketNotifier;
@@ -23,6 +24,12 @@ public:
     // Closes the connection without an answer.
     void drop();
     bool isOpen() const { return m_fd.valid(); }
+    // Whether the peer has sent anything yet: one that has is handing over a request.
+    bool hasSentAnything() const { return !m_buffer.isEmpty(); }
+    // How long ago the connection was accepted.
+    qint64 ageMs() const { return m_accepted.elapsed(); }
+    // Reads what the peer has sent so far without waiting for the event loop to say so.
+    void readAvailable();
 
 Q_SIGNALS:
     // The request, without its zero byte. Emitted once.
@@ -31,10 +38,9 @@ Q_SIGNALS:
     void dropped();
 
 private:
-    void readAvailable();
-
     FileDescriptor m_fd;
     QSocketNotifier *m_notifier;
     QByteArray m_buffer;
     qsizetype m_maxBytes;
+    QElapsedTimer m_accepted;
 };

@@ -13,6 +13,7 @@
 #include <QThread>
 #include <QTimer>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
@@ -75,17 +76,25 @@ bool isPrivateFolder(const QByteArray &folder)
            (info.st_mode & 077) == 0;
 }
 
-// Anything but a regular file where the lock belongs (a folder, a link, a socket) is removed, so
-// that the lock can be made.
-void clearLockPlace(const QByteArray &path)
+// Anything but a regular file where the lock belongs (a folder, a link, a socket) is moved aside
+// under a name of its own, so that the lock can be made and nothing that was there is lost.
+void moveAsideFromLockPlace(const QByteArray &path)
 {
     struct stat info = {};
     if (::lstat(path.constData(), &info) != 0 || S_ISREG(info.st_mode))
         return;
-    if (S_ISDIR(info.st_mode))
-        QDir(QFile::decodeName(path)).removeRecursively();
-    else
-        ::unlink(path.constData());
+    for (int attempt = 1; attempt < 100; ++attempt) {
+        const QByteArray aside = path + ".moved-aside-" + QByteArray::number(attempt);
+        if (::renameat2(AT_FDCWD, path.constData(), AT_FDCWD, aside.constData(), RENAME_NOREPLACE) == 0) {
+            qCWarning(logInstance) << "moved" << QFile::decodeName(path)
+                                   << "aside, which is not a lock file, to" << QFile::decodeName(aside);
+            return;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    qCWarning(logInstance) << "cannot move" << QFile::decodeName(path)
+                           << "aside, which is not a lock file:" << FileDescriptor::errorText(errno);
 }
 
 int openLock(const QByteArray &path)
@@ -149,7 +158,7 @@ bool SingleInstance::tryBecomeFirst()
     // lock the same file, of which only one can hold it. Nothing is synced to disk: the lock lives
     // only as long as the copy does.
     const QByteArray path = QFile::encodeName(QDir(m_folder).filePath(LockName));
-    clearLockPlace(path);
+    moveAsideFromLockPlace(path);
     FileDescriptor lock(openLock(path));
     const int openError = lock.valid() ? 0 : errno;
     // A lock file this user may not open (made read-only by another tool, or owned by root) would
@@ -160,8 +169,17 @@ bool SingleInstance::tryBecomeFirst()
         ::unlink(path.constData());
         lock.reset(openLock(path));
     }
-    if (!lock.valid() || ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
+    const bool locked = lock.valid() && ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0;
+    if (!locked) {
+        // Held by a running copy is the ordinary case; a lock file that can be neither opened nor
+        // replaced (immutable, on a read-only file system) guards nothing, and with no copy to
+        // answer, a window run now could not stop the next start from writing the same lists.
+        const int error = errno;
+        if (error != EWOULDBLOCK && !aCopyAnswers(socketPath(m_folder)))
+            m_lockProblem =
+                QStringLiteral("%1: %2").arg(QFile::decodeName(path), FileDescriptor::errorText(error));
         return false;
+    }
     m_lock.reset(lock.release());
     try {
         m_binding = std::async(std::launch::async, &SingleInstance::bindSocketAt, socketPath(m_folder));
@@ -266,43 +284,65 @@ void SingleInstance::checkSocket()
 void SingleInstance::acceptConnections()
 {
     for (;;) {
+        // With every place taken, a client that has gone idle makes room; one that is handing over
+        // its request is never cut off: further connections wait in the socket's queue until a
+        // place is free.
+        if (openClients() >= MaxClients && !dropIdleClient()) {
+            m_listening->setEnabled(false);
+            return;
+        }
         const int fd = ::accept4(m_listener.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0) {
             if (errno == EINTR || errno == ECONNABORTED)
                 continue;
             if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
                 // No descriptor for the waiting connection: an idle one makes room, or, when this
-                // copy holds none, the socket rests until the watchdog's next look instead of
-                // waking the program for the same connection again and again.
-                if (dropOldestClient())
+                // copy holds none, the socket rests until a place is free or the watchdog's next
+                // look instead of waking the program for the same connection again and again.
+                if (dropIdleClient())
                     continue;
                 m_listening->setEnabled(false);
             }
             return;
         }
-        // Idle connections are dropped, the oldest first when too many are open, so that they
-        // cannot use up the descriptors that later hand-overs need.
-        if (m_clients.size() >= MaxClients)
-            dropOldestClient();
         auto *client = new RequestConnection(fd, MaxRequestBytes, ClientTimeoutMs, this);
         m_clients.append(client);
         connect(client, &RequestConnection::dropped, client, &QObject::deleteLater);
+        connect(client, &RequestConnection::dropped, this, &SingleInstance::placeFreed);
         connect(client, &RequestConnection::requestReceived, this,
                 [this, client](const QByteArray &request) { serve(client, request); });
     }
 }
 
-bool SingleInstance::dropOldestClient()
+qsizetype SingleInstance::openClients()
 {
-    m_clients.removeAll(nullptr);
-    while (!m_clients.isEmpty()) {
-        RequestConnection *oldest = m_clients.takeFirst();
-        if (oldest->isOpen()) {
-            oldest->drop();
+    m_clients.removeIf(
+        [](const QPointer<RequestConnection> &client) { return !client || !client->isOpen(); });
+    return m_clients.size();
+}
+
+bool SingleInstance::dropIdleClient()
+{
+    // Requests that have arrived but not yet been read are served first: their clients are done.
+    for (const QPointer<RequestConnection> &client : QList(m_clients)) {
+        if (client)
+            client->readAvailable();
+    }
+    if (openClients() < MaxClients)
+        return true;
+    for (const QPointer<RequestConnection> &client : std::as_const(m_clients)) {
+        if (!client->hasSentAnything() && client->ageMs() >= IdleGraceMs) {
+            client->drop();
             return true;
         }
     }
     return false;
+}
+
+void SingleInstance::placeFreed()
+{
+    if (m_listening && !m_listening->isEnabled())
+        m_listening->setEnabled(true);
 }
 
 void SingleInstance::serve(RequestConnection *client, const QByteArray &request)
@@ -314,18 +354,15 @@ void SingleInstance::serve(RequestConnection *client, const QByteArray &request)
     }
     client->answer(Accepted);
     client->deleteLater();
-    Q_EMIT executeRequested(command);
+    placeFreed();
+    // Opening the path may take a while (a large folder): the clients still waiting are answered
+    // first.
+    QMetaObject::invokeMethod(
+        this, [this, command] { Q_EMIT executeRequested(command); }, Qt::QueuedConnection);
 }
 
-bool SingleInstance::offerToRunning(const QString &runtimeFolder, const QString &path, int timeoutMs)
+bool SingleInstance::offerOnce(const sockaddr_un &address, const QByteArray &request, int timeoutMs)
 {
-    QByteArray request = NativePath::toBytes(path);
-    sockaddr_un address;
-    if (request.isEmpty() || request.size() > MaxRequestBytes || request.contains('\0') ||
-        !addressOf(socketPath(runtimeFolder), address))
-        return false;
-    request.append('\0');
-
     QElapsedTimer clock;
     clock.start();
     const auto remaining = [&] { return qMax<qint64>(0, timeoutMs - clock.elapsed()); };
@@ -360,4 +397,26 @@ bool SingleInstance::offerToRunning(const QString &runtimeFolder, const QString 
         reply.append(chunk, qsizetype(length));
     }
     return reply.startsWith(Accepted);
+}
+
+bool SingleInstance::offerToRunning(const QString &runtimeFolder, const QString &path, int timeoutMs)
+{
+    QByteArray request = NativePath::toBytes(path);
+    sockaddr_un address;
+    if (request.isEmpty() || request.size() > MaxRequestBytes || request.contains('\0') ||
+        !addressOf(socketPath(runtimeFolder), address))
+        return false;
+    request.append('\0');
+    // The running copy answers once it has taken the path; a connection it closed without an
+    // answer (it was too busy to keep it, or it was ending) is tried again while time is left.
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (left <= 0)
+            return false;
+        if (offerOnce(address, request, int(left)))
+            return true;
+        QThread::msleep(20);
+    }
 }

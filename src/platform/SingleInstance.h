@@ -6,9 +6,11 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <future>
 
 class QSocketNotifier;
+struct sockaddr_un;
 class QTimer;
 class RequestConnection;
 
@@ -32,6 +34,8 @@ public:
     // Connections served at once, and how long one may stay without handing over its request.
     static constexpr int MaxClients = 16;
     static constexpr int ClientTimeoutMs = 2000;
+    // A connection that has sent nothing for this long may make room for another.
+    static constexpr int IdleGraceMs = 250;
 
     explicit SingleInstance(const QString &runtimeFolder, QObject *parent = nullptr);
     ~SingleInstance() override;
@@ -42,11 +46,15 @@ public:
     // system, a millisecond or more when a disk-backed runtime folder is busy.
     bool tryBecomeFirst();
     bool isFirst() const { return m_lock.valid(); }
+    // Why the lock could be neither taken nor replaced while no copy runs (the file and the
+    // system's reason); empty when a copy holds it or it was taken.
+    QString lockProblem() const { return m_lockProblem; }
     // Starts taking execute requests; call once the application object exists. Requests sent
     // since the lock was taken wait for it.
     bool listen();
 
-    // Hands a path to the running copy; true once that copy has accepted it.
+    // Hands a path to the running copy; true once that copy has accepted it. A copy too busy to
+    // take it at once is asked again until the time is up.
     static bool offerToRunning(const QString &runtimeFolder, const QString &path, int timeoutMs);
 
     // $XDG_RUNTIME_DIR, or /tmp/kestrove-UID when that is a private folder of the user's, or else
@@ -71,10 +79,14 @@ private:
     void closeSocket();
     void checkSocket();
     void acceptConnections();
-    bool dropOldestClient();
+    qsizetype openClients();
+    bool dropIdleClient();
+    void placeFreed();
     void serve(RequestConnection *client, const QByteArray &request);
+    static bool offerOnce(const sockaddr_un &address, const QByteArray &request, int timeoutMs);
 
     QString m_folder;
+    QString m_lockProblem;
     FileDescriptor m_lock;
     FileDescriptor m_listener;
     QSocketNotifier *m_listening = nullptr;
