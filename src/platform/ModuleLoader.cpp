@@ -11,7 +11,28 @@
 
 namespace ModuleLoader {
 
-QString folder()
+namespace {
+
+struct Loaded
+{
+    QObject *root = nullptr;
+    QString failure;
+};
+
+// Guards the modules loaded and the folder set.
+std::mutex &lock()
+{
+    static std::mutex modules;
+    return modules;
+}
+
+QString &chosenFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+QString usualFolder()
 {
     // The running executable, not QCoreApplication's idea of it: a module may be wanted before
     // the application object exists, or on a worker thread.
@@ -23,28 +44,54 @@ QString folder()
     return QStringLiteral(KESTROVE_BUILD_MODULE_DIR);
 }
 
-QObject *instance(const QString &name)
+QString folderLocked()
 {
-    static std::mutex lock;
-    // A module that failed once is not tried again: its failure is logged once.
-    static QHash<QString, QObject *> loaded;
-    std::lock_guard guard(lock);
-    const auto known = loaded.constFind(name);
-    if (known != loaded.constEnd())
-        return *known;
-    const QString file = QDir(folder()).filePath(QStringLiteral("libkestrove_%1.so").arg(name));
-    QPluginLoader loader(file);
-    QObject *root = loader.instance();
-    if (!root)
-        qCWarning(logModules).noquote()
-            << "The module" << name << "cannot be loaded from" << file << "-" << loader.errorString();
-    loaded.insert(name, root);
-    return root;
+    const QString &set = chosenFolder();
+    return set.isEmpty() ? usualFolder() : set;
 }
 
-void reportMissingInterface(const QString &name, const char *interfaceId)
+} // namespace
+
+QString folder()
 {
-    qCWarning(logModules).noquote() << "The module" << name << "does not offer" << QLatin1String(interfaceId);
+    std::lock_guard guard(lock());
+    return folderLocked();
+}
+
+void setFolder(const QString &folder)
+{
+    std::lock_guard guard(lock());
+    chosenFolder() = folder;
+}
+
+QObject *instance(const QString &name, QString *failure)
+{
+    // A module that failed once is not tried again: its failure is logged once.
+    static QHash<QString, Loaded> loaded;
+    std::lock_guard guard(lock());
+    const QString file = QDir(folderLocked()).filePath(QStringLiteral("libkestrove_%1.so").arg(name));
+    auto known = loaded.constFind(file);
+    if (known == loaded.constEnd()) {
+        QPluginLoader loader(file);
+        Loaded module{loader.instance(), {}};
+        if (!module.root) {
+            module.failure = loader.errorString();
+            qCWarning(logModules).noquote()
+                << "The module" << name << "cannot be loaded from" << file << "-" << module.failure;
+        }
+        known = loaded.insert(file, module);
+    }
+    if (failure && !known->root)
+        *failure = known->failure;
+    return known->root;
+}
+
+QString reportMissingInterface(const QString &name, const char *interfaceId)
+{
+    const QString missing =
+        QStringLiteral("The module %1 does not offer %2").arg(name, QLatin1String(interfaceId));
+    qCWarning(logModules).noquote() << missing;
+    return missing;
 }
 
 } // namespace ModuleLoader

@@ -52,6 +52,9 @@ QList<Kept> keptIn(const QByteArray &folder)
 
 QString makeRoom(const QString &folder, qint64 bytes, qint64 cap)
 {
+    // Emptying the folder would not make room for it: the renderings kept stay.
+    if (bytes > cap)
+        return QStringLiteral("its sound would take more than the room for kept renderings");
     const QByteArray path = NativePath::toBytes(folder);
     QList<Kept> kept = keptIn(path);
     qint64 total = 0;

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -25,8 +26,6 @@ constexpr int Block = 4096;
 constexpr int HeaderBytes = 44;
 // The last notes fade out in the second after the last event.
 constexpr qint64 FadeOutMs = 1000;
-// A song longer than this is cut: the rendering must stay a file of sensible size.
-constexpr qint64 MaxMs = 60 * 60 * 1000;
 // Larger files are not songs.
 constexpr qint64 MaxSongBytes = 64 * 1024 * 1024;
 
@@ -47,6 +46,20 @@ QByteArray waveHeader(quint32 dataBytes)
     std::memcpy(h + 36, "data", 4);
     qToLittleEndian<quint32>(dataBytes, h + 40);
     return header;
+}
+
+// The size of the WAVE file of a song that long; none when it would not fit in the folder of kept
+// renderings, which a song of a damaged or made-up file could fill many times over.
+std::optional<qint64> waveSize(qint64 lengthMs)
+{
+    // Checked first: the frames of a longer song could pass what a qint64 holds.
+    if (lengthMs > MidiCache::CapBytes / (SampleRate * FrameBytes) * 1000)
+        return std::nullopt;
+    const qint64 frames = (lengthMs + FadeOutMs) * SampleRate / 1000;
+    const qint64 size = HeaderBytes + (frames + Block - 1) / Block * Block * FrameBytes;
+    if (size > MidiCache::CapBytes)
+        return std::nullopt;
+    return size;
 }
 
 QByteArray readSong(const QString &path, QString &problem)
@@ -94,13 +107,17 @@ MidiRendering::MidiRendering(const QString &midiPath, const QString &wavePath) :
         fail(QStringLiteral("the song holds no notes"));
         return;
     }
+    const std::optional<qint64> size = waveSize(*length);
+    if (!size) {
+        fail(QStringLiteral("the song is too long: its sound would take more than the room for kept "
+                            "renderings"));
+        return;
+    }
     if (MidiRenderer::soundFont().isEmpty()) {
         fail(QStringLiteral("no General MIDI sound font is installed"));
         return;
     }
-    const qint64 frames = (std::min(*length, MaxMs) + FadeOutMs) * SampleRate / 1000;
-    const qint64 dataBytes = (frames + Block - 1) / Block * Block * FrameBytes;
-    m_size = HeaderBytes + dataBytes;
+    m_size = *size;
 
     const QString folder = QFileInfo(wavePath).absolutePath();
     QDir().mkpath(folder);
@@ -116,12 +133,11 @@ MidiRendering::MidiRendering(const QString &midiPath, const QString &wavePath) :
     }
     m_partPath = NativePath::fromBytes(part);
     m_reader.reset(::open(part.constData(), O_RDONLY | O_CLOEXEC));
-    const QByteArray header = waveHeader(quint32(dataBytes));
+    const QByteArray header = waveHeader(quint32(m_size - HeaderBytes));
     if (!m_reader.valid() || !FileDescriptor::writeAll(m_writer.get(), header.constData(), header.size())) {
         fail(FileDescriptor::errorText(errno));
         return;
     }
-    m_rendered = HeaderBytes;
     m_thread = std::thread([this, song = std::move(song)]() mutable { render(std::move(song)); });
 }
 
@@ -140,6 +156,12 @@ QString MidiRendering::problem() const
     return m_problem;
 }
 
+QString MidiRendering::moduleFailure() const
+{
+    std::lock_guard guard(m_lock);
+    return m_moduleFailure;
+}
+
 void MidiRendering::fail(const QString &problem)
 {
     {
@@ -152,10 +174,19 @@ void MidiRendering::fail(const QString &problem)
 
 void MidiRendering::render(QByteArray song)
 {
-    MidiModule *module = ModuleLoader::load<MidiModule>(QStringLiteral("midi"));
-    const std::unique_ptr<MidiSynthesiser> synth = module ? module->createSynthesiser(SampleRate) : nullptr;
+    QString moduleFailure;
+    MidiModule *module = ModuleLoader::load<MidiModule>(QStringLiteral("midi"), &moduleFailure);
+    if (!module) {
+        {
+            std::lock_guard guard(m_lock);
+            m_moduleFailure = moduleFailure;
+        }
+        fail(QStringLiteral("the MIDI synthesiser (FluidSynth) cannot be loaded: ") + moduleFailure);
+        return;
+    }
+    const std::unique_ptr<MidiSynthesiser> synth = module->createSynthesiser(SampleRate);
     if (!synth) {
-        fail(QStringLiteral("the MIDI synthesiser (FluidSynth) cannot be loaded"));
+        fail(QStringLiteral("the MIDI synthesiser (FluidSynth) cannot be started"));
         return;
     }
     if (!synth->loadSoundFont(MidiRenderer::soundFont().toLocal8Bit())) {
@@ -166,6 +197,13 @@ void MidiRendering::render(QByteArray song)
         fail(QStringLiteral("it is not a MIDI song"));
         return;
     }
+    // The header is read once the song is sure to sound: a song that cannot be rendered fails to
+    // open, instead of opening as a file of silence that ends at once.
+    {
+        std::lock_guard guard(m_lock);
+        m_rendered = HeaderBytes;
+    }
+    m_changed.notify_all();
     QByteArray block(Block * FrameBytes, '\0');
     for (qint64 at = HeaderBytes; at < m_size; at += block.size()) {
         if (m_cancelled) {

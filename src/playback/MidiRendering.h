@@ -27,6 +27,8 @@ public:
 
     // Why the song cannot be rendered; empty while all goes well.
     QString problem() const;
+    // The module loader's words when the synthesiser's module could not be loaded; empty else.
+    QString moduleFailure() const;
     // The size of the whole WAVE file in bytes.
     qint64 size() const { return m_size; }
     // Up to count bytes from offset, waiting until they are rendered: 0 past the end, -1 when the
@@ -51,6 +53,7 @@ private:
     qint64 m_rendered = 0;
     bool m_finished = false;
     QString m_problem;
+    QString m_moduleFailure;
     std::atomic_bool m_cancelled{false};
     std::thread m_thread;
 };

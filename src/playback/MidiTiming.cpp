@@ -99,6 +99,14 @@ quint64 readTrack(Reader track, std::multimap<quint64, quint32> &tempos)
     return tick;
 }
 
+// Millions of events, each hundreds of millions of ticks after the one before at the slowest tempo,
+// would give a time past what a qint64 holds: such a song is given the longest time there is.
+qint64 milliseconds(double value)
+{
+    constexpr double Longest = 9.0e18;
+    return qint64(std::min(value, Longest));
+}
+
 } // namespace
 
 std::optional<qint64> length(const QByteArray &song)
@@ -119,12 +127,19 @@ std::optional<qint64> length(const QByteArray &song)
     while (song.size() - at >= 8) {
         const quint32 size = qFromBigEndian<quint32>(song.constData() + at + 4);
         const qint64 body = at + 8;
-        const qint64 available = std::min<qint64>(size, song.size() - body);
-        if (song.mid(at, 4) == "MTrk") {
-            anyTrack = true;
-            lastTick = std::max(lastTick, readTrack(Reader(song.constData() + body, available), tempos));
+        const bool track = song.mid(at, 4) == "MTrk";
+        // A track claiming more than the file holds is no song: read as far as the file goes, its
+        // bytes would be taken for events they are not. Another chunk cut short only ends the file.
+        if (size > song.size() - body) {
+            if (track)
+                return std::nullopt;
+            break;
         }
-        at = body + available;
+        if (track) {
+            anyTrack = true;
+            lastTick = std::max(lastTick, readTrack(Reader(song.constData() + body, size), tempos));
+        }
+        at = body + size;
     }
     if (!anyTrack)
         return std::nullopt;
@@ -135,7 +150,7 @@ std::optional<qint64> length(const QByteArray &song)
         const int ticksPerFrame = division & 0xff;
         if (framesPerSecond <= 0 || ticksPerFrame == 0)
             return std::nullopt;
-        return qint64(double(lastTick) * 1000.0 / (framesPerSecond * ticksPerFrame));
+        return milliseconds(double(lastTick) * 1000.0 / (framesPerSecond * ticksPerFrame));
     }
     double microseconds = 0;
     quint64 tick = 0;
@@ -148,7 +163,7 @@ std::optional<qint64> length(const QByteArray &song)
         tempo = newTempo;
     }
     microseconds += double(lastTick - tick) * tempo / division;
-    return qint64(microseconds / 1000.0);
+    return milliseconds(microseconds / 1000.0);
 }
 
 } // namespace MidiTiming

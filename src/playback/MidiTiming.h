@@ -5,7 +5,8 @@
 #include <optional>
 
 // The playing time of a standard MIDI file, read from its tracks and tempo changes without
-// playing it. Damaged tracks count up to where they can be read.
+// playing it. A track cut short inside an event counts up to there; a track longer than its file
+// makes the file no song.
 namespace MidiTiming {
 
 // Milliseconds from the start to the last event; none when the data is not a MIDI song.

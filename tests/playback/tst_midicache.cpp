@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/MidiCache.h"
+#include "playback/MidiRendering.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QtEndian>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -23,6 +25,15 @@ void keep(const QString &path, int kilobytes, int age)
     ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), then, 0);
 }
 
+// A song of one note that starts that many ticks in, at 480 ticks a quarter note.
+QByteArray noteAfter(QByteArray delta)
+{
+    const QByteArray events = delta + QByteArray("\x90\x3c\x64\x00\xff\x2f\x00", 7);
+    QByteArray size(4, '\0');
+    qToBigEndian<quint32>(quint32(events.size()), size.data());
+    return QByteArray("MThd\0\0\0\x06\0\0\0\x01\x01\xe0MTrk", 18) + size + events;
+}
+
 } // namespace
 
 class TestMidiCache : public QObject
@@ -36,14 +47,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("capKilobytes");
         QTest::addColumn<QString>("usedNow");
         QTest::addColumn<QStringList>("left");
+        QTest::addColumn<bool>("refused");
         const QStringList all{"a.wav", "b.wav", "c.wav", "d.wav", "notes.txt", "e.wav.Xy12ab"};
-        QTest::newRow("room enough") << 100 << 1024 << QString() << all;
+        QTest::newRow("room enough") << 100 << 1024 << QString() << all << false;
         QTest::newRow("the two oldest go")
-            << 100 << 350 << QString() << QStringList{"c.wav", "d.wav", "notes.txt", "e.wav.Xy12ab"};
+            << 100 << 350 << QString() << QStringList{"c.wav", "d.wav", "notes.txt", "e.wav.Xy12ab"} << false;
         QTest::newRow("the oldest, just played, stays")
-            << 100 << 350 << "a.wav" << QStringList{"a.wav", "d.wav", "notes.txt", "e.wav.Xy12ab"};
-        QTest::newRow("larger than the cap: every rendering goes")
-            << 2048 << 1024 << QString() << QStringList{"notes.txt", "e.wav.Xy12ab"};
+            << 100 << 350 << "a.wav" << QStringList{"a.wav", "d.wav", "notes.txt", "e.wav.Xy12ab"} << false;
+        QTest::newRow("as large as the cap: every rendering goes")
+            << 1024 << 1024 << QString() << QStringList{"notes.txt", "e.wav.Xy12ab"} << false;
+        QTest::newRow("larger than the cap: refused, and nothing goes")
+            << 1025 << 1024 << QString() << all << true;
     }
     void renderingsPlayedLongestAgoGoFirst()
     {
@@ -51,6 +65,7 @@ private Q_SLOTS:
         QFETCH(int, capKilobytes);
         QFETCH(QString, usedNow);
         QFETCH(QStringList, left);
+        QFETCH(bool, refused);
         TemporaryFolder dir;
         // Oldest first; the note and a rendering under way are no renderings to remove.
         keep(dir.filePath(QStringLiteral("a.wav")), 100, 400);
@@ -61,12 +76,40 @@ private Q_SLOTS:
         keep(dir.filePath(QStringLiteral("e.wav.Xy12ab")), 100, 500);
         if (!usedNow.isEmpty())
             MidiCache::markUsed(dir.filePath(usedNow));
-        QCOMPARE(MidiCache::makeRoom(dir.path(), neededKilobytes * Kilobyte, capKilobytes * Kilobyte),
-                 QString());
+        QCOMPARE(
+            !MidiCache::makeRoom(dir.path(), neededKilobytes * Kilobyte, capKilobytes * Kilobyte).isEmpty(),
+            refused);
         QStringList found = QDir(dir.path()).entryList(QDir::Files);
         found.sort();
         left.sort();
         QCOMPARE(found, left);
+    }
+
+    void aSongWhoseSoundWouldPassTheCapIsNotRendered_data()
+    {
+        QTest::addColumn<QByteArray>("song");
+        QTest::addColumn<QString>("problem");
+        // A hundred bytes whose track claims 4 GB and whose events lie 77 hours apart.
+        QByteArray claimsFourGigabytes("MThd\0\0\0\x06\0\0\0\x01\x01\xe0MTrk\xff\xff\xff\xff", 22);
+        claimsFourGigabytes += QByteArray("\x8f\xff\xff\x7f\x90\x3c\x64", 7).repeated(11) + '\0';
+        QTest::newRow("track longer than its file") << claimsFourGigabytes << "it is not a MIDI song";
+        // 51 minutes: 2,937,600 ticks at 960 a second.
+        const QString tooLong = QStringLiteral(
+            "the song is too long: its sound would take more than the room for kept renderings");
+        QTest::newRow("51 minutes") << noteAfter(QByteArray("\x81\xb3\xa6\x00", 4)) << tooLong;
+        QTest::newRow("77 hours") << noteAfter(QByteArray("\x8f\xff\xff\x7f", 4)) << tooLong;
+    }
+    void aSongWhoseSoundWouldPassTheCapIsNotRendered()
+    {
+        QFETCH(QByteArray, song);
+        QFETCH(QString, problem);
+        TemporaryFolder dir;
+        const QString path = dir.filePath(QStringLiteral("song.mid"));
+        writeBytes(path, song);
+        const QString kept = dir.filePath(QStringLiteral("kept"));
+        MidiRendering rendering(path, kept + QStringLiteral("/song.wav"));
+        QCOMPARE(rendering.problem(), problem);
+        QCOMPARE(QDir(kept).entryList(QDir::Files), QStringList());
     }
 
     void aRenderingNeverTakesTheLastTenthOfTheDisk()

@@ -63,8 +63,6 @@ private Q_SLOTS:
             << qint64(2000);
         QTest::newRow("track cut short counts to where it ends")
             << song({bytes({0x8f, 0x00, 0x90, 60, 100, 0x8f, 0x00, 0x90})}) << qint64(2000);
-        QTest::newRow("track size past the end")
-            << song({twoSeconds}).replace(18, 4, "\x7f\xff\xff\xff") << qint64(2000);
         QTest::newRow("no notes") << song({End}) << qint64(0);
     }
     void playingTimeFromTicksAndTempo()
@@ -83,6 +81,11 @@ private Q_SLOTS:
         QTest::newRow("header size past the end") << QByteArray("MThd\x7f\xff\xff\xff\0\0\0\x01\x01\xe0", 14);
         QTest::newRow("division zero") << song({End}, 0);
         QTest::newRow("frames without ticks") << song({End}, 0xe700);
+        const QByteArray twoSeconds = song({bytes({0x00, 0x90, 60, 100, 0x8f, 0x00, 0x80, 60, 0}) + End});
+        QTest::newRow("track size past the end") << QByteArray(twoSeconds).replace(18, 4, "\x7f\xff\xff\xff");
+        QTest::newRow("track size of 4 GB") << QByteArray(twoSeconds).replace(18, 4, "\xff\xff\xff\xff");
+        QTest::newRow("second track past the end")
+            << QByteArray(song({End, End})).replace(30, 4, "\0\0\0\x05");
     }
     void notSongsHaveNoLength()
     {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/ModuleLoader.h"
 #include "platform/NativePath.h"
 #include "playback/CoverCache.h"
 #include "playback/MciInterpreter.h"
@@ -13,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -442,6 +445,60 @@ private Q_SLOTS:
         QCOMPARE(changed.at(0).at(0).toInt(), 400);
         QCOMPARE(changed.at(1).at(0).toInt(), 1000);
         QCOMPARE(player.volume(), 1000);
+    }
+
+    void aPartThatCannotBeLoadedIsSaidOnce_data()
+    {
+        QTest::addColumn<QString>("module");
+        // The module's file; none when it is missing.
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("player missing")
+            << "mpv" << QByteArray()
+            << "The player for sound and video \\(libmpv\\) cannot be loaded: .*not found.*";
+        QTest::newRow("player damaged")
+            << "mpv" << QByteArray("not a library")
+            << "The player for sound and video \\(libmpv\\) cannot be loaded: .*/libkestrove_mpv.so.+";
+        QTest::newRow("synthesiser damaged")
+            << "midi" << QByteArray("not a library")
+            << "The MIDI synthesiser \\(FluidSynth\\) cannot be loaded: .*/libkestrove_midi.so.+";
+    }
+    void aPartThatCannotBeLoadedIsSaidOnce()
+    {
+        QFETCH(QString, module);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, said);
+        if (module == QLatin1String("midi") && MidiRenderer::soundFont().isEmpty())
+            QSKIP("no General MIDI sound font here");
+        // The other modules are the real ones.
+        TemporaryFolder modules;
+        const QDir built(ModuleLoader::folder());
+        for (const QString &name : {QStringLiteral("mpv"), QStringLiteral("midi")}) {
+            const QString file = QStringLiteral("libkestrove_%1.so").arg(name);
+            if (name != module)
+                QVERIFY(QFile::link(built.filePath(file), modules.filePath(file)));
+            else if (!bytes.isEmpty())
+                writeBytes(modules.filePath(file), bytes);
+        }
+        ModuleLoader::setFolder(modules.path());
+        const auto usualModules = qScopeGuard([] { ModuleLoader::setFolder({}); });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot be loaded from")));
+
+        MpvPlayer player({false});
+        QSignalSpy failed(&player, &MediaPlayer::fileFailed);
+        QSignalSpy unavailable(&player, &MediaPlayer::partUnavailable);
+        const QString path = module == QLatin1String("midi") ? media("unsynthesised.mid", fourNotes())
+                                                             : media("unplayed.wav", toneWave(500));
+        // Asked twice, the person hears of it once; the file fails both times.
+        for (int round = 1; round <= 2; ++round) {
+            player.open(path);
+            QTRY_COMPARE_WITH_TIMEOUT(failed.count(), round, 10000);
+            QCOMPARE(failed.last().at(0).toString(), path);
+        }
+        QCOMPARE(unavailable.count(), 1);
+        const QString text = unavailable.first().at(0).toString();
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(said)).match(text).hasMatch(),
+                 qPrintable(text));
     }
 
     void filesThatCannotPlayStayClosed_data()
