@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/MprisPlayerAdaptor.h"
 
-#include "playback/MprisService.h"
-
 MprisPlayerAdaptor::MprisPlayerAdaptor(MprisService *service)
     : QDBusAbstractAdaptor(service), m_service(service)
 {
@@ -93,4 +91,9 @@ void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath &track, qlonglong pos
 {
     m_service->setPosition(track, position);
     Q_EMIT Seeked(m_service->positionMicroseconds());
+}
+
+void MprisPlayerAdaptor::OpenUri(const QString &uri)
+{
+    m_service->openUri(uri);
 }

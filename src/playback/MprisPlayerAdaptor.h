@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "playback/MprisService.h"
+
 #include <QDBusAbstractAdaptor>
 #include <QDBusObjectPath>
 #include <QVariantMap>
-
-class MprisService;
 
 // org.mpris.MediaPlayer2.Player: the playing file, its position and rate, and the transport
 // commands.
@@ -36,8 +36,8 @@ public:
     qlonglong position() const;
     double rate() const;
     void setRate(double rate);
-    double minimumRate() const { return 0.01; }
-    double maximumRate() const { return 2.0; }
+    double minimumRate() const { return MprisService::MinimumRate; }
+    double maximumRate() const { return MprisService::MaximumRate; }
     double volume() const;
     void setVolume(double volume);
     QString loopStatus() const;
@@ -53,6 +53,7 @@ public Q_SLOTS:
     void Previous();
     void Seek(qlonglong offset);
     void SetPosition(const QDBusObjectPath &track, qlonglong position);
+    void OpenUri(const QString &uri);
 
 Q_SIGNALS:
     void Seeked(qlonglong position);

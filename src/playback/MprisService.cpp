@@ -10,10 +10,25 @@
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QUrl>
+#include <optional>
 
 namespace {
 
 const QString PlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+
+// The file a file: URI of this machine names, with the bytes it was percent-encoded in: a name
+// that is not UTF-8 stays the file's own.
+std::optional<QString> localPath(const QString &uri)
+{
+    const QUrl url(uri);
+    if (!url.isValid() || url.scheme() != QLatin1String("file") ||
+        (!url.host().isEmpty() && url.host() != QLatin1String("localhost")))
+        return std::nullopt;
+    const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (!path.startsWith('/'))
+        return std::nullopt;
+    return NativePath::fromBytes(path);
+}
 
 } // namespace
 
@@ -136,8 +151,11 @@ double MprisService::rate() const
 
 void MprisService::setRate(double rate)
 {
+    // Bounded before it becomes thousandths: a rate of millions would pass what an int holds.
     if (rate > 0)
-        m_player.setSpeed(int(qRound(rate * 1000)));
+        m_player.setSpeed(int(qRound(qBound(MinimumRate, rate, MaximumRate) * 1000)));
+    else if (rate == 0)
+        pause();
     announce({{QStringLiteral("Rate"), this->rate()}});
 }
 
@@ -216,6 +234,20 @@ void MprisService::setPosition(const QDBusObjectPath &track, qint64 positionMicr
     if (track != trackId() || positionMicroseconds < 0 || positionMicroseconds / 1000 > lengthMs())
         return;
     m_player.moveTo(positionMicroseconds / 1000);
+}
+
+QString MprisService::openUri(const QString &uri)
+{
+    const std::optional<QString> path = localPath(uri);
+    if (!path) {
+        const QString refusal = QStringLiteral("Only files of this machine (file: URIs) are opened: ") + uri;
+        if (calledFromDBus())
+            sendErrorReply(QDBusError::NotSupported, refusal);
+        return refusal;
+    }
+    if (m_hooks.open)
+        m_hooks.open(*path);
+    return {};
 }
 
 void MprisService::raise()

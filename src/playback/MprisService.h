@@ -4,6 +4,7 @@
 #include "playback/MediaFacts.h"
 
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusObjectPath>
 #include <QObject>
 #include <QVariantMap>
@@ -14,7 +15,7 @@ class MediaPlayer;
 // The player offered to the desktop on the session bus under the media player interfaces
 // (org.mpris.MediaPlayer2 and its .Player), so that media keys and player applets control it.
 // Next and Previous step through the files of the folder shown.
-class MprisService : public QObject
+class MprisService : public QObject, protected QDBusContext
 {
     Q_OBJECT
 
@@ -29,9 +30,14 @@ public:
         // announceLoopStatus.
         std::function<bool()> advancing;
         std::function<void(bool)> setAdvancing;
+        // Opens a local file as one handed over by another copy of the program.
+        std::function<void(const QString &path)> open;
     };
 
     static inline const QString ObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
+    // The rates the player plays at: a hundredth of the normal speed to twice.
+    static constexpr double MinimumRate = 0.01;
+    static constexpr double MaximumRate = 2.0;
 
     MprisService(MediaPlayer &player, Hooks hooks, QObject *parent = nullptr);
 
@@ -47,6 +53,8 @@ public:
     QVariantMap metadata() const;
     qint64 positionMicroseconds() const;
     double rate() const;
+    // Rates out of range play at the nearest offered; a rate of 0 pauses, and what is not a rate
+    // (negative, not a number) changes nothing.
     void setRate(double rate);
     double volume() const;
     void setVolume(double volume);
@@ -64,6 +72,10 @@ public:
     void previous();
     void seek(qint64 offsetMicroseconds);
     void setPosition(const QDBusObjectPath &track, qint64 positionMicroseconds);
+    // Opens a file: URI of this machine; returns why another is refused, empty when it opens. A
+    // refusal asked over the bus is the call's error. (Calls to the adaptors carry their context
+    // on this object, their parent.)
+    QString openUri(const QString &uri);
     void raise();
     void quit();
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/NativePath.h"
 #include "playback/MprisService.h"
 #include "support/FakePlayer.h"
 
@@ -9,7 +10,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <cmath>
 #include <future>
+#include <limits>
 
 // The service on a private bus of the test's own, asked by a second connection as a desktop
 // applet would.
@@ -54,6 +57,17 @@ class TestMpris : public QObject
                    ? qdbus_cast<QDBusVariant>(reply.arguments().value(0)).variant()
                    : QVariant();
     }
+    QDBusMessage setPlayerProperty(const QString &name, const QVariant &value)
+    {
+        return fromApplet([&] {
+            QDBusMessage message = QDBusMessage::createMethodCall(
+                m_name, MprisService::ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                QStringLiteral("Set"));
+            message << QStringLiteral("org.mpris.MediaPlayer2.Player") << name
+                    << QVariant::fromValue(QDBusVariant(value));
+            return client().call(message);
+        });
+    }
     QDBusConnection client() { return QDBusConnection::connectToBus(m_address, QStringLiteral("client")); }
 
     // Offers the service under a name of its own and records the changes it announces.
@@ -67,6 +81,14 @@ class TestMpris : public QObject
                                 QStringLiteral("org.freedesktop.DBus.Properties"),
                                 QStringLiteral("PropertiesChanged"), this,
                                 SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
+    }
+
+    // Offers the service under a name of its own, which the next test may take again.
+    bool offer(MprisService &service, const QString &name)
+    {
+        m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove.") + name;
+        return service.registerOn(QDBusConnection::connectToBus(m_address, name),
+                                  QStringLiteral("kestrove.") + name);
     }
 
     // The changes the desktop is told of, newest last.
@@ -101,7 +123,7 @@ private Q_SLOTS:
         FakePlayer player;
         int next = 0;
         int previous = 0;
-        MprisService service(player, {[&] { ++next; }, [&] { ++previous; }, {}, {}, {}, {}});
+        MprisService service(player, {[&] { ++next; }, [&] { ++previous; }, {}, {}, {}, {}, {}});
         QVERIFY(service.registerOn(QDBusConnection::connectToBus(m_address, QStringLiteral("service"))));
         player.open(QStringLiteral("/m/caf\u00e9 song.mp3"));
         service.setTrack(player.fileName(), 123456);
@@ -225,6 +247,84 @@ private Q_SLOTS:
         QTRY_VERIFY(m_changes.last().value(QStringLiteral("Volume")).toDouble() == 0.8);
     }
 
+    void theRateStaysWithinTheOfferedRates_data()
+    {
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("mode");
+        const int playing = MediaPlayer::Playing;
+        QTest::newRow("in range") << 1.5 << 1500 << playing;
+        QTest::newRow("the most") << 2.0 << 2000 << playing;
+        QTest::newRow("above the most") << 3.0 << 2000 << playing;
+        QTest::newRow("far above") << 100.0 << 2000 << playing;
+        QTest::newRow("past an int in thousandths") << 1e9 << 2000 << playing;
+        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 2000 << playing;
+        QTest::newRow("below the least") << 0.001 << 10 << playing;
+        QTest::newRow("zero pauses") << 0.0 << 1000 << int(MediaPlayer::Paused);
+        QTest::newRow("negative") << -1.0 << 1000 << playing;
+        QTest::newRow("not a number") << std::nan("") << 1000 << playing;
+    }
+    void theRateStaysWithinTheOfferedRates()
+    {
+        QFETCH(double, rate);
+        QFETCH(int, speed);
+        QFETCH(int, mode);
+        FakePlayer player;
+        MprisService service(player, {});
+        QVERIFY(offer(service, QStringLiteral("rate")));
+        player.open(QStringLiteral("/m/song.mp3"));
+        player.play();
+        QCOMPARE(setPlayerProperty(QStringLiteral("Rate"), rate).type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(player.speed(), speed);
+        QCOMPARE(player.mode(), mode);
+        const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+        QCOMPARE(property(playerInterface, QStringLiteral("Rate")).toDouble(), speed / 1000.0);
+        QCOMPARE(property(playerInterface, QStringLiteral("MaximumRate")).toDouble(), 2.0);
+        QCOMPARE(property(playerInterface, QStringLiteral("MinimumRate")).toDouble(), 0.01);
+    }
+
+    void onlyFilesOfThisMachineAreOpened_data()
+    {
+        QTest::addColumn<QString>("uri");
+        // The path handed over; none when the URI is refused.
+        QTest::addColumn<QByteArray>("opened");
+        QTest::newRow("file") << "file:///m/song.mp3" << QByteArray("/m/song.mp3");
+        QTest::newRow("percent-encoded UTF-8")
+            << "file:///m/caf%C3%A9%20song.mp3" << QByteArray("/m/caf\xc3\xa9 song.mp3");
+        QTest::newRow("not UTF-8") << "file:///m/caf%E9%FF.mp3" << QByteArray("/m/caf\xe9\xff.mp3");
+        QTest::newRow("unencoded") << "file:///m/caf\u00e9.mp3" << QByteArray("/m/caf\xc3\xa9.mp3");
+        QTest::newRow("this machine by name") << "file://localhost/m/a.mp3" << QByteArray("/m/a.mp3");
+        QTest::newRow("another machine") << "file://server/m/a.mp3" << QByteArray();
+        QTest::newRow("web") << "https://example.org/a.mp3" << QByteArray();
+        QTest::newRow("a path, not a URI") << "/m/a.mp3" << QByteArray();
+        QTest::newRow("no path") << "file:" << QByteArray();
+    }
+    void onlyFilesOfThisMachineAreOpened()
+    {
+        QFETCH(QString, uri);
+        QFETCH(QByteArray, opened);
+        FakePlayer player;
+        QStringList handed;
+        MprisService::Hooks hooks;
+        hooks.open = [&handed](const QString &path) { handed.append(path); };
+        MprisService service(player, hooks);
+        QVERIFY(offer(service, QStringLiteral("open")));
+        // Only what it opens is offered.
+        QCOMPARE(property(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("SupportedUriSchemes"))
+                     .toStringList(),
+                 QStringList{"file"});
+        const QDBusMessage reply = callPlayer(QStringLiteral("OpenUri"), {uri});
+        if (opened.isEmpty()) {
+            QCOMPARE(reply.type(), QDBusMessage::ErrorMessage);
+            QCOMPARE(reply.errorName(), QStringLiteral("org.freedesktop.DBus.Error.NotSupported"));
+            QCOMPARE(handed, QStringList());
+        } else {
+            QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+            QCOMPARE(handed.size(), 1);
+            QCOMPARE(NativePath::toBytes(handed.first()), opened);
+        }
+    }
+
     void theLoopStatusIsTheAutomaticAdvance()
     {
         FakePlayer player;
@@ -233,9 +333,7 @@ private Q_SLOTS:
         hooks.advancing = [&on] { return on; };
         hooks.setAdvancing = [&on](bool value) { on = value; };
         MprisService service(player, hooks);
-        m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove.loop");
-        QVERIFY(service.registerOn(QDBusConnection::connectToBus(m_address, QStringLiteral("loop")),
-                                   QStringLiteral("kestrove.loop")));
+        QVERIFY(offer(service, QStringLiteral("loop")));
         const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
         const auto setLoopStatus = [&](const QString &status) {
             const QDBusMessage reply = fromApplet([&] {
