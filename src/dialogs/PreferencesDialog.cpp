@@ -66,7 +66,8 @@ void PreferencesDialog::createOptions(bool showAll)
     m_showAll = checkBox("showAllFiles", tr("Show ALL filetypes in filelist"), this);
     m_modernTypes = checkBox(
         "modernTypes",
-        tr("Also show modern media types (PNG, JPEG, WebP, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)"), this);
+        tr("Also show modern media types (PNG, JPEG, WebP, SVG, TIFF, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)"),
+        this);
 
     m_fitViewer = checkBox("fitViewer", tr("Fit large pictures to the screen"), this);
 
@@ -139,22 +140,27 @@ void PreferencesDialog::connectAssociation(QPushButton *make, QPushButton *remov
 {
     m_status->addItems(m_association.status());
     connect(make, &QPushButton::clicked, this, [this, &prompter] {
-        whileUpdating([make = m_association.make](QStringList) { return make(); },
-                      [this, &prompter] {
-                          tellStoreNotice(prompter);
-                          prompter.message(tr("Done.. You may now RightClick on any supported filetype ( see "
-                                              "Readme.txt ) or folder, and choose Browse with Kestrove, to "
-                                              "open it with Kestrove."),
-                                           windowTitle(), Prompter::Buttons::Ok, Prompter::Icon::Information);
-                      });
+        whileUpdating(m_association.make, [this, &prompter](bool offered) {
+            tellStoreNotice(prompter);
+            if (!offered) {
+                prompter.message(tr("The association was not made: the desktop entry that lets file managers "
+                                    "offer Browse with Kestrove could not be written."),
+                                 windowTitle(), Prompter::Buttons::Ok, Prompter::Icon::Critical);
+                return;
+            }
+            prompter.message(tr("Done.. You may now RightClick on any supported filetype ( see "
+                                "Readme.txt ) or folder, and choose Browse with Kestrove, to "
+                                "open it with Kestrove."),
+                             windowTitle(), Prompter::Buttons::Ok, Prompter::Icon::Information);
+        });
     });
     connect(remove, &QPushButton::clicked, this, [this, &prompter] {
         whileUpdating(
-            [remove = m_association.remove](QStringList lines) {
+            [remove = m_association.remove](QStringList &lines) {
                 remove(lines);
-                return lines;
+                return true;
             },
-            [this, &prompter] {
+            [this, &prompter](bool) {
                 tellStoreNotice(prompter);
                 prompter.message(tr("Done ! :o("), windowTitle(), Prompter::Buttons::Ok,
                                  Prompter::Icon::Information);
@@ -193,8 +199,8 @@ QHBoxLayout *PreferencesDialog::createButtons(Prompter &prompter, const MediaTyp
     return buttons;
 }
 
-void PreferencesDialog::whileUpdating(std::function<QStringList(QStringList lines)> work,
-                                      const std::function<void()> &finished)
+void PreferencesDialog::whileUpdating(std::function<bool(QStringList &lines)> work,
+                                      const std::function<void(bool done)> &finished)
 {
     // The association store is written off the window's thread; meanwhile the window shows only
     // the "please wait" line, and closes only once the work has ended.
@@ -212,17 +218,21 @@ void PreferencesDialog::whileUpdating(std::function<QStringList(QStringList line
     for (int row = 0; row < m_status->count(); ++row)
         lines.append(m_status->item(row)->text());
     OffThread::run(
-        this, [work = std::move(work), lines] { return work(lines); },
-        [this, hidden, finished](const QStringList &shown) {
+        this,
+        [work = std::move(work), lines]() mutable {
+            const bool done = work(lines);
+            return std::pair(std::move(lines), done);
+        },
+        [this, hidden, finished](const std::pair<QStringList, bool> &result) {
             m_status->clear();
-            m_status->addItems(shown);
+            m_status->addItems(result.first);
             m_updating->hide();
             for (QWidget *control : hidden) {
                 if (control)
                     control->show();
             }
             m_updatingNow = false;
-            finished();
+            finished(result.second);
             if (m_closeWhenUpdated)
                 QDialog::done(*std::exchange(m_closeWhenUpdated, std::nullopt));
         });

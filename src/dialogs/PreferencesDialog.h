@@ -22,14 +22,16 @@ class PreferencesDialog : public QDialog
     Q_OBJECT
 
 public:
-    // The association of the "Browse with Kestrove..." verb: its status lines, making it (the new
-    // lines) and removing it (settling the lines shown). Without them the buttons are disabled.
+    // The association of the "Browse with Kestrove..." verb: its status lines, making it (putting
+    // the new lines in place of those shown; false when file managers cannot offer the verb, its
+    // desktop entry not written) and removing it (settling the lines shown). Without them the
+    // buttons are disabled.
     // Making and removing run on a worker thread. What the store has to tell about its file after
     // either (a file left unread, a damaged one replaced) is asked on the window's thread.
     struct AssociationCommands
     {
         std::function<QStringList()> status;
-        std::function<QStringList()> make;
+        std::function<bool(QStringList &lines)> make;
         std::function<void(QStringList &lines)> remove;
         std::function<QString()> notice;
     };
@@ -52,9 +54,10 @@ private:
     QHBoxLayout *createButtons(Prompter &prompter, const MediaTypes &types);
     void save();
     // Runs association work on the status lines shown, off the window's thread, with the window's
-    // controls hidden behind the "please wait" line; shows the lines it gives, then calls finished.
-    void whileUpdating(std::function<QStringList(QStringList lines)> work,
-                       const std::function<void()> &finished);
+    // controls hidden behind the "please wait" line; shows the lines it leaves, then calls finished
+    // with whether it succeeded.
+    void whileUpdating(std::function<bool(QStringList &lines)> work,
+                       const std::function<void(bool done)> &finished);
 
     Settings &m_settings;
     AssociationCommands m_association;

@@ -4,13 +4,12 @@
 #include "integration/AssociationStore.h"
 #include "integration/BrowseDesktopEntry.h"
 #include "integration/DefaultApplicationPins.h"
+#include "integration/MimeInfoCache.h"
 #include "platform/NativePath.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QProcess>
-#include <QStandardPaths>
 #include <climits>
 #include <unistd.h>
 
@@ -66,7 +65,7 @@ int Association::associate(const QString &extension, const QString &fileType, co
     return failures;
 }
 
-QStringList Association::make()
+QStringList Association::make(bool *offered)
 {
     QStringList lines;
     QStringList mimeTypes;
@@ -84,16 +83,17 @@ QStringList Association::make()
             mimeTypes.append(fileType);
     }
     // The desktop entry is what file managers read. It follows the store: it is written only once
-    // the store holds the folder's verb and the defaults it could take over are pinned, and an
-    // entry that cannot be written makes the folder line an error as well.
+    // the store holds the folder's verb, the defaults it could take over are pinned and the
+    // folder's cache lists it, and an entry that cannot be written makes the folder line an error
+    // as well.
     mimeTypes.append(QStringLiteral("inode/directory"));
     const bool folderDone =
         associateWith(FolderClass) == 0 && BrowseDesktopEntry::text(m_services.executable, mimeTypes) &&
-        pins().pin(mimeTypes) &&
+        pins().pin(mimeTypes) && cache().add(mimeTypes) &&
         BrowseDesktopEntry::write(m_services.applicationsFolder, m_services.executable, mimeTypes);
-    if (folderDone && m_services.updateDatabase)
-        m_services.updateDatabase(m_services.applicationsFolder);
     lines.append(folderDone ? FolderClass : QStringLiteral("Folder - ERORR!!"));
+    if (offered)
+        *offered = folderDone;
     return lines;
 }
 
@@ -135,15 +135,15 @@ void Association::remove(QStringList &lines)
     }
     // The desktop entry goes only with the folder's verb: a store that cannot be written keeps both.
     int folderResult = removeVerb(FolderClass);
-    // The pins go only after the entry: while it is there, they keep the defaults.
+    // The pins and the cache's lines go only after the entry: while it is there, they keep the
+    // defaults. Each is taken back even when the other cannot be, and keeps its record until it is.
     if (folderResult == 0) {
         if (!BrowseDesktopEntry::remove(m_services.applicationsFolder)) {
             folderResult = 1;
         } else {
-            if (!pins().unpin())
+            const bool unpinned = pins().unpin();
+            if (!cache().remove() || !unpinned)
                 folderResult = 1;
-            if (m_services.updateDatabase)
-                m_services.updateDatabase(m_services.applicationsFolder);
         }
     }
     settle(QStringLiteral("folder"), folderResult);
@@ -153,6 +153,11 @@ DefaultApplicationPins Association::pins() const
 {
     return DefaultApplicationPins({m_services.store, m_services.defaultApplicationLists,
                                    m_services.defaultApplication, BrowseDesktopEntry::FileName});
+}
+
+MimeInfoCache Association::cache() const
+{
+    return MimeInfoCache({m_services.store, m_services.applicationsFolder, BrowseDesktopEntry::FileName});
 }
 
 QString Association::statusLine(const QString &label, const QString &fileType) const
@@ -198,11 +203,4 @@ QByteArray Association::runningExecutable()
         return QFile::encodeName(QCoreApplication::applicationFilePath());
     path.truncate(length);
     return path;
-}
-
-void Association::runUpdateDesktopDatabase(const QString &folder)
-{
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-desktop-database"));
-    if (!tool.isEmpty())
-        QProcess::execute(tool, {folder});
 }

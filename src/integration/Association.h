@@ -9,6 +9,7 @@
 
 class AssociationStore;
 class DefaultApplicationPins;
+class MimeInfoCache;
 
 // The "Browse with Kestrove..." verb: written under the class of every media type the system
 // knows and under "Folder" in the association store, mirrored as a desktop entry that file
@@ -28,8 +29,6 @@ public:
         QString applicationsFolder;
         // The class (MIME type) of an extension such as ".mp3"; empty when the type is unknown.
         std::function<QString(const QString &extension)> classOf;
-        // Lets the desktop's cache of desktop entries catch up with the folder.
-        std::function<void(const QString &folder)> updateDatabase;
         // The user's lists of default applications, the one the pins go to first (see
         // DefaultApplicationPins).
         QStringList defaultApplicationLists;
@@ -51,8 +50,9 @@ public:
                   const QString &contentType, const QString &action, const QString &application,
                   const QString &topic);
 
-    // Makes the association; the status lines of the types it went to.
-    QStringList make();
+    // Makes the association; the status lines of the types it went to. offered, when given, tells
+    // whether file managers can offer the verb now: its desktop entry was written.
+    QStringList make(bool *offered = nullptr);
     // Removes the association, taking the lines of the types it left off the list and marking
     // those it could not remove.
     void remove(QStringList &lines);
@@ -63,14 +63,13 @@ public:
     static QString mimeClassOf(const QString &extension);
     // The real path of the running executable, as the file system names it.
     static QByteArray runningExecutable();
-    // Runs update-desktop-database on the folder when the program is installed.
-    static void runUpdateDesktopDatabase(const QString &folder);
 
 private:
     QString verbKey(const QString &fileType) const;
     QString statusLine(const QString &label, const QString &fileType) const;
     int removeVerb(const QString &fileType);
     DefaultApplicationPins pins() const;
+    MimeInfoCache cache() const;
 
     Services m_services;
     QStringList m_extensions;

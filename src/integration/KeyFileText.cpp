@@ -78,17 +78,57 @@ qsizetype KeyFileText::sectionEnd(qsizetype header) const
     return end;
 }
 
-bool KeyFileText::contains(const QString &group, const QString &key) const
+qsizetype KeyFileText::lastEntry(const QString &group, const QString &key) const
 {
     const QByteArray name = key.toUtf8();
+    qsizetype found = -1;
     for (const qsizetype header : headers(group.toUtf8())) {
         for (qsizetype i = header + 1, end = sectionEnd(header); i < end; ++i) {
             const auto entry = entryOf(m_lines.at(i).text);
             if (entry && entry->first == name)
-                return true;
+                found = i;
         }
     }
-    return false;
+    return found;
+}
+
+bool KeyFileText::contains(const QString &group, const QString &key) const
+{
+    return lastEntry(group, key) >= 0;
+}
+
+QStringList KeyFileText::keys(const QString &group) const
+{
+    QStringList keys;
+    for (const qsizetype header : headers(group.toUtf8())) {
+        for (qsizetype i = header + 1, end = sectionEnd(header); i < end; ++i) {
+            const auto entry = entryOf(m_lines.at(i).text);
+            if (entry && !keys.contains(QString::fromUtf8(entry->first)))
+                keys.append(QString::fromUtf8(entry->first));
+        }
+    }
+    return keys;
+}
+
+std::optional<QString> KeyFileText::value(const QString &group, const QString &key) const
+{
+    const qsizetype line = lastEntry(group, key);
+    if (line < 0)
+        return std::nullopt;
+    return QString::fromUtf8(entryOf(m_lines.at(line).text)->second);
+}
+
+bool KeyFileText::setValue(const QString &group, const QString &key, const QString &value)
+{
+    const qsizetype line = lastEntry(group, key);
+    if (line < 0)
+        return false;
+    QByteArray &text = m_lines[line].text;
+    qsizetype start = text.indexOf('=') + 1;
+    while (start < text.size() && (text.at(start) == ' ' || text.at(start) == '\t'))
+        ++start;
+    text = text.left(start) + value.toUtf8();
+    return true;
 }
 
 QStringList KeyFileText::add(const QString &group, const QString &key, const QString &value)

@@ -22,6 +22,13 @@ public:
 
     // Whether the group sets the key, to anything.
     bool contains(const QString &group, const QString &key) const;
+    // The keys the group sets, each once, in the order of their first lines.
+    QStringList keys(const QString &group) const;
+    // The value the group gives the key: that of its last line, as the desktop reads it.
+    std::optional<QString> value(const QString &group, const QString &key) const;
+    // Gives the key's last line of the group this value, the key and the blanks before the value
+    // kept as they are; false when the group does not set the key.
+    bool setValue(const QString &group, const QString &key, const QString &value);
     // Adds "key=value" after the last key of the group's last section; a missing group is added
     // at the end of the text. The lines added, its header first when it was added too.
     QStringList add(const QString &group, const QString &key, const QString &value);
@@ -47,6 +54,8 @@ private:
     QList<qsizetype> headers(const QByteArray &group) const;
     // The index just past the section that starts at the header.
     qsizetype sectionEnd(qsizetype header) const;
+    // The index of the group's last line that sets the key; -1 when there is none.
+    qsizetype lastEntry(const QString &group, const QString &key) const;
     void insert(qsizetype index, const QByteArray &text);
     void removeAt(qsizetype index);
 

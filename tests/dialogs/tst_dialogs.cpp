@@ -59,8 +59,9 @@ private Q_SLOTS:
         QStringList notices{QStringLiteral("The damaged file is kept aside.")};
         const PreferencesDialog::AssociationCommands commands{
             [] { return QStringList{".mp3 - OK!"}; },
-            [] {
-                return QStringList{".mp3", ".avi", "Folder"};
+            [](QStringList &lines) {
+                lines = QStringList{".mp3", ".avi", "Folder"};
+                return true;
             },
             [&removedFrom](QStringList &lines) {
                 removedFrom = lines;
@@ -93,6 +94,34 @@ private Q_SLOTS:
         QVERIFY(!without.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->isEnabled());
     }
 
+    void anAssociationThatWasNotMadeIsToldAsFailed()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
+        Settings settings(store);
+        ScriptedPrompter prompter;
+        MediaTypes types;
+        const PreferencesDialog::AssociationCommands commands{
+            [] { return QStringList(); },
+            [](QStringList &lines) {
+                lines = QStringList{".mp3", "Folder - ERORR!!"};
+                return false;
+            },
+            [](QStringList &) {},
+            {}};
+        PreferencesDialog window(settings, prompter, types, false, commands);
+        window.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->click();
+        QTRY_COMPARE(prompter.questions().size(), 1);
+        QCOMPARE(
+            prompter.questions().last().text,
+            QStringLiteral("The association was not made: the desktop entry that lets file managers offer "
+                           "Browse with Kestrove could not be written."));
+        QCOMPARE(prompter.questions().last().icon, Prompter::Icon::Critical);
+        auto *list = window.findChild<QListWidget *>(QStringLiteral("associationList"));
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(1)->text(), QStringLiteral("Folder - ERORR!!"));
+    }
+
     void theWindowClosesOnlyOnceTheAssociationIsWritten()
     {
         QTemporaryDir dir;
@@ -103,9 +132,10 @@ private Q_SLOTS:
         QSemaphore writing;
         const auto unblock = qScopeGuard([&writing] { writing.release(); });
         const PreferencesDialog::AssociationCommands commands{[] { return QStringList{".mp3 - OK!"}; },
-                                                              [&writing] {
+                                                              [&writing](QStringList &lines) {
                                                                   writing.acquire();
-                                                                  return QStringList{"Folder"};
+                                                                  lines = QStringList{"Folder"};
+                                                                  return true;
                                                               },
                                                               [](QStringList &) {},
                                                               {}};
@@ -189,19 +219,19 @@ private Q_SLOTS:
         QCOMPARE(prompter.questions().first().icon, Prompter::Icon::Information);
     }
 
-    void systemInformationIsOfferedOnlyWhenFound_data()
+    void systemInformationIsAlwaysOffered_data()
     {
         QTest::addColumn<QString>("program");
-        QTest::addColumn<bool>("offered");
+        QTest::addColumn<bool>("found");
         QTest::newRow("none on the path") << QString() << false;
         QTest::newRow("the first looked for") << "hardinfo2" << true;
         QTest::newRow("the last looked for") << "lshw-gtk" << true;
         QTest::newRow("another program") << "sysinfo" << false;
     }
-    void systemInformationIsOfferedOnlyWhenFound()
+    void systemInformationIsAlwaysOffered()
     {
         QFETCH(QString, program);
-        QFETCH(bool, offered);
+        QFETCH(bool, found);
         QTemporaryDir bin;
         if (!program.isEmpty()) {
             QFile fake(bin.filePath(program));
@@ -214,9 +244,18 @@ private Q_SLOTS:
         qputenv("PATH", QFile::encodeName(bin.path()));
         ScriptedPrompter prompter;
         AboutDialog about(QStringLiteral("Kestrove V.3.0.25"), prompter);
+        auto *button = about.findChild<QPushButton *>(QStringLiteral("systemInformationButton"));
+        QVERIFY(!button->isHidden());
+        button->click();
         qputenv("PATH", path);
-        const auto *button = about.findChild<QPushButton *>(QStringLiteral("systemInformationButton"));
-        QCOMPARE(!button->isHidden(), offered);
+        // Without a program to start, the button says so.
+        const QStringList said =
+            found ? QStringList()
+                  : QStringList{QStringLiteral("System Information Is Unavailable At This Time")};
+        QStringList texts;
+        for (const auto &question : prompter.questions())
+            texts.append(question.text);
+        QCOMPARE(texts, said);
     }
 
     void systemInformationWithoutAProgramSaysSo()

@@ -54,8 +54,8 @@ int main(int argc, char **argv)
     const QStringList types = arguments.mid(2);
     Association association({store, Association::runningExecutable(),
                              QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation),
-                             [](const QString &type) { return type; }, &Association::runUpdateDesktopDatabase,
-                             DefaultApplicationPins::userLists(), &DefaultApplicationPins::desktopDefault},
+                             [](const QString &type) { return type; }, DefaultApplicationPins::userLists(),
+                             &DefaultApplicationPins::desktopDefault},
                             types);
     QStringList lines = types + QStringList{QStringLiteral("Folder")};
     if (step == QLatin1String("make"))

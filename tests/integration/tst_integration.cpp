@@ -50,7 +50,6 @@ struct Fixture
                             executable,
                             dir.filePath(QStringLiteral("applications")),
                             &classOf,
-                            [this](const QString &) { ++databaseUpdates; },
                             {listPath(), dir.filePath(QStringLiteral("test-mimeapps.list"))},
                             [this](const QString &type) { return defaults.value(type, QString()); }},
                            {".wav", ".mp3", ".mpg", ".mpeg"});
@@ -58,6 +57,7 @@ struct Fixture
     QString entryPath() const { return dir.filePath(QStringLiteral("applications/kestrove-browse.desktop")); }
     QString storePath() const { return dir.filePath(QStringLiteral("store/associations.json")); }
     QString listPath() const { return dir.filePath(QStringLiteral("mimeapps.list")); }
+    QString cachePath() const { return dir.filePath(QStringLiteral("applications/mimeinfo.cache")); }
 
     static QString prepared(const TemporaryFolder &dir, const std::function<void(const QString &)> &prepare)
     {
@@ -70,15 +70,13 @@ struct Fixture
 
     TemporaryFolder dir;
     AssociationStore store;
-    int databaseUpdates = 0;
     QHash<QString, std::optional<QString>> defaults;
     Association association;
 };
 
 // A desktop of the test's own for the probe's processes: its data, config and system folders, a
-// "viewer.desktop" that lists the types, and an "other.desktop" that lists none of them. The
-// probe updates the cache of the applications folder as the program does, with
-// update-desktop-database.
+// "viewer.desktop" that lists the types, an "other.desktop" that lists none of them, and the
+// person's own "mine.desktop", which lists other types than the association.
 struct Desktop
 {
     Desktop()
@@ -96,6 +94,9 @@ struct Desktop
         writeBytes(dir.filePath(QStringLiteral("system/applications/mimeinfo.cache")),
                    "[MIME Cache]\naudio/mpeg=viewer.desktop;\nimage/jpeg=viewer.desktop;\n"
                    "inode/directory=viewer.desktop;\ntext/plain=other.desktop;\n");
+        writeBytes(
+            dir.filePath(QStringLiteral("data/applications/mine.desktop")),
+            QByteArray(entry).replace("%1", "Mine").replace("%2", "text/plain;application/x-kestrove-mine;"));
     }
 
     QString listPath() const { return dir.filePath(QStringLiteral("config/mimeapps.list")); }
@@ -119,9 +120,9 @@ struct Desktop
     }
 
     // Each type's default as GIO tells it, and the programs GIO offers for it.
-    QStringList defaults() const
+    QStringList defaults(const QStringList &types = Types) const
     {
-        return probe(QStringList{QStringLiteral("defaults")} + Types)
+        return probe(QStringList{QStringLiteral("defaults")} + types)
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     // "type=program" of each line of defaults().
@@ -274,7 +275,7 @@ private Q_SLOTS:
         }
         const QByteArray entry = readBytes(f.entryPath());
         const QByteArray stored = readOnly ? readBytes(f.storePath()) : QByteArray();
-        const int databaseUpdates = f.databaseUpdates;
+        const QByteArray cache = readBytes(f.cachePath());
         const QByteArray storeFolder = QFile::encodeName(f.dir.filePath(QStringLiteral("store")));
         bool mounted = false;
         const auto unmount = qScopeGuard([&] {
@@ -301,7 +302,7 @@ private Q_SLOTS:
         other.remove(lines);
         QCOMPARE(lines, QStringList({".mp3 - ERROR, Unable to remove", "Folder - ERROR, Unable to remove"}));
         QCOMPARE(readBytes(f.entryPath()), entry);
-        QCOMPARE(f.databaseUpdates, databaseUpdates);
+        QCOMPARE(readBytes(f.cachePath()), cache);
         QVERIFY(!f.store.takeNotice().isEmpty());
 
         struct stat info = {};
@@ -321,7 +322,9 @@ private Q_SLOTS:
     {
         Fixture f;
         QCOMPARE(f.association.verbCommand(), QStringLiteral("\"/opt/media tools/kestrove\" \"%1\""));
-        QCOMPARE(f.association.make(), QStringList({".mp3", ".mpg", ".mpeg", "Folder"}));
+        bool offered = false;
+        QCOMPARE(f.association.make(&offered), QStringList({".mp3", ".mpg", ".mpeg", "Folder"}));
+        QVERIFY(offered);
         const QString key = QStringLiteral("audio/mpeg\\Shell\\") + Verb;
         QCOMPARE(f.store.value(key + QStringLiteral("\\Command"), QString()), f.association.verbCommand());
         QCOMPARE(f.store.value(key + QStringLiteral("\\ddeexec"), QString()), QStringLiteral("\"%1\""));
@@ -336,7 +339,9 @@ private Q_SLOTS:
         QVERIFY(entry.contains("Exec=\"/opt/media tools/kestrove\" %f\n"));
         QVERIFY(entry.contains("MimeType=audio/mpeg;video/mpeg;inode/directory;\n"));
         QVERIFY(entry.contains("NoDisplay=true\n"));
-        QCOMPARE(f.databaseUpdates, 1);
+        QCOMPARE(readBytes(f.cachePath()), QByteArray("[MIME Cache]\naudio/mpeg=kestrove-browse.desktop;\n"
+                                                      "video/mpeg=kestrove-browse.desktop;\n"
+                                                      "inode/directory=kestrove-browse.desktop;\n"));
         QCOMPARE(f.association.status(),
                  QStringList({".mp3 - OK!", ".mpg - OK!", ".mpeg - OK!", "Folder - OK!"}));
     }
@@ -391,8 +396,9 @@ private Q_SLOTS:
     {
         Fixture f;
         writeBytes(f.dir.filePath(QStringLiteral("applications")), "a file where the folder belongs");
-        QCOMPARE(f.association.make(), QStringList({".mp3", ".mpg", ".mpeg", "Folder - ERORR!!"}));
-        QCOMPARE(f.databaseUpdates, 0);
+        bool offered = true;
+        QCOMPARE(f.association.make(&offered), QStringList({".mp3", ".mpg", ".mpeg", "Folder - ERORR!!"}));
+        QVERIFY(!offered);
     }
 
     void execArgumentsFollowTheDesktopEntryRules_data()
@@ -563,8 +569,18 @@ private Q_SLOTS:
     {
         Fixture f;
         f.defaults.insert(QStringLiteral("inode/directory"), QStringLiteral("files.desktop"));
+        // A list too large to be read, then one that cannot be written: the entry is not made, and
+        // the association says so.
+        writeBytes(f.listPath(), "[Default Applications]\n");
+        QVERIFY(QFile::resize(f.listPath(), 16 * 1024 * 1024 + 1));
+        bool offered = true;
+        QCOMPARE(f.association.make(&offered).last(), QStringLiteral("Folder - ERORR!!"));
+        QVERIFY(!offered);
+        QVERIFY(!QFile::exists(f.entryPath()));
+        QVERIFY(QFile::remove(f.listPath()));
         QVERIFY(QDir().mkdir(f.listPath()));
-        QCOMPARE(f.association.make().last(), QStringLiteral("Folder - ERORR!!"));
+        QCOMPARE(f.association.make(&offered).last(), QStringLiteral("Folder - ERORR!!"));
+        QVERIFY(!offered);
         QVERIFY(!QFile::exists(f.entryPath()));
 
         // Pinned, then the list cannot be written: the entry goes, the record of the pin stays.
@@ -584,6 +600,69 @@ private Q_SLOTS:
         f.association.remove(lines);
         QVERIFY(lines.isEmpty());
         QVERIFY(!QFile::exists(f.listPath()));
+    }
+
+    void theFoldersCacheIsLeftAsItWasFound_data()
+    {
+        // The folder's cache before; null when there is none.
+        QTest::addColumn<QByteArray>("cache");
+        QTest::addColumn<QByteArray>("listed");
+        // What another program adds to the cache while the association is made.
+        QTest::addColumn<QByteArray>("added");
+        // The cache after removing the association; null when there is none.
+        QTest::addColumn<QByteArray>("left");
+        QTest::newRow("no cache") << QByteArray()
+                                  << QByteArray("[MIME Cache]\naudio/mpeg=kestrove-browse.desktop;\n"
+                                                "video/mpeg=kestrove-browse.desktop;\n"
+                                                "inode/directory=kestrove-browse.desktop;\n")
+                                  << QByteArray() << QByteArray();
+        const QByteArray mine("[MIME Cache]\r\naudio/mpeg=player.desktop\r\ntext/plain=editor.desktop;");
+        QTest::newRow("a cache of the person's")
+            << mine
+            << QByteArray("[MIME Cache]\r\naudio/mpeg=player.desktop;kestrove-browse.desktop\r\n"
+                          "text/plain=editor.desktop;\r\nvideo/mpeg=kestrove-browse.desktop;\r\n"
+                          "inode/directory=kestrove-browse.desktop;")
+            << QByteArray() << mine;
+        QTest::newRow("a cache made for the entry that another program wrote to")
+            << QByteArray()
+            << QByteArray(
+                   "[MIME Cache]\naudio/mpeg=kestrove-browse.desktop;\nvideo/mpeg=kestrove-browse.desktop;\n"
+                   "inode/directory=kestrove-browse.desktop;\n")
+            << QByteArray("text/plain=editor.desktop;kestrove-browse.desktop;\n")
+            << QByteArray("[MIME Cache]\ntext/plain=editor.desktop;\n");
+    }
+    void theFoldersCacheIsLeftAsItWasFound()
+    {
+        QFETCH(QByteArray, cache);
+        QFETCH(QByteArray, listed);
+        QFETCH(QByteArray, added);
+        QFETCH(QByteArray, left);
+        Fixture f;
+        QVERIFY(QDir().mkpath(f.dir.filePath(QStringLiteral("applications"))));
+        if (!cache.isNull())
+            writeBytes(f.cachePath(), cache);
+        // Made twice: the second time the entry is listed already.
+        QStringList lines;
+        for (int time = 0; time < 2; ++time) {
+            lines = f.association.make();
+            QCOMPARE(lines.last(), QStringLiteral("Folder"));
+            QCOMPARE(readBytes(f.cachePath()), listed);
+        }
+        if (!added.isEmpty())
+            writeBytes(f.cachePath(), listed + added);
+        f.association.remove(lines);
+        QVERIFY(lines.isEmpty());
+        QCOMPARE(QFile::exists(f.cachePath()), !left.isNull());
+        QCOMPARE(readBytes(f.cachePath()), left);
+    }
+
+    void aCacheThatCannotBeReadKeepsTheEntryOut()
+    {
+        Fixture f;
+        QVERIFY(QDir().mkpath(f.cachePath()));
+        QCOMPARE(f.association.make().last(), QStringLiteral("Folder - ERORR!!"));
+        QVERIFY(!QFile::exists(f.entryPath()));
+        QVERIFY(QFileInfo(f.cachePath()).isDir());
     }
 
     void gioKeepsItsDefaultsThroughMakeAndRemove_data()
@@ -664,6 +743,36 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(desktop.listPath()), !left.isNull());
         QCOMPARE(readBytes(desktop.listPath()), left);
         QCOMPARE(Desktop::chosen(desktop.defaults()), expected);
+    }
+
+    void gioKeepsTheDefaultsOfOtherTypes_data()
+    {
+        // The cache of the person's applications folder; null when there is none.
+        QTest::addColumn<QByteArray>("cache");
+        QTest::newRow("no cache") << QByteArray();
+        QTest::newRow("a cache of the person's") << QByteArray("[MIME Cache]\ntext/plain=mine.desktop;\n");
+    }
+    void gioKeepsTheDefaultsOfOtherTypes()
+    {
+        QFETCH(QByteArray, cache);
+        Desktop desktop;
+        const QString cachePath = desktop.dir.filePath(QStringLiteral("data/applications/mimeinfo.cache"));
+        if (!cache.isNull())
+            writeBytes(cachePath, cache);
+        const QStringList others{"text/plain", "application/x-kestrove-mine"};
+        const QStringList before = desktop.defaults(others);
+        QCOMPARE(before.size(), others.size());
+        QVERIFY2(before.last().startsWith(QLatin1String("application/x-kestrove-mine= ")),
+                 qPrintable(before.last()));
+
+        // Neither while the association is made nor after it is removed does the person's entry
+        // become a default, or offered, for types it was not before.
+        QCOMPARE(desktop.associate("make"), QStringLiteral("image/jpeg\naudio/mpeg\nFolder\n"));
+        QCOMPARE(desktop.defaults(others), before);
+        QCOMPARE(desktop.associate("remove"), QString());
+        QCOMPARE(desktop.defaults(others), before);
+        QCOMPARE(QFile::exists(cachePath), !cache.isNull());
+        QCOMPARE(readBytes(cachePath), cache);
     }
 
     void classesComeFromTheMimeDatabase()
