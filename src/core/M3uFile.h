@@ -7,7 +7,8 @@
 // ends, nothing else. Read: also what other players write: "#" lines (headers, titles) are not
 // entries, entries relative to the playlist's folder are made full, file URLs become paths, a
 // UTF-8 byte order mark is dropped, and lines too long to be a path are left out. Kestrove's own
-// files read back exactly as written.
+// files read back exactly as written. A file that is not text (one with NUL bytes, or UTF-16 or
+// UTF-32 text) is refused.
 namespace M3uFile {
 
 TextLineFile::Contents read(const QString &path);

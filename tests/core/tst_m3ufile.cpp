@@ -35,9 +35,10 @@ private Q_SLOTS:
             << "/" + QByteArray(4095, 'x') << QStringList{"/" + QString(4095, QLatin1Char('x'))};
         QTest::newRow("a line too long to be a path") << "/a\n/" + QByteArray(10000000, 'x') + "\n/b\n"
                                                       << QStringList{"/a", "/b"};
-        QTest::newRow("NUL bytes and invalid UTF-8 kept")
-            << QByteArray("/m/a\0b\xff.mp3\n", 12)
-            << QStringList{QStringLiteral("/m/a") + QChar(0) + QStringLiteral("b") + QChar(0xdcff) +
+        QTest::newRow("invalid UTF-8 and control characters kept")
+            << QByteArray("/m/a\x01"
+                          "b\xff.mp3\n")
+            << QStringList{QStringLiteral("/m/a") + QChar(1) + QStringLiteral("b") + QChar(0xdcff) +
                            QStringLiteral(".mp3")};
     }
     void everyLineIsAnEntry()
@@ -55,6 +56,40 @@ private Q_SLOTS:
             expected.append(entry.startsWith(QLatin1Char('@')) ? dir.path() + QLatin1Char('/') + entry.mid(1)
                                                                : entry);
         QCOMPARE(M3uFile::read(path).lines, expected);
+    }
+
+    void aFileThatIsNotTextIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem");
+        const QString binary = QStringLiteral("it is not a text file: it holds NUL bytes");
+        QByteArray picture("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        for (int i = 0; i < 4000; ++i)
+            picture += char(i * 7) + QByteArray(i % 5, '\n');
+        QTest::newRow("a picture") << picture << binary;
+        QTest::newRow("one NUL byte at the end") << QByteArray("/m/a.mp3\r\n\0", 11) << binary;
+        QTest::newRow("UTF-16 without a mark") << QByteArray("/\0m\0\r\0\n\0", 8) << binary;
+        QTest::newRow("UTF-16") << QByteArray("\xff\xfe/\0m\0", 6)
+                                << "it is UTF-16 text, and playlists are read as UTF-8";
+        QTest::newRow("UTF-16, big-endian, no NUL")
+            << QByteArray("\xfe\xff\x4e\x2d\x65\x87") << "it is UTF-16 text, and playlists are read as UTF-8";
+        QTest::newRow("UTF-32") << QByteArray("\xff\xfe\0\0/\0\0\0", 8)
+                                << "it is UTF-32 text, and playlists are read as UTF-8";
+    }
+    void aFileThatIsNotTextIsRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.m3u"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+        file.close();
+        const TextLineFile::Contents contents = M3uFile::read(path);
+        QCOMPARE(contents.status, TextLineFile::Contents::Status::Refused);
+        QCOMPARE(contents.problem, problem);
+        QVERIFY(contents.lines.isEmpty());
     }
 
     void savedListLoadsBackUnchanged()

@@ -268,6 +268,25 @@ private Q_SLOTS:
         QCOMPARE(fixture.panel.paths(), QStringList{"/m/kept.mp3"});
     }
 
+    void aFileThatIsNotAPlaylistLeavesThePlaylistAsItIs()
+    {
+        Fixture fixture;
+        fixture.panel.addFile("/m/kept.mp3");
+        QByteArray song("ID3\x04\0\0\0\0\0\0", 10);
+        for (int i = 0; i < 20000; ++i)
+            song += char(i % 251) + QByteArray(i % 3, '\r');
+        writeBytes(m_dir.filePath("song.mp3"), song);
+        fixture.prompter.queueFile(m_dir.filePath("song.mp3"));
+        fixture.commands.load();
+        QTRY_COMPARE(fixture.prompter.questions().size(), 2);
+        QCOMPARE(fixture.prompter.questions().last().text,
+                 QStringLiteral("The playlist %1 cannot be read: it is not a text file: it holds NUL bytes.")
+                     .arg(m_dir.filePath("song.mp3")));
+        QCOMPARE(fixture.prompter.questions().last().icon, Prompter::Icon::Critical);
+        QCOMPARE(fixture.panel.paths(), QStringList{"/m/kept.mp3"});
+        QCOMPARE(fixture.marked, 0);
+    }
+
     void theWindowWritesBackHoweverItCloses()
     {
         Fixture fixture;
