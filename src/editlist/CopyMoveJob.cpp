@@ -8,6 +8,7 @@
 #include "editlist/FileCopyEngine.h"
 #include "editlist/JobList.h"
 #include "platform/FileDescriptor.h"
+#include "platform/LogCategories.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 
@@ -83,6 +84,7 @@ CopyMoveJob::Scan CopyMoveJob::scan(const QString &destination) const
     // A missing file is counted and passed over by both jobs: one file gone from a removable
     // drive must not stop the others from being copied.
     Scan found;
+    found.present.resize(size_t(m_entries.count()));
     for (int i = 0; i < m_entries.count(); ++i) {
         if (!m_entries.isSelected(i))
             continue;
@@ -92,6 +94,7 @@ CopyMoveJob::Scan CopyMoveJob::scan(const QString &destination) const
             ++found.missing;
             continue;
         }
+        found.present[size_t(i)] = true;
         ++found.selected;
         found.totalBytes += double(size);
         if (m_kind == Kind::Move && Paths::folderOf(path) == destination)
@@ -189,19 +192,20 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
         if (!m_entries.isSelected(i))
             continue;
         const QString path = m_entries.path(i);
-        // Gone since the scan, or already where a move would put it: passed over.
+        // Missing from the start, or already where a move would put it: passed over.
         const qint64 size = Paths::fileSize(path);
+        if (size < 0 && found.present[size_t(i)])
+            vanished(i);
         if (size < 0 || (m_kind == Kind::Move && Paths::folderOf(path) == destination))
             continue;
         ++started;
         const QString target = destination + Paths::fileNameOf(path);
+        m_current = {started, found.selected, path, target};
         // Files copied faster than anyone reads their names are shown a few times a second; one
         // that takes a while, the first and the last always.
         if (started == 1 || started == found.selected || size >= ShowEveryFileFrom ||
             sinceShown.elapsed() >= ProgressIntervalMs) {
-            Q_EMIT counterChanged(counterText() + QString::number(started) + tr(" of ") +
-                                  QString::number(found.selected) + tr(" file(s).", nullptr, found.selected));
-            Q_EMIT fileChanged(tr("From : ") + path, tr("To : ") + target);
+            showCurrentFile();
             sinceShown.restart();
         }
         doneBytes += double(size);
@@ -224,17 +228,55 @@ void CopyMoveJob::runEntries(const QString &destination, const Scan &found, qint
                 Q_EMIT overallProgressChanged(percent);
         }
     }
+    summarize();
+}
+
+void CopyMoveJob::showCurrentFile()
+{
+    if (m_current.started == std::exchange(m_shownStarted, m_current.started))
+        return;
+    Q_EMIT counterChanged(counterText() + QString::number(m_current.started) + tr(" of ") +
+                          QString::number(m_current.selected) + tr(" file(s).", nullptr, m_current.selected));
+    Q_EMIT fileChanged(tr("From : ") + m_current.path, tr("To : ") + m_current.target);
+}
+
+void CopyMoveJob::summarize()
+{
     // Failures passed over without a question each are counted once at the end.
-    if (m_failed > 0)
-        m_services.prompter.message(QString::number(m_failed) +
-                                        (m_kind == Kind::Copy
-                                             ? tr(" file(s) could not be copied.", nullptr, m_failed)
-                                             : tr(" file(s) could not be moved.", nullptr, m_failed)),
-                                    ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    if (m_failed == 0)
+        return;
+    QString text = QString::number(m_failed) + (m_kind == Kind::Copy
+                                                    ? tr(" file(s) could not be copied.", nullptr, m_failed)
+                                                    : tr(" file(s) could not be moved.", nullptr, m_failed));
+    if (m_vanished > 0)
+        text +=
+            QLatin1String("\r\n") +
+            tr("%n of them had gone from where the list says before their turn came.", nullptr, m_vanished);
+    m_services.prompter.message(text, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+}
+
+void CopyMoveJob::vanished(int index)
+{
+    qCWarning(logFiles).noquote() << "gone before its turn in the job:" << m_entries.path(index);
+    m_entries.setState(index, State::SkippedWithError);
+    ++m_failed;
+    ++m_vanished;
+}
+
+void CopyMoveJob::sameFile(int index, const QString &target)
+{
+    m_entries.setState(index, State::Skipped);
+    m_services.prompter.message(
+        tr("\"%1\" and \"%2\" are the same file. It is skipped.")
+            .arg(NativePath::forDisplay(m_entries.path(index)), NativePath::forDisplay(target)),
+        ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 }
 
 CopyMoveJob::Next CopyMoveJob::dispatch(int index, const QString &target, qint64 bufferSize, int result)
 {
+    // Every result but success may ask about the file: the window shows it first.
+    if (result != FileCopyEngine::Done)
+        showCurrentFile();
     Prompter &prompter = m_services.prompter;
     switch (result) {
     case FileCopyEngine::Done:
@@ -256,6 +298,10 @@ CopyMoveJob::Next CopyMoveJob::dispatch(int index, const QString &target, qint64
         }
         return Next::Continue;
     case FileCopyEngine::SourceMissing:
+        vanished(index);
+        return Next::Continue;
+    case FileCopyEngine::SameFile:
+        sameFile(index, target);
         return Next::Continue;
     case FileCopyEngine::TargetExists:
         return askAboutExisting(index, target, bufferSize);
@@ -275,9 +321,10 @@ CopyMoveJob::Next CopyMoveJob::dispatch(int index, const QString &target, qint64
 CopyMoveJob::Next CopyMoveJob::askAboutExisting(int index, const QString &target, qint64 bufferSize)
 {
     Prompter &prompter = m_services.prompter;
+    // The question names the file that would be replaced: the one at the destination.
     const Prompter::Answer overwrite =
-        prompter.message(tr("File \"") + m_entries.path(index) + tr("\" allready exist!") +
-                             QLatin1String("\r\n") + tr("Do you want to overwrite it ?"),
+        prompter.message(tr("File \"") + target + tr("\" allready exist!") + QLatin1String("\r\n") +
+                             tr("Do you want to overwrite it ?"),
                          ProgramTitle, Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation);
     if (overwrite == Prompter::Answer::No) {
         m_entries.setState(index, State::Skipped);

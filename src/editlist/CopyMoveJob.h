@@ -6,6 +6,7 @@
 #include <QObject>
 #include <atomic>
 #include <functional>
+#include <vector>
 
 class JobList;
 class Prompter;
@@ -52,6 +53,10 @@ public:
 
     // What the job took away from the player, if anything.
     const TakenFile &takenFile() const { return m_taken; }
+    // Shows the file under way if it has not been shown yet: files passed quickly are shown only
+    // a few times a second, but a question about one is asked beside it. Called on the job's
+    // thread, before a question is asked there.
+    void showCurrentFile();
 
     // Window caption suffix, folder chooser title and counter text for each kind.
     static QString captionSuffix(Kind kind);
@@ -75,12 +80,23 @@ private:
         Continue,
         Stop
     };
+    // The file under way, shown or not.
+    struct Current
+    {
+        int started = 0;
+        int selected = 0;
+        QString path;
+        QString target;
+    };
     struct Scan
     {
         int selected = 0;
         int missing = 0;
         int inDestination = 0;
         double totalBytes = 0;
+        // Per entry, whether its file was there at the scan: one missing then has been warned
+        // about, one gone since then has failed.
+        std::vector<bool> present;
     };
 
     // False, having said why and marked the selected entries failed, when nothing can be written
@@ -94,6 +110,11 @@ private:
     Next dispatch(int index, const QString &target, qint64 bufferSize, int result);
     Next askAboutExisting(int index, const QString &target, qint64 bufferSize);
     Next askAboutFailure(int index);
+    // A file that was there when the job began and has gone since (its folder renamed or removed
+    // meanwhile) failed, and is counted for the closing summary.
+    void vanished(int index);
+    void sameFile(int index, const QString &target);
+    void summarize();
     void skipFrom(int index);
     QString folderTitle() const;
     QString counterText() const;
@@ -102,7 +123,11 @@ private:
     JobList &m_entries;
     Services m_services;
     TakenFile m_taken;
+    Current m_current;
+    // The started count of the file the window shows.
+    int m_shownStarted = 0;
     int m_failed = 0;
+    int m_vanished = 0;
     bool m_overwriteAll = false;
     bool m_ignoreErrors = false;
     std::atomic<bool> m_cancelRequested = false;

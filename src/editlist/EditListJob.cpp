@@ -59,6 +59,8 @@ std::unique_ptr<EditListJob> EditListJob::copyOrMove(CopyMoveJob::Kind kind, qin
     // Takes effect before the job's next file, on the job's own thread.
     connect(job->m_copyJob.get(), &CopyMoveJob::failureMessagesWanted, engine,
             &FileCopyEngine::setFailureMessagesShown, Qt::DirectConnection);
+    connect(engine, &FileCopyEngine::aboutToAsk, job->m_copyJob.get(), &CopyMoveJob::showCurrentFile,
+            Qt::DirectConnection);
     job->m_dialog = std::make_unique<CopyJobDialog>(*job->m_copyJob, *engine, kind, window);
     CopyMoveJob *copy = job->m_copyJob.get();
     job->start([copy, bufferSize] {

@@ -163,6 +163,7 @@ int FileCopyEngine::fail(int errorNumber, const QString &description)
     qCWarning(logFiles) << description << "code" << errorNumber;
     if (!m_failureMessagesShown)
         return Failed;
+    Q_EMIT aboutToAsk();
     m_prompter.message(description + tr(" code : ") + QString::number(errorNumber),
                        QCoreApplication::applicationName(), Prompter::Buttons::Ok, Prompter::Icon::Critical);
     return Failed;
@@ -193,12 +194,12 @@ int FileCopyEngine::prepare(const QString &source, const QString &destination, b
         return fail(errno, FileDescriptor::errorText(errno));
     out.sameFileSystem = folderInfo.st_dev == sourceInfo.st_dev;
 
-    // The destination may be the source itself under another path (a bind mount, a hard link):
-    // then there is nothing to copy, and above all nothing may be deleted afterwards.
+    // The destination may be the source itself under another path: then there is nothing to
+    // copy, nothing to ask about, and above all nothing may be truncated or deleted.
     struct stat existing = {};
     if (::stat(out.destination.constData(), &existing) == 0 && existing.st_dev == sourceInfo.st_dev &&
         existing.st_ino == sourceInfo.st_ino)
-        return overwrite ? Done : TargetExists;
+        return SameFile;
 
     const qint64 freeBytes = m_freeSpace(NativePath::fromBytes(out.destinationFolder));
     if (freeBytes < 0)
@@ -236,16 +237,14 @@ int FileCopyEngine::moveFile(const QString &source, const QString &destination, 
 
     if (m_cancelled)
         return Cancelled;
-    if (renameInto(job.source, job.destination, overwrite, m_plainRenameOnly) != 0) {
-        // Two mount points of one file system (a bind mount) do not rename into each other.
-        if (errno == EXDEV)
-            return copyThroughTemporary(job, bufferSize, overwrite, true);
-        Q_EMIT progressChanged(0, QString());
-        return errno == EEXIST ? TargetExists : Failed;
-    }
-    Q_EMIT progressChanged(100, QString());
-    Q_EMIT progressChanged(0, QString());
-    return Done;
+    // A rename is over at once and shows no progress of its own, as a file copied in one chunk
+    // shows none: a batch of them leaves the file's bar still instead of flashing it full.
+    if (renameInto(job.source, job.destination, overwrite, m_plainRenameOnly) == 0)
+        return Done;
+    // Two mount points of one file system (a bind mount) do not rename into each other.
+    if (errno == EXDEV)
+        return copyThroughTemporary(job, bufferSize, overwrite, true);
+    return errno == EEXIST ? TargetExists : Failed;
 }
 
 int FileCopyEngine::copyThroughTemporary(const Preparation &job, qint64 bufferSize, bool overwrite,

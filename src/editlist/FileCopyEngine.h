@@ -25,7 +25,10 @@ public:
         SourceMissing = 2,
         TargetExists = 3,
         NotEnoughSpace = 4,
-        Failed = 5
+        Failed = 5,
+        // The destination is the source itself under another path (a linked folder, a bind mount,
+        // a hard link): nothing is done, whether overwriting is allowed or not.
+        SameFile = 6
     };
 
     static constexpr int MaxTemporaryNames = 10000;
@@ -62,6 +65,9 @@ Q_SIGNALS:
     void progressChanged(int percent, const QString &text);
     // Time left, elapsed time and average rate, after each chunk while data remains.
     void figuresChanged(const QString &timeLeft, const QString &elapsed, const QString &rate);
+    // A message about a failure is about to be shown. Emitted on the caller's thread, where a direct
+    // connection can show the file it is about first.
+    void aboutToAsk();
 
 private:
     struct Preparation;

@@ -152,6 +152,10 @@ private Q_SLOTS:
         QCOMPARE(readFile(target), QByteArray("old"));
         QCOMPARE(copier.engine.copyFile(source, target, 8192, true), int(FileCopyEngine::Done));
         QCOMPARE(readFile(target), pattern(1000));
+        // A file is never copied or moved onto itself, allowed to overwrite or not.
+        QCOMPARE(copier.engine.copyFile(source, source, 8192, true), int(FileCopyEngine::SameFile));
+        QCOMPARE(copier.engine.moveFile(source, source, 8192, false), int(FileCopyEngine::SameFile));
+        QCOMPARE(readFile(source), pattern(1000));
         QVERIFY(copier.prompter.questions().isEmpty());
     }
 
@@ -303,7 +307,12 @@ private Q_SLOTS:
             QCOMPARE(copier.engine.moveFile(source, target, 8192, false), int(FileCopyEngine::Done));
             QVERIFY(!QFile::exists(source));
             QCOMPARE(readFile(target), pattern(70000));
-            QCOMPARE(copier.percents.last(), 0);
+            // A rename shows no progress: moving many files must not flash the bar full and empty
+            // for each. A copy across file systems ends with the bar back at zero.
+            if (folder == dir.path())
+                QCOMPARE(copier.percents, QList<int>());
+            else
+                QCOMPARE(copier.percents.last(), 0);
         }
     }
 
@@ -449,16 +458,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("move");
         QTest::addColumn<bool>("overwrite");
-        QTest::addColumn<int>("result");
-        QTest::newRow("move, overwrite") << true << true << int(FileCopyEngine::Done);
-        QTest::newRow("copy, overwrite") << false << true << int(FileCopyEngine::Done);
-        QTest::newRow("move, keep") << true << false << int(FileCopyEngine::TargetExists);
+        QTest::newRow("move, overwrite") << true << true;
+        QTest::newRow("copy, overwrite") << false << true;
+        QTest::newRow("move, keep") << true << false;
     }
     void theSourceReachedThroughAnotherMountIsNeverDeleted()
     {
         QFETCH(bool, move);
         QFETCH(bool, overwrite);
-        QFETCH(int, result);
         TemporaryFolder dir;
         QDir().mkpath(dir.filePath(QStringLiteral("a")));
         QDir().mkpath(dir.filePath(QStringLiteral("mounted")));
@@ -473,7 +480,7 @@ private Q_SLOTS:
         const int done = move ? copier.engine.moveFile(source, target, 8192, overwrite)
                               : copier.engine.copyFile(source, target, 8192, overwrite);
         ::umount2(mounted.constData(), MNT_DETACH);
-        QCOMPARE(done, result);
+        QCOMPARE(done, int(FileCopyEngine::SameFile));
         QCOMPARE(readFile(source), pattern(30000));
         QVERIFY(temporaryFiles(dir.filePath(QStringLiteral("a"))).isEmpty());
     }

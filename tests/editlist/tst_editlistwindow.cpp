@@ -11,7 +11,9 @@
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -143,6 +145,67 @@ private Q_SLOTS:
         QTRY_COMPARE(f.listed(), QStringList({"/m/1.mp3", "/m/2.mp3", "/m/3.mp3"}));
         QCOMPARE(f.prompter.questions().last().text, QStringLiteral("DONE !"));
         QVERIFY(f.window->list()->isVisible());
+    }
+
+    void copyOrMoveWithNothingSelectedSaysWhatToDo_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("copy") << "copy"
+                              << "Select the files to copy first.";
+        QTest::newRow("move") << "move"
+                              << "Select the files to move first.";
+    }
+    void copyOrMoveWithNothingSelectedSaysWhatToDo()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, said);
+        Fixture f;
+        writeBytes(f.dir.filePath(QStringLiteral("a.mp3")), "a");
+        f.store.append(f.dir.filePath(QStringLiteral("a.mp3")));
+        f.open();
+        f.window->list()->clearSelection();
+        f.window->findChild<QPushButton *>(button)->click();
+        QCOMPARE(f.prompter.questions().size(), 1);
+        QCOMPARE(f.prompter.questions().first().text, said);
+        QVERIFY(f.window->findChild<QPushButton *>(button)->isEnabled());
+    }
+
+    // Files passed quickly are shown only now and then; one a question is about is shown with it.
+    void aQuestionIsAskedBesideTheFileItIsAbout()
+    {
+        Fixture f;
+        TemporaryFolder destination;
+        for (const char *name : {"a.mp3", "b.mp3", "c.mp3"}) {
+            writeBytes(f.dir.filePath(QLatin1String(name)), "new");
+            f.store.append(f.dir.filePath(QLatin1String(name)));
+        }
+        writeBytes(destination.filePath(QStringLiteral("b.mp3")), "old");
+        f.open();
+        f.window->list()->selectAll();
+        f.prompter.queueFile(destination.path());
+        f.prompter.queueAnswer(Prompter::Answer::Ok);
+        f.prompter.queueAnswer(Prompter::Answer::No);
+        QStringList shown;
+        f.prompter.setWhileAsked([&] {
+            const auto *dialog = f.window->findChild<QDialog *>(QStringLiteral("copyJobDialog"));
+            QStringList lines{dialog->findChild<QGroupBox *>()->title()};
+            for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+                if (label->text().startsWith(QStringLiteral("From : ")) ||
+                    label->text().startsWith(QStringLiteral("To : ")))
+                    lines.append(label->text());
+            }
+            shown.append(lines.join(QLatin1Char('|')));
+        });
+        QPushButton *copy = f.window->findChild<QPushButton *>(QStringLiteral("copy"));
+        copy->click();
+        QTRY_VERIFY(copy->isEnabled());
+        QCOMPARE(f.prompter.questions().size(), 3);
+        QVERIFY(f.prompter.questions().at(2).text.contains(QStringLiteral("allready exist!")));
+        QCOMPARE(shown.at(2), QStringLiteral("Copying file: 2 of 3 file(s).|From : %1|To : %2")
+                                  .arg(f.dir.filePath(QStringLiteral("b.mp3")),
+                                       destination.filePath(QStringLiteral("b.mp3"))));
+        QCOMPARE(readBytes(destination.filePath(QStringLiteral("b.mp3"))), QByteArray("old"));
     }
 
     void closingDuringAJobStopsItAndClosesWhenItHasEnded()
