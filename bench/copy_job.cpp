@@ -60,11 +60,12 @@ protected:
 class TimedPrompter : public ScriptedPrompter
 {
 public:
-    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon,
+                   const QStringList &buttonLabels = {}) override
     {
         if (sinceCancel.isValid() && cancelDelay < 0 && text.startsWith(QLatin1String("Cancel")))
             cancelDelay = sinceCancel.elapsed();
-        return ScriptedPrompter::message(text, title, buttons, icon);
+        return ScriptedPrompter::message(text, title, buttons, icon, buttonLabels);
     }
 
     QElapsedTimer sinceCancel;

@@ -13,10 +13,12 @@ const QString Separator = QStringLiteral("_");
 
 Translations::Translations(const QLocale &locale)
 {
-    if (locale.language() == QLocale::C)
-        return;
-    m_programLoaded = m_program.load(locale, CatalogName, Separator, catalogFolder()) ||
-                      m_program.load(CatalogName + Separator + QStringLiteral("en"), catalogFolder());
+    // The C and POSIX locales are what a container or a session without LANG gets: the English
+    // catalog serves them like any language without a catalog of its own.
+    if (!showsSourceTexts()) {
+        m_programLoaded = m_program.load(locale, CatalogName, Separator, catalogFolder()) ||
+                          m_program.load(CatalogName + Separator + QStringLiteral("en"), catalogFolder());
+    }
     if (m_programLoaded)
         QCoreApplication::installTranslator(&m_program);
     m_qtLoaded = m_qt.load(locale, QStringLiteral("qtbase"), Separator,
@@ -31,6 +33,11 @@ Translations::~Translations()
         QCoreApplication::removeTranslator(&m_qt);
     if (m_programLoaded)
         QCoreApplication::removeTranslator(&m_program);
+}
+
+bool Translations::showsSourceTexts()
+{
+    return qEnvironmentVariable("KESTROVE_SOURCE_TEXTS") == QLatin1String("1");
 }
 
 QString Translations::catalogFolder()

@@ -5,8 +5,8 @@
 #include <QTranslator>
 
 // The program's catalog and Qt's own for one locale, installed in the application while this
-// object lives. The C locale keeps the source texts; a language without a catalog of its own
-// gets the English one, so nobody but the C locale sees the source texts' spelling.
+// object lives. A language without a catalog of its own, and the C locale, get the English one, so
+// that nobody sees the source texts' spelling unless KESTROVE_SOURCE_TEXTS=1 asks for them.
 class Translations
 {
 public:
@@ -17,6 +17,10 @@ public:
 
     // Whether a catalog of the program's own was installed.
     bool programCatalogLoaded() const { return m_programLoaded; }
+
+    // KESTROVE_SOURCE_TEXTS=1: no catalog of the program's own, so that its texts can be checked
+    // as they stand in the sources.
+    static bool showsSourceTexts();
 
     // Where the program's catalogs are built into the executable.
     static QString catalogFolder();

@@ -40,7 +40,11 @@ public:
 
     virtual ~Prompter() = default;
 
-    virtual Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) = 0;
+    // buttonLabels name the buttons, in their order, by what they do where the standard names
+    // would not tell their harm apart ("Move to Trash", "Delete Permanently"); a button without a
+    // label keeps its standard name. The answer is still the standard button's.
+    virtual Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon,
+                           const QStringList &buttonLabels = {}) = 0;
 
     // Returns nothing when the user cancels.
     virtual std::optional<QString> input(const QString &prompt, const QString &title,

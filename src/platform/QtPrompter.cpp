@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -29,23 +30,24 @@ QMessageBox::Icon toQtIcon(Prompter::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons toQtButtons(Prompter::Buttons buttons)
+// In the order the labels of a question name them.
+QList<QMessageBox::StandardButton> toQtButtons(Prompter::Buttons buttons)
 {
     switch (buttons) {
     case Prompter::Buttons::Ok:
-        return QMessageBox::Ok;
+        return {QMessageBox::Ok};
     case Prompter::Buttons::OkCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
+        return {QMessageBox::Ok, QMessageBox::Cancel};
     case Prompter::Buttons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
+        return {QMessageBox::Yes, QMessageBox::No};
     case Prompter::Buttons::YesNoCancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
     case Prompter::Buttons::RetryCancel:
-        return QMessageBox::Retry | QMessageBox::Cancel;
+        return {QMessageBox::Retry, QMessageBox::Cancel};
     case Prompter::Buttons::AbortRetryIgnore:
-        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+        return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
     }
-    return QMessageBox::Ok;
+    return {QMessageBox::Ok};
 }
 
 // The close box of a message box answers with its escape button, as the Windows boxes did.
@@ -108,14 +110,21 @@ void QtPrompter::stopAsking()
     }
 }
 
-Prompter::Answer QtPrompter::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
+Prompter::Answer QtPrompter::message(const QString &text, const QString &title, Buttons buttons, Icon icon,
+                                     const QStringList &buttonLabels)
 {
     if (m_stopped) {
         qCWarning(logMessages).noquote() << title << "-" << text;
         return fromQtButton(QMessageBox::NoButton, buttons);
     }
     qCDebug(logMessages).noquote() << "asking:" << title << "-" << text;
-    QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), owner());
+    QMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, owner());
+    const QList<QMessageBox::StandardButton> standard = toQtButtons(buttons);
+    for (qsizetype i = 0; i < standard.size(); ++i) {
+        QPushButton *button = box.addButton(standard.at(i));
+        if (i < buttonLabels.size())
+            button->setText(buttonLabels.at(i));
+    }
     return fromQtButton(box.exec(), buttons);
 }
 
@@ -144,12 +153,20 @@ std::optional<QString> QtPrompter::chooseFile(FileDialog kind, const QString &ti
     if (m_stopped)
         return std::nullopt;
     const QString filter = filters.join(QLatin1String(";;"));
+    if (kind == FileDialog::Folder) {
+        const QString folder = QFileInfo(m_lastFolderChosen).isDir() ? m_lastFolderChosen : QDir::homePath();
+        // Offers "Create New Folder", so that a destination can be made where it is chosen.
+        const QString chosen = QFileDialog::getExistingDirectory(owner(), title, folder);
+        if (chosen.isEmpty())
+            return std::nullopt;
+        m_lastFolderChosen = chosen;
+        return chosen;
+    }
     const QString folder = startFolder();
-    const QString chosen =
-        kind == FileDialog::Folder ? QFileDialog::getExistingDirectory(owner(), title, folder)
-        : kind == FileDialog::Open ? QFileDialog::getOpenFileName(owner(), title, folder, filter)
-                                   : QFileDialog::getSaveFileName(owner(), title, folder, filter, nullptr,
-                                                                  QFileDialog::DontConfirmOverwrite);
+    const QString chosen = kind == FileDialog::Open
+                               ? QFileDialog::getOpenFileName(owner(), title, folder, filter)
+                               : QFileDialog::getSaveFileName(owner(), title, folder, filter, nullptr,
+                                                              QFileDialog::DontConfirmOverwrite);
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;

@@ -6,10 +6,10 @@
 WindowThreadPrompter::WindowThreadPrompter(Prompter &windowPrompter) : m_windowPrompter(windowPrompter) {}
 
 Prompter::Answer WindowThreadPrompter::message(const QString &text, const QString &title, Buttons buttons,
-                                               Icon icon)
+                                               Icon icon, const QStringList &buttonLabels)
 {
     return WindowThread::call(
-        &m_windowThread, [&] { return m_windowPrompter.message(text, title, buttons, icon); },
+        &m_windowThread, [&] { return m_windowPrompter.message(text, title, buttons, icon, buttonLabels); },
         Answer::Cancel);
 }
 

@@ -13,7 +13,8 @@ class WindowThreadPrompter : public Prompter
 public:
     explicit WindowThreadPrompter(Prompter &windowPrompter);
 
-    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon,
+                   const QStringList &buttonLabels = {}) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
     std::optional<QString> chooseFile(FileDialog kind, const QString &title,

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -159,28 +160,41 @@ private Q_SLOTS:
     void theLocaleChoosesTheCatalog_data()
     {
         QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("sourceTexts");
         QTest::addColumn<QString>("deleteQuestion");
         QTest::addColumn<bool>("qtTranslated");
-        QTest::newRow("German") << "de_DE"
-                                << "Datei in den Papierkorb verschieben" << true;
-        QTest::newRow("Austrian German") << "de_AT"
-                                         << "Datei in den Papierkorb verschieben" << true;
-        QTest::newRow("American English") << "en_US"
-                                          << "Move File to Trash" << false;
-        QTest::newRow("a language without a catalog") << "fi_FI"
-                                                      << "Move File to Trash" << true;
-        QTest::newRow("C") << "C"
-                           << "Send file to Recycle Bin ?" << false;
+        QTest::newRow("German") << "de_DE" << false << "Datei in den Papierkorb verschieben" << true;
+        QTest::newRow("Austrian German") << "de_AT" << false << "Datei in den Papierkorb verschieben" << true;
+        QTest::newRow("American English") << "en_US" << false << "Move File to Trash" << false;
+        QTest::newRow("a language without a catalog") << "fi_FI" << false << "Move File to Trash" << true;
+        // What a container or a session without LANG runs in.
+        QTest::newRow("C") << "C" << false << "Move File to Trash" << false;
+        QTest::newRow("C.UTF-8") << "C.UTF-8" << false << "Move File to Trash" << false;
+        QTest::newRow("POSIX") << "POSIX" << false << "Move File to Trash" << false;
+        QTest::newRow("source texts asked for") << "de_DE" << true << "Send file to Recycle Bin ?" << true;
+        QTest::newRow("source texts in C") << "C" << true << "Send file to Recycle Bin ?" << false;
     }
     void theLocaleChoosesTheCatalog()
     {
         QFETCH(QString, locale);
+        QFETCH(bool, sourceTexts);
         QFETCH(QString, deleteQuestion);
         QFETCH(bool, qtTranslated);
         const QString source = QStringLiteral("Send file to Recycle Bin ?");
+        const QByteArray asked = qgetenv("KESTROVE_SOURCE_TEXTS");
+        const auto restore = qScopeGuard([&] {
+            if (asked.isNull())
+                qunsetenv("KESTROVE_SOURCE_TEXTS");
+            else
+                qputenv("KESTROVE_SOURCE_TEXTS", asked);
+        });
+        if (sourceTexts)
+            qputenv("KESTROVE_SOURCE_TEXTS", "1");
+        else
+            qunsetenv("KESTROVE_SOURCE_TEXTS");
         {
             const Translations translations{QLocale(locale)};
-            QCOMPARE(translations.programCatalogLoaded(), locale != QLatin1String("C"));
+            QCOMPARE(translations.programCatalogLoaded(), !sourceTexts);
             QCOMPARE(QCoreApplication::translate("FileDeleter", "Send file to Recycle Bin ?"),
                      deleteQuestion);
             // Qt's own catalog, for the standard buttons.

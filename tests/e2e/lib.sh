@@ -89,6 +89,8 @@ export XDG_RUNTIME_DIR=$E2E_WORK/runtime
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 export LC_ALL=C.UTF-8
+# The journeys find windows by the program's source texts ("EditList", "Copy to : ").
+export KESTROVE_SOURCE_TEXTS=1
 # In a sanitizer build the player's video view leaves LeakSanitizer an indirect leak in Mesa's
 # software OpenGL driver, which is unloaded before the report and so cannot be suppressed by name:
 # leaks are left to the unit tests, every other check stays on.

@@ -142,8 +142,9 @@ private Q_SLOTS:
         const auto exists = int(FileCopyEngine::TargetExists);
         const auto noSpace = int(FileCopyEngine::NotEnoughSpace);
         const auto failed = int(FileCopyEngine::Failed);
+        const auto same = int(FileCopyEngine::SameFile);
         const QString overwrite =
-            QStringLiteral("File \"%2/file%3.mp3\" allready exist!\r\nDo you want to overwrite it ?");
+            QStringLiteral("File \"%1/file%3.mp3\" allready exist!\r\nDo you want to overwrite it ?");
 
         QTest::newRow("all done") << 3 << QList<int>{0, 1, 2} << QList<int>{done, done, done}
                                   << QList<Answer>{} << "PPP"
@@ -158,9 +159,15 @@ private Q_SLOTS:
         QTest::newRow("cancelled inside a file, the whole job ends")
             << 3 << QList<int>{0, 1, 2} << QList<int>{done, cancelled} << QList<Answer>{Answer::Yes} << "PSS"
             << QStringList{"file0.mp3", "file1.mp3"} << "Cancel entire process ?";
-        QTest::newRow("source gone: the entry is left as it is")
-            << 2 << QList<int>{0, 1} << QList<int>{missing} << QList<Answer>{} << "-P"
-            << QStringList{"file0.mp3", "file1.mp3"} << "Copy (2) files to \"%1/\" ?";
+        QTest::newRow("source gone during the job: failed, and counted with the reason")
+            << 2 << QList<int>{0, 1} << QList<int>{missing} << QList<Answer>{Answer::Ok} << "EP"
+            << QStringList{"file0.mp3", "file1.mp3"}
+            << "1 file(s) could not be copied.\r\n1 of them had gone from where the list says before "
+               "their turn came.";
+        QTest::newRow("same file: said and skipped")
+            << 2 << QList<int>{0, 1} << QList<int>{same} << QList<Answer>{Answer::Ok} << "SP"
+            << QStringList{"file0.mp3", "file1.mp3"}
+            << "\"%2/file0.mp3\" and \"%1/file0.mp3\" are the same file. It is skipped.";
         QTest::newRow("existing target kept")
             << 2 << QList<int>{0, 1} << QList<int>{exists} << QList<Answer>{Answer::No} << "SP"
             << QStringList{"file0.mp3", "file1.mp3"}
@@ -576,21 +583,44 @@ private Q_SLOTS:
         QCOMPARE(entriesIn(destination.path()), states == "P" ? 1 : 0);
     }
 
-    void copyingAFileOntoItselfLosesNothing()
+    // Each row: whether the job moves, and whether it reaches the file's own folder through a link.
+    void aFileOntoItselfIsSkippedWithoutAQuestion_data()
     {
+        QTest::addColumn<bool>("move");
+        QTest::addColumn<bool>("throughLink");
+        QTest::newRow("copy into its own folder") << false << false;
+        QTest::newRow("copy through a linked folder") << false << true;
+        QTest::newRow("move through a linked folder") << true << true;
+    }
+    void aFileOntoItselfIsSkippedWithoutAQuestion()
+    {
+        QFETCH(bool, move);
+        QFETCH(bool, throughLink);
         TemporaryFolder dir;
         const QStringList paths = makeFiles(dir, 1);
+        const QString link = dir.filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(dir.path(), link));
+        const QString destination = throughLink ? link : dir.path();
         MemoryList list(paths, {0});
         ScriptedPrompter prompter;
-        prompter.queueFile(dir.path());
+        prompter.queueFile(destination);
         prompter.queueAnswer(Answer::Ok);
-        prompter.queueAnswer(Answer::Yes);
-        prompter.queueAnswer(Answer::No);
+        prompter.queueAnswer(Answer::Ok);
         OnWorkerThread worker(list, prompter);
         FileCopyEngine engine(worker.prompter);
-        CopyMoveJob job(CopyMoveJob::Kind::Copy, worker.list,
-                        {worker.prompter, operationOf(engine, &FileCopyEngine::copyFile), {}, {}, {}, {}});
+        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, worker.list,
+                        {worker.prompter,
+                         operationOf(engine, move ? &FileCopyEngine::moveFile : &FileCopyEngine::copyFile),
+                         {},
+                         {},
+                         {},
+                         {}});
         worker.run([&] { job.run(8192); });
+        QCOMPARE(questionTexts(prompter).mid(2),
+                 QStringList{QStringLiteral("\"%1\" and \"%2/file0.mp3\" are the same file. It is skipped.")
+                                 .arg(paths.first(), destination)});
+        QCOMPARE(list.states(), QStringLiteral("S"));
+        QCOMPARE(list.path(0), paths.first());
         QCOMPARE(readBytes(paths.first()), QByteArray("0"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     }
@@ -626,7 +656,11 @@ private Q_SLOTS:
                          {},
                          {}});
         worker.run([&] { job.run(8192); });
-        QCOMPARE(list.states(), QStringLiteral("P-PP"));
+        // The file gone since the job began failed, and the job says why at its end.
+        QCOMPARE(list.states(), QStringLiteral("PEPP"));
+        QCOMPARE(questionTexts(prompter).last(),
+                 QStringLiteral("1 file(s) could not be copied.\r\n1 of them had gone from where the list "
+                                "says before their turn came."));
         QCOMPARE(readBytes(destination.filePath(QStringLiteral("file2.mp3"))), QByteArray("short"));
         QCOMPARE(readBytes(destination.filePath(QStringLiteral("link.mp3"))), QByteArray("0"));
         QVERIFY(QFileInfo(link).isSymLink());
@@ -712,6 +746,9 @@ private Q_SLOTS:
         QCOMPARE(trash.recycled().size(), trashed);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), left);
         QCOMPARE(prompter.questions().first().text, QStringLiteral("Send files to Recycle Bin ?"));
+        // No deletes for good: its button says so.
+        QCOMPARE(prompter.questions().first().buttonLabels,
+                 QStringList({"Move to Trash", "Delete Permanently", "Cancel"}));
         if (missing >= 0)
             QCOMPARE(prompter.questions().at(1).text,
                      QStringLiteral("Unable to delete file \"%1\". Ignore rest ?").arg(paths.at(missing)));

@@ -30,16 +30,16 @@ void ScriptedPrompter::ask(const Question &question)
 }
 
 Prompter::Answer ScriptedPrompter::message(const QString &text, const QString &title, Buttons buttons,
-                                           Icon icon)
+                                           Icon icon, const QStringList &buttonLabels)
 {
-    ask({text, title, buttons, icon, false, false});
+    ask({text, title, buttons, icon, false, false, buttonLabels});
     return m_answers.isEmpty() ? firstButton(buttons) : m_answers.dequeue();
 }
 
 std::optional<QString> ScriptedPrompter::input(const QString &prompt, const QString &title,
                                                const QString &defaultText)
 {
-    ask({prompt, title, Buttons::OkCancel, Icon::None, true, false});
+    ask({prompt, title, Buttons::OkCancel, Icon::None, true, false, {}});
     return m_inputs.isEmpty() ? std::optional<QString>(defaultText) : m_inputs.dequeue();
 }
 

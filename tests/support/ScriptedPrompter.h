@@ -21,6 +21,7 @@ public:
         bool isInput = false;
         // A file dialog: its title, and its filters as the text.
         bool isFileDialog = false;
+        QStringList buttonLabels;
     };
 
     void queueAnswer(Answer answer) { m_answers.enqueue(answer); }
@@ -35,7 +36,8 @@ public:
     const QList<Question> &questions() const { return m_questions; }
     void clear() { m_questions.clear(); }
 
-    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon,
+                   const QStringList &buttonLabels = {}) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
     std::optional<QString> chooseFile(FileDialog kind, const QString &title,
