@@ -3,9 +3,11 @@
 
 #include "browse/EntryListModel.h"
 #include "browse/ListThumbnails.h"
+#include "browse/PathElision.h"
 #include "browse/ReadableColour.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QToolTip>
 
@@ -81,7 +83,32 @@ void EntryDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     // Only rows drawn ask for thumbnails: sizes are asked of rows far out of sight.
     if (m_thumbnails)
         m_thumbnails->drawing(index.row());
-    RowTextDelegate::paint(painter, option, index);
+    if (!m_paths) {
+        RowTextDelegate::paint(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem row = option;
+    initStyleOption(&row, index);
+    row.text = shownText(row);
+    paintRow(painter, row);
+}
+
+QString EntryDelegate::shownText(const QStyleOptionViewItem &row) const
+{
+    const int room = textRoom(row);
+    if (m_paths)
+        return PathElision::elided(row.text, row.fontMetrics, room);
+    return row.fontMetrics.horizontalAdvance(row.text) <= room
+               ? row.text
+               : row.fontMetrics.elidedText(row.text, row.textElideMode, room);
+}
+
+int EntryDelegate::textRoom(const QStyleOptionViewItem &row)
+{
+    const QStyle *style = row.widget ? row.widget->style() : QApplication::style();
+    // The style keeps a margin on each side of the text.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &row, row.widget) + 1;
+    return style->subElementRect(QStyle::SE_ItemViewItemText, &row, row.widget).width() - 2 * margin;
 }
 
 QSize EntryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -102,11 +129,8 @@ bool EntryDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const 
         return QStyledItemDelegate::helpEvent(event, view, option, index);
     QStyleOptionViewItem shown = option;
     initStyleOption(&shown, index);
-    const QStyle *style = view->style();
-    const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &shown, view);
-    // The style keeps a margin on each side of the text.
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &shown, view) + 1;
-    if (shown.fontMetrics.horizontalAdvance(shown.text) <= room.width() - 2 * margin) {
+    shown.widget = view;
+    if (shownText(shown) == shown.text) {
         QToolTip::hideText();
         return true;
     }

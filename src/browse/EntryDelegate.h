@@ -12,7 +12,8 @@ class ListThumbnails;
 // Draws the entries of a file list: entries on the EditList in blue, the entry a file menu is open
 // on on a green background, entries a job has handled in the colour of what happened to them, each
 // shaded as far as it must be to read on the theme's colours. A text shown shortened is shown
-// whole in a tooltip. With thumbnails, a row's thumbnail takes the place of its icon.
+// whole in a tooltip; a path is shortened in its folder before its file's name. With thumbnails, a
+// row's thumbnail takes the place of its icon.
 class EntryDelegate : public RowTextDelegate
 {
     Q_OBJECT
@@ -43,6 +44,8 @@ public:
     // A row width for every entry, whatever the length of its text; 0 for rows as wide as their
     // texts.
     void setRowWidth(int width) { m_rowWidth = width; }
+    // Texts that are paths keep their file's name whole (see PathElision).
+    void setTextsArePaths(bool on) { m_paths = on; }
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
@@ -51,12 +54,17 @@ public:
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+    // The text a row, made ready by initStyleOption, shows in the room it has: whole when it fits.
+    QString shownText(const QStyleOptionViewItem &row) const;
 
 private:
     QColor readableOn(const QColor &background, const QColor &text) const;
+    // The width the row's text is given, inside the margins the style keeps.
+    static int textRoom(const QStyleOptionViewItem &row);
 
     PlayingLook m_playingLook = PlayingLook::Yellow;
     int m_rowWidth = 0;
+    bool m_paths = false;
     QPointer<ListThumbnails> m_thumbnails;
     mutable QHash<quint64, QRgb> m_readable;
 };

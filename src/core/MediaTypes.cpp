@@ -4,15 +4,22 @@
 namespace {
 
 const std::array<QLatin1String, MediaTypes::AllCount> Extensions = {
-    QLatin1String(".wav"),  QLatin1String(".voc"), QLatin1String(".mp3"),  QLatin1String(".avi"),
-    QLatin1String(".mid"),  QLatin1String(".mpg"), QLatin1String(".mpeg"), QLatin1String(".mov"),
-    QLatin1String(".mod"),  QLatin1String(".xm"),  QLatin1String(".s3m"),  QLatin1String(".it"),
-    QLatin1String(".wma"),  QLatin1String(".asf"), QLatin1String(".dat"),  QLatin1String(".jpg"),
-    QLatin1String(".gif"),  QLatin1String(".bmp"), QLatin1String(".wmf"),  QLatin1String(".cur"),
-    QLatin1String(".ico"),  QLatin1String(".png"), QLatin1String(".jpeg"), QLatin1String(".webp"),
-    QLatin1String(".flac"), QLatin1String(".ogg"), QLatin1String(".opus"), QLatin1String(".m4a"),
-    QLatin1String(".mp4"),  QLatin1String(".mkv"), QLatin1String(".webm"),
+    QLatin1String(".wav"),  QLatin1String(".voc"),  QLatin1String(".mp3"),  QLatin1String(".avi"),
+    QLatin1String(".mid"),  QLatin1String(".mpg"),  QLatin1String(".mpeg"), QLatin1String(".mov"),
+    QLatin1String(".mod"),  QLatin1String(".xm"),   QLatin1String(".s3m"),  QLatin1String(".it"),
+    QLatin1String(".wma"),  QLatin1String(".asf"),  QLatin1String(".dat"),  QLatin1String(".jpg"),
+    QLatin1String(".gif"),  QLatin1String(".bmp"),  QLatin1String(".wmf"),  QLatin1String(".cur"),
+    QLatin1String(".ico"),  QLatin1String(".png"),  QLatin1String(".jpeg"), QLatin1String(".webp"),
+    QLatin1String(".flac"), QLatin1String(".ogg"),  QLatin1String(".opus"), QLatin1String(".m4a"),
+    QLatin1String(".mp4"),  QLatin1String(".mkv"),  QLatin1String(".webm"), QLatin1String(".svg"),
+    QLatin1String(".tif"),  QLatin1String(".tiff"),
 };
+
+// PNG, JPEG, WebP; SVG, TIFF.
+bool isModernPictureRow(int row)
+{
+    return (row >= 21 && row <= 23) || (row >= 31 && row < MediaTypes::AllCount);
+}
 
 bool validRow(int row)
 {
@@ -65,8 +72,9 @@ bool MediaTypes::isPicture(const QString &fileName) const
             return true;
     }
     if (m_modern) {
-        for (int row = Count; row <= LastModernPictureRow; ++row) {
-            if (fileName.endsWith(Extensions[std::size_t(row)], Qt::CaseInsensitive))
+        for (int row = Count; row < AllCount; ++row) {
+            if (isModernPictureRow(row) &&
+                fileName.endsWith(Extensions[std::size_t(row)], Qt::CaseInsensitive))
                 return true;
         }
     }

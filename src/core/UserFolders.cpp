@@ -3,6 +3,7 @@
 
 #include "core/Paths.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 namespace UserFolders {
@@ -27,8 +28,10 @@ QList<Folder> existing()
           QStandardPaths::MoviesLocation}) {
         // A user folder not set up falls back to the home folder.
         const QString path = folderAt(location);
+        // Named as the desktop shows it, by its own name, which xdg-user-dirs gives in the
+        // person's language; Qt's names for the places ("Movies", "Download") are not the desktop's.
         if (!path.isEmpty() && path != home && Paths::folderExists(path))
-            folders.append({QStandardPaths::displayName(location), path});
+            folders.append({QDir(path).dirName(), path});
     }
     return folders;
 }

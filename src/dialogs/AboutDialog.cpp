@@ -60,9 +60,8 @@ AboutDialog::AboutDialog(const QString &versionTitle, Prompter &prompter, QWidge
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto *sysInfo = new QPushButton(tr("&System Info..."), this);
     sysInfo->setObjectName(QStringLiteral("systemInformationButton"));
+    // Offered even where nothing is found to start: the button then says so.
     connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::startSystemInformation);
-    // Offered only where there is something to start.
-    sysInfo->setVisible(!findSystemInformation().isEmpty());
 
     auto *top = new EtchedLine(this);
     top->setObjectName(QStringLiteral("upperLine"));

@@ -5,8 +5,8 @@
 
 class Prompter;
 
-// The About box: the program's title and version, its licence notice, scrolling credits and, where
-// the system has one, a button that starts the system's information program.
+// The About box: the program's title and version, its licence notice, scrolling credits and a
+// button that starts the system's information program, or says that there is none.
 class AboutDialog : public QDialog
 {
     Q_OBJECT

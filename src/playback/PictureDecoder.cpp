@@ -105,6 +105,20 @@ QImage readFilled(QImageReader &reader, QIODevice &device)
     return shown;
 }
 
+// Smooth scaling gives a palette picture back in its own format: one bit a pixel comes back
+// dithered to black and white, eight bits with a palette of its own choosing. Scaled in true
+// colour, it keeps its colours.
+QImage smoothlyScaled(const QImage &image, const QSize &size)
+{
+    const bool palette = image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB ||
+                         image.format() == QImage::Format_Indexed8;
+    const QImage source =
+        palette ? image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                : QImage::Format_RGB32)
+                : image;
+    return source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 Result decode(const QString &path, const QSize &panel)
@@ -131,7 +145,11 @@ Result decode(const QString &path, const QSize &panel)
     const QSize fitted = panel.isValid() && result.naturalSize.isValid()
                              ? PictureFit::fit(result.naturalSize, panel).size()
                              : result.naturalSize;
-    if (fitted.isValid() && fitted != result.naturalSize && !fitted.isEmpty() &&
+    // Qt's PNG reader, scaling while it decodes, writes a picture of one bit a pixel as black and
+    // white noise: such a picture is small at full size, and scaled once read.
+    const QImage::Format format = reader.imageFormat();
+    const bool oneBit = format == QImage::Format_Mono || format == QImage::Format_MonoLSB;
+    if (fitted.isValid() && fitted != result.naturalSize && !fitted.isEmpty() && !oneBit &&
         reader.supportsOption(QImageIOHandler::ScaledSize))
         reader.setScaledSize(turned ? fitted.transposed() : fitted);
     result.animated = reader.supportsAnimation() && reader.imageCount() != 1;
@@ -143,7 +161,7 @@ Result decode(const QString &path, const QSize &panel)
     if (!result.naturalSize.isValid())
         result.naturalSize = result.image.size();
     if (fitted.isValid() && !fitted.isEmpty() && result.image.size() != fitted)
-        result.image = result.image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        result.image = smoothlyScaled(result.image, fitted);
     return result;
 }
 

@@ -41,8 +41,8 @@ PlaylistPanel::PlaylistPanel(FileIconProvider &icons, const Commands &commands, 
     setObjectName(QStringLiteral("playlistPanel"));
     m_view = new EntryListView(this);
     m_view->setObjectName(QStringLiteral("playlistView"));
-    // Paths too long for the pane keep both ends, the file's name among them; the tooltip has
-    // the whole path.
+    // Paths too long for the pane give way in their folder, keeping the file's name whole; the
+    // tooltip has the whole path.
     m_view->setRowsFitWidth(true);
     m_view->viewport()->setAcceptDrops(true);
     m_view->viewport()->installEventFilter(this);

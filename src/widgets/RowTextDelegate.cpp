@@ -115,3 +115,8 @@ void RowTextDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     initStyleOption(&row, index);
     drawRow(painter, row);
 }
+
+void RowTextDelegate::paintRow(QPainter *painter, const QStyleOptionViewItem &row) const
+{
+    drawRow(painter, row);
+}

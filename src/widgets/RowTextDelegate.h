@@ -17,4 +17,8 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
+
+protected:
+    // Draws a row from its option, made ready by initStyleOption, with the option's text.
+    void paintRow(QPainter *painter, const QStyleOptionViewItem &row) const;
 };

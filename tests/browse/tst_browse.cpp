@@ -80,6 +80,9 @@ private Q_SLOTS:
         QTest::newRow("png") << "a.PNG" << true << true;
         QTest::newRow("jpeg") << "photo.jpeg" << true << true;
         QTest::newRow("webp") << "b.webp" << true << true;
+        QTest::newRow("svg") << "drawing.svg" << true << true;
+        QTest::newRow("tif") << "scan.TIF" << true << true;
+        QTest::newRow("tiff") << "scan.tiff" << true << true;
         QTest::newRow("mpeg stays a film") << "clip.mpeg" << false << true;
         QTest::newRow("flac") << "song.flac" << false << true;
         QTest::newRow("mkv") << "film.MKV" << false << true;
@@ -377,6 +380,55 @@ private Q_SLOTS:
         QHelpEvent event(QEvent::ToolTip, row.center(), list.viewport()->mapToGlobal(row.center()));
         QCoreApplication::sendEvent(list.viewport(), &event);
         QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip ? text : QString());
+    }
+
+    void aLongPathKeepsItsFileNameWhole_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        const QString path =
+            QStringLiteral("/home/ann/Music/A very long album name indeed/01 The first song.mp3");
+        QTest::newRow("whole where it fits") << 2000 << path << path;
+        QTest::newRow("the folder gives way first") << 260 << "/home/"
+                                                    << "/01 The first song.mp3";
+        QTest::newRow("a name wider than the row, in its middle") << 80 << "01"
+                                                                  << "mp3";
+    }
+    // In the playlists.
+    void aLongPathKeepsItsFileNameWhole()
+    {
+        QFETCH(int, width);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        struct Delegate : EntryDelegate
+        {
+            using EntryDelegate::EntryDelegate;
+            using EntryDelegate::initStyleOption;
+            using EntryDelegate::shownText;
+        };
+        struct List : EntryListView
+        {
+            using EntryListView::initViewItemOption;
+        };
+        List list;
+        auto *delegate = new Delegate(&list);
+        list.setItemDelegate(delegate);
+        list.setRowsFitWidth(true);
+        list.resize(width, 100);
+        list.items()->addItems(
+            {QStringLiteral("/home/ann/Music/A very long album name indeed/01 The first song.mp3")});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        const QModelIndex entry = list.items()->index(0);
+        QStyleOptionViewItem row;
+        list.initViewItemOption(&row);
+        row.rect = list.visualRect(entry);
+        delegate->initStyleOption(&row, entry);
+        const QString shown = delegate->shownText(row);
+        QVERIFY2(shown.startsWith(start) && shown.endsWith(end), qPrintable(shown));
+        QCOMPARE(shown.contains(QChar(0x2026)), start != end);
+        QVERIFY(row.fontMetrics.horizontalAdvance(shown) < width);
     }
 
     void rowsInSightShowTheirThumbnails()

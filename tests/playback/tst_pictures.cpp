@@ -55,6 +55,89 @@ QByteArray doubleWord(quint32 value)
     return bytes;
 }
 
+QByteArray bigEndian(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian<quint32>(value, bytes.data());
+    return bytes;
+}
+
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    const QByteArray typed = QByteArray(type) + data;
+    quint32 crc = 0xffffffff;
+    for (char byte : typed) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ ((crc & 1) ? 0xedb88320 : 0);
+    }
+    return bigEndian(quint32(data.size())) + typed + bigEndian(~crc);
+}
+
+// A palette PNG of 1, 2, 4 or 8 bits a pixel, red on the left half (the first colour) and blue on
+// the right (the last); the colours between are green. Qt writes palettes at 1 and 8 bits only.
+QByteArray halvesPng(int depth, const QSize &size)
+{
+    const int last = (1 << depth) - 1;
+    QByteArray palette;
+    for (int index = 0; index <= last; ++index)
+        palette += index == 0      ? QByteArray("\xff\x00\x00", 3)
+                   : index == last ? QByteArray("\x00\x00\xff", 3)
+                                   : QByteArray("\x00\xff\x00", 3);
+    QByteArray rows;
+    for (int y = 0; y < size.height(); ++y) {
+        QByteArray row((size.width() * depth + 7) / 8, '\0');
+        for (int x = size.width() / 2; x < size.width(); ++x) {
+            const int bit = x * depth;
+            row[bit / 8] = char(quint8(row[bit / 8]) | (last << (8 - depth - bit % 8)));
+        }
+        rows += '\0' + row;
+    }
+    const QByteArray header = bigEndian(quint32(size.width())) + bigEndian(quint32(size.height())) +
+                              char(depth) + QByteArray("\x03\x00\x00\x00", 4);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("PLTE", palette) +
+           pngChunk("IDAT", qCompress(rows).mid(4)) + pngChunk("IEND", {});
+}
+
+// The same halves as a GIF, whose codes go uncompressed: a clear code before every second pixel
+// keeps them three bits wide.
+QByteArray halvesGif(const QSize &size)
+{
+    QByteArray gif = "GIF89a" + word(size.width()) + word(size.height());
+    gif += QByteArray("\x80\x00\x00\xff\x00\x00\x00\x00\xff\x2c\x00\x00\x00\x00", 14);
+    gif += word(size.width()) + word(size.height()) + QByteArray("\x00\x02", 2);
+    QByteArray codes;
+    quint32 bits = 0;
+    int pending = 0;
+    auto put = [&](quint32 code) {
+        bits |= code << pending;
+        for (pending += 3; pending >= 8; pending -= 8, bits >>= 8)
+            codes += char(bits & 0xff);
+    };
+    for (int pixel = 0; pixel < size.width() * size.height(); ++pixel) {
+        if (pixel % 2 == 0)
+            put(4);
+        put(pixel % size.width() >= size.width() / 2 ? 1 : 0);
+    }
+    put(5);
+    codes += char(bits);
+    for (qsizetype at = 0; at < codes.size(); at += 255)
+        gif += char(qMin<qsizetype>(255, codes.size() - at)) + codes.mid(at, 255);
+    return gif + '\0' + ';';
+}
+
+QImage halves(QImage::Format format, const QSize &size)
+{
+    QImage image(size, format);
+    image.setColorTable({qRgb(255, 0, 0), qRgb(0, 0, 255)});
+    image.fill(0);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = size.width() / 2; x < size.width(); ++x)
+            image.setPixel(x, y, 1);
+    }
+    return image;
+}
+
 // A placeable metafile an inch wide and half an inch high holding one red rectangle.
 QByteArray metafile()
 {
@@ -192,6 +275,39 @@ private Q_SLOTS:
         QCOMPARE(result.image.size(), shown);
     }
 
+    void palettePicturesKeepTheirColours_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("panel");
+        const QSize size(400, 300);
+        const QList<std::pair<const char *, QSize>> panels = {
+            {"a tenth", QSize(40, 40)}, {"a half", QSize(200, 200)}, {"own size", QSize(800, 800)}};
+        for (const auto &[how, panel] : panels) {
+            for (int depth : {1, 2, 4, 8})
+                QTest::addRow("%d-bit png, %s", depth, how)
+                    << "halves.png" << halvesPng(depth, size) << panel;
+            QTest::addRow("gif, %s", how) << "halves.gif" << halvesGif(size) << panel;
+            QTest::addRow("1-bit bitmap, %s", how)
+                << "halves.bmp" << encoded(halves(QImage::Format_Mono, size), "BMP") << panel;
+            QTest::addRow("8-bit bitmap, %s", how)
+                << "halves.bmp" << encoded(halves(QImage::Format_Indexed8, size), "BMP") << panel;
+        }
+    }
+    void palettePicturesKeepTheirColours()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, panel);
+        const QString path = m_dir.filePath(name);
+        writeBytes(path, bytes);
+        const QImage image = PictureDecoder::decode(path, panel).image;
+        QCOMPARE(image.size(), PictureFit::fit(QSize(400, 300), panel).size());
+        const int middle = image.height() / 2;
+        QCOMPARE(QColor(image.pixel(2, middle)), QColor(Qt::red));
+        QCOMPARE(QColor(image.pixel(image.width() - 3, middle)), QColor(Qt::blue));
+    }
+
     void mediaHaveThumbnailsOfTheSizeAsked_data()
     {
         QTest::addColumn<QStringList>("names");
@@ -205,6 +321,12 @@ private Q_SLOTS:
             << QSize(64, 32);
         QTest::newRow("a metafile") << QStringList{"shape.wmf"} << QList<QByteArray>{metafile()}
                                     << QSize(96, 48);
+        const QByteArray drawing = "<svg xmlns='http://www.w3.org/2000/svg' width='400' height='200'>"
+                                   "<rect width='400' height='200' fill='red'/></svg>";
+        QTest::newRow("a drawing") << QStringList{"drawing.svg"} << QList<QByteArray>{drawing}
+                                   << QSize(128, 64);
+        QTest::newRow("a scan") << QStringList{"scan.tif"}
+                                << QList<QByteArray>{encoded(gradient(400, 300), "TIFF")} << QSize(128, 96);
         QTest::newRow("a song shows the cover beside it")
             << QStringList{"song.mp3", "cover.jpg"} << QList<QByteArray>{"ID3", photo} << QSize(128, 96);
         QTest::newRow("a song without a cover")
