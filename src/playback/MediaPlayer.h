@@ -32,7 +32,13 @@ public:
     // Makes another player, for a window of its own.
     using Factory = std::function<std::unique_ptr<MediaPlayer>()>;
 
-    using QObject::QObject;
+    explicit MediaPlayer(QObject *parent = nullptr) : QObject(parent)
+    {
+        connect(this, &MediaPlayer::modeChanged, this, [this](int mode) {
+            if (mode != Seeking)
+                m_modeBeforeSeeking = mode;
+        });
+    }
 
     // Opens the file, stopped at its start; fileOpened follows once it can play. An empty path
     // closes the medium.
@@ -50,7 +56,10 @@ public:
     // Moves to a position and plays on from there when it was playing.
     void moveTo(qint64 milliseconds)
     {
-        const bool playing = mode() == Playing;
+        // While a seek is under way the mode says only that: whether the medium plays on after
+        // it is what it reported before.
+        const int now = mode();
+        const bool playing = now == Playing || (now == Seeking && m_modeBeforeSeeking == Playing);
         seek(milliseconds);
         if (playing)
             play();
@@ -83,10 +92,19 @@ Q_SIGNALS:
     void fileOpened(const QString &path);
     // The file could not be opened or played; the player holds no medium.
     void fileFailed(const QString &path);
+    // A part of the program the player needs cannot be loaded: which one and why, in words for a
+    // person. Told once for each part.
+    void partUnavailable(const QString &text);
     // The sound's level on the left and the right, 0 to 1, about twenty times a second while it
     // plays and its levels are measured; 0 and 0 when it stops.
     void levelsChanged(double left, double right);
     // What the medium of the file says of itself, told once after it opened.
     void mediumDescribed(const QString &path, const MediaFacts &facts);
     void volumeChanged(int perMille);
+    // The size of the video's pictures, once it is known and each time it changes.
+    void videoSizeChanged(const QSize &size);
+
+private:
+    // The last mode reported other than seeking.
+    int m_modeBeforeSeeking = NotReady;
 };

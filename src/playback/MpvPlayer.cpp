@@ -104,9 +104,14 @@ bool MpvPlayer::start()
         {"cover-art-auto", "no"},
         {"hr-seek", "yes"},
         {"ao", m_options.audio ? "pulse,alsa,null" : "null"}};
-    MpvModule *module = ModuleLoader::load<MpvModule>(QStringLiteral("mpv"));
+    QString failure;
+    MpvModule *module = ModuleLoader::load<MpvModule>(QStringLiteral("mpv"), &failure);
     m_engine = module ? module->createEngine(settings) : nullptr;
     m_startFailed = m_engine == nullptr;
+    if (!module)
+        tellUnavailable(tr("The player for sound and video (libmpv) cannot be loaded: %1").arg(failure));
+    else if (!m_engine)
+        tellUnavailable(tr("The player for sound and video (libmpv) cannot be started."));
     if (!m_engine)
         return false;
     m_engine->addReadOnlyProtocol(MidiProtocol,
@@ -116,6 +121,8 @@ bool MpvPlayer::start()
     m_engine->observeFlag("pause");
     m_engine->observeFlag("seeking");
     m_engine->observeFlag("eof-reached");
+    m_engine->observeNumber("dwidth");
+    m_engine->observeNumber("dheight");
     // The filter's measures come with the position's changes, in the same wake-up: asking for them
     // would wake both libmpv and the program once more for each.
     m_engine->observeStructure(LevelProperty);
@@ -138,10 +145,23 @@ MpvPlayer::~MpvPlayer()
     m_engine.reset();
 }
 
+void MpvPlayer::tellUnavailable(const QString &text)
+{
+    // Told after the call that found it missing has ended, as a file's failure is.
+    QMetaObject::invokeMethod(
+        this, [this, text] { Q_EMIT partUnavailable(text); }, Qt::QueuedConnection);
+}
+
 void MpvPlayer::open(const QString &path)
 {
-    if (path.isEmpty() ? !m_engine : !start())
+    if (path.isEmpty() && !m_engine)
         return;
+    if (!path.isEmpty() && !start()) {
+        // Nothing can play: the file fails as one that cannot be played does.
+        QMetaObject::invokeMethod(
+            this, [this, path] { Q_EMIT fileFailed(path); }, Qt::QueuedConnection);
+        return;
+    }
     if (path.isEmpty()) {
         close();
         return;
@@ -151,6 +171,7 @@ void MpvPlayer::open(const QString &path)
     m_stopped = true;
     m_atEnd = false;
     m_position = 0;
+    m_toldVideoSize = {};
     m_levels.clear();
     forgetDescription();
     setPaused(true);
@@ -232,6 +253,14 @@ std::unique_ptr<MpvStream> MpvPlayer::openMidiStream(const QByteArray &uri)
     if (!ok || number != m_midiNumber || !m_midi)
         return nullptr;
     return std::make_unique<MidiStream>(m_midi);
+}
+
+void MpvPlayer::tellMidiFailure()
+{
+    // Only this thread changes which song is rendered.
+    const QString moduleFailure = m_midi ? m_midi->moduleFailure() : QString();
+    if (!moduleFailure.isEmpty() && !std::exchange(m_synthesiserUnavailableTold, true))
+        tellUnavailable(tr("The MIDI synthesiser (FluidSynth) cannot be loaded: %1").arg(moduleFailure));
 }
 
 void MpvPlayer::endMidiRendering()
@@ -415,6 +444,7 @@ void MpvPlayer::handle(const MpvEngine::Event &event)
         // A file that cannot be played stays closed; its length is not reported.
         m_loaded = false;
         forgetDescription();
+        tellMidiFailure();
         Q_EMIT fileFailed(m_file);
         reportMode();
         break;
@@ -448,6 +478,8 @@ void MpvPlayer::propertyChanged(const QByteArray &name, const QVariant &value)
         m_length = std::llround(value.toDouble() * 1000);
     } else if (name == "seeking") {
         m_seeking = value.toBool();
+    } else if (name == "dwidth" || name == "dheight") {
+        tellVideoSize();
     } else if (name == "eof-reached") {
         m_atEnd = value.toBool();
         if (m_atEnd && m_loaded && m_position != m_length) {
@@ -456,6 +488,13 @@ void MpvPlayer::propertyChanged(const QByteArray &name, const QVariant &value)
         }
     }
     reportMode();
+}
+
+void MpvPlayer::tellVideoSize()
+{
+    const QSize size = videoSize();
+    if (!size.isEmpty() && size != std::exchange(m_toldVideoSize, size))
+        Q_EMIT videoSizeChanged(size);
 }
 
 void MpvPlayer::reportMode()

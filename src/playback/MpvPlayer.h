@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QSize>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -70,13 +71,18 @@ private:
     void load(const QString &file);
     void loadWaitingFile();
     void playMidi(const QString &path);
+    // A synthesiser that could not be loaded for the song rendered is told once.
+    void tellMidiFailure();
     void endMidiRendering();
+    // Emits partUnavailable once the call that found the part missing has ended.
+    void tellUnavailable(const QString &text);
     // Opens a song being rendered for libmpv, on libmpv's thread.
     std::unique_ptr<MpvStream> openMidiStream(const QByteArray &uri);
     void readEvents();
     void handle(const MpvEngine::Event &event);
     void propertyChanged(const QByteArray &name, const QVariant &value);
     void setPaused(bool paused);
+    void tellVideoSize();
     void reportMode();
     void tellLevels();
     // The open medium is described from properties asked for together once it has opened; its
@@ -94,6 +100,7 @@ private:
     std::unique_ptr<MpvEngine> m_engine;
     Options m_options;
     bool m_startFailed = false;
+    bool m_synthesiserUnavailableTold = false;
     bool m_audioOn = true;
     // Whether the files opened from now on have their levels measured, and whether libmpv's
     // filters measure them now.
@@ -110,6 +117,7 @@ private:
     int m_speed = 1000;
     int m_volume = 1000;
     int m_reportedMode = NotReady;
+    QSize m_toldVideoSize;
     // Whether a reading of libmpv's events is on its way to the GUI thread.
     std::atomic_bool m_eventsAwaited = false;
     // Whether the levels are told, and the filter's last measures.

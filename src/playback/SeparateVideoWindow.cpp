@@ -43,6 +43,12 @@ SeparateVideoWindow::SeparateVideoWindow(MediaPlayer &player, SeparatePlayback &
     layout->setMenuBar(menuBar);
     layout->addWidget(m_view);
     connect(&playback, &SeparatePlayback::started, this, &SeparateVideoWindow::started);
+    // The video's size is often known only after it has started: the window takes it then, and
+    // again should it change.
+    connect(&player, &MediaPlayer::videoSizeChanged, this, [this] {
+        if (!isMaximized() && !isFullScreen())
+            fitToVideo();
+    });
     fitToVideo();
 }
 

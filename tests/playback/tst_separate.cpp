@@ -112,6 +112,23 @@ private Q_SLOTS:
         QTRY_COMPARE(view->size(), QSize(640, 360));
     }
 
+    // The video's size may come after the file has started, and may change: the window follows.
+    void theVideoWindowTakesTheVideosSizeWhenItArrives()
+    {
+        FakePlayer second;
+        SeparatePlayback playback(second, {QStringLiteral("/m/clip.mp4"), false, 0, 0, 100});
+        SeparateVideoWindow window(second, playback);
+        window.show();
+        playback.begin();
+        Q_EMIT second.fileOpened(QStringLiteral("/m/clip.mp4"));
+        auto *view = window.findChild<QWidget *>(QStringLiteral("videoView"));
+        for (const QSize size : {QSize(480, 270), QSize(352, 288)}) {
+            second.pictureSize = size;
+            Q_EMIT second.videoSizeChanged(size);
+            QTRY_COMPARE(view->size(), size);
+        }
+    }
+
     void thePlayerWindowShowsAndMovesThePosition()
     {
         FakePlayer second;
