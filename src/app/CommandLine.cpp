@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include "core/Paths.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -49,10 +51,16 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &star
     return result;
 }
 
+bool CommandLine::exists(const QString &path)
+{
+    // The path keeps the bytes it was given, which need not be UTF-8.
+    return Paths::fileExists(path) || Paths::folderExists(path);
+}
+
 QString CommandLine::nearestExisting(const QString &path)
 {
     QString nearest = QDir::cleanPath(path);
-    while (!QFileInfo::exists(nearest) && nearest != QLatin1String("/")) {
+    while (!exists(nearest) && nearest != QLatin1String("/")) {
         const QString above = QFileInfo(nearest).path();
         // A relative name runs out at "."; the root ends every absolute one.
         if (above == nearest)

@@ -26,6 +26,8 @@ struct CommandLine
     QString message;
 
     static CommandLine parse(const QStringList &arguments, const QString &startFolder);
+    // Whether a file or folder is there, by the path's own bytes.
+    static bool exists(const QString &path);
     // The path itself when it exists, else the nearest folder above it that does ("/" at last).
     static QString nearestExisting(const QString &path);
     static QString helpText(const QString &programName);

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
+#include "platform/FileDescriptor.h"
+#include "platform/NativePath.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
 
 class TestCommandLine : public QObject
 {
@@ -25,6 +28,8 @@ private Q_SLOTS:
                                                << "albums";
         QTest::newRow("a trailing separator") << "albums/gone/"
                                               << "albums";
+        QTest::newRow("a name that is not UTF-8")
+            << NativePath::fromBytes("albums/caf\xe9.wav") << NativePath::fromBytes("albums/caf\xe9.wav");
     }
     void aMissingPathShowsTheNearestFolderAbove()
     {
@@ -34,6 +39,9 @@ private Q_SLOTS:
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("albums")));
         QFile song(dir.filePath(QStringLiteral("albums/song.mp3")));
         QVERIFY(song.open(QIODevice::WriteOnly));
+        const QByteArray undecodable =
+            NativePath::toBytes(dir.filePath(NativePath::fromBytes("albums/caf\xe9.wav")));
+        QVERIFY(FileDescriptor(::creat(undecodable.constData(), 0600)).valid());
         QCOMPARE(CommandLine::nearestExisting(dir.filePath(path)), dir.filePath(nearest));
         QCOMPARE(CommandLine::nearestExisting(QStringLiteral("/no/such/path")), QStringLiteral("/"));
     }
