@@ -292,6 +292,17 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
             <numerusform> Dateien konnten nicht verschoben werden.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n of them had gone from where the list says before their turn came.</source>
+        <translation>
+            <numerusform>%n davon war nicht mehr dort, wo die Liste sie nennt, als sie an der Reihe war.</numerusform>
+            <numerusform>%n davon waren nicht mehr dort, wo die Liste sie nennt, als sie an der Reihe waren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; are the same file. It is skipped.</source>
+        <translation>„%1“ und „%2“ sind dieselbe Datei. Sie wurde übersprungen.</translation>
+    </message>
     <message>
         <source>Cancel entire process ?</source>
         <translation>Den ganzen Vorgang abbrechen?</translation>
@@ -341,7 +352,7 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <name>DeleteJob</name>
     <message>
         <source>Send files to Recycle Bin ?</source>
-        <translation>Die Dateien in den Papierkorb verschieben?</translation>
+        <translation>Die Dateien in den Papierkorb verschieben oder endgültig löschen?</translation>
     </message>
     <message>
         <source>Cancel entire process ?</source>
@@ -366,6 +377,18 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>&quot;. Ignore rest ?</source>
         <translation>“ kann nicht gelöscht werden. Weitere Fehler ignorieren?</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>In den Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Endgültig löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -482,6 +505,14 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>Move...</source>
         <translation>Verschieben…</translation>
+    </message>
+    <message>
+        <source>Select the files to copy first.</source>
+        <translation>Wählen Sie zuerst die zu kopierenden Dateien aus.</translation>
+    </message>
+    <message>
+        <source>Select the files to move first.</source>
+        <translation>Wählen Sie zuerst die zu verschiebenden Dateien aus.</translation>
     </message>
     <message>
         <source>Delete...</source>
@@ -769,6 +800,14 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>Send file to Recycle Bin ?</source>
         <translation>Datei in den Papierkorb verschieben</translation>
     </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>In den Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>FileDescriptor</name>
@@ -939,6 +978,17 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     </message>
 </context>
 <context>
+    <name>M3uFile</name>
+    <message>
+        <source>it is %1 text, and playlists are read as UTF-8</source>
+        <translation>sie ist %1-Text, Wiedergabelisten werden aber als UTF-8 gelesen</translation>
+    </message>
+    <message>
+        <source>it is not a text file: it holds NUL bytes</source>
+        <translation>sie ist keine Textdatei (sie enthält NUL-Bytes)</translation>
+    </message>
+</context>
+<context>
     <name>MediaFacts</name>
     <message>
         <source>Title : %1</source>
@@ -1030,6 +1080,21 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>Clear all</source>
         <translation>Alle abwählen</translation>
+    </message>
+</context>
+<context>
+    <name>MpvPlayer</name>
+    <message>
+        <source>The player for sound and video (libmpv) cannot be loaded: %1</source>
+        <translation>Der Player für Ton und Video (libmpv) kann nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>The player for sound and video (libmpv) cannot be started.</source>
+        <translation>Der Player für Ton und Video (libmpv) kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The MIDI synthesiser (FluidSynth) cannot be loaded: %1</source>
+        <translation>Der MIDI-Synthesizer (FluidSynth) kann nicht geladen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1202,10 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source> Sec.</source>
         <translation> s</translation>
     </message>
+    <message>
+        <source>Movie/Mp3  speed:100%</source>
+        <translation>Tempo: 100 %</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPanel</name>
@@ -1228,7 +1297,7 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     </message>
     <message>
         <source>Note! When you delete, files and folders is always send to Recycle Bin !</source>
-        <translation>Hinweis: Gelöschte Dateien und Ordner werden immer in den Papierkorb verschoben.</translation>
+        <translation>Löschen verschiebt Dateien in den Papierkorb; vorher wird nachgefragt</translation>
     </message>
     <message>
         <source>Updating registry, please wait...</source>
@@ -1259,8 +1328,8 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <translation>Alle Dateitypen in der Dateiliste anzeigen</translation>
     </message>
     <message>
-        <source>Also show modern media types (PNG, JPEG, WebP, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)</source>
-        <translation>Auch neuere Medientypen anzeigen (PNG, JPEG, WebP, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)</translation>
+        <source>Also show modern media types (PNG, JPEG, WebP, SVG, TIFF, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)</source>
+        <translation>Auch neuere Medientypen anzeigen (PNG, JPEG, WebP, SVG, TIFF, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)</translation>
     </message>
     <message>
         <source>Association :</source>
@@ -1284,7 +1353,11 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     </message>
     <message>
         <source>Done.. You may now RightClick on any supported filetype ( see Readme.txt ) or folder, and choose Browse with Kestrove, to open it with Kestrove.</source>
-        <translation>Fertig. Sie können jetzt im Dateimanager mit der rechten Maustaste auf eine unterstützte Datei oder einen Ordner klicken und „Browse with Kestrove“ wählen, um sie in Kestrove zu öffnen.</translation>
+        <translation>Fertig. Sie können jetzt im Dateimanager mit der rechten Maustaste auf eine unterstützte Datei (siehe README) oder einen Ordner klicken und „Browse with Kestrove“ wählen, um sie in Kestrove zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The association was not made: the desktop entry that lets file managers offer Browse with Kestrove could not be written.</source>
+        <translation>Die Zuordnung wurde nicht angelegt: Der Desktop-Eintrag, mit dem Dateimanager „Browse with Kestrove“ anbieten, konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Done ! :o(</source>
@@ -1394,6 +1467,18 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>The trash cannot be reached.</source>
         <translation>Der Papierkorb ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The trash could not record where the item came from, and the item could not be put back from %1.</source>
+        <translation>Der Papierkorb konnte nicht festhalten, woher das Objekt kam, und das Objekt konnte nicht aus %1 zurückgelegt werden.</translation>
+    </message>
+    <message>
+        <source>The name is too long for another item of that name in the trash, so the item was put back.</source>
+        <translation>Der Name ist zu lang für ein weiteres Objekt dieses Namens im Papierkorb, daher wurde das Objekt zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>The trash could not record where the item came from, so the item was put back.</source>
+        <translation>Der Papierkorb konnte nicht festhalten, woher das Objekt kam, daher wurde das Objekt zurückgelegt.</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1773,13 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>Show thumbnails</source>
         <translation>Miniaturbilder zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Kestrove cannot make sure that only one copy of it runs, because its lock file can be neither used nor replaced (%1). Remove that file and start Kestrove again.</source>
+        <translation>Kestrove kann nicht sicherstellen, dass nur eine Kopie läuft, weil sich seine Sperrdatei weder verwenden noch ersetzen lässt (%1). Entfernen Sie diese Datei und starten Sie Kestrove erneut.</translation>
     </message>
 </context>
 </TS>

@@ -292,6 +292,17 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
             <numerusform> files could not be moved.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n of them had gone from where the list says before their turn came.</source>
+        <translation>
+            <numerusform>%n of them was no longer where the list says when its turn came.</numerusform>
+            <numerusform>%n of them were no longer where the list says when their turn came.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; are the same file. It is skipped.</source>
+        <translation>“%1” and “%2” are the same file. It was skipped.</translation>
+    </message>
     <message>
         <source>Cancel entire process ?</source>
         <translation>Cancel the whole operation?</translation>
@@ -341,7 +352,7 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <name>DeleteJob</name>
     <message>
         <source>Send files to Recycle Bin ?</source>
-        <translation>Move the files to the Trash?</translation>
+        <translation>Move the files to the Trash, or delete them permanently?</translation>
     </message>
     <message>
         <source>Cancel entire process ?</source>
@@ -366,6 +377,18 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>&quot;. Ignore rest ?</source>
         <translation>”. Ignore further errors?</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Delete Permanently</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -482,6 +505,14 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>Move...</source>
         <translation>Move…</translation>
+    </message>
+    <message>
+        <source>Select the files to copy first.</source>
+        <translation>Select the files to copy first.</translation>
+    </message>
+    <message>
+        <source>Select the files to move first.</source>
+        <translation>Select the files to move first.</translation>
     </message>
     <message>
         <source>Delete...</source>
@@ -769,6 +800,14 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>Send file to Recycle Bin ?</source>
         <translation>Move File to Trash</translation>
     </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>FileDescriptor</name>
@@ -939,6 +978,17 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     </message>
 </context>
 <context>
+    <name>M3uFile</name>
+    <message>
+        <source>it is %1 text, and playlists are read as UTF-8</source>
+        <translation>it is %1 text, but playlists are read as UTF-8</translation>
+    </message>
+    <message>
+        <source>it is not a text file: it holds NUL bytes</source>
+        <translation>it is not a text file (it contains NUL bytes)</translation>
+    </message>
+</context>
+<context>
     <name>MediaFacts</name>
     <message>
         <source>Title : %1</source>
@@ -1030,6 +1080,21 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>Clear all</source>
         <translation>Deselect All</translation>
+    </message>
+</context>
+<context>
+    <name>MpvPlayer</name>
+    <message>
+        <source>The player for sound and video (libmpv) cannot be loaded: %1</source>
+        <translation>The player for sound and video (libmpv) cannot be loaded: %1</translation>
+    </message>
+    <message>
+        <source>The player for sound and video (libmpv) cannot be started.</source>
+        <translation>The player for sound and video (libmpv) cannot be started.</translation>
+    </message>
+    <message>
+        <source>The MIDI synthesiser (FluidSynth) cannot be loaded: %1</source>
+        <translation>The MIDI synthesiser (FluidSynth) cannot be loaded: %1</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1202,10 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source> Sec.</source>
         <translation> s</translation>
     </message>
+    <message>
+        <source>Movie/Mp3  speed:100%</source>
+        <translation>Speed: 100%</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPanel</name>
@@ -1228,7 +1297,7 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     </message>
     <message>
         <source>Note! When you delete, files and folders is always send to Recycle Bin !</source>
-        <translation>Note: deleted files and folders are always moved to the Trash.</translation>
+        <translation>Delete moves files to the Trash; you are asked first</translation>
     </message>
     <message>
         <source>Updating registry, please wait...</source>
@@ -1259,8 +1328,8 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <translation>Show all file types in the file list</translation>
     </message>
     <message>
-        <source>Also show modern media types (PNG, JPEG, WebP, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)</source>
-        <translation>Also show modern media types (PNG, JPEG, WebP, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)</translation>
+        <source>Also show modern media types (PNG, JPEG, WebP, SVG, TIFF, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)</source>
+        <translation>Also show modern media types (PNG, JPEG, WebP, SVG, TIFF, FLAC, Ogg, Opus, M4A, MP4, MKV, WebM)</translation>
     </message>
     <message>
         <source>Association :</source>
@@ -1284,7 +1353,11 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     </message>
     <message>
         <source>Done.. You may now RightClick on any supported filetype ( see Readme.txt ) or folder, and choose Browse with Kestrove, to open it with Kestrove.</source>
-        <translation>Done. You can now right-click any supported file or folder in your file manager and choose “Browse with Kestrove” to open it in Kestrove.</translation>
+        <translation>Done. You can now right-click any supported file (see README) or folder in your file manager and choose “Browse with Kestrove” to open it in Kestrove.</translation>
+    </message>
+    <message>
+        <source>The association was not made: the desktop entry that lets file managers offer Browse with Kestrove could not be written.</source>
+        <translation>The association was not made: the desktop entry that lets file managers offer “Browse with Kestrove” could not be written.</translation>
     </message>
     <message>
         <source>Done ! :o(</source>
@@ -1394,6 +1467,18 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>The trash cannot be reached.</source>
         <translation>The Trash cannot be reached.</translation>
+    </message>
+    <message>
+        <source>The trash could not record where the item came from, and the item could not be put back from %1.</source>
+        <translation>The Trash could not record where the item came from, and the item could not be put back from %1.</translation>
+    </message>
+    <message>
+        <source>The name is too long for another item of that name in the trash, so the item was put back.</source>
+        <translation>The name is too long for another item of that name in the Trash, so the item was put back.</translation>
+    </message>
+    <message>
+        <source>The trash could not record where the item came from, so the item was put back.</source>
+        <translation>The Trash could not record where the item came from, so the item was put back.</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1773,13 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>Show thumbnails</source>
         <translation>Show Thumbnails</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Kestrove cannot make sure that only one copy of it runs, because its lock file can be neither used nor replaced (%1). Remove that file and start Kestrove again.</source>
+        <translation>Kestrove cannot make sure that only one copy of it runs, because its lock file can be neither used nor replaced (%1). Remove that file and start Kestrove again.</translation>
     </message>
 </context>
 </TS>

@@ -78,6 +78,26 @@ int showControlGallery(int argc, char **argv)
     return app.exec();
 }
 
+// A lock that can be neither taken nor replaced cannot keep a second copy from writing the same
+// lists and settings: the start says so and ends instead of running a window of its own.
+int refuseWithoutLock(int argc, char **argv, const QString &problem)
+{
+    QApplication app(argc, argv);
+    const Translations translations(QLocale::system());
+    app.setWindowIcon(appIcon());
+    const QString text = QCoreApplication::translate(
+                             "main", "Kestrove cannot make sure that only one copy of it runs, because "
+                                     "its lock file can be neither used nor replaced (%1). Remove that "
+                                     "file and start Kestrove again.")
+                             .arg(problem);
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    QtPrompter().message(text, QStringLiteral("Kestrove"), Prompter::Buttons::Ok, Prompter::Icon::Critical);
+    return 1;
+}
+
+// How long the end waits for work on other threads before it abandons it.
+constexpr int AbandonWorkAfterMs = 300;
+
 // The services the windows are given, built once for the whole run.
 struct Services
 {
@@ -121,7 +141,15 @@ int runWindow(QApplication &app, const CommandLine &command, SingleInstance &ins
         return 0;
     if (command.startupProbe)
         StartupProbe::watch(window);
-    return app.exec();
+    const int status = app.exec();
+    // Everything a person made was saved as the window closed. Work that cannot be interrupted (a
+    // thumbnail of a video that never decodes) would hold the end for up to its time limit: a
+    // quit or a logout must not wait for it, so the program ends without it.
+    if (!window.finishBackgroundWork(AbandonWorkAfterMs)) {
+        std::fflush(nullptr);
+        ::_exit(status);
+    }
+    return status;
 }
 
 } // namespace
@@ -138,7 +166,7 @@ int main(int argc, char **argv)
     if (const std::optional<int> answered = answerWithoutWindow(command, argv[0]))
         return *answered;
     // A path that is not there is said once and the nearest folder above it shown instead.
-    if (!command.path.isEmpty() && !QFileInfo::exists(command.path)) {
+    if (!command.path.isEmpty() && !CommandLine::exists(command.path)) {
         const QString nearest = CommandLine::nearestExisting(command.path);
         std::fprintf(stderr, "%s: %s does not exist; showing %s\n",
                      qPrintable(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName()),
@@ -152,6 +180,8 @@ int main(int argc, char **argv)
     const QString runtimeFolder = SingleInstance::defaultRuntimeFolder();
     SingleInstance instance(runtimeFolder);
     const bool first = instance.tryBecomeFirst();
+    if (!first && !instance.lockProblem().isEmpty())
+        return refuseWithoutLock(argc, argv, instance.lockProblem());
     if (!first && !command.path.isEmpty() &&
         SingleInstance::offerToRunning(runtimeFolder, command.path, 3000))
         return 0;

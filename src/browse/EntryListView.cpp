@@ -42,8 +42,10 @@ void EntryListView::showThumbnails(ListThumbnails *thumbnails)
 
 void EntryListView::giveRowsTheirWidth()
 {
-    if (auto *delegate = qobject_cast<EntryDelegate *>(itemDelegate()))
+    if (auto *delegate = qobject_cast<EntryDelegate *>(itemDelegate())) {
         delegate->setRowWidth(m_rowsFitWidth ? viewport()->width() : 0);
+        delegate->setTextsArePaths(m_rowsFitWidth);
+    }
 }
 
 void EntryListView::resizeEvent(QResizeEvent *event)
@@ -110,12 +112,18 @@ void EntryListView::mousePressEvent(QMouseEvent *event)
     }
     // The view would make the entry current before selecting it, and a current entry that is not
     // selected does not count: a click selects and makes current in one step, as the keys do.
+    int again = -1;
     if (event->button() == Qt::LeftButton && selectionMode() == QAbstractItemView::SingleSelection) {
         const QModelIndex index = indexAt(event->position().toPoint());
-        if (index.isValid())
+        if (index.isValid()) {
+            if (index == currentIndex())
+                again = index.row();
             selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        }
     }
     QListView::mousePressEvent(event);
+    if (again >= 0)
+        Q_EMIT chosenAgain(again);
 }
 
 void EntryListView::mouseReleaseEvent(QMouseEvent *event)

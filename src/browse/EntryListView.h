@@ -31,8 +31,9 @@ public:
     // With the context menu on, a right click neither selects nor moves the current entry: its
     // release raises contextMenuAt for the menu to open on the entry under the pointer.
     void setContextMenuOnRightClick(bool on) { m_contextMenu = on; }
-    // Rows as wide as the list, their texts shortened in the middle where they are longer (the
-    // tooltip has them whole), instead of a list as wide as its longest text.
+    // Rows as wide as the list, for lists of paths: a path longer than its row is shortened in its
+    // folder, its file's name kept whole (the tooltip has it whole), instead of a list as wide as
+    // its longest text.
     void setRowsFitWidth(bool on);
 
     // Rows as tall as the thumbnails' side, showing them; none gives the rows of icons back.
@@ -40,6 +41,9 @@ public:
 
 Q_SIGNALS:
     void contextMenuAt(const QPoint &viewportPosition);
+    // In a list of single selection, a left press on the entry that was current already: the
+    // entry is chosen (again) though the current entry does not change.
+    void chosenAgain(int row);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -41,7 +41,7 @@ void FileDeleter::deleteSelectedEntry()
     }
     if ((folder || m_settings.confirmDelete()) && !confirmed(path, folder))
         return;
-    if (m_trash.moveToTrash(path) != 0) {
+    if (!trash(path)) {
         refuse(withReason(tr("Unable to delete \"%1\".").arg(path)));
         return;
     }
@@ -63,7 +63,7 @@ void FileDeleter::deleteSelectedFolder()
     }
     if (!confirmed(path, true))
         return;
-    if (m_trash.moveToTrash(path) != 0) {
+    if (!trash(path)) {
         refuse(withReason(tr("Unable to delete folder \"%1\".").arg(path)));
         return;
     }
@@ -76,13 +76,24 @@ void FileDeleter::deleteSelectedFolder()
         m_parts.navigator.selectFolder(parent);
 }
 
+bool FileDeleter::trash(const QString &path)
+{
+    // The player would go on playing a file in the trash, under a name that no longer leads to it.
+    const std::function<void()> giveBack = m_letGo ? m_letGo(path) : std::function<void()>();
+    if (m_trash.moveToTrash(path) == 0)
+        return true;
+    if (giveBack)
+        giveBack();
+    return false;
+}
+
 bool FileDeleter::confirmed(const QString &path, bool folder)
 {
     const QString question =
         folder ? tr("Delete folder \"%1\" ?").arg(path) : tr("Delete file \"%1\" ?").arg(path);
     const QString title = folder ? tr("Send folder to Recycle Bin ?") : tr("Send file to Recycle Bin ?");
-    return m_prompter.message(question, title, Prompter::Buttons::OkCancel, Prompter::Icon::Exclamation) ==
-           Prompter::Answer::Ok;
+    return m_prompter.message(question, title, Prompter::Buttons::OkCancel, Prompter::Icon::Exclamation,
+                              {tr("Move to Trash"), tr("Cancel")}) == Prompter::Answer::Ok;
 }
 
 QString FileDeleter::withReason(const QString &text) const

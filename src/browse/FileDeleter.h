@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 class EntryListView;
 class FileListController;
@@ -29,10 +30,18 @@ public:
     FileDeleter(const Parts &parts, Settings &settings, Prompter &prompter, Trash &trash,
                 QObject *parent = nullptr);
 
+    // Lets the player go of the file it holds when that is the path or lies inside it, before the
+    // path is deleted; returns what gives the file back should the deletion fail (empty when the
+    // player held nothing there).
+    using LetGo = std::function<std::function<void()>(const QString &path)>;
+    void setLetGo(LetGo letGo) { m_letGo = std::move(letGo); }
+
     void deleteSelectedEntry();
     void deleteSelectedFolder();
 
 private:
+    // Moves the path to the trash once the player has let go of it; false when the trash refused.
+    bool trash(const QString &path);
     bool confirmed(const QString &path, bool folder);
     void refuse(const QString &text);
     // The text followed by why the trash did not take the item, where that is known.
@@ -42,4 +51,5 @@ private:
     Settings &m_settings;
     Prompter &m_prompter;
     Trash &m_trash;
+    LetGo m_letGo;
 };

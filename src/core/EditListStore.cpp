@@ -5,6 +5,7 @@ void EditListStore::append(const QString &path)
 {
     m_entries.append(path);
     ++m_counts[path];
+    ++m_revision;
 }
 
 void EditListStore::removeAt(int index)
@@ -12,6 +13,7 @@ void EditListStore::removeAt(int index)
     if (index < 0 || index >= m_entries.size())
         return;
     const QString path = m_entries.takeAt(index);
+    ++m_revision;
     auto it = m_counts.find(path);
     if (it != m_counts.end() && --it.value() <= 0)
         m_counts.erase(it);
@@ -26,6 +28,7 @@ void EditListStore::clear()
 {
     m_entries.clear();
     m_counts.clear();
+    ++m_revision;
 }
 
 void EditListStore::removeOneOfEach(QSet<QString> paths)
@@ -57,4 +60,5 @@ void EditListStore::removeOneOfEach(QSet<QString> paths)
         }
     }
     m_entries = std::move(kept);
+    ++m_revision;
 }

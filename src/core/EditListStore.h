@@ -29,8 +29,11 @@ public:
     int count() const { return int(m_entries.size()); }
     bool isEmpty() const { return m_entries.isEmpty(); }
     const QStringList &entries() const { return m_entries; }
+    // Counts the changes made, so that a saver can tell whether there is anything new to write.
+    quint64 revision() const { return m_revision; }
 
 private:
     QStringList m_entries;
     QHash<QString, int> m_counts;
+    quint64 m_revision = 0;
 };

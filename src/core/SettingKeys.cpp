@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/SettingKeys.h"
 
+#include "core/MediaTypes.h"
 #include "platform/SettingsStore.h"
 
 #include <QByteArray>
@@ -45,15 +46,17 @@ constexpr std::array<SettingDefinition, Count> Table = {{
     {G, "FitViewer", E::Decimal, "1"},
     {G, "Thumbnails", E::FlagEqualsOne, "0"},
     {G, "ThumbnailSize", E::WholeInteger, "64"},
+    // The player's volume in thousandths.
+    {G, "Volume", E::WholeInteger, "1000"},
 }};
 
-// Keys "0" to "30" live as long as the program: the table hands out pointers to them. Rows 21 to
-// 30 are the modern media types, after the 21 rows of the classic table.
-const std::array<QByteArray, 31> &rowKeys()
+// Keys "0" to "33" live as long as the program: the table hands out pointers to them. Rows 21 to
+// 33 are the modern media types, after the 21 rows of the classic table.
+const std::array<QByteArray, MediaTypes::AllCount> &rowKeys()
 {
-    static const std::array<QByteArray, 31> keys = [] {
-        std::array<QByteArray, 31> result;
-        for (int row = 0; row < 31; ++row)
+    static const std::array<QByteArray, MediaTypes::AllCount> keys = [] {
+        std::array<QByteArray, MediaTypes::AllCount> result;
+        for (int row = 0; row < MediaTypes::AllCount; ++row)
             result[std::size_t(row)] = QByteArray::number(row);
         return result;
     }();

@@ -51,6 +51,7 @@ enum class SettingKey
     FitViewer,
     Thumbnails,
     ThumbnailSize,
+    Volume,
 };
 
 struct SettingDefinition
@@ -64,7 +65,7 @@ struct SettingDefinition
 
 namespace SettingKeys {
 
-inline constexpr int Count = int(SettingKey::ThumbnailSize) + 1;
+inline constexpr int Count = int(SettingKey::Volume) + 1;
 
 const SettingDefinition &definition(SettingKey key);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Settings.h"
 
+#include "core/MediaTypes.h"
 #include "platform/SettingsStore.h"
 
 int Settings::thumbnailSide() const
@@ -27,6 +28,16 @@ std::optional<bool> Settings::dropCollects(int row) const
 void Settings::setDropCollects(int row, bool on)
 {
     SettingKeys::write(m_store, SettingKeys::dragDrop(row), SettingCodec::fromBoolean(on));
+}
+
+bool Settings::dropFlagsStored() const
+{
+    for (int row = 0; row < MediaTypes::AllCount; ++row) {
+        const SettingDefinition flag = SettingKeys::dragDrop(row);
+        if (!m_store.value(QLatin1String(flag.section), QLatin1String(flag.key), QString()).isEmpty())
+            return true;
+    }
+    return false;
 }
 
 bool Settings::sync()

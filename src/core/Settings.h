@@ -73,6 +73,7 @@ public:
     Integer slideDelayChoice{m_store, SettingKey::Slide};
     Integer lastPosition{m_store, SettingKey::LastPos};
     Integer thumbnailSize{m_store, SettingKey::ThumbnailSize};
+    Integer volume{m_store, SettingKey::Volume};
 
     Text lastFile{m_store, SettingKey::LastFile};
     Text lastFolder{m_store, SettingKey::LastPath};
@@ -88,6 +89,8 @@ public:
     // Whether folders dropped on the EditList collect a media type (by its row).
     std::optional<bool> dropCollects(int row) const;
     void setDropCollects(int row, bool on);
+    // False until a drop flag has been stored: a fresh profile.
+    bool dropFlagsStored() const;
 
     // Writes pending changes to disk; false when the file could not be written.
     bool sync();

@@ -129,6 +129,19 @@ EditListWindow::EditListWindow(Services services, QWidget *parent)
 
     fillList();
     updatePattern();
+    const auto changed = [this] { m_listChanged = true; };
+    const EntryListModel *entries = m_list->items();
+    connect(entries, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(entries, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(entries, &QAbstractItemModel::rowsMoved, this, changed);
+    connect(entries, &QAbstractItemModel::modelReset, this, changed);
+    connect(entries, &QAbstractItemModel::layoutChanged, this, changed);
+}
+
+void EditListWindow::keepChanges()
+{
+    if (std::exchange(m_listChanged, false))
+        writeBack();
 }
 
 EditListWindow::~EditListWindow()
@@ -327,6 +340,10 @@ bool EditListWindow::hasSelection() const
 void EditListWindow::copyOrMove(bool move)
 {
     if (!hasSelection()) {
+        // A button that did nothing would look broken: it says what it needs.
+        m_services.prompter.message(move ? tr("Select the files to move first.")
+                                         : tr("Select the files to copy first."),
+                                    ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Information);
         if (move)
             updateCaption();
         return;

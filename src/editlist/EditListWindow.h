@@ -50,6 +50,9 @@ public:
     qint64 bufferSize() const;
 
     EntryListView *list() const { return m_list; }
+    // Writes the working copy back to the EditList if it has changed since it was last written,
+    // so that the EditList can be saved while the window is open.
+    void keepChanges();
 
 Q_SIGNALS:
     // A job took the player's file away: it is to be given back.
@@ -117,4 +120,6 @@ private:
     bool m_captionPending = false;
     int m_busy = 0;
     bool m_closeRequested = false;
+    // The working copy changed since it was last written back.
+    bool m_listChanged = false;
 };

@@ -16,6 +16,11 @@ FileListThumbnails::FileListThumbnails(EntryListView &view, const FileListContro
 
 FileListThumbnails::~FileListThumbnails() = default;
 
+bool FileListThumbnails::finish(int withinMs)
+{
+    return m_pool->waitForDone(withinMs);
+}
+
 void FileListThumbnails::show(int side)
 {
     if (m_shown && m_shown->side() == side)

@@ -23,6 +23,9 @@ public:
 
     // Side 0 shows the icons alone.
     void show(int side);
+    // Waits at most that long for the work under way; false when some is still running (a video
+    // that never decodes holds its worker until its time limit).
+    bool finish(int withinMs);
 
 private:
     EntryListView &m_view;

@@ -9,12 +9,14 @@
 #include "browse/FolderTree.h"
 #include "browse/PathBar.h"
 #include "core/Paths.h"
+#include "core/SessionAutosave.h"
 #include "core/Settings.h"
 #include "core/Twips.h"
 #include "core/VersionTitle.h"
 #include "core/WindowGeometry.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/PreferencesDialog.h"
+#include "editlist/EditListWindow.h"
 #include "integration/Association.h"
 #include "integration/AssociationStore.h"
 #include "integration/DefaultApplicationPins.h"
@@ -113,6 +115,16 @@ void MainWindow::buildPanes()
 
     m_deleter = new FileDeleter({*m_parts.fileList, *m_listing, *m_parts.folderTree, *m_parts.navigator},
                                 m_settings, m_prompter, *m_services.trash, this);
+    m_deleter->setLetGo([this](const QString &path) -> std::function<void()> {
+        const PlayingFile playing = m_playback->playingFile();
+        const QString held = playing.fileName();
+        if (held.isEmpty() || (held != path && !held.startsWith(Paths::withSeparator(path))))
+            return {};
+        const std::optional<TakenFile> taken = playing.takeIfHolding(held);
+        if (!taken)
+            return {};
+        return [this, given = *taken] { m_playback->giveBack(given); };
+    });
     m_playback = new PlaybackCommands(*this, m_parts, m_state, *m_services.player, m_services.makePlayer,
                                       m_prompter, this);
     m_commands = new FileCommands({this, *m_parts.fileList, *m_listing, *m_parts.navigator,
@@ -253,11 +265,13 @@ bool MainWindow::load()
         return false;
     }
     m_loading = true;
+    restoreVolume();
     StartupRestore(*this, m_parts, m_state, m_settings, m_prompter, m_services.dataFolder, m_start).run();
     // The playlist is read after the start file has begun to play.
     m_playlistCommands->markPlaying();
     m_playback->startUpEnded();
     m_loading = false;
+    startAutosave();
     // Once the window is on screen, types get their own icons where the theme has them.
     FirstPaint::then(*this, [icons = m_services.icons] {
         if (icons->useSpecificIcons()) {
@@ -274,6 +288,33 @@ bool MainWindow::load()
     return true;
 }
 
+void MainWindow::restoreVolume()
+{
+    if (const std::optional<qint32> volume = m_settings.volume())
+        m_state.volume = qBound(0, *volume, 1000);
+    m_services.player->setVolume(m_state.volume);
+    // Set here, by a player applet or through the MCI box, the volume is kept for the next start.
+    connect(m_services.player, &MediaPlayer::volumeChanged, this,
+            [this](int perMille) { m_state.volume = perMille; });
+}
+
+void MainWindow::startAutosave()
+{
+    // Saving while the program runs must never wait on a person: problems go to the log, and the
+    // closing save says them.
+    const auto saver = [this] {
+        return ShutdownSave(*this, m_parts, m_state, m_settings, m_prompter, m_services.dataFolder, true);
+    };
+    const auto collect = [this] {
+        if (EditListWindow *editList = m_editListSession->window())
+            editList->keepChanges();
+    };
+    m_autosave =
+        new SessionAutosave({[saver] { saver().saveSettings(); }, [saver] { saver().saveEditList(); },
+                             [saver] { saver().savePlaylist(); }, collect},
+                            m_state.editList, *m_parts.playlist->view()->model(), this);
+}
+
 void MainWindow::sayAlreadyRunning()
 {
     // Set before the message: a logout while it is up must not overwrite the first copy's settings
@@ -281,6 +322,11 @@ void MainWindow::sayAlreadyRunning()
     m_state.skipSave = true;
     m_prompter.message(tr("Kestrove is allready running !"), ProgramTitle, Prompter::Buttons::Ok,
                        Prompter::Icon::Exclamation);
+}
+
+bool MainWindow::finishBackgroundWork(int withinMs)
+{
+    return m_thumbnails->finish(withinMs);
 }
 
 QString MainWindow::currentFolder() const
@@ -359,11 +405,15 @@ void MainWindow::showPreferences()
         verb = std::make_shared<Association>(
             Association::Services{*m_services.associations, Association::runningExecutable(),
                                   QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation),
-                                  &Association::mimeClassOf, &Association::runUpdateDesktopDatabase,
-                                  DefaultApplicationPins::userLists(),
+                                  &Association::mimeClassOf, DefaultApplicationPins::userLists(),
                                   &DefaultApplicationPins::desktopDefault},
             extensions);
-        association = {[verb] { return verb->status(); }, [verb] { return verb->make(); },
+        association = {[verb] { return verb->status(); },
+                       [verb](QStringList &lines) {
+                           bool offered = false;
+                           lines = verb->make(&offered);
+                           return offered;
+                       },
                        [verb](QStringList &lines) { verb->remove(lines); },
                        [store = m_services.associations] { return store->takeNotice(); }};
     }
@@ -419,6 +469,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // A search still running stops at its next step; what it added so far is saved.
     m_commands->cancelSearch();
     m_playback->shutDown();
+    if (m_autosave)
+        m_autosave->stop();
     ShutdownSave(*this, m_parts, m_state, m_settings, m_prompter, m_services.dataFolder, m_closingUnattended)
         .run();
     event->accept();

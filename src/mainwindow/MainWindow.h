@@ -15,6 +15,7 @@ class FileDeleter;
 class FileListThumbnails;
 class FilePattern;
 class PlaybackOptionsPanel;
+class SessionAutosave;
 class Prompter;
 class Settings;
 
@@ -47,6 +48,10 @@ public:
     // closed first, so that its list is kept, then the main window.
     void closeOnRequest();
 
+    // Waits at most that long for work on other threads that outlives the window (thumbnails
+    // being made); false when some still runs, which the program then abandons as it ends.
+    bool finishBackgroundWork(int withinMs);
+
     QString currentFolder() const;
     QString currentFile() const { return m_state.currentFile; }
     qint32 lastPosition() const { return m_state.lastPosition; }
@@ -72,6 +77,8 @@ private:
     void showThumbnails();
     void showAbout();
     void offerWebSite();
+    void restoreVolume();
+    void startAutosave();
     void sayAlreadyRunning();
 
     Settings &m_settings;
@@ -90,6 +97,7 @@ private:
     FileCommands *m_commands = nullptr;
     PlaybackCommands *m_playback = nullptr;
     PlaylistCommands *m_playlistCommands = nullptr;
+    SessionAutosave *m_autosave = nullptr;
     bool m_loading = false;
     bool m_closeWhenLoaded = false;
     QStringList m_handedDuringLoad;

@@ -11,6 +11,7 @@
 #include "core/VersionTitle.h"
 #include "mainwindow/LevelMeterPicture.h"
 #include "mainwindow/ListAdvance.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/PaneLayout.h"
 #include "mainwindow/PlaybackOptionsPanel.h"
 #include "mainwindow/PlayerPanel.h"
@@ -33,13 +34,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <limits>
 #include <utility>
 
-PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &parts, SessionState &state,
+PlaybackCommands::PlaybackCommands(MainWindow &window, const MainWindowParts &parts, SessionState &state,
                                    MediaPlayer &player, MediaPlayer::Factory makePlayer, Prompter &prompter,
                                    QObject *parent)
     : QObject(parent), m_window(window), m_parts(parts), m_state(state), m_player(player),
@@ -64,18 +64,23 @@ PlaybackCommands::PlaybackCommands(QMainWindow &window, const MainWindowParts &p
     PlaybackOptionsPanel *options = m_parts.player->options();
     hooks.advancing = [options] { return options->autoAdvance->isChecked(); };
     hooks.setAdvancing = [options](bool on) { options->setAutoAdvance(on); };
+    hooks.open = [this](const QString &path) { m_window.openHandedPath(path); };
     m_mpris = new MprisService(player, hooks, this);
     connect(options->autoAdvance, &QCheckBox::toggled, m_mpris, &MprisService::announceLoopStatus);
     // The speed is given to the player when the slider is let go.
     connect(options->speedSlider, &Slider::valueSettled, this,
             [this](int percent) { m_player.setSpeed(qMax(1, percent) * 10); });
     connect(&m_player, &MediaPlayer::fileFailed, this, [this] { m_failed = true; });
+    connect(&m_player, &MediaPlayer::partUnavailable, this, [this](const QString &text) {
+        m_prompter.message(text, ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    });
     setUpAutoAdvance();
     setUpTransport();
     m_viewer = new ViewerCommands(window, m_parts, m_state, prompter, this);
     connect(m_parts.player->pictures(), &PicturePanel::clicked, m_viewer, &ViewerCommands::open);
     connect(&m_player, &MediaPlayer::levelsChanged, m_parts.player, &PlayerPanel::setLevels);
     connect(&m_player, &MediaPlayer::mediumDescribed, this, &PlaybackCommands::described);
+    connect(m_parts.fileList, &EntryListView::chosenAgain, this, &PlaybackCommands::chooseAgain);
 }
 
 PlaybackCommands::~PlaybackCommands() = default;
@@ -200,6 +205,15 @@ void PlaybackCommands::playPlaylistEntry(int row)
             m_parts.navigator->openPath(path);
     }
     m_parts.playlist->usePlaylist()->setChecked(true);
+}
+
+void PlaybackCommands::chooseAgain(int row)
+{
+    // A click on the chosen entry changes no current entry, yet chooses it as a click on another
+    // one does: a medium that does not play opens again and starts as the options say, one that
+    // plays plays on, and a picture stays as it is shown.
+    if (row == m_parts.fileList->currentRow() && !m_state.types.isPicture(m_parts.listing->fullPath(row)))
+        playSelectedFile();
 }
 
 void PlaybackCommands::showPlayingFile()
@@ -377,7 +391,7 @@ void PlaybackCommands::opened(const QString &path, bool speedReset)
     m_mpris->setTrack(path, m_routine->length());
     updateReadOut();
     if (speedReset)
-        m_parts.player->options()->speedSlider->setValue(100);
+        m_parts.player->options()->resetSpeed();
     const QString tail = path.right(4).toLower();
     const bool video = tail == QLatin1String(".avi") || tail == QLatin1String(".mpg") ||
                        tail == QLatin1String(".mov") || tail == QLatin1String("mpeg");

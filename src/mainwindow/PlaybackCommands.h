@@ -12,13 +12,13 @@
 
 class AutoAdvance;
 class ListAdvance;
+class MainWindow;
 class MciInterpreter;
 class SeparateWindowCommands;
 class ViewerCommands;
 class MprisService;
 class Prompter;
 class PlayRoutine;
-class QMainWindow;
 struct SessionState;
 
 // Plays the file chosen in the file list in the player pane: opens and starts it as the options
@@ -29,7 +29,7 @@ class PlaybackCommands : public QObject
     Q_OBJECT
 
 public:
-    PlaybackCommands(QMainWindow &window, const MainWindowParts &parts, SessionState &state,
+    PlaybackCommands(MainWindow &window, const MainWindowParts &parts, SessionState &state,
                      MediaPlayer &player, MediaPlayer::Factory makePlayer, Prompter &prompter,
                      QObject *parent = nullptr);
     ~PlaybackCommands() override;
@@ -71,6 +71,8 @@ public:
     void stopAtStart();
 
 private:
+    // The file list's current entry was clicked.
+    void chooseAgain(int row);
     void setUpAutoAdvance();
     void setUpTransport();
     void setMuted(bool muted);
@@ -79,7 +81,7 @@ private:
     // Adds what the medium tells of itself to the information box.
     void described(const QString &path, const MediaFacts &facts);
 
-    QMainWindow &m_window;
+    MainWindow &m_window;
     MainWindowParts m_parts;
     SessionState &m_state;
     MediaPlayer &m_player;

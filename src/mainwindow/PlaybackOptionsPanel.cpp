@@ -39,7 +39,7 @@ PlaybackOptionsPanel::PlaybackOptionsPanel(QWidget *parent) : QWidget(parent)
     speedSlider->setMaximum(MaxSpeed);
     speedSlider->setMinimum(MinSpeed);
     speedSlider->setValue(DefaultSpeed);
-    speedLabel = new QLabel(this);
+    speedLabel = new QLabel(tr("Movie/Mp3  speed:100%"), this);
     speedLabel->setObjectName(QStringLiteral("speedLabel"));
 
     // Designed states, kept when a stored value cannot be applied.
@@ -49,7 +49,6 @@ PlaybackOptionsPanel::PlaybackOptionsPanel(QWidget *parent) : QWidget(parent)
     connect(autoPlay, &QCheckBox::toggled, this, &PlaybackOptionsPanel::autoPlayChanged);
     connect(speedSlider, &Slider::valueScrolled, this, &PlaybackOptionsPanel::speedChanged);
     autoPlayChanged();
-    speedChanged(speedSlider->value());
 
     auto *checks = new QVBoxLayout;
     checks->setSpacing(2);
@@ -99,7 +98,18 @@ void PlaybackOptionsPanel::autoPlayChanged()
 
 void PlaybackOptionsPanel::speedChanged(int speed)
 {
+    // The slider also reports its value when it is only laid out again: the designed caption
+    // stays until the speed leaves normal or a file is opened.
+    if (speed == DefaultSpeed && !m_speedShown)
+        return;
+    m_speedShown = true;
     speedLabel->setText(tr("Movie speed:") + QString::number(speed) + QLatin1Char('%'));
+}
+
+void PlaybackOptionsPanel::resetSpeed()
+{
+    m_speedShown = true;
+    speedSlider->setValue(DefaultSpeed);
 }
 
 void PlaybackOptionsPanel::setAutoAdvance(bool on)

@@ -38,8 +38,12 @@ public:
     // Automatic advance is on only while autoplay on click is: asked for without it, it stays off.
     void setAutoAdvance(bool on);
     void toggleAutoAdvance();
+    // Normal speed again, as a newly opened file has; the read-out shows the speed from now on.
+    void resetSpeed();
 
 private:
     void autoPlayChanged();
     void speedChanged(int speed);
+
+    bool m_speedShown = false;
 };

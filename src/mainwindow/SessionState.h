@@ -19,6 +19,8 @@ struct SessionState
     // The file played last this session, kept as the place to come back to.
     QString lastPlayedPath;
     qint32 lastPosition = 0;
+    // The player's volume in thousandths, as a person or a player applet last set it.
+    int volume = 1000;
     // A second copy never writes settings or lists, however it is closed.
     bool skipSave = false;
     // A list file that exists but could not be read is not overwritten at shutdown.

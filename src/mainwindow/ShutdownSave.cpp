@@ -34,13 +34,30 @@ void ShutdownSave::run()
 {
     if (m_state.skipSave)
         return;
+    storeSettings();
+    saveEditList();
+    m_settings.sync();
+    savePlaylist();
+}
+
+void ShutdownSave::saveSettings()
+{
+    if (m_state.skipSave)
+        return;
+    storeSettings();
+    m_settings.sync();
+}
+
+void ShutdownSave::storeSettings()
+{
     m_settings.lastPosition.set(m_state.lastPosition);
+    m_settings.volume.set(m_state.volume);
     savePlaybackOptions();
     saveSplitterShares();
     saveWindow();
     saveLocation();
-    saveLists();
-    savePlaylist();
+    for (int row = 0; row < MediaTypes::AllCount; ++row)
+        m_settings.setDropCollects(row, m_state.types.dragDrop(row));
 }
 
 void ShutdownSave::savePlaybackOptions()
@@ -94,21 +111,18 @@ void ShutdownSave::saveLocation()
     m_settings.slideDelayChoice.set(options->slideDelay->currentIndex());
 }
 
-void ShutdownSave::saveLists()
+void ShutdownSave::saveEditList()
 {
-    if (!m_state.editListUnreadable) {
-        const QString path = m_dataFolder + ListFiles::EditList;
-        if (const QString problem = EditListFile::save(m_state.editList, path); !problem.isEmpty())
-            reportUnsavedList(QObject::tr("The EditList"), path, problem);
-    }
-    for (int row = 0; row < MediaTypes::AllCount; ++row)
-        m_settings.setDropCollects(row, m_state.types.dragDrop(row));
-    m_settings.sync();
+    if (m_state.skipSave || m_state.editListUnreadable)
+        return;
+    const QString path = m_dataFolder + ListFiles::EditList;
+    if (const QString problem = EditListFile::save(m_state.editList, path); !problem.isEmpty())
+        reportUnsavedList(QObject::tr("The EditList"), path, problem);
 }
 
 void ShutdownSave::savePlaylist()
 {
-    if (m_state.playlistUnreadable)
+    if (m_state.skipSave || m_state.playlistUnreadable)
         return;
     const QString path = m_dataFolder + ListFiles::Playlist;
     if (const QString problem = m_parts.playlist->saveFile(path); !problem.isEmpty())

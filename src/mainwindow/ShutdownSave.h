@@ -10,8 +10,9 @@ class QMainWindow;
 class Settings;
 struct SessionState;
 
-// What the main window stores when it closes: the playback options, the splitters, the window
-// rectangle and state, the location, and the EditList and playlist files.
+// What the main window stores: the playback options, the splitters, the window rectangle and
+// state, the location, and the EditList and playlist files; all of it when the window closes, and
+// what has changed while it is open.
 class ShutdownSave
 {
 public:
@@ -22,14 +23,17 @@ public:
 
     // Writes everything, unless the session is a second copy's: that one writes nothing.
     void run();
+    // The parts of run(), for saving while the program runs.
+    void saveSettings();
+    void saveEditList();
+    void savePlaylist();
 
 private:
+    void storeSettings();
     void savePlaybackOptions();
     void saveSplitterShares();
     void saveWindow();
     void saveLocation();
-    void saveLists();
-    void savePlaylist();
     void reportUnsavedList(const QString &list, const QString &path, const QString &problem);
 
     const QMainWindow &m_window;

@@ -92,8 +92,13 @@ void StartupRestore::restrictTabStops()
 
 void StartupRestore::readDropFlags()
 {
+    // A fresh profile collects every type, so that a folder dropped on the EditList brings its
+    // media and "Current pattern :" names them; stored flags are kept as they are.
+    const bool fresh = !m_settings.dropFlagsStored();
     for (int row = 0; row < MediaTypes::AllCount; ++row) {
-        if (const std::optional<bool> flag = m_settings.dropCollects(row))
+        if (fresh)
+            m_state.types.setDragDrop(row, true);
+        else if (const std::optional<bool> flag = m_settings.dropCollects(row))
             m_state.types.setDragDrop(row, *flag);
     }
 }

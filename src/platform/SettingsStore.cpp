@@ -37,10 +37,13 @@ QString SettingsStore::value(const QString &section, const QString &key, const Q
 void SettingsStore::setValue(const QString &section, const QString &key, const QString &value)
 {
     // A path that is not valid UTF-8 is kept as its bytes, which the INI file writes escaped.
-    if (NativePath::hasUndecodableBytes(value))
-        m_settings->setValue(section + QLatin1Char('/') + key, NativePath::toBytes(value));
-    else
-        m_settings->setValue(section + QLatin1Char('/') + key, value);
+    const QVariant stored =
+        NativePath::hasUndecodableBytes(value) ? QVariant(NativePath::toBytes(value)) : QVariant(value);
+    const QString name = section + QLatin1Char('/') + key;
+    // QSettings rewrites its file for every value set, even one it holds already; the settings are
+    // saved again and again while the program runs, and a file unchanged is not written.
+    if (m_settings->value(name) != stored)
+        m_settings->setValue(name, stored);
 }
 
 bool SettingsStore::sync()

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/EditListFile.h"
 #include "core/EditListStore.h"
+#include "core/SessionAutosave.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
 #include <QSet>
+#include <QStringListModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 class TestEditList : public QObject
 {
@@ -92,6 +95,76 @@ private Q_SLOTS:
         for (const QString &path : list + paths)
             QCOMPARE(store.contains(path), kept.contains(path));
         QCOMPARE(store.indexOf(QStringLiteral("/a")), kept.indexOf(QStringLiteral("/a")));
+    }
+
+    // Each second the settings are saved; a list file is written only after its entries changed,
+    // and only once for any number of changes in between.
+    void autosaveWritesTheListsThatChanged_data()
+    {
+        QTest::addColumn<std::function<void(EditListStore &, QStringListModel &)>>("change");
+        QTest::addColumn<int>("editListSaves");
+        QTest::addColumn<int>("playlistSaves");
+        using Change = std::function<void(EditListStore &, QStringListModel &)>;
+        QTest::newRow("nothing") << Change([](EditListStore &, QStringListModel &) {}) << 0 << 0;
+        QTest::newRow("two entries added") << Change([](EditListStore &list, QStringListModel &) {
+            list.append(QStringLiteral("/m/a.wav"));
+            list.append(QStringLiteral("/m/b.wav"));
+        }) << 1 << 0;
+        QTest::newRow("an entry taken off")
+            << Change([](EditListStore &list, QStringListModel &) { list.removeAt(0); }) << 1 << 0;
+        QTest::newRow("the list cleared")
+            << Change([](EditListStore &list, QStringListModel &) { list.clear(); }) << 1 << 0;
+        QTest::newRow("entries taken off by path") << Change([](EditListStore &list, QStringListModel &) {
+            list.removeOneOfEach({QStringLiteral("/m/first.wav")});
+        }) << 1 << 0;
+        QTest::newRow("a playlist entry added")
+            << Change([](EditListStore &, QStringListModel &playlist) { playlist.insertRows(0, 1); }) << 0
+            << 1;
+        QTest::newRow("the playlist replaced") << Change([](EditListStore &, QStringListModel &playlist) {
+            playlist.setStringList({QStringLiteral("/m/c.wav")});
+        }) << 0 << 1;
+        QTest::newRow("both") << Change([](EditListStore &list, QStringListModel &playlist) {
+            list.append(QStringLiteral("/m/a.wav"));
+            playlist.removeRows(0, 1);
+        }) << 1 << 1;
+    }
+
+    void autosaveWritesTheListsThatChanged()
+    {
+        QFETCH(std::function<void(EditListStore &, QStringListModel &)>, change);
+        QFETCH(int, editListSaves);
+        QFETCH(int, playlistSaves);
+        EditListStore editList;
+        editList.append(QStringLiteral("/m/first.wav"));
+        QStringListModel playlist({QStringLiteral("/m/listed.wav")});
+        int settingsSaved = 0;
+        int editListSaved = 0;
+        int playlistSaved = 0;
+        SessionAutosave autosave(
+            {[&] { ++settingsSaved; }, [&] { ++editListSaved; }, [&] { ++playlistSaved; }}, editList,
+            playlist);
+        change(editList, playlist);
+        autosave.saveChanges();
+        autosave.saveChanges();
+        QCOMPARE(settingsSaved, 2);
+        QCOMPARE(editListSaved, editListSaves);
+        QCOMPARE(playlistSaved, playlistSaves);
+    }
+
+    // Saving runs by itself while the program runs, and takes in changes kept elsewhere (the
+    // EditList window's working copy) before it looks for what changed.
+    void autosaveRunsEachIntervalWithChangesCollected()
+    {
+        EditListStore editList;
+        QStringListModel playlist;
+        int editListSaved = 0;
+        bool collected = false;
+        const auto collect = [&] {
+            if (!std::exchange(collected, true))
+                editList.append(QStringLiteral("/m/a.wav"));
+        };
+        SessionAutosave autosave({[] {}, [&] { ++editListSaved; }, [] {}, collect}, editList, playlist);
+        QTRY_COMPARE_WITH_TIMEOUT(editListSaved, 1, 3 * SessionAutosave::IntervalMs);
     }
 };
 

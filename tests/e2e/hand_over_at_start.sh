@@ -43,8 +43,13 @@ e2e_key Return
 e2e_wait 30 "the main window" e2e_activate_main_window
 e2e_wait 15 "the handed file opened" e2e_active_title_matches 'media/handed\.wav'
 
-settings_before=$(cat "$E2E_SETTINGS" 2>/dev/null || true)
-"$KESTROVE" >"$E2E_WORK/second.log" 2>&1 &
+# The first copy saves its own settings while it runs: the second reads a copy of them, which it
+# must leave as it found it.
+second_config=$E2E_WORK/second-config
+mkdir -p "$second_config/Kestrove"
+[[ ! -f $E2E_SETTINGS ]] || cp "$E2E_SETTINGS" "$second_config/Kestrove/"
+settings_before=$(cat "$second_config/Kestrove/Kestrove.ini" 2>/dev/null || true)
+XDG_CONFIG_HOME=$second_config "$KESTROVE" >"$E2E_WORK/second.log" 2>&1 &
 second=$!
 e2e_wait 30 "the second copy's message" message_of "$second"
 e2e_key Return
@@ -52,7 +57,7 @@ e2e_wait 15 "the second copy to end" eval '! kill -0 "$second" 2>/dev/null'
 status=0
 wait "$second" || status=$?
 e2e_expect_equal "the second copy's exit status" 0 "$status"
-e2e_expect_equal "settings after the second copy" "$settings_before" "$(cat "$E2E_SETTINGS" 2>/dev/null || true)"
+e2e_expect_equal "settings after the second copy" "$settings_before" "$(cat "$second_config/Kestrove/Kestrove.ini" 2>/dev/null || true)"
 
 e2e_close_kestrove
 [[ -p $E2E_EDITLIST ]] || e2e_fail "the EditList that is not a file was replaced"

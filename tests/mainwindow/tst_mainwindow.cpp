@@ -6,6 +6,7 @@
 #include "browse/FolderTree.h"
 #include "browse/PathBar.h"
 #include "core/FilePattern.h"
+#include "core/MediaTypes.h"
 #include "core/SettingKeys.h"
 #include "core/Settings.h"
 #include "core/UserFolders.h"
@@ -23,6 +24,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/UnixSignalWatcher.h"
 #include "playback/MediaPlayer.h"
+#include "playback/MprisService.h"
 #include "playback/PicturePanel.h"
 #include "playlist/PlaylistPanel.h"
 #include "support/FakePlayer.h"
@@ -224,6 +226,8 @@ private Q_SLOTS:
         QVERIFY(form.options()->autoAdvance->isEnabled());
         QVERIFY(form.options()->rememberPosition->isChecked());
         QCOMPARE(form.options()->speedSlider->value(), 100);
+        // Until a file is opened, laid out as the window is shown.
+        QCOMPARE(form.options()->speedLabel->text(), QStringLiteral("Movie/Mp3  speed:100%"));
         QCOMPARE(form.options()->speedSlider->findChild<QAction *>("settomin")->text(), QStringLiteral("1%"));
         QCOMPARE(form.options()->startOffset->count(), 10);
         QCOMPARE(form.options()->startOffset->itemText(9), QStringLiteral("90 %"));
@@ -240,6 +244,9 @@ private Q_SLOTS:
         QCOMPARE(session.stored(QStringLiteral("FirstUse")), QStringLiteral("false"));
         QCOMPARE(session.stored(QStringLiteral("AutoPlay")), QStringLiteral("<absent>"));
         QVERIFY(session.prompter.questions().isEmpty());
+        // Folders dropped on the EditList collect every type.
+        for (int row = 0; row < MediaTypes::AllCount; ++row)
+            QVERIFY2(form.mediaTypes().dragDrop(row), qPrintable(form.mediaTypes().extension(row)));
     }
 
     void storedValuesAreAppliedAndWrittenBack()
@@ -975,6 +982,33 @@ private Q_SLOTS:
         QVERIFY(row.top() >= 0 && row.bottom() < list->viewport()->height());
     }
 
+    void aFileTheDesktopOpensIsHandedOver()
+    {
+        Session session;
+        session.start(session.media(QStringLiteral("sub folder")));
+        // Named in bytes that are not UTF-8, percent-encoded in the URI.
+        const QByteArray name = QFile::encodeName(session.media()) + "caf\xe9.wav";
+        writeNative(name);
+        const QString path = NativePath::fromBytes(name);
+        session.player.calls.clear();
+        auto *mpris = session.window->findChild<MprisService *>();
+        QCOMPARE(mpris->openUri(QString::fromLatin1(NativePath::fileUrl(path).toEncoded())), QString());
+        QCOMPARE(session.window->currentFolder(), session.media());
+        QVERIFY(session.player.calls.contains("open " + path));
+    }
+
+    void aPartThePlayerCannotLoadIsSaid()
+    {
+        Session session;
+        session.start(session.media());
+        session.prompter.clear();
+        const QString text = QStringLiteral("The player for sound and video (libmpv) cannot be loaded: gone");
+        Q_EMIT session.player.partUnavailable(text);
+        QCOMPARE(session.prompter.questions().size(), 1);
+        QCOMPARE(session.prompter.questions().first().text, text);
+        QCOMPARE(session.prompter.questions().first().icon, Prompter::Icon::Exclamation);
+    }
+
     void clickingAFilePlaysIt()
     {
         Session session;
@@ -986,6 +1020,47 @@ private Q_SLOTS:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
         QCOMPARE(list->currentRow(), entry.row());
         QVERIFY(session.player.calls.contains("open " + session.media(QStringLiteral("b.wav"))));
+    }
+
+    void aClickOnTheChosenSongStartsItAgainUnlessItPlays_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("playing");
+        QTest::newRow("file list, paused: from the start") << "fileList" << false;
+        QTest::newRow("file list, playing: plays on") << "fileList" << true;
+        QTest::newRow("playlist, paused: from the start") << "playlistView" << false;
+        QTest::newRow("playlist, playing: plays on") << "playlistView" << true;
+    }
+    void aClickOnTheChosenSongStartsItAgainUnlessItPlays()
+    {
+        QFETCH(QString, list);
+        QFETCH(bool, playing);
+        Session session;
+        session.start(session.media());
+        const QString song = session.media(QStringLiteral("b.wav"));
+        auto *files = session.focused<EntryListView>("fileList");
+        auto *playlist = session.child<EntryListView>("playlistView");
+        playlist->items()->addItem(session.media(QStringLiteral("a b.mp3")));
+        playlist->items()->addItem(song);
+        files->setCurrentRow(files->items()->findItem(QStringLiteral("b.wav")));
+        Q_EMIT session.player.fileOpened(song);
+        session.player.advanceTo(40000);
+        if (!playing)
+            session.player.pause();
+        session.player.calls.clear();
+        auto *clicked = session.child<EntryListView>(list.toLatin1().constData());
+        clicked->resize(300, 300);
+        const QModelIndex entry = clicked->items()->index(
+            clicked->items()->findItem(list == QLatin1String("fileList") ? QStringLiteral("b.wav") : song));
+        QTest::mouseClick(clicked->viewport(), Qt::LeftButton, {}, clicked->visualRect(entry).center());
+        if (playing) {
+            QCOMPARE(session.player.calls, QStringList());
+            return;
+        }
+        QCOMPARE(session.player.calls, QStringList({"stop", "open " + song}));
+        Q_EMIT session.player.fileOpened(song);
+        QCOMPARE(session.player.position(), qint64(0));
+        QCOMPARE(session.player.mode(), int(MediaPlayer::Playing));
     }
 
     void enterAndDoubleClickPlayAFileWhateverTheAutoplay_data()
@@ -1556,6 +1631,33 @@ private Q_SLOTS:
         session.child<QCheckBox>("autoAdvance")->setChecked(false);
     }
 
+    void f2StartsTheSlideShowOnAPicture_data()
+    {
+        QTest::addColumn<bool>("openedByTheStart");
+        QTest::newRow("opened by the start") << true;
+        QTest::newRow("chosen in the list") << false;
+    }
+    void f2StartsTheSlideShowOnAPicture()
+    {
+        QFETCH(bool, openedByTheStart);
+        Session session;
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        QDir().mkpath(session.media(QStringLiteral("show")));
+        for (const char *name : {"show/1.jpg", "show/2.jpg"})
+            QVERIFY(picture.save(session.media(QLatin1String(name))));
+        session.start(
+            session.media(openedByTheStart ? QStringLiteral("show/1.jpg") : QStringLiteral("show")));
+        auto *list = session.focused<EntryListView>("fileList");
+        if (!openedByTheStart)
+            QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("1.jpg"));
+        QTest::keyClick(list, Qt::Key_F2);
+        QVERIFY(session.child<QCheckBox>("autoAdvance")->isChecked());
+        QTRY_COMPARE_WITH_TIMEOUT(list->items()->text(list->currentRow()), QStringLiteral("2.jpg"), 3000);
+        session.child<QCheckBox>("autoAdvance")->setChecked(false);
+    }
+
     void theSpeedIsSetWhenTheSliderIsLetGo_data()
     {
         QTest::addColumn<bool>("keepSpeed");
@@ -1571,8 +1673,10 @@ private Q_SLOTS:
         QFETCH(QString, speedAfter);
         Session session;
         session.start(session.media(QStringLiteral("b.wav")));
-        Q_EMIT session.player.fileOpened(session.media(QStringLiteral("b.wav")));
         auto *options = session.window->findChild<PlaybackOptionsPanel *>();
+        QCOMPARE(options->speedLabel->text(), QStringLiteral("Movie/Mp3  speed:100%"));
+        Q_EMIT session.player.fileOpened(session.media(QStringLiteral("b.wav")));
+        QCOMPARE(options->speedLabel->text(), QStringLiteral("Movie speed:100%"));
         options->keepSpeed->setChecked(keepSpeed);
         session.player.calls.clear();
         options->speedSlider->setValue(50);
@@ -1587,6 +1691,7 @@ private Q_SLOTS:
         session.player.calls.clear();
         Q_EMIT session.player.fileOpened(session.media(QStringLiteral("B.wav")));
         QCOMPARE(options->speedSlider->value(), sliderAfter);
+        QCOMPARE(options->speedLabel->text(), QStringLiteral("Movie speed:%1%").arg(sliderAfter));
         QVERIFY(session.player.calls.contains(speedAfter));
     }
 
@@ -1635,6 +1740,36 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(session.player.fileName(),
                                   session.media(QStringLiteral("sub folder/c.mp3")), 3000);
         QCOMPARE(playlist->currentRow(), 1);
+        session.child<QCheckBox>("autoAdvance")->setChecked(false);
+    }
+
+    void quickSeeksKeepThePlaylistGoing()
+    {
+        Session session;
+        session.start(session.media());
+        auto *playlist = session.focused<EntryListView>("playlistView");
+        for (const char *name : {"a b.mp3", "b.wav", "B.wav"})
+            playlist->items()->addItem(session.media(QLatin1String(name)));
+        playlist->setCurrentRow(1);
+        QTest::keyClick(playlist, Qt::Key_Return);
+        const QString song = session.media(QStringLiteral("b.wav"));
+        Q_EMIT session.player.fileOpened(song);
+        Q_EMIT session.player.modeChanged(MediaPlayer::Playing);
+        auto *files = session.focused<EntryListView>("fileList");
+        QTest::keyClick(files, Qt::Key_F2);
+        // Each key comes while the player still seeks where the one before sent it.
+        for (const qint64 position : {10000, 20000, 30000}) {
+            QTest::keyClick(files, Qt::Key_Right, Qt::ControlModifier);
+            QCOMPARE(session.player.position(), position);
+            QCOMPARE(session.player.mode(), int(MediaPlayer::Playing));
+            session.player.currentMode = MediaPlayer::Seeking;
+            Q_EMIT session.player.modeChanged(MediaPlayer::Seeking);
+        }
+        session.player.currentMode = MediaPlayer::Playing;
+        Q_EMIT session.player.modeChanged(MediaPlayer::Playing);
+        session.player.advanceTo(session.player.mediumLength);
+        QTRY_COMPARE_WITH_TIMEOUT(session.player.fileName(), session.media(QStringLiteral("B.wav")), 3000);
+        QCOMPARE(playlist->currentRow(), 2);
         session.child<QCheckBox>("autoAdvance")->setChecked(false);
     }
 
@@ -1948,6 +2083,8 @@ private Q_SLOTS:
         } else {
             QCOMPARE(session.prompter.questions().size(), 1);
             QCOMPARE(session.prompter.questions().first().text, question.arg(session.media()));
+            QCOMPARE(session.prompter.questions().first().buttonLabels,
+                     QStringList({"Move to Trash", "Cancel"}));
         }
         QCOMPARE(QFileInfo::exists(session.media(entry)), !deleted);
         QCOMPARE(list->items()->findItem(entry) < 0, deleted);
@@ -1978,6 +2115,54 @@ private Q_SLOTS:
                  QStringLiteral("Unable to delete \"%1\".\r\n\r\nThe trash is full.")
                      .arg(session.media(QStringLiteral("kept.mp3"))));
         QVERIFY(list->items()->findItem(QStringLiteral("kept.mp3")) > 0);
+    }
+
+    // The volume a person set comes back at the next start, and a stored one out of range is
+    // brought into it.
+    void theVolumeIsKeptForTheNextStart_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("restored");
+        QTest::newRow("nothing stored") << "<absent>" << 1000;
+        QTest::newRow("seventy per cent") << "700" << 700;
+        QTest::newRow("too loud") << "5000" << 1000;
+        QTest::newRow("below silence") << "-3" << 0;
+        QTest::newRow("garbage") << "loud" << 1000;
+    }
+    void theVolumeIsKeptForTheNextStart()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, restored);
+        Session session;
+        if (stored != QLatin1String("<absent>"))
+            session.preset(QStringLiteral("Volume"), stored);
+        session.start(session.media());
+        QCOMPARE(session.player.volume(), restored);
+        session.player.setVolume(700);
+        session.close();
+        QCOMPARE(session.stored(QStringLiteral("Volume")), QStringLiteral("700"));
+    }
+
+    // The player lets go of a file deleted on its own, as it does for the delete job, and gets it
+    // back when the trash refuses it.
+    void deletingThePlayingFileLetsThePlayerGoOfIt()
+    {
+        Session session;
+        session.preset(QStringLiteral("DeleteConfirm"), QStringLiteral("0"));
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
+        const QString playing = session.media(QStringLiteral("b.wav"));
+        QCOMPARE(session.player.fileName(), playing);
+        session.trash.setRefuse(true);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(session.player.fileName(), playing);
+        session.trash.setRefuse(false);
+        session.player.calls.clear();
+        QTest::keyClick(list, Qt::Key_Delete);
+        QVERIFY(session.player.fileName() != playing);
+        QCOMPARE(session.player.calls.value(0), QStringLiteral("close"));
+        QCOMPARE(session.trash.recycled().size(), 1);
     }
 
     void deleteFolderRefusesDrivesAndSpecialFolders_data()

@@ -22,6 +22,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -38,8 +40,10 @@
 #include <ctime>
 #include <fcntl.h>
 #include <future>
+#include <linux/fs.h>
 #include <optional>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -47,6 +51,7 @@
 #include <sys/time.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -376,10 +381,71 @@ private Q_SLOTS:
             const timeval past[2] = {{std::time(nullptr) - 60, 0}, {std::time(nullptr) - 60, 0}};
             QCOMPARE(::utimes(QFile::encodeName(lock).constData(), past), 0);
         }
+        if (content == "folder")
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^moved .* aside")));
         SingleInstance first(dir.path());
         QVERIFY(first.tryBecomeFirst());
         SingleInstance second(dir.path());
         QVERIFY(!second.tryBecomeFirst());
+        QVERIFY(second.lockProblem().isEmpty());
+        // What stood in the lock's place is kept, with all it holds.
+        if (content == "folder")
+            QVERIFY(QFileInfo::exists(lock + QStringLiteral(".moved-aside-1/inside")));
+    }
+
+    void aLockThatCanBeNeitherTakenNorReplacedIsSaid()
+    {
+        TemporaryFolder dir;
+        const QByteArray lock = QFile::encodeName(dir.filePath(QStringLiteral("Kestrove.lock")));
+        writeBytes(QFile::decodeName(lock), QByteArray());
+        // Root opens and removes any file but an immutable one; anyone else is kept out by modes.
+        const FileDescriptor file(::open(lock.constData(), O_RDONLY | O_CLOEXEC));
+        int flags = 0;
+        const bool immutable = ::geteuid() == 0 && ::ioctl(file.get(), FS_IOC_GETFLAGS, &flags) == 0 &&
+                               (flags |= FS_IMMUTABLE_FL, ::ioctl(file.get(), FS_IOC_SETFLAGS, &flags) == 0);
+        if (::geteuid() == 0 && !immutable)
+            QSKIP("this file system cannot make a file immutable");
+        const auto restore = qScopeGuard([&] {
+            flags &= ~FS_IMMUTABLE_FL;
+            if (immutable)
+                ::ioctl(file.get(), FS_IOC_SETFLAGS, &flags);
+            ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+        });
+        if (!immutable) {
+            QCOMPARE(::chmod(lock.constData(), 0400), 0);
+            QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0500), 0);
+        }
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^replacing the lock file")));
+        SingleInstance copy(dir.path());
+        QVERIFY(!copy.tryBecomeFirst());
+        QVERIFY2(copy.lockProblem().startsWith(QFile::decodeName(lock) + QStringLiteral(": ")),
+                 qPrintable(copy.lockProblem()));
+    }
+
+    // Many copies started together, each with a path, all hand it over: none is cut off while it
+    // writes, whatever the number waiting.
+    void aBurstOfHandOversIsDeliveredWhole()
+    {
+        TemporaryFolder dir;
+        SingleInstance first(dir.path());
+        QVERIFY(first.tryBecomeFirst());
+        QVERIFY(first.listen());
+        QSignalSpy requests(&first, &SingleInstance::executeRequested);
+        constexpr int Copies = 3 * SingleInstance::MaxClients;
+        std::vector<std::future<bool>> offers;
+        for (int i = 0; i < Copies; ++i)
+            offers.push_back(std::async(std::launch::async, [&dir, i] {
+                return SingleInstance::offerToRunning(dir.path(), QStringLiteral("/music/%1.mp3").arg(i),
+                                                      5000);
+            }));
+        int accepted = 0;
+        for (std::future<bool> &offer : offers) {
+            while (offer.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready)
+                QCoreApplication::processEvents();
+            accepted += offer.get() ? 1 : 0;
+        }
+        QCOMPARE(accepted, Copies);
+        QTRY_COMPARE(requests.count(), Copies);
     }
 
     void aLockHeldElsewhereIsRespected()
@@ -582,7 +648,9 @@ private Q_SLOTS:
         QTest::newRow("undecodable name") << QByteArray("bad\xff.wav") << false << true;
         QTest::newRow("folder with a separator") << QByteArray("a folder/") << true << true;
         QTest::newRow("name too long for a trash entry") << QByteArray(250, 'n') << false << false;
-        QTest::newRow("longest name the trash takes") << QByteArray(238, 'l') << false << true;
+        QTest::newRow("longest name the trash takes") << QByteArray(235, 'l') << false << true;
+        QTest::newRow("name without room for a second item's number")
+            << QByteArray(237, 's') << false << false;
         QTest::newRow("name whose trash entry GIO leaves empty") << QByteArray(239, 'e') << false << false;
         QTest::newRow("name 245 bytes long") << QByteArray(245, 'f') << false << false;
         QTest::newRow("missing") << QByteArray("never there.mp3") << false << false;
@@ -621,6 +689,52 @@ private Q_SLOTS:
         QVERIFY(info_.contains("Path=" + (base + entryName).toPercentEncoding("/") + "\n"));
     }
 
+    // Each row: a name, how many items of that name are in the trash already, and the entry the
+    // next one gets.
+    void trashPutsBackWhatItCannotRecord_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("earlier");
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<bool>("trashed");
+        QTest::newRow("second item of the longest name")
+            << QByteArray(235, 'a') << 1 << QByteArray(235, 'a') + ".2" << true;
+        QTest::newRow("hundredth item of the longest name")
+            << QByteArray(235, 'b') << 99 << QByteArray(235, 'b') + ".100" << false;
+        QTest::newRow("hundredth item of a name with a dot")
+            << QByteArray(231, 'c') + ".mp3" << 99 << QByteArray(231, 'c') + ".100.mp3" << false;
+    }
+    void trashPutsBackWhatItCannotRecord()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, earlier);
+        QFETCH(QByteArray, entry);
+        QFETCH(bool, trashed);
+        const QByteArray base = QFile::encodeName(m_dataHome.path()) + "/numbered/";
+        QDir().mkpath(QFile::decodeName(base));
+        const QByteArray native = base + name;
+        FreedesktopTrash trash;
+        for (int i = 0; i <= earlier; ++i) {
+            writeNative(native, QByteArray::number(i));
+            if (i == earlier && !trashed)
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("put back")));
+            QCOMPARE(trash.moveToTrash(NativePath::fromBytes(native)) == 0, i < earlier || trashed);
+        }
+        const QByteArray trashFolder = QFile::encodeName(m_dataHome.path()) + "/Trash/";
+        QCOMPARE(existsNative(native), !trashed);
+        QCOMPARE(existsNative(trashFolder + "files/" + entry), trashed);
+        if (!trashed) {
+            // The item is back as it was, and the trash keeps no entry for it.
+            QCOMPARE(readNative(native), QByteArray::number(earlier));
+            QVERIFY(!existsNative(trashFolder + "info/" + entry + ".trashinfo"));
+            QCOMPARE(trash.lastFailure(), QStringLiteral("The name is too long for another item of that name "
+                                                         "in the trash, so the item was put back."));
+            return;
+        }
+        QVERIFY(readNative(trashFolder + "info/" + entry + ".trashinfo")
+                    .contains("Path=" + native.toPercentEncoding("/") + "\n"));
+    }
+
     void trashTakesAFolderReachedThroughALink()
     {
         const QString base = m_dataHome.filePath(QStringLiteral("linked"));
@@ -636,22 +750,29 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("loaded");
         QTest::addColumn<QString>("complaint");
-        QTest::newRow("trash") << "gio" << true << QString();
+        // What the caller is told: the complaint's reason.
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("trash") << "gio" << true << QString() << QString();
         QTest::newRow("missing")
             << "no-such-module" << false
-            << "The module no-such-module cannot be loaded from /.+/libkestrove_no-such-module.so - .+";
+            << "The module no-such-module cannot be loaded from /.+/libkestrove_no-such-module.so - .+"
+            << "The shared library was not found.";
         QTest::newRow("another interface")
-            << "wmf" << false << "The module wmf does not offer org.kestrove.TrashModule/1";
+            << "wmf" << false << "The module wmf does not offer org.kestrove.TrashModule/1"
+            << "The module wmf does not offer org.kestrove.TrashModule/1";
     }
     void modulesLoadOnceOrSayWhyNot()
     {
         QFETCH(QString, name);
         QFETCH(bool, loaded);
         QFETCH(QString, complaint);
+        QFETCH(QString, failure);
         if (!complaint.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(complaint));
-        TrashModule *first = ModuleLoader::load<TrashModule>(name);
+        QString told;
+        TrashModule *first = ModuleLoader::load<TrashModule>(name, &told);
         QCOMPARE(first != nullptr, loaded);
+        QCOMPARE(told, failure);
         // Asked again from other threads at once, the loader gives the same answer without trying
         // (and complaining) again.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("cannot be loaded")));
@@ -743,11 +864,48 @@ private Q_SLOTS:
         QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeModalWidget());
     }
 
+    void buttonsNamedByWhatTheyDoStillGiveTheirAnswers_data()
+    {
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<Prompter::Answer>("answer");
+        QTest::newRow("to the trash") << "Move to Trash" << Prompter::Answer::Yes;
+        QTest::newRow("for good") << "Delete Permanently" << Prompter::Answer::No;
+        QTest::newRow("cancel") << "Cancel" << Prompter::Answer::Cancel;
+        QTest::newRow("escape") << QString() << Prompter::Answer::Cancel;
+    }
+    void buttonsNamedByWhatTheyDoStillGiveTheirAnswers()
+    {
+        QFETCH(QString, pressed);
+        QFETCH(Prompter::Answer, answer);
+        const QStringList labels{"Move to Trash", "Delete Permanently", "Cancel"};
+        QtPrompter prompter;
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QAbstractButton *chosen = nullptr;
+            for (QAbstractButton *button : box->buttons()) {
+                shown.append(button->text());
+                if (button->text() == pressed)
+                    chosen = button;
+            }
+            if (chosen)
+                chosen->click();
+            else
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QCOMPARE(prompter.message(QStringLiteral("Send files to Recycle Bin ?"), QStringLiteral("Kestrove"),
+                                  Prompter::Buttons::YesNoCancel, Prompter::Icon::Question, labels),
+                 answer);
+        shown.sort();
+        QCOMPARE(shown, QStringList({"Cancel", "Delete Permanently", "Move to Trash"}));
+    }
+
     void fileChoosersOpenInTheFolderShown_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("shownExists");
-        QTest::newRow("folder chooser") << int(Prompter::FileDialog::Folder) << true;
         QTest::newRow("open") << int(Prompter::FileDialog::Open) << true;
         QTest::newRow("save") << int(Prompter::FileDialog::Save) << true;
         QTest::newRow("no folder shown: home") << int(Prompter::FileDialog::Open) << false;
@@ -769,6 +927,44 @@ private Q_SLOTS:
         });
         QCOMPARE(prompter.chooseFile(Prompter::FileDialog(kind), QStringLiteral("Choose"), {}), std::nullopt);
         QCOMPARE(opened, shownExists ? shown.path() : QDir::homePath());
+    }
+
+    // Each step: where the folder chooser opens, whether it offers a new folder there, and the
+    // folder chosen in it.
+    void theFolderChooserOpensAtTheLastFolderChosenInIt()
+    {
+        QTemporaryDir shown;
+        QTemporaryDir chosen;
+        QtPrompter prompter;
+        prompter.setFolderShown([&] { return shown.path(); });
+        const auto choose = [&](const QString &folder) {
+            QString opened;
+            bool newFolderOffered = false;
+            QTimer::singleShot(0, [&] {
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                opened = dialog->directory().absolutePath();
+                const auto *newFolder = dialog->findChild<QWidget *>(QStringLiteral("newFolderButton"));
+                newFolderOffered = newFolder && newFolder->isVisible() && newFolder->isEnabled();
+                if (folder.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                dialog->setDirectory(folder);
+                // The dialog's own accept, as its Choose button gives.
+                static_cast<QDialog *>(dialog)->accept();
+            });
+            const std::optional<QString> answer =
+                prompter.chooseFile(Prompter::FileDialog::Folder, QStringLiteral("Copy to : "), {});
+            return std::tuple(opened, newFolderOffered, answer.value_or(QString()));
+        };
+        // Not at the folder shown, where the files come from: at home until a folder is chosen.
+        QCOMPARE(choose(chosen.path()), std::tuple(QDir::homePath(), true, chosen.path()));
+        QCOMPARE(choose(QString()), std::tuple(chosen.path(), true, QString()));
+        QCOMPARE(choose(QString()), std::tuple(chosen.path(), true, QString()));
+        QVERIFY(chosen.remove());
+        QCOMPARE(choose(QString()), std::tuple(QDir::homePath(), true, QString()));
     }
 
     void permissionTexts()
