@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/CoverFinder.h"
 
+#include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
 
+#include <QFile>
+#include <QImageReader>
 #include <array>
 #include <dirent.h>
 #include <sys/stat.h>
@@ -52,6 +55,17 @@ QString besides(const QString &mediaPath)
     }
     ::closedir(dir);
     return best.isEmpty() ? QString() : NativePath::fromBytes(folder + '/' + best);
+}
+
+bool isPicture(const QString &path)
+{
+    FileDescriptor descriptor;
+    QFile file;
+    if (!descriptor.openForReading(NativePath::toBytes(path)).isEmpty() ||
+        !file.open(descriptor.get(), QIODevice::ReadOnly))
+        return false;
+    QImageReader reader(&file);
+    return reader.canRead() && reader.size().isValid();
 }
 
 } // namespace CoverFinder

@@ -11,4 +11,8 @@ namespace CoverFinder {
 // before a PNG of the same name); empty when there is none.
 QString besides(const QString &mediaPath);
 
+// Whether the file starts as a picture does: a player that takes any file named like a picture
+// as one would show black for one that is not.
+bool isPicture(const QString &path);
+
 } // namespace CoverFinder

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/MpvPlayer.h"
 
-#include "platform/FileDescriptor.h"
 #include "platform/ModuleLoader.h"
 #include "platform/NativePath.h"
 #include "playback/AudioLevel.h"
@@ -10,14 +9,13 @@
 #include "playback/MidiCache.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MidiRendering.h"
-#include "playback/MidiStream.h"
+#include "playback/MidiStreamSource.h"
 #include "playback/MpvModule.h"
 #include "playback/VideoSurface.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMetaObject>
 #include <QTimer>
 #include <algorithm>
@@ -27,8 +25,6 @@
 #include <utility>
 
 namespace {
-
-constexpr char MidiProtocol[] = "kestrove-midi";
 
 // The level meter's figures come from a filter that measures each block of sound. Only the peaks
 // are measured: all its measures cost more than the rest of playing a song. The blocks are a tenth
@@ -45,19 +41,6 @@ constexpr int DrawingWaitMs = 2000;
 
 // Replies are numbered as they are asked for, from here on.
 constexpr quint64 FirstCountedReply = 1;
-
-// Whether the file starts as a picture does: libmpv takes any file named like a picture as one,
-// and would show black for it.
-bool looksLikePicture(const QString &path)
-{
-    FileDescriptor descriptor;
-    QFile file;
-    if (!descriptor.openForReading(NativePath::toBytes(path)).isEmpty() ||
-        !file.open(descriptor.get(), QIODevice::ReadOnly))
-        return false;
-    QImageReader reader(&file);
-    return reader.canRead() && reader.size().isValid();
-}
 
 // The picture file being written for a cover, which libmpv writes in the format its name ends in.
 QString partOf(const QString &cover)
@@ -114,8 +97,8 @@ bool MpvPlayer::start()
         tellUnavailable(tr("The player for sound and video (libmpv) cannot be started."));
     if (!m_engine)
         return false;
-    m_engine->addReadOnlyProtocol(MidiProtocol,
-                                  [this](const QByteArray &uri) { return openMidiStream(uri); });
+    m_engine->addReadOnlyProtocol(MidiStreamSource::Protocol,
+                                  [this](const QByteArray &uri) { return m_midi.open(uri); });
     m_engine->observeNumber("time-pos");
     m_engine->observeNumber("duration");
     m_engine->observeFlag("pause");
@@ -175,7 +158,7 @@ void MpvPlayer::open(const QString &path)
     m_levels.clear();
     forgetDescription();
     setPaused(true);
-    endMidiRendering();
+    m_midi.end();
     m_waitingFile.clear();
     // Nothing reported from here on belongs to the new file until it is loaded.
     m_entry = NoEntry;
@@ -235,40 +218,14 @@ void MpvPlayer::playMidi(const QString &path)
             Qt::QueuedConnection);
         return;
     }
-    int number = 0;
-    {
-        std::lock_guard guard(m_midiLock);
-        m_midi = std::move(rendering);
-        number = ++m_midiNumber;
-    }
-    load(QStringLiteral("%1://%2").arg(QLatin1String(MidiProtocol)).arg(number));
-}
-
-std::unique_ptr<MpvStream> MpvPlayer::openMidiStream(const QByteArray &uri)
-{
-    const QByteArray prefix = QByteArray(MidiProtocol) + "://";
-    bool ok = false;
-    const int number = uri.startsWith(prefix) ? uri.mid(prefix.size()).toInt(&ok) : 0;
-    std::lock_guard guard(m_midiLock);
-    if (!ok || number != m_midiNumber || !m_midi)
-        return nullptr;
-    return std::make_unique<MidiStream>(m_midi);
+    load(m_midi.offer(std::move(rendering)));
 }
 
 void MpvPlayer::tellMidiFailure()
 {
-    // Only this thread changes which song is rendered.
-    const QString moduleFailure = m_midi ? m_midi->moduleFailure() : QString();
+    const QString moduleFailure = m_midi.moduleFailure();
     if (!moduleFailure.isEmpty() && !std::exchange(m_synthesiserUnavailableTold, true))
         tellUnavailable(tr("The MIDI synthesiser (FluidSynth) cannot be loaded: %1").arg(moduleFailure));
-}
-
-void MpvPlayer::endMidiRendering()
-{
-    // An unfinished rendering whose song is no longer played stops and leaves nothing behind,
-    // once the player's reader has let it go too.
-    std::lock_guard guard(m_midiLock);
-    m_midi.reset();
 }
 
 void MpvPlayer::close()
@@ -276,7 +233,7 @@ void MpvPlayer::close()
     if (!m_engine)
         return;
     m_engine->stop();
-    endMidiRendering();
+    m_midi.end();
     m_waitingFile.clear();
     m_drawingWait->stop();
     m_file.clear();
@@ -590,7 +547,7 @@ void MpvPlayer::showEmbeddedCover()
 void MpvPlayer::showCoverBeside()
 {
     const QString cover = CoverFinder::besides(m_file);
-    if (!cover.isEmpty() && looksLikePicture(cover))
+    if (!cover.isEmpty() && CoverFinder::isPicture(cover))
         m_facts.coverFile = cover;
     reportDescription();
 }

@@ -3,6 +3,7 @@
 
 #include "playback/MediaPlayer.h"
 #include "playback/MediaView.h"
+#include "playback/MidiStreamSource.h"
 #include "playback/MpvEngine.h"
 
 #include <QHash>
@@ -11,11 +12,8 @@
 #include <QSize>
 #include <atomic>
 #include <memory>
-#include <mutex>
 
 class MediaView;
-class MidiRendering;
-class MpvStream;
 class QTimer;
 
 // The player over libmpv, which the mpv module carries (MpvEngine). libmpv reports from its own
@@ -73,11 +71,8 @@ private:
     void playMidi(const QString &path);
     // A synthesiser that could not be loaded for the song rendered is told once.
     void tellMidiFailure();
-    void endMidiRendering();
     // Emits partUnavailable once the call that found the part missing has ended.
     void tellUnavailable(const QString &text);
-    // Opens a song being rendered for libmpv, on libmpv's thread.
-    std::unique_ptr<MpvStream> openMidiStream(const QByteArray &uri);
     void readEvents();
     void handle(const MpvEngine::Event &event);
     void propertyChanged(const QByteArray &name, const QVariant &value);
@@ -139,8 +134,6 @@ private:
     QString m_cover;
     MediaView::Content m_viewContent = MediaView::Content::Nothing;
     QString m_viewCover;
-    // The MIDI song being rendered and played while it grows; libmpv holds it while it reads it.
-    std::mutex m_midiLock;
-    std::shared_ptr<MidiRendering> m_midi;
-    int m_midiNumber = 0;
+    // The MIDI song being rendered and played while it grows.
+    MidiStreamSource m_midi;
 };
