@@ -288,7 +288,7 @@ void SingleInstance::acceptConnections()
         // its request is never cut off: further connections wait in the socket's queue until a
         // place is free.
         if (openClients() >= MaxClients && !dropIdleClient()) {
-            m_listening->setEnabled(false);
+            restUntilIdle();
             return;
         }
         const int fd = ::accept4(m_listener.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
@@ -296,12 +296,12 @@ void SingleInstance::acceptConnections()
             if (errno == EINTR || errno == ECONNABORTED)
                 continue;
             if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
-                // No descriptor for the waiting connection: an idle one makes room, or, when this
-                // copy holds none, the socket rests until a place is free or the watchdog's next
-                // look instead of waking the program for the same connection again and again.
+                // No descriptor for the waiting connection: an idle one makes room, or the socket
+                // rests a moment instead of waking the program for the same connection again and
+                // again.
                 if (dropIdleClient())
                     continue;
-                m_listening->setEnabled(false);
+                restUntilIdle();
             }
             return;
         }
@@ -324,11 +324,12 @@ qsizetype SingleInstance::openClients()
 bool SingleInstance::dropIdleClient()
 {
     // Requests that have arrived but not yet been read are served first: their clients are done.
+    const qsizetype open = openClients();
     for (const QPointer<RequestConnection> &client : QList(m_clients)) {
         if (client)
             client->readAvailable();
     }
-    if (openClients() < MaxClients)
+    if (openClients() < open)
         return true;
     for (const QPointer<RequestConnection> &client : std::as_const(m_clients)) {
         if (!client->hasSentAnything() && client->ageMs() >= IdleGraceMs) {
@@ -337,6 +338,13 @@ bool SingleInstance::dropIdleClient()
         }
     }
     return false;
+}
+
+void SingleInstance::restUntilIdle()
+{
+    // By then the connections kept now may have gone idle and can make room.
+    m_listening->setEnabled(false);
+    QTimer::singleShot(IdleGraceMs, this, &SingleInstance::placeFreed);
 }
 
 void SingleInstance::placeFreed()

@@ -80,7 +80,9 @@ private:
     void checkSocket();
     void acceptConnections();
     qsizetype openClients();
+    // Closes connections that are done, else one that has gone idle; false when none was closed.
     bool dropIdleClient();
+    void restUntilIdle();
     void placeFreed();
     void serve(RequestConnection *client, const QByteArray &request);
     static bool offerOnce(const sockaddr_un &address, const QByteArray &request, int timeoutMs);
