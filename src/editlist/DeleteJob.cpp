@@ -31,7 +31,7 @@ void DeleteJob::run()
     m_selected = 0;
     for (int i = 0; i < m_entries.count(); ++i)
         m_selected += m_entries.isSelected(i) ? 1 : 0;
-    // No deletes for good: the buttons say so.
+    // "No" deletes for good: the buttons say so.
     const Prompter::Answer where = m_services.prompter.message(
         tr("Send files to Recycle Bin ?"), ProgramTitle, Prompter::Buttons::YesNoCancel,
         Prompter::Icon::Question, {tr("Move to Trash"), tr("Delete Permanently"), tr("Cancel")});

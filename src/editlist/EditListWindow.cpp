@@ -136,6 +136,12 @@ EditListWindow::EditListWindow(Services services, QWidget *parent)
     connect(entries, &QAbstractItemModel::rowsMoved, this, changed);
     connect(entries, &QAbstractItemModel::modelReset, this, changed);
     connect(entries, &QAbstractItemModel::layoutChanged, this, changed);
+    // A move gives entries new paths; the jobs' colours are not the list's.
+    connect(entries, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
+                    m_listChanged = true;
+            });
 }
 
 void EditListWindow::keepChanges()

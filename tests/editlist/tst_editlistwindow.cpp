@@ -171,6 +171,28 @@ private Q_SLOTS:
         QVERIFY(f.window->findChild<QPushButton *>(button)->isEnabled());
     }
 
+    // While the window is open its working copy reaches the EditList for saving once it has
+    // changed: entries taken off, and entries a move gave new paths; a job's colours change nothing.
+    void theWorkingCopyIsKeptWhenItChanged()
+    {
+        Fixture f;
+        for (const char *name : {"a.mp3", "b.mp3"})
+            f.store.append(f.dir.filePath(QLatin1String(name)));
+        f.open();
+        EntryListModel *entries = f.window->list()->items();
+        const quint64 opened = f.store.revision();
+        entries->setJobState(0, ListEntry::JobState::Processed);
+        f.window->keepChanges();
+        QCOMPARE(f.store.revision(), opened);
+        entries->setText(0, f.dir.filePath(QStringLiteral("moved/a.mp3")));
+        f.window->keepChanges();
+        QCOMPARE(f.store.entries(), QStringList({f.dir.filePath(QStringLiteral("moved/a.mp3")),
+                                                 f.dir.filePath(QStringLiteral("b.mp3"))}));
+        entries->removeItem(1);
+        f.window->keepChanges();
+        QCOMPARE(f.store.entries(), QStringList{f.dir.filePath(QStringLiteral("moved/a.mp3"))});
+    }
+
     // Files passed quickly are shown only now and then; one a question is about is shown with it.
     void aQuestionIsAskedBesideTheFileItIsAbout()
     {
