@@ -16,8 +16,7 @@ QStringList paths(const QMimeData *data)
     const QList<QUrl> urls = data->urls();
     for (const QUrl &url : urls) {
         if (url.isLocalFile())
-            found.append(NativePath::fromBytes(
-                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())));
+            found.append(NativePath::fromFileUrl(url));
     }
     return found;
 }

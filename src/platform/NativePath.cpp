@@ -132,4 +132,9 @@ QUrl fileUrl(const QString &path)
     return QUrl::fromEncoded(QByteArrayLiteral("file://") + toBytes(path).toPercentEncoding("/"));
 }
 
+QString fromFileUrl(const QUrl &url)
+{
+    return fromBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+}
+
 } // namespace NativePath

@@ -21,5 +21,7 @@ bool hasUndecodableBytes(QStringView path);
 QString forDisplay(const QString &path);
 // A file: URL naming exactly the path's bytes.
 QUrl fileUrl(const QString &path);
+// The path a file: URL names, byte for byte: the other way from fileUrl.
+QString fromFileUrl(const QUrl &url);
 
 } // namespace NativePath

@@ -24,10 +24,10 @@ std::optional<QString> localPath(const QString &uri)
     if (!url.isValid() || url.scheme() != QLatin1String("file") ||
         (!url.host().isEmpty() && url.host() != QLatin1String("localhost")))
         return std::nullopt;
-    const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-    if (!path.startsWith('/'))
+    const QString path = NativePath::fromFileUrl(url);
+    if (!path.startsWith(QLatin1Char('/')))
         return std::nullopt;
-    return NativePath::fromBytes(path);
+    return path;
 }
 
 } // namespace
