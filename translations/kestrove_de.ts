@@ -958,6 +958,10 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>There is no file or folder of that name.</source>
         <translation>Eine Datei oder einen Ordner dieses Namens gibt es nicht.</translation>
     </message>
+    <message>
+        <source>The folder &quot;%1&quot; is no longer there.</source>
+        <translation>Den Ordner „%1“ gibt es nicht mehr.</translation>
+    </message>
 </context>
 <context>
     <name>FolderWalker</name>

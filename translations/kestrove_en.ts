@@ -958,6 +958,10 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>There is no file or folder of that name.</source>
         <translation>There is no file or folder of that name.</translation>
     </message>
+    <message>
+        <source>The folder &quot;%1&quot; is no longer there.</source>
+        <translation>The folder “%1” is no longer there.</translation>
+    </message>
 </context>
 <context>
     <name>FolderWalker</name>

@@ -22,7 +22,13 @@ void EntryListModel::rememberFirst(const QString &text, int row) const
         m_firstRow.insert(text, row);
 }
 
-EntryListModel::EntryListModel(QObject *parent) : QAbstractListModel(parent) {}
+EntryListModel::EntryListModel(QObject *parent) : QAbstractListModel(parent)
+{
+    const auto grow = [this] { ++m_revision; };
+    connect(this, &QAbstractItemModel::rowsInserted, this, grow);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, grow);
+    connect(this, &QAbstractItemModel::modelReset, this, grow);
+}
 
 int EntryListModel::rowCount(const QModelIndex &parent) const
 {
@@ -200,6 +206,60 @@ void EntryListModel::removeItems(QList<int> indexes)
     endResetModel();
 }
 
+void EntryListModel::insertItems(int row, QStringList texts, ListEntry::Kind kind, int iconIndex)
+{
+    if (texts.isEmpty())
+        return;
+    row = qBound(0, row, int(m_texts.size()));
+    const qsizetype count = texts.size();
+    beginInsertRows(QModelIndex(), row, row + int(count) - 1);
+    m_texts.insert(row, count, QString());
+    std::move(texts.begin(), texts.end(), m_texts.begin() + row);
+    m_items.insert(row, count, Item{iconIndex, kind});
+    if (m_menuTarget >= row)
+        m_menuTarget += int(count);
+    if (m_playing >= row)
+        m_playing += int(count);
+    m_firstRowValid = false;
+    endInsertRows();
+}
+
+void EntryListModel::removeRuns(const QList<int> &rows)
+{
+    qsizetype end = rows.size();
+    while (end > 0) {
+        // The last run of neighbouring rows not yet taken away.
+        qsizetype start = end - 1;
+        while (start > 0 && rows.at(start - 1) == rows.at(start) - 1)
+            --start;
+        const int first = rows.at(start);
+        const int last = rows.at(end - 1);
+        end = start;
+        if (!validRow(first) || !validRow(last))
+            continue;
+        beginRemoveRows(QModelIndex(), first, last);
+        m_texts.remove(first, last - first + 1);
+        m_items.remove(first, last - first + 1);
+        for (int *row : {&m_menuTarget, &m_playing}) {
+            if (*row > last)
+                *row -= last - first + 1;
+            else if (*row >= first)
+                *row = -1;
+        }
+        m_firstRowValid = false;
+        endRemoveRows();
+    }
+}
+
+QList<ListEntry::Kind> EntryListModel::kinds() const
+{
+    QList<ListEntry::Kind> kinds;
+    kinds.reserve(m_items.size());
+    for (const Item &item : m_items)
+        kinds.append(item.kind);
+    return kinds;
+}
+
 void EntryListModel::clear()
 {
     beginResetModel();
@@ -272,6 +332,7 @@ void EntryListModel::setText(int index, const QString &text)
     m_texts[index] = text;
     m_items[index].icon = IconFromText;
     m_firstRowValid = false;
+    ++m_revision;
     const QModelIndex at = this->index(index);
     Q_EMIT dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole, Qt::DecorationRole, IconIndexRole});
 }

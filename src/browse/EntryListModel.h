@@ -78,6 +78,17 @@ public:
     void setJobState(int index, ListEntry::JobState state);
     // Appends many entries of one kind, all with the same icon index, in one step.
     void addItems(QStringList texts, ListEntry::Kind kind, int iconIndex);
+    // Puts entries of one kind in before the entry at row, all with the same icon index.
+    void insertItems(int row, QStringList texts, ListEntry::Kind kind, int iconIndex);
+    // Takes away the entries at the rows listed in ascending order, a run of neighbours at a time,
+    // so that the entries that stay keep their selection and the current entry.
+    void removeRuns(const QList<int> &rows);
+
+    // The kinds of all entries in order.
+    QList<ListEntry::Kind> kinds() const;
+    // Grows whenever entries come, go or change their text: what was worked out from the entries
+    // of one revision applies only to that revision.
+    quint64 revision() const { return m_revision; }
 
 private:
     // What an entry is beside its text.
@@ -107,4 +118,5 @@ private:
     // lookup on long lists, and filling a list costs no hashing at all.
     mutable QHash<QString, int> m_firstRow;
     mutable bool m_firstRowValid = false;
+    quint64 m_revision = 0;
 };

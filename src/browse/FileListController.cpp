@@ -3,43 +3,81 @@
 
 #include "browse/EntryListModel.h"
 #include "core/EditListStore.h"
+#include "core/FilePattern.h"
 #include "core/FolderListing.h"
-#include "core/FolderReadAhead.h"
 #include "core/ListFiles.h"
 #include "core/Paths.h"
 #include "platform/FileIconProvider.h"
 
 #include <QSet>
 
-FileListController::FileListController(EntryListModel &entries, EditListStore &store, FileIconProvider *icons)
-    : m_entries(entries), m_store(store), m_icons(icons)
+FileListController::FileListController(EntryListModel &entries, EditListStore &store, FileIconProvider *icons,
+                                       QObject *parent)
+    : QObject(parent), m_entries(entries), m_store(store), m_icons(icons), m_lister([&entries] {
+          return FolderLister::Rows{entries.texts(), entries.kinds(), entries.revision()};
+      })
 {
+    connect(&m_lister, &FolderLister::listed, this, &FileListController::fill);
+    connect(&m_lister, &FolderLister::changed, this, &FileListController::apply);
+    connect(&m_lister, &FolderLister::vanished, this, &FileListController::folderVanished);
 }
 
-bool FileListController::listFolder(const QString &folder, const FilePattern &pattern,
-                                    const FolderReader::Progress &progress)
+void FileListController::listFolder(const QString &folder, const FilePattern &pattern)
 {
     m_folder = Paths::withSeparator(folder);
-    std::optional<FolderReader::Contents> early =
-        m_readAhead ? m_readAhead->take(m_folder, pattern, progress) : std::nullopt;
-    FolderReader::Contents contents =
-        early ? std::move(*early) : FolderReader::read(m_folder, pattern, progress);
+    m_patternText = pattern.text();
     m_entries.clear();
     m_entries.setSorted(false);
     m_entries.addItem(QStringLiteral(".."), ListEntry::Kind::Parent);
+    m_entries.setItemIcon(0, m_icons ? m_icons->folderIndex() : -1);
+    m_lister.list(m_folder, pattern, m_readAhead,
+                  m_listAtOnce ? FolderLister::Read::AtOnce : FolderLister::Read::Later);
+}
+
+bool FileListController::isFollowing(const QString &folder, const FilePattern &pattern) const
+{
+    return pattern.text() == m_patternText && m_lister.isFollowing(folder);
+}
+
+void FileListController::fill(const FolderReader::Contents &contents)
+{
     const int folderIcon = m_icons ? m_icons->folderIndex() : -1;
-    m_entries.setItemIcon(0, folderIcon);
-    m_entries.addItems(std::move(contents.folders), ListEntry::Kind::Folder, folderIcon);
+    m_entries.addItems(contents.folders, ListEntry::Kind::Folder, folderIcon);
     // A file's icon is found from its name when the entry is first drawn: a long listing does
     // not look up icons nobody sees.
-    m_entries.addItems(std::move(contents.files), ListEntry::Kind::File,
-                       m_icons ? EntryListModel::IconFromText : -1);
+    m_entries.addItems(contents.files, ListEntry::Kind::File, m_icons ? EntryListModel::IconFromText : -1);
     markEditListEntries();
-    return contents.opened;
+    Q_EMIT listed(contents.opened);
+}
+
+void FileListController::apply(const FolderChange &change, quint64 revision)
+{
+    if (revision != m_entries.revision()) {
+        // The list changed while the change was worked out (a deletion from here): work it out
+        // again against the list as it is now.
+        m_lister.followAgain();
+        return;
+    }
+    if (change.whole || change.inserted.size() > MostRunsPutIn) {
+        Q_EMIT needsListing();
+        return;
+    }
+    m_entries.removeRuns(change.removed);
+    const int folderIcon = m_icons ? m_icons->folderIndex() : -1;
+    const int fileIcon = m_icons ? EntryListModel::IconFromText : -1;
+    for (const FolderChange::Insertion &run : change.inserted) {
+        const bool files = run.kind == ListEntry::Kind::File;
+        const int count = int(run.texts.size());
+        m_entries.insertItems(run.row, run.texts, run.kind, files ? fileIcon : folderIcon);
+        if (files)
+            markEditListEntries(run.row, run.row + count - 1);
+    }
+    Q_EMIT changed();
 }
 
 void FileListController::listVolumes()
 {
+    m_lister.stop();
     m_folder.clear();
     m_entries.clear();
     QStringList roots;
@@ -50,11 +88,15 @@ void FileListController::listVolumes()
 
 void FileListController::markEditListEntries()
 {
+    markEditListEntries(0, m_entries.count() - 1);
+}
+
+void FileListController::markEditListEntries(int first, int last)
+{
     QString path = m_folder;
     const qsizetype folderLength = path.size();
     QList<int> marks;
-    const int count = m_entries.count();
-    for (int i = 0; i < count; ++i) {
+    for (int i = first; i <= last; ++i) {
         if (!isFile(i))
             continue;
         path.truncate(folderLength);

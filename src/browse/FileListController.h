@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/FolderReader.h"
+#include "core/FolderLister.h"
 
+#include <QObject>
 #include <QStringList>
 #include <optional>
 
@@ -14,23 +15,36 @@ class FileIconProvider;
 
 // What the file list shows and how its entries meet the EditList: the listing of the current
 // folder (".." first, then the subfolders, then the files), the volumes at the computer root, the
-// blue mark of entries on the EditList, and the commands that add and remove entries.
-class FileListController
+// blue mark of entries on the EditList, and the commands that add and remove entries. The folder
+// is read off the window's thread, and followed: what other programs change in it shows.
+class FileListController : public QObject
 {
+    Q_OBJECT
+
 public:
-    FileListController(EntryListModel &entries, EditListStore &store, FileIconProvider *icons = nullptr);
+    // A change that puts in more runs of rows than this lists the folder again whole.
+    static constexpr int MostRunsPutIn = 500;
+
+    FileListController(EntryListModel &entries, EditListStore &store, FileIconProvider *icons = nullptr,
+                       QObject *parent = nullptr);
 
     // The folder shown, ending in "/"; empty at the computer root.
     QString folder() const { return m_folder; }
 
-    // Lists a folder; false when it could not be read (the list then holds only ".."). Progress is
-    // called every few milliseconds while a large folder is read.
-    bool listFolder(const QString &folder, const FilePattern &pattern,
-                    const FolderReader::Progress &progress = {});
+    // Lists a folder: ".." at once, the folder's entries once they are read (listed), then every
+    // change another program makes to the folder (changed).
+    void listFolder(const QString &folder, const FilePattern &pattern);
+    // The folder's entries have not come yet.
+    bool isListing() const { return m_lister.isListing(); }
+    // The folder (ending in "/") is listed with the pattern, and followed.
+    bool isFollowing(const QString &folder, const FilePattern &pattern) const;
     // A read begun earlier that a listing of its folder takes instead of reading again; none
     // reads every folder when it is listed.
     void setReadAhead(FolderReadAhead *readAhead) { m_readAhead = readAhead; }
-    // Lists the volumes of the computer root.
+    // While on, a folder is listed before listFolder returns (the start, which restores what it
+    // shows from the list before the window is used); otherwise its entries come later.
+    void setListAtOnce(bool on) { m_listAtOnce = on; }
+    // Lists the volumes of the computer root, and follows no folder.
     void listVolumes();
     // Marks the entries whose full path is on the EditList.
     void markEditListEntries();
@@ -56,12 +70,30 @@ public:
     // that index, else the one before unless it is a folder (or the parent entry); -1 for none.
     static int indexAfterRemoval(const EntryListModel &entries, int removed);
 
+Q_SIGNALS:
+    // The folder's entries came; opened is false when the folder could not be read (the list
+    // then holds only "..").
+    void listed(bool opened);
+    // Another program changed the folder, and the list now shows it.
+    void changed();
+    // The change is too large to follow row by row: the folder is to be listed again whole.
+    void needsListing();
+    // The folder shown was removed or renamed away.
+    void folderVanished(const QString &folder);
+
 private:
     bool isFile(int index) const;
+    void fill(const FolderReader::Contents &contents);
+    void apply(const FolderChange &change, quint64 revision);
+    // Marks the files from row first to row last that are on the EditList.
+    void markEditListEntries(int first, int last);
 
     EntryListModel &m_entries;
     EditListStore &m_store;
     FileIconProvider *m_icons;
     FolderReadAhead *m_readAhead = nullptr;
+    bool m_listAtOnce = false;
+    FolderLister m_lister;
     QString m_folder;
+    QString m_patternText;
 };

@@ -7,10 +7,10 @@
 #include "browse/FolderTree.h"
 #include "browse/PathBar.h"
 #include "core/Paths.h"
+#include "platform/NativePath.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QGuiApplication>
+#include <utility>
 
 using namespace Paths;
 
@@ -43,6 +43,10 @@ FolderNavigator::FolderNavigator(FolderTree &tree, EntryListView &list, FileList
     : QObject(parent), m_tree(tree), m_list(list), m_listing(listing), m_pathBar(pathBar)
 {
     connect(&m_tree, &FolderTree::folderSelected, this, &FolderNavigator::folderSelected);
+    connect(&m_listing, &FileListController::listed, this, &FolderNavigator::folderListed);
+    connect(&m_listing, &FileListController::folderVanished, this, &FolderNavigator::folderVanished);
+    // A change too large to follow row by row reads the folder again, keeping the entry selected.
+    connect(&m_listing, &FileListController::needsListing, this, &FolderNavigator::refresh);
 }
 
 QString FolderNavigator::computerRootText()
@@ -120,6 +124,7 @@ void FolderNavigator::folderSelected(const QString &path, const QString &display
         m_pathBar.setText(displayText);
         m_listing.listVolumes();
         m_currentFolder = computerRootText();
+        folderListed();
     } else {
         showFolder(special);
     }
@@ -128,31 +133,67 @@ void FolderNavigator::folderSelected(const QString &path, const QString &display
 void FolderNavigator::showFolder(const QString &folder)
 {
     const QString path = withSeparator(folder);
-    // The busy pointer only for a listing that takes a while: setting it loads the pointer theme,
-    // which costs more than most listings.
-    constexpr qint64 BusyPointerAfterMs = 100;
-    QElapsedTimer since;
-    since.start();
-    bool busy = false;
-    m_listing.listFolder(path, m_pattern, [&] {
-        if (!busy && since.elapsed() >= BusyPointerAfterMs) {
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-            busy = true;
-        }
-    });
-    if (busy)
-        QGuiApplication::restoreOverrideCursor();
+    // What waited for the folder shown before waits no more.
+    m_pendingEntry.reset();
+    m_afterListing.clear();
     m_pathBar.setText(path);
     m_currentFolder = path;
     m_pathBar.tidyFolderText();
+    if (m_listing.isFollowing(path, m_pattern)) {
+        // The list already shows the folder as it is now. Choosing the folder again chooses no
+        // entry, as listing it again would.
+        m_list.setCurrentRow(-1);
+        return;
+    }
+    m_listing.listFolder(path, m_pattern);
+}
+
+bool FolderNavigator::isListing() const
+{
+    return m_listing.isListing();
+}
+
+void FolderNavigator::whenListed(const std::function<void()> &step)
+{
+    if (isListing())
+        m_afterListing.append(step);
+    else
+        step();
+}
+
+void FolderNavigator::folderListed()
+{
+    if (std::optional<QString> entry = std::exchange(m_pendingEntry, std::nullopt))
+        selectEntry(*entry);
+    const QList<std::function<void()>> steps = std::exchange(m_afterListing, {});
+    for (const std::function<void()> &step : steps)
+        step();
+    Q_EMIT listed();
+}
+
+void FolderNavigator::folderVanished(const QString &folder)
+{
+    // The nearest folder above that is still there is shown instead, and the reason said.
+    QString nearest = parentFolder(folder);
+    while (!nearest.isEmpty() && !folderExists(nearest))
+        nearest = parentFolder(nearest);
+    m_tree.refresh();
+    if (nearest.isEmpty())
+        selectComputerRoot();
+    else
+        selectFolder(nearest);
+    m_pathBar.showNotice(tr("The folder \"%1\" is no longer there.").arg(NativePath::forDisplay(folder)));
 }
 
 void FolderNavigator::relist()
 {
-    if (m_currentFolder == computerRootText())
+    if (m_currentFolder == computerRootText()) {
         m_listing.listVolumes();
-    else if (!m_currentFolder.isEmpty())
-        showFolder(m_currentFolder);
+    } else if (!m_currentFolder.isEmpty()) {
+        m_pendingEntry.reset();
+        m_afterListing.clear();
+        m_listing.listFolder(m_currentFolder, m_pattern);
+    }
 }
 
 void FolderNavigator::refresh()
@@ -165,6 +206,10 @@ void FolderNavigator::refresh()
 
 void FolderNavigator::selectEntry(const QString &name)
 {
+    if (isListing()) {
+        m_pendingEntry = name;
+        return;
+    }
     // Names differing only in case are different files here: an exact match comes first.
     const EntryListModel *entries = m_list.items();
     int match = entries->findItem(name);
@@ -226,6 +271,10 @@ void FolderNavigator::enterSelectedEntry()
 
 void FolderNavigator::goToNextFile()
 {
+    if (isListing()) {
+        whenListed([this] { goToNextFile(); });
+        return;
+    }
     const int index = m_list.currentRow();
     if (index < m_list.items()->count() - 1)
         m_list.setCurrentRow(index + 1);

@@ -3,8 +3,11 @@
 
 #include "core/FilePattern.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <optional>
 
 class EntryListView;
 class FileListController;
@@ -46,7 +49,12 @@ public:
     // Reads the tree and the folder again, keeping the selected entry selected.
     void refresh();
     // Selects the entry of that name: an exact match first, then one differing only in case.
+    // While the folder is being listed, the entry is selected once the listing has come.
     void selectEntry(const QString &name);
+    // The folder's entries have not all come yet.
+    bool isListing() const;
+    // Runs the step once the folder shown is listed: at once when it is.
+    void whenListed(const std::function<void()> &step);
     // A double click on an entry: folders and volumes open, ".." goes up a level, a file is to be
     // played (fileActivated).
     void activateEntry(int row);
@@ -60,12 +68,16 @@ Q_SIGNALS:
     // A file of the list was double-clicked or entered: a medium is to play, and, entered, a
     // picture to open on the whole screen.
     void fileActivated(bool entered);
+    // The entries of the folder shown have all come.
+    void listed();
 
 private:
     QString absolute(const QString &path) const;
     QString baseFolder() const;
     void folderSelected(const QString &path, const QString &displayText);
     void showFolder(const QString &folder);
+    void folderListed();
+    void folderVanished(const QString &folder);
 
     FolderTree &m_tree;
     EntryListView &m_list;
@@ -73,4 +85,7 @@ private:
     PathBar &m_pathBar;
     FilePattern m_pattern;
     QString m_currentFolder;
+    // The entry to select once the listing has come.
+    std::optional<QString> m_pendingEntry;
+    QList<std::function<void()>> m_afterListing;
 };

@@ -78,7 +78,7 @@ void PathBar::selectForTyping()
     m_pathBox->selectAll();
 }
 
-void PathBar::showProblem(const QString &problem)
+void PathBar::showNotice(const QString &notice)
 {
     // Made on first need: few starts show the sign, and looking up and reading the style's icon
     // is work the first window can do without.
@@ -86,9 +86,14 @@ void PathBar::showProblem(const QString &problem)
         const int side = m_pathBox->fontMetrics().height();
         m_warning->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
     }
-    m_problemText->setText(problem);
-    m_problem->setToolTip(problem);
+    m_problemText->setText(notice);
+    m_problem->setToolTip(notice);
     m_problem->show();
+}
+
+void PathBar::showProblem(const QString &problem)
+{
+    showNotice(problem);
     // The path stays as typed, ready to be corrected.
     m_pathBox->setFocus();
     m_pathBox->deselect();

@@ -27,6 +27,8 @@ public:
     // Says beside the box, until its text changes, what is wrong with the path typed in it; the
     // text is kept for correcting.
     void showProblem(const QString &problem);
+    // Says a notice in the same place, until the box's text changes, leaving the focus where it is.
+    void showNotice(const QString &notice);
     // The problem said now; empty when none is.
     QString problem() const;
 

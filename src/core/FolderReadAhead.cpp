@@ -2,9 +2,6 @@
 #include "core/FolderReadAhead.h"
 
 #include "core/FilePattern.h"
-#include "core/ProgressInterval.h"
-
-#include <chrono>
 
 FolderReadAhead::FolderReadAhead(const QString &folder, const FilePattern &pattern)
     : m_folder(folder), m_patternText(pattern.text()),
@@ -15,14 +12,9 @@ FolderReadAhead::FolderReadAhead(const QString &folder, const FilePattern &patte
 {
 }
 
-std::optional<FolderReader::Contents> FolderReadAhead::take(const QString &folder, const FilePattern &pattern,
-                                                            const FolderReader::Progress &progress)
+std::optional<FolderReader::Contents> FolderReadAhead::take(const QString &folder, const FilePattern &pattern)
 {
     if (!m_read.valid() || folder != m_folder || pattern.text() != m_patternText)
         return std::nullopt;
-    while (m_read.wait_for(std::chrono::milliseconds(ProgressIntervalMs)) != std::future_status::ready) {
-        if (progress)
-            progress();
-    }
     return m_read.get();
 }

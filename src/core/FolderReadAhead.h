@@ -21,10 +21,9 @@ public:
     void read() { m_task(); }
 
     // What was read, once the read has ended, when folder and pattern are the ones it was started
-    // with; nothing for any other folder or pattern, and nothing the second time. While it waits,
-    // progress is called every few milliseconds.
-    std::optional<FolderReader::Contents> take(const QString &folder, const FilePattern &pattern,
-                                               const FolderReader::Progress &progress = {});
+    // with; nothing for any other folder or pattern, and nothing the second time. Waits for the
+    // read to end: take it where waiting holds up no window.
+    std::optional<FolderReader::Contents> take(const QString &folder, const FilePattern &pattern);
 
 private:
     QString m_folder;

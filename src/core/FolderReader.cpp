@@ -2,10 +2,8 @@
 #include "core/FolderReader.h"
 
 #include "core/FilePattern.h"
-#include "core/ProgressInterval.h"
 #include "platform/NativePath.h"
 
-#include <QElapsedTimer>
 #include <QThread>
 #include <QtConcurrentRun>
 #include <algorithm>
@@ -150,7 +148,7 @@ private:
 } // namespace
 
 FolderReader::Contents FolderReader::read(const QString &folder, const FilePattern &pattern,
-                                          const Progress &progress)
+                                          const std::atomic<bool> *stop)
 {
     Contents contents;
     QByteArray base = NativePath::toBytes(folder);
@@ -161,8 +159,6 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
         return contents;
     contents.opened = true;
 
-    QElapsedTimer clock;
-    clock.start();
     int sinceCheck = 0;
     SortedNames folders;
     SortedNames files;
@@ -170,12 +166,10 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
     if (::fstat(::dirfd(dir), &directory) == 0 && directory.st_size > 0)
         files.reserveFor(size_t(directory.st_size));
     while (const dirent *entry = ::readdir(dir)) {
-        if (progress && ++sinceCheck >= 256) {
+        if (stop && ++sinceCheck >= 256) {
             sinceCheck = 0;
-            if (clock.elapsed() >= ProgressIntervalMs) {
-                progress();
-                clock.restart();
-            }
+            if (stop->load(std::memory_order_relaxed))
+                break;
         }
         const char *name = entry->d_name;
         if (name[0] == '.')
@@ -194,11 +188,9 @@ FolderReader::Contents FolderReader::read(const QString &folder, const FilePatte
             files.add(name, length);
     }
     ::closedir(dir);
-    if (progress)
-        progress();
+    if (stop && stop->load(std::memory_order_relaxed))
+        return contents;
     contents.folders = folders.take();
-    if (progress)
-        progress();
     contents.files = files.take();
     return contents;
 }

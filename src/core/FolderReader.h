@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QStringList>
-#include <functional>
+#include <atomic>
 
 class FilePattern;
 
@@ -21,9 +21,8 @@ public:
         bool opened = false;
     };
 
-    // Called every few milliseconds while a large folder is read, so that the caller can show
-    // that it is busy.
-    using Progress = std::function<void()>;
-
-    static Contents read(const QString &folder, const FilePattern &pattern, const Progress &progress = {});
+    // A read whose stop flag is set ends early (its contents are then of no use), so that a folder
+    // nobody waits for any more does not keep a processor busy.
+    static Contents read(const QString &folder, const FilePattern &pattern,
+                         const std::atomic<bool> *stop = nullptr);
 };

@@ -241,8 +241,10 @@ void StartupRestore::openStartLocation()
     // Only this first listing may take the read begun at start: any later one reads afresh.
     m_parts.listing->setReadAhead(m_options.reads ? m_options.reads->startFolder() : nullptr);
     m_parts.folderTree->setReadAhead(m_options.reads ? m_options.reads->folderChain() : nullptr);
+    m_parts.listing->setListAtOnce(true);
     if (const QString path = startPath(m_options.commandLine, m_settings); !path.isEmpty())
         navigator->openPath(path);
+    m_parts.listing->setListAtOnce(false);
     m_parts.listing->setReadAhead(nullptr);
     m_parts.folderTree->setReadAhead(nullptr);
     // A path that no longer leads anywhere opens the computer root rather than an empty list.

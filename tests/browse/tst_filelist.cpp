@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
@@ -31,6 +32,14 @@ const FilePattern &mediaPattern()
 {
     static const FilePattern pattern(MediaTypes().filePattern(false));
     return pattern;
+}
+
+// Lists the folder and waits for its entries; whether the folder could be read.
+bool listed(FileListController &list, const QString &folder, const FilePattern &pattern)
+{
+    QSignalSpy done(&list, &FileListController::listed);
+    list.listFolder(folder, pattern);
+    return (!done.isEmpty() || done.wait(10000)) && done.first().first().toBool();
 }
 
 } // namespace
@@ -61,7 +70,7 @@ private Q_SLOTS:
         FileIconProvider icons;
         model.setIconProvider(&icons);
         FileListController list(model, store, &icons);
-        QVERIFY(list.listFolder(dir.path(), mediaPattern()));
+        QVERIFY(listed(list, dir.path(), mediaPattern()));
         QStringList shown = texts(model);
         QCOMPARE(shown.mid(0, 5), QStringList({"..", "alpha", "Beta", "link to alpha", "x.mp3"}));
         QCOMPARE(model.kind(4), ListEntry::Kind::Folder);
@@ -89,7 +98,7 @@ private Q_SLOTS:
         EntryListModel model;
         EditListStore store;
         FileListController list(model, store);
-        QVERIFY(list.listFolder(dir.path(), mediaPattern()));
+        QVERIFY(listed(list, dir.path(), mediaPattern()));
         QCOMPARE(model.count(), 5);
         QSet<QByteArray> paths;
         for (int i = 1; i < model.count(); ++i) {
@@ -113,7 +122,7 @@ private Q_SLOTS:
         EntryListModel model;
         EditListStore store;
         FileListController list(model, store);
-        QVERIFY(list.listFolder(dir.path(), mediaPattern()));
+        QVERIFY(listed(list, dir.path(), mediaPattern()));
         QCOMPARE(list.addToEditList(model.findItem(QStringLiteral("a\rb.mp3"))),
                  QStringList{dir.filePath(QStringLiteral("a\rb.mp3"))});
         QCOMPARE(list.addAllToEditList(QString()), QStringList{dir.filePath(QStringLiteral("a\rb.mp3"))});
@@ -127,11 +136,11 @@ private Q_SLOTS:
         EntryListModel model;
         EditListStore store;
         FileListController list(model, store);
-        QVERIFY(list.listFolder(dir.path(), mediaPattern()));
+        QVERIFY(listed(list, dir.path(), mediaPattern()));
         QCOMPARE(texts(model), QStringList{".."});
-        QVERIFY(!list.listFolder(dir.filePath(QStringLiteral("vanished")), mediaPattern()));
+        QVERIFY(!listed(list, dir.filePath(QStringLiteral("vanished")), mediaPattern()));
         QCOMPARE(texts(model), QStringList{".."});
-        QVERIFY(list.listFolder(QStringLiteral("/"), mediaPattern()));
+        QVERIFY(listed(list, QStringLiteral("/"), mediaPattern()));
         QCOMPARE(model.text(0), QStringLiteral(".."));
         list.listVolumes();
         QVERIFY(texts(model).contains(QStringLiteral("/")));
@@ -149,7 +158,7 @@ private Q_SLOTS:
         EditListStore store;
         store.append(folder + QStringLiteral("b.wav"));
         FileListController list(model, store);
-        list.listFolder(dir.path(), mediaPattern());
+        listed(list, dir.path(), mediaPattern());
         QCOMPARE(texts(model), QStringList({"..", "sub.mp3", "a.mp3", "b.wav", "c.mp3", "d.jpg"}));
         QVERIFY(list.marked(3));
         QVERIFY(!list.marked(2));

@@ -4,8 +4,10 @@
 QObject *createBrowseTest();
 QObject *createFileListTest();
 QObject *createFileInformationTest();
+QObject *createLiveFolderTest();
 
 int main(int argc, char **argv)
 {
-    return runTests(argc, argv, {createBrowseTest, createFileListTest, createFileInformationTest});
+    return runTests(argc, argv,
+                    {createBrowseTest, createFileListTest, createFileInformationTest, createLiveFolderTest});
 }

@@ -135,9 +135,7 @@ private Q_SLOTS:
         std::jthread reader([&early] { early.read(); });
         QVERIFY(!early.take(dir.filePath(QStringLiteral("Sub/")), songs));
         QVERIFY(!early.take(folder, FilePattern(QStringLiteral("*.wav"))));
-        int yields = 0;
-        const std::optional<FolderReader::Contents> taken =
-            early.take(folder, songs, [&yields] { ++yields; });
+        const std::optional<FolderReader::Contents> taken = early.take(folder, songs);
         QVERIFY(taken);
         QVERIFY(taken->opened);
         QCOMPARE(taken->folders, QStringList{QStringLiteral("Sub")});

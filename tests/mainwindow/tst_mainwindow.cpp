@@ -130,7 +130,14 @@ public:
             prompter.setWhileAsked([this] { window->close(); });
         loaded = window->load();
         prompter.setWhileAsked({});
+        settle();
         return *window;
+    }
+    // Waits until the folder shown is listed whole, as a person waits for the list to fill.
+    void settle() const
+    {
+        if (const auto *navigator = window ? window->findChild<FolderNavigator *>() : nullptr)
+            QVERIFY(QTest::qWaitFor([navigator] { return !navigator->isListing(); }, 10000));
     }
     void close()
     {
@@ -141,6 +148,7 @@ public:
     // Keys of a control act only while it has the focus in the active window.
     template <typename T> T *focused(const char *name) const
     {
+        settle();
         QApplication::setActiveWindow(window.get());
         T *control = child<T>(name);
         control->setFocus();
@@ -149,6 +157,7 @@ public:
 
     template <typename T> T *child(const char *name) const
     {
+        settle();
         return window->findChild<T *>(QLatin1String(name));
     }
 
@@ -655,6 +664,7 @@ private Q_SLOTS:
         list->setCurrentRow(list->items()->findItem(NativePath::fromBytes("caf\xe9")));
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(NativePath::toBytes(window.currentFolder()), folder);
+        session.settle();
         QVERIFY(list->items()->findItem(QStringLiteral("inside.mp3")) > 0);
         QCOMPARE(NativePath::toBytes(session.child<FolderTree>("folderTree")->selectedPath()), folder);
     }
@@ -994,6 +1004,7 @@ private Q_SLOTS:
         auto *mpris = session.window->findChild<MprisService *>();
         QCOMPARE(mpris->openUri(QString::fromLatin1(NativePath::fileUrl(path).toEncoded())), QString());
         QCOMPARE(session.window->currentFolder(), session.media());
+        session.settle();
         QVERIFY(session.player.calls.contains("open " + path));
     }
 
@@ -2109,6 +2120,7 @@ private Q_SLOTS:
         session.trash.setRefuse(true);
         writeBytes(session.media(QStringLiteral("kept.mp3")), "x");
         session.child<QAction>("refresh")->trigger();
+        session.settle();
         list->setCurrentRow(list->items()->findItem(QStringLiteral("kept.mp3")));
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(session.prompter.questions().last().text,
@@ -2163,6 +2175,8 @@ private Q_SLOTS:
         QVERIFY(session.player.fileName() != playing);
         QCOMPARE(session.player.calls.value(0), QStringLiteral("close"));
         QCOMPARE(session.trash.recycled().size(), 1);
+        // Nothing names the file in the trash as held any more.
+        QVERIFY(!session.window->windowTitle().contains(QLatin1String("b.wav")));
     }
 
     void deleteFolderRefusesDrivesAndSpecialFolders_data()
@@ -2331,16 +2345,42 @@ private Q_SLOTS:
         QCOMPARE(fired, triggered);
     }
 
-    void refreshPicksUpChangesAndKeepsTheSelection()
+    void theListFollowsTheFolderAndRefreshKeepsTheSelection()
     {
         Session session;
         session.start(session.media());
         auto *list = session.child<EntryListView>("fileList");
         list->setCurrentRow(list->items()->findItem(QStringLiteral("b.wav")));
+        session.player.calls.clear();
+        // Another program's file shows without a key, and nothing else is chosen meanwhile.
         writeBytes(session.media(QStringLiteral("new.mp3")), "x");
-        session.child<QAction>("refresh")->trigger();
-        QVERIFY(list->items()->findItem(QStringLiteral("new.mp3")) > 0);
+        QTRY_VERIFY(list->items()->findItem(QStringLiteral("new.mp3")) > 0);
         QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("b.wav"));
+        QVERIFY(QFile::remove(session.media(QStringLiteral("a b.mp3"))));
+        QTRY_COMPARE(list->items()->findItem(QStringLiteral("a b.mp3")), -1);
+        QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("b.wav"));
+        QCOMPARE(session.player.calls, QStringList());
+        writeBytes(session.media(QStringLiteral("other.mp3")), "x");
+        session.child<QAction>("refresh")->trigger();
+        session.settle();
+        QVERIFY(list->items()->findItem(QStringLiteral("other.mp3")) > 0);
+        QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("b.wav"));
+    }
+
+    void aFolderShownThatGoesAwayGivesWayToTheNearestAbove()
+    {
+        Session session;
+        const QString deeper = session.media(QStringLiteral("sub folder/deeper/"));
+        QVERIFY(QDir().mkpath(deeper));
+        MainWindow &window = session.start(deeper);
+        auto *list = session.focused<EntryListView>("fileList");
+        QVERIFY(QDir(deeper).removeRecursively());
+        QTRY_COMPARE(window.currentFolder(), session.media(QStringLiteral("sub folder/")));
+        session.settle();
+        QCOMPARE(list->items()->texts(), QStringList({"..", "c.mp3"}));
+        QCOMPARE(session.child<PathBar>("pathBar")->problem(),
+                 QStringLiteral("The folder \"%1\" is no longer there.").arg(deeper));
+        QVERIFY(session.prompter.questions().isEmpty());
     }
 
     void panesFollowTheirSplitters_data()

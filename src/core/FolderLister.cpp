@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/FolderLister.h"
+
+#include "core/FilePattern.h"
+#include "core/FolderReadAhead.h"
+#include "core/OffThread.h"
+#include "core/Paths.h"
+
+FolderLister::FolderLister(RowsSource rows, QObject *parent)
+    : QObject(parent), m_rows(std::move(rows)), m_stop(std::make_shared<std::atomic<bool>>(false))
+{
+    m_gather.setSingleShot(true);
+    m_gather.setInterval(GatherMs);
+    connect(&m_gather, &QTimer::timeout, this, &FolderLister::readAgain);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FolderLister::directoryChanged);
+}
+
+FolderLister::~FolderLister()
+{
+    m_stop->store(true);
+}
+
+void FolderLister::list(const QString &folder, const FilePattern &pattern, FolderReadAhead *early, Read read)
+{
+    stop();
+    m_folder = folder;
+    m_patternText = pattern.text();
+    m_listing = true;
+    const quint64 generation = m_generation;
+    std::optional<FolderReader::Contents> now = early ? early->take(folder, pattern) : std::nullopt;
+    if (!now && read == Read::AtOnce)
+        now = FolderReader::read(folder, pattern);
+    if (now) {
+        m_listing = false;
+        startWatching();
+        Q_EMIT listed(*now);
+        return;
+    }
+    m_reading = true;
+    OffThread::run(
+        this,
+        [folder, text = m_patternText, stop = m_stop] {
+            // The pattern is made here, so that nothing it matches with is shared between threads.
+            return FolderReader::read(folder, FilePattern(text), stop.get());
+        },
+        [this, generation](FolderReader::Contents contents) {
+            if (generation != m_generation)
+                return;
+            m_reading = false;
+            m_listing = false;
+            // Watching begins only now: changes made while the folder was read are in the read,
+            // or come with the read that follows.
+            startWatching();
+            Q_EMIT listed(contents);
+            if (std::exchange(m_readAgain, false))
+                m_gather.start();
+        });
+}
+
+void FolderLister::stop()
+{
+    ++m_generation;
+    m_stop->store(true);
+    m_stop = std::make_shared<std::atomic<bool>>(false);
+    m_gather.stop();
+    if (const QStringList watched = m_watcher.directories(); !watched.isEmpty())
+        m_watcher.removePaths(watched);
+    m_folder.clear();
+    m_listing = false;
+    m_reading = false;
+    m_readAgain = false;
+}
+
+void FolderLister::followAgain()
+{
+    if (!m_folder.isEmpty() && !m_listing && !m_gather.isActive())
+        m_gather.start();
+}
+
+bool FolderLister::isFollowing(const QString &folder) const
+{
+    return !m_listing && !m_folder.isEmpty() && folder == m_folder && !m_watcher.directories().isEmpty();
+}
+
+void FolderLister::startWatching()
+{
+    // A folder that cannot be watched (out of inotify watches, a file system without change
+    // notices) is listed all the same; it is read again on request only.
+    m_watcher.addPath(m_folder);
+}
+
+void FolderLister::directoryChanged()
+{
+    if (m_folder.isEmpty())
+        return;
+    if (!Paths::folderExists(m_folder)) {
+        const QString gone = m_folder;
+        stop();
+        Q_EMIT vanished(gone);
+        return;
+    }
+    // A folder renamed away and made again under its name is watched anew.
+    if (m_watcher.directories().isEmpty())
+        m_watcher.addPath(m_folder);
+    if (!m_gather.isActive())
+        m_gather.start();
+}
+
+void FolderLister::readAgain()
+{
+    if (m_reading || m_listing) {
+        m_readAgain = true;
+        return;
+    }
+    m_reading = true;
+    const quint64 generation = m_generation;
+    Rows rows = m_rows();
+    const quint64 revision = rows.revision;
+    OffThread::run(
+        this,
+        [folder = m_folder, text = m_patternText, stop = m_stop, rows = std::move(rows)] {
+            const FolderReader::Contents now = FolderReader::read(folder, FilePattern(text), stop.get());
+            // A folder gone meanwhile is told by the watcher; its empty read changes nothing.
+            return now.opened ? FolderChange::between(rows.texts, rows.kinds, now) : FolderChange();
+        },
+        [this, generation, revision](FolderChange change) {
+            if (generation != m_generation)
+                return;
+            m_reading = false;
+            if (!change.isEmpty())
+                Q_EMIT changed(change, revision);
+            if (std::exchange(m_readAgain, false))
+                m_gather.start();
+        });
+}

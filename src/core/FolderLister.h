@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/FolderChange.h"
+#include "core/FolderReader.h"
+
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QTimer>
+#include <atomic>
+#include <functional>
+#include <memory>
+
+class FilePattern;
+class FolderReadAhead;
+
+// The folder shown, read off the window's thread and then followed on disk: its first read comes
+// whole, and every change another program makes to it afterwards comes as the rows to take away
+// and put in. Changes that come in bursts (a copy of thousands of files) are gathered into a few
+// reads a second.
+class FolderLister : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The rows a change is worked out against, and their revision.
+    struct Rows
+    {
+        QStringList texts;
+        QList<ListEntry::Kind> kinds;
+        quint64 revision = 0;
+    };
+    using RowsSource = std::function<Rows()>;
+
+    // How long changes are gathered before the folder is read again.
+    static constexpr int GatherMs = 150;
+
+    explicit FolderLister(RowsSource rows, QObject *parent = nullptr);
+    ~FolderLister() override;
+
+    // How the first read of a folder is made: off the window's thread, or on it before list()
+    // returns (for the start, before the window is used).
+    enum class Read
+    {
+        Later,
+        AtOnce
+    };
+
+    // Reads the folder (ending in "/") with the pattern, then follows it; a read of another folder
+    // still running is dropped. An early read of this folder and pattern is taken instead of
+    // reading again, at once.
+    void list(const QString &folder, const FilePattern &pattern, FolderReadAhead *early = nullptr,
+              Read read = Read::Later);
+    // Follows no folder any more.
+    void stop();
+    // The folder's first read has not come yet.
+    bool isListing() const { return m_listing; }
+    // The folder (ending in "/") is listed and followed: what the list shows of it is up to date.
+    bool isFollowing(const QString &folder) const;
+    // Reads the folder followed again soon, to give a change worked out against rows that changed
+    // meanwhile once more.
+    void followAgain();
+
+Q_SIGNALS:
+    // The first read of the folder listed.
+    void listed(const FolderReader::Contents &contents);
+    // A later read differs from the rows of that revision.
+    void changed(const FolderChange &change, quint64 revision);
+    // The folder followed was removed or renamed away.
+    void vanished(const QString &folder);
+
+private:
+    void directoryChanged();
+    void readAgain();
+    void startWatching();
+
+    RowsSource m_rows;
+    QString m_folder;
+    QString m_patternText;
+    QFileSystemWatcher m_watcher;
+    QTimer m_gather;
+    // Set for a read nobody waits for any more.
+    std::shared_ptr<std::atomic<bool>> m_stop;
+    quint64 m_generation = 0;
+    bool m_listing = false;
+    bool m_reading = false;
+    bool m_readAgain = false;
+};

@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "browse/EntryListModel.h"
+#include "browse/EntryListView.h"
+#include "browse/FileListController.h"
+#include "core/EditListStore.h"
+#include "core/FilePattern.h"
+#include "core/FolderChange.h"
+#include "platform/NativePath.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+using Kind = ListEntry::Kind;
+
+const FilePattern &songs()
+{
+    static const FilePattern pattern(QStringLiteral("*.mp3;*.wav"));
+    return pattern;
+}
+
+QStringList texts(const EntryListModel &model)
+{
+    return model.texts();
+}
+
+// A list showing a folder, with a view over it as the window has.
+struct ShownFolder
+{
+    explicit ShownFolder(const QString &path) : folder(path + QLatin1Char('/'))
+    {
+        list.listFolder(folder, songs());
+    }
+    bool waitListed()
+    {
+        return QTest::qWaitFor([this] { return !list.isListing(); }, 10000);
+    }
+    QString file(const char *name) const { return folder + QLatin1String(name); }
+
+    QString folder;
+    EditListStore store;
+    EntryListView view;
+    EntryListModel &model = *view.items();
+    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+    FileListController list{model, store};
+};
+
+} // namespace
+
+class TestLiveFolder : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void changesBetweenReads_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QList<int>>("removed");
+        QTest::addColumn<QStringList>("runs");
+
+        QTest::newRow("nothing") << QStringList{"..", "d/", "a", "b"} << QStringList{"d"}
+                                 << QStringList{"a", "b"} << QList<int>{} << QStringList{};
+        QTest::newRow("a file put in between")
+            << QStringList{"..", "a", "c"} << QStringList{} << QStringList{"a", "b", "c"} << QList<int>{}
+            << QStringList{"2:b"};
+        QTest::newRow("files taken away") << QStringList{"..", "a", "b", "c", "d"} << QStringList{}
+                                          << QStringList{"a", "d"} << QList<int>{2, 3} << QStringList{};
+        QTest::newRow("a rename") << QStringList{"..", "a", "b"} << QStringList{} << QStringList{"a", "c"}
+                                  << QList<int>{2} << QStringList{"2:c"};
+        QTest::newRow("a folder before the files")
+            << QStringList{"..", "a"} << QStringList{"new"} << QStringList{"a"} << QList<int>{}
+            << QStringList{"1:new/"};
+        QTest::newRow("a file becomes a folder") << QStringList{"..", "x"} << QStringList{"x"}
+                                                 << QStringList{} << QList<int>{1} << QStringList{"1:x/"};
+        QTest::newRow("runs at both ends")
+            << QStringList{"..", "m"} << QStringList{} << QStringList{"a", "b", "m", "y", "z"} << QList<int>{}
+            << QStringList{"1:a,b", "4:y,z"};
+        QTest::newRow("an empty list") << QStringList{} << QStringList{} << QStringList{"a"} << QList<int>{}
+                                       << QStringList{"0:..", "1:a"};
+        QTest::newRow("rows out of order") << QStringList{"..", "b", "a"} << QStringList{}
+                                           << QStringList{"a", "b"} << QList<int>{} << QStringList{"whole"};
+    }
+    void changesBetweenReads()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, folders);
+        QFETCH(QStringList, files);
+        QFETCH(QList<int>, removed);
+        QFETCH(QStringList, runs);
+        QStringList rows;
+        QList<Kind> kinds;
+        for (const QString &row : before) {
+            kinds.append(row == QLatin1String("..")       ? Kind::Parent
+                         : row.endsWith(QLatin1Char('/')) ? Kind::Folder
+                                                          : Kind::File);
+            rows.append(row.endsWith(QLatin1Char('/')) ? row.chopped(1) : row);
+        }
+        const FolderChange change = FolderChange::between(rows, kinds, {folders, files, true});
+        QStringList given;
+        for (const FolderChange::Insertion &run : change.inserted) {
+            const QString suffix = run.kind == Kind::Folder ? QStringLiteral("/") : QString();
+            given.append(QString::number(run.row) + QLatin1Char(':') +
+                         run.texts.join(suffix + QLatin1Char(',')) + suffix);
+        }
+        if (change.whole)
+            given.append(QStringLiteral("whole"));
+        QCOMPARE(change.removed, removed);
+        QCOMPARE(given, runs);
+    }
+
+    void theListFollowsWhatAnotherProgramDoes_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("created") << "create" << QStringList{"..", "a.mp3", "b.mp3", "c.mp3", "d.mp3"};
+        QTest::newRow("removed") << "remove" << QStringList{"..", "b.mp3", "d.mp3"};
+        QTest::newRow("renamed") << "rename" << QStringList{"..", "b.mp3", "d.mp3", "e.wav"};
+        QTest::newRow("a folder made") << "mkdir" << QStringList{"..", "new", "b.mp3", "d.mp3"};
+        QTest::newRow("a burst") << "burst" << QStringList{};
+    }
+    void theListFollowsWhatAnotherProgramDoes()
+    {
+        QFETCH(QString, action);
+        QFETCH(QStringList, after);
+        TemporaryFolder dir;
+        for (const char *name : {"b.mp3", "d.mp3", "x.txt"})
+            touch(dir.filePath(QLatin1String(name)));
+        ShownFolder shown(dir.path());
+        shown.store.append(shown.file("d.mp3"));
+        QVERIFY(shown.waitListed());
+        QCOMPARE(texts(shown.model), QStringList({"..", "b.mp3", "d.mp3"}));
+        QVERIFY(shown.model.isOnEditList(2));
+        shown.view.setCurrentRow(2);
+        shown.model.setPlaying(2);
+
+        if (action == QLatin1String("create")) {
+            touch(shown.file("c.mp3"));
+            touch(shown.file("a.mp3"));
+        } else if (action == QLatin1String("remove")) {
+            touch(shown.file("gone.mp3"));
+            QTRY_COMPARE(shown.model.count(), 4);
+            QVERIFY(QFile::remove(shown.file("gone.mp3")));
+        } else if (action == QLatin1String("rename")) {
+            QVERIFY(QFile::rename(shown.file("x.txt"), shown.file("e.wav")));
+        } else if (action == QLatin1String("mkdir")) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("new")));
+        } else {
+            after = QStringList{QStringLiteral(".."), QStringLiteral("b.mp3")};
+            for (int i = 0; i < 2000; ++i) {
+                const QString name = QStringLiteral("burst %1.wav").arg(i, 4, 10, QLatin1Char('0'));
+                touch(shown.file(name.toUtf8().constData()));
+                after.append(name);
+            }
+            after.append(QStringLiteral("d.mp3"));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(texts(shown.model), after, 10000);
+        // The current entry, its mark and the playing mark stay with the entry.
+        const int row = shown.model.findItem(QStringLiteral("d.mp3"));
+        QCOMPARE(shown.view.currentRow(), row);
+        QVERIFY(shown.model.isOnEditList(row));
+        QCOMPARE(shown.model.playing(), row);
+        QVERIFY(!shown.model.isOnEditList(shown.model.findItem(QStringLiteral("b.mp3"))));
+    }
+
+    void namesThatAreNotUtf8ComeWithTheirBytes()
+    {
+        TemporaryFolder dir;
+        ShownFolder shown(dir.path());
+        QVERIFY(shown.waitListed());
+        const QByteArray path = QFile::encodeName(dir.path()) + "/caf\xe9.mp3";
+        writeNative(path);
+        QTRY_COMPARE(shown.model.count(), 2);
+        QCOMPARE(NativePath::toBytes(shown.list.fullPath(1)), path);
+        QVERIFY(::remove(path.constData()) == 0);
+        QTRY_COMPARE(shown.model.count(), 1);
+    }
+
+    void theFolderShownGoingAwayIsSaid()
+    {
+        TemporaryFolder dir;
+        const QString inner = dir.filePath(QStringLiteral("inner"));
+        QVERIFY(QDir().mkpath(inner));
+        ShownFolder shown(inner);
+        QVERIFY(shown.waitListed());
+        QSignalSpy vanished(&shown.list, &FileListController::folderVanished);
+        QVERIFY(QDir(inner).removeRecursively());
+        QVERIFY(vanished.wait(5000));
+        QCOMPARE(vanished.first().first().toString(), inner + QLatin1Char('/'));
+        QVERIFY(!shown.list.isFollowing(inner + QLatin1Char('/'), songs()));
+    }
+
+    void aListingOfAnotherFolderDropsTheOneUnderWay()
+    {
+        TemporaryFolder dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("one")));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("two")));
+        touch(dir.filePath(QStringLiteral("one/first.mp3")));
+        touch(dir.filePath(QStringLiteral("two/second.mp3")));
+        ShownFolder shown(dir.filePath(QStringLiteral("one")));
+        QSignalSpy listed(&shown.list, &FileListController::listed);
+        shown.list.listFolder(dir.filePath(QStringLiteral("two/")), songs());
+        QVERIFY(shown.waitListed());
+        QCOMPARE(texts(shown.model), QStringList({"..", "second.mp3"}));
+        // Nothing of the folder left comes later.
+        QTest::qWait(100);
+        QCOMPARE(listed.count(), 1);
+        QCOMPARE(texts(shown.model), QStringList({"..", "second.mp3"}));
+    }
+};
+
+QObject *createLiveFolderTest()
+{
+    return new TestLiveFolder;
+}
+
+#include "tst_livefolder.moc"
