@@ -26,6 +26,7 @@ packages=(
   qt6-wayland # the platform plugin for Wayland sessions
   xvfb xauth imagemagick dbus-daemon
   openbox xdotool x11-utils libglib2.0-bin
+  at-spi2-core python3-pyatspi # the journeys read and press controls as a screen reader does
   weston # a headless Wayland compositor for the journeys on Wayland
   mpv # the journeys make their test videos with its encoder
   desktop-file-utils appstream dpkg-dev file

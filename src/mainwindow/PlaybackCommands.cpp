@@ -231,8 +231,22 @@ PlayingFile PlaybackCommands::playingFile()
     PlayingFile file;
     file.fileName = [this] { return m_player.fileName(); };
     file.isPlaying = [this] { return m_player.mode() == MediaPlayer::Playing; };
-    file.release = [this] { m_routine->close(); };
+    file.release = [this] { letGo(); };
     return file;
+}
+
+void PlaybackCommands::letGo()
+{
+    // The file is about to go (to the trash, or elsewhere): nothing may name it as held any more.
+    m_routine->close();
+    m_playingFile.clear();
+    m_informationLines.clear();
+    m_parts.player->fileInformation()->clear();
+    m_parts.player->setLevels(0, 0);
+    m_parts.playlist->view()->items()->setPlaying(-1);
+    m_mpris->setTrack(QString(), 0);
+    m_window.setWindowTitle(versionTitle());
+    updateReadOut();
 }
 
 void PlaybackCommands::giveBack(const TakenFile &taken)

@@ -80,6 +80,8 @@ private:
     void opened(const QString &path, bool speedReset);
     // Adds what the medium tells of itself to the information box.
     void described(const QString &path, const MediaFacts &facts);
+    // Closes the file held, and shows and offers no file, as after a start.
+    void letGo();
 
     MainWindow &m_window;
     MainWindowParts m_parts;

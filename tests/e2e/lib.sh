@@ -30,6 +30,7 @@ mkdir -p "$E2E_FIXTURES"
 xvfb_pid=
 openbox_pid=
 weston_pid=
+atspi_pid=
 kestrove_pid=
 
 # e2e_stop PID: ends a process this journey started, forcibly if it has not ended in five seconds.
@@ -47,7 +48,7 @@ e2e_stop() {
 e2e_cleanup() {
     local status=$?
     local pid
-    for pid in "$kestrove_pid" "$openbox_pid" "$xvfb_pid" "$weston_pid"; do
+    for pid in "$kestrove_pid" "$atspi_pid" "$openbox_pid" "$xvfb_pid" "$weston_pid"; do
         [[ -z $pid ]] || e2e_stop "$pid"
     done
     if [[ -z ${E2E_KEEP:-} && ( $status -eq 0 || $status -eq $E2E_SKIP ) ]]; then
@@ -236,6 +237,36 @@ e2e_start_kestrove() {
     "$KESTROVE" "$@" >"$E2E_WORK/kestrove.log" 2>&1 &
     kestrove_pid=$!
     e2e_wait 30 "the main window to be shown" e2e_main_window_up
+    [[ -z $atspi_pid ]] ||
+        e2e_wait 30 "the program's windows on the accessibility bus" \
+            eval "e2e_atspi find frame 'Kestrove( V.*)?' 2>/dev/null"
+}
+
+e2e_accessibility_bus_up() {
+    [[ $(gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.NameHasOwner org.a11y.Bus 2>/dev/null) == '(true,)' ]]
+}
+
+# e2e_start_accessibility: the accessibility bus on the journey's session bus, as a desktop with a
+# screen reader has it; the program started after it offers its windows there, which e2e_atspi
+# reads and presses. Call it before e2e_start_kestrove.
+e2e_start_accessibility() {
+    local launcher
+    for launcher in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+        [[ ! -x $launcher ]] || break
+    done
+    [[ -x $launcher ]] || e2e_fail "at-spi-bus-launcher (at-spi2-core) is not installed"
+    "$launcher" --launch-immediately >"$E2E_WORK/atspi.log" 2>&1 &
+    atspi_pid=$!
+    e2e_wait 15 "the accessibility bus" e2e_accessibility_bus_up
+    # Qt offers its windows only while the desktop says a screen reader runs, unless told to.
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# e2e_atspi COMMAND [ARGUMENT...]: reads or presses the program's controls as a screen reader does
+# (atspi.py tells the commands); its exit status is atspi.py's.
+e2e_atspi() {
+    PYTHONUTF8=1 timeout 30 /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$@"
 }
 
 e2e_active_window_is() {
