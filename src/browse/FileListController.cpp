@@ -9,17 +9,21 @@
 #include "core/Paths.h"
 #include "platform/FileIconProvider.h"
 
-#include <QSet>
+#include <QtConcurrentRun>
 
 FileListController::FileListController(EntryListModel &entries, EditListStore &store, FileIconProvider *icons,
                                        QObject *parent)
-    : QObject(parent), m_entries(entries), m_store(store), m_icons(icons), m_lister([&entries] {
-          return FolderLister::Rows{entries.texts(), entries.kinds(), entries.revision()};
-      })
+    : QObject(parent), m_entries(entries), m_store(store), m_icons(icons),
+      m_lister(
+          [&entries] {
+              return FolderLister::Rows{entries.texts(), entries.kinds(), entries.revision()};
+          },
+          [this] { return marks(); })
 {
     connect(&m_lister, &FolderLister::listed, this, &FileListController::fill);
     connect(&m_lister, &FolderLister::changed, this, &FileListController::apply);
     connect(&m_lister, &FolderLister::vanished, this, &FileListController::folderVanished);
+    connect(&m_removal, &QFutureWatcherBase::finished, this, &FileListController::takeRemoval);
 }
 
 void FileListController::listFolder(const QString &folder, const FilePattern &pattern)
@@ -39,14 +43,43 @@ bool FileListController::isFollowing(const QString &folder, const FilePattern &p
     return pattern.text() == m_patternText && m_lister.isFollowing(folder);
 }
 
-void FileListController::fill(const FolderReader::Contents &contents)
+FolderLister::Marks FileListController::marks()
+{
+    m_marksRevision = m_store.revision();
+    return [counts = m_store.countsByPath()](const QString &folder, const QStringList &files) {
+        QList<int> marked;
+        if (counts.isEmpty())
+            return marked;
+        QString path = folder;
+        const qsizetype folderLength = path.size();
+        for (int i = 0; i < files.size(); ++i) {
+            path.truncate(folderLength);
+            path += files.at(i);
+            if (counts.contains(path))
+                marked.append(i);
+        }
+        return marked;
+    };
+}
+
+void FileListController::fill(const FolderReader::Contents &contents, const QList<int> &marked)
 {
     const int folderIcon = m_icons ? m_icons->folderIndex() : -1;
     m_entries.addItems(contents.folders, ListEntry::Kind::Folder, folderIcon);
+    const int firstFile = m_entries.count();
     // A file's icon is found from its name when the entry is first drawn: a long listing does
     // not look up icons nobody sees.
     m_entries.addItems(contents.files, ListEntry::Kind::File, m_icons ? EntryListModel::IconFromText : -1);
-    markEditListEntries();
+    if (m_store.revision() == m_marksRevision) {
+        QList<int> rows;
+        rows.reserve(marked.size());
+        for (int index : marked)
+            rows.append(firstFile + index);
+        m_entries.setOnEditList(rows, true);
+    } else {
+        // The EditList changed while the folder was read.
+        markEditListEntries();
+    }
     Q_EMIT listed(contents.opened);
 }
 
@@ -170,25 +203,59 @@ void FileListController::removeFromEditList(int index)
 
 void FileListController::removeAllFromEditList(const QString &pattern)
 {
+    // One removal at a time: a second one starts from the list the first one left.
+    finishEditListChanges();
     QList<int> rows;
-    QSet<QString> leaving;
     const int count = m_entries.count();
     for (int i = 1; i < count; ++i) {
-        if (!marked(i) || !passesPattern(m_entries.text(i), pattern))
-            continue;
-        rows.append(i);
-        leaving.insert(fullPath(i));
+        if (marked(i) && passesPattern(m_entries.text(i), pattern))
+            rows.append(i);
     }
-    m_store.removeOneOfEach(std::move(leaving));
+    if (rows.isEmpty())
+        return;
     m_entries.setOnEditList(rows, false);
+    m_removalRevision = m_store.revision();
+    // The work holds copies that share their storage with the originals until either side
+    // changes.
+    m_removal.setFuture(QtConcurrent::run(
+        [kept = m_store, folder = m_folder, texts = m_entries.texts(), rows = std::move(rows)]() mutable {
+            Removal removal{std::move(kept), {}};
+            removal.leaving.reserve(rows.size());
+            for (int row : rows)
+                removal.leaving.insert(folder + texts.at(row));
+            removal.kept.removeOneOfEach(removal.leaving);
+            return removal;
+        }));
+}
+
+void FileListController::finishEditListChanges()
+{
+    if (m_removal.isRunning() || m_removal.future().isValid()) {
+        m_removal.waitForFinished();
+        takeRemoval();
+    }
+}
+
+void FileListController::takeRemoval()
+{
+    if (!m_removal.future().isValid() || !m_removal.isFinished())
+        return;
+    Removal removal = m_removal.future().takeResult();
+    m_removal.setFuture(QFuture<Removal>());
+    if (m_store.revision() == m_removalRevision) {
+        m_store = std::move(removal.kept);
+    } else {
+        // The EditList changed meanwhile: the entries leave the list as it is now.
+        m_store.removeOneOfEach(std::move(removal.leaving));
+    }
+    Q_EMIT editListChanged();
 }
 
 bool FileListController::passesPattern(const QString &name, const QString &pattern)
 {
-    const QString lower = pattern.toLower();
-    if (lower.isEmpty() || lower == QLatin1String("*.*"))
+    if (pattern.isEmpty() || pattern.compare(QLatin1String("*.*"), Qt::CaseInsensitive) == 0)
         return true;
-    return name.endsWith(pattern.mid(1), Qt::CaseInsensitive);
+    return name.endsWith(QStringView(pattern).mid(1), Qt::CaseInsensitive);
 }
 
 int FileListController::indexAfterRemoval(const EntryListModel &entries, int removed)

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/EditListStore.h"
 #include "core/FolderLister.h"
 
+#include <QFutureWatcher>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <optional>
 
-class EditListStore;
 class FilePattern;
 class FolderReadAhead;
 class EntryListModel;
@@ -60,8 +62,12 @@ public:
     QStringList addToEditList(int index);
     QStringList addAllToEditList(const QString &pattern);
     void removeFromEditList(int index);
-    // One pass and one change notification, however many entries leave the EditList.
+    // The marks go at once; the EditList loses the entries a moment later, worked out off the
+    // window's thread (editListChanged), in one pass however many leave.
     void removeAllFromEditList(const QString &pattern);
+    // Takes in an EditList change still being worked out, waiting for it: before the EditList is
+    // shown or saved.
+    void finishEditListChanges();
 
     // True when the name passes an add/remove pattern: empty and "*.*" pass everything, otherwise
     // the name must end in the pattern without its first character.
@@ -80,10 +86,14 @@ Q_SIGNALS:
     void needsListing();
     // The folder shown was removed or renamed away.
     void folderVanished(const QString &folder);
+    // Entries left the EditList after removeAllFromEditList.
+    void editListChanged();
 
 private:
     bool isFile(int index) const;
-    void fill(const FolderReader::Contents &contents);
+    // What marks a listing's files that are on the EditList, off the window's thread.
+    FolderLister::Marks marks();
+    void fill(const FolderReader::Contents &contents, const QList<int> &marked);
     void apply(const FolderChange &change, quint64 revision);
     // Marks the files from row first to row last that are on the EditList.
     void markEditListEntries(int first, int last);
@@ -96,4 +106,17 @@ private:
     FolderLister m_lister;
     QString m_folder;
     QString m_patternText;
+    // The EditList's revision the listing under way was marked against.
+    quint64 m_marksRevision = 0;
+
+    // The EditList without the entries removed, and those entries' paths.
+    struct Removal
+    {
+        EditListStore kept;
+        QSet<QString> leaving;
+    };
+    void takeRemoval();
+    QFutureWatcher<Removal> m_removal;
+    // The EditList's revision the removal under way was worked out from.
+    quint64 m_removalRevision = 0;
 };

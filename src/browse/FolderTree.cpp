@@ -4,6 +4,7 @@
 #include "browse/FolderTreeItem.h"
 #include "core/FilePattern.h"
 #include "core/FolderChainReadAhead.h"
+#include "core/FolderChange.h"
 #include "core/FolderListing.h"
 #include "core/FolderReader.h"
 #include "core/Paths.h"
@@ -16,6 +17,8 @@
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTreeWidgetItemIterator>
+#include <utility>
 
 namespace {
 
@@ -53,6 +56,7 @@ FolderTree::FolderTree(QWidget *parent) : QTreeWidget(parent)
     m_computer = addFolderItem(nullptr, ComputerText, QString());
 
     connect(this, &QTreeWidget::itemExpanded, this, &FolderTree::load);
+    connect(&m_watch, &FolderWatch::changed, this, &FolderTree::followed);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { currentChanged(current); });
 }
@@ -119,17 +123,71 @@ void FolderTree::load(QTreeWidgetItem *item)
         for (const ListEntry &volume : volumes)
             addFolderItem(item, volume.path, volume.path);
     } else {
-        QString path = item->data(0, PathRole).toString();
-        if (path.isEmpty())
-            path = specialFolderPath(item->text(0));
+        const QString path = folderOf(item);
         std::optional<FolderReader::Contents> early = m_readAhead ? m_readAhead->take(path) : std::nullopt;
         const FolderReader::Contents contents =
             early ? std::move(*early) : FolderReader::read(path, FilePattern());
         for (const QString &name : contents.folders)
-            addFolderItem(item, name, Paths::withSeparator(path) + name + QLatin1Char('/'));
+            addFolderItem(item, name, path + name + QLatin1Char('/'));
+        m_watch.follow(path);
     }
     if (item->childCount() == 0)
         item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+}
+
+QString FolderTree::folderOf(const QTreeWidgetItem *item) const
+{
+    if (item == m_computer)
+        return QString();
+    const QString path = item->data(0, PathRole).toString();
+    return Paths::withSeparator(path.isEmpty() ? specialFolderPath(item->text(0)) : path);
+}
+
+void FolderTree::followed(const QString &folder, const FolderReader::Contents &contents)
+{
+    // A folder gone is taken away with its parent's change.
+    if (!contents.opened)
+        return;
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        if ((*it)->data(0, LoadedRole).toBool() && folderOf(*it) == folder)
+            updateChildren(*it, contents.folders);
+    }
+}
+
+void FolderTree::updateChildren(QTreeWidgetItem *item, const QStringList &folders)
+{
+    const QString path = folderOf(item);
+    // The children as the rows of a list below "..", for the change between them and the read.
+    QStringList names{QStringLiteral("..")};
+    QList<ListEntry::Kind> kinds{ListEntry::Kind::Parent};
+    for (int i = 0; i < item->childCount(); ++i) {
+        names.append(item->child(i)->data(0, PathRole).toString().mid(path.size()).chopped(1));
+        kinds.append(ListEntry::Kind::Folder);
+    }
+    const FolderChange change = FolderChange::between(names, kinds, {folders, {}, true});
+    if (change.isEmpty())
+        return;
+    // Taking the current item away must not choose another folder: the file list follows a
+    // folder gone by itself.
+    const bool wasLoading = std::exchange(m_loading, true);
+    if (change.whole) {
+        qDeleteAll(item->takeChildren());
+        for (const QString &name : folders)
+            addFolderItem(item, name, path + name + QLatin1Char('/'));
+    } else {
+        for (auto row = change.removed.crbegin(); row != change.removed.crend(); ++row)
+            delete item->takeChild(*row - 1);
+        for (const FolderChange::Insertion &run : change.inserted) {
+            for (int i = 0; i < run.texts.size(); ++i) {
+                QTreeWidgetItem *added =
+                    addFolderItem(item, run.texts.at(i), path + run.texts.at(i) + QLatin1Char('/'));
+                item->insertChild(run.row - 1 + i, item->takeChild(item->indexOfChild(added)));
+            }
+        }
+    }
+    item->setChildIndicatorPolicy(item->childCount() == 0 ? QTreeWidgetItem::DontShowIndicator
+                                                          : QTreeWidgetItem::ShowIndicator);
+    m_loading = wasLoading;
 }
 
 QTreeWidgetItem *FolderTree::childWithPath(QTreeWidgetItem *parent, const QString &path)
@@ -229,6 +287,8 @@ void FolderTree::refresh()
 {
     const QString selected = selectedPath();
     const QSignalBlocker blocker(this);
+    // The folders loaded again are followed again.
+    m_watch.clear();
     for (int i = 0; i < topLevelItemCount(); ++i) {
         QTreeWidgetItem *top = topLevelItem(i);
         const bool expanded = top->isExpanded();

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/FolderReader.h"
+#include "core/FolderWatch.h"
+
 #include <QTreeWidget>
 
 class FileIconProvider;
@@ -69,12 +72,19 @@ protected:
 private:
     QTreeWidgetItem *addFolderItem(QTreeWidgetItem *parent, const QString &text, const QString &path);
     void load(QTreeWidgetItem *item);
+    // The folder an item stands for, ending in "/"; empty for the computer root.
+    QString folderOf(const QTreeWidgetItem *item) const;
+    // Brings the subfolders of the loaded items of a followed folder up to what it holds now.
+    void followed(const QString &folder, const FolderReader::Contents &contents);
+    void updateChildren(QTreeWidgetItem *item, const QStringList &folders);
     QTreeWidgetItem *childWithPath(QTreeWidgetItem *parent, const QString &path);
     QTreeWidgetItem *itemForFolder(const QString &folder);
     void currentChanged(QTreeWidgetItem *current);
 
     FileIconProvider *m_icons = nullptr;
     FolderChainReadAhead *m_readAhead = nullptr;
+    // The folders opened, followed for subfolders other programs make and remove.
+    FolderWatch m_watch;
     QTreeWidgetItem *m_computer = nullptr;
     bool m_loading = false;
     Qt::MouseButton m_lastButton = Qt::NoButton;

@@ -24,6 +24,9 @@ public:
     void clear();
 
     bool contains(const QString &path) const { return m_counts.contains(path); }
+    // How many times each path is on the list: a copy that another thread may read while this
+    // list changes.
+    QHash<QString, int> countsByPath() const { return m_counts; }
     // Index of the first entry equal to the path, -1 when none.
     int indexOf(const QString &path) const;
     int count() const { return int(m_entries.size()); }

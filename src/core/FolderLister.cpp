@@ -6,8 +6,20 @@
 #include "core/OffThread.h"
 #include "core/Paths.h"
 
-FolderLister::FolderLister(RowsSource rows, QObject *parent)
-    : QObject(parent), m_rows(std::move(rows)), m_stop(std::make_shared<std::atomic<bool>>(false))
+namespace {
+
+// A read with its marks.
+struct Listing
+{
+    FolderReader::Contents contents;
+    QList<int> marked;
+};
+
+} // namespace
+
+FolderLister::FolderLister(RowsSource rows, MarksSource marks, QObject *parent)
+    : QObject(parent), m_rows(std::move(rows)), m_marks(std::move(marks)),
+      m_stop(std::make_shared<std::atomic<bool>>(false))
 {
     m_gather.setSingleShot(true);
     m_gather.setInterval(GatherMs);
@@ -27,23 +39,27 @@ void FolderLister::list(const QString &folder, const FilePattern &pattern, Folde
     m_patternText = pattern.text();
     m_listing = true;
     const quint64 generation = m_generation;
+    const Marks marks = m_marks ? m_marks() : Marks();
     std::optional<FolderReader::Contents> now = early ? early->take(folder, pattern) : std::nullopt;
     if (!now && read == Read::AtOnce)
         now = FolderReader::read(folder, pattern);
     if (now) {
         m_listing = false;
         startWatching();
-        Q_EMIT listed(*now);
+        Q_EMIT listed(*now, marks ? marks(folder, now->files) : QList<int>());
         return;
     }
     m_reading = true;
     OffThread::run(
         this,
-        [folder, text = m_patternText, stop = m_stop] {
+        [folder, text = m_patternText, stop = m_stop, marks] {
             // The pattern is made here, so that nothing it matches with is shared between threads.
-            return FolderReader::read(folder, FilePattern(text), stop.get());
+            Listing listing{FolderReader::read(folder, FilePattern(text), stop.get()), {}};
+            if (marks && !stop->load())
+                listing.marked = marks(folder, listing.contents.files);
+            return listing;
         },
-        [this, generation](FolderReader::Contents contents) {
+        [this, generation](Listing listing) {
             if (generation != m_generation)
                 return;
             m_reading = false;
@@ -51,7 +67,7 @@ void FolderLister::list(const QString &folder, const FilePattern &pattern, Folde
             // Watching begins only now: changes made while the folder was read are in the read,
             // or come with the read that follows.
             startWatching();
-            Q_EMIT listed(contents);
+            Q_EMIT listed(listing.contents, listing.marked);
             if (std::exchange(m_readAgain, false))
                 m_gather.start();
         });

@@ -31,11 +31,16 @@ public:
         quint64 revision = 0;
     };
     using RowsSource = std::function<Rows()>;
+    // Which of a folder's files (by their index in the read's files) are marked; run off the
+    // window's thread on what it captured when it was made.
+    using Marks = std::function<QList<int>(const QString &folder, const QStringList &files)>;
+    // Makes the marks for a listing, on the window's thread, when the listing begins.
+    using MarksSource = std::function<Marks()>;
 
     // How long changes are gathered before the folder is read again.
     static constexpr int GatherMs = 150;
 
-    explicit FolderLister(RowsSource rows, QObject *parent = nullptr);
+    FolderLister(RowsSource rows, MarksSource marks, QObject *parent = nullptr);
     ~FolderLister() override;
 
     // How the first read of a folder is made: off the window's thread, or on it before list()
@@ -62,8 +67,8 @@ public:
     void followAgain();
 
 Q_SIGNALS:
-    // The first read of the folder listed.
-    void listed(const FolderReader::Contents &contents);
+    // The first read of the folder listed, and which of its files are marked.
+    void listed(const FolderReader::Contents &contents, const QList<int> &marked);
     // A later read differs from the rows of that revision.
     void changed(const FolderChange &change, quint64 revision);
     // The folder followed was removed or renamed away.
@@ -75,6 +80,7 @@ private:
     void startWatching();
 
     RowsSource m_rows;
+    MarksSource m_marks;
     QString m_folder;
     QString m_patternText;
     QFileSystemWatcher m_watcher;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/EditListSession.h"
 
+#include "browse/FileListController.h"
 #include "browse/FolderNavigator.h"
 #include "core/Paths.h"
 #include "core/VersionTitle.h"
@@ -27,6 +28,8 @@ EditListWindow *EditListSession::window() const
 
 void EditListSession::open()
 {
+    // The window works on the EditList as it is once entries still leaving have left.
+    m_services.parts.listing->finishEditListChanges();
     if (m_window) {
         m_window->show();
         WindowSystem::bringForward(*m_window);

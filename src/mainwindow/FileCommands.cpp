@@ -37,6 +37,8 @@ FileCommands::FileCommands(const Parts &parts, Prompter &prompter, QObject *pare
     connect(m_menu->properties, &QAction::triggered, this, &FileCommands::showProperties);
     connect(&m_walker, &FolderWalker::filesFound, this, &FileCommands::addFoundToPlaylist);
     connect(&m_walker, &FolderWalker::finished, this, &FileCommands::searchNextFolder);
+    // Entries removed all at once leave the EditList a moment after the command.
+    connect(&m_parts.listing, &FileListController::editListChanged, this, &FileCommands::markPlaylist);
 }
 
 int FileCommands::targetEntry() const
@@ -171,7 +173,6 @@ void FileCommands::removeAllFromEditList()
     if (refusedWhileEditListOpen())
         return;
     m_parts.listing.removeAllFromEditList(QString());
-    markPlaylist();
 }
 
 void FileCommands::changeEditListByType(bool add)
@@ -182,11 +183,12 @@ void FileCommands::changeEditListByType(bool add)
     const QString pattern = FileTypeChooser::choose(m_parts.state.types, caption, m_parts.window);
     if (pattern.isEmpty())
         return;
-    if (add)
+    if (add) {
         reportUnlistable(m_parts.listing.addAllToEditList(pattern));
-    else
+        markPlaylist();
+    } else {
         m_parts.listing.removeAllFromEditList(pattern);
-    markPlaylist();
+    }
     m_parts.fileList.setFocus();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/ShutdownSave.h"
 
+#include "browse/FileListController.h"
 #include "browse/FolderNavigator.h"
 #include "core/EditListFile.h"
 #include "core/ListFiles.h"
@@ -115,6 +116,9 @@ void ShutdownSave::saveEditList()
 {
     if (m_state.skipSave || m_state.editListUnreadable)
         return;
+    // The closing save waits for entries still leaving; a save while running takes them next time.
+    if (!m_unattended && m_parts.listing)
+        m_parts.listing->finishEditListChanges();
     const QString path = m_dataFolder + ListFiles::EditList;
     if (const QString problem = EditListFile::save(m_state.editList, path); !problem.isEmpty())
         reportUnsavedList(QObject::tr("The EditList"), path, problem);

@@ -175,12 +175,23 @@ private Q_SLOTS:
 
         list.removeFromEditList(3);
         QVERIFY(!list.marked(3));
+        // Removing all unmarks at once; the EditList loses the entries a moment later.
+        QSignalSpy removed(&list, &FileListController::editListChanged);
         list.removeAllFromEditList(QStringLiteral("*.mp3"));
+        QVERIFY(!list.marked(2) && !list.marked(4));
+        QVERIFY(removed.wait());
         QVERIFY(store.isEmpty());
         list.addAllToEditList(QString());
         QCOMPARE(store.count(), 4);
         list.removeAllFromEditList(QStringLiteral("*.*"));
-        QVERIFY(store.isEmpty());
+        // An entry added while the others leave stays.
+        store.append(folder + QStringLiteral("elsewhere.mp3"));
+        QVERIFY(removed.wait());
+        QCOMPARE(store.entries(), QStringList{folder + QStringLiteral("elsewhere.mp3")});
+        list.addAllToEditList(QString());
+        list.removeAllFromEditList(QString());
+        list.finishEditListChanges();
+        QCOMPARE(store.entries(), QStringList{folder + QStringLiteral("elsewhere.mp3")});
     }
 
     void addRemovePatternRule_data()

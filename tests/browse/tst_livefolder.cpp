@@ -2,6 +2,7 @@
 #include "browse/EntryListModel.h"
 #include "browse/EntryListView.h"
 #include "browse/FileListController.h"
+#include "browse/FolderTree.h"
 #include "core/EditListStore.h"
 #include "core/FilePattern.h"
 #include "core/FolderChange.h"
@@ -196,6 +197,34 @@ private Q_SLOTS:
         QVERIFY(vanished.wait(5000));
         QCOMPARE(vanished.first().first().toString(), inner + QLatin1Char('/'));
         QVERIFY(!shown.list.isFollowing(inner + QLatin1Char('/'), songs()));
+    }
+
+    void theTreeFollowsItsOpenFolders()
+    {
+        TemporaryFolder dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("a/inner")));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("c")));
+        FolderTree tree;
+        tree.show();
+        QSignalSpy selected(&tree, &FolderTree::folderSelected);
+        QVERIFY(tree.setSelectedPath(dir.filePath(QStringLiteral("a"))));
+        const QTreeWidgetItem *shown = tree.currentItem()->parent();
+        const auto children = [shown] {
+            QStringList names;
+            for (int i = 0; i < shown->childCount(); ++i)
+                names.append(shown->child(i)->text(0));
+            return names;
+        };
+        QCOMPARE(children(), QStringList({"a", "c"}));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("b")));
+        QTRY_COMPARE(children(), QStringList({"a", "b", "c"}));
+        QVERIFY(QDir(dir.path()).rename(QStringLiteral("c"), QStringLiteral("d")));
+        QTRY_COMPARE(children(), QStringList({"a", "b", "d"}));
+        // The folder selected going away chooses no other folder: the file list moves on by itself.
+        const qsizetype before = selected.count();
+        QVERIFY(QDir(dir.filePath(QStringLiteral("a"))).removeRecursively());
+        QTRY_COMPARE(children(), QStringList({"b", "d"}));
+        QCOMPARE(selected.count(), before);
     }
 
     void aListingOfAnotherFolderDropsTheOneUnderWay()

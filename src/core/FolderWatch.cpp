@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/FolderWatch.h"
+
+#include "core/FilePattern.h"
+#include "core/OffThread.h"
+
+#include <QList>
+#include <utility>
+
+namespace {
+
+struct Read
+{
+    QString folder;
+    FolderReader::Contents contents;
+};
+
+} // namespace
+
+FolderWatch::FolderWatch(QObject *parent) : QObject(parent)
+{
+    m_gather.setSingleShot(true);
+    m_gather.setInterval(GatherMs);
+    connect(&m_gather, &QTimer::timeout, this, &FolderWatch::readChanged);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this](const QString &path) {
+        // The watcher names a folder without its separator.
+        m_changed.insert(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
+        if (!m_gather.isActive())
+            m_gather.start();
+    });
+}
+
+void FolderWatch::follow(const QString &folder)
+{
+    QString path = folder;
+    if (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    if (!m_watcher.directories().contains(path))
+        m_watcher.addPath(path);
+}
+
+void FolderWatch::clear()
+{
+    ++m_generation;
+    m_gather.stop();
+    m_changed.clear();
+    if (const QStringList watched = m_watcher.directories(); !watched.isEmpty())
+        m_watcher.removePaths(watched);
+}
+
+void FolderWatch::readChanged()
+{
+    const QSet<QString> folders = std::exchange(m_changed, {});
+    const quint64 generation = m_generation;
+    OffThread::run(
+        this,
+        [folders] {
+            QList<Read> reads;
+            for (const QString &folder : folders)
+                reads.append({folder, FolderReader::read(folder, FilePattern())});
+            return reads;
+        },
+        [this, generation](const QList<Read> &reads) {
+            if (generation != m_generation)
+                return;
+            for (const Read &read : reads)
+                Q_EMIT changed(read.folder, read.contents);
+        });
+}
