@@ -8,6 +8,11 @@
 
 namespace {
 
+QString withoutSeparator(const QString &folder)
+{
+    return folder.size() > 1 && folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder;
+}
+
 // A read with its marks.
 struct Listing
 {
@@ -95,31 +100,45 @@ void FolderLister::followAgain()
 
 bool FolderLister::isFollowing(const QString &folder) const
 {
-    return !m_listing && !m_folder.isEmpty() && folder == m_folder && !m_watcher.directories().isEmpty();
+    return !m_listing && !m_folder.isEmpty() && folder == m_folder &&
+           m_watcher.directories().contains(withoutSeparator(m_folder));
 }
 
 void FolderLister::startWatching()
 {
     // A folder that cannot be watched (out of inotify watches, a file system without change
-    // notices) is listed all the same; it is read again on request only.
-    m_watcher.addPath(m_folder);
+    // notices) is listed all the same; it is read again on request only. Its parent is watched
+    // too: the folder renamed away tells nothing itself, nor does it when removed while a file
+    // in it is still open (the player's).
+    QStringList paths{withoutSeparator(m_folder)};
+    if (const QString parent = Paths::parentFolder(m_folder); !parent.isEmpty())
+        paths.append(withoutSeparator(parent));
+    m_watcher.addPaths(paths);
 }
 
-void FolderLister::directoryChanged()
+void FolderLister::directoryChanged(const QString &path)
 {
     if (m_folder.isEmpty())
         return;
     if (!Paths::folderExists(m_folder)) {
-        const QString gone = m_folder;
-        stop();
-        Q_EMIT vanished(gone);
+        gone();
         return;
     }
+    // A change in the parent matters only when it took the folder away.
+    if (path != withoutSeparator(m_folder))
+        return;
     // A folder renamed away and made again under its name is watched anew.
-    if (m_watcher.directories().isEmpty())
-        m_watcher.addPath(m_folder);
+    if (!m_watcher.directories().contains(path))
+        m_watcher.addPath(path);
     if (!m_gather.isActive())
         m_gather.start();
+}
+
+void FolderLister::gone()
+{
+    const QString folder = m_folder;
+    stop();
+    Q_EMIT vanished(folder);
 }
 
 void FolderLister::readAgain()
@@ -136,15 +155,21 @@ void FolderLister::readAgain()
         this,
         [folder = m_folder, text = m_patternText, stop = m_stop, rows = std::move(rows)] {
             const FolderReader::Contents now = FolderReader::read(folder, FilePattern(text), stop.get());
-            // A folder gone meanwhile is told by the watcher; its empty read changes nothing.
-            return now.opened ? FolderChange::between(rows.texts, rows.kinds, now) : FolderChange();
+            return now.opened ? std::optional(FolderChange::between(rows.texts, rows.kinds, now))
+                              : std::nullopt;
         },
-        [this, generation, revision](FolderChange change) {
+        [this, generation, revision](const std::optional<FolderChange> &change) {
             if (generation != m_generation)
                 return;
             m_reading = false;
-            if (!change.isEmpty())
-                Q_EMIT changed(change, revision);
+            if (!change) {
+                // The folder could not be read again: gone, or no longer readable.
+                if (!Paths::folderExists(m_folder))
+                    gone();
+                return;
+            }
+            if (!change->isEmpty())
+                Q_EMIT changed(*change, revision);
             if (std::exchange(m_readAgain, false))
                 m_gather.start();
         });

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FilePattern;
 class FolderReadAhead;
@@ -75,7 +76,9 @@ Q_SIGNALS:
     void vanished(const QString &folder);
 
 private:
-    void directoryChanged();
+    void directoryChanged(const QString &path);
+    // The folder followed is gone.
+    void gone();
     void readAgain();
     void startWatching();
 

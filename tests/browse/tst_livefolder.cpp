@@ -185,15 +185,32 @@ private Q_SLOTS:
         QTRY_COMPARE(shown.model.count(), 1);
     }
 
+    void theFolderShownGoingAwayIsSaid_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("removed") << "remove";
+        // The kernel tells nothing of the folder itself while a file in it is open.
+        QTest::newRow("removed while a song in it is open") << "remove open";
+        // Nor does the watch on a folder renamed away.
+        QTest::newRow("renamed away") << "rename";
+    }
     void theFolderShownGoingAwayIsSaid()
     {
+        QFETCH(QString, how);
         TemporaryFolder dir;
         const QString inner = dir.filePath(QStringLiteral("inner"));
         QVERIFY(QDir().mkpath(inner));
+        touch(inner + QStringLiteral("/song.mp3"));
         ShownFolder shown(inner);
         QVERIFY(shown.waitListed());
         QSignalSpy vanished(&shown.list, &FileListController::folderVanished);
-        QVERIFY(QDir(inner).removeRecursively());
+        QFile song(inner + QStringLiteral("/song.mp3"));
+        if (how == QLatin1String("remove open"))
+            QVERIFY(song.open(QIODevice::ReadOnly));
+        if (how == QLatin1String("rename"))
+            QVERIFY(QDir(dir.path()).rename(QStringLiteral("inner"), QStringLiteral("elsewhere")));
+        else
+            QVERIFY(QDir(inner).removeRecursively());
         QVERIFY(vanished.wait(5000));
         QCOMPARE(vanished.first().first().toString(), inner + QLatin1Char('/'));
         QVERIFY(!shown.list.isFollowing(inner + QLatin1Char('/'), songs()));
