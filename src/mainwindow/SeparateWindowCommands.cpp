@@ -40,7 +40,9 @@ void SeparateWindowCommands::handOver(SeparateWindow kind, bool carryPosition)
         return;
     // None of the separate windows shows a level meter.
     second->setLevelsMeasured(false);
-    const bool wasPlaying = m_mci.run(QStringLiteral("status mode")).toLower() == QLatin1String("playing");
+    // The main player may be seeking still, back to where a window closed just now left off or as
+    // its file starts: it plays all the same.
+    const bool wasPlaying = m_player.playsOn();
     m_player.stop();
     SeparatePlayback::Start start{source, carryPosition, m_routine.lastPosition(), 0, 100};
     std::unique_ptr<QDialog> window;

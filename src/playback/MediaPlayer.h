@@ -53,13 +53,18 @@ public:
     virtual void stop() = 0;
     // Moves to a position in milliseconds and stops there.
     virtual void seek(qint64 milliseconds) = 0;
-    // Moves to a position and plays on from there when it was playing.
-    void moveTo(qint64 milliseconds)
+    // Whether the medium plays, or plays on once the seek under way is done.
+    virtual bool playsOn() const
     {
         // While a seek is under way the mode says only that: whether the medium plays on after
         // it is what it reported before.
         const int now = mode();
-        const bool playing = now == Playing || (now == Seeking && m_modeBeforeSeeking == Playing);
+        return now == Playing || (now == Seeking && m_modeBeforeSeeking == Playing);
+    }
+    // Moves to a position and plays on from there when it was playing.
+    void moveTo(qint64 milliseconds)
+    {
+        const bool playing = playsOn();
         seek(milliseconds);
         if (playing)
             play();

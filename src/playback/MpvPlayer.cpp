@@ -296,6 +296,13 @@ int MpvPlayer::mode() const
     return m_paused ? Paused : Playing;
 }
 
+bool MpvPlayer::playsOn() const
+{
+    // Told to play while libmpv seeks (as it does when a file starts), the player reports the seek
+    // and never the playing in between: what it was told is known here.
+    return mode() != NotReady && !m_stopped && !m_paused && !m_atEnd;
+}
+
 void MpvPlayer::setSpeed(int thousandths)
 {
     // Each file's start sets the speed again: unchanged, libmpv's core, busy opening the file, is

@@ -49,6 +49,7 @@ public:
     qint64 length() const override { return m_loaded ? m_length : -1; }
     qint64 position() const override { return m_position; }
     int mode() const override;
+    bool playsOn() const override;
     void setSpeed(int thousandths) override;
     int speed() const override { return m_speed; }
     void setVolume(int perMille) override;

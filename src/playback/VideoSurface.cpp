@@ -3,6 +3,7 @@
 
 #include "playback/MpvEngine.h"
 
+#include <QEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <utility>
@@ -27,6 +28,16 @@ bool VideoSurface::openGlAvailable()
 {
     static const bool available = QOpenGLContext().create();
     return available;
+}
+
+bool VideoSurface::event(QEvent *event)
+{
+    // Closing the window the surface is in takes its native window away at once, while an expose
+    // of it may still wait in the queue behind the key that closed it: the paint Qt makes of that
+    // expose would draw with no context current. Without a native window nothing can be seen.
+    if (event->type() == QEvent::Paint && !handle())
+        return true;
+    return QOpenGLWindow::event(event);
 }
 
 void VideoSurface::initializeGL()

@@ -37,6 +37,7 @@ Q_SIGNALS:
     void readyToDraw();
 
 protected:
+    bool event(QEvent *event) override;
     void initializeGL() override;
     void paintGL() override;
 

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -260,16 +261,25 @@ void FlatButton::mouseReleaseEvent(QMouseEvent *event)
     track(released, Qt::NoButton, false);
     // The release that ends a double click raises no second click.
     const bool click = !std::exchange(m_doubleClicked, false);
+    QElapsedTimer answering;
+    answering.start();
     if (click && event->button() == Qt::LeftButton && rect().contains(released) && isEnabled()) {
         Q_EMIT clicked();
         track(released, Qt::NoButton, true);
     } else if (click && event->button() == Qt::RightButton && rect().contains(released) && isEnabled()) {
         Q_EMIT rightClicked();
     }
+    constexpr qint64 AnsweredLateMs = 100;
+    m_clickAnsweredLate = answering.elapsed() >= AnsweredLateMs;
 }
 
-void FlatButton::mouseDoubleClickEvent(QMouseEvent *)
+void FlatButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    // The window system pairs this press with one before a window came and went in between.
+    if (std::exchange(m_clickAnsweredLate, false)) {
+        mousePressEvent(event);
+        return;
+    }
     m_doubleClicked = true;
     showSunkenBorder();
     Q_EMIT doubleClicked();

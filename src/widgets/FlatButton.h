@@ -121,6 +121,9 @@ private:
 
     bool m_pressed = false;
     bool m_doubleClicked = false;
+    // The last click was still being answered long after it was let go (it showed a window until
+    // the person closed it): the next press is a press of its own, however soon it follows.
+    bool m_clickAnsweredLate = false;
     bool m_hovering = false;
     bool m_latched = false;
     bool m_borderShown = false;

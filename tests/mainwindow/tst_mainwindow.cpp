@@ -1489,6 +1489,27 @@ private Q_SLOTS:
         QCOMPARE(session.player.calls, mainAfter);
     }
 
+    // Opened again at once, the video window finds the main player still seeking back to where the
+    // window before left off: that player was playing, and plays on once the window closes.
+    void theVideoWindowOpenedWhileTheMainPlayerSeeksHandsBackToAPlayingPlayer()
+    {
+        Session session;
+        session.preset(QStringLiteral("AutoPlayStart"), QStringLiteral("1"));
+        const QString path = session.media(QStringLiteral("b.wav"));
+        session.start(path);
+        Q_EMIT session.player.fileOpened(path);
+        session.player.advanceTo(5000);
+        Q_EMIT session.player.modeChanged(MediaPlayer::Playing);
+        session.player.currentMode = MediaPlayer::Seeking;
+        Q_EMIT session.player.modeChanged(MediaPlayer::Seeking);
+        QTimer::singleShot(0, [&session] {
+            session.player.calls.clear();
+            QApplication::activeModalWidget()->close();
+        });
+        session.window->findChild<QAction *>(QStringLiteral("playInSeparateWindow"))->trigger();
+        QCOMPARE(session.player.calls, QStringList({"seek 5000", "play"}));
+    }
+
     void choosingAPictureShowsItAndAClickViewsIt()
     {
         Session session;

@@ -3,10 +3,12 @@
 #include "playback/FullScreenVideo.h"
 #include "playback/SeparatePlayback.h"
 #include "playback/SeparateVideoWindow.h"
+#include "playback/VideoSurface.h"
 #include "support/FakePlayer.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -196,6 +198,18 @@ private Q_SLOTS:
         window.show();
         QTest::mouseDClick(&window, Qt::LeftButton);
         QVERIFY(!window.isVisible());
+    }
+
+    // Closing a video window takes the native window of its video away while an expose of it may
+    // still be queued; the paint made of it must leave the surface alone.
+    void aVideoSurfaceWithoutItsNativeWindowPaintsNothing()
+    {
+        VideoSurface surface([] { return nullptr; });
+        surface.resize(64, 36);
+        QVERIFY(!surface.handle());
+        QPaintEvent paint(QRect(0, 0, 64, 36));
+        QCoreApplication::sendEvent(&surface, &paint);
+        QVERIFY(!surface.isReadyToDraw());
     }
 };
 

@@ -594,6 +594,19 @@ private Q_SLOTS:
         QCOMPARE(events, QStringList({"click", "double"}));
         QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(events, QStringList({"click", "double", "click"}));
+
+        // A click answered by a window the person then closed: the next press is paired with it
+        // as a double click, yet it is a click of its own.
+        events.clear();
+        const QMetaObject::Connection window =
+            connect(&button, &FlatButton::clicked, &button, [] { QTest::qWait(150); });
+        sendMouse(&button, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&button, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        disconnect(window);
+        sendMouse(&button, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&button, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&button, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(events, QStringList({"click", "click"}));
     }
 
     void sliderKnobFollowsAValueClampedByItsRange_data()
