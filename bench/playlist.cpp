@@ -55,15 +55,24 @@ int main(int argc, char **argv)
         gaps.beat();
         app.quit();
     };
+    // The shuffled list is marked and saved at once; the run ends when both are done.
+    bool shuffledIn = false;
+    int unfinished = 2;
+    const auto oneDone = [&] {
+        if (--unfinished == 0)
+            finish();
+    };
+    QObject::connect(&panel, &PlaylistPanel::editListMarked, [&] {
+        if (shuffledIn)
+            oneDone();
+    });
     const auto save = [&] {
-        if (!problem.isEmpty())
-            return finish();
         OffThread::run(
             &panel,
             [path = arguments.at(3), entries = panel.paths()] { return M3uFile::write(path, entries); },
             [&](const QString &written) {
                 problem = written;
-                finish();
+                oneDone();
             });
     };
     const auto shuffle = [&] {
@@ -74,6 +83,7 @@ int main(int argc, char **argv)
             },
             [&](QStringList shuffled) {
                 panel.setPaths(std::move(shuffled));
+                shuffledIn = true;
                 panel.markEditList(editList);
                 save();
             });
@@ -92,6 +102,8 @@ int main(int argc, char **argv)
             &panel, [path = arguments.at(1)] { return M3uFile::read(path); },
             [&](TextLineFile::Contents contents) {
                 problem = panel.showFile(std::move(contents));
+                if (!problem.isEmpty())
+                    return finish();
                 panel.markEditList(editList);
                 sort();
             });

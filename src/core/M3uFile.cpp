@@ -31,6 +31,8 @@ struct ByteOrderMark
     const char *encoding;
 };
 
+constexpr QByteArrayView Utf8ByteOrderMark("\xef\xbb\xbf", 3);
+
 // Longest first: the little-endian mark of UTF-32 begins with that of UTF-16.
 constexpr ByteOrderMark OtherEncodings[] = {{QByteArrayView("\xff\xfe\0\0", 4), "UTF-32"},
                                             {QByteArrayView("\0\0\xfe\xff", 4), "UTF-32"},
@@ -52,24 +54,6 @@ QString notText(const QByteArray &bytes)
     return {};
 }
 
-// The file's lines; a file that is not text is refused.
-TextLineFile::Contents linesOf(const QString &path)
-{
-    const RegularFile::Contents file = RegularFile::read(path, TextLineFile::MaxBytes);
-    TextLineFile::Contents contents;
-    contents.status = file.status;
-    contents.problem = file.problem;
-    if (file.status != RegularFile::Contents::Status::Read)
-        return contents;
-    if (QString problem = notText(file.bytes); !problem.isEmpty()) {
-        contents.status = RegularFile::Contents::Status::Refused;
-        contents.problem = std::move(problem);
-        return contents;
-    }
-    contents.lines = TextLineFile::splitLines(file.bytes);
-    return contents;
-}
-
 } // namespace
 
 QString entryOf(const QString &line, const QString &playlistFolder)
@@ -83,26 +67,38 @@ QString entryOf(const QString &line, const QString &playlistFolder)
 
 TextLineFile::Contents read(const QString &path)
 {
-    TextLineFile::Contents contents = linesOf(path);
-    if (!contents.lines.isEmpty() && contents.lines.first().startsWith(QChar(0xfeff)))
-        contents.lines.first().remove(0, 1);
-    const QString folder = Paths::folderOf(path);
-    // Filtered in place: on long lists a second list of the same entries costs more than the
-    // filtering itself.
-    QStringList &lines = contents.lines;
-    qsizetype kept = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString &line = lines[i];
-        // Other players' headers and track titles.
-        if (line.startsWith(QLatin1Char('#')) || line.size() > MaxPathLength)
-            continue;
-        if (!line.startsWith(QLatin1Char('/')))
-            line = entryOf(line, folder);
-        if (kept != i)
-            lines[kept] = std::move(line);
-        ++kept;
+    const RegularFile::Contents file = RegularFile::read(path, TextLineFile::MaxBytes);
+    TextLineFile::Contents contents;
+    contents.status = file.status;
+    contents.problem = file.problem;
+    if (file.status != RegularFile::Contents::Status::Read)
+        return contents;
+    if (QString problem = notText(file.bytes); !problem.isEmpty()) {
+        contents.status = RegularFile::Contents::Status::Refused;
+        contents.problem = std::move(problem);
+        return contents;
     }
-    lines.resize(kept);
+    QByteArrayView bytes(file.bytes);
+    if (bytes.startsWith(Utf8ByteOrderMark))
+        bytes = bytes.sliced(Utf8ByteOrderMark.size());
+    const QString folder = Paths::folderOf(path);
+    // Each line is judged on its bytes and decoded once, in the pass that cuts the lines.
+    contents.lines =
+        TextLineFile::splitLines(bytes, [&folder](QByteArrayView line) -> std::optional<QString> {
+            // Other players' headers and track titles.
+            if (line.startsWith('#'))
+                return std::nullopt;
+            // Each character of the decoded line (a UTF-16 unit) comes from one to three bytes: only a
+            // line between one and three times the longest path needs decoding to be measured.
+            if (line.size() > 3 * MaxPathLength)
+                return std::nullopt;
+            QString entry = NativePath::fromBytes(line);
+            if (entry.size() > MaxPathLength)
+                return std::nullopt;
+            if (!line.startsWith('/'))
+                entry = entryOf(entry, folder);
+            return entry;
+        });
     return contents;
 }
 

@@ -22,14 +22,17 @@ qsizetype lineCount(const char *data, const char *last, char end)
     return qsizetype(std::count(data, last, end)) + 1;
 }
 
-// Appends the lines of [data, last) to lines: cut as bytes and each decoded on its own, since most
-// lines are ASCII, which needs no decoding, and no decoded copy of the whole file is made.
-void appendLines(const char *data, const char *const last, const char end, QStringList &lines)
+// Appends the entries of the lines of [data, last) to lines: cut as bytes and each made on its
+// own, since most lines are ASCII, which needs no decoding, and no decoded copy of the whole file
+// is made.
+void appendLines(const char *data, const char *const last, const char end, const LineEntry &entryOf,
+                 QStringList &lines)
 {
     while (data < last) {
         const auto *found = static_cast<const char *>(std::memchr(data, end, size_t(last - data)));
         const char *lineEnd = found ? found : last;
-        lines.append(NativePath::fromBytes(QByteArrayView(data, lineEnd - data)));
+        if (std::optional<QString> entry = entryOf(QByteArrayView(data, lineEnd - data)))
+            lines.append(std::move(*entry));
         data = lineEnd + 1;
         if (found && end == '\r' && data < last && *data == '\n')
             ++data;
@@ -40,8 +43,13 @@ void appendLines(const char *data, const char *const last, const char end, QStri
 
 QStringList splitLines(const QByteArray &bytes)
 {
-    const char end = bytes.contains('\r') ? '\r' : '\n';
-    const char *const first = bytes.constData();
+    return splitLines(bytes, [](QByteArrayView line) { return NativePath::fromBytes(line); });
+}
+
+QStringList splitLines(QByteArrayView bytes, const LineEntry &entryOf)
+{
+    const char end = !bytes.isEmpty() && std::memchr(bytes.data(), '\r', size_t(bytes.size())) ? '\r' : '\n';
+    const char *const first = bytes.data();
     const char *const last = first + bytes.size();
     // A long list is cut in two at the end of a line and the halves decoded at once.
     constexpr qsizetype SplitFrom = 1024 * 1024;
@@ -57,13 +65,13 @@ QStringList splitLines(const QByteArray &bytes)
     QStringList lines;
     lines.reserve(lineCount(first, last, end));
     if (middle == first) {
-        appendLines(first, last, end, lines);
+        appendLines(first, last, end, entryOf, lines);
         return lines;
     }
     QStringList back;
     back.reserve(lineCount(middle, last, end));
-    QFuture<void> front = QtConcurrent::run([&] { appendLines(first, middle, end, lines); });
-    appendLines(middle, last, end, back);
+    QFuture<void> front = QtConcurrent::run([&] { appendLines(first, middle, end, entryOf, lines); });
+    appendLines(middle, last, end, entryOf, back);
     front.waitForFinished();
     lines.append(std::move(back));
     return lines;
@@ -85,26 +93,29 @@ QString write(const QString &path, const QStringList &lines)
     qsizetype size = 0;
     for (const QString &line : lines)
         size += line.size() + 2;
-    QByteArray bytes;
-    // Most names are ASCII; the array grows for the others.
-    bytes.reserve(size);
+    // Most names are ASCII: room for them is made once, and each is narrowed straight into it in
+    // the same pass that finds out whether it is ASCII. The others are encoded again from the start.
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *out = bytes.data();
     for (const QString &line : lines) {
         const QChar *text = line.constData();
         const qsizetype length = line.size();
         char16_t high = 0;
-        for (qsizetype i = 0; i < length; ++i)
+        for (qsizetype i = 0; i < length; ++i) {
             high |= text[i].unicode();
-        if (high < 0x80) {
-            // ASCII is its own UTF-8, narrowed in place without a temporary array.
-            const qsizetype at = bytes.size();
-            bytes.resize(at + length);
-            char *out = bytes.data() + at;
-            for (qsizetype i = 0; i < length; ++i)
-                out[i] = char(text[i].unicode());
-        } else {
-            bytes += NativePath::toBytes(line);
+            out[i] = char(text[i].unicode());
         }
-        bytes += "\r\n";
+        if (high < 0x80) {
+            out += length;
+        } else {
+            const QByteArray encoded = NativePath::toBytes(line);
+            const qsizetype at = out - bytes.data();
+            // Never smaller than the line's share of the room: each character takes a byte or more.
+            bytes.resize(bytes.size() + encoded.size() - length);
+            out = std::copy(encoded.cbegin(), encoded.cend(), bytes.data() + at);
+        }
+        *out++ = '\r';
+        *out++ = '\n';
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

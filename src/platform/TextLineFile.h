@@ -4,6 +4,8 @@
 #include "platform/RegularFile.h"
 
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 // The program's list files: one entry per line, the bytes of each entry unchanged (see NativePath),
 // lines ending in CR LF. On reading, a file that holds a CR ends its lines at CR LF or a lone CR,
@@ -30,5 +32,10 @@ Contents read(const QString &path);
 QString write(const QString &path, const QStringList &lines);
 
 QStringList splitLines(const QByteArray &bytes);
+// Makes the entry of one line from its bytes; none leaves the line out. Called from more than one
+// thread at once.
+using LineEntry = std::function<std::optional<QString>(QByteArrayView line)>;
+// The entries of the lines: the lines are cut as bytes, so a line left out is never decoded.
+QStringList splitLines(QByteArrayView bytes, const LineEntry &entryOf);
 
 } // namespace TextLineFile

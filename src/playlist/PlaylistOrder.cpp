@@ -4,7 +4,6 @@
 #include "core/Rounding.h"
 
 #include <QRandomGenerator>
-#include <QSysInfo>
 #include <QThread>
 #include <QtConcurrentRun>
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include <cstring>
 #include <iterator>
 #include <memory>
+#include <vector>
 
 namespace PlaylistOrder {
 
@@ -33,25 +33,18 @@ int moveDown(QStringList &entries, int index)
 
 namespace {
 
-// The longest key a text can have: a number takes at most two characters more than its digits.
-qsizetype maxKeyLength(QStringView text)
-{
-    return text.size() * 2 + 2;
-}
-
-// Writes the sort key of text from out on (room for maxKeyLength); returns the key's length.
-qsizetype writeSortKey(QStringView text, char16_t *out)
+// Hands the units of the sort key of text to put, in order.
+template <typename Put> void writeSortKey(QStringView text, Put put)
 {
     const auto digit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
-    char16_t *const begin = out;
     const char16_t *in = text.utf16();
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size;) {
         const char16_t c = in[i];
         if (!digit(c)) {
             // Plain letters fold without a table look-up.
-            *out++ = c < 0x80 ? (c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c)
-                              : QChar(c).toCaseFolded().unicode();
+            put(c < 0x80 ? (c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c)
+                         : QChar(c).toCaseFolded().unicode());
             ++i;
             continue;
         }
@@ -62,68 +55,78 @@ qsizetype writeSortKey(QStringView text, char16_t *out)
         qsizetype end = i;
         while (end < size && digit(in[end]))
             ++end;
-        *out++ = u'0';
-        *out++ = char16_t(qMin<qsizetype>(end - i, 0xffff));
+        put(u'0');
+        put(char16_t(qMin<qsizetype>(end - i, 0xffff)));
         for (; i < end; ++i)
-            *out++ = in[i];
+            put(in[i]);
     }
-    return out - begin;
 }
 
 } // namespace
 
 QString sortKey(QStringView text)
 {
-    std::vector<char16_t> key(size_t(maxKeyLength(text)));
-    const qsizetype size = writeSortKey(text, key.data());
-    return QString(reinterpret_cast<const QChar *>(key.data()), size);
+    QString key;
+    key.reserve(text.size());
+    writeSortKey(text, [&key](char16_t unit) { key.append(QChar(unit)); });
+    return key;
 }
 
 namespace {
 
-// A key's units are stored most significant byte first, so that keys compare as plain memory.
-struct Keyed
-{
-    const char16_t *key;
-    qsizetype size;
-    qsizetype index;
-};
-
-bool keyedBefore(const Keyed &a, const Keyed &b)
-{
-    const int order = std::memcmp(a.key, b.key, size_t(std::min(a.size, b.size)) * sizeof(char16_t));
-    if (order != 0)
-        return order < 0;
-    return a.size != b.size ? a.size < b.size : a.index < b.index;
-}
-
 // The keys of entries [first, last), made once and side by side in one buffer (comparing them is
 // much cheaper than comparing the texts number by number, and far cheaper again than chasing one
-// allocation per key), sorted.
+// allocation per key), sorted. Each unit of a key is stored as UTF-8 stores a code point, in one
+// to three bytes: the keys then compare as plain memory in the order of their units, and a path,
+// mostly ASCII, makes a key of about its own length in bytes.
 struct SortedRun
 {
+    struct Keyed
+    {
+        const char *key;
+        qsizetype size;
+        qsizetype index;
+    };
+
     // Room for the longest keys, left unwritten until the keys are written.
-    std::unique_ptr<char16_t[]> keys;
+    std::unique_ptr<char[]> keys;
     std::vector<Keyed> keyed;
 
     void sort(const QStringList &entries, qsizetype first, qsizetype last)
     {
+        // A text's key has at most two units more than twice its characters, each unit at most
+        // three bytes.
         qsizetype room = 0;
         for (qsizetype i = first; i < last; ++i)
-            room += maxKeyLength(entries.at(i));
-        keys = std::make_unique_for_overwrite<char16_t[]>(size_t(room));
+            room += 3 * (2 * entries.at(i).size() + 2);
+        keys = std::make_unique_for_overwrite<char[]>(size_t(room));
         keyed.reserve(size_t(last - first));
-        char16_t *key = keys.get();
+        char *out = keys.get();
         for (qsizetype i = first; i < last; ++i) {
-            const qsizetype size = writeSortKey(entries.at(i), key);
-            if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
-                for (qsizetype k = 0; k < size; ++k)
-                    key[k] = char16_t((key[k] >> 8) | (key[k] << 8));
-            }
-            keyed.push_back({key, size, i});
-            key += size;
+            char *const key = out;
+            writeSortKey(entries.at(i), [&out](char16_t unit) {
+                if (unit < 0x80) {
+                    *out++ = char(unit);
+                } else if (unit < 0x800) {
+                    *out++ = char(0xc0 | (unit >> 6));
+                    *out++ = char(0x80 | (unit & 0x3f));
+                } else {
+                    *out++ = char(0xe0 | (unit >> 12));
+                    *out++ = char(0x80 | ((unit >> 6) & 0x3f));
+                    *out++ = char(0x80 | (unit & 0x3f));
+                }
+            });
+            keyed.push_back({key, out - key, i});
         }
-        std::sort(keyed.begin(), keyed.end(), keyedBefore);
+        std::sort(keyed.begin(), keyed.end(), before);
+    }
+
+    static bool before(const Keyed &a, const Keyed &b)
+    {
+        const int order = std::memcmp(a.key, b.key, size_t(std::min(a.size, b.size)));
+        if (order != 0)
+            return order < 0;
+        return a.size != b.size ? a.size < b.size : a.index < b.index;
     }
 };
 
@@ -142,13 +145,13 @@ QStringList sorted(QStringList entries)
         frontSort = QtConcurrent::run([&] { front.sort(entries, 0, half); });
     back.sort(entries, half, count);
     frontSort.waitForFinished();
-    std::vector<Keyed> merged;
+    std::vector<SortedRun::Keyed> merged;
     merged.reserve(size_t(count));
     std::merge(front.keyed.begin(), front.keyed.end(), back.keyed.begin(), back.keyed.end(),
-               std::back_inserter(merged), keyedBefore);
+               std::back_inserter(merged), SortedRun::before);
     QStringList result;
     result.reserve(count);
-    for (const Keyed &entry : merged)
+    for (const SortedRun::Keyed &entry : merged)
         result.append(std::move(entries[entry.index]));
     return result;
 }

@@ -7,6 +7,7 @@
 #include "core/EditListStore.h"
 #include "core/ListFiles.h"
 #include "core/M3uFile.h"
+#include "core/OffThread.h"
 #include "core/Twips.h"
 #include "platform/FileIconProvider.h"
 #include "widgets/FlatButton.h"
@@ -32,6 +33,23 @@ enum Button
     SaveAs,
     Options
 };
+
+// Up to this many entries are looked up on the window's thread, well within a frame; the marks of
+// a short list are there as soon as it is.
+constexpr int MarkAtOnceUpTo = 5000;
+
+// The rows of the entries that are on the EditList, in ascending order.
+QList<int> rowsOnEditList(const QStringList &texts, const QHash<QString, int> &editListCounts)
+{
+    QList<int> rows;
+    if (editListCounts.isEmpty())
+        return rows;
+    for (int i = 0; i < int(texts.size()); ++i) {
+        if (editListCounts.contains(texts.at(i)))
+            rows.append(i);
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -152,17 +170,43 @@ void PlaylistPanel::clearSelected()
 
 void PlaylistPanel::markEditList(const EditListStore &editList)
 {
+    markAgainst(editList.countsByPath(), ++m_lastMarking);
+}
+
+void PlaylistPanel::markAgainst(const QHash<QString, int> &editListCounts, int request)
+{
+    const EntryListModel *entries = m_view->items();
+    if (entries->count() <= MarkAtOnceUpTo) {
+        showMarks(rowsOnEditList(entries->texts(), editListCounts));
+        return;
+    }
+    OffThread::run(
+        this, [texts = entries->texts(), editListCounts] { return rowsOnEditList(texts, editListCounts); },
+        [this, editListCounts, request, revision = entries->revision()](const QList<int> &rows) {
+            if (request != m_lastMarking)
+                return;
+            if (revision != m_view->items()->revision())
+                markAgainst(editListCounts, request);
+            else
+                showMarks(rows);
+        });
+}
+
+void PlaylistPanel::showMarks(const QList<int> &rowsOnEditList)
+{
     EntryListModel *entries = m_view->items();
     QList<int> marked;
     QList<int> unmarked;
-    const QStringList texts = entries->texts();
-    for (int i = 0; i < int(texts.size()); ++i) {
-        const bool onEditList = editList.contains(texts.at(i));
+    qsizetype next = 0;
+    for (int i = 0; i < entries->count(); ++i) {
+        const bool onEditList = next < rowsOnEditList.size() && rowsOnEditList.at(next) == i;
+        next += onEditList ? 1 : 0;
         if (onEditList != entries->isOnEditList(i))
             (onEditList ? marked : unmarked).append(i);
     }
     entries->setOnEditList(marked, true);
     entries->setOnEditList(unmarked, false);
+    Q_EMIT editListMarked();
 }
 
 void PlaylistPanel::resizeEvent(QResizeEvent *event)

@@ -3,6 +3,7 @@
 
 #include "platform/TextLineFile.h"
 
+#include <QHash>
 #include <QWidget>
 #include <array>
 
@@ -44,10 +45,16 @@ public:
     void setPaths(QStringList paths);
     void clearAll();
     void clearSelected();
-    // Marks the entries that are on the EditList; only entries whose mark changes are touched.
+    // Marks the entries that are on the EditList; only entries whose mark changes are touched. A
+    // long playlist is looked up off the window's thread, against the EditList as it is now, and
+    // marked when the look-up ends (again, should the entries have changed meanwhile); of markings
+    // asked for one after the other, the last one is shown.
     void markEditList(const EditListStore &editList);
 
 Q_SIGNALS:
+    // The marks asked for last are shown.
+    void editListMarked();
+
     // Files or folders were dropped on the list from a file manager.
     void pathsDropped(const QStringList &paths);
 
@@ -57,10 +64,14 @@ protected:
 
 private:
     void placeButtons();
+    void markAgainst(const QHash<QString, int> &editListCounts, int request);
+    void showMarks(const QList<int> &rowsOnEditList);
 
     FileIconProvider &m_icons;
     EntryListView *m_view = nullptr;
     QWidget *m_buttonPanel = nullptr;
     QCheckBox *m_usePlaylist = nullptr;
     std::array<FlatButton *, 6> m_buttons{};
+    // The latest marking asked for; an earlier one that ends later is dropped.
+    int m_lastMarking = 0;
 };

@@ -33,6 +33,14 @@ private Q_SLOTS:
         QTest::newRow("blank line kept") << QByteArray("/a\r\n\r\n/b\r\n") << QStringList{"/a", "", "/b"};
         QTest::newRow("longest path")
             << "/" + QByteArray(4095, 'x') << QStringList{"/" + QString(4095, QLatin1Char('x'))};
+        QTest::newRow("a long path of wide characters")
+            << "/" + QByteArray(4095, 'x').replace("x", "\xc3\xbc")
+            << QStringList{"/" + QString(4095, QChar(0xfc))};
+        QTest::newRow("a path of wide characters too long")
+            << "/a\n/" + QByteArray(4096, 'x').replace("x", "\xe2\x99\xaa") + "\n"
+            << QStringList{"/a"};
+        QTest::newRow("a byte order mark before the header")
+            << QByteArray("\xef\xbb\xbf#EXTM3U\r\n/m/a.mp3\r\n") << QStringList{"/m/a.mp3"};
         QTest::newRow("a line too long to be a path") << "/a\n/" + QByteArray(10000000, 'x') + "\n/b\n"
                                                       << QStringList{"/a", "/b"};
         QTest::newRow("invalid UTF-8 and control characters kept")

@@ -161,11 +161,12 @@ private Q_SLOTS:
     {
         TemporaryFolder dir;
         const QString path = dir.filePath(QStringLiteral("list.txt"));
-        QVERIFY(
-            TextLineFile::write(path, {QStringLiteral("/a b"), QString(), QStringLiteral("/c")}).isEmpty());
-        QCOMPARE(readBytes(path), QByteArray("/a b\r\n\r\n/c\r\n"));
-        QCOMPARE(TextLineFile::read(path).lines,
-                 QStringList({QStringLiteral("/a b"), QString(), QStringLiteral("/c")}));
+        // A name longer in UTF-8 than in characters, between others.
+        const QStringList lines{QStringLiteral("/a b"), QString(), QStringLiteral("/m\u00fcsik \u266a"),
+                                QStringLiteral("/c")};
+        QVERIFY(TextLineFile::write(path, lines).isEmpty());
+        QCOMPARE(readBytes(path), QByteArray("/a b\r\n\r\n/m\xc3\xbcsik \xe2\x99\xaa\r\n/c\r\n"));
+        QCOMPARE(TextLineFile::read(path).lines, lines);
     }
 
     void aShortWriteKeepsTheOldFileAndSaysWhy_data()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browse/EntryListModel.h"
 #include "browse/EntryListView.h"
+#include "core/EditListStore.h"
 #include "core/Rounding.h"
 #include "platform/FileIconProvider.h"
 #include "platform/NativePath.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QThreadPool>
@@ -325,6 +327,42 @@ private Q_SLOTS:
         QCOMPARE(window.entries().first(), QStringLiteral("/m/1.mp3"));
         QCOMPARE(window.entries().size(), entries.size());
         QVERIFY(sort->isEnabled());
+    }
+
+    void aLongPlaylistIsMarkedOffTheWindowThread_data()
+    {
+        QTest::addColumn<bool>("changedMeanwhile");
+        QTest::newRow("marked when the look-up ends") << false;
+        QTest::newRow("entries changed meanwhile are marked again") << true;
+    }
+    void aLongPlaylistIsMarkedOffTheWindowThread()
+    {
+        QFETCH(bool, changedMeanwhile);
+        QStringList entries;
+        EditListStore editList;
+        for (int i = 0; i < 20000; ++i) {
+            entries.append(QStringLiteral("/m/%1.mp3").arg(i));
+            if (i % 7 == 0)
+                editList.append(entries.last());
+        }
+        Fixture fixture;
+        fixture.panel.setPaths(entries);
+        EntryListModel *items = fixture.panel.view()->items();
+        items->setOnEditList(1, true);
+        QSignalSpy marked(&fixture.panel, &PlaylistPanel::editListMarked);
+        fixture.panel.markEditList(editList);
+        // Only the last marking asked for is shown.
+        fixture.panel.markEditList(editList);
+        if (changedMeanwhile) {
+            entries.removeFirst();
+            fixture.panel.setPaths(entries);
+        }
+        QVERIFY(marked.wait());
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(marked.size(), 1);
+        for (int i = 0; i < items->count(); ++i)
+            QCOMPARE(items->isOnEditList(i), editList.contains(items->text(i)));
     }
 
     void theLastListAskedForIsShown_data()
