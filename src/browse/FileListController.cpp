@@ -9,6 +9,7 @@
 #include "core/Paths.h"
 #include "platform/FileIconProvider.h"
 
+#include <QThreadPool>
 #include <QtConcurrentRun>
 
 FileListController::FileListController(EntryListModel &entries, EditListStore &store, FileIconProvider *icons,
@@ -215,17 +216,22 @@ void FileListController::removeAllFromEditList(const QString &pattern)
         return;
     m_entries.setOnEditList(rows, false);
     m_removalRevision = m_store.revision();
+    m_leaving = {m_folder, m_entries.texts(), rows};
     // The work holds copies that share their storage with the originals until either side
     // changes.
-    m_removal.setFuture(QtConcurrent::run(
-        [kept = m_store, folder = m_folder, texts = m_entries.texts(), rows = std::move(rows)]() mutable {
-            Removal removal{std::move(kept), {}};
-            removal.leaving.reserve(rows.size());
-            for (int row : rows)
-                removal.leaving.insert(folder + texts.at(row));
-            removal.kept.removeOneOfEach(removal.leaving);
-            return removal;
-        }));
+    m_removal.setFuture(QtConcurrent::run([kept = m_store, leaving = m_leaving]() mutable {
+        kept.removeOneOfEach(leaving.paths());
+        return kept;
+    }));
+}
+
+QSet<QString> FileListController::Leaving::paths() const
+{
+    QSet<QString> paths;
+    paths.reserve(rows.size());
+    for (int row : rows)
+        paths.insert(folder + texts.at(row));
+    return paths;
 }
 
 void FileListController::finishEditListChanges()
@@ -240,14 +246,17 @@ void FileListController::takeRemoval()
 {
     if (!m_removal.future().isValid() || !m_removal.isFinished())
         return;
-    Removal removal = m_removal.future().takeResult();
-    m_removal.setFuture(QFuture<Removal>());
+    EditListStore kept = m_removal.future().takeResult();
+    m_removal.setFuture(QFuture<EditListStore>());
     if (m_store.revision() == m_removalRevision) {
-        m_store = std::move(removal.kept);
+        // The list the entries left goes on the pool: releasing a hundred thousand paths is
+        // work the window need not wait for.
+        QThreadPool::globalInstance()->start([gone = std::exchange(m_store, std::move(kept))] {});
     } else {
         // The EditList changed meanwhile: the entries leave the list as it is now.
-        m_store.removeOneOfEach(std::move(removal.leaving));
+        m_store.removeOneOfEach(m_leaving.paths());
     }
+    m_leaving = {};
     Q_EMIT editListChanged();
 }
 

@@ -109,14 +109,19 @@ private:
     // The EditList's revision the listing under way was marked against.
     quint64 m_marksRevision = 0;
 
-    // The EditList without the entries removed, and those entries' paths.
-    struct Removal
+    // The entries a removal takes off the EditList: the files of those rows.
+    struct Leaving
     {
-        EditListStore kept;
-        QSet<QString> leaving;
+        QString folder;
+        QStringList texts;
+        QList<int> rows;
+
+        QSet<QString> paths() const;
     };
     void takeRemoval();
-    QFutureWatcher<Removal> m_removal;
+    // The EditList without the entries leaving, worked out off the window's thread.
+    QFutureWatcher<EditListStore> m_removal;
+    Leaving m_leaving;
     // The EditList's revision the removal under way was worked out from.
     quint64 m_removalRevision = 0;
 };

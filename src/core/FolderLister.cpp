@@ -29,7 +29,8 @@ FolderLister::FolderLister(RowsSource rows, MarksSource marks, QObject *parent)
     m_gather.setSingleShot(true);
     m_gather.setInterval(GatherMs);
     connect(&m_gather, &QTimer::timeout, this, &FolderLister::readAgain);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FolderLister::directoryChanged);
+    connect(&m_watcher, &ThreadedWatcher::directoryChanged, this, &FolderLister::directoryChanged);
+    connect(&m_watcher, &ThreadedWatcher::watched, this, &FolderLister::watched);
 }
 
 FolderLister::~FolderLister()
@@ -43,7 +44,6 @@ void FolderLister::list(const QString &folder, const FilePattern &pattern, Folde
     m_folder = folder;
     m_patternText = pattern.text();
     m_listing = true;
-    const quint64 generation = m_generation;
     const Marks marks = m_marks ? m_marks() : Marks();
     std::optional<FolderReader::Contents> now = early ? early->take(folder, pattern) : std::nullopt;
     if (!now && read == Read::AtOnce)
@@ -51,13 +51,41 @@ void FolderLister::list(const QString &folder, const FilePattern &pattern, Folde
     if (now) {
         m_listing = false;
         startWatching();
+        m_onceWatched = OnceWatched::ReadAgain;
         Q_EMIT listed(*now, marks ? marks(folder, now->files) : QList<int>());
         return;
     }
+    m_marksForRead = marks;
+    startWatching();
+    m_onceWatched = OnceWatched::Read;
+}
+
+void FolderLister::watched(quint64 generation, const QStringList &refused)
+{
+    if (generation != m_generation)
+        return;
+    // A folder that cannot be watched is listed all the same; it is read again on request only.
+    if (refused.contains(withoutSeparator(m_folder)))
+        m_watching = false;
+    switch (std::exchange(m_onceWatched, OnceWatched::Nothing)) {
+    case OnceWatched::Read:
+        startReading();
+        break;
+    case OnceWatched::ReadAgain:
+        readAgain();
+        break;
+    case OnceWatched::Nothing:
+        break;
+    }
+}
+
+void FolderLister::startReading()
+{
+    const quint64 generation = m_generation;
     m_reading = true;
     OffThread::run(
         this,
-        [folder, text = m_patternText, stop = m_stop, marks] {
+        [folder = m_folder, text = m_patternText, stop = m_stop, marks = std::exchange(m_marksForRead, {})] {
             // The pattern is made here, so that nothing it matches with is shared between threads.
             Listing listing{FolderReader::read(folder, FilePattern(text), stop.get()), {}};
             if (marks && !stop->load())
@@ -69,9 +97,6 @@ void FolderLister::list(const QString &folder, const FilePattern &pattern, Folde
                 return;
             m_reading = false;
             m_listing = false;
-            // Watching begins only now: changes made while the folder was read are in the read,
-            // or come with the read that follows.
-            startWatching();
             Q_EMIT listed(listing.contents, listing.marked);
             if (std::exchange(m_readAgain, false))
                 m_gather.start();
@@ -84,8 +109,10 @@ void FolderLister::stop()
     m_stop->store(true);
     m_stop = std::make_shared<std::atomic<bool>>(false);
     m_gather.stop();
-    if (const QStringList watched = m_watcher.directories(); !watched.isEmpty())
-        m_watcher.removePaths(watched);
+    m_watcher.clear();
+    m_watching = false;
+    m_onceWatched = OnceWatched::Nothing;
+    m_marksForRead = {};
     m_folder.clear();
     m_listing = false;
     m_reading = false;
@@ -100,8 +127,7 @@ void FolderLister::followAgain()
 
 bool FolderLister::isFollowing(const QString &folder) const
 {
-    return !m_listing && !m_folder.isEmpty() && folder == m_folder &&
-           m_watcher.directories().contains(withoutSeparator(m_folder));
+    return !m_listing && !m_folder.isEmpty() && folder == m_folder && m_watching;
 }
 
 void FolderLister::startWatching()
@@ -113,7 +139,10 @@ void FolderLister::startWatching()
     QStringList paths{withoutSeparator(m_folder)};
     if (const QString parent = Paths::parentFolder(m_folder); !parent.isEmpty())
         paths.append(withoutSeparator(parent));
-    m_watcher.addPaths(paths);
+    m_watcher.watch(paths, m_generation);
+    // Taken as watched until the watcher says otherwise: what it may miss meanwhile is read once
+    // it watches.
+    m_watching = true;
 }
 
 void FolderLister::directoryChanged(const QString &path)
@@ -127,9 +156,6 @@ void FolderLister::directoryChanged(const QString &path)
     // A change in the parent matters only when it took the folder away.
     if (path != withoutSeparator(m_folder))
         return;
-    // A folder renamed away and made again under its name is watched anew.
-    if (!m_watcher.directories().contains(path))
-        m_watcher.addPath(path);
     if (!m_gather.isActive())
         m_gather.start();
 }

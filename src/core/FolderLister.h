@@ -3,8 +3,8 @@
 
 #include "core/FolderChange.h"
 #include "core/FolderReader.h"
+#include "core/ThreadedWatcher.h"
 
-#include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
 #include <atomic>
@@ -81,12 +81,27 @@ private:
     void gone();
     void readAgain();
     void startWatching();
+    void watched(quint64 generation, const QStringList &refused);
+    void startReading();
 
     RowsSource m_rows;
     MarksSource m_marks;
     QString m_folder;
     QString m_patternText;
-    QFileSystemWatcher m_watcher;
+    ThreadedWatcher m_watcher;
+    // The folder is watched, or is to be and was not refused.
+    bool m_watching = false;
+    // What comes once the folder is watched: its read, so that no change between the read and the
+    // watch goes unseen; or, after a read taken at once, a read again for the same reason.
+    enum class OnceWatched
+    {
+        Nothing,
+        Read,
+        ReadAgain
+    };
+    OnceWatched m_onceWatched = OnceWatched::Nothing;
+    // The marks for the read that waits for the watch.
+    Marks m_marksForRead;
     QTimer m_gather;
     // Set for a read nobody waits for any more.
     std::shared_ptr<std::atomic<bool>> m_stop;

@@ -22,12 +22,22 @@ FolderWatch::FolderWatch(QObject *parent) : QObject(parent)
     m_gather.setSingleShot(true);
     m_gather.setInterval(GatherMs);
     connect(&m_gather, &QTimer::timeout, this, &FolderWatch::readChanged);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this](const QString &path) {
-        // The watcher names a folder without its separator.
-        m_changed.insert(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
-        if (!m_gather.isActive())
-            m_gather.start();
+    connect(&m_watcher, &ThreadedWatcher::directoryChanged, this, &FolderWatch::toRead);
+    // A folder is read before it is watched: once it is, it is read again, so that a change in
+    // between is not missed.
+    connect(&m_watcher, &ThreadedWatcher::watched, this, [this](quint64 token, const QStringList &refused) {
+        const QString path = m_asked.take(token);
+        if (!path.isEmpty() && !refused.contains(path))
+            toRead(path);
     });
+}
+
+void FolderWatch::toRead(const QString &path)
+{
+    // The watcher names a folder without its separator.
+    m_changed.insert(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
+    if (!m_gather.isActive())
+        m_gather.start();
 }
 
 void FolderWatch::follow(const QString &folder)
@@ -35,8 +45,11 @@ void FolderWatch::follow(const QString &folder)
     QString path = folder;
     if (path.size() > 1 && path.endsWith(QLatin1Char('/')))
         path.chop(1);
-    if (!m_watcher.directories().contains(path))
-        m_watcher.addPath(path);
+    if (!m_followed.contains(path)) {
+        m_followed.insert(path);
+        m_asked.insert(++m_token, path);
+        m_watcher.watch({path}, m_token);
+    }
 }
 
 void FolderWatch::clear()
@@ -44,8 +57,9 @@ void FolderWatch::clear()
     ++m_generation;
     m_gather.stop();
     m_changed.clear();
-    if (const QStringList watched = m_watcher.directories(); !watched.isEmpty())
-        m_watcher.removePaths(watched);
+    m_followed.clear();
+    m_asked.clear();
+    m_watcher.clear();
 }
 
 void FolderWatch::readChanged()

@@ -2,8 +2,9 @@
 #pragma once
 
 #include "core/FolderReader.h"
+#include "core/ThreadedWatcher.h"
 
-#include <QFileSystemWatcher>
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QTimer>
@@ -32,9 +33,15 @@ Q_SIGNALS:
     void changed(const QString &folder, const FolderReader::Contents &contents);
 
 private:
+    // Reads the folder again once changes have been gathered.
+    void toRead(const QString &path);
     void readChanged();
 
-    QFileSystemWatcher m_watcher;
+    ThreadedWatcher m_watcher;
+    QSet<QString> m_followed;
+    // The folders asked to be watched, by the token of the request.
+    QHash<quint64, QString> m_asked;
+    quint64 m_token = 0;
     QTimer m_gather;
     QSet<QString> m_changed;
     quint64 m_generation = 0;
