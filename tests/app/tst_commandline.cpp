@@ -2,10 +2,10 @@
 #include "app/CommandLine.h"
 #include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
+#include "support/TemporaryFolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
 
@@ -35,7 +35,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, path);
         QFETCH(QString, nearest);
-        QTemporaryDir dir;
+        TemporaryFolder dir;
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("albums")));
         QFile song(dir.filePath(QStringLiteral("albums/song.mp3")));
         QVERIFY(song.open(QIODevice::WriteOnly));

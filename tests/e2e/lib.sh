@@ -518,22 +518,31 @@ e2e_video() {
         --ovc=libx264 --ovcopts=preset=ultrafast >/dev/null 2>&1 || e2e_fail "could not make the video $1"
 }
 
+# e2e_media_view_in WINDOW SHOT: a picture of the window, in SHOT, shows the media view, black
+# before anything plays, narrower than half the window (a window not painted yet is black all
+# over); BASH_REMATCH then holds its width, height, x and y, 4 pixels in from each side.
+e2e_media_view_in() {
+    local box
+    import -window "$1" "$2" 2>/dev/null || return 1
+    # Black areas wider than text strokes: the media view.
+    box=$(convert "$2" -fill '#010101' +opaque '#000000' -fill white -opaque '#000000' \
+        -fill black -opaque '#010101' -morphology Erode Square:4 -format '%@' info: 2>/dev/null)
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] &&
+        ((BASH_REMATCH[1] > 40 && BASH_REMATCH[2] > 40 && BASH_REMATCH[1] * 2 < $(identify -format '%w' "$2")))
+}
+
 # e2e_player_buttons: finds the player buttons in the active main window, from the media view,
 # which is black before anything plays, and the white information box that follows the buttons;
 # sets E2E_BUTTON_X and E2E_BUTTON_Y, the first button's centre on the screen, E2E_BUTTON_PITCH,
 # and E2E_TRANSPORT_X and E2E_TRANSPORT_Y, the left end of the transport bar's first row, and
 # E2E_TRANSPORT_W, its width.
 e2e_player_buttons() {
-    local shot=$E2E_WORK/buttons.png window box view_w view_h view_x view_y height y left top
+    local shot=$E2E_WORK/buttons.png window view_w view_h view_x view_y height y left top
     window=$(xdotool getactivewindow)
-    import -window "$window" "$shot"
+    # A window just shown may not have painted yet (a slow build): all black, it has no view.
+    e2e_wait 15 "the window to be painted with its media view" e2e_media_view_in "$window" "$shot"
     height=$(identify -format '%h' "$shot")
-    # Black areas wider than text strokes: the media view.
-    box=$(convert "$shot" -fill '#010101' +opaque '#000000' -fill white -opaque '#000000' \
-        -fill black -opaque '#010101' -morphology Erode Square:4 -format '%@' info:)
-    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || e2e_fail "no media view found ($box)"
     view_w=${BASH_REMATCH[1]} view_h=${BASH_REMATCH[2]} view_x=${BASH_REMATCH[3]} view_y=${BASH_REMATCH[4]}
-    ((view_w > 40 && view_h > 40)) || e2e_fail "no media view found ($box)"
     # The erosion took 4 pixels off each side.
     view_x=$((view_x - 4)) view_y=$((view_y - 4)) view_h=$((view_h + 8))
     y=$(convert "$shot" -crop "1x$((height - view_y - view_h))+$((view_x + 3))+$((view_y + view_h))" +repage \
