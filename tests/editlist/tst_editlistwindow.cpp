@@ -11,6 +11,7 @@
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QGroupBox>
@@ -228,6 +229,29 @@ private Q_SLOTS:
                                   .arg(f.dir.filePath(QStringLiteral("b.mp3")),
                                        destination.filePath(QStringLiteral("b.mp3"))));
         QCOMPARE(readBytes(destination.filePath(QStringLiteral("b.mp3"))), QByteArray("old"));
+    }
+
+    void theWindowIsActiveAgainOnceAJobHasEnded()
+    {
+        Fixture f;
+        TemporaryFolder destination;
+        writeBytes(f.dir.filePath(QStringLiteral("a.mp3")), "x");
+        f.store.append(f.dir.filePath(QStringLiteral("a.mp3")));
+        f.open();
+        f.window->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), f.window.data());
+        f.window->list()->selectAll();
+        f.prompter.queueFile(destination.path());
+        f.prompter.queueAnswer(Prompter::Answer::Ok);
+        // The job's window takes the keys while it runs; it goes when the job ends.
+        f.prompter.setWhileAsked([&f] {
+            if (QWidget *dialog = f.window->findChild<QDialog *>(QStringLiteral("copyJobDialog")))
+                dialog->activateWindow();
+        });
+        QPushButton *copy = f.window->findChild<QPushButton *>(QStringLiteral("copy"));
+        copy->click();
+        QTRY_VERIFY(copy->isEnabled());
+        QTRY_COMPARE(QApplication::activeWindow(), f.window.data());
     }
 
     void closingDuringAJobStopsItAndClosesWhenItHasEnded()
