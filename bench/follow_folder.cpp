@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EventGapMeter.h"
-#include "browse/EntryListModel.h"
-#include "browse/EntryListView.h"
-#include "browse/FileListController.h"
-#include "core/EditListStore.h"
+#include "ListInView.h"
 #include "core/FilePattern.h"
 #include "core/MediaTypes.h"
-#include "platform/FileIconProvider.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,14 +46,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: bench_follow FOLDER SOURCE\n");
         return 2;
     }
-    FileIconProvider icons;
-    EditListStore store;
-    EntryListView view;
-    view.resize(400, 600);
-    view.show();
-    EntryListModel &entries = *view.items();
-    entries.setIconProvider(&icons);
-    FileListController list(entries, store, &icons);
+    ListInView shown;
+    const EntryListModel &entries = shown.entries;
+    FileListController &list = shown.list;
     QEventLoop loop;
     QObject::connect(&list, &FileListController::listed, &loop, &QEventLoop::quit);
     list.listFolder(arguments.at(1), FilePattern(MediaTypes().filePattern(false)));

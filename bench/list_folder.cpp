@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EventGapMeter.h"
-#include "browse/EntryListModel.h"
-#include "browse/EntryListView.h"
-#include "browse/FileListController.h"
-#include "core/EditListStore.h"
+#include "ListInView.h"
 #include "core/FilePattern.h"
 #include "core/MediaTypes.h"
-#include "platform/FileIconProvider.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,25 +61,17 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: bench_listing FOLDER EDITLIST\n");
         return 2;
     }
-    EditListStore store;
+    ListInView shown;
     QFile editList(arguments.at(2));
     if (editList.open(QIODevice::ReadOnly)) {
         for (const QByteArray &line : editList.readAll().split('\n')) {
             if (!line.isEmpty())
-                store.append(QString::fromUtf8(line));
+                shown.store.append(QString::fromUtf8(line));
         }
     }
-    FileIconProvider icons;
-    EntryListView view;
-    view.resize(400, 600);
-    view.show();
-    EntryListModel &entries = *view.items();
-    entries.setIconProvider(&icons);
-    FileListController list(entries, store, &icons);
+    const EntryListModel &entries = shown.entries;
+    FileListController &list = shown.list;
     const FilePattern pattern(MediaTypes().filePattern(false));
-    // As in the program, whose start reads the MIME database, a navigation finds it read: the
-    // first rows drawn do not pay for it.
-    icons.iconIndex(QStringLiteral("warm.mp3"));
 
     QElapsedTimer clock;
     double firstRowsMs = -1;

@@ -112,6 +112,13 @@ QTreeWidgetItem *FolderTree::addFolderItem(QTreeWidgetItem *parent, const QStrin
     return item;
 }
 
+void FolderTree::addSubfolder(QTreeWidgetItem *parent, const QString &folder, const QString &name, int at)
+{
+    addFolderItem(parent, name, folder + name + QLatin1Char('/'));
+    if (at >= 0)
+        parent->insertChild(at, parent->takeChild(parent->childCount() - 1));
+}
+
 void FolderTree::load(QTreeWidgetItem *item)
 {
     if (!item || item->data(0, LoadedRole).toBool())
@@ -128,7 +135,7 @@ void FolderTree::load(QTreeWidgetItem *item)
         const FolderReader::Contents contents =
             early ? std::move(*early) : FolderReader::read(path, FilePattern());
         for (const QString &name : contents.folders)
-            addFolderItem(item, name, path + name + QLatin1Char('/'));
+            addSubfolder(item, path, name);
         m_watch.follow(path);
     }
     if (item->childCount() == 0)
@@ -173,16 +180,13 @@ void FolderTree::updateChildren(QTreeWidgetItem *item, const QStringList &folder
     if (change.whole) {
         qDeleteAll(item->takeChildren());
         for (const QString &name : folders)
-            addFolderItem(item, name, path + name + QLatin1Char('/'));
+            addSubfolder(item, path, name);
     } else {
         for (auto row = change.removed.crbegin(); row != change.removed.crend(); ++row)
             delete item->takeChild(*row - 1);
         for (const FolderChange::Insertion &run : change.inserted) {
-            for (int i = 0; i < run.texts.size(); ++i) {
-                QTreeWidgetItem *added =
-                    addFolderItem(item, run.texts.at(i), path + run.texts.at(i) + QLatin1Char('/'));
-                item->insertChild(run.row - 1 + i, item->takeChild(item->indexOfChild(added)));
-            }
+            for (int i = 0; i < run.texts.size(); ++i)
+                addSubfolder(item, path, run.texts.at(i), run.row - 1 + i);
         }
     }
     item->setChildIndicatorPolicy(item->childCount() == 0 ? QTreeWidgetItem::DontShowIndicator

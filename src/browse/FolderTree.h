@@ -71,6 +71,9 @@ protected:
 
 private:
     QTreeWidgetItem *addFolderItem(QTreeWidgetItem *parent, const QString &text, const QString &path);
+    // An item for the subfolder name of the folder (ending in "/") the parent item stands for: last,
+    // or at the row given.
+    void addSubfolder(QTreeWidgetItem *parent, const QString &folder, const QString &name, int at = -1);
     void load(QTreeWidgetItem *item);
     // The folder an item stands for, ending in "/"; empty for the computer root.
     QString folderOf(const QTreeWidgetItem *item) const;

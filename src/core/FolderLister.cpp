@@ -6,12 +6,9 @@
 #include "core/OffThread.h"
 #include "core/Paths.h"
 
-namespace {
+using Paths::withoutSeparator;
 
-QString withoutSeparator(const QString &folder)
-{
-    return folder.size() > 1 && folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder;
-}
+namespace {
 
 // A read with its marks.
 struct Listing

@@ -3,6 +3,7 @@
 
 #include "core/FilePattern.h"
 #include "core/OffThread.h"
+#include "core/Paths.h"
 
 #include <QList>
 #include <utility>
@@ -35,16 +36,14 @@ FolderWatch::FolderWatch(QObject *parent) : QObject(parent)
 void FolderWatch::toRead(const QString &path)
 {
     // The watcher names a folder without its separator.
-    m_changed.insert(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
+    m_changed.insert(Paths::withSeparator(path));
     if (!m_gather.isActive())
         m_gather.start();
 }
 
 void FolderWatch::follow(const QString &folder)
 {
-    QString path = folder;
-    if (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
+    const QString path = Paths::withoutSeparator(folder);
     if (!m_followed.contains(path)) {
         m_followed.insert(path);
         m_asked.insert(++m_token, path);

@@ -109,6 +109,11 @@ QString withSeparator(const QString &folder)
     return folder + Separator;
 }
 
+QString withoutSeparator(const QString &folder)
+{
+    return folder.size() > 1 && folder.endsWith(Separator) ? folder.chopped(1) : folder;
+}
+
 QString expandHome(const QString &typed, const QString &home)
 {
     if (typed == QLatin1String("~"))

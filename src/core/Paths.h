@@ -29,6 +29,8 @@ QString parentFolder(const QString &path);
 QString lastComponent(const QString &path);
 
 QString withSeparator(const QString &folder);
+// The folder without its closing separator, as file system watchers name folders; "/" stays.
+QString withoutSeparator(const QString &folder);
 // The path made absolute against the base folder and cleaned of "." and ".." steps and doubled
 // separators; a trailing separator is kept.
 QString absoluteClean(const QString &path, const QString &base);
