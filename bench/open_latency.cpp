@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MpvIpc.h"
-#include "mainwindow/LevelMeterPicture.h"
-#include "playback/MciInterpreter.h"
+#include "playback/LevelMeterPicture.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MpvPlayer.h"
 #include "playback/PlayRoutine.h"
@@ -174,8 +173,7 @@ int main(int argc, char **argv)
     MpvPlayer player({false, false});
     // As the main window plays it: the levels are measured where the meter shows them.
     player.setLevelsMeasured(LevelMeterPicture::isShownFor(path));
-    MciInterpreter mci(player);
-    PlayRoutine routine(player, mci);
+    PlayRoutine routine(player);
 
     if (midi) {
         firstSound(routine, player, path);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "playback/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -7,7 +7,8 @@
 #include "EventGapMeter.h"
 #include "core/ThumbnailCache.h"
 #include "core/ThumbnailQueue.h"
-#include "playback/ThumbnailMaker.h"
+#include "pictures/ThumbnailMaker.h"
+#include "playback/VideoFrames.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -29,7 +30,7 @@ int main(int argc, char **argv)
         paths.append(folder.filePath(name));
     QElapsedTimer clock;
     clock.start();
-    const ThumbnailMaker maker;
+    const ThumbnailMaker maker(VideoFrames::source());
     const ThumbnailCache store(QString::fromLocal8Bit(argv[2]));
     ThumbnailQueue queue([&maker, &store](const QString &path, QDeadlineTimer deadline) {
         return store.obtain(

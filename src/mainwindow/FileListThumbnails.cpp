@@ -5,7 +5,8 @@
 #include "browse/EntryListView.h"
 #include "browse/FileListController.h"
 #include "browse/ListThumbnails.h"
-#include "playback/ThumbnailMaker.h"
+#include "pictures/ThumbnailMaker.h"
+#include "playback/VideoFrames.h"
 
 #include <QThreadPool>
 
@@ -30,7 +31,7 @@ void FileListThumbnails::show(int side)
     if (side <= 0)
         return;
     if (!m_maker)
-        m_maker = std::make_shared<const ThumbnailMaker>();
+        m_maker = std::make_shared<const ThumbnailMaker>(VideoFrames::source());
     auto pathOf = [this](int row) {
         if (m_view.items()->kind(row) != ListEntry::Kind::File)
             return QString();

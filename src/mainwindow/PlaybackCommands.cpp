@@ -9,25 +9,25 @@
 #include "core/Paths.h"
 #include "core/Twips.h"
 #include "core/VersionTitle.h"
-#include "mainwindow/LevelMeterPicture.h"
 #include "mainwindow/ListAdvance.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/PaneLayout.h"
-#include "mainwindow/PlaybackOptionsPanel.h"
-#include "mainwindow/PlayerPanel.h"
 #include "mainwindow/SeparateWindowCommands.h"
 #include "mainwindow/SessionState.h"
-#include "mainwindow/TransportBar.h"
 #include "mainwindow/ViewerCommands.h"
+#include "pictures/PicturePanel.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "platform/WindowSystem.h"
 #include "playback/AutoAdvance.h"
+#include "playback/LevelMeterPicture.h"
 #include "playback/MciInterpreter.h"
 #include "playback/MediaPlayer.h"
 #include "playback/MprisService.h"
-#include "playback/PicturePanel.h"
 #include "playback/PlayRoutine.h"
+#include "playback/PlaybackOptionsPanel.h"
+#include "playback/PlayerPanel.h"
+#include "playback/TransportBar.h"
 #include "playlist/PlaylistPanel.h"
 #include "widgets/Slider.h"
 #include "widgets/SplitterPane.h"
@@ -43,12 +43,12 @@ PlaybackCommands::PlaybackCommands(MainWindow &window, const MainWindowParts &pa
                                    MediaPlayer &player, MediaPlayer::Factory makePlayer, Prompter &prompter,
                                    QObject *parent)
     : QObject(parent), m_window(window), m_parts(parts), m_state(state), m_player(player),
-      m_prompter(prompter), m_mci(new MciInterpreter(player, this)),
-      m_routine(new PlayRoutine(player, *m_mci, this)), m_information(prompter)
+      m_prompter(prompter), m_mci(new MciInterpreter(player, this)), m_routine(new PlayRoutine(player, this)),
+      m_information(prompter)
 {
     connect(m_routine, &PlayRoutine::opened, this, &PlaybackCommands::opened);
     m_separateWindows = new SeparateWindowCommands(
-        {window, *m_parts.player->options(), player, std::move(makePlayer), *m_routine, *m_mci}, this);
+        {window, *m_parts.player->options(), player, std::move(makePlayer), *m_routine}, this);
     // The read-out follows the player, which tells each new position: a timer would wake the
     // program many times a second even while nothing plays.
     connect(&m_player, &MediaPlayer::positionChanged, this, &PlaybackCommands::updateReadOut);
@@ -161,7 +161,7 @@ void PlaybackCommands::playActivatedFile(bool entered)
     }
     if (m_playingFile != path)
         playSelectedFile();
-    m_mci->run(QStringLiteral("play"));
+    m_player.play();
 }
 
 void PlaybackCommands::setUpAutoAdvance()
@@ -308,7 +308,7 @@ void PlaybackCommands::shutDown()
         m_state.lastPosition =
             qint32(qBound(qint64(0), m_routine->lastPosition(), qint64(std::numeric_limits<qint32>::max())));
     m_player.stop();
-    m_mci->run(QStringLiteral("Close"));
+    m_player.close();
 }
 
 void PlaybackCommands::startUpEnded()

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/SeparateWindowCommands.h"
 
-#include "mainwindow/PlaybackOptionsPanel.h"
 #include "playback/ExternalPlayerWindow.h"
 #include "playback/FullScreenVideo.h"
-#include "playback/MciInterpreter.h"
 #include "playback/PlayRoutine.h"
+#include "playback/PlaybackOptionsPanel.h"
 #include "playback/SeparatePlayback.h"
 #include "playback/SeparateVideoWindow.h"
 #include "widgets/Slider.h"
@@ -16,7 +15,7 @@
 
 SeparateWindowCommands::SeparateWindowCommands(const Parts &parts, QObject *parent)
     : QObject(parent), m_window(parts.window), m_options(parts.options), m_player(parts.player),
-      m_makePlayer(parts.makePlayer), m_routine(parts.routine), m_mci(parts.mci)
+      m_makePlayer(parts.makePlayer), m_routine(parts.routine)
 {
 }
 
@@ -75,7 +74,7 @@ void SeparateWindowCommands::handOver(SeparateWindow kind, bool carryPosition)
     window.reset();
     if (handedBack) {
         m_routine.setLastPosition(*handedBack);
-        m_mci.run(QStringLiteral("seek to %1").arg(*handedBack));
+        m_player.seek(qMax<qint64>(0, *handedBack));
     }
     if (wasPlaying)
         m_player.play();

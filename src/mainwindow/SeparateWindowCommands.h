@@ -5,7 +5,6 @@
 
 #include <QObject>
 
-class MciInterpreter;
 class PlayRoutine;
 class PlaybackOptionsPanel;
 class QMainWindow;
@@ -26,7 +25,6 @@ public:
         MediaPlayer &player;
         MediaPlayer::Factory makePlayer;
         PlayRoutine &routine;
-        MciInterpreter &mci;
     };
 
     explicit SeparateWindowCommands(const Parts &parts, QObject *parent = nullptr);
@@ -51,5 +49,4 @@ private:
     MediaPlayer &m_player;
     MediaPlayer::Factory m_makePlayer;
     PlayRoutine &m_routine;
-    MciInterpreter &m_mci;
 };

@@ -5,13 +5,13 @@
 #include "browse/EntryListView.h"
 #include "browse/FolderNavigator.h"
 #include "core/VersionTitle.h"
-#include "mainwindow/PlaybackOptionsPanel.h"
-#include "mainwindow/PlayerPanel.h"
 #include "mainwindow/SessionState.h"
 #include "mainwindow/WindowActions.h"
+#include "pictures/PicturePanel.h"
+#include "pictures/PictureViewer.h"
 #include "platform/Prompter.h"
-#include "playback/PicturePanel.h"
-#include "playback/PictureViewer.h"
+#include "playback/PlaybackOptionsPanel.h"
+#include "playback/PlayerPanel.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "mainwindow/PlayerPanel.h"
+#include "playback/PlayerPanel.h"
 #include "playlist/PlaylistPanel.h"
 
 #include <QObject>

@@ -50,6 +50,8 @@ QStringList wordsOf(const QString &command)
 MciInterpreter::MciInterpreter(MediaPlayer &player, QObject *parent) : QObject(parent), m_player(player)
 {
     connect(&m_player, &MediaPlayer::positionChanged, this, &MciInterpreter::positionReached);
+    // Where "play ... to" stops belongs to the medium it was typed for.
+    connect(&m_player, &MediaPlayer::fileOpened, this, [this] { m_stopAt = -1; });
 }
 
 QString MciInterpreter::modeWord(int mode)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/MediaView.h"
 
-#include "playback/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 #include "playback/VideoSurface.h"
 
 #include <QPainter>

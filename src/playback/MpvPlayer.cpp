@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/MpvPlayer.h"
 
+#include "pictures/CoverFinder.h"
 #include "platform/ModuleLoader.h"
 #include "platform/NativePath.h"
 #include "playback/AudioLevel.h"
 #include "playback/CoverCache.h"
-#include "playback/CoverFinder.h"
 #include "playback/MidiCache.h"
 #include "playback/MidiRenderer.h"
 #include "playback/MidiRendering.h"

@@ -2,13 +2,11 @@
 #include "playback/PlayRoutine.h"
 
 #include "core/Rounding.h"
-#include "playback/MciInterpreter.h"
 #include "playback/MediaPlayer.h"
 
 #include <utility>
 
-PlayRoutine::PlayRoutine(MediaPlayer &player, MciInterpreter &mci, QObject *parent)
-    : QObject(parent), m_player(player), m_mci(mci)
+PlayRoutine::PlayRoutine(MediaPlayer &player, QObject *parent) : QObject(parent), m_player(player)
 {
     connect(&m_player, &MediaPlayer::fileOpened, this, &PlayRoutine::fileOpened);
     connect(&m_player, &MediaPlayer::positionChanged, this,
@@ -19,7 +17,7 @@ bool PlayRoutine::play(const QString &path, const Options &options)
 {
     const bool allowed = m_firstPlay && !m_startUpOver ? options.autoPlayAtStart : true;
     if (m_player.fileName() == path) {
-        if (m_mci.run(QStringLiteral("status mode")).toLower() == QLatin1String("playing"))
+        if (m_player.mode() == MediaPlayer::Playing)
             return false;
         m_lastPosition = 0;
     }
@@ -43,7 +41,7 @@ void PlayRoutine::showPicture(const QString &path)
 void PlayRoutine::close()
 {
     m_pending = {};
-    m_mci.run(QStringLiteral("close"));
+    m_player.close();
 }
 
 void PlayRoutine::fileOpened(const QString &path)
@@ -52,7 +50,7 @@ void PlayRoutine::fileOpened(const QString &path)
         return;
     const Pending pending = std::exchange(m_pending, {});
     if (pending.resume) {
-        m_mci.run(QStringLiteral("seek to %1").arg(pending.resumeAt));
+        m_player.seek(qMax<qint64>(0, pending.resumeAt));
         if (pending.start)
             m_player.play();
     } else if (pending.options.offsetChoice < 1) {
@@ -64,11 +62,11 @@ void PlayRoutine::fileOpened(const QString &path)
             m_player.play();
         }
     } else {
-        bool ok = false;
-        const qint64 length = m_mci.run(QStringLiteral("status length")).toLongLong(&ok);
-        const long long target =
-            ok ? Rounding::halfEven64(double(length) / 100.0) * (pending.options.offsetChoice * 10) : 0;
-        m_mci.run(QStringLiteral("seek to %1").arg(target));
+        const qint64 length = m_player.length();
+        const qint64 target =
+            length >= 0 ? Rounding::halfEven64(double(length) / 100.0) * (pending.options.offsetChoice * 10)
+                        : 0;
+        m_player.seek(target);
         if (pending.start)
             m_player.play();
     }
@@ -76,14 +74,8 @@ void PlayRoutine::fileOpened(const QString &path)
         m_player.setSpeed(pending.options.speedPercent * 10);
     else
         m_player.setSpeed(1000);
-    readLength();
-    Q_EMIT opened(path, !pending.options.keepSpeed);
-}
-
-void PlayRoutine::readLength()
-{
-    bool ok = false;
-    const qint64 length = m_mci.run(QStringLiteral("status length")).toLongLong(&ok);
-    if (ok)
+    // Without a medium the length is not known: the one before is kept.
+    if (const qint64 length = m_player.length(); length >= 0)
         m_length = length;
+    Q_EMIT opened(path, !pending.options.keepSpeed);
 }

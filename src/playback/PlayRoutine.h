@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QString>
 
-class MciInterpreter;
 class MediaPlayer;
 
 // What happens when a sound or video file is chosen: the medium is opened and, as the playback
@@ -26,7 +25,7 @@ public:
         int speedPercent = 100;
     };
 
-    PlayRoutine(MediaPlayer &player, MciInterpreter &mci, QObject *parent = nullptr);
+    explicit PlayRoutine(MediaPlayer &player, QObject *parent = nullptr);
 
     // Plays a media file; false when that file is already playing and is left as it is.
     bool play(const QString &path, const Options &options);
@@ -55,7 +54,6 @@ Q_SIGNALS:
 
 private:
     void fileOpened(const QString &path);
-    void readLength();
 
     struct Pending
     {
@@ -67,7 +65,6 @@ private:
     };
 
     MediaPlayer &m_player;
-    MciInterpreter &m_mci;
     Pending m_pending;
     bool m_suppressed = false;
     bool m_firstPlay = true;

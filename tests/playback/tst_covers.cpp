@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "pictures/CoverFinder.h"
 #include "platform/NativePath.h"
 #include "playback/CoverCache.h"
-#include "playback/CoverFinder.h"
 #include "playback/MediaView.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"

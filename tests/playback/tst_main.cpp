@@ -5,7 +5,6 @@ QObject *createMciTest();
 QObject *createMpvPlayerTest();
 QObject *createPlayRoutineTest();
 QObject *createMprisTest();
-QObject *createPicturesTest();
 QObject *createAutoAdvanceTest();
 QObject *createMidiTimingTest();
 QObject *createMidiCacheTest();
@@ -18,5 +17,5 @@ int main(int argc, char **argv)
     return runTests(argc, argv,
                     {createMciTest, createPlayRoutineTest, createMprisTest, createMpvPlayerTest,
                      createSeparatePlaybackTest, createMidiTimingTest, createMidiCacheTest,
-                     createAutoAdvanceTest, createPicturesTest, createMediaFactsTest, createCoversTest});
+                     createAutoAdvanceTest, createMediaFactsTest, createCoversTest});
 }

@@ -120,6 +120,20 @@ private Q_SLOTS:
         QCOMPARE(player.mode(), int(MediaPlayer::Playing));
     }
 
+    void aStopPointGoesWithItsMedium()
+    {
+        FakePlayer player;
+        player.open(QStringLiteral("/m/song.mp3"));
+        MciInterpreter interpreter(player);
+        interpreter.run(QStringLiteral("play from 0 to 3000"));
+        // The program opens and plays another file by itself.
+        player.open(QStringLiteral("/m/next.mp3"));
+        Q_EMIT player.fileOpened(QStringLiteral("/m/next.mp3"));
+        player.play();
+        player.advanceTo(5000);
+        QCOMPARE(player.mode(), int(MediaPlayer::Playing));
+    }
+
     void withoutAMediumNothingIsReady()
     {
         FakePlayer player;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/AudioLevel.h"
-#include "playback/MciInterpreter.h"
 #include "playback/PlayRoutine.h"
 #include "playback/PositionReadOut.h"
 #include "support/FakePlayer.h"
@@ -93,8 +92,7 @@ private Q_SLOTS:
         QFETCH(bool, keepSpeed);
         QFETCH(QStringList, calls);
         FakePlayer player;
-        MciInterpreter mci(player);
-        PlayRoutine routine(player, mci);
+        PlayRoutine routine(player);
         if (!firstPlay) {
             routine.play(QStringLiteral("/m/a.mp3"), {});
             Q_EMIT player.fileOpened(QStringLiteral("/m/a.mp3"));
@@ -123,8 +121,7 @@ private Q_SLOTS:
     void theFileAlreadyPlayingIsLeftAlone()
     {
         FakePlayer player;
-        MciInterpreter mci(player);
-        PlayRoutine routine(player, mci);
+        PlayRoutine routine(player);
         routine.play(QStringLiteral("/m/a.mp3"), {});
         Q_EMIT player.fileOpened(QStringLiteral("/m/a.mp3"));
         player.play();
@@ -143,8 +140,7 @@ private Q_SLOTS:
     void aFileThatDoesNotOpenKeepsTheLengthBefore()
     {
         FakePlayer player;
-        MciInterpreter mci(player);
-        PlayRoutine routine(player, mci);
+        PlayRoutine routine(player);
         routine.play(QStringLiteral("/m/a.mp3"), {});
         Q_EMIT player.fileOpened(QStringLiteral("/m/a.mp3"));
         QCOMPARE(routine.length(), 123456);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "playback/Metafile.h"
+#include "pictures/Metafile.h"
 
 #include <QByteArray>
 #include <libwmf/api.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "playback/WmfModule.h"
+#include "pictures/WmfModule.h"
 
 #include <QObject>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "playback/CoverFinder.h"
+#include "pictures/CoverFinder.h"
 
 #include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/PlayerPanel.h"
+#include "playback/PlayerPanel.h"
 
 #include "core/Twips.h"
-#include "mainwindow/LevelMeterPicture.h"
-#include "mainwindow/PlaybackOptionsPanel.h"
-#include "mainwindow/PlayerGlyph.h"
-#include "mainwindow/TransportBar.h"
-#include "playback/PicturePanel.h"
+#include "pictures/PicturePanel.h"
+#include "playback/LevelMeterPicture.h"
+#include "playback/PlaybackOptionsPanel.h"
+#include "playback/PlayerGlyph.h"
+#include "playback/TransportBar.h"
 #include "widgets/FlatButton.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/LevelMeterPicture.h"
+#include "playback/LevelMeterPicture.h"
 
 #include <QFontMetricsF>
 #include <QPaintEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "playback/PictureZoom.h"
+#include "pictures/PictureZoom.h"
 
-#include "playback/PictureFit.h"
+#include "pictures/PictureFit.h"
 
 #include <QtMath>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "playback/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #include <QCoreApplication>
 #include <QPointer>

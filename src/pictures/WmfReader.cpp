@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "playback/WmfReader.h"
+#include "pictures/WmfReader.h"
 
+#include "pictures/WmfModule.h"
 #include "platform/ModuleLoader.h"
-#include "playback/WmfModule.h"
 
 #include <QtEndian>
 

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/ModuleLoader.h"
+#include "pictures/PictureAnimation.h"
+#include "pictures/PictureDecoder.h"
+#include "pictures/PictureFit.h"
+#include "pictures/PictureViewer.h"
+#include "pictures/PictureZoom.h"
+#include "pictures/ThumbnailMaker.h"
+#include "pictures/WmfReader.h"
 #include "platform/NativePath.h"
-#include "playback/MpvModule.h"
-#include "playback/PictureAnimation.h"
-#include "playback/PictureDecoder.h"
-#include "playback/PictureFit.h"
-#include "playback/PictureViewer.h"
-#include "playback/PictureZoom.h"
-#include "playback/ThumbnailMaker.h"
-#include "playback/WmfReader.h"
+#include "playback/VideoFrames.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 
@@ -348,7 +347,7 @@ private Q_SLOTS:
         TemporaryFolder dir;
         for (qsizetype i = 0; i < names.size(); ++i)
             writeBytes(dir.filePath(names.at(i)), contents.at(i));
-        const ThumbnailMaker maker;
+        const ThumbnailMaker maker(VideoFrames::source());
         const QString path = dir.filePath(names.first());
         QCOMPARE(ThumbnailMaker::handles(path), !names.first().endsWith(QLatin1String(".txt")));
         const QImage made = maker.make(path, 128, QDeadlineTimer(8000));
@@ -357,11 +356,9 @@ private Q_SLOTS:
 
     void aVideoHasAFrameForThumbnail()
     {
-        const ThumbnailMaker maker;
-        auto *module = ModuleLoader::load<MpvModule>(QStringLiteral("mpv"));
-        QVERIFY(module);
+        const ThumbnailMaker::FrameSource frames = VideoFrames::source();
         const QImage frame =
-            module->frame("av://lavfi:color=c=red:size=64x48:duration=2", 0.1, QDeadlineTimer(8000));
+            frames("av://lavfi:color=c=red:size=64x48:duration=2", 0.1, QDeadlineTimer(8000));
         QCOMPARE(frame.size(), QSize(64, 48));
         QVERIFY(QColor(frame.pixel(32, 24)).red() > 200);
     }

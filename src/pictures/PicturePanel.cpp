@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "playback/PicturePanel.h"
+#include "pictures/PicturePanel.h"
 
-#include "playback/PictureAnimation.h"
-#include "playback/PictureFit.h"
-#include "playback/PictureLoader.h"
+#include "pictures/PictureAnimation.h"
+#include "pictures/PictureFit.h"
+#include "pictures/PictureLoader.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "playback/PictureDecoder.h"
-#include "playback/PictureZoom.h"
+#include "pictures/PictureDecoder.h"
+#include "pictures/PictureZoom.h"
 
 #include <QDialog>
 #include <functional>

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "playback/ThumbnailMaker.h"
+#include "pictures/ThumbnailMaker.h"
 
-#include "platform/ModuleLoader.h"
-#include "platform/NativePath.h"
-#include "playback/CoverFinder.h"
-#include "playback/MpvModule.h"
-#include "playback/PictureDecoder.h"
+#include "pictures/CoverFinder.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QMimeDatabase>
-#include <clocale>
 
 namespace {
 
@@ -38,11 +34,7 @@ Kind kindOf(const QString &path)
 
 } // namespace
 
-ThumbnailMaker::ThumbnailMaker()
-{
-    // libmpv refuses to start unless numbers are written the C way; workers cannot set it safely.
-    std::setlocale(LC_NUMERIC, "C");
-}
+ThumbnailMaker::ThumbnailMaker(FrameSource frames) : m_frames(std::move(frames)) {}
 
 QImage ThumbnailMaker::fitted(const QImage &image, int side)
 {
@@ -80,8 +72,7 @@ QImage ThumbnailMaker::picture(const QString &path, int side)
     return fitted(PictureDecoder::decode(path, QSize(side, side)).image, side);
 }
 
-QImage ThumbnailMaker::frame(const QString &path, double fraction, int side, QDeadlineTimer deadline)
+QImage ThumbnailMaker::frame(const QString &path, double fraction, int side, QDeadlineTimer deadline) const
 {
-    MpvModule *module = ModuleLoader::load<MpvModule>(QStringLiteral("mpv"));
-    return module ? fitted(module->frame(NativePath::toBytes(path), fraction, deadline), side) : QImage();
+    return m_frames ? fitted(m_frames(path, fraction, deadline), side) : QImage();
 }

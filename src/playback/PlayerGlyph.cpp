@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/PlayerGlyph.h"
+#include "playback/PlayerGlyph.h"
 
 #include "widgets/GlyphCanvas.h"
 

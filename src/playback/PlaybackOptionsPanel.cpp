@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/PlaybackOptionsPanel.h"
+#include "playback/PlaybackOptionsPanel.h"
 
 #include "widgets/Slider.h"
 

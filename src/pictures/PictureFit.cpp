@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "playback/PictureFit.h"
+#include "pictures/PictureFit.h"
 
 #include "core/Rounding.h"
 

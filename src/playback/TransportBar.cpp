@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainwindow/TransportBar.h"
+#include "playback/TransportBar.h"
 
 #include "playback/MediaPlayer.h"
 #include "playback/PositionReadOut.h"

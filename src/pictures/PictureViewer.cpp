@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "playback/PictureViewer.h"
+#include "pictures/PictureViewer.h"
 
-#include "playback/PictureAnimation.h"
-#include "playback/PictureLoader.h"
-#include "playback/PicturePanel.h"
+#include "pictures/PictureAnimation.h"
+#include "pictures/PictureLoader.h"
+#include "pictures/PicturePanel.h"
 
 #include <QCursor>
 #include <QGuiApplication>

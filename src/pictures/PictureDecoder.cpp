@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "playback/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
+#include "pictures/PictureFit.h"
+#include "pictures/WmfReader.h"
 #include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
-#include "playback/PictureFit.h"
-#include "playback/WmfReader.h"
 
 #include <QFile>
 #include <QImageReader>
