@@ -4,8 +4,16 @@
 <context>
     <name>AboutDialog</name>
     <message>
-        <source>About </source>
-        <translation>Über </translation>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.</source>
+        <translation>Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder ändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder neueren Version.</translation>
+    </message>
+    <message>
+        <source>This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.</source>
+        <translation>Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber OHNE JEDE GEWÄHRLEISTUNG; sogar ohne die implizite Gewährleistung der MARKTREIFE oder der EIGNUNG FÜR EINEN BESTIMMTEN ZWECK. Einzelheiten finden Sie in der GNU General Public License.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -23,13 +31,16 @@
         <source>Free software: GPL-3.0-or-later</source>
         <translation>Freie Software: GPL-3.0-or-later</translation>
     </message>
+</context>
+<context>
+    <name>AccessibleLevelMeter</name>
     <message>
-        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.
-
-This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.</source>
-        <translation>Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder ändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder neueren Version.
-
-Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber OHNE JEDE GEWÄHRLEISTUNG; sogar ohne die implizite Gewährleistung der MARKTREIFE oder der EIGNUNG FÜR EINEN BESTIMMTEN ZWECK. Einzelheiten finden Sie in der GNU General Public License.</translation>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>left %1%, right %2%</source>
+        <translation>links %1 %, rechts %2 %</translation>
     </message>
 </context>
 <context>
@@ -154,7 +165,19 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     </message>
     <message>
         <source>Average KB/S : </source>
-        <translation>Mittleres Tempo (KB/s): </translation>
+        <translation>Mittleres Tempo: </translation>
+    </message>
+    <message>
+        <source>Estimated time left :%1</source>
+        <translation>Verbleibende Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Elapsed time : %1</source>
+        <translation>Vergangene Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Average KB/S : %1</source>
+        <translation>Mittleres Tempo: %1/s</translation>
     </message>
     <message>
         <source>Buffersize : </source>
@@ -168,12 +191,26 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
 <context>
     <name>CopyMoveJob</name>
     <message>
-        <source> - Copying...</source>
-        <translation> – Kopieren…</translation>
+        <source>%1 - Copying...</source>
+        <translation>%1 – Kopieren…</translation>
     </message>
     <message>
-        <source> - Moving...</source>
-        <translation> – Verschieben…</translation>
+        <source>%1 - Moving...</source>
+        <translation>%1 – Verschieben…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying file: %1 of %n file(s).</source>
+        <translation>
+            <numerusform>Datei %1 von %n wird kopiert.</numerusform>
+            <numerusform>Datei %1 von %n wird kopiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moving file: %1 of %n file(s).</source>
+        <translation>
+            <numerusform>Datei %1 von %n wird verschoben.</numerusform>
+            <numerusform>Datei %1 von %n wird verschoben.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Copy to : </source>
@@ -184,22 +221,14 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <translation>Verschieben nach: </translation>
     </message>
     <message>
-        <source>Copying file: </source>
-        <translation>Kopieren: Datei </translation>
-    </message>
-    <message>
-        <source>Moving file: </source>
-        <translation>Verschieben: Datei </translation>
-    </message>
-    <message>
         <source>Nothing can be written to &quot;%1&quot;: %2.</source>
         <translation>In „%1“ kann nichts geschrieben werden: %2.</translation>
     </message>
     <message numerus="yes">
-        <source> file(s) from the list does not exist at the time beeing. It could be because they exist on a removeable drive.</source>
+        <source>%n file(s) from the list does not exist at the time beeing. It could be because they exist on a removeable drive.</source>
         <translation>
-            <numerusform> Datei der Liste ist zurzeit nicht vorhanden, vielleicht weil sie auf einem Wechseldatenträger liegt.</numerusform>
-            <numerusform> Dateien der Liste sind zurzeit nicht vorhanden, vielleicht weil sie auf einem Wechseldatenträger liegen.</numerusform>
+            <numerusform>%n Datei der Liste ist zurzeit nicht vorhanden, vielleicht weil sie auf einem Wechseldatenträger liegt.</numerusform>
+            <numerusform>%n Dateien der Liste sind zurzeit nicht vorhanden, vielleicht weil sie auf einem Wechseldatenträger liegen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -210,34 +239,29 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         </translation>
     </message>
     <message numerus="yes">
-        <source> file(s) comes from the choosen path. These file(s) will be skipped.</source>
+        <source>%n file(s) comes from the choosen path. These file(s) will be skipped.</source>
         <translation>
-            <numerusform> Datei liegt bereits im gewählten Ordner und wird übersprungen.</numerusform>
-            <numerusform> Dateien liegen bereits im gewählten Ordner und werden übersprungen.</numerusform>
+            <numerusform>%n Datei liegt bereits im gewählten Ordner und wird übersprungen.</numerusform>
+            <numerusform>%n Dateien liegen bereits im gewählten Ordner und werden übersprungen.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Copy (</source>
-        <translation>Kopieren von </translation>
-    </message>
-    <message>
-        <source>Move (</source>
-        <translation>Verschieben von </translation>
     </message>
     <message numerus="yes">
-        <source>) files to &quot;</source>
+        <source>Copy (%n) files to &quot;%1&quot; ?</source>
         <translation>
-            <numerusform> Datei nach „</numerusform>
-            <numerusform> Dateien nach „</numerusform>
+            <numerusform>%n Datei nach „%1“ kopieren?</numerusform>
+            <numerusform>%n Dateien nach „%1“ kopieren?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move (%n) files to &quot;%1&quot; ?</source>
+        <translation>
+            <numerusform>%n Datei nach „%1“ verschieben?</numerusform>
+            <numerusform>%n Dateien nach „%1“ verschieben?</numerusform>
         </translation>
     </message>
     <message>
-        <source>&quot; ?</source>
-        <translation>“?</translation>
-    </message>
-    <message>
-        <source>Buffersize : </source>
-        <translation>Puffergröße: </translation>
+        <source>Buffersize : %1</source>
+        <translation>Puffergröße: %1</translation>
     </message>
     <message>
         <source>ERROR! Copying files caused an internal error !</source>
@@ -248,48 +272,29 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <translation>Beim Verschieben der Dateien ist ein interner Fehler aufgetreten.</translation>
     </message>
     <message>
-        <source>The files in &quot;</source>
-        <translation>Die Dateien in „</translation>
+        <source>The files in &quot;%1&quot; may not all be on the disk: %2 code : %3</source>
+        <translation>Die Dateien in „%1“ wurden womöglich nicht alle auf den Datenträger geschrieben: %2 (Fehlercode %3).</translation>
     </message>
     <message>
-        <source>&quot; may not all be on the disk: </source>
-        <translation>“ wurden womöglich nicht alle auf den Datenträger geschrieben: </translation>
+        <source>From : %1</source>
+        <translation>Von: %1</translation>
     </message>
     <message>
-        <source> code : </source>
-        <translation> (Fehlercode </translation>
-    </message>
-    <message>
-        <source> of </source>
-        <translation> von </translation>
+        <source>To : %1</source>
+        <translation>Nach: %1</translation>
     </message>
     <message numerus="yes">
-        <source> file(s).</source>
+        <source>%n file(s) could not be copied.</source>
         <translation>
-            <numerusform>.</numerusform>
-            <numerusform>.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>From : </source>
-        <translation>Von: </translation>
-    </message>
-    <message>
-        <source>To : </source>
-        <translation>Nach: </translation>
-    </message>
-    <message numerus="yes">
-        <source> file(s) could not be copied.</source>
-        <translation>
-            <numerusform> Datei konnte nicht kopiert werden.</numerusform>
-            <numerusform> Dateien konnten nicht kopiert werden.</numerusform>
+            <numerusform>%n Datei konnte nicht kopiert werden.</numerusform>
+            <numerusform>%n Dateien konnten nicht kopiert werden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> file(s) could not be moved.</source>
+        <source>%n file(s) could not be moved.</source>
         <translation>
-            <numerusform> Datei konnte nicht verschoben werden.</numerusform>
-            <numerusform> Dateien konnten nicht verschoben werden.</numerusform>
+            <numerusform>%n Datei konnte nicht verschoben werden.</numerusform>
+            <numerusform>%n Dateien konnten nicht verschoben werden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -308,20 +313,12 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <translation>Den ganzen Vorgang abbrechen?</translation>
     </message>
     <message>
-        <source>There is not enough free space on drive </source>
-        <translation>Auf </translation>
+        <source>There is not enough free space on drive %1 !</source>
+        <translation>Auf %1 ist nicht genug Speicherplatz frei.</translation>
     </message>
     <message>
-        <source> !</source>
-        <translation> ist nicht genug Speicherplatz frei.</translation>
-    </message>
-    <message>
-        <source>File &quot;</source>
-        <translation>Die Datei „</translation>
-    </message>
-    <message>
-        <source>&quot; allready exist!</source>
-        <translation>“ ist bereits vorhanden.</translation>
+        <source>File &quot;%1&quot; allready exist!</source>
+        <translation>Die Datei „%1“ ist bereits vorhanden.</translation>
     </message>
     <message>
         <source>Do you want to overwrite it ?</source>
@@ -332,12 +329,8 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <translation>Alle diese Dateien überschreiben?</translation>
     </message>
     <message>
-        <source>Unable to copy file &quot;</source>
-        <translation>Die Datei „</translation>
-    </message>
-    <message>
-        <source>&quot; continue anyway ?</source>
-        <translation>“ kann nicht kopiert werden. Trotzdem fortfahren?</translation>
+        <source>Unable to copy file &quot;%1&quot; continue anyway ?</source>
+        <translation>Die Datei „%1“ kann nicht kopiert werden. Trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>Ignore further disk errors ?</source>
@@ -359,24 +352,16 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <translation>Den ganzen Vorgang abbrechen?</translation>
     </message>
     <message>
-        <source>Removing file: </source>
-        <translation>Entfernen: Datei </translation>
+        <source>Removing file: %1 of %2.</source>
+        <translation>Datei %1 von %2 wird entfernt.</translation>
     </message>
     <message>
-        <source> of </source>
-        <translation> von </translation>
+        <source>File : %1</source>
+        <translation>Datei: %1</translation>
     </message>
     <message>
-        <source>File : </source>
-        <translation>Datei: </translation>
-    </message>
-    <message>
-        <source>Unable to delete file &quot;</source>
-        <translation>Die Datei „</translation>
-    </message>
-    <message>
-        <source>&quot;. Ignore rest ?</source>
-        <translation>“ kann nicht gelöscht werden. Weitere Fehler ignorieren?</translation>
+        <source>Unable to delete file &quot;%1&quot;. Ignore rest ?</source>
+        <translation>Die Datei „%1“ kann nicht gelöscht werden. Weitere Fehler ignorieren?</translation>
     </message>
     <message>
         <source>Move to Trash</source>
@@ -423,15 +408,11 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
 </context>
 <context>
     <name>EditListCommands</name>
-    <message>
-        <source>FileList (</source>
-        <translation>Ausgewählt: </translation>
-    </message>
     <message numerus="yes">
-        <source>) files selected (</source>
+        <source>FileList (%n) files selected (%1)</source>
         <translation>
-            <numerusform> Datei (</numerusform>
-            <numerusform> Dateien (</numerusform>
+            <numerusform>Ausgewählt: %n Datei (%1)</numerusform>
+            <numerusform>Ausgewählt: %n Dateien (%1)</numerusform>
         </translation>
     </message>
     <message>
@@ -446,27 +427,19 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>All file(s) exists !</source>
         <translation>Alle Dateien sind vorhanden.</translation>
     </message>
-    <message>
-        <source>Clear </source>
-        <translation>Es fehlen </translation>
-    </message>
     <message numerus="yes">
-        <source> file(s) ?</source>
+        <source>Clear %n file(s) ?</source>
         <translation>
-            <numerusform> Datei. Aus der Liste entfernen?</numerusform>
-            <numerusform> Dateien. Aus der Liste entfernen?</numerusform>
+            <numerusform>%n fehlende Datei aus der Liste entfernen?</numerusform>
+            <numerusform>%n fehlende Dateien aus der Liste entfernen?</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>EditListSession</name>
     <message>
-        <source>The file &quot;</source>
-        <translation>Die Datei „</translation>
-    </message>
-    <message>
-        <source>&quot; could not be found!</source>
-        <translation>“ wurde nicht gefunden.</translation>
+        <source>The file &quot;%1&quot; could not be found!</source>
+        <translation>Die Datei „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>If the file is located on a CD-ROM, please insert it in the correct cd-rom drive, and try again.</source>
@@ -487,11 +460,15 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>Searching in : </source>
         <translation>Suche in: </translation>
     </message>
+    <message>
+        <source>Searching in : %1</source>
+        <translation>Suche in: %1</translation>
+    </message>
     <message numerus="yes">
-        <source> file(s) found. Last file found was of type : </source>
+        <source>%n file(s) found. Last file found was of type : %1.</source>
         <translation>
-            <numerusform> Datei gefunden. Sie hat den Typ </numerusform>
-            <numerusform> Dateien gefunden. Die zuletzt gefundene hat den Typ </numerusform>
+            <numerusform>%n Datei gefunden. Sie hat den Typ %1.</numerusform>
+            <numerusform>%n Dateien gefunden. Die zuletzt gefundene hat den Typ %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -638,15 +615,11 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>Clear processed files from list ?</source>
         <translation>Die erledigten Dateien aus der Liste entfernen?</translation>
     </message>
-    <message>
-        <source>Checking for dublicates: </source>
-        <translation>Suche nach Duplikaten: </translation>
-    </message>
     <message numerus="yes">
-        <source> file(s) removed.</source>
+        <source>Checking for dublicates: %n file(s) removed.</source>
         <translation>
-            <numerusform> Datei entfernt.</numerusform>
-            <numerusform> Dateien entfernt.</numerusform>
+            <numerusform>Suche nach Duplikaten: %n Datei entfernt.</numerusform>
+            <numerusform>Suche nach Duplikaten: %n Dateien entfernt.</numerusform>
         </translation>
     </message>
     <message>
@@ -762,8 +735,8 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <translation>Die Datei wurde während des Verschiebens geändert und bleibt, wo sie war</translation>
     </message>
     <message>
-        <source> code : </source>
-        <translation> (Fehlercode </translation>
+        <source>%1 code : %2</source>
+        <translation>%1 (Fehlercode %2)</translation>
     </message>
 </context>
 <context>
@@ -827,30 +800,60 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <translation>Nein</translation>
     </message>
     <message>
-        <source>Size : </source>
-        <translation>Größe: </translation>
+        <source>Size : %1</source>
+        <translation>Größe: %1</translation>
     </message>
     <message>
-        <source>File does not exist:
-</source>
-        <translation>Die Datei ist nicht vorhanden:
-</translation>
+        <source>File does not exist:</source>
+        <translation>Die Datei ist nicht vorhanden:</translation>
     </message>
     <message>
-        <source>File is locked - cannot access:
-</source>
-        <translation>Auf die Datei kann nicht zugegriffen werden:
-</translation>
+        <source>File is locked - cannot access:</source>
+        <translation>Auf die Datei kann nicht zugegriffen werden:</translation>
     </message>
     <message>
-        <source>Unable to read AVI file info from:
-</source>
-        <translation>Die AVI-Informationen können nicht gelesen werden aus:
-</translation>
+        <source>Unable to read AVI file info from:</source>
+        <translation>Die AVI-Informationen können nicht gelesen werden aus:</translation>
     </message>
     <message>
-        <source>Type : </source>
-        <translation>Typ: </translation>
+        <source>Type : %1</source>
+        <translation>Typ: %1</translation>
+    </message>
+    <message>
+        <source>Compressed : %1</source>
+        <translation>Komprimiert: %1</translation>
+    </message>
+    <message>
+        <source>Interleaved : %1</source>
+        <translation>Verschachtelt: %1</translation>
+    </message>
+    <message>
+        <source>Can Read :  %1</source>
+        <translation>Lesbar: %1</translation>
+    </message>
+    <message>
+        <source>Can Write : %1</source>
+        <translation>Schreibbar: %1</translation>
+    </message>
+    <message>
+        <source>Has index : %1</source>
+        <translation>Mit Index: %1</translation>
+    </message>
+    <message>
+        <source>All keyframes : %1</source>
+        <translation>Nur Schlüsselbilder: %1</translation>
+    </message>
+    <message>
+        <source>Captured file : %1</source>
+        <translation>Aufgenommene Datei: %1</translation>
+    </message>
+    <message>
+        <source>Must use index : %1</source>
+        <translation>Index erforderlich: %1</translation>
+    </message>
+    <message>
+        <source>Channels : %1</source>
+        <translation>Kanäle: %1</translation>
     </message>
     <message>
         <source>Framerate : %1 FPS</source>
@@ -861,44 +864,12 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <translation>Abmessungen: %1 × %2</translation>
     </message>
     <message>
-        <source>Compressed : </source>
-        <translation>Komprimiert: </translation>
-    </message>
-    <message>
-        <source>Interleaved : </source>
-        <translation>Verschachtelt: </translation>
-    </message>
-    <message>
         <source>No of streams : %1</source>
         <translation>Datenströme: %1</translation>
     </message>
     <message>
         <source>Length  : %1</source>
         <translation>Länge: %1</translation>
-    </message>
-    <message>
-        <source>Can Read :  </source>
-        <translation>Lesbar: </translation>
-    </message>
-    <message>
-        <source>Can Write : </source>
-        <translation>Schreibbar: </translation>
-    </message>
-    <message>
-        <source>Has index : </source>
-        <translation>Mit Index: </translation>
-    </message>
-    <message>
-        <source>All keyframes : </source>
-        <translation>Nur Schlüsselbilder: </translation>
-    </message>
-    <message>
-        <source>Captured file : </source>
-        <translation>Aufgenommene Datei: </translation>
-    </message>
-    <message>
-        <source>Must use index : </source>
-        <translation>Index erforderlich: </translation>
     </message>
     <message>
         <source>Not a valid waveform-audio file!</source>
@@ -923,10 +894,6 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>Samples /s : %1</source>
         <translation>Samples pro Sekunde: %1</translation>
-    </message>
-    <message>
-        <source>Channels : </source>
-        <translation>Kanäle: </translation>
     </message>
     <message>
         <source>Stereo</source>
@@ -979,6 +946,14 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>Go to our website ?</source>
         <translation>Die Kestrove-Website besuchen?</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1098,18 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <source>Auto arrange to 25 %</source>
         <translation>Gleichmäßig anordnen (25 %)</translation>
     </message>
+    <message>
+        <source>Folders and lists</source>
+        <translation>Ordner und Listen</translation>
+    </message>
+    <message>
+        <source>Lists and player</source>
+        <translation>Listen und Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Files and playlist</source>
+        <translation>Dateien und Wiedergabeliste</translation>
+    </message>
 </context>
 <context>
     <name>PathBar</name>
@@ -1155,6 +1142,10 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
 </context>
 <context>
     <name>PlaybackCommands</name>
+    <message>
+        <source>Playing a video</source>
+        <translation>Ein Video wird abgespielt</translation>
+    </message>
     <message>
         <source>MCI COMMAND:</source>
         <translation>Wiedergabebefehl:</translation>
@@ -1199,12 +1190,16 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <translation>Bilddauer</translation>
     </message>
     <message>
-        <source>Movie speed:</source>
-        <translation>Tempo:</translation>
+        <source>Movie speed:%1%</source>
+        <translation>Tempo: %1 %</translation>
     </message>
     <message>
-        <source> Sec.</source>
-        <translation> s</translation>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>%1 Sec.</source>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Movie/Mp3  speed:100%</source>
@@ -1214,10 +1209,12 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
 <context>
     <name>PlayerPanel</name>
     <message>
-        <source>No info
-</source>
-        <translation>Keine Informationen
-</translation>
+        <source>No info</source>
+        <translation>Keine Informationen</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>Dateiinformationen</translation>
     </message>
 </context>
 <context>
@@ -1264,6 +1261,10 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
     <message>
         <source>the file does not exist</source>
         <translation>die Datei ist nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Wiedergabeliste</translation>
     </message>
 </context>
 <context>
@@ -1449,20 +1450,20 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
 <context>
     <name>QObject</name>
     <message>
-        <source>The EditList</source>
-        <translation>Die EditList</translation>
+        <source>The EditList in %1 was not read: %2. The file is left as it is.</source>
+        <translation>Die EditList in %1 konnte nicht gelesen werden: %2. Die Datei blieb unverändert.</translation>
     </message>
     <message>
-        <source>The playlist</source>
-        <translation>Die Wiedergabeliste</translation>
+        <source>The playlist in %1 was not read: %2. The file is left as it is.</source>
+        <translation>Die Wiedergabeliste in %1 konnte nicht gelesen werden: %2. Die Datei blieb unverändert.</translation>
     </message>
     <message>
-        <source>%1 could not be saved in %2: %3. The file there was kept as it was.</source>
-        <translation>%1 konnte nicht in %2 gespeichert werden: %3. Die vorhandene Datei blieb unverändert.</translation>
+        <source>The EditList could not be saved in %1: %2. The file there was kept as it was.</source>
+        <translation>Die EditList konnte nicht in %1 gespeichert werden: %2. Die vorhandene Datei blieb unverändert.</translation>
     </message>
     <message>
-        <source>%1 in %2 was not read: %3. The file is left as it is.</source>
-        <translation>%1 in %2 konnte nicht gelesen werden: %3. Die Datei blieb unverändert.</translation>
+        <source>The playlist could not be saved in %1: %2. The file there was kept as it was.</source>
+        <translation>Die Wiedergabeliste konnte nicht in %1 gespeichert werden: %2. Die vorhandene Datei blieb unverändert.</translation>
     </message>
     <message>
         <source>The name is too long for the trash.</source>
@@ -1518,8 +1519,12 @@ Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Files found so far : </source>
-        <translation>Bisher gefundene Dateien: </translation>
+        <source>Adding file:%1</source>
+        <translation>Hinzufügen: %1</translation>
+    </message>
+    <message>
+        <source>Files found so far : %1</source>
+        <translation>Bisher gefundene Dateien: %1</translation>
     </message>
 </context>
 <context>

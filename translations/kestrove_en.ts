@@ -4,8 +4,16 @@
 <context>
     <name>AboutDialog</name>
     <message>
-        <source>About </source>
-        <translation>About </translation>
+        <source>About %1</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.</source>
+        <translation>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.</translation>
+    </message>
+    <message>
+        <source>This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.</source>
+        <translation>This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -23,13 +31,16 @@
         <source>Free software: GPL-3.0-or-later</source>
         <translation>Free software: GPL-3.0-or-later</translation>
     </message>
+</context>
+<context>
+    <name>AccessibleLevelMeter</name>
     <message>
-        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.
-
-This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.</source>
-        <translation>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.
-
-This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.</translation>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>left %1%, right %2%</source>
+        <translation>left %1%, right %2%</translation>
     </message>
 </context>
 <context>
@@ -154,7 +165,19 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     </message>
     <message>
         <source>Average KB/S : </source>
-        <translation>Average speed (KB/s): </translation>
+        <translation>Average speed: </translation>
+    </message>
+    <message>
+        <source>Estimated time left :%1</source>
+        <translation>Time left: %1</translation>
+    </message>
+    <message>
+        <source>Elapsed time : %1</source>
+        <translation>Time elapsed: %1</translation>
+    </message>
+    <message>
+        <source>Average KB/S : %1</source>
+        <translation>Average speed: %1/s</translation>
     </message>
     <message>
         <source>Buffersize : </source>
@@ -168,12 +191,26 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
 <context>
     <name>CopyMoveJob</name>
     <message>
-        <source> - Copying...</source>
-        <translation> – Copying…</translation>
+        <source>%1 - Copying...</source>
+        <translation>%1 – Copying…</translation>
     </message>
     <message>
-        <source> - Moving...</source>
-        <translation> – Moving…</translation>
+        <source>%1 - Moving...</source>
+        <translation>%1 – Moving…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying file: %1 of %n file(s).</source>
+        <translation>
+            <numerusform>Copying file %1 of %n.</numerusform>
+            <numerusform>Copying file %1 of %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moving file: %1 of %n file(s).</source>
+        <translation>
+            <numerusform>Moving file %1 of %n.</numerusform>
+            <numerusform>Moving file %1 of %n.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Copy to : </source>
@@ -184,22 +221,14 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <translation>Move to: </translation>
     </message>
     <message>
-        <source>Copying file: </source>
-        <translation>Copying file </translation>
-    </message>
-    <message>
-        <source>Moving file: </source>
-        <translation>Moving file </translation>
-    </message>
-    <message>
         <source>Nothing can be written to &quot;%1&quot;: %2.</source>
         <translation>Nothing can be written to “%1”: %2.</translation>
     </message>
     <message numerus="yes">
-        <source> file(s) from the list does not exist at the time beeing. It could be because they exist on a removeable drive.</source>
+        <source>%n file(s) from the list does not exist at the time beeing. It could be because they exist on a removeable drive.</source>
         <translation>
-            <numerusform> file on the list does not exist at the moment, perhaps because it is on a removable drive.</numerusform>
-            <numerusform> files on the list do not exist at the moment, perhaps because they are on a removable drive.</numerusform>
+            <numerusform>%n file on the list does not exist at the moment, perhaps because it is on a removable drive.</numerusform>
+            <numerusform>%n files on the list do not exist at the moment, perhaps because they are on a removable drive.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -210,34 +239,29 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         </translation>
     </message>
     <message numerus="yes">
-        <source> file(s) comes from the choosen path. These file(s) will be skipped.</source>
+        <source>%n file(s) comes from the choosen path. These file(s) will be skipped.</source>
         <translation>
-            <numerusform> file is already in the chosen folder and will be skipped.</numerusform>
-            <numerusform> files are already in the chosen folder and will be skipped.</numerusform>
+            <numerusform>%n file is already in the chosen folder and will be skipped.</numerusform>
+            <numerusform>%n files are already in the chosen folder and will be skipped.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Copy (</source>
-        <translation>Copy </translation>
-    </message>
-    <message>
-        <source>Move (</source>
-        <translation>Move </translation>
     </message>
     <message numerus="yes">
-        <source>) files to &quot;</source>
+        <source>Copy (%n) files to &quot;%1&quot; ?</source>
         <translation>
-            <numerusform> file to “</numerusform>
-            <numerusform> files to “</numerusform>
+            <numerusform>Copy %n file to “%1”?</numerusform>
+            <numerusform>Copy %n files to “%1”?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move (%n) files to &quot;%1&quot; ?</source>
+        <translation>
+            <numerusform>Move %n file to “%1”?</numerusform>
+            <numerusform>Move %n files to “%1”?</numerusform>
         </translation>
     </message>
     <message>
-        <source>&quot; ?</source>
-        <translation>”?</translation>
-    </message>
-    <message>
-        <source>Buffersize : </source>
-        <translation>Buffer size: </translation>
+        <source>Buffersize : %1</source>
+        <translation>Buffer size: %1</translation>
     </message>
     <message>
         <source>ERROR! Copying files caused an internal error !</source>
@@ -248,48 +272,29 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <translation>Moving the files failed because of an internal error.</translation>
     </message>
     <message>
-        <source>The files in &quot;</source>
-        <translation>The files in “</translation>
+        <source>The files in &quot;%1&quot; may not all be on the disk: %2 code : %3</source>
+        <translation>The files in “%1” may not all have been written to the disk: %2 (error code %3).</translation>
     </message>
     <message>
-        <source>&quot; may not all be on the disk: </source>
-        <translation>” may not all have been written to the disk: </translation>
+        <source>From : %1</source>
+        <translation>From: %1</translation>
     </message>
     <message>
-        <source> code : </source>
-        <translation> (error code </translation>
-    </message>
-    <message>
-        <source> of </source>
-        <translation> of </translation>
+        <source>To : %1</source>
+        <translation>To: %1</translation>
     </message>
     <message numerus="yes">
-        <source> file(s).</source>
+        <source>%n file(s) could not be copied.</source>
         <translation>
-            <numerusform>.</numerusform>
-            <numerusform>.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>From : </source>
-        <translation>From: </translation>
-    </message>
-    <message>
-        <source>To : </source>
-        <translation>To: </translation>
-    </message>
-    <message numerus="yes">
-        <source> file(s) could not be copied.</source>
-        <translation>
-            <numerusform> file could not be copied.</numerusform>
-            <numerusform> files could not be copied.</numerusform>
+            <numerusform>%n file could not be copied.</numerusform>
+            <numerusform>%n files could not be copied.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> file(s) could not be moved.</source>
+        <source>%n file(s) could not be moved.</source>
         <translation>
-            <numerusform> file could not be moved.</numerusform>
-            <numerusform> files could not be moved.</numerusform>
+            <numerusform>%n file could not be moved.</numerusform>
+            <numerusform>%n files could not be moved.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -308,20 +313,12 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <translation>Cancel the whole operation?</translation>
     </message>
     <message>
-        <source>There is not enough free space on drive </source>
-        <translation>There is not enough free space on </translation>
+        <source>There is not enough free space on drive %1 !</source>
+        <translation>There is not enough free space on %1.</translation>
     </message>
     <message>
-        <source> !</source>
-        <translation>.</translation>
-    </message>
-    <message>
-        <source>File &quot;</source>
-        <translation>The file “</translation>
-    </message>
-    <message>
-        <source>&quot; allready exist!</source>
-        <translation>” already exists.</translation>
+        <source>File &quot;%1&quot; allready exist!</source>
+        <translation>The file “%1” already exists.</translation>
     </message>
     <message>
         <source>Do you want to overwrite it ?</source>
@@ -332,12 +329,8 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <translation>Overwrite all of these files?</translation>
     </message>
     <message>
-        <source>Unable to copy file &quot;</source>
-        <translation>Unable to copy the file “</translation>
-    </message>
-    <message>
-        <source>&quot; continue anyway ?</source>
-        <translation>”. Continue anyway?</translation>
+        <source>Unable to copy file &quot;%1&quot; continue anyway ?</source>
+        <translation>Unable to copy the file “%1”. Continue anyway?</translation>
     </message>
     <message>
         <source>Ignore further disk errors ?</source>
@@ -359,24 +352,16 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <translation>Cancel the whole operation?</translation>
     </message>
     <message>
-        <source>Removing file: </source>
-        <translation>Removing file </translation>
+        <source>Removing file: %1 of %2.</source>
+        <translation>Removing file %1 of %2.</translation>
     </message>
     <message>
-        <source> of </source>
-        <translation> of </translation>
+        <source>File : %1</source>
+        <translation>File: %1</translation>
     </message>
     <message>
-        <source>File : </source>
-        <translation>File: </translation>
-    </message>
-    <message>
-        <source>Unable to delete file &quot;</source>
-        <translation>Unable to delete the file “</translation>
-    </message>
-    <message>
-        <source>&quot;. Ignore rest ?</source>
-        <translation>”. Ignore further errors?</translation>
+        <source>Unable to delete file &quot;%1&quot;. Ignore rest ?</source>
+        <translation>Unable to delete the file “%1”. Ignore further errors?</translation>
     </message>
     <message>
         <source>Move to Trash</source>
@@ -423,15 +408,11 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
 </context>
 <context>
     <name>EditListCommands</name>
-    <message>
-        <source>FileList (</source>
-        <translation>Selected: </translation>
-    </message>
     <message numerus="yes">
-        <source>) files selected (</source>
+        <source>FileList (%n) files selected (%1)</source>
         <translation>
-            <numerusform> file (</numerusform>
-            <numerusform> files (</numerusform>
+            <numerusform>Selected: %n file (%1)</numerusform>
+            <numerusform>Selected: %n files (%1)</numerusform>
         </translation>
     </message>
     <message>
@@ -446,27 +427,19 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>All file(s) exists !</source>
         <translation>All files exist.</translation>
     </message>
-    <message>
-        <source>Clear </source>
-        <translation>Remove </translation>
-    </message>
     <message numerus="yes">
-        <source> file(s) ?</source>
+        <source>Clear %n file(s) ?</source>
         <translation>
-            <numerusform> missing file from the list?</numerusform>
-            <numerusform> missing files from the list?</numerusform>
+            <numerusform>Remove %n missing file from the list?</numerusform>
+            <numerusform>Remove %n missing files from the list?</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>EditListSession</name>
     <message>
-        <source>The file &quot;</source>
-        <translation>The file “</translation>
-    </message>
-    <message>
-        <source>&quot; could not be found!</source>
-        <translation>” could not be found.</translation>
+        <source>The file &quot;%1&quot; could not be found!</source>
+        <translation>The file “%1” could not be found.</translation>
     </message>
     <message>
         <source>If the file is located on a CD-ROM, please insert it in the correct cd-rom drive, and try again.</source>
@@ -487,11 +460,15 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>Searching in : </source>
         <translation>Searching in: </translation>
     </message>
+    <message>
+        <source>Searching in : %1</source>
+        <translation>Searching in: %1</translation>
+    </message>
     <message numerus="yes">
-        <source> file(s) found. Last file found was of type : </source>
+        <source>%n file(s) found. Last file found was of type : %1.</source>
         <translation>
-            <numerusform> file found. It is of type </numerusform>
-            <numerusform> files found. The last one found is of type </numerusform>
+            <numerusform>%n file found. It is of type %1.</numerusform>
+            <numerusform>%n files found. The last one found is of type %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -638,15 +615,11 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>Clear processed files from list ?</source>
         <translation>Remove the processed files from the list?</translation>
     </message>
-    <message>
-        <source>Checking for dublicates: </source>
-        <translation>Checking for duplicates: </translation>
-    </message>
     <message numerus="yes">
-        <source> file(s) removed.</source>
+        <source>Checking for dublicates: %n file(s) removed.</source>
         <translation>
-            <numerusform> file removed.</numerusform>
-            <numerusform> files removed.</numerusform>
+            <numerusform>Checking for duplicates: %n file removed.</numerusform>
+            <numerusform>Checking for duplicates: %n files removed.</numerusform>
         </translation>
     </message>
     <message>
@@ -762,8 +735,8 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <translation>The file changed while it was being moved and was left where it was</translation>
     </message>
     <message>
-        <source> code : </source>
-        <translation> (error code </translation>
+        <source>%1 code : %2</source>
+        <translation>%1 (error code %2)</translation>
     </message>
 </context>
 <context>
@@ -827,30 +800,60 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <translation>No</translation>
     </message>
     <message>
-        <source>Size : </source>
-        <translation>Size: </translation>
+        <source>Size : %1</source>
+        <translation>Size: %1</translation>
     </message>
     <message>
-        <source>File does not exist:
-</source>
-        <translation>The file does not exist:
-</translation>
+        <source>File does not exist:</source>
+        <translation>The file does not exist:</translation>
     </message>
     <message>
-        <source>File is locked - cannot access:
-</source>
-        <translation>The file cannot be accessed:
-</translation>
+        <source>File is locked - cannot access:</source>
+        <translation>The file cannot be accessed:</translation>
     </message>
     <message>
-        <source>Unable to read AVI file info from:
-</source>
-        <translation>Unable to read the AVI information of:
-</translation>
+        <source>Unable to read AVI file info from:</source>
+        <translation>Unable to read the AVI information of:</translation>
     </message>
     <message>
-        <source>Type : </source>
-        <translation>Type: </translation>
+        <source>Type : %1</source>
+        <translation>Type: %1</translation>
+    </message>
+    <message>
+        <source>Compressed : %1</source>
+        <translation>Compressed: %1</translation>
+    </message>
+    <message>
+        <source>Interleaved : %1</source>
+        <translation>Interleaved: %1</translation>
+    </message>
+    <message>
+        <source>Can Read :  %1</source>
+        <translation>Readable: %1</translation>
+    </message>
+    <message>
+        <source>Can Write : %1</source>
+        <translation>Writable: %1</translation>
+    </message>
+    <message>
+        <source>Has index : %1</source>
+        <translation>Has index: %1</translation>
+    </message>
+    <message>
+        <source>All keyframes : %1</source>
+        <translation>All keyframes: %1</translation>
+    </message>
+    <message>
+        <source>Captured file : %1</source>
+        <translation>Captured file: %1</translation>
+    </message>
+    <message>
+        <source>Must use index : %1</source>
+        <translation>Index required: %1</translation>
+    </message>
+    <message>
+        <source>Channels : %1</source>
+        <translation>Channels: %1</translation>
     </message>
     <message>
         <source>Framerate : %1 FPS</source>
@@ -861,44 +864,12 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <translation>Dimensions: %1 × %2</translation>
     </message>
     <message>
-        <source>Compressed : </source>
-        <translation>Compressed: </translation>
-    </message>
-    <message>
-        <source>Interleaved : </source>
-        <translation>Interleaved: </translation>
-    </message>
-    <message>
         <source>No of streams : %1</source>
         <translation>Streams: %1</translation>
     </message>
     <message>
         <source>Length  : %1</source>
         <translation>Length: %1</translation>
-    </message>
-    <message>
-        <source>Can Read :  </source>
-        <translation>Readable: </translation>
-    </message>
-    <message>
-        <source>Can Write : </source>
-        <translation>Writable: </translation>
-    </message>
-    <message>
-        <source>Has index : </source>
-        <translation>Has index: </translation>
-    </message>
-    <message>
-        <source>All keyframes : </source>
-        <translation>All keyframes: </translation>
-    </message>
-    <message>
-        <source>Captured file : </source>
-        <translation>Captured file: </translation>
-    </message>
-    <message>
-        <source>Must use index : </source>
-        <translation>Index required: </translation>
     </message>
     <message>
         <source>Not a valid waveform-audio file!</source>
@@ -923,10 +894,6 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>Samples /s : %1</source>
         <translation>Samples per second: %1</translation>
-    </message>
-    <message>
-        <source>Channels : </source>
-        <translation>Channels: </translation>
     </message>
     <message>
         <source>Stereo</source>
@@ -979,6 +946,14 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>Go to our website ?</source>
         <translation>Visit the Kestrove website?</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Files</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1098,18 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <source>Auto arrange to 25 %</source>
         <translation>Arrange Evenly (25%)</translation>
     </message>
+    <message>
+        <source>Folders and lists</source>
+        <translation>Folders and lists</translation>
+    </message>
+    <message>
+        <source>Lists and player</source>
+        <translation>Lists and player</translation>
+    </message>
+    <message>
+        <source>Files and playlist</source>
+        <translation>Files and playlist</translation>
+    </message>
 </context>
 <context>
     <name>PathBar</name>
@@ -1155,6 +1142,10 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
 </context>
 <context>
     <name>PlaybackCommands</name>
+    <message>
+        <source>Playing a video</source>
+        <translation>Playing a video</translation>
+    </message>
     <message>
         <source>MCI COMMAND:</source>
         <translation>Player command:</translation>
@@ -1199,12 +1190,16 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <translation>Picture time</translation>
     </message>
     <message>
-        <source>Movie speed:</source>
-        <translation>Speed:</translation>
+        <source>Movie speed:%1%</source>
+        <translation>Speed: %1%</translation>
     </message>
     <message>
-        <source> Sec.</source>
-        <translation> s</translation>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>%1 Sec.</source>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Movie/Mp3  speed:100%</source>
@@ -1214,10 +1209,12 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
 <context>
     <name>PlayerPanel</name>
     <message>
-        <source>No info
-</source>
-        <translation>No information
-</translation>
+        <source>No info</source>
+        <translation>No information</translation>
+    </message>
+    <message>
+        <source>File information</source>
+        <translation>File information</translation>
     </message>
 </context>
 <context>
@@ -1264,6 +1261,10 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
     <message>
         <source>the file does not exist</source>
         <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
     </message>
 </context>
 <context>
@@ -1449,20 +1450,20 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
 <context>
     <name>QObject</name>
     <message>
-        <source>The EditList</source>
-        <translation>The EditList</translation>
+        <source>The EditList in %1 was not read: %2. The file is left as it is.</source>
+        <translation>The EditList in %1 could not be read: %2. The file was left unchanged.</translation>
     </message>
     <message>
-        <source>The playlist</source>
-        <translation>The playlist</translation>
+        <source>The playlist in %1 was not read: %2. The file is left as it is.</source>
+        <translation>The playlist in %1 could not be read: %2. The file was left unchanged.</translation>
     </message>
     <message>
-        <source>%1 could not be saved in %2: %3. The file there was kept as it was.</source>
-        <translation>%1 could not be saved in %2: %3. The existing file was left unchanged.</translation>
+        <source>The EditList could not be saved in %1: %2. The file there was kept as it was.</source>
+        <translation>The EditList could not be saved in %1: %2. The existing file was left unchanged.</translation>
     </message>
     <message>
-        <source>%1 in %2 was not read: %3. The file is left as it is.</source>
-        <translation>%1 in %2 could not be read: %3. The file was left unchanged.</translation>
+        <source>The playlist could not be saved in %1: %2. The file there was kept as it was.</source>
+        <translation>The playlist could not be saved in %1: %2. The existing file was left unchanged.</translation>
     </message>
     <message>
         <source>The name is too long for the trash.</source>
@@ -1518,8 +1519,12 @@ This program is distributed in the hope that it will be useful, but WITHOUT ANY 
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Files found so far : </source>
-        <translation>Files found so far: </translation>
+        <source>Adding file:%1</source>
+        <translation>Adding: %1</translation>
+    </message>
+    <message>
+        <source>Files found so far : %1</source>
+        <translation>Files found so far: %1</translation>
     </message>
 </context>
 <context>

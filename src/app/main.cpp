@@ -5,6 +5,7 @@
 #include "core/Paths.h"
 #include "core/Settings.h"
 #include "integration/AssociationStore.h"
+#include "mainwindow/AccessibleTitleStrip.h"
 #include "mainwindow/AppIcon.h"
 #include "mainwindow/AppServices.h"
 #include "mainwindow/MainWindow.h"
@@ -18,10 +19,14 @@
 #include "platform/SettingsStore.h"
 #include "platform/SingleInstance.h"
 #include "platform/UnixSignalWatcher.h"
+#include "playback/AccessibleLevelMeter.h"
 #include "playback/MpvPlayer.h"
+#include "widgets/AccessibleWidgets.h"
+#include "widgets/ContextMenuKeys.h"
 #include "widgets/ControlGallery.h"
 #include "widgets/StartupProbe.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -68,10 +73,21 @@ std::optional<int> answerWithoutWindow(const CommandLine &command, const char *a
     return std::nullopt;
 }
 
+// The program's own controls are seen by assistive technology, and Shift+F10 opens a context menu
+// wherever the menu key does.
+void makeAccessible(QApplication &app)
+{
+    QAccessible::installFactory(accessibleWidget);
+    QAccessible::installFactory(AccessibleLevelMeter::create);
+    QAccessible::installFactory(AccessibleTitleStrip::create);
+    app.installEventFilter(new ContextMenuKeys(&app));
+}
+
 int showControlGallery(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const Translations translations(QLocale::system());
+    makeAccessible(app);
     app.setWindowIcon(appIcon());
     ControlGallery demo;
     demo.show();
@@ -194,6 +210,7 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     const Translations translations(QLocale::system());
+    makeAccessible(app);
     const StartupWarmUp warmUp;
     if (first)
         instance.listen();

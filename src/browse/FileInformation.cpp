@@ -100,7 +100,7 @@ FileInformation::Description FileInformation::describe(const QString &path, Prob
         }
     }
     if (description.lines.isEmpty())
-        description.lines.append(tr("Size : ") + size);
+        description.lines.append(tr("Size : %1").arg(size));
     description.lines += m_problems;
     return description;
 }
@@ -111,9 +111,9 @@ bool FileInformation::opened(const HeaderFile &file, const QString &path)
         return true;
     const QString shown = NativePath::forDisplay(path);
     if (file.error() == ENOENT)
-        complain(tr("File does not exist:\n") + shown);
+        complain(tr("File does not exist:") + QLatin1Char('\n') + shown);
     else if (file.error() == EACCES || file.error() == EPERM)
-        complain(tr("File is locked - cannot access:\n") + shown);
+        complain(tr("File is locked - cannot access:") + QLatin1Char('\n') + shown);
     else if (m_problemsGo == Problems::InLines)
         m_problems.append(FileDescriptor::errorText(file.error()));
     else
@@ -130,21 +130,21 @@ QStringList FileInformation::aviLines(const RiffHeaders::ReadAt &read, qint64 fi
         info = *header;
     else
         // The lines still follow, with zeros and False, as for any AVI file.
-        complain(tr("Unable to read AVI file info from:\n") + NativePath::forDisplay(path));
-    return {tr("Size : ") + size,
-            tr("Type : ") + info.type,
+        complain(tr("Unable to read AVI file info from:") + QLatin1Char('\n') + NativePath::forDisplay(path));
+    return {tr("Size : %1").arg(size),
+            tr("Type : %1").arg(info.type),
             tr("Framerate : %1 FPS").arg(info.frameRate),
             tr("Size : %1 x %2").arg(info.width).arg(info.height),
-            tr("Compressed : ") + yesNo(info.compressed),
-            tr("Interleaved : ") + yesNo(info.interleaved),
+            tr("Compressed : %1").arg(yesNo(info.compressed)),
+            tr("Interleaved : %1").arg(yesNo(info.interleaved)),
             tr("No of streams : %1").arg(info.streams),
             tr("Length  : %1").arg(info.length),
-            tr("Can Read :  ") + yesNo(info.canRead),
-            tr("Can Write : ") + yesNo(info.canWrite),
-            tr("Has index : ") + yesNo(info.hasIndex),
-            tr("All keyframes : ") + yesNo(info.allKeyFrames),
-            tr("Captured file : ") + yesNo(info.capturedFile),
-            tr("Must use index : ") + yesNo(info.mustUseIndex)};
+            tr("Can Read :  %1").arg(yesNo(info.canRead)),
+            tr("Can Write : %1").arg(yesNo(info.canWrite)),
+            tr("Has index : %1").arg(yesNo(info.hasIndex)),
+            tr("All keyframes : %1").arg(yesNo(info.allKeyFrames)),
+            tr("Captured file : %1").arg(yesNo(info.capturedFile)),
+            tr("Must use index : %1").arg(yesNo(info.mustUseIndex))};
 }
 
 QStringList FileInformation::waveLines(const RiffHeaders::ReadAt &read, qint64 fileSize, const QString &size)
@@ -163,11 +163,11 @@ QStringList FileInformation::waveLines(const RiffHeaders::ReadAt &read, qint64 f
     case RiffHeaders::WaveProblem::None:
         break;
     }
-    return {tr("Size : ") + size, tr("Bit PS : %1").arg(format.bitsPerSample),
+    return {tr("Size : %1").arg(size), tr("Bit PS : %1").arg(format.bitsPerSample),
             // Bits per second: the header stores bytes.
             tr("Bits /s : %1").arg(quint64(format.averageBytesPerSecond) * 8),
             tr("Samples /s : %1").arg(format.samplesPerSecond),
-            tr("Channels : ") + (format.channels >= 2 ? tr("Stereo") : tr("Mono"))};
+            tr("Channels : %1").arg(format.channels >= 2 ? tr("Stereo") : tr("Mono"))};
 }
 
 void FileInformation::complain(const QString &text)

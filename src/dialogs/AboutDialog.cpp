@@ -17,7 +17,7 @@ AboutDialog::AboutDialog(const QString &versionTitle, Prompter &prompter, QWidge
     : QDialog(parent), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(tr("About ") + versionTitle);
+    setWindowTitle(tr("About %1").arg(versionTitle));
 
     auto *title = new QLabel(versionTitle, this);
     title->setObjectName(QStringLiteral("titleLabel"));
@@ -46,10 +46,11 @@ AboutDialog::AboutDialog(const QString &versionTitle, Prompter &prompter, QWidge
     auto *disclaimer = new QLabel(
         tr("This program is free software: you can redistribute it and/or modify it under the terms of "
            "the GNU General Public License as published by the Free Software Foundation, either version 3 "
-           "of the License, or (at your option) any later version.\n\n"
-           "This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; "
-           "without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. "
-           "See the GNU General Public License for more details."),
+           "of the License, or (at your option) any later version.") +
+            QLatin1String("\n\n") +
+            tr("This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; "
+               "without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. "
+               "See the GNU General Public License for more details."),
         this);
     disclaimer->setObjectName(QStringLiteral("disclaimerLabel"));
     disclaimer->setWordWrap(true);

@@ -30,7 +30,7 @@ CopyJobDialog::CopyJobDialog(CopyMoveJob &job, FileCopyEngine &engine, CopyMoveJ
 {
     setObjectName(kind == CopyMoveJob::Kind::Copy ? QStringLiteral("copyJobDialog")
                                                   : QStringLiteral("moveJobDialog"));
-    setWindowTitle(versionTitle() + CopyMoveJob::captionSuffix(kind));
+    setWindowTitle(CopyMoveJob::caption(kind, versionTitle()));
     auto *outer = new QVBoxLayout(this);
     m_frame = new QGroupBox(this);
     auto *lines = new QVBoxLayout(m_frame);
@@ -58,9 +58,9 @@ CopyJobDialog::CopyJobDialog(CopyMoveJob &job, FileCopyEngine &engine, CopyMoveJ
     connect(&engine, &FileCopyEngine::progressChanged, m_fileBar, &TextProgressBar::setProgress);
     connect(&engine, &FileCopyEngine::figuresChanged, this,
             [this](const QString &timeLeft, const QString &elapsed, const QString &rate) {
-                m_timeLeft->setText(tr("Estimated time left :") + timeLeft);
-                m_elapsed->setText(tr("Elapsed time : ") + elapsed);
-                m_rate->setText(tr("Average KB/S : ") + rate);
+                m_timeLeft->setText(tr("Estimated time left :%1").arg(timeLeft));
+                m_elapsed->setText(tr("Elapsed time : %1").arg(elapsed));
+                m_rate->setText(tr("Average KB/S : %1").arg(rate));
             });
     connect(&m_job, &CopyMoveJob::bufferSizeShown, m_bufferSize, &QLabel::setText);
     connect(&m_job, &CopyMoveJob::started, this, &QWidget::show);

@@ -32,19 +32,14 @@ CopyMoveJob::CopyMoveJob(Kind kind, JobList &entries, Services services, QObject
 {
 }
 
-QString CopyMoveJob::captionSuffix(Kind kind)
+QString CopyMoveJob::caption(Kind kind, const QString &title)
 {
-    return kind == Kind::Copy ? tr(" - Copying...") : tr(" - Moving...");
+    return (kind == Kind::Copy ? tr("%1 - Copying...") : tr("%1 - Moving...")).arg(title);
 }
 
 QString CopyMoveJob::folderTitle() const
 {
     return m_kind == Kind::Copy ? tr("Copy to : ") : tr("Move to : ");
-}
-
-QString CopyMoveJob::counterText() const
-{
-    return m_kind == Kind::Copy ? tr("Copying file: ") : tr("Moving file: ");
 }
 
 void CopyMoveJob::cancel()
@@ -108,32 +103,31 @@ bool CopyMoveJob::warnAbout(const Scan &found)
     Prompter &prompter = m_services.prompter;
     if (found.missing > 0 &&
         prompter.message(
-            QString::number(found.missing) +
-                tr(" file(s) from the list does not exist at the time beeing. It could be "
-                   "because they exist on a removeable drive.",
-                   nullptr, found.missing) +
+            tr("%n file(s) from the list does not exist at the time beeing. It could be because they "
+               "exist on a removeable drive.",
+               nullptr, found.missing) +
                 QLatin1String("\r\n") + tr("These file(s) will be skipped !", nullptr, found.missing),
             ProgramTitle, Prompter::Buttons::OkCancel, Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
         return false;
     return found.inDestination == 0 ||
-           prompter.message(QString::number(found.inDestination) +
-                                tr(" file(s) comes from the choosen path. These file(s) will be skipped.",
-                                   nullptr, found.inDestination),
+           prompter.message(tr("%n file(s) comes from the choosen path. These file(s) will be skipped.",
+                               nullptr, found.inDestination),
                             ProgramTitle, Prompter::Buttons::OkCancel,
                             Prompter::Icon::Exclamation) == Prompter::Answer::Ok;
 }
 
 bool CopyMoveJob::confirm(int selected, const QString &destination)
 {
-    const QString text = (m_kind == Kind::Copy ? tr("Copy (") : tr("Move (")) + QString::number(selected) +
-                         tr(") files to \"", nullptr, selected) + destination + tr("\" ?");
+    const QString text = (m_kind == Kind::Copy ? tr("Copy (%n) files to \"%1\" ?", nullptr, selected)
+                                               : tr("Move (%n) files to \"%1\" ?", nullptr, selected))
+                             .arg(destination);
     return m_services.prompter.message(text, ProgramTitle, Prompter::Buttons::OkCancel,
                                        Prompter::Icon::Exclamation) == Prompter::Answer::Ok;
 }
 
 void CopyMoveJob::run(qint64 bufferSize)
 {
-    Q_EMIT bufferSizeShown(tr("Buffersize : ") + QString::number(bufferSize));
+    Q_EMIT bufferSizeShown(tr("Buffersize : %1").arg(bufferSize));
     try {
         const std::optional<QString> chosen =
             m_services.prompter.chooseFile(Prompter::FileDialog::Folder, folderTitle(), {});
@@ -172,8 +166,8 @@ void CopyMoveJob::flush(const QString &destination)
     // all have reached the disk.
     if (error != 0)
         m_services.prompter.message(
-            tr("The files in \"") + destination + tr("\" may not all be on the disk: ") +
-                FileDescriptor::errorText(error) + tr(" code : ") + QString::number(error),
+            tr("The files in \"%1\" may not all be on the disk: %2 code : %3")
+                .arg(destination, FileDescriptor::errorText(error), QString::number(error)),
             ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
 }
 
@@ -235,9 +229,11 @@ void CopyMoveJob::showCurrentFile()
 {
     if (m_current.started == std::exchange(m_shownStarted, m_current.started))
         return;
-    Q_EMIT counterChanged(counterText() + QString::number(m_current.started) + tr(" of ") +
-                          QString::number(m_current.selected) + tr(" file(s).", nullptr, m_current.selected));
-    Q_EMIT fileChanged(tr("From : ") + m_current.path, tr("To : ") + m_current.target);
+    const int selected = m_current.selected;
+    Q_EMIT counterChanged((m_kind == Kind::Copy ? tr("Copying file: %1 of %n file(s).", nullptr, selected)
+                                                : tr("Moving file: %1 of %n file(s).", nullptr, selected))
+                              .arg(m_current.started));
+    Q_EMIT fileChanged(tr("From : %1").arg(m_current.path), tr("To : %1").arg(m_current.target));
 }
 
 void CopyMoveJob::summarize()
@@ -245,9 +241,8 @@ void CopyMoveJob::summarize()
     // Failures passed over without a question each are counted once at the end.
     if (m_failed == 0)
         return;
-    QString text = QString::number(m_failed) + (m_kind == Kind::Copy
-                                                    ? tr(" file(s) could not be copied.", nullptr, m_failed)
-                                                    : tr(" file(s) could not be moved.", nullptr, m_failed));
+    QString text = m_kind == Kind::Copy ? tr("%n file(s) could not be copied.", nullptr, m_failed)
+                                        : tr("%n file(s) could not be moved.", nullptr, m_failed);
     if (m_vanished > 0)
         text +=
             QLatin1String("\r\n") +
@@ -306,10 +301,9 @@ CopyMoveJob::Next CopyMoveJob::dispatch(int index, const QString &target, qint64
     case FileCopyEngine::TargetExists:
         return askAboutExisting(index, target, bufferSize);
     case FileCopyEngine::NotEnoughSpace:
-        prompter.message(tr("There is not enough free space on drive ") +
-                             (m_services.volumeOf ? m_services.volumeOf(Paths::folderOf(target))
-                                                  : Paths::folderOf(target)) +
-                             tr(" !"),
+        prompter.message(tr("There is not enough free space on drive %1 !")
+                             .arg(m_services.volumeOf ? m_services.volumeOf(Paths::folderOf(target))
+                                                      : Paths::folderOf(target)),
                          ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Critical);
         m_entries.setState(index, State::SkippedWithError);
         return Next::Stop;
@@ -323,7 +317,7 @@ CopyMoveJob::Next CopyMoveJob::askAboutExisting(int index, const QString &target
     Prompter &prompter = m_services.prompter;
     // The question names the file that would be replaced: the one at the destination.
     const Prompter::Answer overwrite =
-        prompter.message(tr("File \"") + target + tr("\" allready exist!") + QLatin1String("\r\n") +
+        prompter.message(tr("File \"%1\" allready exist!").arg(target) + QLatin1String("\r\n") +
                              tr("Do you want to overwrite it ?"),
                          ProgramTitle, Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation);
     if (overwrite == Prompter::Answer::No) {
@@ -354,7 +348,7 @@ CopyMoveJob::Next CopyMoveJob::askAboutFailure(int index)
     if (m_ignoreErrors)
         return Next::Continue;
     Prompter &prompter = m_services.prompter;
-    if (prompter.message(tr("Unable to copy file \"") + m_entries.path(index) + tr("\" continue anyway ?"),
+    if (prompter.message(tr("Unable to copy file \"%1\" continue anyway ?").arg(m_entries.path(index)),
                          ProgramTitle, Prompter::Buttons::OkCancel,
                          Prompter::Icon::Exclamation) != Prompter::Answer::Ok)
         return Next::Stop;

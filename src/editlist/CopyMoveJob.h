@@ -58,8 +58,8 @@ public:
     // thread, before a question is asked there.
     void showCurrentFile();
 
-    // Window caption suffix, folder chooser title and counter text for each kind.
-    static QString captionSuffix(Kind kind);
+    // The job window's caption: the program's title with what the job does.
+    static QString caption(Kind kind, const QString &title);
 
 Q_SIGNALS:
     void bufferSizeShown(const QString &text);
@@ -117,7 +117,6 @@ private:
     void summarize();
     void skipFrom(int index);
     QString folderTitle() const;
-    QString counterText() const;
 
     const Kind m_kind;
     JobList &m_entries;

@@ -64,9 +64,8 @@ DeleteJob::Next DeleteJob::handle(int index, bool toTrash)
 {
     ++m_started;
     const QString path = m_entries.path(index);
-    Q_EMIT counterChanged(tr("Removing file: ") + QString::number(m_started) + tr(" of ") +
-                          QString::number(m_selected) + QLatin1Char('.'));
-    Q_EMIT fileChanged(tr("File : ") + path);
+    Q_EMIT counterChanged(tr("Removing file: %1 of %2.").arg(m_started).arg(m_selected));
+    Q_EMIT fileChanged(tr("File : %1").arg(path));
     Q_EMIT progressChanged(int(Rounding::halfEven64(100.0 / m_selected * m_started)));
     if (!Paths::fileExists(path))
         return failed(index);
@@ -85,7 +84,7 @@ DeleteJob::Next DeleteJob::failed(int index, const QString &reason)
     if (m_ignoreRest)
         return Next::Continue;
     const Prompter::Answer answer = m_services.prompter.message(
-        tr("Unable to delete file \"") + m_entries.path(index) + tr("\". Ignore rest ?") +
+        tr("Unable to delete file \"%1\". Ignore rest ?").arg(m_entries.path(index)) +
             (reason.isEmpty() ? QString() : QLatin1String("\r\n\r\n") + reason),
         ProgramTitle, Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation);
     if (answer == Prompter::Answer::Yes)

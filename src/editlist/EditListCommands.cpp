@@ -43,8 +43,7 @@ QString EditListCommands::selectionCaption() const
         ++count;
         kilobytes += double(qMax<qint64>(0, Paths::fileSize(m_list.text(index.row())))) / 1024;
     }
-    return tr("FileList (") + QString::number(count) + tr(") files selected (", nullptr, count) +
-           sizeText(kilobytes) + QLatin1Char(')');
+    return tr("FileList (%n) files selected (%1)", nullptr, count).arg(sizeText(kilobytes));
 }
 
 QString EditListCommands::patternText() const
@@ -96,9 +95,8 @@ void EditListCommands::clearMissing()
                            Prompter::Icon::Information);
         return;
     }
-    if (m_prompter.message(
-            tr("Clear ") + QString::number(missing.size()) + tr(" file(s) ?", nullptr, int(missing.size())),
-            ProgramTitle, Prompter::Buttons::OkCancel, Prompter::Icon::Question) == Prompter::Answer::Ok)
+    if (m_prompter.message(tr("Clear %n file(s) ?", nullptr, int(missing.size())), ProgramTitle,
+                           Prompter::Buttons::OkCancel, Prompter::Icon::Question) == Prompter::Answer::Ok)
         removeRows(missing);
 }
 

@@ -104,7 +104,7 @@ EditListWindow::EditListWindow(Services services, QWidget *parent)
         });
     });
     connect(m_walker.get(), &FolderWalker::folderEntered, this, [this](const QString &folder) {
-        m_searchFolder->setText(tr("Searching in : ") + NativePath::forDisplay(folder));
+        m_searchFolder->setText(tr("Searching in : %1").arg(NativePath::forDisplay(folder)));
     });
     connect(m_walker.get(), &FolderWalker::filesFound, this, [this](const QStringList &paths) {
         QString lastExtension;
@@ -118,9 +118,9 @@ EditListWindow::EditListWindow(Services services, QWidget *parent)
         }
         if (lastExtension.isEmpty())
             return;
-        m_searchCount->setText(QString::number(m_foundCount) +
-                               tr(" file(s) found. Last file found was of type : ", nullptr, m_foundCount) +
-                               lastExtension + QLatin1Char('.'));
+        m_searchCount->setText(
+            tr("%n file(s) found. Last file found was of type : %1.", nullptr, m_foundCount)
+                .arg(lastExtension));
         showFoundBytes();
     });
     connect(m_walker.get(), &FolderWalker::finished, this, &EditListWindow::searchEnded);
@@ -413,8 +413,8 @@ void EditListWindow::removeDuplicates()
         WindowThread::post(this, [this, percent, found] {
             m_duplicatesBar->setProgress(percent, QString());
             if (found > 0)
-                m_duplicatesLabel->setText(tr("Checking for dublicates: ") + QString::number(found) +
-                                           tr(" file(s) removed.", nullptr, found));
+                m_duplicatesLabel->setText(
+                    tr("Checking for dublicates: %n file(s) removed.", nullptr, found));
         });
     };
     m_duplicates.setFuture(

@@ -164,7 +164,7 @@ int FileCopyEngine::fail(int errorNumber, const QString &description)
     if (!m_failureMessagesShown)
         return Failed;
     Q_EMIT aboutToAsk();
-    m_prompter.message(description + tr(" code : ") + QString::number(errorNumber),
+    m_prompter.message(tr("%1 code : %2").arg(description, QString::number(errorNumber)),
                        QCoreApplication::applicationName(), Prompter::Buttons::Ok, Prompter::Icon::Critical);
     return Failed;
 }

@@ -41,7 +41,7 @@ void SearchProgressDialog::showFound(const QString &path, int count)
 {
     const QString shortened =
         m_activity->fontMetrics().elidedText(path, Qt::ElideMiddle, PathWidth).trimmed();
-    setLines(tr("Adding file:") + shortened, tr("Files found so far : ") + QString::number(count));
+    setLines(tr("Adding file:%1").arg(shortened), tr("Files found so far : %1").arg(count));
 }
 
 void SearchProgressDialog::finish()

@@ -63,12 +63,13 @@ void EditListSession::closed(const QString &showAfterClose)
             m_services.parts.navigator->openPath(showAfterClose);
         } else {
             QApplication::restoreOverrideCursor();
-            m_services.prompter.message(tr("The file \"") + NativePath::forDisplay(showAfterClose) +
-                                            tr("\" could not be found!") + QLatin1String("\r\n") +
-                                            tr("If the file is located on a CD-ROM, please insert it in the "
-                                               "correct cd-rom drive, and try "
-                                               "again."),
-                                        ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+            m_services.prompter.message(
+                tr("The file \"%1\" could not be found!").arg(NativePath::forDisplay(showAfterClose)) +
+                    QLatin1String("\r\n") +
+                    tr("If the file is located on a CD-ROM, please insert it in the "
+                       "correct cd-rom drive, and try "
+                       "again."),
+                ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
             QApplication::setOverrideCursor(Qt::WaitCursor);
         }
     }

@@ -34,7 +34,7 @@
 #include "platform/Prompter.h"
 #include "platform/WindowSystem.h"
 #include "playback/MediaPlayer.h"
-#include "playback/PlaybackOptionsPanel.h"
+#include "playback/PlaybackOptions.h"
 #include "playback/PlayerPanel.h"
 #include "playlist/PlaylistCommands.h"
 #include "playlist/PlaylistPanel.h"
@@ -95,9 +95,11 @@ void MainWindow::buildPanes()
 
     m_parts.folderTree = new FolderTree;
     m_parts.folderTree->setObjectName(QStringLiteral("folderTree"));
+    m_parts.folderTree->setAccessibleName(tr("Folders"));
     m_parts.folderTree->setIconProvider(m_services.icons);
     m_parts.fileList = new EntryListView;
     m_parts.fileList->setObjectName(QStringLiteral("fileList"));
+    m_parts.fileList->setAccessibleName(tr("Files"));
     m_parts.fileList->items()->setIconProvider(m_services.icons);
     m_parts.fileList->setContextMenuOnRightClick(true);
     m_parts.fileList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -108,7 +110,8 @@ void MainWindow::buildPanes()
     m_parts.navigator =
         new FolderNavigator(*m_parts.folderTree, *m_parts.fileList, *m_listing, *m_parts.pathBar, this);
     m_parts.playlist = new PlaylistPanel(*m_services.icons, m_parts.actions->playlistCommands());
-    m_parts.player = new PlayerPanel(m_parts.actions->playerCommands());
+    m_parts.playbackOptions = new PlaybackOptions(this);
+    m_parts.player = new PlayerPanel(m_parts.actions->playerCommands(), *m_parts.playbackOptions);
     m_parts.player->setVideoFactory([this] { return m_services.player->createVideoView(nullptr); });
     m_parts.panes = new PaneLayout(
         central, {m_parts.folderTree, m_parts.fileList, m_parts.playlist, m_parts.player}, m_prompter, this);
@@ -235,8 +238,8 @@ void MainWindow::connectKeys()
     connect(actions->previousFile, &QAction::triggered, navigator, &FolderNavigator::goToPreviousFile);
     connect(actions->addToEditList, &QAction::triggered, m_commands, &FileCommands::addToEditList);
     connect(actions->removeFromEditList, &QAction::triggered, m_commands, &FileCommands::removeFromEditList);
-    connect(actions->toggleAutoAdvance, &QAction::triggered, options(),
-            &PlaybackOptionsPanel::toggleAutoAdvance);
+    connect(actions->toggleAutoAdvance, &QAction::triggered, m_parts.playbackOptions,
+            &PlaybackOptions::toggleAutoAdvance);
     connect(actions->toggleThumbnails, &QAction::triggered, this, [this](bool on) {
         m_settings.thumbnails.set(on);
         showThumbnails();
@@ -339,9 +342,9 @@ const FilePattern &MainWindow::filePattern() const
     return m_parts.navigator->pattern();
 }
 
-PlaybackOptionsPanel *MainWindow::options() const
+PlaybackOptions *MainWindow::playbackOptions() const
 {
-    return m_parts.player->options();
+    return m_parts.playbackOptions;
 }
 
 void MainWindow::setEditListWindow(QWidget *window)
@@ -373,9 +376,9 @@ void MainWindow::openHandedPath(const QString &command)
     requested.remove(QLatin1Char('"'));
     // Automatic advance goes on only within the folder it was running in.
     const bool sameFolder = Paths::folderOf(currentFolder()) == Paths::folderOf(requested);
-    const bool keepAdvance = sameFolder && options()->autoAdvance->isChecked();
+    const bool keepAdvance = sameFolder && m_parts.playbackOptions->autoAdvance();
     m_parts.navigator->openPath(command);
-    options()->setAutoAdvance(keepAdvance);
+    m_parts.playbackOptions->setAutoAdvance(keepAdvance);
     if (isMinimized())
         showNormal();
     WindowSystem::bringForward(*this);

@@ -14,7 +14,7 @@ class PlaylistCommands;
 class FileDeleter;
 class FileListThumbnails;
 class FilePattern;
-class PlaybackOptionsPanel;
+class PlaybackOptions;
 class SessionAutosave;
 class Prompter;
 class Settings;
@@ -60,7 +60,7 @@ public:
     const FilePattern &filePattern() const;
     EditListStore &editList() { return m_state.editList; }
     MediaTypes &mediaTypes() { return m_state.types; }
-    PlaybackOptionsPanel *options() const;
+    PlaybackOptions *playbackOptions() const;
     const MainWindowParts &parts() const { return m_parts; }
 
 protected:

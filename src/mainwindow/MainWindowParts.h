@@ -7,6 +7,7 @@ class FolderNavigator;
 class FolderTree;
 class PaneLayout;
 class PathBar;
+class PlaybackOptions;
 class PlayerPanel;
 class PlaylistPanel;
 class WindowActions;
@@ -21,6 +22,8 @@ struct MainWindowParts
     FolderNavigator *navigator = nullptr;
     PlaylistPanel *playlist = nullptr;
     PlayerPanel *player = nullptr;
+    // The player's options, which the options panel shows.
+    PlaybackOptions *playbackOptions = nullptr;
     PaneLayout *panes = nullptr;
     WindowActions *actions = nullptr;
 };

@@ -19,6 +19,9 @@ PaneLayout::PaneLayout(QWidget *container, const Panels &panels, Prompter &promp
     m_folders->setObjectName(QStringLiteral("foldersSplitter"));
     m_lists->setObjectName(QStringLiteral("listsSplitter"));
     m_files->setObjectName(QStringLiteral("filesSplitter"));
+    m_folders->setAccessibleName(tr("Folders and lists"));
+    m_lists->setAccessibleName(tr("Lists and player"));
+    m_files->setAccessibleName(tr("Files and playlist"));
     for (SplitterPane *pane : {m_files, m_lists, m_folders}) {
         pane->setPrompter(&prompter);
         pane->setLiveResize(false);

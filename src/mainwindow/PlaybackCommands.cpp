@@ -18,6 +18,7 @@
 #include "pictures/PicturePanel.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
+#include "platform/ScreenSaverInhibitor.h"
 #include "platform/WindowSystem.h"
 #include "playback/AutoAdvance.h"
 #include "playback/LevelMeterPicture.h"
@@ -25,15 +26,14 @@
 #include "playback/MediaPlayer.h"
 #include "playback/MprisService.h"
 #include "playback/PlayRoutine.h"
-#include "playback/PlaybackOptionsPanel.h"
+#include "playback/PlaybackOptions.h"
 #include "playback/PlayerPanel.h"
+#include "playback/ScreenSaverHold.h"
 #include "playback/TransportBar.h"
 #include "playlist/PlaylistPanel.h"
-#include "widgets/Slider.h"
 #include "widgets/SplitterPane.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <limits>
@@ -47,8 +47,14 @@ PlaybackCommands::PlaybackCommands(MainWindow &window, const MainWindowParts &pa
       m_information(prompter)
 {
     connect(m_routine, &PlayRoutine::opened, this, &PlaybackCommands::opened);
+    // The inhibitor goes with the hold, after it: nothing the hold hears as it goes reaches a
+    // released inhibitor, and the inhibitor's end lets go of the screen.
+    m_screenSaver = new ScreenSaverHold({}, this);
+    auto *inhibitor = new ScreenSaverInhibitor(tr("Playing a video"), m_screenSaver);
+    m_screenSaver->setHold([inhibitor](bool held) { inhibitor->setHeld(held); });
+    m_screenSaver->follow(player);
     m_separateWindows = new SeparateWindowCommands(
-        {window, *m_parts.player->options(), player, std::move(makePlayer), *m_routine}, this);
+        {window, *m_parts.playbackOptions, player, std::move(makePlayer), *m_routine, *m_screenSaver}, this);
     // The read-out follows the player, which tells each new position: a timer would wake the
     // program many times a second even while nothing plays.
     connect(&m_player, &MediaPlayer::positionChanged, this, &PlaybackCommands::updateReadOut);
@@ -61,14 +67,14 @@ PlaybackCommands::PlaybackCommands(MainWindow &window, const MainWindowParts &pa
         WindowSystem::bringForward(m_window);
     };
     hooks.quit = [this] { m_window.close(); };
-    PlaybackOptionsPanel *options = m_parts.player->options();
-    hooks.advancing = [options] { return options->autoAdvance->isChecked(); };
+    PlaybackOptions *options = m_parts.playbackOptions;
+    hooks.advancing = [options] { return options->autoAdvance(); };
     hooks.setAdvancing = [options](bool on) { options->setAutoAdvance(on); };
     hooks.open = [this](const QString &path) { m_window.openHandedPath(path); };
     m_mpris = new MprisService(player, hooks, this);
-    connect(options->autoAdvance, &QCheckBox::toggled, m_mpris, &MprisService::announceLoopStatus);
+    connect(options, &PlaybackOptions::autoAdvanceChanged, m_mpris, &MprisService::announceLoopStatus);
     // The speed is given to the player when the slider is let go.
-    connect(options->speedSlider, &Slider::valueSettled, this,
+    connect(options, &PlaybackOptions::speedSettled, this,
             [this](int percent) { m_player.setSpeed(qMax(1, percent) * 10); });
     connect(&m_player, &MediaPlayer::fileFailed, this, [this] { m_failed = true; });
     connect(&m_player, &MediaPlayer::partUnavailable, this, [this](const QString &text) {
@@ -96,7 +102,7 @@ void PlaybackCommands::playSelectedFile()
         m_routine->setLastPlayedFile(m_state.currentFile);
         m_routine->setLastPosition(m_state.lastPosition);
     }
-    const PlaybackOptionsPanel *options = m_parts.player->options();
+    const PlaybackOptions *options = m_parts.playbackOptions;
     if (m_state.types.isPicture(path)) {
         m_routine->showPicture(path);
         m_showingPicture = true;
@@ -104,15 +110,10 @@ void PlaybackCommands::playSelectedFile()
         m_parts.player->setLevels(0, 0);
         m_parts.player->pictures()->showPicture(path);
         m_parts.player->showPictures(true);
-        m_advance->pictureShown(options->slideDelay->currentIndex());
+        m_advance->pictureShown(options->slideDelayChoice());
     } else {
-        PlayRoutine::Options chosen;
-        chosen.autoPlayOnClick = m_startOverride.value_or(options->autoPlay->isChecked());
-        chosen.autoPlayAtStart = options->autoPlayAtStart->isChecked();
-        chosen.rememberPosition = options->rememberPosition->isChecked();
-        chosen.keepSpeed = options->keepSpeed->isChecked();
-        chosen.offsetChoice = options->startOffset->currentIndex();
-        chosen.speedPercent = options->speedSlider->value();
+        PlayRoutine::Options chosen = options->forPlaying();
+        chosen.autoPlayOnClick = m_startOverride.value_or(chosen.autoPlayOnClick);
         // The video view is ready to draw before the first medium opens: libmpv gives video only
         // to a view that exists when the file starts.
         m_parts.player->prepareVideo();
@@ -166,7 +167,7 @@ void PlaybackCommands::playActivatedFile(bool entered)
 
 void PlaybackCommands::setUpAutoAdvance()
 {
-    PlaybackOptionsPanel *options = m_parts.player->options();
+    PlaybackOptions *options = m_parts.playbackOptions;
     PlaylistPanel *playlist = m_parts.playlist;
     m_fileAdvance = std::make_unique<ListAdvance>(*m_parts.fileList, [this](int row) {
         const QScopedValueRollback<bool> advancing(m_advancing, true);
@@ -188,9 +189,9 @@ void PlaybackCommands::setUpAutoAdvance()
     hooks.stopUsingPlaylist = [playlist] { playlist->usePlaylist()->setChecked(false); };
     hooks.turnOff = [options] { options->setAutoAdvance(false); };
     m_advance = new AutoAdvance(*m_fileAdvance, *m_playlistAdvance, hooks, this);
-    connect(options->autoAdvance, &QCheckBox::toggled, this,
+    connect(options, &PlaybackOptions::autoAdvanceChanged, this,
             [this](bool on) { m_advance->setOn(on, m_player.mode() == MediaPlayer::Stopped); });
-    connect(options->slideDelay, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(options, &PlaybackOptions::slideDelayChoiceChanged, this, [this](int index) {
         if (m_showingPicture)
             m_advance->pictureShown(index);
     });
@@ -405,7 +406,7 @@ void PlaybackCommands::opened(const QString &path, bool speedReset)
     m_mpris->setTrack(path, m_routine->length());
     updateReadOut();
     if (speedReset)
-        m_parts.player->options()->resetSpeed();
+        m_parts.playbackOptions->resetSpeed();
     const QString tail = path.right(4).toLower();
     const bool video = tail == QLatin1String(".avi") || tail == QLatin1String(".mpg") ||
                        tail == QLatin1String(".mov") || tail == QLatin1String("mpeg");

@@ -14,6 +14,7 @@ class AutoAdvance;
 class ListAdvance;
 class MainWindow;
 class MciInterpreter;
+class ScreenSaverHold;
 class SeparateWindowCommands;
 class ViewerCommands;
 class MprisService;
@@ -93,6 +94,7 @@ private:
     MprisService *m_mpris = nullptr;
     FileInformation m_information;
     SeparateWindowCommands *m_separateWindows = nullptr;
+    ScreenSaverHold *m_screenSaver = nullptr;
     AutoAdvance *m_advance = nullptr;
     // The advance, not a person, is choosing the file.
     bool m_advancing = false;

@@ -4,18 +4,17 @@
 #include "playback/ExternalPlayerWindow.h"
 #include "playback/FullScreenVideo.h"
 #include "playback/PlayRoutine.h"
-#include "playback/PlaybackOptionsPanel.h"
+#include "playback/PlaybackOptions.h"
+#include "playback/ScreenSaverHold.h"
 #include "playback/SeparatePlayback.h"
 #include "playback/SeparateVideoWindow.h"
-#include "widgets/Slider.h"
 
-#include <QComboBox>
 #include <QMainWindow>
 #include <QScreen>
 
 SeparateWindowCommands::SeparateWindowCommands(const Parts &parts, QObject *parent)
     : QObject(parent), m_window(parts.window), m_options(parts.options), m_player(parts.player),
-      m_makePlayer(parts.makePlayer), m_routine(parts.routine)
+      m_makePlayer(parts.makePlayer), m_routine(parts.routine), m_screenSaver(parts.screenSaver)
 {
 }
 
@@ -37,6 +36,7 @@ void SeparateWindowCommands::handOver(SeparateWindow kind, bool carryPosition)
     std::unique_ptr<MediaPlayer> second = m_makePlayer();
     if (!second)
         return;
+    m_screenSaver.follow(*second);
     // None of the separate windows shows a level meter.
     second->setLevelsMeasured(false);
     // The main player may be seeking still, back to where a window closed just now left off or as
@@ -48,8 +48,8 @@ void SeparateWindowCommands::handOver(SeparateWindow kind, bool carryPosition)
     if (kind != SeparateWindow::Player) {
         // The separate video window follows the start offset and the speed; the player window
         // starts at the beginning at normal speed, as a plain player does.
-        start.offsetChoice = m_options.startOffset->currentIndex();
-        start.speedPercent = m_options.speedSlider->value();
+        start.offsetChoice = m_options.startOffsetChoice();
+        start.speedPercent = m_options.speedPercent();
     }
     SeparatePlayback playback(*second, start);
     if (kind == SeparateWindow::Video) {

@@ -6,7 +6,8 @@
 #include <QObject>
 
 class PlayRoutine;
-class PlaybackOptionsPanel;
+class ScreenSaverHold;
+class PlaybackOptions;
 class QMainWindow;
 
 // Hands the medium of the main player to a second player in a window of its own until that
@@ -21,10 +22,11 @@ public:
     struct Parts
     {
         QMainWindow &window;
-        const PlaybackOptionsPanel &options;
+        const PlaybackOptions &options;
         MediaPlayer &player;
         MediaPlayer::Factory makePlayer;
         PlayRoutine &routine;
+        ScreenSaverHold &screenSaver;
     };
 
     explicit SeparateWindowCommands(const Parts &parts, QObject *parent = nullptr);
@@ -45,8 +47,9 @@ private:
     void handOver(SeparateWindow window, bool carryPosition);
 
     QMainWindow &m_window;
-    const PlaybackOptionsPanel &m_options;
+    const PlaybackOptions &m_options;
     MediaPlayer &m_player;
     MediaPlayer::Factory m_makePlayer;
     PlayRoutine &m_routine;
+    ScreenSaverHold &m_screenSaver;
 };

@@ -14,14 +14,11 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "platform/WindowSystem.h"
-#include "playback/PlaybackOptionsPanel.h"
+#include "playback/PlaybackOptions.h"
 #include "playback/PlayerPanel.h"
 #include "playlist/PlaylistPanel.h"
-#include "widgets/Slider.h"
 #include "widgets/SplitterPane.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QMainWindow>
 
 ShutdownSave::ShutdownSave(const QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
@@ -63,13 +60,7 @@ void ShutdownSave::storeSettings()
 
 void ShutdownSave::savePlaybackOptions()
 {
-    const PlaybackOptionsPanel *options = m_parts.player->options();
-    m_settings.speed.set(options->speedSlider->value());
-    m_settings.restoreSpeed.set(options->restoreSpeed->isChecked());
-    m_settings.keepSpeed.set(options->keepSpeed->isChecked());
-    m_settings.autoPlay.set(options->autoPlay->isChecked());
-    m_settings.autoAdvance.set(options->autoAdvance->isChecked());
-    m_settings.autoPlayAtStart.set(options->autoPlayAtStart->isChecked());
+    m_parts.playbackOptions->save(m_settings);
 }
 
 void ShutdownSave::saveSplitterShares()
@@ -100,16 +91,12 @@ void ShutdownSave::saveWindow()
 void ShutdownSave::saveLocation()
 {
     const QString folder = m_parts.navigator->currentFolder();
-    const PlaybackOptionsPanel *options = m_parts.player->options();
     // The file played last is where the next start comes back to; without one, the folder shown.
     if (!m_state.lastPlayedPath.isEmpty())
         m_settings.lastFolder.set(m_state.lastPlayedPath);
     else
         m_settings.lastFolder.set(folder.isEmpty() ? FolderNavigator::computerRootText() : folder);
     m_settings.lastFile.set(m_state.currentFile);
-    m_settings.rememberPosition.set(options->rememberPosition->isChecked());
-    m_settings.startOffsetChoice.set(options->startOffset->currentIndex());
-    m_settings.slideDelayChoice.set(options->slideDelay->currentIndex());
 }
 
 void ShutdownSave::saveEditList()
@@ -121,7 +108,9 @@ void ShutdownSave::saveEditList()
         m_parts.listing->finishEditListChanges();
     const QString path = m_dataFolder + ListFiles::EditList;
     if (const QString problem = EditListFile::save(m_state.editList, path); !problem.isEmpty())
-        reportUnsavedList(QObject::tr("The EditList"), path, problem);
+        reportUnsavedList(
+            QObject::tr("The EditList could not be saved in %1: %2. The file there was kept as it was."),
+            path, problem);
 }
 
 void ShutdownSave::savePlaylist()
@@ -130,13 +119,14 @@ void ShutdownSave::savePlaylist()
         return;
     const QString path = m_dataFolder + ListFiles::Playlist;
     if (const QString problem = m_parts.playlist->saveFile(path); !problem.isEmpty())
-        reportUnsavedList(QObject::tr("The playlist"), path, problem);
+        reportUnsavedList(
+            QObject::tr("The playlist could not be saved in %1: %2. The file there was kept as it was."),
+            path, problem);
 }
 
-void ShutdownSave::reportUnsavedList(const QString &list, const QString &path, const QString &problem)
+void ShutdownSave::reportUnsavedList(const QString &sentence, const QString &path, const QString &problem)
 {
-    const QString text = QObject::tr("%1 could not be saved in %2: %3. The file there was kept as it was.")
-                             .arg(list, NativePath::forDisplay(path), problem);
+    const QString text = sentence.arg(NativePath::forDisplay(path), problem);
     if (m_unattended)
         qCCritical(logFiles).noquote() << text;
     else

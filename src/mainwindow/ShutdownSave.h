@@ -34,7 +34,7 @@ private:
     void saveSplitterShares();
     void saveWindow();
     void saveLocation();
-    void reportUnsavedList(const QString &list, const QString &path, const QString &problem);
+    void reportUnsavedList(const QString &sentence, const QString &path, const QString &problem);
 
     const QMainWindow &m_window;
     MainWindowParts m_parts;

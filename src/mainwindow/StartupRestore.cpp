@@ -20,14 +20,11 @@
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
 #include "platform/WindowSystem.h"
-#include "playback/PlaybackOptionsPanel.h"
+#include "playback/PlaybackOptions.h"
 #include "playback/PlayerPanel.h"
 #include "playlist/PlaylistPanel.h"
-#include "widgets/Slider.h"
 #include "widgets/SplitterPane.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -48,15 +45,12 @@ void StartupRestore::run()
     m_parts.folderTree->setLoading(true);
     m_state.showAll = m_settings.showAllFiles();
     restrictTabStops();
-    m_parts.player->options()->fillPresetLists();
     readDropFlags();
     applyFilePattern();
     loadEditList();
     restoreSplitterShares();
     restoreAutoPlay();
     restoreWindowRectangle();
-    m_parts.player->options()->speedSlider->setMenuCaptions(QStringLiteral("1%"), QStringLiteral("100%"),
-                                                            QStringLiteral("200%"));
     restoreLiveResize();
     restorePlaybackPosition();
     restoreSpeed();
@@ -134,7 +128,8 @@ void StartupRestore::loadEditList()
                                          : EditListFile::load(m_state.editList, path);
     m_state.editListUnreadable = !problem.isEmpty();
     if (m_state.editListUnreadable)
-        reportRefusedList(QObject::tr("The EditList"), path, problem);
+        reportRefusedList(QObject::tr("The EditList in %1 was not read: %2. The file is left as it is."),
+                          path, problem);
 }
 
 void StartupRestore::restoreSplitterShares()
@@ -147,11 +142,11 @@ void StartupRestore::restoreSplitterShares()
 
 void StartupRestore::restoreAutoPlay()
 {
-    PlaybackOptionsPanel *options = m_parts.player->options();
+    PlaybackOptions *options = m_parts.playbackOptions;
     if (const std::optional<bool> on = m_settings.autoPlay())
-        options->autoPlay->setChecked(*on);
+        options->setAutoPlayOnClick(*on);
     if (const std::optional<bool> on = m_settings.autoPlayAtStart())
-        options->autoPlayAtStart->setChecked(*on);
+        options->setAutoPlayAtStart(*on);
 }
 
 void StartupRestore::restoreWindowRectangle()
@@ -182,32 +177,29 @@ void StartupRestore::restoreLiveResize()
 
 void StartupRestore::restorePlaybackPosition()
 {
-    PlaybackOptionsPanel *options = m_parts.player->options();
+    PlaybackOptions *options = m_parts.playbackOptions;
     m_state.currentFile = m_settings.lastFile();
     if (const std::optional<bool> on = m_settings.rememberPosition())
-        options->rememberPosition->setChecked(*on);
+        options->setRememberPosition(*on);
     if (const std::optional<qint32> position = m_settings.lastPosition())
         m_state.lastPosition = *position;
     if (const std::optional<qint32> offset = m_settings.startOffsetChoice())
-        options->startOffset->setCurrentIndex(*offset >= 0 && *offset <= 9 ? *offset : 0);
-    if (const std::optional<qint32> slide = m_settings.slideDelayChoice();
-        slide && *slide >= 0 && *slide < options->slideDelay->count())
-        options->slideDelay->setCurrentIndex(*slide);
+        options->setStartOffsetChoice(*offset);
+    if (const std::optional<qint32> slide = m_settings.slideDelayChoice())
+        options->setSlideDelayChoice(*slide);
 }
 
 void StartupRestore::restoreSpeed()
 {
-    PlaybackOptionsPanel *options = m_parts.player->options();
+    PlaybackOptions *options = m_parts.playbackOptions;
     if (const std::optional<bool> on = m_settings.restoreSpeed())
-        options->restoreSpeed->setChecked(*on);
+        options->setRestoreSpeed(*on);
     if (const std::optional<bool> on = m_settings.keepSpeed())
-        options->keepSpeed->setChecked(*on);
-    if (!options->restoreSpeed->isChecked())
+        options->setKeepSpeed(*on);
+    if (!options->restoreSpeed())
         return;
-    Slider *speed = options->speedSlider;
-    if (const std::optional<qint32> value = m_settings.speed();
-        value && *value >= speed->minimum() && *value <= speed->maximum())
-        speed->setValue(*value);
+    if (const std::optional<qint32> value = m_settings.speed())
+        options->setSpeedPercent(*value);
 }
 
 void StartupRestore::showWindow()
@@ -255,7 +247,7 @@ void StartupRestore::openStartLocation()
 void StartupRestore::restoreAutoAdvance()
 {
     if (const std::optional<bool> on = m_settings.autoAdvance())
-        m_parts.player->options()->setAutoAdvance(*on);
+        m_parts.playbackOptions->setAutoAdvance(*on);
 }
 
 void StartupRestore::recordFirstRun()
@@ -275,12 +267,12 @@ void StartupRestore::loadLastPlaylist()
                                          : m_parts.playlist->loadFile(playlist);
     m_state.playlistUnreadable = !problem.isEmpty();
     if (m_state.playlistUnreadable)
-        reportRefusedList(QObject::tr("The playlist"), playlist, problem);
+        reportRefusedList(QObject::tr("The playlist in %1 was not read: %2. The file is left as it is."),
+                          playlist, problem);
 }
 
-void StartupRestore::reportRefusedList(const QString &list, const QString &path, const QString &problem)
+void StartupRestore::reportRefusedList(const QString &sentence, const QString &path, const QString &problem)
 {
-    m_prompter.message(QObject::tr("%1 in %2 was not read: %3. The file is left as it is.")
-                           .arg(list, NativePath::forDisplay(path), problem),
-                       ProgramTitle, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    m_prompter.message(sentence.arg(NativePath::forDisplay(path), problem), ProgramTitle,
+                       Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 }

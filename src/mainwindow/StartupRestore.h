@@ -44,7 +44,7 @@ private:
     void restoreAutoAdvance();
     void recordFirstRun();
     void loadLastPlaylist();
-    void reportRefusedList(const QString &list, const QString &path, const QString &problem);
+    void reportRefusedList(const QString &sentence, const QString &path, const QString &problem);
     // Whether the lists were read at start from the data folder this window uses.
     bool earlyReads() const;
     static QString startPath(const QString &commandLine, const Settings &settings);

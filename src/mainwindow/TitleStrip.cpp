@@ -3,6 +3,7 @@
 
 #include "core/Twips.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -58,6 +59,11 @@ void TitleStrip::mouseReleaseEvent(QMouseEvent *event)
     Q_EMIT released(m_index, event->button(), event->globalPosition().toPoint());
 }
 
+void TitleStrip::click(Qt::MouseButton button)
+{
+    Q_EMIT released(m_index, button, mapToGlobal(rect().center()));
+}
+
 void TitleStrip::setCaption(const QString &caption)
 {
     if (caption == m_caption)
@@ -65,4 +71,6 @@ void TitleStrip::setCaption(const QString &caption)
     m_caption = caption;
     updateGeometry();
     update();
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
 }

@@ -19,6 +19,9 @@ public:
     // Where the rule stops left of the caption and starts again right of it, in pixels.
     static QPair<int, int> ruleGap(int stripWidth, int textWidth, double twipsPerPixel);
 
+    // A click of the button, as its release over the strip's middle.
+    void click(Qt::MouseButton button);
+
     // The height the strip needs for its caption, without measuring the caption's width.
     int stripHeight() const;
     QSize sizeHint() const override;

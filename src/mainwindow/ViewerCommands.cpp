@@ -10,7 +10,7 @@
 #include "pictures/PicturePanel.h"
 #include "pictures/PictureViewer.h"
 #include "platform/Prompter.h"
-#include "playback/PlaybackOptionsPanel.h"
+#include "playback/PlaybackOptions.h"
 #include "playback/PlayerPanel.h"
 
 #include <QAction>
@@ -47,7 +47,7 @@ void ViewerCommands::open()
     }
     FolderNavigator *navigator = m_parts.navigator;
     EntryListView *list = m_parts.fileList;
-    PlaybackOptionsPanel *options = m_parts.player->options();
+    PlaybackOptions *options = m_parts.playbackOptions;
     PictureViewer::Hooks hooks;
     hooks.chosenName = [list] {
         const int row = list->currentRow();

@@ -3,47 +3,38 @@
 
 #include <QWidget>
 
+class PlaybackOptions;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class Slider;
 
-// The playback options: autoplay, auto-advance, remembered position, start offset, slide delay
-// and the speed slider with its read-out.
+// Shows the player's options and lets a person change them: autoplay, auto-advance, remembered
+// position, start offset, slide delay and the speed slider with its read-out.
 class PlaybackOptionsPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int MinSpeed = 1;
-    static constexpr int MaxSpeed = 200;
-    static constexpr int DefaultSpeed = 100;
-
-    explicit PlaybackOptionsPanel(QWidget *parent = nullptr);
-
-    QCheckBox *autoPlay = nullptr;
-    QCheckBox *autoPlayAtStart = nullptr;
-    QCheckBox *autoAdvance = nullptr;
-    QCheckBox *rememberPosition = nullptr;
-    QCheckBox *restoreSpeed = nullptr;
-    QCheckBox *keepSpeed = nullptr;
-    QComboBox *startOffset = nullptr;
-    QComboBox *slideDelay = nullptr;
-    Slider *speedSlider = nullptr;
-    QLabel *speedLabel = nullptr;
-
-    // Fills the startOffset box with "0 %" .. "90 %" and the slideDelay box with "1 Sec." .. "30 Sec.",
-    // and selects the first slideDelay entry.
-    void fillPresetLists();
-    // Automatic advance is on only while autoplay on click is: asked for without it, it stays off.
-    void setAutoAdvance(bool on);
-    void toggleAutoAdvance();
-    // Normal speed again, as a newly opened file has; the read-out shows the speed from now on.
-    void resetSpeed();
+    explicit PlaybackOptionsPanel(PlaybackOptions &options, QWidget *parent = nullptr);
 
 private:
-    void autoPlayChanged();
-    void speedChanged(int speed);
+    void bindCheckBoxes();
+    void bindLists();
+    void bindSpeed();
+    void showSpeed(int speed);
 
+    PlaybackOptions &m_options;
+    QCheckBox *m_autoPlay = nullptr;
+    QCheckBox *m_autoPlayAtStart = nullptr;
+    QCheckBox *m_autoAdvance = nullptr;
+    QCheckBox *m_rememberPosition = nullptr;
+    QCheckBox *m_restoreSpeed = nullptr;
+    QCheckBox *m_keepSpeed = nullptr;
+    QComboBox *m_startOffset = nullptr;
+    QComboBox *m_slideDelay = nullptr;
+    Slider *m_speedSlider = nullptr;
+    QLabel *m_speedLabel = nullptr;
+    // The read-out shows the speed, not its designed caption.
     bool m_speedShown = false;
 };

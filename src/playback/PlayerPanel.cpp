@@ -22,7 +22,8 @@
 #include <QtConcurrentRun>
 #include <utility>
 
-PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(parent)
+PlayerPanel::PlayerPanel(const Commands &commands, PlaybackOptions &options, QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("playerPanel"));
     // The button pictures are drawn on the thread pool while the rest of the panel is built; taking
@@ -82,10 +83,11 @@ PlayerPanel::PlayerPanel(const Commands &commands, QWidget *parent) : QWidget(pa
 
     m_information = new QPlainTextEdit;
     m_information->setObjectName(QStringLiteral("fileInformation"));
+    m_information->setAccessibleName(tr("File information"));
     m_information->setReadOnly(true);
-    m_information->setPlainText(tr("No info\n"));
+    m_information->setPlainText(tr("No info") + QLatin1Char('\n'));
     m_information->setMinimumHeight(fontMetrics().height() * 3);
-    m_options = new PlaybackOptionsPanel;
+    m_options = new PlaybackOptionsPanel(options);
     auto *column = new QWidget;
     auto *columnLayout = new QVBoxLayout(column);
     columnLayout->setContentsMargins(0, 0, 0, 0);

@@ -8,6 +8,7 @@
 class FlatButton;
 class LevelMeterPicture;
 class PicturePanel;
+class PlaybackOptions;
 class PlaybackOptionsPanel;
 class QAction;
 class QFrame;
@@ -28,11 +29,10 @@ public:
     // about.
     using Commands = std::array<QAction *, 9>;
 
-    explicit PlayerPanel(const Commands &commands, QWidget *parent = nullptr);
+    PlayerPanel(const Commands &commands, PlaybackOptions &options, QWidget *parent = nullptr);
 
     QFrame *mediaView() const { return m_mediaView; }
     QPlainTextEdit *fileInformation() const { return m_information; }
-    PlaybackOptionsPanel *options() const { return m_options; }
     // Play, pause, stop, the position and the volume, under the media view.
     TransportBar *transport() const { return m_transport; }
     // Shows the level meter over the media view while a sound file plays.

@@ -30,6 +30,8 @@ TransportBar::TransportBar(QWidget *parent) : QWidget(parent)
     m_playPause = makeButton("playPauseButton", tr("Play"));
     m_stop = makeButton("stopButton", tr("Stop"));
     m_mute = makeButton("muteButton", tr("Mute"));
+    // Its tooltip says what a click does; its name stays and its check shows whether it is muted.
+    m_mute->setCheckable(true);
 
     m_position = new Slider(this);
     m_position->setObjectName(QStringLiteral("positionBar"));
@@ -155,9 +157,8 @@ void TransportBar::showVolume(int percent, bool muted)
     if (muted == m_muted)
         return;
     m_muted = muted;
-    const QString tip = muted ? tr("Sound on") : tr("Mute");
-    m_mute->setToolTip(tip);
-    m_mute->setAccessibleName(tip);
+    m_mute->setToolTip(muted ? tr("Sound on") : tr("Mute"));
+    m_mute->setChecked(muted);
     drawPictures();
 }
 

@@ -59,6 +59,7 @@ PlaylistPanel::PlaylistPanel(FileIconProvider &icons, const Commands &commands, 
     setObjectName(QStringLiteral("playlistPanel"));
     m_view = new EntryListView(this);
     m_view->setObjectName(QStringLiteral("playlistView"));
+    m_view->setAccessibleName(tr("Playlist"));
     // Paths too long for the pane give way in their folder, keeping the file's name whole; the
     // tooltip has the whole path.
     m_view->setRowsFitWidth(true);

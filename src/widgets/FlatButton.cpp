@@ -3,6 +3,7 @@
 
 #include "widgets/MouseCodes.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCursor>
 #include <QElapsedTimer>
@@ -174,6 +175,22 @@ bool FlatButton::event(QEvent *event)
     return QWidget::event(event);
 }
 
+void FlatButton::setChecked(bool on)
+{
+    if (on == std::exchange(m_checked, on))
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void FlatButton::click()
+{
+    if (isEnabled())
+        Q_EMIT clicked();
+}
+
 void FlatButton::refresh()
 {
     layOut();
@@ -294,7 +311,7 @@ void FlatButton::enterEvent(QEnterEvent *event)
 void FlatButton::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        Q_EMIT clicked();
+        click();
     else
         QWidget::keyPressEvent(event);
 }

@@ -57,6 +57,16 @@ public:
     QPixmap pointerPicture() const { return m_mouseIcon; }
     void setPointerPicture(const QPixmap &icon);
 
+    // A button that switches something on and off shows whether it is on. A click does not switch
+    // it: what the click does tells the button the new state.
+    bool isCheckable() const { return m_checkable; }
+    void setCheckable(bool on) { m_checkable = on; }
+    bool isChecked() const { return m_checked; }
+    void setChecked(bool on);
+
+    // Clicks the button as the space key does.
+    void click();
+
     bool hovering() const { return m_hovering; }
     bool borderShown() const { return m_borderShown; }
     bool sunken() const { return m_sunken; }
@@ -119,6 +129,8 @@ private:
     mutable FlatButtonLayout m_layout;
     mutable bool m_textMeasured = false;
 
+    bool m_checkable = false;
+    bool m_checked = false;
     bool m_pressed = false;
     bool m_doubleClicked = false;
     // The last click was still being answered long after it was let go (it showed a window until

@@ -4,6 +4,7 @@
 #include "core/Rounding.h"
 #include "widgets/MouseCodes.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <utility>
 
 namespace {
 
@@ -160,6 +162,12 @@ void Slider::setValue(int value)
         placeKnob();
 }
 
+void Slider::chooseValue(int value)
+{
+    setValue(qBound(minimum(), value, maximum()));
+    Q_EMIT valueSettled(this->value());
+}
+
 void Slider::setDirection(int direction)
 {
     m_direction = direction == Vertical ? Vertical : Horizontal;
@@ -231,6 +239,15 @@ void Slider::placeKnob()
 {
     moveKnobTo(m_range.knobPosition(trackLength()));
     Q_EMIT valueScrolled(value());
+    announceValue();
+}
+
+void Slider::announceValue()
+{
+    if (std::exchange(m_announcedValue, value()) == value())
+        return;
+    QAccessibleValueChangeEvent event(this, value());
+    QAccessible::updateAccessibility(&event);
 }
 
 void Slider::moveKnobTo(double position)
@@ -249,6 +266,7 @@ void Slider::takeValueFromKnob()
     // A range error here cannot happen for a knob on the track and is not reported.
     m_range.setValue(m_range.valueFromKnob(m_knobPosition, trackLength()));
     Q_EMIT valueScrolled(value());
+    announceValue();
 }
 
 void Slider::centreKnobOn(double point)

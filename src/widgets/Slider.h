@@ -33,6 +33,8 @@ public:
     int value() const { return m_range.value(); }
     // Stores the value; the knob moves and valueScrolled is raised unless a drag or track press is on.
     void setValue(int value);
+    // Takes a value as a person's click on the track does: valueScrolled, then valueSettled.
+    void chooseValue(int value);
 
     int direction() const { return m_direction; }
     void setDirection(int direction);
@@ -87,6 +89,7 @@ private:
     double along(const QPointF &point) const;
     double scaleLength() const;
     void placeKnob();
+    void announceValue();
     void moveKnobTo(double position);
     void takeValueFromKnob();
     void centreKnobOn(double point);
@@ -105,6 +108,7 @@ private:
     QPixmap m_customKnob;
 
     double m_knobPosition = 0;
+    int m_announcedValue = 0;
     bool m_dragging = false;
     bool m_trackPress = false;
     double m_grabPosition = 0;

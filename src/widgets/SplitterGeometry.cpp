@@ -49,7 +49,7 @@ int SplitterGeometry::percentAt(double left) const
 
 int SplitterGeometry::clampPercent(int percent) const
 {
-    return qBound(minSize, percent, 99);
+    return qBound(minSize, percent, MaxPercent);
 }
 
 SplitterGeometry::Panes SplitterGeometry::panes(double left) const

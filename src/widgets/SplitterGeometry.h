@@ -34,7 +34,8 @@ struct SplitterGeometry
     double highestLeft() const;
     double clampDrag(double left) const;
     int percentAt(double left) const;
-    // leftPercent as stored: at least minSize, at most 99.
+    static constexpr int MaxPercent = 99;
+    // leftPercent as stored: at least minSize, at most MaxPercent.
     int clampPercent(int percent) const;
     Panes panes(double left) const;
     // The usable width in twips, (W − B) × twips per pixel.

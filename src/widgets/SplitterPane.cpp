@@ -6,7 +6,9 @@
 #include "platform/Prompter.h"
 #include "widgets/MouseCodes.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
+#include <utility>
 
 namespace {
 
@@ -77,9 +79,13 @@ void SplitterPane::setRightMinimum(int pixels)
 
 void SplitterPane::setLeftPercent(int percent)
 {
-    m_defLeftProc = m_geometry.clampPercent(percent);
+    const int before = std::exchange(m_defLeftProc, m_geometry.clampPercent(percent));
     placeBar(geometry().barLeftForPercent(m_defLeftProc));
     updateSize();
+    if (m_defLeftProc != before) {
+        QAccessibleValueChangeEvent event(this, m_defLeftProc);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void SplitterPane::updateSize()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/TextProgressBar.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 TextProgressBar::TextProgressBar(QWidget *parent) : QWidget(parent)
@@ -69,9 +70,14 @@ void TextProgressBar::setProgress(int percent, const QString &text)
     percent = qBound(0, percent, 100);
     if (percent == m_percent && text == m_text)
         return;
+    const bool moved = percent != m_percent;
     m_percent = percent;
     m_text = text;
     update();
+    if (moved) {
+        QAccessibleValueChangeEvent event(this, m_percent);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TextProgressBar::paintEvent(QPaintEvent *)

@@ -120,6 +120,10 @@ private Q_SLOTS:
                 faults.append(describe(message) + QLatin1String(" has the wrong number of plural forms"));
             if (!message.numerus && message.translations.size() != 1)
                 faults.append(describe(message) + QLatin1String(" has plural forms but no plural source"));
+            // A text broken into lines, or cut off around a quoted name, is a piece of a sentence
+            // whose order a translator cannot change.
+            if (message.source.contains(QLatin1Char('\n')) || message.source.count(QLatin1Char('"')) % 2 != 0)
+                faults.append(describe(message) + QLatin1String(" is not a whole sentence"));
             for (const QString &translation : message.translations) {
                 if (translation.trimmed().isEmpty())
                     faults.append(describe(message) + QLatin1String(" has an empty translation"));

@@ -12,6 +12,10 @@ started for:
   atspi.py [-w TITLE] next ROLE NAME       the name or text of what follows it in its window
   atspi.py [-w TITLE] description ROLE NAME  its description, where Qt puts a widget's tooltip
   atspi.py [-w TITLE] extents ROLE NAME    where it is on the screen: x y width height
+  atspi.py [-w TITLE] value ROLE NAME      its value (a slider's, a split pane's)
+  atspi.py [-w TITLE] set ROLE NAME VALUE  gives it the value, as a screen reader's user does
+  atspi.py [-w TITLE] selected ROLE NAME   the names of what is selected in it (a list's rows)
+  atspi.py [-w TITLE] unnamed              the controls a person uses that have no name, one a line
 
 ROLE is AT-SPI's name of a role ("push button", "label", "table cell", "list item", "tool tip")
 or "any"; NAME and TITLE are regular expressions that must match the whole name. -w looks only in
@@ -155,14 +159,42 @@ def press(accessible):
         fail(f"the {role(accessible)} {accessible.name!r} refused to be pressed")
 
 
+# The roles of what a person uses, which a screen reader can only speak of by its name. Scroll bars
+# belong to the view they scroll, and panes and fillers only hold what is in them.
+CONTROLS = {
+    "push button", "toggle button", "check box", "radio button", "slider", "combo box", "text",
+    "password text", "spin button", "list", "table", "tree", "tree table", "split pane",
+    "page tab", "progress bar", "menu item", "check menu item", "link",
+}
+
+
+def unnamed(title):
+    for window in windows(title):
+        for _, accessible in walk(window):
+            if role(accessible) in CONTROLS and not (accessible.name or "").strip():
+                yield f"{window.name}: {role(accessible)} in {accessible.parent.name!r} ({role(accessible.parent)})"
+
+
+def selected(accessible):
+    try:
+        selection = accessible.querySelection()
+    except NotImplementedError:
+        fail(f"nothing can be selected in the {role(accessible)} {accessible.name!r}")
+    for index in range(selection.nSelectedChildren):
+        child = selection.getSelectedChild(index)
+        if child is not None:
+            yield child.name
+
+
 def main(arguments):
     title = None
     if arguments[:1] == ["-w"] and len(arguments) > 1:
         title, arguments = arguments[1], arguments[2:]
     command, operands = (arguments[0], arguments[1:]) if arguments else ("", [])
-    needed = {"dump": 0, "names": 1}.get(command, 2)
+    needed = {"dump": 0, "unnamed": 0, "names": 1, "set": 3}.get(command, 2)
     if command not in (
-        "dump", "names", "find", "press", "text", "next", "description", "extents"
+        "dump", "names", "find", "press", "text", "next", "description", "extents", "value", "set",
+        "selected", "unnamed"
     ) or len(operands) != needed:
         print(__doc__, file=sys.stderr)
         sys.exit(2)
@@ -187,6 +219,25 @@ def main(arguments):
         print(shown if shown else accessible.name)
     elif command == "description":
         print(first(title, *operands).description)
+    elif command == "value":
+        number = value(first(title, *operands))
+        if number is None:
+            fail(f"the {operands[0]} {operands[1]!r} has no value")
+        print(f"{number:g}")
+    elif command == "set":
+        accessible = first(title, *operands[:2])
+        try:
+            accessible.queryValue().currentValue = float(operands[2])
+        except NotImplementedError:
+            fail(f"the {operands[0]} {operands[1]!r} takes no value")
+    elif command == "selected":
+        for name in selected(first(title, *operands)):
+            print(name)
+    elif command == "unnamed":
+        found = list(unnamed(title))
+        for line in found:
+            print(line)
+        sys.exit(1 if found else 0)
     else:
         box = first(title, *operands).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         print(box.x, box.y, box.width, box.height)

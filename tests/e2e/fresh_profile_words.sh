@@ -74,7 +74,7 @@ e2e_wait 15 "the message to close" eval '! e2e_atspi find label "System Informat
 e2e_atspi press push\ button OK
 e2e_wait 15 "the main window after the About window" e2e_main_window_active
 
-read -r x y width height < <(e2e_atspi extents filler 'Open EditList') || e2e_fail "no \"Open EditList\" button"
+read -r x y width height < <(e2e_atspi extents push\ button 'Open EditList') || e2e_fail "no \"Open EditList\" button"
 xdotool mousemove $((x + width / 2)) $((y + height / 2)) click 1
 e2e_wait 15 "the EditList window" e2e_active_title_matches '^EditList$'
 pattern=$(e2e_atspi -w EditList next label 'Current pattern :')

@@ -11,11 +11,14 @@ QObject *createMidiCacheTest();
 QObject *createSeparatePlaybackTest();
 QObject *createMediaFactsTest();
 QObject *createCoversTest();
+QObject *createPlaybackOptionsTest();
+QObject *createScreenSaverHoldTest();
 
 int main(int argc, char **argv)
 {
     return runTests(argc, argv,
                     {createMciTest, createPlayRoutineTest, createMprisTest, createMpvPlayerTest,
                      createSeparatePlaybackTest, createMidiTimingTest, createMidiCacheTest,
-                     createAutoAdvanceTest, createMediaFactsTest, createCoversTest});
+                     createAutoAdvanceTest, createMediaFactsTest, createCoversTest, createPlaybackOptionsTest,
+                     createScreenSaverHoldTest});
 }
