@@ -449,6 +449,10 @@
 <context>
     <name>EditListWindow</name>
     <message>
+        <source>Files on the EditList</source>
+        <translation>Dateien auf der EditList</translation>
+    </message>
+    <message>
         <source>EditList</source>
         <translation>EditList</translation>
     </message>

@@ -59,6 +59,7 @@ EditListWindow::EditListWindow(Services services, QWidget *parent)
 
     m_list = new EntryListView(this);
     m_list->setObjectName(QStringLiteral("editList"));
+    m_list->setAccessibleName(tr("Files on the EditList"));
     m_list->items()->setIconProvider(&m_services.icons);
     m_list->viewport()->installEventFilter(this);
     m_commands = std::make_unique<EditListCommands>(*m_list->items(), *m_list->selectionModel(),

@@ -99,7 +99,9 @@ void ExternalPlayerWindow::showMode(int mode)
     m_playPause->setIcon(
         QPixmap::fromImage(transportGlyph(playing ? TransportGlyph::Pause : TransportGlyph::Play,
                                           devicePixelRatioF(), palette().color(QPalette::WindowText))));
+    // An icon-only button is spoken by its name: the same word as its tooltip.
     m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
+    m_playPause->setAccessibleName(m_playPause->toolTip());
     m_playPause->setEnabled(mode != MediaPlayer::NotReady);
 }
 
