@@ -4,7 +4,7 @@
 #include "browse/EntryListModel.h"
 #include "browse/ListThumbnails.h"
 #include "browse/PathElision.h"
-#include "browse/ReadableColour.h"
+#include "widgets/ReadableColour.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

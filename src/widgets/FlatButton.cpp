@@ -2,6 +2,7 @@
 #include "widgets/FlatButton.h"
 
 #include "widgets/MouseCodes.h"
+#include "widgets/ReadableColour.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -43,6 +44,22 @@ void FlatButton::setBorder2Color(const QColor &color)
 {
     m_border2 = color;
     layOut();
+}
+
+QColor FlatButton::border1Color() const
+{
+    return m_border1.isValid() ? m_border1 : palette().color(QPalette::Light);
+}
+
+QColor FlatButton::border2Color() const
+{
+    return m_border2.isValid() ? m_border2 : palette().color(QPalette::Shadow);
+}
+
+QColor FlatButton::ink(const QColor &wanted, const QColor &face) const
+{
+    const QColor background = face.isValid() ? face : palette().color(QPalette::Button);
+    return ReadableColour::on(background, wanted.isValid() ? wanted : palette().color(QPalette::ButtonText));
 }
 
 void FlatButton::setAutoSize(bool on)
@@ -358,10 +375,9 @@ void FlatButton::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), m_hoverLook ? over : normal);
 
     if (!m_text.isEmpty()) {
-        QColor ink = m_hoverLook ? m_textMouseOverColor : m_textColor;
-        if (!isEnabled())
-            ink = palette().color(QPalette::Disabled, QPalette::WindowText);
-        painter.setPen(ink);
+        painter.setPen(!isEnabled()  ? palette().color(QPalette::Disabled, QPalette::ButtonText)
+                       : m_hoverLook ? hoverTextColor()
+                                     : textColor());
         // A button narrower than its text (one not sized to its content) shows as much as fits.
         const int room = width() - 2 * (layout.borderSize + layout.borderSpace);
         if (layout.text.width() > room) {
@@ -381,8 +397,8 @@ void FlatButton::paintEvent(QPaintEvent *)
     }
     if (m_borderShown) {
         const int b = layout.borderSize;
-        const QColor topLeft = m_sunken ? m_border2 : m_border1;
-        const QColor bottomRight = m_sunken ? m_border1 : m_border2;
+        const QColor topLeft = m_sunken ? border2Color() : border1Color();
+        const QColor bottomRight = m_sunken ? border1Color() : border2Color();
         painter.fillRect(0, 0, width(), b, topLeft);
         painter.fillRect(0, 0, b, height(), topLeft);
         painter.fillRect(0, height() - b, width(), b, bottomRight);

@@ -22,9 +22,11 @@ public:
     void setPicture(const QPixmap &picture);
     QColor backColor() const { return m_backColor; }
     void setBackColor(const QColor &color);
-    QColor border1Color() const { return m_border1; }
+    // Colours not set come from the palette, so that a dark theme shows the button as a light one
+    // does; text is shaded, where it must be, to read on the button's face.
+    QColor border1Color() const;
     void setBorder1Color(const QColor &color);
-    QColor border2Color() const { return m_border2; }
+    QColor border2Color() const;
     void setBorder2Color(const QColor &color);
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool on);
@@ -32,7 +34,7 @@ public:
     void setBorderSize(int pixels);
     QString text() const { return m_text; }
     void setText(const QString &text);
-    QColor textColor() const { return m_textColor; }
+    QColor textColor() const { return ink(m_textColor, m_backColor); }
     void setTextColor(const QColor &color);
     QFont textFont() const { return font(); }
     void setTextFont(const QFont &textFont);
@@ -40,7 +42,7 @@ public:
     void setBorderSpace(int pixels);
     QColor hoverColor() const { return m_mouseOverColor; }
     void setHoverColor(const QColor &color);
-    QColor hoverTextColor() const { return m_textMouseOverColor; }
+    QColor hoverTextColor() const { return ink(m_textMouseOverColor, m_mouseOverColor); }
     void setHoverTextColor(const QColor &color);
     int textPlacement() const { return m_layout.alignText; }
     void setTextPlacement(int align);
@@ -118,14 +120,17 @@ private:
     QPixmap m_picture;
     QString m_text = QStringLiteral("Text");
     QColor m_backColor;
-    QColor m_border1 = Qt::white;
-    QColor m_border2 = Qt::black;
-    QColor m_textColor = Qt::black;
+    QColor m_border1;
+    QColor m_border2;
+    QColor m_textColor;
     QColor m_mouseOverColor;
-    QColor m_textMouseOverColor = Qt::black;
+    QColor m_textMouseOverColor;
     bool m_autoSize = true;
     int m_mousePointer = 0;
     QPixmap m_mouseIcon;
+    // The text's colour on a face of that colour (the palette's button face when not valid).
+    QColor ink(const QColor &wanted, const QColor &face) const;
+
     mutable FlatButtonLayout m_layout;
     mutable bool m_textMeasured = false;
 

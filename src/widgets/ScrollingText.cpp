@@ -2,6 +2,7 @@
 #include "widgets/ScrollingText.h"
 
 #include "platform/Prompter.h"
+#include "widgets/ReadableColour.h"
 #include "widgets/ScrollingTextLayout.h"
 
 #include <QCoreApplication>
@@ -236,6 +237,8 @@ void ScrollingText::drawTextPicture()
     QPainter painter(&m_picture);
     painter.setFont(font());
     const QPoint step = ScrollingTextLayout::shadowStep(m_shadowDirection);
+    // The colour asked for, shaded to read on the theme's background.
+    const QColor ink = ReadableColour::on(backColor(), m_fontColor);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
         QPoint at(ScrollingTextLayout::lineX(m_textAlign, width, metrics.horizontalAdvance(line), shadow),
@@ -247,7 +250,7 @@ void ScrollingText::drawTextPicture()
                 at += step;
             }
         }
-        painter.setPen(m_fontColor);
+        painter.setPen(ink);
         painter.drawText(at, line);
     }
     painter.end();

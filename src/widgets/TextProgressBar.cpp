@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/TextProgressBar.h"
 
+#include "widgets/ReadableColour.h"
+
 #include <QAccessible>
 #include <QPainter>
 
@@ -92,14 +94,15 @@ void TextProgressBar::paintEvent(QPaintEvent *)
     painter.fillRect(surface, m_backColor);
     const QString caption = barText(m_percent, m_text);
     if (m_showText) {
-        painter.setPen(foreColor());
+        // The colours asked for, shaded to read on what they are drawn on.
+        painter.setPen(ReadableColour::on(m_backColor, foreColor()));
         painter.drawText(surface, Qt::AlignCenter, caption);
     }
     const QRect filled(surface.topLeft(), QSize(fillWidth(surface.width(), m_percent), surface.height()));
     painter.fillRect(filled, m_fillColor);
     if (m_showText && !filled.isEmpty()) {
         painter.setClipRect(filled);
-        painter.setPen(m_backColor);
+        painter.setPen(ReadableColour::on(m_fillColor, m_backColor));
         painter.drawText(surface, Qt::AlignCenter, caption);
     }
 }

@@ -10,6 +10,7 @@
 #include "widgets/ContextMenuKeys.h"
 #include "widgets/EtchedLine.h"
 #include "widgets/FlatButton.h"
+#include "widgets/ReadableColour.h"
 #include "widgets/ScrollingText.h"
 #include "widgets/Slider.h"
 #include "widgets/SplitterPane.h"
@@ -69,6 +70,32 @@ QWidget *make(const QString &kind, QWidget *host)
     if (kind == QLatin1String("level meter"))
         return new LevelMeterPicture(host);
     return nullptr;
+}
+
+// A dark theme as desktops give it: light text on dark faces.
+QPalette darkPalette()
+{
+    QPalette dark;
+    for (const auto &[role, colour] : {std::pair{QPalette::Window, QColor(0x35, 0x35, 0x35)},
+                                       {QPalette::WindowText, QColor(Qt::white)},
+                                       {QPalette::Button, QColor(0x32, 0x32, 0x32)},
+                                       {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)},
+                                       {QPalette::Base, QColor(0x2a, 0x2a, 0x2a)},
+                                       {QPalette::Text, QColor(Qt::white)},
+                                       {QPalette::Highlight, QColor(0x2a, 0x82, 0xda)}})
+        dark.setColor(role, colour);
+    return dark;
+}
+
+// The greatest contrast between a pixel of the picture and its background: that of the text drawn.
+double textContrast(const QImage &picture, const QColor &background)
+{
+    double best = 1;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            best = qMax(best, ReadableColour::contrast(picture.pixelColor(x, y), background));
+    }
+    return best;
 }
 
 } // namespace
@@ -210,6 +237,44 @@ private Q_SLOTS:
         QCOMPARE(done.count(), arguments.isEmpty() ? 0 : 1);
         if (!arguments.isEmpty() && arguments.first().isValid())
             QCOMPARE(done.first().mid(0, arguments.size()), arguments);
+    }
+
+    void drawnTextReadsInLightAndDarkThemes_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<QColor>("textAsked");
+        QTest::newRow("light theme") << false << QColor();
+        QTest::newRow("dark theme") << true << QColor();
+        QTest::newRow("dark theme, black asked for") << true << QColor(Qt::black);
+        QTest::newRow("light theme, yellow asked for") << false << QColor(Qt::yellow);
+    }
+    void drawnTextReadsInLightAndDarkThemes()
+    {
+        QFETCH(bool, dark);
+        QFETCH(QColor, textAsked);
+        QWidget host;
+        if (dark)
+            host.setPalette(darkPalette());
+        const QColor face = host.palette().color(QPalette::Button);
+
+        auto *button = new FlatButton(&host);
+        button->setText(QStringLiteral("CLEAR ALL"));
+        if (textAsked.isValid())
+            button->setTextColor(textAsked);
+        QVERIFY(ReadableColour::contrast(button->textColor(), face) >= ReadableColour::TextContrast);
+        QVERIFY(ReadableColour::contrast(button->hoverTextColor(), face) >= ReadableColour::TextContrast);
+        // Its look stays its own where it was set: the shade keeps the hue.
+        if (textAsked == QColor(Qt::yellow))
+            QCOMPARE(button->textColor().hue(), textAsked.hue());
+
+        auto *bar = new TextProgressBar(&host);
+        bar->resize(200, 20);
+        if (textAsked.isValid())
+            bar->setForeColor(textAsked);
+        bar->setProgress(0, QStringLiteral("song.mp3"));
+        // Inside its border, which is drawn in the theme's own dark shade.
+        const QImage inside = bar->grab(bar->rect().adjusted(2, 2, -2, -2)).toImage();
+        QVERIFY(textContrast(inside, QColor(Qt::white)) >= ReadableColour::TextContrast);
     }
 
     void shiftF10OpensTheContextMenu_data()

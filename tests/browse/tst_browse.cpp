@@ -6,7 +6,7 @@
 #include "browse/FolderTree.h"
 #include "browse/ListThumbnails.h"
 #include "browse/MediaTypeEditor.h"
-#include "browse/ReadableColour.h"
+#include "widgets/ReadableColour.h"
 #include "core/FilePattern.h"
 #include "core/FolderChainReadAhead.h"
 #include "core/FolderListing.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "browse/ReadableColour.h"
+#include "widgets/ReadableColour.h"
 
 #include <cmath>
 
