@@ -17,8 +17,16 @@ build: deps
 run: build
 	@bash scripts/run-kestrove.sh $(BUILD_DIR)/src/app/kestrove $(ARGS)
 
+# `make test SUBJECT=playback` builds and runs one subject's tests (a folder under tests/, or e2e).
+ifdef SUBJECT
+test: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target tests_$(SUBJECT)
+	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS) -L '^$(SUBJECT)$$'
+else
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS)
+endif
 
 test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DKESTROVE_SANITIZE=ON -DKESTROVE_BENCH=OFF >/dev/null
