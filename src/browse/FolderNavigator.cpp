@@ -24,18 +24,6 @@ QString unquotedAbsolute(const QString &path, const QString &base)
     return text.isEmpty() ? text : absoluteClean(text, base);
 }
 
-// The folder listed for an absolute path: the path itself when it is a folder, else its folder
-// when that exists; empty for none.
-QString folderListedFor(const QString &text)
-{
-    if (text.isEmpty())
-        return {};
-    if (folderExists(text))
-        return withSeparator(text);
-    const QString folder = folderOf(text);
-    return folderExists(folder) ? folder : QString();
-}
-
 } // namespace
 
 FolderNavigator::FolderNavigator(FolderTree &tree, EntryListView &list, FileListController &listing,
@@ -67,30 +55,30 @@ QString FolderNavigator::baseFolder() const
 
 QString FolderNavigator::folderOpenedFor(const QString &path, const QString &base)
 {
-    return folderListedFor(unquotedAbsolute(path, base));
+    return targetOf(unquotedAbsolute(path, base)).folder;
 }
 
 void FolderNavigator::openPath(const QString &path)
 {
-    const QString text = unquotedAbsolute(path, baseFolder());
-    const QString folder = folderListedFor(text);
-    if (folder.isEmpty())
+    const Target target = targetOf(unquotedAbsolute(path, baseFolder()));
+    if (target.folder.isEmpty())
         return;
-    selectFolder(folder);
-    if (!folderExists(text) && fileExists(text))
-        selectEntry(fileNameOf(text));
+    selectFolder(target.folder);
+    if (target.kind == Target::Kind::File)
+        selectEntry(target.entry);
 }
 
 void FolderNavigator::openTypedPath(const QString &typed)
 {
     const QString text = typed.isEmpty() ? typed : absolute(expandHome(typed, QDir::homePath()));
-    if (folderExists(text)) {
-        m_pathBar.setText(withSeparator(text));
-        selectFolder(withSeparator(text));
-    } else if (fileExists(text)) {
-        selectFolder(folderOf(text));
+    const Target target = targetOf(text);
+    if (target.kind == Target::Kind::Folder) {
+        m_pathBar.setText(target.folder);
+        selectFolder(target.folder);
+    } else if (target.kind == Target::Kind::File) {
+        selectFolder(target.folder);
         m_pathBar.setText(text);
-        selectEntry(fileNameOf(text));
+        selectEntry(target.entry);
     } else if (typed.compare(computerRootText(), Qt::CaseInsensitive) == 0) {
         selectComputerRoot();
     } else {

@@ -44,6 +44,27 @@ qint64 fileSize(const QString &path)
     return qint64(info.st_size);
 }
 
+Target targetOf(const QString &path)
+{
+    const qsizetype last = path.lastIndexOf(Separator);
+    if (last < 0)
+        return {};
+    const QByteArray bytes = NativePath::toBytes(path);
+    struct stat info = {};
+    if (::stat(bytes.constData(), &info) != 0) {
+        const QString folder = path.left(last + 1);
+        return {Target::Kind::Nowhere, folderExists(folder) ? folder : QString(), {}};
+    }
+    if (S_ISDIR(info.st_mode)) {
+        // A folder that cannot be entered cannot be listed, nor taken for its folder's entry.
+        if (::access(bytes.constData(), X_OK) != 0)
+            return {};
+        return {Target::Kind::Folder, withSeparator(path), {}};
+    }
+    // What could be looked at is in a folder that can be entered.
+    return {Target::Kind::File, path.left(last + 1), path.mid(last + 1)};
+}
+
 QString folderOf(const QString &path)
 {
     if (path.endsWith(Separator))

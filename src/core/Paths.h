@@ -17,6 +17,25 @@ bool fileExists(const QString &path);
 // read.
 qint64 fileSize(const QString &path);
 QString folderOf(const QString &path);
+
+// Where an absolute path leads the file list, from one look at the disk (a second, for a path
+// that leads nowhere, to find its folder): a folder the process can enter is shown; a file is
+// chosen in its folder; a path that leads nowhere shows its folder when that can be entered.
+struct Target
+{
+    enum class Kind
+    {
+        Nowhere,
+        Folder,
+        File
+    };
+    Kind kind = Kind::Nowhere;
+    // The folder to show, ending in "/"; empty for none.
+    QString folder;
+    // The file to choose in it.
+    QString entry;
+};
+Target targetOf(const QString &path);
 QString fileNameOf(const QString &path);
 // The per-user data folder, created on demand, ending in "/".
 QString dataFolder();

@@ -4,6 +4,7 @@
 #include "support/TemporaryFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -36,6 +37,46 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, path);
         QCOMPARE(Paths::expandHome(typed, QStringLiteral("/home/ann")), path);
+    }
+
+    void aPathLeadsToAFolderAndAnEntry_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("entry");
+        const int nowhere = int(Paths::Target::Kind::Nowhere);
+        const int folder = int(Paths::Target::Kind::Folder);
+        const int file = int(Paths::Target::Kind::File);
+        QTest::newRow("a folder") << "music" << folder << "music/"
+                                  << "";
+        QTest::newRow("a folder with its separator") << "music/" << folder << "music/"
+                                                     << "";
+        QTest::newRow("a file") << "music/song.mp3" << file << "music/"
+                                << "song.mp3";
+        QTest::newRow("a link to a file") << "music/link.mp3" << file << "music/"
+                                          << "link.mp3";
+        QTest::newRow("a file that is gone") << "music/gone.mp3" << nowhere << "music/"
+                                             << "";
+        QTest::newRow("a file taken for a folder") << "music/song.mp3/" << nowhere << ""
+                                                   << "";
+        QTest::newRow("nothing in a folder that is gone") << "gone/song.mp3" << nowhere << ""
+                                                          << "";
+    }
+    void aPathLeadsToAFolderAndAnEntry()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, folder);
+        TemporaryFolder root;
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("music")));
+        QFile song(root.filePath(QStringLiteral("music/song.mp3")));
+        QVERIFY(song.open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(song.fileName(), root.filePath(QStringLiteral("music/link.mp3"))));
+        const QString base = root.path() + QLatin1Char('/');
+        const Paths::Target target = Paths::targetOf(base + path);
+        QTEST(int(target.kind), "kind");
+        QCOMPARE(target.folder, folder.isEmpty() ? folder : base + folder);
+        QTEST(target.entry, "entry");
     }
 
     void theUserFoldersThatExistAreOffered_data()
