@@ -64,9 +64,10 @@ fuzz: deps
 	@bash scripts/install-deps.sh clang
 	@cmake -S fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build build/fuzz -j$(JOBS)
-	@mkdir -p build/fuzz/corpus build/fuzz/midi-corpus
+	@mkdir -p build/fuzz/corpus build/fuzz/midi-corpus build/fuzz/facts-corpus
 	@build/fuzz/fuzz_riff_headers -max_total_time=$(FUZZ_SECONDS) build/fuzz/corpus
 	@build/fuzz/fuzz_midi_timing -max_total_time=$(FUZZ_SECONDS) build/fuzz/midi-corpus
+	@build/fuzz/fuzz_picture_facts -max_total_time=$(FUZZ_SECONDS) build/fuzz/facts-corpus
 
 bench: build
 	@bash bench/run $(NAME)

@@ -16,10 +16,11 @@ for name in "$@"; do
   esac
 done
 packages=(
-  build-essential cmake pkg-config clang-format
+  build-essential cmake pkg-config clang-format lld # lld links the many test programs in a fraction of ld's time
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libqt6opengl6-dev libgl-dev qt6-svg-dev
   libglib2.0-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont libwmf-dev fonts-urw-base35
-  libbenchmark-dev libxcb1-dev libfontconfig-dev
+  libexiv2-dev exiv2 # picture facts; the tests write their pictures' facts with the exiv2 tool
+  libxcb1-dev libfontconfig-dev
   libjpeg-dev libpng-dev libgif-dev libxcb-damage0-dev libxcb-xtest0-dev # the benchmarks' references and window watcher
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n # catalogs: lupdate, lrelease, their CMake functions, Qt's own
   adwaita-icon-theme

@@ -1127,6 +1127,45 @@
     </message>
 </context>
 <context>
+    <name>PictureDescriber</name>
+    <message>
+        <source>Dimensions : %1 x %2</source>
+        <translation>Dimensions: %1 × %2</translation>
+    </message>
+    <message>
+        <source>Camera : %1</source>
+        <translation>Camera: %1</translation>
+    </message>
+    <message>
+        <source>Date taken : %1</source>
+        <translation>Date taken: %1</translation>
+    </message>
+    <message>
+        <source>Exposure time : %1 s</source>
+        <translation>Exposure time: %1 s</translation>
+    </message>
+    <message>
+        <source>Aperture : f/%1</source>
+        <translation>Aperture: f/%1</translation>
+    </message>
+    <message>
+        <source>ISO : %1</source>
+        <translation>ISO: %1</translation>
+    </message>
+    <message>
+        <source>Focal length : %1 mm</source>
+        <translation>Focal length: %1 mm</translation>
+    </message>
+    <message>
+        <source>GPS position : Recorded</source>
+        <translation>GPS location: recorded</translation>
+    </message>
+    <message>
+        <source>Software : %1</source>
+        <translation>Software: %1</translation>
+    </message>
+</context>
+<context>
     <name>PicturePanel</name>
     <message>
         <source>Click for fullscreen, right-click or press ESC to return again.</source>
@@ -1142,6 +1181,14 @@
     <message>
         <source>Zoom : %1 %</source>
         <translation>Zoom: %1%</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 × %2</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include "mainwindow/SeparateWindowCommands.h"
 #include "mainwindow/SessionState.h"
 #include "mainwindow/ViewerCommands.h"
+#include "pictures/PictureDescriber.h"
 #include "pictures/PicturePanel.h"
 #include "platform/NativePath.h"
 #include "platform/Prompter.h"
@@ -82,11 +83,14 @@ PlaybackCommands::PlaybackCommands(MainWindow &window, const MainWindowParts &pa
     });
     setUpAutoAdvance();
     setUpTransport();
-    m_viewer = new ViewerCommands(window, m_parts, m_state, prompter, this);
+    m_viewer = new ViewerCommands(
+        window, m_parts, m_state, prompter, [this] { return m_informationLines; }, this);
     connect(m_parts.player->pictures(), &PicturePanel::clicked, m_viewer, &ViewerCommands::open);
     connect(&m_player, &MediaPlayer::levelsChanged, m_parts.player, &PlayerPanel::setLevels);
     connect(&m_player, &MediaPlayer::mediumDescribed, this, &PlaybackCommands::described);
     connect(m_parts.fileList, &EntryListView::chosenAgain, this, &PlaybackCommands::chooseAgain);
+    m_pictureDescriber = new PictureDescriber(this);
+    connect(m_pictureDescriber, &PictureDescriber::described, this, &PlaybackCommands::pictureDescribed);
 }
 
 PlaybackCommands::~PlaybackCommands() = default;
@@ -145,8 +149,10 @@ void PlaybackCommands::playSelectedFile()
     m_window.setWindowTitle(versionTitle() + QLatin1String(" - ") + NativePath::forDisplay(path) +
                             QLatin1String(" (") + description.size + QLatin1Char(')'));
     // The viewer's banner reads the information just written.
-    if (m_showingPicture)
+    if (m_showingPicture) {
         m_viewer->showPicture(path);
+        m_pictureDescriber->describe(path);
+    }
 }
 
 void PlaybackCommands::playActivatedFile(bool entered)
@@ -395,6 +401,14 @@ void PlaybackCommands::described(const QString &path, const MediaFacts &facts)
     const QStringList lines = facts.lines();
     if (!lines.isEmpty())
         m_parts.player->fileInformation()->setPlainText((m_informationLines + lines).join(QLatin1Char('\n')));
+}
+
+void PlaybackCommands::pictureDescribed(const QString &path, const QStringList &lines)
+{
+    // Another file may have been chosen while the picture was described.
+    if (!m_showingPicture || path != m_playingFile || lines.isEmpty())
+        return;
+    m_parts.player->fileInformation()->setPlainText((m_informationLines + lines).join(QLatin1Char('\n')));
 }
 
 void PlaybackCommands::opened(const QString &path, bool speedReset)

@@ -18,6 +18,7 @@ class ScreenSaverHold;
 class SeparateWindowCommands;
 class ViewerCommands;
 class MprisService;
+class PictureDescriber;
 class Prompter;
 class PlayRoutine;
 struct SessionState;
@@ -81,6 +82,8 @@ private:
     void opened(const QString &path, bool speedReset);
     // Adds what the medium tells of itself to the information box.
     void described(const QString &path, const MediaFacts &facts);
+    // Adds a picture's dimensions and facts to the information box.
+    void pictureDescribed(const QString &path, const QStringList &lines);
     // Closes the file held, and shows and offers no file, as after a start.
     void letGo();
 
@@ -101,6 +104,7 @@ private:
     std::unique_ptr<ListAdvance> m_fileAdvance;
     std::unique_ptr<ListAdvance> m_playlistAdvance;
     ViewerCommands *m_viewer = nullptr;
+    PictureDescriber *m_pictureDescriber = nullptr;
     bool m_showingPicture = false;
     bool m_muted = false;
     bool m_offeredOnBus = false;

@@ -3,11 +3,14 @@
 
 #include "browse/EntryListModel.h"
 #include "browse/EntryListView.h"
+#include "browse/FileListController.h"
 #include "browse/FolderNavigator.h"
 #include "core/VersionTitle.h"
 #include "mainwindow/SessionState.h"
 #include "mainwindow/WindowActions.h"
 #include "pictures/PicturePanel.h"
+#include "pictures/PicturePosition.h"
+#include "pictures/PicturePreloader.h"
 #include "pictures/PictureViewer.h"
 #include "platform/Prompter.h"
 #include "playback/PlaybackOptions.h"
@@ -15,24 +18,48 @@
 
 #include <QAction>
 #include <QMainWindow>
-#include <QPlainTextEdit>
 
 ViewerCommands::ViewerCommands(QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
-                               Prompter &prompter, QObject *parent)
-    : QObject(parent), m_window(window), m_parts(parts), m_state(state), m_prompter(prompter)
+                               Prompter &prompter, Information information, QObject *parent)
+    : QObject(parent), m_window(window), m_parts(parts), m_state(state), m_prompter(prompter),
+      m_information(std::move(information)), m_preloader(new PicturePreloader(this))
 {
+    m_parts.player->pictures()->setPreloader(m_preloader);
+    // Another folder's entries.
+    connect(m_parts.fileList->items(), &EntryListModel::modelReset, m_preloader, &PicturePreloader::clear);
 }
 
 void ViewerCommands::showPicture(const QString &path)
 {
     if (m_viewer)
         m_viewer->showPicture(path);
+    preload();
 }
 
 void ViewerCommands::close()
 {
     if (m_viewer)
         m_viewer->reject();
+    m_preloader->clear();
+}
+
+void ViewerCommands::preload()
+{
+    const EntryListView *list = m_parts.fileList;
+    const PicturePosition position = PicturePosition::of(list->items()->texts(), list->items()->kinds(),
+                                                         list->currentRow(), m_state.types);
+    if (position.number == 0) {
+        m_preloader->clear();
+        return;
+    }
+    // The next one first: stepping on is what a person mostly does.
+    QStringList ahead;
+    for (const int row : {position.nextRow, position.previousRow}) {
+        if (row >= 0)
+            ahead << m_parts.listing->fullPath(row);
+    }
+    PicturePanel *pictures = m_parts.player->pictures();
+    m_preloader->follow(pictures->path(), ahead, m_viewer ? m_viewer->decodingPanel() : pictures->size());
 }
 
 void ViewerCommands::open()
@@ -53,7 +80,11 @@ void ViewerCommands::open()
         const int row = list->currentRow();
         return row >= 0 ? list->items()->text(row) : QString();
     };
-    hooks.information = [this] { return m_parts.player->fileInformation()->toPlainText(); };
+    hooks.information = [this] { return m_information().join(QLatin1Char('\n')); };
+    hooks.position = [this, list] {
+        return PicturePosition::of(list->items()->texts(), list->items()->kinds(), list->currentRow(),
+                                   m_state.types);
+    };
     hooks.chosenIsOnEditList = [list] {
         const int row = list->currentRow();
         return row >= 0 && list->items()->isOnEditList(row);
@@ -79,8 +110,18 @@ void ViewerCommands::open()
             list->setCurrentRow(list->items()->count() - 1);
     };
     PictureViewer viewer(hooks, m_state.fitViewer, &m_window);
+    viewer.setPreloader(m_preloader);
     m_viewer = &viewer;
+    // A deletion chooses the next picture before the deleted one has left the list, and a folder
+    // watched changes under the viewer.
+    const EntryListModel *entries = list->items();
+    for (auto changed : {&EntryListModel::rowsInserted, &EntryListModel::rowsRemoved})
+        connect(entries, changed, &viewer, &PictureViewer::refreshBanner);
+    connect(entries, &EntryListModel::modelReset, &viewer, &PictureViewer::refreshBanner);
     viewer.showPicture(pictures->path());
+    preload();
     viewer.exec();
     m_viewer = nullptr;
+    // Back to the preview's size.
+    preload();
 }

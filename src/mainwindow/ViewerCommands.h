@@ -4,7 +4,10 @@
 #include "mainwindow/MainWindowParts.h"
 
 #include <QObject>
+#include <QStringList>
+#include <functional>
 
+class PicturePreloader;
 class PictureViewer;
 class Prompter;
 class QMainWindow;
@@ -12,27 +15,36 @@ struct SessionState;
 
 // The full-screen picture viewer as the main window runs it: opened on the picture shown, its keys
 // acting on the file list, the EditList and the slide show, handed each new picture, closed when a
-// medium is played.
+// medium is played. While a picture is shown, in the viewer or the preview, the pictures before
+// and after it in the file list are decoded ahead at the size the one or the other shows them.
 class ViewerCommands : public QObject
 {
     Q_OBJECT
 
 public:
+    // The banner's information: the file's own lines of the information box (its size), not what the
+    // medium adds later.
+    using Information = std::function<QStringList()>;
+
     ViewerCommands(QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
-                   Prompter &prompter, QObject *parent = nullptr);
+                   Prompter &prompter, Information information, QObject *parent = nullptr);
 
     // Opens the viewer on the picture shown, until it is closed; a picture that could not be read
     // gives a message instead.
     void open();
     // Hands an open viewer a new picture.
     void showPicture(const QString &path);
-    // Closes an open viewer.
+    // Closes an open viewer; no picture is shown any more.
     void close();
 
 private:
+    void preload();
+
     QMainWindow &m_window;
     MainWindowParts m_parts;
     const SessionState &m_state;
     Prompter &m_prompter;
+    Information m_information;
     PictureViewer *m_viewer = nullptr;
+    PicturePreloader *m_preloader = nullptr;
 };

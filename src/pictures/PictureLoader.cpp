@@ -1,23 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/PictureLoader.h"
 
+#include "pictures/PicturePreloader.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QThreadPool>
 
 PictureLoader::~PictureLoader() = default;
 
+void PictureLoader::setPreloader(PicturePreloader *preloader)
+{
+    m_preloader = preloader;
+}
+
 void PictureLoader::load(const QString &path, const QSize &panel)
 {
     const int request = ++m_request;
+    if (m_preloader) {
+        if (const std::optional<PictureDecoder::Result> ready = m_preloader->ready(path, panel)) {
+            Q_EMIT loaded(path, *ready);
+            return;
+        }
+    }
     QPointer<PictureLoader> self(this);
     QThreadPool::globalInstance()->start([self, request, path, panel] {
         PictureDecoder::Result result = PictureDecoder::decode(path, panel);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [self, request, path, result = std::move(result)] {
-                if (self && request == self->m_request)
-                    Q_EMIT self->loaded(path, result);
+            [self, request, path, panel, result = std::move(result)] {
+                if (!self || request != self->m_request)
+                    return;
+                if (self->m_preloader)
+                    self->m_preloader->keep(path, panel, result);
+                Q_EMIT self->loaded(path, result);
             },
             Qt::QueuedConnection);
     });

@@ -4,9 +4,14 @@
 #include "pictures/PictureDecoder.h"
 
 #include <QObject>
+#include <QPointer>
+
+class PicturePreloader;
 
 // Decodes pictures on a worker thread, so that a large one never stalls the window. Only the
-// answer to the latest request is delivered.
+// answer to the latest request is delivered. A picture the preloader has ready is delivered at once,
+// before load() returns, and one decoded here is handed to the preloader, which keeps it while it
+// is wanted.
 class PictureLoader : public QObject
 {
     Q_OBJECT
@@ -15,6 +20,7 @@ public:
     using QObject::QObject;
     ~PictureLoader() override;
 
+    void setPreloader(PicturePreloader *preloader);
     // Decodes the picture fitted into the panel (an invalid panel: at its own size).
     void load(const QString &path, const QSize &panel = QSize());
     // Forgets the request in progress.
@@ -25,4 +31,5 @@ Q_SIGNALS:
 
 private:
     int m_request = 0;
+    QPointer<PicturePreloader> m_preloader;
 };

@@ -45,6 +45,11 @@ PicturePanel::~PicturePanel()
     stopAnimation();
 }
 
+void PicturePanel::setPreloader(PicturePreloader *preloader)
+{
+    m_loader->setPreloader(preloader);
+}
+
 void PicturePanel::showPicture(const QString &path)
 {
     stopAnimation();

@@ -7,6 +7,7 @@
 
 class PictureLoader;
 class PictureAnimation;
+class PicturePreloader;
 
 // The picture panel of the player pane: the chosen picture fitted into it and centred, never
 // enlarged, fitted again when the panel changes size. Animated pictures play. A picture that
@@ -21,6 +22,8 @@ public:
     explicit PicturePanel(QWidget *parent = nullptr);
     ~PicturePanel() override;
 
+    // Where pictures decoded ahead are taken from.
+    void setPreloader(PicturePreloader *preloader);
     void showPicture(const QString &path);
     void clear();
     QString path() const { return m_path; }

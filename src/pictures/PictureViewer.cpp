@@ -51,12 +51,17 @@ PictureViewer::PictureViewer(const Hooks &hooks, bool fitLarge, QWidget *parent)
 
 PictureViewer::~PictureViewer() = default;
 
+void PictureViewer::setPreloader(PicturePreloader *preloader)
+{
+    m_loader->setPreloader(preloader);
+}
+
 void PictureViewer::showPicture(const QString &path)
 {
     m_path = path;
     m_loaded = false;
     // Fitted, a large picture is decoded no larger than the screen shows it.
-    m_loader->load(path, m_fitLarge ? size() : QSize());
+    m_loader->load(path, decodingPanel());
     checkMark();
     showBanner();
 }
@@ -86,6 +91,7 @@ void PictureViewer::firstLoaded(const QString &path, const PictureDecoder::Resul
     }
     m_image = result.image;
     const bool error = m_image.isNull();
+    m_naturalSize = error ? QSize() : result.naturalSize;
     QSize natural = result.naturalSize;
     if (error) {
         natural = QSize(PicturePanel::ErrorPictureSize, PicturePanel::ErrorPictureSize);
@@ -137,6 +143,12 @@ bool PictureViewer::markShown() const
     return m_mark->isVisible();
 }
 
+void PictureViewer::refreshBanner()
+{
+    if (m_banner->isVisible())
+        setBannerText();
+}
+
 void PictureViewer::showBanner()
 {
     m_bannerTimer->stop();
@@ -154,6 +166,14 @@ void PictureViewer::setBannerText()
     information.remove(QLatin1String("\r\n"));
     information.remove(QLatin1Char('\n'));
     QString text = m_hooks.chosenName().trimmed() + QLatin1Char('\n') + information.trimmed();
+    QStringList facts;
+    const PicturePosition position = m_hooks.position();
+    if (position.number > 0)
+        facts << tr("%1 / %2").arg(position.number).arg(position.count);
+    if (m_loaded && !m_naturalSize.isEmpty())
+        facts << tr("%1 x %2").arg(m_naturalSize.width()).arg(m_naturalSize.height());
+    if (!facts.isEmpty())
+        text += QLatin1Char('\n') + facts.join(QLatin1String("    "));
     if (m_loaded && m_zoom.percent() != 100)
         text += QLatin1Char('\n') + tr("Zoom : %1 %").arg(m_zoom.percent());
     m_banner->setText(text);
@@ -178,6 +198,35 @@ void PictureViewer::setTopmost(bool on)
     overrideWindowFlags(flags);
     if (QWindow *window = windowHandle())
         window->setFlags(flags);
+}
+
+bool PictureViewer::arrowKey(QKeyEvent *event)
+{
+    // A picture larger than the screen is panned the way it overflows; otherwise Left and Right
+    // step through the list as Page Up and Page Down do.
+    const int key = event->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    const Qt::Orientation orientation =
+        key == Qt::Key_Left || key == Qt::Key_Right ? Qt::Horizontal : Qt::Vertical;
+    const int way = key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1;
+    // Until the next picture has arrived, the one still shown does not decide.
+    if (m_loaded && m_zoom.overflows(orientation)) {
+        m_zoom.pan(orientation, way);
+        update();
+    } else if (orientation == Qt::Horizontal) {
+        step(way);
+    }
+    return true;
+}
+
+void PictureViewer::step(int by)
+{
+    if (by > 0)
+        m_hooks.nextFile();
+    else
+        m_hooks.previousFile();
+    showBanner();
 }
 
 bool PictureViewer::zoomKey(QKeyEvent *event)
@@ -210,7 +259,7 @@ bool PictureViewer::zoomKey(QKeyEvent *event)
 
 void PictureViewer::keyPressEvent(QKeyEvent *event)
 {
-    if (zoomKey(event))
+    if (zoomKey(event) || arrowKey(event))
         return;
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     switch (event->key()) {
@@ -236,12 +285,10 @@ void PictureViewer::keyPressEvent(QKeyEvent *event)
         m_hooks.toggleAutoAdvance();
         return;
     case Qt::Key_PageDown:
-        m_hooks.nextFile();
-        showBanner();
+        step(1);
         return;
     case Qt::Key_PageUp:
-        m_hooks.previousFile();
-        showBanner();
+        step(-1);
         return;
     case Qt::Key_Delete:
         m_hooks.deleteFile();
@@ -299,10 +346,16 @@ void PictureViewer::mouseDoubleClickEvent(QMouseEvent *event)
 
 void PictureViewer::wheelEvent(QWheelEvent *event)
 {
-    // With or without Ctrl; a wheel of finer steps zooms once a notch's worth has turned.
+    // A wheel of finer steps acts once a notch's worth has turned. Without Ctrl it steps through
+    // the list while the whole picture is on the screen, turned towards the user for the next one.
     m_wheelTurn += event->angleDelta().y();
     const int steps = m_wheelTurn / QWheelEvent::DefaultDeltasPerStep;
     m_wheelTurn -= steps * QWheelEvent::DefaultDeltasPerStep;
+    if (!(event->modifiers() & Qt::ControlModifier) && (!m_loaded || m_zoom.fits())) {
+        if (steps != 0)
+            step(-steps);
+        return;
+    }
     zoomAbout(steps, event->position());
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "pictures/PictureDecoder.h"
+#include "pictures/PicturePosition.h"
 #include "pictures/PictureZoom.h"
 
 #include <QDialog>
@@ -9,15 +10,17 @@
 
 class PictureAnimation;
 class PictureLoader;
+class PicturePreloader;
 class QLabel;
 class QTimer;
 
 // The full-screen picture viewer: the picture on black, centred, fitted to the screen when it is
 // larger (or at its own size, overflowing on every side, when fitting is off), moved with the left
-// mouse button. + and - and the wheel zoom about the pointer, 0 fits, 1 shows the natural size.
-// Keys step through the folder, mark pictures for the EditList and run the slide show; after every
-// change a banner shows the file's name, its information and a zoom other than 100 % for three
-// seconds. It stays on top of other windows while open.
+// mouse button or the arrow keys. + and - and Ctrl+wheel zoom about the pointer, 0 fits, 1 shows the
+// natural size. Keys step through the folder (Left and Right too, and the wheel, while the whole
+// picture is on the screen), mark pictures for the EditList and run the slide show; after every
+// change a banner shows the file's name, its information, its place among the list's pictures, its
+// size and a zoom other than 100 % for three seconds. It stays on top of other windows while open.
 class PictureViewer : public QDialog
 {
     Q_OBJECT
@@ -32,6 +35,8 @@ public:
         std::function<QString()> chosenName;
         // The file information of the chosen entry.
         std::function<QString()> information;
+        // Where the chosen entry stands among the pictures of the file list.
+        std::function<PicturePosition()> position;
         std::function<bool()> chosenIsOnEditList;
         std::function<void()> addToEditList;
         std::function<void()> removeFromEditList;
@@ -49,8 +54,12 @@ public:
     PictureViewer(const Hooks &hooks, bool fitLarge, QWidget *parent = nullptr);
     ~PictureViewer() override;
 
+    // Where pictures decoded ahead are taken from.
+    void setPreloader(PicturePreloader *preloader);
     void showPicture(const QString &path);
     QString path() const { return m_path; }
+    // What a picture is decoded fitted into when it is first shown; invalid for its own size.
+    QSize decodingPanel() const { return m_fitLarge ? size() : QSize(); }
     // Where the picture's top left corner is, in the window.
     QPoint pictureOrigin() const { return pictureArea().topLeft(); }
     // Where the picture is drawn, and how large.
@@ -60,6 +69,8 @@ public:
     bool bannerShown() const;
     QString bannerText() const;
     bool markShown() const;
+    // The list has changed: a banner on the screen counts its pictures again.
+    void refreshBanner();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -77,6 +88,8 @@ private:
     // The picture has a new place or size.
     void placed();
     bool zoomKey(QKeyEvent *event);
+    bool arrowKey(QKeyEvent *event);
+    void step(int by);
     void zoomAbout(int steps, const QPointF &anchor);
     void showBanner();
     void setBannerText();
@@ -93,11 +106,13 @@ private:
     // The picture of m_path has arrived; then whether it was decoded at its own size.
     bool m_loaded = false;
     bool m_fullSize = false;
+    // The picture's own size; empty for one that could not be read.
+    QSize m_naturalSize;
     PictureZoom m_zoom;
     bool m_dragging = false;
     QPoint m_pressedAt;
     QPointF m_originAtPress;
-    // Wheel turn not yet made a zoom step of.
+    // Wheel turn not yet made a step of.
     int m_wheelTurn = 0;
     QLabel *m_banner = nullptr;
     QLabel *m_mark = nullptr;

@@ -61,6 +61,29 @@ void PictureZoom::moveTo(const QPointF &origin)
         m_mode = Mode::Zoomed;
 }
 
+bool PictureZoom::overflows(Qt::Orientation orientation) const
+{
+    const QSize shown = area().size().toSize();
+    return orientation == Qt::Horizontal ? shown.width() > m_view.width() : shown.height() > m_view.height();
+}
+
+void PictureZoom::pan(Qt::Orientation orientation, int steps)
+{
+    if (!overflows(orientation) || steps == 0)
+        return;
+    const bool across = orientation == Qt::Horizontal;
+    const QRectF shown = area();
+    const double view = across ? m_view.width() : m_view.height();
+    const double start = across ? shown.left() : shown.top();
+    // The picture moves against the way the view goes. An edge dragged past the screen's by the
+    // mouse is left where it is rather than pulled back.
+    const double target = start - steps * view / 10.0;
+    const double stop =
+        steps < 0 ? qMax(start, 0.0) : qMin(start, view - (across ? shown.width() : shown.height()));
+    const double moved = steps < 0 ? qMin(target, stop) : qMax(target, stop);
+    moveTo(across ? QPointF(moved, shown.top()) : QPointF(shown.left(), moved));
+}
+
 QRectF PictureZoom::area() const
 {
     // Fitting goes by whole percentages, which may leave the height a pixel off the width's scale.

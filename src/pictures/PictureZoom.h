@@ -8,6 +8,7 @@
 // Where the full-screen viewer draws a picture and how large: fitted to the screen (scaled down
 // whole, never enlarged, centred), at its own size centred, or zoomed in steps about a point that
 // stays where it is, and moved by the user. A fitted picture is fitted again when the screen changes.
+// One larger than the screen is panned in steps, no further than where its edge meets the screen's.
 class PictureZoom
 {
 public:
@@ -26,8 +27,15 @@ public:
     // Steps larger (positive) or smaller (negative); the point of the picture under anchor stays.
     void zoom(int steps, const QPointF &anchor);
     void moveTo(const QPointF &origin);
+    // Whether the picture is wider (or taller) than the view, so that it can be panned that way.
+    bool overflows(Qt::Orientation orientation) const;
+    // Shows more of the picture towards the left or top (negative) or the right or bottom
+    // (positive), a tenth of the view a step.
+    void pan(Qt::Orientation orientation, int steps);
 
     QRectF area() const;
+    // The whole picture is on the screen.
+    bool fits() const { return !overflows(Qt::Horizontal) && !overflows(Qt::Vertical); }
     double scale() const { return m_scale; }
     // The scale in whole percent.
     int percent() const;

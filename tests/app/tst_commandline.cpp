@@ -3,6 +3,7 @@
 #include "platform/FileDescriptor.h"
 #include "platform/NativePath.h"
 #include "support/TemporaryFolder.h"
+#include "support/TextRow.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,16 +19,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("nearest");
-        QTest::newRow("a folder that is there") << "albums"
-                                                << "albums";
-        QTest::newRow("a file that is there") << "albums/song.mp3"
-                                              << "albums/song.mp3";
-        QTest::newRow("a file that is gone") << "albums/gone.mp3"
-                                             << "albums";
-        QTest::newRow("folders that are gone") << "albums/gone/further/x.mp3"
-                                               << "albums";
-        QTest::newRow("a trailing separator") << "albums/gone/"
-                                              << "albums";
+        textRow("a folder that is there", {"albums", "albums"});
+        textRow("a file that is there", {"albums/song.mp3", "albums/song.mp3"});
+        textRow("a file that is gone", {"albums/gone.mp3", "albums"});
+        textRow("folders that are gone", {"albums/gone/further/x.mp3", "albums"});
+        textRow("a trailing separator", {"albums/gone/", "albums"});
         QTest::newRow("a name that is not UTF-8")
             << NativePath::fromBytes("albums/caf\xe9.wav") << NativePath::fromBytes("albums/caf\xe9.wav");
     }

@@ -6,7 +6,6 @@
 #include "browse/FolderTree.h"
 #include "browse/ListThumbnails.h"
 #include "browse/MediaTypeEditor.h"
-#include "widgets/ReadableColour.h"
 #include "core/FilePattern.h"
 #include "core/FolderChainReadAhead.h"
 #include "core/FolderListing.h"
@@ -14,6 +13,8 @@
 #include "core/Paths.h"
 #include "platform/FileIconProvider.h"
 #include "support/TestFiles.h"
+#include "support/TextRow.h"
+#include "widgets/ReadableColour.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -111,55 +112,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("procedure");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("FolderOf file") << "FolderOf"
-                                       << "/a/b/c.mp3"
-                                       << "/a/b/";
-        QTest::newRow("FolderOf trailing") << "FolderOf"
-                                           << "/a/b/"
-                                           << "/a/b/";
-        QTest::newRow("FolderOf no separator") << "FolderOf"
-                                               << "c.mp3"
-                                               << "";
+        textRow("FolderOf file", {"FolderOf", "/a/b/c.mp3", "/a/b/"});
+        textRow("FolderOf trailing", {"FolderOf", "/a/b/", "/a/b/"});
+        textRow("FolderOf no separator", {"FolderOf", "c.mp3", ""});
         // Blanks belong to names: "/a/ b.mp3 " and "/a/b.mp3" are two files.
-        QTest::newRow("FileNameOf keeps blanks") << "FileNameOf"
-                                                 << "/a/ b.mp3 "
-                                                 << " b.mp3 ";
-        QTest::newRow("FileNameOf no separator") << "FileNameOf"
-                                                 << " x "
-                                                 << " x ";
-        QTest::newRow("ExtensionOf") << "ExtensionOf"
-                                     << "/a/b.tar.gz"
-                                     << "gz";
-        QTest::newRow("ExtensionOf trailing dot") << "ExtensionOf"
-                                                  << "/a/b."
-                                                  << "";
-        QTest::newRow("ExtensionOf none") << "ExtensionOf"
-                                          << "/a/mylist"
-                                          << "";
-        QTest::newRow("ExtensionOf dot in folder") << "ExtensionOf"
-                                                   << "/a.b/mylist"
-                                                   << "";
-        QTest::newRow("ExtensionOf with dot") << "ExtensionOfDot"
-                                              << "mylist.txt"
-                                              << ".txt";
-        QTest::newRow("GetPrevPath") << "GetPrevPath"
-                                     << "/a/b/"
-                                     << "/a/";
-        QTest::newRow("GetPrevPath no trailing") << "GetPrevPath"
-                                                 << "/a/b"
-                                                 << "/a/";
-        QTest::newRow("GetPrevPath to root") << "GetPrevPath"
-                                             << "/a/"
-                                             << "/";
-        QTest::newRow("GetPrevPath at root") << "GetPrevPath"
-                                             << "/"
-                                             << "";
-        QTest::newRow("GetLastPath") << "GetLastPath"
-                                     << "/a/b"
-                                     << "b";
-        QTest::newRow("GetLastPath trailing") << "GetLastPath"
-                                              << "/a/b/"
-                                              << "b/";
+        textRow("FileNameOf keeps blanks", {"FileNameOf", "/a/ b.mp3 ", " b.mp3 "});
+        textRow("FileNameOf no separator", {"FileNameOf", " x ", " x "});
+        textRow("ExtensionOf", {"ExtensionOf", "/a/b.tar.gz", "gz"});
+        textRow("ExtensionOf trailing dot", {"ExtensionOf", "/a/b.", ""});
+        textRow("ExtensionOf none", {"ExtensionOf", "/a/mylist", ""});
+        textRow("ExtensionOf dot in folder", {"ExtensionOf", "/a.b/mylist", ""});
+        textRow("ExtensionOf with dot", {"ExtensionOfDot", "mylist.txt", ".txt"});
+        textRow("GetPrevPath", {"GetPrevPath", "/a/b/", "/a/"});
+        textRow("GetPrevPath no trailing", {"GetPrevPath", "/a/b", "/a/"});
+        textRow("GetPrevPath to root", {"GetPrevPath", "/a/", "/"});
+        textRow("GetPrevPath at root", {"GetPrevPath", "/", ""});
+        textRow("GetLastPath", {"GetLastPath", "/a/b", "b"});
+        textRow("GetLastPath trailing", {"GetLastPath", "/a/b/", "b/"});
     }
     void pathProcedures()
     {

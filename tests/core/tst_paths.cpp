@@ -2,6 +2,7 @@
 #include "core/Paths.h"
 #include "core/UserFolders.h"
 #include "support/TemporaryFolder.h"
+#include "support/TextRow.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,20 +18,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("path");
-        QTest::newRow("alone") << "~"
-                               << "/home/ann";
-        QTest::newRow("a folder in it") << "~/Music"
-                                        << "/home/ann/Music";
-        QTest::newRow("a separator only") << "~/"
-                                          << "/home/ann/";
-        QTest::newRow("another user's is not guessed") << "~bob/Music"
-                                                       << "~bob/Music";
-        QTest::newRow("further on it is a name") << "/tmp/~/x"
-                                                 << "/tmp/~/x";
-        QTest::newRow("a relative name") << "Music"
-                                         << "Music";
-        QTest::newRow("nothing") << ""
-                                 << "";
+        textRow("alone", {"~", "/home/ann"});
+        textRow("a folder in it", {"~/Music", "/home/ann/Music"});
+        textRow("a separator only", {"~/", "/home/ann/"});
+        textRow("another user's is not guessed", {"~bob/Music", "~bob/Music"});
+        textRow("further on it is a name", {"/tmp/~/x", "/tmp/~/x"});
+        textRow("a relative name", {"Music", "Music"});
+        textRow("nothing", {"", ""});
     }
     void aTypedTildeIsTheHomeFolder()
     {

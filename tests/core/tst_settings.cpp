@@ -6,6 +6,7 @@
 #include "platform/NativePath.h"
 #include "platform/SettingsStore.h"
 #include "support/TemporaryFolder.h"
+#include "support/TextRow.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,63 +46,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("encoding");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result");
-        QTest::newRow("flag 1") << "flag"
-                                << "1"
-                                << "true";
-        QTest::newRow("flag -1") << "flag"
-                                 << "-1"
-                                 << "false";
-        QTest::newRow("flag 2") << "flag"
-                                << "2"
-                                << "false";
-        QTest::newRow("flag garbage") << "flag"
-                                      << "yes"
-                                      << "false";
-        QTest::newRow("check 0") << "check"
-                                 << "0"
-                                 << "false";
-        QTest::newRow("check 1") << "check"
-                                 << "1"
-                                 << "true";
-        QTest::newRow("check 7") << "check"
-                                 << "7"
-                                 << "none";
-        QTest::newRow("check letters") << "check"
-                                       << "x"
-                                       << "false";
-        QTest::newRow("whole 12") << "whole"
-                                  << "12"
-                                  << "12";
-        QTest::newRow("whole blanks") << "whole"
-                                      << " 3 "
-                                      << "3";
-        QTest::newRow("whole letters") << "whole"
-                                       << "abc"
-                                       << "none";
-        QTest::newRow("whole mixed") << "whole"
-                                     << "12abc"
-                                     << "none";
-        QTest::newRow("whole too big") << "whole"
-                                       << "4294967296"
-                                       << "none";
-        QTest::newRow("whole negative") << "whole"
-                                        << "-2147483648"
-                                        << "-2147483648";
-        QTest::newRow("boolean True") << "boolean"
-                                      << "True"
-                                      << "true";
-        QTest::newRow("boolean false") << "boolean"
-                                       << "false"
-                                       << "false";
-        QTest::newRow("boolean -1") << "boolean"
-                                    << "-1"
-                                    << "true";
-        QTest::newRow("boolean garbage") << "boolean"
-                                         << "maybe"
-                                         << "none";
-        QTest::newRow("percent rounds half even") << "percent"
-                                                  << "62.5"
-                                                  << "62";
+        textRow("flag 1", {"flag", "1", "true"});
+        textRow("flag -1", {"flag", "-1", "false"});
+        textRow("flag 2", {"flag", "2", "false"});
+        textRow("flag garbage", {"flag", "yes", "false"});
+        textRow("check 0", {"check", "0", "false"});
+        textRow("check 1", {"check", "1", "true"});
+        textRow("check 7", {"check", "7", "none"});
+        textRow("check letters", {"check", "x", "false"});
+        textRow("whole 12", {"whole", "12", "12"});
+        textRow("whole blanks", {"whole", " 3 ", "3"});
+        textRow("whole letters", {"whole", "abc", "none"});
+        textRow("whole mixed", {"whole", "12abc", "none"});
+        textRow("whole too big", {"whole", "4294967296", "none"});
+        textRow("whole negative", {"whole", "-2147483648", "-2147483648"});
+        textRow("boolean True", {"boolean", "True", "true"});
+        textRow("boolean false", {"boolean", "false", "false"});
+        textRow("boolean -1", {"boolean", "-1", "true"});
+        textRow("boolean garbage", {"boolean", "maybe", "none"});
+        textRow("percent rounds half even", {"percent", "62.5", "62"});
     }
     void encodingsReadAsStored()
     {
@@ -235,66 +198,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("read");
-        QTest::newRow("flag one") << "showallfiles"
-                                  << "1"
-                                  << "true";
-        QTest::newRow("flag 1.4 is not one") << "FileFlySize"
-                                             << "1.4"
-                                             << "false";
-        QTest::newRow("flag garbage") << "DeleteConfirm"
-                                      << "yes"
-                                      << "false";
-        QTest::newRow("check box rounds") << "AutoPlay"
-                                          << "0.6"
-                                          << "true";
-        QTest::newRow("check box out of range") << "RemPos"
-                                                << "7"
-                                                << "none";
-        QTest::newRow("share rounds halves to even") << "DefLeft"
-                                                     << "30.5"
-                                                     << "30";
-        QTest::newRow("share garbage") << "DefLeft2"
-                                       << "wide"
-                                       << "0";
-        QTest::newRow("integer with blanks") << "CurSpeed"
-                                             << " 150 "
-                                             << "150";
-        QTest::newRow("integer too large") << "LastPos"
-                                           << "9999999999"
-                                           << "none";
-        QTest::newRow("integer with letters") << "Offset"
-                                              << "3x"
-                                              << "none";
-        QTest::newRow("twips without a number") << "width"
-                                                << "wide"
-                                                << "none";
-        QTest::newRow("twips with a fraction") << "left"
-                                               << "150.5px"
-                                               << "150.5";
-        QTest::newRow("maximised") << "winstate"
-                                   << "max"
-                                   << "true";
-        QTest::newRow("maximised in capitals") << "winstate"
-                                               << "Max"
-                                               << "false";
-        QTest::newRow("first run") << "FirstUse"
-                                   << ""
-                                   << "true";
-        QTest::newRow("thumbnails on") << "Thumbnails"
-                                       << "1"
-                                       << "true";
-        QTest::newRow("thumbnails unreadable") << "Thumbnails"
-                                               << ""
-                                               << "false";
-        QTest::newRow("larger thumbnails") << "ThumbnailSize"
-                                           << "128"
-                                           << "128";
-        QTest::newRow("a thumbnail size not offered") << "ThumbnailSize"
-                                                      << "100"
-                                                      << "64";
-        QTest::newRow("thumbnail size garbage") << "ThumbnailSize"
-                                                << "big"
-                                                << "64";
+        textRow("flag one", {"showallfiles", "1", "true"});
+        textRow("flag 1.4 is not one", {"FileFlySize", "1.4", "false"});
+        textRow("flag garbage", {"DeleteConfirm", "yes", "false"});
+        textRow("check box rounds", {"AutoPlay", "0.6", "true"});
+        textRow("check box out of range", {"RemPos", "7", "none"});
+        textRow("share rounds halves to even", {"DefLeft", "30.5", "30"});
+        textRow("share garbage", {"DefLeft2", "wide", "0"});
+        textRow("integer with blanks", {"CurSpeed", " 150 ", "150"});
+        textRow("integer too large", {"LastPos", "9999999999", "none"});
+        textRow("integer with letters", {"Offset", "3x", "none"});
+        textRow("twips without a number", {"width", "wide", "none"});
+        textRow("twips with a fraction", {"left", "150.5px", "150.5"});
+        textRow("maximised", {"winstate", "max", "true"});
+        textRow("maximised in capitals", {"winstate", "Max", "false"});
+        textRow("first run", {"FirstUse", "", "true"});
+        textRow("thumbnails on", {"Thumbnails", "1", "true"});
+        textRow("thumbnails unreadable", {"Thumbnails", "", "false"});
+        textRow("larger thumbnails", {"ThumbnailSize", "128", "128"});
+        textRow("a thumbnail size not offered", {"ThumbnailSize", "100", "64"});
+        textRow("thumbnail size garbage", {"ThumbnailSize", "big", "64"});
     }
     void optionsReadTheirStoredTexts()
     {

@@ -5,6 +5,7 @@
 #include "platform/NativePath.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TemporaryFolder.h"
+#include "support/TextRow.h"
 
 #include <QDir>
 #include <QFile>
@@ -582,10 +583,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
-        QTest::newRow("source truncated") << "truncate"
-                                          << "Input past end of file code : 62";
-        QTest::newRow("destination folder removed") << "rmdir"
-                                                    << "No such file or directory code : 2";
+        textRow("source truncated", {"truncate", "Input past end of file code : 62"});
+        textRow("destination folder removed", {"rmdir", "No such file or directory code : 2"});
     }
     void failuresMidCopyLeaveNoPartialFile()
     {

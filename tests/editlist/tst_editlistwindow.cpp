@@ -10,6 +10,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
+#include "support/TextRow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -152,10 +153,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("said");
-        QTest::newRow("copy") << "copy"
-                              << "Select the files to copy first.";
-        QTest::newRow("move") << "move"
-                              << "Select the files to move first.";
+        textRow("copy", {"copy", "Select the files to copy first."});
+        textRow("move", {"move", "Select the files to move first."});
     }
     void copyOrMoveWithNothingSelectedSaysWhatToDo()
     {

@@ -19,6 +19,7 @@
 #include "playlist/PlaylistPanel.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
+#include "support/TextRow.h"
 #include "widgets/FlatButton.h"
 #include "widgets/Slider.h"
 #include "widgets/SplitterPane.h"
@@ -240,35 +241,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("modernTypes");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("large");
-        QTest::newRow("last folder") << ""
-                                     << "media/"
-                                     << ""
-                                     << "media/" << false;
-        QTest::newRow("a file on the command line") << "media/a b.mp3"
-                                                    << ""
-                                                    << ""
-                                                    << "media/" << false;
-        QTest::newRow("a folder without its separator") << "media/sub folder"
-                                                        << "media/"
-                                                        << ""
-                                                        << "media/sub folder/" << false;
-        QTest::newRow("modern types turned off") << ""
-                                                 << "media/"
-                                                 << "0"
-                                                 << "media/" << false;
-        QTest::newRow("a folder that is gone") << ""
-                                               << "gone/"
-                                               << ""
-                                               << "" << false;
-        QTest::newRow("nothing shown last: the first start's folder") << ""
-                                                                      << ""
-                                                                      << ""
-                                                                      << "first start" << false;
+        textRow("last folder", {"", "media/", "", "media/"}) << false;
+        textRow("a file on the command line", {"media/a b.mp3", "", "", "media/"}) << false;
+        textRow("a folder without its separator", {"media/sub folder", "media/", "", "media/sub folder/"})
+            << false;
+        textRow("modern types turned off", {"", "media/", "0", "media/"}) << false;
+        textRow("a folder that is gone", {"", "gone/", "", ""}) << false;
+        textRow("nothing shown last: the first start's folder", {"", "", "", "first start"}) << false;
         // Read on a thread of its own, as a large folder is.
-        QTest::newRow("a large start folder") << ""
-                                              << "media/"
-                                              << ""
-                                              << "media/" << true;
+        textRow("a large start folder", {"", "media/", "", "media/"}) << true;
     }
     void theStartReadsWhileTheWindowIsBuilt()
     {
@@ -339,15 +320,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shownAs");
         QTest::addColumn<QString>("storedAfter");
-        QTest::newRow("stored max maximises") << "max"
-                                              << "as started"
-                                              << "max";
-        QTest::newRow("closed minimised") << "normal"
-                                          << "minimised"
-                                          << "normal";
-        QTest::newRow("closed maximised") << "normal"
-                                          << "maximised"
-                                          << "max";
+        textRow("stored max maximises", {"max", "as started", "max"});
+        textRow("closed minimised", {"normal", "minimised", "normal"});
+        textRow("closed maximised", {"normal", "maximised", "max"});
     }
     void theWindowStateIsRestoredAndTheRectangleKept()
     {

@@ -7,6 +7,7 @@
 #include "platform/NativePath.h"
 #include "playback/MediaPlayer.h"
 #include "support/TestFiles.h"
+#include "support/TextRow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,17 +129,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("question");
         QTest::addColumn<bool>("deleted");
-        QTest::newRow("file, asked, OK")
-            << "b.wav"
-            << "1" << int(Prompter::Answer::Ok) << "Delete file \"%1b.wav\" ?" << true;
-        QTest::newRow("file, asked, Cancel")
-            << "b.wav"
-            << "1" << int(Prompter::Answer::Cancel) << "Delete file \"%1b.wav\" ?" << false;
-        QTest::newRow("file, not asked") << "b.wav"
-                                         << "0" << int(Prompter::Answer::Cancel) << "" << true;
-        QTest::newRow("folder, always asked")
-            << "sub folder"
-            << "0" << int(Prompter::Answer::Ok) << "Delete folder \"%1sub folder\" ?" << true;
+        textRow("file, asked, OK", {"b.wav", "1"})
+            << int(Prompter::Answer::Ok) << "Delete file \"%1b.wav\" ?" << true;
+        textRow("file, asked, Cancel", {"b.wav", "1"})
+            << int(Prompter::Answer::Cancel) << "Delete file \"%1b.wav\" ?" << false;
+        textRow("file, not asked", {"b.wav", "0"}) << int(Prompter::Answer::Cancel) << "" << true;
+        textRow("folder, always asked", {"sub folder", "0"})
+            << int(Prompter::Answer::Ok) << "Delete folder \"%1sub folder\" ?" << true;
     }
     void deleteFileAsksAndTrashes()
     {
@@ -223,14 +220,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("message");
-        QTest::newRow("root") << "/"
-                              << "You can't delete entier drives !";
-        QTest::newRow("computer") << "Computer"
-                                  << "You can't delete special folders !";
-        QTest::newRow("the home folder at the top") << "~"
-                                                    << "You can't delete special folders !";
-        QTest::newRow("a folder") << "%1sub folder/"
-                                  << "Delete folder \"%1sub folder/\" ?";
+        textRow("root", {"/", "You can't delete entier drives !"});
+        textRow("computer", {"Computer", "You can't delete special folders !"});
+        textRow("the home folder at the top", {"~", "You can't delete special folders !"});
+        textRow("a folder", {"%1sub folder/", "Delete folder \"%1sub folder/\" ?"});
     }
     void deleteFolderRefusesDrivesAndSpecialFolders()
     {

@@ -8,6 +8,7 @@
 #include "playback/MprisService.h"
 #include "playback/PlaybackOptions.h"
 #include "support/TestFiles.h"
+#include "support/TextRow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -154,24 +155,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("quoted file with a blank") << "\"%1a b.mp3\""
-                                                  << "%1"
-                                                  << "a b.mp3";
-        QTest::newRow("exact case first") << "%1b.wav"
-                                          << "%1"
-                                          << "b.wav";
-        QTest::newRow("upper case") << "%1B.wav"
-                                    << "%1"
-                                    << "B.wav";
-        QTest::newRow("folder without separator") << "%1sub folder"
-                                                  << "%1sub folder/"
-                                                  << "";
-        QTest::newRow("missing file in a folder") << "%1gone.mp3"
-                                                  << "%1"
-                                                  << "";
-        QTest::newRow("nothing there, the computer root") << "/no/such/place/x.mp3"
-                                                          << "Computer"
-                                                          << "";
+        textRow("quoted file with a blank", {"\"%1a b.mp3\"", "%1", "a b.mp3"});
+        textRow("exact case first", {"%1b.wav", "%1", "b.wav"});
+        textRow("upper case", {"%1B.wav", "%1", "B.wav"});
+        textRow("folder without separator", {"%1sub folder", "%1sub folder/", ""});
+        textRow("missing file in a folder", {"%1gone.mp3", "%1", ""});
+        textRow("nothing there, the computer root", {"/no/such/place/x.mp3", "Computer", ""});
     }
     void openCmdOpensFoldersAndSelectsFiles()
     {
@@ -261,30 +250,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("folder without separator") << "%1sub folder"
-                                                  << "%1sub folder/"
-                                                  << "%1sub folder/"
-                                                  << "";
-        QTest::newRow("a file") << "%1B.wav"
-                                << "%1"
-                                << "%1B.wav"
-                                << "B.wav";
-        QTest::newRow("computer root") << "COMPUTER"
-                                       << "Computer"
-                                       << "Computer"
-                                       << "";
-        QTest::newRow("nothing there") << "/no/such"
-                                       << "%1"
-                                       << "/no/such"
-                                       << "";
-        QTest::newRow("relative to the folder shown") << "sub folder"
-                                                      << "%1sub folder/"
-                                                      << "%1sub folder/"
-                                                      << "";
-        QTest::newRow("dot dot and doubled separators") << "%1sub folder/..//sub folder/../B.wav"
-                                                        << "%1"
-                                                        << "%1B.wav"
-                                                        << "B.wav";
+        textRow("folder without separator", {"%1sub folder", "%1sub folder/", "%1sub folder/", ""});
+        textRow("a file", {"%1B.wav", "%1", "%1B.wav", "B.wav"});
+        textRow("computer root", {"COMPUTER", "Computer", "Computer", ""});
+        textRow("nothing there", {"/no/such", "%1", "/no/such", ""});
+        textRow("relative to the folder shown", {"sub folder", "%1sub folder/", "%1sub folder/", ""});
+        textRow("dot dot and doubled separators",
+                {"%1sub folder/..//sub folder/../B.wav", "%1", "%1B.wav", "B.wav"});
     }
     void pathBoxEnter()
     {

@@ -303,6 +303,21 @@ private Q_SLOTS:
         QCOMPARE(information->toPlainText(), described);
     }
 
+    void aPictureAddsItsDimensionsToTheInformation()
+    {
+        Session session;
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(session.media(QStringLiteral("green.png"))));
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("green.png")));
+        auto *information = session.child<QPlainTextEdit>("fileInformation");
+        const QString size = information->toPlainText();
+        QVERIFY(size.startsWith(QStringLiteral("Size : ")));
+        QTRY_COMPARE(information->toPlainText(), size + QStringLiteral("\nDimensions : 30 x 20"));
+    }
+
     void theLevelMeterIsShownForSounds_data()
     {
         QTest::addColumn<QString>("name");

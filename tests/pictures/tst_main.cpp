@@ -2,8 +2,10 @@
 #include "support/RunTests.h"
 
 QObject *createPicturesTest();
+QObject *createPictureFactsTest();
+QObject *createViewerTest();
 
 int main(int argc, char **argv)
 {
-    return runTests(argc, argv, {createPicturesTest});
+    return runTests(argc, argv, {createPicturesTest, createPictureFactsTest, createViewerTest});
 }

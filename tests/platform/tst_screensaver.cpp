@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ScreenSaverInhibitor.h"
+#include "support/PrivateBus.h"
 
 #include <QDBusConnection>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 // The session's screensaver as the desktop offers it, recording what it is asked.
@@ -34,31 +33,19 @@ class TestScreenSaver : public QObject
 {
     Q_OBJECT
 
-    QProcess m_bus;
-    QString m_address;
+    PrivateBus m_bus;
     int m_connections = 0;
 
     QDBusConnection connect()
     {
-        return QDBusConnection::connectToBus(m_address, QString::number(++m_connections));
+        return QDBusConnection::connectToBus(m_bus.address(), QString::number(++m_connections));
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (daemon.isEmpty())
-            QSKIP("no dbus-daemon here");
-        m_bus.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                             QStringLiteral("--print-address=1")});
-        QVERIFY(m_bus.waitForReadyRead(5000));
-        m_address = QString::fromLatin1(m_bus.readLine().trimmed());
-        QVERIFY(!m_address.isEmpty());
-    }
-    void cleanupTestCase()
-    {
-        m_bus.kill();
-        m_bus.waitForFinished();
+        if (!m_bus.start())
+            QSKIP("no session bus of the test's own: dbus-daemon is missing or did not start");
     }
 
     void theScreenIsHeldAndLetGo_data()

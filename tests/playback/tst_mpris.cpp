@@ -2,13 +2,12 @@
 #include "platform/NativePath.h"
 #include "playback/MprisService.h"
 #include "support/FakePlayer.h"
+#include "support/PrivateBus.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 #include <cmath>
 #include <future>
@@ -20,8 +19,7 @@ class TestMpris : public QObject
 {
     Q_OBJECT
 
-    QProcess m_bus;
-    QString m_address;
+    PrivateBus m_bus;
     // The bus name the applet asks; each test's service takes a name of its own.
     QString m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove");
 
@@ -68,14 +66,17 @@ class TestMpris : public QObject
             return client().call(message);
         });
     }
-    QDBusConnection client() { return QDBusConnection::connectToBus(m_address, QStringLiteral("client")); }
+    QDBusConnection client()
+    {
+        return QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("client"));
+    }
 
     // Offers the service under a name of its own and records the changes it announces.
     bool offerWatched(MprisService &service, const QString &name)
     {
         m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove.") + name;
         m_changes.clear();
-        return service.registerOn(QDBusConnection::connectToBus(m_address, name),
+        return service.registerOn(QDBusConnection::connectToBus(m_bus.address(), name),
                                   QStringLiteral("kestrove.") + name) &&
                client().connect(m_name, MprisService::ObjectPath,
                                 QStringLiteral("org.freedesktop.DBus.Properties"),
@@ -87,7 +88,7 @@ class TestMpris : public QObject
     bool offer(MprisService &service, const QString &name)
     {
         m_name = QStringLiteral("org.mpris.MediaPlayer2.kestrove.") + name;
-        return service.registerOn(QDBusConnection::connectToBus(m_address, name),
+        return service.registerOn(QDBusConnection::connectToBus(m_bus.address(), name),
                                   QStringLiteral("kestrove.") + name);
     }
 
@@ -103,19 +104,8 @@ public Q_SLOTS:
 private Q_SLOTS:
     void initTestCase()
     {
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (daemon.isEmpty())
-            QSKIP("no dbus-daemon here");
-        m_bus.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                             QStringLiteral("--print-address=1")});
-        QVERIFY(m_bus.waitForReadyRead(5000));
-        m_address = QString::fromLatin1(m_bus.readLine().trimmed());
-        QVERIFY(!m_address.isEmpty());
-    }
-    void cleanupTestCase()
-    {
-        m_bus.kill();
-        m_bus.waitForFinished();
+        if (!m_bus.start())
+            QSKIP("no session bus of the test's own: dbus-daemon is missing or did not start");
     }
 
     void theDesktopControlsThePlayer()
@@ -124,7 +114,8 @@ private Q_SLOTS:
         int next = 0;
         int previous = 0;
         MprisService service(player, {[&] { ++next; }, [&] { ++previous; }, {}, {}, {}, {}, {}});
-        QVERIFY(service.registerOn(QDBusConnection::connectToBus(m_address, QStringLiteral("service"))));
+        QVERIFY(
+            service.registerOn(QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("service"))));
         player.open(QStringLiteral("/m/caf\u00e9 song.mp3"));
         service.setTrack(player.fileName(), 123456);
 
