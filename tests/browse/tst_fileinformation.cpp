@@ -3,6 +3,7 @@
 #include "browse/RiffHeaders.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QLocale>
@@ -180,10 +181,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         TemporaryFolder dir;
         const QString path = dir.filePath(name);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        writeBytes(path, bytes);
         ScriptedPrompter prompter;
         QCOMPARE(FileInformation(prompter).describe(path).lines, lines);
         QCOMPARE(prompter.questions().size(), message.isEmpty() ? 0 : 1);

@@ -8,6 +8,7 @@
 #include "platform/NativePath.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
+#include "support/TextRow.h"
 
 #include <QDir>
 #include <QFile>
@@ -199,16 +200,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<bool>("passes");
-        QTest::newRow("empty") << "a.txt"
-                               << "" << true;
-        QTest::newRow("all") << "a.txt"
-                             << "*.*" << true;
-        QTest::newRow("extension") << "a.MP3"
-                                   << "*.mp3" << true;
-        QTest::newRow("other extension") << "a.wav"
-                                         << "*.mp3" << false;
-        QTest::newRow("longer extension") << "a.mpeg"
-                                          << "*.mpg" << false;
+        textRow("empty", {"a.txt", ""}) << true;
+        textRow("all", {"a.txt", "*.*"}) << true;
+        textRow("extension", {"a.MP3", "*.mp3"}) << true;
+        textRow("other extension", {"a.wav", "*.mp3"}) << false;
+        textRow("longer extension", {"a.mpeg", "*.mpg"}) << false;
     }
     void addRemovePatternRule()
     {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/M3uFile.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -55,10 +56,7 @@ private Q_SLOTS:
         QFETCH(QStringList, entries);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list.m3u"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        writeBytes(path, bytes);
         QStringList expected;
         for (const QString &entry : std::as_const(entries))
             expected.append(entry.startsWith(QLatin1Char('@')) ? dir.path() + QLatin1Char('/') + entry.mid(1)
@@ -90,10 +88,7 @@ private Q_SLOTS:
         QFETCH(QString, problem);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list.m3u"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-        file.close();
+        writeBytes(path, bytes);
         const TextLineFile::Contents contents = M3uFile::read(path);
         QCOMPARE(contents.status, TextLineFile::Contents::Status::Refused);
         QCOMPARE(contents.problem, problem);

@@ -17,6 +17,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// What a preferences window works with, over a settings file of the test's own.
+struct Profile
+{
+    QString path() const { return dir.filePath(QStringLiteral("Kestrove.ini")); }
+
+    QTemporaryDir dir;
+    SettingsStore store{path()};
+    Settings settings{store};
+    ScriptedPrompter prompter;
+    MediaTypes types;
+};
+
+} // namespace
+
 class TestDialogs : public QObject
 {
     Q_OBJECT
@@ -26,13 +42,9 @@ private Q_SLOTS:
 
     void preferencesReadTheStoreWithItsDefaults()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
-        Settings settings(store);
-        settings.confirmDelete.set(false);
-        ScriptedPrompter prompter;
-        MediaTypes types;
-        PreferencesDialog window(settings, prompter, types, true);
+        Profile profile;
+        profile.settings.confirmDelete.set(false);
+        PreferencesDialog window(profile.settings, profile.prompter, profile.types, true);
         QCOMPARE(window.windowTitle(), QStringLiteral("Kestrove Setup"));
         auto box = [&window](const char *name) { return window.findChild<QCheckBox *>(QLatin1String(name)); };
         QVERIFY(box("liveResizeLists")->isChecked());
@@ -49,11 +61,7 @@ private Q_SLOTS:
 
     void preferencesRunTheAssociation()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
-        Settings settings(store);
-        ScriptedPrompter prompter;
-        MediaTypes types;
+        Profile profile;
         QStringList removedFrom;
         // What the store has to tell after making: once, and nothing after removing.
         QStringList notices{QStringLiteral("The damaged file is kept aside.")};
@@ -68,7 +76,7 @@ private Q_SLOTS:
                 lines = QStringList{".avi - ERROR, Unable to remove"};
             },
             [&notices] { return notices.isEmpty() ? QString() : notices.takeFirst(); }};
-        PreferencesDialog window(settings, prompter, types, false, commands);
+        PreferencesDialog window(profile.settings, profile.prompter, profile.types, false, commands);
         auto *list = window.findChild<QListWidget *>(QStringLiteral("associationList"));
         const auto shown = [list] {
             QStringList lines;
@@ -79,28 +87,26 @@ private Q_SLOTS:
         QCOMPARE(shown(), QStringList{".mp3 - OK!"});
         window.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->click();
         QTRY_COMPARE(shown(), QStringList({".mp3", ".avi", "Folder"}));
-        QCOMPARE(prompter.questions().size(), 2);
-        QCOMPARE(prompter.questions().first().text, QStringLiteral("The damaged file is kept aside."));
-        QCOMPARE(prompter.questions().first().icon, Prompter::Icon::Exclamation);
-        QVERIFY(prompter.questions().last().text.startsWith(QStringLiteral("Done.. You may now RightClick")));
+        QCOMPARE(profile.prompter.questions().size(), 2);
+        QCOMPARE(profile.prompter.questions().first().text,
+                 QStringLiteral("The damaged file is kept aside."));
+        QCOMPARE(profile.prompter.questions().first().icon, Prompter::Icon::Exclamation);
+        QVERIFY(profile.prompter.questions().last().text.startsWith(
+            QStringLiteral("Done.. You may now RightClick")));
         window.findChild<QPushButton *>(QStringLiteral("removeAssociationButton"))->click();
         QTRY_COMPARE(shown(), QStringList{".avi - ERROR, Unable to remove"});
         QCOMPARE(removedFrom, QStringList({".mp3", ".avi", "Folder"}));
-        QCOMPARE(prompter.questions().size(), 3);
-        QCOMPARE(prompter.questions().last().text, QStringLiteral("Done ! :o("));
+        QCOMPARE(profile.prompter.questions().size(), 3);
+        QCOMPARE(profile.prompter.questions().last().text, QStringLiteral("Done ! :o("));
         QVERIFY(window.findChild<QWidget *>(QStringLiteral("associationFrame"))->isVisibleTo(&window));
 
-        PreferencesDialog without(settings, prompter, types, false);
+        PreferencesDialog without(profile.settings, profile.prompter, profile.types, false);
         QVERIFY(!without.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->isEnabled());
     }
 
     void anAssociationThatWasNotMadeIsToldAsFailed()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
-        Settings settings(store);
-        ScriptedPrompter prompter;
-        MediaTypes types;
+        Profile profile;
         const PreferencesDialog::AssociationCommands commands{
             [] { return QStringList(); },
             [](QStringList &lines) {
@@ -109,14 +115,14 @@ private Q_SLOTS:
             },
             [](QStringList &) {},
             {}};
-        PreferencesDialog window(settings, prompter, types, false, commands);
+        PreferencesDialog window(profile.settings, profile.prompter, profile.types, false, commands);
         window.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->click();
-        QTRY_COMPARE(prompter.questions().size(), 1);
+        QTRY_COMPARE(profile.prompter.questions().size(), 1);
         QCOMPARE(
-            prompter.questions().last().text,
+            profile.prompter.questions().last().text,
             QStringLiteral("The association was not made: the desktop entry that lets file managers offer "
                            "Browse with Kestrove could not be written."));
-        QCOMPARE(prompter.questions().last().icon, Prompter::Icon::Critical);
+        QCOMPARE(profile.prompter.questions().last().icon, Prompter::Icon::Critical);
         auto *list = window.findChild<QListWidget *>(QStringLiteral("associationList"));
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(1)->text(), QStringLiteral("Folder - ERORR!!"));
@@ -124,11 +130,7 @@ private Q_SLOTS:
 
     void theWindowClosesOnlyOnceTheAssociationIsWritten()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
-        Settings settings(store);
-        ScriptedPrompter prompter;
-        MediaTypes types;
+        Profile profile;
         QSemaphore writing;
         const auto unblock = qScopeGuard([&writing] { writing.release(); });
         const PreferencesDialog::AssociationCommands commands{[] { return QStringList{".mp3 - OK!"}; },
@@ -139,7 +141,7 @@ private Q_SLOTS:
                                                               },
                                                               [](QStringList &) {},
                                                               {}};
-        PreferencesDialog window(settings, prompter, types, false, commands);
+        PreferencesDialog window(profile.settings, profile.prompter, profile.types, false, commands);
         window.show();
         window.findChild<QPushButton *>(QStringLiteral("makeAssociationButton"))->click();
         // The click returned while the association is written: the window shows only the line
@@ -148,13 +150,14 @@ private Q_SLOTS:
         QVERIFY(!window.findChild<QWidget *>(QStringLiteral("closeButton"))->isVisible());
         window.close();
         QVERIFY(window.isVisible());
-        QVERIFY(prompter.questions().isEmpty());
+        QVERIFY(profile.prompter.questions().isEmpty());
         writing.release();
         QTRY_VERIFY(!window.isVisible());
         auto *list = window.findChild<QListWidget *>(QStringLiteral("associationList"));
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Folder"));
-        QVERIFY(prompter.questions().last().text.startsWith(QStringLiteral("Done.. You may now RightClick")));
+        QVERIFY(profile.prompter.questions().last().text.startsWith(
+            QStringLiteral("Done.. You may now RightClick")));
         QVERIFY(window.findChild<QWidget *>(QStringLiteral("closeButton"))->isVisibleTo(&window));
     }
 
@@ -167,13 +170,8 @@ private Q_SLOTS:
     void closeSavesAndTheCloseBoxDoesNot()
     {
         QFETCH(bool, viaClose);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Kestrove.ini"));
-        SettingsStore store(path);
-        Settings settings(store);
-        ScriptedPrompter prompter;
-        MediaTypes types;
-        PreferencesDialog window(settings, prompter, types, false);
+        Profile profile;
+        PreferencesDialog window(profile.settings, profile.prompter, profile.types, false);
         window.show();
         window.findChild<QCheckBox *>(QStringLiteral("liveResizePlayer"))->setChecked(true);
         window.findChild<QCheckBox *>(QStringLiteral("showAllFiles"))->setChecked(true);
@@ -186,37 +184,27 @@ private Q_SLOTS:
         else
             window.close();
         QVERIFY(!window.isVisible());
-        SettingsStore stored(path);
-        QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("VideoFlySize"), QStringLiteral("-")),
-                 viaClose ? QStringLiteral("1") : QStringLiteral("-"));
-        QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("showallfiles"), QStringLiteral("-")),
-                 viaClose ? QStringLiteral("1") : QStringLiteral("-"));
-        QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("FileFlySize"), QStringLiteral("-")),
-                 viaClose ? QStringLiteral("1") : QStringLiteral("-"));
-        QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("FitViewer"), QStringLiteral("-")),
-                 viaClose ? QStringLiteral("0") : QStringLiteral("-"));
-        QCOMPARE(stored.value(QStringLiteral("General"), QStringLiteral("Thumbnails"), QStringLiteral("-")),
-                 viaClose ? QStringLiteral("1") : QStringLiteral("-"));
-        QCOMPARE(
-            stored.value(QStringLiteral("General"), QStringLiteral("ThumbnailSize"), QStringLiteral("-")),
-            viaClose ? QStringLiteral("128") : QStringLiteral("-"));
+        SettingsStore stored(profile.path());
+        const QList<std::pair<const char *, const char *>> saved = {
+            {"VideoFlySize", "1"}, {"showallfiles", "1"}, {"FileFlySize", "1"},
+            {"FitViewer", "0"},    {"Thumbnails", "1"},   {"ThumbnailSize", "128"},
+        };
+        for (const auto &[key, value] : saved)
+            QCOMPARE(stored.value(QStringLiteral("General"), QLatin1String(key), QStringLiteral("-")),
+                     QLatin1String(viaClose ? value : "-"));
     }
 
     void supportedTypesText()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("Kestrove.ini")));
-        Settings settings(store);
-        ScriptedPrompter prompter;
-        MediaTypes types;
-        PreferencesDialog window(settings, prompter, types, false);
+        Profile profile;
+        PreferencesDialog window(profile.settings, profile.prompter, profile.types, false);
         window.findChild<QPushButton *>(QStringLiteral("supportedTypesButton"))->click();
-        QCOMPARE(prompter.questions().size(), 1);
-        const QString text = prompter.questions().first().text;
+        QCOMPARE(profile.prompter.questions().size(), 1);
+        const QString text = profile.prompter.questions().first().text;
         QVERIFY(text.startsWith(QStringLiteral(".wav , .voc , .mp3 , ")));
         QVERIFY(text.endsWith(
             QStringLiteral(".cur , .ico\nif the correct MCI or Video-Driver is installed !\n")));
-        QCOMPARE(prompter.questions().first().icon, Prompter::Icon::Information);
+        QCOMPARE(profile.prompter.questions().first().icon, Prompter::Icon::Information);
     }
 
     void systemInformationIsAlwaysOffered_data()

@@ -5,6 +5,7 @@
 #include "platform/NativePath.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestFiles.h"
 #include "support/TextRow.h"
 
 #include <QDir>
@@ -32,13 +33,6 @@ QByteArray pattern(qint64 size)
     for (qint64 i = 0; i < size; ++i)
         bytes[i] = char((i * 7 + i / 251) & 0xFF);
     return bytes;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QByteArray readFile(const QString &path)
@@ -104,7 +98,7 @@ private Q_SLOTS:
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("in file.wav"));
         const QString target = dir.filePath(QStringLiteral("out\nfile.wav"));
-        writeFile(source, pattern(size));
+        writeBytes(source, pattern(size));
         Copier copier;
         QCOMPARE(copier.engine.copyFile(source, target, buffer, false), int(FileCopyEngine::Done));
         QCOMPARE(readFile(target), pattern(size));
@@ -126,7 +120,7 @@ private Q_SLOTS:
         const auto openDescriptors = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("in.wav"));
-        writeFile(source, pattern(25165825));
+        writeBytes(source, pattern(25165825));
         const uint before = openDescriptors();
         Copier copier;
         for (int i = 0; i < 8; ++i) {
@@ -142,8 +136,8 @@ private Q_SLOTS:
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString target = dir.filePath(QStringLiteral("b.mp3"));
-        writeFile(source, pattern(1000));
-        writeFile(target, "old");
+        writeBytes(source, pattern(1000));
+        writeBytes(target, "old");
         Copier copier;
         QCOMPARE(copier.engine.copyFile(dir.filePath(QStringLiteral("none.mp3")), target, 8192, true),
                  int(FileCopyEngine::SourceMissing));
@@ -173,7 +167,7 @@ private Q_SLOTS:
         QFETCH(int, result);
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.avi"));
-        writeFile(source, pattern(100000));
+        writeBytes(source, pattern(100000));
         Copier copier;
         copier.engine.setFreeSpaceQuery([freeBytes](const QString &) { return freeBytes; });
         const QString target = dir.filePath(QStringLiteral("b.avi"));
@@ -194,10 +188,10 @@ private Q_SLOTS:
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.dat"));
         const QString target = dir.filePath(QStringLiteral("x.dat"));
-        writeFile(source, pattern(100000));
+        writeBytes(source, pattern(100000));
         if (overwrite)
-            writeFile(target, "old");
-        writeFile(target + QStringLiteral("1.tmp"), "someone else's");
+            writeBytes(target, "old");
+        writeBytes(target + QStringLiteral("1.tmp"), "someone else's");
         Copier copier;
         QStringList seen;
         copier.onInfo = [&](int) { seen = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); };
@@ -217,7 +211,7 @@ private Q_SLOTS:
         QDir(dir.path()).mkdir(QStringLiteral("out"));
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString folder = dir.filePath(QStringLiteral("out"));
-        writeFile(source, pattern(400000));
+        writeBytes(source, pattern(400000));
         const pid_t child = ::fork();
         QVERIFY(child >= 0);
         if (child == 0) {
@@ -240,8 +234,8 @@ private Q_SLOTS:
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.dat"));
         const QString target = dir.filePath(QStringLiteral("x.dat"));
-        writeFile(source, pattern(10));
-        writeFile(target, "old");
+        writeBytes(source, pattern(10));
+        writeBytes(target, "old");
         for (int n = 1; n <= FileCopyEngine::MaxTemporaryNames; ++n)
             QFile(target + QString::number(n) + QStringLiteral(".tmp")).open(QIODevice::WriteOnly);
         Copier copier;
@@ -278,7 +272,7 @@ private Q_SLOTS:
         }
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString target = targetFolder + QStringLiteral("/b.mp3");
-        writeFile(source, pattern(100000));
+        writeBytes(source, pattern(100000));
         Copier copier;
         copier.onInfo = [&](int count) {
             if (count == atInfo)
@@ -303,7 +297,7 @@ private Q_SLOTS:
                 continue;
             const QString source = dir.filePath(QStringLiteral("a b.mp3"));
             const QString target = folder + QStringLiteral("/moved.mp3");
-            writeFile(source, pattern(70000));
+            writeBytes(source, pattern(70000));
             Copier copier;
             QCOMPARE(copier.engine.moveFile(source, target, 8192, false), int(FileCopyEngine::Done));
             QVERIFY(!QFile::exists(source));
@@ -335,7 +329,7 @@ private Q_SLOTS:
             QSKIP("no second file system to move across");
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString target = otherFileSystem.path() + QStringLiteral("/a.mp3");
-        writeFile(source, pattern(100000));
+        writeBytes(source, pattern(100000));
         QByteArray changed = pattern(100000);
         Copier copier;
         copier.onInfo = [&](int count) {
@@ -348,7 +342,7 @@ private Q_SLOTS:
                 file.write(QByteArray(5000, 'x'));
             } else if (change == QLatin1String("replace")) {
                 changed = QByteArray(300, 'n');
-                writeFile(dir.filePath(QStringLiteral("new")), changed);
+                writeBytes(dir.filePath(QStringLiteral("new")), changed);
                 QVERIFY(::rename(qPrintable(dir.filePath(QStringLiteral("new"))), qPrintable(source)) == 0);
             } else {
                 changed[0] = char(~changed[0]);
@@ -386,7 +380,7 @@ private Q_SLOTS:
             QSKIP("no second file system to move across");
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString target = folder + QStringLiteral("/b.mp3");
-        writeFile(source, pattern(20000));
+        writeBytes(source, pattern(20000));
         const timespec times[2] = {{1000000000, 5}, {1200000000, 7}};
         QVERIFY(::utimensat(AT_FDCWD, qPrintable(source), times, 0) == 0);
         QVERIFY(::chmod(qPrintable(source), 0640) == 0);
@@ -444,7 +438,7 @@ private Q_SLOTS:
                     QFile::encodeName(dir.filePath(QStringLiteral("mounted"))).constData(), nullptr, MS_BIND,
                     nullptr) != 0)
             QSKIP("bind mounts are not allowed here");
-        writeFile(source, pattern(70000));
+        writeBytes(source, pattern(70000));
         Copier copier;
         const int result =
             copier.engine.moveFile(source, dir.filePath(QStringLiteral("mounted/song.mp3")), 8192, false);
@@ -475,7 +469,7 @@ private Q_SLOTS:
                     nullptr, MS_BIND, nullptr) != 0)
             QSKIP("bind mounts are not allowed here");
         const QString source = dir.filePath(QStringLiteral("a/film.mkv"));
-        writeFile(source, pattern(30000));
+        writeBytes(source, pattern(30000));
         Copier copier;
         const QString target = dir.filePath(QStringLiteral("mounted/film.mkv"));
         const int done = move ? copier.engine.moveFile(source, target, 8192, overwrite)
@@ -501,14 +495,14 @@ private Q_SLOTS:
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString target = dir.filePath(QStringLiteral("b.mp3"));
-        writeFile(source, pattern(20000));
+        writeBytes(source, pattern(20000));
         Copier copier;
         copier.engine.setPlainRenameOnly(true);
         if (taken) {
             // The name is taken after the checks at the start, as by another program.
             copier.onInfo = [&](int info) {
                 if (info == 1)
-                    writeFile(target, "theirs");
+                    writeBytes(target, "theirs");
             };
         }
         const int result = move ? copier.engine.moveFile(source, target, 4096, false)
@@ -531,7 +525,7 @@ private Q_SLOTS:
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString target = dir.filePath(QString(length - 4, QLatin1Char('n')) + QStringLiteral(".mp3"));
-        writeFile(source, pattern(10000));
+        writeBytes(source, pattern(10000));
         Copier copier;
         QCOMPARE(copier.engine.copyFile(source, target, 4096, false), int(FileCopyEngine::Done));
         QCOMPARE(readFile(target), pattern(10000));
@@ -543,7 +537,7 @@ private Q_SLOTS:
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString target = dir.filePath(QStringLiteral("b.mp3"));
-        writeFile(source, pattern(100000));
+        writeBytes(source, pattern(100000));
         Copier copier;
         // Writes past 50,000 bytes fail as on a full disk, for this process only.
         struct rlimit old = {};
@@ -568,7 +562,7 @@ private Q_SLOTS:
     {
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
-        writeFile(source, pattern(1000));
+        writeBytes(source, pattern(1000));
         Copier copier;
         const QString nowhere = dir.filePath(QStringLiteral("gone/b.mp3"));
         copier.engine.setFailureMessagesShown(false);
@@ -595,7 +589,7 @@ private Q_SLOTS:
         const QString source = dir.filePath(QStringLiteral("a.mp3"));
         const QString folder = dir.filePath(QStringLiteral("out"));
         const QString target = folder + QStringLiteral("/b.mp3");
-        writeFile(source, pattern(100000));
+        writeBytes(source, pattern(100000));
         Copier copier;
         copier.onInfo = [&](int count) {
             if (count != 2)
@@ -620,7 +614,7 @@ private Q_SLOTS:
     {
         TemporaryFolder dir;
         const QString source = dir.filePath(QStringLiteral("a.avi"));
-        writeFile(source, pattern(4 << 20));
+        writeBytes(source, pattern(4 << 20));
         Copier copier;
         copier.engine.setUpdateInterval(60000);
         QCOMPARE(copier.engine.copyFile(source, dir.filePath(QStringLiteral("b.avi")), 8192, false),

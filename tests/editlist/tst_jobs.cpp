@@ -9,6 +9,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
+#include "support/TextRow.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -117,6 +118,35 @@ QStringList questionTexts(const ScriptedPrompter &prompter)
     return texts;
 }
 
+CopyMoveJob::Kind kindOf(bool move)
+{
+    return move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy;
+}
+
+// Files in a source folder, a list of them, an empty destination, and a prompter that chooses the
+// destination and then gives the answers queued.
+struct CopyRun
+{
+    CopyRun(int files, const QList<int> &selected, const QList<Answer> &answers = {Answer::Ok})
+        : list(makeFiles(source, files), selected)
+    {
+        prompter.queueFile(destination.path());
+        for (Answer answer : answers)
+            prompter.queueAnswer(answer);
+    }
+
+    void run(CopyMoveJob &job, qint64 buffer = 8192)
+    {
+        worker.run([&] { job.run(buffer); });
+    }
+
+    TemporaryFolder source;
+    TemporaryFolder destination;
+    MemoryList list;
+    ScriptedPrompter prompter;
+    OnWorkerThread worker{list, prompter};
+};
+
 } // namespace
 
 class TestJobs : public QObject
@@ -215,20 +245,12 @@ private Q_SLOTS:
         QFETCH(QString, states);
         QFETCH(QStringList, calls);
         QFETCH(QString, lastQuestion);
-        TemporaryFolder source;
-        TemporaryFolder destination;
-        MemoryList list(makeFiles(source, files), selected);
-        ScriptedPrompter prompter;
-        prompter.queueFile(destination.path());
-        prompter.queueAnswer(Answer::Ok);
-        for (Answer answer : answers)
-            prompter.queueAnswer(answer);
+        CopyRun copy(files, selected, QList<Answer>{Answer::Ok} + answers);
         ScriptedOperation operation;
         operation.results = results;
         int flushes = 0;
-        OnWorkerThread worker(list, prompter);
-        CopyMoveJob job(CopyMoveJob::Kind::Copy, worker.list,
-                        {worker.prompter,
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, copy.worker.list,
+                        {copy.worker.prompter,
                          std::ref(operation),
                          {},
                          [&](const QString &) {
@@ -241,43 +263,38 @@ private Q_SLOTS:
             if (!wanted)
                 operation.calls.append(QStringLiteral("(failures unreported)"));
         });
-        worker.run([&] { job.run(32768); });
-        QCOMPARE(list.states(), states);
+        copy.run(job, 32768);
+        QCOMPARE(copy.list.states(), states);
         QCOMPARE(operation.calls, calls);
-        QCOMPARE(questionTexts(prompter).last(),
-                 lastQuestion.replace(QStringLiteral("%1"), destination.path())
-                     .replace(QStringLiteral("%2"), source.path()));
+        QCOMPARE(questionTexts(copy.prompter).last(),
+                 lastQuestion.replace(QStringLiteral("%1"), copy.destination.path())
+                     .replace(QStringLiteral("%2"), copy.source.path()));
         QCOMPARE(flushes, 1);
     }
 
     void aFolderNothingCanBeWrittenToFailsEveryEntryWithOneMessage()
     {
-        TemporaryFolder source;
-        TemporaryFolder destination;
+        CopyRun copy(3, {0, 2}, {});
+        const QByteArray destination = QFile::encodeName(copy.destination.path());
         // A read-only file system refuses even the superuser.
-        if (::mount("tmpfs", QFile::encodeName(destination.path()).constData(), "tmpfs", MS_RDONLY,
-                    "size=64k") != 0)
+        if (::mount("tmpfs", destination.constData(), "tmpfs", MS_RDONLY, "size=64k") != 0)
             QSKIP("no file system can be mounted here");
-        MemoryList list(makeFiles(source, 3), {0, 2});
-        ScriptedPrompter prompter;
-        prompter.queueFile(destination.path());
         ScriptedOperation operation;
-        OnWorkerThread worker(list, prompter);
-        CopyMoveJob job(CopyMoveJob::Kind::Copy, worker.list,
-                        {worker.prompter,
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, copy.worker.list,
+                        {copy.worker.prompter,
                          std::ref(operation),
                          {},
                          [](const QString &) { return 0; },
                          [](const QString &folder) { return folder; },
                          {}});
-        worker.run([&] { job.run(32768); });
-        ::umount(QFile::encodeName(destination.path()).constData());
-        QCOMPARE(list.states(), QStringLiteral("E-E"));
+        copy.run(job, 32768);
+        ::umount(destination.constData());
+        QCOMPARE(copy.list.states(), QStringLiteral("E-E"));
         QVERIFY(operation.calls.isEmpty());
-        QCOMPARE(questionTexts(prompter).size(), 2);
-        QCOMPARE(questionTexts(prompter).last(),
+        QCOMPARE(questionTexts(copy.prompter).size(), 2);
+        QCOMPARE(questionTexts(copy.prompter).last(),
                  QStringLiteral("Nothing can be written to \"%1/\": Read-only file system.")
-                     .arg(destination.path()));
+                     .arg(copy.destination.path()));
     }
 
     void aFlushThatFailsIsReported_data()
@@ -292,17 +309,11 @@ private Q_SLOTS:
     {
         QFETCH(bool, move);
         QFETCH(int, error);
-        TemporaryFolder source;
-        TemporaryFolder destination;
-        MemoryList list(makeFiles(source, 2), {0, 1});
-        ScriptedPrompter prompter;
-        prompter.queueFile(destination.path());
-        prompter.queueAnswer(Answer::Ok);
+        CopyRun copy(2, {0, 1});
         ScriptedOperation operation;
         QString flushed;
-        OnWorkerThread worker(list, prompter);
-        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, worker.list,
-                        {worker.prompter,
+        CopyMoveJob job(kindOf(move), copy.worker.list,
+                        {copy.worker.prompter,
                          std::ref(operation),
                          {},
                          [&](const QString &folder) {
@@ -311,19 +322,19 @@ private Q_SLOTS:
                          },
                          {},
                          {}});
-        worker.run([&] { job.run(32768); });
-        QCOMPARE(flushed, destination.path() + QLatin1Char('/'));
-        QCOMPARE(list.states(), QStringLiteral("PP"));
-        const QStringList texts = questionTexts(prompter);
+        copy.run(job, 32768);
+        QCOMPARE(flushed, copy.destination.path() + QLatin1Char('/'));
+        QCOMPARE(copy.list.states(), QStringLiteral("PP"));
+        const QStringList texts = questionTexts(copy.prompter);
         if (error == 0) {
             QCOMPARE(texts.size(), 2);
             return;
         }
         QCOMPARE(texts.size(), 3);
         QCOMPARE(texts.last(), QStringLiteral("The files in \"%1/\" may not all be on the disk: %2 code : %3")
-                                   .arg(destination.path(), QString::fromLocal8Bit(std::strerror(error)))
+                                   .arg(copy.destination.path(), QString::fromLocal8Bit(std::strerror(error)))
                                    .arg(error));
-        QCOMPARE(prompter.questions().last().icon, Prompter::Icon::Critical);
+        QCOMPARE(copy.prompter.questions().last().icon, Prompter::Icon::Critical);
     }
 
     void copyJobEndsEarly_data()
@@ -381,37 +392,29 @@ private Q_SLOTS:
     void missingFilesAreCountedAndPassedOver()
     {
         QFETCH(bool, move);
-        TemporaryFolder source;
-        TemporaryFolder destination;
-        QStringList paths = makeFiles(source, 3);
-        QVERIFY(QFile::remove(paths.at(1)));
-        MemoryList list(paths, {0, 1, 2});
-        ScriptedPrompter prompter;
-        prompter.queueFile(destination.path());
-        prompter.queueAnswer(Answer::Ok);
-        prompter.queueAnswer(Answer::Ok);
+        CopyRun copy(3, {0, 1, 2}, {Answer::Ok, Answer::Ok});
+        QVERIFY(QFile::remove(copy.list.path(1)));
         ScriptedOperation operation;
         QStringList counters;
-        OnWorkerThread worker(list, prompter);
-        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, worker.list,
-                        {worker.prompter, std::ref(operation), {}, {}, {}, {}});
+        CopyMoveJob job(kindOf(move), copy.worker.list,
+                        {copy.worker.prompter, std::ref(operation), {}, {}, {}, {}});
         connect(&job, &CopyMoveJob::counterChanged, this,
                 [&](const QString &text) { counters.append(text); });
-        worker.run([&] { job.run(8192); });
+        copy.run(job);
         const QString verb = move ? QStringLiteral("Moving") : QStringLiteral("Copying");
-        QCOMPARE(questionTexts(prompter).mid(1),
+        QCOMPARE(questionTexts(copy.prompter).mid(1),
                  QStringList(
                      {QStringLiteral("1 file(s) from the list does not exist at the time beeing. It could be "
                                      "because they exist on a removeable drive.\r\nThese file(s) will be "
                                      "skipped !"),
                       QStringLiteral("%1 (2) files to \"%2/\" ?")
-                          .arg(move ? "Move" : "Copy", destination.path())}));
+                          .arg(move ? "Move" : "Copy", copy.destination.path())}));
         QCOMPARE(operation.calls, QStringList({"file0.mp3", "file2.mp3"}));
         QCOMPARE(counters, QStringList({
                                verb + " file: 1 of 2 file(s).",
                                verb + " file: 2 of 2 file(s).",
                            }));
-        QCOMPARE(list.states(), QStringLiteral("P-P"));
+        QCOMPARE(copy.list.states(), QStringLiteral("P-P"));
     }
 
     void moveJobPassesOverFilesAlreadyThere()
@@ -436,42 +439,28 @@ private Q_SLOTS:
 
     void moveJobRenamesTheEntriesItMoved()
     {
-        TemporaryFolder source;
-        TemporaryFolder destination;
-        MemoryList list(makeFiles(source, 3), {0, 1, 2});
-        ScriptedPrompter prompter;
-        prompter.queueFile(destination.path());
-        prompter.queueAnswer(Answer::Ok);
-        prompter.queueAnswer(Answer::No);
+        CopyRun move(3, {0, 1, 2}, {Answer::Ok, Answer::No});
         ScriptedOperation operation;
         operation.results = {int(FileCopyEngine::Done), int(FileCopyEngine::Cancelled),
                              int(FileCopyEngine::Done)};
-        OnWorkerThread worker(list, prompter);
-        CopyMoveJob job(CopyMoveJob::Kind::Move, worker.list,
-                        {worker.prompter, std::ref(operation), {}, {}, {}, {}});
-        worker.run([&] { job.run(8192); });
+        CopyMoveJob job(CopyMoveJob::Kind::Move, move.worker.list,
+                        {move.worker.prompter, std::ref(operation), {}, {}, {}, {}});
+        move.run(job);
         // A cancelled move leaves its entry as it was before asking.
-        QCOMPARE(list.states(), QStringLiteral("P-P"));
-        QCOMPARE(list.path(0), destination.filePath(QStringLiteral("file0.mp3")));
-        QCOMPARE(list.path(1), source.filePath(QStringLiteral("file1.mp3")));
-        QCOMPARE(list.path(2), destination.filePath(QStringLiteral("file2.mp3")));
-        QCOMPARE(questionTexts(prompter).last(), QStringLiteral("Cancel entire process ?"));
+        QCOMPARE(move.list.states(), QStringLiteral("P-P"));
+        QCOMPARE(move.list.path(0), move.destination.filePath(QStringLiteral("file0.mp3")));
+        QCOMPARE(move.list.path(1), move.source.filePath(QStringLiteral("file1.mp3")));
+        QCOMPARE(move.list.path(2), move.destination.filePath(QStringLiteral("file2.mp3")));
+        QCOMPARE(questionTexts(move.prompter).last(), QStringLiteral("Cancel entire process ?"));
     }
 
     void aCancelBetweenTwoFilesIsNotLost()
     {
-        TemporaryFolder source;
-        TemporaryFolder destination;
-        MemoryList list(makeFiles(source, 3), {0, 1, 2});
-        ScriptedPrompter prompter;
-        prompter.queueFile(destination.path());
-        prompter.queueAnswer(Answer::Ok);
-        prompter.queueAnswer(Answer::Yes);
+        CopyRun copy(3, {0, 1, 2}, {Answer::Ok, Answer::Yes});
         ScriptedOperation operation;
-        OnWorkerThread worker(list, prompter);
         CopyMoveJob *running = nullptr;
-        CopyMoveJob job(CopyMoveJob::Kind::Copy, worker.list,
-                        {worker.prompter,
+        CopyMoveJob job(CopyMoveJob::Kind::Copy, copy.worker.list,
+                        {copy.worker.prompter,
                          [&](const QString &from, const QString &to, qint64 buffer, bool overwrite) {
                              // Cancel pressed just after the first file finished.
                              running->cancel();
@@ -482,9 +471,9 @@ private Q_SLOTS:
                          {},
                          {}});
         running = &job;
-        worker.run([&] { job.run(8192); });
+        copy.run(job);
         QCOMPARE(operation.calls, QStringList{"file0.mp3"});
-        QCOMPARE(list.states(), QStringLiteral("PSS"));
+        QCOMPARE(copy.list.states(), QStringLiteral("PSS"));
     }
 
     void theHeldFileIsTakenAwayAndReported_data()
@@ -498,14 +487,9 @@ private Q_SLOTS:
     {
         QFETCH(bool, move);
         QFETCH(bool, playing);
-        TemporaryFolder source;
-        TemporaryFolder destination;
-        const QStringList paths = makeFiles(source, 2);
-        MemoryList list(paths, {0, 1});
-        ScriptedPrompter prompter;
-        prompter.queueFile(destination.path());
-        prompter.queueAnswer(Answer::Ok);
-        QString held = paths.at(1);
+        CopyRun copy(2, {0, 1});
+        const QString second = copy.list.path(1);
+        QString held = second;
         int releases = 0;
         PlayingFile player{[&] { return held; }, [&] { return playing; },
                            [&] {
@@ -513,12 +497,11 @@ private Q_SLOTS:
                                held.clear();
                            }};
         ScriptedOperation operation;
-        OnWorkerThread worker(list, prompter);
-        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, worker.list,
-                        {worker.prompter, std::ref(operation), {}, {}, {}, player});
-        worker.run([&] { job.run(8192); });
+        CopyMoveJob job(kindOf(move), copy.worker.list,
+                        {copy.worker.prompter, std::ref(operation), {}, {}, {}, player});
+        copy.run(job);
         QCOMPARE(releases, 1);
-        QCOMPARE(job.takenFile().path, paths.at(1));
+        QCOMPARE(job.takenFile().path, second);
         QCOMPARE(job.takenFile().wasPlaying, playing);
     }
 
@@ -608,7 +591,7 @@ private Q_SLOTS:
         prompter.queueAnswer(Answer::Ok);
         OnWorkerThread worker(list, prompter);
         FileCopyEngine engine(worker.prompter);
-        CopyMoveJob job(move ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, worker.list,
+        CopyMoveJob job(kindOf(move), worker.list,
                         {worker.prompter,
                          operationOf(engine, move ? &FileCopyEngine::moveFile : &FileCopyEngine::copyFile),
                          {},
@@ -763,12 +746,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("job");
         QTest::addColumn<QString>("states");
-        QTest::newRow("copy, stopped inside the second file") << "copy"
-                                                              << "PSS";
-        QTest::newRow("move, stopped inside the second file") << "move"
-                                                              << "PSS";
-        QTest::newRow("delete, stopped during the first file") << "delete"
-                                                               << "PSS";
+        textRow("copy, stopped inside the second file", {"copy", "PSS"});
+        textRow("move, stopped inside the second file", {"move", "PSS"});
+        textRow("delete, stopped during the first file", {"delete", "PSS"});
     }
     void jobsStoppedAtTheEndOfASessionAskNothing()
     {
@@ -800,23 +780,22 @@ private Q_SLOTS:
             prompter.queueFile(destination.path());
             prompter.queueAnswer(Answer::Ok);
             CopyMoveJob *running = nullptr;
-            CopyMoveJob copying(
-                job == QLatin1String("move") ? CopyMoveJob::Kind::Move : CopyMoveJob::Kind::Copy, worker.list,
-                {worker.prompter,
-                 [&](const QString &, const QString &, qint64, bool) {
-                     // The signal arrives while the second file is copied.
-                     if (++calls < 2)
-                         return int(FileCopyEngine::Done);
-                     running->stop();
-                     return int(FileCopyEngine::Cancelled);
-                 },
-                 {},
-                 [&](const QString &) {
-                     ++flushes;
-                     return 0;
-                 },
-                 [](const QString &folder) { return folder; },
-                 {}});
+            CopyMoveJob copying(kindOf(job == QLatin1String("move")), worker.list,
+                                {worker.prompter,
+                                 [&](const QString &, const QString &, qint64, bool) {
+                                     // The signal arrives while the second file is copied.
+                                     if (++calls < 2)
+                                         return int(FileCopyEngine::Done);
+                                     running->stop();
+                                     return int(FileCopyEngine::Cancelled);
+                                 },
+                                 {},
+                                 [&](const QString &) {
+                                     ++flushes;
+                                     return 0;
+                                 },
+                                 [](const QString &folder) { return folder; },
+                                 {}});
             running = &copying;
             worker.run([&] { copying.run(32768); });
             QVERIFY(!questionTexts(prompter).contains(QStringLiteral("Cancel entire process ?")));

@@ -171,18 +171,14 @@ private Q_SLOTS:
     void badStoredValuesLeaveTheirTargetsAlone()
     {
         Session session;
-        session.preset(QStringLiteral("RestoreSpeed"), QStringLiteral("1"));
-        session.preset(QStringLiteral("CurSpeed"), QStringLiteral("500"));
-        session.preset(QStringLiteral("Offset"), QStringLiteral("12"));
-        session.preset(QStringLiteral("Slide"), QStringLiteral("abc"));
-        session.preset(QStringLiteral("winstate"), QStringLiteral("Max"));
-        session.preset(QStringLiteral("FileFlySize"), QStringLiteral("-1"));
-        session.preset(QStringLiteral("width"), QStringLiteral("wide"));
-        session.preset(QStringLiteral("DefLeft"), QStringLiteral("-20"));
-        session.preset(QStringLiteral("DefLeft2"), QStringLiteral("400"));
-        session.preset(QStringLiteral("LastPos"), QStringLiteral("9999999999"));
-        session.preset(QStringLiteral("AutoPlay"), QStringLiteral("7"));
-        session.preset(QStringLiteral("LastPath"), QStringLiteral("/no/such/folder/"));
+        const QList<std::pair<const char *, const char *>> values = {
+            {"RestoreSpeed", "1"},     {"CurSpeed", "500"}, {"Offset", "12"},
+            {"Slide", "abc"},          {"winstate", "Max"}, {"FileFlySize", "-1"},
+            {"width", "wide"},         {"DefLeft", "-20"},  {"DefLeft2", "400"},
+            {"LastPos", "9999999999"}, {"AutoPlay", "7"},   {"LastPath", "/no/such/folder/"},
+        };
+        for (const auto &[key, value] : values)
+            session.preset(QLatin1String(key), QLatin1String(value));
         session.preset(QStringLiteral("4"), QStringLiteral("perhaps"), QStringLiteral("DragNDropExt"));
 
         MainWindow &form = session.start();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback/MciInterpreter.h"
 #include "support/FakePlayer.h"
+#include "support/TextRow.h"
 
 #include <QTest>
 
@@ -14,50 +15,29 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("play") << "play"
-                              << "" << QStringList{"play"};
-        QTest::newRow("words in any case, blanks doubled") << "  PLAY   From  5000 "
-                                                           << "" << QStringList{"seek 5000", "play"};
-        QTest::newRow("play from to") << "play from 10 to 20"
-                                      << "" << QStringList{"seek 10", "play"};
-        QTest::newRow("pause") << "pause"
-                               << "" << QStringList{"pause"};
-        QTest::newRow("resume") << "resume"
-                                << "" << QStringList{"play"};
-        QTest::newRow("stop") << "stop"
-                              << "" << QStringList{"stop"};
-        QTest::newRow("close") << "Close"
-                               << "" << QStringList{"close"};
-        QTest::newRow("seek to a position") << "seek to 37050"
-                                            << "" << QStringList{"seek 37050"};
-        QTest::newRow("seek to start") << "seek to start"
-                                       << "" << QStringList{"seek 0"};
-        QTest::newRow("seek to end") << "seek to end"
-                                     << "" << QStringList{"seek 123456"};
-        QTest::newRow("open a quoted name") << "open \"/m/a b.mp3\""
-                                            << "" << QStringList{"open /m/a b.mp3"};
-        QTest::newRow("set speed") << "set speed 500"
-                                   << "" << QStringList{"speed 500"};
-        QTest::newRow("time format") << "set time format milliseconds"
-                                     << "" << QStringList{};
-        QTest::newRow("volume") << "setaudio volume to 250"
-                                << "" << QStringList{"volume 250"};
-        QTest::newRow("audio off") << "set audio all off"
-                                   << "" << QStringList{"audio off"};
-        QTest::newRow("status mode") << "status mode"
-                                     << "stopped" << QStringList{};
-        QTest::newRow("status length") << "STATUS LENGTH"
-                                       << "123456" << QStringList{};
-        QTest::newRow("status position") << "status position"
-                                         << "0" << QStringList{};
-        QTest::newRow("status ready") << "status ready"
-                                      << "true" << QStringList{};
-        QTest::newRow("status speed") << "status speed"
-                                      << "1000" << QStringList{};
-        QTest::newRow("status volume") << "status volume"
-                                       << "1000" << QStringList{};
-        QTest::newRow("status time format") << "status time format"
-                                            << "milliseconds" << QStringList{};
+        textRow("play", {"play", ""}) << QStringList{"play"};
+        textRow("words in any case, blanks doubled", {"  PLAY   From  5000 ", ""})
+            << QStringList{"seek 5000", "play"};
+        textRow("play from to", {"play from 10 to 20", ""}) << QStringList{"seek 10", "play"};
+        textRow("pause", {"pause", ""}) << QStringList{"pause"};
+        textRow("resume", {"resume", ""}) << QStringList{"play"};
+        textRow("stop", {"stop", ""}) << QStringList{"stop"};
+        textRow("close", {"Close", ""}) << QStringList{"close"};
+        textRow("seek to a position", {"seek to 37050", ""}) << QStringList{"seek 37050"};
+        textRow("seek to start", {"seek to start", ""}) << QStringList{"seek 0"};
+        textRow("seek to end", {"seek to end", ""}) << QStringList{"seek 123456"};
+        textRow("open a quoted name", {"open \"/m/a b.mp3\"", ""}) << QStringList{"open /m/a b.mp3"};
+        textRow("set speed", {"set speed 500", ""}) << QStringList{"speed 500"};
+        textRow("time format", {"set time format milliseconds", ""}) << QStringList{};
+        textRow("volume", {"setaudio volume to 250", ""}) << QStringList{"volume 250"};
+        textRow("audio off", {"set audio all off", ""}) << QStringList{"audio off"};
+        textRow("status mode", {"status mode", "stopped"}) << QStringList{};
+        textRow("status length", {"STATUS LENGTH", "123456"}) << QStringList{};
+        textRow("status position", {"status position", "0"}) << QStringList{};
+        textRow("status ready", {"status ready", "true"}) << QStringList{};
+        textRow("status speed", {"status speed", "1000"}) << QStringList{};
+        textRow("status volume", {"status volume", "1000"}) << QStringList{};
+        textRow("status time format", {"status time format", "milliseconds"}) << QStringList{};
         const QString unknown = MciInterpreter::UnknownCommand;
         const QString bad = MciInterpreter::BadParameter;
         QTest::newRow("empty") << "" << unknown << QStringList{};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Rounding.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 #include "widgets/EtchedLine.h"
 #include "widgets/FirstPaint.h"
 #include "widgets/FlatButton.h"
@@ -13,7 +14,6 @@
 
 #include <QAction>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QProxyStyle>
@@ -732,10 +732,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("credits.txt"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Kestrove\r\nmade by us\r\nthanks");
-        file.close();
+        writeBytes(path, "Kestrove\r\nmade by us\r\nthanks");
         ScrollingText text;
         QVERIFY(text.loadFromFile(path));
         QCOMPARE(text.text(), QStringLiteral("Kestrove|made by us|thanks"));
