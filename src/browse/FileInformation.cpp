@@ -81,16 +81,20 @@ FileInformation::Description FileInformation::describe(const QString &path, Prob
 {
     m_problemsGo = problems;
     m_problems.clear();
-    Description description{{}, sizeText(sizeOf(path))};
+    Description description;
     const QString &size = description.size;
     const QString tail = path.right(3).toLower();
     const bool video =
         tail == QLatin1String("avi") || tail == QLatin1String("peg") || tail == QLatin1String("mpg");
     const bool sound = tail == QLatin1String("wav") || tail == QLatin1String(".au") ||
                        tail == QLatin1String("voc") || tail == QLatin1String("mp3");
+    if (!video && !sound)
+        description.size = sizeText(sizeOf(path));
     if (video || sound) {
-        // One opening of the file serves the form test and the header.
+        // One opening of the file serves its size, the form test and the header; a file that
+        // cannot be opened may still tell its size.
         const HeaderFile file(path);
+        description.size = sizeText(file.isOpen() ? file.size() : sizeOf(path));
         if (opened(file, path)) {
             const RiffHeaders::ReadAt read = file.reader();
             if (video && RiffHeaders::hasForm(read, "AVI "))
