@@ -30,6 +30,16 @@ void pause(FakePlayer &player)
     Q_EMIT player.modeChanged(player.mode());
 }
 
+// A player followed by a hold, and what the hold told.
+struct Followed
+{
+    QList<bool> told;
+    FakePlayer player;
+    ScreenSaverHold hold{[this](bool held) { told.append(held); }};
+
+    Followed() { hold.follow(player); }
+};
+
 } // namespace
 
 class TestScreenSaverHold : public QObject
@@ -39,10 +49,8 @@ class TestScreenSaverHold : public QObject
 private Q_SLOTS:
     void heldWhileAVideoPlays()
     {
-        QList<bool> told;
-        FakePlayer player;
-        ScreenSaverHold hold([&told](bool held) { told.append(held); });
-        hold.follow(player);
+        Followed followed;
+        auto &[told, player, hold] = followed;
         open(player, QStringLiteral("/m/film.mp4"), true);
         play(player);
         pause(player);
@@ -54,10 +62,8 @@ private Q_SLOTS:
 
     void aSoundNeverHoldsIt()
     {
-        QList<bool> told;
-        FakePlayer player;
-        ScreenSaverHold hold([&told](bool held) { told.append(held); });
-        hold.follow(player);
+        Followed followed;
+        auto &[told, player, hold] = followed;
         open(player, QStringLiteral("/m/song with cover.mp3"), false);
         play(player);
         QVERIFY(told.isEmpty());
@@ -71,10 +77,8 @@ private Q_SLOTS:
 
     void reportsAboutAFileLeftDoNotHoldIt()
     {
-        QList<bool> told;
-        FakePlayer player;
-        ScreenSaverHold hold([&told](bool held) { told.append(held); });
-        hold.follow(player);
+        Followed followed;
+        auto &[told, player, hold] = followed;
         open(player, QStringLiteral("/m/film.mp4"), true);
         play(player);
         // The next file is opened; the player still plays as far as its reports on their way say.
@@ -85,10 +89,8 @@ private Q_SLOTS:
 
     void aSeparateWindowsPlayerHoldsItUntilItGoes()
     {
-        QList<bool> told;
-        FakePlayer main;
-        ScreenSaverHold hold([&told](bool held) { told.append(held); });
-        hold.follow(main);
+        Followed followed;
+        auto &[told, main, hold] = followed;
         open(main, QStringLiteral("/m/film.mp4"), true);
         auto window = std::make_unique<FakePlayer>();
         hold.follow(*window);
