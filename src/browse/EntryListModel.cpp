@@ -24,9 +24,14 @@ void EntryListModel::rememberFirst(const QString &text, int row) const
 
 EntryListModel::EntryListModel(QObject *parent) : QAbstractListModel(parent)
 {
+    // Connected before any view's: these run first.
     const auto grow = [this] { ++m_revision; };
     connect(this, &QAbstractItemModel::rowsInserted, this, grow);
-    connect(this, &QAbstractItemModel::rowsRemoved, this, grow);
+    connect(this, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { m_removingRows = true; });
+    connect(this, &QAbstractItemModel::rowsRemoved, this, [this] {
+        m_removingRows = false;
+        ++m_revision;
+    });
     connect(this, &QAbstractItemModel::modelReset, this, grow);
 }
 

@@ -89,6 +89,9 @@ public:
     // Grows whenever entries come, go or change their text: what was worked out from the entries
     // of one revision applies only to that revision.
     quint64 revision() const { return m_revision; }
+    // Between the notices before and after rows go: the current row has already moved off them,
+    // but the entries have not changed yet.
+    bool isRemovingRows() const { return m_removingRows; }
 
 private:
     // What an entry is beside its text.
@@ -119,4 +122,5 @@ private:
     mutable QHash<QString, int> m_firstRow;
     mutable bool m_firstRowValid = false;
     quint64 m_revision = 0;
+    bool m_removingRows = false;
 };

@@ -9,6 +9,7 @@
 #include "core/Paths.h"
 #include "platform/FileIconProvider.h"
 
+#include <QScopedValueRollback>
 #include <QThreadPool>
 #include <QtConcurrentRun>
 
@@ -96,6 +97,7 @@ void FileListController::apply(const FolderChange &change, quint64 revision)
         Q_EMIT needsListing();
         return;
     }
+    const QScopedValueRollback applying(m_applyingChange, true);
     m_entries.removeRuns(change.removed);
     const int folderIcon = m_icons ? m_icons->folderIndex() : -1;
     const int fileIcon = m_icons ? EntryListModel::IconFromText : -1;

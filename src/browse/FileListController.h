@@ -38,6 +38,9 @@ public:
     void listFolder(const QString &folder, const FilePattern &pattern);
     // The folder's entries have not come yet.
     bool isListing() const { return m_lister.isListing(); }
+    // Rows are going or coming because another program changed the folder. The view moves its
+    // current row off a row that goes; nobody chose the entry it moves to.
+    bool isApplyingChange() const { return m_applyingChange; }
     // The folder (ending in "/") is listed with the pattern, and followed.
     bool isFollowing(const QString &folder, const FilePattern &pattern) const;
     // A read begun earlier that a listing of its folder takes instead of reading again; none
@@ -103,6 +106,7 @@ private:
     FileIconProvider *m_icons;
     FolderReadAhead *m_readAhead = nullptr;
     bool m_listAtOnce = false;
+    bool m_applyingChange = false;
     FolderLister m_lister;
     QString m_folder;
     QString m_patternText;

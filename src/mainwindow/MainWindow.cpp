@@ -179,8 +179,22 @@ void MainWindow::connectCommands()
             });
     connect(m_parts.fileList, &EntryListView::contextMenuAt, m_commands, &FileCommands::showMenuOnFileList);
     connect(m_parts.folderTree, &FolderTree::rightClicked, m_commands, &FileCommands::showMenuOnFolderTree);
+    EntryListModel *entries = m_parts.fileList->items();
     connect(m_parts.fileList->selectionModel(), &QItemSelectionModel::currentChanged, m_playback,
-            &PlaybackCommands::playSelectedFile);
+            [this, entries] {
+                // Nobody chose the entry the view moves to when another program removed the current one.
+                if (m_listing->isApplyingChange())
+                    return;
+                // A box the file may open would let the list change under the rows still going.
+                if (entries->isRemovingRows())
+                    m_playWhenRowsGone = true;
+                else
+                    m_playback->playSelectedFile();
+            });
+    connect(entries, &QAbstractItemModel::rowsRemoved, m_playback, [this] {
+        if (std::exchange(m_playWhenRowsGone, false))
+            m_playback->playSelectedFile();
+    });
     connect(actions->showPlayingFile, &QAction::triggered, m_playback, &PlaybackCommands::showPlayingFile);
     connect(playlist->view(), &QAbstractItemView::clicked, m_playback, [this](const QModelIndex &index) {
         if (index.isValid())

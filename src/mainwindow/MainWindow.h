@@ -98,6 +98,8 @@ private:
     PlaybackCommands *m_playback = nullptr;
     PlaylistCommands *m_playlistCommands = nullptr;
     SessionAutosave *m_autosave = nullptr;
+    // The current entry moved while rows went: its file plays once they are gone.
+    bool m_playWhenRowsGone = false;
     bool m_loading = false;
     bool m_closeWhenLoaded = false;
     QStringList m_handedDuringLoad;

@@ -207,7 +207,9 @@ void MpvPlayer::playMidi(const QString &path)
         return;
     }
     auto rendering = std::make_shared<MidiRendering>(path, kept);
+    // The synthesiser is loaded on the rendering's thread, which may have failed already.
     if (!rendering->problem().isEmpty()) {
+        tellMidiFailure(rendering->moduleFailure());
         m_engine->stop();
         QMetaObject::invokeMethod(
             this,
@@ -221,9 +223,8 @@ void MpvPlayer::playMidi(const QString &path)
     load(m_midi.offer(std::move(rendering)));
 }
 
-void MpvPlayer::tellMidiFailure()
+void MpvPlayer::tellMidiFailure(const QString &moduleFailure)
 {
-    const QString moduleFailure = m_midi.moduleFailure();
     if (!moduleFailure.isEmpty() && !std::exchange(m_synthesiserUnavailableTold, true))
         tellUnavailable(tr("The MIDI synthesiser (FluidSynth) cannot be loaded: %1").arg(moduleFailure));
 }
@@ -408,7 +409,7 @@ void MpvPlayer::handle(const MpvEngine::Event &event)
         // A file that cannot be played stays closed; its length is not reported.
         m_loaded = false;
         forgetDescription();
-        tellMidiFailure();
+        tellMidiFailure(m_midi.moduleFailure());
         Q_EMIT fileFailed(m_file);
         reportMode();
         break;

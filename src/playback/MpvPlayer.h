@@ -71,7 +71,7 @@ private:
     void loadWaitingFile();
     void playMidi(const QString &path);
     // A synthesiser that could not be loaded for the song rendered is told once.
-    void tellMidiFailure();
+    void tellMidiFailure(const QString &moduleFailure);
     // Emits partUnavailable once the call that found the part missing has ended.
     void tellUnavailable(const QString &text);
     void readEvents();

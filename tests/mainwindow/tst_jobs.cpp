@@ -192,6 +192,31 @@ private Q_SLOTS:
         QVERIFY(list->items()->findItem(QStringLiteral("kept.mp3")) > 0);
     }
 
+    // The entry after a deleted one is chosen when the deleted one has left the list: a box
+    // about it lets other changes of the list run, which would meet a row half gone.
+    void aBoxAboutTheEntryChosenAfterADeletionComesWhenTheDeletedOneHasGone()
+    {
+        Session session;
+        session.preset(QStringLiteral("DeleteConfirm"), QStringLiteral("0"));
+        writeBytes(session.media(QStringLiteral("y broken.wav")),
+                   QByteArray("RIFF\x0c\0\0\0WAVEdata\0\0\0\0", 20));
+        writeBytes(session.media(QStringLiteral("z.mp3")), "x");
+        session.start(session.media());
+        auto *list = session.focused<EntryListView>("fileList");
+        list->setCurrentRow(list->items()->findItem(QStringLiteral("z.mp3")));
+        session.prompter.clear();
+        QStringList listedWhileAsked;
+        session.prompter.setWhileAsked([&] {
+            if (listedWhileAsked.isEmpty())
+                listedWhileAsked = list->items()->texts();
+        });
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("y broken.wav"));
+        QVERIFY(!session.prompter.questions().isEmpty());
+        QVERIFY(listedWhileAsked.contains(QStringLiteral("y broken.wav")));
+        QVERIFY(!listedWhileAsked.contains(QStringLiteral("z.mp3")));
+    }
+
     // The player lets go of a file deleted on its own, as it does for the delete job, and gets it
     // back when the trash refuses it.
     void deletingThePlayingFileLetsThePlayerGoOfIt()

@@ -308,6 +308,13 @@ private Q_SLOTS:
         session.settle();
         QVERIFY(list->items()->findItem(QStringLiteral("other.mp3")) > 0);
         QCOMPARE(list->items()->text(list->currentRow()), QStringLiteral("b.wav"));
+        // The chosen file deleted: its entry goes, and the entry the list moves to is not played.
+        session.player.calls.clear();
+        QVERIFY(QFile::remove(session.media(QStringLiteral("b.wav"))));
+        QTRY_COMPARE(list->items()->findItem(QStringLiteral("b.wav")), -1);
+        QVERIFY(list->currentRow() > 0);
+        QCOMPARE(session.player.calls, QStringList());
+        QVERIFY(session.prompter.questions().isEmpty());
     }
 
     void aFolderShownThatGoesAwayGivesWayToTheNearestAbove()
