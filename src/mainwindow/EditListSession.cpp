@@ -29,7 +29,7 @@ EditListWindow *EditListSession::window() const
 void EditListSession::open()
 {
     // The window works on the EditList as it is once entries still leaving have left.
-    m_services.parts.listing->finishEditListChanges();
+    m_services.parts.listing.finishEditListChanges();
     if (m_window) {
         m_window->show();
         WindowSystem::bringForward(*m_window);
@@ -57,10 +57,10 @@ void EditListSession::closed(const QString &showAfterClose)
     main.show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The list marks follow the EditList as the window left it.
-    m_services.parts.navigator->refresh();
+    m_services.parts.navigator.refresh();
     if (!showAfterClose.isEmpty()) {
         if (Paths::fileExists(showAfterClose)) {
-            m_services.parts.navigator->openPath(showAfterClose);
+            m_services.parts.navigator.openPath(showAfterClose);
         } else {
             QApplication::restoreOverrideCursor();
             m_services.prompter.message(

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "editlist/PlayingFile.h"
-#include "mainwindow/MainWindowParts.h"
 
 #include <QObject>
 #include <QPointer>
@@ -10,6 +9,8 @@
 class EditListWindow;
 class FileCommands;
 class FileIconProvider;
+class FileListController;
+class FolderNavigator;
 class PlaybackCommands;
 class Prompter;
 class QMainWindow;
@@ -24,10 +25,16 @@ class EditListSession : public QObject
     Q_OBJECT
 
 public:
+    struct Parts
+    {
+        FileListController &listing;
+        FolderNavigator &navigator;
+    };
+
     struct Services
     {
         QMainWindow &window;
-        MainWindowParts parts;
+        Parts parts;
         SessionState &state;
         Prompter &prompter;
         FileIconProvider &icons;

@@ -128,8 +128,11 @@ void MainWindow::buildPanes()
             return {};
         return [this, given = *taken] { m_playback->giveBack(given); };
     });
-    m_playback = new PlaybackCommands(*this, m_parts, m_state, *m_services.player, m_services.makePlayer,
-                                      m_prompter, this);
+    m_playback = new PlaybackCommands(*this,
+                                      {*m_parts.pathBar, *m_parts.fileList, *m_listing, *m_parts.navigator,
+                                       *m_parts.playlist, *m_parts.player, *m_parts.playbackOptions,
+                                       *m_parts.panes->listsSplitter(), *m_parts.actions},
+                                      m_state, *m_services.player, m_services.makePlayer, m_prompter, this);
     m_commands = new FileCommands({this, *m_parts.fileList, *m_listing, *m_parts.navigator,
                                    *m_parts.folderTree, *m_parts.playlist, m_state},
                                   m_prompter, this);
@@ -140,6 +143,26 @@ void MainWindow::buildPanes()
     layout->addWidget(m_parts.pathBar);
     layout->addWidget(rule);
     layout->addWidget(m_parts.panes->root(), 1);
+}
+
+void MainWindow::playChosenEntries()
+{
+    EntryListModel *entries = m_parts.fileList->items();
+    connect(m_parts.fileList->selectionModel(), &QItemSelectionModel::currentChanged, m_playback,
+            [this, entries] {
+                // Nobody chose the entry the view moves to when another program removed the current one.
+                if (m_listing->isApplyingChange())
+                    return;
+                // A box the file may open would let the list change under the rows still going.
+                if (entries->isRemovingRows())
+                    m_playWhenRowsGone = true;
+                else
+                    m_playback->playSelectedFile();
+            });
+    connect(entries, &QAbstractItemModel::rowsRemoved, m_playback, [this] {
+        if (std::exchange(m_playWhenRowsGone, false))
+            m_playback->playSelectedFile();
+    });
 }
 
 void MainWindow::connectCommands()
@@ -179,22 +202,7 @@ void MainWindow::connectCommands()
             });
     connect(m_parts.fileList, &EntryListView::contextMenuAt, m_commands, &FileCommands::showMenuOnFileList);
     connect(m_parts.folderTree, &FolderTree::rightClicked, m_commands, &FileCommands::showMenuOnFolderTree);
-    EntryListModel *entries = m_parts.fileList->items();
-    connect(m_parts.fileList->selectionModel(), &QItemSelectionModel::currentChanged, m_playback,
-            [this, entries] {
-                // Nobody chose the entry the view moves to when another program removed the current one.
-                if (m_listing->isApplyingChange())
-                    return;
-                // A box the file may open would let the list change under the rows still going.
-                if (entries->isRemovingRows())
-                    m_playWhenRowsGone = true;
-                else
-                    m_playback->playSelectedFile();
-            });
-    connect(entries, &QAbstractItemModel::rowsRemoved, m_playback, [this] {
-        if (std::exchange(m_playWhenRowsGone, false))
-            m_playback->playSelectedFile();
-    });
+    playChosenEntries();
     connect(actions->showPlayingFile, &QAction::triggered, m_playback, &PlaybackCommands::showPlayingFile);
     connect(playlist->view(), &QAbstractItemView::clicked, m_playback, [this](const QModelIndex &index) {
         if (index.isValid())
@@ -216,9 +224,10 @@ void MainWindow::connectCommands()
     connect(actions->sendMciCommand, &QAction::triggered, m_playback, &PlaybackCommands::sendMciCommand);
     connect(actions->scaleToFitVideo, &QAction::triggered, m_playback, &PlaybackCommands::scaleToFitVideo);
     m_parts.player->setMediaViewCommands({actions->sendMciCommand, actions->scaleToFitVideo});
-    m_editListSession = new EditListSession(
-        {*this, m_parts, m_state, m_prompter, *m_services.icons, *m_services.trash, *m_playback, *m_commands},
-        this);
+    m_editListSession =
+        new EditListSession({*this, EditListSession::Parts{*m_listing, *m_parts.navigator}, m_state,
+                             m_prompter, *m_services.icons, *m_services.trash, *m_playback, *m_commands},
+                            this);
     connect(m_commands, &FileCommands::editListRequested, m_editListSession, &EditListSession::open);
     connect(actions->openEditList, &QAction::triggered, m_editListSession, &EditListSession::open);
     connect(m_editListSession, &EditListSession::windowClosed, this, [this] {

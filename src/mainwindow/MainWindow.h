@@ -61,7 +61,6 @@ public:
     EditListStore &editList() { return m_state.editList; }
     MediaTypes &mediaTypes() { return m_state.types; }
     PlaybackOptions *playbackOptions() const;
-    const MainWindowParts &parts() const { return m_parts; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -71,6 +70,8 @@ protected:
 private:
     void buildPanes();
     void connectCommands();
+    // Plays the file list's entry a person makes current.
+    void playChosenEntries();
     void connectKeys();
     void showPreferences();
     // Shows thumbnails in the file list, or not, as the settings say.

@@ -12,7 +12,9 @@ class PlayerPanel;
 class PlaylistPanel;
 class WindowActions;
 
-// The panes and controllers of the main window, handed to the classes that restore and save them.
+// The panes and controllers of the main window, handed whole to the classes that restore and save
+// them (StartupRestore, ShutdownSave), which touch nearly every pane. The window's command classes
+// each take a Parts of their own with only what they use.
 struct MainWindowParts
 {
     PathBar *pathBar = nullptr;

@@ -11,7 +11,6 @@
 #include "core/VersionTitle.h"
 #include "mainwindow/ListAdvance.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/PaneLayout.h"
 #include "mainwindow/SeparateWindowCommands.h"
 #include "mainwindow/SessionState.h"
 #include "mainwindow/ViewerCommands.h"
@@ -40,7 +39,7 @@
 #include <limits>
 #include <utility>
 
-PlaybackCommands::PlaybackCommands(MainWindow &window, const MainWindowParts &parts, SessionState &state,
+PlaybackCommands::PlaybackCommands(MainWindow &window, const Parts &parts, SessionState &state,
                                    MediaPlayer &player, MediaPlayer::Factory makePlayer, Prompter &prompter,
                                    QObject *parent)
     : QObject(parent), m_window(window), m_parts(parts), m_state(state), m_player(player),
@@ -55,20 +54,20 @@ PlaybackCommands::PlaybackCommands(MainWindow &window, const MainWindowParts &pa
     m_screenSaver->setHold([inhibitor](bool held) { inhibitor->setHeld(held); });
     m_screenSaver->follow(player);
     m_separateWindows = new SeparateWindowCommands(
-        {window, *m_parts.playbackOptions, player, std::move(makePlayer), *m_routine, *m_screenSaver}, this);
+        {window, m_parts.options, player, std::move(makePlayer), *m_routine, *m_screenSaver}, this);
     // The read-out follows the player, which tells each new position: a timer would wake the
     // program many times a second even while nothing plays.
     connect(&m_player, &MediaPlayer::positionChanged, this, &PlaybackCommands::updateReadOut);
     connect(&m_player, &MediaPlayer::modeChanged, this, &PlaybackCommands::updateReadOut);
     MprisService::Hooks hooks;
-    hooks.next = [this] { m_parts.navigator->goToNextFile(); };
-    hooks.previous = [this] { m_parts.navigator->goToPreviousFile(); };
+    hooks.next = [this] { m_parts.navigator.goToNextFile(); };
+    hooks.previous = [this] { m_parts.navigator.goToPreviousFile(); };
     hooks.raise = [this] {
         m_window.showNormal();
         WindowSystem::bringForward(m_window);
     };
     hooks.quit = [this] { m_window.close(); };
-    PlaybackOptions *options = m_parts.playbackOptions;
+    PlaybackOptions *options = &m_parts.options;
     hooks.advancing = [options] { return options->autoAdvance(); };
     hooks.setAdvancing = [options](bool on) { options->setAutoAdvance(on); };
     hooks.open = [this](const QString &path) { m_window.openHandedPath(path); };
@@ -84,11 +83,14 @@ PlaybackCommands::PlaybackCommands(MainWindow &window, const MainWindowParts &pa
     setUpAutoAdvance();
     setUpTransport();
     m_viewer = new ViewerCommands(
-        window, m_parts, m_state, prompter, [this] { return m_informationLines; }, this);
-    connect(m_parts.player->pictures(), &PicturePanel::clicked, m_viewer, &ViewerCommands::open);
-    connect(&m_player, &MediaPlayer::levelsChanged, m_parts.player, &PlayerPanel::setLevels);
+        window,
+        {*m_parts.player.pictures(), m_parts.fileList, m_parts.listing, m_parts.navigator, m_parts.options,
+         m_parts.actions},
+        m_state, prompter, [this] { return m_informationLines; }, this);
+    connect(m_parts.player.pictures(), &PicturePanel::clicked, m_viewer, &ViewerCommands::open);
+    connect(&m_player, &MediaPlayer::levelsChanged, &m_parts.player, &PlayerPanel::setLevels);
     connect(&m_player, &MediaPlayer::mediumDescribed, this, &PlaybackCommands::described);
-    connect(m_parts.fileList, &EntryListView::chosenAgain, this, &PlaybackCommands::chooseAgain);
+    connect(&m_parts.fileList, &EntryListView::chosenAgain, this, &PlaybackCommands::chooseAgain);
     m_pictureDescriber = new PictureDescriber(this);
     connect(m_pictureDescriber, &PictureDescriber::described, this, &PlaybackCommands::pictureDescribed);
 }
@@ -97,30 +99,30 @@ PlaybackCommands::~PlaybackCommands() = default;
 
 void PlaybackCommands::playSelectedFile()
 {
-    const int row = m_parts.fileList->currentRow();
-    if (row <= 0 || m_parts.fileList->items()->kind(row) != ListEntry::Kind::File)
+    const int row = m_parts.fileList.currentRow();
+    if (row <= 0 || m_parts.fileList.items()->kind(row) != ListEntry::Kind::File)
         return;
-    const QString path = m_parts.listing->fullPath(row);
+    const QString path = m_parts.listing.fullPath(row);
     if (m_routine->isFirstPlay()) {
         // The file and position of the last session, for "Remember position".
         m_routine->setLastPlayedFile(m_state.currentFile);
         m_routine->setLastPosition(m_state.lastPosition);
     }
-    const PlaybackOptions *options = m_parts.playbackOptions;
+    const PlaybackOptions *options = &m_parts.options;
     if (m_state.types.isPicture(path)) {
         m_routine->showPicture(path);
         m_showingPicture = true;
         updateReadOut();
-        m_parts.player->setLevels(0, 0);
-        m_parts.player->pictures()->showPicture(path);
-        m_parts.player->showPictures(true);
+        m_parts.player.setLevels(0, 0);
+        m_parts.player.pictures()->showPicture(path);
+        m_parts.player.showPictures(true);
         m_advance->pictureShown(options->slideDelayChoice());
     } else {
         PlayRoutine::Options chosen = options->forPlaying();
         chosen.autoPlayOnClick = m_startOverride.value_or(chosen.autoPlayOnClick);
         // The video view is ready to draw before the first medium opens: libmpv gives video only
         // to a view that exists when the file starts.
-        m_parts.player->prepareVideo();
+        m_parts.player.prepareVideo();
         m_player.setLevelsMeasured(LevelMeterPicture::isShownFor(path));
         // The file already playing plays on untouched.
         if (!m_routine->play(path, chosen))
@@ -128,24 +130,24 @@ void PlaybackCommands::playSelectedFile()
         m_showingPicture = false;
         updateReadOut();
         m_failed = false;
-        m_parts.player->pictures()->clear();
-        m_parts.player->showPictures(false);
+        m_parts.player.pictures()->clear();
+        m_parts.player.showPictures(false);
         m_advance->mediumShown();
         m_viewer->close();
     }
-    EntryListModel *playlist = m_parts.playlist->view()->items();
+    EntryListModel *playlist = m_parts.playlist.view()->items();
     playlist->setPlaying(playlist->findItem(path));
     m_playingFile = path;
     m_state.currentFile = path;
     m_state.lastPlayedPath = path;
-    m_parts.player->showLevelMeterFor(path);
-    m_parts.pathBar->setText(path);
+    m_parts.player.showLevelMeterFor(path);
+    m_parts.pathBar.setText(path);
     // The automatic advance waits on nobody: a file it comes to that cannot be described says so
     // in the information box.
     const FileInformation::Description description = m_information.describe(
         path, m_advancing ? FileInformation::Problems::InLines : FileInformation::Problems::InBox);
     m_informationLines = description.lines;
-    m_parts.player->fileInformation()->setPlainText(m_informationLines.join(QLatin1Char('\n')));
+    m_parts.player.fileInformation()->setPlainText(m_informationLines.join(QLatin1Char('\n')));
     m_window.setWindowTitle(versionTitle() + QLatin1String(" - ") + NativePath::forDisplay(path) +
                             QLatin1String(" (") + description.size + QLatin1Char(')'));
     // The viewer's banner reads the information just written.
@@ -157,10 +159,10 @@ void PlaybackCommands::playSelectedFile()
 
 void PlaybackCommands::playActivatedFile(bool entered)
 {
-    const int row = m_parts.fileList->currentRow();
-    if (row <= 0 || m_parts.fileList->items()->kind(row) != ListEntry::Kind::File)
+    const int row = m_parts.fileList.currentRow();
+    if (row <= 0 || m_parts.fileList.items()->kind(row) != ListEntry::Kind::File)
         return;
-    const QString path = m_parts.listing->fullPath(row);
+    const QString path = m_parts.listing.fullPath(row);
     if (m_state.types.isPicture(path)) {
         if (entered && m_showingPicture)
             m_viewer->open();
@@ -173,11 +175,11 @@ void PlaybackCommands::playActivatedFile(bool entered)
 
 void PlaybackCommands::setUpAutoAdvance()
 {
-    PlaybackOptions *options = m_parts.playbackOptions;
-    PlaylistPanel *playlist = m_parts.playlist;
-    m_fileAdvance = std::make_unique<ListAdvance>(*m_parts.fileList, [this](int row) {
+    PlaybackOptions *options = &m_parts.options;
+    PlaylistPanel *playlist = &m_parts.playlist;
+    m_fileAdvance = std::make_unique<ListAdvance>(m_parts.fileList, [this](int row) {
         const QScopedValueRollback<bool> advancing(m_advancing, true);
-        m_parts.fileList->setCurrentRow(row);
+        m_parts.fileList.setCurrentRow(row);
     });
     m_playlistAdvance = std::make_unique<ListAdvance>(*playlist->view(), [this, playlist](int row) {
         const QScopedValueRollback<bool> advancing(m_advancing, true);
@@ -205,13 +207,13 @@ void PlaybackCommands::setUpAutoAdvance()
 
 void PlaybackCommands::playPlaylistEntry(int row)
 {
-    EntryListView *view = m_parts.playlist->view();
+    EntryListView *view = m_parts.playlist.view();
     if (row >= 0 && row < view->items()->count()) {
         const QString path = view->items()->text(row);
         if (Paths::fileExists(path))
-            m_parts.navigator->openPath(path);
+            m_parts.navigator.openPath(path);
     }
-    m_parts.playlist->usePlaylist()->setChecked(true);
+    m_parts.playlist.usePlaylist()->setChecked(true);
 }
 
 void PlaybackCommands::chooseAgain(int row)
@@ -219,7 +221,7 @@ void PlaybackCommands::chooseAgain(int row)
     // A click on the chosen entry changes no current entry, yet chooses it as a click on another
     // one does: a medium that does not play opens again and starts as the options say, one that
     // plays plays on, and a picture stays as it is shown.
-    if (row == m_parts.fileList->currentRow() && !m_state.types.isPicture(m_parts.listing->fullPath(row)))
+    if (row == m_parts.fileList.currentRow() && !m_state.types.isPicture(m_parts.listing.fullPath(row)))
         playSelectedFile();
 }
 
@@ -228,8 +230,8 @@ void PlaybackCommands::showPlayingFile()
     if (m_playingFile.isEmpty())
         return;
     m_routine->setAutoplaySuppressed(true);
-    m_parts.pathBar->setText(m_playingFile);
-    m_parts.navigator->openTypedPath(m_playingFile);
+    m_parts.pathBar.setText(m_playingFile);
+    m_parts.navigator.openTypedPath(m_playingFile);
     m_routine->setAutoplaySuppressed(false);
 }
 
@@ -248,9 +250,9 @@ void PlaybackCommands::letGo()
     m_routine->close();
     m_playingFile.clear();
     m_informationLines.clear();
-    m_parts.player->fileInformation()->clear();
-    m_parts.player->setLevels(0, 0);
-    m_parts.playlist->view()->items()->setPlaying(-1);
+    m_parts.player.fileInformation()->clear();
+    m_parts.player.setLevels(0, 0);
+    m_parts.playlist.view()->items()->setPlaying(-1);
     m_mpris->setTrack(QString(), 0);
     m_window.setWindowTitle(versionTitle());
     updateReadOut();
@@ -260,27 +262,27 @@ void PlaybackCommands::giveBack(const TakenFile &taken)
 {
     if (taken.path.isEmpty() || !Paths::fileExists(taken.path))
         return;
-    if (Paths::folderOf(taken.path) != m_parts.listing->folder())
+    if (Paths::folderOf(taken.path) != m_parts.listing.folder())
         return;
-    const int row = m_parts.fileList->items()->findItem(Paths::fileNameOf(taken.path));
+    const int row = m_parts.fileList.items()->findItem(Paths::fileNameOf(taken.path));
     if (row <= 0)
         return;
     m_startOverride = taken.wasPlaying;
     // The entry may be the current one already: choosing it again would not open it.
-    if (m_parts.fileList->currentRow() == row)
+    if (m_parts.fileList.currentRow() == row)
         playSelectedFile();
     else
-        m_parts.fileList->setCurrentRow(row);
+        m_parts.fileList.setCurrentRow(row);
     m_startOverride.reset();
 }
 
 void PlaybackCommands::selectHeldFile()
 {
     const QString held = m_player.fileName();
-    if (held.isEmpty() || Paths::folderOf(held) != m_parts.listing->folder())
+    if (held.isEmpty() || Paths::folderOf(held) != m_parts.listing.folder())
         return;
     m_routine->setAutoplaySuppressed(true);
-    m_parts.navigator->selectEntry(Paths::fileNameOf(held));
+    m_parts.navigator.selectEntry(Paths::fileNameOf(held));
     m_routine->setAutoplaySuppressed(false);
 }
 
@@ -303,7 +305,7 @@ void PlaybackCommands::scaleToFitVideo()
     const QSize video = m_player.videoSize();
     if (video.isEmpty())
         return;
-    SplitterPane *lists = m_parts.panes->listsSplitter();
+    SplitterPane *lists = &m_parts.listsSplitter;
     const double twipsPerPixel = Twips::perPixelX(*lists);
     lists->setLeftWidthTwips(int(lists->scaleWidth() - video.width() * twipsPerPixel - 30));
 }
@@ -359,7 +361,7 @@ void PlaybackCommands::stopAtStart()
 
 void PlaybackCommands::setUpTransport()
 {
-    TransportBar *transport = m_parts.player->transport();
+    TransportBar *transport = m_parts.player.transport();
     connect(transport, &TransportBar::playOrPauseClicked, this, &PlaybackCommands::playOrPause);
     connect(transport, &TransportBar::stopClicked, this, &PlaybackCommands::stopAtStart);
     connect(transport, &TransportBar::positionChosen, this, &PlaybackCommands::seekTo);
@@ -381,16 +383,16 @@ void PlaybackCommands::setMuted(bool muted)
 {
     m_muted = muted;
     m_player.setAudioOn(!muted);
-    m_parts.player->transport()->showVolume(m_player.volume() / 10, muted);
+    m_parts.player.transport()->showVolume(m_player.volume() / 10, muted);
 }
 
 void PlaybackCommands::updateReadOut()
 {
     // A picture has no position: the last medium's would be stale.
     if (m_showingPicture)
-        m_parts.player->transport()->showPosition(0, 0);
+        m_parts.player.transport()->showPosition(0, 0);
     else
-        m_parts.player->transport()->showPosition(m_routine->lastPosition(), m_routine->length());
+        m_parts.player.transport()->showPosition(m_routine->lastPosition(), m_routine->length());
 }
 
 void PlaybackCommands::described(const QString &path, const MediaFacts &facts)
@@ -400,7 +402,7 @@ void PlaybackCommands::described(const QString &path, const MediaFacts &facts)
         return;
     const QStringList lines = facts.lines();
     if (!lines.isEmpty())
-        m_parts.player->fileInformation()->setPlainText((m_informationLines + lines).join(QLatin1Char('\n')));
+        m_parts.player.fileInformation()->setPlainText((m_informationLines + lines).join(QLatin1Char('\n')));
 }
 
 void PlaybackCommands::pictureDescribed(const QString &path, const QStringList &lines)
@@ -408,7 +410,7 @@ void PlaybackCommands::pictureDescribed(const QString &path, const QStringList &
     // Another file may have been chosen while the picture was described.
     if (!m_showingPicture || path != m_playingFile || lines.isEmpty())
         return;
-    m_parts.player->fileInformation()->setPlainText((m_informationLines + lines).join(QLatin1Char('\n')));
+    m_parts.player.fileInformation()->setPlainText((m_informationLines + lines).join(QLatin1Char('\n')));
 }
 
 void PlaybackCommands::opened(const QString &path, bool speedReset)
@@ -420,7 +422,7 @@ void PlaybackCommands::opened(const QString &path, bool speedReset)
     m_mpris->setTrack(path, m_routine->length());
     updateReadOut();
     if (speedReset)
-        m_parts.playbackOptions->resetSpeed();
+        m_parts.options.resetSpeed();
     const QString tail = path.right(4).toLower();
     const bool video = tail == QLatin1String(".avi") || tail == QLatin1String(".mpg") ||
                        tail == QLatin1String(".mov") || tail == QLatin1String("mpeg");

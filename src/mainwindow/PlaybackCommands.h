@@ -3,7 +3,6 @@
 
 #include "browse/FileInformation.h"
 #include "editlist/PlayingFile.h"
-#include "mainwindow/MainWindowParts.h"
 #include "playback/MediaPlayer.h"
 
 #include <QObject>
@@ -11,16 +10,25 @@
 #include <optional>
 
 class AutoAdvance;
+class EntryListView;
+class FileListController;
+class FolderNavigator;
 class ListAdvance;
 class MainWindow;
 class MciInterpreter;
+class PathBar;
+class PlaybackOptions;
+class PlayerPanel;
+class PlaylistPanel;
 class ScreenSaverHold;
 class SeparateWindowCommands;
+class SplitterPane;
 class ViewerCommands;
 class MprisService;
 class PictureDescriber;
 class Prompter;
 class PlayRoutine;
+class WindowActions;
 struct SessionState;
 
 // Plays the file chosen in the file list in the player pane: opens and starts it as the options
@@ -31,9 +39,23 @@ class PlaybackCommands : public QObject
     Q_OBJECT
 
 public:
-    PlaybackCommands(MainWindow &window, const MainWindowParts &parts, SessionState &state,
-                     MediaPlayer &player, MediaPlayer::Factory makePlayer, Prompter &prompter,
-                     QObject *parent = nullptr);
+    struct Parts
+    {
+        PathBar &pathBar;
+        EntryListView &fileList;
+        FileListController &listing;
+        FolderNavigator &navigator;
+        PlaylistPanel &playlist;
+        PlayerPanel &player;
+        PlaybackOptions &options;
+        // The splitter beside the player, which scaling to the video widens or narrows.
+        SplitterPane &listsSplitter;
+        // The picture viewer's keys trigger the window's commands.
+        const WindowActions &actions;
+    };
+
+    PlaybackCommands(MainWindow &window, const Parts &parts, SessionState &state, MediaPlayer &player,
+                     MediaPlayer::Factory makePlayer, Prompter &prompter, QObject *parent = nullptr);
     ~PlaybackCommands() override;
 
     // Plays the file selected in the file list.
@@ -88,7 +110,7 @@ private:
     void letGo();
 
     MainWindow &m_window;
-    MainWindowParts m_parts;
+    Parts m_parts;
     SessionState &m_state;
     MediaPlayer &m_player;
     Prompter &m_prompter;

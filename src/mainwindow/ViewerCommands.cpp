@@ -14,19 +14,18 @@
 #include "pictures/PictureViewer.h"
 #include "platform/Prompter.h"
 #include "playback/PlaybackOptions.h"
-#include "playback/PlayerPanel.h"
 
 #include <QAction>
 #include <QMainWindow>
 
-ViewerCommands::ViewerCommands(QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
+ViewerCommands::ViewerCommands(QMainWindow &window, const Parts &parts, const SessionState &state,
                                Prompter &prompter, Information information, QObject *parent)
     : QObject(parent), m_window(window), m_parts(parts), m_state(state), m_prompter(prompter),
       m_information(std::move(information)), m_preloader(new PicturePreloader(this))
 {
-    m_parts.player->pictures()->setPreloader(m_preloader);
+    m_parts.pictures.setPreloader(m_preloader);
     // Another folder's entries.
-    connect(m_parts.fileList->items(), &EntryListModel::modelReset, m_preloader, &PicturePreloader::clear);
+    connect(m_parts.fileList.items(), &EntryListModel::modelReset, m_preloader, &PicturePreloader::clear);
 }
 
 void ViewerCommands::showPicture(const QString &path)
@@ -45,7 +44,7 @@ void ViewerCommands::close()
 
 void ViewerCommands::preload()
 {
-    const EntryListView *list = m_parts.fileList;
+    const EntryListView *list = &m_parts.fileList;
     const PicturePosition position = PicturePosition::of(list->items()->texts(), list->items()->kinds(),
                                                          list->currentRow(), m_state.types);
     if (position.number == 0) {
@@ -56,15 +55,15 @@ void ViewerCommands::preload()
     QStringList ahead;
     for (const int row : {position.nextRow, position.previousRow}) {
         if (row >= 0)
-            ahead << m_parts.listing->fullPath(row);
+            ahead << m_parts.listing.fullPath(row);
     }
-    PicturePanel *pictures = m_parts.player->pictures();
+    PicturePanel *pictures = &m_parts.pictures;
     m_preloader->follow(pictures->path(), ahead, m_viewer ? m_viewer->decodingPanel() : pictures->size());
 }
 
 void ViewerCommands::open()
 {
-    PicturePanel *pictures = m_parts.player->pictures();
+    PicturePanel *pictures = &m_parts.pictures;
     if (m_viewer || pictures->path().isEmpty())
         return;
     if (pictures->showsError()) {
@@ -72,9 +71,9 @@ void ViewerCommands::open()
                            Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
         return;
     }
-    FolderNavigator *navigator = m_parts.navigator;
-    EntryListView *list = m_parts.fileList;
-    PlaybackOptions *options = m_parts.playbackOptions;
+    FolderNavigator *navigator = &m_parts.navigator;
+    EntryListView *list = &m_parts.fileList;
+    PlaybackOptions *options = &m_parts.options;
     PictureViewer::Hooks hooks;
     hooks.chosenName = [list] {
         const int row = list->currentRow();
@@ -89,7 +88,7 @@ void ViewerCommands::open()
         const int row = list->currentRow();
         return row >= 0 && list->items()->isOnEditList(row);
     };
-    const WindowActions *actions = m_parts.actions;
+    const WindowActions *actions = &m_parts.actions;
     hooks.addToEditList = [actions] { actions->addToEditList->trigger(); };
     hooks.removeFromEditList = [actions] { actions->removeFromEditList->trigger(); };
     hooks.toggleAutoAdvance = [options] { options->toggleAutoAdvance(); };

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "mainwindow/MainWindowParts.h"
-
 #include <QObject>
 #include <QStringList>
 #include <functional>
 
+class EntryListView;
+class FileListController;
+class FolderNavigator;
+class PicturePanel;
 class PicturePreloader;
 class PictureViewer;
+class PlaybackOptions;
 class Prompter;
 class QMainWindow;
+class WindowActions;
 struct SessionState;
 
 // The full-screen picture viewer as the main window runs it: opened on the picture shown, its keys
@@ -26,8 +30,20 @@ public:
     // medium adds later.
     using Information = std::function<QStringList()>;
 
-    ViewerCommands(QMainWindow &window, const MainWindowParts &parts, const SessionState &state,
-                   Prompter &prompter, Information information, QObject *parent = nullptr);
+    struct Parts
+    {
+        // The player's preview, whose picture the viewer opens on.
+        PicturePanel &pictures;
+        EntryListView &fileList;
+        FileListController &listing;
+        FolderNavigator &navigator;
+        PlaybackOptions &options;
+        // The viewer's keys trigger the window's own EditList and delete commands.
+        const WindowActions &actions;
+    };
+
+    ViewerCommands(QMainWindow &window, const Parts &parts, const SessionState &state, Prompter &prompter,
+                   Information information, QObject *parent = nullptr);
 
     // Opens the viewer on the picture shown, until it is closed; a picture that could not be read
     // gives a message instead.
@@ -41,7 +57,7 @@ private:
     void preload();
 
     QMainWindow &m_window;
-    MainWindowParts m_parts;
+    Parts m_parts;
     const SessionState &m_state;
     Prompter &m_prompter;
     Information m_information;
