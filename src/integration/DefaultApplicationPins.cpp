@@ -18,7 +18,7 @@
 namespace {
 
 // Where the lines that were added are recorded, one a line.
-const QString RecordKey = QStringLiteral("Kestrove\\Pinned Default Applications");
+const QString PinsRecordKey = QStringLiteral("Kestrove\\Pinned Default Applications");
 constexpr qint64 MaxListBytes = 16 * 1024 * 1024;
 
 // The list's text; empty when there is no list, nothing when it cannot be read.
@@ -71,27 +71,27 @@ bool DefaultApplicationPins::pin(const QStringList &mimeTypes)
     if (added.isEmpty())
         return true;
     AssociationStore &store = m_services.store;
-    const QString before = store.value(RecordKey, QString());
+    const QString before = store.value(PinsRecordKey, QString());
     QStringList record = before.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &line : std::as_const(added)) {
         if (!record.contains(line))
             record.append(line);
     }
-    if (store.setValue(RecordKey, QString(), AssociationStore::Text, record.join(QLatin1Char('\n'))) != 0)
+    if (store.setValue(PinsRecordKey, QString(), AssociationStore::Text, record.join(QLatin1Char('\n'))) != 0)
         return false;
     if (writeList(target, list.bytes()))
         return true;
     if (before.isEmpty())
-        store.deleteKey(RecordKey);
+        store.deleteKey(PinsRecordKey);
     else
-        store.setValue(RecordKey, QString(), AssociationStore::Text, before);
+        store.setValue(PinsRecordKey, QString(), AssociationStore::Text, before);
     return false;
 }
 
 bool DefaultApplicationPins::unpin()
 {
     AssociationStore &store = m_services.store;
-    if (!store.hasKey(RecordKey))
+    if (!store.hasKey(PinsRecordKey))
         return true;
     const QString target = m_services.lists.value(0);
     const std::optional<QByteArray> bytes = readList(target);
@@ -102,7 +102,7 @@ bool DefaultApplicationPins::unpin()
     bool groupAdded = false;
     bool changed = false;
     for (const QString &line :
-         store.value(RecordKey, QString()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+         store.value(PinsRecordKey, QString()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (line == header)
             groupAdded = true;
@@ -114,7 +114,7 @@ bool DefaultApplicationPins::unpin()
         changed = list.removeEmptySection(Group) || changed;
     if (changed && !writeList(target, list.bytes()))
         return false;
-    return store.deleteKey(RecordKey) == 0;
+    return store.deleteKey(PinsRecordKey) == 0;
 }
 
 QStringList DefaultApplicationPins::userLists()

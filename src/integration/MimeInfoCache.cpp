@@ -14,7 +14,7 @@
 namespace {
 
 // Where a cache that was made for the entry is recorded: its path.
-const QString RecordKey = QStringLiteral("Kestrove\\Made MIME Cache");
+const QString CacheRecordKey = QStringLiteral("Kestrove\\Made MIME Cache");
 constexpr qint64 MaxCacheBytes = 16 * 1024 * 1024;
 
 // The list with the entry at its end. Taking it out again with withoutEntry() gives the list back
@@ -71,13 +71,14 @@ bool MimeInfoCache::add(const QStringList &mimeTypes)
         return true;
     AssociationStore &store = m_services.store;
     // Recorded before it is made: a cache the record does not name is never removed.
-    const bool making = cache.status == RegularFile::Contents::Status::Missing && !store.hasKey(RecordKey);
-    if (making && store.setValue(RecordKey, QString(), AssociationStore::Text, file) != 0)
+    const bool making =
+        cache.status == RegularFile::Contents::Status::Missing && !store.hasKey(CacheRecordKey);
+    if (making && store.setValue(CacheRecordKey, QString(), AssociationStore::Text, file) != 0)
         return false;
     if (replace(file, bytes))
         return true;
     if (making)
-        store.deleteKey(RecordKey);
+        store.deleteKey(CacheRecordKey);
     return false;
 }
 
@@ -99,7 +100,7 @@ bool MimeInfoCache::remove()
             text.setValue(Group, type, without);
     }
     AssociationStore &store = m_services.store;
-    const bool made = store.hasKey(RecordKey);
+    const bool made = store.hasKey(CacheRecordKey);
     // A cache made for the entry goes once nothing but its header is left in it.
     KeyFileText bare = text;
     bare.removeEmptySection(Group);
@@ -108,5 +109,5 @@ bool MimeInfoCache::remove()
         done = !QFileInfo::exists(file) || QFile::remove(file);
     else
         done = text.bytes() == cache.bytes || replace(file, text.bytes());
-    return done && (!made || store.deleteKey(RecordKey) == 0);
+    return done && (!made || store.deleteKey(CacheRecordKey) == 0);
 }

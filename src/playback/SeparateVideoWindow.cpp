@@ -12,7 +12,7 @@ namespace {
 
 // The picture area before the video's size is known, and for files without pictures.
 constexpr QSize BlankArea(320, 240);
-constexpr int NarrowWidth = 200;
+constexpr int NarrowWindowWidth = 200;
 
 } // namespace
 
@@ -65,5 +65,5 @@ void SeparateVideoWindow::started()
     fitToVideo();
     // A file with pictures keeps its room whatever its name says.
     if (!SeparatePlayback::showsPictures(m_player.fileName()) && m_player.videoSize().isEmpty())
-        resize(NarrowWidth, height());
+        resize(NarrowWindowWidth, height());
 }

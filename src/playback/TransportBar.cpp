@@ -20,7 +20,7 @@ namespace {
 constexpr int PositionSteps = 10000;
 constexpr int VolumeWidth = 60;
 // Narrower than this, the position bar takes a row of its own under the buttons.
-constexpr int NarrowWidth = 150;
+constexpr int NarrowBarWidth = 150;
 
 } // namespace
 
@@ -174,7 +174,7 @@ void TransportBar::positionMoved(int step)
 
 void TransportBar::arrangeFor(int width)
 {
-    const bool narrow = width < NarrowWidth;
+    const bool narrow = width < NarrowBarWidth;
     if (narrow != m_narrow)
         arrange(narrow);
 }

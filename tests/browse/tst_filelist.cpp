@@ -21,14 +21,6 @@
 
 namespace {
 
-QStringList texts(const EntryListModel &model)
-{
-    QStringList result;
-    for (int i = 0; i < model.count(); ++i)
-        result.append(model.text(i));
-    return result;
-}
-
 const FilePattern &mediaPattern()
 {
     static const FilePattern pattern(MediaTypes().filePattern(false));
@@ -72,7 +64,7 @@ private Q_SLOTS:
         model.setIconProvider(&icons);
         FileListController list(model, store, &icons);
         QVERIFY(listed(list, dir.path(), mediaPattern()));
-        QStringList shown = texts(model);
+        QStringList shown = model.texts();
         QCOMPARE(shown.mid(0, 5), QStringList({"..", "alpha", "Beta", "link to alpha", "x.mp3"}));
         QCOMPARE(model.kind(4), ListEntry::Kind::Folder);
         QVERIFY(shown.contains(QStringLiteral("song.MP3")));
@@ -138,13 +130,13 @@ private Q_SLOTS:
         EditListStore store;
         FileListController list(model, store);
         QVERIFY(listed(list, dir.path(), mediaPattern()));
-        QCOMPARE(texts(model), QStringList{".."});
+        QCOMPARE(model.texts(), QStringList{".."});
         QVERIFY(!listed(list, dir.filePath(QStringLiteral("vanished")), mediaPattern()));
-        QCOMPARE(texts(model), QStringList{".."});
+        QCOMPARE(model.texts(), QStringList{".."});
         QVERIFY(listed(list, QStringLiteral("/"), mediaPattern()));
         QCOMPARE(model.text(0), QStringLiteral(".."));
         list.listVolumes();
-        QVERIFY(texts(model).contains(QStringLiteral("/")));
+        QVERIFY(model.texts().contains(QStringLiteral("/")));
         QCOMPARE(model.kind(0), ListEntry::Kind::Volume);
     }
 
@@ -160,7 +152,7 @@ private Q_SLOTS:
         store.append(folder + QStringLiteral("b.wav"));
         FileListController list(model, store);
         listed(list, dir.path(), mediaPattern());
-        QCOMPARE(texts(model), QStringList({"..", "sub.mp3", "a.mp3", "b.wav", "c.mp3", "d.jpg"}));
+        QCOMPARE(model.texts(), QStringList({"..", "sub.mp3", "a.mp3", "b.wav", "c.mp3", "d.jpg"}));
         QVERIFY(list.marked(3));
         QVERIFY(!list.marked(2));
 

@@ -27,11 +27,6 @@ const FilePattern &songs()
     return pattern;
 }
 
-QStringList texts(const EntryListModel &model)
-{
-    return model.texts();
-}
-
 // A list showing a folder, with a view over it as the window has.
 struct ShownFolder
 {
@@ -138,7 +133,7 @@ private Q_SLOTS:
         ShownFolder shown(dir.path());
         shown.store.append(shown.file("d.mp3"));
         QVERIFY(shown.waitListed());
-        QCOMPARE(texts(shown.model), QStringList({"..", "b.mp3", "d.mp3"}));
+        QCOMPARE(shown.model.texts(), QStringList({"..", "b.mp3", "d.mp3"}));
         QVERIFY(shown.model.isOnEditList(2));
         shown.view.setCurrentRow(2);
         shown.model.setPlaying(2);
@@ -163,7 +158,7 @@ private Q_SLOTS:
             }
             after.append(QStringLiteral("d.mp3"));
         }
-        QTRY_COMPARE_WITH_TIMEOUT(texts(shown.model), after, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown.model.texts(), after, 10000);
         // The current entry, its mark and the playing mark stay with the entry.
         const int row = shown.model.findItem(QStringLiteral("d.mp3"));
         QCOMPARE(shown.view.currentRow(), row);
@@ -255,11 +250,11 @@ private Q_SLOTS:
         QSignalSpy listed(&shown.list, &FileListController::listed);
         shown.list.listFolder(dir.filePath(QStringLiteral("two/")), songs());
         QVERIFY(shown.waitListed());
-        QCOMPARE(texts(shown.model), QStringList({"..", "second.mp3"}));
+        QCOMPARE(shown.model.texts(), QStringList({"..", "second.mp3"}));
         // Nothing of the folder left comes later.
         QTest::qWait(100);
         QCOMPARE(listed.count(), 1);
-        QCOMPARE(texts(shown.model), QStringList({"..", "second.mp3"}));
+        QCOMPARE(shown.model.texts(), QStringList({"..", "second.mp3"}));
     }
 };
 

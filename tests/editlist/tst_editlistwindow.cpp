@@ -25,9 +25,9 @@
 namespace {
 
 // An EditList window over a store of its own, once opened; every media type collected by drops but ".wav".
-struct Fixture
+struct WindowFixture
 {
-    Fixture()
+    WindowFixture()
     {
         for (int row = 0; row < MediaTypes::Count; ++row)
             types.setDragDrop(row, row != 0);
@@ -38,7 +38,7 @@ struct Fixture
         window = new EditListWindow({store, types, prompter, icons, trash, player});
         window->show();
     }
-    ~Fixture() { delete window.data(); }
+    ~WindowFixture() { delete window.data(); }
 
     QStringList listed() const
     {
@@ -68,7 +68,7 @@ class TestEditListWindow : public QObject
 private Q_SLOTS:
     void dropsAddFilesAndSearchFolders()
     {
-        Fixture f;
+        WindowFixture f;
         QDir(f.dir.path()).mkpath(QStringLiteral("album/disc 2"));
         for (const char *name :
              {"album/one.mp3", "album/two.wav", "album/disc 2/three.MP3", "loose.mp3", "notes.txt"})
@@ -111,7 +111,7 @@ private Q_SLOTS:
 
     void closingWritesTheListBackAndNamesTheFileToShow()
     {
-        Fixture f;
+        WindowFixture f;
         writeBytes(f.dir.filePath(QStringLiteral("a.mp3")), "a");
         f.store.append(f.dir.filePath(QStringLiteral("gone.mp3")));
         f.store.append(f.dir.filePath(QStringLiteral("a.mp3")));
@@ -139,7 +139,7 @@ private Q_SLOTS:
 
     void removingDuplicatesShowsItsProgressAndEnds()
     {
-        Fixture f;
+        WindowFixture f;
         for (const char *path : {"/m/1.mp3", "/m/2.mp3", "/m/1.mp3", "/m/3.mp3", "/m/2.mp3"})
             f.store.append(QLatin1String(path));
         f.open();
@@ -160,7 +160,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, button);
         QFETCH(QString, said);
-        Fixture f;
+        WindowFixture f;
         writeBytes(f.dir.filePath(QStringLiteral("a.mp3")), "a");
         f.store.append(f.dir.filePath(QStringLiteral("a.mp3")));
         f.open();
@@ -175,7 +175,7 @@ private Q_SLOTS:
     // changed: entries taken off, and entries a move gave new paths; a job's colours change nothing.
     void theWorkingCopyIsKeptWhenItChanged()
     {
-        Fixture f;
+        WindowFixture f;
         for (const char *name : {"a.mp3", "b.mp3"})
             f.store.append(f.dir.filePath(QLatin1String(name)));
         f.open();
@@ -196,7 +196,7 @@ private Q_SLOTS:
     // Files passed quickly are shown only now and then; one a question is about is shown with it.
     void aQuestionIsAskedBesideTheFileItIsAbout()
     {
-        Fixture f;
+        WindowFixture f;
         TemporaryFolder destination;
         for (const char *name : {"a.mp3", "b.mp3", "c.mp3"}) {
             writeBytes(f.dir.filePath(QLatin1String(name)), "new");
@@ -232,7 +232,7 @@ private Q_SLOTS:
 
     void theWindowIsActiveAgainOnceAJobHasEnded()
     {
-        Fixture f;
+        WindowFixture f;
         TemporaryFolder destination;
         writeBytes(f.dir.filePath(QStringLiteral("a.mp3")), "x");
         f.store.append(f.dir.filePath(QStringLiteral("a.mp3")));
@@ -255,7 +255,7 @@ private Q_SLOTS:
 
     void closingDuringAJobStopsItAndClosesWhenItHasEnded()
     {
-        Fixture f;
+        WindowFixture f;
         TemporaryFolder destination;
         for (const char *name : {"a.mp3", "b.mp3", "c.mp3"}) {
             writeBytes(f.dir.filePath(QLatin1String(name)), "x");
