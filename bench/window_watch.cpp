@@ -5,12 +5,12 @@
 // processor by the program and the processes it started (ProcessTree) for QUIET_MS. Prints, in
 // milliseconds from exec, when its first top-level window was mapped, when the screen last changed
 // and when it settled, and the peak memory of its processes in MB, on a line that starts
-// "window-watch". Then it presses each key given (Return, Escape, Left, Right, Up, Down, Home,
-// End) in turn
-// once the program has settled, and prints for each a line "window-watch-key NAME DRAWN SETTLED":
-// the milliseconds from the key to the last change of the screen it caused and to the program
-// settled again. Then "window-watch-peak MB", and it ends the program. A figure that did not come
-// within TIMEOUT_MS reads "timeout".
+// "window-watch". Then it presses each key given (Return, Escape, Left, Right, Up, Down, Prior,
+// Next, Home, End) in turn once the program has settled, and prints for each a line
+// "window-watch-key NAME DRAWN SETTLED PEAK": the milliseconds from the key to the last change of
+// the screen it caused and to the program settled again, and the peak memory in MB so far. Then
+// "window-watch-peak MB", and it ends the program. A figure that did not come within TIMEOUT_MS reads
+// "timeout".
 #include "ProcessTree.h"
 
 #include <algorithm>
@@ -41,14 +41,16 @@ struct Key
     xcb_keysym_t symbol;
 };
 
-constexpr std::array<Key, 8> Keys{{{"Return", 0xff0d},
-                                   {"Escape", 0xff1b},
-                                   {"Left", 0xff51},
-                                   {"Up", 0xff52},
-                                   {"Right", 0xff53},
-                                   {"Down", 0xff54},
-                                   {"Home", 0xff50},
-                                   {"End", 0xff57}}};
+constexpr std::array<Key, 10> Keys{{{"Return", 0xff0d},
+                                    {"Escape", 0xff1b},
+                                    {"Left", 0xff51},
+                                    {"Up", 0xff52},
+                                    {"Right", 0xff53},
+                                    {"Down", 0xff54},
+                                    {"Prior", 0xff55},
+                                    {"Next", 0xff56},
+                                    {"Home", 0xff50},
+                                    {"End", 0xff57}}};
 
 // What happened since a moment: the program's first window mapped, the screen changed, the
 // program used the processor. All in milliseconds from exec.
@@ -245,9 +247,10 @@ int main(int argc, char **argv)
         pressed.start = watch.now();
         press(connection, root, keycodeOf(connection, key->symbol));
         settled = watch.follow(pressed, program, timeoutMs);
-        std::printf("window-watch-key %s %s %s\n", key->name,
+        std::printf("window-watch-key %s %s %s %.1f\n", key->name,
                     figure(pressed.lastDamage - pressed.start, pressed.lastDamage >= 0).c_str(),
-                    figure(pressed.settledAt() - pressed.start, settled).c_str());
+                    figure(pressed.settledAt() - pressed.start, settled).c_str(),
+                    watch.processes().peakMegabytes());
     }
     std::printf("window-watch-peak %.1f\n", watch.processes().peakMegabytes());
     std::fflush(stdout);
