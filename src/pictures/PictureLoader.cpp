@@ -5,9 +5,17 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QThreadPool>
 
-PictureLoader::~PictureLoader() = default;
+PictureLoader::PictureLoader(QObject *parent) : QObject(parent)
+{
+    m_thread.setMaxThreadCount(1);
+}
+
+PictureLoader::~PictureLoader()
+{
+    m_thread.clear();
+    m_thread.waitForDone();
+}
 
 void PictureLoader::setPreloader(PicturePreloader *preloader)
 {
@@ -17,6 +25,7 @@ void PictureLoader::setPreloader(PicturePreloader *preloader)
 void PictureLoader::load(const QString &path, const QSize &panel)
 {
     const int request = ++m_request;
+    m_thread.clear();
     if (m_preloader) {
         if (const std::optional<PictureDecoder::Result> ready = m_preloader->ready(path, panel)) {
             Q_EMIT loaded(path, *ready);
@@ -24,7 +33,7 @@ void PictureLoader::load(const QString &path, const QSize &panel)
         }
     }
     QPointer<PictureLoader> self(this);
-    QThreadPool::globalInstance()->start([self, request, path, panel] {
+    m_thread.start([self, request, path, panel] {
         PictureDecoder::Result result = PictureDecoder::decode(path, panel);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),

@@ -5,19 +5,22 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QThreadPool>
 
 class PicturePreloader;
 
-// Decodes pictures on a worker thread, so that a large one never stalls the window. Only the
-// answer to the latest request is delivered. A picture the preloader has ready is delivered at once,
-// before load() returns, and one decoded here is handed to the preloader, which keeps it while it
-// is wanted.
+// Decodes pictures on a thread of its own, so that a large one never stalls the window and jobs
+// holding the shared threads never hold it back. Only the answer to the latest request is
+// delivered, and a request not yet begun when a later one comes is dropped. A picture the preloader has ready
+// is delivered at once, before load() returns, and one decoded here is handed to the preloader, which keeps
+// it while it is wanted.
 class PictureLoader : public QObject
 {
     Q_OBJECT
 
 public:
-    using QObject::QObject;
+    explicit PictureLoader(QObject *parent = nullptr);
+    // Waits for a decoding under way, whose answer is thrown away.
     ~PictureLoader() override;
 
     void setPreloader(PicturePreloader *preloader);
@@ -32,4 +35,5 @@ Q_SIGNALS:
 private:
     int m_request = 0;
     QPointer<PicturePreloader> m_preloader;
+    QThreadPool m_thread;
 };

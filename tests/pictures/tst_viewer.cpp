@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/MediaTypes.h"
 #include "pictures/PictureFit.h"
+#include "pictures/PictureLoader.h"
 #include "pictures/PicturePosition.h"
 #include "pictures/PicturePreloader.h"
 #include "pictures/PictureViewer.h"
@@ -10,9 +11,11 @@
 #include <QApplication>
 #include <QImage>
 #include <QMutex>
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThreadPool>
 #include <QWheelEvent>
 
 namespace {
@@ -362,6 +365,27 @@ private Q_SLOTS:
         QCOMPARE(decodings.asked(), (QStringList{"c", "y"}));
         QCOMPARE(decodedAhead.size(), 1);
         QCOMPARE(decodedAhead.first().first().toString(), QStringLiteral("y"));
+    }
+
+    // Copy jobs hold a shared thread for as long as they copy.
+    void aPictureIsDecodedWhileJobsHoldEverySharedThread()
+    {
+        QThreadPool *shared = QThreadPool::globalInstance();
+        const int threads = shared->maxThreadCount();
+        QSemaphore jobsEnd;
+        for (int i = 0; i < threads; ++i)
+            shared->start([&jobsEnd] { jobsEnd.acquire(); });
+        const auto endJobs = qScopeGuard([&] {
+            jobsEnd.release(threads);
+            shared->waitForDone();
+        });
+        QTemporaryDir dir;
+        const QString path = savedPicture(dir, QStringLiteral("a.png"), QSize(40, 30));
+        PictureLoader loader;
+        QSignalSpy loaded(&loader, &PictureLoader::loaded);
+        loader.load(path, QSize(20, 20));
+        QVERIFY(loaded.wait(5000));
+        QCOMPARE(loaded.first().first().toString(), path);
     }
 
     void theViewerShowsALargePictureFittedAndZoomed()
