@@ -6,11 +6,11 @@
 // milliseconds from exec, when its first top-level window was mapped, when the screen last changed
 // and when it settled, and the peak memory of its processes in MB, on a line that starts
 // "window-watch". Then it presses each key given (Return, Escape, Left, Right, Up, Down, Prior,
-// Next, Home, End) in turn once the program has settled, and prints for each a line
-// "window-watch-key NAME DRAWN SETTLED PEAK": the milliseconds from the key to the last change of
-// the screen it caused and to the program settled again, and the peak memory in MB so far. Then
-// "window-watch-peak MB", and it ends the program. A figure that did not come within TIMEOUT_MS reads
-// "timeout".
+// Next, Home, End) in turn once the program has settled, the first once a window is active too,
+// and prints for each a line "window-watch-key NAME DRAWN SETTLED PEAK": the milliseconds from
+// the key to the last change of the screen it caused and to the program settled again, and the
+// peak memory in MB so far. Then "window-watch-peak MB", and it ends the program. A figure that
+// did not come within TIMEOUT_MS reads "timeout".
 #include "ProcessTree.h"
 
 #include <algorithm>
@@ -164,6 +164,30 @@ void press(xcb_connection_t *connection, xcb_window_t root, xcb_keycode_t keycod
     xcb_flush(connection);
 }
 
+// Keys go to the active window: a key pressed before the window manager has made one of the
+// program's windows active would be lost. True once a window is active.
+bool waitForActiveWindow(xcb_connection_t *connection, xcb_window_t root, double timeoutMs)
+{
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, 18, "_NET_ACTIVE_WINDOW"), nullptr),
+        &std::free);
+    if (!atom)
+        return false;
+    const Clock::time_point start = Clock::now();
+    while (std::chrono::duration<double, std::milli>(Clock::now() - start).count() < timeoutMs) {
+        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> active(
+            xcb_get_property_reply(connection,
+                                   xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1),
+                                   nullptr),
+            &std::free);
+        if (active && xcb_get_property_value_length(active.get()) >= int(sizeof(xcb_window_t)) &&
+            *static_cast<const xcb_window_t *>(xcb_get_property_value(active.get())) != XCB_NONE)
+            return true;
+        usleep(10000);
+    }
+    return false;
+}
+
 std::string figure(double ms, bool came)
 {
     if (!came || ms < 0)
@@ -240,6 +264,8 @@ int main(int argc, char **argv)
     std::printf("window-watch %s %s %s %.1f\n", figure(watch.mappedAt(), true).c_str(),
                 figure(started.lastDamage, true).c_str(), figure(started.settledAt(), settled).c_str(),
                 watch.processes().peakMegabytes());
+    if (!keys.empty() && settled && !waitForActiveWindow(connection, root, timeoutMs))
+        std::fprintf(stderr, "bench_window_watch: no window became active\n");
     for (const Key *key : keys) {
         if (!settled)
             break;
