@@ -13,6 +13,7 @@
 #include "platform/NativePath.h"
 #include "widgets/RowTextDelegate.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QStandardPaths>
@@ -373,6 +374,17 @@ void FolderTree::mousePressEvent(QMouseEvent *event)
     m_lastButton = event->button();
     m_remembered = currentItem();
     QTreeWidget::mousePressEvent(event);
+}
+
+void FolderTree::contextMenuEvent(QContextMenuEvent *event)
+{
+    const QRect current = currentItem() ? visualItemRect(currentItem()) : QRect();
+    if (event->reason() == QContextMenuEvent::Keyboard && current.isValid() && !selectedPath().isEmpty()) {
+        event->accept();
+        Q_EMIT rightClicked(viewport()->mapToGlobal(current.center()));
+        return;
+    }
+    QTreeWidget::contextMenuEvent(event);
 }
 
 void FolderTree::mouseReleaseEvent(QMouseEvent *event)

@@ -67,6 +67,8 @@ protected:
     int sizeHintForColumn(int column) const override;
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    // The menu key and Shift+F10 open the menu of the folder selected, as a right click does.
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:

@@ -36,13 +36,16 @@ CopyJobDialog::CopyJobDialog(CopyMoveJob &job, FileCopyEngine &engine, CopyMoveJ
     auto *lines = new QVBoxLayout(m_frame);
     m_from = addLine(lines, tr("From : "));
     m_to = addLine(lines, tr("To : "));
-    addLine(lines, tr("Current file progress:"));
+    // Each bar is named by its caption, as a screen reader reads it before the bar shows a figure.
+    QLabel *fileCaption = addLine(lines, tr("Current file progress:"));
     m_fileBar = new TextProgressBar(m_frame);
     m_fileBar->setObjectName(QStringLiteral("fileProgress"));
+    fileCaption->setBuddy(m_fileBar);
     lines->addWidget(m_fileBar);
-    addLine(lines, tr("All file(s) progress:"));
+    QLabel *allCaption = addLine(lines, tr("All file(s) progress:"));
     m_allBar = new TextProgressBar(m_frame);
     m_allBar->setObjectName(QStringLiteral("allProgress"));
+    allCaption->setBuddy(m_allBar);
     lines->addWidget(m_allBar);
     m_timeLeft = addLine(lines, tr("Estimated time left :"));
     m_elapsed = addLine(lines, tr("Elapsed time : "));

@@ -21,9 +21,12 @@ DeleteJobDialog::DeleteJobDialog(DeleteJob &job, QWidget *parent)
     m_file->setTextFormat(Qt::PlainText);
     m_file->setMinimumWidth(1);
     lines->addWidget(m_file);
-    lines->addWidget(new QLabel(tr("Current file progress:"), m_frame));
+    auto *caption = new QLabel(tr("Current file progress:"), m_frame);
+    lines->addWidget(caption);
     m_bar = new TextProgressBar(m_frame);
     m_bar->setObjectName(QStringLiteral("progress"));
+    // Named by its caption while it shows no figure yet.
+    caption->setBuddy(m_bar);
     lines->addWidget(m_bar);
     outer->addWidget(m_frame);
     auto *cancel = new QPushButton(tr("Cancel"), this);

@@ -68,6 +68,7 @@ EditListWindow::EditListWindow(Services services, QWidget *parent)
     m_duplicatesLabel = new QLabel(tr("Checking for dublicates:"), this);
     m_duplicatesBar = new TextProgressBar(this);
     m_duplicatesBar->setObjectName(QStringLiteral("duplicatesProgress"));
+    m_duplicatesLabel->setBuddy(m_duplicatesBar);
     m_duplicatesLabel->hide();
     m_duplicatesBar->hide();
 

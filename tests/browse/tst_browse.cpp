@@ -18,6 +18,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -538,6 +539,13 @@ private Q_SLOTS:
         QCOMPARE(rightClicks.count(), 1);
         QCOMPARE(selected.count(), before);
         QCOMPARE(tree.currentItem(), a);
+
+        // The menu key opens the menu on the folder selected.
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QCoreApplication::sendEvent(&tree, &menuKey);
+        QCOMPARE(rightClicks.count(), 2);
+        QCOMPARE(tree.itemAt(tree.viewport()->mapFromGlobal(rightClicks.last().first().toPoint())), a);
+        QCOMPARE(selected.count(), before);
     }
 
     void folderTreeOpensOnWhatWasReadAhead()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a screen reader's user does: finds Play by its role and name and presses it, sets the
-# volume slider, reads the information box, moves in the file list with the keys, and finds every
+# volume slider, reads the information box, moves in the file list with the keys, opens the folder
+# tree's menu with Shift+F10, and finds every
 # control of the main window, Preferences, About, the EditList window and the media player window
 # named.
 source "$(dirname "$0")/lib.sh"
@@ -49,6 +50,13 @@ e2e_wait 10 "the player's volume at the slider's" volume_is 4
 e2e_key Down
 e2e_wait 10 "the second song chosen in the file list" \
     eval "[[ \$(e2e_atspi selected list Files) == '2 song.wav' ]]"
+# Shift+Tab goes back to the folder tree, whose menu opens from the keyboard too.
+e2e_key shift+Tab
+shown=$(e2e_windows_shown)
+e2e_key shift+F10
+e2e_wait 10 "the folder tree's menu" eval '(($(e2e_windows_shown) > shown))'
+e2e_key Escape
+e2e_wait 10 "the menu gone" eval '(($(e2e_windows_shown) == shown))'
 
 all_named 'Kestrove.*'
 open_window Preferences 'Preferences.*'

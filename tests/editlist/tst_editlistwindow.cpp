@@ -11,7 +11,9 @@
 #include "support/TemporaryFolder.h"
 #include "support/TestFiles.h"
 #include "support/TextRow.h"
+#include "widgets/TextProgressBar.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -209,8 +211,13 @@ private Q_SLOTS:
         f.prompter.queueAnswer(Prompter::Answer::Ok);
         f.prompter.queueAnswer(Prompter::Answer::No);
         QStringList shown;
+        QStringList barNames;
         f.prompter.setWhileAsked([&] {
             const auto *dialog = f.window->findChild<QDialog *>(QStringLiteral("copyJobDialog"));
+            if (barNames.isEmpty()) {
+                for (TextProgressBar *bar : dialog->findChildren<TextProgressBar *>())
+                    barNames.append(QAccessible::queryAccessibleInterface(bar)->text(QAccessible::Name));
+            }
             QStringList lines{dialog->findChild<QGroupBox *>()->title()};
             for (const QLabel *label : dialog->findChildren<QLabel *>()) {
                 if (label->text().startsWith(QStringLiteral("From : ")) ||
@@ -228,6 +235,8 @@ private Q_SLOTS:
                                   .arg(f.dir.filePath(QStringLiteral("b.mp3")),
                                        destination.filePath(QStringLiteral("b.mp3"))));
         QCOMPARE(readBytes(destination.filePath(QStringLiteral("b.mp3"))), QByteArray("old"));
+        // A screen reader names the bars before they show a figure.
+        QCOMPARE(barNames, QStringList({"Current file progress:", "All file(s) progress:"}));
     }
 
     void theWindowIsActiveAgainOnceAJobHasEnded()
