@@ -378,7 +378,8 @@ void FolderTree::mousePressEvent(QMouseEvent *event)
 
 void FolderTree::contextMenuEvent(QContextMenuEvent *event)
 {
-    const QRect current = currentItem() ? visualItemRect(currentItem()) : QRect();
+    // The part of the folder's row in sight: a deep folder's row reaches past the pane's edge.
+    const QRect current = currentItem() ? visualItemRect(currentItem()) & viewport()->rect() : QRect();
     if (event->reason() == QContextMenuEvent::Keyboard && current.isValid() && !selectedPath().isEmpty()) {
         event->accept();
         Q_EMIT rightClicked(viewport()->mapToGlobal(current.center()));
