@@ -33,6 +33,7 @@ EntryListModel::EntryListModel(QObject *parent) : QAbstractListModel(parent)
         ++m_revision;
     });
     connect(this, &QAbstractItemModel::modelReset, this, grow);
+    connect(this, &QAbstractItemModel::layoutChanged, this, grow);
 }
 
 int EntryListModel::rowCount(const QModelIndex &parent) const
@@ -227,6 +228,57 @@ void EntryListModel::insertItems(int row, QStringList texts, ListEntry::Kind kin
         m_playing += int(count);
     m_firstRowValid = false;
     endInsertRows();
+}
+
+void EntryListModel::mergeItems(int first, int count, QStringList texts, const QList<int> &places,
+                                ListEntry::Kind kind, int iconIndex)
+{
+    const int end = first + count;
+    const int added = int(texts.size());
+    Q_ASSERT(places.isEmpty() || places.size() == added);
+    insertItems(end, std::move(texts), kind, iconIndex);
+    if (places.isEmpty() || added == 0)
+        return;
+    // Put in after the run first, then moved to their places in one change of layout: a view hears
+    // of two changes however scattered the places are.
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    QStringList mergedTexts;
+    QList<Item> mergedItems;
+    mergedTexts.reserve(count + added);
+    mergedItems.reserve(count + added);
+    int old = 0;
+    const auto takeOld = [&](int upTo) {
+        for (; old < upTo; ++old) {
+            mergedTexts.append(std::move(m_texts[first + old]));
+            mergedItems.append(m_items.at(first + old));
+        }
+    };
+    for (int i = 0; i < added; ++i) {
+        takeOld(places.at(i));
+        mergedTexts.append(std::move(m_texts[end + i]));
+        mergedItems.append(m_items.at(end + i));
+    }
+    takeOld(count);
+    std::move(mergedTexts.begin(), mergedTexts.end(), m_texts.begin() + first);
+    std::copy(mergedItems.cbegin(), mergedItems.cend(), m_items.begin() + first);
+
+    const auto moved = [&](int row) {
+        if (row < first || row >= end + added)
+            return row;
+        if (row >= end)
+            return first + places.at(row - end) + (row - end);
+        return row + int(std::upper_bound(places.cbegin(), places.cend(), row - first) - places.cbegin());
+    };
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex &index : from)
+        to.append(this->index(moved(index.row())));
+    changePersistentIndexList(from, to);
+    m_menuTarget = moved(m_menuTarget);
+    m_playing = moved(m_playing);
+    m_firstRowValid = false;
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void EntryListModel::removeRuns(const QList<int> &rows)

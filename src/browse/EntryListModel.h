@@ -80,6 +80,11 @@ public:
     void addItems(QStringList texts, ListEntry::Kind kind, int iconIndex);
     // Puts entries of one kind in before the entry at row, all with the same icon index.
     void insertItems(int row, QStringList texts, ListEntry::Kind kind, int iconIndex);
+    // Puts entries of one kind in among the count entries from row first on, which are in order:
+    // places[i] of those go ahead of texts[i] (places ascending, texts in order); with no places,
+    // all of them do. The entries there keep their current row, selection and marks.
+    void mergeItems(int first, int count, QStringList texts, const QList<int> &places, ListEntry::Kind kind,
+                    int iconIndex);
     // Takes away the entries at the rows listed in ascending order, a run of neighbours at a time,
     // so that the entries that stay keep their selection and the current entry.
     void removeRuns(const QList<int> &rows);

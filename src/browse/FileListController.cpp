@@ -4,6 +4,7 @@
 #include "browse/EntryListModel.h"
 #include "core/EditListStore.h"
 #include "core/FilePattern.h"
+#include "core/FolderBatch.h"
 #include "core/FolderListing.h"
 #include "core/ListFiles.h"
 #include "core/Paths.h"
@@ -22,7 +23,8 @@ FileListController::FileListController(EntryListModel &entries, EditListStore &s
           },
           [this] { return marks(); })
 {
-    connect(&m_lister, &FolderLister::listed, this, &FileListController::fill);
+    connect(&m_lister, &FolderLister::arrived, this, &FileListController::take);
+    connect(&m_lister, &FolderLister::listed, this, &FileListController::listed);
     connect(&m_lister, &FolderLister::changed, this, &FileListController::apply);
     connect(&m_lister, &FolderLister::vanished, this, &FileListController::folderVanished);
     connect(&m_removal, &QFutureWatcherBase::finished, this, &FileListController::takeRemoval);
@@ -36,6 +38,8 @@ void FileListController::listFolder(const QString &folder, const FilePattern &pa
     m_entries.setSorted(false);
     m_entries.addItem(QStringLiteral(".."), ListEntry::Kind::Parent);
     m_entries.setItemIcon(0, m_icons ? m_icons->folderIndex() : -1);
+    m_folderRows = 0;
+    m_fileRows = 0;
     m_lister.list(m_folder, pattern, m_readAhead,
                   m_listAtOnce ? FolderLister::Read::AtOnce : FolderLister::Read::Later);
 }
@@ -64,25 +68,41 @@ FolderLister::Marks FileListController::marks()
     };
 }
 
-void FileListController::fill(const FolderReader::Contents &contents, const QList<int> &marked)
+void FileListController::take(const FolderBatch &batch)
 {
+    // Rows: "..", the folders, then the files.
     const int folderIcon = m_icons ? m_icons->folderIndex() : -1;
-    m_entries.addItems(contents.folders, ListEntry::Kind::Folder, folderIcon);
-    const int firstFile = m_entries.count();
+    m_entries.mergeItems(1, m_folderRows, batch.folders.names, batch.folders.places, ListEntry::Kind::Folder,
+                         folderIcon);
+    m_folderRows += int(batch.folders.names.size());
+    const int firstFile = 1 + m_folderRows;
     // A file's icon is found from its name when the entry is first drawn: a long listing does
     // not look up icons nobody sees.
-    m_entries.addItems(contents.files, ListEntry::Kind::File, m_icons ? EntryListModel::IconFromText : -1);
+    m_entries.mergeItems(firstFile, m_fileRows, batch.files.names, batch.files.places, ListEntry::Kind::File,
+                         m_icons ? EntryListModel::IconFromText : -1);
+    const QList<int> &places = batch.files.places;
+    const int before = m_fileRows;
+    const auto rowOf = [&](int index) {
+        return firstFile + (places.isEmpty() ? before : places.at(index)) + index;
+    };
+    m_fileRows += int(batch.files.names.size());
+    QList<int> rows;
     if (m_store.revision() == m_marksRevision) {
-        QList<int> rows;
-        rows.reserve(marked.size());
-        for (int index : marked)
-            rows.append(firstFile + index);
-        m_entries.setOnEditList(rows, true);
+        rows.reserve(batch.marked.size());
+        for (int index : batch.marked)
+            rows.append(rowOf(index));
     } else {
         // The EditList changed while the folder was read.
-        markEditListEntries();
+        QString path = m_folder;
+        const qsizetype folderLength = path.size();
+        for (int i = 0; i < batch.files.names.size(); ++i) {
+            path.truncate(folderLength);
+            path += batch.files.names.at(i);
+            if (m_store.contains(path))
+                rows.append(rowOf(i));
+        }
     }
-    Q_EMIT listed(contents.opened);
+    m_entries.setOnEditList(rows, true);
 }
 
 void FileListController::apply(const FolderChange &change, quint64 revision)

@@ -33,10 +33,11 @@ public:
     // The folder shown, ending in "/"; empty at the computer root.
     QString folder() const { return m_folder; }
 
-    // Lists a folder: ".." at once, the folder's entries once they are read (listed), then every
-    // change another program makes to the folder (changed).
+    // Lists a folder: ".." at once, the folder's entries while they are read, each where it belongs
+    // in the list's order (listed once all have come), then every change another program makes to
+    // the folder (changed).
     void listFolder(const QString &folder, const FilePattern &pattern);
-    // The folder's entries have not come yet.
+    // Not all of the folder's entries have come yet.
     bool isListing() const { return m_lister.isListing(); }
     // Rows are going or coming because another program changed the folder. The view moves its
     // current row off a row that goes; nobody chose the entry it moves to.
@@ -96,7 +97,8 @@ private:
     bool isFile(int index) const;
     // What marks a listing's files that are on the EditList, off the window's thread.
     FolderLister::Marks marks();
-    void fill(const FolderReader::Contents &contents, const QList<int> &marked);
+    // Puts a batch of the folder's entries in where they belong among those already listed.
+    void take(const FolderBatch &batch);
     void apply(const FolderChange &change, quint64 revision);
     // Marks the files from row first to row last that are on the EditList.
     void markEditListEntries(int first, int last);
@@ -110,6 +112,9 @@ private:
     FolderLister m_lister;
     QString m_folder;
     QString m_patternText;
+    // How many folders and files the listing under way has put in so far.
+    int m_folderRows = 0;
+    int m_fileRows = 0;
     // The EditList's revision the listing under way was marked against.
     quint64 m_marksRevision = 0;
 

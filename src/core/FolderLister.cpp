@@ -6,18 +6,11 @@
 #include "core/OffThread.h"
 #include "core/Paths.h"
 
+#include <QFutureWatcher>
+#include <QPromise>
+#include <QtConcurrentRun>
+
 using Paths::withoutSeparator;
-
-namespace {
-
-// A read with its marks.
-struct Listing
-{
-    FolderReader::Contents contents;
-    QList<int> marked;
-};
-
-} // namespace
 
 FolderLister::FolderLister(RowsSource rows, MarksSource marks, QObject *parent)
     : QObject(parent), m_rows(std::move(rows)), m_marks(std::move(marks)),
@@ -46,10 +39,14 @@ void FolderLister::list(const QString &folder, const FilePattern &pattern, Folde
     if (!now && read == Read::AtOnce)
         now = FolderReader::read(folder, pattern);
     if (now) {
-        m_listing = false;
         startWatching();
         m_onceWatched = OnceWatched::ReadAgain;
-        Q_EMIT listed(*now, marks ? marks(folder, now->files) : QList<int>());
+        FolderBatch batch = FolderBatch::whole(*now);
+        if (marks)
+            batch.marked = marks(folder, batch.files.names);
+        Q_EMIT arrived(batch);
+        m_listing = false;
+        Q_EMIT listed(batch.opened);
         return;
     }
     m_marksForRead = marks;
@@ -80,24 +77,33 @@ void FolderLister::startReading()
 {
     const quint64 generation = m_generation;
     m_reading = true;
-    OffThread::run(
-        this,
-        [folder = m_folder, text = m_patternText, stop = m_stop, marks = std::exchange(m_marksForRead, {})] {
+    // The watcher belongs to this lister: once the lister is gone, nothing the read hands over is
+    // taken up, however late it comes.
+    auto *batches = new QFutureWatcher<FolderBatch>(this);
+    connect(batches, &QFutureWatcherBase::resultReadyAt, this, [this, batches, generation](int index) {
+        if (generation != m_generation)
+            return;
+        const FolderBatch batch = batches->resultAt(index);
+        Q_EMIT arrived(batch);
+        if (!batch.last || generation != m_generation)
+            return;
+        m_reading = false;
+        m_listing = false;
+        Q_EMIT listed(batch.opened);
+        if (std::exchange(m_readAgain, false))
+            m_gather.start();
+    });
+    connect(batches, &QFutureWatcherBase::finished, batches, &QObject::deleteLater);
+    batches->setFuture(
+        QtConcurrent::run([folder = m_folder, text = m_patternText, stop = m_stop,
+                           marks = std::exchange(m_marksForRead, {})](QPromise<FolderBatch> &promise) {
             // The pattern is made here, so that nothing it matches with is shared between threads.
-            Listing listing{FolderReader::read(folder, FilePattern(text), stop.get()), {}};
-            if (marks && !stop->load())
-                listing.marked = marks(folder, listing.contents.files);
-            return listing;
-        },
-        [this, generation](Listing listing) {
-            if (generation != m_generation)
-                return;
-            m_reading = false;
-            m_listing = false;
-            Q_EMIT listed(listing.contents, listing.marked);
-            if (std::exchange(m_readAgain, false))
-                m_gather.start();
-        });
+            FolderReader::stream(folder, FilePattern(text), stop.get(), [&](FolderBatch batch) {
+                if (marks)
+                    batch.marked = marks(folder, batch.files.names);
+                promise.addResult(std::move(batch));
+            });
+        }));
 }
 
 void FolderLister::stop()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/FolderBatch.h"
 #include "core/FolderChange.h"
 #include "core/FolderReader.h"
 #include "core/ThreadedWatcher.h"
@@ -16,9 +17,9 @@ class FilePattern;
 class FolderReadAhead;
 
 // The folder shown, read off the window's thread and then followed on disk: its first read comes
-// whole, and every change another program makes to it afterwards comes as the rows to take away
-// and put in. Changes that come in bursts (a copy of thousands of files) are gathered into a few
-// reads a second.
+// in batches while the folder is read, and every change another program makes to it afterwards comes as the
+// rows to take away and put in. Changes that come in bursts (a copy of thousands of files) are gathered into
+// a few reads a second.
 class FolderLister : public QObject
 {
     Q_OBJECT
@@ -68,8 +69,11 @@ public:
     void followAgain();
 
 Q_SIGNALS:
-    // The first read of the folder listed, and which of its files are marked.
-    void listed(const FolderReader::Contents &contents, const QList<int> &marked);
+    // A batch of the folder's first read, with which of its files are marked.
+    void arrived(const FolderBatch &batch);
+    // The folder's first read has come whole, after its last batch; opened is false when the
+    // folder could not be read.
+    void listed(bool opened);
     // A later read differs from the rows of that revision.
     void changed(const FolderChange &change, quint64 revision);
     // The folder followed was removed or renamed away.

@@ -112,11 +112,12 @@ void ViewerCommands::open()
     viewer.setPreloader(m_preloader);
     m_viewer = &viewer;
     // A deletion chooses the next picture before the deleted one has left the list, and a folder
-    // watched changes under the viewer.
+    // watched or still being listed changes under the viewer.
     const EntryListModel *entries = list->items();
     for (auto changed : {&EntryListModel::rowsInserted, &EntryListModel::rowsRemoved})
         connect(entries, changed, &viewer, &PictureViewer::refreshBanner);
     connect(entries, &EntryListModel::modelReset, &viewer, &PictureViewer::refreshBanner);
+    connect(entries, &EntryListModel::layoutChanged, &viewer, &PictureViewer::refreshBanner);
     viewer.showPicture(pictures->path());
     preload();
     viewer.exec();

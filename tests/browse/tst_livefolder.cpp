@@ -113,6 +113,98 @@ private Q_SLOTS:
         QCOMPARE(given, runs);
     }
 
+    void batchesGoWhereTheyBelong_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<int>>("places");
+        QTest::addColumn<bool>("files");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("folders around those listed")
+            << 1 << 2 << QStringList{"a", "c", "e"} << QList<int>{0, 1, 2} << false
+            << QStringList{"..", "a", "b", "c", "d", "e", "x.mp3", "z.mp3"};
+        QTest::newRow("folders after those listed")
+            << 1 << 2 << QStringList{"e", "f"} << QList<int>{} << false
+            << QStringList{"..", "b", "d", "e", "f", "x.mp3", "z.mp3"};
+        QTest::newRow("files ahead of those listed")
+            << 3 << 2 << QStringList{"v.mp3", "w.mp3"} << QList<int>{0, 0} << true
+            << QStringList{"..", "b", "d", "v.mp3", "w.mp3", "x.mp3", "z.mp3"};
+        QTest::newRow("files among those listed")
+            << 3 << 2 << QStringList{"w.mp3", "y.mp3", "zz.mp3"} << QList<int>{0, 1, 2} << true
+            << QStringList{"..", "b", "d", "w.mp3", "x.mp3", "y.mp3", "z.mp3", "zz.mp3"};
+    }
+    void batchesGoWhereTheyBelong()
+    {
+        QFETCH(int, first);
+        QFETCH(int, count);
+        QFETCH(QStringList, texts);
+        QFETCH(QList<int>, places);
+        QFETCH(bool, files);
+        QFETCH(QStringList, after);
+        EntryListView view;
+        EntryListModel &model = *view.items();
+        QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+        model.addItem(QStringLiteral(".."), Kind::Parent);
+        model.addItems({QStringLiteral("b"), QStringLiteral("d")}, Kind::Folder);
+        model.addItems({QStringLiteral("x.mp3"), QStringLiteral("z.mp3")}, Kind::File);
+        view.setCurrentRow(2);
+        model.setOnEditList(3, true);
+        model.setPlaying(3);
+        model.mergeItems(first, count, texts, places, files ? Kind::File : Kind::Folder, -1);
+        QCOMPARE(model.texts(), after);
+        for (int row = 1; row < model.count(); ++row)
+            QCOMPARE(model.kind(row),
+                     model.text(row).endsWith(QLatin1String(".mp3")) ? Kind::File : Kind::Folder);
+        // The current entry, the marks and the playing entry stay with their entries.
+        QCOMPARE(model.text(view.currentRow()), QStringLiteral("d"));
+        QCOMPARE(model.text(model.playing()), QStringLiteral("x.mp3"));
+        for (int row = 0; row < model.count(); ++row)
+            QCOMPARE(model.isOnEditList(row), row == model.playing());
+    }
+
+    void aLongFolderStreamsIntoTheList()
+    {
+        // Enough entries for several batches, made in an order unlike the list's.
+        TemporaryFolder dir;
+        QStringList names;
+        for (int i = 0; i < 4 * int(FolderReader::FirstBatch); ++i) {
+            const QString name =
+                QStringLiteral("%1 song.mp3").arg((i * 7919) % 10007, 5, 10, QLatin1Char('0'));
+            touch(dir.filePath(name));
+            names.append(name);
+        }
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder %1").arg((i * 131) % 307)));
+        EditListStore store;
+        EntryListView view;
+        EntryListModel &model = *view.items();
+        QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+        FileListController list{model, store};
+        for (int i = 0; i < names.size(); i += 3)
+            store.append(dir.filePath(names.at(i)));
+        QSignalSpy listed(&list, &FileListController::listed);
+        QSignalSpy moved(&model, &QAbstractItemModel::layoutChanged);
+        // The entry a person chooses among the first rows shown stays chosen as the rest come.
+        QString chosen;
+        connect(&model, &QAbstractItemModel::rowsInserted, this, [&] {
+            if (chosen.isEmpty() && list.isListing() && model.count() > 2) {
+                view.setCurrentRow(model.count() - 1);
+                chosen = model.text(model.count() - 1);
+            }
+        });
+        list.listFolder(dir.path(), songs());
+        QVERIFY(listed.wait(20000));
+        QVERIFY(!chosen.isEmpty());
+        QVERIFY(!moved.isEmpty());
+        QCOMPARE(listed.count(), 1);
+        const FolderReader::Contents whole = FolderReader::read(dir.path(), songs());
+        QCOMPARE(model.texts(), QStringList{".."} + whole.folders + whole.files);
+        QCOMPARE(model.text(view.currentRow()), chosen);
+        for (int row = 1 + int(whole.folders.size()); row < model.count(); ++row)
+            QCOMPARE(model.isOnEditList(row), store.contains(list.fullPath(row)));
+    }
+
     void theListFollowsWhatAnotherProgramDoes_data()
     {
         QTest::addColumn<QString>("action");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FilePattern.h"
+#include "core/FolderBatch.h"
 #include "core/FolderChainReadAhead.h"
 #include "core/FolderListing.h"
 #include "core/FolderReadAhead.h"
@@ -24,6 +25,32 @@
 #include <unistd.h>
 
 namespace {
+
+// Puts a batch's names in where its places say; false when the places are out of order or out of
+// the list.
+bool putIn(QStringList &names, const FolderBatch::Part &part)
+{
+    if (part.places.isEmpty()) {
+        names.append(part.names);
+        return true;
+    }
+    if (part.places.size() != part.names.size())
+        return false;
+    QStringList merged;
+    qsizetype old = 0;
+    for (qsizetype i = 0; i < part.names.size(); ++i) {
+        const int place = part.places.at(i);
+        if (place < old || place > names.size())
+            return false;
+        while (old < place)
+            merged.append(names.at(old++));
+        merged.append(part.names.at(i));
+    }
+    while (old < names.size())
+        merged.append(names.at(old++));
+    names = merged;
+    return true;
+}
 
 // A walker whose events are written down in order, relative to a root folder.
 struct Walk
@@ -121,6 +148,70 @@ private Q_SLOTS:
             return order != 0 ? order < 0 : a < b;
         });
         QCOMPARE(contents.files, expected);
+
+        // Streamed, the same names come in batches that put together give the same order.
+        QList<FolderBatch> batches;
+        QVERIFY(FolderReader::stream(dir.path(), FilePattern(QStringLiteral("*.mp3")), nullptr,
+                                     [&](FolderBatch batch) { batches.append(std::move(batch)); }));
+        QVERIFY(batches.size() > 2);
+        QVERIFY(size_t(batches.first().files.names.size() + batches.first().folders.names.size()) >=
+                FolderReader::FirstBatch);
+        QStringList folders;
+        QStringList files;
+        for (const FolderBatch &batch : batches) {
+            QCOMPARE(batch.last, &batch == &batches.last());
+            QVERIFY(putIn(folders, batch.folders));
+            QVERIFY(putIn(files, batch.files));
+        }
+        QVERIFY(batches.last().opened);
+        QCOMPARE(folders, contents.folders);
+        QCOMPARE(files, contents.files);
+    }
+
+    void aStreamEndsWithOneLastBatch_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<int>("batches");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("missing") << QStringLiteral("missing") << false << 1 << false;
+        QTest::newRow("empty") << QStringLiteral("empty") << false << 1 << true;
+        QTest::newRow("few") << QStringLiteral("few") << false << 1 << true;
+        // A read stopped before it began hands over nothing; the reads that go on past it are
+        // of folders nobody waits for.
+        QTest::newRow("stopped") << QStringLiteral("few") << true << 0 << true;
+    }
+
+    void aStreamEndsWithOneLastBatch()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, stopped);
+        QFETCH(int, batches);
+        QFETCH(bool, opened);
+        TemporaryFolder dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("empty")));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("few/sub")));
+        writeNative(QFile::encodeName(dir.filePath(QStringLiteral("few/"))) + "caf\xe9.mp3");
+        touch(dir.filePath(QStringLiteral("few/B.mp3")));
+        touch(dir.filePath(QStringLiteral("few/a.mp3")));
+        // Far more entries than the reader looks at its stop between.
+        for (int i = 0; i < 600; ++i)
+            touch(dir.filePath(QStringLiteral("few/skipped %1.txt").arg(i)));
+        const std::atomic<bool> stop(stopped);
+        QList<FolderBatch> handed;
+        QCOMPARE(FolderReader::stream(dir.filePath(folder), FilePattern(QStringLiteral("*.mp3")), &stop,
+                                      [&](FolderBatch batch) { handed.append(std::move(batch)); }),
+                 !stopped);
+        QCOMPARE(handed.size(), batches);
+        if (handed.isEmpty())
+            return;
+        QVERIFY(handed.first().last);
+        QCOMPARE(handed.first().opened, opened);
+        if (folder == QLatin1String("few")) {
+            QCOMPARE(handed.first().folders.names, QStringList({QStringLiteral("sub")}));
+            QCOMPARE(NativePath::toBytes(handed.first().files.names.last()), QByteArray("caf\xe9.mp3"));
+            QCOMPARE(handed.first().files.names.first(), QStringLiteral("a.mp3"));
+        }
     }
 
     void aReadAheadIsTakenOnceForItsFolderAndPattern()
