@@ -11,7 +11,7 @@
 
 namespace {
 
-// A resize is followed by a new decoding once the size has settled.
+// Changes of size that follow each other closely fit the picture again at most this often.
 constexpr int RefitDelayMs = 150;
 
 void paintErrorPicture(QPainter &painter, const QRect &area)
@@ -33,10 +33,7 @@ PicturePanel::PicturePanel(QWidget *parent) : QWidget(parent), m_loader(new Pict
     m_refit = new QTimer(this);
     m_refit->setSingleShot(true);
     m_refit->setInterval(RefitDelayMs);
-    connect(m_refit, &QTimer::timeout, this, [this] {
-        if (!m_path.isEmpty() && !m_error && !m_animated)
-            m_loader->load(m_path, size());
-    });
+    connect(m_refit, &QTimer::timeout, this, &PicturePanel::refit);
     connect(m_loader, &PictureLoader::loaded, this, &PicturePanel::loaded);
 }
 
@@ -57,14 +54,26 @@ void PicturePanel::showPicture(const QString &path)
     m_image = {};
     m_error = false;
     m_animated = false;
-    m_loader->load(path, size());
+    m_loadedFor = QSize();
+    // A panel not shown yet may not have its size yet either: it decodes once shown.
+    if (isVisible())
+        refit();
     update();
+}
+
+void PicturePanel::refit()
+{
+    if (m_path.isEmpty() || m_error || m_animated || size() == m_loadedFor)
+        return;
+    m_loadedFor = size();
+    m_loader->load(m_path, m_loadedFor);
 }
 
 void PicturePanel::clear()
 {
     stopAnimation();
     m_loader->cancel();
+    m_loadedFor = QSize();
     m_path.clear();
     m_image = {};
     m_error = false;
@@ -131,7 +140,18 @@ void PicturePanel::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (m_animation)
         m_animation->setFrameSize(pictureArea().size());
+    // The first change of size is fitted at once (the window laid out as it is shown); those that
+    // follow it closely (a border dragged) wait for the timer, which fits the last of them.
+    if (!isVisible() || m_refit->isActive())
+        return;
+    refit();
     m_refit->start();
+}
+
+void PicturePanel::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    refit();
 }
 
 void PicturePanel::mouseReleaseEvent(QMouseEvent *event)

@@ -10,7 +10,8 @@ class PictureAnimation;
 class PicturePreloader;
 
 // The picture panel of the player pane: the chosen picture fitted into it and centred, never
-// enlarged, fitted again when the panel changes size. Animated pictures play. A picture that
+// enlarged, fitted again when the panel changes size. A picture is decoded once the panel is shown,
+// at the size it is shown at. Animated pictures play. A picture that
 // cannot be read shows the error picture. Clicking asks for the full-screen viewer.
 class PicturePanel : public QWidget
 {
@@ -41,10 +42,13 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void loaded(const QString &path, const PictureDecoder::Result &result);
+    // Decodes the picture again for the panel's size, unless it was for that size.
+    void refit();
     void startAnimation();
     void stopAnimation();
 
@@ -55,5 +59,8 @@ private:
     bool m_error = false;
     bool m_animated = false;
     PictureAnimation *m_animation = nullptr;
+    // While it runs, a change of size waits for it to fit the picture again.
     QTimer *m_refit = nullptr;
+    // The panel's size the picture was last asked for at; none before it is asked for.
+    QSize m_loadedFor;
 };
