@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/PictureDecoder.h"
 
+#include "pictures/FormatByName.h"
 #include "pictures/PictureFit.h"
 #include "pictures/WmfReader.h"
 #include "platform/FileDescriptor.h"
@@ -137,7 +138,8 @@ Result decode(const QString &path, const QSize &panel)
         return readMetafile(file, panel);
 
     QImageReader::setAllocationLimit(AllocationLimitMb);
-    QImageReader reader(&file);
+    QImageReader reader;
+    FormatByName::choose(reader, file, path);
     // Photographs turned by their camera are shown upright: their sizes are turned too.
     reader.setAutoTransform(true);
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/PictureDescriber.h"
 
+#include "pictures/FormatByName.h"
 #include "pictures/PictureFactsModule.h"
 #include "platform/FileDescriptor.h"
 #include "platform/ModuleLoader.h"
@@ -18,7 +19,9 @@ namespace {
 // The formats whose metadata the module reads.
 bool carriesFacts(const QByteArray &format)
 {
-    return format == "jpeg" || format == "png" || format == "webp" || format == "tiff";
+    // The reader names a format as the file's name did when that name was right: "jpg" or "jpeg".
+    return format == "jpeg" || format == "jpg" || format == "png" || format == "webp" || format == "tiff" ||
+           format == "tif";
 }
 
 QLocale numbers()
@@ -89,7 +92,8 @@ QStringList PictureDescriber::lines(const QString &path)
     QFile file;
     if (!descriptor.openForReading(nativePath).isEmpty() || !file.open(descriptor.get(), QIODevice::ReadOnly))
         return {};
-    QImageReader reader(&file);
+    QImageReader reader;
+    FormatByName::choose(reader, file, path);
     // Known before the header is read: a reader that failed to read it forgets the format.
     const QByteArray format = reader.format();
     // Dimensions as the picture is shown: upright, as its camera turned it.

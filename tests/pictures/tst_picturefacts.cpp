@@ -89,13 +89,14 @@ private Q_SLOTS:
     void eachFormatGivesItsDimensionsAndFacts_data()
     {
         QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QString>("suffix");
         QTest::addColumn<QStringList>("commands");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("JPEG") << QByteArray("JPEG") << CameraFacts << CameraLines;
-        QTest::newRow("PNG") << QByteArray("PNG") << CameraFacts << CameraLines;
-        QTest::newRow("WebP") << QByteArray("WEBP") << CameraFacts << CameraLines;
-        QTest::newRow("TIFF") << QByteArray("TIFF") << CameraFacts << CameraLines;
-        QTest::newRow("XMP alone") << QByteArray("PNG")
+        QTest::newRow("JPEG") << QByteArray("JPEG") << QStringLiteral("jpeg") << CameraFacts << CameraLines;
+        QTest::newRow("PNG") << QByteArray("PNG") << QStringLiteral("png") << CameraFacts << CameraLines;
+        QTest::newRow("WebP") << QByteArray("WEBP") << QStringLiteral("webp") << CameraFacts << CameraLines;
+        QTest::newRow("TIFF") << QByteArray("TIFF") << QStringLiteral("tiff") << CameraFacts << CameraLines;
+        QTest::newRow("XMP alone") << QByteArray("PNG") << QStringLiteral("png")
                                    << QStringList{"set Xmp.tiff.Make Nikon", "set Xmp.tiff.Model D750",
                                                   "set Xmp.exif.DateTimeOriginal 2023-08-15T09:30:00",
                                                   "set Xmp.xmp.CreatorTool GIMP 2.10"}
@@ -103,26 +104,33 @@ private Q_SLOTS:
                                                   "Date taken : 15 Aug 2023 09:30:00",
                                                   "Software : GIMP 2.10"};
         QTest::newRow("long exposure")
-            << QByteArray("JPEG")
+            << QByteArray("JPEG") << QStringLiteral("jpeg")
             << QStringList{"set Exif.Image.Make Fujifilm", "set Exif.Image.Model X-T3",
                            "set Exif.Photo.ExposureTime 5/2", "set Exif.Photo.FNumber 8/1",
                            "set Exif.Photo.FocalLength 185/10"}
             << QStringList{"Dimensions : 64 x 48", "Camera : Fujifilm X-T3", "Exposure time : 2.5 s",
                            "Aperture : f/8", "Focal length : 18.5 mm"};
+        QTest::newRow("JPEG named .jpg")
+            << QByteArray("JPEG") << QStringLiteral("jpg") << CameraFacts << CameraLines;
+        QTest::newRow("PNG named .jpg")
+            << QByteArray("PNG") << QStringLiteral("jpg") << CameraFacts << CameraLines;
+        QTest::newRow("TIFF named .tif")
+            << QByteArray("TIFF") << QStringLiteral("tif") << CameraFacts << CameraLines;
         QTest::newRow("turned by its camera")
-            << QByteArray("JPEG") << QStringList{"set Exif.Image.Orientation 6"}
+            << QByteArray("JPEG") << QStringLiteral("jpeg") << QStringList{"set Exif.Image.Orientation 6"}
             << QStringList{"Dimensions : 48 x 64"};
     }
     void eachFormatGivesItsDimensionsAndFacts()
     {
         QFETCH(QByteArray, format);
+        QFETCH(QString, suffix);
         QFETCH(QStringList, commands);
         QFETCH(QStringList, lines);
         const QString tool = QStandardPaths::findExecutable(QStringLiteral("exiv2"));
         if (tool.isEmpty())
             QSKIP("the exiv2 tool is missing: scripts/install-deps.sh installs it");
         TemporaryFolder folder;
-        const QString path = folder.filePath(QStringLiteral("shot.") + QString::fromLatin1(format.toLower()));
+        const QString path = folder.filePath(QStringLiteral("shot.") + suffix);
         QVERIFY(picture().save(path, format.constData()));
         QStringList arguments;
         for (const QString &command : commands)

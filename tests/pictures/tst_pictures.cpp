@@ -217,6 +217,15 @@ private Q_SLOTS:
                              << QSize(400, 300);
         QTest::newRow("bitmap at its own size") << "small.bmp" << encoded(gradient(64, 32), "BMP")
                                                 << QSize(400, 400) << QSize(64, 32) << QSize(64, 32);
+        // The name's format is tried first; the contents decide.
+        QTest::newRow("png named .jpg")
+            << "png.jpg" << encoded(photo, "PNG") << QSize(400, 400) << QSize(1600, 1200) << QSize(400, 300);
+        QTest::newRow("jpeg named .gif")
+            << "jpeg.GIF" << encoded(photo, "JPG") << QSize(400, 400) << QSize(1600, 1200) << QSize(400, 300);
+        QTest::newRow("jpeg without a suffix")
+            << "jpeg" << encoded(photo, "JPG") << QSize(400, 400) << QSize(1600, 1200) << QSize(400, 300);
+        QTest::newRow("bitmap named for no format") << "small.dat" << encoded(gradient(64, 32), "BMP")
+                                                    << QSize(400, 400) << QSize(64, 32) << QSize(64, 32);
         QTest::newRow("full size for the viewer")
             << "photo.jpg" << encoded(photo, "JPG") << QSize() << QSize(1600, 1200) << QSize(1600, 1200);
         QTest::newRow("metafile at 96 dots an inch")
