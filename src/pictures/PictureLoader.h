@@ -12,8 +12,8 @@ class PicturePreloader;
 // Decodes pictures on a thread of its own, so that a large one never stalls the window and jobs
 // holding the shared threads never hold it back. Only the answer to the latest request is
 // delivered, and a request not yet begun when a later one comes is dropped. A picture the preloader has ready
-// is delivered at once, before load() returns, and one decoded here is handed to the preloader, which keeps
-// it while it is wanted.
+// is delivered at once, before load() returns; one it is decoding is waited for rather than decoded twice;
+// and one decoded here is handed to the preloader, which keeps it while it is wanted.
 class PictureLoader : public QObject
 {
     Q_OBJECT
@@ -27,13 +27,24 @@ public:
     // Decodes the picture fitted into the panel (an invalid panel: at its own size).
     void load(const QString &path, const QSize &panel = QSize());
     // Forgets the request in progress.
-    void cancel() { ++m_request; }
+    void cancel()
+    {
+        ++m_request;
+        m_waitingFor.clear();
+    }
 
 Q_SIGNALS:
     void loaded(const QString &path, const PictureDecoder::Result &result);
 
 private:
+    void decode(const QString &path, const QSize &panel);
+    // The preloader's decoding of a picture this loader waits for is over.
+    void preloadEnded(const QString &path);
+
     int m_request = 0;
+    // What the latest request waits for from the preloader: nothing when it waits for nothing.
+    QString m_waitingFor;
+    QSize m_waitingPanel;
     QPointer<PicturePreloader> m_preloader;
     QThreadPool m_thread;
 };

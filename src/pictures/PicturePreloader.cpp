@@ -34,16 +34,21 @@ void PicturePreloader::follow(const QString &shown, const QStringList &ahead, co
     m_ahead = ahead;
     m_panel = panel;
     m_held.removeIf([this](const auto &held) { return !wanted(held.key(), m_panel); });
+    QStringList dropped;
     for (auto pending = m_pending.begin(); pending != m_pending.end();) {
         if (samePanel && wanted(pending.key(), m_panel)) {
             ++pending;
             continue;
         }
         pending.value()->store(true);
+        dropped.append(pending.key());
         pending = m_pending.erase(pending);
     }
     m_shownDecoded = m_shownDecoded || m_held.contains(m_shown);
     startAhead();
+    // Told once the preloader is in order again: whoever hears it may ask it for more.
+    for (const QString &path : std::as_const(dropped))
+        Q_EMIT ended(path);
 }
 
 void PicturePreloader::startAhead()
@@ -92,6 +97,7 @@ void PicturePreloader::arrived(const QString &path, const Cancelled &cancelled,
         m_shownDecoded = true;
         startAhead();
     }
+    Q_EMIT ended(path);
 }
 
 std::optional<PictureDecoder::Result> PicturePreloader::ready(const QString &path, const QSize &panel) const

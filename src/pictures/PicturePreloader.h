@@ -42,10 +42,17 @@ public:
     void keep(const QString &path, const QSize &panel, const PictureDecoder::Result &result);
     // The paths of the pictures held.
     QStringList held() const { return m_held.keys(); }
+    // The picture is being decoded, or waits to be, for the panel.
+    bool isDecoding(const QString &path, const QSize &panel) const
+    {
+        return panel == m_panel && m_pending.contains(path);
+    }
 
 Q_SIGNALS:
     // A picture wanted ahead is ready.
     void decoded(const QString &path);
+    // A decoding is over: its picture is ready, could not be read, or is no longer wanted.
+    void ended(const QString &path);
 
 private:
     using Cancelled = std::shared_ptr<std::atomic<bool>>;

@@ -80,8 +80,9 @@ PictureDecoder::Result decoded(const QSize &panel)
     return result;
 }
 
-// The preloader's decoding in a test: it notes what it is asked for and gives a blank picture at
-// once, or, for the one path held back, once it is released.
+// The preloader's decoding in a test: it notes what it is asked for and gives a blank picture (none
+// for a path starting "broken") at once, or, for the paths starting as the one held back, once it is
+// released.
 class Decodings
 {
 public:
@@ -101,11 +102,11 @@ public:
                 QMutexLocker locked(&m_lock);
                 m_asked << path;
             }
-            if (path == m_heldBack) {
+            if (!m_heldBack.isEmpty() && path.startsWith(m_heldBack)) {
                 m_started.release();
                 m_proceed.acquire();
             }
-            return decoded(panel);
+            return path.startsWith(QLatin1String("broken")) ? PictureDecoder::Result() : decoded(panel);
         };
     }
 
@@ -365,6 +366,44 @@ private Q_SLOTS:
         QCOMPARE(decodings.asked(), (QStringList{"c", "y"}));
         QCOMPARE(decodedAhead.size(), 1);
         QCOMPARE(decodedAhead.first().first().toString(), QStringLiteral("y"));
+    }
+
+    void aPictureDecodedAheadIsWaitedFor_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("otherPanel");
+        QTest::addColumn<bool>("fromAhead");
+        QTest::newRow("stepped to while decoded ahead") << "c" << false << true;
+        // The loader reads it itself, and says why it cannot be read.
+        QTest::newRow("one that cannot be read") << "broken c" << false << false;
+        QTest::newRow("dropped ahead, as the panel changed") << "c" << true << false;
+    }
+    void aPictureDecodedAheadIsWaitedFor()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, otherPanel);
+        QFETCH(bool, fromAhead);
+        Decodings decodings;
+        PicturePreloader preloader(decodings.decode());
+        PictureLoader loader;
+        loader.setPreloader(&preloader);
+        QSignalSpy loaded(&loader, &PictureLoader::loaded);
+        const QSize panel(100, 100);
+        decodings.holdBack(path);
+        preloader.follow(QStringLiteral("b"), {path}, panel);
+        preloader.keep(QStringLiteral("b"), panel, decoded(panel));
+        QVERIFY(decodings.heldBack());
+        // The step: the picture is asked for while it is decoded ahead.
+        loader.load(path, panel);
+        preloader.follow(path, {QStringLiteral("d")}, otherPanel ? QSize(50, 50) : panel);
+        decodings.release();
+        QVERIFY(loaded.wait(5000));
+        const auto result = loaded.first().at(1).value<PictureDecoder::Result>();
+        // The files are not on disk: a picture decoded by the loader itself is refused.
+        QCOMPARE(result.problem.isEmpty(), fromAhead);
+        QCOMPARE(decodings.asked().count(path), 1);
+        QTest::qWait(50);
+        QCOMPARE(loaded.size(), 1);
     }
 
     // Copy jobs hold a shared thread for as long as they copy.
