@@ -144,27 +144,33 @@ int runWindow(QApplication &app, const CommandLine &command, SingleInstance &ins
                                    return std::make_unique<MpvPlayer>(MpvPlayer::Options{true, true});
                                },
                                &made.associations};
-    MainWindow window(services, StartOptions{command.path, !first, &reads});
-    made.prompter.setParent(&window);
-    made.prompter.setFolderShown([&window] { return window.currentFolder(); });
+    std::optional<MainWindow> window(std::in_place, services, StartOptions{command.path, !first, &reads});
+    made.prompter.setParent(&*window);
+    made.prompter.setFolderShown([&window] { return window->currentFolder(); });
 
-    QObject::connect(&instance, &SingleInstance::executeRequested, &window, &MainWindow::openHandedPath);
+    QObject::connect(&instance, &SingleInstance::executeRequested, &*window, &MainWindow::openHandedPath);
     UnixSignalWatcher signals;
-    QObject::connect(&signals, &UnixSignalWatcher::terminationRequested, &window,
+    QObject::connect(&signals, &UnixSignalWatcher::terminationRequested, &*window,
                      &MainWindow::closeOnRequest);
 
-    if (!window.load())
+    if (!window->load())
         return 0;
     if (command.startupProbe)
-        StartupProbe::watch(window);
+        StartupProbe::watch(*window);
     const int status = app.exec();
     // Everything a person made was saved as the window closed. Work that cannot be interrupted (a
-    // thumbnail of a video that never decodes) would hold the end for up to its time limit: a
-    // quit or a logout must not wait for it, so the program ends without it.
-    if (!window.finishBackgroundWork(AbandonWorkAfterMs)) {
+    // thumbnail of a video that never decodes, libmpv probing a large file that is no medium)
+    // would hold the end for up to its time limit: a quit or a logout must not wait for it, so the
+    // program ends without it. libmpv ends after the window, whose video views draw with it.
+    const auto endWithout = [status] {
         std::fflush(nullptr);
         ::_exit(status);
-    }
+    };
+    if (!window->finishBackgroundWork(AbandonWorkAfterMs))
+        endWithout();
+    window.reset();
+    if (!made.player.finish(AbandonWorkAfterMs))
+        endWithout();
     return status;
 }
 

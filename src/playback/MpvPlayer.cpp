@@ -19,9 +19,12 @@
 #include <QMetaObject>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <future>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -65,7 +68,7 @@ MpvPlayer::MpvPlayer(const Options &options, QObject *parent)
 
 bool MpvPlayer::start()
 {
-    if (m_engine || m_startFailed)
+    if (m_engine || m_startFailed || m_finished)
         return m_engine != nullptr;
     // libmpv refuses to start unless numbers are written the C way.
     std::setlocale(LC_NUMERIC, "C");
@@ -120,6 +123,20 @@ bool MpvPlayer::start()
     setVolume(m_volume);
     setAudioOn(m_audioOn);
     return true;
+}
+
+bool MpvPlayer::finish(int withinMs)
+{
+    m_finished = true;
+    if (!m_engine)
+        return true;
+    std::promise<void> ended;
+    std::future<void> end = ended.get_future();
+    std::thread([engine = std::move(m_engine), ended = std::move(ended)]() mutable {
+        engine.reset();
+        ended.set_value();
+    }).detach();
+    return end.wait_for(std::chrono::milliseconds(withinMs)) == std::future_status::ready;
 }
 
 MpvPlayer::~MpvPlayer()

@@ -33,6 +33,10 @@ public:
 
     explicit MpvPlayer(const Options &options, QObject *parent = nullptr);
     ~MpvPlayer() override;
+    // Ends libmpv as the program ends, waiting for it no longer than withinMs: false when it is
+    // still busy then (probing a large file that is no medium, which it cannot break off). Nothing
+    // starts it again afterwards.
+    bool finish(int withinMs);
 
     // Starts libmpv when it has not started yet (the first file opened starts it: a program that
     // plays nothing never loads it). False when it cannot be started; every operation then does
@@ -96,6 +100,7 @@ private:
     std::unique_ptr<MpvEngine> m_engine;
     Options m_options;
     bool m_startFailed = false;
+    bool m_finished = false;
     bool m_synthesiserUnavailableTold = false;
     bool m_audioOn = true;
     // Whether the files opened from now on have their levels measured, and whether libmpv's
