@@ -11,6 +11,7 @@
 #include "playback/MidiRendering.h"
 #include "playback/MidiStreamSource.h"
 #include "playback/MpvModule.h"
+#include "playback/MpvStartSettings.h"
 #include "playback/VideoSurface.h"
 
 #include <QDir>
@@ -72,27 +73,9 @@ bool MpvPlayer::start()
         return m_engine != nullptr;
     // libmpv refuses to start unless numbers are written the C way.
     std::setlocale(LC_NUMERIC, "C");
-    const QList<std::pair<QByteArray, QByteArray>> settings = {
-        {"config", "no"},
-        {"terminal", "no"},
-        {"input-default-bindings", "no"},
-        {"input-vo-keyboard", "no"},
-        {"osc", "no"},
-        {"load-scripts", "no"},
-        {"ytdl", "no"},
-        {"idle", "yes"},
-        {"keep-open", "yes"},
-        // Where no view can draw, a video plays on unseen: libmpv's own output without a view
-        // drawing for it would refuse the picture, and a film without sound would not play.
-        {"vo", drawsVideo() ? "libmpv" : "null"},
-        // A song's own cover is shown as its video; a cover beside it is added once it has opened.
-        {"audio-display", "embedded-first"},
-        {"cover-art-auto", "no"},
-        {"hr-seek", "yes"},
-        {"ao", m_options.audio ? "pulse,alsa,null" : "null"}};
     QString failure;
     MpvModule *module = ModuleLoader::load<MpvModule>(QStringLiteral("mpv"), &failure);
-    m_engine = module ? module->createEngine(settings) : nullptr;
+    m_engine = module ? module->createEngine(MpvStartSettings::of(drawsVideo(), m_options.audio)) : nullptr;
     m_startFailed = m_engine == nullptr;
     if (!module)
         tellUnavailable(tr("The player for sound and video (libmpv) cannot be loaded: %1").arg(failure));
