@@ -5,9 +5,11 @@
 
 // Starts, on threads of their own, what building and showing the first window would otherwise
 // wait for: the system's font list and the application font's fallback families (kept for the
-// whole program), and the connection to the session bus that the accessibility bridge opens for
-// the first widget. Make it right after the application object and let it go before that; it
-// waits for its threads when it goes.
+// whole program), the connection to the session bus that the accessibility bridge opens for the
+// first widget, and the image format plugins, which Qt loads all at once the first time it reads a
+// picture whose format it is not told outright, as it reads the icons of the first lists drawn.
+// Make it right after the application object and let it go before that; it waits for its threads
+// when it goes.
 class StartupWarmUp
 {
 public:
@@ -19,4 +21,5 @@ public:
 private:
     QFuture<void> m_fonts;
     QFuture<void> m_bus;
+    QFuture<void> m_imageFormats;
 };

@@ -62,17 +62,39 @@ void PictureLoader::decode(const QString &path, const QSize &panel)
 {
     const int request = m_request;
     QPointer<PictureLoader> self(this);
-    m_thread.start([self, request, path, panel] {
+    m_thread.start([self, decoded = m_decoded, request, path, panel] {
         PictureDecoder::Result result = PictureDecoder::decode(path, panel);
+        {
+            const std::lock_guard lock(decoded->mutex);
+            decoded->result = std::move(result);
+            decoded->request = request;
+            decoded->path = path;
+            decoded->panel = panel;
+        }
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [self, request, path, panel, result = std::move(result)] {
-                if (!self || request != self->m_request)
-                    return;
-                if (self->m_preloader)
-                    self->m_preloader->keep(path, panel, result);
-                Q_EMIT self->loaded(path, result);
+            [self] {
+                if (self)
+                    self->deliverDecoded();
             },
             Qt::QueuedConnection);
     });
+}
+
+void PictureLoader::deliverDecoded()
+{
+    std::optional<PictureDecoder::Result> result;
+    QString path;
+    QSize panel;
+    {
+        const std::lock_guard lock(m_decoded->mutex);
+        result = std::exchange(m_decoded->result, std::nullopt);
+        if (!result || m_decoded->request != m_request)
+            return;
+        path = m_decoded->path;
+        panel = m_decoded->panel;
+    }
+    if (m_preloader)
+        m_preloader->keep(path, panel, *result);
+    Q_EMIT loaded(path, *result);
 }

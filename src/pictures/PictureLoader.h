@@ -6,6 +6,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QThreadPool>
+#include <memory>
+#include <mutex>
+#include <optional>
 
 class PicturePreloader;
 
@@ -32,11 +35,24 @@ public:
         ++m_request;
         m_waitingFor.clear();
     }
+    // Delivers now the answer to the latest request if its decoding is over, rather than when the
+    // window thread comes to the notice posted for it: a window about to be drawn draws it.
+    void deliverDecoded();
 
 Q_SIGNALS:
     void loaded(const QString &path, const PictureDecoder::Result &result);
 
 private:
+    // The last decoding's answer, from its thread to the window thread's.
+    struct Decoded
+    {
+        std::mutex mutex;
+        std::optional<PictureDecoder::Result> result;
+        int request = 0;
+        QString path;
+        QSize panel;
+    };
+
     void decode(const QString &path, const QSize &panel);
     // The preloader's decoding of a picture this loader waits for is over.
     void preloadEnded(const QString &path);
@@ -46,5 +62,6 @@ private:
     QString m_waitingFor;
     QSize m_waitingPanel;
     QPointer<PicturePreloader> m_preloader;
+    std::shared_ptr<Decoded> m_decoded = std::make_shared<Decoded>();
     QThreadPool m_thread;
 };

@@ -67,10 +67,32 @@ void PicturePanel::refit()
         return;
     m_loadedFor = size();
     m_loader->load(m_path, m_loadedFor);
+    watchWindowDrawn(m_image.isNull() && !m_error);
+}
+
+void PicturePanel::watchWindowDrawn(bool watch)
+{
+    QWindow *window = watch ? this->window()->windowHandle() : nullptr;
+    if (window == m_watchedWindow)
+        return;
+    if (m_watchedWindow)
+        m_watchedWindow->removeEventFilter(this);
+    m_watchedWindow = window;
+    if (window)
+        window->installEventFilter(this);
+}
+
+bool PicturePanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_watchedWindow &&
+        (event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest))
+        m_loader->deliverDecoded();
+    return QWidget::eventFilter(watched, event);
 }
 
 void PicturePanel::clear()
 {
+    watchWindowDrawn(false);
     stopAnimation();
     m_loader->cancel();
     m_loadedFor = QSize();
@@ -85,6 +107,7 @@ void PicturePanel::loaded(const QString &path, const PictureDecoder::Result &res
 {
     if (path != m_path)
         return;
+    watchWindowDrawn(false);
     const bool first = m_image.isNull() && !m_error;
     m_error = result.image.isNull();
     m_image = result.image;

@@ -3,7 +3,9 @@
 
 #include "pictures/PictureDecoder.h"
 
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 class PictureLoader;
 class PictureAnimation;
@@ -40,6 +42,7 @@ Q_SIGNALS:
     void shown(const QString &path);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -49,6 +52,9 @@ private:
     void loaded(const QString &path, const PictureDecoder::Result &result);
     // Decodes the picture again for the panel's size, unless it was for that size.
     void refit();
+    // Until the picture asked for is delivered, the window takes it whenever it is about to be
+    // drawn.
+    void watchWindowDrawn(bool watch);
     void startAnimation();
     void stopAnimation();
 
@@ -63,4 +69,5 @@ private:
     QTimer *m_refit = nullptr;
     // The panel's size the picture was last asked for at; none before it is asked for.
     QSize m_loadedFor;
+    QPointer<QWindow> m_watchedWindow;
 };

@@ -2,6 +2,7 @@
 #include "core/MediaTypes.h"
 #include "pictures/PictureFit.h"
 #include "pictures/PictureLoader.h"
+#include "pictures/PicturePanel.h"
 #include "pictures/PicturePosition.h"
 #include "pictures/PicturePreloader.h"
 #include "pictures/PictureViewer.h"
@@ -9,14 +10,17 @@
 #include "support/TemporaryFolder.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QMutex>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QThreadPool>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace {
 
@@ -425,6 +429,49 @@ private Q_SLOTS:
         loader.load(path, QSize(20, 20));
         QVERIFY(loaded.wait(5000));
         QCOMPARE(loaded.first().first().toString(), path);
+    }
+
+    // The notice that a decoding is over waits behind the window's own events, such as its first
+    // drawing: a picture decoded by the time the window is drawn is drawn with it.
+    void aPictureDecodedBeforeTheWindowIsDrawnIsDrawnWithIt_data()
+    {
+        QTest::addColumn<bool>("askedAgain");
+        QTest::newRow("the picture asked for") << false;
+        // The first picture's decoding may be under way or over: it is not drawn.
+        QTest::newRow("a picture chosen after it") << true;
+    }
+    void aPictureDecodedBeforeTheWindowIsDrawnIsDrawnWithIt()
+    {
+        QFETCH(bool, askedAgain);
+        QTemporaryDir dir;
+        const QString first = savedPicture(dir, QStringLiteral("a.png"), QSize(40, 30));
+        const QString second = savedPicture(dir, QStringLiteral("b.png"), QSize(30, 40));
+        QWidget window;
+        window.resize(200, 200);
+        auto *panel = new PicturePanel(&window);
+        panel->resize(100, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy shown(panel, &PicturePanel::shown);
+        panel->showPicture(first);
+        if (askedAgain) {
+            QThread::msleep(50);
+            panel->showPicture(second);
+        }
+        // No event is taken from the queue: only the window's drawing, sent to it here, delivers.
+        QDeadlineTimer deadline(5000);
+        while (shown.isEmpty() && !deadline.hasExpired()) {
+            QThread::msleep(5);
+            QEvent draw(QEvent::UpdateRequest);
+            QCoreApplication::sendEvent(window.windowHandle(), &draw);
+        }
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().first().toString(), askedAgain ? second : first);
+        QVERIFY(!panel->showsError());
+        QCOMPARE(panel->pictureArea().size(), askedAgain ? QSize(30, 40) : QSize(40, 30));
+        // The notices posted for the decodings deliver nothing more.
+        QTest::qWait(50);
+        QCOMPARE(shown.size(), 1);
     }
 
     void theViewerShowsALargePictureFittedAndZoomed()
