@@ -62,7 +62,8 @@ void PictureLoader::decode(const QString &path, const QSize &panel)
 {
     const int request = m_request;
     QPointer<PictureLoader> self(this);
-    m_thread.start([self, decoded = m_decoded, request, path, panel] {
+    // The destructor waits for this thread, so the slot is still there to write to.
+    m_thread.start([self, decoded = &m_decoded, request, path, panel] {
         PictureDecoder::Result result = PictureDecoder::decode(path, panel);
         {
             const std::lock_guard lock(decoded->mutex);
@@ -87,12 +88,12 @@ void PictureLoader::deliverDecoded()
     QString path;
     QSize panel;
     {
-        const std::lock_guard lock(m_decoded->mutex);
-        result = std::exchange(m_decoded->result, std::nullopt);
-        if (!result || m_decoded->request != m_request)
+        const std::lock_guard lock(m_decoded.mutex);
+        result = std::exchange(m_decoded.result, std::nullopt);
+        if (!result || m_decoded.request != m_request)
             return;
-        path = m_decoded->path;
-        panel = m_decoded->panel;
+        path = m_decoded.path;
+        panel = m_decoded.panel;
     }
     if (m_preloader)
         m_preloader->keep(path, panel, *result);

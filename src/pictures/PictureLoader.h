@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QThreadPool>
-#include <memory>
 #include <mutex>
 #include <optional>
 
@@ -62,6 +61,6 @@ private:
     QString m_waitingFor;
     QSize m_waitingPanel;
     QPointer<PicturePreloader> m_preloader;
-    std::shared_ptr<Decoded> m_decoded = std::make_shared<Decoded>();
+    Decoded m_decoded;
     QThreadPool m_thread;
 };
